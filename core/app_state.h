@@ -1,0 +1,60 @@
+// What exists once per run: the settings record, the configuration, the detected edition, the
+// start directory, the current settings file and the two game-file handles. Windows and block
+// operations receive it; nothing reaches for a global.
+#pragma once
+
+#include "core/config.h"
+#include "core/editions.h"
+#include "core/game_file.h"
+#include "core/palette.h"
+#include "core/record.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace psn {
+
+inline constexpr const char* kOriginalSettings = "./DATA/ORIGIN.SET";
+inline constexpr const char* kConfigFile = "psniaed.set";
+inline constexpr const char* kStateFileName = "F1GSTATE.SAV";
+
+struct AppState {
+    AppState();
+
+    SettingsRecord record;
+    ConfigRecord config;
+    int edition = 0;
+    std::string startDir;
+    std::string currentSettingsFile; // at most 255 characters; empty at start-up
+    GamePalette palette{};
+    bool trackDataPending = true;
+
+    std::shared_ptr<TransferFaults> faults = std::make_shared<TransferFaults>();
+    GameFile exe{faults};
+    GameFile stateFile{faults};
+
+    // A path relative to the start directory, written with backslashes (".\DATA\PSN.PAL").
+    std::string StartPath(std::string_view relative) const;
+    // A path inside the game directory ("CIRCUITS\F1CT01.DAT"), resolved ignoring letter case.
+    std::string GamePath(std::string_view relative) const;
+    std::string ExePath() const;
+    std::string StatePath() const { return GamePath(kStateFileName); }
+    bool StateFileExists() const;
+
+    // Open the game files for one load, import or export; failure raises FileAccessError.
+    void OpenGameExe();
+    void OpenStateFile();
+    void CloseGameFiles();
+    // Seeks to a block, raising FileAccessError when the seek fails.
+    void SeekExe(ExeRow row);
+    void SeekState(std::uint16_t offset);
+    // Reads the edition byte. Returns false when the executable is too short to hold one,
+    // which means it is not the game's executable; the edition is then left as it was.
+    bool DetectEdition();
+    // Makes the start directory current again (file dialogs and the converter change it).
+    void RestoreStartDir() const;
+};
+
+} // namespace psn

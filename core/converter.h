@@ -1,0 +1,29 @@
+// The command lines of the external bitmap converter PSNJAM.EXE. Each is a program name plus an
+// argument list, so a game folder with blanks reaches the converter as one argument.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace psn {
+
+inline constexpr const char* kConverterProgram = "PSNJAM.EXE";
+inline constexpr const char* kHelmetsBitmap = ".\\TEMP\\HELMETS.BMP";
+inline constexpr const char* kTeamBitmap = ".\\TEMP\\TEMPTEAM.BMP";
+inline constexpr const char* kHelmetsArchive = "HELMETS1.JAM";
+
+struct ConverterCommand {
+    std::string program = kConverterProgram;
+    std::vector<std::string> arguments;
+    // The whole line as the game's own tools would see it, for messages.
+    std::string Display() const;
+};
+
+// Archive to bitmap and back, for the helmet sheet.
+ConverterCommand ExtractHelmetsCommand(const std::string& gameDir);
+ConverterCommand WriteHelmetsCommand(const std::string& gameDir);
+// Archive to bitmap and back, for one car archive (a name out of the car bitmap window's list).
+ConverterCommand ExtractCarCommand(const std::string& gameDir, const std::string& jam);
+ConverterCommand WriteCarCommand(const std::string& gameDir, const std::string& jam);
+
+} // namespace psn

@@ -1,0 +1,192 @@
+#include "core/fs.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <system_error>
+
+namespace psn::fs {
+namespace stdfs = std::filesystem;
+
+bool Exists(const std::string& path) {
+    std::error_code ec;
+    return !path.empty() && stdfs::exists(stdfs::path(path), ec);
+}
+
+bool IsDirectory(const std::string& path) {
+    std::error_code ec;
+    return stdfs::is_directory(stdfs::path(path), ec);
+}
+
+std::optional<std::uintmax_t> FileSize(const std::string& path) {
+    std::error_code ec;
+    const auto size = stdfs::file_size(stdfs::path(path), ec);
+    if (ec)
+        return std::nullopt;
+    return size;
+}
+
+bool SetNormalAttributes(const std::string& path) {
+    std::error_code ec;
+    stdfs::permissions(path, stdfs::perms::owner_read | stdfs::perms::owner_write,
+                       stdfs::perm_options::add, ec);
+    return !ec;
+}
+
+bool CreateFolder(const std::string& path) {
+    std::error_code ec;
+    return stdfs::create_directory(stdfs::path(path), ec) && !ec;
+}
+
+bool CopyFileReplace(const std::string& from, const std::string& to) {
+    std::error_code ec;
+    if (!stdfs::is_regular_file(from, ec))
+        return false;
+    if (Exists(to)) {
+        if (stdfs::equivalent(from, to, ec))
+            return true;
+        if (!EnsureBackup(to))
+            return false;
+        SetNormalAttributes(to);
+    }
+    // Copy to a temporary name first, so a failure (a full disk) never leaves half a file.
+    const std::string temp = to + ".part";
+    stdfs::copy_file(from, temp, stdfs::copy_options::overwrite_existing, ec);
+    if (ec) {
+        stdfs::remove(temp, ec);
+        return false;
+    }
+    SetNormalAttributes(temp);
+    stdfs::rename(temp, to, ec);
+    if (ec) {
+        std::error_code ignored;
+        stdfs::remove(temp, ignored);
+        return false;
+    }
+    return true;
+}
+
+bool DeleteFile(const std::string& path) {
+    std::error_code ec;
+    return stdfs::remove(path, ec) && !ec;
+}
+
+std::optional<std::uintmax_t> FreeSpace(const std::string& path) {
+    std::error_code ec;
+    stdfs::path p = stdfs::absolute(stdfs::path(path.empty() ? "." : path), ec);
+    while (!p.empty() && !stdfs::exists(p, ec) && p.has_parent_path() && p != p.parent_path())
+        p = p.parent_path();
+    const auto info = stdfs::space(p, ec);
+    if (ec)
+        return std::nullopt;
+    return info.available;
+}
+
+std::string CurrentDirectory() {
+    std::error_code ec;
+    return stdfs::current_path(ec).string();
+}
+
+bool SetCurrentDirectory(const std::string& path) {
+    std::error_code ec;
+    stdfs::current_path(path, ec);
+    return !ec;
+}
+
+std::string Native(std::string_view path) {
+    std::string result(path);
+    std::replace(result.begin(), result.end(), '\\', kSeparator);
+    return result;
+}
+
+std::string Join(std::string_view dir, std::string_view relative) {
+    std::string result = Native(dir);
+    std::string rel = Native(relative);
+    if (!result.empty() && result.back() != kSeparator && !rel.empty() && rel.front() != kSeparator)
+        result += kSeparator;
+    if (!result.empty() && result.back() == kSeparator && !rel.empty() && rel.front() == kSeparator)
+        rel.erase(0, 1);
+    return result + rel;
+}
+
+namespace {
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
+               return std::tolower(x) == std::tolower(y);
+           });
+}
+
+} // namespace
+
+std::string ResolveCase(const std::string& path) {
+    if (path.empty() || Exists(path))
+        return path;
+    const std::string native = Native(path);
+    std::string resolved;
+    std::size_t pos = 0;
+    if (!native.empty() && native.front() == kSeparator) {
+        resolved = "/";
+        pos = 1;
+    }
+    bool matching = true;
+    while (pos <= native.size()) {
+        std::size_t next = native.find(kSeparator, pos);
+        if (next == std::string::npos)
+            next = native.size();
+        const std::string component = native.substr(pos, next - pos);
+        std::string chosen = component;
+        const std::string folder = resolved.empty() ? "." : resolved;
+        if (matching && !component.empty() && component != "." && component != ".." &&
+            !Exists(Join(folder, component))) {
+            bool found = false;
+            std::error_code ec;
+            for (stdfs::directory_iterator it(folder, ec), end; !ec && it != end;
+                 it.increment(ec)) {
+                const std::string name = it->path().filename().string();
+                if (EqualsIgnoringCase(name, component)) {
+                    chosen = name;
+                    found = true;
+                    break;
+                }
+            }
+            matching = found;
+        }
+        if (!resolved.empty() && resolved.back() != kSeparator)
+            resolved += kSeparator;
+        resolved += chosen;
+        if (next == native.size())
+            break;
+        pos = next + 1;
+        if (pos == native.size()) {
+            resolved += kSeparator; // keep a trailing separator
+            break;
+        }
+    }
+    return resolved;
+}
+
+std::string FileNamePart(std::string_view path) {
+    const auto cut = path.find_last_of("\\/:");
+    return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));
+}
+
+bool EnsureBackup(const std::string& path) {
+    const std::string backup = path + ".bak";
+    if (Exists(backup) || !Exists(path))
+        return true;
+    std::error_code ec;
+    const std::string temp = backup + ".part";
+    stdfs::copy_file(path, temp, stdfs::copy_options::overwrite_existing, ec);
+    if (!ec)
+        stdfs::rename(temp, backup, ec);
+    if (ec) {
+        std::error_code ignored;
+        stdfs::remove(temp, ignored);
+        return false;
+    }
+    return true;
+}
+
+} // namespace psn::fs

@@ -1,0 +1,56 @@
+// The file-system layer: the handful of operations the editor needs, on the standard library.
+// Game files may come in any letter case on this platform, so game paths are resolved
+// component by component when they do not exist as spelled.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace psn::fs {
+
+constexpr char kSeparator = '/';
+
+bool Exists(const std::string& path);
+bool IsDirectory(const std::string& path);
+std::optional<std::uintmax_t> FileSize(const std::string& path);
+
+// Clears a read-only state (files copied from a CD carry one): gives the owner write access.
+bool SetNormalAttributes(const std::string& path);
+
+// Creates one folder; false when it cannot be created, also when it exists already.
+bool CreateFolder(const std::string& path);
+
+// Copies a whole file, replacing the target; an existing target is backed up first.
+bool CopyFileReplace(const std::string& from, const std::string& to);
+
+bool DeleteFile(const std::string& path);
+
+// Free bytes on the drive that holds the path (its nearest existing folder).
+std::optional<std::uintmax_t> FreeSpace(const std::string& path);
+
+std::string CurrentDirectory();
+bool SetCurrentDirectory(const std::string& path);
+
+// Joins a folder and a relative path written with backslashes ("CIRCUITS\F1CT01.DAT"); the
+// pieces are joined with the platform's separator.
+std::string Join(std::string_view dir, std::string_view relative);
+
+// Converts backslashes to the platform's separator.
+std::string Native(std::string_view path);
+
+// Returns the path itself when it exists; otherwise each component that does not exist as
+// spelled is replaced by the one entry of its folder that matches it ignoring ASCII case.
+// Components that match nothing are kept as spelled.
+std::string ResolveCase(const std::string& path);
+
+// The text after the last "\", "/" or ":" (a file name out of a path).
+std::string FileNamePart(std::string_view path);
+
+// Keeps a pristine copy "<path>.bak" of a game file before its first change. An existing backup
+// is never replaced, so it stays the user's original. Returns false only when a copy was needed
+// and could not be made.
+bool EnsureBackup(const std::string& path);
+
+} // namespace psn::fs

@@ -1,0 +1,200 @@
+#include "core/settings_files.h"
+
+#include "core/fs.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <unistd.h>
+#include <vector>
+
+namespace psn {
+namespace {
+
+constexpr const char* kTracksPendingMarker = "./DATA/ORIGIN.TRK";
+
+std::string Describe(const std::string& path, const std::string& what) {
+    return "Cannot " + what + " \"" + path + "\": " + std::strerror(errno);
+}
+
+// Writes a whole file through a temporary sibling, replacing the target only when every byte is
+// on disk.
+FileResult WriteWhole(const std::string& path, const std::uint8_t* data, std::size_t size) {
+    if (fs::Exists(path) && ::access(path.c_str(), W_OK) != 0)
+        return {FileResult::Status::NotOpened, Describe(path, "write")};
+    const std::string temp = path + ".tmp";
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return {FileResult::Status::NotOpened, Describe(path, "create")};
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t n = ::write(fd, data + done, size - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            const std::string message = Describe(path, "write");
+            ::close(fd);
+            ::unlink(temp.c_str());
+            return {FileResult::Status::Failed, message};
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    if (::fsync(fd) != 0 || ::close(fd) != 0 || ::rename(temp.c_str(), path.c_str()) != 0) {
+        const std::string message = Describe(path, "write");
+        ::unlink(temp.c_str());
+        return {FileResult::Status::Failed, message};
+    }
+    return {};
+}
+
+// Reads up to `size` bytes of a file opened for reading and writing, as the game-file mechanism
+// opens every file (a read-only file therefore does not open).
+FileResult ReadWhole(const std::string& path, std::vector<std::uint8_t>& out, std::size_t size) {
+    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd < 0)
+        return {FileResult::Status::NotOpened, Describe(path, "open")};
+    out.assign(size, 0);
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t n = ::read(fd, out.data() + done, size - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            const std::string message = Describe(path, "read");
+            ::close(fd);
+            return {FileResult::Status::Failed, message};
+        }
+        if (n == 0)
+            break;
+        done += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    out.resize(done);
+    return {};
+}
+
+std::string SettingsPath(const AppState& state, std::string_view name) {
+    // Relative names are relative to the start directory, whatever is current.
+    const std::string native = fs::Native(name);
+    if (!native.empty() && native.front() == fs::kSeparator)
+        return native;
+    return state.StartPath(native);
+}
+
+} // namespace
+
+FileResult ReadSettingsFile(AppState& state) {
+    if (state.currentSettingsFile.empty())
+        return {FileResult::Status::NoFileName, {}};
+    const std::string path = SettingsPath(state, state.currentSettingsFile);
+    std::vector<std::uint8_t> bytes;
+    FileResult result = ReadWhole(path, bytes, rec::kSize);
+    if (!result.Ok())
+        return result;
+    if (bytes.size() < rec::kSize)
+        return {FileResult::Status::Failed,
+                "The settings file \"" + path + "\" is damaged: it holds " +
+                    std::to_string(bytes.size()) + " bytes instead of " +
+                    std::to_string(rec::kSize) + ". Nothing was loaded."};
+    std::copy(bytes.begin(), bytes.end(), state.record.bytes().begin());
+    return {};
+}
+
+FileResult WriteSettingsFile(AppState& state) {
+    if (state.currentSettingsFile.empty())
+        return {FileResult::Status::NoFileName, {}};
+    const auto& bytes = state.record.bytes();
+    return WriteWhole(SettingsPath(state, state.currentSettingsFile), bytes.data(), bytes.size());
+}
+
+void SetCurrentSettingsFile(AppState& state, std::string_view path) {
+    state.currentSettingsFile = std::string(path.substr(0, 255));
+}
+
+FileResult RestoreOriginal(AppState& state) {
+    SetCurrentSettingsFile(state, kOriginalSettings);
+    return ReadSettingsFile(state);
+}
+
+bool IsOriginalSettingsFile(const AppState& state, std::string_view path) {
+    if (path.empty())
+        return false;
+    const std::string a = SettingsPath(state, path);
+    const std::string b = SettingsPath(state, kOriginalSettings);
+    std::error_code ec;
+    if (fs::Exists(a) && fs::Exists(b))
+        return std::filesystem::equivalent(a, b, ec);
+    return std::filesystem::path(a).lexically_normal() ==
+           std::filesystem::path(b).lexically_normal();
+}
+
+std::string SettingsDescription(const SettingsRecord& record) {
+    return record.str(rec::kDescription, rec::kDescriptionCapacity);
+}
+
+void SetSettingsDescription(SettingsRecord& record, std::string_view text) {
+    record.setStr(rec::kDescription, rec::kDescriptionCapacity, text);
+}
+
+bool ReadConfig(AppState& state) {
+    std::vector<std::uint8_t> bytes;
+    if (!ReadWhole(state.StartPath(kConfigFile), bytes, ConfigRecord::kSize).Ok())
+        return false;
+    // A short file fills what it holds; the rest keeps its zero bytes.
+    std::copy(bytes.begin(), bytes.end(), state.config.Bytes().begin());
+    return true;
+}
+
+FileResult WriteConfig(const AppState& state) {
+    const auto& bytes = state.config.Bytes();
+    return WriteWhole(state.StartPath(kConfigFile), bytes.data(), bytes.size());
+}
+
+void SetGameLocation(ConfigRecord& config, std::string_view exePath) {
+    const auto cut = exePath.find_last_of("\\/:");
+    std::string dir =
+        cut == std::string_view::npos ? std::string() : std::string(exePath.substr(0, cut + 1));
+    config.SetGameDir(dir.substr(0, ConfigRecord::kPathCapacity));
+    config.SetNamesSource(1);
+    config.SetCockpitSource(1);
+}
+
+bool OriginalSettingsExist(const AppState& state) {
+    return fs::Exists(state.StartPath(kOriginalSettings));
+}
+
+bool WriteOriginalSnapshot(const AppState& state, bool withTrackEntries) {
+    const auto& bytes = state.record.bytes();
+    if (!WriteWhole(state.StartPath(kOriginalSettings), bytes.data(), bytes.size()).Ok())
+        return false;
+    const std::string marker = state.StartPath(kTracksPendingMarker);
+    if (withTrackEntries) {
+        fs::DeleteFile(marker);
+        return true;
+    }
+    static const std::uint8_t kNote[] = "track entries of ORIGIN.SET not read yet\n";
+    return WriteWhole(marker, kNote, sizeof kNote - 1).Ok();
+}
+
+bool OriginalTracksPending(const AppState& state) {
+    return fs::Exists(state.StartPath(kTracksPendingMarker));
+}
+
+bool CompleteOriginalTracks(const AppState& state) {
+    if (!OriginalTracksPending(state))
+        return true;
+    const std::string path = state.StartPath(kOriginalSettings);
+    std::vector<std::uint8_t> bytes;
+    if (!ReadWhole(path, bytes, rec::kSize).Ok() || bytes.size() < rec::kSize)
+        return false;
+    const auto& source = state.record.bytes();
+    std::copy(source.begin() + rec::kTrackEntries, source.begin() + rec::kTrackEntriesEnd,
+              bytes.begin() + rec::kTrackEntries);
+    if (!WriteWhole(path, bytes.data(), bytes.size()).Ok())
+        return false;
+    return fs::DeleteFile(state.StartPath(kTracksPendingMarker));
+}
+
+} // namespace psn

@@ -1,0 +1,56 @@
+// Settings files (the 2846-byte record as a GIA file), the configuration file psniaed.set and the
+// snapshot of the user's own game values in "./DATA/ORIGIN.SET".
+#pragma once
+
+#include "core/app_state.h"
+
+#include <string>
+#include <string_view>
+
+namespace psn {
+
+struct FileResult {
+    enum class Status {
+        Ok,
+        NoFileName, // the current settings file is empty
+        NotOpened,  // missing, read-only or not creatable: silent by design
+        Failed,     // opened, but short, unreadable or not fully written: `message` says why
+    };
+    Status status = Status::Ok;
+    std::string message;
+    bool Ok() const { return status == Status::Ok; }
+};
+
+// Reads the current settings file into the record. The file is read whole into a buffer first, so
+// a short or unreadable file leaves the record exactly as it was; a longer file gives its first
+// 2846 bytes.
+FileResult ReadSettingsFile(AppState& state);
+// Writes the record into the current settings file, through a temporary file, so a failed write
+// (a full disk) never leaves a half-written settings file behind.
+FileResult WriteSettingsFile(AppState& state);
+
+// The current settings file becomes "./DATA/ORIGIN.SET", which is then loaded.
+FileResult RestoreOriginal(AppState& state);
+// Whether a settings file name names the shipped originals (saving there needs a new name).
+bool IsOriginalSettingsFile(const AppState& state, std::string_view path);
+void SetCurrentSettingsFile(AppState& state, std::string_view path);
+// The settings description text (length byte + up to 255 bytes in the record).
+std::string SettingsDescription(const SettingsRecord& record);
+void SetSettingsDescription(SettingsRecord& record, std::string_view text);
+
+bool ReadConfig(AppState& state);
+FileResult WriteConfig(const AppState& state);
+
+// Game directory = the path up to and including its last "\", "/" or ":"; both sources = 1.
+void SetGameLocation(ConfigRecord& config, std::string_view exePath);
+
+// The snapshot of the user's unchanged game values. When it is written without the track block
+// (track files not installed yet), a marker remembers that its track entries are still to come;
+// the first later read of the track block completes them, once.
+bool OriginalSettingsExist(const AppState& state);
+bool WriteOriginalSnapshot(const AppState& state, bool withTrackEntries);
+bool OriginalTracksPending(const AppState& state);
+// Copies the record's track entries into the snapshot when they are pending; no-op otherwise.
+bool CompleteOriginalTracks(const AppState& state);
+
+} // namespace psn

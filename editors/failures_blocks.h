@@ -1,0 +1,12 @@
+// Block operations. Car failure rates.
+// They need the game files open and leave them open; a failed transfer raises FileAccessError.
+#pragma once
+
+#include "core/app_state.h"
+
+namespace psn {
+
+void ReadFailures(AppState& state);
+void WriteFailures(AppState& state);
+
+} // namespace psn

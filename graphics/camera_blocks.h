@@ -1,0 +1,12 @@
+// Block operations. Camera rows.
+// They need the game files open and leave them open; a failed transfer raises FileAccessError.
+#pragma once
+
+#include "core/app_state.h"
+
+namespace psn {
+
+void ReadCameras(AppState& state);
+void WriteCameras(AppState& state);
+
+} // namespace psn

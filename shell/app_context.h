@@ -1,0 +1,22 @@
+// What every window is given at construction: the run's state, the dialog seam, and the way the
+// program ends after a fatal game-file error (injectable so tests can observe it).
+#pragma once
+
+#include "core/app_state.h"
+#include "shell/dialogs.h"
+
+#include <functional>
+
+namespace psn {
+
+struct AppContext {
+    AppState& state;
+    Dialogs& dialogs;
+    // Ends the program with the exit code. Production exits the process; a test records the code.
+    // After it returns, the caller must stop whatever it was doing.
+    std::function<void(int)> terminate;
+    // Set once the fatal path has run, so nothing is written afterwards.
+    bool ended = false;
+};
+
+} // namespace psn

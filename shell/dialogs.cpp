@@ -1,0 +1,79 @@
+#include "shell/dialogs.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+namespace psn {
+namespace {
+
+// "All settings files|*.GIA" becomes "All settings files (*.GIA)".
+QString QtFilter(const QString& filter) {
+    const QStringList parts = filter.split('|');
+    QStringList result;
+    for (int i = 0; i + 1 < parts.size(); i += 2)
+        result << parts[i] + " (" + QString(parts[i + 1]).replace(';', ' ') + ")";
+    return result.join(";;");
+}
+
+QString StartFolder(const FileDialogRequest& request) {
+    if (request.initialDir == "\\")
+        return QDir::rootPath();
+    return request.initialDir.isEmpty() ? QString(".") : request.initialDir;
+}
+
+void Configure(QFileDialog& dialog, const FileDialogRequest& request) {
+    dialog.setWindowTitle(request.title);
+    dialog.setNameFilter(QtFilter(request.filter));
+    dialog.setDirectory(StartFolder(request));
+    dialog.setDefaultSuffix(request.defaultExt);
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+}
+
+std::optional<QString> Run(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    QDir::setCurrent(QFileInfo(dialog.selectedFiles().front()).absolutePath());
+    return dialog.selectedFiles().front();
+}
+
+} // namespace
+
+void QtDialogs::Information(QWidget* parent, const QString& text) {
+    QMessageBox::information(parent, "Information", text, QMessageBox::Ok);
+}
+
+void QtDialogs::Warning(QWidget* parent, const QString& text) {
+    QMessageBox::warning(parent, "Warning", text, QMessageBox::Ok);
+}
+
+void QtDialogs::Error(QWidget* parent, const QString& text) {
+    QMessageBox::critical(parent, "Error", text, QMessageBox::Ok);
+}
+
+bool QtDialogs::Confirm(QWidget* parent, const QString& text) {
+    return QMessageBox::question(parent, "Confirm", text, QMessageBox::Ok | QMessageBox::Cancel,
+                                 QMessageBox::Ok) == QMessageBox::Ok;
+}
+
+std::optional<QString> QtDialogs::OpenFile(QWidget* parent, const FileDialogRequest& request) {
+    QFileDialog dialog(parent);
+    Configure(dialog, request);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.validateName ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    return Run(dialog);
+}
+
+std::optional<QString> QtDialogs::SaveFile(QWidget* parent, const FileDialogRequest& request) {
+    QFileDialog dialog(parent);
+    Configure(dialog, request);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // An existing file is replaced without a question.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    return Run(dialog);
+}
+
+} // namespace psn

@@ -1,0 +1,46 @@
+// The one seam through which any window talks to the user outside its own controls: message boxes
+// and file dialogs. Production shows Qt dialogs; tests script the answers and read what was shown.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace psn {
+
+struct FileDialogRequest {
+    QString title;
+    QString filter;     // as "Description|*.EXT" pairs separated by "|"
+    QString initialDir; // "." or "\" (the root) as written in the window's design
+    QString defaultExt; // without the dot
+    QString fileName;   // preset file name, may be empty
+    bool hideReadOnly = true;
+    bool validateName = false; // false: a typed name that does not exist is accepted
+};
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    virtual void Information(QWidget* parent, const QString& text) = 0;
+    virtual void Warning(QWidget* parent, const QString& text) = 0;
+    virtual void Error(QWidget* parent, const QString& text) = 0;
+    // A confirmation box with "OK" and "Cancel"; true only for "OK".
+    virtual bool Confirm(QWidget* parent, const QString& text) = 0;
+    // The chosen path, or nothing when the user cancels.
+    virtual std::optional<QString> OpenFile(QWidget* parent, const FileDialogRequest& request) = 0;
+    virtual std::optional<QString> SaveFile(QWidget* parent, const FileDialogRequest& request) = 0;
+};
+
+// Shows real Qt message boxes and file dialogs.
+class QtDialogs : public Dialogs {
+public:
+    void Information(QWidget* parent, const QString& text) override;
+    void Warning(QWidget* parent, const QString& text) override;
+    void Error(QWidget* parent, const QString& text) override;
+    bool Confirm(QWidget* parent, const QString& text) override;
+    std::optional<QString> OpenFile(QWidget* parent, const FileDialogRequest& request) override;
+    std::optional<QString> SaveFile(QWidget* parent, const FileDialogRequest& request) override;
+};
+
+} // namespace psn

@@ -1,0 +1,126 @@
+#include "shell/game_actions.h"
+
+#include "core/int_conv.h"
+#include "core/settings_files.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QValidator>
+#include <QWidget>
+
+namespace psn {
+
+bool RunGameTransfer(AppContext& context, QWidget* parent, const std::function<void()>& body) {
+    if (context.ended)
+        return false;
+    try {
+        body();
+        context.state.CloseGameFiles();
+        return true;
+    } catch (const FileAccessError& error) {
+        // What was written before the failure stays written; nothing after it.
+        context.state.CloseGameFiles();
+        context.ended = true;
+        context.dialogs.Warning(parent, QString::fromLatin1(error.what()));
+        context.terminate(1);
+    } catch (const DataFileError& error) {
+        context.state.CloseGameFiles();
+        context.dialogs.Error(parent, QString::fromLocal8Bit(error.what()));
+    }
+    return false;
+}
+
+bool ImportIntoWindow(AppContext& context, QWidget* window, const std::function<void()>& body) {
+    if (!RunGameTransfer(context, window, body))
+        return false;
+    context.dialogs.Information(window, kDataImported);
+    window->hide();
+    window->show();
+    return true;
+}
+
+bool ExportFromWindow(AppContext& context, QWidget* window, const std::function<void()>& body) {
+    if (!RunGameTransfer(context, window, body))
+        return false;
+    context.dialogs.Information(window, kDataExported);
+    return true;
+}
+
+void RestoreOriginalData(AppContext& context, QWidget* parent) {
+    const FileResult result = RestoreOriginal(context.state);
+    if (result.status == FileResult::Status::Failed)
+        context.dialogs.Error(parent, QString::fromLocal8Bit(result.message.c_str()));
+}
+
+std::optional<int> ConvertInteger(AppContext& context, QWidget* parent, const QString& text) {
+    if (const auto value = StrToInt(text.toLatin1().toStdString()))
+        return *value;
+    context.dialogs.Error(parent, QString("'%1' is not a valid integer value").arg(text));
+    return std::nullopt;
+}
+
+namespace {
+
+class EnterAsTab : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+                key->modifiers() == Qt::NoModifier) {
+                if (auto* widget = qobject_cast<QWidget*>(watched)) {
+                    // Moving the focus runs the box's leave handler, as on the original platform.
+                    if (QWidget* next = widget->nextInFocusChain()) {
+                        while (next != widget && !(next->focusPolicy() & Qt::TabFocus &&
+                                                   next->isEnabled() && next->isVisible()))
+                            next = next->nextInFocusChain();
+                        next->setFocus(Qt::TabFocusReason);
+                    }
+                    return true;
+                }
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+class Latin1Validator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        for (const QChar c : input)
+            if (c.unicode() > 0xFF)
+                return Invalid;
+        return Acceptable;
+    }
+};
+
+} // namespace
+
+void InstallEnterAsTab(QWidget* root) {
+    auto* filter = new EnterAsTab(root);
+    root->installEventFilter(filter);
+    for (QWidget* child : root->findChildren<QWidget*>())
+        child->installEventFilter(filter);
+}
+
+QString FromGameBytes(const std::string& bytes) {
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+std::string ToGameBytes(const QString& text) {
+    const QByteArray bytes = text.toLatin1();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+void RestrictToGameBytes(QLineEdit* edit, int maxLength) {
+    edit->setMaxLength(maxLength);
+    edit->setValidator(new Latin1Validator(edit));
+}
+
+} // namespace psn

@@ -1,0 +1,57 @@
+#include "shell/scripted_dialogs.h"
+
+namespace psn {
+
+void ScriptedDialogs::Record(Kind kind, const QString& text, const FileDialogRequest& request) {
+    shown.push_back({kind, text, request});
+}
+
+bool ScriptedDialogs::Confirm(QWidget*, const QString& text) {
+    Record(Kind::Confirm, text);
+    if (confirmAnswers.empty())
+        return true;
+    const bool answer = confirmAnswers.front();
+    confirmAnswers.pop_front();
+    return answer;
+}
+
+std::optional<QString> ScriptedDialogs::NextFile() {
+    if (fileAnswers.empty())
+        return std::nullopt;
+    auto answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    return answer;
+}
+
+std::optional<QString> ScriptedDialogs::OpenFile(QWidget*, const FileDialogRequest& request) {
+    Record(Kind::Open, request.title, request);
+    return NextFile();
+}
+
+std::optional<QString> ScriptedDialogs::SaveFile(QWidget*, const FileDialogRequest& request) {
+    Record(Kind::Save, request.title, request);
+    return NextFile();
+}
+
+QStringList ScriptedDialogs::Messages() const {
+    QStringList texts;
+    for (const auto& s : shown)
+        if (s.kind != Kind::Open && s.kind != Kind::Save)
+            texts << s.text;
+    return texts;
+}
+
+int ScriptedDialogs::Count(Kind kind) const {
+    int n = 0;
+    for (const auto& s : shown)
+        n += s.kind == kind ? 1 : 0;
+    return n;
+}
+
+void ScriptedDialogs::Clear() {
+    shown.clear();
+    confirmAnswers.clear();
+    fileAnswers.clear();
+}
+
+} // namespace psn
