@@ -18,9 +18,12 @@ bool ScriptedDialogs::Confirm(QWidget*, const QString& text) {
 std::optional<QString> ScriptedDialogs::NextFile() {
     if (fileAnswers.empty())
         return std::nullopt;
-    auto answer = fileAnswers.front();
+    const bool given = fileAnswers.front().has_value();
+    const QString path = given ? *fileAnswers.front() : QString();
     fileAnswers.pop_front();
-    return answer;
+    if (!given)
+        return std::nullopt;
+    return path;
 }
 
 std::optional<QString> ScriptedDialogs::OpenFile(QWidget*, const FileDialogRequest& request) {
