@@ -7,6 +7,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -19,10 +20,17 @@ std::string Describe(const std::string& path, const std::string& what) {
     return "Cannot " + what + " \"" + path + "\": " + std::strerror(errno);
 }
 
+// A file without any write permission counts as read-only, also for a user (root) whom the
+// system would let write it anyway, so the editor behaves the same for everyone.
+bool IsReadOnly(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && (info.st_mode & 0222) == 0;
+}
+
 // Writes a whole file through a temporary sibling, replacing the target only when every byte is
 // on disk.
 FileResult WriteWhole(const std::string& path, const std::uint8_t* data, std::size_t size) {
-    if (fs::Exists(path) && ::access(path.c_str(), W_OK) != 0)
+    if (fs::Exists(path) && (IsReadOnly(path) || ::access(path.c_str(), W_OK) != 0))
         return {FileResult::Status::NotOpened, Describe(path, "write")};
     const std::string temp = path + ".tmp";
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
@@ -52,7 +60,7 @@ FileResult WriteWhole(const std::string& path, const std::uint8_t* data, std::si
 // Reads up to `size` bytes of a file opened for reading and writing, as the game-file mechanism
 // opens every file (a read-only file therefore does not open).
 FileResult ReadWhole(const std::string& path, std::vector<std::uint8_t>& out, std::size_t size) {
-    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    const int fd = IsReadOnly(path) ? -1 : ::open(path.c_str(), O_RDWR | O_CLOEXEC);
     if (fd < 0)
         return {FileResult::Status::NotOpened, Describe(path, "open")};
     out.assign(size, 0);

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "core/record.h"
+
+#include <gtest/gtest.h>
 
 namespace psn {
 namespace {

@@ -3,16 +3,16 @@
 // zero-filled F1GSTATE.SAV. The AppState's start directory is the folder's "editor" subfolder.
 #pragma once
 
+#include "core/app_state.h"
+#include "core/editions.h"
+#include "core/fs.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <string>
 #include <vector>
-
-#include "core/app_state.h"
-#include "core/editions.h"
-#include "core/fs.h"
 
 namespace psn::test {
 
@@ -46,7 +46,8 @@ inline std::vector<std::uint8_t> ReadFileBytes(const std::string& path) {
 
 inline void WriteFileBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
 struct ScratchGame {
