@@ -1,3 +1,4 @@
+#include "block_test_util.h"
 #include "editors/pitline_blocks.h"
 #include "support/scratch_game.h"
 
@@ -6,18 +7,22 @@
 namespace psn {
 namespace {
 
+using test::Changes;
+using test::Peek;
+using test::Poke;
 using test::ScratchGame;
 
 TEST(PitLineBlocks, OrderIsReadAndWrittenPerEdition) {
+    ScratchGame game;
     for (const auto& [edition, offset] : {std::pair{0, 0x1DD12F}, std::pair{2, 0x1DD163},
                                           std::pair{5, 0x1DD12F}, std::pair{6, 0x1DD15F}}) {
         ScratchGame game(edition);
         std::vector<std::uint8_t> order;
         for (int p = 0; p < 14; ++p)
             order.push_back(static_cast<std::uint8_t>(14 - p));
-        game.PokeExe(offset - 1, {0x55});
-        game.PokeExe(offset, order);
-        game.PokeExe(offset + 14, {0x66});
+        Poke(game.ExePath(), offset - 1, {0x55});
+        Poke(game.ExePath(), offset, order);
+        Poke(game.ExePath(), offset + 14, {0x66});
         game.state.OpenGameExe();
         ReadPitOrder(game.state);
         for (int p = 0; p < 14; ++p)
@@ -25,9 +30,8 @@ TEST(PitLineBlocks, OrderIsReadAndWrittenPerEdition) {
         game.state.record.setU8(rec::kPitOrder, 3);
         WritePitOrder(game.state);
         game.state.CloseGameFiles();
-        const auto exe = game.Exe();
         order[0] = 3;
-        EXPECT_EQ(std::vector<std::uint8_t>(exe.begin() + offset - 1, exe.begin() + offset + 15),
+        EXPECT_EQ(Peek(game.ExePath(), offset - 1, 16),
                   [&] {
                       std::vector<std::uint8_t> v{0x55};
                       v.insert(v.end(), order.begin(), order.end());
@@ -45,8 +49,8 @@ TEST(PitLineBlocks, SpeedCheckAndSpeed) {
     for (const Case c :
          {Case{116, 1, 116}, Case{235, 0, 235}, Case{0, 0, 235}, Case{117, 0, 235}}) {
         ScratchGame game;
-        game.PokeExe(0x91B73, {c.byte});
-        game.PokeExe(0x138844, {0x35, 0x12, 0x99});
+        Poke(game.ExePath(), 0x91B73, {c.byte});
+        Poke(game.ExePath(), 0x138844, {0x35, 0x12, 0x99});
         game.state.OpenGameExe();
         ReadSpeedCheck(game.state);
         ReadPitSpeed(game.state);
@@ -56,11 +60,8 @@ TEST(PitLineBlocks, SpeedCheckAndSpeed) {
         WriteSpeedCheck(game.state);
         WritePitSpeed(game.state);
         game.state.CloseGameFiles();
-        const auto exe = game.Exe();
-        EXPECT_EQ(exe[0x91B73], c.written);
-        EXPECT_EQ(exe[0x138844], 0xCD);
-        EXPECT_EQ(exe[0x138845], 0xAB);
-        EXPECT_EQ(exe[0x138846], 0x99);
+        EXPECT_EQ(Peek(game.ExePath(), 0x91B73, 1)[0], c.written);
+        EXPECT_EQ(Peek(game.ExePath(), 0x138844, 3), (std::vector<std::uint8_t>{0xCD, 0xAB, 0x99}));
     }
 }
 
@@ -77,8 +78,8 @@ TEST(PitLineBlocks, SpeedUnitsTruncateAtEachStep) {
 }
 
 TEST(PitLineBlocks, FailedTransferIsFatal) {
+    ScratchGame game;
     for (long n = 1; n <= 20; ++n) {
-        ScratchGame game;
         game.state.OpenGameExe();
         game.state.faults->count = 0;
         game.state.faults->failAt = n;

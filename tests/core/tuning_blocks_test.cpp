@@ -1,3 +1,4 @@
+#include "block_test_util.h"
 #include "core/editions.h"
 #include "editors/tuning_blocks.h"
 #include "support/scratch_game.h"
@@ -8,21 +9,14 @@
 namespace psn {
 namespace {
 
+using test::Changes;
+using test::Peek;
+using test::Poke;
 using test::ScratchGame;
 using test::WriteFileBytes;
 
 constexpr std::uint32_t kColours = 0x139934;
 constexpr std::uint32_t kSpeeds = 0x139958;
-
-// The positions where two executables differ, with the new byte.
-std::map<std::size_t, std::uint8_t> Changes(const std::vector<std::uint8_t>& before,
-                                            const std::vector<std::uint8_t>& after) {
-    std::map<std::size_t, std::uint8_t> changes;
-    for (std::size_t i = 0; i < after.size(); ++i)
-        if (i >= before.size() || before[i] != after[i])
-            changes[i] = after[i];
-    return changes;
-}
 
 void WritePatchFile(ScratchGame& game, const std::vector<PatchRecord>& list) {
     std::vector<std::uint8_t> bytes;
@@ -40,8 +34,9 @@ TEST(TuningBlocks, LightsReadTheirBytesAndSkipTheRest) {
     std::vector<std::uint8_t> colours(16, 0xAA);
     for (int k = 0; k < 4; ++k)
         colours[4 * k] = static_cast<std::uint8_t>(k + 1);
-    game.PokeExe(kColours, colours);
-    game.PokeExe(kSpeeds, {0x34, 0x12, 0xAA, 0xAA, 0x10, 0x27, 0xAA, 0xAA, 0xFF, 0xFF, 0xAA});
+    Poke(game.ExePath(), kColours, colours);
+    Poke(game.ExePath(), kSpeeds,
+         {0x34, 0x12, 0xAA, 0xAA, 0x10, 0x27, 0xAA, 0xAA, 0xFF, 0xFF, 0xAA});
     game.state.OpenGameExe();
     ReadLightColours(game.state);
     ReadLightSpeeds(game.state);
@@ -91,13 +86,13 @@ TEST(TuningBlocks, ReadThenWriteKeepsTheGameAsItWas) {
     std::vector<std::uint8_t> noise(0x60);
     for (std::size_t i = 0; i < noise.size(); ++i)
         noise[i] = static_cast<std::uint8_t>(i * 37 + 5);
-    game.PokeExe(kColours, noise);
-    game.PokeExe(0xA4798, {12});
-    game.PokeExe(0xABFD0, {4});
-    game.PokeExe(0x1390C8, {0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC});
-    game.PokeExe(0xE4F02, {235});
-    game.PokeExe(0xA5A8B, {255});
-    game.PokeExe(0xA5BF8, {255});
+    Poke(game.ExePath(), kColours, noise);
+    Poke(game.ExePath(), 0xA4798, {12});
+    Poke(game.ExePath(), 0xABFD0, {4});
+    Poke(game.ExePath(), 0x1390C8, {0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC});
+    Poke(game.ExePath(), 0xE4F02, {235});
+    Poke(game.ExePath(), 0xA5A8B, {255});
+    Poke(game.ExePath(), 0xA5BF8, {255});
     const auto before = game.Exe();
     game.state.OpenGameExe();
     ReadCarTuning(game.state, false);
@@ -114,13 +109,13 @@ TEST(TuningBlocks, SwitchEncodings) {
         std::uint8_t fuelFlag, perfFlag;
         std::uint8_t fuelWritten, perfWritten;
     };
+    ScratchGame game;
     for (const Case c : {Case{116, 255, 255, 0, 0, 116, 255}, Case{235, 0, 0, 1, 1, 235, 0},
                          Case{0, 0, 255, 1, 0, 235, 255}, Case{117, 255, 0, 1, 1, 235, 0},
                          Case{0xEB, 255, 254, 1, 1, 235, 0}}) {
-        ScratchGame game;
-        game.PokeExe(0xE4F02, {c.fuelByte});
-        game.PokeExe(0xA5A8B, {c.firstPerf});
-        game.PokeExe(0xA5BF8, {c.secondPerf});
+        Poke(game.ExePath(), 0xE4F02, {c.fuelByte});
+        Poke(game.ExePath(), 0xA5A8B, {c.firstPerf});
+        Poke(game.ExePath(), 0xA5BF8, {c.secondPerf});
         game.state.OpenGameExe();
         ReadFuelDisplay(game.state);
         ReadTeamPerformance(game.state);
@@ -130,10 +125,9 @@ TEST(TuningBlocks, SwitchEncodings) {
         WriteFuelDisplay(game.state);
         WriteTeamPerformance(game.state);
         game.state.CloseGameFiles();
-        const auto exe = game.Exe();
-        EXPECT_EQ(exe[0xE4F02], c.fuelWritten);
-        EXPECT_EQ(exe[0xA5A8B], c.perfWritten);
-        EXPECT_EQ(exe[0xA5BF8], c.perfWritten);
+        EXPECT_EQ(Peek(game.ExePath(), 0xE4F02, 1)[0], c.fuelWritten);
+        EXPECT_EQ(Peek(game.ExePath(), 0xA5A8B, 1)[0], c.perfWritten);
+        EXPECT_EQ(Peek(game.ExePath(), 0xA5BF8, 1)[0], c.perfWritten);
     }
 }
 
@@ -142,12 +136,12 @@ TEST(TuningBlocks, PatchListLastMatchingRecordDecides) {
         std::vector<std::uint8_t> exeBytes; // at 0x1000, 0x1001, 0x1002
         std::uint8_t flagBefore, flagAfter;
     };
+    ScratchGame game;
+    // off/on bytes: 1/2, 4/5, 8/7.
+    WritePatchFile(game, {{0x1000, 1, 2}, {0x1001, 4, 5}, {0x1002, 8, 7}});
     for (const Case& c : {Case{{1, 5, 9}, 0, 1}, Case{{2, 5, 9}, 1, 1}, Case{{2, 4, 8}, 1, 0},
                           Case{{9, 9, 9}, 1, 1}, Case{{9, 9, 9}, 0, 0}, Case{{2, 4, 7}, 0, 1}}) {
-        ScratchGame game;
-        // off/on bytes: 1/2, 4/5, 8/7.
-        WritePatchFile(game, {{0x1000, 1, 2}, {0x1001, 4, 5}, {0x1002, 8, 7}});
-        game.PokeExe(0x1000, c.exeBytes);
+        Poke(game.ExePath(), 0x1000, c.exeBytes);
         game.state.record.setU8(rec::kPatchListSwitch, c.flagBefore);
         game.state.OpenGameExe();
         ReadPatchList(game.state);
@@ -221,9 +215,9 @@ TEST(TuningBlocks, EveryFailedTransferIsFatal) {
     const long transfers = probe.state.faults->count - before;
     probe.state.CloseGameFiles();
     ASSERT_GT(transfers, 30);
+    ScratchGame game;
+    WritePatchFile(game, {{0x3000, 1, 2}});
     for (long n = 1; n <= transfers; ++n) {
-        ScratchGame game;
-        WritePatchFile(game, {{0x3000, 1, 2}});
         game.state.OpenGameExe();
         game.state.faults->count = 0;
         game.state.faults->failAt = n;
