@@ -44,6 +44,22 @@ const std::array<std::string, kTrackCount>& TrackFileNames() {
     return names;
 }
 
+std::array<std::string, kTrackCount> ReadTrackNames(AppState& state) {
+    // Only so much of a name is kept, so that a block without its zero bytes cannot grow a name
+    // without bound; the reading still goes on to the zero byte, where the next name starts.
+    constexpr std::size_t kNameLimit = 255;
+    std::array<std::string, kTrackCount> names;
+    state.SeekExe(ExeRow::TrackNames);
+    for (std::string& name : names) {
+        // A failed read gives 0, which ends the name; the check below reports it.
+        for (std::uint8_t byte = state.exe.ReadByte(); byte != 0; byte = state.exe.ReadByte())
+            if (name.size() < kNameLimit)
+                name.push_back(static_cast<char>(byte));
+        state.exe.Check();
+    }
+    return names;
+}
+
 void ReadTrackData(AppState& state) {
     SettingsRecord& record = state.record;
     state.exe.Seek(ExeOffset(ExeRow::TyreTable, state.edition));

@@ -41,6 +41,9 @@ constexpr std::size_t TrackEntryOffset(int track, std::size_t field) {
     return rec::kTrackEntries + rec::kTrackEntryStride * static_cast<std::size_t>(track) + field;
 }
 
+// The 16 names of the track names block, each ended by a zero byte. Needs the executable open.
+std::array<std::string, kTrackCount> ReadTrackNames(AppState& state);
+
 // After a successful read, a pending ORIGIN.SET snapshot gets its track entries.
 void ReadTrackData(AppState& state);
 // Every track file is located before anything is written, so a missing or read-only track file
