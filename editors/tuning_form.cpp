@@ -234,9 +234,10 @@ void TCTuningForm::FormShow() {
         r.setU16(rec::kComputerWeight, static_cast<std::uint16_t>(scrollBar2_->value()));
     ShowWeights();
 
-    checkBox2_->setChecked(r.u8(rec::kFuelDisplaySwitch) != 0);
-    checkBox951_->setChecked(r.u8(rec::kTeamPerformanceSwitch) != 0);
-    checkBox952_->setChecked(r.u8(rec::kPatchListSwitch) != 0);
+    // A switch is on only as 1, the value that an export writes as on.
+    checkBox2_->setChecked(r.u8(rec::kFuelDisplaySwitch) == 1);
+    checkBox951_->setChecked(r.u8(rec::kTeamPerformanceSwitch) == 1);
+    checkBox952_->setChecked(r.u8(rec::kPatchListSwitch) == 1);
 }
 
 void TCTuningForm::ShowWeights() {
