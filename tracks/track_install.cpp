@@ -9,6 +9,15 @@
 
 namespace psn {
 
+FreeSpaceProbe SystemFreeSpace() {
+    return [](const std::string& path) { return fs::FreeSpace(path); };
+}
+
+bool EnoughSpaceToInstall(const AppState& state, const FreeSpaceProbe& probe) {
+    const auto free = probe(state.startDir);
+    return free && *free > kInstallSpaceNeeded;
+}
+
 bool CopyTracksFromCd(AppContext& context, QWidget* parent) {
     context.dialogs.Information(parent, kInsertCdMessage);
     FileDialogRequest request;
@@ -21,6 +30,8 @@ bool CopyTracksFromCd(AppContext& context, QWidget* parent) {
     if (!chosen)
         return false;
     const std::string cdFolder = QFileInfo(*chosen).absolutePath().toStdString();
+    // The track manager's original install may run before the folder exists.
+    fs::CreateFolder(fs::Join(context.state.config.GameDir(), "CIRCUITS"));
     int failed = 0;
     for (const std::string& name : TrackFileNames()) {
         const std::string source = fs::ResolveCase(fs::Join(cdFolder, name));
@@ -39,7 +50,7 @@ bool TrackFilesInstalled(const AppState& state) {
     return true;
 }
 
-bool PrepareTrackEditor(AppContext& context, QWidget* parent) {
+bool EnsureTrackFiles(AppContext& context, QWidget* parent) {
     AppState& state = context.state;
     const bool created = fs::CreateFolder(fs::Join(state.config.GameDir(), "CIRCUITS"));
     if (created || !fs::Exists(state.GamePath(TrackFileNames()[0]))) {
@@ -53,6 +64,13 @@ bool PrepareTrackEditor(AppContext& context, QWidget* parent) {
         context.dialogs.Warning(parent, kTrackFilesMissing);
         return false;
     }
+    return true;
+}
+
+bool PrepareTrackEditor(AppContext& context, QWidget* parent) {
+    AppState& state = context.state;
+    if (!EnsureTrackFiles(context, parent))
+        return false;
     if (state.trackDataPending) {
         if (!RunGameTransfer(context, parent, [&] {
                 state.OpenGameExe();

@@ -4,6 +4,11 @@
 
 #include "shell/app_context.h"
 
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
 class QDialog;
 class QWidget;
 
@@ -19,6 +24,14 @@ inline constexpr const char* kTrackFilesMissing =
     "editor cannot be opened.";
 inline constexpr const char* kCdCopyFailed = "Not every track file could be copied from the CD!";
 
+// The installers do nothing unless more than this many bytes are free beside the editor.
+constexpr std::uintmax_t kInstallSpaceNeeded = 50000;
+// Free bytes on the drive of a path; replaceable so tests can fill the disk.
+using FreeSpaceProbe = std::function<std::optional<std::uintmax_t>(const std::string&)>;
+FreeSpaceProbe SystemFreeSpace();
+// Whether the drive of the start directory has room; an unknown amount is no room.
+bool EnoughSpaceToInstall(const AppState& state, const FreeSpaceProbe& probe);
+
 // Asks for the CD, lets the user locate PSN.EXE on it and copies the 16 track files from the
 // CIRCUITS folder beside it into the game's CIRCUITS folder. Returns false when the user cancels.
 // Failed copies are reported once.
@@ -26,6 +39,11 @@ bool CopyTracksFromCd(AppContext& context, QWidget* parent);
 
 // Whether all 16 track files exist in the game directory.
 bool TrackFilesInstalled(const AppState& state);
+
+// The CIRCUITS folder, the offer to install the track files when they are missing, and clearing
+// their read-only attributes. Returns false when the user declines or a track file is still
+// missing (reading a missing file would end the program).
+bool EnsureTrackFiles(AppContext& context, QWidget* parent);
 
 // Everything before the track editor opens: the CIRCUITS folder, the offer to install the track
 // files, clearing their read-only attributes and reading the track block once per run. Returns
