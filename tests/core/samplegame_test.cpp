@@ -397,13 +397,18 @@ TEST(SampleGame, InstallationHoldsWhatItsOptionsAskFor) {
                                            std::to_string(t) + ".DAT"),
                   TrackFileImage(4, t));
     EXPECT_EQ(inst.Expected(1, 1), ExpectedRecord(4, false, 0, 0));
+    const auto perms = std::filesystem::status(inst.cdDir + "CIRCUITS/F1CT07.DAT").permissions();
+    EXPECT_EQ(perms & std::filesystem::perms::owner_write, std::filesystem::perms::none);
 
     // A second installation over the first replaces it, read-only leftovers included.
     std::filesystem::permissions(inst.exePath, std::filesystem::perms::owner_read);
-    const Installation again = MakeInstallation(At(1, inst.gameDir));
+    Options over = At(1, inst.gameDir);
+    over.cdDir = inst.cdDir;
+    const Installation again = MakeInstallation(over);
     EXPECT_EQ(psn::test::ReadFileBytes(again.exePath), ExeImage(1));
     EXPECT_EQ(psn::test::ReadFileBytes(again.statePath), StateImage(1));
     EXPECT_EQ(psn::test::ReadFileBytes(again.TrackPath(9)), TrackFileImage(1, 9));
+    EXPECT_EQ(psn::test::ReadFileBytes(again.cdDir + "PSN.EXE"), ExeImage(1));
 }
 
 } // namespace
