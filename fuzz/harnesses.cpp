@@ -5,6 +5,7 @@
 #include "core/record.h"
 #include "core/settings_files.h"
 #include "graphics/dib256.h"
+#include "tracks/cockpit_format.h"
 
 #include <fstream>
 #include <unistd.h>
@@ -175,6 +176,52 @@ std::vector<std::vector<std::uint8_t>> DibSeeds() {
             Bitmap(1, 1, false, 2), Bitmap(100, 67, true, 256)};
 }
 
+void CockpitData(const std::uint8_t* data, std::size_t size) {
+    std::vector<std::string> lines;
+    std::string line;
+    for (std::size_t i = 0; i < size; ++i) {
+        const char c = static_cast<char>(data[i]);
+        if (c == '\n') {
+            lines.push_back(line);
+            line.clear();
+        } else if (c != '\r') {
+            line += c;
+        }
+    }
+    if (!line.empty())
+        lines.push_back(line);
+    for (const int edition : {0, 1, 2, 3, 4, 6}) {
+        try {
+            const auto writes = CockpitDataReader(lines, edition).Read();
+            for (const auto& write : writes)
+                g_sink = write.offset + static_cast<std::uint32_t>(write.value + write.width);
+        } catch (const DataFileError&) {
+        }
+    }
+}
+
+std::vector<std::vector<std::uint8_t>> CockpitSeeds() {
+    // Lines of text with numbers in the four fixed columns, as the cockpit data files hold them.
+    std::vector<std::vector<std::uint8_t>> seeds;
+    for (int variant = 0; variant < 3; ++variant) {
+        std::string file;
+        for (std::size_t n = 0; n < kCockpitDataLines + 2; ++n) {
+            std::string text = "; cockpit line " + std::to_string(n);
+            text.resize(33, ' ');
+            const auto field = [&](int value) {
+                std::string digits = std::to_string(value % 1000);
+                digits.insert(0, 3 - digits.size(), ' ');
+                return digits;
+            };
+            text += field(static_cast<int>(n) * 3 + variant) + "   " + field(200 - n) + "    " +
+                    field(static_cast<int>(n) * 7) + "    " + field(variant * 100 + 5);
+            file += text + (variant == 1 ? "\r\n" : "\n");
+        }
+        seeds.emplace_back(file.begin(), file.end());
+    }
+    return seeds;
+}
+
 } // namespace
 
 const std::vector<Target>& Targets() {
@@ -182,6 +229,7 @@ const std::vector<Target>& Targets() {
         {"settings", SettingsFiles, SettingsSeeds},
         {"palette", Palette, PaletteSeeds},
         {"dib", Dib, DibSeeds},
+        {"cockpit", CockpitData, CockpitSeeds},
     };
     return targets;
 }

@@ -50,7 +50,7 @@ bool TrackFilesInstalled(const AppState& state) {
     return true;
 }
 
-bool PrepareTrackEditor(AppContext& context, QWidget* parent) {
+bool EnsureTrackFiles(AppContext& context, QWidget* parent) {
     AppState& state = context.state;
     const bool created = fs::CreateFolder(fs::Join(state.config.GameDir(), "CIRCUITS"));
     if (created || !fs::Exists(state.GamePath(TrackFileNames()[0]))) {
@@ -64,6 +64,13 @@ bool PrepareTrackEditor(AppContext& context, QWidget* parent) {
         context.dialogs.Warning(parent, kTrackFilesMissing);
         return false;
     }
+    return true;
+}
+
+bool PrepareTrackEditor(AppContext& context, QWidget* parent) {
+    AppState& state = context.state;
+    if (!EnsureTrackFiles(context, parent))
+        return false;
     if (state.trackDataPending) {
         if (!RunGameTransfer(context, parent, [&] {
                 state.OpenGameExe();

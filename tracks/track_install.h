@@ -40,6 +40,11 @@ bool CopyTracksFromCd(AppContext& context, QWidget* parent);
 // Whether all 16 track files exist in the game directory.
 bool TrackFilesInstalled(const AppState& state);
 
+// The CIRCUITS folder, the offer to install the track files when they are missing, and clearing
+// their read-only attributes. Returns false when the user declines or a track file is still
+// missing (reading a missing file would end the program).
+bool EnsureTrackFiles(AppContext& context, QWidget* parent);
+
 // Everything before the track editor opens: the CIRCUITS folder, the offer to install the track
 // files, clearing their read-only attributes and reading the track block once per run. Returns
 // whether the editor may open; it may not when the user declines or a track file is missing
