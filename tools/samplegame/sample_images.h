@@ -1,0 +1,64 @@
+// Pictures of the sample game: 8-bit images drawn by code, and the two file formats the game
+// keeps them in (BMP inside our archives, PCX for the cockpit).
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace psn::sample {
+
+struct Rgb {
+    std::uint8_t r = 0, g = 0, b = 0;
+};
+using Palette = std::array<Rgb, 256>;
+
+// 0 black, 1..9 greys, then 15 runs of 16 shades from index 10 (run j at 10 + 16j, darkest
+// first), 250..255 light sky and white.
+const Palette& SamplePalette();
+// Index of shade s (0..15) of run j (0..14).
+constexpr std::uint8_t Shade(int run, int s) {
+    return static_cast<std::uint8_t>(10 + 16 * run + s);
+}
+
+struct Image8 {
+    int width = 0, height = 0;
+    std::vector<std::uint8_t> pixels; // top-down rows, width bytes each
+    Image8() = default;
+    Image8(int w, int h, std::uint8_t fill = 0)
+        : width(w), height(h), pixels(static_cast<std::size_t>(w) * h, fill) {}
+    std::uint8_t at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
+    void set(int x, int y, std::uint8_t v) {
+        if (x >= 0 && y >= 0 && x < width && y < height)
+            pixels[static_cast<std::size_t>(y) * width + x] = v;
+    }
+    void fillRect(int x0, int y0, int x1, int y1, std::uint8_t v); // inclusive-exclusive
+};
+
+std::vector<std::uint8_t> EncodeBmp8(const Image8& image, const Palette& palette);
+std::vector<std::uint8_t> EncodePcx8(const Image8& image, const Palette& palette);
+// Decoders for checking what the encoders wrote; they throw std::runtime_error on bad data.
+Image8 DecodeBmp8(const std::vector<std::uint8_t>& file, Palette* palette = nullptr);
+Image8 DecodePcx8(const std::vector<std::uint8_t>& file, Palette* palette = nullptr);
+
+constexpr int kHelmetCells = 29;
+constexpr int kHelmetWidth = 74, kHelmetHeight = 15;
+constexpr int kHelmetSheetWidth = 256, kHelmetSheetHeight = 180;
+constexpr int kLiveryWidth = 256, kLiveryHeight = 164;
+
+// Top-left corner of helmet cell i (0..28).
+inline void HelmetCellOrigin(int cell, int& x, int& y) {
+    const int column = cell < 12 ? 0 : cell < 24 ? 1 : 2;
+    x = 74 * column;
+    y = 15 * (cell - 12 * column);
+}
+
+Image8 HelmetSheet();
+Image8 Livery(int team); // team 1..14
+Image8 CockpitPicture(int width, int height);
+
+// "PSNJAM01" followed by the BMP.
+std::vector<std::uint8_t> JamArchive(const Image8& image);
+
+} // namespace psn::sample
