@@ -2,47 +2,16 @@
 
 #include "core/checksum.h"
 #include "game_palette.h"
+#include "tools/samplegame/sample_game.h"
 
 namespace psn::trackdata {
 
-const std::array<std::string, 16>& SampleTrackNames() {
-    static const std::array<std::string, 16> names = {
-        "Interlagos",  "Aida",        "Imola",      "Monte Carlo", "Barcelona", "Montreal",
-        "Magny Cours", "Silverstone", "Hockenheim", "Hungaroring", "Spa",       "Monza",
-        "Estoril",     "Jerez",       "Suzuka",     "Adelaide"};
-    return names;
-}
-
-namespace {
-
-constexpr std::uint8_t kByteBeforeNames = 0;
-constexpr std::size_t kOpaqueLength[] = {0, 32, 16};
-
-Bytes NamesStretch(bool bonus) {
-    Bytes bytes{kByteBeforeNames};
-    for (std::size_t t = 0; t < SampleTrackNames().size(); ++t) {
-        const std::string& name = bonus && t == 6 ? kBonusTrackName : SampleTrackNames()[t];
-        bytes.insert(bytes.end(), name.begin(), name.end());
-        bytes.push_back(0);
-    }
-    return bytes;
-}
-
-Bytes Opaque(int stretch, std::uint8_t seed) {
-    Bytes bytes(kOpaqueLength[stretch]);
-    for (std::size_t i = 0; i < bytes.size(); ++i)
-        bytes[i] = static_cast<std::uint8_t>(seed + 13 * i + stretch);
-    return bytes;
-}
-
-} // namespace
-
 Bytes SampleStretch(int stretch) {
-    return stretch == 0 ? NamesStretch(false) : Opaque(stretch, 0x20);
+    return sample::OriginalStretch(stretch);
 }
 
 Bytes BonusStretch(int stretch) {
-    return stretch == 0 ? NamesStretch(true) : Opaque(stretch, 0x90);
+    return sample::BonusStretch(stretch);
 }
 
 Bytes TrackFile(std::uint16_t pointer, std::size_t size, std::uint8_t seed) {
@@ -69,7 +38,9 @@ Bytes TrackFile(std::uint16_t pointer, std::size_t size, std::uint8_t seed) {
 }
 
 Bytes BonusTrackFile() {
-    return TrackFile(0x0400, 0x6000, 0xA7);
+    const sample::TrackSetup& track7 = sample::Values(0).tracks[6];
+    return TrackFile(static_cast<std::uint16_t>(track7.setupOffset - 0x1020), track7.fileSize,
+                     0xA7);
 }
 
 bool WriteTrackPack(const std::string& dataDir) {
