@@ -7,26 +7,6 @@
 namespace psn::sample {
 namespace {
 
-// Hues of the 15 shade runs; run 2 (42..57) is the cockpit surround, run 3 (58..73) the mirrors
-// and run 9 (154..169) the front wing in the cockpit pictures.
-constexpr Rgb kRunHues[15] = {
-    {230, 190, 150}, // 0 skin
-    {200, 200, 205}, // 1 grey
-    {60, 60, 70},    // 2 cockpit carbon
-    {170, 180, 195}, // 3 mirror silver
-    {220, 30, 30},   // 4 red
-    {240, 130, 20},  // 5 orange
-    {245, 220, 40},  // 6 yellow
-    {40, 170, 60},   // 7 green
-    {20, 90, 40},    // 8 dark green
-    {40, 80, 200},   // 9 blue
-    {20, 30, 110},   // 10 navy
-    {130, 50, 170},  // 11 purple
-    {220, 60, 150},  // 12 magenta
-    {120, 75, 35},   // 13 brown
-    {60, 190, 210},  // 14 cyan
-};
-
 void PutLe(std::vector<std::uint8_t>& out, std::uint32_t v, int bytes) {
     for (int i = 0; i < bytes; ++i)
         out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
@@ -69,9 +49,9 @@ void DrawNumber(Image8& img, int x, int y, int scale, int number, std::uint8_t v
 // Helmet i in a 74 x 15 cell at (ox, oy): a side view facing right, shell in the primary hue,
 // shaded from the top, one of six patterns in the second hue, a dark visor.
 void DrawHelmet(Image8& img, int ox, int oy, int i) {
-    const int primary = 4 + i % 11; // runs 4..14
-    const int second = 4 + (i % 11 + 3 + (i / 11) * 4) % 11;
-    const int pattern = (i + i / 11 * 2) % 6;
+    const int primary = i % 12; // the twelve full runs
+    const int second = (i % 12 + 3 + (i / 12) * 4) % 12;
+    const int pattern = (i + i / 12 * 2) % 6;
     const double cx = 33, cy = 10, rx = 27, ry = 9.5;
     for (int y = 0; y < kHelmetHeight; ++y)
         for (int x = 0; x < kHelmetWidth; ++x) {
@@ -103,9 +83,9 @@ void DrawHelmet(Image8& img, int ox, int oy, int i) {
             img.set(ox + x, oy + y, Shade(alt ? second : primary, shade));
         }
     // Visor opening on the front, chin guard below it.
-    img.fillRect(ox + 42, oy + 5, ox + 59, oy + 9, 2);
-    img.fillRect(ox + 44, oy + 6, ox + 57, oy + 8, Shade(14, 4));
-    img.fillRect(ox + 50, oy + 11, ox + 60, oy + 14, Shade(1, 6));
+    img.fillRect(ox + 42, oy + 5, ox + 59, oy + 9, Grey(4));
+    img.fillRect(ox + 44, oy + 6, ox + 57, oy + 8, Shade(colour::kCyanRun, 3));
+    img.fillRect(ox + 50, oy + 11, ox + 60, oy + 14, Grey(18));
 }
 
 } // namespace
@@ -114,35 +94,6 @@ void Image8::fillRect(int x0, int y0, int x1, int y1, std::uint8_t v) {
     for (int y = std::max(0, y0); y < std::min(height, y1); ++y)
         for (int x = std::max(0, x0); x < std::min(width, x1); ++x)
             pixels[static_cast<std::size_t>(y) * width + x] = v;
-}
-
-const Palette& SamplePalette() {
-    static const Palette palette = [] {
-        Palette p{};
-        for (int i = 1; i <= 9; ++i)
-            p[i] = {static_cast<std::uint8_t>(28 * i), static_cast<std::uint8_t>(28 * i),
-                    static_cast<std::uint8_t>(28 * i)};
-        for (int run = 0; run < 15; ++run)
-            for (int s = 0; s < 16; ++s) {
-                // Darkest first; the top shades blend towards white, like a highlight.
-                const double light = 0.25 + 0.75 * s / 12.0;
-                const double white = s > 12 ? (s - 12) / 5.0 : 0.0;
-                auto channel = [&](int c) {
-                    const double v = std::min(255.0, c * std::min(light, 1.0));
-                    return static_cast<std::uint8_t>(std::lround(v + (255.0 - v) * white));
-                };
-                const Rgb h = kRunHues[run];
-                p[Shade(run, s)] = {channel(h.r), channel(h.g), channel(h.b)};
-            }
-        p[250] = {120, 170, 230};
-        p[251] = {150, 190, 240};
-        p[252] = {180, 210, 245};
-        p[253] = {90, 140, 60};
-        p[254] = {110, 110, 115};
-        p[255] = {255, 255, 255};
-        return p;
-    }();
-    return palette;
 }
 
 std::vector<std::uint8_t> EncodeBmp8(const Image8& image, const Palette& palette) {
@@ -309,9 +260,9 @@ Image8 HelmetSheet() {
 Image8 Livery(int team) {
     // A car seen from above, nose to the right, in two team colours with its team number.
     Image8 img(kLiveryWidth, kLiveryHeight, 0);
-    const int primary = 4 + (team * 3) % 11;
-    const int second = 4 + (team * 3 + 5) % 11;
-    const std::uint8_t tyre = 2, rim = 4;
+    const int primary = (team * 5) % 12;
+    const int second = (team * 5 + 6) % 12;
+    const std::uint8_t tyre = Grey(3), rim = Grey(16);
     for (int cx : {70, 200})
         for (int cy : {28, 136}) {
             img.fillRect(cx - 18, cy - 16, cx + 18, cy + 16, tyre);
@@ -327,53 +278,54 @@ Image8 Livery(int team) {
             img.set(x, y, Shade(primary, std::clamp(4 + edge, 4, 13)));
         }
     }
-    img.fillRect(95, 76, 236, 88, Shade(second, 11)); // stripe along the spine
-    FillEllipse(img, 150, 82, 22, 11, 3);             // cockpit opening
-    FillEllipse(img, 146, 82, 8, 6, Shade(0, 9));     // driver's helmet
-    FillEllipse(img, 110, 82, 14, 14, 255);           // number roundel
-    DrawNumber(img, team < 10 ? 104 : 100, 75, 3, team, 1);
+    img.fillRect(95, 76, 236, 88, Shade(second, 11));              // stripe along the spine
+    FillEllipse(img, 150, 82, 22, 11, Grey(2));                    // cockpit opening
+    FillEllipse(img, 146, 82, 8, 6, Shade(colour::kYellowRun, 9)); // driver's helmet
+    FillEllipse(img, 110, 82, 14, 14, colour::kWhite);             // number roundel
+    DrawNumber(img, team < 10 ? 104 : 100, 75, 3, team, colour::kBlack);
     return img;
 }
 
 Image8 CockpitPicture(int width, int height) {
-    // The driver's view: sky and track, the surround at the bottom, mirrors at the top corners,
-    // front wing ahead, wheel and instruments.
-    Image8 img(width, height, 250);
+    // The driver's view: sky and track ahead, the surround (pixel values 42-56, which the game
+    // recolours per team) at the bottom, mirror housings (58-73) at the top corners, the front
+    // wing (154-167) ahead, the wheel and the rev lights in fixed colours outside those ranges.
+    Image8 img(width, height, Shade(colour::kBlueRun, 13));
     const auto sx = [width](double u) { return static_cast<int>(u * width); };
     const auto sy = [height](double v) { return static_cast<int>(v * height); };
-    img.fillRect(0, sy(0.12), width, sy(0.42), 251);
-    img.fillRect(0, sy(0.42), width, sy(0.48), 253);
+    img.fillRect(0, sy(0.12), width, sy(0.42), colour::kSky);
+    img.fillRect(0, sy(0.42), width, sy(0.48), Shade(colour::kGreenRun, 5));
     for (int y = sy(0.48); y < height; ++y) {
         const double t = (y - sy(0.48)) / static_cast<double>(height - sy(0.48));
         const int half = static_cast<int>(width * (0.08 + 0.5 * t));
-        img.fillRect(0, y, width, y + 1, 253);
-        img.fillRect(width / 2 - half, y, width / 2 + half, y + 1, 254);
+        img.fillRect(0, y, width, y + 1, Shade(colour::kGreenRun, 7));
+        img.fillRect(width / 2 - half, y, width / 2 + half, y + 1, Grey(14));
     }
     for (int y = sy(0.56); y < sy(0.66); ++y) {
         const int half = static_cast<int>(width * (0.2 + 0.1 * (y - sy(0.56)) / (sy(0.1) + 1.0)));
+        const int shade = std::clamp(3 + (y - sy(0.56)) * 10 / (sy(0.1) + 1), 0, 13);
         for (int x = width / 2 - half; x < width / 2 + half; ++x)
-            img.set(x, y, Shade(9, std::clamp(3 + (y - sy(0.56)) * 12 / (sy(0.1) + 1), 0, 13)));
+            img.set(x, y, Shade(colour::kBlueRun, shade));
     }
     for (int y = sy(0.6); y < height; ++y) {
         const double t = (y - sy(0.6)) / static_cast<double>(height - sy(0.6));
         const int open = static_cast<int>(width * (0.36 - 0.18 * t));
+        const int shade = std::clamp(2 + static_cast<int>(12 * (1 - t)), 0, 14);
         for (int x = 0; x < width; ++x)
             if (std::abs(x - width / 2) > open || y > sy(0.9))
-                img.set(x, y, Shade(2, std::clamp(2 + static_cast<int>(12 * (1 - t)), 0, 14)));
+                img.set(x, y, Shade(colour::kRedRun, shade));
     }
     for (int side : {0, 1}) {
         const int x0 = side ? width - sx(0.2) - sx(0.03) : sx(0.03);
-        img.fillRect(x0, sy(0.03), x0 + sx(0.2), sy(0.13), Shade(3, 3));
-        img.fillRect(x0 + 3, sy(0.03) + 3, x0 + sx(0.2) - 3, sy(0.13) - 3, Shade(3, 11));
+        img.fillRect(x0, sy(0.03), x0 + sx(0.2), sy(0.13), Shade(colour::kOrangeRun, 6));
+        img.fillRect(x0 + 3, sy(0.03) + 3, x0 + sx(0.2) - 3, sy(0.13) - 3, Grey(24));
     }
-    FillEllipse(img, width / 2.0, height * 0.86, width * 0.16, height * 0.12, 1);
-    FillEllipse(img, width / 2.0, height * 0.86, width * 0.12, height * 0.08, Shade(2, 1));
+    FillEllipse(img, width / 2.0, height * 0.86, width * 0.16, height * 0.12, Grey(5));
+    FillEllipse(img, width / 2.0, height * 0.86, width * 0.12, height * 0.08, Grey(1));
+    const std::uint8_t lights[4] = {colour::kGreen, colour::kGreen, colour::kYellow, colour::kRed};
     for (int k = 0; k < 4; ++k)
         FillEllipse(img, width * (0.44 + 0.04 * k), height * 0.8, width * 0.008, width * 0.008,
-                    Shade(k < 2    ? 7
-                          : k == 2 ? 6
-                                   : 4,
-                          10));
+                    lights[k]);
     return img;
 }
 

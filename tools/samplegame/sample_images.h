@@ -2,6 +2,8 @@
 // keeps them in (BMP inside our archives, PCX for the cockpit).
 #pragma once
 
+#include "tools/assets/game_palette.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -9,18 +11,26 @@
 
 namespace psn::sample {
 
-struct Rgb {
-    std::uint8_t r = 0, g = 0, b = 0;
-};
-using Palette = std::array<Rgb, 256>;
+using Rgb = psn::assets::Rgb;
+using Palette = psn::assets::Palette;
 
-// 0 black, 1..9 greys, then 15 runs of 16 shades from index 10 (run j at 10 + 16j, darkest
-// first), 250..255 light sky and white.
-const Palette& SamplePalette();
-// Index of shade s (0..15) of run j (0..14).
-constexpr std::uint8_t Shade(int run, int s) {
-    return static_cast<std::uint8_t>(10 + 16 * run + s);
+// The game palette the editor ships as ".\DATA\PSN.PAL".
+inline const Palette& SamplePalette() {
+    return psn::assets::GamePalette();
 }
+// Shade s (0..15, dark to light) of hue run `run` (0 red .. 11 pink, 12 brown with 12 shades).
+constexpr std::uint8_t Shade(int run, int s) {
+    return static_cast<std::uint8_t>(psn::assets::HueRun(run) + s);
+}
+// Grey i of 32, black to white.
+constexpr std::uint8_t Grey(int i) {
+    return static_cast<std::uint8_t>(psn::assets::kGreyFirst + i);
+}
+namespace colour {
+constexpr std::uint8_t kBlack = 0, kSky = 9, kRed = 249, kGreen = 250, kYellow = 251, kWhite = 255;
+constexpr int kRedRun = 0, kOrangeRun = 1, kYellowRun = 2, kGreenRun = 4, kCyanRun = 6,
+              kBlueRun = 7, kBrownRun = 12;
+} // namespace colour
 
 struct Image8 {
     int width = 0, height = 0;
