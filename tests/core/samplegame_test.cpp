@@ -397,13 +397,66 @@ TEST(SampleGame, InstallationHoldsWhatItsOptionsAskFor) {
                                            std::to_string(t) + ".DAT"),
                   TrackFileImage(4, t));
     EXPECT_EQ(inst.Expected(1, 1), ExpectedRecord(4, false, 0, 0));
+    const auto perms = std::filesystem::status(inst.cdDir + "CIRCUITS/F1CT07.DAT").permissions();
+    EXPECT_EQ(perms & std::filesystem::perms::owner_write, std::filesystem::perms::none);
 
     // A second installation over the first replaces it, read-only leftovers included.
     std::filesystem::permissions(inst.exePath, std::filesystem::perms::owner_read);
-    const Installation again = MakeInstallation(At(1, inst.gameDir));
+    Options over = At(1, inst.gameDir);
+    over.cdDir = inst.cdDir;
+    const Installation again = MakeInstallation(over);
     EXPECT_EQ(psn::test::ReadFileBytes(again.exePath), ExeImage(1));
     EXPECT_EQ(psn::test::ReadFileBytes(again.statePath), StateImage(1));
     EXPECT_EQ(psn::test::ReadFileBytes(again.TrackPath(9)), TrackFileImage(1, 9));
+    EXPECT_EQ(psn::test::ReadFileBytes(again.cdDir + "PSN.EXE"), ExeImage(1));
+}
+
+} // namespace
+
+namespace {
+
+// Across the editions the sample must hold every encoding a reader has to tell apart, or tests
+// built on it would never meet them.
+TEST(SampleGame, EditionsTogetherCoverEveryEncoding) {
+    std::set<int> firstDriver, speedCheck, fuelDisplay, randomPower;
+    bool performanceDisagrees = false, noseTwo = false, oddPitSpeed = false;
+    for (int e = 0; e < 7; ++e) {
+        const Bytes& exe = ExeImage(e);
+        const Bytes state = StateImage(e);
+        firstDriver.insert(exe[Offset(5, e)]);
+        speedCheck.insert(exe[Offset(14, e)]);
+        fuelDisplay.insert(exe[Offset(15, e)]);
+        randomPower.insert(exe[Offset(13, e)]);
+        performanceDisagrees |= exe[Offset(29, e)] != exe[Offset(30, e)];
+        for (int t = 0; t < 14; ++t)
+            noseTwo |= exe[Offset(20, e) + 53 + 4 * t] == 2;
+        oddPitSpeed |= Word(exe, Offset(18, e)) % 2 == 1;
+
+        // A zero byte inside a name, which a reader must skip rather than stop at.
+        auto innerZero = [](const Bytes& f, std::size_t field) {
+            const auto begin = f.begin() + field, end = begin + 24;
+            const auto zero = std::find(begin, end, 0);
+            return zero != end && std::find_if(zero, end, [](auto b) { return b != 0; }) != end;
+        };
+        EXPECT_TRUE(innerZero(exe, Offset(0, e) + 24 * 39)) << "edition " << e;
+        EXPECT_TRUE(innerZero(state, 0x387E + 24 * 38)) << "edition " << e;
+
+        int selected = 0, highCharacters = 0;
+        for (int k = 0; k < 40; ++k)
+            selected += exe[Offset(1, e) + k] > 128;
+        for (std::size_t i = 0; i < 960; ++i)
+            highCharacters += exe[Offset(0, e) + i] >= 0x80;
+        EXPECT_GT(selected, 0);
+        EXPECT_LT(selected, 40);
+        EXPECT_GT(highCharacters, 0);
+    }
+    EXPECT_EQ(firstDriver, (std::set<int>{0, 222, 255}));
+    EXPECT_EQ(speedCheck, (std::set<int>{0x75, 116, 235}));
+    EXPECT_EQ(fuelDisplay, (std::set<int>{0x75, 116, 235}));
+    EXPECT_EQ(randomPower, (std::set<int>{0x90, 0xE8}));
+    EXPECT_TRUE(performanceDisagrees);
+    EXPECT_TRUE(noseTwo);
+    EXPECT_TRUE(oddPitSpeed);
 }
 
 } // namespace

@@ -305,7 +305,8 @@ std::vector<std::uint8_t> BuildExe(int e) {
     return f;
 }
 
-void WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
+void WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes,
+               bool readOnly = false) {
     std::filesystem::create_directories(path.parent_path());
     std::filesystem::remove(path); // a read-only leftover would refuse the open
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -314,6 +315,12 @@ void WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t
     out.close();
     if (!out)
         throw std::runtime_error("cannot write " + path.string());
+    if (readOnly)
+        std::filesystem::permissions(path,
+                                     std::filesystem::perms::owner_write |
+                                         std::filesystem::perms::group_write |
+                                         std::filesystem::perms::others_write,
+                                     std::filesystem::perm_options::remove);
 }
 
 std::string WithSlash(std::string dir) {
@@ -343,6 +350,22 @@ void ApplyNames(SettingsRecord& r, const NameBlock& b, bool withSwitch, std::uin
         PutRecordName(r, rec::DriverName(n), 24, b.driverNames[n - 1]);
     if (withSwitch)
         r.setU8(rec::kFirstDriverSwitch, switchByte == 255 ? 1 : 0);
+}
+
+// The pictures are the same in every installation; drawing them once keeps installations cheap.
+const std::vector<std::pair<std::string, std::vector<std::uint8_t>>>& PictureFiles() {
+    static const auto files = [] {
+        std::vector<std::pair<std::string, std::vector<std::uint8_t>>> out;
+        out.emplace_back("GAMEJAMS/HELMETS1.JAM", JamArchive(HelmetSheet()));
+        for (int t = 1; t <= kTeams; ++t)
+            out.emplace_back("GAMEJAMS/" + CarArchiveNames()[t - 1], JamArchive(Livery(t)));
+        out.emplace_back("BITMAPS/CPITHI.PCX",
+                         EncodePcx8(CockpitPicture(640, 480), SamplePalette()));
+        out.emplace_back("BITMAPS/CPITLOW.PCX",
+                         EncodePcx8(CockpitPicture(320, 200), SamplePalette()));
+        return out;
+    }();
+    return files;
 }
 
 } // namespace
@@ -521,23 +544,17 @@ Installation MakeInstallation(const Options& options) {
         for (int t = 1; t <= kTracks; ++t)
             WriteFile(inst.TrackPath(t), tracks[t - 1]);
 
-    if (options.withPictures) {
-        WriteFile(inst.JamPath("HELMETS1.JAM"), JamArchive(HelmetSheet()));
-        for (int t = 1; t <= kTeams; ++t)
-            WriteFile(inst.JamPath(CarArchiveNames()[t - 1]), JamArchive(Livery(t)));
-        WriteFile(inst.gameDir + "BITMAPS/CPITHI.PCX",
-                  EncodePcx8(CockpitPicture(640, 480), SamplePalette()));
-        WriteFile(inst.gameDir + "BITMAPS/CPITLOW.PCX",
-                  EncodePcx8(CockpitPicture(320, 200), SamplePalette()));
-    }
+    if (options.withPictures)
+        for (const auto& [name, bytes] : PictureFiles())
+            WriteFile(inst.gameDir + name, bytes);
 
     if (!options.cdDir.empty()) {
         inst.cdDir = WithSlash(options.cdDir);
-        WriteFile(inst.cdDir + "PSN.EXE", exe);
+        WriteFile(inst.cdDir + "PSN.EXE", exe, options.readOnlyCd);
         for (int t = 1; t <= kTracks; ++t) {
             Installation cd;
             cd.gameDir = inst.cdDir;
-            WriteFile(cd.TrackPath(t), tracks[t - 1]);
+            WriteFile(cd.TrackPath(t), tracks[t - 1], options.readOnlyCd);
         }
     }
     return inst;

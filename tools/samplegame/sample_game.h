@@ -128,6 +128,7 @@ struct Options {
     bool withState = true;    // F1GSTATE.SAV
     bool withTracks = true;   // CIRCUITS on the hard disk
     bool withPictures = true; // GAMEJAMS and BITMAPS
+    bool readOnlyCd = true;   // files on a CD carry the read-only attribute, and so do copies
 };
 
 struct Installation {

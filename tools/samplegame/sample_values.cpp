@@ -225,8 +225,10 @@ SampleValues MakeValues(int e) {
         v.noseSecondBytes[t - 1] = raised ? 1 : 0;
     }
     // Any non-zero second-table byte means raised.
-    if (e == 4 && v.noseRaised[6])
-        v.noseSecondBytes[6] = 2;
+    if (e == 4) {
+        const auto raised = std::find(v.noseRaised.begin() + 6, v.noseRaised.end(), true);
+        v.noseSecondBytes[raised - v.noseRaised.begin()] = 2;
+    }
 
     for (int t = 1; t <= kTracks; ++t) {
         v.tyreConsumption[t - 1] = static_cast<std::uint16_t>(420 + (t * 97 + e * 31) % 400);
