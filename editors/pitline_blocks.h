@@ -4,6 +4,8 @@
 
 #include "core/app_state.h"
 
+#include <cstdint>
+
 namespace psn {
 
 void ReadPitOrder(AppState& state);
@@ -12,5 +14,16 @@ void ReadSpeedCheck(AppState& state);
 void WriteSpeedCheck(AppState& state);
 void ReadPitSpeed(AppState& state);
 void WritePitSpeed(AppState& state);
+
+inline constexpr int kPitPositions = 14;
+
+struct PitSpeed {
+    unsigned kph;
+    unsigned mph;
+};
+
+// The game's raw pit speed in kilometres and miles per hour, truncated at each step as the game
+// computes it.
+PitSpeed PitSpeedUnits(std::uint16_t raw);
 
 } // namespace psn

@@ -1,23 +1,232 @@
 #include "editors/tuning_blocks.h"
 
+#include <fstream>
+#include <iterator>
+
 namespace psn {
 
-// Not built yet.
-void ReadLightColours(AppState&) {}
-void WriteLightColours(AppState&) {}
-void ReadLightSpeeds(AppState&) {}
-void WriteLightSpeeds(AppState&) {}
-void ReadFuelLoads(AppState&) {}
-void WriteFuelLoads(AppState&) {}
-void ReadHumanWeight(AppState&) {}
-void WriteHumanWeight(AppState&) {}
-void ReadComputerWeight(AppState&) {}
-void WriteComputerWeight(AppState&) {}
-void ReadFuelDisplay(AppState&) {}
-void WriteFuelDisplay(AppState&) {}
-void ReadTeamPerformance(AppState&) {}
-void WriteTeamPerformance(AppState&) {}
-void ReadPatchList(AppState&) {}
-void WritePatchList(AppState&) {}
+namespace {
+
+constexpr std::uint8_t kFuelDisplayOff = 116;
+constexpr std::uint8_t kFuelDisplayOn = 235;
+constexpr std::uint8_t kTeamPerformanceOff = 255;
+constexpr std::uint8_t kTeamPerformanceOn = 0;
+constexpr std::size_t kPatchRecordSize = 6;
+
+} // namespace
+
+void ReadLightColours(AppState& state) {
+    state.SeekExe(ExeRow::LightColours);
+    for (int k = 0; k < kLightCount; ++k) {
+        state.record.setU8(LightColour(k), state.exe.ReadByte());
+        state.exe.Skip(3);
+        state.exe.Check();
+    }
+}
+
+void WriteLightColours(AppState& state) {
+    state.SeekExe(ExeRow::LightColours);
+    for (int k = 0; k < kLightCount; ++k) {
+        state.exe.WriteByte(state.record.u8(LightColour(k)));
+        state.exe.Skip(3);
+        state.exe.Check();
+    }
+}
+
+void ReadLightSpeeds(AppState& state) {
+    state.SeekExe(ExeRow::LightSpeeds);
+    for (int k = 1; k < kLightCount; ++k) {
+        const std::uint16_t speed = state.exe.ReadWord();
+        state.exe.Check();
+        state.record.setU16(LightSpeed(k), speed);
+        state.exe.Skip(2);
+        state.exe.Check();
+    }
+}
+
+void WriteLightSpeeds(AppState& state) {
+    state.SeekExe(ExeRow::LightSpeeds);
+    for (int k = 1; k < kLightCount; ++k) {
+        state.exe.WriteWord(state.record.u16(LightSpeed(k)));
+        state.exe.Skip(2);
+        state.exe.Check();
+    }
+}
+
+void ReadFuelLoads(AppState& state) {
+    state.SeekExe(ExeRow::PracticeFuel);
+    state.record.setU8(rec::kPracticeFuel, state.exe.ReadByte());
+    state.exe.Check();
+    state.SeekExe(ExeRow::QualifyingFuel);
+    state.record.setU8(rec::kQualifyingFuel, state.exe.ReadByte());
+    state.exe.Check();
+}
+
+void WriteFuelLoads(AppState& state) {
+    state.SeekExe(ExeRow::PracticeFuel);
+    state.exe.WriteByte(state.record.u8(rec::kPracticeFuel));
+    state.exe.Check();
+    state.SeekExe(ExeRow::QualifyingFuel);
+    state.exe.WriteByte(state.record.u8(rec::kQualifyingFuel));
+    state.exe.Check();
+}
+
+namespace {
+
+void ReadWeight(AppState& state, ExeRow row, std::size_t offset) {
+    state.SeekExe(row);
+    const std::uint16_t pounds = state.exe.ReadWord();
+    state.exe.Check();
+    state.record.setU16(offset, pounds);
+}
+
+void WriteWeight(AppState& state, ExeRow row, std::size_t offset) {
+    state.SeekExe(row);
+    state.exe.WriteWord(state.record.u16(offset));
+    state.exe.Check();
+}
+
+} // namespace
+
+void ReadHumanWeight(AppState& state) {
+    ReadWeight(state, ExeRow::HumanWeight, rec::kHumanWeight);
+}
+void WriteHumanWeight(AppState& state) {
+    WriteWeight(state, ExeRow::HumanWeight, rec::kHumanWeight);
+}
+void ReadComputerWeight(AppState& state) {
+    ReadWeight(state, ExeRow::ComputerWeight, rec::kComputerWeight);
+}
+void WriteComputerWeight(AppState& state) {
+    WriteWeight(state, ExeRow::ComputerWeight, rec::kComputerWeight);
+}
+
+void ReadFuelDisplay(AppState& state) {
+    state.SeekExe(ExeRow::FuelDisplay);
+    const std::uint8_t byte = state.exe.ReadByte();
+    state.exe.Check();
+    state.record.setU8(rec::kFuelDisplaySwitch, byte != kFuelDisplayOff ? 1 : 0);
+}
+
+void WriteFuelDisplay(AppState& state) {
+    state.SeekExe(ExeRow::FuelDisplay);
+    state.exe.WriteByte(state.record.u8(rec::kFuelDisplaySwitch) == 1 ? kFuelDisplayOn
+                                                                      : kFuelDisplayOff);
+    state.exe.Check();
+}
+
+void ReadTeamPerformance(AppState& state) {
+    state.SeekExe(ExeRow::TeamPerformance1);
+    state.exe.ReadByte(); // the game keeps both bytes alike; the second one decides
+    state.exe.Check();
+    state.SeekExe(ExeRow::TeamPerformance2);
+    const std::uint8_t second = state.exe.ReadByte();
+    state.exe.Check();
+    state.record.setU8(rec::kTeamPerformanceSwitch, second != kTeamPerformanceOff ? 1 : 0);
+}
+
+void WriteTeamPerformance(AppState& state) {
+    const std::uint8_t byte = state.record.u8(rec::kTeamPerformanceSwitch) == 1
+                                  ? kTeamPerformanceOn
+                                  : kTeamPerformanceOff;
+    state.SeekExe(ExeRow::TeamPerformance1);
+    state.exe.WriteByte(byte);
+    state.exe.Check();
+    state.SeekExe(ExeRow::TeamPerformance2);
+    state.exe.WriteByte(byte);
+    state.exe.Check();
+}
+
+std::vector<PatchRecord> LoadPatchList(const AppState& state) {
+    const std::string path = state.StartPath(kPatchListFile);
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw DataFileError("The patch list " + std::string(kPatchListFile) + " is missing.");
+    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in),
+                                          std::istreambuf_iterator<char>()};
+    if (in.bad() || bytes.size() % kPatchRecordSize != 0)
+        throw DataFileError("The patch list " + std::string(kPatchListFile) + " is damaged.");
+    std::vector<PatchRecord> list;
+    list.reserve(bytes.size() / kPatchRecordSize);
+    for (std::size_t at = 0; at < bytes.size(); at += kPatchRecordSize) {
+        PatchRecord record{};
+        record.offset = static_cast<std::uint32_t>(bytes[at]) |
+                        static_cast<std::uint32_t>(bytes[at + 1]) << 8 |
+                        static_cast<std::uint32_t>(bytes[at + 2]) << 16 |
+                        static_cast<std::uint32_t>(bytes[at + 3]) << 24;
+        record.offByte = bytes[at + 4];
+        record.onByte = bytes[at + 5];
+        // A patch beyond the executable's end would grow the file instead of patching it.
+        if (state.exe.IsOpen() && record.offset >= state.exe.Size())
+            throw DataFileError("The patch list " + std::string(kPatchListFile) +
+                                " does not fit the game executable.");
+        list.push_back(record);
+    }
+    return list;
+}
+
+void ReadPatchList(AppState& state) {
+    for (const PatchRecord& patch : LoadPatchList(state)) {
+        state.exe.Seek(patch.offset);
+        const std::uint8_t byte = state.exe.ReadByte();
+        state.exe.Check();
+        if (byte == patch.offByte)
+            state.record.setU8(rec::kPatchListSwitch, 0);
+        else if (byte == patch.onByte)
+            state.record.setU8(rec::kPatchListSwitch, 1);
+    }
+}
+
+void WritePatchList(AppState& state) {
+    const bool on = state.record.u8(rec::kPatchListSwitch) == 1;
+    for (const PatchRecord& patch : LoadPatchList(state)) {
+        state.exe.Seek(patch.offset);
+        state.exe.WriteByte(on ? patch.onByte : patch.offByte);
+        state.exe.Check();
+    }
+}
+
+void ReadCarTuning(AppState& state, bool withPatchList) {
+    if (withPatchList)
+        LoadPatchList(state);
+    ReadLightColours(state);
+    ReadLightSpeeds(state);
+    ReadFuelLoads(state);
+    ReadHumanWeight(state);
+    ReadComputerWeight(state);
+    ReadFuelDisplay(state);
+    ReadTeamPerformance(state);
+    if (withPatchList)
+        ReadPatchList(state);
+}
+
+void WriteCarTuning(AppState& state, bool withPatchList) {
+    if (withPatchList)
+        LoadPatchList(state);
+    WriteLightColours(state);
+    WriteLightSpeeds(state);
+    WriteFuelLoads(state);
+    WriteHumanWeight(state);
+    WriteComputerWeight(state);
+    WriteFuelDisplay(state);
+    WriteTeamPerformance(state);
+    if (withPatchList)
+        WritePatchList(state);
+}
+
+int PoundsToKilograms(int pounds) {
+    // Exact integer arithmetic: 0.45359 = 45359 / 100000.
+    const long long scaled = static_cast<long long>(pounds) * 45359;
+    long long kilograms = scaled / 100000;
+    const long long rest = scaled % 100000;
+    if (rest > 50000 || (rest == 50000 && kilograms % 2 != 0))
+        ++kilograms;
+    return static_cast<int>(kilograms);
+}
+
+std::uint16_t StoredLightSpeed(std::int32_t rpm) {
+    const auto low = static_cast<std::uint16_t>(static_cast<std::uint32_t>(rpm) & 0xFFFF);
+    return low <= kLightSpeedBase ? 0 : static_cast<std::uint16_t>(low - kLightSpeedBase);
+}
 
 } // namespace psn

@@ -4,6 +4,9 @@
 
 #include "core/app_state.h"
 
+#include <cstdint>
+#include <vector>
+
 namespace psn {
 
 void ReadLightColours(AppState& state);
@@ -20,7 +23,46 @@ void ReadFuelDisplay(AppState& state);
 void WriteFuelDisplay(AppState& state);
 void ReadTeamPerformance(AppState& state);
 void WriteTeamPerformance(AppState& state);
+// Both walk ".\DATA\PLT.DAT"; the whole list is validated before the first byte is transferred,
+// so a missing or damaged list raises DataFileError and leaves the record and the game untouched.
 void ReadPatchList(AppState& state);
 void WritePatchList(AppState& state);
+
+inline constexpr const char* kPatchListFile = ".\\DATA\\PLT.DAT";
+
+struct PatchRecord {
+    std::uint32_t offset; // into the game executable
+    std::uint8_t offByte;
+    std::uint8_t onByte;
+};
+
+// Reads and validates the patch list: its size must be a multiple of 6 and, when the game
+// executable is open, every offset must lie inside it. Raises DataFileError otherwise.
+std::vector<PatchRecord> LoadPatchList(const AppState& state);
+
+// The import and export of the car tuning window (and of every export) use the patch list only
+// in this edition, whose executable it was made for.
+inline constexpr int kPatchListEdition = 0;
+
+// The car tuning read and write operations in their fixed order; the patch list is included
+// when `withPatchList` (validated before anything else is transferred).
+void ReadCarTuning(AppState& state, bool withPatchList);
+void WriteCarTuning(AppState& state, bool withPatchList);
+
+inline constexpr int kLightCount = 4;
+inline constexpr int kLightSpeedBase = 6154; // the stored speeds count RPM above this
+
+// Record offsets of light k's colour (k = 0..3) and speed (k = 1..3).
+constexpr std::size_t LightColour(int light) {
+    return rec::kLight0Colour + 3 * static_cast<std::size_t>(light);
+}
+constexpr std::size_t LightSpeed(int light) {
+    return rec::kLight0Colour - 2 + 3 * static_cast<std::size_t>(light);
+}
+
+// Kilograms for a weight in pounds: pounds x 0.45359, rounded half to even.
+int PoundsToKilograms(int pounds);
+// The stored speed for an entered RPM: its low 16 bits above 6154, at least 0.
+std::uint16_t StoredLightSpeed(std::int32_t rpm);
 
 } // namespace psn

@@ -4,6 +4,8 @@
 #include "core/palette.h"
 #include "core/record.h"
 #include "core/settings_files.h"
+#include "graphics/dib256.h"
+#include "tracks/cockpit_format.h"
 
 #include <fstream>
 #include <unistd.h>
@@ -94,12 +96,140 @@ std::vector<std::vector<std::uint8_t>> PaletteSeeds() {
     return {full, part, std::vector<std::uint8_t>(kPaletteHeaderSize, 0)};
 }
 
+std::uint32_t Le32(const std::uint8_t* p) {
+    return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
+}
+
+void Dib(const std::uint8_t* data, std::size_t size) {
+    // Pictures beyond about 64K pixels are skipped so each input decodes quickly; the reader's own
+    // bounds for larger sizes are exercised by the header checks alone.
+    if (size >= 26) {
+        const auto width = static_cast<std::int32_t>(Le32(data + 18));
+        const auto height = static_cast<std::int32_t>(Le32(data + 22));
+        const std::int64_t pixels = static_cast<std::int64_t>(width) * height;
+        if (pixels > 65536 || pixels < -65536)
+            return;
+    }
+    TDIB256 dib;
+    try {
+        dib.LoadFromBytes(std::span(data, size));
+    } catch (const GraphicError&) {
+        if (dib.Stride() != 0)
+            __builtin_trap(); // a failed first load keeps nothing
+        return;
+    }
+    const std::size_t bytes = static_cast<std::size_t>(dib.Stride()) * dib.Height();
+    Touch(std::span(dib.Bits(), bytes));
+    Touch(std::span(dib.ColorTable(), TDIB256::kColorTableSize));
+}
+
+void PutLe(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i)
+        out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+}
+
+// A bitmap file of the given size: plain pixels, or run-length encoded rows.
+std::vector<std::uint8_t> Bitmap(int width, int height, bool rle, std::uint32_t coloursUsed) {
+    std::vector<std::uint8_t> pixels;
+    const int stride = (width + 3) & ~3;
+    for (int y = 0; y < height; ++y) {
+        if (rle) {
+            pixels.insert(pixels.end(),
+                          {static_cast<std::uint8_t>(width), static_cast<std::uint8_t>(y)});
+            if (y == 1)
+                pixels.insert(pixels.end(), {0, 2, 1, 0}); // a delta
+            if (y == 2)
+                pixels.insert(pixels.end(), {0, 3, 7, 8, 9, 0}); // literal bytes, padded
+            pixels.insert(pixels.end(), {0, 0});
+        } else {
+            for (int x = 0; x < stride; ++x)
+                pixels.push_back(static_cast<std::uint8_t>(x + y));
+        }
+    }
+    if (rle)
+        pixels.insert(pixels.end(), {0, 1});
+    const std::uint32_t colours = coloursUsed == 0 ? 256 : coloursUsed;
+    std::vector<std::uint8_t> file;
+    PutLe(file, 0x4D42, 2);
+    PutLe(file, static_cast<std::uint32_t>(54 + 4 * colours + pixels.size()), 4);
+    PutLe(file, 0, 4);
+    PutLe(file, 54 + 4 * colours, 4);
+    PutLe(file, 40, 4);
+    PutLe(file, static_cast<std::uint32_t>(width), 4);
+    PutLe(file, static_cast<std::uint32_t>(height), 4);
+    PutLe(file, 1, 2);
+    PutLe(file, 8, 2);
+    PutLe(file, rle ? 1 : 0, 4);
+    PutLe(file, rle ? static_cast<std::uint32_t>(pixels.size()) : 0, 4);
+    PutLe(file, 2835, 4);
+    PutLe(file, 2835, 4);
+    PutLe(file, coloursUsed, 4);
+    PutLe(file, 0, 4);
+    for (std::uint32_t i = 0; i < colours; ++i)
+        PutLe(file, i * 0x010203u, 4);
+    file.insert(file.end(), pixels.begin(), pixels.end());
+    return file;
+}
+
+std::vector<std::vector<std::uint8_t>> DibSeeds() {
+    return {Bitmap(10, 6, false, 0), Bitmap(7, 5, true, 0), Bitmap(74, 15, false, 16),
+            Bitmap(1, 1, false, 2), Bitmap(100, 67, true, 256)};
+}
+
+void CockpitData(const std::uint8_t* data, std::size_t size) {
+    std::vector<std::string> lines;
+    std::string line;
+    for (std::size_t i = 0; i < size; ++i) {
+        const char c = static_cast<char>(data[i]);
+        if (c == '\n') {
+            lines.push_back(line);
+            line.clear();
+        } else if (c != '\r') {
+            line += c;
+        }
+    }
+    if (!line.empty())
+        lines.push_back(line);
+    for (const int edition : {0, 1, 2, 3, 4, 6}) {
+        try {
+            const auto writes = CockpitDataReader(lines, edition).Read();
+            for (const auto& write : writes)
+                g_sink = write.offset + static_cast<std::uint32_t>(write.value + write.width);
+        } catch (const DataFileError&) {
+        }
+    }
+}
+
+std::vector<std::vector<std::uint8_t>> CockpitSeeds() {
+    // Lines of text with numbers in the four fixed columns, as the cockpit data files hold them.
+    std::vector<std::vector<std::uint8_t>> seeds;
+    for (int variant = 0; variant < 3; ++variant) {
+        std::string file;
+        for (std::size_t n = 0; n < kCockpitDataLines + 2; ++n) {
+            std::string text = "; cockpit line " + std::to_string(n);
+            text.resize(33, ' ');
+            const auto field = [&](int value) {
+                std::string digits = std::to_string(value % 1000);
+                digits.insert(0, 3 - digits.size(), ' ');
+                return digits;
+            };
+            text += field(static_cast<int>(n) * 3 + variant) + "   " + field(200 - n) + "    " +
+                    field(static_cast<int>(n) * 7) + "    " + field(variant * 100 + 5);
+            file += text + (variant == 1 ? "\r\n" : "\n");
+        }
+        seeds.emplace_back(file.begin(), file.end());
+    }
+    return seeds;
+}
+
 } // namespace
 
 const std::vector<Target>& Targets() {
     static const std::vector<Target> targets = {
         {"settings", SettingsFiles, SettingsSeeds},
         {"palette", Palette, PaletteSeeds},
+        {"dib", Dib, DibSeeds},
+        {"cockpit", CockpitData, CockpitSeeds},
     };
     return targets;
 }

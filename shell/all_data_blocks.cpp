@@ -1,0 +1,75 @@
+#include "shell/all_data_blocks.h"
+
+#include "editors/failures_blocks.h"
+#include "editors/grip_blocks.h"
+#include "editors/names_blocks.h"
+#include "editors/noses_blocks.h"
+#include "editors/pitline_blocks.h"
+#include "editors/power_blocks.h"
+#include "editors/tuning_blocks.h"
+#include "graphics/camera_blocks.h"
+#include "graphics/cockpit_blocks.h"
+#include "graphics/pitcrew_blocks.h"
+
+namespace psn {
+
+void ReadAllBlocks(AppState& state, bool stateOpen, const std::function<void()>& advance) {
+    const auto step = [&] {
+        if (advance)
+            advance();
+    };
+    ReadNamesExe(state);
+    step();
+    if (stateOpen) {
+        if (state.config.NamesSource() == 1)
+            ReadNamesState(state);
+        else
+            ReadNamesExe(state);
+        step();
+    }
+    for (auto* read : {ReadEnginePower, ReadHumanPower, ReadGrip, ReadGripRange, ReadPitOrder,
+                       ReadSpeedCheck, ReadPitSpeed}) {
+        read(state);
+        step();
+    }
+    if (stateOpen && state.config.CockpitSource() == 1)
+        ReadCockpitColoursState(state);
+    else
+        ReadCockpitColoursExe(state);
+    step();
+    for (auto* read : {ReadPitCrewColours, ReadCameras, ReadFailures, ReadNoses, ReadLightColours,
+                       ReadLightSpeeds, ReadFuelLoads, ReadHumanWeight, ReadComputerWeight,
+                       ReadFuelDisplay, ReadTeamPerformance}) {
+        read(state);
+        step();
+    }
+    ReadPatchList(state);
+}
+
+void WriteAllBlocks(AppState& state, bool stateOpen) {
+    WriteNamesExe(state);
+    if (stateOpen) {
+        if (state.config.NamesSource() == 1)
+            WriteNamesState(state);
+        else
+            WriteNamesExe(state);
+    }
+    for (auto* write : {WriteEnginePower, WriteHumanPower, WriteGrip, WriteGripRange, WritePitOrder,
+                        WriteSpeedCheck, WritePitSpeed})
+        write(state);
+    WriteCockpitColoursExe(state);
+    if (stateOpen) {
+        if (state.config.CockpitSource() == 1)
+            WriteCockpitColoursState(state);
+        else
+            WriteCockpitColoursExe(state);
+    }
+    for (auto* write : {WritePitCrewColours, WriteCameras, WriteFailures, WriteNoses,
+                        WriteLightColours, WriteLightSpeeds, WriteFuelLoads, WriteHumanWeight,
+                        WriteComputerWeight, WriteFuelDisplay, WriteTeamPerformance})
+        write(state);
+    if (state.edition == 0)
+        WritePatchList(state);
+}
+
+} // namespace psn

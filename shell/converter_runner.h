@@ -1,0 +1,46 @@
+// Starting the external bitmap converter and waiting for it. The converter is looked for in the
+// start directory first (in any letter case), then on the program search path. Every run ends
+// within a bound: a converter that is missing, cannot start, runs too long or fails is reported
+// with what it was asked to do.
+#pragma once
+
+#include "core/app_state.h"
+#include "core/converter.h"
+
+#include <QString>
+#include <chrono>
+#include <optional>
+#include <string>
+
+namespace psn {
+
+struct ConverterOutcome {
+    bool ok = false;
+    QString error; // a message for the user when not ok
+};
+
+class ConverterRunner {
+public:
+    static constexpr std::chrono::milliseconds kDefaultTimeout{30000};
+
+    explicit ConverterRunner(const AppState& state) : state_(state) {}
+
+    // How long a conversion may take; tests shorten it.
+    std::chrono::milliseconds timeout = kDefaultTimeout;
+
+    // The converter's path, or nothing when it is neither in the start directory nor on the path.
+    std::optional<std::string> Locate() const;
+
+    // Runs the command in the start directory and waits until the converter ends. Success needs
+    // a zero exit code and, when `expectedOutput` is given (a path relative to the start
+    // directory such as ".\TEMP\HELMETS.BMP"), that file in place afterwards. `task` says in a
+    // few words what the converter was asked to do, for messages. The start directory is current
+    // again afterwards.
+    ConverterOutcome Run(const ConverterCommand& command, const QString& task,
+                         const char* expectedOutput = nullptr) const;
+
+private:
+    const AppState& state_;
+};
+
+} // namespace psn

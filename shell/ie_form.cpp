@@ -1,0 +1,132 @@
+#include "shell/ie_form.h"
+
+#include "core/checksum.h"
+#include "shell/all_data_blocks.h"
+#include "shell/game_actions.h"
+#include "tracks/track_blocks.h"
+#include "tracks/track_install.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace psn {
+
+inline constexpr const char* kAllImported = "All data has been imported!";
+inline constexpr const char* kAllExported = "All data has been exported!";
+
+TIEForm::TIEForm(AppContext& context, QWidget* parent) : QDialog(parent), context_(context) {
+    setObjectName("IEForm");
+    setWindowTitle("Import data");
+    setFixedSize(311, 202);
+    names_ = MakeGroup("RadioGroup1", "Names and numbers", QRect(3, 11, 185, 61));
+    cockpit_ = MakeGroup("RadioGroup2", "Cockpit colors", QRect(4, 72, 185, 61));
+    aids_ = MakeGroup("RadioGroup3", "Aids", QRect(4, 133, 185, 61));
+    aids_.box->hide();
+
+    importButton_ = new QPushButton("Import all data", this);
+    importButton_->setObjectName("Button1");
+    importButton_->setGeometry(195, 20, 107, 38);
+    exportButton_ = new QPushButton("Export all data", this);
+    exportButton_->setObjectName("Button2");
+    exportButton_->setGeometry(195, 156, 107, 38);
+    auto* back = new QPushButton("Back", this);
+    back->setObjectName("BitBtn1");
+    back->setGeometry(213, 86, 75, 38);
+    QFont bold = back->font();
+    bold.setBold(true);
+    back->setFont(bold);
+
+    connect(names_.exe, &QRadioButton::clicked, this, &TIEForm::RadioGroup1Click);
+    connect(names_.state, &QRadioButton::clicked, this, &TIEForm::RadioGroup1Click);
+    connect(cockpit_.exe, &QRadioButton::clicked, this, &TIEForm::RadioGroup2Click);
+    connect(cockpit_.state, &QRadioButton::clicked, this, &TIEForm::RadioGroup2Click);
+    connect(importButton_, &QPushButton::clicked, this, &TIEForm::ImportAllClick);
+    connect(exportButton_, &QPushButton::clicked, this, &TIEForm::ExportAllClick);
+    connect(back, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+TIEForm::ChoiceGroup TIEForm::MakeGroup(const char* name, const QString& caption,
+                                        const QRect& geometry) {
+    ChoiceGroup group;
+    group.box = new QGroupBox(caption, this);
+    group.box->setObjectName(name);
+    group.box->setGeometry(geometry);
+    group.exe = new QRadioButton("PSN.EXE file", group.box);
+    group.exe->setGeometry(8, 18, 170, 18);
+    group.state = new QRadioButton("F1GPSTATE.SAV file", group.box);
+    group.state->setGeometry(8, 38, 170, 18);
+    group.state->setChecked(true);
+    return group;
+}
+
+void TIEForm::showEvent(QShowEvent* event) {
+    FormShow();
+    QDialog::showEvent(event);
+}
+
+// The groups show the sources in force, also those stored by an earlier run.
+void TIEForm::FormShow() {
+    (context_.state.config.NamesSource() == 1 ? names_.state : names_.exe)->setChecked(true);
+    (context_.state.config.CockpitSource() == 1 ? cockpit_.state : cockpit_.exe)->setChecked(true);
+}
+
+void TIEForm::RadioGroup1Click() {
+    context_.state.config.SetNamesSource(names_.state->isChecked() ? 1 : 0);
+}
+
+void TIEForm::RadioGroup2Click() {
+    context_.state.config.SetCockpitSource(cockpit_.state->isChecked() ? 1 : 0);
+}
+
+bool TIEForm::TrackFilesReady() {
+    return EnsureTrackFiles(context_, this);
+}
+
+void TIEForm::ImportAllClick() {
+    AppState& state = context_.state;
+    const bool ok = RunGameTransfer(context_, this, [&] {
+        state.OpenGameExe();
+        const bool stateOpen = state.StateFileExists();
+        if (stateOpen)
+            state.OpenStateFile();
+        ReadAllBlocks(state, stateOpen);
+    });
+    if (!ok || !TrackFilesReady())
+        return;
+    if (!RunGameTransfer(context_, this, [&] {
+            state.OpenGameExe();
+            ReadTrackData(state);
+        }))
+        return;
+    // The fresh import is what the track editor must show, not a second read over it.
+    state.trackDataPending = false;
+    context_.dialogs.Information(this, kAllImported);
+}
+
+void TIEForm::ExportAllClick() {
+    AppState& state = context_.state;
+    exportButton_->setCursor(Qt::WaitCursor);
+    const bool ok = RunGameTransfer(context_, this, [&] {
+        const bool stateOpen = state.StateFileExists();
+        if (stateOpen)
+            state.OpenStateFile();
+        state.OpenGameExe();
+        WriteAllBlocks(state, stateOpen);
+        state.CloseGameFiles();
+        if (stateOpen)
+            UpdateFileChecksum(state.StatePath());
+    });
+    exportButton_->unsetCursor();
+    if (!ok || !TrackFilesReady())
+        return;
+    if (!RunGameTransfer(context_, this, [&] {
+            state.OpenGameExe();
+            WriteTrackData(state);
+        }))
+        return;
+    context_.dialogs.Information(this, kAllExported);
+}
+
+} // namespace psn

@@ -1,0 +1,236 @@
+#include "shell/scripted_dialogs.h"
+#include "track_fixture.h"
+#include "tracks/car_set_form.h"
+#include "tracks/cockpit_manager_form.h"
+#include "tracks/cockpit_table.h"
+#include "tracks/track_install.h"
+#include "tracks/track_manager_blocks.h"
+#include "tracks/track_manager_form.h"
+
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace psn::test {
+namespace {
+
+namespace stdfs = std::filesystem;
+
+struct InstallSession {
+    explicit InstallSession(int edition = 0) : game(edition, false) {}
+    ScratchGame game;
+    ScriptedDialogs dialogs;
+    int exitCode = -1;
+    AppContext context{game.state, dialogs, [this](int code) { exitCode = code; }};
+    std::string Data(const std::string& name) const { return game.editorDir + "/DATA/" + name; }
+};
+
+FreeSpaceProbe Free(std::uintmax_t bytes) {
+    return [bytes](const std::string&) { return std::optional<std::uintmax_t>(bytes); };
+}
+
+void Click(QWidget* window, const char* name) {
+    QTest::mouseClick(window->findChild<QPushButton*>(name), Qt::LeftButton);
+}
+
+// A cockpit data file whose line n has the fields n % 200, 1, 2, 3.
+void WriteCockpitData(const std::string& path, int badLine = 0) {
+    std::ofstream out(path, std::ios::binary);
+    for (int n = 1; n <= 190; ++n) {
+        std::string line(60, ' ');
+        const std::string f1 = std::to_string(n % 200);
+        line.replace(36 - f1.size(), f1.size(), f1);
+        line.replace(41, 1, "1");
+        line.replace(48, 1, "2");
+        line.replace(55, 1, "3");
+        if (n == badLine)
+            line.replace(33, 3, "7  ");
+        out << line << "\r\n";
+    }
+}
+
+struct CockpitSession : InstallSession {
+    explicit CockpitSession(int edition = 0) : InstallSession(edition) {
+        stdfs::create_directories(game.gameDir + "BITMAPS");
+        WriteFileBytes(game.gameDir + "BITMAPS/CPITHI.PCX", {1, 1});
+        WriteFileBytes(game.gameDir + "BITMAPS/CPITLOW.PCX", {2, 2});
+        WriteFileBytes(Data("M197HI.PCX"), {10, 10, 10});
+        WriteFileBytes(Data("M197LO.PCX"), {20, 20, 20});
+        form.freeSpace = Free(1 << 20);
+    }
+    std::vector<std::uint8_t> Hi() const {
+        return ReadFileBytes(game.gameDir + "BITMAPS/CPITHI.PCX");
+    }
+    std::vector<std::uint8_t> Lo() const {
+        return ReadFileBytes(game.gameDir + "BITMAPS/CPITLOW.PCX");
+    }
+    TInstCForm form{context};
+};
+
+TEST(CockpitManager, InstallsTheChosenCockpitForTheEdition) {
+    CockpitSession session(3);
+    WriteCockpitData(session.Data("M197.DAs"));
+    WriteCockpitData(session.Data("M197.DAT"), 5); // other editions' file is not read
+    ASSERT_TRUE(session.form.findChild<QRadioButton*>("RadioButton10")->isChecked());
+    Click(&session.form, "BitBtn2");
+    EXPECT_EQ(session.dialogs.Messages(), QStringList{"New cockpit installed!"});
+    EXPECT_EQ(session.Hi(), (std::vector<std::uint8_t>{10, 10, 10}));
+    EXPECT_EQ(session.Lo(), (std::vector<std::uint8_t>{20, 20, 20}));
+    const auto exe = session.game.Exe();
+    EXPECT_EQ(exe[0xEA3A2], 1);
+    EXPECT_EQ(exe[1431310], 3); // row 2 of edition 3, line 3
+    EXPECT_EQ(exe[CockpitTable(3)[120].primary[0]], 122);
+}
+
+TEST(CockpitManager, DamagedDataOrMissingPictureChangesNothing) {
+    {
+        CockpitSession session;
+        WriteCockpitData(session.Data("M197.DAT"), 140);
+        const auto exe = session.game.Exe();
+        Click(&session.form, "BitBtn2");
+        EXPECT_EQ(session.dialogs.Messages(), QStringList{"'7  ' is not a valid integer value"});
+        EXPECT_EQ(session.game.Exe(), exe);
+        EXPECT_EQ(session.Hi(), (std::vector<std::uint8_t>{1, 1}));
+    }
+    {
+        CockpitSession session;
+        WriteCockpitData(session.Data("M197.DAT"));
+        stdfs::remove(session.Data("M197LO.PCX"));
+        const auto exe = session.game.Exe();
+        Click(&session.form, "BitBtn2");
+        EXPECT_EQ(session.dialogs.Messages(), QStringList{"Cannot copy cockpit file!"});
+        EXPECT_EQ(session.game.Exe(), exe);
+        EXPECT_EQ(session.Hi(), (std::vector<std::uint8_t>{1, 1}));
+    }
+    {
+        CockpitSession session;
+        WriteCockpitData(session.Data("M197.DAT"));
+        session.form.freeSpace = Free(kInstallSpaceNeeded);
+        Click(&session.form, "BitBtn2");
+        EXPECT_TRUE(session.dialogs.shown.empty());
+        EXPECT_EQ(session.Hi(), (std::vector<std::uint8_t>{1, 1}));
+    }
+}
+
+struct TrackManagerSession : InstallSession {
+    explicit TrackManagerSession(int edition = 0) : InstallSession(edition) {
+        for (const StretchFile& file : Stretches()) {
+            WriteFileBytes(game.state.StartPath(file.bonus), {0xB1, 0xB2, 0xB3});
+            WriteFileBytes(game.state.StartPath(file.original), {0x01, 0x02});
+        }
+        WriteFileBytes(Data("F1CT07.DAT"), MakeTrackFile(DistinctTrack(13)));
+        cdDir = game.dir.str() + "/cd";
+        InstallTrackFiles(cdDir + "/");
+    }
+    std::vector<std::uint8_t> At(ExeRow row, std::size_t count) const {
+        const auto exe = game.Exe();
+        const auto start = exe.begin() + ExeOffset(row, game.state.edition);
+        return {start, start + static_cast<long>(count)};
+    }
+    std::string cdDir;
+    Tinsttform form{context};
+};
+
+TEST(TrackManager, BonusTrackWithInstalledTracksNeedsNoCd) {
+    TrackManagerSession session(6);
+    InstallTrackFiles(session.game.gameDir);
+    stdfs::permissions(TrackPath(session.game.gameDir, 6), stdfs::perms::owner_read,
+                       stdfs::perm_options::replace);
+    Click(&session.form, "BitBtn2");
+    EXPECT_EQ(session.dialogs.Messages(), QStringList{"Track installed!"});
+    for (ExeRow row : {ExeRow::TrackManager32, ExeRow::TrackManager33, ExeRow::TrackManager34})
+        EXPECT_EQ(session.At(row, 4), (std::vector<std::uint8_t>{0xB1, 0xB2, 0xB3, 0}));
+    EXPECT_EQ(ExeOffset(ExeRow::TrackManager32, 6), 0x56BE31u);
+    EXPECT_EQ(ReadFileBytes(TrackPath(session.game.gameDir, 6)), MakeTrackFile(DistinctTrack(13)));
+}
+
+TEST(TrackManager, BonusTrackOnAFreshGameOffersTheCd) {
+    TrackManagerSession session;
+    Click(&session.form, "BitBtn2");
+    EXPECT_EQ(session.dialogs.Messages(), (QStringList{kInsertCdMessage, "Track installed!"}));
+    std::vector<std::string> files;
+    for (const auto& entry : stdfs::directory_iterator(session.game.gameDir + "CIRCUITS"))
+        files.push_back(entry.path().filename().string());
+    EXPECT_EQ(files, std::vector<std::string>{"F1CT07.DAT"});
+}
+
+TEST(TrackManager, OriginalTracksWriteTheStretchesBeforeAskingForTheCd) {
+    TrackManagerSession session(1);
+    Click(&session.form, "BitBtn1");
+    EXPECT_EQ(session.dialogs.Messages(), QStringList{kInsertCdMessage});
+    EXPECT_EQ(session.At(ExeRow::TrackManager33, 3), (std::vector<std::uint8_t>{1, 2, 0}));
+
+    session.dialogs.Clear();
+    session.dialogs.fileAnswers.push_back(QString::fromStdString(session.cdDir + "/PSN.EXE"));
+    Click(&session.form, "BitBtn1");
+    EXPECT_EQ(session.dialogs.Messages(),
+              (QStringList{kInsertCdMessage, "Original tracks installed!"}));
+    for (int t = 0; t < kTrackCount; ++t)
+        EXPECT_EQ(ReadFileBytes(TrackPath(session.game.gameDir, t)),
+                  MakeTrackFile(DistinctTrack(t)));
+}
+
+TEST(TrackManager, DamagedDataFileWritesNoStretch) {
+    for (const char* broken : {"TRKLO.DAT", "ENGTN_O.DAT"}) {
+        TrackManagerSession session;
+        WriteFileBytes(session.Data(broken), {});
+        const auto exe = session.game.Exe();
+        Click(&session.form, "BitBtn1");
+        ASSERT_EQ(session.dialogs.Count(ScriptedDialogs::Kind::Error), 1) << broken;
+        EXPECT_EQ(session.dialogs.Messages().size(), 1);
+        EXPECT_EQ(session.game.Exe(), exe);
+        EXPECT_EQ(session.exitCode, -1);
+    }
+}
+
+struct CarSetSession : InstallSession {
+    CarSetSession() {
+        stdfs::create_directories(game.gameDir + "GAMEJAMS");
+        for (const char* archive : CarSetArchives()) {
+            WriteFileBytes(Data(archive), {7, 7});
+            WriteFileBytes(game.gameDir + "GAMEJAMS/" + archive, {1});
+            stdfs::permissions(game.gameDir + "GAMEJAMS/" + archive, stdfs::perms::owner_read,
+                               stdfs::perm_options::replace);
+        }
+        form.freeSpace = Free(50001);
+    }
+    TInstCarSetForm form{context};
+};
+
+TEST(CarSetInstaller, CopiesEveryArchiveAndReportsEachFailure) {
+    {
+        CarSetSession session;
+        Click(&session.form, "Button1");
+        EXPECT_EQ(session.dialogs.Messages(), QStringList{"New carset installed!"});
+        for (const char* archive : CarSetArchives())
+            EXPECT_EQ(ReadFileBytes(session.game.gameDir + "GAMEJAMS/" + archive),
+                      (std::vector<std::uint8_t>{7, 7}));
+    }
+    {
+        CarSetSession session;
+        stdfs::remove(session.Data("FERRARI.JAM"));
+        stdfs::remove(session.Data("SIMTEK.JAM"));
+        Click(&session.form, "Button1");
+        EXPECT_EQ(session.dialogs.Messages(),
+                  (QStringList{"Cannot copy carset files!", "Cannot copy carset files!",
+                               "New carset installed!"}));
+    }
+    {
+        CarSetSession session;
+        stdfs::remove_all(session.game.editorDir + "/DATA");
+        Click(&session.form, "Button1");
+        EXPECT_EQ(session.dialogs.Messages(), QStringList(14, "Cannot copy carset files!"));
+    }
+    {
+        CarSetSession session;
+        session.form.freeSpace = Free(kInstallSpaceNeeded);
+        Click(&session.form, "Button1");
+        EXPECT_TRUE(session.dialogs.shown.empty());
+        EXPECT_EQ(ReadFileBytes(session.game.gameDir + "GAMEJAMS/LOTUS.JAM"),
+                  std::vector<std::uint8_t>{1});
+    }
+}
+
+} // namespace
+} // namespace psn::test

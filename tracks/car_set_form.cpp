@@ -1,0 +1,60 @@
+#include "tracks/car_set_form.h"
+
+#include "core/fs.h"
+
+#include <QPushButton>
+
+namespace psn {
+
+const std::array<const char*, 14>& CarSetArchives() {
+    static const std::array<const char*, 14> archives = {
+        "BENETTON.JAM", "FERRARI.JAM", "FOOTWORK.JAM", "JORDAN.JAM",  "LARROUS.JAM",
+        "LIGIER.JAM",   "LOTUS.JAM",   "MCLAREN.JAM",  "MINARDI.JAM", "PACIFIC.JAM",
+        "SAUBER.JAM",   "SIMTEK.JAM",  "TYRRELL.JAM",  "WILLIAMS.JAM"};
+    return archives;
+}
+
+TInstCarSetForm::TInstCarSetForm(AppContext& context, QWidget* parent)
+    : QDialog(parent), context_(context) {
+    setObjectName("InstCarSetForm");
+    setWindowTitle("InstCarSetForm");
+    setFixedSize(300, 112);
+
+    Button1 = new QPushButton("Install '97 car set (only paintings now)", this);
+    Button1->setObjectName("Button1");
+    Button1->setGeometry(10, 10, 280, 44);
+    BitBtn1 = new QPushButton("Back", this);
+    BitBtn1->setObjectName("BitBtn1");
+    BitBtn1->setGeometry(100, 64, 100, 38);
+    for (QPushButton* button : {Button1, BitBtn1}) {
+        button->setStyleSheet("font-weight: bold;");
+        button->setAutoDefault(false);
+    }
+    setTabOrder(Button1, BitBtn1);
+
+    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+}
+
+void TInstCarSetForm::Button1Click() {
+    AppState& state = context_.state;
+    if (!EnoughSpaceToInstall(state, freeSpace))
+        return;
+    const auto& archives = CarSetArchives();
+    for (std::size_t i = 0; i < archives.size(); ++i) {
+        const std::string target = state.GamePath(std::string("GAMEJAMS\\") + archives[i]);
+        fs::SetNormalAttributes(target);
+        const bool copied = fs::CopyFileReplace(
+            fs::ResolveCase(state.StartPath(std::string(".\\DATA\\") + archives[i])), target);
+        if (!copied)
+            context_.dialogs.Information(this, "Cannot copy carset files!");
+        else if (i + 1 == archives.size())
+            context_.dialogs.Information(this, "New carset installed!");
+    }
+}
+
+void TInstCarSetForm::BitBtn1Click() {
+    close();
+}
+
+} // namespace psn

@@ -1,0 +1,113 @@
+#include "tracks/cockpit_manager_form.h"
+
+#include "core/fs.h"
+#include "shell/game_actions.h"
+#include "tracks/cockpit_format.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace psn {
+
+const std::array<CockpitChoice, 11>& CockpitChoices() {
+    static const std::array<CockpitChoice, 11> choices = {{
+        {"Arrows A18", "A18"},
+        {"Williams FW19", "FW19"},
+        {"Ferrari F310B", "F310B"},
+        {"Benetton B197", "B197"},
+        {"Mc Laren MP 4/12", "MP412"},
+        {"Jordan J-197", "J197"},
+        {"Ligier Js45", "JS45"},
+        {"Sauber C-16", "C16"},
+        {"Stewart SF-1", "SF1"},
+        {"Minardi M197", "M197"},
+        {"Tyrrell 0-25", "025"},
+    }};
+    return choices;
+}
+
+TInstCForm::TInstCForm(AppContext& context, QWidget* parent) : QDialog(parent), context_(context) {
+    setObjectName("InstCForm");
+    setWindowTitle("Cockpit manager");
+    setFixedSize(360, 256);
+
+    GroupBox1 = new QGroupBox("'97 cockpits", this);
+    GroupBox1->setObjectName("GroupBox1");
+    GroupBox1->setGeometry(8, 8, 344, 186);
+    GroupBox1->setStyleSheet("QGroupBox { color: blue; font-weight: bold; }");
+    for (std::size_t i = 0; i < choices_.size(); ++i) {
+        auto* radio = new QRadioButton(CockpitChoices()[i].caption, GroupBox1);
+        radio->setObjectName(QString("RadioButton%1").arg(i + 1));
+        const int column = i < 6 ? 0 : 1;
+        const int line = static_cast<int>(i < 6 ? i : i - 6);
+        radio->setGeometry(12 + 170 * column, 24 + 26 * line, 160, 22);
+        radio->setStyleSheet("color: black; font-weight: normal;");
+        choices_[i] = radio;
+    }
+    choices_[9]->setChecked(true);
+
+    BitBtn1 = new QPushButton("Back", this);
+    BitBtn1->setObjectName("BitBtn1");
+    BitBtn1->setGeometry(8, 206, 100, 40);
+    BitBtn1->setStyleSheet("font-weight: bold;");
+    BitBtn2 = new QPushButton("Install it!", this);
+    BitBtn2->setObjectName("BitBtn2");
+    BitBtn2->setGeometry(118, 202, 234, 48);
+    BitBtn2->setStyleSheet("color: red; font-weight: bold; font-size: 14pt;");
+    for (QPushButton* button : {BitBtn1, BitBtn2})
+        button->setAutoDefault(false);
+    setTabOrder(BitBtn1, choices_[9]);
+    setTabOrder(choices_[9], BitBtn2);
+
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+}
+
+bool TInstCForm::CockPatcher(const std::string& fileName) {
+    return RunGameTransfer(context_, this, [&] {
+        const auto writes = ReadCockpitData(fileName, context_.state.edition);
+        context_.state.OpenGameExe();
+        ApplyCockpitPatch(context_.state, writes);
+    });
+}
+
+void TInstCForm::BitBtn1Click() {
+    close();
+}
+
+void TInstCForm::BitBtn2Click() {
+    AppState& state = context_.state;
+    const std::string hiTarget = state.GamePath("BITMAPS\\CPITHI.PCX");
+    const std::string loTarget = state.GamePath("BITMAPS\\CPITLOW.PCX");
+    fs::SetNormalAttributes(hiTarget);
+    fs::SetNormalAttributes(loTarget);
+    for (std::size_t i = 0; i < choices_.size(); ++i) {
+        if (!choices_[i]->isChecked() || !EnoughSpaceToInstall(state, freeSpace))
+            continue;
+        const std::string stem = std::string(".\\DATA\\") + CockpitChoices()[i].stem;
+        const std::string data = state.StartPath(stem + ".DAT");
+        // The data file is checked before the pictures change, so that a damaged one leaves the
+        // installed cockpit whole: pictures and coordinates always belong together.
+        try {
+            ReadCockpitData(data, state.edition);
+        } catch (const DataFileError& error) {
+            context_.dialogs.Error(this, QString::fromLocal8Bit(error.what()));
+            continue;
+        }
+        const std::string hi = fs::ResolveCase(state.StartPath(stem + "HI.PCX"));
+        const std::string lo = fs::ResolveCase(state.StartPath(stem + "LO.PCX"));
+        // Both pictures must be there before the first is replaced, or a new HI picture would
+        // stay with the old LO one.
+        const bool copied = fs::Exists(hi) && fs::Exists(lo) && fs::CopyFileReplace(hi, hiTarget) &&
+                            fs::CopyFileReplace(lo, loTarget);
+        if (!copied) {
+            context_.dialogs.Information(this, "Cannot copy cockpit file!");
+            continue;
+        }
+        if (CockPatcher(data))
+            context_.dialogs.Information(this, "New cockpit installed!");
+    }
+}
+
+} // namespace psn

@@ -1,0 +1,44 @@
+// "Cockpit manager": installs one of eleven replacement cockpits, its two pictures and its screen
+// coordinates patched into the game executable.
+#pragma once
+
+#include "shell/app_context.h"
+#include "tracks/track_install.h"
+
+#include <QDialog>
+#include <array>
+
+class QGroupBox;
+class QPushButton;
+class QRadioButton;
+
+namespace psn {
+
+struct CockpitChoice {
+    const char* caption;
+    const char* stem;
+};
+const std::array<CockpitChoice, 11>& CockpitChoices();
+
+class TInstCForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TInstCForm(AppContext& context, QWidget* parent = nullptr);
+
+    // Patches the executable from a cockpit data file (before its edition letter). Returns
+    // whether every value was written; a damaged file is reported and writes nothing.
+    bool CockPatcher(const std::string& fileName);
+    void BitBtn1Click(); // "Back"
+    void BitBtn2Click(); // "Install it!"
+
+    FreeSpaceProbe freeSpace = SystemFreeSpace();
+
+private:
+    AppContext& context_;
+    QGroupBox* GroupBox1;
+    std::array<QRadioButton*, 11> choices_{};
+    QPushButton* BitBtn1;
+    QPushButton* BitBtn2;
+};
+
+} // namespace psn

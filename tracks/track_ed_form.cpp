@@ -1,0 +1,231 @@
+#include "tracks/track_ed_form.h"
+
+#include "core/int_conv.h"
+#include "shell/game_actions.h"
+#include "tracks/track_blocks.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace psn {
+namespace {
+
+QLabel* Heading(QWidget* parent, const QString& text, const QRect& geometry) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(geometry);
+    label->setAutoFillBackground(true);
+    label->setStyleSheet("background-color: navy; color: white; font-weight: bold;");
+    return label;
+}
+
+QLabel* Caption(QWidget* parent, const QString& text, int left, int top, int width) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(left, top, width, 21);
+    return label;
+}
+
+QPushButton* Button(QWidget* parent, const QString& name, const QString& text,
+                    const QRect& geometry) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+TTrackEdForm::TTrackEdForm(AppContext& context, QWidget* parent)
+    : QDialog(parent), context_(context) {
+    setObjectName("TrackEdForm");
+    setWindowTitle("Track editor");
+    setFixedSize(470, 336);
+
+    Heading(this, " Grand Prix races", QRect(8, 8, 170, 20))->setObjectName("Label1");
+    ListBox1 = new QListWidget(this);
+    ListBox1->setObjectName("ListBox1");
+    ListBox1->setGeometry(8, 28, 170, 258);
+    ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Placeholders of the design; the executable's names replace them on showing.
+    for (int t = 1; t <= kTrackCount; ++t)
+        ListBox1->addItem(QString("Track %1").arg(t));
+
+    Heading(this, " Computer car setup ", QRect(190, 8, 272, 20))->setObjectName("Label2");
+    byteEdits_[0] = AddField("Edit1", "Front wing", 198, 36, 80, 50);
+    byteEdits_[1] = AddField("Edit2", "Rear wing", 198, 62, 80, 50);
+    Caption(this, "deg", 334, 36, 30);
+    Caption(this, "deg", 334, 62, 30);
+    Caption(this, "GEARBOX", 198, 90, 80)->setStyleSheet("font-weight: bold;");
+    const char* gears[] = {"1st", "2nd", "3rd", "4th", "5th", "6th"};
+    for (int g = 0; g < 6; ++g)
+        byteEdits_[static_cast<std::size_t>(2 + g)] = AddField(
+            QString("Edit%1").arg(3 + g), gears[g], 198 + (g % 3) * 88, 114 + (g / 3) * 28, 30, 48);
+
+    Heading(this, " Other track specific values ", QRect(190, 180, 272, 20))
+        ->setObjectName("Label3");
+    Edit9 = AddField("Edit9", "Fuel consumption", 198, 208, 112, 70);
+    Edit10 = AddField("Edit10", "Tyre consumption", 198, 234, 112, 70);
+    Caption(this, "Tyre type", 198, 260, 112);
+    ComboBox1 = new QComboBox(this);
+    ComboBox1->setObjectName("ComboBox1");
+    ComboBox1->setGeometry(310, 260, 110, 22);
+    ComboBox1->addItems({"Tyre - \"A\"", "Tyre - \"B\"", "Tyre - \"C\"", "Tyre - \"D\""});
+    ComboBox1->setMaxVisibleItems(4);
+
+    BitBtn1 = Button(this, "BitBtn1", "Export data into game", QRect(8, 298, 146, 30));
+    BitBtn2 = Button(this, "BitBtn2", "Import data from game", QRect(158, 298, 146, 30));
+    BitBtn4 = Button(this, "BitBtn4", "Restore original data", QRect(308, 298, 100, 30));
+    BitBtn3 = Button(this, "BitBtn3", "Back", QRect(412, 298, 50, 30));
+    QFont small = BitBtn4->font();
+    small.setPointSizeF(small.pointSizeF() * 0.8);
+    BitBtn4->setFont(small);
+    for (QPushButton* button : {BitBtn1, BitBtn2, BitBtn4})
+        button->setFocusPolicy(Qt::ClickFocus);
+
+    QWidget* order[] = {ListBox1,      byteEdits_[0], byteEdits_[1], byteEdits_[2], byteEdits_[3],
+                        byteEdits_[4], byteEdits_[5], byteEdits_[6], byteEdits_[7], Edit9,
+                        Edit10,        ComboBox1,     BitBtn3};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(order[i], order[i + 1]);
+
+    connect(ListBox1, &QListWidget::itemClicked, this, [this] { ListBox1Click(); });
+    connect(ListBox1, &QListWidget::currentRowChanged, this, [this] { ListBox1Click(); });
+    for (int f = 0; f < 8; ++f)
+        connect(byteEdits_[static_cast<std::size_t>(f)], &QLineEdit::editingFinished, this,
+                [this, f] { ByteEditExit(f); });
+    connect(Edit9, &QLineEdit::textChanged, this, [this] { Edit9Change(); });
+    connect(Edit10, &QLineEdit::textChanged, this, [this] { Edit10Change(); });
+    connect(ComboBox1, &QComboBox::activated, this, [this](int row) { ComboBox1Change(row); });
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+    connect(BitBtn3, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
+    connect(BitBtn4, &QPushButton::clicked, this, [this] { BitBtn4Click(); });
+    InstallEnterAsTab(this);
+}
+
+QLineEdit* TTrackEdForm::AddField(const QString& name, const QString& caption, int left, int top,
+                                  int labelWidth, int editWidth) {
+    Caption(this, caption, left, top, labelWidth);
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(name);
+    edit->setGeometry(left + labelWidth, top, editWidth, 21);
+    return edit;
+}
+
+void TTrackEdForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    FormShow();
+}
+
+void TTrackEdForm::FormShow() {
+    std::array<std::string, kTrackCount> names;
+    const bool read = RunGameTransfer(context_, this, [&] {
+        context_.state.OpenGameExe();
+        names = ReadTrackNames(context_.state);
+    });
+    if (!read)
+        return;
+    {
+        const QSignalBlocker blocker(ListBox1);
+        ListBox1->clear();
+        for (const std::string& name : names)
+            ListBox1->addItem(FromGameBytes(name));
+        ListBox1->setCurrentRow(0);
+    }
+    currentTrack_ = 0;
+    ObjectUpdate();
+}
+
+void TTrackEdForm::SetText(QLineEdit* edit, unsigned value) {
+    // Text equal to what is shown is left alone, so typing keeps its cursor position.
+    const QString text = QString::number(value);
+    if (edit->text() == text)
+        return;
+    const QSignalBlocker blocker(edit);
+    edit->setText(text);
+}
+
+void TTrackEdForm::ObjectUpdate() {
+    const SettingsRecord& record = context_.state.record;
+    for (std::size_t f = 0; f < byteEdits_.size(); ++f)
+        SetText(byteEdits_[f], record.u8(TrackEntryOffset(currentTrack_, f)));
+    SetText(Edit9, record.u16(TrackEntryOffset(currentTrack_, trackentry::kFuel)));
+    SetText(Edit10, record.u16(TrackEntryOffset(currentTrack_, trackentry::kTyres)));
+    const int compound = record.u8(TrackEntryOffset(currentTrack_, trackentry::kCompound));
+    const QSignalBlocker blocker(ComboBox1);
+    ComboBox1->setCurrentIndex(compound < ComboBox1->count() ? compound : -1);
+}
+
+void TTrackEdForm::ListBox1Click() {
+    const int row = ListBox1->currentRow();
+    if (row < 0 || row >= kTrackCount)
+        return;
+    currentTrack_ = row;
+    ObjectUpdate();
+}
+
+void TTrackEdForm::ByteEditExit(int field) {
+    const auto edit = byteEdits_[static_cast<std::size_t>(field)];
+    if (const auto value = StrToInt(edit->text().toLatin1().toStdString()))
+        context_.state.record.setU8(
+            TrackEntryOffset(currentTrack_, static_cast<std::size_t>(field)),
+            static_cast<std::uint8_t>(*value));
+    ObjectUpdate();
+}
+
+void TTrackEdForm::ConsumptionChange(QLineEdit* edit, std::size_t field) {
+    if (const auto value = StrToInt(edit->text().toLatin1().toStdString()))
+        context_.state.record.setU16(TrackEntryOffset(currentTrack_, field),
+                                     static_cast<std::uint16_t>(*value));
+    ObjectUpdate();
+}
+
+void TTrackEdForm::Edit9Change() {
+    ConsumptionChange(Edit9, trackentry::kFuel);
+}
+
+void TTrackEdForm::Edit10Change() {
+    ConsumptionChange(Edit10, trackentry::kTyres);
+}
+
+void TTrackEdForm::ComboBox1Change(int row) {
+    if (row >= 0)
+        context_.state.record.setU8(TrackEntryOffset(currentTrack_, trackentry::kCompound),
+                                    static_cast<std::uint8_t>(row));
+    ObjectUpdate();
+}
+
+void TTrackEdForm::BitBtn1Click() {
+    if (RunGameTransfer(context_, this, [this] {
+            context_.state.OpenGameExe();
+            WriteTrackData(context_.state);
+        }))
+        context_.dialogs.Information(this, "Tracks data has been exported!");
+}
+
+void TTrackEdForm::BitBtn2Click() {
+    if (!RunGameTransfer(context_, this, [this] {
+            context_.state.OpenGameExe();
+            ReadTrackData(context_.state);
+        }))
+        return;
+    // Refreshing runs the show handler again rather than hiding the window, which would end its
+    // modal loop.
+    FormShow();
+    context_.dialogs.Information(this, "Tracks data has been imported!");
+}
+
+void TTrackEdForm::BitBtn3Click() {
+    close();
+}
+
+// Like every other editor, the button brings back the values of "./DATA/ORIGIN.SET".
+void TTrackEdForm::BitBtn4Click() {
+    RestoreOriginalData(context_, this);
+    ObjectUpdate();
+}
+
+} // namespace psn

@@ -1,0 +1,57 @@
+// Getting the track files in place: the Track Editor button's check before the editor opens, and
+// the copy of the 16 track files from the game CD that the track manager uses too.
+#pragma once
+
+#include "shell/app_context.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+class QDialog;
+class QWidget;
+
+namespace psn {
+
+inline constexpr const char* kInsertCdMessage =
+    "Put \"Pistonia\" CD into CD drive, and hit \"OK\" when you are ready!";
+inline constexpr const char* kTrackFilesQuestion =
+    "You have not installed track files on your hard disk. You need them to work with track "
+    "editor. Would you like to install them now?";
+inline constexpr const char* kTrackFilesMissing =
+    "The track files are not all installed in the CIRCUITS folder of the game, so the track "
+    "editor cannot be opened.";
+inline constexpr const char* kCdCopyFailed = "Not every track file could be copied from the CD!";
+
+// The installers do nothing unless more than this many bytes are free beside the editor.
+constexpr std::uintmax_t kInstallSpaceNeeded = 50000;
+// Free bytes on the drive of a path; replaceable so tests can fill the disk.
+using FreeSpaceProbe = std::function<std::optional<std::uintmax_t>(const std::string&)>;
+FreeSpaceProbe SystemFreeSpace();
+// Whether the drive of the start directory has room; an unknown amount is no room.
+bool EnoughSpaceToInstall(const AppState& state, const FreeSpaceProbe& probe);
+
+// Asks for the CD, lets the user locate PSN.EXE on it and copies the 16 track files from the
+// CIRCUITS folder beside it into the game's CIRCUITS folder. Returns false when the user cancels.
+// Failed copies are reported once.
+bool CopyTracksFromCd(AppContext& context, QWidget* parent);
+
+// Whether all 16 track files exist in the game directory.
+bool TrackFilesInstalled(const AppState& state);
+
+// The CIRCUITS folder, the offer to install the track files when they are missing, and clearing
+// their read-only attributes. Returns false when the user declines or a track file is still
+// missing (reading a missing file would end the program).
+bool EnsureTrackFiles(AppContext& context, QWidget* parent);
+
+// Everything before the track editor opens: the CIRCUITS folder, the offer to install the track
+// files, clearing their read-only attributes and reading the track block once per run. Returns
+// whether the editor may open; it may not when the user declines or a track file is missing
+// (reading a missing file would end the program).
+bool PrepareTrackEditor(AppContext& context, QWidget* parent);
+
+// The Track Editor button: prepares, then shows the editor modally.
+void RunTrackEditorButton(AppContext& context, QWidget* parent, QDialog& editor);
+
+} // namespace psn

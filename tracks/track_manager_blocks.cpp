@@ -1,0 +1,52 @@
+#include "tracks/track_manager_blocks.h"
+
+#include "core/fs.h"
+
+#include <fstream>
+#include <iterator>
+
+namespace psn {
+
+const std::array<StretchFile, 3>& Stretches() {
+    static const std::array<StretchFile, 3> files = {{
+        {".\\DATA\\ENGTN.DAT", ".\\DATA\\ENGTN_O.DAT", ExeRow::TrackManager32},
+        {".\\DATA\\TRK_N.DAT", ".\\DATA\\TRK_O.DAT", ExeRow::TrackManager33},
+        {".\\DATA\\TRKL.DAT", ".\\DATA\\TRKLO.DAT", ExeRow::TrackManager34},
+    }};
+    return files;
+}
+
+std::vector<LoadedStretch> LoadStretches(const AppState& state, bool bonus) {
+    const auto exeSize = fs::FileSize(state.ExePath());
+    std::vector<LoadedStretch> loaded;
+    for (const StretchFile& file : Stretches()) {
+        const std::string path =
+            fs::ResolveCase(state.StartPath(bonus ? file.bonus : file.original));
+        const std::string name = fs::FileNamePart(path);
+        std::ifstream in(path, std::ios::binary);
+        LoadedStretch stretch;
+        stretch.offset = ExeOffset(file.row, state.edition);
+        stretch.bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        if (!in.is_open() || in.bad())
+            throw DataFileError("Cannot read the data file " + name + "!");
+        if (stretch.bytes.empty())
+            throw DataFileError("The data file " + name + " is empty!");
+        if (exeSize && stretch.offset + stretch.bytes.size() > *exeSize)
+            throw DataFileError("The data file " + name +
+                                " does not fit into the game executable!");
+        loaded.push_back(std::move(stretch));
+    }
+    return loaded;
+}
+
+void WriteStretches(AppState& state, const std::vector<LoadedStretch>& stretches) {
+    for (const LoadedStretch& stretch : stretches) {
+        state.exe.Seek(stretch.offset);
+        state.exe.Check();
+        for (std::uint8_t byte : stretch.bytes)
+            state.exe.WriteByte(byte);
+        state.exe.Check();
+    }
+}
+
+} // namespace psn

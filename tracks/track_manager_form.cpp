@@ -1,0 +1,73 @@
+#include "tracks/track_manager_form.h"
+
+#include "core/fs.h"
+#include "shell/game_actions.h"
+#include "tracks/track_blocks.h"
+#include "tracks/track_install.h"
+#include "tracks/track_manager_blocks.h"
+
+#include <QPushButton>
+
+namespace psn {
+
+Tinsttform::Tinsttform(AppContext& context, QWidget* parent) : QDialog(parent), context_(context) {
+    setObjectName("insttform");
+    setWindowTitle("Track manager");
+    setFixedSize(260, 196);
+
+    BitBtn1 = new QPushButton("Install original tracks", this);
+    BitBtn1->setObjectName("BitBtn1");
+    BitBtn1->setGeometry(16, 10, 228, 40);
+    BitBtn1->setStyleSheet("color: navy; font-weight: bold;");
+    BitBtn2 = new QPushButton("Install Valmont track", this);
+    BitBtn2->setObjectName("BitBtn2");
+    BitBtn2->setGeometry(16, 58, 228, 74);
+    BitBtn2->setStyleSheet("color: navy; font-weight: bold; font-size: 13pt;");
+    BitBtn3 = new QPushButton("Back", this);
+    BitBtn3->setObjectName("BitBtn3");
+    BitBtn3->setGeometry(16, 146, 228, 38);
+    BitBtn3->setStyleSheet("font-weight: bold;");
+    for (QPushButton* button : {BitBtn1, BitBtn2, BitBtn3})
+        button->setAutoDefault(false);
+    setTabOrder(BitBtn3, BitBtn2);
+    setTabOrder(BitBtn2, BitBtn1);
+
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+    connect(BitBtn3, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
+}
+
+bool Tinsttform::WriteStretchFiles(bool bonus) {
+    return RunGameTransfer(context_, this, [&] {
+        const auto stretches = LoadStretches(context_.state, bonus);
+        context_.state.OpenGameExe();
+        WriteStretches(context_.state, stretches);
+    });
+}
+
+void Tinsttform::BitBtn1Click() {
+    if (!WriteStretchFiles(false))
+        return;
+    if (!CopyTracksFromCd(context_, this))
+        return;
+    context_.dialogs.Information(this, "Original tracks installed!");
+}
+
+void Tinsttform::BitBtn2Click() {
+    AppState& state = context_.state;
+    if (fs::CreateFolder(fs::Join(state.config.GameDir(), "CIRCUITS")))
+        CopyTracksFromCd(context_, this);
+    for (const std::string& name : TrackFileNames())
+        fs::SetNormalAttributes(state.GamePath(name));
+    if (!WriteStretchFiles(true))
+        return;
+    const bool copied = fs::CopyFileReplace(fs::ResolveCase(state.StartPath(".\\DATA\\F1CT07.DAT")),
+                                            state.GamePath(TrackFileNames()[6]));
+    context_.dialogs.Information(this, copied ? "Track installed!" : "Cannot copy track file!");
+}
+
+void Tinsttform::BitBtn3Click() {
+    close();
+}
+
+} // namespace psn
