@@ -2,6 +2,7 @@
 
 #include "core/fs.h"
 #include "core/settings_files.h"
+#include "shell/all_data_blocks.h"
 #include "shell/des_form.h"
 #include "shell/game_actions.h"
 #include "shell/path_form.h"
@@ -9,9 +10,8 @@
 #include "shell/pictures.h"
 #include "shell/settings_commands.h"
 #include "shell/start_form.h"
-#include "shell/startup_blocks.h"
-#include "shell/track_files.h"
 #include "tracks/track_blocks.h"
+#include "tracks/track_install.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -192,7 +192,7 @@ void TMainForm::FormCreate() {
             if (stateFile)
                 state.OpenStateFile();
             state.palette = LoadGamePalette(state.StartPath(".\\DATA\\PSN.PAL"));
-            ReadStartupBlocks(state, stateFile, [this] { startForm_->Advance(kProgressStep); });
+            ReadAllBlocks(state, stateFile, [this] { startForm_->Advance(kProgressStep); });
             state.CloseGameFiles();
             startForm_->Advance(kProgressStep);
         });
@@ -288,21 +288,8 @@ void TMainForm::OpenWindow(QWidget* window, bool hideMain) {
 }
 
 void TMainForm::TrackEditorButtonClick() {
-    if (!windows_.trackEditor)
-        return;
-    if (!EnsureTrackFiles(context_, this))
-        return;
-    AppState& state = context_.state;
-    if (state.trackDataPending) {
-        if (!RunGameTransfer(context_, this, [&] {
-                state.OpenGameExe();
-                ReadTrackData(state);
-            }))
-            return;
-        state.trackDataPending = false;
-        CompleteOriginalTracks(state);
-    }
-    OpenWindow(windows_.trackEditor, false);
+    if (windows_.trackEditor && PrepareTrackEditor(context_, this))
+        OpenWindow(windows_.trackEditor, false);
 }
 
 QString TMainForm::DescriptionText() const {

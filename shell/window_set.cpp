@@ -1,6 +1,11 @@
 #include "shell/window_set.h"
 
 #include "shell/des_form.h"
+#include "shell/ie_form.h"
+#include "tracks/car_set_form.h"
+#include "tracks/cockpit_manager_form.h"
+#include "tracks/track_ed_form.h"
+#include "tracks/track_manager_form.h"
 
 #include <QDialog>
 #include <QEvent>
@@ -11,7 +16,12 @@ namespace psn {
 
 void CreateWindows(WindowSet& windows, AppContext& context, QWidget* owner) {
     // One line per window, in creation order.
+    windows.cockpitManager = new TInstCForm(context, owner);
+    windows.trackManager = new Tinsttform(context, owner);
+    windows.carSets = new TInstCarSetForm(context, owner);
+    windows.importExport = new TIEForm(context, owner);
     windows.description = new TDesForm(context, owner);
+    windows.trackEditor = new TTrackEdForm(context, owner);
 }
 
 namespace {

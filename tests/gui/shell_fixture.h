@@ -20,6 +20,8 @@ struct ShellFixture {
     explicit ShellFixture(int edition = 0, bool withState = true)
         : game(edition, withState), previousDir(fs::CurrentDirectory()) {
         fs::SetCurrentDirectory(game.editorDir);
+        // An empty patch list: nothing to patch, but the shipped file is there.
+        WriteFileBytes(EditorPath("DATA/PLT.DAT"), {});
     }
     ~ShellFixture() { fs::SetCurrentDirectory(previousDir); }
 

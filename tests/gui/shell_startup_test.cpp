@@ -34,7 +34,7 @@ TEST(ShellStartup, LoadsWithAndWithoutStateFileAndShowsEdition) {
         f.game.state.edition = 0;
         TMainForm form(f.context);
         EXPECT_EQ(form.StartupResult(), Startup::Loaded);
-        EXPECT_TRUE(f.dialogs.shown.empty());
+        EXPECT_TRUE(f.dialogs.shown.empty()) << f.dialogs.Messages().join("|").toStdString();
         const QString expected =
             c.label ? QString(c.label)
                     : "PSN: " + QString::fromLatin1(EditionName(c.edition).c_str());
@@ -71,6 +71,18 @@ TEST(ShellStartup, ProgressStandsAtFourThenNinetyTwoBeforeHundred) {
         form.show();
         EXPECT_FALSE(progress && progress->isVisible());
     }
+}
+
+TEST(ShellStartup, MissingPatchListIsReportedAndStartUpGoesOn) {
+    ShellFixture f;
+    f.WriteConfigFile();
+    std::filesystem::remove(f.EditorPath("DATA/PLT.DAT"));
+    TMainForm form(f.context);
+    EXPECT_EQ(form.StartupResult(), Startup::Loaded);
+    EXPECT_EQ(f.dialogs.Count(ScriptedDialogs::Kind::Error), 1);
+    EXPECT_TRUE(f.exitCodes.empty());
+    EXPECT_FALSE(f.game.state.exe.IsOpen());
+    EXPECT_EQ(form.StartForm()->Position(), 100);
 }
 
 TEST(ShellStartup, FirstStartLocatesTheGameAndStoresTheLocation) {
