@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QLayout>
@@ -288,8 +289,8 @@ void TMainForm::OpenWindow(QWidget* window, bool hideMain) {
 }
 
 void TMainForm::TrackEditorButtonClick() {
-    if (windows_.trackEditor && PrepareTrackEditor(context_, this))
-        OpenWindow(windows_.trackEditor, false);
+    if (auto* editor = qobject_cast<QDialog*>(windows_.trackEditor))
+        RunTrackEditorButton(context_, this, *editor);
 }
 
 QString TMainForm::DescriptionText() const {

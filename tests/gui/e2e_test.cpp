@@ -1,0 +1,276 @@
+// The whole program on generated sample installations of every edition: the start-up load, the
+// import and export of all data and every editor window's own import and export must agree with
+// each other and with the game files.
+#include "e2e_fixture.h"
+#include "editors/tuning_blocks.h"
+
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <utility>
+
+namespace psn::test {
+namespace {
+
+using Kind = ScriptedDialogs::Kind;
+using Range = std::pair<std::size_t, std::size_t>; // [first, end)
+using Ranges = std::vector<Range>;
+
+std::string FileDifferences(const Bytes& actual, const Bytes& expected) {
+    if (actual.size() != expected.size())
+        return " size " + std::to_string(actual.size()) + "!=" + std::to_string(expected.size());
+    std::string out;
+    int shown = 0;
+    char text[48];
+    for (std::size_t i = 0; i < actual.size() && shown < 12; ++i)
+        if (actual[i] != expected[i]) {
+            std::snprintf(text, sizeof text, " @%zX:%02X!=%02X", i, actual[i], expected[i]);
+            out += text;
+            ++shown;
+        }
+    return out;
+}
+
+std::string Differences(const SettingsRecord& actual, const SettingsRecord& expected) {
+    std::string out;
+    int shown = 0;
+    for (std::size_t i = 0; i < rec::kSize && shown < 12; ++i)
+        if (actual.u8(i) != expected.u8(i)) {
+            out += " @" + std::to_string(i) + ":" + std::to_string(actual.u8(i)) +
+                   "!=" + std::to_string(expected.u8(i));
+            ++shown;
+        }
+    return out;
+}
+
+// The bytes each editor window owns; the all-data commands own all of them.
+const std::vector<std::pair<QWidget * WindowSet::*, Ranges>>& WindowBlocks() {
+    static const std::vector<std::pair<QWidget * WindowSet::*, Ranges>> blocks = {
+        {&WindowSet::names, {{1, 1473}, {1833, 1847}, {2342, 2343}}},
+        {&WindowSet::enginePower, {{1473, 1553}, {2338, 2342}, {2343, 2344}}},
+        {&WindowSet::grip, {{1553, 1713}, {1753, 1833}}},
+        {&WindowSet::failures, {{1713, 1753}}},
+        {&WindowSet::pitLine, {{1853, 1867}, {2344, 2345}, {2348, 2350}}},
+        {&WindowSet::cockpitColours, {{1878, 1938}}},
+        {&WindowSet::pitCrewColours, {{1938, 2162}}},
+        {&WindowSet::cameras, {{2162, 2338}}},
+        {&WindowSet::tuning, {{2345, 2348}, {2350, 2356}, {2836, 2846}}},
+        {&WindowSet::noses, {{2612, 2626}}},
+        {&WindowSet::trackEditor, {{rec::kTrackEntries, rec::kTrackEntriesEnd}}},
+    };
+    return blocks;
+}
+
+void CopyRanges(SettingsRecord& to, const SettingsRecord& from, const Ranges& ranges) {
+    for (const auto& [first, end] : ranges)
+        std::copy(from.bytes().begin() + static_cast<std::ptrdiff_t>(first),
+                  from.bytes().begin() + static_cast<std::ptrdiff_t>(end),
+                  to.bytes().begin() + static_cast<std::ptrdiff_t>(first));
+}
+
+SettingsRecord WithTracks(int edition) {
+    SettingsRecord record = sample::ExpectedRecord(edition, true, 1, 1);
+    const auto tracks = sample::ExpectedTrackEntries(edition);
+    std::copy(tracks.begin(), tracks.end(), record.bytes().begin() + rec::kTrackEntries);
+    return record;
+}
+
+bool SameInRanges(const SettingsRecord& a, const SettingsRecord& b, const Ranges& ranges) {
+    for (const auto& [first, end] : ranges)
+        for (std::size_t i = first; i < end; ++i)
+            if (a.u8(i) != b.u8(i))
+                return false;
+    return true;
+}
+
+// A record changed in every block, with values the game files can hold: each window's blocks
+// from the first other edition whose sample values differ there, over the bytes that no block
+// owns of `loaded`.
+SettingsRecord ChangedRecord(int edition, const SettingsRecord& loaded) {
+    SettingsRecord changed = loaded;
+    for (const auto& [member, ranges] : WindowBlocks()) {
+        bool found = false;
+        for (int k = 1; k < 7 && !found; ++k) {
+            const SettingsRecord other = WithTracks((edition + k) % 7);
+            if (!SameInRanges(other, loaded, ranges)) {
+                CopyRanges(changed, other, ranges);
+                found = true;
+            }
+        }
+        EXPECT_TRUE(found) << "no sample edition changes block " << ranges.front().first;
+    }
+    // Showing the pit line window stores the slider's even raw speed.
+    changed.setU16(rec::kPitSpeed, changed.u16(rec::kPitSpeed) & 0xFFFE);
+    // Export can switch random engine power off in the game but not back on.
+    if (loaded.u8(rec::kRandomPowerSwitch) == 0)
+        changed.setU8(rec::kRandomPowerSwitch, 0);
+    // Only edition 0 applies the patch list on export; the others keep what the game holds.
+    if (edition != kPatchListEdition)
+        changed.setU8(rec::kPatchListSwitch, loaded.u8(rec::kPatchListSwitch));
+    return changed;
+}
+
+// Reads leave the characters of a longer earlier name behind a shorter one, as a string
+// assignment into the record does; only the characters within the length count.
+SettingsRecord Significant(SettingsRecord record) {
+    const auto clearTail = [&](std::size_t at, std::size_t capacity) {
+        for (std::size_t i = at + 1 + std::min<std::size_t>(record.u8(at), capacity);
+             i <= at + capacity; ++i)
+            record.setU8(i, 0);
+    };
+    for (int n = 1; n <= 40; ++n)
+        clearTail(rec::DriverName(n), rec::kDriverNameCapacity);
+    for (int t = 1; t <= 14; ++t) {
+        clearTail(rec::TeamName(t), rec::kTeamNameCapacity);
+        clearTail(rec::EngineName(t), rec::kTeamNameCapacity);
+    }
+    return record;
+}
+
+#define EXPECT_SAME_RECORD(actual, expected, what)                                                 \
+    EXPECT_EQ(Significant(actual), Significant(expected))                                          \
+        << what << Differences(Significant(actual), Significant(expected))
+
+struct StartCase {
+    int edition;
+    bool withState;
+    int namesSource, cockpitSource;
+};
+
+std::vector<StartCase> StartCases() {
+    std::vector<StartCase> cases;
+    for (int e = 0; e < 7; ++e)
+        cases.push_back({e, true, 1, 1});
+    cases.push_back({3, false, 1, 1});
+    cases.push_back({2, true, 0, 0});
+    cases.push_back({4, true, 0, 1});
+    cases.push_back({6, true, 1, 0});
+    return cases;
+}
+
+TEST(EndToEnd, StartUpLoadsThePredictedRecord) {
+    for (const StartCase& c : StartCases()) {
+        E2EGame game(c.edition, c.withState, c.namesSource, c.cockpitSource);
+        EXPECT_EQ(game.Start().StartupResult(), TMainForm::Startup::Loaded);
+        EXPECT_TRUE(game.dialogs.shown.empty()) << game.dialogs.Messages().join("|").toStdString();
+        EXPECT_EQ(game.state.edition, c.edition == 5 ? 0 : c.edition);
+        const SettingsRecord expected = FirstStartRecord(game, c.namesSource, c.cockpitSource);
+        EXPECT_EQ(game.state.record, expected)
+            << "edition " << c.edition << Differences(game.state.record, expected);
+    }
+}
+
+// Executable bytes that the game reads in more than one encoding while an export writes the one
+// canonical form: the switches, the two nose tables, a driver name with a zero byte inside.
+Ranges CanonicalisedBytes(const sample::Installation& inst) {
+    const auto at = [&](int row, std::size_t size) {
+        const std::size_t offset = sample::Offset(row, inst.edition);
+        return Range{offset, offset + size};
+    };
+    Ranges ranges = {at(5, 1),  at(13, 5), at(14, 1),          at(15, 1),
+                     at(29, 1), at(30, 1), at(20, 53 + 14 * 4)};
+    if (inst.values->exeNames.nameWithInnerZero)
+        ranges.push_back(at(0, 40 * 24));
+    return ranges;
+}
+
+TEST(EndToEnd, ExportOfTheUnchangedRecordLeavesEveryGameFileAsItWas) {
+    // With both sources on the executable the record holds exactly what the files hold. The
+    // first export may only bring non-canonical encodings into their canonical form; a second
+    // leaves every byte, the renewed checksum trailers too, as the first left it.
+    for (int e = 0; e < 7; ++e)
+        for (const bool withState : {true, false}) {
+            if (!withState && e % 3 != 0)
+                continue;
+            E2EGame game(e, withState, 0, 0);
+            game.Start();
+            const auto generated = game.ReadGameFiles();
+            game.ExportAll();
+            const auto first = game.ReadGameFiles();
+            game.ExportAll();
+            EXPECT_EQ(game.dialogs.Messages(), QStringList(2, "All data has been exported!"));
+            EXPECT_TRUE(game.exits.empty());
+            const Ranges canonical = CanonicalisedBytes(game.inst);
+            for (const auto& [path, bytes] : game.ReadGameFiles()) {
+                EXPECT_TRUE(bytes == first.at(path))
+                    << "edition " << e << ": " << path << FileDifferences(bytes, first.at(path));
+                Bytes expected = generated.at(path);
+                if (path == game.inst.exePath)
+                    for (const auto& [from, to] : canonical)
+                        std::copy(bytes.begin() + static_cast<std::ptrdiff_t>(from),
+                                  bytes.begin() + static_cast<std::ptrdiff_t>(to),
+                                  expected.begin() + static_cast<std::ptrdiff_t>(from));
+                EXPECT_TRUE(bytes == expected)
+                    << "edition " << e << ": " << path << FileDifferences(bytes, expected);
+            }
+        }
+}
+
+TEST(EndToEnd, ChangedRecordComesBackFromExportAndImportAndAfterRestart) {
+    for (int e = 0; e < 7; ++e) {
+        E2EGame game(e, true);
+        game.Start();
+        const SettingsRecord loaded = game.state.record;
+        const SettingsRecord changed = ChangedRecord(e, loaded);
+        game.state.record = changed;
+        game.ExportAll();
+        game.state.record = loaded;
+        game.ImportAll();
+        EXPECT_EQ(game.dialogs.Messages(),
+                  (QStringList{"All data has been exported!", "All data has been imported!"}));
+        EXPECT_SAME_RECORD(game.state.record, changed, "edition " << e);
+
+        // A new run finds every change in the game; the track block waits for the track editor.
+        game.main.reset();
+        game.state.record = SettingsRecord{};
+        game.Start();
+        SettingsRecord restarted = changed;
+        std::fill(restarted.bytes().begin() + rec::kTrackEntries,
+                  restarted.bytes().begin() + rec::kTrackEntriesEnd, 0);
+        EXPECT_SAME_RECORD(game.state.record, restarted, "restart, edition " << e);
+    }
+}
+
+TEST(EndToEnd, EveryWindowsImportAndExportAgreeWithTheAllDataCommands) {
+    for (int e = 0; e < 7; ++e) {
+        E2EGame game(e, true);
+        WindowSet& windows = game.Start().Windows();
+        const SettingsRecord loaded = game.state.record;
+        const SettingsRecord changed = ChangedRecord(e, loaded);
+        const auto original = game.ReadGameFiles();
+
+        // Import: each window takes exactly its own blocks of what the export of all data wrote.
+        game.state.record = changed;
+        game.ExportAll();
+        SettingsRecord allExported = loaded;
+        for (const auto& [member, ranges] : WindowBlocks()) {
+            QWidget* window = windows.*member;
+            if (!window)
+                continue;
+            game.state.record = loaded;
+            E2EGame::Click(window, "Import data");
+            SettingsRecord expected = loaded;
+            CopyRanges(expected, changed, ranges);
+            CopyRanges(allExported, changed, ranges);
+            EXPECT_SAME_RECORD(game.state.record, expected,
+                               "edition " << e << " " << window->objectName().toStdString());
+        }
+
+        // Export: the windows' exports together write what the import of all data reads back.
+        for (const auto& [path, bytes] : original)
+            WriteFileBytes(path, bytes);
+        game.state.record = changed;
+        for (const auto& [member, ranges] : WindowBlocks())
+            if (QWidget* window = windows.*member)
+                E2EGame::Click(window, "Export data");
+        game.state.record = loaded;
+        game.ImportAll();
+        EXPECT_SAME_RECORD(game.state.record, allExported, "edition " << e);
+        EXPECT_EQ(game.dialogs.Count(Kind::Warning), 0);
+        EXPECT_EQ(game.dialogs.Count(Kind::Error), 0)
+            << game.dialogs.Messages().join("|").toStdString();
+        EXPECT_TRUE(game.exits.empty());
+    }
+}
+
+} // namespace
+} // namespace psn::test
