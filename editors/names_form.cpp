@@ -262,7 +262,7 @@ void TNamesForm::NumberChange(int slot, int index) {
 void TNamesForm::DriverNameExit(QComboBox* box, int slot) {
     const int number = SlotNumber(context_.state.record, slot);
     // A driver without a number has no name entry; what was typed for him is dropped.
-    if (number >= 1 && number <= kCarNumberCount)
+    if (IsCarNumber(number))
         context_.state.record.setStr(rec::DriverName(number), rec::kDriverNameCapacity,
                                      ToGameBytes(box->currentText()));
     FillDriverNameBoxes();
