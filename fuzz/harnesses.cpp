@@ -5,7 +5,9 @@
 #include "core/record.h"
 #include "core/settings_files.h"
 #include "graphics/dib256.h"
+#include "tools/samplegame/sample_game.h"
 #include "tracks/cockpit_format.h"
+#include "tracks/track_blocks.h"
 
 #include <fstream>
 #include <unistd.h>
@@ -222,6 +224,64 @@ std::vector<std::vector<std::uint8_t>> CockpitSeeds() {
     return seeds;
 }
 
+// A sample installation made once per process; each input replaces one of its track files for
+// one read of the track block, and the file is put back afterwards.
+const sample::Installation& TrackGame() {
+    static const sample::Installation game = [] {
+        sample::Options options;
+        options.gameDir = ScratchDir() + "/game";
+        options.withPictures = false;
+        return sample::MakeInstallation(options);
+    }();
+    return game;
+}
+
+void TrackBlock(const std::uint8_t* data, std::size_t size) {
+    if (size == 0)
+        return;
+    const sample::Installation& game = TrackGame();
+    const int track = data[0] % 16 + 1;
+    const std::string path = game.TrackPath(track);
+    {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(data + 1), static_cast<std::streamsize>(size - 1));
+    }
+    AppState state;
+    state.startDir = ScratchDir();
+    state.config.SetGameDir(game.gameDir);
+    state.config.SetExePath(game.exePath);
+    try {
+        state.OpenGameExe();
+        ReadTrackData(state);
+    } catch (const FileAccessError&) {
+    }
+    state.CloseGameFiles();
+    Touch(state.record.bytes());
+    static const auto originals = [] {
+        std::vector<std::vector<std::uint8_t>> files;
+        for (int t = 1; t <= 16; ++t)
+            files.push_back(sample::TrackFileImage(0, t));
+        return files;
+    }();
+    const auto& original = originals[static_cast<std::size_t>(track - 1)];
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(original.data()),
+              static_cast<std::streamsize>(original.size()));
+}
+
+std::vector<std::vector<std::uint8_t>> TrackSeeds() {
+    std::vector<std::vector<std::uint8_t>> seeds;
+    for (const int track : {1, 7, 16}) {
+        std::vector<std::uint8_t> seed{static_cast<std::uint8_t>(track - 1)};
+        const auto file = sample::TrackFileImage(0, track);
+        // Seeds stay small: the set-up pointer and block lie near the start of the file.
+        seed.insert(seed.end(), file.begin(),
+                    file.begin() + std::min<std::size_t>(file.size(), 4096));
+        seeds.push_back(seed);
+    }
+    return seeds;
+}
+
 } // namespace
 
 const std::vector<Target>& Targets() {
@@ -230,6 +290,7 @@ const std::vector<Target>& Targets() {
         {"palette", Palette, PaletteSeeds},
         {"dib", Dib, DibSeeds},
         {"cockpit", CockpitData, CockpitSeeds},
+        {"track", TrackBlock, TrackSeeds},
     };
     return targets;
 }

@@ -1,0 +1,72 @@
+// Writes a sample installation of the game:
+//   make_sample_game --edition N --out GAMEDIR [--cd CDDIR] [--no-state]
+//   make_sample_game --patch-list FILE
+#include "tools/samplegame/sample_game.h"
+
+#include <cstdio>
+#include <cstring>
+#include <exception>
+#include <fstream>
+#include <string>
+
+namespace {
+
+int Usage() {
+    std::fprintf(stderr, "usage: make_sample_game --edition N --out GAMEDIR [--cd CDDIR] "
+                         "[--no-state]\n       make_sample_game --patch-list FILE\n");
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    psn::sample::Options options;
+    std::string patchList;
+    bool editionGiven = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (arg == "--edition" && hasValue) {
+            const std::string value = argv[++i];
+            if (value.size() != 1 || value[0] < '0' || value[0] > '6') {
+                std::fprintf(stderr, "make_sample_game: edition must be 0..6, not '%s'\n",
+                             value.c_str());
+                return 2;
+            }
+            options.edition = value[0] - '0';
+            editionGiven = true;
+        } else if (arg == "--out" && hasValue) {
+            options.gameDir = argv[++i];
+        } else if (arg == "--cd" && hasValue) {
+            options.cdDir = argv[++i];
+        } else if (arg == "--no-state") {
+            options.withState = false;
+        } else if (arg == "--patch-list" && hasValue) {
+            patchList = argv[++i];
+        } else {
+            return Usage();
+        }
+    }
+    try {
+        if (!patchList.empty()) {
+            const auto bytes = psn::sample::PatchListBytes();
+            std::ofstream out(patchList, std::ios::binary | std::ios::trunc);
+            out.write(reinterpret_cast<const char*>(bytes.data()),
+                      static_cast<std::streamsize>(bytes.size()));
+            out.close();
+            if (!out) {
+                std::fprintf(stderr, "make_sample_game: cannot write %s\n", patchList.c_str());
+                return 1;
+            }
+            if (options.gameDir.empty())
+                return 0;
+        }
+        if (!editionGiven || options.gameDir.empty())
+            return Usage();
+        psn::sample::MakeInstallation(options);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "make_sample_game: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
