@@ -1,4 +1,4 @@
-#include "block_test_util.h"
+#include "support/file_poke.h"
 #include "editors/noses_blocks.h"
 #include "support/scratch_game.h"
 

@@ -1,4 +1,4 @@
-#include "block_test_util.h"
+#include "support/file_poke.h"
 #include "core/editions.h"
 #include "editors/tuning_blocks.h"
 #include "support/scratch_game.h"

@@ -1,0 +1,125 @@
+#include "editors/noses_form.h"
+
+#include "editors/lineup.h"
+#include "editors/noses_blocks.h"
+#include "shell/game_actions.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+
+namespace psn {
+
+namespace {
+
+constexpr int kRowHeight = 16;
+
+QPushButton* Button(QWidget* parent, const char* name, const QString& text, int y) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setGeometry(160, y, 143, 26);
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+TNosesForm::TNosesForm(AppContext& context, QWidget* parent) : QDialog(parent), context_(context) {
+    setObjectName("NosesForm");
+    setWindowTitle("Nose cones ");
+    setFixedSize(311, 311);
+
+    auto* teams = new QLabel(" Teams ", this);
+    teams->setGeometry(8, 8, 140, 16);
+    listBox1_ = new QListWidget(this);
+    listBox1_->setObjectName("ListBox1");
+    listBox1_->setGeometry(8, 26, 144, kRowHeight * kTeamCount + 4);
+    listBox1_->setUniformItemSizes(true);
+
+    auto* group = new QGroupBox("Nose cones", this);
+    group->setObjectName("RadioGroup1");
+    group->setGeometry(160, 20, 143, 72);
+    raised_ = new QRadioButton("raised", group);
+    raised_->setGeometry(12, 20, 120, 20);
+    lowered_ = new QRadioButton("lowered", group);
+    lowered_->setGeometry(12, 44, 120, 20);
+    auto* choice = new QButtonGroup(this);
+    choice->addButton(raised_, 0);
+    choice->addButton(lowered_, 1);
+
+    auto* back = Button(this, "BitBtn1", "Back", 174);
+    auto* import = Button(this, "BitBtn4", "Import data from game", 206);
+    auto* exportButton = Button(this, "BitBtn2", "Export data into game", 238);
+    auto* restore = Button(this, "BitBtn3", "Restore original data", 270);
+
+    connect(listBox1_, &QListWidget::currentRowChanged, this, &TNosesForm::UpdateObjects);
+    connect(raised_, &QRadioButton::clicked, this, [this] { RadioGroup1Click(true); });
+    connect(lowered_, &QRadioButton::clicked, this, [this] { RadioGroup1Click(false); });
+    connect(back, &QPushButton::clicked, this, &QDialog::close);
+    connect(import, &QPushButton::clicked, this, &TNosesForm::BitBtn4Click);
+    connect(exportButton, &QPushButton::clicked, this, &TNosesForm::BitBtn2Click);
+    connect(restore, &QPushButton::clicked, this, [this] { RestoreOriginalData(context_, this); });
+}
+
+void TNosesForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TNosesForm::FormShow() {
+    const SettingsRecord& r = context_.state.record;
+    rowTeams_ = TeamsInUse(r);
+    {
+        const QSignalBlocker block(listBox1_);
+        listBox1_->clear();
+        for (const int team : rowTeams_) {
+            auto* item = new QListWidgetItem(
+                FromGameBytes(r.str(rec::TeamName(team), rec::kTeamNameCapacity)), listBox1_);
+            item->setSizeHint(QSize(0, kRowHeight));
+        }
+        listBox1_->resize(listBox1_->width(), kRowHeight * static_cast<int>(rowTeams_.size()) + 4);
+        listBox1_->setCurrentRow(rowTeams_.empty() ? -1 : 0);
+    }
+    UpdateObjects();
+}
+
+int TNosesForm::SelectedTeam() const {
+    const int row = listBox1_->currentRow();
+    return row >= 0 && row < static_cast<int>(rowTeams_.size()) ? rowTeams_[row] : 0;
+}
+
+void TNosesForm::UpdateObjects() {
+    const int team = SelectedTeam();
+    raised_->setEnabled(team != 0);
+    lowered_->setEnabled(team != 0);
+    if (team == 0)
+        return;
+    const bool raised = context_.state.record.u8(rec::kNoseCones + team - 1) == 1;
+    (raised ? raised_ : lowered_)->setChecked(true);
+}
+
+void TNosesForm::RadioGroup1Click(bool raised) {
+    if (const int team = SelectedTeam())
+        context_.state.record.setU8(rec::kNoseCones + team - 1, raised ? 1 : 0);
+}
+
+void TNosesForm::BitBtn4Click() {
+    ImportIntoWindow(context_, this, [this] {
+        context_.state.OpenGameExe();
+        ReadNoses(context_.state);
+    });
+}
+
+void TNosesForm::BitBtn2Click() {
+    ExportFromWindow(context_, this, [this] {
+        context_.state.OpenGameExe();
+        WriteNoses(context_.state);
+    });
+}
+
+} // namespace psn

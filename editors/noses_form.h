@@ -1,0 +1,38 @@
+// "Nose cones ": raised or lowered nose cone per team in use.
+#pragma once
+
+#include "shell/app_context.h"
+
+#include <QDialog>
+#include <vector>
+
+class QListWidget;
+class QRadioButton;
+
+namespace psn {
+
+class TNosesForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TNosesForm(AppContext& context, QWidget* parent = nullptr);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormShow();
+    void UpdateObjects();
+    void RadioGroup1Click(bool raised);
+    void BitBtn4Click();
+    void BitBtn2Click();
+    // The team of the selected row, or 0 when no row is selected.
+    int SelectedTeam() const;
+
+    AppContext& context_;
+    QListWidget* listBox1_;
+    QRadioButton* raised_;
+    QRadioButton* lowered_;
+    std::vector<int> rowTeams_; // row i shows team rowTeams_[i]
+};
+
+} // namespace psn

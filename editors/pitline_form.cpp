@@ -1,0 +1,250 @@
+#include "editors/pitline_form.h"
+
+#include "editors/lineup.h"
+#include "editors/pitline_blocks.h"
+#include "shell/game_actions.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QShowEvent>
+
+namespace psn {
+
+namespace {
+
+constexpr int kRowHeight = 16;
+constexpr int kListTop = 44;
+
+QPushButton* Button(QWidget* parent, const char* name, const QString& text, const QRect& at) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setGeometry(at);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLineEdit* SpeedBox(QWidget* parent, const char* name, int x) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setGeometry(x, 72, 90, 21);
+    edit->setReadOnly(true);
+    return edit;
+}
+
+} // namespace
+
+TPitLineForm::TPitLineForm(AppContext& context, QWidget* parent)
+    : QDialog(parent), context_(context) {
+    setObjectName("PitLineForm");
+    setWindowTitle("Pit line settings");
+    setFixedSize(470, 308);
+
+    auto* order = new QLabel(" Pit order ", this);
+    order->setGeometry(8, 6, 160, 16);
+    auto* entry = new QLabel("pit line entry", this);
+    entry->setGeometry(8, kListTop - 18, 160, 16);
+    listBox1_ = new QListWidget(this);
+    listBox1_->setObjectName("ListBox1");
+    listBox1_->setGeometry(8, kListTop, 160, kRowHeight * kTeamCount + 4);
+    listBox1_->setUniformItemSizes(true);
+    listBox1_->viewport()->installEventFilter(this);
+    exitLabel_ = new QLabel("pit line exit", this);
+    exitLabel_->setGeometry(8, listBox1_->geometry().bottom() + 1, 160, 16);
+
+    auto* speed = new QGroupBox(" Pit line speed ", this);
+    speed->setGeometry(180, 8, 282, 106);
+    auto* caption = new QLabel("Max. allowed pit line speed", speed);
+    caption->setGeometry(10, 20, 262, 16);
+    scrollBar1_ = new QScrollBar(Qt::Horizontal, speed);
+    scrollBar1_->setObjectName("ScrollBar1");
+    scrollBar1_->setGeometry(10, 42, 262, 17);
+    scrollBar1_->setRange(0, 32767);
+    scrollBar1_->setSingleStep(64);
+    scrollBar1_->setPageStep(64);
+    edit1_ = SpeedBox(speed, "Edit1", 10);
+    edit2_ = SpeedBox(speed, "Edit2", 110);
+
+    checkBox951_ = new QCheckBox("Check speed in pit line", this);
+    checkBox951_->setObjectName("CheckBox951");
+    checkBox951_->setGeometry(180, 124, 282, 22);
+
+    auto* back = Button(this, "BitBtn1", "Back", QRect(180, 208, 138, 26));
+    auto* import = Button(this, "BitBtn4", "Import data from game", QRect(324, 208, 138, 26));
+    auto* exportButton = Button(this, "BitBtn2", "Export data from game", QRect(180, 240, 138, 26));
+    auto* restore = Button(this, "BitBtn3", "Restore original data", QRect(324, 240, 138, 26));
+
+    connect(scrollBar1_, &QScrollBar::valueChanged, this, &TPitLineForm::ScrollBar1Change);
+    connect(checkBox951_, &QCheckBox::clicked, this, &TPitLineForm::CheckBox951Click);
+    connect(back, &QPushButton::clicked, this, &QDialog::close);
+    connect(import, &QPushButton::clicked, this, &TPitLineForm::BitBtn4Click);
+    connect(exportButton, &QPushButton::clicked, this, &TPitLineForm::BitBtn2Click);
+    // Restores the whole record, like every other editor's button of the same caption.
+    connect(restore, &QPushButton::clicked, this, [this] { RestoreOriginalData(context_, this); });
+}
+
+void TPitLineForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TPitLineForm::FormShow() {
+    const SettingsRecord& r = context_.state.record;
+    FillOrderList();
+    checkBox951_->setChecked(r.u8(rec::kSpeedCheckSwitch) == 1);
+    EnableSpeed(checkBox951_->isChecked());
+    // Setting the slider runs its change handling on purpose: a moved slider stores position x 2,
+    // so an odd raw speed becomes the even one below it.
+    scrollBar1_->setValue(r.u16(rec::kPitSpeed) >> 1);
+    ShowSpeeds();
+}
+
+void TPitLineForm::FillOrderList() {
+    const SettingsRecord& r = context_.state.record;
+    rowPositions_.clear();
+    const QSignalBlocker block(listBox1_);
+    listBox1_->clear();
+    for (int p = 1; p <= kPitPositions; ++p) {
+        const int team = r.u8(rec::kPitOrder + p - 1);
+        if (team < 1 || team > kTeamCount || !TeamInUse(r, team))
+            continue;
+        rowPositions_.push_back(p);
+        auto* item = new QListWidgetItem(
+            FromGameBytes(r.str(rec::TeamName(team), rec::kTeamNameCapacity)), listBox1_);
+        item->setSizeHint(QSize(0, kRowHeight));
+    }
+    const int height = kRowHeight * static_cast<int>(rowPositions_.size()) + 4;
+    listBox1_->resize(listBox1_->width(), height);
+    exitLabel_->move(exitLabel_->x(), kListTop + height);
+}
+
+void TPitLineForm::CheckBox951Click() {
+    const bool on = checkBox951_->isChecked();
+    context_.state.record.setU8(rec::kSpeedCheckSwitch, on ? 1 : 0);
+    EnableSpeed(on);
+}
+
+void TPitLineForm::EnableSpeed(bool on) {
+    edit1_->setEnabled(on);
+    edit2_->setEnabled(on);
+    scrollBar1_->setEnabled(on);
+}
+
+void TPitLineForm::ScrollBar1Change() {
+    context_.state.record.setU16(rec::kPitSpeed,
+                                 static_cast<std::uint16_t>(scrollBar1_->value() * 2));
+    ShowSpeeds();
+}
+
+void TPitLineForm::ShowSpeeds() {
+    const PitSpeed speed = PitSpeedUnits(context_.state.record.u16(rec::kPitSpeed));
+    edit1_->setText(QString("%1 kph").arg(speed.kph));
+    edit2_->setText(QString("%1 mph").arg(speed.mph));
+}
+
+bool TPitLineForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != listBox1_->viewport())
+        return QDialog::eventFilter(watched, event);
+    // The drag is tracked by hand within the one list: the rows are exchanged, not moved, which
+    // the item views' own drag and drop does not offer.
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton)
+            ListBox1MouseDown(mouse->position().toPoint());
+        break;
+    }
+    case QEvent::MouseMove: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (dragRow_ < 0 || !(mouse->buttons() & Qt::LeftButton))
+            break;
+        if (!dragging_ && (mouse->position().toPoint() - pressedAt_).manhattanLength() >=
+                              QApplication::startDragDistance()) {
+            dragging_ = true;
+        }
+        if (dragging_)
+            listBox1_->viewport()->setCursor(ListBox1DragOver(listBox1_) ? Qt::DragMoveCursor
+                                                                         : Qt::ForbiddenCursor);
+        return true; // the selection stays on the dragged row
+    }
+    case QEvent::MouseButtonRelease: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::LeftButton || dragRow_ < 0)
+            break;
+        if (dragging_) {
+            ListBox1DragDrop(mouse->position().toPoint());
+            ListBox1EndDrag();
+            return true;
+        }
+        dragRow_ = -1;
+        break;
+    }
+    default:
+        break;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TPitLineForm::ListBox1MouseDown(const QPoint& at) {
+    const QModelIndex index = listBox1_->indexAt(at);
+    dragRow_ = index.isValid() ? index.row() : -1; // a press outside the rows starts nothing
+    pressedAt_ = at;
+    dragging_ = false;
+}
+
+bool TPitLineForm::ListBox1DragOver(QObject* source) const {
+    return qobject_cast<QListWidget*>(source) != nullptr;
+}
+
+void TPitLineForm::ListBox1DragDrop(const QPoint& at) {
+    const QModelIndex target = listBox1_->indexAt(at);
+    const int i = dragRow_;
+    const int j = target.isValid() ? target.row() : -1;
+    const int rows = static_cast<int>(rowPositions_.size());
+    // A drop beside the rows exchanges nothing.
+    if (i < 0 || j < 0 || i >= rows || j >= rows || i == j)
+        return;
+    SettingsRecord& r = context_.state.record;
+    const std::size_t a = rec::kPitOrder + rowPositions_[i] - 1;
+    const std::size_t b = rec::kPitOrder + rowPositions_[j] - 1;
+    const std::uint8_t team = r.u8(a);
+    r.setU8(a, r.u8(b));
+    r.setU8(b, team);
+    dragRow_ = j;
+}
+
+void TPitLineForm::ListBox1EndDrag() {
+    const int row = dragRow_;
+    dragRow_ = -1;
+    dragging_ = false;
+    listBox1_->viewport()->unsetCursor();
+    FillOrderList();
+    listBox1_->setCurrentRow(row);
+}
+
+void TPitLineForm::BitBtn4Click() {
+    ImportIntoWindow(context_, this, [this] {
+        context_.state.OpenGameExe();
+        ReadPitOrder(context_.state);
+        ReadSpeedCheck(context_.state);
+        ReadPitSpeed(context_.state);
+    });
+}
+
+void TPitLineForm::BitBtn2Click() {
+    ExportFromWindow(context_, this, [this] {
+        context_.state.OpenGameExe();
+        WritePitOrder(context_.state);
+        WriteSpeedCheck(context_.state);
+        WritePitSpeed(context_.state);
+    });
+}
+
+} // namespace psn
