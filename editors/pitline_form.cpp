@@ -75,10 +75,10 @@ TPitLineForm::TPitLineForm(AppContext& context, QWidget* parent)
     checkBox951_->setObjectName("CheckBox951");
     checkBox951_->setGeometry(180, 124, 282, 22);
 
-    auto* back = Button(this, "BitBtn1", "Back", QRect(180, 208, 138, 26));
-    auto* import = Button(this, "BitBtn4", "Import data from game", QRect(324, 208, 138, 26));
-    auto* exportButton = Button(this, "BitBtn2", "Export data from game", QRect(180, 240, 138, 26));
-    auto* restore = Button(this, "BitBtn3", "Restore original data", QRect(324, 240, 138, 26));
+    auto* back = Button(this, "BitBtn1", "Back", QRect(300, 176, 162, 26));
+    auto* import = Button(this, "BitBtn4", "Import data from game", QRect(300, 208, 162, 26));
+    auto* exportButton = Button(this, "BitBtn2", "Export data from game", QRect(300, 240, 162, 26));
+    auto* restore = Button(this, "BitBtn3", "Restore original data", QRect(300, 272, 162, 26));
 
     connect(scrollBar1_, &QScrollBar::valueChanged, this, &TPitLineForm::ScrollBar1Change);
     connect(checkBox951_, &QCheckBox::clicked, this, &TPitLineForm::CheckBox951Click);

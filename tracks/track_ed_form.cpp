@@ -80,7 +80,7 @@ TTrackEdForm::TTrackEdForm(AppContext& context, QWidget* parent)
     BitBtn4 = Button(this, "BitBtn4", "Restore original data", QRect(308, 298, 100, 30));
     BitBtn3 = Button(this, "BitBtn3", "Back", QRect(412, 298, 50, 30));
     QFont small = BitBtn4->font();
-    small.setPointSizeF(small.pointSizeF() * 0.8);
+    small.setPointSizeF(small.pointSizeF() * 0.72);
     BitBtn4->setFont(small);
     for (QPushButton* button : {BitBtn1, BitBtn2, BitBtn4})
         button->setFocusPolicy(Qt::ClickFocus);
