@@ -1,0 +1,216 @@
+#include "graphics/camera_form.h"
+
+#include "core/fs.h"
+#include "graphics/camera_blocks.h"
+#include "graphics/camera_format.h"
+#include "shell/game_actions.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace psn {
+
+namespace {
+
+constexpr int kCameraCount = 9;
+constexpr std::array<std::uint16_t, kCameraCount> kViewLeft = {401, 101, 201, 301, 401,
+                                                               501, 101, 201, 301};
+constexpr std::array<std::uint16_t, kCameraCount> kViewTop = {68, 0, 0, 0, 0, 0, 68, 68, 68};
+constexpr std::uint16_t kViewWidth = 100;
+constexpr std::uint16_t kViewHeight = 67;
+
+// Words of a camera row and the edit box of each.
+enum Word { kX, kZ, kY, kAngleX, kAngleZ, kAngleY, kTuning1, kTuning2 };
+constexpr std::array<const char*, 8> kEditNames = {"Edit3", "Edit5", "Edit1", "Edit4",
+                                                   "Edit6", "Edit2", "Edit7", "Edit8"};
+
+QLabel* Label(QWidget* parent, const char* text, int x, int y) {
+    auto* label = new QLabel(text, parent);
+    label->move(x, y);
+    return label;
+}
+
+} // namespace
+
+TCameraForm::TCameraForm(AppContext& context, QWidget* parent)
+    : QDialog(parent), context_(context) {
+    setWindowTitle("Cameras editor");
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(488, 314);
+
+    Label(this, " Select car camera ", 8, 6);
+    list_ = new QListWidget(this);
+    list_->setObjectName("ListBox1");
+    list_->setGeometry(8, 24, 120, 150);
+    for (int c = 1; c <= kCameraCount; ++c)
+        list_->addItem(QString("Camera %1").arg(c));
+    connect(list_, &QListWidget::itemClicked, this, [this] { ListBox1Click(); });
+
+    Label(this, " Default view ", 8, 184);
+    auto* bevel = new QFrame(this);
+    bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    bevel->setGeometry(8, 202, 104, 71);
+    image_ = new TWinGImage(this);
+    image_->setObjectName("WinGImage1");
+    image_->setGeometry(10, 204, kViewWidth, kViewHeight);
+
+    struct Group {
+        const char* title;
+        QRect rect;
+        Word distance, angle;
+        const char* distanceLabels[2];
+    };
+    const Group groups[] = {
+        {"X - axis", {140, 6, 168, 96}, kX, kAngleX, {" Distance from ", " centre of car   "}},
+        {"Y - axis", {314, 6, 168, 96}, kY, kAngleY, {" Distance from ", " centre of car   "}},
+        {"Z - axis", {140, 108, 168, 82}, kZ, kAngleZ, {" Height ", nullptr}},
+    };
+    auto edit = [this](QWidget* parent, Word word, int x, int y, int width) {
+        auto* box = new QLineEdit(parent);
+        box->setObjectName(kEditNames[word]);
+        box->setGeometry(x, y, width, 22);
+        edits_[word] = box;
+    };
+    for (const Group& g : groups) {
+        auto* box = new QGroupBox(g.title, this);
+        box->setGeometry(g.rect);
+        Label(box, g.distanceLabels[0], 6, 22);
+        if (g.distanceLabels[1])
+            Label(box, g.distanceLabels[1], 6, 36);
+        edit(box, g.distance, 100, 24, 60);
+        const int angleY = g.distanceLabels[1] ? 62 : 50;
+        Label(box, " Angle ", 6, angleY + 3);
+        edit(box, g.angle, 100, angleY, 40);
+        Label(box, "deg", 143, angleY + 3);
+    }
+    auto* tuning = new QGroupBox("Img. tunning", this);
+    tuning->setGeometry(314, 108, 168, 82);
+    Label(tuning, " Value 1 ", 6, 27);
+    edit(tuning, kTuning1, 100, 24, 60);
+    Label(tuning, " Value 2 ", 6, 53);
+    edit(tuning, kTuning2, 100, 50, 60);
+
+    for (int w = 0; w < 8; ++w)
+        connect(edits_[w], &QLineEdit::editingFinished, this, [this, w] {
+            if (w >= kAngleX && w <= kAngleY)
+                StoreAngle(w);
+            else
+                StoreInteger(w);
+        });
+
+    auto button = [this](const char* name, const char* caption, QRect rect) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(name);
+        b->setAutoDefault(false);
+        b->setGeometry(rect);
+        return b;
+    };
+    connect(button("BitBtn1", "Back", {140, 204, 168, 30}), &QPushButton::clicked, this,
+            &QDialog::close);
+    connect(button("BitBtn2", "Import data from game", {314, 204, 168, 30}), &QPushButton::clicked,
+            this, &TCameraForm::BitBtn2Click);
+    connect(button("BitBtn6", "Export data into game", {140, 244, 168, 30}), &QPushButton::clicked,
+            this, &TCameraForm::BitBtn6Click);
+    connect(button("BitBtn3", "Restore original data", {314, 244, 168, 30}), &QPushButton::clicked,
+            this, &TCameraForm::BitBtn3Click);
+    InstallEnterAsTab(this);
+
+    try {
+        image_->SetFileName(
+            QString::fromStdString(fs::ResolveCase(context.state.StartPath(".\\DATA\\Dib3.dib"))));
+    } catch (const GraphicError& error) {
+        context.dialogs.Error(this, QString::fromLocal8Bit(error.what()));
+    }
+    FormCreate();
+}
+
+void TCameraForm::FormCreate() {
+    SetView(0);
+    list_->setCurrentRow(0);
+    current_ = 0;
+    PutValues();
+}
+
+// Each assignment is clamped against the picture's size, in this order.
+void TCameraForm::SetView(int camera) {
+    TView& view = image_->View();
+    view.SetMode(ViewMode::Portion);
+    view.SetLeft(kViewLeft[static_cast<std::size_t>(camera)]);
+    view.SetTop(kViewTop[static_cast<std::size_t>(camera)]);
+    view.SetHeight(kViewHeight);
+    view.SetWidth(kViewWidth);
+    image_->Repaint();
+}
+
+std::size_t TCameraForm::WordOffset(int word) const {
+    return rec::kCameras + rec::kCameraRowStride * static_cast<std::size_t>(current_) +
+           2 * static_cast<std::size_t>(word);
+}
+
+void TCameraForm::PutValues() {
+    const SettingsRecord& r = context_.state.record;
+    for (int w : {kX, kY, kZ})
+        edits_[w]->setText(QString::number(r.s16(WordOffset(w))));
+    for (int w : {kAngleX, kAngleY, kAngleZ})
+        edits_[w]->setText(QString::fromStdString(camera::AngleText(r.s16(WordOffset(w)))));
+    for (int w : {kTuning1, kTuning2})
+        edits_[w]->setText(QString::number(r.u16(WordOffset(w))));
+}
+
+void TCameraForm::StoreInteger(int word) {
+    if (const auto value = ConvertInteger(context_, this, edits_[word]->text()))
+        context_.state.record.setU16(WordOffset(word), static_cast<std::uint16_t>(*value));
+}
+
+void TCameraForm::StoreAngle(int word) {
+    const QString text = edits_[word]->text();
+    const auto degrees = camera::StrToFloat(text.toLatin1().toStdString());
+    if (!degrees) {
+        context_.dialogs.Error(this, QString("'%1' is not a valid floating point value").arg(text));
+        return;
+    }
+    context_.state.record.setU16(WordOffset(word), camera::AngleWord(*degrees));
+}
+
+void TCameraForm::ListBox1Click() {
+    const int row = list_->currentRow();
+    if (row < 0 || row >= kCameraCount)
+        return;
+    SetView(row);
+    current_ = row;
+    PutValues();
+}
+
+void TCameraForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Boxes showing values from before an import would write them back when left.
+    PutValues();
+    list_->setFocus();
+}
+
+void TCameraForm::BitBtn2Click() {
+    AppState& state = context_.state;
+    ImportIntoWindow(context_, this, [&state] {
+        state.OpenGameExe();
+        ReadCameras(state);
+    });
+}
+
+void TCameraForm::BitBtn6Click() {
+    AppState& state = context_.state;
+    ExportFromWindow(context_, this, [&state] {
+        state.OpenGameExe();
+        WriteCameras(state);
+    });
+}
+
+void TCameraForm::BitBtn3Click() {
+    RestoreOriginalData(context_, this);
+    PutValues();
+}
+
+} // namespace psn
