@@ -1,0 +1,332 @@
+#include "shell/main_form.h"
+
+#include "core/fs.h"
+#include "core/settings_files.h"
+#include "shell/all_data_blocks.h"
+#include "shell/des_form.h"
+#include "shell/game_actions.h"
+#include "shell/path_form.h"
+#include "shell/picture_button.h"
+#include "shell/pictures.h"
+#include "shell/settings_commands.h"
+#include "shell/start_form.h"
+#include "tracks/track_blocks.h"
+#include "tracks/track_install.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QScreen>
+
+namespace psn {
+namespace {
+
+constexpr int kProgressStep = 4;
+
+QString Native(const std::string& path) {
+    return QFile::decodeName(path.c_str());
+}
+
+} // namespace
+
+TMainForm::TMainForm(AppContext& context, QWidget* parent)
+    : QMainWindow(parent), context_(context) {
+    setObjectName("MainForm");
+    CreateLayout();
+    CreateMenu();
+    InstallEnterAsTab(this);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    FormCreate();
+}
+
+void TMainForm::CreateLayout() {
+    auto* client = new QWidget(this);
+    client->setObjectName("Client");
+    client->setFixedSize(521, 363);
+    setCentralWidget(client);
+
+    struct Button {
+        const char* name;
+        const char* label;
+        const char* picture;
+        int left, top;
+        QWidget* WindowSet::*window;
+        bool hideMain;
+    };
+    static const Button kButtons[] = {
+        {"NamesButton", "Names + Numbers", ".\\DATA\\NAMES.BMP", 0, 5, &WindowSet::names, false},
+        {"PowerButton", "Engine Power", ".\\DATA\\POWER.BMP", 0, 64, &WindowSet::enginePower,
+         false},
+        {"GripButton", "CC Grip", ".\\DATA\\GRIP.BMP", 0, 123, &WindowSet::grip, false},
+        {"FailureButton", "Car Failure", ".\\DATA\\FAILURE.BMP", 0, 183, &WindowSet::failures,
+         false},
+        {"TuningButton", "Car Tuning", ".\\DATA\\TUNING.BMP", 0, 243, &WindowSet::tuning, true},
+        {"NosesButton", "Nose Cones", ".\\DATA\\NOSES.BMP", -1, 302, &WindowSet::noses, false},
+        {"PitLaneButton", "Pit Lane Settings", ".\\DATA\\PITLANE.BMP", 173, 64, &WindowSet::pitLine,
+         false},
+        {"CockpitColoursButton", "Cockpit Colours", ".\\DATA\\COCKPIT.BMP", 173, 124,
+         &WindowSet::cockpitColours, true},
+        {"PitCrewButton", "Pit Crew Colours", ".\\DATA\\PITCREW.BMP", 173, 183,
+         &WindowSet::pitCrewColours, true},
+        {"CarJamsButton", "Car Jams", ".\\DATA\\CARJAMS.BMP", 173, 243, &WindowSet::carJams, true},
+        {"HelmetsButton", "Helmets", ".\\DATA\\HELMETS.BMP", 174, 302, &WindowSet::helmets, true},
+        {"CamerasButton", "Cameras", ".\\DATA\\CAMERAS.BMP", 347, 64, &WindowSet::cameras, true},
+        {"CockpitManagerButton", "Cockpit Manager", ".\\DATA\\COCKPITM.BMP", 346, 183,
+         &WindowSet::cockpitManager, false},
+        {"TrackManagerButton", "Track Manager", ".\\DATA\\TRACKM.BMP", 348, 243,
+         &WindowSet::trackManager, false},
+    };
+    for (const Button& b : kButtons) {
+        PictureButton* button = AddPictureButton(b.name, b.label, b.picture, b.left, b.top);
+        const auto member = b.window;
+        const bool hideMain = b.hideMain;
+        connect(button, &QAbstractButton::clicked, this,
+                [this, member, hideMain] { OpenWindow(windows_.*member, hideMain); });
+    }
+    connect(AddPictureButton("TrackEditorButton", "Track Editor", ".\\DATA\\TRACKED.BMP", 346, 124),
+            &QAbstractButton::clicked, this, &TMainForm::TrackEditorButtonClick);
+    connect(AddPictureButton("ExitButton", "EXIT", ".\\DATA\\EXIT.BMP", 348, 302),
+            &QAbstractButton::clicked, this, &QWidget::close);
+
+    PictureButton* carSets =
+        AddPictureButton("CarSetsButton", "Car Sets", ".\\DATA\\CARSETS.BMP", 480, 7);
+    carSets->resize(27, 20);
+    carSets->hide();
+    carSets->setEnabled(false);
+    connect(carSets, &QAbstractButton::clicked, this,
+            [this] { OpenWindow(windows_.carSets, false); });
+
+    EditionLabel = new QLabel("PSN: ", client);
+    EditionLabel->setObjectName("EditionLabel");
+    EditionLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    QFont bold = EditionLabel->font();
+    bold.setBold(true);
+    EditionLabel->setFont(bold);
+    EditionLabel->move(179, 28);
+    EditionLabel->adjustSize();
+}
+
+PictureButton* TMainForm::AddPictureButton(const char* name, const QString& label,
+                                           const char* picture, int left, int top) {
+    auto* button = new PictureButton(label, LoadPicture(context_.state, picture), centralWidget());
+    button->setObjectName(name);
+    button->setGeometry(left, top, 173, 59);
+    return button;
+}
+
+void TMainForm::CreateMenu() {
+    struct Item {
+        const char* name;
+        const char* caption;
+        QKeySequence shortcut;
+        void (TMainForm::*handler)();
+    };
+    auto add = [this](QMenu* menu, const Item& item) {
+        QAction* action = menu->addAction(item.caption);
+        action->setObjectName(item.name);
+        action->setShortcut(item.shortcut);
+        connect(action, &QAction::triggered, this, item.handler);
+    };
+    QMenu* file = menuBar()->addMenu("&File");
+    file->setObjectName("File1");
+    add(file, {"Loadsettings1", "&Load settings", QKeySequence("Ctrl+L"),
+               &TMainForm::Loadsettings1Click});
+    file->addSeparator();
+    add(file, {"Savesettings1", "&Save settings", QKeySequence("Ctrl+S"),
+               &TMainForm::Savesettings1Click});
+    add(file,
+        {"SavesettingsAs1", "Save settings &As", QKeySequence(), &TMainForm::SavesettingsAs1Click});
+    file->addSeparator();
+    add(file, {"Restoreoriginalsettings1", "&Restore original settings", QKeySequence("Ctrl+R"),
+               &TMainForm::Restoreoriginalsettings1Click});
+    file->addSeparator();
+    QAction* exit = file->addAction("E&xit");
+    exit->setObjectName("Exit1");
+    exit->setShortcut(QKeySequence("Ctrl+X"));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* options = menuBar()->addMenu("&Options");
+    options->setObjectName("Options1");
+    add(options, {"Settingsdescription1", "&Settings description", QKeySequence(),
+                  &TMainForm::Settingsdescription1Click});
+    add(options, {"ImportExport1", "&Import/Export", QKeySequence("Ctrl+I"),
+                  &TMainForm::ImportExport1Click});
+}
+
+void TMainForm::FormCreate() {
+    AppState& state = context_.state;
+    state.currentSettingsFile.clear();
+    state.trackDataPending = true;
+    setWindowTitle(kMainTitle);
+    state.startDir = fs::CurrentDirectory();
+
+    bool locate = !ReadConfig(state);
+    for (;;) {
+        if (!locate && !fs::Exists(state.ExePath())) {
+            // A moved or removed game would otherwise fail every start with a file access error.
+            context_.dialogs.Error(
+                this, QString("The game executable '%1' no longer exists. Please locate "
+                              "PSN.EXE again.")
+                          .arg(Native(state.config.ExePath())));
+            locate = true;
+        }
+        if (locate && !LocateGame()) {
+            startup_ = Startup::Cancelled;
+            return;
+        }
+        ShowProgress();
+        bool isGameExe = true;
+        const bool loaded = RunGameTransfer(context_, this, [&] {
+            state.OpenGameExe();
+            isGameExe = state.DetectEdition();
+            if (!isGameExe)
+                return;
+            state.config.SetEdition(state.edition);
+            state.RestoreStartDir();
+            EditionLabel->setText("PSN: " + FromGameBytes(EditionName(state.edition)));
+            EditionLabel->adjustSize();
+            const bool stateFile = state.StateFileExists();
+            if (stateFile)
+                state.OpenStateFile();
+            state.palette = LoadGamePalette(state.StartPath(".\\DATA\\PSN.PAL"));
+            ReadAllBlocks(state, stateFile, [this] { startForm_->Advance(kProgressStep); });
+            state.CloseGameFiles();
+            startForm_->Advance(kProgressStep);
+        });
+        if (context_.ended) {
+            startup_ = Startup::Ended;
+            return;
+        }
+        // A damaged shipped data file was reported; the game's own values are in.
+        if (isGameExe || !loaded)
+            break;
+        // Reading on would fill the record from a file that is not the game.
+        delete startForm_;
+        context_.dialogs.Error(
+            this, QString("'%1' is not the game's executable: it is too short to hold the "
+                          "edition byte. Please locate PSN.EXE again.")
+                      .arg(Native(state.config.ExePath())));
+        state.RestoreStartDir();
+        locate = true;
+    }
+    WriteOriginalSnapshotIfMissing();
+    if (startup_ == Startup::Ended)
+        return;
+    ExtractHelmetSheet();
+    startForm_->SetPosition(100);
+}
+
+bool TMainForm::LocateGame() {
+    TPathForm form(context_, this);
+    const bool found = form.Locate();
+    context_.state.RestoreStartDir();
+    return found;
+}
+
+void TMainForm::ShowProgress() {
+    startForm_ = new TStartForm(context_.state, this);
+    startForm_->setAttribute(Qt::WA_DeleteOnClose);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        startForm_->move(screen->availableGeometry().center() - startForm_->rect().center());
+    startForm_->show();
+    startForm_->repaint();
+    QCoreApplication::processEvents();
+    startForm_->Advance(kProgressStep);
+}
+
+// The converter extracts the helmet sheet into .\TEMP\HELMETS.BMP here, for the helmet window.
+void TMainForm::ExtractHelmetSheet() {}
+
+// The shipped originals are the user's own unchanged game, taken at the first start.
+void TMainForm::WriteOriginalSnapshotIfMissing() {
+    AppState& state = context_.state;
+    if (OriginalSettingsExist(state))
+        return;
+    const bool withTracks = TrackFilesInstalled(state);
+    if (withTracks && !RunGameTransfer(context_, this, [&] {
+            state.OpenGameExe();
+            ReadTrackData(state);
+        })) {
+        startup_ = Startup::Ended;
+        return;
+    }
+    WriteOriginalSnapshot(state, withTracks);
+}
+
+void TMainForm::CreateOtherWindows() {
+    CreateWindows(windows_, context_, this);
+    if (windows_.description)
+        connect(windows_.description, &TDesForm::SettingsFileChosen, this, &TMainForm::UpdateTitle);
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (startForm_ && startForm_->isVisible())
+        startForm_->close();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    // After a fatal file access error nothing is written any more.
+    if (!context_.ended && !configWritten_) {
+        WriteConfig(context_.state);
+        configWritten_ = true;
+    }
+    QMainWindow::closeEvent(event);
+}
+
+void TMainForm::OpenWindow(QWidget* window, bool hideMain) {
+    if (!window)
+        return;
+    if (hideMain)
+        hide();
+    ShowModal(window);
+    if (hideMain && !context_.ended)
+        show();
+}
+
+void TMainForm::TrackEditorButtonClick() {
+    if (windows_.trackEditor && PrepareTrackEditor(context_, this))
+        OpenWindow(windows_.trackEditor, false);
+}
+
+QString TMainForm::DescriptionText() const {
+    return windows_.description ? windows_.description->Text() : QString("no description");
+}
+
+void TMainForm::UpdateTitle() {
+    setWindowTitle(SettingsTitle(context_.state));
+}
+
+void TMainForm::Loadsettings1Click() {
+    if (LoadSettings(context_, this))
+        UpdateTitle();
+    if (windows_.description)
+        windows_.description->ShowRecordDescription();
+}
+
+void TMainForm::Savesettings1Click() {
+    if (SaveSettings(context_, this, DescriptionText(), false))
+        UpdateTitle();
+}
+
+void TMainForm::SavesettingsAs1Click() {
+    if (SaveSettings(context_, this, DescriptionText(), true))
+        UpdateTitle();
+}
+
+void TMainForm::Restoreoriginalsettings1Click() {
+    RestoreOriginalData(context_, this);
+}
+
+void TMainForm::Settingsdescription1Click() {
+    OpenWindow(windows_.description, false);
+}
+
+void TMainForm::ImportExport1Click() {
+    OpenWindow(windows_.importExport, false);
+}
+
+} // namespace psn

@@ -1,0 +1,71 @@
+// The main window: its creation runs the start-up load; afterwards it launches the editor
+// windows from its picture buttons and holds the settings-file commands in its menu.
+#pragma once
+
+#include "shell/app_context.h"
+#include "shell/start_form.h"
+#include "shell/window_set.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+class QAction;
+class QLabel;
+
+namespace psn {
+
+class PictureButton;
+
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    enum class Startup {
+        Loaded,    // the record holds the game's values
+        Cancelled, // the user cancelled locating the game: nothing was opened or loaded
+        Ended,     // a fatal file access error ended the program
+    };
+
+    explicit TMainForm(AppContext& context, QWidget* parent = nullptr);
+
+    Startup StartupResult() const { return startup_; }
+    // Creates every other window, hidden, in their fixed order.
+    void CreateOtherWindows();
+    WindowSet& Windows() { return windows_; }
+    TStartForm* StartForm() const { return startForm_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateLayout();
+    void CreateMenu();
+    PictureButton* AddPictureButton(const char* name, const QString& label, const char* picture,
+                                    int left, int top);
+    void OpenWindow(QWidget* window, bool hideMain);
+
+    void FormCreate();
+    bool LocateGame();
+    void ShowProgress();
+    void ExtractHelmetSheet();
+    void WriteOriginalSnapshotIfMissing();
+
+    void Loadsettings1Click();
+    void Savesettings1Click();
+    void SavesettingsAs1Click();
+    void Restoreoriginalsettings1Click();
+    void Settingsdescription1Click();
+    void ImportExport1Click();
+    void TrackEditorButtonClick();
+    void UpdateTitle();
+    QString DescriptionText() const;
+
+    AppContext& context_;
+    WindowSet windows_;
+    Startup startup_ = Startup::Loaded;
+    QPointer<TStartForm> startForm_;
+    QLabel* EditionLabel = nullptr;
+    bool configWritten_ = false;
+};
+
+} // namespace psn

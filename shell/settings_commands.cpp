@@ -1,0 +1,93 @@
+#include "shell/settings_commands.h"
+
+#include "core/fs.h"
+#include "core/settings_files.h"
+#include "shell/game_actions.h"
+
+#include <QFile>
+
+namespace psn {
+namespace {
+
+std::string NativePath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+void ReportFailure(AppContext& context, QWidget* parent, const FileResult& result) {
+    if (result.status == FileResult::Status::Failed)
+        context.dialogs.Error(parent, QString::fromLocal8Bit(result.message.c_str()));
+}
+
+} // namespace
+
+QString SettingsTitle(const AppState& state) {
+    if (state.currentSettingsFile.empty())
+        return kMainTitle;
+    const std::string name = fs::FileNamePart(state.currentSettingsFile);
+    return QString(kMainTitle) + "- " + QString::fromLocal8Bit(name.c_str());
+}
+
+FileDialogRequest SaveSettingsRequest() {
+    FileDialogRequest request;
+    request.title = "Save settings";
+    request.filter = "All settings files|*.GIA";
+    request.initialDir = ".";
+    request.defaultExt = "GIA";
+    return request;
+}
+
+FileDialogRequest LoadSettingsRequest() {
+    FileDialogRequest request = SaveSettingsRequest();
+    request.title = "Load settings";
+    return request;
+}
+
+std::string DescriptionBytes(const QString& text) {
+    QString joined = text;
+    joined.replace("\r\n", "\n").replace('\n', "\r\n");
+    std::string bytes = ToGameBytes(joined);
+    if (bytes.size() > 255)
+        bytes.resize(255);
+    return bytes;
+}
+
+bool SaveSettings(AppContext& context, QWidget* parent, const QString& description,
+                  bool alwaysAsk) {
+    AppState& state = context.state;
+    SetSettingsDescription(state.record, DescriptionBytes(description));
+    bool chosen = false;
+    if (!alwaysAsk && !IsOriginalSettingsFile(state, state.currentSettingsFile)) {
+        const FileResult result = WriteSettingsFile(state);
+        if (result.Ok() || result.status == FileResult::Status::Failed) {
+            ReportFailure(context, parent, result);
+            state.RestoreStartDir();
+            return false;
+        }
+    }
+    if (const auto path = context.dialogs.SaveFile(parent, SaveSettingsRequest())) {
+        SetCurrentSettingsFile(state, NativePath(*path));
+        const FileResult result = WriteSettingsFile(state);
+        if (result.status == FileResult::Status::NotOpened)
+            context.dialogs.Error(
+                parent, QString("Cannot create the settings file '%1'.")
+                            .arg(QString::fromLocal8Bit(state.currentSettingsFile.c_str())));
+        ReportFailure(context, parent, result);
+        chosen = true;
+    }
+    state.RestoreStartDir();
+    return chosen;
+}
+
+bool LoadSettings(AppContext& context, QWidget* parent) {
+    AppState& state = context.state;
+    bool chosen = false;
+    if (const auto path = context.dialogs.OpenFile(parent, LoadSettingsRequest())) {
+        SetCurrentSettingsFile(state, NativePath(*path));
+        ReportFailure(context, parent, ReadSettingsFile(state));
+        chosen = true;
+    }
+    state.RestoreStartDir();
+    return chosen;
+}
+
+} // namespace psn

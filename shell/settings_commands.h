@@ -1,0 +1,33 @@
+// The settings-file commands of the main menu and the description window: save (asking for a name
+// when there is none), save as, load, and the window title that names the current settings file.
+#pragma once
+
+#include "shell/app_context.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace psn {
+
+inline constexpr const char* kMainTitle = "* Brenwick PSN Editor * DEMO *";
+
+// The main window's title for the current settings file: the bare title while there is none.
+QString SettingsTitle(const AppState& state);
+
+FileDialogRequest SaveSettingsRequest();
+FileDialogRequest LoadSettingsRequest();
+
+// The description box's text as the record stores it: lines joined by CR LF, Latin-1 bytes.
+std::string DescriptionBytes(const QString& text);
+
+// Stores `description`, then writes the current settings file; without one (or when it names the
+// shipped originals, which must not be overwritten by accident) or when it cannot be created,
+// asks for a file name. Returns true when a new settings file was chosen, so the title changes.
+bool SaveSettings(AppContext& context, QWidget* parent, const QString& description, bool alwaysAsk);
+
+// Asks for a settings file and loads it. Returns true when a file was chosen (the title then
+// names it, whether or not it could be read).
+bool LoadSettings(AppContext& context, QWidget* parent);
+
+} // namespace psn

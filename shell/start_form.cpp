@@ -1,0 +1,61 @@
+#include "shell/start_form.h"
+
+#include "shell/pictures.h"
+#include "shell/settings_commands.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QProgressBar>
+
+namespace psn {
+
+TStartForm::TStartForm(const AppState& state, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+    setObjectName("StartForm");
+    setFixedSize(431, 277);
+    setCursor(Qt::WaitCursor);
+
+    auto* panel = new QFrame(this);
+    panel->setObjectName("Panel1");
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setLineWidth(2);
+    panel->setGeometry(0, 0, 431, 277);
+
+    Image1 = new QLabel(panel);
+    Image1->setObjectName("Image1");
+    Image1->setFrameStyle(QFrame::Box | QFrame::Plain);
+    Image1->setGeometry(14, 18, 400, 179);
+    Image1->setAlignment(Qt::AlignCenter);
+    const QPixmap picture = LoadPicture(state, kStartPicture);
+    if (picture.isNull())
+        Image1->setText(kMainTitle);
+    else
+        Image1->setPixmap(picture.scaled(398, 177));
+
+    auto* label = new QLabel("Loading data...", panel);
+    label->setObjectName("Label1");
+    label->move(176, 240);
+    label->adjustSize();
+
+    ProgressBar1 = new QProgressBar(panel);
+    ProgressBar1->setObjectName("ProgressBar1");
+    ProgressBar1->setGeometry(76, 210, 287, 20);
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setValue(0);
+    ProgressBar1->setTextVisible(false);
+    ProgressBar1->setCursor(Qt::WaitCursor);
+}
+
+void TStartForm::Advance(int step) {
+    SetPosition(ProgressBar1->value() + step);
+}
+
+void TStartForm::SetPosition(int position) {
+    ProgressBar1->setValue(position);
+}
+
+int TStartForm::Position() const {
+    return ProgressBar1->value();
+}
+
+} // namespace psn

@@ -1,0 +1,68 @@
+#include "shell/window_set.h"
+
+#include "shell/des_form.h"
+#include "shell/ie_form.h"
+#include "tracks/car_set_form.h"
+#include "tracks/cockpit_manager_form.h"
+#include "tracks/track_ed_form.h"
+#include "tracks/track_manager_form.h"
+
+#include <QDialog>
+#include <QEvent>
+#include <QEventLoop>
+#include <QPointer>
+
+namespace psn {
+
+void CreateWindows(WindowSet& windows, AppContext& context, QWidget* owner) {
+    // One line per window, in creation order.
+    windows.cockpitManager = new TInstCForm(context, owner);
+    windows.trackManager = new Tinsttform(context, owner);
+    windows.carSets = new TInstCarSetForm(context, owner);
+    windows.importExport = new TIEForm(context, owner);
+    windows.description = new TDesForm(context, owner);
+    windows.trackEditor = new TTrackEdForm(context, owner);
+}
+
+namespace {
+
+// Ends a local event loop when the watched window is hidden or destroyed.
+class HideWatcher : public QObject {
+public:
+    HideWatcher(QWidget* window, QEventLoop* loop) : QObject(window), loop_(loop) {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Hide)
+            loop_->quit();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QEventLoop* loop_;
+};
+
+} // namespace
+
+void ShowModal(QWidget* window) {
+    if (!window)
+        return;
+    if (auto* dialog = qobject_cast<QDialog*>(window)) {
+        dialog->exec();
+        return;
+    }
+    QEventLoop loop;
+    QPointer<QWidget> guard(window);
+    auto* watcher = new HideWatcher(window, &loop);
+    QObject::connect(window, &QObject::destroyed, &loop, &QEventLoop::quit);
+    window->setWindowModality(Qt::ApplicationModal);
+    window->show();
+    if (window->isVisible())
+        loop.exec();
+    if (guard)
+        delete watcher;
+}
+
+} // namespace psn

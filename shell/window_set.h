@@ -1,0 +1,40 @@
+// Every window the main window opens, created once at start-up, hidden, and reused for the run.
+// A window that does not exist yet stays null and its picture button does nothing.
+#pragma once
+
+#include "shell/app_context.h"
+
+class QWidget;
+
+namespace psn {
+
+class TDesForm;
+
+struct WindowSet {
+    QWidget* names = nullptr;          // "Names and numbers"
+    QWidget* enginePower = nullptr;    // "Engine power"
+    QWidget* grip = nullptr;           // "Computer cars grip"
+    QWidget* pitLine = nullptr;        // "Pit line settings"
+    QWidget* failures = nullptr;       // "Car failure"
+    QWidget* noses = nullptr;          // "Nose cones "
+    QWidget* tuning = nullptr;         // "Car tuning"
+    QWidget* cockpitManager = nullptr; // "Cockpit manager"
+    QWidget* trackManager = nullptr;   // "Track manager"
+    QWidget* cameras = nullptr;        // "Cameras editor"
+    QWidget* carSets = nullptr;        // car set installer
+    QWidget* cockpitColours = nullptr; // "Cockpit colors"
+    QWidget* pitCrewColours = nullptr; // "Pit crew colors"
+    QWidget* importExport = nullptr;   // "Import data"
+    TDesForm* description = nullptr;   // "Settings description"
+    QWidget* helmets = nullptr;        // "Helmets"
+    QWidget* carJams = nullptr;        // "Car JAMs"
+    QWidget* trackEditor = nullptr;    // "Track editor"
+};
+
+// Creates the windows hidden, in this order, each owned by `owner`.
+void CreateWindows(WindowSet& windows, AppContext& context, QWidget* owner);
+
+// Shows a window modally and returns when it is closed again.
+void ShowModal(QWidget* window);
+
+} // namespace psn
