@@ -1,5 +1,8 @@
 #include "shell/window_set.h"
 
+#include "editors/noses_form.h"
+#include "editors/pitline_form.h"
+#include "editors/tuning_form.h"
 #include "shell/des_form.h"
 #include "shell/ie_form.h"
 #include "tracks/car_set_form.h"
@@ -16,6 +19,9 @@ namespace psn {
 
 void CreateWindows(WindowSet& windows, AppContext& context, QWidget* owner) {
     // One line per window, in creation order.
+    windows.pitLine = new TPitLineForm(context, owner);
+    windows.noses = new TNosesForm(context, owner);
+    windows.tuning = new TCTuningForm(context, owner);
     windows.cockpitManager = new TInstCForm(context, owner);
     windows.trackManager = new Tinsttform(context, owner);
     windows.carSets = new TInstCarSetForm(context, owner);
