@@ -1,5 +1,8 @@
 #include "shell/window_set.h"
 
+#include "graphics/camera_form.h"
+#include "graphics/ccolors_form.h"
+#include "graphics/pccolors_form.h"
 #include "shell/des_form.h"
 #include "shell/ie_form.h"
 #include "tracks/car_set_form.h"
@@ -19,6 +22,9 @@ void CreateWindows(WindowSet& windows, AppContext& context, QWidget* owner) {
     windows.cockpitManager = new TInstCForm(context, owner);
     windows.trackManager = new Tinsttform(context, owner);
     windows.carSets = new TInstCarSetForm(context, owner);
+    windows.cameras = new TCameraForm(context, owner);
+    windows.cockpitColours = new TCColorsForm(context, owner);
+    windows.pitCrewColours = new TPCColorsForm(context, owner);
     windows.importExport = new TIEForm(context, owner);
     windows.description = new TDesForm(context, owner);
     windows.trackEditor = new TTrackEdForm(context, owner);
