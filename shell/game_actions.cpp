@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QShowEvent>
 #include <QValidator>
 #include <QWidget>
 
@@ -36,8 +37,14 @@ bool ImportIntoWindow(AppContext& context, QWidget* window, const std::function<
     if (!RunGameTransfer(context, window, body))
         return false;
     context.dialogs.Information(window, kDataImported);
-    window->hide();
-    window->show();
+    // Hiding a window that runs in its own modal loop would end that loop and leave the window
+    // open without modality; a show event refills it from the record just the same.
+    if (window->isVisible()) {
+        QShowEvent refresh;
+        QCoreApplication::sendEvent(window, &refresh);
+    } else {
+        window->show();
+    }
     return true;
 }
 

@@ -1,5 +1,8 @@
 #include "shell/window_set.h"
 
+#include "editors/noses_form.h"
+#include "editors/pitline_form.h"
+#include "editors/tuning_form.h"
 #include "graphics/camera_form.h"
 #include "graphics/ccolors_form.h"
 #include "graphics/pccolors_form.h"
@@ -19,6 +22,9 @@ namespace psn {
 
 void CreateWindows(WindowSet& windows, AppContext& context, QWidget* owner) {
     // One line per window, in creation order.
+    windows.pitLine = new TPitLineForm(context, owner);
+    windows.noses = new TNosesForm(context, owner);
+    windows.tuning = new TCTuningForm(context, owner);
     windows.cockpitManager = new TInstCForm(context, owner);
     windows.trackManager = new Tinsttform(context, owner);
     windows.carSets = new TInstCarSetForm(context, owner);

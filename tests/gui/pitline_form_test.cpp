@@ -170,3 +170,23 @@ TEST(PitLine, ImportAndExport) {
 
 } // namespace
 } // namespace psn::test
+
+namespace psn::test {
+namespace {
+
+// The restore button restores the whole record here too, as in every other editor window.
+TEST(PitLine, RestoreLoadsTheOriginalSettings) {
+    EditorSession session;
+    SettingsRecord original;
+    original.setU16(rec::kPitSpeed, 1234);
+    original.setU8(rec::kPitOrder, 7);
+    WriteFileBytes(session.game.state.StartPath(kOriginalSettings),
+                   std::vector<std::uint8_t>(original.bytes().begin(), original.bytes().end()));
+    PitLine shown(session);
+    QTest::mouseClick(shown.Find<QPushButton>("BitBtn3"), Qt::LeftButton);
+    EXPECT_EQ(session.record(), original);
+    EXPECT_TRUE(session.dialogs.shown.empty());
+}
+
+} // namespace
+} // namespace psn::test

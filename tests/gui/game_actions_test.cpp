@@ -1,0 +1,41 @@
+#include "editor_fixture.h"
+#include "shell/game_actions.h"
+
+#include <QDialog>
+#include <QShowEvent>
+#include <QTimer>
+
+namespace psn::test {
+namespace {
+
+class CountingDialog : public QDialog {
+public:
+    int shows = 0;
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        QDialog::showEvent(event);
+        ++shows;
+    }
+};
+
+// An editor shown modally stays modal after "Import data from game", and refills itself.
+TEST(EditorImport, RefreshKeepsTheModalLoopRunning) {
+    EditorSession session;
+    CountingDialog dialog;
+    bool stillRunning = false;
+    QTimer::singleShot(0, &dialog, [&] {
+        EXPECT_TRUE(ImportIntoWindow(session.context, &dialog, [] {}));
+        QTimer::singleShot(0, &dialog, [&] {
+            stillRunning = true;
+            dialog.done(QDialog::Accepted);
+        });
+    });
+    EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+    EXPECT_TRUE(stillRunning);
+    EXPECT_EQ(dialog.shows, 2);
+    EXPECT_EQ(session.dialogs.Messages(), QStringList{"Data has been imported!"});
+}
+
+} // namespace
+} // namespace psn::test
