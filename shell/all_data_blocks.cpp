@@ -47,6 +47,10 @@ void ReadAllBlocks(AppState& state, bool stateOpen, const std::function<void()>&
 }
 
 void WriteAllBlocks(AppState& state, bool stateOpen) {
+    // A damaged patch list must stop the export before its first byte: failing at the end would
+    // leave the game half written and the save state without its renewed checksum.
+    if (state.edition == kPatchListEdition)
+        LoadPatchList(state);
     WriteNamesExe(state);
     if (stateOpen) {
         if (state.config.NamesSource() == 1)
@@ -68,7 +72,7 @@ void WriteAllBlocks(AppState& state, bool stateOpen) {
                         WriteLightColours, WriteLightSpeeds, WriteFuelLoads, WriteHumanWeight,
                         WriteComputerWeight, WriteFuelDisplay, WriteTeamPerformance})
         write(state);
-    if (state.edition == 0)
+    if (state.edition == kPatchListEdition)
         WritePatchList(state);
 }
 

@@ -1,4 +1,5 @@
 #include "editor_fixture.h"
+#include "shell/all_data_blocks.h"
 #include "shell/game_actions.h"
 
 #include <QDialog>
@@ -35,6 +36,26 @@ TEST(EditorImport, RefreshKeepsTheModalLoopRunning) {
     EXPECT_TRUE(stillRunning);
     EXPECT_EQ(dialog.shows, 2);
     EXPECT_EQ(session.dialogs.Messages(), QStringList{"Data has been imported!"});
+}
+
+} // namespace
+} // namespace psn::test
+
+namespace psn::test {
+namespace {
+
+TEST(AllDataExport, MissingPatchListWritesNothing) {
+    ScratchGame game;
+    game.state.record.setU16(rec::kHumanWeight, 1530);
+    game.state.record.setU8(rec::kPitOrder, 3);
+    const auto exe = game.Exe();
+    const auto state = game.State();
+    game.state.OpenStateFile();
+    game.state.OpenGameExe();
+    EXPECT_THROW(WriteAllBlocks(game.state, true), DataFileError);
+    game.state.CloseGameFiles();
+    EXPECT_TRUE(game.Exe() == exe);
+    EXPECT_TRUE(game.State() == state);
 }
 
 } // namespace
