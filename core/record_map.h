@@ -87,5 +87,25 @@ constexpr std::size_t SlotMark(int slot) {
 constexpr std::size_t TeamInUse(int team) {
     return kTeamInUse + (team - 1);
 }
+// Per car number 1..40.
+constexpr std::size_t GripQual(int number) {
+    return kGripQual + 2 * (number - 1);
+}
+constexpr std::size_t GripOther(int number) {
+    return kGripOther + 2 * (number - 1);
+}
+constexpr std::size_t GripRange(int number) {
+    return kGripRange + 2 * (number - 1);
+}
+// Per team 1..20.
+constexpr std::size_t EnginePowerQual(int team) {
+    return kEnginePowerQual + 2 * (team - 1);
+}
+constexpr std::size_t EnginePowerOther(int team) {
+    return kEnginePowerOther + 2 * (team - 1);
+}
+constexpr std::size_t Failure(int team) {
+    return kFailures + 2 * (team - 1);
+}
 
 } // namespace psn::rec

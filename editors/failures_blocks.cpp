@@ -1,9 +1,25 @@
 #include "editors/failures_blocks.h"
 
-namespace psn {
+#include "editors/lineup.h"
 
-// Not built yet.
-void ReadFailures(AppState&) {}
-void WriteFailures(AppState&) {}
+#include <cstdint>
+
+namespace psn {
+void ReadFailures(AppState& state) {
+    state.SeekExe(ExeRow::Failures);
+    for (int team = 1; team <= kTeamWordCount; ++team) {
+        const std::uint16_t value = state.exe.ReadWord();
+        state.exe.Check();
+        state.record.setU16(rec::Failure(team), value);
+    }
+}
+
+void WriteFailures(AppState& state) {
+    state.SeekExe(ExeRow::Failures);
+    for (int team = 1; team <= kTeamWordCount; ++team) {
+        state.exe.WriteWord(state.record.u16(rec::Failure(team)));
+        state.exe.Check();
+    }
+}
 
 } // namespace psn

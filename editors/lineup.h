@@ -14,9 +14,15 @@ constexpr int kTeamCount = 14;
 constexpr int kCarNumberCount = 40; // car numbers and slots 1..40; slots 29..40 are never shown
 constexpr int kTeamWordCount = 20;  // per-team value tables hold 20 entries; 15..20 are unused
 
-constexpr int FirstSlot(int team) { return 2 * team - 1; }
-constexpr int SecondSlot(int team) { return 2 * team; }
-constexpr int TeamOfSlot(int slot) { return (slot + 1) / 2; }
+constexpr int FirstSlot(int team) {
+    return 2 * team - 1;
+}
+constexpr int SecondSlot(int team) {
+    return 2 * team;
+}
+constexpr int TeamOfSlot(int slot) {
+    return (slot + 1) / 2;
+}
 
 // Team name + "-" + engine name, as game bytes.
 std::string TeamEngineLabel(const SettingsRecord& record, int team);

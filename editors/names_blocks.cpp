@@ -1,11 +1,145 @@
 #include "editors/names_blocks.h"
 
-namespace psn {
+#include "editors/lineup.h"
 
-// Not built yet.
-void ReadNamesExe(AppState&) {}
-void WriteNamesExe(AppState&) {}
-void ReadNamesState(AppState&) {}
-void WriteNamesState(AppState&) {}
+#include <cstdint>
+#include <string>
+
+namespace psn {
+namespace {
+
+constexpr std::size_t kTeamFieldWidth = 13;
+constexpr std::size_t kDriverFieldWidth = 24;
+constexpr std::uint8_t kSelectedMark = 128;
+constexpr std::uint8_t kSwitchOn = 0xFF;
+constexpr std::uint8_t kSwitchOff = 0xDE;
+
+void ReadCarNumbers(GameFile& file, SettingsRecord& record) {
+    for (int slot = 1; slot <= kCarNumberCount; ++slot) {
+        const std::uint8_t byte = file.ReadByte();
+        file.Check();
+        const bool selected = byte > kSelectedMark;
+        record.setU8(rec::SlotNumber(slot), selected ? byte - kSelectedMark : byte);
+        record.setU8(rec::SlotMark(slot), selected ? 1 : 0);
+    }
+}
+
+void WriteCarNumbers(GameFile& file, const SettingsRecord& record) {
+    for (int slot = 1; slot <= kCarNumberCount; ++slot) {
+        std::uint8_t byte = record.u8(rec::SlotNumber(slot));
+        if (record.u8(rec::SlotMark(slot)) != 0) // as the window shows it: any mark is a tick
+            byte = static_cast<std::uint8_t>(byte + kSelectedMark);
+        file.WriteByte(byte);
+        file.Check();
+    }
+}
+
+// A zero byte anywhere in the field is skipped rather than ending the name.
+void ReadNameField(GameFile& file, SettingsRecord& record, std::size_t offset, std::size_t width) {
+    std::string name;
+    for (std::size_t i = 0; i < width; ++i)
+        if (const std::uint8_t byte = file.ReadByte())
+            name.push_back(static_cast<char>(byte));
+    file.Check();
+    record.setStr(offset, width, name);
+}
+
+void WriteNameField(GameFile& file, const SettingsRecord& record, std::size_t offset,
+                    std::size_t width) {
+    std::string name = record.str(offset, width);
+    name.resize(width, '\0');
+    for (const char c : name)
+        file.WriteByte(static_cast<std::uint8_t>(c));
+    file.Check();
+}
+
+// Both readers reset the line-up: a team takes part when its first driver has a number.
+void DeriveTeamsInUse(SettingsRecord& record) {
+    for (int team = 1; team <= kTeamCount; ++team)
+        record.setU8(rec::TeamInUse(team), record.u8(rec::SlotNumber(FirstSlot(team))) != 0);
+}
+
+void ReadTeamFields(GameFile& file, SettingsRecord& record, std::size_t (*field)(int)) {
+    for (int team = 1; team <= kTeamCount; ++team)
+        ReadNameField(file, record, field(team), kTeamFieldWidth);
+}
+
+void WriteTeamFields(GameFile& file, const SettingsRecord& record, std::size_t (*field)(int)) {
+    for (int team = 1; team <= kTeamCount; ++team)
+        WriteNameField(file, record, field(team), kTeamFieldWidth);
+}
+
+void ReadDriverFields(GameFile& file, SettingsRecord& record) {
+    for (int number = 1; number <= kCarNumberCount; ++number)
+        ReadNameField(file, record, rec::DriverName(number), kDriverFieldWidth);
+}
+
+void WriteDriverFields(GameFile& file, const SettingsRecord& record) {
+    for (int number = 1; number <= kCarNumberCount; ++number)
+        WriteNameField(file, record, rec::DriverName(number), kDriverFieldWidth);
+}
+
+} // namespace
+
+void ReadNamesExe(AppState& state) {
+    GameFile& exe = state.exe;
+    SettingsRecord& record = state.record;
+    state.SeekExe(ExeRow::CarNumbers);
+    ReadCarNumbers(exe, record);
+    state.SeekExe(ExeRow::TeamNames);
+    ReadTeamFields(exe, record, rec::TeamName);
+    DeriveTeamsInUse(record);
+    state.SeekExe(ExeRow::EngineNames);
+    ReadTeamFields(exe, record, rec::EngineName);
+    state.SeekExe(ExeRow::DriverNames);
+    ReadDriverFields(exe, record);
+    state.SeekExe(ExeRow::FirstDriverSwitch);
+    const std::uint8_t flag = exe.ReadByte();
+    exe.Check();
+    record.setU8(rec::kFirstDriverSwitch, flag == kSwitchOn ? 1 : 0);
+}
+
+void WriteNamesExe(AppState& state) {
+    GameFile& exe = state.exe;
+    const SettingsRecord& record = state.record;
+    state.SeekExe(ExeRow::CarNumbers);
+    WriteCarNumbers(exe, record);
+    state.SeekExe(ExeRow::TeamNames);
+    WriteTeamFields(exe, record, rec::TeamName);
+    state.SeekExe(ExeRow::EngineNames);
+    WriteTeamFields(exe, record, rec::EngineName);
+    state.SeekExe(ExeRow::DriverNames);
+    WriteDriverFields(exe, record);
+    state.SeekExe(ExeRow::FirstDriverSwitch);
+    exe.WriteByte(record.u8(rec::kFirstDriverSwitch) == 1 ? kSwitchOn : kSwitchOff);
+    exe.Check();
+}
+
+void ReadNamesState(AppState& state) {
+    GameFile& file = state.stateFile;
+    SettingsRecord& record = state.record;
+    state.SeekState(state::kCarNumbers);
+    ReadCarNumbers(file, record);
+    state.SeekState(state::kTeamNames);
+    ReadTeamFields(file, record, rec::TeamName);
+    DeriveTeamsInUse(record);
+    state.SeekState(state::kEngineNames);
+    ReadTeamFields(file, record, rec::EngineName);
+    state.SeekState(state::kDriverNames);
+    ReadDriverFields(file, record);
+}
+
+void WriteNamesState(AppState& state) {
+    GameFile& file = state.stateFile;
+    const SettingsRecord& record = state.record;
+    state.SeekState(state::kCarNumbers);
+    WriteCarNumbers(file, record);
+    state.SeekState(state::kTeamNames);
+    WriteTeamFields(file, record, rec::TeamName);
+    state.SeekState(state::kEngineNames);
+    WriteTeamFields(file, record, rec::EngineName);
+    state.SeekState(state::kDriverNames);
+    WriteDriverFields(file, record);
+}
 
 } // namespace psn
