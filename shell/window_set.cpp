@@ -1,5 +1,7 @@
 #include "shell/window_set.h"
 
+#include "editors/grip_form.h"
+#include "editors/names_form.h"
 #include "editors/noses_form.h"
 #include "editors/pitline_form.h"
 #include "editors/tuning_form.h"
@@ -22,6 +24,8 @@ namespace psn {
 
 void CreateWindows(WindowSet& windows, AppContext& context, QWidget* owner) {
     // One line per window, in creation order.
+    windows.names = new TNamesForm(context, owner);
+    windows.grip = new TGripForm(context, owner);
     windows.pitLine = new TPitLineForm(context, owner);
     windows.noses = new TNosesForm(context, owner);
     windows.tuning = new TCTuningForm(context, owner);

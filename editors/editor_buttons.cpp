@@ -1,0 +1,44 @@
+#include "editors/editor_buttons.h"
+
+#include "shell/game_actions.h"
+
+#include <QDialog>
+#include <QFontMetrics>
+#include <QPushButton>
+
+namespace psn {
+
+EditorButtons AddEditorButtons(QDialog* form, AppContext& context, const QRect& area) {
+    constexpr int kGap = 6;
+    const int width = (area.width() - 3 * kGap) / 4;
+    int x = area.left();
+    const auto make = [&](const char* name, const char* caption) {
+        auto* button = new QPushButton(caption, form);
+        button->setObjectName(name);
+        button->setGeometry(x, area.top(), width, area.height());
+        button->setAutoDefault(false);
+        x += width + kGap;
+        FitCaption(button);
+        return button;
+    };
+    EditorButtons buttons;
+    buttons.back = make("BitBtn1", "Back");
+    buttons.import = make("BitBtn2", "Import data from game");
+    buttons.exportButton = make("BitBtn6", "Export data into game");
+    buttons.restore = make("BitBtn3", "Restore original data");
+    QObject::connect(buttons.back, &QPushButton::clicked, form, &QDialog::close);
+    QObject::connect(buttons.restore, &QPushButton::clicked, form,
+                     [&context, form] { RestoreOriginalData(context, form); });
+    return buttons;
+}
+
+void FitCaption(QAbstractButton* button) {
+    constexpr int kPadding = 10;
+    QFont font = button->font();
+    while (font.pointSizeF() > 6 &&
+           QFontMetrics(font).horizontalAdvance(button->text()) + kPadding > button->width())
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    button->setFont(font);
+}
+
+} // namespace psn
