@@ -57,26 +57,26 @@ void TMainForm::CreateLayout() {
         bool hideMain;
     };
     static const Button kButtons[] = {
-        {"NamesButton", "Names + Numbers", ".\\DATA\\NAMES.BMP", 0, 5, &WindowSet::names, false},
-        {"PowerButton", "Engine Power", ".\\DATA\\POWER.BMP", 0, 64, &WindowSet::enginePower,
+        {"NamesButton", "Names + Numbers", ".\\DATA\\BT_NAMES.BMP", 0, 5, &WindowSet::names, false},
+        {"PowerButton", "Engine Power", ".\\DATA\\BT_POWER.BMP", 0, 64, &WindowSet::enginePower,
          false},
-        {"GripButton", "CC Grip", ".\\DATA\\GRIP.BMP", 0, 123, &WindowSet::grip, false},
-        {"FailureButton", "Car Failure", ".\\DATA\\FAILURE.BMP", 0, 183, &WindowSet::failures,
+        {"GripButton", "CC Grip", ".\\DATA\\BT_GRIP.BMP", 0, 123, &WindowSet::grip, false},
+        {"FailureButton", "Car Failure", ".\\DATA\\BT_FAILURE.BMP", 0, 183, &WindowSet::failures,
          false},
-        {"TuningButton", "Car Tuning", ".\\DATA\\TUNING.BMP", 0, 243, &WindowSet::tuning, true},
-        {"NosesButton", "Nose Cones", ".\\DATA\\NOSES.BMP", -1, 302, &WindowSet::noses, false},
-        {"PitLaneButton", "Pit Lane Settings", ".\\DATA\\PITLANE.BMP", 173, 64, &WindowSet::pitLine,
+        {"TuningButton", "Car Tuning", ".\\DATA\\BT_TUNING.BMP", 0, 243, &WindowSet::tuning, true},
+        {"NosesButton", "Nose Cones", ".\\DATA\\BT_NOSES.BMP", -1, 302, &WindowSet::noses, false},
+        {"PitLaneButton", "Pit Lane Settings", ".\\DATA\\BT_PITLANE.BMP", 173, 64, &WindowSet::pitLine,
          false},
-        {"CockpitColoursButton", "Cockpit Colours", ".\\DATA\\COCKPIT.BMP", 173, 124,
+        {"CockpitColoursButton", "Cockpit Colours", ".\\DATA\\BT_COCKPIT.BMP", 173, 124,
          &WindowSet::cockpitColours, true},
-        {"PitCrewButton", "Pit Crew Colours", ".\\DATA\\PITCREW.BMP", 173, 183,
+        {"PitCrewButton", "Pit Crew Colours", ".\\DATA\\BT_PITCREW.BMP", 173, 183,
          &WindowSet::pitCrewColours, true},
-        {"CarJamsButton", "Car Jams", ".\\DATA\\CARJAMS.BMP", 173, 243, &WindowSet::carJams, true},
-        {"HelmetsButton", "Helmets", ".\\DATA\\HELMETS.BMP", 174, 302, &WindowSet::helmets, true},
-        {"CamerasButton", "Cameras", ".\\DATA\\CAMERAS.BMP", 347, 64, &WindowSet::cameras, true},
-        {"CockpitManagerButton", "Cockpit Manager", ".\\DATA\\COCKPITM.BMP", 346, 183,
+        {"CarJamsButton", "Car Jams", ".\\DATA\\BT_CARJAMS.BMP", 173, 243, &WindowSet::carJams, true},
+        {"HelmetsButton", "Helmets", ".\\DATA\\BT_HELMETS.BMP", 174, 302, &WindowSet::helmets, true},
+        {"CamerasButton", "Cameras", ".\\DATA\\BT_CAMERAS.BMP", 347, 64, &WindowSet::cameras, true},
+        {"CockpitManagerButton", "Cockpit Manager", ".\\DATA\\BT_COCKPITM.BMP", 346, 183,
          &WindowSet::cockpitManager, false},
-        {"TrackManagerButton", "Track Manager", ".\\DATA\\TRACKM.BMP", 348, 243,
+        {"TrackManagerButton", "Track Manager", ".\\DATA\\BT_TRACKM.BMP", 348, 243,
          &WindowSet::trackManager, false},
     };
     for (const Button& b : kButtons) {
@@ -86,13 +86,13 @@ void TMainForm::CreateLayout() {
         connect(button, &QAbstractButton::clicked, this,
                 [this, member, hideMain] { OpenWindow(windows_.*member, hideMain); });
     }
-    connect(AddPictureButton("TrackEditorButton", "Track Editor", ".\\DATA\\TRACKED.BMP", 346, 124),
+    connect(AddPictureButton("TrackEditorButton", "Track Editor", ".\\DATA\\BT_TRACKED.BMP", 346, 124),
             &QAbstractButton::clicked, this, &TMainForm::TrackEditorButtonClick);
-    connect(AddPictureButton("ExitButton", "EXIT", ".\\DATA\\EXIT.BMP", 348, 302),
+    connect(AddPictureButton("ExitButton", "EXIT", ".\\DATA\\BT_EXIT.BMP", 348, 302),
             &QAbstractButton::clicked, this, &QWidget::close);
 
     PictureButton* carSets =
-        AddPictureButton("CarSetsButton", "Car Sets", ".\\DATA\\CARSETS.BMP", 480, 7);
+        AddPictureButton("CarSetsButton", "Car Sets", ".\\DATA\\BT_CARSETS.BMP", 480, 7);
     carSets->resize(27, 20);
     carSets->hide();
     carSets->setEnabled(false);
