@@ -2,6 +2,8 @@
 
 #include <QEvent>
 #include <QFocusEvent>
+#include <QLineEdit>
+#include <QValidator>
 #include <QWidget>
 
 namespace psn {
@@ -24,10 +26,25 @@ private:
     std::function<void()> handler_;
 };
 
+class LengthValidator : public QValidator {
+public:
+    LengthValidator(int maxLength, QObject* parent) : QValidator(parent), maxLength_(maxLength) {}
+    State validate(QString& input, int&) const override {
+        return input.size() <= maxLength_ ? Acceptable : Invalid;
+    }
+
+private:
+    int maxLength_;
+};
+
 } // namespace
 
 void OnLeave(QWidget* widget, std::function<void()> handler) {
     widget->installEventFilter(new LeaveFilter(widget, std::move(handler)));
+}
+
+void LimitTyping(QLineEdit* edit, int maxLength) {
+    edit->setValidator(new LengthValidator(maxLength, edit));
 }
 
 } // namespace psn

@@ -93,7 +93,7 @@ TGripForm::TGripForm(AppContext& context, QWidget* parent) : QDialog(parent), co
     edit57_ = new QLineEdit("100", this);
     edit57_->setObjectName("Edit57");
     edit57_->setGeometry(546, 162, 74, 24);
-    edit57_->setMaxLength(5);
+    LimitTyping(edit57_, 5);
 
     auto* qualOther = Button(this, "BitBtn4", "Qual=Other", {432, 196, 90, 28});
     auto* otherQual = Button(this, "BitBtn5", "Other=Qual", {530, 196, 90, 28});

@@ -3,6 +3,7 @@
 #include "editors/grip_form.h"
 #include "editors/names_form.h"
 #include "editors/noses_form.h"
+#include "editors/power_form.h"
 #include "editors/pitline_form.h"
 #include "editors/tuning_form.h"
 #include "graphics/camera_form.h"
@@ -25,6 +26,7 @@ namespace psn {
 void CreateWindows(WindowSet& windows, AppContext& context, QWidget* owner) {
     // One line per window, in creation order.
     windows.names = new TNamesForm(context, owner);
+    windows.enginePower = new TEPowerForm(context, owner);
     windows.grip = new TGripForm(context, owner);
     windows.pitLine = new TPitLineForm(context, owner);
     windows.noses = new TNosesForm(context, owner);

@@ -60,7 +60,8 @@ TEST(GripForm, ListsNumberedDriversWithTheChosenTable) {
     EXPECT_EQ(shown.form.windowTitle(), "Computer cars grip");
     EXPECT_EQ(shown.form.size(), QSize(628, 331));
     EXPECT_EQ(shown.Find<QLineEdit>("Edit57")->text(), "100");
-    EXPECT_EQ(shown.Find<QLineEdit>("Edit57")->maxLength(), 5);
+    shown.Enter("Edit57", "1234567");
+    EXPECT_EQ(shown.Find<QLineEdit>("Edit57")->text(), "12345");
     EXPECT_EQ(Rows(shown, "ListBox1"), (QStringList{"D1", "D5", "D30"}));
     EXPECT_EQ(Rows(shown, "ListBox3"), (QStringList{"100", "500", "3000"}));
     EXPECT_EQ(Rows(shown, "ListBox2"), (QStringList{"D2", "D4", "D6"}));
