@@ -26,7 +26,7 @@ void Configure(AppState& state, const sample::Installation& inst, const std::str
 // The sample game was written from its own table of values and offsets, so reading it checks the
 // block operations against data they did not produce.
 TEST(SampleEditorBlocks, ReadsGiveTheSampleValuesInEveryEdition) {
-    for (const int edition : {0, 1, 3, 6}) { // 2 and 4 share their layout with the others
+    for (const int edition : {0, 1, 3, 6}) { // a few editions keep the test fast
         SCOPED_TRACE("edition " + std::to_string(edition));
         test::TempDir dir;
         sample::Options options;
