@@ -1,5 +1,6 @@
 #include "shell/window_set.h"
 
+#include "editors/failures_form.h"
 #include "editors/grip_form.h"
 #include "editors/names_form.h"
 #include "editors/noses_form.h"
@@ -27,6 +28,7 @@ void CreateWindows(WindowSet& windows, AppContext& context, QWidget* owner) {
     windows.names = new TNamesForm(context, owner);
     windows.enginePower = new TEPowerForm(context, owner);
     windows.grip = new TGripForm(context, owner);
+    windows.failures = new TFailuresForm(context, owner);
     windows.pitLine = new TPitLineForm(context, owner);
     windows.noses = new TNosesForm(context, owner);
     windows.tuning = new TCTuningForm(context, owner);
