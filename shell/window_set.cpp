@@ -7,6 +7,9 @@
 #include "editors/pitline_form.h"
 #include "editors/power_form.h"
 #include "editors/tuning_form.h"
+#include "graphics/camera_form.h"
+#include "graphics/ccolors_form.h"
+#include "graphics/pccolors_form.h"
 #include "graphics/helmet_form.h"
 #include "graphics/jam_form.h"
 #include "shell/des_form.h"
@@ -35,6 +38,9 @@ void CreateWindows(WindowSet& windows, AppContext& context, QWidget* owner) {
     windows.cockpitManager = new TInstCForm(context, owner);
     windows.trackManager = new Tinsttform(context, owner);
     windows.carSets = new TInstCarSetForm(context, owner);
+    windows.cameras = new TCameraForm(context, owner);
+    windows.cockpitColours = new TCColorsForm(context, owner);
+    windows.pitCrewColours = new TPCColorsForm(context, owner);
     windows.importExport = new TIEForm(context, owner);
     windows.description = new TDesForm(context, owner);
     windows.helmets = new THelmetForm(context, owner);
