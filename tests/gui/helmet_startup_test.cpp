@@ -35,7 +35,8 @@ TEST_F(HelmetStartup, ExtractsAFreshSheetForTheHelmetWindow) {
     TMainForm form(f.context);
     form.CreateOtherWindows();
     EXPECT_EQ(ShownSheet(form).pixels, sheet.pixels);
-    EXPECT_TRUE(f.dialogs.shown.empty());
+    // Other windows may report their own shipped pictures; the converter is not for a box.
+    EXPECT_FALSE(f.dialogs.Messages().join("\n").contains("PSNJAM"));
 }
 
 TEST_F(HelmetStartup, FinishesWithoutAConverterAndTheHelmetWindowSaysWhy) {
@@ -50,7 +51,8 @@ TEST_F(HelmetStartup, FinishesWithoutAConverterAndTheHelmetWindowSaysWhy) {
     auto* view = form.Windows().helmets->findChild<PictureView*>("Image1");
     EXPECT_TRUE(view->Note().contains("not available"));
     EXPECT_TRUE(view->Note().contains("PSNJAM.EXE was not found"));
-    EXPECT_TRUE(f.dialogs.shown.empty());
+    // Other windows may report their own shipped pictures; the converter is not for a box.
+    EXPECT_FALSE(f.dialogs.Messages().join("\n").contains("PSNJAM"));
 }
 
 } // namespace
