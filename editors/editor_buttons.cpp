@@ -35,11 +35,10 @@ EditorButtons AddEditorButtons(QDialog* form, AppContext& context, const QRect& 
     return buttons;
 }
 
-void FitCaption(QAbstractButton* button) {
-    constexpr int kPadding = 10;
+void FitCaption(QAbstractButton* button, int padding) {
     QFont font = button->font();
     while (font.pointSizeF() > 6 &&
-           QFontMetrics(font).horizontalAdvance(button->text()) + kPadding > button->width())
+           QFontMetrics(font).horizontalAdvance(button->text()) + padding > button->width())
         font.setPointSizeF(font.pointSizeF() - 0.5);
     button->setFont(font);
 }

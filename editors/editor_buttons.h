@@ -25,6 +25,6 @@ EditorButtons AddEditorButtons(QDialog* form, AppContext& context, const QRect& 
                                Qt::Orientation orientation = Qt::Horizontal);
 
 // Shrinks the button's font until its caption fits its width; the layout stays as designed.
-void FitCaption(QAbstractButton* button);
+void FitCaption(QAbstractButton* button, int padding = 10);
 
 } // namespace psn

@@ -29,6 +29,7 @@ QListWidget* List(QWidget* parent, const char* name, const char* caption, int x,
     list->setObjectName(name);
     list->setGeometry(x, kListTop, width, kRowHeight * kTeamCount + 4);
     list->setUniformItemSizes(true);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return list;
 }
 

@@ -33,6 +33,7 @@ QListWidget* List(QWidget* parent, const char* name, const char* caption, int x,
     list->setObjectName(name);
     list->setGeometry(x, kListTop, width, kListHeight);
     list->setUniformItemSizes(true);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return list;
 }
 

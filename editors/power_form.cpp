@@ -97,6 +97,8 @@ TEPowerForm::TEPowerForm(AppContext& context, QWidget* parent)
     radioGroup1_->addButton(qualification, 0);
     radioGroup1_->addButton(other, 1);
     qualification->setChecked(true);
+    FitCaption(other, 24);
+    qualification->setFont(other->font()); // both choices in one size
 
     auto* human = new QGroupBox("Human driver engine", this);
     human->setObjectName("GroupBox1");
@@ -155,8 +157,10 @@ std::size_t TEPowerForm::HumanEntry() const {
 void TEPowerForm::FormShow() {
     session_ = radioGroup1_->checkedId() + 1;
     const SettingsRecord& r = context_.state.record;
-    for (int t = 0; t < kTeamCount; ++t)
+    for (int t = 0; t < kTeamCount; ++t) {
         labels_[t]->setText(FromGameBytes(TeamEngineLabel(r, t + 1)));
+        labels_[t]->setCursorPosition(0);
+    }
     {
         const QSignalBlocker block(checkBox1_);
         checkBox1_->setChecked(r.u8(rec::kRandomPowerSwitch) != 0);
