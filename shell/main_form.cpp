@@ -2,7 +2,9 @@
 
 #include "core/fs.h"
 #include "core/settings_files.h"
+#include "graphics/helmet_form.h"
 #include "shell/all_data_blocks.h"
+#include "shell/converter_runner.h"
 #include "shell/des_form.h"
 #include "shell/game_actions.h"
 #include "shell/path_form.h"
@@ -238,7 +240,16 @@ void TMainForm::ShowProgress() {
 }
 
 // The converter extracts the helmet sheet into .\TEMP\HELMETS.BMP here, for the helmet window.
-void TMainForm::ExtractHelmetSheet() {}
+// A missing or failing converter never stops the start-up: the helmet window says why it has no
+// sheet when it is first opened.
+void TMainForm::ExtractHelmetSheet() {
+    const AppState& state = context_.state;
+    const QString archive = QString::fromStdString(state.GamePath("GAMEJAMS\\HELMETS1.JAM"));
+    const ConverterOutcome outcome =
+        ConverterRunner(state).Extract(ExtractHelmetsCommand(state.config.GameDir()),
+                                       "extract the helmets from " + archive, kHelmetsBitmap);
+    helmetProblem_ = outcome.ok ? QString() : outcome.error;
+}
 
 // The shipped originals are the user's own unchanged game, taken at the first start.
 void TMainForm::WriteOriginalSnapshotIfMissing() {
@@ -258,6 +269,8 @@ void TMainForm::WriteOriginalSnapshotIfMissing() {
 
 void TMainForm::CreateOtherWindows() {
     CreateWindows(windows_, context_, this);
+    if (auto* helmets = qobject_cast<THelmetForm*>(windows_.helmets))
+        helmets->SetStartupProblem(helmetProblem_);
     if (windows_.description)
         connect(windows_.description, &TDesForm::SettingsFileChosen, this, &TMainForm::UpdateTitle);
 }

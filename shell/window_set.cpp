@@ -4,12 +4,14 @@
 #include "editors/grip_form.h"
 #include "editors/names_form.h"
 #include "editors/noses_form.h"
-#include "editors/power_form.h"
 #include "editors/pitline_form.h"
+#include "editors/power_form.h"
 #include "editors/tuning_form.h"
 #include "graphics/camera_form.h"
 #include "graphics/ccolors_form.h"
 #include "graphics/pccolors_form.h"
+#include "graphics/helmet_form.h"
+#include "graphics/jam_form.h"
 #include "shell/des_form.h"
 #include "shell/ie_form.h"
 #include "tracks/car_set_form.h"
@@ -41,6 +43,8 @@ void CreateWindows(WindowSet& windows, AppContext& context, QWidget* owner) {
     windows.pitCrewColours = new TPCColorsForm(context, owner);
     windows.importExport = new TIEForm(context, owner);
     windows.description = new TDesForm(context, owner);
+    windows.helmets = new THelmetForm(context, owner);
+    windows.carJams = new TJamForm(context, owner);
     windows.trackEditor = new TTrackEdForm(context, owner);
 }
 
