@@ -8,16 +8,19 @@
 
 namespace psn {
 
-EditorButtons AddEditorButtons(QDialog* form, AppContext& context, const QRect& area) {
+EditorButtons AddEditorButtons(QDialog* form, AppContext& context, const QRect& area,
+                               Qt::Orientation orientation) {
     constexpr int kGap = 6;
-    const int width = (area.width() - 3 * kGap) / 4;
-    int x = area.left();
+    const bool across = orientation == Qt::Horizontal;
+    const int width = across ? (area.width() - 3 * kGap) / 4 : area.width();
+    const int height = across ? area.height() : (area.height() - 3 * kGap) / 4;
+    QPoint at = area.topLeft();
     const auto make = [&](const char* name, const char* caption) {
         auto* button = new QPushButton(caption, form);
         button->setObjectName(name);
-        button->setGeometry(x, area.top(), width, area.height());
+        button->setGeometry(QRect(at, QSize(width, height)));
         button->setAutoDefault(false);
-        x += width + kGap;
+        at += across ? QPoint(width + kGap, 0) : QPoint(0, height + kGap);
         FitCaption(button);
         return button;
     };
@@ -32,11 +35,10 @@ EditorButtons AddEditorButtons(QDialog* form, AppContext& context, const QRect& 
     return buttons;
 }
 
-void FitCaption(QAbstractButton* button) {
-    constexpr int kPadding = 10;
+void FitCaption(QAbstractButton* button, int padding) {
     QFont font = button->font();
     while (font.pointSizeF() > 6 &&
-           QFontMetrics(font).horizontalAdvance(button->text()) + kPadding > button->width())
+           QFontMetrics(font).horizontalAdvance(button->text()) + padding > button->width())
         font.setPointSizeF(font.pointSizeF() - 0.5);
     button->setFont(font);
 }

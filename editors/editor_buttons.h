@@ -20,10 +20,11 @@ struct EditorButtons {
     QPushButton* restore = nullptr;      // BitBtn3
 };
 
-// Lays the buttons out left to right, evenly, inside `area`.
-EditorButtons AddEditorButtons(QDialog* form, AppContext& context, const QRect& area);
+// Lays the buttons out evenly inside `area`, left to right or top to bottom.
+EditorButtons AddEditorButtons(QDialog* form, AppContext& context, const QRect& area,
+                               Qt::Orientation orientation = Qt::Horizontal);
 
 // Shrinks the button's font until its caption fits its width; the layout stays as designed.
-void FitCaption(QAbstractButton* button);
+void FitCaption(QAbstractButton* button, int padding = 10);
 
 } // namespace psn

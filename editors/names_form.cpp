@@ -50,6 +50,8 @@ void SelectEntry(QComboBox* box, int index) {
     box->setCurrentIndex(index >= 0 && index < box->count() ? index : -1);
     if (box->currentIndex() < 0 && box->isEditable())
         box->setEditText({});
+    if (box->isEditable())
+        box->lineEdit()->setCursorPosition(0); // show a long name from its start
 }
 
 } // namespace
@@ -64,6 +66,7 @@ TNamesForm::TNamesForm(AppContext& context, QWidget* parent) : QDialog(parent), 
     listBox1_->setObjectName("ListBox1");
     listBox1_->setGeometry(8, kListTop, 210, kRowHeight * kTeamCount + 4);
     listBox1_->setUniformItemSizes(true);
+    listBox1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     Caption(this, "Team name", 228, 22);
     comboBox5_ = Box(this, "ComboBox5", {228, 40, 150, 22}, rec::kTeamNameCapacity);
@@ -262,7 +265,7 @@ void TNamesForm::NumberChange(int slot, int index) {
 void TNamesForm::DriverNameExit(QComboBox* box, int slot) {
     const int number = SlotNumber(context_.state.record, slot);
     // A driver without a number has no name entry; what was typed for him is dropped.
-    if (number >= 1 && number <= kCarNumberCount)
+    if (IsCarNumber(number))
         context_.state.record.setStr(rec::DriverName(number), rec::kDriverNameCapacity,
                                      ToGameBytes(box->currentText()));
     FillDriverNameBoxes();

@@ -1,11 +1,16 @@
 #include "shell/window_set.h"
 
+#include "editors/failures_form.h"
+#include "editors/grip_form.h"
 #include "editors/names_form.h"
 #include "editors/noses_form.h"
 #include "editors/pitline_form.h"
+#include "editors/power_form.h"
 #include "editors/tuning_form.h"
 #include "graphics/camera_form.h"
 #include "graphics/ccolors_form.h"
+#include "graphics/helmet_form.h"
+#include "graphics/jam_form.h"
 #include "graphics/pccolors_form.h"
 #include "shell/des_form.h"
 #include "shell/ie_form.h"
@@ -24,6 +29,9 @@ namespace psn {
 void CreateWindows(WindowSet& windows, AppContext& context, QWidget* owner) {
     // One line per window, in creation order.
     windows.names = new TNamesForm(context, owner);
+    windows.enginePower = new TEPowerForm(context, owner);
+    windows.grip = new TGripForm(context, owner);
+    windows.failures = new TFailuresForm(context, owner);
     windows.pitLine = new TPitLineForm(context, owner);
     windows.noses = new TNosesForm(context, owner);
     windows.tuning = new TCTuningForm(context, owner);
@@ -35,6 +43,8 @@ void CreateWindows(WindowSet& windows, AppContext& context, QWidget* owner) {
     windows.pitCrewColours = new TPCColorsForm(context, owner);
     windows.importExport = new TIEForm(context, owner);
     windows.description = new TDesForm(context, owner);
+    windows.helmets = new THelmetForm(context, owner);
+    windows.carJams = new TJamForm(context, owner);
     windows.trackEditor = new TTrackEdForm(context, owner);
 }
 

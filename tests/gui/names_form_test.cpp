@@ -144,6 +144,8 @@ TEST(NamesForm, LeavingBoxesUnchangedKeepsEveryByte) {
     for (const char* box : {"ComboBox1", "ComboBox4"}) {
         shown.Find<QComboBox>(box)->setFocus();
         QTest::keyClick(shown.Find<QComboBox>(box), Qt::Key_Return); // Enter moves on as well
+        EXPECT_NE(QApplication::focusWidget(), shown.Find<QComboBox>(box));
+        EXPECT_NE(QApplication::focusWidget(), shown.Find<QComboBox>(box)->lineEdit());
     }
     EXPECT_EQ(r, before);
 }
