@@ -28,7 +28,7 @@ bool SlotSelected(const SettingsRecord& record, int slot) {
 }
 
 std::string DriverName(const SettingsRecord& record, int number) {
-    if (number < 1 || number > kCarNumberCount)
+    if (!IsCarNumber(number))
         return {};
     return record.str(rec::DriverName(number), rec::kDriverNameCapacity);
 }

@@ -20,6 +20,10 @@ constexpr int FirstSlot(int team) {
 constexpr int SecondSlot(int team) {
     return 2 * team;
 }
+// Numbers up to 128 can stand in a slot, but only 1..40 have a name and grip entries.
+constexpr bool IsCarNumber(int number) {
+    return number >= 1 && number <= kCarNumberCount;
+}
 constexpr int TeamOfSlot(int slot) {
     return (slot + 1) / 2;
 }

@@ -3,18 +3,19 @@
 // matched, so a picture that goes out to the game and comes back is unchanged.
 #pragma once
 
+#include "graphics/dib256.h"
+
 #include <array>
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace psn {
 
-// A bitmap file that cannot be read or written; the text is the message for the user.
-class BitmapError : public std::runtime_error {
+// A bitmap file that cannot be written: "Cannot create file <name>".
+class EFCreateError : public GraphicError {
 public:
-    using std::runtime_error::runtime_error;
+    explicit EFCreateError(const std::string& name) : GraphicError("Cannot create file " + name) {}
 };
 
 struct Bitmap8 {
@@ -37,9 +38,8 @@ void CopyRect(const Bitmap8& from, int fromX, int fromY, Bitmap8& to, int toX, i
 
 // An uncompressed 8-bit BMP file: rows bottom first, padded to 4 bytes, 256 colours.
 std::vector<std::uint8_t> EncodeBmp(const Bitmap8& picture);
-// Reads an 8-bit BMP file, uncompressed or run-length encoded, stored either way up.
-Bitmap8 DecodeBmp(const std::vector<std::uint8_t>& bytes);
-
+// A picture read by the 256-colour bitmap reader; its errors (GraphicError) propagate.
+Bitmap8 FromDib(const TDIB256& dib);
 Bitmap8 LoadBmpFile(const std::string& path);
 // Writes beside the target and renames, so a failure never leaves half a file.
 void SaveBmpFile(const Bitmap8& picture, const std::string& path);

@@ -130,4 +130,23 @@ ConverterOutcome ConverterRunner::Run(const ConverterCommand& command, const QSt
     return {true, {}};
 }
 
+ConverterOutcome ConverterRunner::Extract(const ConverterCommand& command, const QString& task,
+                                          const char* tempBitmap) const {
+    const std::string path = state_.StartPath(tempBitmap);
+    if (fs::Exists(path) && !fs::DeleteFile(path))
+        return {false, QString("The old %1 could not be removed, so the bitmap converter %2 "
+                               "was not asked to %3.")
+                           .arg(QString::fromLatin1(tempBitmap), kConverterProgram, task)};
+    return Run(command, task, tempBitmap);
+}
+
+ConverterOutcome ConverterRunner::WriteBack(const ConverterCommand& command, const QString& task,
+                                            const std::string& archive) const {
+    if (fs::Exists(archive) && !fs::EnsureBackup(archive))
+        return {false, QString("No backup of %1 could be made, so the bitmap converter %2 was "
+                               "not asked to %3.")
+                           .arg(QString::fromStdString(archive), kConverterProgram, task)};
+    return Run(command, task);
+}
+
 } // namespace psn

@@ -39,6 +39,14 @@ public:
     ConverterOutcome Run(const ConverterCommand& command, const QString& task,
                          const char* expectedOutput = nullptr) const;
 
+    // An extraction into a temporary bitmap of the start directory. A bitmap left there from
+    // an earlier run is removed first, so only a fresh one is ever taken.
+    ConverterOutcome Extract(const ConverterCommand& command, const QString& task,
+                             const char* tempBitmap) const;
+    // A write-back into the game's archive, which is backed up before its first change.
+    ConverterOutcome WriteBack(const ConverterCommand& command, const QString& task,
+                               const std::string& archive) const;
+
 private:
     const AppState& state_;
 };

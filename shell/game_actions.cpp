@@ -70,6 +70,20 @@ std::optional<int> ConvertInteger(AppContext& context, QWidget* parent, const QS
 
 namespace {
 
+QWidget* FocusTarget(QWidget* widget) {
+    while (widget->focusProxy())
+        widget = widget->focusProxy();
+    return widget;
+}
+
+// Whether focusing `next` takes the focus away from `from`: an editable combo box's own line edit
+// is next in the chain but hands the focus straight back to its box.
+bool MovesOn(QWidget* from, QWidget* next) {
+    return next->focusPolicy() & Qt::TabFocus && next->isEnabled() && next->isVisible() &&
+           FocusTarget(next) != FocusTarget(from) && !from->isAncestorOf(next) &&
+           !next->isAncestorOf(from);
+}
+
 class EnterAsTab : public QObject {
 public:
     using QObject::QObject;
@@ -83,8 +97,7 @@ protected:
                 if (auto* widget = qobject_cast<QWidget*>(watched)) {
                     // Moving the focus runs the box's leave handler, as on the original platform.
                     if (QWidget* next = widget->nextInFocusChain()) {
-                        while (next != widget && !(next->focusPolicy() & Qt::TabFocus &&
-                                                   next->isEnabled() && next->isVisible()))
+                        while (next != widget && !MovesOn(widget, next))
                             next = next->nextInFocusChain();
                         next->setFocus(Qt::TabFocusReason);
                     }

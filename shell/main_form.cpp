@@ -2,7 +2,9 @@
 
 #include "core/fs.h"
 #include "core/settings_files.h"
+#include "graphics/helmet_form.h"
 #include "shell/all_data_blocks.h"
+#include "shell/converter_runner.h"
 #include "shell/des_form.h"
 #include "shell/game_actions.h"
 #include "shell/path_form.h"
@@ -57,26 +59,26 @@ void TMainForm::CreateLayout() {
         bool hideMain;
     };
     static const Button kButtons[] = {
-        {"NamesButton", "Names + Numbers", ".\\DATA\\NAMES.BMP", 0, 5, &WindowSet::names, false},
-        {"PowerButton", "Engine Power", ".\\DATA\\POWER.BMP", 0, 64, &WindowSet::enginePower,
+        {"NamesButton", "Names + Numbers", ".\\DATA\\BT_NAMES.BMP", 0, 5, &WindowSet::names, false},
+        {"PowerButton", "Engine Power", ".\\DATA\\BT_POWER.BMP", 0, 64, &WindowSet::enginePower,
          false},
-        {"GripButton", "CC Grip", ".\\DATA\\GRIP.BMP", 0, 123, &WindowSet::grip, false},
-        {"FailureButton", "Car Failure", ".\\DATA\\FAILURE.BMP", 0, 183, &WindowSet::failures,
+        {"GripButton", "CC Grip", ".\\DATA\\BT_GRIP.BMP", 0, 123, &WindowSet::grip, false},
+        {"FailureButton", "Car Failure", ".\\DATA\\BT_FAILURE.BMP", 0, 183, &WindowSet::failures,
          false},
-        {"TuningButton", "Car Tuning", ".\\DATA\\TUNING.BMP", 0, 243, &WindowSet::tuning, true},
-        {"NosesButton", "Nose Cones", ".\\DATA\\NOSES.BMP", -1, 302, &WindowSet::noses, false},
-        {"PitLaneButton", "Pit Lane Settings", ".\\DATA\\PITLANE.BMP", 173, 64, &WindowSet::pitLine,
+        {"TuningButton", "Car Tuning", ".\\DATA\\BT_TUNING.BMP", 0, 243, &WindowSet::tuning, true},
+        {"NosesButton", "Nose Cones", ".\\DATA\\BT_NOSES.BMP", -1, 302, &WindowSet::noses, false},
+        {"PitLaneButton", "Pit Lane Settings", ".\\DATA\\BT_PITLANE.BMP", 173, 64, &WindowSet::pitLine,
          false},
-        {"CockpitColoursButton", "Cockpit Colours", ".\\DATA\\COCKPIT.BMP", 173, 124,
+        {"CockpitColoursButton", "Cockpit Colours", ".\\DATA\\BT_COCKPIT.BMP", 173, 124,
          &WindowSet::cockpitColours, true},
-        {"PitCrewButton", "Pit Crew Colours", ".\\DATA\\PITCREW.BMP", 173, 183,
+        {"PitCrewButton", "Pit Crew Colours", ".\\DATA\\BT_PITCREW.BMP", 173, 183,
          &WindowSet::pitCrewColours, true},
-        {"CarJamsButton", "Car Jams", ".\\DATA\\CARJAMS.BMP", 173, 243, &WindowSet::carJams, true},
-        {"HelmetsButton", "Helmets", ".\\DATA\\HELMETS.BMP", 174, 302, &WindowSet::helmets, true},
-        {"CamerasButton", "Cameras", ".\\DATA\\CAMERAS.BMP", 347, 64, &WindowSet::cameras, true},
-        {"CockpitManagerButton", "Cockpit Manager", ".\\DATA\\COCKPITM.BMP", 346, 183,
+        {"CarJamsButton", "Car Jams", ".\\DATA\\BT_CARJAMS.BMP", 173, 243, &WindowSet::carJams, true},
+        {"HelmetsButton", "Helmets", ".\\DATA\\BT_HELMETS.BMP", 174, 302, &WindowSet::helmets, true},
+        {"CamerasButton", "Cameras", ".\\DATA\\BT_CAMERAS.BMP", 347, 64, &WindowSet::cameras, true},
+        {"CockpitManagerButton", "Cockpit Manager", ".\\DATA\\BT_COCKPITM.BMP", 346, 183,
          &WindowSet::cockpitManager, false},
-        {"TrackManagerButton", "Track Manager", ".\\DATA\\TRACKM.BMP", 348, 243,
+        {"TrackManagerButton", "Track Manager", ".\\DATA\\BT_TRACKM.BMP", 348, 243,
          &WindowSet::trackManager, false},
     };
     for (const Button& b : kButtons) {
@@ -86,13 +88,13 @@ void TMainForm::CreateLayout() {
         connect(button, &QAbstractButton::clicked, this,
                 [this, member, hideMain] { OpenWindow(windows_.*member, hideMain); });
     }
-    connect(AddPictureButton("TrackEditorButton", "Track Editor", ".\\DATA\\TRACKED.BMP", 346, 124),
+    connect(AddPictureButton("TrackEditorButton", "Track Editor", ".\\DATA\\BT_TRACKED.BMP", 346, 124),
             &QAbstractButton::clicked, this, &TMainForm::TrackEditorButtonClick);
-    connect(AddPictureButton("ExitButton", "EXIT", ".\\DATA\\EXIT.BMP", 348, 302),
+    connect(AddPictureButton("ExitButton", "EXIT", ".\\DATA\\BT_EXIT.BMP", 348, 302),
             &QAbstractButton::clicked, this, &QWidget::close);
 
     PictureButton* carSets =
-        AddPictureButton("CarSetsButton", "Car Sets", ".\\DATA\\CARSETS.BMP", 480, 7);
+        AddPictureButton("CarSetsButton", "Car Sets", ".\\DATA\\BT_CARSETS.BMP", 480, 7);
     carSets->resize(27, 20);
     carSets->hide();
     carSets->setEnabled(false);
@@ -238,7 +240,16 @@ void TMainForm::ShowProgress() {
 }
 
 // The converter extracts the helmet sheet into .\TEMP\HELMETS.BMP here, for the helmet window.
-void TMainForm::ExtractHelmetSheet() {}
+// A missing or failing converter never stops the start-up: the helmet window says why it has no
+// sheet when it is first opened.
+void TMainForm::ExtractHelmetSheet() {
+    const AppState& state = context_.state;
+    const QString archive = QString::fromStdString(state.GamePath("GAMEJAMS\\HELMETS1.JAM"));
+    const ConverterOutcome outcome =
+        ConverterRunner(state).Extract(ExtractHelmetsCommand(state.config.GameDir()),
+                                       "extract the helmets from " + archive, kHelmetsBitmap);
+    helmetProblem_ = outcome.ok ? QString() : outcome.error;
+}
 
 // The shipped originals are the user's own unchanged game, taken at the first start.
 void TMainForm::WriteOriginalSnapshotIfMissing() {
@@ -258,6 +269,8 @@ void TMainForm::WriteOriginalSnapshotIfMissing() {
 
 void TMainForm::CreateOtherWindows() {
     CreateWindows(windows_, context_, this);
+    if (auto* helmets = qobject_cast<THelmetForm*>(windows_.helmets))
+        helmets->SetStartupProblem(helmetProblem_);
     if (windows_.description)
         connect(windows_.description, &TDesForm::SettingsFileChosen, this, &TMainForm::UpdateTitle);
 }

@@ -66,6 +66,7 @@ private:
     QPointer<TStartForm> startForm_;
     QLabel* EditionLabel = nullptr;
     bool configWritten_ = false;
+    QString helmetProblem_; // why the start-up extracted no helmet sheet
 };
 
 } // namespace psn

@@ -1,8 +1,17 @@
 #include "shell/window_set.h"
 
+#include "editors/failures_form.h"
+#include "editors/grip_form.h"
+#include "editors/names_form.h"
 #include "editors/noses_form.h"
 #include "editors/pitline_form.h"
+#include "editors/power_form.h"
 #include "editors/tuning_form.h"
+#include "graphics/camera_form.h"
+#include "graphics/ccolors_form.h"
+#include "graphics/pccolors_form.h"
+#include "graphics/helmet_form.h"
+#include "graphics/jam_form.h"
 #include "shell/des_form.h"
 #include "shell/ie_form.h"
 #include "tracks/car_set_form.h"
@@ -19,14 +28,23 @@ namespace psn {
 
 void CreateWindows(WindowSet& windows, AppContext& context, QWidget* owner) {
     // One line per window, in creation order.
+    windows.names = new TNamesForm(context, owner);
+    windows.enginePower = new TEPowerForm(context, owner);
+    windows.grip = new TGripForm(context, owner);
+    windows.failures = new TFailuresForm(context, owner);
     windows.pitLine = new TPitLineForm(context, owner);
     windows.noses = new TNosesForm(context, owner);
     windows.tuning = new TCTuningForm(context, owner);
     windows.cockpitManager = new TInstCForm(context, owner);
     windows.trackManager = new Tinsttform(context, owner);
     windows.carSets = new TInstCarSetForm(context, owner);
+    windows.cameras = new TCameraForm(context, owner);
+    windows.cockpitColours = new TCColorsForm(context, owner);
+    windows.pitCrewColours = new TPCColorsForm(context, owner);
     windows.importExport = new TIEForm(context, owner);
     windows.description = new TDesForm(context, owner);
+    windows.helmets = new THelmetForm(context, owner);
+    windows.carJams = new TJamForm(context, owner);
     windows.trackEditor = new TTrackEdForm(context, owner);
 }
 

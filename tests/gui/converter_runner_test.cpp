@@ -16,19 +16,7 @@ using test::InstallFakeConverter;
 using test::ReadFileBytes;
 
 Bitmap8 Sheet(int width, int height, std::uint8_t seed) {
-    Bitmap8 picture = MakeBitmap8(width, height);
-    for (std::size_t i = 0; i < picture.pixels.size(); ++i)
-        picture.pixels[i] = static_cast<std::uint8_t>(i * 7 + seed);
-    for (std::size_t i = 0; i < picture.colours.size(); ++i)
-        picture.colours[i] = i % 4 == 3 ? 0 : static_cast<std::uint8_t>(i + seed);
-    return picture;
-}
-
-void WriteArchive(const std::string& path, const Bitmap8& picture) {
-    std::vector<std::uint8_t> bytes{'P', 'S', 'N', 'J', 'A', 'M', '0', '1'};
-    const auto bmp = EncodeBmp(picture);
-    bytes.insert(bytes.end(), bmp.begin(), bmp.end());
-    test::WriteFileBytes(path, bytes);
+    return test::PatternPicture(width, height, seed);
 }
 
 struct ConverterRunnerTest : ::testing::Test {
@@ -117,7 +105,7 @@ TEST_F(ConverterRunnerTest, ReportsEveryWayTheConverterCanFailWithWhatItWasAsked
 TEST_F(ConverterRunnerTest, StandInExtractsAndWritesBackSameSizedBitmapsOnly) {
     test::InstallStandIn(game.editorDir);
     const Bitmap8 original = Sheet(256, 180, 3);
-    WriteArchive(archive, original);
+    test::WriteArchive(game.gameDir, "HELMETS1.JAM", original);
 
     ASSERT_TRUE(runner.Run(ExtractHelmetsCommand(game.gameDir), "extract", kHelmetsBitmap).ok);
     EXPECT_EQ(ReadFileBytes(helmetsBmp), EncodeBmp(original));

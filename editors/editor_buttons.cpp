@@ -1,0 +1,46 @@
+#include "editors/editor_buttons.h"
+
+#include "shell/game_actions.h"
+
+#include <QDialog>
+#include <QFontMetrics>
+#include <QPushButton>
+
+namespace psn {
+
+EditorButtons AddEditorButtons(QDialog* form, AppContext& context, const QRect& area,
+                               Qt::Orientation orientation) {
+    constexpr int kGap = 6;
+    const bool across = orientation == Qt::Horizontal;
+    const int width = across ? (area.width() - 3 * kGap) / 4 : area.width();
+    const int height = across ? area.height() : (area.height() - 3 * kGap) / 4;
+    QPoint at = area.topLeft();
+    const auto make = [&](const char* name, const char* caption) {
+        auto* button = new QPushButton(caption, form);
+        button->setObjectName(name);
+        button->setGeometry(QRect(at, QSize(width, height)));
+        button->setAutoDefault(false);
+        at += across ? QPoint(width + kGap, 0) : QPoint(0, height + kGap);
+        FitCaption(button);
+        return button;
+    };
+    EditorButtons buttons;
+    buttons.back = make("BitBtn1", "Back");
+    buttons.import = make("BitBtn2", "Import data from game");
+    buttons.exportButton = make("BitBtn6", "Export data into game");
+    buttons.restore = make("BitBtn3", "Restore original data");
+    QObject::connect(buttons.back, &QPushButton::clicked, form, &QDialog::close);
+    QObject::connect(buttons.restore, &QPushButton::clicked, form,
+                     [&context, form] { RestoreOriginalData(context, form); });
+    return buttons;
+}
+
+void FitCaption(QAbstractButton* button, int padding) {
+    QFont font = button->font();
+    while (font.pointSizeF() > 6 &&
+           QFontMetrics(font).horizontalAdvance(button->text()) + padding > button->width())
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    button->setFont(font);
+}
+
+} // namespace psn

@@ -1,0 +1,200 @@
+#include "editors/failures_form.h"
+
+#include "editors/editor_buttons.h"
+#include "editors/failures_blocks.h"
+#include "editors/form_events.h"
+#include "editors/lineup.h"
+#include "shell/game_actions.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QSlider>
+#include <algorithm>
+#include <cstdint>
+
+namespace psn {
+namespace {
+
+constexpr int kFailureMax = 65535;
+constexpr int kRowHeight = 16;
+constexpr int kListTop = 24;
+
+QListWidget* List(QWidget* parent, const char* name, const char* caption, int x, int width) {
+    (new QLabel(caption, parent))->setGeometry(x, kListTop - 18, width, 16);
+    auto* list = new QListWidget(parent);
+    list->setObjectName(name);
+    list->setGeometry(x, kListTop, width, kRowHeight * kTeamCount + 4);
+    list->setUniformItemSizes(true);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return list;
+}
+
+QPushButton* Button(QWidget* parent, const char* name, const char* caption, QRect geometry) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+TFailuresForm::TFailuresForm(AppContext& context, QWidget* parent)
+    : QDialog(parent), context_(context) {
+    setObjectName("FailuresForm");
+    setWindowTitle("Car failure");
+    setFixedSize(538, 388);
+
+    listBox1_ = List(this, "ListBox1", " Team-Engine ", 8, 170);
+    listBox2_ = List(this, "ListBox2", " Value ", 180, 60);
+
+    auto* label3 = new QLabel("0", this);
+    label3->setObjectName("Label3");
+    label3->setGeometry(252, 6, 40, 16);
+    label4_ = new QLabel(this);
+    label4_->setObjectName("Label4");
+    label4_->setGeometry(470, 6, 60, 16);
+    label4_->setAlignment(Qt::AlignRight);
+    for (int t = 0; t < kTeamCount; ++t) {
+        trackBars_[t] = new QSlider(Qt::Horizontal, this);
+        trackBars_[t]->setObjectName(QString("TrackBar%1").arg(t + 1));
+        trackBars_[t]->setGeometry(250, kListTop + 22 * t, 280, 20);
+        trackBars_[t]->setPageStep(10);
+        connect(trackBars_[t], &QSlider::valueChanged, this, &TFailuresForm::TrackBarChange);
+    }
+
+    auto* group = new QGroupBox("Edit selected data", this);
+    group->setObjectName("GroupBox1");
+    group->setGeometry(8, 258, 232, 48);
+    edit1_ = new QLineEdit(group);
+    edit1_->setObjectName("Edit1");
+    edit1_->setGeometry(10, 20, 100, 22);
+
+    (new QLabel("All", this))->setGeometry(8, 318, 22, 16);
+    auto* plus = Button(this, "Button1", "+", {32, 314, 28, 24});
+    auto* minus = Button(this, "Button2", "-", {64, 314, 28, 24});
+    (new QLabel("by", this))->setGeometry(98, 318, 18, 16);
+    edit57_ = new QLineEdit("100", this);
+    edit57_->setObjectName("Edit57");
+    edit57_->setGeometry(118, 314, 70, 24);
+
+    const EditorButtons buttons = AddEditorButtons(this, context_, {8, 348, 522, 32});
+    connect(buttons.import, &QPushButton::clicked, this, &TFailuresForm::BitBtn2Click);
+    connect(buttons.exportButton, &QPushButton::clicked, this, &TFailuresForm::BitBtn6Click);
+
+    connect(listBox1_, &QListWidget::currentRowChanged, this, &TFailuresForm::ListClick);
+    connect(listBox2_, &QListWidget::currentRowChanged, this, &TFailuresForm::ListClick);
+    connect(plus, &QPushButton::clicked, this, [this] { Step(+1); });
+    connect(minus, &QPushButton::clicked, this, [this] { Step(-1); });
+    OnLeave(edit1_, [this] { Edit1Exit(); });
+    // The window sees every key first: Enter moves on from any control.
+    InstallEnterAsTab(this);
+}
+
+void TFailuresForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TFailuresForm::FormShow() {
+    const SettingsRecord& r = context_.state.record;
+    rowTeams_ = TeamsInUse(r);
+    {
+        const QSignalBlocker block(listBox1_);
+        listBox1_->clear();
+        for (const int team : rowTeams_)
+            new QListWidgetItem(FromGameBytes(TeamEngineLabel(r, team)), listBox1_);
+    }
+    for (QSlider* bar : trackBars_) {
+        const QSignalBlocker block(bar);
+        bar->setRange(0, kFailureMax);
+    }
+    label4_->setText(QString::number(trackBars_[0]->maximum()));
+    selected_ = 1;
+    UpdateObjects();
+}
+
+int TFailuresForm::SelectedTeam() const {
+    return selected_ >= 1 && selected_ <= static_cast<int>(rowTeams_.size())
+               ? rowTeams_[selected_ - 1]
+               : 0;
+}
+
+// Setting the sliders from here stores nothing: their positions already are the values.
+void TFailuresForm::UpdateObjects() {
+    const SettingsRecord& r = context_.state.record;
+    {
+        const QSignalBlocker block(listBox2_);
+        listBox2_->clear();
+        for (const int team : rowTeams_)
+            new QListWidgetItem(QString::number(r.u16(rec::Failure(team))), listBox2_);
+    }
+    for (QListWidget* list : {listBox1_, listBox2_}) {
+        const QSignalBlocker block(list);
+        list->setCurrentRow(selected_ - 1);
+    }
+    const int team = SelectedTeam();
+    edit1_->setText(team ? QString::number(r.u16(rec::Failure(team))) : QString());
+    for (int t = 0; t < kTeamCount; ++t) {
+        const QSignalBlocker block(trackBars_[t]);
+        trackBars_[t]->setValue(r.u16(rec::Failure(t + 1)));
+    }
+}
+
+void TFailuresForm::TrackBarChange() {
+    for (int t = 0; t < kTeamCount; ++t)
+        context_.state.record.setU16(rec::Failure(t + 1),
+                                     static_cast<std::uint16_t>(trackBars_[t]->value()));
+    UpdateObjects();
+}
+
+void TFailuresForm::Edit1Exit() {
+    const auto value = ConvertInteger(context_, this, edit1_->text());
+    if (!value)
+        return;
+    if (const int team = SelectedTeam())
+        context_.state.record.setU16(rec::Failure(team), static_cast<std::uint16_t>(*value));
+    UpdateObjects();
+}
+
+void TFailuresForm::ListClick(int row) {
+    if (row < 0)
+        return;
+    selected_ = row + 1;
+    UpdateObjects();
+}
+
+// Steps the 14 team values as the grip and engine power windows do, within 0..65535.
+void TFailuresForm::Step(int sign) {
+    const auto step = ConvertInteger(context_, this, edit57_->text());
+    if (!step)
+        return;
+    SettingsRecord& r = context_.state.record;
+    for (int team = 1; team <= kTeamCount; ++team) {
+        const std::int64_t result = std::clamp<std::int64_t>(
+            r.u16(rec::Failure(team)) + sign * std::int64_t{*step}, 0, kFailureMax);
+        r.setU16(rec::Failure(team), static_cast<std::uint16_t>(result));
+    }
+    UpdateObjects();
+}
+
+void TFailuresForm::BitBtn2Click() {
+    ImportIntoWindow(context_, this, [this] {
+        context_.state.OpenGameExe();
+        ReadFailures(context_.state);
+    });
+}
+
+void TFailuresForm::BitBtn6Click() {
+    ExportFromWindow(context_, this, [this] {
+        context_.state.OpenGameExe();
+        WriteFailures(context_.state);
+    });
+}
+
+} // namespace psn

@@ -1,0 +1,49 @@
+// "Car failure": one failure value per team, on a list of the teams in use and on one slider per
+// team.
+#pragma once
+
+#include "shell/app_context.h"
+
+#include <QDialog>
+#include <array>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QSlider;
+
+namespace psn {
+
+class TFailuresForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TFailuresForm(AppContext& context, QWidget* parent = nullptr);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormShow();
+    void UpdateObjects();
+    void TrackBarChange();
+    void Edit1Exit();
+    void ListClick(int row);
+    void Step(int sign);
+    void BitBtn2Click();
+    void BitBtn6Click();
+    int SelectedTeam() const; // 0 when no team is in use
+
+    AppContext& context_;
+    int selected_ = 1; // selected row, 1-based
+    // The team each row stands for, so rows after a team that is not in use edit their own team.
+    std::vector<int> rowTeams_;
+    QListWidget* listBox1_;
+    QListWidget* listBox2_;
+    std::array<QSlider*, 14> trackBars_{};
+    QLabel* label4_;
+    QLineEdit* edit1_;
+    QLineEdit* edit57_;
+};
+
+} // namespace psn

@@ -1,0 +1,325 @@
+#include "editors/names_form.h"
+
+#include "core/checksum.h"
+#include "editors/editor_buttons.h"
+#include "editors/lineup.h"
+#include "editors/names_blocks.h"
+#include "shell/game_actions.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShowEvent>
+
+namespace psn {
+namespace {
+
+constexpr int kRowHeight = 16;
+constexpr int kListTop = 40;
+
+QLabel* Caption(QWidget* parent, const char* text, int x, int y, int width = 120) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(x, y, width, 16);
+    return label;
+}
+
+QComboBox* Box(QWidget* parent, const char* name, QRect geometry, int maxLength) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(name);
+    box->setGeometry(geometry);
+    box->setMaxVisibleItems(14);
+    if (maxLength > 0) {
+        box->setEditable(true);
+        box->setInsertPolicy(QComboBox::NoInsert);
+        box->setCompleter(nullptr); // a completion would change what the user typed
+        RestrictToGameBytes(box->lineEdit(), maxLength);
+    } else {
+        for (int number = 1; number <= kCarNumberCount; ++number)
+            box->addItem(QString::number(number));
+    }
+    return box;
+}
+
+void SelectEntry(QComboBox* box, int index) {
+    const QSignalBlocker block(box);
+    box->setCurrentIndex(index >= 0 && index < box->count() ? index : -1);
+    if (box->currentIndex() < 0 && box->isEditable())
+        box->setEditText({});
+    if (box->isEditable())
+        box->lineEdit()->setCursorPosition(0); // show a long name from its start
+}
+
+} // namespace
+
+TNamesForm::TNamesForm(AppContext& context, QWidget* parent) : QDialog(parent), context_(context) {
+    setObjectName("NamesForm");
+    setWindowTitle("Names and numbers");
+    setFixedSize(556, 363);
+
+    Caption(this, " Team-engine ", 8, kListTop - 18);
+    listBox1_ = new QListWidget(this);
+    listBox1_->setObjectName("ListBox1");
+    listBox1_->setGeometry(8, kListTop, 210, kRowHeight * kTeamCount + 4);
+    listBox1_->setUniformItemSizes(true);
+    listBox1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    Caption(this, "Team name", 228, 22);
+    comboBox5_ = Box(this, "ComboBox5", {228, 40, 150, 22}, rec::kTeamNameCapacity);
+    Caption(this, "Engine name", 228, 68);
+    comboBox6_ = Box(this, "ComboBox6", {228, 86, 150, 22}, rec::kTeamNameCapacity);
+    Caption(this, "Number", 228, 120, 56);
+    comboBox2_ = Box(this, "ComboBox2", {228, 138, 56, 22}, 0);
+    Caption(this, "1st driver name", 290, 120, 150);
+    comboBox1_ = Box(this, "ComboBox1", {290, 138, 150, 22}, rec::kDriverNameCapacity);
+    Caption(this, "Number", 228, 166, 56);
+    comboBox3_ = Box(this, "ComboBox3", {228, 184, 56, 22}, 0);
+    Caption(this, "2nd driver name", 290, 166, 150);
+    comboBox4_ = Box(this, "ComboBox4", {290, 184, 150, 22}, rec::kDriverNameCapacity);
+
+    checkBox1_ = new QCheckBox("Enabled", this);
+    checkBox1_->setObjectName("CheckBox1");
+    checkBox1_->setGeometry(228, 220, 90, 20);
+    checkBox2_ = new QCheckBox("First driver - '0'", this);
+    checkBox2_->setObjectName("CheckBox2");
+    checkBox2_->setGeometry(228, 250, 200, 20);
+
+    Caption(this, " Selected ", 452, 0, 96);
+    Caption(this, "   drivers ", 452, 12, 96);
+    Caption(this, " 1st ", 452, kListTop - 14, 44);
+    Caption(this, "2nd", 500, kListTop - 14, 44);
+    for (int slot = 1; slot <= 28; ++slot) {
+        const int team = TeamOfSlot(slot);
+        const bool first = slot == FirstSlot(team);
+        // First drivers are CheckBox9515.., second drivers CheckBox951..
+        const QString name = QString("CheckBox95%1").arg(first ? team + 14 : team);
+        auto* box = new QPushButton(this);
+        box->setObjectName(name);
+        box->setCheckable(true);
+        box->setAutoDefault(false);
+        box->setGeometry(first ? 452 : 500, kListTop + 2 + kRowHeight * (team - 1), 44, kRowHeight);
+        connect(box, &QPushButton::clicked, this, [this, slot](bool checked) {
+            context_.state.record.setU8(rec::SlotMark(slot), checked ? 1 : 0);
+        });
+        slotBoxes_[slot - 1] = box;
+    }
+
+    const EditorButtons buttons = AddEditorButtons(this, context_, {8, 322, 540, 32});
+    connect(buttons.import, &QPushButton::clicked, this, &TNamesForm::BitBtn2Click);
+    connect(buttons.exportButton, &QPushButton::clicked, this, &TNamesForm::BitBtn6Click);
+
+    connect(listBox1_, &QListWidget::currentRowChanged, this, &TNamesForm::ListBox1Click);
+    connect(comboBox5_, &QComboBox::editTextChanged, this,
+            [this] { TeamFieldChange(comboBox5_, rec::TeamName); });
+    connect(comboBox6_, &QComboBox::editTextChanged, this,
+            [this] { TeamFieldChange(comboBox6_, rec::EngineName); });
+    connect(comboBox2_, &QComboBox::activated, this,
+            [this](int index) { NumberChange(FirstSlot(team_), index); });
+    connect(comboBox3_, &QComboBox::activated, this,
+            [this](int index) { NumberChange(SecondSlot(team_), index); });
+    connect(checkBox1_, &QCheckBox::clicked, this, &TNamesForm::CheckBox1Click);
+    connect(checkBox2_, &QCheckBox::clicked, this, &TNamesForm::CheckBox2Click);
+
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{listBox1_, comboBox1_, comboBox4_, comboBox5_, comboBox6_})
+        widget->installEventFilter(this);
+    for (QWidget* widget : std::initializer_list<QWidget*>{
+             listBox1_, comboBox1_, comboBox2_, comboBox3_, comboBox4_, comboBox5_, comboBox6_})
+        InstallEnterAsTab(widget);
+}
+
+void TNamesForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+bool TNamesForm::eventFilter(QObject* watched, QEvent* event) {
+    // Opening a box's own drop-down list does not leave the box.
+    if (event->type() == QEvent::FocusOut &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+        if (watched == listBox1_)
+            ListBox1Exit();
+        else if (watched == comboBox5_)
+            TeamFieldExit(comboBox5_, rec::TeamName);
+        else if (watched == comboBox6_)
+            TeamFieldExit(comboBox6_, rec::EngineName);
+        else if (watched == comboBox1_)
+            DriverNameExit(comboBox1_, FirstSlot(team_));
+        else if (watched == comboBox4_)
+            DriverNameExit(comboBox4_, SecondSlot(team_));
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TNamesForm::FormShow() {
+    const SettingsRecord& r = context_.state.record;
+    {
+        const QSignalBlocker block(listBox1_);
+        listBox1_->clear();
+        for (int team = 1; team <= kTeamCount; ++team) {
+            auto* item = new QListWidgetItem(FromGameBytes(TeamEngineLabel(r, team)), listBox1_);
+            item->setSizeHint(QSize(0, kRowHeight));
+        }
+        listBox1_->setCurrentRow(0);
+    }
+    FillTeamBox(comboBox5_, rec::TeamName);
+    FillTeamBox(comboBox6_, rec::EngineName);
+    FillDriverNameBoxes();
+    {
+        const QSignalBlocker block(checkBox2_);
+        checkBox2_->setChecked(r.u8(rec::kFirstDriverSwitch) != 0);
+    }
+    // The boxes show team 1 as it is, so that leaving a box unchanged cannot copy another
+    // driver's name onto team 1's numbers.
+    team_ = 1;
+    ListBox1Click();
+}
+
+void TNamesForm::FillTeamBox(QComboBox* box, std::size_t (*field)(int)) {
+    const QSignalBlocker block(box);
+    box->clear();
+    for (int team = 1; team <= kTeamCount; ++team)
+        box->addItem(FromGameBytes(context_.state.record.str(field(team), rec::kTeamNameCapacity)));
+}
+
+void TNamesForm::FillDriverNameBoxes() {
+    for (QComboBox* box : {comboBox1_, comboBox4_}) {
+        const QSignalBlocker block(box);
+        box->clear();
+        for (int number = 1; number <= kCarNumberCount; ++number)
+            box->addItem(FromGameBytes(DriverName(context_.state.record, number)));
+    }
+}
+
+void TNamesForm::SelectDriverBoxes(int team) {
+    const SettingsRecord& r = context_.state.record;
+    const int first = SlotNumber(r, FirstSlot(team)) - 1;
+    const int second = SlotNumber(r, SecondSlot(team)) - 1;
+    SelectEntry(comboBox2_, first);
+    SelectEntry(comboBox1_, first);
+    SelectEntry(comboBox3_, second);
+    SelectEntry(comboBox4_, second);
+}
+
+void TNamesForm::UpdateObjects() {
+    const SettingsRecord& r = context_.state.record;
+    for (int slot = 1; slot <= 28; ++slot) {
+        QAbstractButton* box = slotBoxes_[slot - 1];
+        box->setText(QString::number(SlotNumber(r, slot)));
+        box->setChecked(SlotSelected(r, slot));
+        box->setEnabled(TeamInUse(r, TeamOfSlot(slot)));
+    }
+}
+
+int TNamesForm::SelectedTeam() const {
+    return std::max(listBox1_->currentRow(), 0) + 1;
+}
+
+void TNamesForm::EnableBoxes(bool enabled) {
+    for (QComboBox* box : {comboBox1_, comboBox2_, comboBox3_, comboBox4_, comboBox5_, comboBox6_})
+        box->setEnabled(enabled);
+}
+
+void TNamesForm::ListBox1Click() {
+    const int team = SelectedTeam();
+    SelectDriverBoxes(team);
+    SelectEntry(comboBox5_, team - 1);
+    SelectEntry(comboBox6_, team - 1);
+    const bool inUse = TeamInUse(context_.state.record, team);
+    {
+        const QSignalBlocker block(checkBox1_);
+        checkBox1_->setChecked(inUse);
+    }
+    EnableBoxes(inUse);
+    UpdateObjects();
+}
+
+void TNamesForm::ListBox1Exit() {
+    team_ = SelectedTeam();
+}
+
+void TNamesForm::TeamFieldChange(QComboBox* box, std::size_t (*field)(int)) {
+    SettingsRecord& r = context_.state.record;
+    r.setStr(field(team_), rec::kTeamNameCapacity, ToGameBytes(box->currentText()));
+    if (QListWidgetItem* row = listBox1_->item(team_ - 1))
+        row->setText(FromGameBytes(TeamEngineLabel(r, team_)));
+}
+
+void TNamesForm::TeamFieldExit(QComboBox* box, std::size_t (*field)(int)) {
+    FillTeamBox(box, field);
+    SelectEntry(box, team_ - 1);
+}
+
+void TNamesForm::NumberChange(int slot, int index) {
+    context_.state.record.setU8(rec::SlotNumber(slot), static_cast<std::uint8_t>(index + 1));
+    FillDriverNameBoxes();
+    SelectDriverBoxes(team_);
+    UpdateObjects();
+}
+
+void TNamesForm::DriverNameExit(QComboBox* box, int slot) {
+    const int number = SlotNumber(context_.state.record, slot);
+    // A driver without a number has no name entry; what was typed for him is dropped.
+    if (IsCarNumber(number))
+        context_.state.record.setStr(rec::DriverName(number), rec::kDriverNameCapacity,
+                                     ToGameBytes(box->currentText()));
+    FillDriverNameBoxes();
+    SelectDriverBoxes(team_);
+}
+
+void TNamesForm::CheckBox1Click() {
+    const bool inUse = checkBox1_->isChecked();
+    context_.state.record.setU8(rec::TeamInUse(SelectedTeam()), inUse ? 1 : 0);
+    EnableBoxes(inUse);
+    UpdateObjects();
+}
+
+void TNamesForm::CheckBox2Click() {
+    context_.state.record.setU8(rec::kFirstDriverSwitch, checkBox2_->isChecked() ? 1 : 0);
+}
+
+// Names come from the executable first, then from the save-state file when it is the names
+// source; with the executable as source it is read a second time.
+void TNamesForm::BitBtn2Click() {
+    ImportIntoWindow(context_, this, [this] {
+        AppState& state = context_.state;
+        const bool hasState = state.StateFileExists();
+        state.OpenGameExe();
+        if (hasState)
+            state.OpenStateFile();
+        ReadNamesExe(state);
+        if (hasState) {
+            if (state.config.NamesSource() == 1)
+                ReadNamesState(state);
+            else
+                ReadNamesExe(state);
+        }
+    });
+}
+
+void TNamesForm::BitBtn6Click() {
+    ExportFromWindow(context_, this, [this] {
+        AppState& state = context_.state;
+        const bool hasState = state.StateFileExists();
+        if (hasState)
+            state.OpenStateFile();
+        state.OpenGameExe();
+        WriteNamesExe(state);
+        if (hasState) {
+            if (state.config.NamesSource() == 1)
+                WriteNamesState(state);
+            else
+                WriteNamesExe(state);
+        }
+        state.CloseGameFiles();
+        if (hasState)
+            UpdateFileChecksum(state.StatePath());
+    });
+}
+
+} // namespace psn

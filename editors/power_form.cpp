@@ -1,0 +1,279 @@
+#include "editors/power_form.h"
+
+#include "editors/editor_buttons.h"
+#include "editors/form_events.h"
+#include "editors/lineup.h"
+#include "editors/power_blocks.h"
+#include "shell/game_actions.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QSlider>
+#include <cstdint>
+
+namespace psn {
+namespace {
+
+constexpr int kPowerMax = 1579;
+constexpr int kRowTop = 26;
+constexpr int kRowPitch = 29;
+
+// Form names of the team-engine and number boxes, team 1 first.
+constexpr const char* kLabelNames[14] = {"Edit1",  "Edit3",  "Edit5",  "Edit7",  "Edit9",
+                                         "Edit10", "Edit13", "Edit12", "Edit17", "Edit18",
+                                         "Edit21", "Edit20", "Edit27", "Edit28"};
+constexpr const char* kValueNames[14] = {"Edit2",  "Edit4",  "Edit6",  "Edit8",  "Edit16",
+                                         "Edit15", "Edit14", "Edit11", "Edit24", "Edit23",
+                                         "Edit22", "Edit19", "Edit30", "Edit29"};
+
+QLabel* Caption(QWidget* parent, const char* text, QRect geometry) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(geometry);
+    return label;
+}
+
+QPushButton* Button(QWidget* parent, const char* name, const char* caption, QRect geometry) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    FitCaption(button);
+    return button;
+}
+
+QLineEdit* NumberBox(QWidget* parent, const char* name, QRect geometry) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setGeometry(geometry);
+    LimitTyping(edit, 4);
+    return edit;
+}
+
+} // namespace
+
+TEPowerForm::TEPowerForm(AppContext& context, QWidget* parent)
+    : QDialog(parent), context_(context) {
+    setObjectName("EPowerForm");
+    setWindowTitle("Engine power");
+    setFixedSize(611, 441);
+
+    Caption(this, " Team-engine ", {8, 6, 130, 16});
+    Caption(this, " BHP ", {230, 0, 50, 14});
+    Caption(this, " 0 ", {142, 10, 30, 14});
+    Caption(this, " 1579 ", {310, 10, 36, 14});
+    for (int t = 0; t < kTeamCount; ++t) {
+        const int y = kRowTop + kRowPitch * t;
+        labels_[t] = new QLineEdit(this);
+        labels_[t]->setObjectName(kLabelNames[t]);
+        labels_[t]->setGeometry(8, y, 130, 22);
+        labels_[t]->setReadOnly(true);
+        labels_[t]->setFocusPolicy(Qt::NoFocus);
+        trackBars_[t] = new QSlider(Qt::Horizontal, this);
+        trackBars_[t]->setObjectName(QString("TrackBar%1").arg(t + 1));
+        trackBars_[t]->setGeometry(142, y, 204, 22);
+        trackBars_[t]->setRange(0, kPowerMax);
+        trackBars_[t]->setPageStep(10);
+        values_[t] = NumberBox(this, kValueNames[t], {350, y, 44, 22});
+        connect(trackBars_[t], &QSlider::valueChanged, this, &TEPowerForm::TBarChange);
+        OnLeave(values_[t], [this] { ChangeValue(); });
+        InstallEnterAsTab(values_[t]);
+    }
+
+    auto* choose = new QGroupBox("Choose", this);
+    choose->setObjectName("RadioGroup1");
+    choose->setGeometry(402, 6, 201, 48);
+    radioGroup1_ = new QButtonGroup(this);
+    auto* qualification = new QRadioButton("Qualification", choose);
+    qualification->setGeometry(6, 20, 96, 20);
+    auto* other = new QRadioButton("Other sessions", choose);
+    other->setGeometry(102, 20, 96, 20);
+    radioGroup1_->addButton(qualification, 0);
+    radioGroup1_->addButton(other, 1);
+    qualification->setChecked(true);
+    FitCaption(other, 24);
+    qualification->setFont(other->font()); // both choices in one size
+
+    auto* human = new QGroupBox("Human driver engine", this);
+    human->setObjectName("GroupBox1");
+    human->setGeometry(402, 60, 201, 50);
+    edit26_ = NumberBox(human, "Edit26", {10, 20, 60, 22});
+    Caption(human, "BHP", {76, 23, 40, 16});
+
+    auto* panel = new QFrame(this);
+    panel->setObjectName("Panel1");
+    panel->setFrameShape(QFrame::StyledPanel);
+    panel->setGeometry(402, 116, 201, 36);
+    Caption(panel, "All", {6, 10, 20, 16});
+    auto* plus = Button(panel, "Button1", "+", {28, 6, 26, 24});
+    auto* minus = Button(panel, "Button2", "-", {56, 6, 26, 24});
+    Caption(panel, "by", {88, 10, 16, 16});
+    edit25_ = NumberBox(panel, "Edit25", {106, 7, 50, 22});
+    edit25_->setText("100");
+    Caption(panel, "BHP", {162, 10, 34, 16});
+
+    checkBox1_ = new QCheckBox("Random engine power", this);
+    checkBox1_->setObjectName("CheckBox1");
+    checkBox1_->setGeometry(402, 160, 190, 20);
+
+    auto* qualOther = Button(this, "BitBtn4", "Qual=Other", {402, 188, 98, 28});
+    auto* otherQual = Button(this, "BitBtn5", "Other=Qual", {505, 188, 98, 28});
+
+    const EditorButtons buttons =
+        AddEditorButtons(this, context_, {402, 256, 201, 170}, Qt::Vertical);
+    back_ = buttons.back;
+    connect(buttons.import, &QPushButton::clicked, this, &TEPowerForm::BitBtn2Click);
+    connect(buttons.exportButton, &QPushButton::clicked, this, &TEPowerForm::BitBtn6Click);
+
+    connect(radioGroup1_, &QButtonGroup::idClicked, this, &TEPowerForm::RadioGroup1Click);
+    connect(checkBox1_, &QCheckBox::clicked, this, &TEPowerForm::CheckBox1Click);
+    connect(plus, &QPushButton::clicked, this, &TEPowerForm::Button1Click);
+    connect(minus, &QPushButton::clicked, this, &TEPowerForm::Button2Click);
+    connect(qualOther, &QPushButton::clicked, this, &TEPowerForm::BitBtn4Click);
+    connect(otherQual, &QPushButton::clicked, this, &TEPowerForm::BitBtn5Click);
+    OnLeave(edit26_, [this] { Edit26Exit(); });
+}
+
+void TEPowerForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+std::size_t TEPowerForm::Entry(int team) const {
+    return session_ == 1 ? rec::EnginePowerQual(team) : rec::EnginePowerOther(team);
+}
+
+std::size_t TEPowerForm::HumanEntry() const {
+    return session_ == 1 ? rec::kHumanPowerQual : rec::kHumanPowerOther;
+}
+
+void TEPowerForm::FormShow() {
+    session_ = radioGroup1_->checkedId() + 1;
+    const SettingsRecord& r = context_.state.record;
+    for (int t = 0; t < kTeamCount; ++t) {
+        labels_[t]->setText(FromGameBytes(TeamEngineLabel(r, t + 1)));
+        labels_[t]->setCursorPosition(0);
+    }
+    {
+        const QSignalBlocker block(checkBox1_);
+        checkBox1_->setChecked(r.u8(rec::kRandomPowerSwitch) != 0);
+    }
+    UpdateObjects();
+    back_->setFocus();
+}
+
+// Setting a slider from here stores nothing; a value above the slider's end shows at the end.
+void TEPowerForm::UpdateObjects() {
+    const SettingsRecord& r = context_.state.record;
+    for (int t = 0; t < kTeamCount; ++t) {
+        const int value = r.u16(Entry(t + 1));
+        const QSignalBlocker block(trackBars_[t]);
+        trackBars_[t]->setValue(value);
+        values_[t]->setText(QString::number(value));
+    }
+    edit26_->setText(QString::number(r.u16(HumanEntry())));
+}
+
+void TEPowerForm::TBarChange() {
+    for (int t = 0; t < kTeamCount; ++t)
+        context_.state.record.setU16(Entry(t + 1),
+                                     static_cast<std::uint16_t>(trackBars_[t]->value()));
+    UpdateObjects();
+}
+
+// Boxes before one that is not a number stay stored; the rest and the clamp are skipped.
+void TEPowerForm::ChangeValue() {
+    SettingsRecord& r = context_.state.record;
+    for (int t = 0; t < kTeamCount; ++t) {
+        const auto value = ConvertInteger(context_, this, values_[t]->text());
+        if (!value)
+            return;
+        r.setU16(Entry(t + 1), static_cast<std::uint16_t>(*value));
+    }
+    for (int team = 1; team <= kTeamCount; ++team)
+        for (const std::size_t entry : {rec::EnginePowerQual(team), rec::EnginePowerOther(team)})
+            if (r.u16(entry) > kPowerMax)
+                r.setU16(entry, kPowerMax);
+    UpdateObjects();
+}
+
+void TEPowerForm::Edit26Exit() {
+    if (const auto value = ConvertInteger(context_, this, edit26_->text()))
+        context_.state.record.setU16(HumanEntry(), static_cast<std::uint16_t>(*value));
+    UpdateObjects();
+}
+
+void TEPowerForm::RadioGroup1Click() {
+    session_ = radioGroup1_->checkedId() + 1;
+    UpdateObjects();
+}
+
+void TEPowerForm::CheckBox1Click() {
+    context_.state.record.setU8(rec::kRandomPowerSwitch, checkBox1_->isChecked() ? 1 : 0);
+}
+
+// The result stays within 0..1579 also for a negative step, which would otherwise wrap around.
+void TEPowerForm::Step(int sign) {
+    const auto step = ConvertInteger(context_, this, edit25_->text());
+    if (!step)
+        return;
+    SettingsRecord& r = context_.state.record;
+    for (int team = 1; team <= kTeamCount; ++team) {
+        const std::int64_t value = r.u16(Entry(team));
+        std::int64_t result = value + sign * static_cast<std::int64_t>(*step);
+        if (result < 0)
+            result = 0;
+        else if (result > kPowerMax && (sign > 0 || result > value))
+            result = kPowerMax;
+        r.setU16(Entry(team), static_cast<std::uint16_t>(result));
+    }
+    UpdateObjects();
+}
+
+void TEPowerForm::Button1Click() {
+    Step(+1);
+}
+
+void TEPowerForm::Button2Click() {
+    Step(-1);
+}
+
+// Here the caption names the source first.
+void TEPowerForm::BitBtn4Click() {
+    SettingsRecord& r = context_.state.record;
+    for (int team = 1; team <= kTeamCount; ++team)
+        r.setU16(rec::EnginePowerOther(team), r.u16(rec::EnginePowerQual(team)));
+    UpdateObjects();
+}
+
+void TEPowerForm::BitBtn5Click() {
+    SettingsRecord& r = context_.state.record;
+    for (int team = 1; team <= kTeamCount; ++team)
+        r.setU16(rec::EnginePowerQual(team), r.u16(rec::EnginePowerOther(team)));
+    UpdateObjects();
+}
+
+void TEPowerForm::BitBtn2Click() {
+    ImportIntoWindow(context_, this, [this] {
+        context_.state.OpenGameExe();
+        ReadEnginePower(context_.state);
+        ReadHumanPower(context_.state);
+    });
+}
+
+void TEPowerForm::BitBtn6Click() {
+    ExportFromWindow(context_, this, [this] {
+        context_.state.OpenGameExe();
+        WriteEnginePower(context_.state);
+        WriteHumanPower(context_.state);
+    });
+}
+
+} // namespace psn

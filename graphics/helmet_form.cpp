@@ -1,0 +1,359 @@
+#include "graphics/helmet_form.h"
+
+#include "core/converter.h"
+#include "core/fs.h"
+#include "graphics/helmet_table.h"
+#include "graphics/picture_view.h"
+#include "shell/game_actions.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace psn {
+namespace {
+
+constexpr const char* kSheetUnavailable = "The helmet sheet is not available.";
+
+// The hourglass for as long as a conversion runs.
+struct BusyCursor {
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+};
+
+QFrame* Bevel(QWidget* parent, const QRect& inner) {
+    auto* frame = new QFrame(parent);
+    frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    frame->setGeometry(inner.adjusted(-2, -2, 2, 2));
+    return frame;
+}
+
+} // namespace
+
+THelmetForm::THelmetForm(AppContext& context, QWidget* parent)
+    : QDialog(parent), context_(context), converter_(context.state) {
+    CreateLayout();
+}
+
+void THelmetForm::CreateLayout() {
+    setWindowTitle("Helmets");
+    setFixedSize(525, 443);
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint |
+                   Qt::WindowTitleHint);
+
+    Bevel(this, {10, 10, 256, 180});
+    Image1 = new PictureView(this);
+    Image1->setObjectName("Image1");
+    Image1->setGeometry(10, 10, 256, 180);
+    connect(Image1, &PictureView::MouseDown, this, &THelmetForm::Image1MouseDown);
+    connect(Image1, &PictureView::MouseUp, this, &THelmetForm::Image1MouseUp);
+
+    Bevel(this, {10, 202, kPreviewWidth, kPreviewHeight});
+    Image2 = new PictureView(this);
+    Image2->setObjectName("Image2");
+    Image2->setGeometry(10, 202, kPreviewWidth, kPreviewHeight);
+    Image2->SetPicture(MakeBitmap8(kPreviewWidth, kPreviewHeight));
+
+    Image3 = new PictureView(this);
+    Image3->setObjectName("Image3");
+    Image3->setGeometry(400, 202, kSingleHelmetWidth, kSingleHelmetHeight);
+    Image3->SetPicture(MakeBitmap8(kSingleHelmetWidth, kSingleHelmetHeight));
+    Image3->hide();
+
+    auto* label = new QLabel(" Drivers ", this);
+    label->setObjectName("Label1");
+    label->setGeometry(322, 8, 195, 16);
+    ListBox1 = new QListWidget(this);
+    ListBox1->setObjectName("ListBox1");
+    ListBox1->setGeometry(322, 26, 195, 236);
+    connect(ListBox1, &QListWidget::currentRowChanged, this, [this] { ListBox1Click(); });
+
+    struct ButtonSpec {
+        const char* name;
+        const char* caption;
+        QRect geometry;
+        void (THelmetForm::*handler)();
+    };
+    const ButtonSpec buttons[] = {
+        {"BitBtn2", "Save helmet as bitmap", {8, 276, 250, 32}, &THelmetForm::BitBtn2Click},
+        {"BitBtn4", "Load helmet from bitmap", {267, 276, 250, 32}, &THelmetForm::BitBtn4Click},
+        {"BitBtn6", "Save all helmets as bitmap", {8, 316, 250, 32}, &THelmetForm::BitBtn6Click},
+        {"BitBtn7",
+         "Load all helmets from bitmap",
+         {267, 316, 250, 32},
+         &THelmetForm::BitBtn7Click},
+        {"BitBtn5", "Import from game", {8, 362, 250, 32}, &THelmetForm::BitBtn5Click},
+        {"BitBtn3", "Export into game", {267, 362, 250, 32}, &THelmetForm::BitBtn3Click},
+        {"BitBtn1", "Back", {392, 403, 125, 32}, &THelmetForm::BitBtn1Click},
+    };
+    for (const ButtonSpec& spec : buttons) {
+        auto* button = new QPushButton(spec.caption, this);
+        button->setObjectName(spec.name);
+        button->setGeometry(spec.geometry);
+        button->setAutoDefault(false);
+        const auto handler = spec.handler;
+        connect(button, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
+    }
+}
+
+void THelmetForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void THelmetForm::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FormActivate();
+}
+
+// The converter is given its full time; the temporary bitmap must outlive it.
+void THelmetForm::closeEvent(QCloseEvent* event) {
+    if (busy_)
+        event->ignore();
+    else
+        QDialog::closeEvent(event);
+}
+
+void THelmetForm::reject() {
+    if (!busy_)
+        QDialog::reject();
+}
+
+void THelmetForm::RebuildDriverList() {
+    const QSignalBlocker blocker(ListBox1);
+    ListBox1->clear();
+    const auto names = HelmetDriverNames(context_.state.record);
+    for (std::size_t row = 0; row < names.size(); ++row) {
+        auto* item = new QListWidgetItem(FromGameBytes(names[row]), ListBox1);
+        // The sheet has 29 cells: later drivers are listed, but there is no helmet to pick.
+        if (row >= static_cast<std::size_t>(kHelmetCells))
+            item->setFlags(Qt::NoItemFlags);
+    }
+}
+
+int THelmetForm::SelectedCell() const {
+    const int row = ListBox1->currentRow();
+    return row >= 0 && row < kHelmetCells ? row : -1;
+}
+
+void THelmetForm::FormShow() {
+    dragSource_ = -1;
+    RebuildDriverList();
+    {
+        const QSignalBlocker blocker(ListBox1);
+        ListBox1->setCurrentRow(0);
+    }
+    if (pendingSheet_) {
+        pendingSheet_ = false;
+        const std::string path = context_.state.StartPath(kHelmetsBitmap);
+        if (fs::Exists(path))
+            LoadInto(Image1, QString::fromStdString(path));
+        else
+            SheetUnavailable(startupProblem_);
+    }
+    Image2->SetPicture(MakeBitmap8(kPreviewWidth, kPreviewHeight));
+    SelHel(Mode::Show);
+    ListBox1->setFocus();
+}
+
+void THelmetForm::FormActivate() {
+    SelHel(Mode::Show);
+}
+
+void THelmetForm::ListBox1Click() {
+    SelHel(Mode::Show);
+}
+
+void THelmetForm::SelHel(Mode mode) {
+    Bitmap8& sheet = Image1->Picture();
+    Bitmap8& single = Image3->Picture();
+    const int cell = SelectedCell();
+    if (cell >= 0) {
+        const CellOrigin at = HelmetCellOrigin(cell);
+        switch (mode) {
+        case Mode::Show:
+            CopyRect(sheet, at.x, at.y, single, 0, 0, kHelmetWidth, kHelmetHeight);
+            // The single helmet now holds the sheet's indices, so it shows in the sheet's colours.
+            if (!sheet.Empty())
+                single.colours = sheet.colours;
+            break;
+        case Mode::Paste:
+            CopyRect(single, 0, 0, sheet, at.x, at.y, kHelmetWidth, kHelmetHeight);
+            break;
+        case Mode::Swap:
+            if (dragSource_ >= 0) {
+                const CellOrigin from = HelmetCellOrigin(dragSource_);
+                CopyRect(sheet, at.x, at.y, sheet, from.x, from.y, kHelmetWidth, kHelmetHeight);
+                CopyRect(single, 0, 0, sheet, at.x, at.y, kHelmetWidth, kHelmetHeight);
+            }
+            break;
+        }
+    }
+    StretchInto(single, Image2->Picture());
+    Image1->Changed();
+    Image2->Changed();
+    repaint();
+}
+
+void THelmetForm::Image1MouseDown(Qt::MouseButton, int x, int y) {
+    const int cell = HelmetCellAt(x, y);
+    if (cell < 0 || ListBox1->count() <= cell) {
+        dragSource_ = -1;
+        return;
+    }
+    {
+        const QSignalBlocker blocker(ListBox1);
+        ListBox1->setCurrentRow(cell);
+    }
+    SelHel(Mode::Show);
+    dragSource_ = cell;
+}
+
+void THelmetForm::Image1MouseUp(Qt::MouseButton, int x, int y) {
+    const int cell = HelmetCellAt(x, y);
+    if (dragSource_ == -1 || cell < 0 || cell == dragSource_ || ListBox1->count() <= cell)
+        return;
+    {
+        const QSignalBlocker blocker(ListBox1);
+        ListBox1->setCurrentRow(cell);
+    }
+    SelHel(Mode::Swap);
+    dragSource_ = -1;
+}
+
+FileDialogRequest THelmetForm::Request(const QString& title) const {
+    FileDialogRequest request;
+    request.title = title;
+    request.filter = "BMP files|*.BMP";
+    request.initialDir = ".";
+    request.defaultExt = "BMP";
+    return request;
+}
+
+bool THelmetForm::LoadInto(PictureView* view, const QString& path) {
+    try {
+        view->SetPicture(LoadBmpFile(path.toStdString()));
+    } catch (const GraphicError& error) {
+        context_.dialogs.Error(this, QString::fromLocal8Bit(error.what()));
+        return false;
+    }
+    if (view == Image1)
+        Image1->SetNote({});
+    return true;
+}
+
+void THelmetForm::SheetUnavailable(const QString& reason) {
+    QString note = kSheetUnavailable;
+    note += reason.isEmpty() ? QString(" It was not extracted from the game at start-up.")
+                             : "\n\n" + reason;
+    note += "\n\nUse \"Import from game\" or \"Load all helmets from bitmap\".";
+    Image1->SetNote(note);
+}
+
+void THelmetForm::BitBtn1Click() {
+    close();
+}
+
+void THelmetForm::BitBtn2Click() {
+    const auto path = context_.dialogs.SaveFile(this, Request("Save helmet as bitmap"));
+    if (path) {
+        Bitmap8& single = Image3->Picture();
+        if (!Image1->Picture().Empty())
+            single.colours = Image1->Picture().colours;
+        try {
+            SaveBmpFile(single, path->toStdString());
+        } catch (const GraphicError& error) {
+            context_.dialogs.Error(this, QString::fromLocal8Bit(error.what()));
+        }
+    }
+    context_.state.RestoreStartDir();
+}
+
+void THelmetForm::BitBtn4Click() {
+    const auto path = context_.dialogs.OpenFile(this, Request("Load helmet from bitmap"));
+    if (path && LoadInto(Image3, *path))
+        SelHel(Mode::Paste);
+    context_.state.RestoreStartDir();
+}
+
+void THelmetForm::BitBtn6Click() {
+    if (Image1->Picture().Empty()) {
+        context_.dialogs.Error(this, kSheetUnavailable);
+        return;
+    }
+    FileDialogRequest request = Request("Save helmet as bitmap");
+    request.fileName = "HELMETS1.BMP";
+    const auto path = context_.dialogs.SaveFile(this, request);
+    if (path) {
+        try {
+            SaveBmpFile(Image1->Picture(), path->toStdString());
+        } catch (const GraphicError& error) {
+            context_.dialogs.Error(this, QString::fromLocal8Bit(error.what()));
+        }
+    }
+    context_.state.RestoreStartDir();
+}
+
+void THelmetForm::BitBtn7Click() {
+    const auto path = context_.dialogs.OpenFile(this, Request("Load helmet from bitmap"));
+    if (path && LoadInto(Image1, *path))
+        SelHel(Mode::Show);
+    context_.state.RestoreStartDir();
+}
+
+void THelmetForm::BitBtn5Click() {
+    const std::string archive = context_.state.GamePath("GAMEJAMS\\HELMETS1.JAM");
+    ConverterOutcome outcome;
+    {
+        const BusyCursor cursor;
+        busy_ = true;
+        outcome = converter_.Extract(ExtractHelmetsCommand(context_.state.config.GameDir()),
+                                     "extract the helmets from " + QString::fromStdString(archive),
+                                     kHelmetsBitmap);
+        busy_ = false;
+    }
+    if (!outcome.ok) {
+        context_.dialogs.Error(this, outcome.error);
+        return;
+    }
+    if (!LoadInto(Image1, QString::fromStdString(context_.state.StartPath(kHelmetsBitmap))))
+        return;
+    context_.dialogs.Information(this, kDataImported);
+    // Refills the window as hiding and showing it would, without ending its modal run.
+    FormShow();
+}
+
+void THelmetForm::BitBtn3Click() {
+    if (Image1->Picture().Empty()) {
+        context_.dialogs.Error(this, QString(kSheetUnavailable) +
+                                         " Nothing has been written into the game.");
+        return;
+    }
+    try {
+        SaveBmpFile(Image1->Picture(), context_.state.StartPath(kHelmetsBitmap));
+    } catch (const GraphicError& error) {
+        context_.dialogs.Error(this, QString::fromLocal8Bit(error.what()));
+        return;
+    }
+    const std::string archive = context_.state.GamePath("GAMEJAMS\\HELMETS1.JAM");
+    ConverterOutcome outcome;
+    {
+        const BusyCursor cursor;
+        busy_ = true;
+        outcome = converter_.WriteBack(
+            WriteHelmetsCommand(context_.state.config.GameDir()),
+            "write the helmets back into " + QString::fromStdString(archive), archive);
+        busy_ = false;
+    }
+    if (outcome.ok)
+        context_.dialogs.Information(this, kDataExported);
+    else
+        context_.dialogs.Error(this, outcome.error);
+}
+
+} // namespace psn

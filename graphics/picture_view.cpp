@@ -1,0 +1,59 @@
+#include "graphics/picture_view.h"
+
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+#include <cstring>
+
+namespace psn {
+
+QImage ToImage(const Bitmap8& picture) {
+    if (picture.Empty())
+        return {};
+    QImage image(picture.width, picture.height, QImage::Format_Indexed8);
+    QList<QRgb> table(256);
+    for (int i = 0; i < 256; ++i)
+        table[i] =
+            qRgb(picture.colours[4 * i + 2], picture.colours[4 * i + 1], picture.colours[4 * i]);
+    image.setColorTable(table);
+    for (int y = 0; y < picture.height; ++y)
+        std::memcpy(image.scanLine(y), &picture.pixels[static_cast<std::size_t>(y) * picture.width],
+                    static_cast<std::size_t>(picture.width));
+    return image;
+}
+
+PictureView::PictureView(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureView::SetPicture(Bitmap8 picture) {
+    picture_ = std::move(picture);
+    update();
+}
+
+void PictureView::SetNote(const QString& note) {
+    note_ = note;
+    update();
+}
+
+void PictureView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    if (!picture_.Empty()) {
+        painter.drawImage(0, 0, ToImage(picture_));
+    } else if (!note_.isEmpty()) {
+        painter.drawText(rect().adjusted(6, 6, -6, -6), Qt::AlignCenter | Qt::TextWordWrap, note_);
+    }
+}
+
+void PictureView::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    emit MouseDown(event->button(), at.x(), at.y());
+}
+
+void PictureView::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    emit MouseUp(event->button(), at.x(), at.y());
+}
+
+} // namespace psn

@@ -1,0 +1,44 @@
+// A picture control for a 256-colour picture that the window owns as palette indices: drawn 1:1
+// from the control's top-left corner through the picture's own colour table, so mouse points
+// over the control are picture coordinates. An empty picture shows a note instead.
+#pragma once
+
+#include "graphics/bitmap8_format.h"
+
+#include <QString>
+#include <QWidget>
+
+namespace psn {
+
+class PictureView : public QWidget {
+    Q_OBJECT
+public:
+    explicit PictureView(QWidget* parent = nullptr);
+
+    const Bitmap8& Picture() const { return picture_; }
+    // Change pixels through this, then call Changed().
+    Bitmap8& Picture() { return picture_; }
+    void SetPicture(Bitmap8 picture);
+    void Changed() { update(); }
+
+    void SetNote(const QString& note);
+    QString Note() const { return note_; }
+
+signals:
+    void MouseDown(Qt::MouseButton button, int x, int y);
+    void MouseUp(Qt::MouseButton button, int x, int y);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    Bitmap8 picture_;
+    QString note_;
+};
+
+// The picture as a displayable image through its colour table.
+QImage ToImage(const Bitmap8& picture);
+
+} // namespace psn

@@ -1,0 +1,85 @@
+// Starts the editor headlessly in the current folder (an editor folder whose psniaed.set points
+// at a game), then renders the main window and every window of the window set into PNG files.
+// Messages and file dialogs are answered by the scripted seam, so nothing waits for a user.
+#include "shell/des_form.h"
+#include "shell/main_form.h"
+#include "shell/path_form.h"
+#include "shell/scripted_dialogs.h"
+#include "shell/start_form.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <cstdio>
+
+namespace {
+
+bool Save(QWidget* window, const QString& folder, const QString& name) {
+    if (!window)
+        return false;
+    window->show();
+    QApplication::processEvents();
+    const bool saved = window->grab().save(folder + "/" + name + ".png");
+    window->hide();
+    std::printf("%s %s\n", saved ? "wrote" : "failed", qPrintable(name));
+    return saved;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: psn_screenshots OUTPUT-FOLDER\n");
+        return 2;
+    }
+    const QString out = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    QDir().mkpath(out);
+
+    psn::AppState state;
+    psn::ScriptedDialogs dialogs;
+    int exitCode = 0;
+    psn::AppContext context{state, dialogs, [&exitCode](int code) { exitCode = code; }};
+    psn::TMainForm mainForm(context);
+    if (mainForm.StartupResult() != psn::TMainForm::Startup::Loaded) {
+        std::fprintf(stderr, "psn_screenshots: start-up did not load the game (%s)\n",
+                     qPrintable(dialogs.Messages().join("; ")));
+        return 1;
+    }
+    for (const QString& message : dialogs.Messages())
+        std::fprintf(stderr, "message: %s\n", qPrintable(message));
+    Save(mainForm.StartForm(), out, "progress");
+    mainForm.CreateOtherWindows();
+    Save(&mainForm, out, "main");
+    {
+        psn::TPathForm locate(context);
+        Save(&locate, out, "locate");
+    }
+    const psn::WindowSet& w = mainForm.Windows();
+    const std::pair<QWidget*, const char*> windows[] = {
+        {w.names, "names"},
+        {w.enginePower, "engine_power"},
+        {w.grip, "grip"},
+        {w.pitLine, "pit_line"},
+        {w.failures, "failures"},
+        {w.noses, "nose_cones"},
+        {w.tuning, "car_tuning"},
+        {w.cockpitManager, "cockpit_manager"},
+        {w.trackManager, "track_manager"},
+        {w.cameras, "cameras"},
+        {w.carSets, "car_sets"},
+        {w.cockpitColours, "cockpit_colours"},
+        {w.pitCrewColours, "pit_crew_colours"},
+        {w.importExport, "import_export"},
+        {w.description, "settings_description"},
+        {w.helmets, "helmets"},
+        {w.carJams, "car_jams"},
+        {w.trackEditor, "track_editor"},
+    };
+    for (const auto& [window, name] : windows)
+        Save(window, out, name);
+    // Leave the game's configuration as it was found.
+    context.ended = true;
+    return exitCode;
+}
