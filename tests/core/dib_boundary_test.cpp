@@ -131,8 +131,9 @@ TEST(DibBoundaries, HeaderFieldsAtTheirEdges) {
         // Top row first in memory whichever way the file stores its rows.
         const std::size_t topStored = c.header.height < 0 ? 0 : rows - 1;
         EXPECT_EQ(dib.Pixel(0, 0), pixels[topStored * dib.Stride()]);
-        if (c.colours < 256) // entries the file does not hold are black
+        if (c.colours < 256) { // entries the file does not hold are black
             EXPECT_EQ(dib.ColorTable()[4 * c.colours], 0);
+        }
         EXPECT_EQ(dib.ColorTable()[4 * (c.colours - 1)], static_cast<std::uint8_t>(c.colours - 1));
     }
 }
@@ -162,8 +163,9 @@ TEST(DibBoundaries, EveryCutOfAFileFailsCleanlyOrDecodesWhatIsThere) {
                 EXPECT_EQ(error, kStreamReadError);
             else
                 EXPECT_EQ(error, ""); // run-length data is read to the end of the file
-            if (!error.empty())       // a failed load keeps the picture loaded before
+            if (!error.empty()) {     // a failed load keeps the picture loaded before
                 EXPECT_EQ(std::vector<std::uint8_t>(dib.Bits(), dib.Bits() + 8 * 3), loaded);
+            }
         }
     }
 }
@@ -274,7 +276,7 @@ std::vector<std::uint8_t> Encode(const std::vector<std::uint8_t>& rows, std::siz
 
 TEST(DibBoundaries, RunLengthPictureMatchesItsUncompressedTwin) {
     std::mt19937 random(11);
-    for (const auto [width, height] : {std::pair{1, 1}, {3, 2}, {37, 9}, {256, 5}, {301, 4}}) {
+    for (const auto& [width, height] : {std::pair{1, 1}, {3, 2}, {37, 9}, {256, 5}, {301, 4}}) {
         SCOPED_TRACE(std::to_string(width) + "x" + std::to_string(height));
         const std::size_t stride = Stride(width);
         std::vector<std::uint8_t> rows(stride * static_cast<std::size_t>(height), 0);
