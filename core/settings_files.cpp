@@ -101,12 +101,17 @@ FileResult ReadSettingsFile(AppState& state) {
     FileResult result = ReadWhole(path, bytes, rec::kSize);
     if (!result.Ok())
         return result;
+    return SettingsFromBytes(state.record, bytes, path);
+}
+
+FileResult SettingsFromBytes(SettingsRecord& record, std::span<const std::uint8_t> bytes,
+                             const std::string& path) {
     if (bytes.size() < rec::kSize)
         return {FileResult::Status::Failed,
                 "The settings file \"" + path + "\" is damaged: it holds " +
                     std::to_string(bytes.size()) + " bytes instead of " +
                     std::to_string(rec::kSize) + ". Nothing was loaded."};
-    std::copy(bytes.begin(), bytes.end(), state.record.bytes().begin());
+    std::copy_n(bytes.begin(), rec::kSize, record.bytes().begin());
     return {};
 }
 
@@ -150,9 +155,13 @@ bool ReadConfig(AppState& state) {
     std::vector<std::uint8_t> bytes;
     if (!ReadWhole(state.StartPath(kConfigFile), bytes, ConfigRecord::kSize).Ok())
         return false;
-    // A short file fills what it holds; the rest keeps its zero bytes.
-    std::copy(bytes.begin(), bytes.end(), state.config.Bytes().begin());
+    ConfigFromBytes(state.config, bytes);
     return true;
+}
+
+void ConfigFromBytes(ConfigRecord& config, std::span<const std::uint8_t> bytes) {
+    // A short file fills what it holds; the rest keeps its zero bytes.
+    std::copy_n(bytes.begin(), std::min(bytes.size(), ConfigRecord::kSize), config.Bytes().begin());
 }
 
 FileResult WriteConfig(const AppState& state) {

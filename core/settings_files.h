@@ -4,6 +4,7 @@
 
 #include "core/app_state.h"
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,10 @@ struct FileResult {
 // a short or unreadable file leaves the record exactly as it was; a longer file gives its first
 // 2846 bytes.
 FileResult ReadSettingsFile(AppState& state);
+// The same from bytes already in memory (`path` names the file in the message); a longer buffer
+// gives its first 2846 bytes.
+FileResult SettingsFromBytes(SettingsRecord& record, std::span<const std::uint8_t> bytes,
+                             const std::string& path);
 // Writes the record into the current settings file, through a temporary file, so a failed write
 // (a full disk) never leaves a half-written settings file behind.
 FileResult WriteSettingsFile(AppState& state);
@@ -39,6 +44,9 @@ std::string SettingsDescription(const SettingsRecord& record);
 void SetSettingsDescription(SettingsRecord& record, std::string_view text);
 
 bool ReadConfig(AppState& state);
+// The configuration from bytes in memory: at most its 515 bytes, a shorter buffer fills what it
+// holds.
+void ConfigFromBytes(ConfigRecord& config, std::span<const std::uint8_t> bytes);
 FileResult WriteConfig(const AppState& state);
 
 // Game directory = the path up to and including its last "\", "/" or ":"; both sources = 1.

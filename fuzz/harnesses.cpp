@@ -9,7 +9,10 @@
 #include "tracks/cockpit_format.h"
 #include "tracks/track_blocks.h"
 
+#include <algorithm>
 #include <fstream>
+#include <iterator>
+#include <span>
 #include <unistd.h>
 
 namespace psn::fuzz {
@@ -28,7 +31,7 @@ template <typename Bytes> void Touch(const Bytes& bytes) {
 // One scratch folder per process, standing in for the editor's start directory.
 const std::string& ScratchDir() {
     static const std::string dir = [] {
-        // Memory-backed when the system has it: the settings harness writes two files per input.
+        // Memory-backed when the system has it: the track harness writes a file per input.
         const std::filesystem::path base = std::filesystem::is_directory("/dev/shm")
                                                ? std::filesystem::path("/dev/shm")
                                                : std::filesystem::temp_directory_path();
@@ -39,28 +42,26 @@ const std::string& ScratchDir() {
     return dir;
 }
 
-void WriteScratch(const std::string& name, const std::uint8_t* data, std::size_t size) {
-    std::ofstream out(ScratchDir() + "/" + name, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-}
-
+// The readers' decoding runs on the bytes in memory; the file layer beneath them is the same for
+// every file and has its own tests.
 void SettingsFiles(const std::uint8_t* data, std::size_t size) {
-    AppState state;
-    state.startDir = ScratchDir();
-    WriteScratch("fuzz.GIA", data, size);
-    WriteScratch("psniaed.set", data, size);
-    SetCurrentSettingsFile(state, "fuzz.GIA");
-    const auto before = state.record;
-    const FileResult result = ReadSettingsFile(state);
-    if (!result.Ok() && !(state.record == before))
+    const std::span<const std::uint8_t> bytes(data, size);
+    SettingsRecord record;
+    for (std::size_t i = 0; i < rec::kSize; ++i)
+        record.bytes()[i] = static_cast<std::uint8_t>(i * 31 + 5);
+    const auto before = record;
+    const FileResult result = SettingsFromBytes(record, bytes, "fuzz.GIA");
+    if (!result.Ok() && !(record == before))
         __builtin_trap(); // a failed read must leave the record as it was
-    Touch(state.record.bytes());
-    Touch(SettingsDescription(state.record));
-    if (ReadConfig(state)) {
-        Touch(state.config.Bytes());
-        Touch(state.config.GameDir());
-        Touch(state.config.ExePath());
-    }
+    if (result.Ok() && !std::equal(record.bytes().begin(), record.bytes().end(), data))
+        __builtin_trap(); // a read gives the file's first bytes unchanged
+    Touch(record.bytes());
+    Touch(SettingsDescription(record));
+    ConfigRecord config;
+    ConfigFromBytes(config, bytes.first(std::min(size, ConfigRecord::kSize)));
+    Touch(config.Bytes());
+    Touch(config.GameDir());
+    Touch(config.ExePath());
 }
 
 std::vector<std::vector<std::uint8_t>> SettingsSeeds() {
@@ -178,35 +179,38 @@ std::vector<std::vector<std::uint8_t>> DibSeeds() {
             Bitmap(1, 1, false, 2), Bitmap(100, 67, true, 256)};
 }
 
+// The first byte chooses the edition, so each input costs one read rather than one per edition.
 void CockpitData(const std::uint8_t* data, std::size_t size) {
+    if (size == 0)
+        return;
+    static constexpr int kEditions[] = {0, 1, 2, 3, 4, 6};
+    const int edition = kEditions[data[0] % std::size(kEditions)];
     std::vector<std::string> lines;
     std::string line;
-    for (std::size_t i = 0; i < size; ++i) {
+    for (std::size_t i = 1; i < size; ++i) {
         const char c = static_cast<char>(data[i]);
         if (c == '\n') {
-            lines.push_back(line);
+            lines.push_back(std::move(line));
             line.clear();
         } else if (c != '\r') {
             line += c;
         }
     }
     if (!line.empty())
-        lines.push_back(line);
-    for (const int edition : {0, 1, 2, 3, 4, 6}) {
-        try {
-            const auto writes = CockpitDataReader(lines, edition).Read();
-            for (const auto& write : writes)
-                g_sink = write.offset + static_cast<std::uint32_t>(write.value + write.width);
-        } catch (const DataFileError&) {
-        }
+        lines.push_back(std::move(line));
+    try {
+        const auto writes = CockpitDataReader(std::move(lines), edition).Read();
+        for (const auto& write : writes)
+            g_sink = write.offset + static_cast<std::uint32_t>(write.value + write.width);
+    } catch (const DataFileError&) {
     }
 }
 
 std::vector<std::vector<std::uint8_t>> CockpitSeeds() {
     // Lines of text with numbers in the four fixed columns, as the cockpit data files hold them.
     std::vector<std::vector<std::uint8_t>> seeds;
-    for (int variant = 0; variant < 3; ++variant) {
-        std::string file;
+    for (int variant = 0; variant < 6; ++variant) {
+        std::string file(1, static_cast<char>(variant)); // the edition chooser
         for (std::size_t n = 0; n < kCockpitDataLines + 2; ++n) {
             std::string text = "; cockpit line " + std::to_string(n);
             text.resize(33, ' ');
@@ -217,56 +221,59 @@ std::vector<std::vector<std::uint8_t>> CockpitSeeds() {
             };
             text += field(static_cast<int>(n) * 3 + variant) + "   " + field(200 - n) + "    " +
                     field(static_cast<int>(n) * 7) + "    " + field(variant * 100 + 5);
-            file += text + (variant == 1 ? "\r\n" : "\n");
+            file += text + (variant % 2 ? "\r\n" : "\n");
         }
         seeds.emplace_back(file.begin(), file.end());
     }
     return seeds;
 }
 
-// A sample installation made once per process; each input replaces one of its track files for
-// one read of the track block, and the file is put back afterwards.
-const sample::Installation& TrackGame() {
-    static const sample::Installation game = [] {
+// A sample installation made once per process, its executable kept open. Each input replaces one
+// track file for one read of the track block; that file is put back only when a later input
+// damages another one, so an input costs one file written.
+struct TrackFuzzGame {
+    sample::Installation game;
+    std::vector<std::vector<std::uint8_t>> originals;
+    AppState state;
+    int damaged = 0; // the track whose file holds the last input, 0 for none
+
+    TrackFuzzGame() {
         sample::Options options;
         options.gameDir = ScratchDir() + "/game";
         options.withPictures = false;
-        return sample::MakeInstallation(options);
-    }();
-    return game;
-}
+        game = sample::MakeInstallation(options);
+        for (int t = 1; t <= kTrackCount; ++t)
+            originals.push_back(sample::TrackFileImage(0, t));
+        state.startDir = ScratchDir();
+        state.config.SetGameDir(game.gameDir);
+        state.config.SetExePath(game.exePath);
+        state.OpenGameExe();
+    }
+
+    void Put(int track, const std::uint8_t* data, std::size_t size) const {
+        std::ofstream out(game.TrackPath(track), std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    }
+};
 
 void TrackBlock(const std::uint8_t* data, std::size_t size) {
     if (size == 0)
         return;
-    const sample::Installation& game = TrackGame();
-    const int track = data[0] % 16 + 1;
-    const std::string path = game.TrackPath(track);
-    {
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(data + 1), static_cast<std::streamsize>(size - 1));
+    static TrackFuzzGame fuzz;
+    const int track = data[0] % kTrackCount + 1;
+    if (fuzz.damaged != 0 && fuzz.damaged != track) {
+        const auto& original = fuzz.originals[static_cast<std::size_t>(fuzz.damaged - 1)];
+        fuzz.Put(fuzz.damaged, original.data(), original.size());
     }
-    AppState state;
-    state.startDir = ScratchDir();
-    state.config.SetGameDir(game.gameDir);
-    state.config.SetExePath(game.exePath);
+    fuzz.Put(track, data + 1, size - 1);
+    fuzz.damaged = track;
+    AppState& state = fuzz.state;
+    state.record = SettingsRecord();
     try {
-        state.OpenGameExe();
         ReadTrackData(state);
     } catch (const FileAccessError&) {
     }
-    state.CloseGameFiles();
     Touch(state.record.bytes());
-    static const auto originals = [] {
-        std::vector<std::vector<std::uint8_t>> files;
-        for (int t = 1; t <= 16; ++t)
-            files.push_back(sample::TrackFileImage(0, t));
-        return files;
-    }();
-    const auto& original = originals[static_cast<std::size_t>(track - 1)];
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(original.data()),
-              static_cast<std::streamsize>(original.size()));
 }
 
 std::vector<std::vector<std::uint8_t>> TrackSeeds() {

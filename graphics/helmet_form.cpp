@@ -89,12 +89,12 @@ void THelmetForm::CreateLayout() {
         {"BitBtn3", "Export into game", {267, 362, 250, 32}, &THelmetForm::BitBtn3Click},
         {"BitBtn1", "Back", {392, 403, 125, 32}, &THelmetForm::BitBtn1Click},
     };
-    for (const ButtonSpec& spec : buttons) {
-        auto* button = new QPushButton(spec.caption, this);
-        button->setObjectName(spec.name);
-        button->setGeometry(spec.geometry);
+    for (const ButtonSpec& item : buttons) {
+        auto* button = new QPushButton(item.caption, this);
+        button->setObjectName(item.name);
+        button->setGeometry(item.geometry);
         button->setAutoDefault(false);
-        const auto handler = spec.handler;
+        const auto handler = item.handler;
         connect(button, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
     }
 }

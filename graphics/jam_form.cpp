@@ -73,12 +73,12 @@ void TJamForm::CreateLayout() {
         {"Button954", "Import from game", {330, 152, 179, 36}, &TJamForm::Button954Click},
         {"BitBtn1", "Back", {384, 372, 125, 32}, &TJamForm::BitBtn1Click},
     };
-    for (const ButtonSpec& spec : buttons) {
-        auto* button = new QPushButton(spec.caption, this);
-        button->setObjectName(spec.name);
-        button->setGeometry(spec.geometry);
+    for (const ButtonSpec& item : buttons) {
+        auto* button = new QPushButton(item.caption, this);
+        button->setObjectName(item.name);
+        button->setGeometry(item.geometry);
         button->setAutoDefault(false);
-        const auto handler = spec.handler;
+        const auto handler = item.handler;
         connect(button, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
     }
 }

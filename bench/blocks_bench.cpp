@@ -1,0 +1,221 @@
+// The start-up load, the import of all data and the export of all data on a sample installation,
+// each against its floor: the same files opened, and one system call per block moved (one per
+// block read or written, one per file for the palette, the patch list and a checksum).
+#include "core/app_state.h"
+#include "core/checksum.h"
+#include "core/editions.h"
+#include "core/palette.h"
+#include "shell/all_data_blocks.h"
+#include "tools/samplegame/sample_game.h"
+#include "tracks/track_blocks.h"
+
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Sample {
+    fs::path root;
+    psn::sample::Installation game;
+    std::string editorDir;
+
+    Sample() {
+        root = fs::temp_directory_path() / ("psn-bench-blocks-" + std::to_string(::getpid()));
+        fs::remove_all(root);
+        psn::sample::Options options;
+        options.gameDir = (root / "game").string() + "/";
+        options.withPictures = false;
+        game = psn::sample::MakeInstallation(options);
+        editorDir = (root / "editor").string();
+        fs::create_directories(editorDir + "/DATA");
+        Write(editorDir + "/DATA/PLT.DAT", psn::sample::PatchListBytes());
+        std::vector<std::uint8_t> palette(psn::kPaletteHeaderSize + 4 * 256);
+        for (std::size_t i = 0; i < palette.size(); ++i)
+            palette[i] = static_cast<std::uint8_t>(i);
+        Write(editorDir + "/DATA/PSN.PAL", palette);
+    }
+    ~Sample() { fs::remove_all(root); }
+
+    static void Write(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
+    }
+
+    void Configure(psn::AppState& state) const {
+        state.startDir = editorDir;
+        state.config.SetGameDir(game.gameDir);
+        state.config.SetExePath(game.exePath);
+        state.config.SetNamesSource(1);
+        state.config.SetCockpitSource(1);
+    }
+};
+
+const Sample& TheSample() {
+    static const Sample sample;
+    return sample;
+}
+
+// What the main window's creation does inside its game transfer.
+void StartupLoad(psn::AppState& state) {
+    state.OpenGameExe();
+    state.DetectEdition();
+    const bool stateOpen = state.StateFileExists();
+    if (stateOpen)
+        state.OpenStateFile();
+    state.palette = psn::LoadGamePalette(state.StartPath(".\\DATA\\PSN.PAL"));
+    psn::ReadAllBlocks(state, stateOpen);
+    state.CloseGameFiles();
+}
+
+void ImportAll(psn::AppState& state) {
+    state.OpenGameExe();
+    const bool stateOpen = state.StateFileExists();
+    if (stateOpen)
+        state.OpenStateFile();
+    psn::ReadAllBlocks(state, stateOpen);
+    state.CloseGameFiles();
+    state.OpenGameExe();
+    psn::ReadTrackData(state);
+    state.CloseGameFiles();
+}
+
+void ExportAll(psn::AppState& state) {
+    const bool stateOpen = state.StateFileExists();
+    if (stateOpen)
+        state.OpenStateFile();
+    state.OpenGameExe();
+    psn::WriteAllBlocks(state, stateOpen);
+    state.CloseGameFiles();
+    if (stateOpen)
+        psn::UpdateFileChecksum(state.StatePath());
+    state.OpenGameExe();
+    psn::WriteTrackData(state);
+    state.CloseGameFiles();
+}
+
+// The floor's unit: a file opened once, each block moved with one system call.
+class Floor {
+public:
+    explicit Floor(const std::string& path) : fd_(::open(path.c_str(), O_RDWR | O_CLOEXEC)) {}
+    ~Floor() { ::close(fd_); }
+    void Read(std::uint64_t offset, std::size_t size) {
+        buffer_.resize(size);
+        benchmark::DoNotOptimize(::pread(fd_, buffer_.data(), size, static_cast<off_t>(offset)));
+    }
+    void Write(std::uint64_t offset, std::size_t size) {
+        Read(offset, size); // the value written is the one read, so the floor changes nothing
+        benchmark::DoNotOptimize(::pwrite(fd_, buffer_.data(), size, static_cast<off_t>(offset)));
+    }
+    void WholeFile() {
+        buffer_.resize(1 << 20);
+        benchmark::DoNotOptimize(::pread(fd_, buffer_.data(), buffer_.size(), 0));
+    }
+
+private:
+    int fd_;
+    std::vector<std::uint8_t> buffer_;
+};
+
+// Block sizes of the floor: the largest names block is about 1 KB; every block is taken at that
+// size, which favours the floor only by the copying of bytes.
+constexpr std::size_t kBlock = 1024;
+constexpr std::uint16_t kStateBlocks[] = {psn::state::kCarNumbers, psn::state::kCockpitColours,
+                                          psn::state::kDriverNames, psn::state::kTeamNames,
+                                          psn::state::kEngineNames};
+
+void FloorAllBlocks(const Sample& s, bool write) {
+    Floor exe(s.game.exePath);
+    Floor state(s.game.statePath);
+    for (int row = 0; row < psn::kExeRowCount; ++row) {
+        const auto offset = psn::ExeOffset(static_cast<psn::ExeRow>(row), 0);
+        write ? exe.Write(offset, kBlock) : exe.Read(offset, kBlock);
+    }
+    for (const auto offset : kStateBlocks)
+        write ? state.Write(offset, kBlock) : state.Read(offset, kBlock);
+    Floor(s.editorDir + "/DATA/PLT.DAT").WholeFile();
+}
+
+void FloorTracks(const Sample& s, bool write) {
+    for (int t = 1; t <= psn::kTrackCount; ++t) {
+        Floor track(s.game.TrackPath(t));
+        track.Read(psn::trackfile::kSetupPointer, 2);
+        const std::uint64_t start =
+            s.game.values->tracks[static_cast<std::size_t>(t - 1)].setupOffset;
+        write ? track.Write(start, psn::trackfile::kBlockEnd)
+              : track.Read(start, psn::trackfile::kBlockEnd);
+        if (write) {
+            track.WholeFile(); // the checksum's read and its four-byte write
+            track.Write(0, 4);
+        }
+    }
+}
+
+void BM_StartupLoad(benchmark::State& st) {
+    const Sample& s = TheSample();
+    for (auto _ : st) {
+        psn::AppState state;
+        s.Configure(state);
+        StartupLoad(state);
+        benchmark::DoNotOptimize(state.record.bytes().data());
+    }
+}
+BENCHMARK(BM_StartupLoad)->Unit(benchmark::kMicrosecond);
+
+void BM_StartupLoadFloor(benchmark::State& st) {
+    const Sample& s = TheSample();
+    for (auto _ : st) {
+        FloorAllBlocks(s, false);
+        Floor(s.editorDir + "/DATA/PSN.PAL").WholeFile();
+    }
+}
+BENCHMARK(BM_StartupLoadFloor)->Unit(benchmark::kMicrosecond);
+
+void BM_ImportAll(benchmark::State& st) {
+    const Sample& s = TheSample();
+    for (auto _ : st) {
+        psn::AppState state;
+        s.Configure(state);
+        ImportAll(state);
+        benchmark::DoNotOptimize(state.record.bytes().data());
+    }
+}
+BENCHMARK(BM_ImportAll)->Unit(benchmark::kMicrosecond);
+
+void BM_ImportAllFloor(benchmark::State& st) {
+    const Sample& s = TheSample();
+    for (auto _ : st) {
+        FloorAllBlocks(s, false);
+        FloorTracks(s, false);
+    }
+}
+BENCHMARK(BM_ImportAllFloor)->Unit(benchmark::kMicrosecond);
+
+void BM_ExportAll(benchmark::State& st) {
+    const Sample& s = TheSample();
+    psn::AppState state;
+    s.Configure(state);
+    ImportAll(state); // the game's own values, so every export writes back what is there
+    for (auto _ : st)
+        ExportAll(state);
+}
+BENCHMARK(BM_ExportAll)->Unit(benchmark::kMicrosecond);
+
+void BM_ExportAllFloor(benchmark::State& st) {
+    const Sample& s = TheSample();
+    for (auto _ : st) {
+        FloorAllBlocks(s, true);
+        Floor(s.game.statePath).WholeFile(); // the save state's checksum
+        Floor(s.game.statePath).Write(0, 4);
+        FloorTracks(s, true);
+    }
+}
+BENCHMARK(BM_ExportAllFloor)->Unit(benchmark::kMicrosecond);
+
+} // namespace

@@ -1,0 +1,16 @@
+// The floor of the editor's start-up: an empty window of the main window's client size, shown
+// and painted once, then the program ends.
+#include "quit_when_shown.h"
+
+#include <QApplication>
+#include <QWidget>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QWidget window;
+    window.setFixedSize(521, 363);
+    QuitWhenShown quit;
+    window.installEventFilter(&quit);
+    window.show();
+    return QApplication::exec();
+}

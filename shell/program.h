@@ -1,0 +1,14 @@
+// The editor's whole run, from the application object to the end of the message loop, as a
+// function, so that a measuring launcher runs exactly what the program runs.
+#pragma once
+
+#include <functional>
+
+class QWidget;
+
+namespace psn {
+
+// `shown`, when given, runs once the main window has been shown (before the loop starts).
+int RunEditor(int argc, char** argv, const std::function<void(QWidget&)>& shown = {});
+
+} // namespace psn
