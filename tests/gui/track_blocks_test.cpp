@@ -35,11 +35,11 @@ TEST(TrackBlocks, ReadConvertsEveryFieldOfEveryTrack) {
         table.push_back(static_cast<std::uint8_t>(0x80 + t));
     }
     game.PokeExe(kTyreTable, table);
-    TrackFileSpec spec = DistinctTrack(3);
-    spec.setup = {151, 150, 0, 255, 152, 1, 100, 200};
-    spec.compound = 55;
-    spec.fuel = 0xBEEF;
-    WriteFileBytes(game.Track(3), MakeTrackFile(spec));
+    TrackFileLayout layout = DistinctTrack(3);
+    layout.setup = {151, 150, 0, 255, 152, 1, 100, 200};
+    layout.compound = 55;
+    layout.fuel = 0xBEEF;
+    WriteFileBytes(game.Track(3), MakeTrackFile(layout));
 
     ASSERT_EQ(game.Run(ReadTrackData), "");
 
@@ -62,13 +62,13 @@ TEST(TrackBlocks, ReadConvertsEveryFieldOfEveryTrack) {
 TEST(TrackBlocks, UnusualCompoundBytesSurviveAReadAndWrite) {
     for (std::uint8_t compound : {0, 51, 56, 255}) {
         TrackGame game;
-        TrackFileSpec spec = DistinctTrack(0);
-        spec.compound = compound;
-        WriteFileBytes(game.Track(0), MakeTrackFile(spec));
+        TrackFileLayout layout = DistinctTrack(0);
+        layout.compound = compound;
+        WriteFileBytes(game.Track(0), MakeTrackFile(layout));
         ASSERT_EQ(game.Run(ReadTrackData), "");
         EXPECT_GT(game.state.record.u8(TrackEntryOffset(0, trackentry::kCompound)), 3);
         ASSERT_EQ(game.Run(WriteTrackData), "");
-        EXPECT_EQ(ReadFileBytes(game.Track(0)), MakeTrackFile(spec)) << int{compound};
+        EXPECT_EQ(ReadFileBytes(game.Track(0)), MakeTrackFile(layout)) << int{compound};
     }
 }
 
@@ -160,11 +160,11 @@ TEST(TrackBlocks, SetupBlockMustLieBeforeTheTrailer) {
     };
     for (const Case& c : cases) {
         TrackGame game;
-        TrackFileSpec spec;
-        spec.pointer = c.pointer;
-        spec.size = c.size;
-        spec.fuel = 0x5150;
-        const auto original = MakeTrackFile(spec);
+        TrackFileLayout layout;
+        layout.pointer = c.pointer;
+        layout.size = c.size;
+        layout.fuel = 0x5150;
+        const auto original = MakeTrackFile(layout);
         WriteFileBytes(game.Track(0), original);
         EXPECT_EQ(game.Run(ReadTrackData), c.ok ? "" : "2) File access error! ") << c.pointer;
         if (c.ok) {

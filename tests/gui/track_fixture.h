@@ -10,7 +10,7 @@
 
 namespace psn::test {
 
-struct TrackFileSpec {
+struct TrackFileLayout {
     std::uint16_t pointer = 0x0100;
     std::size_t size = 0x2000;
     std::array<std::uint8_t, 8> setup{151, 152, 160, 170, 180, 190, 200, 210};
@@ -18,18 +18,18 @@ struct TrackFileSpec {
     std::uint16_t fuel = 0x1234;
 };
 
-inline std::vector<std::uint8_t> MakeTrackFile(const TrackFileSpec& spec) {
-    std::vector<std::uint8_t> bytes(spec.size);
+inline std::vector<std::uint8_t> MakeTrackFile(const TrackFileLayout& layout) {
+    std::vector<std::uint8_t> bytes(layout.size);
     for (std::size_t i = 0; i < bytes.size(); ++i)
         bytes[i] = static_cast<std::uint8_t>(i * 7 + 3);
-    bytes[trackfile::kSetupPointer] = static_cast<std::uint8_t>(spec.pointer & 0xFF);
-    bytes[trackfile::kSetupPointer + 1] = static_cast<std::uint8_t>(spec.pointer >> 8);
-    const std::size_t start = std::size_t{spec.pointer} + trackfile::kSetupBase;
+    bytes[trackfile::kSetupPointer] = static_cast<std::uint8_t>(layout.pointer & 0xFF);
+    bytes[trackfile::kSetupPointer + 1] = static_cast<std::uint8_t>(layout.pointer >> 8);
+    const std::size_t start = std::size_t{layout.pointer} + trackfile::kSetupBase;
     if (start + trackfile::kBlockEnd <= bytes.size()) {
-        std::copy(spec.setup.begin(), spec.setup.end(), bytes.begin() + static_cast<long>(start));
-        bytes[start + 8] = spec.compound;
-        bytes[start + 26] = static_cast<std::uint8_t>(spec.fuel & 0xFF);
-        bytes[start + 27] = static_cast<std::uint8_t>(spec.fuel >> 8);
+        std::copy(layout.setup.begin(), layout.setup.end(), bytes.begin() + static_cast<long>(start));
+        bytes[start + 8] = layout.compound;
+        bytes[start + 26] = static_cast<std::uint8_t>(layout.fuel & 0xFF);
+        bytes[start + 27] = static_cast<std::uint8_t>(layout.fuel >> 8);
     }
     const ChecksumTrailer sums = ComputeChecksum(bytes);
     const std::size_t end = bytes.size();
@@ -41,14 +41,14 @@ inline std::vector<std::uint8_t> MakeTrackFile(const TrackFileSpec& spec) {
 }
 
 // Track t (0..15) gets a different pointer, fuel and set-up so that a mixed-up order shows.
-inline TrackFileSpec DistinctTrack(int t) {
-    TrackFileSpec spec;
-    spec.pointer = static_cast<std::uint16_t>(0x0100 + 0x40 * t);
-    spec.fuel = static_cast<std::uint16_t>(1000 + 17 * t);
-    for (std::size_t i = 0; i < spec.setup.size(); ++i)
-        spec.setup[i] = static_cast<std::uint8_t>(151 + t + 10 * i);
-    spec.compound = static_cast<std::uint8_t>(52 + t % 4);
-    return spec;
+inline TrackFileLayout DistinctTrack(int t) {
+    TrackFileLayout layout;
+    layout.pointer = static_cast<std::uint16_t>(0x0100 + 0x40 * t);
+    layout.fuel = static_cast<std::uint16_t>(1000 + 17 * t);
+    for (std::size_t i = 0; i < layout.setup.size(); ++i)
+        layout.setup[i] = static_cast<std::uint8_t>(151 + t + 10 * i);
+    layout.compound = static_cast<std::uint8_t>(52 + t % 4);
+    return layout;
 }
 
 inline std::string TrackPath(const std::string& gameDir, int t) {
