@@ -2,6 +2,7 @@
 
 #include "core/converter.h"
 #include "core/fs.h"
+#include "graphics/button_rows.h"
 #include "graphics/helmet_table.h"
 #include "graphics/picture_view.h"
 #include "shell/game_actions.h"
@@ -71,13 +72,7 @@ void THelmetForm::CreateLayout() {
     ListBox1->setGeometry(322, 26, 195, 236);
     connect(ListBox1, &QListWidget::currentRowChanged, this, [this] { ListBox1Click(); });
 
-    struct ButtonSpec {
-        const char* name;
-        const char* caption;
-        QRect geometry;
-        void (THelmetForm::*handler)();
-    };
-    const ButtonSpec buttons[] = {
+    const ButtonRow<THelmetForm> buttons[] = {
         {"BitBtn2", "Save helmet as bitmap", {8, 276, 250, 32}, &THelmetForm::BitBtn2Click},
         {"BitBtn4", "Load helmet from bitmap", {267, 276, 250, 32}, &THelmetForm::BitBtn4Click},
         {"BitBtn6", "Save all helmets as bitmap", {8, 316, 250, 32}, &THelmetForm::BitBtn6Click},
@@ -89,14 +84,7 @@ void THelmetForm::CreateLayout() {
         {"BitBtn3", "Export into game", {267, 362, 250, 32}, &THelmetForm::BitBtn3Click},
         {"BitBtn1", "Back", {392, 403, 125, 32}, &THelmetForm::BitBtn1Click},
     };
-    for (const ButtonSpec& item : buttons) {
-        auto* button = new QPushButton(item.caption, this);
-        button->setObjectName(item.name);
-        button->setGeometry(item.geometry);
-        button->setAutoDefault(false);
-        const auto handler = item.handler;
-        connect(button, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
-    }
+    AddButtonRows(this, buttons);
 }
 
 void THelmetForm::showEvent(QShowEvent* event) {

@@ -2,6 +2,7 @@
 
 #include "core/converter.h"
 #include "core/fs.h"
+#include "graphics/button_rows.h"
 #include "graphics/helmet_table.h"
 #include "graphics/picture_view.h"
 #include "shell/game_actions.h"
@@ -60,27 +61,14 @@ void TJamForm::CreateLayout() {
     Image1->setObjectName("Image1");
     Image1->setGeometry(10, 192, 256, 164);
 
-    struct ButtonSpec {
-        const char* name;
-        const char* caption;
-        QRect geometry;
-        void (TJamForm::*handler)();
-    };
-    const ButtonSpec buttons[] = {
+    const ButtonRow<TJamForm> buttons[] = {
         {"Button951", "Load bitmap", {330, 26, 179, 36}, &TJamForm::Button951Click},
         {"Button952", "Save as bitmap", {330, 68, 179, 36}, &TJamForm::Button952Click},
         {"Button953", "Export to game", {330, 110, 179, 36}, &TJamForm::Button953Click},
         {"Button954", "Import from game", {330, 152, 179, 36}, &TJamForm::Button954Click},
         {"BitBtn1", "Back", {384, 372, 125, 32}, &TJamForm::BitBtn1Click},
     };
-    for (const ButtonSpec& item : buttons) {
-        auto* button = new QPushButton(item.caption, this);
-        button->setObjectName(item.name);
-        button->setGeometry(item.geometry);
-        button->setAutoDefault(false);
-        const auto handler = item.handler;
-        connect(button, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
-    }
+    AddButtonRows(this, buttons);
 }
 
 void TJamForm::showEvent(QShowEvent* event) {
