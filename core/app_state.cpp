@@ -1,5 +1,6 @@
 #include "core/app_state.h"
 
+#include "core/checksum.h"
 #include "core/fs.h"
 
 namespace psn {
@@ -32,6 +33,11 @@ void AppState::OpenGameExe() {
 
 void AppState::OpenStateFile() {
     if (!stateFile.Open(StatePath()))
+        throw FileAccessError(kFileAccessError);
+}
+
+void AppState::RenewStateChecksum() {
+    if (!UpdateFileChecksum(StatePath(), faults))
         throw FileAccessError(kFileAccessError);
 }
 

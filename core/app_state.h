@@ -47,6 +47,8 @@ struct AppState {
     void OpenGameExe();
     void OpenStateFile();
     void CloseGameFiles();
+    // Renews the closed save-state file's trailer; failure raises FileAccessError.
+    void RenewStateChecksum();
     // Seeks to a block, raising FileAccessError when the seek fails.
     void SeekExe(ExeRow row);
     void SeekState(std::uint16_t offset);

@@ -21,7 +21,7 @@ ChecksumTrailer ComputeChecksum(std::span<const std::uint8_t> bytesRead) {
     return sums;
 }
 
-bool UpdateFileChecksum(const std::string& path) {
+bool UpdateFileChecksum(const std::string& path, std::shared_ptr<TransferFaults> faults) {
     std::vector<std::uint8_t> buffer(kChecksumReadLimit);
     std::size_t n = 0;
     {
@@ -34,7 +34,7 @@ bool UpdateFileChecksum(const std::string& path) {
     }
     const ChecksumTrailer sums = ComputeChecksum(std::span(buffer.data(), n));
 
-    GameFile file;
+    GameFile file(std::move(faults));
     if (!file.Open(path) || file.Size() < 4)
         return false;
     file.Seek(file.Size() - 4);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 
@@ -18,8 +19,11 @@ struct ChecksumTrailer {
 // The sums over all but the last four of the given bytes (those read from the file).
 ChecksumTrailer ComputeChecksum(std::span<const std::uint8_t> bytesRead);
 
-// Recomputes and rewrites the four-byte trailer of a closed file. Reports nothing: a file that
-// cannot be opened or written simply keeps its trailer. Returns whether the trailer was written.
-bool UpdateFileChecksum(const std::string& path);
+struct TransferFaults;
+
+// Recomputes and rewrites the four-byte trailer of a closed file. Returns whether the trailer
+// was written; callers must report a false, since the game rejects a file whose trailer does
+// not match. The trailer's open, seek and writes count as transfers of the given faults.
+bool UpdateFileChecksum(const std::string& path, std::shared_ptr<TransferFaults> faults = {});
 
 } // namespace psn

@@ -1,6 +1,5 @@
 #include "editors/names_form.h"
 
-#include "core/checksum.h"
 #include "editors/editor_buttons.h"
 #include "editors/lineup.h"
 #include "editors/names_blocks.h"
@@ -318,7 +317,7 @@ void TNamesForm::BitBtn6Click() {
         }
         state.CloseGameFiles();
         if (hasState)
-            UpdateFileChecksum(state.StatePath());
+            state.RenewStateChecksum();
     });
 }
 

@@ -1,6 +1,5 @@
 #include "graphics/ccolors_form.h"
 
-#include "core/checksum.h"
 #include "graphics/cockpit_blocks.h"
 #include "shell/game_actions.h"
 
@@ -65,7 +64,7 @@ void TCColorsForm::BitBtn6Click() {
             WriteCockpitColoursExe(state);
         state.CloseGameFiles();
         if (intoState)
-            UpdateFileChecksum(state.StatePath());
+            state.RenewStateChecksum();
     });
 }
 

@@ -1,6 +1,5 @@
 #include "shell/ie_form.h"
 
-#include "core/checksum.h"
 #include "shell/all_data_blocks.h"
 #include "shell/game_actions.h"
 #include "tracks/track_blocks.h"
@@ -116,7 +115,7 @@ void TIEForm::ExportAllClick() {
         WriteAllBlocks(state, stateOpen);
         state.CloseGameFiles();
         if (stateOpen)
-            UpdateFileChecksum(state.StatePath());
+            state.RenewStateChecksum();
     });
     exportButton_->unsetCursor();
     if (!ok || !TrackFilesReady())

@@ -124,7 +124,7 @@ void WriteTrackData(AppState& state) {
         // failed export, not a silent one.
         file.Close();
         file.Check(kSetupError);
-        if (!UpdateFileChecksum(path))
+        if (!UpdateFileChecksum(path, state.faults))
             throw FileAccessError(kSetupError);
     }
 }
