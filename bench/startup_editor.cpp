@@ -1,7 +1,8 @@
 // The editor's own start-up, ended once its main window has been painted:
 //   psn_startup_editor                        runs the editor in the current folder
-//   psn_startup_editor --prepare DIR APPDIR   makes DIR an editor folder (APPDIR/DATA copied)
-//                                             with a sample installation in DIR/game
+//   psn_startup_editor --prepare DIR APPDIR   makes DIR an editor folder (APPDIR's DATA and
+//                                             converter copied) with a sample installation in
+//                                             DIR/game
 #include "core/app_state.h"
 #include "core/settings_files.h"
 #include "quit_when_shown.h"
@@ -23,6 +24,10 @@ int Prepare(const std::string& dir, const std::string& appDir) {
     const auto game = psn::sample::MakeInstallation(options);
     fs::copy(appDir + "/DATA", dir + "/DATA",
              fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    // The start-up extracts the helmet sheet with the converter, into TEMP.
+    fs::copy_file(appDir + "/PSNJAM.EXE", dir + "/PSNJAM.EXE",
+                  fs::copy_options::overwrite_existing);
+    fs::create_directories(dir + "/TEMP");
     psn::AppState state;
     state.startDir = dir;
     psn::SetGameLocation(state.config, game.exePath);

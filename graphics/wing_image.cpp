@@ -83,7 +83,7 @@ TWinGImage::TWinGImage(QWidget* parent) : QWidget(parent), fileName_(kNoFile) {
     BuildPalette();
     view_.OnChange = [this] { ClampView(); };
     wing_.OnChange = [this] {
-        if (loading_)
+        if (loading_ || resizing_)
             return;
         LoadFile();
         update();
@@ -113,10 +113,12 @@ void TWinGImage::LoadFile() {
     TDIB256 dib;
     dib.LoadFromFile(fileName_.toStdString());
     if (autoSize_) {
-        // Each size change recreates the surface, whose notification loads the file again; the
-        // nested loads end once the size matches.
+        // The surface is recreated at the picture's size; the picture in hand is what its
+        // change notice would load again.
+        resizing_ = true;
         wing_.SetWidth(dib.Width());
         wing_.SetHeight(dib.Height());
+        resizing_ = false;
     }
     CopyRect(dib.Bits(), static_cast<int>(dib.Stride()), wing_.Surface(), wing_.Stride(),
              std::min<int>(wing_.Width(), dib.Width()),

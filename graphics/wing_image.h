@@ -151,6 +151,7 @@ private:
     QString fileName_;
     bool autoSize_ = true;
     bool loading_ = false;
+    bool resizing_ = false;
     TView view_;
     TWinG wing_;
 };

@@ -57,21 +57,45 @@ std::optional<std::string> ConverterRunner::Locate() const {
     return std::nullopt;
 }
 
+PendingConversion::PendingConversion() = default;
+
+PendingConversion::~PendingConversion() {
+    if (process && process->state() != QProcess::NotRunning) {
+        process->kill();
+        process->waitForFinished(2000);
+    }
+}
+
 ConverterOutcome ConverterRunner::Run(const ConverterCommand& command, const QString& task,
                                       const char* expectedOutput) const {
+    return Wait(*Start(command, task, expectedOutput));
+}
+
+std::unique_ptr<PendingConversion> ConverterRunner::Start(const ConverterCommand& command,
+                                                          const QString& task,
+                                                          const char* expectedOutput) const {
+    auto conversion = std::make_unique<PendingConversion>();
+    conversion->command = command;
+    conversion->task = task;
+    conversion->expectedOutput = expectedOutput;
+    conversion->deadline = QDeadlineTimer(timeout);
     const QString converter = kConverterProgram;
     const auto program = Locate();
     state_.RestoreStartDir();
-    if (!program)
-        return {false, QString("The bitmap converter %1 was not found in the editor's folder "
-                               "or on the program search path, so it could not %2.")
-                           .arg(converter, task)};
+    if (!program) {
+        conversion->outcome = {false, QString("The bitmap converter %1 was not found in the "
+                                              "editor's folder or on the program search path, "
+                                              "so it could not %2.")
+                                          .arg(converter, task)};
+        return conversion;
+    }
 
     QStringList arguments;
     for (const auto& argument : command.arguments)
         arguments << QString::fromStdString(argument);
 
-    QProcess process;
+    conversion->process = std::make_unique<QProcess>();
+    QProcess& process = *conversion->process;
     process.setProgram(QString::fromStdString(*program));
     process.setArguments(arguments);
     process.setWorkingDirectory(QString::fromStdString(state_.startDir));
@@ -85,29 +109,47 @@ ConverterOutcome ConverterRunner::Run(const ConverterCommand& command, const QSt
     const bool started = process.waitForStarted();
     state_.RestoreStartDir();
     if (!started)
-        return {false, QString("The bitmap converter %1 could not be started to %2 (%3): %4")
-                           .arg(converter, task, Quoted(command), process.errorString())};
+        conversion->outcome = {
+            false, QString("The bitmap converter %1 could not be started to %2 (%3): %4")
+                       .arg(converter, task, Quoted(command), process.errorString())};
+    return conversion;
+}
 
+ConverterOutcome ConverterRunner::Wait(PendingConversion& conversion) const {
+    if (conversion.outcome)
+        return *conversion.outcome;
+    const QString converter = kConverterProgram;
+    const ConverterCommand& command = conversion.command;
+    const QString& task = conversion.task;
+    QProcess& process = *conversion.process;
     // Repaint while waiting, but take no user input: nothing may start a second conversion.
-    QDeadlineTimer deadline(timeout);
     while (!process.waitForFinished(50)) {
         if (process.state() == QProcess::NotRunning)
             break;
-        if (deadline.hasExpired()) {
+        if (conversion.deadline.hasExpired()) {
             process.kill();
             process.waitForFinished(2000);
             state_.RestoreStartDir();
-            return {false,
-                    QString("The bitmap converter %1 did not finish within %2 seconds when asked "
-                            "to %3 (%4). It has been stopped.")
-                        .arg(converter)
-                        .arg(static_cast<double>(timeout.count()) / 1000.0)
-                        .arg(task, Quoted(command))};
+            conversion.outcome = {
+                false, QString("The bitmap converter %1 did not finish within %2 seconds when "
+                               "asked to %3 (%4). It has been stopped.")
+                           .arg(converter)
+                           .arg(static_cast<double>(timeout.count()) / 1000.0)
+                           .arg(task, Quoted(command))};
+            return *conversion.outcome;
         }
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
     state_.RestoreStartDir();
+    conversion.outcome = Judge(conversion);
+    return *conversion.outcome;
+}
 
+ConverterOutcome ConverterRunner::Judge(PendingConversion& conversion) const {
+    const QString converter = kConverterProgram;
+    const ConverterCommand& command = conversion.command;
+    const QString& task = conversion.task;
+    QProcess& process = *conversion.process;
     const QString output = TailOf(process.readAllStandardError() + process.readAllStandardOutput());
     if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
         QString message = process.exitStatus() == QProcess::NormalExit
@@ -122,6 +164,7 @@ ConverterOutcome ConverterRunner::Run(const ConverterCommand& command, const QSt
             message += "\n\n" + output;
         return {false, message};
     }
+    const char* expectedOutput = conversion.expectedOutput;
     if (expectedOutput && !fs::Exists(state_.StartPath(expectedOutput)))
         return {false,
                 QString("The bitmap converter %1 ended without writing %2 when asked to "
@@ -132,12 +175,22 @@ ConverterOutcome ConverterRunner::Run(const ConverterCommand& command, const QSt
 
 ConverterOutcome ConverterRunner::Extract(const ConverterCommand& command, const QString& task,
                                           const char* tempBitmap) const {
+    return Wait(*StartExtract(command, task, tempBitmap));
+}
+
+std::unique_ptr<PendingConversion> ConverterRunner::StartExtract(const ConverterCommand& command,
+                                                                 const QString& task,
+                                                                 const char* tempBitmap) const {
     const std::string path = state_.StartPath(tempBitmap);
-    if (fs::Exists(path) && !fs::DeleteFile(path))
-        return {false, QString("The old %1 could not be removed, so the bitmap converter %2 "
-                               "was not asked to %3.")
-                           .arg(QString::fromLatin1(tempBitmap), kConverterProgram, task)};
-    return Run(command, task, tempBitmap);
+    if (fs::Exists(path) && !fs::DeleteFile(path)) {
+        auto refused = std::make_unique<PendingConversion>();
+        refused->outcome = {false,
+                            QString("The old %1 could not be removed, so the bitmap "
+                                    "converter %2 was not asked to %3.")
+                                .arg(QString::fromLatin1(tempBitmap), kConverterProgram, task)};
+        return refused;
+    }
+    return Start(command, task, tempBitmap);
 }
 
 ConverterOutcome ConverterRunner::WriteBack(const ConverterCommand& command, const QString& task,

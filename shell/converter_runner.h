@@ -7,16 +7,39 @@
 #include "core/app_state.h"
 #include "core/converter.h"
 
+#include <QDeadlineTimer>
 #include <QString>
 #include <chrono>
+#include <memory>
 #include <optional>
 #include <string>
+
+class QProcess;
 
 namespace psn {
 
 struct ConverterOutcome {
     bool ok = false;
     QString error; // a message for the user when not ok
+};
+
+// A conversion that has been started (or has failed to start) and not yet waited for. Dropping
+// it stops a converter that is still running.
+class PendingConversion {
+public:
+    PendingConversion();
+    ~PendingConversion();
+    PendingConversion(const PendingConversion&) = delete;
+    PendingConversion& operator=(const PendingConversion&) = delete;
+
+private:
+    friend class ConverterRunner;
+    std::optional<ConverterOutcome> outcome; // known without waiting
+    std::unique_ptr<QProcess> process;
+    ConverterCommand command;
+    QString task;
+    const char* expectedOutput = nullptr;
+    QDeadlineTimer deadline;
 };
 
 class ConverterRunner {
@@ -38,16 +61,27 @@ public:
     // again afterwards.
     ConverterOutcome Run(const ConverterCommand& command, const QString& task,
                          const char* expectedOutput = nullptr) const;
+    // Run in two halves, so that the editor can go on while the converter works: Start returns
+    // at once, Wait ends the conversion (within the bound, counted from the start) and judges it
+    // as Run does.
+    std::unique_ptr<PendingConversion> Start(const ConverterCommand& command, const QString& task,
+                                             const char* expectedOutput = nullptr) const;
+    ConverterOutcome Wait(PendingConversion& conversion) const;
 
     // An extraction into a temporary bitmap of the start directory. A bitmap left there from
     // an earlier run is removed first, so only a fresh one is ever taken.
     ConverterOutcome Extract(const ConverterCommand& command, const QString& task,
                              const char* tempBitmap) const;
+    std::unique_ptr<PendingConversion> StartExtract(const ConverterCommand& command,
+                                                    const QString& task,
+                                                    const char* tempBitmap) const;
     // A write-back into the game's archive, which is backed up before its first change.
     ConverterOutcome WriteBack(const ConverterCommand& command, const QString& task,
                                const std::string& archive) const;
 
 private:
+    ConverterOutcome Judge(PendingConversion& conversion) const;
+
     const AppState& state_;
 };
 

@@ -45,6 +45,8 @@ TMainForm::TMainForm(AppContext& context, QWidget* parent)
     FormCreate();
 }
 
+TMainForm::~TMainForm() = default;
+
 void TMainForm::CreateLayout() {
     auto* client = new QWidget(this);
     client->setObjectName("Client");
@@ -68,14 +70,16 @@ void TMainForm::CreateLayout() {
          false},
         {"TuningButton", "Car Tuning", ".\\DATA\\BT_TUNING.BMP", 0, 243, &WindowSet::tuning, true},
         {"NosesButton", "Nose Cones", ".\\DATA\\BT_NOSES.BMP", -1, 302, &WindowSet::noses, false},
-        {"PitLaneButton", "Pit Lane Settings", ".\\DATA\\BT_PITLANE.BMP", 173, 64, &WindowSet::pitLine,
-         false},
+        {"PitLaneButton", "Pit Lane Settings", ".\\DATA\\BT_PITLANE.BMP", 173, 64,
+         &WindowSet::pitLine, false},
         {"CockpitColoursButton", "Cockpit Colours", ".\\DATA\\BT_COCKPIT.BMP", 173, 124,
          &WindowSet::cockpitColours, true},
         {"PitCrewButton", "Pit Crew Colours", ".\\DATA\\BT_PITCREW.BMP", 173, 183,
          &WindowSet::pitCrewColours, true},
-        {"CarJamsButton", "Car Jams", ".\\DATA\\BT_CARJAMS.BMP", 173, 243, &WindowSet::carJams, true},
-        {"HelmetsButton", "Helmets", ".\\DATA\\BT_HELMETS.BMP", 174, 302, &WindowSet::helmets, true},
+        {"CarJamsButton", "Car Jams", ".\\DATA\\BT_CARJAMS.BMP", 173, 243, &WindowSet::carJams,
+         true},
+        {"HelmetsButton", "Helmets", ".\\DATA\\BT_HELMETS.BMP", 174, 302, &WindowSet::helmets,
+         true},
         {"CamerasButton", "Cameras", ".\\DATA\\BT_CAMERAS.BMP", 347, 64, &WindowSet::cameras, true},
         {"CockpitManagerButton", "Cockpit Manager", ".\\DATA\\BT_COCKPITM.BMP", 346, 183,
          &WindowSet::cockpitManager, false},
@@ -89,8 +93,9 @@ void TMainForm::CreateLayout() {
         connect(button, &QAbstractButton::clicked, this,
                 [this, member, hideMain] { OpenWindow(windows_.*member, hideMain); });
     }
-    connect(AddPictureButton("TrackEditorButton", "Track Editor", ".\\DATA\\BT_TRACKED.BMP", 346, 124),
-            &QAbstractButton::clicked, this, &TMainForm::TrackEditorButtonClick);
+    connect(
+        AddPictureButton("TrackEditorButton", "Track Editor", ".\\DATA\\BT_TRACKED.BMP", 346, 124),
+        &QAbstractButton::clicked, this, &TMainForm::TrackEditorButtonClick);
     connect(AddPictureButton("ExitButton", "EXIT", ".\\DATA\\BT_EXIT.BMP", 348, 302),
             &QAbstractButton::clicked, this, &QWidget::close);
 
@@ -246,9 +251,16 @@ void TMainForm::ShowProgress() {
 void TMainForm::ExtractHelmetSheet() {
     const AppState& state = context_.state;
     const QString archive = QString::fromStdString(state.GamePath("GAMEJAMS\\HELMETS1.JAM"));
-    const ConverterOutcome outcome =
-        ConverterRunner(state).Extract(ExtractHelmetsCommand(state.config.GameDir()),
-                                       "extract the helmets from " + archive, kHelmetsBitmap);
+    helmetExtraction_ =
+        ConverterRunner(state).StartExtract(ExtractHelmetsCommand(state.config.GameDir()),
+                                            "extract the helmets from " + archive, kHelmetsBitmap);
+}
+
+void TMainForm::FinishHelmetSheet() {
+    if (!helmetExtraction_)
+        return;
+    const ConverterOutcome outcome = ConverterRunner(context_.state).Wait(*helmetExtraction_);
+    helmetExtraction_.reset();
     helmetProblem_ = outcome.ok ? QString() : outcome.error;
 }
 
@@ -270,6 +282,7 @@ void TMainForm::WriteOriginalSnapshotIfMissing() {
 
 void TMainForm::CreateOtherWindows() {
     CreateWindows(windows_, context_, this);
+    FinishHelmetSheet();
     if (auto* helmets = qobject_cast<THelmetForm*>(windows_.helmets))
         helmets->SetStartupProblem(helmetProblem_);
     if (windows_.description)

@@ -8,12 +8,14 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <memory>
 
 class QAction;
 class QLabel;
 
 namespace psn {
 
+class PendingConversion;
 class PictureButton;
 
 class TMainForm : public QMainWindow {
@@ -26,6 +28,8 @@ public:
     };
 
     explicit TMainForm(AppContext& context, QWidget* parent = nullptr);
+
+    ~TMainForm() override;
 
     Startup StartupResult() const { return startup_; }
     // Creates every other window, hidden, in their fixed order.
@@ -48,6 +52,7 @@ private:
     bool LocateGame();
     void ShowProgress();
     void ExtractHelmetSheet();
+    void FinishHelmetSheet();
     void WriteOriginalSnapshotIfMissing();
 
     void Loadsettings1Click();
@@ -66,6 +71,8 @@ private:
     QPointer<TStartForm> startForm_;
     QLabel* EditionLabel = nullptr;
     bool configWritten_ = false;
+    // The helmet sheet's extraction runs while the other windows are created.
+    std::unique_ptr<PendingConversion> helmetExtraction_;
     QString helmetProblem_; // why the start-up extracted no helmet sheet
 };
 

@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace psn {
 namespace {
@@ -100,6 +101,28 @@ TEST_F(ConverterRunnerTest, ReportsEveryWayTheConverterCanFailWithWhatItWasAsked
         EXPECT_NE(error.find(c.expectedText), std::string::npos) << error;
         EXPECT_EQ(std::filesystem::current_path(), std::filesystem::path(game.editorDir));
     }
+}
+
+// The start-up lets the converter work while it creates its windows: the bound counts from the
+// start, and a conversion dropped unwaited (the editor closing) does not leave it running.
+TEST_F(ConverterRunnerTest, AStartedConversionIsBoundedAndStoppedWhenDropped) {
+    InstallFakeConverter(game.editorDir, "sleep 30");
+    QElapsedTimer clock;
+    clock.start();
+    auto dropped = runner.Start(ExtractHelmetsCommand(game.gameDir), "extract the helmets");
+    ASSERT_TRUE(dropped);
+    dropped.reset();
+    EXPECT_LT(clock.elapsed(), 5000);
+
+    runner.timeout = 300ms;
+    auto slow = runner.StartExtract(ExtractHelmetsCommand(game.gameDir), "extract the helmets",
+                                    kHelmetsBitmap);
+    std::this_thread::sleep_for(400ms);
+    clock.restart();
+    const ConverterOutcome outcome = runner.Wait(*slow);
+    EXPECT_LT(clock.elapsed(), 2500);
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_NE(outcome.error.toStdString().find("did not finish"), std::string::npos);
 }
 
 TEST_F(ConverterRunnerTest, StandInExtractsAndWritesBackSameSizedBitmapsOnly) {
