@@ -1,6 +1,7 @@
 #include "graphics/helmet_table.h"
 
 #include "core/record_map.h"
+#include "editors/lineup.h"
 
 namespace psn {
 
@@ -35,9 +36,8 @@ std::vector<std::string> HelmetDriverNames(const SettingsRecord& record) {
 
 std::vector<std::string> TeamsInUseNames(const SettingsRecord& record) {
     std::vector<std::string> names;
-    for (int team = 1; team <= 14; ++team)
-        if (record.u8(rec::TeamInUse(team)) != 0)
-            names.push_back(record.str(rec::TeamName(team), rec::kTeamNameCapacity));
+    for (const int team : TeamsInUse(record))
+        names.push_back(record.str(rec::TeamName(team), rec::kTeamNameCapacity));
     return names;
 }
 
