@@ -59,6 +59,12 @@ std::optional<std::string> ConverterRunner::Locate() const {
 
 PendingConversion::PendingConversion() = default;
 
+std::unique_ptr<PendingConversion> PendingConversion::Refused(QString error) {
+    auto conversion = std::make_unique<PendingConversion>();
+    conversion->outcome = {false, std::move(error)};
+    return conversion;
+}
+
 PendingConversion::~PendingConversion() {
     if (process && process->state() != QProcess::NotRunning) {
         process->kill();
@@ -74,21 +80,21 @@ ConverterOutcome ConverterRunner::Run(const ConverterCommand& command, const QSt
 std::unique_ptr<PendingConversion> ConverterRunner::Start(const ConverterCommand& command,
                                                           const QString& task,
                                                           const char* expectedOutput) const {
+    const QString converter = kConverterProgram;
+    const auto program = Locate();
+    state_.RestoreStartDir();
+    if (!program)
+        return PendingConversion::Refused(
+            QString("The bitmap converter %1 was not found in the editor's folder or on the "
+                    "program search path, so it could not %2.")
+                .arg(converter, task));
+
     auto conversion = std::make_unique<PendingConversion>();
     conversion->command = command;
     conversion->task = task;
     conversion->expectedOutput = expectedOutput;
+    conversion->bound = timeout;
     conversion->deadline = QDeadlineTimer(timeout);
-    const QString converter = kConverterProgram;
-    const auto program = Locate();
-    state_.RestoreStartDir();
-    if (!program) {
-        conversion->outcome = {false, QString("The bitmap converter %1 was not found in the "
-                                              "editor's folder or on the program search path, "
-                                              "so it could not %2.")
-                                          .arg(converter, task)};
-        return conversion;
-    }
 
     QStringList arguments;
     for (const auto& argument : command.arguments)
@@ -134,7 +140,7 @@ ConverterOutcome ConverterRunner::Wait(PendingConversion& conversion) const {
                 false, QString("The bitmap converter %1 did not finish within %2 seconds when "
                                "asked to %3 (%4). It has been stopped.")
                            .arg(converter)
-                           .arg(static_cast<double>(timeout.count()) / 1000.0)
+                           .arg(static_cast<double>(conversion.bound.count()) / 1000.0)
                            .arg(task, Quoted(command))};
             return *conversion.outcome;
         }
@@ -182,14 +188,11 @@ std::unique_ptr<PendingConversion> ConverterRunner::StartExtract(const Converter
                                                                  const QString& task,
                                                                  const char* tempBitmap) const {
     const std::string path = state_.StartPath(tempBitmap);
-    if (fs::Exists(path) && !fs::DeleteFile(path)) {
-        auto refused = std::make_unique<PendingConversion>();
-        refused->outcome = {false,
-                            QString("The old %1 could not be removed, so the bitmap "
-                                    "converter %2 was not asked to %3.")
-                                .arg(QString::fromLatin1(tempBitmap), kConverterProgram, task)};
-        return refused;
-    }
+    if (fs::Exists(path) && !fs::DeleteFile(path))
+        return PendingConversion::Refused(
+            QString("The old %1 could not be removed, so the bitmap converter %2 was not asked "
+                    "to %3.")
+                .arg(QString::fromLatin1(tempBitmap), kConverterProgram, task));
     return Start(command, task, tempBitmap);
 }
 

@@ -34,11 +34,15 @@ public:
 
 private:
     friend class ConverterRunner;
-    std::optional<ConverterOutcome> outcome; // known without waiting
+    // A conversion that never started: its outcome is known without waiting.
+    static std::unique_ptr<PendingConversion> Refused(QString error);
+
+    std::optional<ConverterOutcome> outcome;
     std::unique_ptr<QProcess> process;
     ConverterCommand command;
     QString task;
     const char* expectedOutput = nullptr;
+    std::chrono::milliseconds bound{};
     QDeadlineTimer deadline;
 };
 
