@@ -212,6 +212,17 @@ TEST(EndToEnd, ExportOfTheUnchangedRecordLeavesEveryGameFileAsItWas) {
         }
 }
 
+// A new run finds every change in the game; the track block waits for the track editor.
+void RestartAndExpect(E2EGame& game, const SettingsRecord& exported, int edition) {
+    game.main.reset();
+    game.state.record = SettingsRecord{};
+    game.Start();
+    SettingsRecord restarted = exported;
+    std::fill(restarted.bytes().begin() + rec::kTrackEntries,
+              restarted.bytes().begin() + rec::kTrackEntriesEnd, 0);
+    EXPECT_SAME_RECORD(game.state.record, restarted, "restart, edition " << edition);
+}
+
 TEST(EndToEnd, ChangedRecordComesBackFromExportAndImportAndAfterRestart) {
     for (int e = 0; e < 7; ++e) {
         E2EGame game(e, true);
@@ -226,14 +237,7 @@ TEST(EndToEnd, ChangedRecordComesBackFromExportAndImportAndAfterRestart) {
                   (QStringList{"All data has been exported!", "All data has been imported!"}));
         EXPECT_SAME_RECORD(game.state.record, changed, "edition " << e);
 
-        // A new run finds every change in the game; the track block waits for the track editor.
-        game.main.reset();
-        game.state.record = SettingsRecord{};
-        game.Start();
-        SettingsRecord restarted = changed;
-        std::fill(restarted.bytes().begin() + rec::kTrackEntries,
-                  restarted.bytes().begin() + rec::kTrackEntriesEnd, 0);
-        EXPECT_SAME_RECORD(game.state.record, restarted, "restart, edition " << e);
+        RestartAndExpect(game, changed, e);
     }
 }
 
@@ -372,13 +376,7 @@ TEST(EndToEnd, AUsersChangesInEveryEditorAreInPlaceAfterExportAndRestart) {
                 << (w.*member)->metaObject()->className();
 
         game.ExportAll();
-        game.main.reset();
-        game.state.record = SettingsRecord{};
-        game.Start();
-        SettingsRecord restarted = edited;
-        std::fill(restarted.bytes().begin() + rec::kTrackEntries,
-                  restarted.bytes().begin() + rec::kTrackEntriesEnd, 0);
-        EXPECT_SAME_RECORD(game.state.record, restarted, "restart, edition " << e);
+        RestartAndExpect(game, edited, e);
         game.ImportAll();
         EXPECT_SAME_RECORD(game.state.record, edited, "import after restart, edition " << e);
         EXPECT_EQ(game.dialogs.Count(Kind::Warning) + game.dialogs.Count(Kind::Error), 0)
