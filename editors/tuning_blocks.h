@@ -64,5 +64,17 @@ constexpr std::size_t LightSpeed(int light) {
 int PoundsToKilograms(int pounds);
 // The stored speed for an entered RPM: its low 16 bits above 6154, at least 0.
 std::uint16_t StoredLightSpeed(std::int32_t rpm);
+// The RPM a stored light speed switches at.
+constexpr std::int32_t LightSpeedRpm(std::uint16_t stored) {
+    return stored + kLightSpeedBase;
+}
+// The game counts the qualifying fuel load from the second lap on: laps shown = stored + 1.
+constexpr int QualifyingFuelLaps(std::uint8_t stored) {
+    return stored + 1;
+}
+// The stored qualifying load for entered laps, low 8 bits, no range check.
+constexpr std::uint8_t StoredQualifyingFuel(std::int32_t laps) {
+    return static_cast<std::uint8_t>(static_cast<std::uint32_t>(laps) - 1);
+}
 
 } // namespace psn

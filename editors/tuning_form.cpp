@@ -218,9 +218,9 @@ void TCTuningForm::FormShow() {
     }
     ShowLeds();
     for (int light = 1; light < kLightCount; ++light)
-        speedEdits_[light]->setText(QString::number(r.u16(LightSpeed(light)) + kLightSpeedBase));
+        speedEdits_[light]->setText(QString::number(LightSpeedRpm(r.u16(LightSpeed(light)))));
     edit11_->setText(QString::number(r.u8(rec::kPracticeFuel)));
-    edit12_->setText(QString::number(r.u8(rec::kQualifyingFuel) + 1));
+    edit12_->setText(QString::number(QualifyingFuelLaps(r.u8(rec::kQualifyingFuel))));
 
     // Setting the sliders runs their change handling on purpose: a moved slider stores its
     // position, and with "Linked" ticked the other weight follows.
@@ -283,10 +283,10 @@ void TCTuningForm::LightColourChange(int light, QComboBox* box) {
 
 void TCTuningForm::LightSpeedExit(int light, QLineEdit* edit) {
     SettingsRecord& r = context_.state.record;
-    const std::int32_t shown = r.u16(LightSpeed(light)) + kLightSpeedBase;
+    const std::int32_t shown = LightSpeedRpm(r.u16(LightSpeed(light)));
     const std::int32_t rpm = StrToInt(ToGameBytes(edit->text())).value_or(shown);
     r.setU16(LightSpeed(light), StoredLightSpeed(rpm));
-    edit->setText(QString::number(r.u16(LightSpeed(light)) + kLightSpeedBase));
+    edit->setText(QString::number(LightSpeedRpm(r.u16(LightSpeed(light)))));
 }
 
 void TCTuningForm::Edit11Exit() {
@@ -298,11 +298,9 @@ void TCTuningForm::Edit11Exit() {
 
 void TCTuningForm::Edit12Exit() {
     SettingsRecord& r = context_.state.record;
-    // The game counts the qualifying load from the second lap on.
     if (const auto laps = StrToInt(ToGameBytes(edit12_->text())))
-        r.setU8(rec::kQualifyingFuel,
-                static_cast<std::uint8_t>(static_cast<std::uint32_t>(*laps) - 1));
-    edit12_->setText(QString::number(r.u8(rec::kQualifyingFuel) + 1));
+        r.setU8(rec::kQualifyingFuel, StoredQualifyingFuel(*laps));
+    edit12_->setText(QString::number(QualifyingFuelLaps(r.u8(rec::kQualifyingFuel))));
 }
 
 void TCTuningForm::BitBtn4Click() {

@@ -1,0 +1,40 @@
+// A small JSON reader and the string quoting of its writer: enough for settings kept as text,
+// without a library. Numbers are kept as integers (settings hold no fractions); object members
+// keep their order.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace psn::json {
+
+class ParseError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct Value {
+    enum class Kind { Null, Bool, Integer, String, Array, Object };
+    Kind kind = Kind::Null;
+    bool boolean = false;
+    std::int64_t integer = 0;
+    std::string text; // strings, in UTF-8
+    std::vector<Value> items;
+    std::vector<std::pair<std::string, Value>> members;
+
+    const Value* Find(std::string_view key) const;
+};
+
+// Raises ParseError naming the line and what was expected.
+Value Parse(std::string_view document);
+
+// The text quoted as a JSON string; control characters (C0 and C1) as \u escapes.
+std::string Quote(std::string_view utf8);
+
+} // namespace psn::json

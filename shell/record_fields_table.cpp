@@ -1,0 +1,630 @@
+#include "shell/record_fields_table.h"
+
+#include "core/game_text.h"
+#include "core/json.h"
+#include "editors/lineup.h"
+#include "editors/pitline_blocks.h"
+#include "editors/tuning_blocks.h"
+#include "graphics/camera_format.h"
+#include "graphics/colour_parts_table.h"
+#include "tracks/track_blocks.h"
+
+#include <algorithm>
+#include <cctype>
+#include <map>
+
+namespace psn::fields {
+namespace {
+
+constexpr std::int64_t kU8Max = 0xFF;
+constexpr std::int64_t kU16Max = 0xFFFF;
+
+// The record bytes no block operation writes; a settings file carries them all the same.
+constexpr std::pair<std::size_t, std::size_t> kUnusedRanges[] = {
+    {0, 1}, {1847, 1853}, {1867, 1878}, {rec::kTrackEntriesEnd, rec::kTrackEntriesEnd + 2}};
+
+std::string Lower(std::string text) {
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+std::string Quoted(const std::string& utf8) {
+    return "'" + utf8 + "'";
+}
+
+std::string TeamNameText(const SettingsRecord& r, int team) {
+    if (team < 1 || team > kTeamCount)
+        return "";
+    return GameBytesToUtf8(r.str(rec::TeamName(team), rec::kTeamNameCapacity));
+}
+
+class Builder {
+public:
+    static Field Make(Group g, std::string key) {
+        Field f;
+        f.group = g;
+        f.key = std::move(key);
+        return f;
+    }
+
+    std::vector<Field> fields;
+
+    Field& Text(Group g, std::string key, std::size_t offset, std::size_t capacity) {
+        Field f = Make(g, std::move(key));
+        f.kind = Kind::Text;
+        f.capacity = capacity;
+        f.get = [=](const SettingsRecord& r) {
+            return Value{0, GameBytesToUtf8(r.str(offset, capacity))};
+        };
+        // The text was checked to be game characters that fit.
+        f.set = [=](SettingsRecord& r, const Value& v) {
+            r.setStr(offset, capacity, Utf8ToGameBytes(v.text).value_or(std::string()));
+        };
+        return Add(std::move(f));
+    }
+
+    // A stored number shown as it is: an unsigned byte, an unsigned word or a signed word.
+    enum Width { kByte, kWord, kSignedWord };
+    Field& Number(Group g, std::string key, std::string unit, std::size_t offset, Width width) {
+        Field f = Make(g, std::move(key));
+        f.unit = std::move(unit);
+        f.min = width == kSignedWord ? -32768 : 0;
+        f.max = width == kByte ? kU8Max : width == kWord ? kU16Max : 32767;
+        f.get = [=](const SettingsRecord& r) {
+            const std::int64_t n = width == kByte   ? r.u8(offset)
+                                   : width == kWord ? r.u16(offset)
+                                                    : r.s16(offset);
+            return Value{n, {}};
+        };
+        f.set = [=](SettingsRecord& r, const Value& v) {
+            if (width == kByte)
+                r.setU8(offset, static_cast<std::uint8_t>(v.number));
+            else
+                r.setU16(offset, static_cast<std::uint16_t>(v.number));
+        };
+        return Add(std::move(f));
+    }
+
+    Field& Switch(Group g, std::string key, std::size_t offset, std::string off = "off",
+                  std::string on = "on") {
+        Field f = Make(g, std::move(key));
+        f.kind = Kind::Switch;
+        f.max = kU8Max;
+        f.offName = std::move(off);
+        f.onName = std::move(on);
+        f.get = [=](const SettingsRecord& r) { return Value{r.u8(offset), {}}; };
+        f.set = [=](SettingsRecord& r, const Value& v) {
+            r.setU8(offset, static_cast<std::uint8_t>(v.number));
+        };
+        return Add(std::move(f));
+    }
+
+private:
+    Field& Add(Field f) {
+        fields.push_back(std::move(f));
+        return fields.back();
+    }
+};
+
+void AddNames(Builder& b) {
+    const Group g = Group::Names;
+    for (int t = 1; t <= kTeamCount; ++t) {
+        const std::string team = "team " + std::to_string(t);
+        b.Text(g, team, rec::TeamName(t), rec::kTeamNameCapacity);
+        b.Text(g, team + " engine", rec::EngineName(t), rec::kTeamNameCapacity);
+        b.Switch(g, team + " in use", rec::TeamInUse(t), "no", "yes");
+        for (const int slot : {FirstSlot(t), SecondSlot(t)}) {
+            const std::string driver = team + (slot == FirstSlot(t) ? " 1st" : " 2nd") + " driver";
+            b.Number(g, driver + " number", "", rec::SlotNumber(slot), Builder::kByte);
+            b.Switch(g, driver + " selected", rec::SlotMark(slot), "no", "yes");
+        }
+    }
+    // Slots past the 14 teams are never shown but travel with the record.
+    for (int slot = 2 * kTeamCount + 1; slot <= kCarNumberCount; ++slot) {
+        const std::string name = "slot " + std::to_string(slot);
+        b.Number(g, name + " number", "", rec::SlotNumber(slot), Builder::kByte);
+        b.Switch(g, name + " selected", rec::SlotMark(slot), "no", "yes");
+    }
+    for (int n = 1; n <= kCarNumberCount; ++n)
+        b.Text(g, "car " + std::to_string(n) + " driver", rec::DriverName(n),
+               rec::kDriverNameCapacity);
+    b.Switch(g, "first driver '0'", rec::kFirstDriverSwitch);
+}
+
+void AddPerformance(Builder& b) {
+    for (int t = 1; t <= kTeamWordCount; ++t) {
+        const std::string team = "team " + std::to_string(t);
+        b.Number(Group::Power, team + " qualification", "BHP", rec::EnginePowerQual(t),
+                 Builder::kWord);
+        b.Number(Group::Power, team + " other sessions", "BHP", rec::EnginePowerOther(t),
+                 Builder::kWord);
+    }
+    b.Number(Group::Power, "human qualification", "BHP", rec::kHumanPowerQual, Builder::kWord);
+    b.Number(Group::Power, "human other sessions", "BHP", rec::kHumanPowerOther, Builder::kWord);
+    b.Switch(Group::Power, "random engine power", rec::kRandomPowerSwitch);
+
+    for (int n = 1; n <= kCarNumberCount; ++n) {
+        const std::string car = "car " + std::to_string(n);
+        b.Number(Group::Grip, car + " qualification", "", rec::GripQual(n), Builder::kWord);
+        b.Number(Group::Grip, car + " other sessions", "", rec::GripOther(n), Builder::kWord);
+        b.Number(Group::Grip, car + " range", "", rec::GripRange(n), Builder::kWord);
+    }
+    for (int t = 1; t <= kTeamWordCount; ++t)
+        b.Number(Group::Failures, "team " + std::to_string(t), "", rec::Failure(t), Builder::kWord);
+}
+
+void AddTuning(Builder& b) {
+    const Group g = Group::Tuning;
+    for (const auto& [key, offset] : {std::pair{"human car weight", rec::kHumanWeight},
+                                      std::pair{"computer car weight", rec::kComputerWeight}}) {
+        const std::size_t at = offset;
+        b.Number(g, key, "lb", at, Builder::kWord)
+            .derived.push_back({"kg", [at](const SettingsRecord& r) {
+                                    return std::to_string(PoundsToKilograms(r.u16(at)));
+                                }});
+    }
+    b.Number(g, "practice fuel", "laps", rec::kPracticeFuel, Builder::kByte);
+    Field& qualifying =
+        b.Number(g, "qualifying fuel", "laps", rec::kQualifyingFuel, Builder::kByte);
+    qualifying.min = QualifyingFuelLaps(0);
+    qualifying.max = QualifyingFuelLaps(0xFF);
+    qualifying.get = [](const SettingsRecord& r) {
+        return Value{QualifyingFuelLaps(r.u8(rec::kQualifyingFuel)), {}};
+    };
+    qualifying.set = [](SettingsRecord& r, const Value& v) {
+        r.setU8(rec::kQualifyingFuel, StoredQualifyingFuel(static_cast<std::int32_t>(v.number)));
+    };
+    b.Switch(g, "show opponents fuel load", rec::kFuelDisplaySwitch);
+    b.Switch(g, "performance depends on team", rec::kTeamPerformanceSwitch);
+    b.Switch(g, "real best time info", rec::kPatchListSwitch);
+    static const char* const kColours[] = {"green", "yellow", "red"};
+    for (int light = 0; light < kLightCount; ++light) {
+        const std::string name = "light " + std::to_string(light);
+        const std::size_t colour = LightColour(light);
+        b.Number(g, name + " colour", "", colour, Builder::kByte)
+            .derived.push_back({"name",
+                                [colour](const SettingsRecord& r) {
+                                    const int c = r.u8(colour);
+                                    return c >= 1 && c <= 3 ? std::string(kColours[c - 1])
+                                                            : std::string("none");
+                                },
+                                Derived::Style::Text});
+        if (light == 0)
+            continue;
+        const std::size_t speed = LightSpeed(light);
+        Field& f = b.Number(g, name + " speed", "RPM", speed, Builder::kWord);
+        f.min = LightSpeedRpm(0);
+        f.max = LightSpeedRpm(0xFFFF);
+        f.get = [speed](const SettingsRecord& r) { return Value{LightSpeedRpm(r.u16(speed)), {}}; };
+        f.set = [speed](SettingsRecord& r, const Value& v) {
+            r.setU16(speed, static_cast<std::uint16_t>(v.number - kLightSpeedBase));
+        };
+    }
+}
+
+void AddNosesAndPitLine(Builder& b) {
+    for (int t = 1; t <= kTeamCount; ++t)
+        b.Switch(Group::Noses, "team " + std::to_string(t), rec::kNoseCones + t - 1, "lowered",
+                 "raised");
+    for (int p = 1; p <= kPitPositions; ++p) {
+        const std::size_t at = rec::kPitOrder + p - 1;
+        b.Number(Group::PitLine, "position " + std::to_string(p), "", at, Builder::kByte)
+            .derived.push_back({"team",
+                                [at](const SettingsRecord& r) { return TeamNameText(r, r.u8(at)); },
+                                Derived::Style::Name});
+    }
+    b.Switch(Group::PitLine, "speed check", rec::kSpeedCheckSwitch);
+    Field& speed = b.Number(Group::PitLine, "pit speed", "", rec::kPitSpeed, Builder::kWord);
+    speed.derived.push_back({"kph", [](const SettingsRecord& r) {
+                                 return std::to_string(PitSpeedUnits(r.u16(rec::kPitSpeed)).kph);
+                             }});
+    speed.derived.push_back({"mph", [](const SettingsRecord& r) {
+                                 return std::to_string(PitSpeedUnits(r.u16(rec::kPitSpeed)).mph);
+                             }});
+}
+
+void AddColours(Builder& b) {
+    for (int t = 1; t <= kTeamWordCount; ++t)
+        for (std::size_t part = 0; part < colours::kCockpitParts.size(); ++part)
+            b.Number(
+                Group::CockpitColours,
+                "team " + std::to_string(t) + " " + Lower(colours::kCockpitParts[part].caption), "",
+                rec::kCockpitColours + rec::kCockpitColourStride * (t - 1) + part, Builder::kByte);
+    for (int t = 1; t <= kTeamCount; ++t)
+        for (int part = 0; part < colours::kCrewPartCount; ++part) {
+            const std::string name =
+                part < colours::kFirstCrewPart
+                    ? "part " + std::to_string(part)
+                    : Lower(colours::kCrewParts[static_cast<std::size_t>(part -
+                                                                         colours::kFirstCrewPart)]
+                                .caption);
+            b.Number(Group::PitCrewColours, "team " + std::to_string(t) + " " + name, "",
+                     rec::kPitCrewColours + rec::kPitCrewColourStride * (t - 1) +
+                         static_cast<std::size_t>(part),
+                     Builder::kByte);
+        }
+}
+
+void AddCameras(Builder& b) {
+    // Word order of a camera row; the angles are shown in degrees beside their stored word.
+    static const char* const kWords[] = {"x distance", "z height", "y distance", "x angle",
+                                         "z angle",    "y angle",  "tuning 1",   "tuning 2"};
+    constexpr int kRows = 11;
+    for (int row = 0; row < kRows; ++row)
+        for (int w = 0; w < 8; ++w) {
+            const std::size_t at = rec::kCameras + rec::kCameraRowStride * row + 2 * w;
+            const bool angle = w >= 3 && w <= 5;
+            Field& f =
+                b.Number(Group::Cameras, "camera " + std::to_string(row + 1) + " " + kWords[w], "",
+                         at, w < 6 ? Builder::kSignedWord : Builder::kWord);
+            if (angle)
+                f.derived.push_back(
+                    {"deg", [at](const SettingsRecord& r) { return camera::AngleText(r.s16(at)); },
+                     Derived::Style::Text});
+        }
+}
+
+void AddTracks(Builder& b) {
+    static const char* const kSetup[] = {"front wing", "rear wing", "gear 1", "gear 2",
+                                         "gear 3",     "gear 4",    "gear 5", "gear 6"};
+    for (int t = 0; t < kTrackCount; ++t) {
+        const std::string track = "track " + std::to_string(t + 1);
+        for (std::size_t i = 0; i < 8; ++i)
+            b.Number(Group::Tracks, track + " " + kSetup[i], i < 2 ? "deg" : "",
+                     TrackEntryOffset(t, trackentry::kFrontWing + i), Builder::kByte)
+                .track = t;
+        const std::size_t compound = TrackEntryOffset(t, trackentry::kCompound);
+        Field& tyre = b.Number(Group::Tracks, track + " compound", "", compound, Builder::kByte);
+        tyre.track = t;
+        tyre.derived.push_back({"letter",
+                                [compound](const SettingsRecord& r) {
+                                    const int c = r.u8(compound);
+                                    return c < 4 ? std::string(1, static_cast<char>('A' + c))
+                                                 : std::string("none");
+                                },
+                                Derived::Style::Text});
+        b.Number(Group::Tracks, track + " fuel consumption", "",
+                 TrackEntryOffset(t, trackentry::kFuel), Builder::kWord)
+            .track = t;
+        b.Number(Group::Tracks, track + " tyre consumption", "",
+                 TrackEntryOffset(t, trackentry::kTyres), Builder::kWord)
+            .track = t;
+    }
+}
+
+void AddOthers(Builder& b) {
+    b.Text(Group::Description, "text", rec::kDescription, rec::kDescriptionCapacity);
+    Field f;
+    f.group = Group::Unused;
+    f.key = "bytes";
+    f.kind = Kind::Bytes;
+    for (const auto& [begin, end] : kUnusedRanges)
+        f.capacity += end - begin;
+    f.get = [](const SettingsRecord& r) {
+        static const char* kHex = "0123456789abcdef";
+        Value v;
+        for (const auto& [begin, end] : kUnusedRanges)
+            for (std::size_t at = begin; at < end; ++at) {
+                v.text.push_back(kHex[r.u8(at) >> 4]);
+                v.text.push_back(kHex[r.u8(at) & 15]);
+            }
+        return v;
+    };
+    f.set = [](SettingsRecord& r, const Value& v) {
+        std::size_t i = 0;
+        for (const auto& [begin, end] : kUnusedRanges)
+            for (std::size_t at = begin; at < end; ++at, i += 2)
+                r.setU8(at, static_cast<std::uint8_t>(std::stoi(v.text.substr(i, 2), nullptr, 16)));
+    };
+    b.fields.push_back(std::move(f));
+}
+
+std::string JsonKey(const Field& field) {
+    return field.unit.empty() ? field.key : field.key + " (" + field.unit + ")";
+}
+
+std::string JsonValue(const Field& field, const Value& value) {
+    switch (field.kind) {
+    case Kind::Text:
+    case Kind::Bytes:
+        return json::Quote(value.text);
+    case Kind::Switch:
+        if (value.number == 0)
+            return json::Quote(field.offName);
+        if (value.number == 1)
+            return json::Quote(field.onName);
+        return std::to_string(value.number);
+    case Kind::Number:
+        break;
+    }
+    return std::to_string(value.number);
+}
+
+[[noreturn]] void Wrong(const GroupInfo& group, const std::string& member, const std::string& why) {
+    throw InputError("\"" + std::string(group.key) + "\": \"" + member + "\" " + why);
+}
+
+Value ReadValue(const Field& field, const GroupInfo& group, const std::string& member,
+                const json::Value& v) {
+    using K = json::Value::Kind;
+    switch (field.kind) {
+    case Kind::Text: {
+        if (v.kind != K::String)
+            Wrong(group, member, "must be text in quotes");
+        const auto bytes = Utf8ToGameBytes(v.text);
+        if (!bytes)
+            Wrong(group, member, "holds a character the game cannot show (only U+0000..U+00FF)");
+        if (bytes->size() > field.capacity)
+            Wrong(group, member,
+                  "is longer than the game's " + std::to_string(field.capacity) + " characters");
+        return Value{0, v.text};
+    }
+    case Kind::Bytes: {
+        const bool hex = v.kind == K::String && v.text.size() == 2 * field.capacity &&
+                         std::all_of(v.text.begin(), v.text.end(), [](char c) {
+                             return std::isxdigit(static_cast<unsigned char>(c));
+                         });
+        if (!hex)
+            Wrong(group, member,
+                  "must be " + std::to_string(2 * field.capacity) + " hexadecimal digits");
+        return Value{0, v.text};
+    }
+    case Kind::Switch:
+        if (v.kind == K::String && (v.text == field.offName || v.text == field.onName))
+            return Value{v.text == field.onName ? 1 : 0, {}};
+        if (v.kind == K::Bool)
+            return Value{v.boolean ? 1 : 0, {}};
+        if (v.kind == K::Integer && v.integer >= 0 && v.integer <= kU8Max)
+            return Value{v.integer, {}};
+        Wrong(group, member, "must be \"" + field.offName + "\" or \"" + field.onName + "\"");
+    case Kind::Number:
+        break;
+    }
+    if (v.kind != K::Integer || v.integer < field.min || v.integer > field.max)
+        Wrong(group, member,
+              "must be a whole number from " + std::to_string(field.min) + " to " +
+                  std::to_string(field.max));
+    return Value{v.integer, {}};
+}
+
+} // namespace
+
+const std::vector<GroupInfo>& Groups() {
+    static const std::vector<GroupInfo> groups = {
+        {Group::Names, "names", "Names and numbers"},
+        {Group::Power, "engine power", "Engine power"},
+        {Group::Grip, "grip", "Computer cars grip"},
+        {Group::Failures, "failures", "Car failure"},
+        {Group::Tuning, "car tuning", "Car tuning"},
+        {Group::Noses, "nose cones", "Nose cones"},
+        {Group::PitLine, "pit line", "Pit line settings"},
+        {Group::CockpitColours, "cockpit colours", "Cockpit colors"},
+        {Group::PitCrewColours, "pit crew colours", "Pit crew colors"},
+        {Group::Cameras, "cameras", "Cameras editor"},
+        {Group::Tracks, "tracks", "Track editor"},
+        {Group::Description, "description", "Settings description"},
+        {Group::Unused, "unused", ""},
+    };
+    return groups;
+}
+
+const GroupInfo& Info(Group group) {
+    return Groups()[static_cast<std::size_t>(group)];
+}
+
+const std::vector<Field>& Fields() {
+    static const std::vector<Field> fields = [] {
+        Builder b;
+        b.fields.reserve(1024);
+        AddNames(b);
+        AddPerformance(b);
+        AddTuning(b);
+        AddNosesAndPitLine(b);
+        AddColours(b);
+        AddCameras(b);
+        AddTracks(b);
+        AddOthers(b);
+        // Listed group by group, in the order of the windows.
+        std::stable_sort(b.fields.begin(), b.fields.end(),
+                         [](const Field& x, const Field& y) { return x.group < y.group; });
+        return b.fields;
+    }();
+    return fields;
+}
+
+std::string Label(const Field& field, const Context& context) {
+    if (field.track < 0 || context.trackNames[static_cast<std::size_t>(field.track)].empty())
+        return field.key;
+    // "track 3 front wing" becomes "track 3 'Monza' front wing".
+    const std::string prefix = "track " + std::to_string(field.track + 1);
+    return prefix + " " +
+           Quoted(GameBytesToUtf8(context.trackNames[static_cast<std::size_t>(field.track)])) +
+           field.key.substr(prefix.size());
+}
+
+std::string ShowValue(const Field& field, const SettingsRecord& record) {
+    const Value value = field.get(record);
+    switch (field.kind) {
+    case Kind::Text:
+        return Quoted(value.text);
+    case Kind::Bytes:
+        return value.text;
+    case Kind::Switch:
+        if (value.number == 0)
+            return field.offName;
+        if (value.number == 1)
+            return field.onName;
+        return std::to_string(value.number);
+    case Kind::Number:
+        break;
+    }
+    std::string text = std::to_string(value.number);
+    if (!field.unit.empty())
+        text += " " + field.unit;
+    if (!field.derived.empty()) {
+        text += " (";
+        for (std::size_t i = 0; i < field.derived.size(); ++i) {
+            const Derived& d = field.derived[i];
+            text += i ? ", " : "";
+            if (d.style == Derived::Style::Name)
+                text += Quoted(d.value(record));
+            else if (d.unit == "name" || d.unit == "letter")
+                text += d.value(record);
+            else
+                text += d.value(record) + " " + d.unit;
+        }
+        text += ")";
+    }
+    return text;
+}
+
+std::string ShowText(const SettingsRecord& record, const Context& context) {
+    std::string text;
+    text.reserve(64 * Fields().size());
+    for (const Field& field : Fields())
+        text += std::string(Info(field.group).key) + ": " + Label(field, context) + " " +
+                ShowValue(field, record) + "\n";
+    return text;
+}
+
+std::vector<Difference> Compare(const SettingsRecord& a, const SettingsRecord& b,
+                                const Context& context, bool gameOnly) {
+    std::vector<Difference> differences;
+    for (const Field& field : Fields()) {
+        if (gameOnly && (field.group == Group::Description || field.group == Group::Unused))
+            continue;
+        if (field.get(a) != field.get(b))
+            differences.push_back(
+                {&field, Label(field, context), ShowValue(field, a), ShowValue(field, b)});
+    }
+    return differences;
+}
+
+std::string DiffLine(const Difference& d) {
+    return std::string(Info(d.field->group).key) + ": " + d.label + " " + d.before + " \u2192 " +
+           d.after;
+}
+
+std::string ToJson(const SettingsRecord& record, const Context& context) {
+    std::string out = "{\n  \"psnedit\": 1";
+    Group current = Group::Unused;
+    bool open = false;
+    int lastTrack = -1;
+    for (const Field& field : Fields()) {
+        if (!open || field.group != current) {
+            out += open ? "\n  }" : "";
+            out += ",\n  " + json::Quote(Info(field.group).key) + ": {";
+            current = field.group;
+            open = true;
+            lastTrack = -1;
+        } else {
+            out += ",";
+        }
+        const auto line = [&out](const std::string& key, const std::string& value) {
+            out += "\n    " + json::Quote(key) + ": " + value;
+        };
+        if (field.track >= 0 && field.track != lastTrack) {
+            lastTrack = field.track;
+            const std::string& name = context.trackNames[static_cast<std::size_t>(field.track)];
+            if (!name.empty()) {
+                line("track " + std::to_string(field.track + 1) + " name",
+                     json::Quote(GameBytesToUtf8(name)));
+                out += ",";
+            }
+        }
+        line(JsonKey(field), JsonValue(field, field.get(record)));
+        for (const Derived& d : field.derived) {
+            const std::string value = d.value(record);
+            out += ",";
+            line(field.key + " (" + d.unit + ")",
+                 d.style == Derived::Style::Number ? value : json::Quote(value));
+        }
+    }
+    out += "\n  }\n}\n";
+    return out;
+}
+
+std::string DiffJson(const std::vector<Difference>& differences) {
+    std::string out = "[";
+    for (std::size_t i = 0; i < differences.size(); ++i) {
+        const Difference& d = differences[i];
+        const GroupInfo& group = Info(d.field->group);
+        out += (i ? ",\n  {" : "\n  {");
+        out += "\"group\": " + json::Quote(group.key) +
+               ", \"window\": " + json::Quote(group.window) +
+               ", \"field\": " + json::Quote(d.label) + ", \"before\": " + json::Quote(d.before) +
+               ", \"after\": " + json::Quote(d.after) + "}";
+    }
+    out += differences.empty() ? "]\n" : "\n]\n";
+    return out;
+}
+
+SettingsRecord FromJson(std::string_view document) {
+    json::Value root;
+    try {
+        root = json::Parse(document);
+    } catch (const json::ParseError& error) {
+        throw InputError(std::string("is not valid JSON: ") + error.what());
+    }
+    using K = json::Value::Kind;
+    const json::Value* version = root.kind == K::Object ? root.Find("psnedit") : nullptr;
+    if (!version || version->kind != K::Integer || version->integer != 1)
+        throw InputError("is not a settings document of psnedit (its \"psnedit\": 1 is missing)");
+
+    // Members by group and key, so a misspelt or missing member is named.
+    std::map<std::pair<Group, std::string>, const Field*> byKey;
+    std::map<std::pair<Group, std::string>, std::pair<const Field*, const Derived*>> derivedByKey;
+    for (const Field& field : Fields()) {
+        byKey[{field.group, JsonKey(field)}] = &field;
+        for (const Derived& d : field.derived)
+            derivedByKey[{field.group, field.key + " (" + d.unit + ")"}] = {&field, &d};
+    }
+
+    SettingsRecord record;
+    std::map<const Field*, bool> seen;
+    std::vector<std::tuple<const GroupInfo*, std::string, const Derived*, std::string>> checks;
+    for (const auto& [groupKey, members] : root.members) {
+        if (groupKey == "psnedit")
+            continue;
+        const auto group = std::find_if(Groups().begin(), Groups().end(),
+                                        [&](const GroupInfo& g) { return groupKey == g.key; });
+        if (group == Groups().end())
+            throw InputError("has an unknown part \"" + groupKey + "\"");
+        if (members.kind != K::Object)
+            throw InputError("\"" + groupKey + "\" must be an object of named values");
+        for (const auto& [member, value] : members.members) {
+            if (const auto it = byKey.find({group->group, member}); it != byKey.end()) {
+                const Field& field = *it->second;
+                if (seen[&field])
+                    Wrong(*group, member, "appears twice");
+                seen[&field] = true;
+                field.set(record, ReadValue(field, *group, member, value));
+            } else if (const auto d = derivedByKey.find({group->group, member});
+                       d != derivedByKey.end()) {
+                if (value.kind != K::String && value.kind != K::Integer)
+                    Wrong(*group, member, "must be a number or text");
+                checks.emplace_back(&*group, member, d->second.second,
+                                    value.kind == K::String ? value.text
+                                                            : std::to_string(value.integer));
+            } else if (group->group != Group::Tracks || member.rfind("track ", 0) != 0 ||
+                       member.size() < 5 || member.substr(member.size() - 5) != " name") {
+                Wrong(*group, member, "is not a field of this part");
+            }
+        }
+    }
+    for (const Field& field : Fields())
+        if (!seen[&field])
+            Wrong(Info(field.group), JsonKey(field),
+                  "is missing; every field must be given (write one with psnedit show --json)");
+    // A derived value only shows the stored one: an edit there would be lost without a word. A
+    // name shown from another field (the team at a pit position) follows that field's edits.
+    for (const auto& [group, member, derived, text] : checks)
+        if (derived->style != Derived::Style::Name && derived->value(record) != text)
+            Wrong(*group, member,
+                  "only shows the value stored beside it (" + derived->value(record) +
+                      "); change that value instead");
+    return record;
+}
+
+} // namespace psn::fields
