@@ -1,0 +1,25 @@
+// psnedit, the editor's command-line companion: saves, applies, shows, compares and restores
+// game settings with the same block operations and field table as the windows.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace psn::cli {
+
+enum Exit : int {
+    kSuccess = 0,
+    kDifferent = 1,   // diff found differences
+    kBadInput = 2,    // bad usage, or an input that cannot be used; nothing written
+    kGameFailure = 3, // a game file could not be read or written
+};
+
+std::string HelpText();
+
+// Runs one command line (without the program name). `editorDir` is the folder psnedit was
+// installed in, whose DATA holds the shipped patch list.
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+        const std::string& editorDir);
+
+} // namespace psn::cli

@@ -1,0 +1,71 @@
+#include "shell/game_read_blocks.h"
+
+#include "core/fs.h"
+#include "shell/all_data_blocks.h"
+#include "tracks/track_blocks.h"
+
+#include <random>
+
+namespace psn {
+
+bool AllTrackFilesInstalled(const AppState& state) {
+    for (const std::string& name : TrackFileNames())
+        if (!fs::Exists(state.GamePath(name)))
+            return false;
+    return true;
+}
+
+GameReadResult ReadGameRecord(AppState& state) {
+    GameReadResult result;
+    try {
+        state.OpenGameExe();
+        result.isGameExe = state.DetectEdition();
+        if (!result.isGameExe) {
+            state.CloseGameFiles();
+            return result;
+        }
+        const bool stateOpen = state.StateFileExists();
+        if (stateOpen)
+            state.OpenStateFile();
+        try {
+            ReadAllBlocks(state, stateOpen);
+        } catch (const DataFileError& error) {
+            // The patch list is read last: every other block is in, as at start-up.
+            result.dataFileProblem = error.what();
+        }
+        result.trackNames = ReadTrackNames(state);
+        state.CloseGameFiles();
+        if (AllTrackFilesInstalled(state)) {
+            state.OpenGameExe();
+            ReadTrackData(state);
+            state.CloseGameFiles();
+            state.trackDataPending = false;
+            result.tracksRead = true;
+        }
+    } catch (...) {
+        state.CloseGameFiles();
+        throw;
+    }
+    return result;
+}
+
+ScratchStartDir::ScratchStartDir(const std::string& patchList) {
+    namespace sfs = std::filesystem;
+    std::random_device random;
+    std::error_code ec;
+    const sfs::path base = sfs::temp_directory_path(ec);
+    const sfs::path dir =
+        base / ("psn-start-" + std::to_string(random()) + std::to_string(random()));
+    sfs::create_directories(dir / "DATA", ec);
+    if (!patchList.empty() && fs::Exists(patchList))
+        sfs::copy_file(patchList, dir / "DATA" / "PLT.DAT", sfs::copy_options::overwrite_existing,
+                       ec);
+    path_ = dir.string();
+}
+
+ScratchStartDir::~ScratchStartDir() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+}
+
+} // namespace psn

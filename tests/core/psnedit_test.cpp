@@ -1,0 +1,328 @@
+#include "cli/psnedit.h"
+#include "core/editions.h"
+#include "core/game_text.h"
+#include "core/json.h"
+#include "shell/record_fields_table.h"
+#include "support/scratch_game.h"
+#include "tools/samplegame/sample_game.h"
+#include "tracks/track_blocks.h"
+
+#include <cmath>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace psn {
+namespace {
+
+namespace sfs = std::filesystem;
+
+struct Outcome {
+    int code;
+    std::string out, err;
+};
+
+Outcome Psnedit(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    const int code = cli::Run(args, out, err, PSN_APP_DIR);
+    return {code, out.str(), err.str()};
+}
+
+sample::Installation Install(const test::TempDir& dir, int edition,
+                             const std::string& name = "game") {
+    sample::Options options;
+    options.edition = edition;
+    options.gameDir = (dir.path() / name).string() + "/";
+    options.withPictures = false;
+    return sample::MakeInstallation(options);
+}
+
+// Every file of a game folder, by relative path.
+std::map<std::string, std::vector<std::uint8_t>> Snapshot(const std::string& dir) {
+    std::map<std::string, std::vector<std::uint8_t>> files;
+    for (const auto& entry : sfs::recursive_directory_iterator(dir))
+        if (entry.is_regular_file())
+            files[sfs::relative(entry.path(), dir).string()] =
+                test::ReadFileBytes(entry.path().string());
+    return files;
+}
+
+SettingsRecord ReadRecord(const std::string& path) {
+    const auto bytes = test::ReadFileBytes(path);
+    EXPECT_EQ(bytes.size(), rec::kSize) << path;
+    SettingsRecord record;
+    std::copy_n(bytes.begin(), std::min(bytes.size(), rec::kSize), record.bytes().begin());
+    return record;
+}
+
+void WriteRecord(const std::string& path, const SettingsRecord& record) {
+    test::WriteFileBytes(path, {record.bytes().begin(), record.bytes().end()});
+}
+
+SettingsRecord ExpectedSave(const sample::Installation& inst, int names = 1, int cockpit = 1) {
+    SettingsRecord expected = inst.Expected(names, cockpit);
+    const auto tracks = sample::ExpectedTrackEntries(inst.edition);
+    std::copy(tracks.begin(), tracks.end(), expected.bytes().begin() + rec::kTrackEntries);
+    return expected;
+}
+
+// The sample game was written from its own table of values, so a save that matches it proves
+// the start-up read, the track block and the settings file layout in every edition.
+TEST(Psnedit, SaveGivesTheSampleGamesRecordInEveryEdition) {
+    for (int edition = 0; edition < kEditionCount; ++edition) {
+        if (edition == 5)
+            continue; // no edition byte selects it
+        SCOPED_TRACE("edition " + std::to_string(edition));
+        test::TempDir dir;
+        const auto inst = Install(dir, edition);
+        const std::string gia = dir.str() + "/saved.GIA";
+        const Outcome saved = Psnedit({"save", inst.gameDir, gia});
+        ASSERT_EQ(saved.code, cli::kSuccess) << saved.err;
+        const SettingsRecord record = ReadRecord(gia);
+        const SettingsRecord expected = ExpectedSave(inst);
+        for (std::size_t at = 0; at < rec::kSize; ++at)
+            ASSERT_EQ(record.u8(at), expected.u8(at)) << "record offset " << at;
+    }
+    test::TempDir dir;
+    const auto inst = Install(dir, 2);
+    const std::string gia = dir.str() + "/exe.GIA";
+    ASSERT_EQ(
+        Psnedit({"save", inst.gameDir, gia, "--names-source", "exe", "--cockpit-source", "exe"})
+            .code,
+        cli::kSuccess);
+    EXPECT_EQ(ReadRecord(gia), ExpectedSave(inst, 0, 0));
+}
+
+TEST(Psnedit, ShowGivesNaturalUnitsFromTheSampleValues) {
+    test::TempDir dir;
+    const auto inst = Install(dir, 0);
+    const sample::SampleValues& v = *inst.values;
+    const Outcome shown = Psnedit({"show", inst.gameDir});
+    ASSERT_EQ(shown.code, cli::kSuccess) << shown.err;
+    const auto has = [&](const std::string& line) {
+        EXPECT_NE(shown.out.find(line + "\n"), std::string::npos) << line;
+    };
+    has("names: team 3 '" + GameBytesToUtf8(v.stateNames.teamNames[2]) + "'");
+    has("engine power: team 2 qualification " + std::to_string(v.powerQual[1]) + " BHP");
+    const int kg = static_cast<int>(std::nearbyint(v.humanWeight * 0.45359));
+    has("car tuning: human car weight " + std::to_string(v.humanWeight) + " lb (" +
+        std::to_string(kg) + " kg)");
+    has("car tuning: light 1 speed " + std::to_string(v.lightSpeeds[0] + 6154) + " RPM");
+    has("car tuning: qualifying fuel " + std::to_string(v.qualifyingFuel + 1) + " laps");
+    const int team = v.pitOrder[0];
+    has("pit line: position 1 " + std::to_string(team) + " ('" +
+        GameBytesToUtf8(v.stateNames.teamNames[static_cast<std::size_t>(team - 1)]) + "')");
+    has("tracks: track 4 '" + GameBytesToUtf8(v.trackNames[3]) + "' fuel consumption " +
+        std::to_string(v.tracks[3].fuel));
+    has("nose cones: team 1 " + std::string(v.noseRaised[0] ? "raised" : "lowered"));
+    // A right angle is 16384 steps of 180/32768 degrees.
+    SettingsRecord record;
+    const auto& angle =
+        *std::find_if(fields::Fields().begin(), fields::Fields().end(),
+                      [](const fields::Field& f) { return f.key == "camera 2 x angle"; });
+    record.setS16(rec::kCameras + rec::kCameraRowStride + 6, 16384);
+    EXPECT_EQ(fields::ShowValue(angle, record), "16384 (90.000 deg)");
+}
+
+TEST(Psnedit, DiffListsEachChangedFieldAndExitsOneOnlyThen) {
+    test::TempDir dir;
+    const auto inst = Install(dir, 1);
+    const std::string a = dir.str() + "/a.GIA", b = dir.str() + "/b.GIA";
+    ASSERT_EQ(Psnedit({"save", inst.gameDir, a}).code, cli::kSuccess);
+    SettingsRecord record = ReadRecord(a);
+    record.setStr(rec::TeamName(3), rec::kTeamNameCapacity, "Vantor GP");
+    record.setU16(rec::EnginePowerOther(14), 700);
+    record.setU8(rec::kNoseCones + 4, record.u8(rec::kNoseCones + 4) ? 0 : 1);
+    WriteRecord(b, record);
+    const std::string team3 = GameBytesToUtf8(inst.values->stateNames.teamNames[2]);
+    const Outcome diff = Psnedit({"diff", a, b});
+    EXPECT_EQ(diff.code, cli::kDifferent);
+    const bool raised = inst.values->noseRaised[4];
+    EXPECT_EQ(diff.out, "names: team 3 '" + team3 + "' \u2192 'Vantor GP'\n" +
+                            "engine power: team 14 other sessions " +
+                            std::to_string(inst.values->powerOther[13]) + " BHP \u2192 700 BHP\n" +
+                            "nose cones: team 5 " +
+                            (raised ? "raised \u2192 lowered" : "lowered \u2192 raised") + "\n");
+    const Outcome same = Psnedit({"diff", inst.gameDir, a});
+    EXPECT_EQ(same.code, cli::kSuccess) << same.out;
+    EXPECT_EQ(same.out, "");
+}
+
+// Game -> JSON -> apply writes what the settings file would, and a following diff finds nothing.
+TEST(Psnedit, JsonRoundTripChangesNothing) {
+    for (const int edition : {0, 3, 6}) {
+        SCOPED_TRACE("edition " + std::to_string(edition));
+        test::TempDir dir;
+        const auto viaJson = Install(dir, edition, "json");
+        const auto viaGia = Install(dir, edition, "gia");
+        const std::string json = dir.str() + "/game.json", gia = dir.str() + "/game.GIA";
+        const Outcome shown = Psnedit({"show", viaJson.gameDir, "--json"});
+        ASSERT_EQ(shown.code, cli::kSuccess) << shown.err;
+        std::ofstream(json) << shown.out;
+        ASSERT_EQ(Psnedit({"save", viaGia.gameDir, gia}).code, cli::kSuccess);
+        EXPECT_EQ(fields::FromJson(shown.out), ReadRecord(gia));
+
+        const Outcome applied = Psnedit({"apply", json, viaJson.gameDir});
+        ASSERT_EQ(applied.code, cli::kSuccess) << applied.err;
+        ASSERT_EQ(Psnedit({"apply", gia, viaGia.gameDir}).code, cli::kSuccess);
+        const auto jsonFiles = Snapshot(viaJson.gameDir), giaFiles = Snapshot(viaGia.gameDir);
+        ASSERT_EQ(jsonFiles.size(), giaFiles.size());
+        for (const auto& [name, bytes] : jsonFiles)
+            EXPECT_TRUE(bytes == giaFiles.at(name)) << name;
+        const Outcome diff = Psnedit({"diff", viaJson.gameDir, json});
+        EXPECT_EQ(diff.code, cli::kSuccess) << diff.out;
+    }
+}
+
+// What apply writes lands at the sample game's own offsets, in the game's encodings.
+TEST(Psnedit, ApplyWritesChangedJsonFieldsIntoTheGame) {
+    test::TempDir dir;
+    const int edition = 4;
+    const auto inst = Install(dir, edition);
+    std::string json = Psnedit({"show", inst.gameDir, "--json"}).out;
+    const auto replace = [&json](const std::string& from, const std::string& to) {
+        const std::size_t at = json.find(from);
+        ASSERT_NE(at, std::string::npos) << from;
+        json.replace(at, from.size(), to);
+    };
+    const std::string power =
+        "\"team 2 qualification (BHP)\": " + std::to_string(inst.values->powerQual[1]);
+    replace(power, "\"team 2 qualification (BHP)\": 1234");
+    replace("\"team 1\": \"" + GameBytesToUtf8(inst.values->stateNames.teamNames[0]) + "\"",
+            "\"team 1\": \"B\u00e9r\u00e9nice\"");
+    const std::string fuel =
+        "\"track 7 fuel consumption\": " + std::to_string(inst.values->tracks[6].fuel);
+    replace(fuel, "\"track 7 fuel consumption\": 4321");
+    std::ofstream(dir.str() + "/changed.json") << json;
+    const Outcome applied = Psnedit({"apply", dir.str() + "/changed.json", inst.gameDir});
+    ASSERT_EQ(applied.code, cli::kSuccess) << applied.err;
+
+    const auto exe = test::ReadFileBytes(inst.exePath);
+    const std::size_t powerAt = sample::Offset(6, edition) + 2;
+    EXPECT_EQ(exe[powerAt] | exe[powerAt + 1] << 8, 1234 + 32817);
+    const auto state = test::ReadFileBytes(inst.statePath);
+    const std::vector<std::uint8_t> name = {'B', 0xE9, 'r', 0xE9, 'n', 'i', 'c',
+                                            'e', 0,    0,   0,    0,   0};
+    EXPECT_TRUE(std::equal(name.begin(), name.end(), state.begin() + 0x3C3E));
+    const auto track = test::ReadFileBytes(inst.TrackPath(7));
+    const std::size_t fuelAt = inst.values->tracks[6].setupOffset + 26;
+    EXPECT_EQ(track[fuelAt] | track[fuelAt + 1] << 8, 4321);
+}
+
+TEST(Psnedit, BadInputIsRefusedWithItsFileNamedAndNothingWritten) {
+    test::TempDir dir;
+    const auto inst = Install(dir, 0);
+    const std::string good = Psnedit({"show", inst.gameDir, "--json"}).out;
+    const auto before = Snapshot(inst.gameDir);
+    struct Case {
+        std::string what, from, to, says;
+    };
+    const Case cases[] = {
+        {"too long", "\"team 1 engine\": \"", "\"team 1 engine\": \"ABCDEFGHIJKLMN", "longer"},
+        {"beyond the character set", "\"car 1 driver\": \"", "\"car 1 driver\": \"\u20ac",
+         "cannot show"},
+        {"out of range", "\"human car weight (lb)\": ", "\"human car weight (lb)\": 7",
+         "from 0 to 65535"},
+        {"derived value edited", "\"human car weight (kg)\": ", "\"human car weight (kg)\": 9",
+         "change that value instead"},
+        {"missing field", "\"random engine power\": ", "\"random engine powr\": ", "not a field"},
+        {"not JSON", "{", "{{", "not valid JSON"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::string text = good;
+        text.replace(text.find(c.from), c.from.size(), c.to);
+        const std::string path = dir.str() + "/bad.json";
+        std::ofstream(path, std::ios::trunc) << text;
+        const Outcome applied = Psnedit({"apply", path, inst.gameDir});
+        EXPECT_EQ(applied.code, cli::kBadInput);
+        EXPECT_NE(applied.err.find(path), std::string::npos) << applied.err;
+        EXPECT_NE(applied.err.find(c.says), std::string::npos) << applied.err;
+    }
+    test::WriteFileBytes(dir.str() + "/short.GIA", std::vector<std::uint8_t>(100, 0));
+    EXPECT_EQ(Psnedit({"apply", dir.str() + "/short.GIA", inst.gameDir}).code, cli::kBadInput);
+    EXPECT_EQ(Psnedit({"show", dir.str() + "/missing.GIA"}).code, cli::kBadInput);
+    EXPECT_EQ(Psnedit({"show", dir.str()}).code, cli::kBadInput); // no PSN.EXE there
+    EXPECT_TRUE(Snapshot(inst.gameDir) == before);
+
+    for (const std::vector<std::string>& usage :
+         {std::vector<std::string>{},
+          {"frobnicate"},
+          {"show"},
+          {"diff", "a"},
+          {"save", inst.gameDir, "x.GIA", "--names-source", "disk"},
+          {"apply", "x", "--json"}}) {
+        const Outcome o = Psnedit(usage);
+        EXPECT_EQ(o.code, cli::kBadInput) << o.err;
+        EXPECT_NE(o.err.find("psnedit --help"), std::string::npos);
+    }
+    const Outcome help = Psnedit({"--help"});
+    EXPECT_EQ(help.code, cli::kSuccess);
+    EXPECT_NE(help.out.find("Exit status"), std::string::npos);
+}
+
+TEST(Psnedit, ApplyWithoutTrackFilesWritesNothing) {
+    test::TempDir dir;
+    sample::Options options;
+    options.edition = 0;
+    options.gameDir = dir.str() + "/game/";
+    options.withTracks = false;
+    options.withPictures = false;
+    const auto inst = sample::MakeInstallation(options);
+    const std::string gia = dir.str() + "/s.GIA";
+    WriteRecord(gia, inst.Expected(1, 1));
+    const auto before = Snapshot(inst.gameDir);
+    const Outcome applied = Psnedit({"apply", gia, inst.gameDir});
+    EXPECT_EQ(applied.code, cli::kGameFailure);
+    EXPECT_NE(applied.err.find("Nothing was written"), std::string::npos) << applied.err;
+    EXPECT_TRUE(Snapshot(inst.gameDir) == before);
+}
+
+TEST(Psnedit, RestorePutsEveryBackupBackAndKeepsThem) {
+    test::TempDir dir;
+    const auto inst = Install(dir, 0);
+    const auto original = Snapshot(inst.gameDir);
+    const std::string gia = dir.str() + "/s.GIA";
+    ASSERT_EQ(Psnedit({"save", inst.gameDir, gia}).code, cli::kSuccess);
+    SettingsRecord record = ReadRecord(gia);
+    record.setU16(rec::EnginePowerQual(1), 1500);
+    record.setU8(TrackEntryOffset(0, 0), 99);
+    WriteRecord(gia, record);
+    ASSERT_EQ(Psnedit({"apply", gia, inst.gameDir}).code, cli::kSuccess);
+    ASSERT_NE(test::ReadFileBytes(inst.exePath), original.at("PSN.EXE"));
+
+    // A file without a backup makes the whole restore fail before anything changes.
+    const auto applied = Snapshot(inst.gameDir);
+    const Outcome refused = Psnedit({"restore", inst.gameDir, "PSN.EXE", "README.TXT"});
+    EXPECT_EQ(refused.code, cli::kGameFailure);
+    EXPECT_NE(refused.err.find("README.TXT"), std::string::npos) << refused.err;
+    EXPECT_TRUE(Snapshot(inst.gameDir) == applied);
+
+    const Outcome restored = Psnedit({"restore", inst.gameDir});
+    ASSERT_EQ(restored.code, cli::kSuccess) << restored.err;
+    for (const auto& [name, bytes] : original)
+        EXPECT_TRUE(test::ReadFileBytes(inst.gameDir + name) == bytes) << name;
+    EXPECT_TRUE(sfs::exists(inst.exePath + ".bak"));
+    EXPECT_TRUE(sfs::exists(inst.TrackPath(1) + ".bak"));
+    for (const auto& entry : sfs::recursive_directory_iterator(inst.gameDir))
+        EXPECT_EQ(entry.path().string().find(".psn-"), std::string::npos) << entry.path();
+}
+
+TEST(GameText, EveryByteGoesThroughUnicodeAndJsonAndBack) {
+    std::string all;
+    for (int b = 1; b < 256; ++b)
+        all.push_back(static_cast<char>(b));
+    const std::string text = GameBytesToUtf8(all);
+    EXPECT_EQ(Utf8ToGameBytes(text), all);
+    EXPECT_EQ(GameBytesToUtf8("\xE9"), "\u00e9");
+    const json::Value parsed = json::Parse("{\"x\": " + json::Quote(text) + "}");
+    EXPECT_EQ(parsed.Find("x")->text, text);
+    EXPECT_FALSE(Utf8ToGameBytes("\u20ac"));   // beyond U+00FF
+    EXPECT_FALSE(Utf8ToGameBytes("\xC3"));     // cut short
+    EXPECT_FALSE(Utf8ToGameBytes("\xC0\x80")); // overlong
+    EXPECT_THROW(json::Parse(std::string(200, '[')), json::ParseError);
+    EXPECT_THROW(json::Parse("{\"a\": 1.5}"), json::ParseError);
+}
+
+} // namespace
+} // namespace psn
