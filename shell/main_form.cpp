@@ -4,6 +4,7 @@
 #include "core/settings_files.h"
 #include "graphics/helmet_form.h"
 #include "shell/all_data_blocks.h"
+#include "shell/compare_form.h"
 #include "shell/converter_runner.h"
 #include "shell/des_form.h"
 #include "shell/game_actions.h"
@@ -162,6 +163,8 @@ void TMainForm::CreateMenu() {
                   &TMainForm::Settingsdescription1Click});
     add(options, {"ImportExport1", "&Import/Export", QKeySequence("Ctrl+I"),
                   &TMainForm::ImportExport1Click});
+    add(options, {"Comparewithgame1", "&Compare with game\u2026", QKeySequence(),
+                  &TMainForm::Comparewithgame1Click});
 }
 
 void TMainForm::FormCreate() {
@@ -354,6 +357,11 @@ void TMainForm::Settingsdescription1Click() {
 
 void TMainForm::ImportExport1Click() {
     OpenWindow(windows_.importExport, false);
+}
+
+void TMainForm::Comparewithgame1Click() {
+    TCompareForm form(context_, this);
+    ShowModal(&form);
 }
 
 } // namespace psn

@@ -61,6 +61,7 @@ private:
     void Restoreoriginalsettings1Click();
     void Settingsdescription1Click();
     void ImportExport1Click();
+    void Comparewithgame1Click();
     void TrackEditorButtonClick();
     void UpdateTitle();
     QString DescriptionText() const;

@@ -29,8 +29,22 @@ std::string Lower(std::string text) {
     return text;
 }
 
+// Control characters (line breaks in a description) are escaped so each field stays one line.
 std::string Quoted(const std::string& utf8) {
-    return "'" + utf8 + "'";
+    static const char* kHex = "0123456789abcdef";
+    std::string text = "'";
+    for (const char c : utf8) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\n')
+            text += "\\n";
+        else if (c == '\r')
+            text += "\\r";
+        else if (byte < 0x20 || byte == 0x7F)
+            text += std::string("\\x") + kHex[byte >> 4] + kHex[byte & 15];
+        else
+            text.push_back(c);
+    }
+    return text + "'";
 }
 
 std::string TeamNameText(const SettingsRecord& r, int team) {

@@ -1,0 +1,99 @@
+#include "shell/compare_form.h"
+
+#include "shell/game_read_blocks.h"
+#include "shell/record_fields_table.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace psn {
+
+TCompareForm::TCompareForm(AppContext& context, QWidget* parent)
+    : QDialog(parent), context_(context) {
+    setObjectName("CompareForm");
+    setWindowTitle("Compare with game");
+    resize(640, 440);
+    auto* layout = new QVBoxLayout(this);
+    Label1 = new QLabel(this);
+    Label1->setObjectName("Label1");
+    Label1->setWordWrap(true);
+    layout->addWidget(Label1);
+    TreeView1 = new QTreeWidget(this);
+    TreeView1->setObjectName("TreeView1");
+    TreeView1->setHeaderLabels({"Field", "Settings", "Game"});
+    TreeView1->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    layout->addWidget(TreeView1);
+    auto* back = new QPushButton("Back", this);
+    back->setObjectName("BitBtn1");
+    layout->addWidget(back, 0, Qt::AlignRight);
+    connect(back, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TCompareForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        Refresh();
+}
+
+void TCompareForm::Refresh() {
+    TreeView1->clear();
+    const AppState& state = context_.state;
+    // The scratch state reads the game as start-up does, from a start folder of its own, so
+    // not even the originals snapshot is touched.
+    ScratchStartDir start(state.StartPath(".\\DATA\\PLT.DAT"));
+    AppState game;
+    game.startDir = start.path();
+    game.config = state.config;
+    game.edition = state.edition;
+    GameReadResult read;
+    try {
+        read = ReadGameRecord(game);
+    } catch (const FileAccessError& error) {
+        // Only reading went wrong: nothing was written, so the program goes on.
+        Label1->setText("The game could not be read; nothing was compared.");
+        context_.dialogs.Warning(this, QString::fromLatin1(error.what()) + "\n" +
+                                           QString::fromLocal8Bit(state.config.GameDir().c_str()));
+        return;
+    }
+    if (!read.isGameExe) {
+        Label1->setText("The game executable could not be read; nothing was compared.");
+        return;
+    }
+    fields::Context names;
+    names.trackNames = read.trackNames;
+    const auto differences = fields::Compare(state.record, game.record, names, true);
+
+    QTreeWidgetItem* group = nullptr;
+    const fields::GroupInfo* current = nullptr;
+    int groups = 0;
+    for (const fields::Difference& difference : differences) {
+        const fields::GroupInfo& info = fields::Info(difference.field->group);
+        if (&info != current) {
+            current = &info;
+            ++groups;
+            group = new QTreeWidgetItem(TreeView1, {QString("%1 (open \"%2\")")
+                                                        .arg(QString::fromUtf8(info.key))
+                                                        .arg(QString::fromUtf8(info.window))});
+            group->setData(0, Qt::UserRole, QString::fromUtf8(info.window));
+            group->setExpanded(true);
+        }
+        new QTreeWidgetItem(group, {QString::fromStdString(difference.label),
+                                    QString::fromStdString(difference.before),
+                                    QString::fromStdString(difference.after)});
+    }
+    QString summary =
+        differences.empty()
+            ? QString("The settings and the game agree in every field.")
+            : QString("%1 fields differ in %2 windows.").arg(differences.size()).arg(groups);
+    if (!read.tracksRead)
+        summary += " The track files are not all installed: the track set-ups were not read.";
+    if (!read.dataFileProblem.empty())
+        summary += " " + QString::fromLocal8Bit(read.dataFileProblem.c_str());
+    Label1->setText(summary);
+}
+
+} // namespace psn

@@ -1,0 +1,92 @@
+#include "shell/compare_form.h"
+#include "shell/scripted_dialogs.h"
+#include "support/scratch_game.h"
+#include "tools/samplegame/sample_game.h"
+#include "tracks/track_blocks.h"
+
+#include <QLabel>
+#include <QTreeWidget>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace psn {
+namespace {
+
+// The settings record holds the sample game's known values with three fields changed; the window
+// must list exactly those three, under the windows that edit them, and write nothing.
+TEST(CompareForm, ListsExactlyTheFieldsThatDifferFromTheGame) {
+    test::TempDir dir;
+    sample::Options options;
+    options.edition = 6;
+    options.gameDir = dir.str() + "/game/";
+    options.withPictures = false;
+    const sample::Installation inst = sample::MakeInstallation(options);
+    const std::string editorDir = dir.str() + "/editor";
+    std::filesystem::create_directories(editorDir + "/DATA");
+    test::WriteFileBytes(editorDir + "/DATA/PLT.DAT", sample::PatchListBytes());
+
+    AppState state;
+    state.startDir = editorDir;
+    state.edition = 6;
+    state.config.SetGameDir(inst.gameDir);
+    state.config.SetExePath(inst.exePath);
+    state.config.SetNamesSource(1);
+    state.config.SetCockpitSource(1);
+    state.record = inst.Expected(1, 1);
+    const auto tracks = sample::ExpectedTrackEntries(6);
+    std::copy(tracks.begin(), tracks.end(), state.record.bytes().begin() + rec::kTrackEntries);
+    state.record.setStr(rec::DriverName(7), rec::kDriverNameCapacity, "Nobody");
+    const sample::SampleValues& v = *inst.values;
+    ASSERT_NE(v.humanWeight, 1600);
+    state.record.setU16(rec::kHumanWeight, 1600);
+    const int compound = (v.tracks[15].compound + 1) % 4;
+    state.record.setU8(TrackEntryOffset(15, trackentry::kCompound),
+                       static_cast<std::uint8_t>(compound));
+    state.record.setStr(rec::kDescription, rec::kDescriptionCapacity, "not in the game");
+    const SettingsRecord settings = state.record;
+    const auto exeBefore = test::ReadFileBytes(inst.exePath);
+
+    ScriptedDialogs dialogs;
+    AppContext context{state, dialogs, [](int) {}};
+    TCompareForm form(context);
+    form.show();
+    auto* tree = form.findChild<QTreeWidget*>("TreeView1");
+    ASSERT_NE(tree, nullptr);
+
+    const int kg = 726; // 1600 lb x 0.45359 = 725.744
+    std::vector<QStringList> expectedGroups = {
+        {"names (open \"Names and numbers\")", "car 7 driver", "'Nobody'",
+         "'" + QString::fromLatin1(v.stateNames.driverNames[6].c_str()) + "'"},
+        {"car tuning (open \"Car tuning\")", "human car weight", QString("1600 lb (%1 kg)").arg(kg),
+         QString("%1 lb").arg(v.humanWeight)},
+        {"tracks (open \"Track editor\")",
+         "track 16 '" + QString::fromLatin1(v.trackNames[15].c_str()) + "' compound",
+         QString("%1 (%2)").arg(compound).arg(QChar('A' + compound)),
+         QString("%1 (%2)").arg(v.tracks[15].compound).arg(QChar('A' + v.tracks[15].compound))},
+    };
+    ASSERT_EQ(tree->topLevelItemCount(), static_cast<int>(expectedGroups.size()));
+    for (int g = 0; g < tree->topLevelItemCount(); ++g) {
+        const QTreeWidgetItem* group = tree->topLevelItem(g);
+        const QStringList& expected = expectedGroups[static_cast<std::size_t>(g)];
+        EXPECT_EQ(group->text(0), expected[0]);
+        ASSERT_EQ(group->childCount(), 1);
+        EXPECT_EQ(group->child(0)->text(0), expected[1]);
+        EXPECT_EQ(group->child(0)->text(1), expected[2]);
+        EXPECT_TRUE(group->child(0)->text(2).startsWith(expected[3]))
+            << group->child(0)->text(2).toStdString();
+    }
+    EXPECT_TRUE(state.record == settings);
+    EXPECT_TRUE(test::ReadFileBytes(inst.exePath) == exeBefore);
+    EXPECT_FALSE(std::filesystem::exists(editorDir + "/DATA/ORIGIN.SET"));
+    EXPECT_TRUE(dialogs.shown.empty());
+
+    // With the settings put back to the game's values the window says they agree.
+    state.record = inst.Expected(1, 1);
+    std::copy(tracks.begin(), tracks.end(), state.record.bytes().begin() + rec::kTrackEntries);
+    form.Refresh();
+    EXPECT_EQ(tree->topLevelItemCount(), 0);
+    EXPECT_TRUE(form.findChild<QLabel*>("Label1")->text().contains("agree"));
+}
+
+} // namespace
+} // namespace psn
