@@ -102,18 +102,44 @@ struct Loaded {
     bool game = false;
 };
 
-// A game folder prepared for the block operations, with a private start directory.
+// The editor folder a patch list at <folder>/DATA/PLT.DAT belongs to, in any letter case.
+std::optional<std::string> EditorFolderOf(const std::string& patchList) {
+    const sfs::path list(patchList);
+    const auto upper = [](std::string text) {
+        std::transform(text.begin(), text.end(), text.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+        return text;
+    };
+    if (upper(list.filename().string()) != "PLT.DAT" ||
+        upper(list.parent_path().filename().string()) != "DATA")
+        return std::nullopt;
+    return list.parent_path().parent_path().string();
+}
+
+// A game folder prepared for the block operations. The start directory is the editor folder of
+// the patch list when the block operations cannot change anything there (no originals snapshot
+// waiting for its track block); otherwise a private one.
 struct Game {
-    ScratchStartDir start;
+    std::optional<ScratchStartDir> scratch;
     AppState state;
     std::string dir;
 
     Game(const std::string& gameDir, const Options& options, const std::string& editorDir)
-        : start(PatchListPath(options, editorDir)), dir(gameDir) {
+        : dir(gameDir) {
         std::string folder = gameDir;
         if (folder.empty() || folder.back() != '/')
             folder += '/';
-        state.startDir = start.path();
+        const std::string patchList = PatchListPath(options, editorDir);
+        const auto editor = EditorFolderOf(patchList);
+        if (editor) {
+            state.startDir = *editor;
+            if (OriginalTracksPending(state))
+                state.startDir.clear();
+        }
+        if (state.startDir.empty()) {
+            scratch.emplace(patchList);
+            state.startDir = scratch->path();
+        }
         state.config.SetGameDir(folder);
         state.config.SetExePath(fs::ResolveCase(folder + "PSN.EXE"));
         state.config.SetNamesSource(options.namesSource);

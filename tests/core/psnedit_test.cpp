@@ -326,3 +326,31 @@ TEST(GameText, EveryByteGoesThroughUnicodeAndJsonAndBack) {
 
 } // namespace
 } // namespace psn
+
+namespace psn {
+namespace {
+
+// psnedit is not the editor: reading the tracks must not complete the editor's originals
+// snapshot that waits for them.
+TEST(Psnedit, ReadingLeavesTheEditorsPendingSnapshotAlone) {
+    test::TempDir dir;
+    const auto inst = Install(dir, 0);
+    const std::string editor = dir.str() + "/editor";
+    sfs::create_directories(editor + "/DATA");
+    test::WriteFileBytes(editor + "/DATA/PLT.DAT", sample::PatchListBytes());
+    const std::vector<std::uint8_t> snapshot(rec::kSize, 7);
+    test::WriteFileBytes(editor + "/DATA/ORIGIN.SET", snapshot);
+    test::WriteFileBytes(editor + "/DATA/ORIGIN.TRK", {});
+    std::ostringstream out, err;
+    ASSERT_EQ(cli::Run({"show", inst.gameDir}, out, err, editor), cli::kSuccess) << err.str();
+    EXPECT_TRUE(test::ReadFileBytes(editor + "/DATA/ORIGIN.SET") == snapshot);
+    EXPECT_TRUE(sfs::exists(editor + "/DATA/ORIGIN.TRK"));
+    // The patch list was still found there: the switch it decides was read.
+    EXPECT_NE(out.str().find("car tuning: real best time info " +
+                             std::string(inst.values->patchOn ? "on" : "off") + "\n"),
+              std::string::npos);
+    EXPECT_EQ(err.str(), "");
+}
+
+} // namespace
+} // namespace psn

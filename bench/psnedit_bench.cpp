@@ -1,0 +1,120 @@
+// The command-line companion on a sample installation: apply against the export benchmark's
+// floor (BM_ExportAllFloor, same run), show and diff in process and as whole processes.
+#include "cli/psnedit.h"
+#include "tools/samplegame/sample_game.h"
+
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <spawn.h>
+#include <sstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliSample {
+    fs::path root;
+    psn::sample::Installation game;
+    std::string editorDir, gia;
+
+    CliSample() {
+        root = fs::temp_directory_path() / ("psn-bench-cli-" + std::to_string(::getpid()));
+        fs::remove_all(root);
+        psn::sample::Options options;
+        options.gameDir = (root / "game").string() + "/";
+        options.withPictures = false;
+        game = psn::sample::MakeInstallation(options);
+        editorDir = (root / "editor").string();
+        fs::create_directories(editorDir + "/DATA");
+        const auto list = psn::sample::PatchListBytes();
+        std::ofstream(editorDir + "/DATA/PLT.DAT", std::ios::binary)
+            .write(reinterpret_cast<const char*>(list.data()),
+                   static_cast<std::streamsize>(list.size()));
+        gia = (root / "game.GIA").string();
+        Run({"save", game.gameDir, gia});
+    }
+    ~CliSample() { fs::remove_all(root); }
+
+    int Run(const std::vector<std::string>& args) const {
+        std::ostringstream out, err;
+        const int code = psn::cli::Run(args, out, err, editorDir);
+        benchmark::DoNotOptimize(out.str().size());
+        return code;
+    }
+};
+
+const CliSample& TheCliSample() {
+    static const CliSample sample;
+    return sample;
+}
+
+void BM_PsneditApply(benchmark::State& st) {
+    const CliSample& s = TheCliSample();
+    for (auto _ : st)
+        if (s.Run({"apply", s.gia, s.game.gameDir}) != 0)
+            st.SkipWithError("apply failed");
+}
+BENCHMARK(BM_PsneditApply)->Unit(benchmark::kMicrosecond);
+
+void BM_PsneditShow(benchmark::State& st) {
+    const CliSample& s = TheCliSample();
+    for (auto _ : st)
+        s.Run({"show", s.game.gameDir});
+}
+BENCHMARK(BM_PsneditShow)->Unit(benchmark::kMicrosecond);
+
+void BM_PsneditShowJson(benchmark::State& st) {
+    const CliSample& s = TheCliSample();
+    for (auto _ : st)
+        s.Run({"show", s.game.gameDir, "--json"});
+}
+BENCHMARK(BM_PsneditShowJson)->Unit(benchmark::kMicrosecond);
+
+void BM_PsneditDiff(benchmark::State& st) {
+    const CliSample& s = TheCliSample();
+    for (auto _ : st)
+        s.Run({"diff", s.game.gameDir, s.gia});
+}
+BENCHMARK(BM_PsneditDiff)->Unit(benchmark::kMicrosecond);
+
+// The installed program started as a user starts it, output thrown away.
+void Spawn(benchmark::State& st, const std::vector<std::string>& args) {
+    std::vector<std::string> line = {std::string(PSN_APP_DIR) + "/psnedit"};
+    line.insert(line.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& arg : line)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    for (auto _ : st) {
+        pid_t pid = 0;
+        if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
+            st.SkipWithError("psnedit could not be started");
+            break;
+        }
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+    }
+    posix_spawn_file_actions_destroy(&actions);
+}
+
+void BM_PsneditShowProcess(benchmark::State& st) {
+    Spawn(st, {"show", TheCliSample().game.gameDir});
+}
+BENCHMARK(BM_PsneditShowProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_PsneditDiffProcess(benchmark::State& st) {
+    Spawn(st, {"diff", TheCliSample().game.gameDir, TheCliSample().gia});
+}
+BENCHMARK(BM_PsneditDiffProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
