@@ -387,3 +387,49 @@ TEST(Psnedit, ReadingLeavesTheEditorsPendingSnapshotAlone) {
 
 } // namespace
 } // namespace psn
+
+namespace psn {
+namespace {
+
+// Texts at full length, so that every character byte is part of a value.
+SettingsRecord FullLengthTexts() {
+    SettingsRecord record;
+    for (const fields::Field& field : fields::Fields())
+        if (field.kind == fields::Kind::Text)
+            field.set(record, fields::Value{0, std::string(field.capacity, 'a')});
+    return record;
+}
+
+// A byte no field covers would be lost by every JSON round trip without a word.
+TEST(RecordFieldsTable, EveryRecordByteBelongsToAField) {
+    const SettingsRecord base = FullLengthTexts();
+    const fields::Context none;
+    for (std::size_t at = 0; at < rec::kSize; ++at) {
+        // A length byte above its text's capacity reads as the capacity, so lengths go to 0.
+        SettingsRecord flipped = base, cleared = base;
+        flipped.setU8(at, static_cast<std::uint8_t>(base.u8(at) ^ 0x21));
+        cleared.setU8(at, 0);
+        EXPECT_FALSE(fields::Compare(base, flipped, none, false).empty() &&
+                     fields::Compare(base, cleared, none, false).empty())
+            << "offset " << at;
+    }
+}
+
+TEST(RecordFieldsTable, RandomRecordsGoThroughJsonUnchanged) {
+    std::mt19937 random(17);
+    for (int round = 0; round < 20; ++round) {
+        SettingsRecord record;
+        for (auto& byte : record.bytes())
+            byte = static_cast<std::uint8_t>(random());
+        // Character bytes past a text's length never reach a game file and are not kept.
+        SettingsRecord tidy;
+        for (const fields::Field& field : fields::Fields())
+            field.set(tidy, field.get(record));
+        const std::string json = fields::ToJson(tidy, {});
+        EXPECT_EQ(fields::FromJson(json), tidy) << json.substr(0, 200);
+        EXPECT_TRUE(fields::Compare(record, tidy, {}, false).empty());
+    }
+}
+
+} // namespace
+} // namespace psn
