@@ -52,6 +52,9 @@ void WriteCarTuning(AppState& state, bool withPatchList);
 inline constexpr int kLightCount = 4;
 inline constexpr int kLightSpeedBase = 6154; // the stored speeds count RPM above this
 
+// The names of the light colours 1, 2 and 3.
+inline constexpr const char* kLightColourNames[] = {"Green", "Yellow", "Red"};
+
 // Record offsets of light k's colour (k = 0..3) and speed (k = 1..3).
 constexpr std::size_t LightColour(int light) {
     return rec::kLight0Colour + 3 * static_cast<std::size_t>(light);

@@ -121,7 +121,8 @@ TCTuningForm::TCTuningForm(AppContext& context, QWidget* parent)
         auto* box = new QComboBox(leds);
         box->setObjectName(boxNames[light]);
         box->setGeometry(120, y, 88, 22);
-        box->addItems({"Green", "Yellow", "Red"});
+        for (const char* colour : kLightColourNames)
+            box->addItem(colour);
         colourBoxes_[light] = box;
         connect(box, &QComboBox::activated, this,
                 [this, light, box] { LightColourChange(light, box); });

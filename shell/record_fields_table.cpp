@@ -192,7 +192,6 @@ void AddTuning(Builder& b) {
     b.Switch(g, "show opponents fuel load", rec::kFuelDisplaySwitch);
     b.Switch(g, "performance depends on team", rec::kTeamPerformanceSwitch);
     b.Switch(g, "real best time info", rec::kPatchListSwitch);
-    static const char* const kColours[] = {"green", "yellow", "red"};
     for (int light = 0; light < kLightCount; ++light) {
         const std::string name = "light " + std::to_string(light);
         const std::size_t colour = LightColour(light);
@@ -200,7 +199,7 @@ void AddTuning(Builder& b) {
             .derived.push_back({"name",
                                 [colour](const SettingsRecord& r) {
                                     const int c = r.u8(colour);
-                                    return c >= 1 && c <= 3 ? std::string(kColours[c - 1])
+                                    return c >= 1 && c <= 3 ? Lower(kLightColourNames[c - 1])
                                                             : std::string("none");
                                 },
                                 Derived::Style::Text});

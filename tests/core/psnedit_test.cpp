@@ -141,6 +141,13 @@ TEST(Psnedit, DiffListsEachChangedFieldAndExitsOneOnlyThen) {
                             std::to_string(inst.values->powerOther[13]) + " BHP \u2192 700 BHP\n" +
                             "nose cones: team 5 " +
                             (raised ? "raised \u2192 lowered" : "lowered \u2192 raised") + "\n");
+    const Outcome asJson = Psnedit({"diff", a, b, "--json"});
+    EXPECT_EQ(asJson.code, cli::kDifferent);
+    const json::Value list = json::Parse(asJson.out);
+    ASSERT_EQ(list.items.size(), 3u);
+    EXPECT_EQ(list.items[1].Find("window")->text, "Engine power");
+    EXPECT_EQ(list.items[1].Find("after")->text, "700 BHP");
+    EXPECT_EQ(list.items[0].Find("before")->text, "'" + team3 + "'");
     const Outcome same = Psnedit({"diff", inst.gameDir, a});
     EXPECT_EQ(same.code, cli::kSuccess) << same.out;
     EXPECT_EQ(same.out, "");
