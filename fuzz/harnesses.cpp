@@ -5,6 +5,7 @@
 #include "core/record.h"
 #include "core/settings_files.h"
 #include "graphics/dib256.h"
+#include "shell/record_fields_table.h"
 #include "tools/samplegame/sample_game.h"
 #include "tracks/cockpit_format.h"
 #include "tracks/track_blocks.h"
@@ -289,6 +290,35 @@ std::vector<std::vector<std::uint8_t>> TrackSeeds() {
     return seeds;
 }
 
+// A settings document typed by hand: anything is refused with a message or read whole, and what
+// is read writes out to a document that reads back the same.
+void SettingsJson(const std::uint8_t* data, std::size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    SettingsRecord record;
+    try {
+        record = fields::FromJson(text);
+    } catch (const fields::InputError&) {
+        return;
+    }
+    if (fields::FromJson(fields::ToJson(record, {})) != record)
+        __builtin_trap(); // a document that loads must survive being written out
+    Touch(record.bytes());
+}
+
+std::vector<std::vector<std::uint8_t>> SettingsJsonSeeds() {
+    std::vector<std::vector<std::uint8_t>> seeds;
+    for (const int edition : {0, 3}) {
+        SettingsRecord record = sample::ExpectedRecord(edition, true, 1, 1);
+        const auto tracks = sample::ExpectedTrackEntries(edition);
+        std::copy(tracks.begin(), tracks.end(), record.bytes().begin() + rec::kTrackEntries);
+        const std::string text = fields::ToJson(record, {});
+        seeds.emplace_back(text.begin(), text.end());
+    }
+    for (const std::string_view small : {"{\"psnedit\": 1}", "{\"psnedit\": 1, \"names\": {}}"})
+        seeds.emplace_back(small.begin(), small.end());
+    return seeds;
+}
+
 } // namespace
 
 const std::vector<Target>& Targets() {
@@ -298,6 +328,7 @@ const std::vector<Target>& Targets() {
         {"dib", Dib, DibSeeds},
         {"cockpit", CockpitData, CockpitSeeds},
         {"track", TrackBlock, TrackSeeds},
+        {"json", SettingsJson, SettingsJsonSeeds},
     };
     return targets;
 }
