@@ -65,7 +65,13 @@ void TCompareForm::Refresh() {
     }
     fields::Context names;
     names.trackNames = read.trackNames;
-    const auto differences = fields::Compare(state.record, game.record, names, true);
+    auto differences = fields::Compare(state.record, game.record, names, true);
+    // A track block not read in this run is no setting of the user's: the track editor reads
+    // the game's before it shows one, so listing it would only show zeros against the game.
+    if (state.trackDataPending)
+        std::erase_if(differences, [](const fields::Difference& d) {
+            return d.field->group == fields::Group::Tracks;
+        });
 
     QTreeWidgetItem* group = nullptr;
     const fields::GroupInfo* current = nullptr;
@@ -91,6 +97,8 @@ void TCompareForm::Refresh() {
             : QString("%1 fields differ in %2 windows.").arg(differences.size()).arg(groups);
     if (!read.tracksRead)
         summary += " The track files are not all installed: the track set-ups were not read.";
+    else if (state.trackDataPending)
+        summary += " The track set-ups have not been read in this run and are not compared.";
     if (!read.dataFileProblem.empty())
         summary += " " + QString::fromLocal8Bit(read.dataFileProblem.c_str());
     Label1->setText(summary);

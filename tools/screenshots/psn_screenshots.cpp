@@ -1,6 +1,7 @@
 // Starts the editor headlessly in the current folder (an editor folder whose psniaed.set points
 // at a game), then renders the main window and every window of the window set into PNG files.
 // Messages and file dialogs are answered by the scripted seam, so nothing waits for a user.
+#include "shell/compare_form.h"
 #include "shell/des_form.h"
 #include "shell/main_form.h"
 #include "shell/path_form.h"
@@ -79,6 +80,14 @@ int main(int argc, char** argv) {
     };
     for (const auto& [window, name] : windows)
         Save(window, out, name);
+    {
+        // A few settings changed and not yet exported, so the comparison has something to list.
+        state.record.setStr(psn::rec::TeamName(3), psn::rec::kTeamNameCapacity, "Vantor GP");
+        state.record.setU16(psn::rec::EnginePowerQual(2), 760);
+        state.record.setU16(psn::rec::kHumanWeight, 1600);
+        psn::TCompareForm compare(context);
+        Save(&compare, out, "compare_with_game");
+    }
     // Leave the game's configuration as it was found.
     context.ended = true;
     return exitCode;
