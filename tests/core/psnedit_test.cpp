@@ -440,3 +440,48 @@ TEST(RecordFieldsTable, RandomRecordsGoThroughJsonUnchanged) {
 
 } // namespace
 } // namespace psn
+
+namespace psn {
+namespace {
+
+void LowerCaseNames(const sfs::path& dir) {
+    std::vector<sfs::path> entries;
+    for (const auto& entry : sfs::recursive_directory_iterator(dir))
+        entries.push_back(entry.path());
+    // Deepest first, so a folder is renamed after what it holds.
+    std::sort(entries.rbegin(), entries.rend());
+    for (const sfs::path& path : entries) {
+        std::string name = path.filename().string();
+        std::transform(name.begin(), name.end(), name.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        sfs::rename(path, path.parent_path() / name);
+    }
+}
+
+TEST(Psnedit, WorksOnALowerCaseInstallation) {
+    test::TempDir dir;
+    const auto upper = Install(dir, 1, "upper");
+    const auto lower = Install(dir, 1, "lower");
+    LowerCaseNames(lower.gameDir);
+    const Outcome shownUpper = Psnedit({"show", upper.gameDir});
+    const Outcome shownLower = Psnedit({"show", lower.gameDir});
+    ASSERT_EQ(shownLower.code, cli::kSuccess) << shownLower.err;
+    EXPECT_EQ(shownLower.out, shownUpper.out);
+    EXPECT_EQ(shownLower.err, "");
+
+    const std::string gia = dir.str() + "/s.GIA";
+    ASSERT_EQ(Psnedit({"save", lower.gameDir, gia}).code, cli::kSuccess);
+    SettingsRecord record = ReadRecord(gia);
+    record.setU16(TrackEntryOffset(2, trackentry::kFuel), 999);
+    WriteRecord(gia, record);
+    const Outcome applied = Psnedit({"apply", gia, lower.gameDir});
+    ASSERT_EQ(applied.code, cli::kSuccess) << applied.err;
+    EXPECT_FALSE(sfs::exists(lower.gameDir + "CIRCUITS"));
+    EXPECT_FALSE(sfs::exists(lower.gameDir + "PSN.EXE"));
+    const auto track = test::ReadFileBytes(lower.gameDir + "circuits/f1ct03.dat");
+    const std::size_t fuelAt = lower.values->tracks[2].setupOffset + 26;
+    EXPECT_EQ(track[fuelAt] | track[fuelAt + 1] << 8, 999);
+}
+
+} // namespace
+} // namespace psn
