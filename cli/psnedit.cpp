@@ -100,6 +100,7 @@ struct Loaded {
     SettingsRecord record;
     fields::Context context;
     bool game = false;
+    bool tracksUnread = false; // a game whose track files are not all installed
 };
 
 // The editor folder a patch list at <folder>/DATA/PLT.DAT belongs to, in any letter case.
@@ -182,6 +183,7 @@ Loaded LoadGame(const std::string& dir, const Options& options, const std::strin
     loaded.record = game.state.record;
     loaded.context.trackNames = result.trackNames;
     loaded.game = true;
+    loaded.tracksUnread = !result.tracksRead;
     return loaded;
 }
 
@@ -250,7 +252,12 @@ int Diff(const Options& options, const std::string& editorDir, std::ostream& out
     // between two files.
     const bool game = a.game || b.game;
     const fields::Context& context = a.game ? a.context : b.context;
-    const auto differences = fields::Compare(a.record, b.record, context, game);
+    auto differences = fields::Compare(a.record, b.record, context, game);
+    // Set-ups that could not be read are no difference (the warning said so).
+    if (a.tracksUnread || b.tracksUnread)
+        std::erase_if(differences, [](const fields::Difference& d) {
+            return d.field->group == fields::Group::Tracks;
+        });
     if (options.json) {
         out << fields::DiffJson(differences);
     } else {

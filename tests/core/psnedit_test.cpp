@@ -301,7 +301,7 @@ TEST(Psnedit, BadInputIsRefusedWithItsFileNamedAndNothingWritten) {
     EXPECT_NE(help.out.find("Exit status"), std::string::npos);
 }
 
-TEST(Psnedit, ApplyWithoutTrackFilesWritesNothing) {
+TEST(Psnedit, WithoutTrackFilesSetUpsAreNotComparedAndNothingIsApplied) {
     test::TempDir dir;
     sample::Options options;
     options.edition = 0;
@@ -312,6 +312,13 @@ TEST(Psnedit, ApplyWithoutTrackFilesWritesNothing) {
     const std::string gia = dir.str() + "/s.GIA";
     WriteRecord(gia, inst.Expected(1, 1));
     const auto before = Snapshot(inst.gameDir);
+    // The set-ups a game without track files cannot give are no difference.
+    SettingsRecord withTracks = inst.Expected(1, 1);
+    withTracks.setU8(TrackEntryOffset(0, trackentry::kFrontWing), 9);
+    WriteRecord(dir.str() + "/t.GIA", withTracks);
+    const Outcome diff = Psnedit({"diff", inst.gameDir, dir.str() + "/t.GIA"});
+    EXPECT_EQ(diff.code, cli::kSuccess) << diff.out;
+    EXPECT_NE(diff.err.find("track set-ups were not read"), std::string::npos);
     const Outcome applied = Psnedit({"apply", gia, inst.gameDir});
     EXPECT_EQ(applied.code, cli::kGameFailure);
     EXPECT_NE(applied.err.find("Nothing was written"), std::string::npos) << applied.err;
