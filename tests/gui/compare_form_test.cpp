@@ -1,10 +1,14 @@
+#include "e2e_fixture.h"
 #include "shell/compare_form.h"
 #include "shell/scripted_dialogs.h"
 #include "support/scratch_game.h"
 #include "tools/samplegame/sample_game.h"
 #include "tracks/track_blocks.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QLabel>
+#include <QTimer>
 #include <QTreeWidget>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -94,6 +98,28 @@ TEST(CompareForm, ListsExactlyTheFieldsThatDifferFromTheGame) {
     form.Refresh();
     EXPECT_EQ(tree->topLevelItemCount(), 0);
     EXPECT_TRUE(form.findChild<QLabel*>("Label1")->text().contains("agree"));
+}
+
+// The menu item opens the window over the running editor; after a start-up nothing differs.
+TEST(CompareForm, OptionsMenuOpensItOverTheStartedEditor) {
+    test::E2EGame game(0, true);
+    game.Start();
+    game.main->show();
+    auto* action = game.main->findChild<QAction*>("Comparewithgame1");
+    ASSERT_NE(action, nullptr);
+    QString shown;
+    int rows = -1;
+    QTimer::singleShot(0, [&] {
+        auto* form = qobject_cast<TCompareForm*>(QApplication::activeModalWidget());
+        if (!form)
+            return;
+        shown = form->findChild<QLabel*>("Label1")->text();
+        rows = form->findChild<QTreeWidget*>("TreeView1")->topLevelItemCount();
+        form->accept();
+    });
+    action->trigger();
+    EXPECT_EQ(rows, 0);
+    EXPECT_TRUE(shown.contains("agree")) << shown.toStdString();
 }
 
 } // namespace
