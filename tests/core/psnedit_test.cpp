@@ -301,6 +301,22 @@ TEST(Psnedit, BadInputIsRefusedWithItsFileNamedAndNothingWritten) {
     EXPECT_NE(help.out.find("Exit status"), std::string::npos);
 }
 
+TEST(Psnedit, ADamagedGameFileEndsWithExitThreeAndNothingWritten) {
+    test::TempDir dir;
+    const auto inst = Install(dir, 0);
+    test::WriteFileBytes(inst.TrackPath(9), std::vector<std::uint8_t>(64, 0));
+    const auto before = Snapshot(inst.gameDir);
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"show", inst.gameDir},
+                                                 {"save", inst.gameDir, dir.str() + "/s.GIA"}}) {
+        const Outcome o = Psnedit(args);
+        EXPECT_EQ(o.code, cli::kGameFailure);
+        EXPECT_NE(o.err.find(inst.gameDir), std::string::npos) << o.err;
+        EXPECT_NE(o.err.find("File access error"), std::string::npos) << o.err;
+    }
+    EXPECT_FALSE(sfs::exists(dir.str() + "/s.GIA"));
+    EXPECT_TRUE(Snapshot(inst.gameDir) == before);
+}
+
 TEST(Psnedit, WithoutTrackFilesSetUpsAreNotComparedAndNothingIsApplied) {
     test::TempDir dir;
     sample::Options options;

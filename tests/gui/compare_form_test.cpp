@@ -100,6 +100,33 @@ TEST(CompareForm, ListsExactlyTheFieldsThatDifferFromTheGame) {
     EXPECT_TRUE(form.findChild<QLabel*>("Label1")->text().contains("agree"));
 }
 
+// Reading for a comparison writes nothing, so a damaged game file is told and ends nothing.
+TEST(CompareForm, ADamagedTrackFileIsReportedWithoutEndingTheProgram) {
+    test::TempDir dir;
+    sample::Options options;
+    options.gameDir = dir.str() + "/game/";
+    options.withPictures = false;
+    const sample::Installation inst = sample::MakeInstallation(options);
+    test::WriteFileBytes(inst.TrackPath(5), std::vector<std::uint8_t>(100, 0));
+    AppState state;
+    state.startDir = dir.str();
+    state.config.SetGameDir(inst.gameDir);
+    state.config.SetExePath(inst.exePath);
+    state.record.setU16(rec::kHumanWeight, 1234);
+    const SettingsRecord settings = state.record;
+    ScriptedDialogs dialogs;
+    std::vector<int> exits;
+    AppContext context{state, dialogs, [&exits](int code) { exits.push_back(code); }};
+    TCompareForm form(context);
+    form.show();
+    EXPECT_TRUE(exits.empty());
+    EXPECT_FALSE(context.ended);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_TRUE(dialogs.shown[0].text.contains("File access error"));
+    EXPECT_EQ(form.findChild<QTreeWidget*>("TreeView1")->topLevelItemCount(), 0);
+    EXPECT_TRUE(state.record == settings);
+}
+
 // The menu item opens the window over the running editor; after a start-up nothing differs.
 TEST(CompareForm, OptionsMenuOpensItOverTheStartedEditor) {
     test::E2EGame game(0, true);
