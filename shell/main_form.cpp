@@ -162,6 +162,10 @@ void TMainForm::CreateMenu() {
                   &TMainForm::Settingsdescription1Click});
     add(options, {"ImportExport1", "&Import/Export", QKeySequence("Ctrl+I"),
                   &TMainForm::ImportExport1Click});
+    // The installer's picture button is hidden; the menu is the way to it.
+    QAction* carSets = options->addAction("Install car set\u2026");
+    carSets->setObjectName("InstallCarSet1");
+    connect(carSets, &QAction::triggered, this, [this] { OpenWindow(windows_.carSets, false); });
 }
 
 void TMainForm::FormCreate() {
