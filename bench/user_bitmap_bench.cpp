@@ -6,7 +6,6 @@
 #include <benchmark/benchmark.h>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <unistd.h>
 
 namespace {
@@ -51,8 +50,10 @@ psn::ColourTable Table() {
 void BM_TrueColourBitmapFloorReadBytes(benchmark::State& state) {
     const std::string path = TrueColourFile().toStdString();
     for (auto _ : state) {
-        std::ifstream in(path, std::ios::binary);
-        std::vector<char> bytes{std::istreambuf_iterator<char>(in), {}};
+        std::ifstream in(path, std::ios::binary | std::ios::ate);
+        std::vector<char> bytes(static_cast<std::size_t>(in.tellg()));
+        in.seekg(0);
+        in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         benchmark::DoNotOptimize(bytes.data());
     }
 }

@@ -1,6 +1,7 @@
 #include "graphics/nearest_colour_table.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace psn {
 namespace {
@@ -33,81 +34,85 @@ ColourTable TableOf(const GamePalette& palette) {
     return table;
 }
 
-NearestColour::NearestColour(const ColourTable& table) {
-    byGreen_.reserve(256);
-    for (int i = 0; i < 256; ++i)
-        byGreen_.push_back(
-            {table[4 * i + 2], table[4 * i + 1], table[4 * i], static_cast<std::uint8_t>(i)});
-    std::stable_sort(byGreen_.begin(), byGreen_.end(),
-                     [](const Entry& a, const Entry& b) { return a.green < b.green; });
+NearestColour::NearestColour(const ColourTable& table) : boxes_(std::size_t{1} << (3 * kBoxBits)) {
+    for (std::size_t i = 0; i < entries_.size(); ++i)
+        entries_[i] = {table[4 * i + 2], table[4 * i + 1], table[4 * i]};
     cacheKey_.fill(kNoKey);
 }
 
+// An entry can be nearest to a colour in the box only if its nearest point of the box is no
+// farther than the farthest point of the box is from the best-placed entry.
+const std::vector<std::uint8_t>& NearestColour::Candidates(std::uint32_t rgb) {
+    constexpr int kShift = 8 - kBoxBits;
+    const int r = Red(rgb) >> kShift, g = Green(rgb) >> kShift, b = Blue(rgb) >> kShift;
+    std::vector<std::uint8_t>& box =
+        boxes_[static_cast<std::size_t>(r << (2 * kBoxBits) | g << kBoxBits | b)];
+    if (!box.empty())
+        return box;
+    const int side = (1 << kShift) - 1;
+    auto nearest = [side](int v, int low) {
+        return v < low ? low - v : v > low + side ? v - low - side : 0;
+    };
+    auto farthest = [side](int v, int low) {
+        return std::max(std::abs(v - low), std::abs(v - low - side));
+    };
+    std::array<int, 256> least{};
+    int bound = 1 << 30;
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        const Entry& e = entries_[i];
+        const int nr = nearest(e.red, r << kShift), ng = nearest(e.green, g << kShift),
+                  nb = nearest(e.blue, b << kShift);
+        const int fr = farthest(e.red, r << kShift), fg = farthest(e.green, g << kShift),
+                  fb = farthest(e.blue, b << kShift);
+        least[i] = nr * nr + ng * ng + nb * nb;
+        bound = std::min(bound, fr * fr + fg * fg + fb * fb);
+    }
+    for (std::size_t i = 0; i < entries_.size(); ++i)
+        if (least[i] <= bound)
+            box.push_back(static_cast<std::uint8_t>(i));
+    return box;
+}
+
+// Of equally near entries the lowest index, as the candidates are in index order.
 std::uint8_t NearestColour::Index(std::uint32_t rgb) {
     rgb &= 0xFFFFFF;
     const std::size_t slot = Slot(rgb);
-    if (cacheKey_[slot] != rgb) {
-        cacheKey_[slot] = rgb;
-        cacheIndex_[slot] = Search(rgb);
-    }
-    return cacheIndex_[slot];
-}
-
-// Searches outward from the colour's green value; an entry whose green alone is farther than
-// the best distance found cannot be nearer, nor can any beyond it.
-std::uint8_t NearestColour::Search(std::uint32_t rgb) const {
+    if (cacheKey_[slot] == rgb)
+        return cacheIndex_[slot];
     const int r = Red(rgb), g = Green(rgb), b = Blue(rgb);
-    const auto start = std::lower_bound(byGreen_.begin(), byGreen_.end(), g,
-                                        [](const Entry& e, int green) { return e.green < green; });
     int best = 1 << 30;
-    int bestIndex = 256;
-    auto consider = [&](const Entry& e) {
+    std::uint8_t bestIndex = 0;
+    for (const std::uint8_t i : Candidates(rgb)) {
+        const Entry& e = entries_[i];
         const int d =
             (e.red - r) * (e.red - r) + (e.green - g) * (e.green - g) + (e.blue - b) * (e.blue - b);
-        if (d < best || (d == best && e.index < bestIndex)) {
+        if (d < best) {
             best = d;
-            bestIndex = e.index;
+            bestIndex = i;
         }
-    };
-    auto up = start;
-    auto down = start;
-    for (;;) {
-        const bool upOpen = up != byGreen_.end() && (up->green - g) * (up->green - g) <= best;
-        const bool downOpen =
-            down != byGreen_.begin() && (g - (down - 1)->green) * (g - (down - 1)->green) <= best;
-        if (!upOpen && !downOpen)
-            break;
-        if (upOpen)
-            consider(*up++);
-        if (downOpen)
-            consider(*--down);
     }
-    return static_cast<std::uint8_t>(bestIndex);
+    cacheKey_[slot] = rgb;
+    cacheIndex_[slot] = bestIndex;
+    return bestIndex;
 }
 
 MatchResult MatchColours(std::span<const std::uint32_t> pixels, const ColourTable& table) {
     NearestColour nearest(table);
     MatchResult result;
     result.indices.resize(pixels.size());
-    std::vector<std::uint64_t> replaced(std::size_t{1} << 18); // one bit per 24-bit colour
     std::uint32_t last = kNoKey;
     std::uint8_t lastIndex = 0;
+    bool lastExact = true;
     for (std::size_t i = 0; i < pixels.size(); ++i) {
         const std::uint32_t rgb = pixels[i] & 0xFFFFFF;
         if (rgb != last) {
             last = rgb;
             lastIndex = nearest.Index(rgb);
             const std::uint8_t* entry = &table[4 * std::size_t{lastIndex}];
-            const std::uint64_t bit = std::uint64_t{1} << (rgb & 63);
-            if (static_cast<int>(entry[2]) != Red(rgb) || entry[1] != Green(rgb) ||
-                entry[0] != Blue(rgb)) {
-                if (!(replaced[rgb >> 6] & bit)) {
-                    replaced[rgb >> 6] |= bit;
-                    ++result.coloursReplaced;
-                }
-            }
+            lastExact = entry[2] == Red(rgb) && entry[1] == Green(rgb) && entry[0] == Blue(rgb);
         }
         result.indices[i] = lastIndex;
+        result.pixelsReplaced += lastExact ? 0 : 1;
     }
     return result;
 }

@@ -27,14 +27,17 @@ public:
     std::uint8_t Index(std::uint32_t rgb);
 
 private:
-    std::uint8_t Search(std::uint32_t rgb) const;
-
     struct Entry {
         int red, green, blue;
-        std::uint8_t index;
     };
-    std::vector<Entry> byGreen_; // the table sorted by green, for a search outward from a colour
-    // Recently matched colours: pictures repeat their colours, a search per pixel would not pay.
+    // The colour space is cut into 32 x 32 x 32 boxes; each box keeps, in index order, the
+    // entries that can be nearest to some colour inside it, found when a colour first falls in.
+    static constexpr int kBoxBits = 5;
+    const std::vector<std::uint8_t>& Candidates(std::uint32_t rgb);
+
+    std::array<Entry, 256> entries_{};
+    std::vector<std::vector<std::uint8_t>> boxes_;
+    // Recently matched colours: pictures repeat their colours.
     static constexpr std::size_t kCacheSize = 4096;
     std::array<std::uint32_t, kCacheSize> cacheKey_;
     std::array<std::uint8_t, kCacheSize> cacheIndex_{};
@@ -42,7 +45,7 @@ private:
 
 struct MatchResult {
     std::vector<std::uint8_t> indices; // one per pixel
-    int coloursReplaced = 0;           // distinct colours the table does not hold exactly
+    std::size_t pixelsReplaced = 0;    // pixels whose colour the table does not hold exactly
 };
 
 // Maps pixels (0xRRGGBB, alpha ignored) to the table's nearest entries.

@@ -124,7 +124,7 @@ FittedPicture Matched(const QImage& image, const ColourTable& table) {
     fitted.picture.pixels = std::move(match.indices);
     fitted.picture.colours = table;
     fitted.matched = true;
-    fitted.coloursReplaced = match.coloursReplaced;
+    fitted.pixelsReplaced = match.pixelsReplaced;
     return fitted;
 }
 
@@ -201,10 +201,12 @@ QString MatchedNote(const UserBitmap& file, const FittedPicture& fitted, const Q
         note = QString("'%1' has colours of its own").arg(Name(file.path));
     note += QString(": its colours have been matched to the 256 colours of %1, nearest colour.")
                 .arg(target);
-    if (fitted.coloursReplaced > 0)
-        note += QString(" Colours that %1 does not hold: %2, each replaced by the nearest.")
-                    .arg(target)
-                    .arg(fitted.coloursReplaced);
+    if (fitted.pixelsReplaced > 0)
+        note += QString(" %1 of its %2 pixels had a colour that %3 does not hold and took the "
+                        "nearest.")
+                    .arg(fitted.pixelsReplaced)
+                    .arg(static_cast<qint64>(file.image.width()) * file.image.height())
+                    .arg(target);
     return note;
 }
 

@@ -25,8 +25,8 @@ UserBitmap ReadUserBitmap(const QString& path);
 
 struct FittedPicture {
     Bitmap8 picture;
-    bool matched = false;    // colours were matched to a table
-    int coloursReplaced = 0; // distinct colours the table did not hold exactly
+    bool matched = false;           // colours were matched to a table
+    std::size_t pixelsReplaced = 0; // pixels whose colour the table did not hold exactly
 };
 
 // A whole picture (a helmet sheet, a car painting): an 8-bit file as it is, its colour table and

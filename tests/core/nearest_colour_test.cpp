@@ -48,7 +48,7 @@ TEST(NearestColour, FindsWhatTryingEveryEntryFinds) {
     }
 }
 
-TEST(NearestColour, MatchingCountsTheColoursTheTableDoesNotHold) {
+TEST(NearestColour, MatchingCountsThePixelsWhoseColourTheTableDoesNotHold) {
     ColourTable table{};
     table[4 * 7 + 2] = 255;                                                    // red at 7
     table[4 * 9] = 255;                                                        // blue at 9
@@ -57,7 +57,7 @@ TEST(NearestColour, MatchingCountsTheColoursTheTableDoesNotHold) {
                                                Rgb(0, 0, 200), 0xFF0000FF}; // alpha is ignored
     const MatchResult result = MatchColours(pixels, table);
     EXPECT_EQ(result.indices, (std::vector<std::uint8_t>{7, 7, 7, 0, 9, 9}));
-    EXPECT_EQ(result.coloursReplaced, 2);
+    EXPECT_EQ(result.pixelsReplaced, 3u);
 }
 
 } // namespace
