@@ -42,7 +42,8 @@ void WidenHeader(QByteArray& bytes) {
     if (bytes.size() < kFileHeader + 4 || !bytes.startsWith("BM"))
         return;
     const qint64 size = Get(bytes, kFileHeader, 4);
-    const int known = size == 52 || size == 56 ? 108 : size > 12 && size < 64 ? 64 : 0;
+    const bool shortOs2 = size > 12 && size < 64 && size != 40 && size != 52 && size != 56;
+    const int known = size == 52 || size == 56 ? 108 : shortOs2 ? 64 : 0;
     if (known == 0 || bytes.size() < kFileHeader + size)
         return;
     const int added = known - static_cast<int>(size);
