@@ -5,6 +5,7 @@
 #include "graphics/button_rows.h"
 #include "graphics/helmet_table.h"
 #include "graphics/picture_view.h"
+#include "graphics/user_bitmap.h"
 #include "shell/game_actions.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@ namespace psn {
 namespace {
 
 constexpr const char* kSheetUnavailable = "The helmet sheet is not available.";
+constexpr const char* kTheSheet = "the helmet sheet";
 
 // The hourglass for as long as a conversion runs.
 struct BusyCursor {
@@ -235,6 +237,15 @@ bool THelmetForm::LoadInto(PictureView* view, const QString& path) {
     return true;
 }
 
+std::optional<UserBitmap> THelmetForm::ReadChosen(const QString& path) {
+    try {
+        return ReadUserBitmap(path);
+    } catch (const GraphicError& error) {
+        context_.dialogs.Error(this, QString::fromLocal8Bit(error.what()));
+        return std::nullopt;
+    }
+}
+
 void THelmetForm::SheetUnavailable(const QString& reason) {
     QString note = kSheetUnavailable;
     note += reason.isEmpty() ? QString(" It was not extracted from the game at start-up.")
@@ -262,11 +273,22 @@ void THelmetForm::BitBtn2Click() {
     context_.state.RestoreStartDir();
 }
 
+// A helmet is pasted into the sheet, so it must speak the sheet's colours.
 void THelmetForm::BitBtn4Click() {
+    if (Image1->Picture().Empty()) {
+        context_.dialogs.Error(this, kSheetUnavailable);
+        return;
+    }
     const auto path = context_.dialogs.OpenFile(this, Request("Load helmet from bitmap"));
-    if (path && LoadInto(Image3, *path))
-        SelHel(Mode::Paste);
+    const auto file = path ? ReadChosen(*path) : std::nullopt;
     context_.state.RestoreStartDir();
+    if (!file)
+        return;
+    FittedPicture fitted = InColoursOf(*file, Image1->Picture().colours);
+    Image3->SetPicture(std::move(fitted.picture));
+    SelHel(Mode::Paste);
+    if (fitted.matched)
+        context_.dialogs.Information(this, MatchedNote(*file, fitted, kTheSheet));
 }
 
 void THelmetForm::BitBtn6Click() {
@@ -287,11 +309,21 @@ void THelmetForm::BitBtn6Click() {
     context_.state.RestoreStartDir();
 }
 
+// A sheet from another depth takes the colours of the sheet it replaces, or the game's.
 void THelmetForm::BitBtn7Click() {
     const auto path = context_.dialogs.OpenFile(this, Request("Load helmet from bitmap"));
-    if (path && LoadInto(Image1, *path))
-        SelHel(Mode::Show);
+    const auto file = path ? ReadChosen(*path) : std::nullopt;
     context_.state.RestoreStartDir();
+    if (!file)
+        return;
+    const Bitmap8& sheet = Image1->Picture();
+    FittedPicture fitted =
+        AsWholePicture(*file, sheet.Empty() ? TableOf(context_.state.palette) : sheet.colours);
+    Image1->SetPicture(std::move(fitted.picture));
+    Image1->SetNote({});
+    SelHel(Mode::Show);
+    if (fitted.matched)
+        context_.dialogs.Information(this, MatchedNote(*file, fitted, kTheSheet));
 }
 
 void THelmetForm::BitBtn5Click() {

@@ -4,10 +4,12 @@
 #pragma once
 
 #include "graphics/bitmap8_format.h"
+#include "graphics/user_bitmap.h"
 #include "shell/app_context.h"
 #include "shell/converter_runner.h"
 
 #include <QDialog>
+#include <optional>
 
 class QLabel;
 class QListWidget;
@@ -54,6 +56,8 @@ private:
     void RebuildDriverList();
     int SelectedCell() const;
     bool LoadInto(PictureView* view, const QString& path);
+    // A user's bitmap, or nothing after its failure has been shown.
+    std::optional<UserBitmap> ReadChosen(const QString& path);
     void SheetUnavailable(const QString& reason);
     FileDialogRequest Request(const QString& title) const;
 

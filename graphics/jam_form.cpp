@@ -5,6 +5,7 @@
 #include "graphics/button_rows.h"
 #include "graphics/helmet_table.h"
 #include "graphics/picture_view.h"
+#include "graphics/user_bitmap.h"
 #include "shell/game_actions.h"
 
 #include <QApplication>
@@ -159,17 +160,28 @@ ConverterOutcome TJamForm::Convert(bool extract, const QString& jam) {
     return outcome;
 }
 
+// A painting of another depth takes the colours of the one it replaces, or the game's.
 void TJamForm::Button951Click() {
     const auto path = context_.dialogs.OpenFile(this, Request("Load bitmap file"));
+    std::optional<UserBitmap> file;
     if (path) {
         try {
-            Image1->SetPicture(LoadBmpFile(path->toStdString()));
+            file = ReadUserBitmap(*path);
         } catch (const GraphicError& error) {
             context_.dialogs.Error(this, QString::fromLocal8Bit(error.what()));
         }
     }
     context_.state.RestoreStartDir();
+    FittedPicture fitted;
+    if (file) {
+        const Bitmap8& shown = Image1->Picture();
+        fitted =
+            AsWholePicture(*file, shown.Empty() ? TableOf(context_.state.palette) : shown.colours);
+        Image1->SetPicture(std::move(fitted.picture));
+    }
     repaint();
+    if (fitted.matched)
+        context_.dialogs.Information(this, MatchedNote(*file, fitted, "the car painting"));
 }
 
 void TJamForm::Button952Click() {

@@ -4,6 +4,10 @@
 #include "shell/game_actions.h"
 #include "shell/settings_commands.h"
 
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -19,13 +23,68 @@ int StoredLength(const QString& text) {
     return static_cast<int>(text.size() + text.count('\n'));
 }
 
+// A character the game's strings hold, by the one encoding of game text.
+bool Storable(QChar c) {
+    return c == '\n' || FromGameBytes(ToGameBytes(QString(c))) == QString(c);
+}
+
+// What the box would hold as typed text: one kind of line break.
+QString Typed(QString text) {
+    return text.replace("\r\n", "\n").replace('\r', '\n').replace(QChar::ParagraphSeparator, '\n');
+}
+
+// The description box refuses what the record cannot store, as the user types, pastes or drops
+// it: a character without a byte of its own, and anything beyond 255 stored characters. The text
+// and the cursor stay as they were.
+class DescriptionBox : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const bool lineBreak = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        const QString text = lineBreak ? QString("\n") : event->text();
+        if ((lineBreak || (!text.isEmpty() && text.at(0).isPrint())) && !Takes(text)) {
+            event->accept();
+            QApplication::beep();
+            return;
+        }
+        QPlainTextEdit::keyPressEvent(event);
+    }
+    void insertFromMimeData(const QMimeData* source) override {
+        if (source->hasText() && !Takes(Typed(source->text()))) {
+            QApplication::beep();
+            return;
+        }
+        QPlainTextEdit::insertFromMimeData(source);
+    }
+    void inputMethodEvent(QInputMethodEvent* event) override {
+        if (!event->commitString().isEmpty() && !Takes(event->commitString())) {
+            QApplication::beep();
+            event->setCommitString({});
+        }
+        QPlainTextEdit::inputMethodEvent(event);
+    }
+
+private:
+    // Whether `text`, put in place of the selection, can be stored.
+    bool Takes(const QString& text) const {
+        for (const QChar c : text)
+            if (!Storable(c))
+                return false;
+        const QString replaced = Typed(textCursor().selectedText());
+        return StoredLength(toPlainText()) - StoredLength(replaced) + StoredLength(text) <=
+               kMaxDescription;
+    }
+};
+
 } // namespace
 
 TDesForm::TDesForm(AppContext& context, QWidget* parent) : QDialog(parent), context_(context) {
     setWindowTitle("Settings description");
     setFixedSize(572, 313);
 
-    Memo1 = new QPlainTextEdit(this);
+    Memo1 = new DescriptionBox(this);
     Memo1->setObjectName("Memo1");
     Memo1->setGeometry(3, 8, 561, 206);
     Memo1->setPlainText("no description");
@@ -65,23 +124,29 @@ void TDesForm::ShowRecordDescription() {
     Memo1->setPlainText(text.replace("\r\n", "\n"));
 }
 
+// Text set by the program, or inserted past the box's own checks, is cut to what the record
+// stores; the cursor stays where it was as far as the text reaches.
 void TDesForm::Memo1Change() {
     const QString text = Memo1->toPlainText();
-    if (StoredLength(text) <= kMaxDescription)
-        return;
-    // Typing or pasting past the limit keeps the first 255 stored characters, as a limited box.
     QString kept;
     int length = 0;
     for (const QChar c : text) {
+        if (!Storable(c))
+            continue;
         const int cost = c == '\n' ? 2 : 1;
         if (length + cost > kMaxDescription)
             break;
         kept += c;
         length += cost;
     }
+    if (kept == text)
+        return;
+    const int position = Memo1->textCursor().position();
     const QSignalBlocker blocker(Memo1);
     Memo1->setPlainText(kept);
-    Memo1->moveCursor(QTextCursor::End);
+    QTextCursor cursor = Memo1->textCursor();
+    cursor.setPosition(std::min(position, static_cast<int>(kept.size())));
+    Memo1->setTextCursor(cursor);
 }
 
 void TDesForm::Button1Click() {

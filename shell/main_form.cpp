@@ -165,6 +165,10 @@ void TMainForm::CreateMenu() {
                   &TMainForm::ImportExport1Click});
     add(options, {"Comparewithgame1", "&Compare with game\u2026", QKeySequence(),
                   &TMainForm::Comparewithgame1Click});
+    // The installer's picture button is hidden; the menu is the way to it.
+    QAction* carSets = options->addAction("Install car set\u2026");
+    carSets->setObjectName("InstallCarSet1");
+    connect(carSets, &QAction::triggered, this, [this] { OpenWindow(windows_.carSets, false); });
 }
 
 void TMainForm::FormCreate() {

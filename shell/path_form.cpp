@@ -5,7 +5,9 @@
 
 #include <QCloseEvent>
 #include <QFile>
+#include <QGuiApplication>
 #include <QPushButton>
+#include <QScreen>
 
 namespace psn {
 
@@ -31,6 +33,12 @@ TPathForm::TPathForm(AppContext& context, QWidget* parent)
 }
 
 bool TPathForm::Locate() {
+    // Start-up shows this window before the main window has a place of its own; centring over
+    // that would put it at the top left of the screen.
+    const QWidget* owner = parentWidget();
+    if (!owner || !owner->isVisible())
+        if (const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen())
+            move(screen->availableGeometry().center() - rect().center());
     exec();
     return found_ && !cancelled_;
 }

@@ -2,14 +2,18 @@
 #include "shell/des_form.h"
 #include "shell/main_form.h"
 #include "shell_fixture.h"
+#include "tracks/car_set_form.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QDirIterator>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTextCursor>
 #include <gtest/gtest.h>
 
 namespace psn::test {
@@ -168,6 +172,70 @@ TEST_F(ShellCommands, DescriptionIsStoredWithCrLfAndCutTo255) {
         const auto saved = ReadFileBytes(f.EditorPath("DESC.GIA"));
         EXPECT_EQ(saved[rec::kDescription], c.stored.size());
     }
+}
+
+// At its limit, or given a character the game's strings have no byte for, the description box
+// refuses the key, paste or drop; the text and the cursor stay where they were.
+TEST_F(ShellCommands, DescriptionRefusesWhatTheRecordCannotStore) {
+    auto type = [&](const QString& text) {
+        for (const QChar c : text) {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(memo, &press);
+        }
+    };
+    auto select = [&](int from, int to) {
+        QTextCursor cursor = memo->textCursor();
+        cursor.setPosition(from);
+        cursor.setPosition(to, QTextCursor::KeepAnchor);
+        memo->setTextCursor(cursor);
+    };
+    auto paste = [&](const QString& text) {
+        QApplication::clipboard()->setText(text);
+        memo->paste();
+    };
+    const QString tail = QString(240, 'a') + "\nb";
+    memo->setPlainText(QString(250, 'a') + "\nb"); // 253 stored: the break takes two
+    select(10, 10);
+    type("xy");
+    QString full = QString(10, 'a') + "xy" + tail;
+    EXPECT_EQ(memo->toPlainText(), full);
+    type("z");
+    QTest::keyClick(memo, Qt::Key_Return);
+    EXPECT_EQ(memo->toPlainText(), full);
+    EXPECT_EQ(memo->textCursor().position(), 12);
+
+    // Typing over a selection frees what it replaces.
+    select(0, 3);
+    type("q");
+    QTest::keyClick(memo, Qt::Key_Return);
+    EXPECT_EQ(memo->toPlainText(), "q\n" + QString(7, 'a') + "xy" + tail);
+    type(QString::fromLatin1("\xE9"));
+    QTest::keyClick(memo, Qt::Key_Backspace);
+    type(QString::fromLatin1("\xE9"));
+    type(QString::fromUtf8("\u20AC\u0100")); // room for one more, but no byte for these
+    paste(QString::fromUtf8("\u20AC"));
+    paste("ok"); // two characters, room for one
+    EXPECT_EQ(memo->toPlainText(), QString::fromLatin1("q\xE9") + QString(7, 'a') + "xy" + tail);
+    paste("k");
+    EXPECT_EQ(memo->textCursor().position(), 3);
+
+    f.dialogs.fileAnswers = {Path("FULL.GIA")};
+    Trigger("Savesettings1");
+    EXPECT_EQ(SettingsDescription(f.game.state.record),
+              "q\xE9k" + std::string(7, 'a') + "xy" + std::string(240, 'a') + "\r\nb");
+}
+
+TEST_F(ShellCommands, OptionsMenuOpensTheCarSetInstaller) {
+    bool shown = false;
+    WhenShown<TInstCarSetForm>([&](TInstCarSetForm* window) {
+        shown = true;
+        QTest::mouseClick(window->findChild<QPushButton*>("BitBtn1"), Qt::LeftButton);
+    });
+    Trigger("InstallCarSet1");
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(form->findChild<QAction*>("InstallCarSet1")->text(),
+              QString::fromUtf8("Install car set\u2026"));
+    EXPECT_FALSE(form->Windows().carSets->isVisible());
 }
 
 TEST_F(ShellCommands, DescriptionWindowSavesAndNamesTheFileInTheTitle) {

@@ -118,14 +118,20 @@ TEST(ShellStartup, FirstStartLocatesTheGameAndStoresTheLocation) {
 
 TEST(ShellStartup, CancelWhileLocatingEndsWithoutLoading) {
     ShellFixture f;
-    WhenShown<TPathForm>([](TPathForm* form) {
+    // Shown before the main window, the locating window is still centred on the screen.
+    QPoint centre, screenCentre;
+    WhenShown<TPathForm>([&](TPathForm* form) {
+        centre = form->geometry().center();
+        screenCentre = form->screen()->availableGeometry().center();
         QTest::mouseClick(form->findChild<QPushButton*>("Button2"), Qt::LeftButton);
     });
     {
         TMainForm form(f.context);
         EXPECT_EQ(form.StartupResult(), Startup::Cancelled);
         EXPECT_EQ(form.StartForm(), nullptr);
+        EXPECT_FALSE(form.isVisible());
     }
+    EXPECT_LE((centre - screenCentre).manhattanLength(), 8) << centre.x() << "," << centre.y();
     EXPECT_FALSE(fs::Exists(f.EditorPath("psniaed.set")));
     EXPECT_FALSE(fs::Exists(f.EditorPath("DATA/ORIGIN.SET")));
     EXPECT_FALSE(fs::Exists(f.game.ExePath() + ".bak"));
