@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QPushButton>
+#include <QShowEvent>
 
 namespace psn {
 
@@ -37,7 +38,9 @@ bool TPathForm::Locate() {
 
 void TPathForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    FormShow();
+    // Coming back from being minimised keeps the file already chosen.
+    if (!event->spontaneous())
+        FormShow();
 }
 
 void TPathForm::FormShow() {
