@@ -56,13 +56,16 @@ TEST(NumberText, FixedTextUsesTheGivenMarkAndRoundsAsPrintfDoes) {
     EXPECT_EQ(FixedText(0.0005, 3, '.'), "0.001");
     EXPECT_EQ(RoundToSignificant(5.4931640625, 3), 5.49);
     EXPECT_EQ(RoundToSignificant(179.994506835937, 3), 180.0);
-    // Every angle survives being shown and read back in either spelling.
-    for (int word = -32768; word < 32768; word += 7) {
-        const double shown =
-            RoundToSignificant(static_cast<std::int16_t>(word) * 180.0 / 32768.0, 3);
-        for (const char mark : {'.', ','})
-            EXPECT_EQ(StrToFloat(AngleText(static_cast<std::int16_t>(word), mark)), shown) << word;
-    }
+    // Every angle's text, stored and shown again, reads the same, in either spelling; only 180
+    // wraps round to -180.
+    for (int word = -32768; word < 32768; ++word)
+        for (const char mark : {'.', ','}) {
+            const std::string text = AngleText(static_cast<std::int16_t>(word), mark);
+            const auto degrees = StrToFloat(text);
+            ASSERT_TRUE(degrees) << text;
+            const std::string again = text.starts_with("180") ? "-" + text : text;
+            ASSERT_EQ(AngleText(static_cast<std::int16_t>(AngleWord(*degrees)), mark), again);
+        }
 }
 
 } // namespace
