@@ -155,8 +155,11 @@ void TFailuresForm::TrackBarChange() {
 
 void TFailuresForm::Edit1Exit() {
     const auto value = ConvertInteger(context_, this, edit1_->text());
-    if (!value)
+    if (!value) {
+        // The kept value again, so that leaving the box again says nothing more.
+        UpdateObjects();
         return;
+    }
     if (const int team = SelectedTeam())
         context_.state.record.setU16(rec::Failure(team), static_cast<std::uint16_t>(*value));
     UpdateObjects();

@@ -207,8 +207,11 @@ void TGripForm::RadioGroup1Click() {
 
 void TGripForm::Edit1Exit() {
     const auto value = ConvertInteger(context_, this, edit1_->text());
-    if (!value)
+    if (!value) {
+        // The kept value again, so that leaving the box again says nothing more.
+        UpdateObjects();
         return;
+    }
     // A value outside the table's range is ignored; the box shows the stored value again.
     const int number = SelectedNumber();
     if (number && *value >= 0 && *value <= Maximum())

@@ -188,13 +188,16 @@ void TEPowerForm::TBarChange() {
     UpdateObjects();
 }
 
-// Boxes before one that is not a number stay stored; the rest and the clamp are skipped.
+// Boxes before one that is not a number stay stored; the rest and the clamp are skipped. The
+// refused box shows its kept value again, so that leaving it again says nothing more.
 void TEPowerForm::ChangeValue() {
     SettingsRecord& r = context_.state.record;
     for (int t = 0; t < kTeamCount; ++t) {
         const auto value = ConvertInteger(context_, this, values_[t]->text());
-        if (!value)
+        if (!value) {
+            UpdateObjects();
             return;
+        }
         r.setU16(Entry(t + 1), static_cast<std::uint16_t>(*value));
     }
     for (int team = 1; team <= kTeamCount; ++team)

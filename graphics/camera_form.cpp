@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShowEvent>
+#include <QSignalBlocker>
 
 namespace psn {
 
@@ -48,7 +50,9 @@ TCameraForm::TCameraForm(AppContext& context, QWidget* parent)
     list_->setGeometry(8, 24, 120, 150);
     for (int c = 1; c <= kCameraCount; ++c)
         list_->addItem(QString("Camera %1").arg(c));
+    // Moving the current row by keyboard acts as clicking that row.
     connect(list_, &QListWidget::itemClicked, this, [this] { ListBox1Click(); });
+    connect(list_, &QListWidget::currentRowChanged, this, [this] { ListBox1Click(); });
 
     Label(this, " Default view ", 8, 184);
     auto* bevel = new QFrame(this);
@@ -130,7 +134,10 @@ TCameraForm::TCameraForm(AppContext& context, QWidget* parent)
 
 void TCameraForm::FormCreate() {
     SetView(0);
-    list_->setCurrentRow(0);
+    {
+        const QSignalBlocker block(list_);
+        list_->setCurrentRow(0);
+    }
     current_ = 0;
     PutValues();
 }
@@ -156,24 +163,25 @@ void TCameraForm::PutValues() {
     for (int w : {kX, kY, kZ})
         edits_[w]->setText(QString::number(r.s16(WordOffset(w))));
     for (int w : {kAngleX, kAngleY, kAngleZ})
-        edits_[w]->setText(QString::fromStdString(camera::AngleText(r.s16(WordOffset(w)))));
+        edits_[w]->setText(
+            QString::fromStdString(camera::AngleText(r.s16(WordOffset(w)), DecimalMark())));
     for (int w : {kTuning1, kTuning2})
         edits_[w]->setText(QString::number(r.u16(WordOffset(w))));
 }
 
+// A refused entry gives way to the kept value, so that leaving the box again says nothing more.
 void TCameraForm::StoreInteger(int word) {
     if (const auto value = ConvertInteger(context_, this, edits_[word]->text()))
         context_.state.record.setU16(WordOffset(word), static_cast<std::uint16_t>(*value));
+    else
+        PutValues();
 }
 
 void TCameraForm::StoreAngle(int word) {
-    const QString text = edits_[word]->text();
-    const auto degrees = camera::StrToFloat(text.toLatin1().toStdString());
-    if (!degrees) {
-        context_.dialogs.Error(this, QString("'%1' is not a valid floating point value").arg(text));
-        return;
-    }
-    context_.state.record.setU16(WordOffset(word), camera::AngleWord(*degrees));
+    if (const auto degrees = ConvertDecimal(context_, this, edits_[word]->text()))
+        context_.state.record.setU16(WordOffset(word), camera::AngleWord(*degrees));
+    else
+        PutValues();
 }
 
 void TCameraForm::ListBox1Click() {
@@ -187,6 +195,9 @@ void TCameraForm::ListBox1Click() {
 
 void TCameraForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    // Coming back from being minimised is no new showing: the user's place stays as it was.
+    if (event->spontaneous())
+        return;
     // Boxes showing values from before an import would write them back when left.
     PutValues();
     list_->setFocus();

@@ -50,7 +50,9 @@ ColourPartsForm::ColourPartsForm(AppContext& context, QWidget* parent, const cha
     }
     radios_.front()->setChecked(true);
     connect(back_, &QPushButton::clicked, this, &QDialog::close);
+    // Moving the current row by keyboard acts as clicking that row.
     connect(list_, &QListWidget::itemClicked, this, [this] { ListBox1Click(); });
+    connect(list_, &QListWidget::currentRowChanged, this, [this] { ListBox1Click(); });
     connect(image_, &TWinGImage::OnMouseMove, this,
             [this](Qt::KeyboardModifiers, int x, int y) { WinGImage1MouseMove(x, y); });
     connect(image_, &TWinGImage::OnMouseDown, this,
@@ -226,6 +228,9 @@ void ColourPartsForm::Redraw() {
 
 void ColourPartsForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    // Coming back from being minimised is no new showing: the chosen team stays.
+    if (event->spontaneous())
+        return;
     // The list and the picture follow the record as it is now: names, teams in use and colours
     // may have changed since the window was last shown.
     FillTeamList();

@@ -1,28 +1,97 @@
 #include "shell/converter_runner.h"
 
 #include "core/fs.h"
+#include "graphics/bitmap8_format.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QStringList>
+#include <algorithm>
 #include <cstdlib>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
+#else
+#include <signal.h>
+#include <unistd.h>
 #endif
 
 namespace psn {
 namespace {
 
+// Windows programs start with the "MZ" of their DOS header.
+bool IsWindowsProgram(const std::string& path) {
+    QFile file(QString::fromStdString(path));
+    return file.open(QIODevice::ReadOnly) && file.read(2) == "MZ";
+}
+
+// A Windows program copied from a CD or a Windows disk may lack the executable bit; Wine runs it
+// all the same.
 bool IsProgram(const std::string& path) {
     const QFileInfo info(QString::fromStdString(path));
-    return info.isFile() && info.isExecutable();
+    return info.isFile() && (info.isExecutable() || IsWindowsProgram(path));
 }
 
 QString Quoted(const ConverterCommand& command) {
     return "\"" + QString::fromStdString(command.Display()) + "\"";
+}
+
+// Stops the converter and everything it started (a console helper, Wine's server).
+void StopProcessGroup(QProcess& process) {
+    if (process.state() == QProcess::NotRunning)
+        return;
+#ifndef Q_OS_WIN
+    if (const qint64 pid = process.processId(); pid > 0)
+        ::kill(-static_cast<pid_t>(pid), SIGKILL);
+#endif
+    process.kill();
+    process.waitForFinished(2000);
+}
+
+// The path of a "-j<path>" or "-b<path>" option, or an empty string.
+QString OptionPath(const QString& argument) {
+    if (argument.size() > 2 && argument[0] == '-' && QString("jJbB").contains(argument[1]))
+        return argument.mid(2);
+    return {};
+}
+
+// Gives every path option as Wine sees it: winepath turns Unix paths into Windows ones. Paths
+// relative to the start directory are made absolute first, so they do not depend on Wine's idea
+// of the current drive. Returns an error message, or an empty string.
+QString ToWinePaths(QStringList& arguments, const QString& startDir,
+                    const QDeadlineTimer& deadline) {
+    QStringList paths;
+    QList<int> indices;
+    for (int i = 0; i < arguments.size(); ++i)
+        if (const QString path = OptionPath(arguments[i]); !path.isEmpty()) {
+            paths << QDir::cleanPath(QDir(startDir).absoluteFilePath(path));
+            indices << i;
+        }
+    if (paths.isEmpty())
+        return {};
+    const QString winepath = QStandardPaths::findExecutable("winepath");
+    if (winepath.isEmpty())
+        return "Wine's winepath was not found on the program search path";
+    QProcess process;
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.start(winepath, QStringList{"-w"} + paths);
+    const auto left = std::max<qint64>(deadline.remainingTime(), 0);
+    if (!process.waitForFinished(static_cast<int>(std::min<qint64>(left, 1 << 30)))) {
+        StopProcessGroup(process);
+        return "winepath did not answer in time";
+    }
+    const QStringList lines =
+        QString::fromLocal8Bit(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    if (process.exitCode() != 0 || lines.size() != paths.size())
+        return "winepath could not translate " + paths.join(", ");
+    for (int i = 0; i < indices.size(); ++i)
+        arguments[indices[i]] = arguments[indices[i]].left(2) + lines[i].trimmed();
+    return {};
 }
 
 QString TailOf(const QByteArray& output) {
@@ -66,10 +135,8 @@ std::unique_ptr<PendingConversion> PendingConversion::Refused(QString error) {
 }
 
 PendingConversion::~PendingConversion() {
-    if (process && process->state() != QProcess::NotRunning) {
-        process->kill();
-        process->waitForFinished(2000);
-    }
+    if (process)
+        StopProcessGroup(*process);
 }
 
 ConverterOutcome ConverterRunner::Run(const ConverterCommand& command, const QString& task,
@@ -99,10 +166,33 @@ std::unique_ptr<PendingConversion> ConverterRunner::Start(const ConverterCommand
     QStringList arguments;
     for (const auto& argument : command.arguments)
         arguments << QString::fromStdString(argument);
+    QString executable = QString::fromStdString(*program);
+#ifndef Q_OS_WIN
+    if (IsWindowsProgram(*program)) {
+        const QString wine = QStandardPaths::findExecutable("wine");
+        if (wine.isEmpty())
+            return PendingConversion::Refused(
+                QString("The bitmap converter %1 (%2) is a Windows program, so it could not %3 "
+                        "here: Wine runs it, and no \"wine\" was found on the program search "
+                        "path. Install Debian's wine package (sudo apt-get install wine) and try "
+                        "again.")
+                    .arg(converter, executable, task));
+        const QString error =
+            ToWinePaths(arguments, QString::fromStdString(state_.startDir), conversion->deadline);
+        state_.RestoreStartDir();
+        if (!error.isEmpty())
+            return PendingConversion::Refused(
+                QString("The bitmap converter %1 could not be started through Wine to %2 "
+                        "(%3): %4.")
+                    .arg(converter, task, Quoted(command), error));
+        arguments.prepend(executable);
+        executable = wine;
+    }
+#endif
 
     conversion->process = std::make_unique<QProcess>();
     QProcess& process = *conversion->process;
-    process.setProgram(QString::fromStdString(*program));
+    process.setProgram(executable);
     process.setArguments(arguments);
     process.setWorkingDirectory(QString::fromStdString(state_.startDir));
     process.setStandardInputFile(QProcess::nullDevice());
@@ -110,6 +200,9 @@ std::unique_ptr<PendingConversion> ConverterRunner::Start(const ConverterCommand
     // A console converter must not open a window over the editor.
     process.setCreateProcessArgumentsModifier(
         [](QProcess::CreateProcessArguments* args) { args->flags |= CREATE_NO_WINDOW; });
+#else
+    // Its own process group, so that stopping it reaches whatever it starts.
+    process.setChildProcessModifier([] { ::setpgid(0, 0); });
 #endif
     process.start();
     const bool started = process.waitForStarted();
@@ -132,9 +225,16 @@ ConverterOutcome ConverterRunner::Wait(PendingConversion& conversion) const {
     while (!process.waitForFinished(50)) {
         if (process.state() == QProcess::NotRunning)
             break;
+        if (conversion.expectedOutput && OutputReady(conversion)) {
+            // The bitmap is what the extraction is for; a converter lingering after it (waiting
+            // for a key, say) has nothing more to give.
+            StopProcessGroup(process);
+            state_.RestoreStartDir();
+            conversion.outcome = {true, {}};
+            return *conversion.outcome;
+        }
         if (conversion.deadline.hasExpired()) {
-            process.kill();
-            process.waitForFinished(2000);
+            StopProcessGroup(process);
             state_.RestoreStartDir();
             conversion.outcome = {
                 false, QString("The bitmap converter %1 did not finish within %2 seconds when "
@@ -151,31 +251,60 @@ ConverterOutcome ConverterRunner::Wait(PendingConversion& conversion) const {
     return *conversion.outcome;
 }
 
+bool ConverterRunner::OutputReady(PendingConversion& conversion) const {
+    const QFileInfo info(QString::fromStdString(state_.StartPath(conversion.expectedOutput)));
+    const long long size = info.exists() ? info.size() : -1;
+    const bool settled = size > 0 && size == conversion.outputSize;
+    conversion.outputSize = size;
+    if (!settled)
+        return false;
+    try {
+        LoadBmpFile(state_.StartPath(conversion.expectedOutput));
+        return true;
+    } catch (const GraphicError&) {
+        return false;
+    }
+}
+
 ConverterOutcome ConverterRunner::Judge(PendingConversion& conversion) const {
     const QString converter = kConverterProgram;
     const ConverterCommand& command = conversion.command;
     const QString& task = conversion.task;
     QProcess& process = *conversion.process;
     const QString output = TailOf(process.readAllStandardError() + process.readAllStandardOutput());
-    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
-        QString message = process.exitStatus() == QProcess::NormalExit
-                              ? QString("The bitmap converter %1 failed (exit code %2) when asked "
-                                        "to %3 (%4).")
-                                    .arg(converter)
-                                    .arg(process.exitCode())
-                                    .arg(task, Quoted(command))
-                              : QString("The bitmap converter %1 crashed when asked to %2 (%3).")
-                                    .arg(converter, task, Quoted(command));
-        if (!output.isEmpty())
-            message += "\n\n" + output;
-        return {false, message};
+    const bool crashed = process.exitStatus() != QProcess::NormalExit;
+    const QString ending =
+        crashed ? QString("crashed") : QString("ended with exit code %1").arg(process.exitCode());
+    const auto withOutput = [&output](QString message) {
+        return output.isEmpty() ? message : message + "\n\n" + output;
+    };
+    if (const char* expectedOutput = conversion.expectedOutput) {
+        // Judged by its effect: the bitmap that was asked for, complete, whatever the exit code.
+        const QString name = QString::fromLatin1(expectedOutput);
+        const std::string path = state_.StartPath(expectedOutput);
+        if (!fs::Exists(path))
+            return {false, withOutput(QString("The bitmap converter %1 %2 without writing %3 "
+                                              "when asked to %4 (%5).")
+                                          .arg(converter, ending, name, task, Quoted(command)))};
+        try {
+            LoadBmpFile(path);
+        } catch (const GraphicError& error) {
+            return {false, withOutput(QString("The bitmap converter %1 %2, and the %3 it wrote "
+                                              "when asked to %4 (%5) cannot be loaded: %6")
+                                          .arg(converter, ending, name, task, Quoted(command),
+                                               QString::fromLocal8Bit(error.what())))};
+        }
+        return {true, {}};
     }
-    const char* expectedOutput = conversion.expectedOutput;
-    if (expectedOutput && !fs::Exists(state_.StartPath(expectedOutput)))
-        return {false,
-                QString("The bitmap converter %1 ended without writing %2 when asked to "
-                        "%3 (%4).")
-                    .arg(converter, QString::fromLatin1(expectedOutput), task, Quoted(command))};
+    if (crashed)
+        return {false, withOutput(QString("The bitmap converter %1 crashed when asked to %2 (%3).")
+                                      .arg(converter, task, Quoted(command)))};
+    if (process.exitCode() != 0)
+        return {false, withOutput(QString("The bitmap converter %1 failed (exit code %2) when "
+                                          "asked to %3 (%4).")
+                                      .arg(converter)
+                                      .arg(process.exitCode())
+                                      .arg(task, Quoted(command)))};
     return {true, {}};
 }
 

@@ -1,7 +1,8 @@
 // Starting the external bitmap converter and waiting for it. The converter is looked for in the
-// start directory first (in any letter case), then on the program search path. Every run ends
-// within a bound: a converter that is missing, cannot start, runs too long or fails is reported
-// with what it was asked to do.
+// start directory first (in any letter case), then on the program search path; a Windows program
+// (a file starting with "MZ") is started through Wine. Every run ends within a bound: a converter
+// that is missing, cannot start, runs too long or fails is reported with what it was asked to do.
+// The converter runs in its own process group, and stopping it stops everything it started.
 #pragma once
 
 #include "core/app_state.h"
@@ -42,6 +43,8 @@ private:
     ConverterCommand command;
     QString task;
     const char* expectedOutput = nullptr;
+    // The size of the expected output at the last look, while it may still be growing.
+    long long outputSize = -1;
     std::chrono::milliseconds bound{};
     QDeadlineTimer deadline;
 };
@@ -58,11 +61,12 @@ public:
     // The converter's path, or nothing when it is neither in the start directory nor on the path.
     std::optional<std::string> Locate() const;
 
-    // Runs the command in the start directory and waits until the converter ends. Success needs
-    // a zero exit code and, when `expectedOutput` is given (a path relative to the start
-    // directory such as ".\TEMP\HELMETS.BMP"), that file in place afterwards. `task` says in a
-    // few words what the converter was asked to do, for messages. The start directory is current
-    // again afterwards.
+    // Runs the command in the start directory and waits until the converter ends. Without
+    // `expectedOutput`, success is a zero exit code. With it (a bitmap path relative to the start
+    // directory such as ".\TEMP\HELMETS.BMP"), success is that bitmap in place, no longer growing
+    // and loadable, whatever the exit code: a converter still running then (waiting for a key,
+    // say) is stopped. `task` says in a few words what the converter was asked to do, for
+    // messages. The start directory is current again afterwards.
     ConverterOutcome Run(const ConverterCommand& command, const QString& task,
                          const char* expectedOutput = nullptr) const;
     // Run in two halves, so that the editor can go on while the converter works: Start returns
@@ -85,6 +89,8 @@ public:
 
 private:
     ConverterOutcome Judge(PendingConversion& conversion) const;
+    // Whether the expected bitmap is complete while the converter may still run.
+    bool OutputReady(PendingConversion& conversion) const;
 
     const AppState& state_;
 };

@@ -1,12 +1,14 @@
 #include "shell/game_actions.h"
 
 #include "core/int_conv.h"
+#include "core/number_text.h"
 #include "core/settings_files.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QLocale>
 #include <QShowEvent>
 #include <QValidator>
 #include <QWidget>
@@ -66,6 +68,19 @@ std::optional<int> ConvertInteger(AppContext& context, QWidget* parent, const QS
         return *value;
     context.dialogs.Error(parent, QString("'%1' is not a valid integer value").arg(text));
     return std::nullopt;
+}
+
+std::optional<double> ConvertDecimal(AppContext& context, QWidget* parent, const QString& text) {
+    if (const auto value = StrToFloat(text.toLatin1().toStdString()))
+        return *value;
+    context.dialogs.Error(parent, QString("'%1' is not a valid floating point value").arg(text));
+    return std::nullopt;
+}
+
+char DecimalMark() {
+    // A mark outside Latin-1 (as in Arabic) cannot be typed into a game-byte box.
+    const QString mark = QLocale().decimalPoint();
+    return mark.size() == 1 && mark[0].unicode() < 0x80 ? mark[0].toLatin1() : '.';
 }
 
 namespace {

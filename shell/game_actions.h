@@ -35,6 +35,11 @@ void RestoreOriginalData(AppContext& context, QWidget* parent);
 // Converts a box's text with the runtime's integer rules; on failure shows
 // "'<text>' is not a valid integer value" and returns nothing.
 std::optional<int> ConvertInteger(AppContext& context, QWidget* parent, const QString& text);
+// Converts a box's decimal text, "." or "," as the decimal mark, whatever the locale; on failure
+// shows "'<text>' is not a valid floating point value" and returns nothing.
+std::optional<double> ConvertDecimal(AppContext& context, QWidget* parent, const QString& text);
+// The decimal mark of the user's locale, for numbers that boxes show.
+char DecimalMark();
 
 // Enter (and the keypad's Enter) in the widget or any of its children moves the focus to the
 // next control in tab order.

@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
 
 namespace psn {
 
@@ -45,7 +46,9 @@ bool TPathForm::Locate() {
 
 void TPathForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    FormShow();
+    // Coming back from being minimised keeps the file already chosen.
+    if (!event->spontaneous())
+        FormShow();
 }
 
 void TPathForm::FormShow() {

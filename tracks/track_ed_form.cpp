@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShowEvent>
 
 namespace psn {
 namespace {
@@ -117,7 +118,9 @@ QLineEdit* TTrackEdForm::AddField(const QString& name, const QString& caption, i
 
 void TTrackEdForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    FormShow();
+    // Coming back from being minimised is no new showing: the chosen track stays.
+    if (!event->spontaneous())
+        FormShow();
 }
 
 void TTrackEdForm::FormShow() {

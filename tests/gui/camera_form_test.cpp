@@ -100,12 +100,22 @@ TEST(Cameras, LeavingBoxesStoresLow16BitsAndKeepsValueOnBadText) {
     EXPECT_EQ(r.u16(row + 6), 91);
     Type(Edit(form, "Edit2"), "180.000");
     EXPECT_EQ(r.u16(row + 10), 32768);
-    Type(Edit(form, "Edit5"), "high");
     Type(Edit(form, "Edit6"), "1,5");
+    EXPECT_EQ(r.u16(row + 8), 273);
+    Type(Edit(form, "Edit5"), "high");
+    Type(Edit(form, "Edit6"), "1.5.0");
     EXPECT_EQ(f.dialogs.Messages(), (QStringList{"'high' is not a valid integer value",
-                                                 "'1,5' is not a valid floating point value"}));
+                                                 "'1.5.0' is not a valid floating point value"}));
     EXPECT_EQ(r.u16(row + 2), 0);
-    EXPECT_EQ(r.u16(row + 8), 0);
+    EXPECT_EQ(r.u16(row + 8), 273);
+    // Refused boxes show the kept values again, so passing through them says nothing more.
+    EXPECT_EQ(Edit(form, "Edit5")->text(), "0");
+    EXPECT_EQ(Edit(form, "Edit6")->text(), "1.500");
+    for (const char* name : {"Edit5", "Edit6"}) {
+        Edit(form, name)->setFocus();
+        QTest::keyClick(Edit(form, name), Qt::Key_Return);
+    }
+    EXPECT_EQ(f.dialogs.Messages().size(), 2);
     ClickCamera(form, 2);
     EXPECT_EQ(Edit(form, "Edit4")->text(), "0.500");
     EXPECT_EQ(Edit(form, "Edit2")->text(), "-180.000");

@@ -5,8 +5,12 @@
 #include "support/scratch_game.h"
 
 #include <QElapsedTimer>
+#include <QStandardPaths>
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <optional>
 #include <thread>
 
 namespace psn {
@@ -19,6 +23,54 @@ using test::ReadFileBytes;
 Bitmap8 Sheet(int width, int height, std::uint8_t seed) {
     return test::PatternPicture(width, height, seed);
 }
+
+// Whether a process still runs: a killed child of a killed shell may stay a zombie until its new
+// parent reaps it, which counts as stopped.
+bool Running(int pid) {
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string line;
+    if (!std::getline(stat, line))
+        return false;
+    const auto close = line.rfind(')');
+    return close != std::string::npos && close + 2 < line.size() && line[close + 2] != 'Z';
+}
+
+bool StopsWithin(int pid, std::chrono::milliseconds limit) {
+    QElapsedTimer clock;
+    clock.start();
+    while (Running(pid)) {
+        if (clock.elapsed() > limit.count())
+            return false;
+        std::this_thread::sleep_for(20ms);
+    }
+    return true;
+}
+
+int ReadPid(const std::string& path) {
+    for (int tries = 0; tries < 100 && !std::filesystem::exists(path); ++tries)
+        std::this_thread::sleep_for(20ms);
+    std::ifstream in(path);
+    int pid = 0;
+    in >> pid;
+    return pid;
+}
+
+// Sets an environment variable for the scope of one test.
+struct ScopedEnv {
+    ScopedEnv(const char* name, const std::string& value) : name_(name) {
+        if (const char* old = std::getenv(name))
+            old_ = old;
+        setenv(name, value.c_str(), 1);
+    }
+    ~ScopedEnv() {
+        if (old_)
+            setenv(name_, old_->c_str(), 1);
+        else
+            unsetenv(name_);
+    }
+    const char* name_;
+    std::optional<std::string> old_;
+};
 
 struct ConverterRunnerTest : ::testing::Test {
     test::ScratchGame game;
@@ -73,9 +125,12 @@ TEST_F(ConverterRunnerTest, ReportsEveryWayTheConverterCanFailWithWhatItWasAsked
         {"missing", nullptr, "was not found"},
         {"not a program", "#!/nonexistent/interpreter\n", "could not be started"},
         {"not executable", "", "was not found"},
-        {"non-zero exit", "echo 'archive is damaged' >&2; exit 3", "failed (exit code 3)"},
+        {"non-zero exit", "echo 'archive is damaged' >&2; exit 3",
+         "ended with exit code 3 without writing .\\TEMP\\HELMETS.BMP"},
         {"hangs", "sleep 20", "did not finish within 0.3 seconds"},
-        {"no output", "exit 0", "ended without writing .\\TEMP\\HELMETS.BMP"},
+        {"no output", "exit 0", "ended with exit code 0 without writing .\\TEMP\\HELMETS.BMP"},
+        {"damaged output", "echo BM > TEMP/HELMETS.BMP",
+         "the .\\TEMP\\HELMETS.BMP it wrote when asked to extract the helmets"},
     };
     runner.timeout = 300ms;
     for (const Case& c : cases) {
@@ -99,6 +154,9 @@ TEST_F(ConverterRunnerTest, ReportsEveryWayTheConverterCanFailWithWhatItWasAsked
         EXPECT_NE(error.find("PSNJAM.EXE"), std::string::npos) << error;
         EXPECT_NE(error.find("extract the helmets"), std::string::npos) << error;
         EXPECT_NE(error.find(c.expectedText), std::string::npos) << error;
+        if (name == "non-zero exit") {
+            EXPECT_NE(error.find("archive is damaged"), std::string::npos) << error;
+        }
         EXPECT_EQ(std::filesystem::current_path(), std::filesystem::path(game.editorDir));
     }
 }
@@ -123,6 +181,133 @@ TEST_F(ConverterRunnerTest, AStartedConversionIsBoundedAndStoppedWhenDropped) {
     EXPECT_LT(clock.elapsed(), 2500);
     EXPECT_FALSE(outcome.ok);
     EXPECT_NE(outcome.error.toStdString().find("did not finish"), std::string::npos);
+}
+
+// An extraction is judged by its bitmap: once it is complete, the conversion has succeeded
+// whatever the exit code, and a converter still waiting then is stopped with all it started.
+TEST_F(ConverterRunnerTest, AnExtractionSucceedsByItsBitmapAndStopsALingeringConverter) {
+    const std::string source = game.dir.str() + "/sheet.bmp";
+    SaveBmpFile(Sheet(64, 30, 5), source);
+    struct Case {
+        const char* name;
+        std::string script;
+    };
+    const Case cases[] = {
+        {"waits for a key",
+         "cp '" + source + "' TEMP/HELMETS.BMP; sleep 60 & echo $! > child.pid; wait"},
+        {"fails after writing", "cp '" + source + "' TEMP/HELMETS.BMP; exit 4"},
+        {"writes slowly", "head -c 600 '" + source +
+                              "' > TEMP/HELMETS.BMP; sleep 0.5; tail -c +601 '" + source +
+                              "' >> TEMP/HELMETS.BMP; sleep 60"},
+    };
+    runner.timeout = 20s;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove(game.editorDir + "/child.pid");
+        InstallFakeConverter(game.editorDir, c.script);
+        QElapsedTimer clock;
+        clock.start();
+        const ConverterOutcome outcome = runner.Extract(ExtractHelmetsCommand(game.gameDir),
+                                                        "extract the helmets", kHelmetsBitmap);
+        EXPECT_LT(clock.elapsed(), 5000);
+        EXPECT_TRUE(outcome.ok) << outcome.error.toStdString();
+        EXPECT_EQ(ReadFileBytes(helmetsBmp), ReadFileBytes(source));
+        if (std::filesystem::exists(game.editorDir + "/child.pid")) {
+            EXPECT_TRUE(StopsWithin(ReadPid(game.editorDir + "/child.pid"), 2s));
+        }
+    }
+}
+
+TEST_F(ConverterRunnerTest, ATimeoutStopsEverythingTheConverterStarted) {
+    InstallFakeConverter(game.editorDir, "sleep 60 & echo $! > child.pid; sh -c 'sleep 60' & wait");
+    runner.timeout = 500ms;
+    const ConverterOutcome outcome =
+        runner.Run(ExtractHelmetsCommand(game.gameDir), "extract the helmets", kHelmetsBitmap);
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_NE(outcome.error.toStdString().find("did not finish"), std::string::npos);
+    const int child = ReadPid(game.editorDir + "/child.pid");
+    ASSERT_GT(child, 0);
+    EXPECT_TRUE(StopsWithin(child, 2s));
+
+    // So does dropping a conversion that was never waited for.
+    std::filesystem::remove(game.editorDir + "/child.pid");
+    auto dropped = runner.Start(ExtractHelmetsCommand(game.gameDir), "extract the helmets");
+    const int second = ReadPid(game.editorDir + "/child.pid");
+    ASSERT_GT(second, 0);
+    dropped.reset();
+    EXPECT_TRUE(StopsWithin(second, 2s));
+}
+
+// A converter file starting with "MZ" is a Windows program: it runs through Wine, with its path
+// options as Wine sees them, or is refused with a message saying what runs it.
+TEST_F(ConverterRunnerTest, AWindowsConverterRunsThroughWineWithWinePaths) {
+    const std::string exe = game.editorDir + "/PSNJAM.EXE";
+    // Copied from a Windows disk, without the executable bit.
+    test::WriteFileBytes(exe, {'M', 'Z', 0x90, 0});
+    std::filesystem::permissions(exe, std::filesystem::perms::owner_read |
+                                          std::filesystem::perms::owner_write);
+
+    const test::TempDir bin;
+    {
+        const ScopedEnv path("PATH", bin.str());
+        const ConverterOutcome refused =
+            runner.Run(ExtractHelmetsCommand(game.gameDir), "extract the helmets");
+        EXPECT_FALSE(refused.ok);
+        const std::string error = refused.error.toStdString();
+        EXPECT_NE(error.find("is a Windows program"), std::string::npos) << error;
+        EXPECT_NE(error.find("Debian's wine package"), std::string::npos) << error;
+    }
+
+    // Stand-ins for Wine: winepath prints each path in Wine's spelling, wine records its call.
+    test::InstallScript(bin.str(), "winepath",
+                        "#!/bin/sh\n[ \"$1\" = -w ] || exit 1; shift\n"
+                        "for p in \"$@\"; do echo \"Z:$p\" | tr / '\\\\'; done\n");
+    test::InstallScript(
+        bin.str(), "wine",
+        "#!/bin/sh\nfor a in \"$@\"; do printf '[%s]\\n' \"$a\" >> wine-args.txt; done\n");
+    const ScopedEnv path("PATH", bin.str() + ":/usr/bin:/bin");
+    const ConverterOutcome outcome =
+        runner.Run(ExtractHelmetsCommand(game.gameDir), "extract the helmets");
+    ASSERT_TRUE(outcome.ok) << outcome.error.toStdString();
+    const auto bytes = ReadFileBytes(game.editorDir + "/wine-args.txt");
+    const auto windows = [](std::string p) {
+        std::replace(p.begin(), p.end(), '/', '\\');
+        return "Z:" + p;
+    };
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()),
+              "[" + exe + "]\n[-j" + windows(game.gameDir + "GAMEJAMS/HELMETS1.JAM") + "]\n[-b" +
+                  windows(game.editorDir + "/TEMP/HELMETS.BMP") + "]\n[-y]\n");
+}
+
+// The stand-in converter built for Windows, run under Debian's wine (scripts/test-wine installs
+// both and runs this test).
+TEST_F(ConverterRunnerTest, TheWindowsStandInRunsUnderWine) {
+    const std::string windowsStandIn = PSN_WIN_STANDIN;
+    if (windowsStandIn.empty() || !std::filesystem::exists(windowsStandIn))
+        GTEST_SKIP() << "the stand-in converter was not built for Windows: Debian's "
+                        "g++-mingw-w64-x86-64 is not installed (scripts/test-wine installs it)";
+    if (QStandardPaths::findExecutable("wine").isEmpty())
+        GTEST_SKIP() << "wine is not on the program search path: Debian's wine package is not "
+                        "installed (scripts/test-wine installs it)";
+    std::filesystem::copy_file(windowsStandIn, game.editorDir + "/PSNJAM.EXE");
+    const ScopedEnv quiet("WINEDEBUG", "-all");
+    // A first run in a fresh Wine prefix sets the prefix up, which takes a while.
+    runner.timeout = 180s;
+
+    const Bitmap8 original = Sheet(256, 180, 3);
+    test::WriteArchive(game.gameDir, "HELMETS1.JAM", original);
+    const ConverterOutcome extracted =
+        runner.Extract(ExtractHelmetsCommand(game.gameDir), "extract", kHelmetsBitmap);
+    ASSERT_TRUE(extracted.ok) << extracted.error.toStdString();
+    EXPECT_EQ(ReadFileBytes(helmetsBmp), EncodeBmp(original));
+
+    const Bitmap8 changed = Sheet(256, 180, 9);
+    SaveBmpFile(changed, helmetsBmp);
+    const ConverterOutcome written = runner.Run(WriteHelmetsCommand(game.gameDir), "write back");
+    ASSERT_TRUE(written.ok) << written.error.toStdString();
+    auto bytes = ReadFileBytes(archive);
+    bytes.erase(bytes.begin(), bytes.begin() + 8);
+    EXPECT_EQ(bytes, EncodeBmp(changed));
 }
 
 TEST_F(ConverterRunnerTest, StandInExtractsAndWritesBackSameSizedBitmapsOnly) {
