@@ -9,8 +9,9 @@ set(CPACK_PACKAGE_DESCRIPTION
     "A settings editor for an installed copy of the racing game Pistonia: names, numbers,\n\
 engine power, grip, car tuning, failures, nose cones, pit line, colours, cameras,\n\
 helmets, liveries and track data, read from the game's files, shown in natural units\n\
-and written back byte for byte. The package also holds psniaed-sample-game, which\n\
-generates a sample installation of the game to try the editor on.")
+and written back byte for byte. To try the editor without the game, the package also\n\
+holds psniaed-sample-game, which generates a sample installation, and\n\
+psniaed-sample-converter, a bitmap converter for that sample only.")
 set(CPACK_PACKAGE_CONTACT "${PSN_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${PSN_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
