@@ -204,10 +204,12 @@ bool PrepareUserFolder(const std::string& folder, const std::string& sharedData,
 }
 
 StartFolder ChooseStartFolder(const StartPlaces& places) {
-    std::error_code ec;
-    if (stdfs::is_directory(stdfs::path(places.current) / "DATA", ec))
-        return {places.current, {}};
     const std::string folder = UserEditorFolder(places);
+    std::error_code ec;
+    // Started from the user's own folder, it still gets the installation's updates.
+    const bool inUserFolder = !folder.empty() && stdfs::equivalent(places.current, folder, ec);
+    if (!inUserFolder && stdfs::is_directory(stdfs::path(places.current) / "DATA", ec))
+        return {places.current, {}};
     if (folder.empty())
         return {{}, "Neither XDG_DATA_HOME nor HOME names a folder for the editor's own files."};
     std::string error;

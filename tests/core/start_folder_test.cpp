@@ -74,6 +74,11 @@ TEST(StartFolder, StartedElsewhereTheUserFolderIsMadeAndFilledAndTheStartFolderS
     EXPECT_EQ(Read(places.user / "DATA/PLT.DAT"), "patches 1");
     EXPECT_EQ(Read(places.user / "DATA/BT_EXIT.BMP"), "exit 1");
     EXPECT_TRUE(stdfs::is_empty(places.elsewhere));
+
+    // Started again from inside that folder, it is still kept up to date.
+    places.Upgrade("2");
+    EXPECT_EQ(ChooseStartFolder(places.From(places.user)).path, places.user.string());
+    EXPECT_EQ(Read(places.user / "DATA/PSN.PAL"), "palette 2");
 }
 
 TEST(StartFolder, UserFolderFollowsTheDataHomeThenTheHomeFolder) {
