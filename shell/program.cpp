@@ -27,11 +27,10 @@ bool EnterStartFolder(Dialogs& dialogs) {
     const StartFolder start = ChooseStartFolder(places);
     if (!start.path.empty() && fs::SetCurrentDirectory(start.path))
         return true;
-    const std::string error =
-        start.error.empty() ? "Cannot enter the editor folder '" + start.path + "'" : start.error;
-    dialogs.Error(nullptr, QString::fromStdString(error) +
-                               ".\nCheck that the folder can be written to and that the disk "
-                               "has room, then start the editor again.");
+    const std::string error = start.error.empty() ? "Cannot enter the editor folder '" +
+                                                        start.path + "'. Check that it can be read."
+                                                  : start.error;
+    dialogs.Error(nullptr, QString::fromStdString(error));
     return false;
 }
 

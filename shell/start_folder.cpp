@@ -211,10 +211,14 @@ StartFolder ChooseStartFolder(const StartPlaces& places) {
     if (!inUserFolder && stdfs::is_directory(stdfs::path(places.current) / "DATA", ec))
         return {places.current, {}};
     if (folder.empty())
-        return {{}, "Neither XDG_DATA_HOME nor HOME names a folder for the editor's own files."};
+        return {{},
+                "Neither XDG_DATA_HOME nor HOME names a folder for the editor's own files. Set "
+                "HOME, or start the editor from an editor folder (one that holds DATA)."};
     std::string error;
     if (!PrepareUserFolder(folder, SharedDataDir(places.programDir), error))
-        return {{}, error};
+        return {{},
+                error + ". Check that the folder can be written to and that the disk has "
+                        "room, then start the editor again."};
     return {folder, {}};
 }
 
