@@ -3,21 +3,53 @@
 #include "shell/program.h"
 
 #include "core/app_state.h"
+#include "core/fs.h"
 #include "shell/dialogs.h"
 #include "shell/main_form.h"
+#include "shell/start_folder.h"
+#include "tools/icon/app_icon.h"
 
 #include <QApplication>
 #include <QScreen>
 #include <cstdlib>
 
 namespace psn {
+namespace {
+
+// Runs from the current folder when it is an editor folder, otherwise from the user's own, so
+// that nothing is written where the program merely happened to be started.
+bool EnterStartFolder(Dialogs& dialogs) {
+    StartPlaces places;
+    places.current = fs::CurrentDirectory();
+    places.programDir = QCoreApplication::applicationDirPath().toStdString();
+    places.dataHome = qEnvironmentVariable("XDG_DATA_HOME").toStdString();
+    places.home = qEnvironmentVariable("HOME").toStdString();
+    const StartFolder start = ChooseStartFolder(places);
+    if (!start.path.empty() && fs::SetCurrentDirectory(start.path))
+        return true;
+    const std::string error = start.error.empty() ? "Cannot enter the editor folder '" +
+                                                        start.path + "'. Check that it can be read."
+                                                  : start.error;
+    dialogs.Error(nullptr, QString::fromStdString(error));
+    return false;
+}
+
+} // namespace
+
+void SetUpApplication() {
+    QApplication::setApplicationName("psniaed");
+    QApplication::setWindowIcon(AppIcon());
+    QGuiApplication::setDesktopFileName(kAppId);
+}
 
 int RunEditor(int argc, char** argv, const std::function<void(QWidget&)>& shown) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("psniaed");
+    SetUpApplication();
 
-    AppState state;
     QtDialogs dialogs;
+    if (!EnterStartFolder(dialogs))
+        return 1;
+    AppState state;
     // The warning has been closed by the time this runs; nothing is written afterwards.
     AppContext context{state, dialogs, [](int code) { std::exit(code); }};
 

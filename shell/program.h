@@ -8,6 +8,10 @@ class QWidget;
 
 namespace psn {
 
+// Names the application and gives it the icon that every window shows and the desktop entry it
+// belongs to.
+void SetUpApplication();
+
 // `shown`, when given, runs once the main window has been shown (before the loop starts).
 int RunEditor(int argc, char** argv, const std::function<void(QWidget&)>& shown = {});
 

@@ -1,0 +1,225 @@
+#include "shell/start_folder.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <optional>
+#include <sstream>
+#include <system_error>
+
+#ifndef PSN_SHARED_DATA_FROM_PROGRAM
+#define PSN_SHARED_DATA_FROM_PROGRAM "../share/psniaed/DATA"
+#endif
+
+namespace psn {
+namespace {
+
+namespace stdfs = std::filesystem;
+
+// What the record holds per shipped file name: the shipped content last copied (none when the
+// user's own file was there first) and the size and time of the installed file last looked at,
+// so that an unchanged installation costs one look per file and no reading.
+struct Shipped {
+    std::optional<std::uint64_t> copied;
+    std::uintmax_t size = 0;
+    std::int64_t time = 0;
+};
+using Record = std::map<std::string, Shipped>;
+
+std::optional<std::uint64_t> ContentHash(const stdfs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::uint64_t hash = 14695981039346656037ull; // FNV-1a
+    char buffer[65536];
+    while (in) {
+        in.read(buffer, sizeof buffer);
+        for (std::streamsize i = 0; i < in.gcount(); ++i)
+            hash = (hash ^ static_cast<unsigned char>(buffer[i])) * 1099511628211ull;
+    }
+    if (in.bad())
+        return std::nullopt;
+    return hash;
+}
+
+Record ReadRecord(const stdfs::path& path) {
+    Record record;
+    std::ifstream in(path);
+    std::string line;
+    while (std::getline(in, line)) {
+        std::istringstream fields(line);
+        std::string copied;
+        Shipped entry;
+        std::string name;
+        if (!(fields >> copied >> entry.size >> entry.time) || fields.get() != ' ' ||
+            !std::getline(fields, name) || name.empty())
+            continue; // a damaged line only costs a fresh look at that file
+        if (copied != "-")
+            entry.copied = std::stoull(copied, nullptr, 16);
+        record[name] = entry;
+    }
+    return record;
+}
+
+bool WriteRecord(const stdfs::path& path, const Record& record) {
+    const stdfs::path part = path.string() + ".part";
+    {
+        std::ofstream out(part, std::ios::trunc);
+        for (const auto& [name, entry] : record) {
+            std::ostringstream copied;
+            if (entry.copied)
+                copied << std::hex << *entry.copied;
+            else
+                copied << '-';
+            out << copied.str() << ' ' << entry.size << ' ' << entry.time << ' ' << name << '\n';
+        }
+        if (!out.flush())
+            return false;
+    }
+    std::error_code ec;
+    stdfs::rename(part, path, ec);
+    return !ec;
+}
+
+// Replaces the target only once the whole copy is on disk.
+bool CopyWhole(const stdfs::path& from, const stdfs::path& to) {
+    const stdfs::path part = to.string() + ".part";
+    std::error_code ec;
+    stdfs::copy_file(from, part, stdfs::copy_options::overwrite_existing, ec);
+    if (!ec)
+        stdfs::rename(part, to, ec);
+    if (ec)
+        stdfs::remove(part, ec);
+    return !ec;
+}
+
+std::string Failure(const std::string& what, const stdfs::path& path) {
+    return what + " '" + path.string() + "'";
+}
+
+} // namespace
+
+std::string SharedDataDir(const std::string& programDir) {
+    std::error_code ec;
+    for (const stdfs::path& candidate :
+         {stdfs::path(programDir) / PSN_SHARED_DATA_FROM_PROGRAM, stdfs::path(programDir) / "DATA"})
+        if (stdfs::is_directory(candidate, ec))
+            return candidate.lexically_normal().string();
+    return {};
+}
+
+std::string UserEditorFolder(const StartPlaces& places) {
+    // Relative values are invalid for these variables and are ignored.
+    if (!places.dataHome.empty() && stdfs::path(places.dataHome).is_absolute())
+        return (stdfs::path(places.dataHome) / "psniaed").string();
+    if (!places.home.empty() && stdfs::path(places.home).is_absolute())
+        return (stdfs::path(places.home) / ".local/share/psniaed").string();
+    return {};
+}
+
+namespace {
+
+bool Prepare(const std::string& folder, const std::string& sharedData, std::string& error) {
+    const stdfs::path root(folder);
+    const stdfs::path data = root / "DATA";
+    std::error_code ec;
+    for (const stdfs::path& dir : {data, root / "TEMP"}) {
+        stdfs::create_directories(dir, ec);
+        if (!stdfs::is_directory(dir, ec)) {
+            error = Failure("Cannot create the folder", dir);
+            return false;
+        }
+    }
+    if (sharedData.empty())
+        return true;
+    const stdfs::path recordPath = root / kShippedRecord;
+    Record record = ReadRecord(recordPath);
+    bool changed = false;
+    std::error_code listing;
+    stdfs::directory_iterator items(sharedData, listing);
+    if (listing) {
+        error = Failure("Cannot list the installed data in", sharedData);
+        return false;
+    }
+    for (const auto& item : items) {
+        if (!item.is_regular_file(ec))
+            continue;
+        const std::string name = item.path().filename().string();
+        const stdfs::path target = data / name;
+        Shipped now;
+        now.size = item.file_size(ec);
+        now.time = item.last_write_time(ec).time_since_epoch().count();
+        const auto known = record.find(name);
+        const bool present = stdfs::exists(target, ec);
+        if (present && known != record.end() && known->second.size == now.size &&
+            known->second.time == now.time)
+            continue; // the installation has not changed since the last look
+        const auto shipped = ContentHash(item.path());
+        if (!shipped) {
+            error = Failure("Cannot read the installed file", item.path());
+            return false;
+        }
+        std::optional<std::uint64_t> mine;
+        if (present && stdfs::is_regular_file(target, ec))
+            mine = ContentHash(target);
+        changed = true;
+        if (present && mine != shipped) {
+            const bool unchangedCopy = known != record.end() && known->second.copied && mine &&
+                                       *known->second.copied == *mine;
+            if (!unchangedCopy) {
+                // The user's own file, or their change to a shipped one, stays.
+                now.copied = known != record.end() ? known->second.copied : std::nullopt;
+                record[name] = now;
+                continue;
+            }
+            if (!CopyWhole(item.path(), target)) {
+                error = Failure("Cannot update", target);
+                return false;
+            }
+        } else if (!present && !CopyWhole(item.path(), target)) {
+            error = Failure("Cannot copy the installed data into", target);
+            return false;
+        }
+        now.copied = shipped;
+        record[name] = now;
+    }
+    if (changed && !WriteRecord(recordPath, record)) {
+        error = Failure("Cannot write", recordPath);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool PrepareUserFolder(const std::string& folder, const std::string& sharedData,
+                       std::string& error) {
+    try {
+        return Prepare(folder, sharedData, error);
+    } catch (const stdfs::filesystem_error& e) {
+        error = Failure("Cannot prepare the editor folder", folder) + ": " + e.what();
+        return false;
+    }
+}
+
+StartFolder ChooseStartFolder(const StartPlaces& places) {
+    const std::string folder = UserEditorFolder(places);
+    std::error_code ec;
+    // Started from the user's own folder, it still gets the installation's updates.
+    const bool inUserFolder = !folder.empty() && stdfs::equivalent(places.current, folder, ec);
+    if (!inUserFolder && stdfs::is_directory(stdfs::path(places.current) / "DATA", ec))
+        return {places.current, {}};
+    if (folder.empty())
+        return {{},
+                "Neither XDG_DATA_HOME nor HOME names a folder for the editor's own files. Set "
+                "HOME, or start the editor from an editor folder (one that holds DATA)."};
+    std::string error;
+    if (!PrepareUserFolder(folder, SharedDataDir(places.programDir), error))
+        return {{},
+                error + ". Check that the folder can be written to and that the disk has "
+                        "room, then start the editor again."};
+    return {folder, {}};
+}
+
+} // namespace psn

@@ -1,0 +1,33 @@
+#include "shell/program.h"
+#include "tools/icon/app_icon.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <gtest/gtest.h>
+
+namespace psn {
+namespace {
+
+// Every size the icon theme gets is drawn whole: opaque inside, clear in the rounded corners.
+TEST(AppIcon, EachThemeSizeIsASquareTileWithClearCorners) {
+    for (int size : AppIconSizes()) {
+        const QImage icon = DrawAppIcon(size);
+        ASSERT_EQ(icon.size(), QSize(size, size));
+        EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << size;
+        EXPECT_EQ(qAlpha(icon.pixel(size - 1, size - 1)), 0) << size;
+        EXPECT_EQ(qAlpha(icon.pixel(size / 2, size / 2)), 255) << size;
+        EXPECT_EQ(qAlpha(icon.pixel(size / 8 + 1, size / 2)), 255) << size;
+    }
+}
+
+TEST(AppIcon, EveryWindowShowsTheApplicationIcon) {
+    SetUpApplication();
+    QDialog window;
+    const QIcon icon = window.windowIcon();
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_EQ(icon.pixmap(48).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+              DrawAppIcon(48));
+}
+
+} // namespace
+} // namespace psn

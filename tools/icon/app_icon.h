@@ -1,0 +1,25 @@
+// The editor's application icon, drawn by code at any size: a racing helmet on a red tile above a
+// chequered strip. The program draws it when the desktop asks for it; the build draws the sizes
+// of the desktop's icon theme from the same code.
+#pragma once
+
+#include <QIcon>
+#include <QImage>
+#include <QList>
+#include <QString>
+
+namespace psn {
+
+// The name under which the icon, the desktop entry and the metainfo are installed.
+inline const QString kAppId = QStringLiteral("org.brenwick.psniaed");
+
+// The sizes installed into the icon theme.
+QList<int> AppIconSizes();
+
+// The icon as a square, transparent-cornered picture of `size` pixels.
+QImage DrawAppIcon(int size);
+
+// An icon that draws itself at whatever size is asked for.
+QIcon AppIcon();
+
+} // namespace psn

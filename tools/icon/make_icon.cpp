@@ -1,0 +1,25 @@
+// Writes the application icon into an icon theme folder, one PNG per size:
+// THEME/<n>x<n>/apps/<id>.png.
+#include "app_icon.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: psn_make_icon THEME-FOLDER\n");
+        return 2;
+    }
+    const QString theme = QString::fromLocal8Bit(argv[1]);
+    for (int size : psn::AppIconSizes()) {
+        const QString dir = QString("%1/%2x%2/apps").arg(theme).arg(size);
+        const QString file = dir + "/" + psn::kAppId + ".png";
+        if (!QDir().mkpath(dir) || !psn::DrawAppIcon(size).save(file, "PNG")) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+            return 1;
+        }
+    }
+    return 0;
+}
