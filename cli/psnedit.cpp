@@ -6,16 +6,19 @@
 #include "shell/all_data_blocks.h"
 #include "shell/game_read_blocks.h"
 #include "shell/record_fields_table.h"
+#include "shell/start_folder.h"
 #include "tracks/track_blocks.h"
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 #include <ostream>
 #include <sstream>
 #include <stdexcept>
+#include <vector>
 
 namespace psn::cli {
 namespace {
@@ -89,10 +92,23 @@ std::string PatchListPath(const Options& options, const std::string& editorDir) 
             BadInput(options.patchList + ": no such patch list; give the path of a PLT.DAT file");
         return options.patchList;
     }
-    // The editor's own DATA first, then that of the folder psnedit is run from.
-    const std::string beside = fs::ResolveCase(fs::Join(editorDir, "DATA\\PLT.DAT"));
-    if (fs::Exists(beside))
-        return beside;
+    // The DATA beside psnedit first (a build or an editor folder), then the user's own editor
+    // folder and the installed data (an installed psnedit), then that of the current folder.
+    std::vector<std::string> folders{editorDir};
+    StartPlaces places;
+    if (const char* dataHome = std::getenv("XDG_DATA_HOME"))
+        places.dataHome = dataHome;
+    if (const char* home = std::getenv("HOME"))
+        places.home = home;
+    if (const std::string user = UserEditorFolder(places); !user.empty())
+        folders.push_back(user);
+    if (const std::string shared = SharedDataDir(editorDir); !shared.empty())
+        folders.push_back(fs::Join(shared, ".."));
+    for (const std::string& folder : folders) {
+        const std::string list = fs::ResolveCase(fs::Join(folder, "DATA\\PLT.DAT"));
+        if (fs::Exists(list))
+            return list;
+    }
     return fs::ResolveCase(fs::Join(fs::CurrentDirectory(), "DATA\\PLT.DAT"));
 }
 
@@ -404,7 +420,8 @@ Options:
   --names-source exe|state       where names and numbers are read and written (default state)
   --cockpit-source exe|state     the same for the cockpit colours (default state)
   --patch-list FILE              the patch list (default: DATA/PLT.DAT beside psnedit, else in
-                                 the current folder)
+                                 ~/.local/share/psniaed, the installed data or the current
+                                 folder)
   --json                         JSON output for show and diff
   -h, --help                     this text
 
