@@ -177,6 +177,31 @@ void BM_StartupLoadFloor(benchmark::State& st) {
 }
 BENCHMARK(BM_StartupLoadFloor)->Unit(benchmark::kMicrosecond);
 
+// Every start also takes the track block when the 16 track files are installed.
+void BM_StartupLoadWithTracks(benchmark::State& st) {
+    const Sample& s = TheSample();
+    for (auto _ : st) {
+        psn::AppState state;
+        s.Configure(state);
+        StartupLoad(state);
+        state.OpenGameExe();
+        benchmark::DoNotOptimize(psn::ReadTrackDataAtStartup(state));
+        state.CloseGameFiles();
+        benchmark::DoNotOptimize(state.record.bytes().data());
+    }
+}
+BENCHMARK(BM_StartupLoadWithTracks)->Unit(benchmark::kMicrosecond);
+
+void BM_StartupLoadWithTracksFloor(benchmark::State& st) {
+    const Sample& s = TheSample();
+    for (auto _ : st) {
+        FloorAllBlocks(s, false);
+        Floor(s.editorDir + "/DATA/PSN.PAL").WholeFile();
+        FloorTracks(s, false);
+    }
+}
+BENCHMARK(BM_StartupLoadWithTracksFloor)->Unit(benchmark::kMicrosecond);
+
 void BM_ImportAll(benchmark::State& st) {
     const Sample& s = TheSample();
     for (auto _ : st) {

@@ -167,7 +167,7 @@ void TMainForm::CreateMenu() {
 void TMainForm::FormCreate() {
     AppState& state = context_.state;
     state.currentSettingsFile.clear();
-    state.trackDataPending = true;
+    state.trackEntryKnown.fill(false);
     setWindowTitle(kMainTitle);
     state.startDir = fs::CurrentDirectory();
 
@@ -220,9 +220,10 @@ void TMainForm::FormCreate() {
         state.RestoreStartDir();
         locate = true;
     }
-    WriteOriginalSnapshotIfMissing();
+    ReadTrackBlock();
     if (startup_ == Startup::Ended)
         return;
+    WriteOriginalSnapshotIfMissing();
     ExtractHelmetSheet();
     startForm_->SetPosition(100);
 }
@@ -264,20 +265,33 @@ void TMainForm::FinishHelmetSheet() {
     helmetProblem_ = outcome.ok ? QString() : outcome.error;
 }
 
-// The shipped originals are the user's own unchanged game, taken at the first start.
-void TMainForm::WriteOriginalSnapshotIfMissing() {
+// Every start takes the track block whenever the track files are installed, so that every start
+// gives the same record and no command can write an unread block. A damaged track file is reported
+// and its entry stays unread; only the executable's own failures are fatal here.
+void TMainForm::ReadTrackBlock() {
     AppState& state = context_.state;
-    if (OriginalSettingsExist(state))
+    if (!TrackFilesInstalled(state))
         return;
-    const bool withTracks = TrackFilesInstalled(state);
-    if (withTracks && !RunGameTransfer(context_, this, [&] {
+    std::vector<TrackReadProblem> problems;
+    if (!RunGameTransfer(context_, this, [&] {
             state.OpenGameExe();
-            ReadTrackData(state);
+            problems = ReadTrackDataAtStartup(state);
         })) {
-        startup_ = Startup::Ended;
+        if (context_.ended)
+            startup_ = Startup::Ended;
         return;
     }
-    WriteOriginalSnapshot(state, withTracks);
+    if (!problems.empty())
+        context_.dialogs.Warning(
+            this, QString::fromLocal8Bit(DescribeTrackReadProblems(problems).c_str()));
+}
+
+// The shipped originals are the user's own unchanged game, taken at the first start; track entries
+// that could not be read yet are completed by the first full read of the track block.
+void TMainForm::WriteOriginalSnapshotIfMissing() {
+    AppState& state = context_.state;
+    if (!OriginalSettingsExist(state))
+        WriteOriginalSnapshot(state, !TrackDataPending(state));
 }
 
 void TMainForm::CreateOtherWindows() {

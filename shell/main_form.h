@@ -53,6 +53,7 @@ private:
     void ShowProgress();
     void ExtractHelmetSheet();
     void FinishHelmetSheet();
+    void ReadTrackBlock();
     void WriteOriginalSnapshotIfMissing();
 
     void Loadsettings1Click();

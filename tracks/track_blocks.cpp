@@ -1,7 +1,14 @@
 #include "tracks/track_blocks.h"
 
 #include "core/checksum.h"
+#include "core/fs.h"
 #include "core/settings_files.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
 
 namespace psn {
 namespace {
@@ -60,53 +67,181 @@ std::array<std::string, kTrackCount> ReadTrackNames(AppState& state) {
     return names;
 }
 
-void ReadTrackData(AppState& state) {
-    SettingsRecord& record = state.record;
+namespace {
+
+// The tyre table of the open executable, one word per track.
+std::array<std::uint16_t, kTrackCount> ReadTyreTable(AppState& state) {
     state.exe.Seek(ExeOffset(ExeRow::TyreTable, state.edition));
     state.exe.Check(kSeekTableError);
     std::array<std::uint16_t, kTrackCount> tyres{};
     for (auto& value : tyres)
         value = state.exe.ReadWord();
     state.exe.Check(kTableError);
-    for (int t = 0; t < kTrackCount; ++t)
-        record.setU16(TrackEntryOffset(t, trackentry::kTyres), tyres[static_cast<std::size_t>(t)]);
+    return tyres;
+}
 
-    for (int t = 0; t < kTrackCount; ++t) {
-        GameFile file(state.faults);
-        const std::uint32_t start =
-            LocateSetup(file, state.GamePath(TrackFileNames()[static_cast<std::size_t>(t)]));
-        // Values are collected first so that a failed read stores nothing of its group.
-        std::array<std::uint8_t, kSetupBytes + 1> setup{};
-        for (int i = 0; i < kSetupBytes; ++i)
-            setup[static_cast<std::size_t>(i)] =
-                static_cast<std::uint8_t>(file.ReadByte() - trackfile::kSetupBias);
-        setup[kSetupBytes] = static_cast<std::uint8_t>(file.ReadByte() - trackfile::kCompoundBias);
-        file.Seek(start + trackfile::kFuelOffset);
-        const std::uint16_t fuel = file.ReadWord();
-        file.Check(kSetupError);
-        for (int i = 0; i <= kSetupBytes; ++i)
-            record.setU8(TrackEntryOffset(t, trackentry::kFrontWing + static_cast<std::size_t>(i)),
-                         setup[static_cast<std::size_t>(i)]);
-        record.setU16(TrackEntryOffset(t, trackentry::kFuel), fuel);
-        file.Close();
+// Reads track file t into its entry, with the track's tyre word; the entry then is known. A
+// failure stores nothing of the entry, so an unread entry stays as it was.
+void ReadTrackFile(AppState& state, int t, std::uint16_t tyres) {
+    SettingsRecord& record = state.record;
+    GameFile file(state.faults);
+    const std::uint32_t start =
+        LocateSetup(file, state.GamePath(TrackFileNames()[static_cast<std::size_t>(t)]));
+    std::array<std::uint8_t, kSetupBytes + 1> setup{};
+    for (int i = 0; i < kSetupBytes; ++i)
+        setup[static_cast<std::size_t>(i)] =
+            static_cast<std::uint8_t>(file.ReadByte() - trackfile::kSetupBias);
+    setup[kSetupBytes] = static_cast<std::uint8_t>(file.ReadByte() - trackfile::kCompoundBias);
+    file.Seek(start + trackfile::kFuelOffset);
+    const std::uint16_t fuel = file.ReadWord();
+    file.Check(kSetupError);
+    for (int i = 0; i <= kSetupBytes; ++i)
+        record.setU8(TrackEntryOffset(t, trackentry::kFrontWing + static_cast<std::size_t>(i)),
+                     setup[static_cast<std::size_t>(i)]);
+    record.setU16(TrackEntryOffset(t, trackentry::kFuel), fuel);
+    record.setU16(TrackEntryOffset(t, trackentry::kTyres), tyres);
+    file.Close();
+    state.trackEntryKnown[static_cast<std::size_t>(t)] = true;
+}
+
+bool AllKnown(const AppState& state) {
+    return std::all_of(state.trackEntryKnown.begin(), state.trackEntryKnown.end(),
+                       [](bool known) { return known; });
+}
+
+// What keeps a track file from being read, found without changing it.
+std::string TrackFileProblem(const std::string& path) {
+    if (!fs::Exists(path))
+        return "the file is missing.";
+    const auto size = fs::FileSize(path);
+    std::ifstream in(path, std::ios::binary);
+    if (!size || !in)
+        return std::string("the file cannot be opened: ") + std::strerror(errno) + ".";
+    const std::string holds = "it holds only " + std::to_string(*size) + " bytes";
+    if (*size < trackfile::kSetupPointer + 2)
+        return "the file is cut short: " + holds + ", too few for its set-up pointer.";
+    std::array<char, 2> pointer{};
+    in.seekg(trackfile::kSetupPointer);
+    in.read(pointer.data(), 2);
+    const std::uint32_t start = static_cast<std::uint8_t>(pointer[0]) +
+                                256u * static_cast<std::uint8_t>(pointer[1]) +
+                                trackfile::kSetupBase;
+    if (start + trackfile::kBlockEnd + 4 > *size)
+        return "the file is cut short or damaged: its car set-up block lies beyond its end (" +
+               holds + ").";
+    // The editor opens track files for reading and writing, also to read them.
+    if (std::FILE* file = std::fopen(path.c_str(), "r+b")) {
+        std::fclose(file);
+        return "reading the file failed.";
     }
+    return std::string("the file cannot be opened for reading and writing: ") +
+           std::strerror(errno) + ".";
+}
+
+} // namespace
+
+void ReadTrackData(AppState& state) {
+    const auto tyres = ReadTyreTable(state);
+    for (int t = 0; t < kTrackCount; ++t)
+        ReadTrackFile(state, t, tyres[static_cast<std::size_t>(t)]);
     CompleteOriginalTracks(state);
+}
+
+bool TrackDataPending(const AppState& state) {
+    return !AllKnown(state);
+}
+
+void ReadPendingTrackData(AppState& state) {
+    if (!TrackDataPending(state))
+        return;
+    const auto tyres = ReadTyreTable(state);
+    for (int t = 0; t < kTrackCount; ++t)
+        if (!state.trackEntryKnown[static_cast<std::size_t>(t)])
+            ReadTrackFile(state, t, tyres[static_cast<std::size_t>(t)]);
+}
+
+std::vector<TrackReadProblem> ReadTrackDataAtStartup(AppState& state) {
+    const auto tyres = ReadTyreTable(state);
+    std::vector<TrackReadProblem> problems;
+    for (int t = 0; t < kTrackCount; ++t) {
+        const std::string path = state.GamePath(TrackFileNames()[static_cast<std::size_t>(t)]);
+        try {
+            ReadTrackFile(state, t, tyres[static_cast<std::size_t>(t)]);
+        } catch (const FileAccessError&) {
+            problems.push_back({t, path, TrackFileProblem(path)});
+        }
+    }
+    if (problems.empty())
+        CompleteOriginalTracks(state);
+    return problems;
+}
+
+std::string DescribeTrackReadProblems(const std::vector<TrackReadProblem>& problems) {
+    std::string text = "The track data of these track files could not be read:\n";
+    for (const TrackReadProblem& problem : problems)
+        text += "\n" + problem.path + ": " + problem.reason;
+    text += "\n\nTheir track data is left out and nothing is written into them. Everything else "
+            "works, but the Track editor, \"Import all data\" and \"Export all data\" need every "
+            "track file: replace the damaged ones first (\"Install original tracks\" in the "
+            "Track manager copies them from the game CD).";
+    return text;
+}
+
+bool TrackEntryWritable(const AppState& state, int track) {
+    if (!state.trackEntryKnown[static_cast<std::size_t>(track)])
+        return false;
+    const auto& bytes = state.record.bytes();
+    const auto first = bytes.begin() + static_cast<std::ptrdiff_t>(TrackEntryOffset(track, 0));
+    return std::any_of(first, first + rec::kTrackEntryStride,
+                       [](std::uint8_t byte) { return byte != 0; });
+}
+
+std::vector<int> TracksLeftAsTheyWere(const AppState& state) {
+    std::vector<int> left;
+    for (int t = 0; t < kTrackCount; ++t)
+        if (!TrackEntryWritable(state, t))
+            left.push_back(t);
+    return left;
+}
+
+std::string TracksLeftNote(const AppState& state) {
+    const std::vector<int> left = TracksLeftAsTheyWere(state);
+    if (left.empty())
+        return {};
+    std::string names;
+    for (std::size_t i = 0; i < left.size(); ++i) {
+        if (i > 0)
+            names += i + 1 == left.size() ? " and " : ", ";
+        names += fs::FileNamePart(TrackFileNames()[static_cast<std::size_t>(left[i])]);
+    }
+    return "The track file" + std::string(left.size() > 1 ? "s " : " ") + names +
+           (left.size() > 1 ? " were" : " was") +
+           " left as they were: the record holds no track data for " +
+           (left.size() > 1 ? "them" : "it") +
+           " (a settings file saved before the track data was read holds none).";
 }
 
 void WriteTrackData(AppState& state) {
     const SettingsRecord& record = state.record;
-    for (const std::string& name : TrackFileNames()) {
-        GameFile file(state.faults);
-        LocateSetup(file, state.GamePath(name));
-    }
+    for (int t = 0; t < kTrackCount; ++t)
+        if (TrackEntryWritable(state, t)) {
+            GameFile file(state.faults);
+            LocateSetup(file, state.GamePath(TrackFileNames()[static_cast<std::size_t>(t)]));
+        }
 
     state.exe.Seek(ExeOffset(ExeRow::TyreTable, state.edition));
     state.exe.Check(kSeekTableError);
-    for (int t = 0; t < kTrackCount; ++t)
-        state.exe.WriteWord(record.u16(TrackEntryOffset(t, trackentry::kTyres)));
+    for (int t = 0; t < kTrackCount; ++t) {
+        if (TrackEntryWritable(state, t))
+            state.exe.WriteWord(record.u16(TrackEntryOffset(t, trackentry::kTyres)));
+        else
+            state.exe.Skip(2);
+    }
     state.exe.Check(kTableError);
 
     for (int t = 0; t < kTrackCount; ++t) {
+        if (!TrackEntryWritable(state, t))
+            continue;
         const std::string path = state.GamePath(TrackFileNames()[static_cast<std::size_t>(t)]);
         GameFile file(state.faults);
         const std::uint32_t start = LocateSetup(file, path);
