@@ -187,6 +187,7 @@ void TMainForm::FormCreate() {
         }
         ShowProgress();
         bool isGameExe = true;
+        std::vector<TrackReadProblem> trackProblems;
         const bool loaded = RunGameTransfer(context_, this, [&] {
             state.OpenGameExe();
             isGameExe = state.DetectEdition();
@@ -201,6 +202,10 @@ void TMainForm::FormCreate() {
                 state.OpenStateFile();
             state.palette = LoadGamePalette(state.StartPath(".\\DATA\\PSN.PAL"));
             ReadAllBlocks(state, stateFile, [this] { startForm_->Advance(kProgressStep); });
+            // Every start takes the track block whenever the track files are installed, so that
+            // every start gives the same record and no command writes an unread block. A damaged
+            // track file only keeps its own entry unread; it is reported below.
+            trackProblems = ReadTrackDataAtStartup(state);
             state.CloseGameFiles();
             startForm_->Advance(kProgressStep);
         });
@@ -208,7 +213,11 @@ void TMainForm::FormCreate() {
             startup_ = Startup::Ended;
             return;
         }
-        // A damaged shipped data file was reported; the game's own values are in.
+        if (!trackProblems.empty())
+            context_.dialogs.Warning(
+                this, QString::fromLocal8Bit(DescribeTrackReadProblems(trackProblems).c_str()));
+        // A damaged shipped data file was reported; the game's own values are in (the track
+        // block then stays unread, and is read before any command writes it).
         if (isGameExe || !loaded)
             break;
         // Reading on would fill the record from a file that is not the game.
@@ -220,9 +229,6 @@ void TMainForm::FormCreate() {
         state.RestoreStartDir();
         locate = true;
     }
-    ReadTrackBlock();
-    if (startup_ == Startup::Ended)
-        return;
     WriteOriginalSnapshotIfMissing();
     ExtractHelmetSheet();
     startForm_->SetPosition(100);
@@ -263,27 +269,6 @@ void TMainForm::FinishHelmetSheet() {
     const ConverterOutcome outcome = ConverterRunner(context_.state).Wait(*helmetExtraction_);
     helmetExtraction_.reset();
     helmetProblem_ = outcome.ok ? QString() : outcome.error;
-}
-
-// Every start takes the track block whenever the track files are installed, so that every start
-// gives the same record and no command can write an unread block. A damaged track file is reported
-// and its entry stays unread; only the executable's own failures are fatal here.
-void TMainForm::ReadTrackBlock() {
-    AppState& state = context_.state;
-    if (!TrackFilesInstalled(state))
-        return;
-    std::vector<TrackReadProblem> problems;
-    if (!RunGameTransfer(context_, this, [&] {
-            state.OpenGameExe();
-            problems = ReadTrackDataAtStartup(state);
-        })) {
-        if (context_.ended)
-            startup_ = Startup::Ended;
-        return;
-    }
-    if (!problems.empty())
-        context_.dialogs.Warning(
-            this, QString::fromLocal8Bit(DescribeTrackReadProblems(problems).c_str()));
 }
 
 // The shipped originals are the user's own unchanged game, taken at the first start; track entries

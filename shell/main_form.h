@@ -53,7 +53,6 @@ private:
     void ShowProgress();
     void ExtractHelmetSheet();
     void FinishHelmetSheet();
-    void ReadTrackBlock();
     void WriteOriginalSnapshotIfMissing();
 
     void Loadsettings1Click();

@@ -5,10 +5,13 @@
 #include "core/settings_files.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
+#include <fcntl.h>
+#include <filesystem>
 #include <fstream>
+#include <unistd.h>
 
 namespace psn {
 namespace {
@@ -51,6 +54,13 @@ const std::array<std::string, kTrackCount>& TrackFileNames() {
     return names;
 }
 
+bool TrackFilesInstalled(const AppState& state) {
+    for (const std::string& name : TrackFileNames())
+        if (!fs::Exists(state.GamePath(name)))
+            return false;
+    return true;
+}
+
 std::array<std::string, kTrackCount> ReadTrackNames(AppState& state) {
     // Only so much of a name is kept, so that a block without its zero bytes cannot grow a name
     // without bound; the reading still goes on to the zero byte, where the next name starts.
@@ -80,28 +90,87 @@ std::array<std::uint16_t, kTrackCount> ReadTyreTable(AppState& state) {
     return tyres;
 }
 
-// Reads track file t into its entry, with the track's tyre word; the entry then is known. A
-// failure stores nothing of the entry, so an unread entry stays as it was.
-void ReadTrackFile(AppState& state, int t, std::uint16_t tyres) {
+// Stores a track's set-up bytes (as the file holds them), fuel and tyre word into its entry, which
+// then is known.
+void StoreTrackEntry(AppState& state, int t, const std::array<std::uint8_t, kSetupBytes + 1>& setup,
+                     std::uint16_t fuel, std::uint16_t tyres) {
     SettingsRecord& record = state.record;
+    for (int i = 0; i < kSetupBytes; ++i)
+        record.setU8(
+            TrackEntryOffset(t, trackentry::kFrontWing + static_cast<std::size_t>(i)),
+            static_cast<std::uint8_t>(setup[static_cast<std::size_t>(i)] - trackfile::kSetupBias));
+    record.setU8(TrackEntryOffset(t, trackentry::kCompound),
+                 static_cast<std::uint8_t>(setup[kSetupBytes] - trackfile::kCompoundBias));
+    record.setU16(TrackEntryOffset(t, trackentry::kFuel), fuel);
+    record.setU16(TrackEntryOffset(t, trackentry::kTyres), tyres);
+    state.trackEntryKnown[static_cast<std::size_t>(t)] = true;
+}
+
+// Reads track file t through the game-file layer, with its numbered checks. A failure stores
+// nothing of the entry, so an unread entry stays as it was.
+void ReadTrackFile(AppState& state, int t, std::uint16_t tyres) {
     GameFile file(state.faults);
     const std::uint32_t start =
         LocateSetup(file, state.GamePath(TrackFileNames()[static_cast<std::size_t>(t)]));
     std::array<std::uint8_t, kSetupBytes + 1> setup{};
-    for (int i = 0; i < kSetupBytes; ++i)
-        setup[static_cast<std::size_t>(i)] =
-            static_cast<std::uint8_t>(file.ReadByte() - trackfile::kSetupBias);
-    setup[kSetupBytes] = static_cast<std::uint8_t>(file.ReadByte() - trackfile::kCompoundBias);
+    for (auto& byte : setup)
+        byte = file.ReadByte();
     file.Seek(start + trackfile::kFuelOffset);
     const std::uint16_t fuel = file.ReadWord();
     file.Check(kSetupError);
-    for (int i = 0; i <= kSetupBytes; ++i)
-        record.setU8(TrackEntryOffset(t, trackentry::kFrontWing + static_cast<std::size_t>(i)),
-                     setup[static_cast<std::size_t>(i)]);
-    record.setU16(TrackEntryOffset(t, trackentry::kFuel), fuel);
-    record.setU16(TrackEntryOffset(t, trackentry::kTyres), tyres);
     file.Close();
-    state.trackEntryKnown[static_cast<std::size_t>(t)] = true;
+    StoreTrackEntry(state, t, setup, fuel, tyres);
+}
+
+// The start-up's read of one track file: opened for reading only, its pointer and its set-up
+// block taken with one read each (a start-up must stay cheap). False when the file cannot be
+// read or its block does not lie wholly before the checksum trailer.
+bool ReadTrackFileAtStartup(AppState& state, int t, const std::string& path, std::uint16_t tyres) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    std::array<std::uint8_t, 2> pointer{};
+    std::array<std::uint8_t, trackfile::kBlockEnd + 4> block{};
+    bool read = ::pread(fd, pointer.data(), pointer.size(), trackfile::kSetupPointer) ==
+                static_cast<ssize_t>(pointer.size());
+    if (read) {
+        const std::uint32_t start = pointer[0] + 256u * pointer[1] + trackfile::kSetupBase;
+        read = ::pread(fd, block.data(), block.size(), static_cast<off_t>(start)) ==
+               static_cast<ssize_t>(block.size());
+    }
+    ::close(fd);
+    if (!read)
+        return false;
+    std::array<std::uint8_t, kSetupBytes + 1> setup{};
+    std::copy_n(block.begin(), setup.size(), setup.begin());
+    const auto fuel = static_cast<std::uint16_t>(block[trackfile::kFuelOffset] +
+                                                 256 * block[trackfile::kFuelOffset + 1]);
+    StoreTrackEntry(state, t, setup, fuel, tyres);
+    return true;
+}
+
+// The 16 track files as the game spells them, found with one listing of its CIRCUITS folder in
+// any letter case; empty where a file is not there.
+std::array<std::string, kTrackCount> ListTrackFiles(const AppState& state) {
+    const auto upper = [](std::string text) {
+        for (char& c : text)
+            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        return text;
+    };
+    std::array<std::string, kTrackCount> paths;
+    const std::string folder = state.GamePath("CIRCUITS");
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
+         it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        for (std::size_t t = 0; t < paths.size(); ++t) {
+            const std::string wanted = fs::FileNamePart(TrackFileNames()[t]);
+            // The name as spelled wins over one that matches only ignoring case.
+            if (upper(name) == wanted && (paths[t].empty() || name == wanted))
+                paths[t] = fs::Join(folder, name);
+        }
+    }
+    return paths;
 }
 
 bool AllKnown(const AppState& state) {
@@ -129,13 +198,7 @@ std::string TrackFileProblem(const std::string& path) {
     if (start + trackfile::kBlockEnd + 4 > *size)
         return "the file is cut short or damaged: its car set-up block lies beyond its end (" +
                holds + ").";
-    // The editor opens track files for reading and writing, also to read them.
-    if (std::FILE* file = std::fopen(path.c_str(), "r+b")) {
-        std::fclose(file);
-        return "reading the file failed.";
-    }
-    return std::string("the file cannot be opened for reading and writing: ") +
-           std::strerror(errno) + ".";
+    return "reading the file failed.";
 }
 
 } // namespace
@@ -161,15 +224,15 @@ void ReadPendingTrackData(AppState& state) {
 }
 
 std::vector<TrackReadProblem> ReadTrackDataAtStartup(AppState& state) {
+    const auto paths = ListTrackFiles(state);
+    if (std::any_of(paths.begin(), paths.end(), [](const std::string& p) { return p.empty(); }))
+        return {}; // not installed: the block stays unread until the track files are there
     const auto tyres = ReadTyreTable(state);
     std::vector<TrackReadProblem> problems;
     for (int t = 0; t < kTrackCount; ++t) {
-        const std::string path = state.GamePath(TrackFileNames()[static_cast<std::size_t>(t)]);
-        try {
-            ReadTrackFile(state, t, tyres[static_cast<std::size_t>(t)]);
-        } catch (const FileAccessError&) {
+        const std::string& path = paths[static_cast<std::size_t>(t)];
+        if (!ReadTrackFileAtStartup(state, t, path, tyres[static_cast<std::size_t>(t)]))
             problems.push_back({t, path, TrackFileProblem(path)});
-        }
     }
     if (problems.empty())
         CompleteOriginalTracks(state);

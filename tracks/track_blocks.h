@@ -42,6 +42,9 @@ constexpr std::size_t TrackEntryOffset(int track, std::size_t field) {
     return rec::kTrackEntries + rec::kTrackEntryStride * static_cast<std::size_t>(track) + field;
 }
 
+// Whether all 16 track files exist in the game directory, in any letter case.
+bool TrackFilesInstalled(const AppState& state);
+
 // The 16 names of the track names block, each ended by a zero byte. Needs the executable open.
 std::array<std::string, kTrackCount> ReadTrackNames(AppState& state);
 
@@ -60,9 +63,10 @@ struct TrackReadProblem {
     std::string path;
     std::string reason;
 };
-// The start-up's read of the track block: a track file that cannot be read is not fatal (the
-// start-up read is the editor's own addition); its entry stays unknown and is reported. A failure
-// in the executable's tyre table still is.
+// The start-up's read of the track block, when all 16 track files are installed (otherwise it
+// reads nothing). A track file that cannot be read is not fatal (the start-up read is the editor's
+// own addition): its entry stays unknown and is reported. A failure in the executable's tyre table
+// still is. Track files are opened for reading only here, and read with one call per block.
 std::vector<TrackReadProblem> ReadTrackDataAtStartup(AppState& state);
 // One warning text naming each problem's file and what is wrong.
 std::string DescribeTrackReadProblems(const std::vector<TrackReadProblem>& problems);

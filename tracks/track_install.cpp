@@ -50,13 +50,6 @@ bool CreateTracksFolder(const AppState& state) {
     return fs::CreateFolder(state.GamePath("CIRCUITS"));
 }
 
-bool TrackFilesInstalled(const AppState& state) {
-    for (const std::string& name : TrackFileNames())
-        if (!fs::Exists(state.GamePath(name)))
-            return false;
-    return true;
-}
-
 bool EnsureTrackFiles(AppContext& context, QWidget* parent) {
     AppState& state = context.state;
     const bool created = CreateTracksFolder(state);

@@ -43,9 +43,6 @@ bool CopyTracksFromCd(AppContext& context, QWidget* parent);
 // it was created.
 bool CreateTracksFolder(const AppState& state);
 
-// Whether all 16 track files exist in the game directory.
-bool TrackFilesInstalled(const AppState& state);
-
 // The CIRCUITS folder, the offer to install the track files when they are missing, and clearing
 // their read-only attributes. Returns false when the user declines or a track file is still
 // missing (reading a missing file would end the program).

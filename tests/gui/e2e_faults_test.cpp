@@ -3,8 +3,10 @@
 // with the most transfers: it alone writes the patch list). Each failure must end the program
 // through one warning with exit code 1, with no transfer after it, nothing written that the
 // failed run had not reached, and neither the configuration nor the original-settings snapshot
-// saved. The sweep fails every transfer: 4057 of a first start-up load, 4055 of an import and
-// 4286 of an export (the checksum trailers' included), 12398 failure points in all.
+// saved. The sweep fails every transfer: 3784 of a first start-up load (which reads the track
+// files themselves outside the game-file layer, not fatally), 4055 of an import and 4296 of an
+// export (the checksum trailers' and the patch list's fit check included), 12135 failure points
+// in all.
 #include "e2e_fixture.h"
 
 #include <QRegularExpression>
@@ -66,13 +68,12 @@ TEST(EndToEndFaults, EveryFailingTransferOfTheStartUpLoadEndsTheProgram) {
     const long total = game.state.faults->count;
     RecordProperty("failure_points", static_cast<int>(total));
     ASSERT_EQ(game.main->StartupResult(), TMainForm::Startup::Loaded);
-    EXPECT_GT(total, 4000);
+    EXPECT_GT(total, 3500);
     EXPECT_LT(total, 6000);
     game.main.reset();
 
-    // The track files are read last; a failure there is reported and the start goes on without
-    // that track's entry, which stays unread.
-    long firstTolerated = 0;
+    // The track files themselves are read at start-up outside the transfers counted here (a
+    // failure there is reported and not fatal); the executable's tyre table is among them.
     for (long n = 1; n <= total; ++n) {
         // Every run is a first start, which also writes the snapshot of the original settings.
         std::filesystem::remove(game.OriginPath());
@@ -80,28 +81,13 @@ TEST(EndToEndFaults, EveryFailingTransferOfTheStartUpLoadEndsTheProgram) {
         sweep.Arm(n);
         game.state.record = SettingsRecord{};
         game.main = std::make_unique<TMainForm>(game.context);
-        if (game.main->StartupResult() == TMainForm::Startup::Loaded) {
-            if (!firstTolerated)
-                firstTolerated = n;
-            ASSERT_EQ(game.dialogs.Messages().size(), 1) << "at " << n;
-            EXPECT_EQ(game.dialogs.Count(Kind::Warning), 1) << "at " << n;
-            EXPECT_TRUE(game.dialogs.Messages().front().contains("F1CT")) << "at " << n;
-            EXPECT_TRUE(game.exits.empty()) << "at " << n;
-            EXPECT_TRUE(TrackDataPending(game.state)) << "at " << n;
-            EXPECT_TRUE(OriginalTracksPending(game.state)) << "at " << n;
-        } else {
-            EXPECT_EQ(firstTolerated, 0) << "a fatal end at " << n << " after a tolerated one";
-            ASSERT_EQ(game.main->StartupResult(), TMainForm::Startup::Ended) << "at " << n;
-            sweep.ExpectFatalEnd(n);
-            EXPECT_FALSE(fs::Exists(game.OriginPath())) << "at " << n;
-        }
+        ASSERT_EQ(game.main->StartupResult(), TMainForm::Startup::Ended) << "at " << n;
+        sweep.ExpectFatalEnd(n);
+        EXPECT_FALSE(fs::Exists(game.OriginPath())) << "at " << n;
         game.main.reset();
         if (HasFailure())
             break;
     }
-    // Only the 16 track files' own transfers are tolerated (an open, a seek, the pointer's two
-    // bytes, a seek, nine set-up bytes, a seek and the fuel word's two bytes each).
-    EXPECT_EQ(total - firstTolerated + 1, 16 * 17);
     EXPECT_FALSE(sweep.AnyBackup()) << "a read-only load wrote into a game file";
 }
 
