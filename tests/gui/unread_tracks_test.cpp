@@ -93,6 +93,14 @@ TEST(UnreadTracks, EntriesWithoutTrackDataAreLeftAsTheyWere) {
     const std::size_t fuel = game.inst.values->tracks[0].setupOffset + trackfile::kFuelOffset;
     EXPECT_EQ(first[fuel] + 256 * first[fuel + 1], 4321);
     EXPECT_TRUE(TrailerValid(first));
+
+    // The track editor's own export leaves them too, and says so.
+    game.dialogs.Clear();
+    E2EGame::Click(game.main->Windows().trackEditor, "Export data");
+    ASSERT_EQ(game.dialogs.Messages().size(), 1);
+    EXPECT_TRUE(game.dialogs.Messages().front().startsWith("Tracks data has been exported!"));
+    EXPECT_TRUE(game.dialogs.Messages().front().contains("F1CT03.DAT and F1CT07.DAT"));
+    EXPECT_TRUE(ReadFileBytes(game.inst.TrackPath(7)) == before.at(game.inst.TrackPath(7)));
 }
 
 // Track files installed after the start: the export reads the block before writing it, so the
