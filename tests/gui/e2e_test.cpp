@@ -207,8 +207,9 @@ Bytes CanonicalExe(const sample::Installation& inst, Bytes exe) {
 
 TEST(EndToEnd, ExportOfTheUnchangedRecordLeavesEveryGameFileAsItWas) {
     // With both sources on the executable the record holds exactly what the files hold, on a
-    // later start as on the first. The first export may only bring non-canonical encodings into their canonical form; a second
-    // leaves every byte, the renewed checksum trailers too, as the first left it.
+    // later start as on the first. The first export may only bring non-canonical encodings into
+    // their canonical form; a second leaves every byte, the renewed checksum trailers too, as the
+    // first left it.
     for (int e = 0; e < 7; ++e)
         for (const bool withState : {true, false}) {
             if (!withState && e % 3 != 0)
