@@ -62,8 +62,9 @@ const Sample& TheSample() {
     return sample;
 }
 
-// What the main window's creation does inside its game transfer.
-void StartupLoad(psn::AppState& state) {
+// What the main window's creation does inside its game transfer; every start also takes the
+// track block when the track files are installed.
+void StartupLoad(psn::AppState& state, bool withTracks = false) {
     state.OpenGameExe();
     state.DetectEdition();
     const bool stateOpen = state.StateFileExists();
@@ -71,6 +72,8 @@ void StartupLoad(psn::AppState& state) {
         state.OpenStateFile();
     state.palette = psn::LoadGamePalette(state.StartPath(".\\DATA\\PSN.PAL"));
     psn::ReadAllBlocks(state, stateOpen);
+    if (withTracks)
+        benchmark::DoNotOptimize(psn::ReadTrackDataAtStartup(state));
     state.CloseGameFiles();
 }
 
@@ -176,6 +179,28 @@ void BM_StartupLoadFloor(benchmark::State& st) {
     }
 }
 BENCHMARK(BM_StartupLoadFloor)->Unit(benchmark::kMicrosecond);
+
+// Every start also takes the track block when the 16 track files are installed.
+void BM_StartupLoadWithTracks(benchmark::State& st) {
+    const Sample& s = TheSample();
+    for (auto _ : st) {
+        psn::AppState state;
+        s.Configure(state);
+        StartupLoad(state, true);
+        benchmark::DoNotOptimize(state.record.bytes().data());
+    }
+}
+BENCHMARK(BM_StartupLoadWithTracks)->Unit(benchmark::kMicrosecond);
+
+void BM_StartupLoadWithTracksFloor(benchmark::State& st) {
+    const Sample& s = TheSample();
+    for (auto _ : st) {
+        FloorAllBlocks(s, false);
+        Floor(s.editorDir + "/DATA/PSN.PAL").WholeFile();
+        FloorTracks(s, false);
+    }
+}
+BENCHMARK(BM_StartupLoadWithTracksFloor)->Unit(benchmark::kMicrosecond);
 
 void BM_ImportAll(benchmark::State& st) {
     const Sample& s = TheSample();

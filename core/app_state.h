@@ -9,6 +9,7 @@
 #include "core/palette.h"
 #include "core/record.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -29,7 +30,9 @@ struct AppState {
     std::string startDir;
     std::string currentSettingsFile; // at most 255 characters; empty at start-up
     GamePalette palette{};
-    bool trackDataPending = true;
+    // Which of the 16 track entries hold this game's data: read from it in this run, or loaded
+    // from a settings file. An entry that is neither is never written into the game.
+    std::array<bool, 16> trackEntryKnown{};
 
     std::shared_ptr<TransferFaults> faults = std::make_shared<TransferFaults>();
     GameFile exe{faults};

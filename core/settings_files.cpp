@@ -57,10 +57,10 @@ FileResult WriteWhole(const std::string& path, const std::uint8_t* data, std::si
     return {};
 }
 
-// Reads up to `size` bytes of a file opened for reading and writing, as the game-file mechanism
-// opens every file (a read-only file therefore does not open).
+// Reads up to `size` bytes of a file opened for reading only, so a read-only file (from a CD, a
+// download, another user) can be loaded.
 FileResult ReadWhole(const std::string& path, std::vector<std::uint8_t>& out, std::size_t size) {
-    const int fd = IsReadOnly(path) ? -1 : ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return {FileResult::Status::NotOpened, Describe(path, "open")};
     out.assign(size, 0);
@@ -98,10 +98,14 @@ FileResult ReadSettingsFile(AppState& state) {
         return {FileResult::Status::NoFileName, {}};
     const std::string path = SettingsPath(state, state.currentSettingsFile);
     std::vector<std::uint8_t> bytes;
-    FileResult result = ReadWhole(path, bytes, rec::kSize);
+    // One byte more than a record tells a longer file, which is no settings file, from a whole one.
+    FileResult result = ReadWhole(path, bytes, rec::kSize + 1);
     if (!result.Ok())
         return result;
-    return SettingsFromBytes(state.record, bytes, path);
+    result = SettingsFromBytes(state.record, bytes, path);
+    if (result.Ok())
+        state.trackEntryKnown.fill(true);
+    return result;
 }
 
 FileResult SettingsFromBytes(SettingsRecord& record, std::span<const std::uint8_t> bytes,
@@ -111,6 +115,12 @@ FileResult SettingsFromBytes(SettingsRecord& record, std::span<const std::uint8_
                 "The settings file \"" + path + "\" is damaged: it holds " +
                     std::to_string(bytes.size()) + " bytes instead of " +
                     std::to_string(rec::kSize) + ". Nothing was loaded."};
+    if (bytes.size() > rec::kSize)
+        return {FileResult::Status::Failed, "\"" + path +
+                                                "\" is not a settings file: it holds more than " +
+                                                std::to_string(rec::kSize) +
+                                                " bytes. Nothing was loaded; choose a file saved "
+                                                "with \"Save settings\"."};
     std::copy_n(bytes.begin(), rec::kSize, record.bytes().begin());
     return {};
 }

@@ -14,20 +14,20 @@ struct FileResult {
     enum class Status {
         Ok,
         NoFileName, // the current settings file is empty
-        NotOpened,  // missing, read-only or not creatable: silent by design
-        Failed,     // opened, but short, unreadable or not fully written: `message` says why
+        NotOpened,  // missing, unreadable or not creatable: `message` names the file and why
+        Failed,     // opened, but short, long, unreadable or not fully written: `message` says why
     };
     Status status = Status::Ok;
     std::string message;
     bool Ok() const { return status == Status::Ok; }
 };
 
-// Reads the current settings file into the record. The file is read whole into a buffer first, so
-// a short or unreadable file leaves the record exactly as it was; a longer file gives its first
-// 2846 bytes.
+// Reads the current settings file, opened for reading only, into the record; its track entries
+// then count as known. The file is read whole into a buffer first, so a short, long or unreadable
+// file leaves the record exactly as it was.
 FileResult ReadSettingsFile(AppState& state);
-// The same from bytes already in memory (`path` names the file in the message); a longer buffer
-// gives its first 2846 bytes.
+// The same from bytes already in memory (`path` names the file in the message); only exactly
+// 2846 bytes are a settings file.
 FileResult SettingsFromBytes(SettingsRecord& record, std::span<const std::uint8_t> bytes,
                              const std::string& path);
 // Writes the record into the current settings file, through a temporary file, so a failed write

@@ -1,5 +1,6 @@
 #include "editors/tuning_blocks.h"
 
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 
@@ -165,6 +166,28 @@ std::vector<PatchRecord> LoadPatchList(const AppState& state) {
     return list;
 }
 
+std::vector<PatchRecord> LoadFittingPatchList(AppState& state) {
+    std::vector<PatchRecord> list = LoadPatchList(state);
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        const PatchRecord& patch = list[i];
+        state.exe.Seek(patch.offset);
+        const std::uint8_t byte = state.exe.ReadByte();
+        state.exe.Check();
+        if (byte == patch.offByte || byte == patch.onByte)
+            continue;
+        char detail[160];
+        std::snprintf(detail, sizeof detail,
+                      "its record %zu (offset %Xh) expects the byte %02Xh or %02Xh there, but the "
+                      "game executable holds %02Xh",
+                      i + 1, patch.offset, patch.offByte, patch.onByte, byte);
+        throw DataFileError("The patch list " + std::string(kPatchListFile) +
+                            " does not fit this game: " + detail +
+                            ". Nothing was written. Put the patch list made for your game into "
+                            "the editor's DATA folder in place of the shipped one.");
+    }
+    return list;
+}
+
 void ReadPatchList(AppState& state) {
     for (const PatchRecord& patch : LoadPatchList(state)) {
         state.exe.Seek(patch.offset);
@@ -202,7 +225,7 @@ void ReadCarTuning(AppState& state, bool withPatchList) {
 
 void WriteCarTuning(AppState& state, bool withPatchList) {
     if (withPatchList)
-        LoadPatchList(state);
+        LoadFittingPatchList(state);
     WriteLightColours(state);
     WriteLightSpeeds(state);
     WriteFuelLoads(state);

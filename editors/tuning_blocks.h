@@ -39,13 +39,19 @@ struct PatchRecord {
 // Reads and validates the patch list: its size must be a multiple of 6 and, when the game
 // executable is open, every offset must lie inside it. Raises DataFileError otherwise.
 std::vector<PatchRecord> LoadPatchList(const AppState& state);
+// LoadPatchList, and then every record's offset in the open executable must hold its off byte or
+// its on byte; otherwise the list was made for another game (the shipped one is made for the
+// sample game) and DataFileError names the first record that does not fit. Every command that
+// writes through the list calls this before its first write.
+std::vector<PatchRecord> LoadFittingPatchList(AppState& state);
 
 // The import and export of the car tuning window (and of every export) use the patch list only
 // in this edition, whose executable it was made for.
 inline constexpr int kPatchListEdition = 0;
 
 // The car tuning read and write operations in their fixed order; the patch list is included
-// when `withPatchList` (validated before anything else is transferred).
+// when `withPatchList` (validated, and on writing checked to fit, before anything else is
+// transferred).
 void ReadCarTuning(AppState& state, bool withPatchList);
 void WriteCarTuning(AppState& state, bool withPatchList);
 

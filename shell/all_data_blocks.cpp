@@ -47,10 +47,10 @@ void ReadAllBlocks(AppState& state, bool stateOpen, const std::function<void()>&
 }
 
 void WriteAllBlocks(AppState& state, bool stateOpen) {
-    // A damaged patch list must stop the export before its first byte: failing at the end would
-    // leave the game half written and the save state without its renewed checksum.
+    // A damaged patch list, or one made for another game, must stop the export before its first
+    // byte: failing at the end would leave the game half written.
     if (state.edition == kPatchListEdition)
-        LoadPatchList(state);
+        LoadFittingPatchList(state);
     WriteNamesExe(state);
     if (stateOpen) {
         if (state.config.NamesSource() == 1)

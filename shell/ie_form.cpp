@@ -99,13 +99,19 @@ void TIEForm::ImportAllClick() {
             ReadTrackData(state);
         }))
         return;
-    // The fresh import is what the track editor must show, not a second read over it.
-    state.trackDataPending = false;
     context_.dialogs.Information(this, kAllImported);
 }
 
 void TIEForm::ExportAllClick() {
     AppState& state = context_.state;
+    // Track entries never read are read before anything is written, so that a damaged track file
+    // ends the command with nothing changed rather than half way.
+    if (TrackDataPending(state) && TrackFilesInstalled(state) &&
+        !RunGameTransfer(context_, this, [&] {
+            state.OpenGameExe();
+            ReadPendingTrackData(state);
+        }))
+        return;
     exportButton_->setCursor(Qt::WaitCursor);
     const bool ok = RunGameTransfer(context_, this, [&] {
         const bool stateOpen = state.StateFileExists();
@@ -122,10 +128,14 @@ void TIEForm::ExportAllClick() {
         return;
     if (!RunGameTransfer(context_, this, [&] {
             state.OpenGameExe();
+            ReadPendingTrackData(state);
             WriteTrackData(state);
         }))
         return;
-    context_.dialogs.Information(this, kAllExported);
+    const std::string note = TracksLeftNote(state);
+    context_.dialogs.Information(this, note.empty() ? QString(kAllExported)
+                                                    : QString(kAllExported) + "\n\n" +
+                                                          QString::fromLocal8Bit(note.c_str()));
 }
 
 } // namespace psn

@@ -174,7 +174,7 @@ void TMainForm::CreateMenu() {
 void TMainForm::FormCreate() {
     AppState& state = context_.state;
     state.currentSettingsFile.clear();
-    state.trackDataPending = true;
+    state.trackEntryKnown.fill(false);
     setWindowTitle(kMainTitle);
     state.startDir = fs::CurrentDirectory();
 
@@ -194,6 +194,7 @@ void TMainForm::FormCreate() {
         }
         ShowProgress();
         bool isGameExe = true;
+        std::vector<TrackReadProblem> trackProblems;
         const bool loaded = RunGameTransfer(context_, this, [&] {
             state.OpenGameExe();
             isGameExe = state.DetectEdition();
@@ -208,6 +209,10 @@ void TMainForm::FormCreate() {
                 state.OpenStateFile();
             state.palette = LoadGamePalette(state.StartPath(".\\DATA\\PSN.PAL"));
             ReadAllBlocks(state, stateFile, [this] { startForm_->Advance(kProgressStep); });
+            // Every start takes the track block whenever the track files are installed, so that
+            // every start gives the same record and no command writes an unread block. A damaged
+            // track file only keeps its own entry unread; it is reported below.
+            trackProblems = ReadTrackDataAtStartup(state);
             state.CloseGameFiles();
             startForm_->Advance(kProgressStep);
         });
@@ -215,7 +220,11 @@ void TMainForm::FormCreate() {
             startup_ = Startup::Ended;
             return;
         }
-        // A damaged shipped data file was reported; the game's own values are in.
+        if (!trackProblems.empty())
+            context_.dialogs.Warning(
+                this, QString::fromLocal8Bit(DescribeTrackReadProblems(trackProblems).c_str()));
+        // A damaged shipped data file was reported; the game's own values are in (the track
+        // block then stays unread, and is read before any command writes it).
         if (isGameExe || !loaded)
             break;
         // Reading on would fill the record from a file that is not the game.
@@ -228,8 +237,6 @@ void TMainForm::FormCreate() {
         locate = true;
     }
     WriteOriginalSnapshotIfMissing();
-    if (startup_ == Startup::Ended)
-        return;
     ExtractHelmetSheet();
     startForm_->SetPosition(100);
 }
@@ -271,20 +278,12 @@ void TMainForm::FinishHelmetSheet() {
     helmetProblem_ = outcome.ok ? QString() : outcome.error;
 }
 
-// The shipped originals are the user's own unchanged game, taken at the first start.
+// The shipped originals are the user's own unchanged game, taken at the first start; track entries
+// that could not be read yet are completed by the first full read of the track block.
 void TMainForm::WriteOriginalSnapshotIfMissing() {
     AppState& state = context_.state;
-    if (OriginalSettingsExist(state))
-        return;
-    const bool withTracks = TrackFilesInstalled(state);
-    if (withTracks && !RunGameTransfer(context_, this, [&] {
-            state.OpenGameExe();
-            ReadTrackData(state);
-        })) {
-        startup_ = Startup::Ended;
-        return;
-    }
-    WriteOriginalSnapshot(state, withTracks);
+    if (!OriginalSettingsExist(state))
+        WriteOriginalSnapshot(state, !TrackDataPending(state));
 }
 
 void TMainForm::CreateOtherWindows() {

@@ -80,14 +80,25 @@ bool SaveSettings(AppContext& context, QWidget* parent, const QString& descripti
 
 bool LoadSettings(AppContext& context, QWidget* parent) {
     AppState& state = context.state;
-    bool chosen = false;
+    bool loaded = false;
     if (const auto path = context.dialogs.OpenFile(parent, LoadSettingsRequest())) {
+        // A file that does not load must not become the file that "Save settings" overwrites.
+        const std::string previous = state.currentSettingsFile;
         SetCurrentSettingsFile(state, NativePath(*path));
-        ReportFailure(context, parent, ReadSettingsFile(state));
-        chosen = true;
+        const FileResult result = ReadSettingsFile(state);
+        loaded = result.Ok();
+        if (!loaded) {
+            state.currentSettingsFile = previous;
+            context.dialogs.Error(
+                parent, result.status == FileResult::Status::NotOpened
+                            ? QString("%1. Nothing was loaded; check that the file exists and "
+                                      "that you may read it.")
+                                  .arg(QString::fromLocal8Bit(result.message.c_str()))
+                            : QString::fromLocal8Bit(result.message.c_str()));
+        }
     }
     state.RestoreStartDir();
-    return chosen;
+    return loaded;
 }
 
 } // namespace psn

@@ -41,6 +41,9 @@ void TInstCarSetForm::Button1Click() {
     if (!EnoughSpaceToInstall(state, freeSpace))
         return;
     const auto& archives = CarSetArchives();
+    if (!PackFitsGame(context_, this, "car set",
+                      std::vector<std::string>(archives.begin(), archives.end())))
+        return;
     for (std::size_t i = 0; i < archives.size(); ++i) {
         const std::string target = state.GamePath(std::string("GAMEJAMS\\") + archives[i]);
         fs::SetNormalAttributes(target);

@@ -85,7 +85,12 @@ void TInstCForm::BitBtn2Click() {
     for (std::size_t i = 0; i < choices_.size(); ++i) {
         if (!choices_[i]->isChecked() || !EnoughSpaceToInstall(state, freeSpace))
             continue;
-        const std::string stem = std::string(".\\DATA\\") + CockpitChoices()[i].stem;
+        const std::string name = CockpitChoices()[i].stem;
+        if (!PackFitsGame(context_, this, QString("cockpit pack ") + name.c_str(),
+                          {name + "HI.PCX", name + "LO.PCX",
+                           fs::FileNamePart(CockpitDataFileName(name + ".DAT", state.edition))}))
+            continue;
+        const std::string stem = std::string(".\\DATA\\") + name;
         const std::string data = state.StartPath(stem + ".DAT");
         // The data file is checked before the pictures change, so that a damaged one leaves the
         // installed cockpit whole: pictures and coordinates always belong together.

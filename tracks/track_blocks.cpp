@@ -1,7 +1,17 @@
 #include "tracks/track_blocks.h"
 
 #include "core/checksum.h"
+#include "core/fs.h"
 #include "core/settings_files.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
 
 namespace psn {
 namespace {
@@ -44,6 +54,13 @@ const std::array<std::string, kTrackCount>& TrackFileNames() {
     return names;
 }
 
+bool TrackFilesInstalled(const AppState& state) {
+    for (const std::string& name : TrackFileNames())
+        if (!fs::Exists(state.GamePath(name)))
+            return false;
+    return true;
+}
+
 std::array<std::string, kTrackCount> ReadTrackNames(AppState& state) {
     // Only so much of a name is kept, so that a block without its zero bytes cannot grow a name
     // without bound; the reading still goes on to the zero byte, where the next name starts.
@@ -60,53 +77,234 @@ std::array<std::string, kTrackCount> ReadTrackNames(AppState& state) {
     return names;
 }
 
-void ReadTrackData(AppState& state) {
-    SettingsRecord& record = state.record;
+namespace {
+
+// The tyre table of the open executable, one word per track.
+std::array<std::uint16_t, kTrackCount> ReadTyreTable(AppState& state) {
     state.exe.Seek(ExeOffset(ExeRow::TyreTable, state.edition));
     state.exe.Check(kSeekTableError);
     std::array<std::uint16_t, kTrackCount> tyres{};
     for (auto& value : tyres)
         value = state.exe.ReadWord();
     state.exe.Check(kTableError);
-    for (int t = 0; t < kTrackCount; ++t)
-        record.setU16(TrackEntryOffset(t, trackentry::kTyres), tyres[static_cast<std::size_t>(t)]);
+    return tyres;
+}
 
-    for (int t = 0; t < kTrackCount; ++t) {
-        GameFile file(state.faults);
-        const std::uint32_t start =
-            LocateSetup(file, state.GamePath(TrackFileNames()[static_cast<std::size_t>(t)]));
-        // Values are collected first so that a failed read stores nothing of its group.
-        std::array<std::uint8_t, kSetupBytes + 1> setup{};
-        for (int i = 0; i < kSetupBytes; ++i)
-            setup[static_cast<std::size_t>(i)] =
-                static_cast<std::uint8_t>(file.ReadByte() - trackfile::kSetupBias);
-        setup[kSetupBytes] = static_cast<std::uint8_t>(file.ReadByte() - trackfile::kCompoundBias);
-        file.Seek(start + trackfile::kFuelOffset);
-        const std::uint16_t fuel = file.ReadWord();
-        file.Check(kSetupError);
-        for (int i = 0; i <= kSetupBytes; ++i)
-            record.setU8(TrackEntryOffset(t, trackentry::kFrontWing + static_cast<std::size_t>(i)),
-                         setup[static_cast<std::size_t>(i)]);
-        record.setU16(TrackEntryOffset(t, trackentry::kFuel), fuel);
-        file.Close();
+// Stores a track's set-up bytes (as the file holds them), fuel and tyre word into its entry, which
+// then is known.
+void StoreTrackEntry(AppState& state, int t, const std::array<std::uint8_t, kSetupBytes + 1>& setup,
+                     std::uint16_t fuel, std::uint16_t tyres) {
+    SettingsRecord& record = state.record;
+    for (int i = 0; i < kSetupBytes; ++i)
+        record.setU8(
+            TrackEntryOffset(t, trackentry::kFrontWing + static_cast<std::size_t>(i)),
+            static_cast<std::uint8_t>(setup[static_cast<std::size_t>(i)] - trackfile::kSetupBias));
+    record.setU8(TrackEntryOffset(t, trackentry::kCompound),
+                 static_cast<std::uint8_t>(setup[kSetupBytes] - trackfile::kCompoundBias));
+    record.setU16(TrackEntryOffset(t, trackentry::kFuel), fuel);
+    record.setU16(TrackEntryOffset(t, trackentry::kTyres), tyres);
+    state.trackEntryKnown[static_cast<std::size_t>(t)] = true;
+}
+
+// Reads track file t through the game-file layer, with its numbered checks. A failure stores
+// nothing of the entry, so an unread entry stays as it was.
+void ReadTrackFile(AppState& state, int t, std::uint16_t tyres) {
+    GameFile file(state.faults);
+    const std::uint32_t start =
+        LocateSetup(file, state.GamePath(TrackFileNames()[static_cast<std::size_t>(t)]));
+    std::array<std::uint8_t, kSetupBytes + 1> setup{};
+    for (auto& byte : setup)
+        byte = file.ReadByte();
+    file.Seek(start + trackfile::kFuelOffset);
+    const std::uint16_t fuel = file.ReadWord();
+    file.Check(kSetupError);
+    file.Close();
+    StoreTrackEntry(state, t, setup, fuel, tyres);
+}
+
+// The start-up's read of one track file: opened for reading only, its pointer and its set-up
+// block taken with one read each (a start-up must stay cheap). False when the file cannot be
+// read or its block does not lie wholly before the checksum trailer.
+bool ReadTrackFileAtStartup(AppState& state, int t, const std::string& path, std::uint16_t tyres) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    std::array<std::uint8_t, 2> pointer{};
+    std::array<std::uint8_t, trackfile::kBlockEnd + 4> block{};
+    bool read = ::pread(fd, pointer.data(), pointer.size(), trackfile::kSetupPointer) ==
+                static_cast<ssize_t>(pointer.size());
+    if (read) {
+        const std::uint32_t start = pointer[0] + 256u * pointer[1] + trackfile::kSetupBase;
+        read = ::pread(fd, block.data(), block.size(), static_cast<off_t>(start)) ==
+               static_cast<ssize_t>(block.size());
     }
+    ::close(fd);
+    if (!read)
+        return false;
+    std::array<std::uint8_t, kSetupBytes + 1> setup{};
+    std::copy_n(block.begin(), setup.size(), setup.begin());
+    const auto fuel = static_cast<std::uint16_t>(block[trackfile::kFuelOffset] +
+                                                 256 * block[trackfile::kFuelOffset + 1]);
+    StoreTrackEntry(state, t, setup, fuel, tyres);
+    return true;
+}
+
+// The 16 track files as the game spells them, found with one listing of its CIRCUITS folder in
+// any letter case; empty where a file is not there.
+std::array<std::string, kTrackCount> ListTrackFiles(const AppState& state) {
+    const auto upper = [](std::string text) {
+        for (char& c : text)
+            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        return text;
+    };
+    std::array<std::string, kTrackCount> paths;
+    const std::string folder = state.GamePath("CIRCUITS");
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
+         it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        for (std::size_t t = 0; t < paths.size(); ++t) {
+            const std::string wanted = fs::FileNamePart(TrackFileNames()[t]);
+            // The name as spelled wins over one that matches only ignoring case.
+            if (upper(name) == wanted && (paths[t].empty() || name == wanted))
+                paths[t] = fs::Join(folder, name);
+        }
+    }
+    return paths;
+}
+
+bool AllKnown(const AppState& state) {
+    return std::all_of(state.trackEntryKnown.begin(), state.trackEntryKnown.end(),
+                       [](bool known) { return known; });
+}
+
+// What keeps a track file from being read, found without changing it.
+std::string TrackFileProblem(const std::string& path) {
+    if (!fs::Exists(path))
+        return "the file is missing.";
+    const auto size = fs::FileSize(path);
+    std::ifstream in(path, std::ios::binary);
+    if (!size || !in)
+        return std::string("the file cannot be opened: ") + std::strerror(errno) + ".";
+    const std::string holds = "it holds only " + std::to_string(*size) + " bytes";
+    if (*size < trackfile::kSetupPointer + 2)
+        return "the file is cut short: " + holds + ", too few for its set-up pointer.";
+    std::array<char, 2> pointer{};
+    in.seekg(trackfile::kSetupPointer);
+    in.read(pointer.data(), 2);
+    const std::uint32_t start = static_cast<std::uint8_t>(pointer[0]) +
+                                256u * static_cast<std::uint8_t>(pointer[1]) +
+                                trackfile::kSetupBase;
+    if (start + trackfile::kBlockEnd + 4 > *size)
+        return "the file is cut short or damaged: its car set-up block lies beyond its end (" +
+               holds + ").";
+    return "reading the file failed.";
+}
+
+} // namespace
+
+void ReadTrackData(AppState& state) {
+    const auto tyres = ReadTyreTable(state);
+    for (int t = 0; t < kTrackCount; ++t)
+        ReadTrackFile(state, t, tyres[static_cast<std::size_t>(t)]);
     CompleteOriginalTracks(state);
+}
+
+bool TrackDataPending(const AppState& state) {
+    return !AllKnown(state);
+}
+
+void ReadPendingTrackData(AppState& state) {
+    if (!TrackDataPending(state))
+        return;
+    const auto tyres = ReadTyreTable(state);
+    for (int t = 0; t < kTrackCount; ++t)
+        if (!state.trackEntryKnown[static_cast<std::size_t>(t)])
+            ReadTrackFile(state, t, tyres[static_cast<std::size_t>(t)]);
+}
+
+std::vector<TrackReadProblem> ReadTrackDataAtStartup(AppState& state) {
+    const auto paths = ListTrackFiles(state);
+    if (std::any_of(paths.begin(), paths.end(), [](const std::string& p) { return p.empty(); }))
+        return {}; // not installed: the block stays unread until the track files are there
+    const auto tyres = ReadTyreTable(state);
+    std::vector<TrackReadProblem> problems;
+    for (int t = 0; t < kTrackCount; ++t) {
+        const std::string& path = paths[static_cast<std::size_t>(t)];
+        if (!ReadTrackFileAtStartup(state, t, path, tyres[static_cast<std::size_t>(t)]))
+            problems.push_back({t, path, TrackFileProblem(path)});
+    }
+    if (problems.empty())
+        CompleteOriginalTracks(state);
+    return problems;
+}
+
+std::string DescribeTrackReadProblems(const std::vector<TrackReadProblem>& problems) {
+    std::string text = "The track data of these track files could not be read:\n";
+    for (const TrackReadProblem& problem : problems)
+        text += "\n" + problem.path + ": " + problem.reason;
+    text += "\n\nTheir track data is left out and nothing is written into them. Everything else "
+            "works, but the Track editor, \"Import all data\" and \"Export all data\" need every "
+            "track file: replace the damaged ones first (\"Install original tracks\" in the "
+            "Track manager copies them from the game CD).";
+    return text;
+}
+
+bool TrackEntryWritable(const AppState& state, int track) {
+    if (!state.trackEntryKnown[static_cast<std::size_t>(track)])
+        return false;
+    const auto& bytes = state.record.bytes();
+    const auto first = bytes.begin() + static_cast<std::ptrdiff_t>(TrackEntryOffset(track, 0));
+    return std::any_of(first, first + rec::kTrackEntryStride,
+                       [](std::uint8_t byte) { return byte != 0; });
+}
+
+std::vector<int> TracksLeftAsTheyWere(const AppState& state) {
+    std::vector<int> left;
+    for (int t = 0; t < kTrackCount; ++t)
+        if (!TrackEntryWritable(state, t))
+            left.push_back(t);
+    return left;
+}
+
+std::string TracksLeftNote(const AppState& state) {
+    const std::vector<int> left = TracksLeftAsTheyWere(state);
+    if (left.empty())
+        return {};
+    std::string names;
+    for (std::size_t i = 0; i < left.size(); ++i) {
+        if (i > 0)
+            names += i + 1 == left.size() ? " and " : ", ";
+        names += fs::FileNamePart(TrackFileNames()[static_cast<std::size_t>(left[i])]);
+    }
+    return "The track file" + std::string(left.size() > 1 ? "s " : " ") + names +
+           (left.size() > 1 ? " were" : " was") +
+           " left as they were: the record holds no track data for " +
+           (left.size() > 1 ? "them" : "it") +
+           " (a settings file saved before the track data was read holds none).";
 }
 
 void WriteTrackData(AppState& state) {
     const SettingsRecord& record = state.record;
-    for (const std::string& name : TrackFileNames()) {
-        GameFile file(state.faults);
-        LocateSetup(file, state.GamePath(name));
-    }
+    for (int t = 0; t < kTrackCount; ++t)
+        if (TrackEntryWritable(state, t)) {
+            GameFile file(state.faults);
+            LocateSetup(file, state.GamePath(TrackFileNames()[static_cast<std::size_t>(t)]));
+        }
 
     state.exe.Seek(ExeOffset(ExeRow::TyreTable, state.edition));
     state.exe.Check(kSeekTableError);
-    for (int t = 0; t < kTrackCount; ++t)
-        state.exe.WriteWord(record.u16(TrackEntryOffset(t, trackentry::kTyres)));
+    for (int t = 0; t < kTrackCount; ++t) {
+        if (TrackEntryWritable(state, t))
+            state.exe.WriteWord(record.u16(TrackEntryOffset(t, trackentry::kTyres)));
+        else
+            state.exe.Skip(2);
+    }
     state.exe.Check(kTableError);
 
     for (int t = 0; t < kTrackCount; ++t) {
+        if (!TrackEntryWritable(state, t))
+            continue;
         const std::string path = state.GamePath(TrackFileNames()[static_cast<std::size_t>(t)]);
         GameFile file(state.faults);
         const std::uint32_t start = LocateSetup(file, path);

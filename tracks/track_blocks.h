@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace psn {
 
@@ -41,13 +42,46 @@ constexpr std::size_t TrackEntryOffset(int track, std::size_t field) {
     return rec::kTrackEntries + rec::kTrackEntryStride * static_cast<std::size_t>(track) + field;
 }
 
+// Whether all 16 track files exist in the game directory, in any letter case.
+bool TrackFilesInstalled(const AppState& state);
+
 // The 16 names of the track names block, each ended by a zero byte. Needs the executable open.
 std::array<std::string, kTrackCount> ReadTrackNames(AppState& state);
 
-// After a successful read, a pending ORIGIN.SET snapshot gets its track entries.
+// Reads the tyre table and all 16 track files; every entry becomes known. After a successful read,
+// a pending ORIGIN.SET snapshot gets its track entries.
 void ReadTrackData(AppState& state);
-// Every track file is located before anything is written, so a missing or read-only track file
-// fails before the executable or any other track file has been changed.
+// Whether some track entry holds neither data read in this run nor data loaded from a settings
+// file, so that it must be read before the track block is written.
+bool TrackDataPending(const AppState& state);
+// Reads, with the numbered fatal checks, only the entries that are not known yet.
+void ReadPendingTrackData(AppState& state);
+
+// A track file the start-up could not read, and what is wrong with it.
+struct TrackReadProblem {
+    int track = 0; // 0..15
+    std::string path;
+    std::string reason;
+};
+// The start-up's read of the track block, when all 16 track files are installed (otherwise it
+// reads nothing). A track file that cannot be read is not fatal (the start-up read is the editor's
+// own addition): its entry stays unknown and is reported. A failure in the executable's tyre table
+// still is. Track files are opened for reading only here, and read with one call per block.
+std::vector<TrackReadProblem> ReadTrackDataAtStartup(AppState& state);
+// One warning text naming each problem's file and what is wrong.
+std::string DescribeTrackReadProblems(const std::vector<TrackReadProblem>& problems);
+
+// Whether track t's entry is written by WriteTrackData: it must be known and not entirely zero
+// (a settings file saved before its track data was read holds zeros there).
+bool TrackEntryWritable(const AppState& state, int track);
+// The tracks (0..15) that WriteTrackData leaves as they are, and the sentence that says so for a
+// closing message ("" when every track is written).
+std::vector<int> TracksLeftAsTheyWere(const AppState& state);
+std::string TracksLeftNote(const AppState& state);
+
+// Writes the tyre words and track files of the writable entries; the others keep their bytes and
+// trailer. Every written track file is located before anything is written, so a missing or
+// read-only track file fails before the executable or any other track file has been changed.
 void WriteTrackData(AppState& state);
 
 } // namespace psn

@@ -202,11 +202,16 @@ void TTrackEdForm::ComboBox1Change(int row) {
 }
 
 void TTrackEdForm::BitBtn1Click() {
-    if (RunGameTransfer(context_, this, [this] {
+    if (!RunGameTransfer(context_, this, [this] {
             context_.state.OpenGameExe();
+            ReadPendingTrackData(context_.state);
             WriteTrackData(context_.state);
         }))
-        context_.dialogs.Information(this, "Tracks data has been exported!");
+        return;
+    const std::string note = TracksLeftNote(context_.state);
+    context_.dialogs.Information(this, note.empty() ? QString("Tracks data has been exported!")
+                                                    : "Tracks data has been exported!\n\n" +
+                                                          QString::fromLocal8Bit(note.c_str()));
 }
 
 void TTrackEdForm::BitBtn2Click() {

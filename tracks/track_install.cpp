@@ -1,6 +1,7 @@
 #include "tracks/track_install.h"
 
 #include "core/fs.h"
+#include "core/sample_packs.h"
 #include "shell/game_actions.h"
 #include "tracks/track_blocks.h"
 
@@ -31,11 +32,11 @@ bool CopyTracksFromCd(AppContext& context, QWidget* parent) {
         return false;
     const std::string cdFolder = QFileInfo(*chosen).absolutePath().toStdString();
     // The track manager's original install may run before the folder exists.
-    fs::CreateFolder(fs::Join(context.state.config.GameDir(), "CIRCUITS"));
+    CreateTracksFolder(context.state);
     int failed = 0;
     for (const std::string& name : TrackFileNames()) {
         const std::string source = fs::ResolveCase(fs::Join(cdFolder, name));
-        if (!fs::CopyFileReplace(source, fs::Join(context.state.config.GameDir(), name)))
+        if (!fs::CopyFileReplace(source, context.state.GamePath(name)))
             ++failed;
     }
     if (failed > 0)
@@ -43,16 +44,15 @@ bool CopyTracksFromCd(AppContext& context, QWidget* parent) {
     return true;
 }
 
-bool TrackFilesInstalled(const AppState& state) {
-    for (const std::string& name : TrackFileNames())
-        if (!fs::Exists(state.GamePath(name)))
-            return false;
-    return true;
+bool CreateTracksFolder(const AppState& state) {
+    // A "circuits" folder of a copy that lowered every name is the game's own: none is made
+    // beside it.
+    return fs::CreateFolder(state.GamePath("CIRCUITS"));
 }
 
 bool EnsureTrackFiles(AppContext& context, QWidget* parent) {
     AppState& state = context.state;
-    const bool created = fs::CreateFolder(fs::Join(state.config.GameDir(), "CIRCUITS"));
+    const bool created = CreateTracksFolder(state);
     if (created || !fs::Exists(state.GamePath(TrackFileNames()[0]))) {
         if (!context.dialogs.Confirm(parent, kTrackFilesQuestion))
             return false;
@@ -71,15 +71,30 @@ bool PrepareTrackEditor(AppContext& context, QWidget* parent) {
     AppState& state = context.state;
     if (!EnsureTrackFiles(context, parent))
         return false;
-    if (state.trackDataPending) {
-        if (!RunGameTransfer(context, parent, [&] {
-                state.OpenGameExe();
-                ReadTrackData(state);
-            }))
-            return false;
-        state.trackDataPending = false;
-    }
-    return true;
+    // Entries that were neither read nor loaded are read now, with the numbered fatal checks.
+    return !TrackDataPending(state) || RunGameTransfer(context, parent, [&] {
+        state.OpenGameExe();
+        ReadPendingTrackData(state);
+    });
+}
+
+bool PackFitsGame(AppContext& context, QWidget* parent, const QString& pack,
+                  const std::vector<std::string>& files) {
+    const AppState& state = context.state;
+    const std::string dataDir = state.StartPath("DATA");
+    const SamplePackCheck check = CheckSamplePack(dataDir, state.config.GameDir(), files);
+    if (!check.refused)
+        return true;
+    QString names;
+    for (const std::string& name : check.sampleFiles)
+        names += (names.isEmpty() ? "" : ", ") + QString::fromLocal8Bit(name.c_str());
+    context.dialogs.Error(
+        parent, QString("The %1 in the editor's DATA folder is a sample made for the editor's "
+                        "sample game, not for the game in %2, so nothing was installed.\n\nPut "
+                        "the real pack's files (%3) into %4 in place of the samples.")
+                    .arg(pack, QString::fromLocal8Bit(state.config.GameDir().c_str()), names,
+                         QString::fromLocal8Bit(dataDir.c_str())));
+    return false;
 }
 
 void RunTrackEditorButton(AppContext& context, QWidget* parent, QDialog& editor) {

@@ -8,8 +8,10 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QDialog;
+class QString;
 class QWidget;
 
 namespace psn {
@@ -37,8 +39,9 @@ bool EnoughSpaceToInstall(const AppState& state, const FreeSpaceProbe& probe);
 // Failed copies are reported once.
 bool CopyTracksFromCd(AppContext& context, QWidget* parent);
 
-// Whether all 16 track files exist in the game directory.
-bool TrackFilesInstalled(const AppState& state);
+// Creates the game's CIRCUITS folder unless it exists already, in any letter case; returns whether
+// it was created.
+bool CreateTracksFolder(const AppState& state);
 
 // The CIRCUITS folder, the offer to install the track files when they are missing, and clearing
 // their read-only attributes. Returns false when the user declines or a track file is still
@@ -46,10 +49,16 @@ bool TrackFilesInstalled(const AppState& state);
 bool EnsureTrackFiles(AppContext& context, QWidget* parent);
 
 // Everything before the track editor opens: the CIRCUITS folder, the offer to install the track
-// files, clearing their read-only attributes and reading the track block once per run. Returns
+// files, clearing their read-only attributes and reading the track entries still unread. Returns
 // whether the editor may open; it may not when the user declines or a track file is missing
 // (reading a missing file would end the program).
 bool PrepareTrackEditor(AppContext& context, QWidget* parent);
+
+// Whether an installer may write the pack files (names within the editor's DATA folder) into this
+// game. A pack made for the sample game is refused for any other game with an error that says
+// where the real pack's files go; returns false then, and nothing may be written.
+bool PackFitsGame(AppContext& context, QWidget* parent, const QString& pack,
+                  const std::vector<std::string>& files);
 
 // The Track Editor button: prepares, then shows the editor modally.
 void RunTrackEditorButton(AppContext& context, QWidget* parent, QDialog& editor);

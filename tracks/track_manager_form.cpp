@@ -9,6 +9,19 @@
 #include <QPushButton>
 
 namespace psn {
+namespace {
+
+// The pack's files by name within DATA: the three stretches, and for the bonus track its file.
+std::vector<std::string> PackFiles(bool bonus) {
+    std::vector<std::string> files;
+    if (bonus)
+        files.push_back("F1CT07.DAT");
+    for (const StretchFile& file : Stretches())
+        files.push_back(fs::FileNamePart(bonus ? file.bonus : file.original));
+    return files;
+}
+
+} // namespace
 
 Tinsttform::Tinsttform(AppContext& context, QWidget* parent) : QDialog(parent), context_(context) {
     setObjectName("insttform");
@@ -46,6 +59,8 @@ bool Tinsttform::WriteStretchFiles(bool bonus) {
 }
 
 void Tinsttform::BitBtn1Click() {
+    if (!PackFitsGame(context_, this, "original track pack", PackFiles(false)))
+        return;
     if (!WriteStretchFiles(false))
         return;
     if (!CopyTracksFromCd(context_, this))
@@ -55,7 +70,9 @@ void Tinsttform::BitBtn1Click() {
 
 void Tinsttform::BitBtn2Click() {
     AppState& state = context_.state;
-    if (fs::CreateFolder(fs::Join(state.config.GameDir(), "CIRCUITS")))
+    if (!PackFitsGame(context_, this, "Valmont track pack", PackFiles(true)))
+        return;
+    if (CreateTracksFolder(state))
         CopyTracksFromCd(context_, this);
     for (const std::string& name : TrackFileNames())
         fs::SetNormalAttributes(state.GamePath(name));

@@ -1,6 +1,6 @@
-#include "support/file_poke.h"
 #include "core/editions.h"
 #include "editors/tuning_blocks.h"
+#include "support/file_poke.h"
 #include "support/scratch_game.h"
 
 #include <gtest/gtest.h>
@@ -195,6 +195,37 @@ TEST(TuningBlocks, BadPatchListWritesNothing) {
     }
 }
 
+// A list made for another game (the shipped one is made for the sample game) must not put its
+// bytes into this one: each offset must hold the record's off or on byte, or nothing is written.
+TEST(TuningBlocks, PatchListThatDoesNotFitTheGameWritesNothing) {
+    ScratchGame game;
+    WritePatchFile(game, {{0x2000, 0x00, 0x01}, {0x3000, 0x11, 0x22}, {0x4000, 0x00, 0x05}});
+    game.state.record.setU16(rec::kHumanWeight, 1000);
+    game.state.record.setU8(rec::kPatchListSwitch, 1);
+    const auto before = game.Exe();
+    game.state.OpenGameExe();
+    try {
+        WriteCarTuning(game.state, true);
+        ADD_FAILURE() << "a list that does not fit was written";
+    } catch (const DataFileError& error) {
+        const std::string message = error.what();
+        EXPECT_NE(message.find("record 2 (offset 3000h)"), std::string::npos) << message;
+        EXPECT_NE(message.find("PLT.DAT"), std::string::npos) << message;
+    }
+    game.state.CloseGameFiles();
+    EXPECT_EQ(game.Exe(), before);
+
+    // Once every offset holds one of its two bytes, the list fits.
+    Poke(game.ExePath(), 0x3000, {0x22});
+    const auto fitting = game.Exe();
+    game.state.OpenGameExe();
+    EXPECT_NO_THROW(WriteCarTuning(game.state, true));
+    game.state.CloseGameFiles();
+    const auto changes = Changes(fitting, game.Exe());
+    EXPECT_EQ(changes.at(0x2000), 0x01);
+    EXPECT_EQ(changes.at(0x4000), 0x05);
+}
+
 TEST(TuningBlocks, EmptyPatchListIsNoPatch) {
     ScratchGame game;
     WriteFileBytes(game.state.StartPath(kPatchListFile), {});
@@ -207,27 +238,27 @@ TEST(TuningBlocks, EmptyPatchListIsNoPatch) {
 }
 
 TEST(TuningBlocks, EveryFailedTransferIsFatal) {
-    ScratchGame probe;
-    WritePatchFile(probe, {{0x3000, 1, 2}});
-    probe.state.OpenGameExe();
-    const long before = probe.state.faults->count;
-    WriteCarTuning(probe.state, true);
-    const long transfers = probe.state.faults->count - before;
-    probe.state.CloseGameFiles();
-    ASSERT_GT(transfers, 30);
-    ScratchGame game;
-    WritePatchFile(game, {{0x3000, 1, 2}});
-    for (long n = 1; n <= transfers; ++n) {
-        game.state.OpenGameExe();
-        game.state.faults->count = 0;
-        game.state.faults->failAt = n;
-        EXPECT_THROW(WriteCarTuning(game.state, true), FileAccessError) << n;
-        game.state.faults->failAt = 0;
-        game.state.OpenGameExe();
-        game.state.faults->count = 0;
-        game.state.faults->failAt = n;
-        EXPECT_THROW(ReadCarTuning(game.state, true), FileAccessError) << n;
-        game.state.CloseGameFiles();
+    using Operation = void (*)(AppState&, bool);
+    for (const Operation operation : {Operation{WriteCarTuning}, Operation{ReadCarTuning}}) {
+        ScratchGame probe;
+        // The scratch executable holds 0 there, the list's off byte: the list fits.
+        WritePatchFile(probe, {{0x3000, 0, 2}});
+        probe.state.OpenGameExe();
+        const long before = probe.state.faults->count;
+        operation(probe.state, true);
+        const long transfers = probe.state.faults->count - before;
+        probe.state.CloseGameFiles();
+        ASSERT_GT(transfers, 30);
+        ScratchGame game;
+        WritePatchFile(game, {{0x3000, 0, 2}});
+        for (long n = 1; n <= transfers; ++n) {
+            game.state.OpenGameExe();
+            game.state.faults->count = 0;
+            game.state.faults->failAt = n;
+            EXPECT_THROW(operation(game.state, true), FileAccessError) << n;
+            game.state.faults->failAt = 0;
+            game.state.CloseGameFiles();
+        }
     }
 }
 

@@ -3,8 +3,10 @@
 // with the most transfers: it alone writes the patch list). Each failure must end the program
 // through one warning with exit code 1, with no transfer after it, nothing written that the
 // failed run had not reached, and neither the configuration nor the original-settings snapshot
-// saved. The sweep fails every transfer: 4057 of a first start-up load, 4055 of an import and
-// 4286 of an export (the checksum trailers' included), 12398 failure points in all.
+// saved. The sweep fails every transfer: 3784 of a first start-up load (which reads the track
+// files themselves outside the game-file layer, not fatally), 4055 of an import and 4296 of an
+// export (the checksum trailers' and the patch list's fit check included), 12135 failure points
+// in all.
 #include "e2e_fixture.h"
 
 #include <QRegularExpression>
@@ -66,12 +68,14 @@ TEST(EndToEndFaults, EveryFailingTransferOfTheStartUpLoadEndsTheProgram) {
     const long total = game.state.faults->count;
     RecordProperty("failure_points", static_cast<int>(total));
     ASSERT_EQ(game.main->StartupResult(), TMainForm::Startup::Loaded);
-    EXPECT_GT(total, 4000);
+    EXPECT_GT(total, 3500);
     EXPECT_LT(total, 6000);
     game.main.reset();
 
+    // The track files themselves are read at start-up outside the transfers counted here (a
+    // failure there is reported and not fatal); the executable's tyre table is among them.
     for (long n = 1; n <= total; ++n) {
-        // Every run is a first start, which also reads the track block for the snapshot.
+        // Every run is a first start, which also writes the snapshot of the original settings.
         std::filesystem::remove(game.OriginPath());
         std::filesystem::remove(game.editorDir + "/DATA/ORIGIN.TRK");
         sweep.Arm(n);
@@ -104,10 +108,10 @@ TEST(EndToEndFaults, EveryFailingTransferOfTheImportOfAllDataEndsTheProgram) {
     for (long n = 1; n <= total; ++n) {
         sweep.Arm(n);
         game.state.record = loaded;
-        game.state.trackDataPending = true;
+        game.state.trackEntryKnown.fill(false);
         game.ImportAll();
         sweep.ExpectFatalEnd(n);
-        EXPECT_TRUE(game.state.trackDataPending) << "a failed import marked the tracks read";
+        EXPECT_TRUE(TrackDataPending(game.state)) << "a failed import marked the tracks read";
         if (HasFailure())
             break;
     }

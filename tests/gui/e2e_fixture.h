@@ -11,6 +11,7 @@
 #include "shell/scripted_dialogs.h"
 #include "support/scratch_game.h"
 #include "tools/samplegame/sample_game.h"
+#include "tracks/track_blocks.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -27,13 +28,15 @@ namespace psn::test {
 using Bytes = std::vector<std::uint8_t>;
 
 struct E2EGame {
-    E2EGame(int edition, bool withState, int namesSource = 1, int cockpitSource = 1)
+    E2EGame(int edition, bool withState, int namesSource = 1, int cockpitSource = 1,
+            bool lowerCase = false, bool withPictures = false)
         : previousDir(fs::CurrentDirectory()) {
         sample::Options options;
         options.edition = edition;
         options.gameDir = dir.str() + "/game";
         options.withState = withState;
-        options.withPictures = false;
+        options.withPictures = withPictures;
+        options.lowerCase = lowerCase;
         inst = sample::MakeInstallation(options);
         editorDir = dir.str() + "/editor";
         std::filesystem::create_directories(editorDir + "/DATA");
@@ -115,9 +118,8 @@ struct E2EGame {
     std::string previousDir;
 };
 
-// What a start-up load of a first start gives: the first start also takes the track block, for
-// the snapshot of the original settings.
-inline SettingsRecord FirstStartRecord(const E2EGame& game, int namesSource, int cockpitSource) {
+// What a start-up load gives with the track files installed: every start takes the track block.
+inline SettingsRecord StartRecord(const E2EGame& game, int namesSource, int cockpitSource) {
     SettingsRecord expected = game.inst.Expected(namesSource, cockpitSource);
     const auto tracks = sample::ExpectedTrackEntries(game.inst.edition);
     std::copy(tracks.begin(), tracks.end(), expected.bytes().begin() + rec::kTrackEntries);

@@ -1,7 +1,9 @@
 #include "editor_fixture.h"
+#include "editors/tuning_blocks.h"
 #include "shell/all_data_blocks.h"
 #include "shell/game_actions.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QShowEvent>
 #include <QTimer>
@@ -28,7 +30,8 @@ TEST(EditorImport, RefreshKeepsTheModalLoopRunning) {
     QTimer::singleShot(0, &dialog, [&] {
         EXPECT_TRUE(ImportIntoWindow(session.context, &dialog, [] {}));
         QTimer::singleShot(0, &dialog, [&] {
-            stillRunning = true;
+            // Only a dialog still in its own modal loop is the active modal widget here.
+            stillRunning = dialog.isVisible() && QApplication::activeModalWidget() == &dialog;
             dialog.done(QDialog::Accepted);
         });
     });
@@ -48,6 +51,21 @@ TEST(AllDataExport, MissingPatchListWritesNothing) {
     ScratchGame game;
     game.state.record.setU16(rec::kHumanWeight, 1530);
     game.state.record.setU8(rec::kPitOrder, 3);
+    const auto exe = game.Exe();
+    const auto state = game.State();
+    game.state.OpenStateFile();
+    game.state.OpenGameExe();
+    EXPECT_THROW(WriteAllBlocks(game.state, true), DataFileError);
+    game.state.CloseGameFiles();
+    EXPECT_TRUE(game.Exe() == exe);
+    EXPECT_TRUE(game.State() == state);
+}
+
+// A patch list made for another game stops the export of all data before its first byte.
+TEST(AllDataExport, PatchListThatDoesNotFitWritesNothing) {
+    ScratchGame game;
+    WriteFileBytes(game.state.StartPath(kPatchListFile), {0x00, 0x30, 0, 0, 0x11, 0x22});
+    game.state.record.setU16(rec::kHumanWeight, 1530);
     const auto exe = game.Exe();
     const auto state = game.State();
     game.state.OpenStateFile();

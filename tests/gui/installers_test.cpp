@@ -1,3 +1,4 @@
+#include "core/sample_packs.h"
 #include "shell/scripted_dialogs.h"
 #include "track_fixture.h"
 #include "tracks/car_set_form.h"
@@ -229,6 +230,58 @@ TEST(CarSetInstaller, CopiesEveryArchiveAndReportsEachFailure) {
         EXPECT_TRUE(session.dialogs.shown.empty());
         EXPECT_EQ(ReadFileBytes(session.game.gameDir + "GAMEJAMS/LOTUS.JAM"),
                   std::vector<std::uint8_t>{1});
+    }
+}
+
+// Packs made for the sample game name it in DATA's manifest: another game is refused with where
+// the real pack goes, the sample installation takes them, and a real file in a sample's place is
+// no sample.
+TEST(SamplePacks, InstallersWriteASamplePackOnlyIntoItsSampleInstallation) {
+    const auto writeManifest = [](InstallSession& session, const std::vector<std::string>& names) {
+        std::vector<std::pair<std::string, std::vector<std::uint8_t>>> files;
+        for (const std::string& name : names)
+            files.emplace_back(name, ReadFileBytes(session.Data(name)));
+        const std::string text = SamplePackManifest("sample-x", files);
+        WriteFileBytes(session.Data(kSamplePackManifest), {text.begin(), text.end()});
+    };
+    {
+        CarSetSession session;
+        writeManifest(session, {CarSetArchives().begin(), CarSetArchives().end()});
+        Click(&session.form, "Button1");
+        ASSERT_EQ(session.dialogs.Count(ScriptedDialogs::Kind::Error), 1);
+        const QString message = session.dialogs.Messages().front();
+        EXPECT_TRUE(message.contains("sample")) << message.toStdString();
+        EXPECT_TRUE(message.contains("WILLIAMS.JAM")) << message.toStdString();
+        EXPECT_TRUE(message.contains(QString::fromStdString(session.game.editorDir + "/DATA")))
+            << message.toStdString();
+        EXPECT_EQ(ReadFileBytes(session.game.gameDir + "GAMEJAMS/LOTUS.JAM"),
+                  std::vector<std::uint8_t>{1});
+
+        session.dialogs.Clear();
+        const std::string marker = "installation: sample-x\n";
+        WriteFileBytes(session.game.gameDir + kSampleGameMarker, {marker.begin(), marker.end()});
+        Click(&session.form, "Button1");
+        EXPECT_EQ(session.dialogs.Messages(), QStringList{"New carset installed!"});
+    }
+    {
+        TrackManagerSession session;
+        InstallTrackFiles(session.game.gameDir);
+        writeManifest(session, {"F1CT07.DAT", "ENGTN.DAT", "TRK_N.DAT", "TRKL.DAT"});
+        const auto exe = session.game.Exe();
+        Click(&session.form, "BitBtn2");
+        EXPECT_EQ(session.dialogs.Count(ScriptedDialogs::Kind::Error), 1);
+        EXPECT_EQ(session.dialogs.Messages().size(), 1);
+        EXPECT_EQ(session.game.Exe(), exe);
+        EXPECT_EQ(ReadFileBytes(TrackPath(session.game.gameDir, 6)),
+                  MakeTrackFile(DistinctTrack(6)));
+
+        // The user's real bonus track pack in place of the samples installs as before.
+        session.dialogs.Clear();
+        WriteFileBytes(session.Data("F1CT07.DAT"), MakeTrackFile(DistinctTrack(12)));
+        for (const char* name : {"ENGTN.DAT", "TRK_N.DAT", "TRKL.DAT"})
+            WriteFileBytes(session.Data(name), {0xC1, 0xC2});
+        Click(&session.form, "BitBtn2");
+        EXPECT_EQ(session.dialogs.Messages(), QStringList{"Track installed!"});
     }
 }
 

@@ -228,7 +228,18 @@ TEST(NamesForm, ImportAndExportFollowTheNamesSource) {
 TEST(NamesForm, FailedExportIsFatalAndRestoreReloadsWithoutRefresh) {
     EditorSession session;
     LineUp(session.record());
+    // The originals name team 1 differently from what the window shows.
+    SettingsRecord original = session.record();
+    original.setStr(rec::TeamName(1), 13, "Original 1");
+    WriteFileBytes(session.game.editorDir + "/DATA/ORIGIN.SET",
+                   std::vector<std::uint8_t>(original.bytes().begin(), original.bytes().end()));
     Names shown(session);
+    QTest::mouseClick(shown.Find<QPushButton>("BitBtn3"), Qt::LeftButton);
+    EXPECT_EQ(session.record(), original);
+    EXPECT_EQ(session.game.state.currentSettingsFile, "./DATA/ORIGIN.SET");
+    EXPECT_EQ(shown.Find<QComboBox>("ComboBox5")->currentText(), "Team 1") << "refreshed";
+    EXPECT_TRUE(session.dialogs.Messages().isEmpty());
+
     std::filesystem::remove(session.game.ExePath());
     QTest::mouseClick(shown.Find<QPushButton>("BitBtn6"), Qt::LeftButton);
     EXPECT_EQ(session.dialogs.Messages(), QStringList{" File access error! "});

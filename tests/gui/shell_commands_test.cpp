@@ -14,6 +14,7 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QTextCursor>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace psn::test {
@@ -142,13 +143,40 @@ TEST_F(ShellCommands, LoadRefreshesTheDescriptionAlsoWhenCancelled) {
     EXPECT_EQ(fs::CurrentDirectory(), f.game.editorDir);
 }
 
-TEST_F(ShellCommands, DamagedSettingsFileIsReportedAndLeavesTheRecord) {
+// A file that does not load is named in the message and changes neither the record, the title
+// nor the file that "Save settings" writes.
+TEST_F(ShellCommands, SettingsFileThatDoesNotLoadIsNamedAndChangesNothing) {
     WriteFileBytes(f.EditorPath("SHORT.GIA"), std::vector<std::uint8_t>(100, 0xEE));
+    WriteFileBytes(f.EditorPath("LONG.GIA"), std::vector<std::uint8_t>(2847, 0xEE));
+    f.dialogs.fileAnswers = {Path("MINE.GIA")};
+    Trigger("SavesettingsAs1");
+    const QString title = form->windowTitle();
     const auto before = Record();
-    f.dialogs.fileAnswers = {Path("SHORT.GIA")};
+    for (const char* name : {"SHORT.GIA", "LONG.GIA", "MISSING.GIA"}) {
+        f.dialogs.fileAnswers = {Path(name)};
+        Trigger("Loadsettings1");
+        EXPECT_EQ(Record(), before) << name;
+        ASSERT_EQ(f.dialogs.Count(Kind::Error), 1) << name;
+        EXPECT_TRUE(f.dialogs.Messages().last().contains(name))
+            << f.dialogs.Messages().last().toStdString();
+        EXPECT_EQ(form->windowTitle(), title) << name;
+        EXPECT_TRUE(fs::FileNamePart(f.game.state.currentSettingsFile) == "MINE.GIA") << name;
+    }
+}
+
+// A settings file from a CD, a download or another user is read-only, and loads.
+TEST_F(ShellCommands, ReadOnlySettingsFileLoads) {
+    SettingsRecord stored;
+    stored.setU8(300, 0x42);
+    const std::string path = f.EditorPath("LOCKED.GIA");
+    WriteFileBytes(path, std::vector<std::uint8_t>(stored.bytes().begin(), stored.bytes().end()));
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read,
+                                 std::filesystem::perm_options::replace);
+    f.dialogs.fileAnswers = {Path("LOCKED.GIA")};
     Trigger("Loadsettings1");
-    EXPECT_EQ(Record(), before);
-    EXPECT_EQ(f.dialogs.Count(Kind::Error), 1);
+    EXPECT_EQ(f.game.state.record.u8(300), 0x42);
+    EXPECT_EQ(f.dialogs.Count(Kind::Error), 0);
+    EXPECT_EQ(form->windowTitle(), "* Brenwick PSN Editor * DEMO *- LOCKED.GIA");
 }
 
 TEST_F(ShellCommands, DescriptionIsStoredWithCrLfAndCutTo255) {

@@ -90,6 +90,7 @@ TEST(TrackBlocks, WriteEncodesValuesAndRenewsEachChecksum) {
         r.setU16(TrackEntryOffset(t, trackentry::kFuel), static_cast<std::uint16_t>(40000 + t));
         r.setU16(TrackEntryOffset(t, trackentry::kTyres), static_cast<std::uint16_t>(500 + t));
     }
+    game.state.trackEntryKnown.fill(true); // as a loaded settings file leaves them
     ASSERT_EQ(game.Run(WriteTrackData), "");
 
     const auto exe = game.Exe();
@@ -142,6 +143,9 @@ TEST(TrackBlocks, MissingTrackFileFailsAtCheckTwoAndWritesNothing) {
     const auto exeBefore = game.Exe();
 
     EXPECT_EQ(game.Run(ReadTrackData), "2) File access error! ");
+    EXPECT_FALSE(game.state.trackEntryKnown[15]);
+    game.state.trackEntryKnown.fill(true); // a loaded settings file has data for every track
+    game.state.record.setU16(TrackEntryOffset(15, trackentry::kFuel), 0x4242);
     EXPECT_EQ(game.Run(WriteTrackData), "2) File access error! ");
     EXPECT_EQ(game.Exe(), exeBefore);
     EXPECT_EQ(ReadFileBytes(game.Track(0)), MakeTrackFile(DistinctTrack(0)));
@@ -171,6 +175,9 @@ TEST(TrackBlocks, SetupBlockMustLieBeforeTheTrailer) {
             EXPECT_EQ(game.state.record.u16(TrackEntryOffset(0, trackentry::kFuel)), 0x5150);
             EXPECT_EQ(game.state.record.u8(TrackEntryOffset(0, trackentry::kFrontWing)), 0);
         }
+        // Written as a loaded settings file gives it, so that the write needs the file too.
+        game.state.trackEntryKnown[0] = true;
+        game.state.record.setU16(TrackEntryOffset(0, trackentry::kFuel), 0x5150);
         EXPECT_EQ(game.Run(WriteTrackData), c.ok ? "" : "2) File access error! ");
         EXPECT_EQ(ReadFileBytes(game.Track(0)), original);
     }

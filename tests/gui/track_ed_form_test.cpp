@@ -181,7 +181,7 @@ TEST(TrackEditorButton, FirstUseOffersTheCdAndReadsTheTrackBlockOnce) {
     EXPECT_TRUE(PrepareTrackEditor(session.context, nullptr));
     EXPECT_EQ(session.dialogs.Messages(), (QStringList{kTrackFilesQuestion, kInsertCdMessage}));
     EXPECT_EQ(session.dialogs.shown.back().request.title, "Locate psn.exe file on your PSN CD");
-    EXPECT_FALSE(session.game.state.trackDataPending);
+    EXPECT_FALSE(TrackDataPending(session.game.state));
     EXPECT_EQ(session.record().u16(TrackEntryOffset(15, trackentry::kFuel)),
               DistinctTrack(15).fuel);
     const auto perms = std::filesystem::status(TrackPath(session.game.gameDir, 4)).permissions();
@@ -201,7 +201,7 @@ TEST(TrackEditorButton, DecliningOrMissingFilesKeepTheEditorClosed) {
         session.dialogs.confirmAnswers.push_back(false);
         EXPECT_FALSE(PrepareTrackEditor(session.context, nullptr));
         EXPECT_EQ(session.dialogs.Messages(), QStringList{kTrackFilesQuestion});
-        EXPECT_TRUE(session.game.state.trackDataPending);
+        EXPECT_TRUE(TrackDataPending(session.game.state));
     }
     {
         // Cancelling the CD dialog leaves no track files; reading them would end the program.

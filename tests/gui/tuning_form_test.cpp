@@ -213,6 +213,7 @@ TEST(CarTuning, DrawLedPlacesEachLightOnItsOwnRectangle) {
 TEST(CarTuning, ExportAndImportGoThroughThePatchListInEditionZero) {
     EditorSession session;
     WritePatchList(session, {0x00, 0x40, 0x00, 0x00, 0x11, 0x22});
+    Poke(session.game.ExePath(), 0x4000, {0x11}); // the list fits: the game holds its off byte
     session.record().setU8(rec::kPatchListSwitch, 1);
     session.record().setU8(rec::kPracticeFuel, 6);
     Tuning shown(session);

@@ -1,5 +1,5 @@
 // Writes a sample installation of the game:
-//   make_sample_game --edition N --out GAMEDIR [--cd CDDIR] [--no-state]
+//   make_sample_game --edition N --out GAMEDIR [--cd CDDIR] [--no-state] [--lower-case]
 //   make_sample_game --patch-list FILE
 #include "tools/samplegame/sample_game.h"
 
@@ -12,8 +12,9 @@
 namespace {
 
 int Usage() {
-    std::fprintf(stderr, "usage: make_sample_game --edition N --out GAMEDIR [--cd CDDIR] "
-                         "[--no-state]\n       make_sample_game --patch-list FILE\n");
+    std::fprintf(stderr,
+                 "usage: make_sample_game --edition N --out GAMEDIR [--cd CDDIR] "
+                 "[--no-state] [--lower-case]\n       make_sample_game --patch-list FILE\n");
     return 2;
 }
 
@@ -41,6 +42,8 @@ int main(int argc, char** argv) {
             options.cdDir = argv[++i];
         } else if (arg == "--no-state") {
             options.withState = false;
+        } else if (arg == "--lower-case") {
+            options.lowerCase = true;
         } else if (arg == "--patch-list" && hasValue) {
             patchList = argv[++i];
         } else {

@@ -1,7 +1,10 @@
 #include "tools/samplegame/sample_game.h"
 
+#include "core/sample_packs.h"
 #include "tools/samplegame/sample_images.h"
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <mutex>
@@ -505,6 +508,14 @@ std::array<std::uint8_t, 16 * 13> ExpectedTrackEntries(int edition) {
     return out;
 }
 
+std::string Installation::Path(const std::string& relative) const {
+    std::string name = relative;
+    if (lowerCase)
+        std::transform(name.begin(), name.end(), name.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return gameDir + name;
+}
+
 std::string Installation::TrackPath(int track) const {
     const char name[] = {'F',
                          '1',
@@ -513,11 +524,11 @@ std::string Installation::TrackPath(int track) const {
                          static_cast<char>('0' + track / 10),
                          static_cast<char>('0' + track % 10),
                          0};
-    return gameDir + "CIRCUITS/" + name + ".DAT";
+    return Path(std::string("CIRCUITS/") + name + ".DAT");
 }
 
 std::string Installation::JamPath(const std::string& name) const {
-    return gameDir + "GAMEJAMS/" + name;
+    return Path("GAMEJAMS/" + name);
 }
 
 Installation MakeInstallation(const Options& options) {
@@ -527,8 +538,9 @@ Installation MakeInstallation(const Options& options) {
     if (options.gameDir.empty())
         throw std::invalid_argument("no game folder given");
     inst.gameDir = WithSlash(options.gameDir);
-    inst.exePath = inst.gameDir + "PSN.EXE";
-    inst.statePath = inst.gameDir + "F1GSTATE.SAV";
+    inst.lowerCase = options.lowerCase;
+    inst.exePath = inst.Path("PSN.EXE");
+    inst.statePath = inst.Path("F1GSTATE.SAV");
     inst.hasState = options.withState;
     inst.hasTracks = options.withTracks;
 
@@ -546,7 +558,12 @@ Installation MakeInstallation(const Options& options) {
 
     if (options.withPictures)
         for (const auto& [name, bytes] : PictureFiles())
-            WriteFile(inst.gameDir + name, bytes);
+            WriteFile(inst.Path(name), bytes);
+
+    const std::string marker = std::string("installation: ") + kSampleInstallationId +
+                               "\nedition: " + std::to_string(options.edition) + "\n";
+    WriteFile(inst.Path(kSampleGameMarker),
+              std::vector<std::uint8_t>(marker.begin(), marker.end()));
 
     if (!options.cdDir.empty()) {
         inst.cdDir = WithSlash(options.cdDir);

@@ -129,6 +129,9 @@ struct Options {
     bool withTracks = true;   // CIRCUITS on the hard disk
     bool withPictures = true; // GAMEJAMS and BITMAPS
     bool readOnlyCd = true;   // files on a CD carry the read-only attribute, and so do copies
+    // Every file and folder name of the installation in lower case ("circuits/f1ct01.dat"), as
+    // some copy tools leave them; the CD folder keeps the CD's own upper-case names.
+    bool lowerCase = false;
 };
 
 struct Installation {
@@ -136,15 +139,22 @@ struct Installation {
     std::string gameDir; // ends with '/'
     std::string exePath, statePath;
     std::string cdDir; // ends with '/', empty when none
-    bool hasState = false, hasTracks = false;
+    bool hasState = false, hasTracks = false, lowerCase = false;
     const SampleValues* values = nullptr;
 
+    // A path inside the game folder, given in the game's own upper-case spelling
+    // ("BITMAPS/CPITHI.PCX"), as this installation spells it.
+    std::string Path(const std::string& relative) const;
     std::string TrackPath(int track) const;
     std::string JamPath(const std::string& name) const; // "HELMETS1.JAM", "LOTUS.JAM", ...
     SettingsRecord Expected(int namesSource, int cockpitSource) const {
         return ExpectedRecord(edition, hasState, namesSource, cockpitSource);
     }
 };
+
+// Every installation written here carries the marker file of the sample packs (SAMPLE.ID), naming
+// it as the sample installation that the sample data packs of the editor's DATA folder belong to.
+inline constexpr const char* kSampleInstallationId = "pistonia-sample-installation-1";
 
 // Writes an installation; throws std::runtime_error when a file cannot be written.
 Installation MakeInstallation(const Options& options);

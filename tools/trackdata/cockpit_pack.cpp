@@ -1,6 +1,7 @@
 #include "cockpit_pack.h"
 
 #include "game_palette.h"
+#include "track_pack.h"
 
 #include <algorithm>
 #include <cmath>
@@ -171,27 +172,29 @@ Bytes CarSetArchive(int team) {
     return bytes;
 }
 
-bool WriteCockpitPack(const std::string& dataDir) {
+bool WriteCockpitPack(const std::string& dataDir, PackFiles& written) {
     bool ok = true;
     for (int choice = 0; choice < 11; ++choice) {
-        const std::string stem = dataDir + "/" + kStems[choice];
-        ok = assets::WriteFile(stem + "HI.PCX",
-                               PcxFileBytes(640, 400, CockpitPicture(choice, 640, 400))) &&
+        const std::string stem = kStems[choice];
+        ok = WritePackFile(dataDir, stem + "HI.PCX",
+                           PcxFileBytes(640, 400, CockpitPicture(choice, 640, 400)), written) &&
              ok;
-        ok = assets::WriteFile(stem + "LO.PCX",
-                               PcxFileBytes(320, 200, CockpitPicture(choice, 320, 200))) &&
+        ok = WritePackFile(dataDir, stem + "LO.PCX",
+                           PcxFileBytes(320, 200, CockpitPicture(choice, 320, 200)), written) &&
              ok;
         const std::string text = CockpitDataText(choice);
         for (char letter : kEditionLetters)
-            ok = assets::WriteFile(stem + ".DA" + letter, Bytes(text.begin(), text.end())) && ok;
+            ok = WritePackFile(dataDir, stem + ".DA" + letter, Bytes(text.begin(), text.end()),
+                               written) &&
+                 ok;
     }
     return ok;
 }
 
-bool WriteCarSetPack(const std::string& dataDir) {
+bool WriteCarSetPack(const std::string& dataDir, PackFiles& written) {
     bool ok = true;
     for (int team = 0; team < 14; ++team)
-        ok = assets::WriteFile(dataDir + "/" + kArchives[team], CarSetArchive(team)) && ok;
+        ok = WritePackFile(dataDir, kArchives[team], CarSetArchive(team), written) && ok;
     return ok;
 }
 

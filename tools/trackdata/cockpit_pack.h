@@ -4,11 +4,13 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace psn::trackdata {
 
 using Bytes = std::vector<std::uint8_t>;
+using PackFiles = std::vector<std::pair<std::string, Bytes>>;
 
 // An 8-bit run-length encoded PCX image with its 256-colour palette, of pixels given top row
 // first.
@@ -20,7 +22,7 @@ std::string CockpitDataText(int choice);
 // "PSNJAM01" followed by a livery bitmap of team `team` (0..13).
 Bytes CarSetArchive(int team);
 
-bool WriteCockpitPack(const std::string& dataDir);
-bool WriteCarSetPack(const std::string& dataDir);
+bool WriteCockpitPack(const std::string& dataDir, PackFiles& written);
+bool WriteCarSetPack(const std::string& dataDir, PackFiles& written);
 
 } // namespace psn::trackdata

@@ -1,5 +1,9 @@
-// Writes the install data packs into the DATA folder given as the argument.
+// Writes the install data packs into the DATA folder given as the argument, with the manifest
+// that marks them as made for the sample game.
 #include "cockpit_pack.h"
+#include "core/sample_packs.h"
+#include "game_palette.h"
+#include "tools/samplegame/sample_game.h"
 #include "track_pack.h"
 
 #include <cstdio>
@@ -11,8 +15,15 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string dir = argv[1];
-    const bool ok = psn::trackdata::WriteTrackPack(dir) & psn::trackdata::WriteCockpitPack(dir) &
-                    psn::trackdata::WriteCarSetPack(dir);
+    psn::trackdata::PackFiles written;
+    bool ok = psn::trackdata::WriteTrackPack(dir, written) &
+              psn::trackdata::WriteCockpitPack(dir, written) &
+              psn::trackdata::WriteCarSetPack(dir, written);
+    const std::string manifest =
+        psn::SamplePackManifest(psn::sample::kSampleInstallationId, written);
+    ok = psn::assets::WriteFile(dir + "/" + psn::kSamplePackManifest,
+                                psn::trackdata::Bytes(manifest.begin(), manifest.end())) &&
+         ok;
     if (!ok)
         std::fprintf(stderr, "psn_make_trackdata: cannot write into %s\n", dir.c_str());
     return ok ? 0 : 1;

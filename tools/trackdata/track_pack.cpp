@@ -43,13 +43,19 @@ Bytes BonusTrackFile() {
                      0xA7);
 }
 
-bool WriteTrackPack(const std::string& dataDir) {
+bool WritePackFile(const std::string& dataDir, const std::string& name, const Bytes& bytes,
+                   PackFiles& written) {
+    written.emplace_back(name, bytes);
+    return assets::WriteFile(dataDir + "/" + name, bytes);
+}
+
+bool WriteTrackPack(const std::string& dataDir, PackFiles& written) {
     const char* bonus[] = {"ENGTN.DAT", "TRK_N.DAT", "TRKL.DAT"};
     const char* original[] = {"ENGTN_O.DAT", "TRK_O.DAT", "TRKLO.DAT"};
-    bool ok = assets::WriteFile(dataDir + "/F1CT07.DAT", BonusTrackFile());
+    bool ok = WritePackFile(dataDir, "F1CT07.DAT", BonusTrackFile(), written);
     for (int s = 0; s < 3; ++s) {
-        ok = assets::WriteFile(dataDir + "/" + bonus[s], BonusStretch(s)) && ok;
-        ok = assets::WriteFile(dataDir + "/" + original[s], SampleStretch(s)) && ok;
+        ok = WritePackFile(dataDir, bonus[s], BonusStretch(s), written) && ok;
+        ok = WritePackFile(dataDir, original[s], SampleStretch(s), written) && ok;
     }
     return ok;
 }

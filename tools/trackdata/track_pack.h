@@ -6,11 +6,18 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace psn::trackdata {
 
 using Bytes = std::vector<std::uint8_t>;
+// The files a pack wrote, by name within DATA, for the manifest of the sample packs.
+using PackFiles = std::vector<std::pair<std::string, Bytes>>;
+
+// Writes one pack file into DATA and notes it; false on a failed write.
+bool WritePackFile(const std::string& dataDir, const std::string& name, const Bytes& bytes,
+                   PackFiles& written);
 
 // Stretch 0 holds the track names, stretches 1 and 2 data of the game; the same bytes serve
 // every edition.
@@ -23,6 +30,6 @@ Bytes TrackFile(std::uint16_t pointer, std::size_t size, std::uint8_t seed);
 Bytes BonusTrackFile();
 
 // Writes F1CT07.DAT and the six stretch files into the folder; false on a failed write.
-bool WriteTrackPack(const std::string& dataDir);
+bool WriteTrackPack(const std::string& dataDir, PackFiles& written);
 
 } // namespace psn::trackdata
