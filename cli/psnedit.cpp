@@ -339,13 +339,13 @@ int Apply(const Options& options, const std::string& editorDir, std::ostream& ou
         state.CloseGameFiles();
         GameReadFailed(game, error);
     }
-    if (!AllTrackFilesInstalled(state))
+    if (!TrackFilesInstalled(state))
         throw Failure(kGameFailure,
                       dir + ": the 16 track files are not all installed in CIRCUITS. Nothing "
                             "was written. Install them with the editor's Track editor button "
                             "first.");
     state.record = record;
-    state.trackDataPending = false; // the track block comes from the settings file
+    state.trackEntryKnown.fill(true); // the track block comes from the settings file
     try {
         // As "Export all data" does it.
         const bool stateOpen = state.StateFileExists();

@@ -2,6 +2,7 @@
 
 #include "shell/game_read_blocks.h"
 #include "shell/record_fields_table.h"
+#include "tracks/track_blocks.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -68,7 +69,7 @@ void TCompareForm::Refresh() {
     auto differences = fields::Compare(state.record, game.record, names, true);
     // A track block not read in this run is no setting of the user's: the track editor reads
     // the game's before it shows one, so listing it would only show zeros against the game.
-    if (state.trackDataPending)
+    if (TrackDataPending(state))
         std::erase_if(differences, [](const fields::Difference& d) {
             return d.field->group == fields::Group::Tracks;
         });
@@ -97,7 +98,7 @@ void TCompareForm::Refresh() {
             : QString("%1 fields differ in %2 windows.").arg(differences.size()).arg(groups);
     if (!read.tracksRead)
         summary += " The track files are not all installed: the track set-ups were not read.";
-    else if (state.trackDataPending)
+    else if (TrackDataPending(state))
         summary += " The track set-ups have not been read in this run and are not compared.";
     if (!read.dataFileProblem.empty())
         summary += " " + QString::fromLocal8Bit(read.dataFileProblem.c_str());

@@ -8,13 +8,6 @@
 
 namespace psn {
 
-bool AllTrackFilesInstalled(const AppState& state) {
-    for (const std::string& name : TrackFileNames())
-        if (!fs::Exists(state.GamePath(name)))
-            return false;
-    return true;
-}
-
 GameReadResult ReadGameRecord(AppState& state) {
     GameReadResult result;
     try {
@@ -35,11 +28,10 @@ GameReadResult ReadGameRecord(AppState& state) {
         }
         result.trackNames = ReadTrackNames(state);
         state.CloseGameFiles();
-        if (AllTrackFilesInstalled(state)) {
+        if (TrackFilesInstalled(state)) {
             state.OpenGameExe();
             ReadTrackData(state);
             state.CloseGameFiles();
-            state.trackDataPending = false;
             result.tracksRead = true;
         }
     } catch (...) {

@@ -18,9 +18,6 @@ struct GameReadResult {
     std::array<std::string, 16> trackNames;
 };
 
-// Whether all 16 track files exist in the game directory.
-bool AllTrackFilesInstalled(const AppState& state);
-
 // Reads every block into state.record in the start-up order: the game executable (edition
 // detected first), the save-state file when it exists, then the track block. Needs the game
 // directory, executable path, sources and start directory set. A game-file failure raises

@@ -37,7 +37,7 @@ TEST(CompareForm, ListsExactlyTheFieldsThatDifferFromTheGame) {
     state.config.SetNamesSource(1);
     state.config.SetCockpitSource(1);
     state.record = inst.Expected(1, 1);
-    state.trackDataPending = false; // the track editor has read them
+    state.trackEntryKnown.fill(true); // the track editor has read them
     const auto tracks = sample::ExpectedTrackEntries(6);
     std::copy(tracks.begin(), tracks.end(), state.record.bytes().begin() + rec::kTrackEntries);
     state.record.setStr(rec::DriverName(7), rec::kDriverNameCapacity, "Nobody");
@@ -86,11 +86,11 @@ TEST(CompareForm, ListsExactlyTheFieldsThatDifferFromTheGame) {
     EXPECT_TRUE(dialogs.shown.empty());
 
     // A track block this run has not read yet is not the user's: it is not compared.
-    state.trackDataPending = true;
+    state.trackEntryKnown.fill(false);
     form.Refresh();
     EXPECT_EQ(tree->topLevelItemCount(), 2);
     EXPECT_TRUE(form.findChild<QLabel*>("Label1")->text().contains("not been read"));
-    state.trackDataPending = false;
+    state.trackEntryKnown.fill(true);
 
     // With the settings put back to the game's values the window says they agree.
     state.record = inst.Expected(1, 1);
