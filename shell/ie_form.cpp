@@ -104,8 +104,11 @@ void TIEForm::ImportAllClick() {
     context_.dialogs.Information(this, kAllImported);
 }
 
+// One command: the executable, the save state and the track files change together or not at all,
+// and the executable is written once with both its blocks and its tyre table.
 void TIEForm::ExportAllClick() {
     AppState& state = context_.state;
+    GameCommand command(context_);
     exportButton_->setCursor(Qt::WaitCursor);
     const bool ok = RunGameTransfer(context_, this, [&] {
         const bool stateOpen = state.StateFileExists();
@@ -118,12 +121,19 @@ void TIEForm::ExportAllClick() {
             state.RenewStateChecksum();
     });
     exportButton_->unsetCursor();
-    if (!ok || !TrackFilesReady())
+    if (!ok)
         return;
+    if (!TrackFilesReady()) {
+        // Without track files the blocks still go in, as before, though as one commit.
+        command.Commit(this);
+        return;
+    }
     if (!RunGameTransfer(context_, this, [&] {
             state.OpenGameExe();
             WriteTrackData(state);
         }))
+        return;
+    if (!command.Commit(this))
         return;
     context_.dialogs.Information(this, kAllExported);
 }

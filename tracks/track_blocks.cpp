@@ -22,7 +22,8 @@ std::uint32_t LocateSetup(GameFile& file, const std::string& path) {
     const std::uint32_t start = file.ReadWord() + trackfile::kSetupBase;
     file.Check(kLocateError);
     if (start + trackfile::kBlockEnd + 4 > file.Size())
-        throw FileAccessError(kLocateError);
+        throw FileAccessError(kLocateError, path,
+                              "its set-up block would lie beyond the file's end");
     file.Seek(start);
     file.Check(kLocateError);
     return start;
@@ -72,7 +73,7 @@ void ReadTrackData(AppState& state) {
         record.setU16(TrackEntryOffset(t, trackentry::kTyres), tyres[static_cast<std::size_t>(t)]);
 
     for (int t = 0; t < kTrackCount; ++t) {
-        GameFile file(state.faults);
+        GameFile file(state.faults, state.command.get());
         const std::uint32_t start =
             LocateSetup(file, state.GamePath(TrackFileNames()[static_cast<std::size_t>(t)]));
         // Values are collected first so that a failed read stores nothing of its group.
@@ -96,7 +97,7 @@ void ReadTrackData(AppState& state) {
 void WriteTrackData(AppState& state) {
     const SettingsRecord& record = state.record;
     for (const std::string& name : TrackFileNames()) {
-        GameFile file(state.faults);
+        GameFile file(state.faults, state.command.get());
         LocateSetup(file, state.GamePath(name));
     }
 
@@ -108,7 +109,7 @@ void WriteTrackData(AppState& state) {
 
     for (int t = 0; t < kTrackCount; ++t) {
         const std::string path = state.GamePath(TrackFileNames()[static_cast<std::size_t>(t)]);
-        GameFile file(state.faults);
+        GameFile file(state.faults, state.command.get());
         const std::uint32_t start = LocateSetup(file, path);
         for (int i = 0; i < kSetupBytes; ++i)
             file.WriteByte(static_cast<std::uint8_t>(
@@ -120,12 +121,11 @@ void WriteTrackData(AppState& state) {
         file.Seek(start + trackfile::kFuelOffset);
         file.WriteWord(record.u16(TrackEntryOffset(t, trackentry::kFuel)));
         file.Check(kSetupError);
-        // Writes reach the disk on closing; a file whose values or trailer did not arrive is a
-        // failed export, not a silent one.
+        // The trailer is computed over the staged bytes; a file whose values or trailer cannot
+        // arrive is a failed export, not a silent one.
         file.Close();
         file.Check(kSetupError);
-        if (!UpdateFileChecksum(path, state.faults))
-            throw FileAccessError(kSetupError);
+        RenewChecksum(path, state.faults, state.command.get(), kSetupError);
     }
 }
 

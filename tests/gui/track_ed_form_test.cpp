@@ -157,7 +157,10 @@ TEST(TrackEditor, ExportWithATrackFileMissingEndsTheProgram) {
     ShownEditor editor(session);
     std::filesystem::remove(TrackPath(session.game.gameDir, 11));
     QTest::mouseClick(editor.Find<QPushButton>("BitBtn1"), Qt::LeftButton);
-    EXPECT_EQ(session.dialogs.Messages(), QStringList{"2) File access error! "});
+    EXPECT_EQ(session.dialogs.Messages(),
+              QStringList{"2) File access error! \n" +
+                          QString::fromStdString(TrackPath(session.game.gameDir, 11)) +
+                          ": No such file or directory"});
     EXPECT_EQ(session.exitCode, 1);
 }
 
