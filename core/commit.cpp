@@ -243,8 +243,14 @@ void WriteRecord(Steps& steps, const std::string& path, const std::string& text)
 void Undo(const std::vector<Entry>& entries) {
     for (const Entry& entry : entries) {
         const std::string old = entry.target + kOldSuffix;
-        if (Exists(old)) {
-            if (::rename(old.c_str(), entry.target.c_str()) != 0)
+        struct stat oldInfo {
+        }, targetInfo{};
+        if (::lstat(old.c_str(), &oldInfo) == 0) {
+            // A link to the target itself: renaming it would do nothing.
+            if (::lstat(entry.target.c_str(), &targetInfo) == 0 &&
+                oldInfo.st_ino == targetInfo.st_ino && oldInfo.st_dev == targetInfo.st_dev)
+                ::unlink(old.c_str());
+            else if (::rename(old.c_str(), entry.target.c_str()) != 0)
                 Raise(entry.target, errno);
         } else if (entry.created) {
             ::unlink(entry.target.c_str());

@@ -3,6 +3,7 @@
 // a settings file and runs "Export all data". With a kill point it stops itself with SIGKILL at
 // that transfer (the commit's steps count as transfers), or with -1 once the export has ended,
 // as a power cut would stop it.
+#include "core/fs.h"
 #include "core/settings_files.h"
 #include "shell/game_actions.h"
 #include "shell/ie_form.h"

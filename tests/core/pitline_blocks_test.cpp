@@ -1,5 +1,5 @@
-#include "support/file_poke.h"
 #include "editors/pitline_blocks.h"
+#include "support/file_poke.h"
 #include "support/scratch_game.h"
 
 #include <gtest/gtest.h>

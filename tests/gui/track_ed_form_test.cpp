@@ -215,12 +215,17 @@ TEST(TrackEditorButton, DecliningOrMissingFilesKeepTheEditorClosed) {
         EXPECT_TRUE(std::filesystem::is_directory(session.game.gameDir + "CIRCUITS"));
     }
     {
-        // A CD without one of the files: the failed copy is reported.
+        // A CD without one of the files: nothing is copied, and the missing file is named.
         ButtonSession session;
         std::filesystem::remove(TrackPath(session.cdDir + "/", 7));
         session.dialogs.fileAnswers.push_back(QString::fromStdString(session.cdDir + "/PSN.EXE"));
         EXPECT_FALSE(PrepareTrackEditor(session.context, nullptr));
-        EXPECT_TRUE(session.dialogs.Messages().contains(kCdCopyFailed));
+        const QStringList messages = session.dialogs.Messages().filter(kCdCopyFailed);
+        ASSERT_EQ(messages.size(), 1) << session.dialogs.Messages().join("|").toStdString();
+        const QString said = messages.front();
+        EXPECT_TRUE(said.startsWith(kCdCopyFailed)) << said.toStdString();
+        EXPECT_TRUE(said.contains("F1CT08.DAT: No such file or directory")) << said.toStdString();
+        EXPECT_FALSE(std::filesystem::exists(TrackPath(session.game.gameDir, 0)));
     }
 }
 
