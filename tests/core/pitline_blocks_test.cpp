@@ -1,5 +1,5 @@
-#include "editors/pitline_blocks.h"
 #include "support/file_poke.h"
+#include "editors/pitline_blocks.h"
 #include "support/scratch_game.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
+#include "support/file_poke.h"
 #include "core/editions.h"
 #include "editors/tuning_blocks.h"
-#include "support/file_poke.h"
 #include "support/scratch_game.h"
 
 #include <gtest/gtest.h>
