@@ -227,13 +227,17 @@ void BM_ExportAll(benchmark::State& st) {
     psn::AppState state;
     s.Configure(state);
     ImportAll(state);
-    // Two records that differ in every file, taken in turn, so every export changes all 18
-    // files (an export of unchanged values writes no file at all).
-    const psn::SettingsRecord own = state.record;
-    psn::SettingsRecord other = psn::sample::ExpectedRecord(3, true, 1, 1);
-    const auto tracks = psn::sample::ExpectedTrackEntries(3);
-    std::copy(tracks.begin(), tracks.end(), other.bytes().begin() + psn::rec::kTrackEntries);
-    bool flip = false;
+    // Two records that differ in every file, taken in turn (also across the benchmark's runs,
+    // which share the installation), so every export changes all 18 files: an export of
+    // unchanged values writes no file at all.
+    const auto record = [](int edition) {
+        psn::SettingsRecord r = psn::sample::ExpectedRecord(edition, true, 1, 1);
+        const auto tracks = psn::sample::ExpectedTrackEntries(edition);
+        std::copy(tracks.begin(), tracks.end(), r.bytes().begin() + psn::rec::kTrackEntries);
+        return r;
+    };
+    const psn::SettingsRecord own = record(0), other = record(3);
+    static bool flip = false;
     for (auto _ : st) {
         state.record = (flip = !flip) ? other : own;
         ExportAll(state);

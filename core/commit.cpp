@@ -296,10 +296,15 @@ bool StagedFile::Touched() const {
 Staging::Staging(std::shared_ptr<TransferFaults> faults, std::string recordDir)
     : faults_(std::move(faults)), recordDir_(std::move(recordDir)) {}
 
+// Lexical, so that opening a file costs no extra system call; links are resolved only for the
+// files a commit renames.
 std::string Staging::Key(const std::string& path) {
     std::error_code ec;
-    const stdfs::path key = stdfs::weakly_canonical(stdfs::absolute(path, ec), ec);
-    return ec ? path : key.string();
+    const stdfs::path absolute = stdfs::absolute(path, ec);
+    std::string key = ec ? path : absolute.lexically_normal().string();
+    while (key.size() > 1 && key.back() == '/')
+        key.pop_back(); // a folder named with and without its trailing separator is one folder
+    return key;
 }
 
 StagedFile* Staging::Find(const std::string& path) {
@@ -352,12 +357,19 @@ std::vector<std::string> Staging::Changed() const {
 }
 
 void Staging::Commit() {
-    std::vector<const StagedFile*> files;
+    std::vector<StagedFile*> files;
     for (const std::string& key : Changed())
         files.push_back(&files_.at(key));
     if (files.empty()) {
         files_.clear();
         return;
+    }
+    // A game file reached through a link is replaced where it really is, the link kept.
+    for (StagedFile* file : files) {
+        std::error_code ec;
+        const stdfs::path real = stdfs::weakly_canonical(file->target, ec);
+        if (!ec)
+            file->target = real.string();
     }
     Steps steps(faults_);
     std::vector<Entry> entries;
