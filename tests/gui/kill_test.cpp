@@ -85,8 +85,9 @@ TEST(KillDuringExport, EveryGameFileIsWhollyOldOrWhollyNewAfterTheNextStart) {
     const auto after = game.ReadGameFiles();
     for (const auto& [path, bytes] : after) {
         EXPECT_FALSE(bytes == before.at(path)) << path << " is part of the command";
-        if (path != game.inst.exePath)
+        if (path != game.inst.exePath) {
             EXPECT_TRUE(TrailerValid(bytes)) << path;
+        }
     }
 
     // Points before the commit, a spread over its writing of the new files, every step of its
@@ -127,10 +128,12 @@ TEST(KillDuringExport, EveryGameFileIsWhollyOldOrWhollyNewAfterTheNextStart) {
         torn += !whole || olds + news != static_cast<int>(before.size());
         completed += news > 0;
         EXPECT_TRUE(whole) << olds << " old and " << news << " new files at " << point;
-        if (point > 0 && point < commitStart)
+        if (point > 0 && point < commitStart) {
             EXPECT_EQ(news, 0) << "a kill before the commit changed a file, at " << point;
-        if (point < 0 || point == total)
+        }
+        if (point < 0 || point == total) {
             EXPECT_EQ(olds, 0) << "a finished export was lost, at " << point;
+        }
         if (HasFailure())
             break;
     }
