@@ -1,6 +1,8 @@
 // The start-up load, the import of all data and the export of all data on a sample installation,
-// each against its floor: the same files opened, and one system call per block moved (one per
-// block read or written, one per file for the palette, the patch list and a checksum).
+// each against its floor. The floor of a read is the same files opened and one system call per
+// block moved (one per block read, one per file for the palette and the patch list). The floor of
+// the export is the least a durable, all-or-nothing export must do: each changed file read and
+// written once in full beside itself, flushed, and renamed into place, and its folder flushed.
 #include "core/app_state.h"
 #include "core/checksum.h"
 #include "core/editions.h"
@@ -89,7 +91,9 @@ void ImportAll(psn::AppState& state) {
     state.CloseGameFiles();
 }
 
+// What "Export all data" does: one command, committed at its end.
 void ExportAll(psn::AppState& state) {
+    state.BeginCommand();
     const bool stateOpen = state.StateFileExists();
     if (stateOpen)
         state.OpenStateFile();
@@ -97,10 +101,31 @@ void ExportAll(psn::AppState& state) {
     psn::WriteAllBlocks(state, stateOpen);
     state.CloseGameFiles();
     if (stateOpen)
-        psn::UpdateFileChecksum(state.StatePath());
+        state.RenewStateChecksum();
     state.OpenGameExe();
     psn::WriteTrackData(state);
-    state.CloseGameFiles();
+    state.CommitCommand();
+}
+
+// The durable floor's unit: a file read whole, written whole beside itself, flushed and renamed
+// over itself.
+void RewriteDurably(const std::string& path) {
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(fs::file_size(path)));
+    const int in = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    benchmark::DoNotOptimize(::read(in, bytes.data(), bytes.size()));
+    ::close(in);
+    const std::string temp = path + ".floor";
+    const int out = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    benchmark::DoNotOptimize(::write(out, bytes.data(), bytes.size()));
+    ::fsync(out);
+    ::close(out);
+    ::rename(temp.c_str(), path.c_str());
+}
+
+void FlushFolder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ::fsync(fd);
+    ::close(fd);
 }
 
 // The floor's unit: a file opened once, each block moved with one system call.
@@ -226,19 +251,34 @@ void BM_ExportAll(benchmark::State& st) {
     const Sample& s = TheSample();
     psn::AppState state;
     s.Configure(state);
-    ImportAll(state); // the game's own values, so every export writes back what is there
-    for (auto _ : st)
+    ImportAll(state);
+    // Two records that differ in every file, taken in turn (also across the benchmark's runs,
+    // which share the installation), so every export changes all 18 files: an export of
+    // unchanged values writes no file at all.
+    const auto record = [](int edition) {
+        psn::SettingsRecord r = psn::sample::ExpectedRecord(edition, true, 1, 1);
+        const auto tracks = psn::sample::ExpectedTrackEntries(edition);
+        std::copy(tracks.begin(), tracks.end(), r.bytes().begin() + psn::rec::kTrackEntries);
+        return r;
+    };
+    const psn::SettingsRecord own = record(0), other = record(3);
+    static bool flip = false;
+    for (auto _ : st) {
+        state.record = (flip = !flip) ? other : own;
         ExportAll(state);
+    }
 }
 BENCHMARK(BM_ExportAll)->Unit(benchmark::kMicrosecond);
 
 void BM_ExportAllFloor(benchmark::State& st) {
     const Sample& s = TheSample();
     for (auto _ : st) {
-        FloorAllBlocks(s, true);
-        Floor(s.game.statePath).WholeFile(); // the save state's checksum
-        Floor(s.game.statePath).Write(0, 4);
-        FloorTracks(s, true);
+        RewriteDurably(s.game.exePath);
+        RewriteDurably(s.game.statePath);
+        for (int t = 1; t <= psn::kTrackCount; ++t)
+            RewriteDurably(s.game.TrackPath(t));
+        FlushFolder(fs::path(s.game.exePath).parent_path().string());
+        FlushFolder(fs::path(s.game.TrackPath(1)).parent_path().string());
     }
 }
 BENCHMARK(BM_ExportAllFloor)->Unit(benchmark::kMicrosecond);

@@ -1,6 +1,6 @@
 #include "cli/psnedit.h"
 
-#include "cli/restore_backups.h"
+#include "core/backups.h"
 #include "core/fs.h"
 #include "core/settings_files.h"
 #include "shell/all_data_blocks.h"
@@ -316,6 +316,26 @@ int Save(const Options& options, const std::string& editorDir, std::ostream& out
     return kSuccess;
 }
 
+// Completes, or undoes, a change of the game files that a crash interrupted (the editor's or
+// psnedit's own), before anything reads or writes them, and says so.
+void RecoverFirst(const AppState& state, std::ostream& out) {
+    try {
+        const RecoveryReport report = state.RecoverGameFiles();
+        if (!report.found)
+            return;
+        out << (report.completed ? "An interrupted change of the game files was completed in:"
+                                 : "An interrupted change of the game files was undone in:");
+        for (const std::string& file : report.files)
+            out << " " << file;
+        out << "\n";
+    } catch (const FileAccessError& error) {
+        throw Failure(kGameFailure, error.Path() + ": " + error.Reason() +
+                                        ": an interrupted change of the game files cannot be "
+                                        "completed. Nothing else was done; make the file "
+                                        "writable and run psnedit again.");
+    }
+}
+
 int Apply(const Options& options, const std::string& editorDir, std::ostream& out) {
     Operands(options, 2, 2, "apply FILE.GIA|FILE.json GAMEDIR");
     const std::string& file = options.operands[0];
@@ -327,6 +347,7 @@ int Apply(const Options& options, const std::string& editorDir, std::ostream& ou
     const SettingsRecord record = LoadFile(file);
     Game game(dir, options, editorDir);
     AppState& state = game.state;
+    RecoverFirst(state, out);
     // Every check comes before the first write: the game, the track files, the patch list.
     try {
         state.OpenGameExe();
@@ -346,32 +367,24 @@ int Apply(const Options& options, const std::string& editorDir, std::ostream& ou
                             "first.");
     state.record = record;
     state.trackEntryKnown.fill(true); // the track block comes from the settings file
+    state.BeginCommand();
     try {
-        // As "Export all data" does it.
-        const bool stateOpen = state.StateFileExists();
-        if (stateOpen)
-            state.OpenStateFile();
-        state.OpenGameExe();
-        WriteAllBlocks(state, stateOpen);
-        state.CloseGameFiles();
-        if (stateOpen)
-            state.RenewStateChecksum();
-        state.OpenGameExe();
-        WriteTrackData(state);
-        state.CloseGameFiles();
+        ExportAllBlocks(state);
+        ExportTrackBlock(state);
+        state.CommitCommand();
     } catch (const DataFileError& error) {
         state.CloseGameFiles();
+        state.DiscardCommand();
         throw Failure(kGameFailure, std::string(error.what()) + " (" +
                                         PatchListPath(options, editorDir) +
                                         "). Nothing was written. Give the game's own list with "
                                         "--patch-list.");
     } catch (const FileAccessError& error) {
         state.CloseGameFiles();
-        throw Failure(kGameFailure,
-                      dir + ": writing the game files failed (" + Trim(error.what()) +
-                          "). Files changed before the failure have their originals in "
-                          "<name>.bak; 'psnedit restore " +
-                          dir + "' puts them back.");
+        state.DiscardCommand();
+        throw Failure(kGameFailure, dir + ": writing the game files failed (" + error.Path() +
+                                        ": " + error.Reason() +
+                                        "). Nothing was written; every game file is as it was.");
     }
     out << "Applied " << file << " to " << dir << "\n";
     return kSuccess;
@@ -383,16 +396,40 @@ int Restore(const Options& options, std::ostream& out) {
     const std::string& dir = options.operands[0];
     if (!fs::IsDirectory(dir))
         Usage(dir + ": is not a folder; restore works on a game folder");
-    const std::vector<std::string> files(options.operands.begin() + 1, options.operands.end());
-    if (files.empty() && FindBackups(dir).empty()) {
+    AppState state;
+    std::string folder = dir;
+    if (folder.back() != '/')
+        folder += '/';
+    state.config.SetGameDir(folder);
+    state.config.SetExePath(fs::ResolveCase(folder + "PSN.EXE"));
+    RecoverFirst(state, out);
+    const std::vector<GameBackup> backups = ListBackups(state);
+    std::vector<GameBackup> chosen;
+    if (options.operands.size() == 1) {
+        chosen = backups;
+    } else {
+        for (auto name = options.operands.begin() + 1; name != options.operands.end(); ++name) {
+            const std::string file = fs::ResolveCase(fs::Join(folder, *name));
+            const auto found = std::find_if(backups.begin(), backups.end(),
+                                            [&](const GameBackup& b) { return b.file == file; });
+            if (found == backups.end())
+                throw Failure(kGameFailure,
+                              file + ": has no backup (" + file + ".bak). Nothing was restored.");
+            chosen.push_back(*found);
+        }
+    }
+    if (chosen.empty()) {
         out << dir << ": there are no backups to restore\n";
         return kSuccess;
     }
-    const RestoreOutcome outcome = RestoreBackups(dir, files);
-    if (!outcome.ok)
-        throw Failure(kGameFailure, outcome.error + ". Nothing was restored.");
-    for (const std::string& path : outcome.restored)
-        out << "Restored " << path << "\n";
+    try {
+        RestoreBackups(state, chosen);
+    } catch (const FileAccessError& error) {
+        throw Failure(kGameFailure,
+                      error.Path() + ": " + error.Reason() + ". Nothing was restored.");
+    }
+    for (const GameBackup& backup : chosen)
+        out << "Restored " << backup.file << "\n";
     return kSuccess;
 }
 

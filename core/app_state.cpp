@@ -3,6 +3,8 @@
 #include "core/checksum.h"
 #include "core/fs.h"
 
+#include <filesystem>
+
 namespace psn {
 
 AppState::AppState() : startDir(fs::CurrentDirectory()) {}
@@ -27,18 +29,55 @@ bool AppState::StateFileExists() const {
 }
 
 void AppState::OpenGameExe() {
-    if (!exe.Open(ExePath()))
-        throw FileAccessError(kFileAccessError);
+    exe.SetStaging(command.get());
+    exe.Open(ExePath());
+    exe.Check();
 }
 
 void AppState::OpenStateFile() {
-    if (!stateFile.Open(StatePath()))
-        throw FileAccessError(kFileAccessError);
+    stateFile.SetStaging(command.get());
+    stateFile.Open(StatePath());
+    stateFile.Check();
 }
 
 void AppState::RenewStateChecksum() {
-    if (!UpdateFileChecksum(StatePath(), faults))
-        throw FileAccessError(kFileAccessError);
+    RenewChecksum(StatePath(), faults, command.get());
+}
+
+void AppState::BeginCommand() {
+    command = std::make_unique<Staging>(faults, fs::Native(config.GameDir()));
+}
+
+void AppState::CommitCommand() {
+    CloseGameFiles();
+    if (!command)
+        return;
+    const std::unique_ptr<Staging> staged = std::move(command);
+    staged->Commit();
+}
+
+void AppState::DiscardCommand() {
+    CloseGameFiles();
+    command.reset();
+}
+
+std::vector<std::string> AppState::GameFolders() const {
+    const std::string gameDir = fs::Native(config.GameDir());
+    std::vector<std::string> folders{gameDir};
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(gameDir, ec), end; !ec && it != end;
+         it.increment(ec))
+        if (it->is_directory(ec))
+            folders.push_back(it->path().string());
+    folders.push_back(std::filesystem::path(ExePath()).parent_path().string());
+    return folders;
+}
+
+RecoveryReport AppState::RecoverGameFiles() const {
+    const std::string gameDir = fs::Native(config.GameDir());
+    if (gameDir.empty() || !fs::IsDirectory(gameDir))
+        return {};
+    return RecoverInterruptedCommit(gameDir, GameFolders());
 }
 
 void AppState::CloseGameFiles() {

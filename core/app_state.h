@@ -3,6 +3,7 @@
 // operations receive it; nothing reaches for a global.
 #pragma once
 
+#include "core/commit.h"
 #include "core/config.h"
 #include "core/editions.h"
 #include "core/game_file.h"
@@ -37,6 +38,9 @@ struct AppState {
     std::shared_ptr<TransferFaults> faults = std::make_shared<TransferFaults>();
     GameFile exe{faults};
     GameFile stateFile{faults};
+    // The staging of the command in progress: every game file it opens keeps its writes there
+    // until CommitCommand. Null between commands.
+    std::unique_ptr<Staging> command;
 
     // A path relative to the start directory, written with backslashes (".\DATA\PSN.PAL").
     std::string StartPath(std::string_view relative) const;
@@ -52,6 +56,17 @@ struct AppState {
     void CloseGameFiles();
     // Renews the closed save-state file's trailer; failure raises FileAccessError.
     void RenewStateChecksum();
+
+    // A command stages its writes from BeginCommand on; CommitCommand writes them all at once
+    // (failure raises FileAccessError, and then nothing was changed); DiscardCommand drops them.
+    void BeginCommand();
+    void CommitCommand();
+    void DiscardCommand();
+    // Completes or undoes a commit that a crash interrupted and removes scratch files, in the
+    // game folder, its subfolders and the executable's folder. Failure raises FileAccessError.
+    RecoveryReport RecoverGameFiles() const;
+    // The folders that may hold game files: the game folder, its subfolders, the executable's.
+    std::vector<std::string> GameFolders() const;
     // Seeks to a block, raising FileAccessError when the seek fails.
     void SeekExe(ExeRow row);
     void SeekState(std::uint16_t offset);

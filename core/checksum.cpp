@@ -2,8 +2,6 @@
 
 #include "core/game_file.h"
 
-#include <array>
-#include <fstream>
 #include <vector>
 
 namespace psn {
@@ -21,28 +19,31 @@ ChecksumTrailer ComputeChecksum(std::span<const std::uint8_t> bytesRead) {
     return sums;
 }
 
-bool UpdateFileChecksum(const std::string& path, std::shared_ptr<TransferFaults> faults) {
-    std::vector<std::uint8_t> buffer(kChecksumReadLimit);
-    std::size_t n = 0;
-    {
-        std::ifstream in(path, std::ios::binary);
-        if (!in)
-            return false;
-        in.read(reinterpret_cast<char*>(buffer.data()),
-                static_cast<std::streamsize>(buffer.size()));
-        n = static_cast<std::size_t>(in.gcount());
-    }
-    const ChecksumTrailer sums = ComputeChecksum(std::span(buffer.data(), n));
-
-    GameFile file(std::move(faults));
-    if (!file.Open(path) || file.Size() < 4)
-        return false;
+void RenewChecksum(const std::string& path, std::shared_ptr<TransferFaults> faults,
+                   Staging* staging, const char* message) {
+    if (!message)
+        message = kFileAccessError;
+    GameFile file(std::move(faults), staging);
+    file.Open(path);
+    file.Check(message);
+    if (file.Size() < 4)
+        throw FileAccessError(message, path, "the file is too short for a checksum trailer");
+    const std::vector<std::uint8_t> bytes = file.ReadBytes(kChecksumReadLimit);
+    const ChecksumTrailer sums = ComputeChecksum(bytes);
     file.Seek(file.Size() - 4);
     file.WriteWord(sums.byteSum);
     file.WriteWord(sums.rotatingSum);
-    const bool ok = !file.Failed();
     file.Close();
-    return ok && !file.Failed();
+    file.Check(message);
+}
+
+bool UpdateFileChecksum(const std::string& path, std::shared_ptr<TransferFaults> faults) {
+    try {
+        RenewChecksum(path, std::move(faults));
+        return true;
+    } catch (const FileAccessError&) {
+        return false;
+    }
 }
 
 } // namespace psn

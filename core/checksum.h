@@ -20,10 +20,16 @@ struct ChecksumTrailer {
 ChecksumTrailer ComputeChecksum(std::span<const std::uint8_t> bytesRead);
 
 struct TransferFaults;
+class Staging;
 
-// Recomputes and rewrites the four-byte trailer of a closed file. Returns whether the trailer
-// was written; callers must report a false, since the game rejects a file whose trailer does
-// not match. The trailer's open, seek and writes count as transfers of the given faults.
+// Recomputes and rewrites the four-byte trailer of a closed file, over its bytes as the command
+// has staged them (without a staging, the file commits alone). Raises FileAccessError naming the
+// file when the trailer cannot be renewed, since the game rejects a file whose trailer does not
+// match; `message` is the error's first line. The trailer's open, read, seek and writes count as
+// transfers of the given faults.
+void RenewChecksum(const std::string& path, std::shared_ptr<TransferFaults> faults = {},
+                   Staging* staging = nullptr, const char* message = nullptr);
+// The same for a file on its own; returns whether the trailer was written.
 bool UpdateFileChecksum(const std::string& path, std::shared_ptr<TransferFaults> faults = {});
 
 } // namespace psn

@@ -1,106 +1,137 @@
 #include "core/game_file.h"
 
+#include "core/commit.h"
 #include "core/fs.h"
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace psn {
 
+std::string FileAccessError::Text() const {
+    std::string text = what();
+    if (!path_.empty())
+        text += "\n" + path_ + ": " + (reason_.empty() ? SystemReason(EIO) : reason_);
+    return text;
+}
+
+std::string SystemReason(int error) {
+    return std::strerror(error);
+}
+
+GameFile::GameFile() = default;
+
+GameFile::GameFile(std::shared_ptr<TransferFaults> faults, Staging* staging)
+    : faults_(std::move(faults)), staging_(staging) {}
+
 GameFile::~GameFile() {
     Close();
+}
+
+bool GameFile::Injected() {
+    if (!faults_ || !faults_->Tick())
+        return false;
+    Fail(SystemReason(EIO));
+    return true;
+}
+
+void GameFile::Fail(std::string reason) {
+    if (!failed_)
+        reason_ = std::move(reason);
+    failed_ = true;
 }
 
 bool GameFile::Open(const std::string& path) {
     Close();
     failed_ = false;
-    backedUp_ = false;
+    reason_.clear();
     position_ = 0;
     path_ = path;
-    if (Injected()) {
-        failed_ = true;
+    if (Injected())
         return false;
-    }
     fs::SetNormalAttributes(path);
-    fd_ = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    Staging* staging = staging_;
+    if (!staging) {
+        own_ = std::make_unique<Staging>(faults_);
+        staging = own_.get();
+    }
+    StagedFile* staged = staging->Find(path);
+    // A file that the command replaces by a copy is read from the copy's source until the commit.
+    fd_ = staged && staged->copied ? ::open(staged->base.c_str(), O_RDONLY | O_CLOEXEC)
+                                   : ::open(path.c_str(), O_RDWR | O_CLOEXEC);
     struct stat info {};
     if (fd_ < 0 || ::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) {
+        const int error = fd_ < 0 ? errno : EISDIR;
         if (fd_ >= 0)
             ::close(fd_);
         fd_ = -1;
-        failed_ = true;
+        own_.reset();
+        Fail(SystemReason(error));
         return false;
     }
-    size_ = static_cast<std::uint64_t>(info.st_size);
+    if (!staged)
+        staged = &staging->Add(path, static_cast<std::uint64_t>(info.st_size));
+    file_ = staged;
+    size_ = staged->size;
     return true;
 }
 
 void GameFile::Close() {
     if (fd_ < 0)
         return;
-    Flush();
     ::close(fd_);
     fd_ = -1;
-    pages_.clear();
-}
-
-void GameFile::Flush() {
-    for (auto& [index, page] : pages_) {
-        if (!page.dirty)
-            continue;
-        const std::uint64_t start = index * kPageSize;
-        const std::size_t length =
-            static_cast<std::size_t>(std::min<std::uint64_t>(kPageSize, size_ - start));
-        std::size_t done = 0;
-        while (done < length) {
-            const ssize_t n = ::pwrite(fd_, page.data.data() + done, length - done,
-                                       static_cast<off_t>(start + done));
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0) {
-                failed_ = true;
-                break;
-            }
-            done += static_cast<std::size_t>(n);
+    file_ = nullptr;
+    if (own_) {
+        try {
+            own_->Commit();
+        } catch (const FileAccessError& error) {
+            Fail(error.Reason());
         }
-        page.dirty = false;
+        own_.reset();
     }
 }
 
-GameFile::Page* GameFile::PageAt(std::uint64_t index) {
-    auto found = pages_.find(index);
-    if (found != pages_.end())
-        return &found->second;
-    Page page;
-    page.data.assign(kPageSize, 0);
-    const std::uint64_t start = index * kPageSize;
-    if (start < size_) {
-        const std::size_t length =
-            static_cast<std::size_t>(std::min<std::uint64_t>(kPageSize, size_ - start));
+std::vector<std::uint8_t>* GameFile::PageAt(std::uint64_t index) {
+    auto found = file_->pages.find(index);
+    if (found != file_->pages.end())
+        return &found->second.data;
+    StagedPage page;
+    page.data.assign(StagedFile::kPageSize, 0);
+    const std::uint64_t start = index * StagedFile::kPageSize;
+    // Bytes beyond the end the file had on disk exist only in pages written by this command.
+    const std::uint64_t onDisk = file_->baseSize;
+    if (start < onDisk) {
+        const std::size_t length = static_cast<std::size_t>(
+            std::min<std::uint64_t>(StagedFile::kPageSize, onDisk - start));
         std::size_t done = 0;
         while (done < length) {
             const ssize_t n = ::pread(fd_, page.data.data() + done, length - done,
                                       static_cast<off_t>(start + done));
             if (n < 0 && errno == EINTR)
                 continue;
-            if (n <= 0)
+            if (n <= 0) {
+                Fail(n < 0 ? SystemReason(errno) : "the file ended early");
                 return nullptr;
+            }
             done += static_cast<std::size_t>(n);
         }
     }
-    return &pages_.emplace(index, std::move(page)).first->second;
+    return &file_->pages.emplace(index, std::move(page)).first->second.data;
 }
 
 void GameFile::Seek(std::uint64_t position) {
     if (failed_)
         return;
-    if (fd_ < 0 || Injected() || position > size_) {
-        failed_ = true;
-        return;
-    }
+    if (fd_ < 0 || Injected())
+        return Fail(SystemReason(EBADF));
+    if (position > size_)
+        return Fail("cannot go to byte " + std::to_string(position) + ": the file has only " +
+                    std::to_string(size_) + " bytes");
     position_ = position;
 }
 
@@ -108,26 +139,26 @@ void GameFile::Skip(std::int64_t count) {
     if (failed_)
         return;
     const auto target = static_cast<std::int64_t>(position_) + count;
-    if (target < 0) {
-        failed_ = true;
-        return;
-    }
+    if (target < 0)
+        return Fail("cannot go before the file's start");
     Seek(static_cast<std::uint64_t>(target));
 }
 
 std::uint8_t GameFile::ReadByte() {
     if (failed_)
         return 0;
-    if (fd_ < 0 || Injected() || position_ >= size_) {
-        failed_ = true;
+    if (fd_ < 0 || Injected()) {
+        Fail(SystemReason(EBADF));
         return 0;
     }
-    Page* page = PageAt(position_ / kPageSize);
-    if (!page) {
-        failed_ = true;
+    if (position_ >= size_) {
+        Fail("the file ends at byte " + std::to_string(size_));
         return 0;
     }
-    const std::uint8_t value = page->data[position_ % kPageSize];
+    std::vector<std::uint8_t>* page = PageAt(position_ / StagedFile::kPageSize);
+    if (!page)
+        return 0;
+    const std::uint8_t value = (*page)[position_ % StagedFile::kPageSize];
     ++position_;
     return value;
 }
@@ -138,29 +169,46 @@ std::uint16_t GameFile::ReadWord() {
     return static_cast<std::uint16_t>(low | (high << 8));
 }
 
+std::vector<std::uint8_t> GameFile::ReadBytes(std::size_t count) {
+    std::vector<std::uint8_t> bytes;
+    if (failed_)
+        return bytes;
+    if (fd_ < 0 || Injected()) {
+        Fail(SystemReason(EBADF));
+        return bytes;
+    }
+    count = static_cast<std::size_t>(std::min<std::uint64_t>(count, size_ - position_));
+    bytes.reserve(count);
+    while (bytes.size() < count) {
+        const std::vector<std::uint8_t>* page = PageAt(position_ / StagedFile::kPageSize);
+        if (!page)
+            return {};
+        const std::size_t from = position_ % StagedFile::kPageSize;
+        const std::size_t take = std::min(count - bytes.size(), StagedFile::kPageSize - from);
+        bytes.insert(bytes.end(), page->begin() + static_cast<std::ptrdiff_t>(from),
+                     page->begin() + static_cast<std::ptrdiff_t>(from + take));
+        position_ += take;
+    }
+    return bytes;
+}
+
 void GameFile::WriteByte(std::uint8_t value) {
     if (failed_)
         return;
-    if (fd_ < 0 || Injected() || position_ > size_) {
-        failed_ = true;
+    if (fd_ < 0 || Injected())
+        return Fail(SystemReason(EBADF));
+    if (position_ > size_)
+        return Fail("cannot write at byte " + std::to_string(position_) + ": the file has only " +
+                    std::to_string(size_) + " bytes");
+    const std::uint64_t index = position_ / StagedFile::kPageSize;
+    std::vector<std::uint8_t>* page = PageAt(index);
+    if (!page)
         return;
-    }
-    if (!backedUp_) {
-        if (!fs::EnsureBackup(path_)) {
-            failed_ = true;
-            return;
-        }
-        backedUp_ = true;
-    }
-    Page* page = PageAt(position_ / kPageSize);
-    if (!page) {
-        failed_ = true;
-        return;
-    }
-    page->data[position_ % kPageSize] = value;
-    page->dirty = true;
+    (*page)[position_ % StagedFile::kPageSize] = value;
+    file_->pages[index].dirty = true;
     ++position_;
     size_ = std::max(size_, position_);
+    file_->size = size_;
 }
 
 void GameFile::WriteWord(std::uint16_t value) {
@@ -170,7 +218,7 @@ void GameFile::WriteWord(std::uint16_t value) {
 
 void GameFile::Check(const char* message) const {
     if (failed_)
-        throw FileAccessError(message);
+        throw FileAccessError(message, path_, reason_);
 }
 
 } // namespace psn

@@ -3,8 +3,9 @@
 // checks, and the check raises the fatal file access error.
 //
 // Transfers go through a page cache, so moving a block byte by byte costs one system call per
-// touched page rather than one per byte. Dirty pages reach the file on Close (also after a failure,
-// so that what was written before it stays written, as with unbuffered writes).
+// touched page rather than one per byte. The pages belong to a staging (core/commit.h): a file
+// opened within a command keeps its written pages there until the command commits; a file opened
+// without one commits its changes alone when it is closed, durably and whole.
 #pragma once
 
 #include <cstdint>
@@ -18,24 +19,49 @@ namespace psn {
 
 inline constexpr const char* kFileAccessError = " File access error! ";
 
-// The one error type of the game-file layer; its text is what the user is shown.
+// The one error type of the game-file layer. what() is the fixed first line the user is shown;
+// the file and the system's reason ("No space left on device") go below it.
 class FileAccessError : public std::runtime_error {
 public:
-    explicit FileAccessError(const std::string& message) : std::runtime_error(message) {}
+    explicit FileAccessError(const std::string& message, std::string path = {},
+                             std::string reason = {})
+        : std::runtime_error(message), path_(std::move(path)), reason_(std::move(reason)) {}
+    const std::string& Path() const { return path_; }
+    const std::string& Reason() const { return reason_; }
+    // The message, then "<file>: <reason>" on a second line when the file is known.
+    std::string Text() const;
+
+private:
+    std::string path_;
+    std::string reason_;
 };
 
-// Counts every open, seek, read, write and skip, and can make the n-th one fail (1-based), so tests
-// can sweep a failure over every transfer of a load, import or export.
+// The system's text for an error number ("No space left on device").
+std::string SystemReason(int error);
+
+// Counts every open, seek, read, write and skip, and every file creation, write, flush, close and
+// rename of a commit, and can make the n-th one fail (1-based), so tests can sweep a failure over
+// every transfer of a command. `observe`, when set, sees each count first (a test may stop the
+// process there).
 struct TransferFaults {
     long count = 0;
     long failAt = 0; // 0: never
-    bool Tick() { return ++count == failAt; }
+    void (*observe)(long count) = nullptr;
+    bool Tick() {
+        ++count;
+        if (observe)
+            observe(count);
+        return count == failAt;
+    }
 };
+
+class Staging;
+struct StagedFile;
 
 class GameFile {
 public:
-    GameFile() = default;
-    explicit GameFile(std::shared_ptr<TransferFaults> faults) : faults_(std::move(faults)) {}
+    GameFile();
+    explicit GameFile(std::shared_ptr<TransferFaults> faults, Staging* staging = nullptr);
     ~GameFile();
     GameFile(const GameFile&) = delete;
     GameFile& operator=(const GameFile&) = delete;
@@ -43,6 +69,7 @@ public:
     // Makes the file writable, then opens it for reading and writing at position 0. On failure
     // the file is not open and the sticky error is set.
     bool Open(const std::string& path);
+    // Without a staging, commits what was written; a failure sets the sticky error.
     void Close();
     bool IsOpen() const { return fd_ >= 0; }
     const std::string& Path() const { return path_; }
@@ -53,6 +80,8 @@ public:
     std::uint16_t ReadWord(); // low byte first
     void WriteByte(std::uint8_t value);
     void WriteWord(std::uint16_t value); // low byte first
+    // Reads up to `count` bytes from the position on as one transfer (a checksum's input).
+    std::vector<std::uint8_t> ReadBytes(std::size_t count);
 
     std::uint64_t Position() const { return position_; }
     std::uint64_t Size() const { return size_; }
@@ -61,26 +90,24 @@ public:
     void Check(const char* message = kFileAccessError) const;
 
     void SetFaults(std::shared_ptr<TransferFaults> faults) { faults_ = std::move(faults); }
+    // The command whose staging later opens use; null: each file commits on its own.
+    void SetStaging(Staging* staging) { staging_ = staging; }
 
 private:
-    static constexpr std::size_t kPageSize = 4096;
-    struct Page {
-        std::vector<std::uint8_t> data;
-        bool dirty = false;
-    };
-
-    bool Injected() { return faults_ && faults_->Tick(); }
-    Page* PageAt(std::uint64_t index);
-    void Flush();
+    bool Injected();
+    void Fail(std::string reason);
+    std::vector<std::uint8_t>* PageAt(std::uint64_t index);
 
     int fd_ = -1;
     std::string path_;
     std::uint64_t position_ = 0;
     std::uint64_t size_ = 0;
     bool failed_ = false;
-    bool backedUp_ = false;
-    std::map<std::uint64_t, Page> pages_;
+    std::string reason_;
     std::shared_ptr<TransferFaults> faults_;
+    Staging* staging_ = nullptr;
+    std::unique_ptr<Staging> own_; // the single-file staging of a file opened without a command
+    StagedFile* file_ = nullptr;
 };
 
 } // namespace psn

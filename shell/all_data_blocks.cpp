@@ -10,6 +10,7 @@
 #include "graphics/camera_blocks.h"
 #include "graphics/cockpit_blocks.h"
 #include "graphics/pitcrew_blocks.h"
+#include "tracks/track_blocks.h"
 
 namespace psn {
 
@@ -74,6 +75,28 @@ void WriteAllBlocks(AppState& state, bool stateOpen) {
         write(state);
     if (state.edition == kPatchListEdition)
         WritePatchList(state);
+}
+
+} // namespace psn
+
+namespace psn {
+
+void ExportAllBlocks(AppState& state) {
+    const bool stateOpen = state.StateFileExists();
+    if (stateOpen)
+        state.OpenStateFile();
+    state.OpenGameExe();
+    WriteAllBlocks(state, stateOpen);
+    state.CloseGameFiles();
+    if (stateOpen)
+        state.RenewStateChecksum();
+}
+
+void ExportTrackBlock(AppState& state) {
+    state.OpenGameExe();
+    ReadPendingTrackData(state);
+    WriteTrackData(state);
+    state.CloseGameFiles();
 }
 
 } // namespace psn

@@ -20,4 +20,13 @@ void ReadAllBlocks(AppState& state, bool stateOpen, const std::function<void()>&
 // again per the cockpit colours source; the patch list only for edition 0.
 void WriteAllBlocks(AppState& state, bool stateOpen);
 
+// "Export all data" in two steps, for the window (which may install the track files between
+// them) and the command-line companion alike; both run inside the caller's command, which
+// commits them together. The first opens the executable and the save-state file when there is
+// one, writes every block and renews the save state's trailer; the second reads the track
+// entries not known yet, then writes the track block. Failures raise FileAccessError or
+// DataFileError.
+void ExportAllBlocks(AppState& state);
+void ExportTrackBlock(AppState& state);
+
 } // namespace psn

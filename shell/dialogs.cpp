@@ -1,9 +1,13 @@
 #include "shell/dialogs.h"
 
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QStringList>
+#include <QVBoxLayout>
 
 namespace psn {
 namespace {
@@ -74,6 +78,32 @@ std::optional<QString> QtDialogs::SaveFile(QWidget* parent, const FileDialogRequ
     // An existing file is replaced without a question.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     return Run(dialog);
+}
+
+std::optional<std::vector<int>> QtDialogs::ChooseItems(QWidget* parent, const QString& title,
+                                                       const QStringList& items) {
+    QDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    auto* list = new QListWidget(&dialog);
+    for (const QString& text : items) {
+        auto* item = new QListWidgetItem(text, list);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Unchecked);
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(list);
+    layout->addWidget(buttons);
+    dialog.resize(560, 320);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    std::vector<int> chosen;
+    for (int i = 0; i < list->count(); ++i)
+        if (list->item(i)->checkState() == Qt::Checked)
+            chosen.push_back(i);
+    return chosen;
 }
 
 } // namespace psn

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
+#include <vector>
 
 class QWidget;
 
@@ -30,6 +32,10 @@ public:
     // The chosen path, or nothing when the user cancels.
     virtual std::optional<QString> OpenFile(QWidget* parent, const FileDialogRequest& request) = 0;
     virtual std::optional<QString> SaveFile(QWidget* parent, const FileDialogRequest& request) = 0;
+    // A list of items with check boxes, none checked at first, and "OK" and "Cancel": the indices
+    // of the checked items, or nothing when the user cancels.
+    virtual std::optional<std::vector<int>> ChooseItems(QWidget* parent, const QString& title,
+                                                        const QStringList& items) = 0;
 };
 
 // Shows real Qt message boxes and file dialogs.
@@ -41,6 +47,8 @@ public:
     bool Confirm(QWidget* parent, const QString& text) override;
     std::optional<QString> OpenFile(QWidget* parent, const FileDialogRequest& request) override;
     std::optional<QString> SaveFile(QWidget* parent, const FileDialogRequest& request) override;
+    std::optional<std::vector<int>> ChooseItems(QWidget* parent, const QString& title,
+                                                const QStringList& items) override;
 };
 
 } // namespace psn

@@ -15,22 +15,90 @@
 
 namespace psn {
 
+void FileAccessFailure(AppContext& context, QWidget* parent, const FileAccessError& error) {
+    context.state.DiscardCommand();
+    context.ended = true;
+    // The first line is the game's fixed text; the file name and reason are the system's.
+    context.dialogs.Warning(
+        parent, QString::fromLatin1(error.what()) +
+                    QString::fromLocal8Bit(error.Text().substr(std::string(error.what()).size())));
+    context.terminate(1);
+}
+
 bool RunGameTransfer(AppContext& context, QWidget* parent, const std::function<void()>& body) {
     if (context.ended)
         return false;
+    AppState& state = context.state;
+    const bool whole = !state.command;
+    if (whole)
+        state.BeginCommand();
     try {
         body();
-        context.state.CloseGameFiles();
+        state.CloseGameFiles();
+        if (whole)
+            state.CommitCommand();
         return true;
     } catch (const FileAccessError& error) {
-        // What was written before the failure stays written; nothing after it.
-        context.state.CloseGameFiles();
-        context.ended = true;
-        context.dialogs.Warning(parent, QString::fromLatin1(error.what()));
-        context.terminate(1);
+        // Nothing of the command is written.
+        FileAccessFailure(context, parent, error);
     } catch (const DataFileError& error) {
-        context.state.CloseGameFiles();
+        state.CloseGameFiles();
+        if (whole)
+            state.DiscardCommand();
         context.dialogs.Error(parent, QString::fromLocal8Bit(error.what()));
+    }
+    return false;
+}
+
+bool RecoverInterruptedCommand(AppContext& context, QWidget* parent) {
+    try {
+        const RecoveryReport report = context.state.RecoverGameFiles();
+        if (report.found) {
+            QString text = report.completed
+                               ? "The editor was stopped while it was changing the game files. "
+                                 "The change has now been completed in:"
+                               : "The editor was stopped while it was changing the game files. "
+                                 "These files have been put back as they were:";
+            for (const std::string& file : report.files)
+                text += "\n" + QString::fromLocal8Bit(file.c_str());
+            context.dialogs.Information(parent, text);
+        }
+        return true;
+    } catch (const FileAccessError& error) {
+        FileAccessFailure(context, parent, error);
+    }
+    return false;
+}
+
+GameCommand::GameCommand(AppContext& context) : context_(context) {
+    if (!context_.state.command) {
+        context_.state.BeginCommand();
+        owner_ = true;
+    }
+}
+
+GameCommand::~GameCommand() {
+    if (owner_)
+        context_.state.DiscardCommand();
+}
+
+void GameCommand::Copy(const std::string& source, const std::string& target) {
+    if (!context_.state.command)
+        throw FileAccessError(kFileAccessError, target, "the command has ended");
+    context_.state.command->Copy(source, target);
+}
+
+bool GameCommand::Commit(QWidget* parent) {
+    if (context_.ended)
+        return false;
+    if (!owner_)
+        return true;
+    owner_ = false;
+    try {
+        context_.state.CommitCommand();
+        return true;
+    } catch (const FileAccessError& error) {
+        FileAccessFailure(context_, parent, error);
     }
     return false;
 }

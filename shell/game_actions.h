@@ -19,10 +19,39 @@ inline constexpr const char* kDataImported = "Data has been imported!";
 inline constexpr const char* kDataExported = "Data has been exported!";
 
 // Runs `body`, which opens game files and calls block operations; the game files are closed
-// afterwards in every case. A FileAccessError shows its text in a warning box and then ends the
-// program with exit code 1; a DataFileError is shown as an error and the program goes on.
-// Returns true when `body` completed.
+// afterwards in every case. Outside a GameCommand the transfer is a command of its own and its
+// writes are committed at its end. A FileAccessError (also one of the commit) drops every staged
+// write, shows its text (with the file and the reason) in a warning box and then ends the program
+// with exit code 1; a DataFileError is shown as an error and the program goes on. Returns true
+// when `body` completed and its writes, if any, are on disk or staged in the open command.
 bool RunGameTransfer(AppContext& context, QWidget* parent, const std::function<void()>& body);
+
+// A command that spans several transfers and dialogs (Export all data, the installers): every
+// game-file write from its creation on is staged, and only Commit() writes them, all at once.
+// Destroyed uncommitted, it drops them: nothing of a command that stopped halfway is written.
+class GameCommand {
+public:
+    explicit GameCommand(AppContext& context);
+    ~GameCommand();
+    GameCommand(const GameCommand&) = delete;
+    GameCommand& operator=(const GameCommand&) = delete;
+    // Stages a whole-file copy; an unreadable source raises FileAccessError.
+    void Copy(const std::string& source, const std::string& target);
+    // A failure takes the file access error path. Returns whether the changes are on disk.
+    bool Commit(QWidget* parent);
+
+private:
+    AppContext& context_;
+    bool owner_ = false; // false inside another command, which commits for both
+};
+
+// Completes (or undoes) a command that a crash interrupted, before anything else reads the game,
+// and says so. A file that cannot be put in place takes the file access error path; returns false
+// then.
+bool RecoverInterruptedCommand(AppContext& context, QWidget* parent);
+
+// Shows a file access error and ends the program.
+void FileAccessFailure(AppContext& context, QWidget* parent, const FileAccessError& error);
 
 // "Import data from game": the transfer, "Data has been imported!", then the window is hidden and
 // shown again so that it refills itself from the record.

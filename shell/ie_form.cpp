@@ -102,6 +102,8 @@ void TIEForm::ImportAllClick() {
     context_.dialogs.Information(this, kAllImported);
 }
 
+// One command: the executable, the save state and the track files change together or not at all,
+// and the executable is written once with both its blocks and its tyre table.
 void TIEForm::ExportAllClick() {
     AppState& state = context_.state;
     // Track entries never read are read before anything is written, so that a damaged track file
@@ -112,25 +114,20 @@ void TIEForm::ExportAllClick() {
             ReadPendingTrackData(state);
         }))
         return;
+    GameCommand command(context_);
     exportButton_->setCursor(Qt::WaitCursor);
-    const bool ok = RunGameTransfer(context_, this, [&] {
-        const bool stateOpen = state.StateFileExists();
-        if (stateOpen)
-            state.OpenStateFile();
-        state.OpenGameExe();
-        WriteAllBlocks(state, stateOpen);
-        state.CloseGameFiles();
-        if (stateOpen)
-            state.RenewStateChecksum();
-    });
+    const bool ok = RunGameTransfer(context_, this, [&] { ExportAllBlocks(state); });
     exportButton_->unsetCursor();
-    if (!ok || !TrackFilesReady())
+    if (!ok)
         return;
-    if (!RunGameTransfer(context_, this, [&] {
-            state.OpenGameExe();
-            ReadPendingTrackData(state);
-            WriteTrackData(state);
-        }))
+    if (!TrackFilesReady()) {
+        // Without track files the blocks still go in, as before, though as one commit.
+        command.Commit(this);
+        return;
+    }
+    if (!RunGameTransfer(context_, this, [&] { ExportTrackBlock(state); }))
+        return;
+    if (!command.Commit(this))
         return;
     const std::string note = TracksLeftNote(state);
     context_.dialogs.Information(this, note.empty() ? QString(kAllExported)

@@ -4,6 +4,7 @@
 #include "core/settings_files.h"
 #include "graphics/helmet_form.h"
 #include "shell/all_data_blocks.h"
+#include "shell/backup_restore.h"
 #include "shell/compare_form.h"
 #include "shell/converter_runner.h"
 #include "shell/des_form.h"
@@ -151,6 +152,8 @@ void TMainForm::CreateMenu() {
     file->addSeparator();
     add(file, {"Restoreoriginalsettings1", "&Restore original settings", QKeySequence("Ctrl+R"),
                &TMainForm::Restoreoriginalsettings1Click});
+    add(file, {"Restorefrombackup1", "Restore game files from backup\u2026", QKeySequence(),
+               &TMainForm::Restorefrombackup1Click});
     file->addSeparator();
     QAction* exit = file->addAction("E&xit");
     exit->setObjectName("Exit1");
@@ -190,6 +193,10 @@ void TMainForm::FormCreate() {
         }
         if (locate && !LocateGame()) {
             startup_ = Startup::Cancelled;
+            return;
+        }
+        if (!RecoverInterruptedCommand(context_, this)) {
+            startup_ = Startup::Ended;
             return;
         }
         ShowProgress();
@@ -352,6 +359,10 @@ void TMainForm::SavesettingsAs1Click() {
 
 void TMainForm::Restoreoriginalsettings1Click() {
     RestoreOriginalData(context_, this);
+}
+
+void TMainForm::Restorefrombackup1Click() {
+    RestoreGameBackups(context_, this);
 }
 
 void TMainForm::Settingsdescription1Click() {

@@ -59,6 +59,7 @@ private:
     void Savesettings1Click();
     void SavesettingsAs1Click();
     void Restoreoriginalsettings1Click();
+    void Restorefrombackup1Click();
     void Settingsdescription1Click();
     void ImportExport1Click();
     void Comparewithgame1Click();

@@ -36,10 +36,21 @@ std::optional<QString> ScriptedDialogs::SaveFile(QWidget*, const FileDialogReque
     return NextFile();
 }
 
+std::optional<std::vector<int>> ScriptedDialogs::ChooseItems(QWidget*, const QString& title,
+                                                             const QStringList& items) {
+    Record(Kind::Choose, title);
+    offeredItems = items;
+    if (choiceAnswers.empty())
+        return std::nullopt;
+    const auto answer = choiceAnswers.front();
+    choiceAnswers.pop_front();
+    return answer;
+}
+
 QStringList ScriptedDialogs::Messages() const {
     QStringList texts;
     for (const auto& s : shown)
-        if (s.kind != Kind::Open && s.kind != Kind::Save)
+        if (s.kind != Kind::Open && s.kind != Kind::Save && s.kind != Kind::Choose)
             texts << s.text;
     return texts;
 }
@@ -55,6 +66,7 @@ void ScriptedDialogs::Clear() {
     shown.clear();
     confirmAnswers.clear();
     fileAnswers.clear();
+    choiceAnswers.clear();
 }
 
 } // namespace psn

@@ -13,7 +13,7 @@ namespace psn {
 
 class ScriptedDialogs : public Dialogs {
 public:
-    enum class Kind { Information, Warning, Error, Confirm, Open, Save };
+    enum class Kind { Information, Warning, Error, Confirm, Open, Save, Choose };
     struct Shown {
         Kind kind;
         QString text; // message text, or the dialog's title
@@ -24,6 +24,9 @@ public:
     // dialogs.
     std::deque<bool> confirmAnswers;
     std::deque<std::optional<QString>> fileAnswers;
+    // Answers to item lists; an empty queue cancels. The items last offered are kept.
+    std::deque<std::optional<std::vector<int>>> choiceAnswers;
+    QStringList offeredItems;
 
     std::vector<Shown> shown;
 
@@ -33,6 +36,8 @@ public:
     bool Confirm(QWidget*, const QString& text) override;
     std::optional<QString> OpenFile(QWidget*, const FileDialogRequest& request) override;
     std::optional<QString> SaveFile(QWidget*, const FileDialogRequest& request) override;
+    std::optional<std::vector<int>> ChooseItems(QWidget*, const QString& title,
+                                                const QStringList& items) override;
 
     // The texts of every message box shown, in order (file dialogs excluded).
     QStringList Messages() const;

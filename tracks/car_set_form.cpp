@@ -1,6 +1,7 @@
 #include "tracks/car_set_form.h"
 
 #include "core/fs.h"
+#include "shell/game_actions.h"
 
 #include <QPushButton>
 
@@ -44,16 +45,21 @@ void TInstCarSetForm::Button1Click() {
     if (!PackFitsGame(context_, this, "car set",
                       std::vector<std::string>(archives.begin(), archives.end())))
         return;
-    for (std::size_t i = 0; i < archives.size(); ++i) {
-        const std::string target = state.GamePath(std::string("GAMEJAMS\\") + archives[i]);
-        fs::SetNormalAttributes(target);
-        const bool copied = fs::CopyFileReplace(
-            fs::ResolveCase(state.StartPath(std::string(".\\DATA\\") + archives[i])), target);
-        if (!copied)
-            context_.dialogs.Information(this, "Cannot copy carset files!");
-        else if (i + 1 == archives.size())
-            context_.dialogs.Information(this, "New carset installed!");
+    // The set is installed whole or not at all.
+    GameCommand command(context_);
+    try {
+        for (const char* archive : archives) {
+            const std::string target = state.GamePath(std::string("GAMEJAMS\\") + archive);
+            fs::SetNormalAttributes(target);
+            command.Copy(fs::ResolveCase(state.StartPath(std::string(".\\DATA\\") + archive)),
+                         target);
+        }
+    } catch (const FileAccessError&) {
+        context_.dialogs.Information(this, "Cannot copy carset files!");
+        return;
     }
+    if (command.Commit(this))
+        context_.dialogs.Information(this, "New carset installed!");
 }
 
 void TInstCarSetForm::BitBtn1Click() {

@@ -102,15 +102,17 @@ void TInstCForm::BitBtn2Click() {
         }
         const std::string hi = fs::ResolveCase(state.StartPath(stem + "HI.PCX"));
         const std::string lo = fs::ResolveCase(state.StartPath(stem + "LO.PCX"));
-        // Both pictures must be there before the first is replaced, or a new HI picture would
-        // stay with the old LO one.
-        const bool copied = fs::Exists(hi) && fs::Exists(lo) && fs::CopyFileReplace(hi, hiTarget) &&
-                            fs::CopyFileReplace(lo, loTarget);
-        if (!copied) {
+        // Pictures and coordinates are one command: a new HI picture never stays with the old LO
+        // one or the old coordinates.
+        GameCommand command(context_);
+        try {
+            command.Copy(hi, hiTarget);
+            command.Copy(lo, loTarget);
+        } catch (const FileAccessError&) {
             context_.dialogs.Information(this, "Cannot copy cockpit file!");
             continue;
         }
-        if (CockPatcher(data))
+        if (CockPatcher(data) && command.Commit(this))
             context_.dialogs.Information(this, "New cockpit installed!");
     }
 }

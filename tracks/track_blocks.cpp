@@ -32,7 +32,8 @@ std::uint32_t LocateSetup(GameFile& file, const std::string& path) {
     const std::uint32_t start = file.ReadWord() + trackfile::kSetupBase;
     file.Check(kLocateError);
     if (start + trackfile::kBlockEnd + 4 > file.Size())
-        throw FileAccessError(kLocateError);
+        throw FileAccessError(kLocateError, path,
+                              "its set-up block would lie beyond the file's end");
     file.Seek(start);
     file.Check(kLocateError);
     return start;
@@ -55,9 +56,12 @@ const std::array<std::string, kTrackCount>& TrackFileNames() {
 }
 
 bool TrackFilesInstalled(const AppState& state) {
-    for (const std::string& name : TrackFileNames())
-        if (!fs::Exists(state.GamePath(name)))
+    for (const std::string& name : TrackFileNames()) {
+        const std::string path = state.GamePath(name);
+        // Files staged by the open command (a CD copy inside Export all data) count as there.
+        if (!(state.command ? state.command->Exists(path) : fs::Exists(path)))
             return false;
+    }
     return true;
 }
 
@@ -109,7 +113,7 @@ void StoreTrackEntry(AppState& state, int t, const std::array<std::uint8_t, kSet
 // Reads track file t through the game-file layer, with its numbered checks. A failure stores
 // nothing of the entry, so an unread entry stays as it was.
 void ReadTrackFile(AppState& state, int t, std::uint16_t tyres) {
-    GameFile file(state.faults);
+    GameFile file(state.faults, state.command.get());
     const std::uint32_t start =
         LocateSetup(file, state.GamePath(TrackFileNames()[static_cast<std::size_t>(t)]));
     std::array<std::uint8_t, kSetupBytes + 1> setup{};
@@ -288,7 +292,7 @@ void WriteTrackData(AppState& state) {
     const SettingsRecord& record = state.record;
     for (int t = 0; t < kTrackCount; ++t)
         if (TrackEntryWritable(state, t)) {
-            GameFile file(state.faults);
+            GameFile file(state.faults, state.command.get());
             LocateSetup(file, state.GamePath(TrackFileNames()[static_cast<std::size_t>(t)]));
         }
 
@@ -306,7 +310,7 @@ void WriteTrackData(AppState& state) {
         if (!TrackEntryWritable(state, t))
             continue;
         const std::string path = state.GamePath(TrackFileNames()[static_cast<std::size_t>(t)]);
-        GameFile file(state.faults);
+        GameFile file(state.faults, state.command.get());
         const std::uint32_t start = LocateSetup(file, path);
         for (int i = 0; i < kSetupBytes; ++i)
             file.WriteByte(static_cast<std::uint8_t>(
@@ -318,12 +322,11 @@ void WriteTrackData(AppState& state) {
         file.Seek(start + trackfile::kFuelOffset);
         file.WriteWord(record.u16(TrackEntryOffset(t, trackentry::kFuel)));
         file.Check(kSetupError);
-        // Writes reach the disk on closing; a file whose values or trailer did not arrive is a
-        // failed export, not a silent one.
+        // The trailer is computed over the staged bytes; a file whose values or trailer cannot
+        // arrive is a failed export, not a silent one.
         file.Close();
         file.Check(kSetupError);
-        if (!UpdateFileChecksum(path, state.faults))
-            throw FileAccessError(kSetupError);
+        RenewChecksum(path, state.faults, state.command.get(), kSetupError);
     }
 }
 

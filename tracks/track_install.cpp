@@ -33,15 +33,22 @@ bool CopyTracksFromCd(AppContext& context, QWidget* parent) {
     const std::string cdFolder = QFileInfo(*chosen).absolutePath().toStdString();
     // The track manager's original install may run before the folder exists.
     CreateTracksFolder(context.state);
-    int failed = 0;
-    for (const std::string& name : TrackFileNames()) {
-        const std::string source = fs::ResolveCase(fs::Join(cdFolder, name));
-        if (!fs::CopyFileReplace(source, context.state.GamePath(name)))
-            ++failed;
+    GameCommand command(context);
+    try {
+        // Every source is checked before any copy is staged, so that an open command (Export
+        // all data) never commits part of the install.
+        Staging check;
+        for (const std::string& name : TrackFileNames())
+            check.Copy(fs::ResolveCase(fs::Join(cdFolder, name)), context.state.GamePath(name));
+        for (const std::string& name : TrackFileNames())
+            command.Copy(fs::ResolveCase(fs::Join(cdFolder, name)), context.state.GamePath(name));
+    } catch (const FileAccessError& error) {
+        context.dialogs.Warning(parent, QString(kCdCopyFailed) + "\n" +
+                                            QString::fromLocal8Bit(error.Path().c_str()) + ": " +
+                                            QString::fromLocal8Bit(error.Reason().c_str()));
+        return false;
     }
-    if (failed > 0)
-        context.dialogs.Warning(parent, kCdCopyFailed);
-    return true;
+    return command.Commit(parent);
 }
 
 bool CreateTracksFolder(const AppState& state) {

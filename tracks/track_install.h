@@ -35,8 +35,9 @@ FreeSpaceProbe SystemFreeSpace();
 bool EnoughSpaceToInstall(const AppState& state, const FreeSpaceProbe& probe);
 
 // Asks for the CD, lets the user locate PSN.EXE on it and copies the 16 track files from the
-// CIRCUITS folder beside it into the game's CIRCUITS folder. Returns false when the user cancels.
-// Failed copies are reported once.
+// CIRCUITS folder beside it into the game's CIRCUITS folder, all or none (within an open command,
+// together with the rest of it). Returns false when the user cancels or a copy cannot be made,
+// which is reported once.
 bool CopyTracksFromCd(AppContext& context, QWidget* parent);
 
 // Creates the game's CIRCUITS folder unless it exists already, in any letter case; returns whether

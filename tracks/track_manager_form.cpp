@@ -58,12 +58,14 @@ bool Tinsttform::WriteStretchFiles(bool bonus) {
     });
 }
 
+// Each install is one command: the executable's stretches and the copied files together or none.
 void Tinsttform::BitBtn1Click() {
     if (!PackFitsGame(context_, this, "original track pack", PackFiles(false)))
         return;
+    GameCommand command(context_);
     if (!WriteStretchFiles(false))
         return;
-    if (!CopyTracksFromCd(context_, this))
+    if (!CopyTracksFromCd(context_, this) || !command.Commit(this))
         return;
     context_.dialogs.Information(this, "Original tracks installed!");
 }
@@ -72,15 +74,22 @@ void Tinsttform::BitBtn2Click() {
     AppState& state = context_.state;
     if (!PackFitsGame(context_, this, "Valmont track pack", PackFiles(true)))
         return;
+    GameCommand command(context_);
     if (CreateTracksFolder(state))
         CopyTracksFromCd(context_, this);
     for (const std::string& name : TrackFileNames())
         fs::SetNormalAttributes(state.GamePath(name));
     if (!WriteStretchFiles(true))
         return;
-    const bool copied = fs::CopyFileReplace(fs::ResolveCase(state.StartPath(".\\DATA\\F1CT07.DAT")),
-                                            state.GamePath(TrackFileNames()[6]));
-    context_.dialogs.Information(this, copied ? "Track installed!" : "Cannot copy track file!");
+    try {
+        command.Copy(fs::ResolveCase(state.StartPath(".\\DATA\\F1CT07.DAT")),
+                     state.GamePath(TrackFileNames()[6]));
+    } catch (const FileAccessError&) {
+        context_.dialogs.Information(this, "Cannot copy track file!");
+        return;
+    }
+    if (command.Commit(this))
+        context_.dialogs.Information(this, "Track installed!");
 }
 
 void Tinsttform::BitBtn3Click() {

@@ -98,6 +98,8 @@ TEST(GripBlocks, EveryFailedTransferIsFatal) {
         for (;; ++failAt) {
             game.state.faults->count = 0;
             game.state.faults->failAt = failAt;
+            // Within a command that is dropped: only the block's own transfers count.
+            game.state.BeginCommand();
             bool failed = false;
             try {
                 game.state.OpenGameExe();
@@ -105,7 +107,7 @@ TEST(GripBlocks, EveryFailedTransferIsFatal) {
             } catch (const FileAccessError&) {
                 failed = true;
             }
-            game.state.CloseGameFiles();
+            game.state.DiscardCommand();
             if (!failed)
                 break;
         }

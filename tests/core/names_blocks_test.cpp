@@ -209,6 +209,8 @@ TEST(NamesBlocks, EveryFailedTransferIsFatal) {
         for (;; ++failAt) {
             game.state.faults->count = 0;
             game.state.faults->failAt = failAt;
+            // Within a command that is dropped: only the block's own transfers count.
+            game.state.BeginCommand();
             bool failed = false;
             try {
                 op(game.state);
@@ -216,7 +218,7 @@ TEST(NamesBlocks, EveryFailedTransferIsFatal) {
                 EXPECT_STREQ(e.what(), " File access error! ");
                 failed = true;
             }
-            game.state.CloseGameFiles();
+            game.state.DiscardCommand();
             if (!failed)
                 break;
         }

@@ -121,6 +121,8 @@ TEST(PowerBlocks, EveryFailedTransferIsFatal) {
             for (;; ++failAt) {
                 game.state.faults->count = 0;
                 game.state.faults->failAt = failAt;
+                // Within a command that is dropped: only the block's own transfers count.
+                game.state.BeginCommand();
                 bool failed = false;
                 try {
                     game.state.OpenGameExe();
@@ -128,7 +130,7 @@ TEST(PowerBlocks, EveryFailedTransferIsFatal) {
                 } catch (const FileAccessError&) {
                     failed = true;
                 }
-                game.state.CloseGameFiles();
+                game.state.DiscardCommand();
                 if (!failed)
                     break;
             }

@@ -368,7 +368,7 @@ TEST(Psnedit, RestorePutsEveryBackupBackAndKeepsThem) {
     EXPECT_TRUE(sfs::exists(inst.exePath + ".bak"));
     EXPECT_TRUE(sfs::exists(inst.TrackPath(1) + ".bak"));
     for (const auto& entry : sfs::recursive_directory_iterator(inst.gameDir))
-        EXPECT_EQ(entry.path().string().find(".psn-"), std::string::npos) << entry.path();
+        EXPECT_EQ(entry.path().string().find(".psniaed-"), std::string::npos) << entry.path();
 }
 
 TEST(GameText, EveryByteGoesThroughUnicodeAndJsonAndBack) {

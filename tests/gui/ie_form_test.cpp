@@ -83,7 +83,10 @@ TEST(IEForm, MissingExecutableEndsTheProgramAfterOneWarning) {
         std::filesystem::remove(f.game.ExePath());
         const auto state = f.game.State();
         f.Click(button);
-        EXPECT_EQ(f.dialogs.Messages(), QStringList{" File access error! "}) << button;
+        EXPECT_EQ(f.dialogs.Messages(),
+                  QStringList{" File access error! \n" + QString::fromStdString(f.game.ExePath()) +
+                              ": No such file or directory"})
+            << button;
         EXPECT_EQ(f.exits, std::vector<int>{1});
         EXPECT_EQ(f.game.State(), state) << "nothing written after the failure";
     }

@@ -156,17 +156,20 @@ TEST(TrackManager, BonusTrackOnAFreshGameOffersTheCd) {
     EXPECT_EQ(files, std::vector<std::string>{"F1CT07.DAT"});
 }
 
-TEST(TrackManager, OriginalTracksWriteTheStretchesBeforeAskingForTheCd) {
+// The stretches and the track files are one command: cancelling the CD dialog writes neither.
+TEST(TrackManager, OriginalTracksWriteTheStretchesOnlyWithTheTrackFiles) {
     TrackManagerSession session(1);
+    const auto before = session.At(ExeRow::TrackManager33, 3);
     Click(&session.form, "BitBtn1");
     EXPECT_EQ(session.dialogs.Messages(), QStringList{kInsertCdMessage});
-    EXPECT_EQ(session.At(ExeRow::TrackManager33, 3), (std::vector<std::uint8_t>{1, 2, 0}));
+    EXPECT_EQ(session.At(ExeRow::TrackManager33, 3), before);
 
     session.dialogs.Clear();
     session.dialogs.fileAnswers.push_back(QString::fromStdString(session.cdDir + "/PSN.EXE"));
     Click(&session.form, "BitBtn1");
     EXPECT_EQ(session.dialogs.Messages(),
               (QStringList{kInsertCdMessage, "Original tracks installed!"}));
+    EXPECT_EQ(session.At(ExeRow::TrackManager33, 3), (std::vector<std::uint8_t>{1, 2, 0}));
     for (int t = 0; t < kTrackCount; ++t)
         EXPECT_EQ(ReadFileBytes(TrackPath(session.game.gameDir, t)),
                   MakeTrackFile(DistinctTrack(t)));
@@ -199,7 +202,8 @@ struct CarSetSession : InstallSession {
     TInstCarSetForm form{context};
 };
 
-TEST(CarSetInstaller, CopiesEveryArchiveAndReportsEachFailure) {
+// The set is installed whole or not at all.
+TEST(CarSetInstaller, CopiesEveryArchiveOrNone) {
     {
         CarSetSession session;
         Click(&session.form, "Button1");
@@ -213,15 +217,16 @@ TEST(CarSetInstaller, CopiesEveryArchiveAndReportsEachFailure) {
         stdfs::remove(session.Data("FERRARI.JAM"));
         stdfs::remove(session.Data("SIMTEK.JAM"));
         Click(&session.form, "Button1");
-        EXPECT_EQ(session.dialogs.Messages(),
-                  (QStringList{"Cannot copy carset files!", "Cannot copy carset files!",
-                               "New carset installed!"}));
+        EXPECT_EQ(session.dialogs.Messages(), QStringList{"Cannot copy carset files!"});
+        for (const char* archive : CarSetArchives())
+            EXPECT_EQ(ReadFileBytes(session.game.gameDir + "GAMEJAMS/" + archive),
+                      (std::vector<std::uint8_t>{1}));
     }
     {
         CarSetSession session;
         stdfs::remove_all(session.game.editorDir + "/DATA");
         Click(&session.form, "Button1");
-        EXPECT_EQ(session.dialogs.Messages(), QStringList(14, "Cannot copy carset files!"));
+        EXPECT_EQ(session.dialogs.Messages(), QStringList{"Cannot copy carset files!"});
     }
     {
         CarSetSession session;

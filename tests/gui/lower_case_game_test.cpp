@@ -1,6 +1,7 @@
 // A game whose every file and folder name was lowered by a copy tool ("circuits/f1ct01.dat",
 // "psn.exe"): every command finds the game's own folders and files, none is created beside them.
 #include "e2e_fixture.h"
+#include "tracks/track_blocks.h"
 #include "tracks/track_install.h"
 
 #include <gtest/gtest.h>
@@ -44,6 +45,14 @@ TEST(LowerCaseGame, EveryCommandFindsTheGamesOwnFolders) {
     game.dialogs.Clear();
     EXPECT_TRUE(PrepareTrackEditor(game.context, nullptr));
     game.ImportAll();
+    // Changes for the executable, the save state and the first track file: only a file whose
+    // bytes change is written, and gets its backup.
+    SettingsRecord& record = game.state.record;
+    record.setU16(rec::EnginePowerQual(1), static_cast<std::uint16_t>(
+                                               record.u16(rec::EnginePowerQual(1)) + 1));
+    record.setStr(rec::TeamName(1), rec::kTeamNameCapacity, "Lowercase");
+    const std::size_t fuel = TrackEntryOffset(0, trackentry::kFuel);
+    record.setU16(fuel, static_cast<std::uint16_t>(record.u16(fuel) + 1));
     game.ExportAll();
     EXPECT_EQ(game.dialogs.Messages(),
               (QStringList{"All data has been imported!", "All data has been exported!"}));

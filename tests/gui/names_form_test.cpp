@@ -242,7 +242,10 @@ TEST(NamesForm, FailedExportIsFatalAndRestoreReloadsWithoutRefresh) {
 
     std::filesystem::remove(session.game.ExePath());
     QTest::mouseClick(shown.Find<QPushButton>("BitBtn6"), Qt::LeftButton);
-    EXPECT_EQ(session.dialogs.Messages(), QStringList{" File access error! "});
+    EXPECT_EQ(session.dialogs.Messages(),
+              QStringList{" File access error! \n" +
+                          QString::fromStdString(session.game.ExePath()) +
+                          ": No such file or directory"});
     EXPECT_EQ(session.exitCode, 1);
 }
 

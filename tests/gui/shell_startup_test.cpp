@@ -178,7 +178,10 @@ TEST(ShellStartup, FileAccessErrorEndsAfterTheWarningAndWritesNothing) {
         EXPECT_EQ(form.StartupResult(), Startup::Ended);
         form.close();
     }
-    EXPECT_EQ(f.dialogs.Messages(), QStringList{" File access error! "});
+    // An injected failure reads as the system's input/output error.
+    EXPECT_EQ(f.dialogs.Messages(),
+              QStringList{" File access error! \n" + QString::fromStdString(f.game.ExePath()) +
+                          ": Input/output error"});
     EXPECT_EQ(f.exitCodes, std::vector<int>{1});
     EXPECT_FALSE(f.game.state.exe.IsOpen());
     EXPECT_EQ(ReadFileBytes(f.EditorPath("psniaed.set")), configBefore);

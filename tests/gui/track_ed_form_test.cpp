@@ -157,7 +157,10 @@ TEST(TrackEditor, ExportWithATrackFileMissingEndsTheProgram) {
     ShownEditor editor(session);
     std::filesystem::remove(TrackPath(session.game.gameDir, 11));
     QTest::mouseClick(editor.Find<QPushButton>("BitBtn1"), Qt::LeftButton);
-    EXPECT_EQ(session.dialogs.Messages(), QStringList{"2) File access error! "});
+    EXPECT_EQ(session.dialogs.Messages(),
+              QStringList{"2) File access error! \n" +
+                          QString::fromStdString(TrackPath(session.game.gameDir, 11)) +
+                          ": No such file or directory"});
     EXPECT_EQ(session.exitCode, 1);
 }
 
@@ -212,12 +215,17 @@ TEST(TrackEditorButton, DecliningOrMissingFilesKeepTheEditorClosed) {
         EXPECT_TRUE(std::filesystem::is_directory(session.game.gameDir + "CIRCUITS"));
     }
     {
-        // A CD without one of the files: the failed copy is reported.
+        // A CD without one of the files: nothing is copied, and the missing file is named.
         ButtonSession session;
         std::filesystem::remove(TrackPath(session.cdDir + "/", 7));
         session.dialogs.fileAnswers.push_back(QString::fromStdString(session.cdDir + "/PSN.EXE"));
         EXPECT_FALSE(PrepareTrackEditor(session.context, nullptr));
-        EXPECT_TRUE(session.dialogs.Messages().contains(kCdCopyFailed));
+        const QStringList messages = session.dialogs.Messages().filter(kCdCopyFailed);
+        ASSERT_EQ(messages.size(), 1) << session.dialogs.Messages().join("|").toStdString();
+        const QString said = messages.front();
+        EXPECT_TRUE(said.startsWith(kCdCopyFailed)) << said.toStdString();
+        EXPECT_TRUE(said.contains("F1CT08.DAT: No such file or directory")) << said.toStdString();
+        EXPECT_FALSE(std::filesystem::exists(TrackPath(session.game.gameDir, 0)));
     }
 }
 

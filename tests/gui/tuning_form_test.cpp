@@ -264,7 +264,10 @@ TEST(CarTuning, FailedExportEndsTheProgram) {
     std::filesystem::remove(session.game.ExePath());
     Tuning shown(session);
     QTest::mouseClick(shown.Find<QPushButton>("BitBtn2"), Qt::LeftButton);
-    EXPECT_EQ(session.dialogs.Messages(), QStringList{" File access error! "});
+    EXPECT_EQ(session.dialogs.Messages(),
+              QStringList{" File access error! \n" +
+                          QString::fromStdString(session.game.ExePath()) +
+                          ": No such file or directory"});
     EXPECT_EQ(session.exitCode, 1);
 }
 

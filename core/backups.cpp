@@ -1,0 +1,49 @@
+#include "core/backups.h"
+
+#include "core/fs.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <set>
+#include <sys/stat.h>
+
+namespace psn {
+
+std::vector<GameBackup> ListBackups(const AppState& state) {
+    constexpr std::string_view kSuffix = ".bak";
+    std::vector<GameBackup> backups;
+    std::set<std::string> seen;
+    for (const std::string& folder : state.GameFolders()) {
+        std::error_code ec;
+        if (folder.empty() || !seen.insert(Staging::Key(folder)).second)
+            continue;
+        for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
+             it.increment(ec)) {
+            const std::string path = it->path().string();
+            if (path.size() <= kSuffix.size() || !path.ends_with(kSuffix) ||
+                !it->is_regular_file(ec))
+                continue;
+            struct stat info {};
+            if (::stat(path.c_str(), &info) != 0)
+                continue;
+            backups.push_back({path, path.substr(0, path.size() - kSuffix.size()),
+                               static_cast<std::int64_t>(info.st_mtime)});
+        }
+    }
+    std::sort(backups.begin(), backups.end(),
+              [](const GameBackup& a, const GameBackup& b) { return a.file < b.file; });
+    return backups;
+}
+
+void StageBackups(Staging& staging, const std::vector<GameBackup>& chosen) {
+    for (const GameBackup& backup : chosen)
+        staging.Copy(backup.backup, backup.file);
+}
+
+void RestoreBackups(AppState& state, const std::vector<GameBackup>& chosen) {
+    Staging staging(state.faults, fs::Native(state.config.GameDir()));
+    StageBackups(staging, chosen);
+    staging.Commit();
+}
+
+} // namespace psn

@@ -1,0 +1,30 @@
+// The backups "<name>.bak" that the editor keeps of each game file's first original, and putting
+// them back: as one command, all or nothing, through the same commit as every export.
+#pragma once
+
+#include "core/app_state.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace psn {
+
+struct GameBackup {
+    std::string backup;    // ".../PSN.EXE.bak"
+    std::string file;      // the game file it belongs to, ".../PSN.EXE"
+    std::int64_t modified; // when the backup was made, seconds since 1970
+};
+
+// Every "<name>.bak" in the game folder, its subfolders and the executable's folder, by file.
+std::vector<GameBackup> ListBackups(const AppState& state);
+
+// Stages the backups' content over their files in the given staging; the backups stay.
+// An unreadable backup raises FileAccessError naming it.
+void StageBackups(Staging& staging, const std::vector<GameBackup>& chosen);
+
+// Restores the chosen backups as one command of its own. Raises FileAccessError (file and
+// reason) when anything fails; every game file is then as it was.
+void RestoreBackups(AppState& state, const std::vector<GameBackup>& chosen);
+
+} // namespace psn

@@ -1,0 +1,533 @@
+#include "core/commit.h"
+
+#include "core/game_file.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+namespace psn {
+namespace stdfs = std::filesystem;
+namespace {
+
+constexpr std::size_t kChunk = 1 << 20;
+constexpr const char* kRecordHeader = "psniaed commit record";
+
+[[noreturn]] void Raise(const std::string& path, int error) {
+    throw FileAccessError(kFileAccessError, path, SystemReason(error));
+}
+
+std::string Folder(const std::string& path) {
+    const std::string parent = stdfs::path(path).parent_path().string();
+    return parent.empty() ? "." : parent;
+}
+
+bool Exists(const std::string& path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0;
+}
+
+// The system calls of a commit, each one a transfer that tests can make fail. `shown` is the file
+// the user knows (the game file, not its scratch copy).
+class Steps {
+public:
+    explicit Steps(std::shared_ptr<TransferFaults> faults) : faults_(std::move(faults)) {}
+
+    // Counts the step; an injected failure is the reason given.
+    void Tick(const std::string& shown) {
+        if (faults_ && faults_->Tick())
+            Raise(shown, EIO);
+    }
+    int Open(const std::string& path, int flags, const std::string& shown, mode_t mode = 0600) {
+        Tick(shown);
+        const int fd = ::open(path.c_str(), flags | O_CLOEXEC, mode);
+        if (fd < 0)
+            Raise(shown, errno);
+        return fd;
+    }
+    void Write(int fd, const std::uint8_t* data, std::size_t length, const std::string& shown) {
+        Tick(shown);
+        while (length > 0) {
+            const ssize_t n = ::write(fd, data, length);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                Raise(shown, n < 0 ? errno : ENOSPC);
+            data += n;
+            length -= static_cast<std::size_t>(n);
+        }
+    }
+    void Read(int fd, std::uint8_t* data, std::size_t length, std::uint64_t at,
+              const std::string& shown) {
+        while (length > 0) {
+            const ssize_t n = ::pread(fd, data, length, static_cast<off_t>(at));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                throw FileAccessError(kFileAccessError, shown,
+                                      n < 0 ? SystemReason(errno) : "the file ended early");
+            data += n;
+            at += static_cast<std::uint64_t>(n);
+            length -= static_cast<std::size_t>(n);
+        }
+    }
+    void Flush(int fd, const std::string& shown) {
+        Tick(shown);
+        if (::fsync(fd) != 0)
+            Raise(shown, errno);
+    }
+    void Close(int fd, const std::string& shown) {
+        const bool injected = faults_ && faults_->Tick();
+        const int result = ::close(fd);
+        if (injected)
+            Raise(shown, EIO);
+        if (result != 0)
+            Raise(shown, errno);
+    }
+    void Rename(const std::string& from, const std::string& to, const std::string& shown) {
+        Tick(shown);
+        if (::rename(from.c_str(), to.c_str()) != 0)
+            Raise(shown, errno);
+    }
+    void FlushFolder(const std::string& folder) {
+        Tick(folder);
+        const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0)
+            Raise(folder, errno);
+        const int result = ::fsync(fd);
+        const int error = errno;
+        ::close(fd);
+        // Some file systems cannot flush a folder; the renames are then as durable as they get.
+        if (result != 0 && error != EINVAL && error != ENOTSUP)
+            Raise(folder, error);
+    }
+    // Counts a clean-up step after the commit's point of no return: it is not allowed to fail.
+    void Pass() {
+        if (faults_)
+            faults_->Tick();
+    }
+
+private:
+    std::shared_ptr<TransferFaults> faults_;
+};
+
+// Closes a descriptor on the way out of a failed step.
+struct FdGuard {
+    int fd = -1;
+    ~FdGuard() {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    int Release() { return std::exchange(fd, -1); }
+};
+
+// Writes the staged content of a file (its base with the dirty pages on top) to `temp`, flushed.
+void WriteStaged(Steps& steps, const StagedFile& file, const std::string& temp, mode_t mode) {
+    FdGuard in, out;
+    in.fd = ::open(file.base.c_str(), O_RDONLY | O_CLOEXEC);
+    if (in.fd < 0)
+        Raise(file.base, errno);
+    out.fd = steps.Open(temp, O_WRONLY | O_CREAT | O_TRUNC, file.target, mode);
+    std::vector<std::uint8_t> chunk;
+    for (std::uint64_t at = 0; at < file.size; at += kChunk) {
+        const std::size_t length =
+            static_cast<std::size_t>(std::min<std::uint64_t>(kChunk, file.size - at));
+        chunk.assign(length, 0);
+        if (at < file.baseSize)
+            steps.Read(
+                in.fd, chunk.data(),
+                static_cast<std::size_t>(std::min<std::uint64_t>(length, file.baseSize - at)), at,
+                file.base);
+        const auto first = file.pages.lower_bound(at / StagedFile::kPageSize);
+        for (auto page = first; page != file.pages.end(); ++page) {
+            const std::uint64_t start = page->first * StagedFile::kPageSize;
+            if (start >= at + length)
+                break;
+            if (!page->second.dirty)
+                continue;
+            const std::size_t n = static_cast<std::size_t>(
+                std::min<std::uint64_t>(StagedFile::kPageSize, at + length - start));
+            std::copy_n(page->second.data.begin(), n,
+                        chunk.begin() + static_cast<std::ptrdiff_t>(start - at));
+        }
+        steps.Write(out.fd, chunk.data(), chunk.size(), file.target);
+    }
+    ::fchmod(out.fd, mode);
+    steps.Flush(out.fd, file.target);
+    steps.Close(out.Release(), file.target);
+}
+
+// Whether the staged content differs from what is on disk: pages written with the values they
+// already held change nothing, and such a file is not rewritten.
+bool DiffersFromDisk(const StagedFile& file) {
+    if (file.copied || file.size != file.baseSize)
+        return true;
+    FdGuard in;
+    in.fd = ::open(file.base.c_str(), O_RDONLY | O_CLOEXEC);
+    if (in.fd < 0)
+        return true;
+    std::vector<std::uint8_t> disk(StagedFile::kPageSize);
+    for (const auto& [index, page] : file.pages) {
+        if (!page.dirty)
+            continue;
+        const std::uint64_t start = index * StagedFile::kPageSize;
+        const std::size_t length = static_cast<std::size_t>(
+            std::min<std::uint64_t>(StagedFile::kPageSize, file.size - start));
+        const ssize_t n = ::pread(in.fd, disk.data(), length, static_cast<off_t>(start));
+        if (n != static_cast<ssize_t>(length) ||
+            !std::equal(disk.begin(), disk.begin() + static_cast<std::ptrdiff_t>(length),
+                        page.data.begin()))
+            return true;
+    }
+    return false;
+}
+
+// Keeps the user's first original as "<name>.bak"; an existing backup is never replaced. Returns
+// whether a backup was made.
+bool EnsureDurableBackup(Steps& steps, const std::string& target) {
+    const std::string backup = target + ".bak";
+    if (Exists(backup) || !Exists(target))
+        return false;
+    StagedFile whole;
+    whole.target = backup;
+    whole.base = target;
+    struct stat info {};
+    if (::stat(target.c_str(), &info) != 0)
+        Raise(target, errno);
+    whole.baseSize = whole.size = static_cast<std::uint64_t>(info.st_size);
+    const std::string temp = backup + kNewSuffix;
+    try {
+        WriteStaged(steps, whole, temp, info.st_mode & 07777);
+        steps.Rename(temp, backup, backup);
+    } catch (...) {
+        ::unlink(temp.c_str());
+        throw;
+    }
+    return true;
+}
+
+struct Entry {
+    std::string target;
+    bool created = false; // the file did not exist before the command
+};
+
+std::string RecordText(const std::vector<Entry>& entries, bool forward) {
+    std::ostringstream out;
+    out << kRecordHeader << "\n" << (forward ? "complete" : "undo") << "\n";
+    for (const Entry& entry : entries)
+        out << (entry.created ? "create " : "replace ") << entry.target << "\n";
+    out << "end\n";
+    return out.str();
+}
+
+void WriteRecord(Steps& steps, const std::string& path, const std::string& text) {
+    const std::string temp = path + kNewSuffix;
+    FdGuard out;
+    out.fd = steps.Open(temp, O_WRONLY | O_CREAT | O_TRUNC, path, 0644);
+    steps.Write(out.fd, reinterpret_cast<const std::uint8_t*>(text.data()), text.size(), path);
+    steps.Flush(out.fd, path);
+    steps.Close(out.Release(), path);
+    steps.Rename(temp, path, path);
+    steps.FlushFolder(Folder(path));
+}
+
+// Puts the files of a commit back as they were: the old content over the target, a created
+// target removed, the new content dropped. Safe to repeat.
+void Undo(const std::vector<Entry>& entries) {
+    for (const Entry& entry : entries) {
+        const std::string old = entry.target + kOldSuffix;
+        struct stat oldInfo {
+        }, targetInfo{};
+        if (::lstat(old.c_str(), &oldInfo) == 0) {
+            // A link to the target itself: renaming it would do nothing.
+            if (::lstat(entry.target.c_str(), &targetInfo) == 0 &&
+                oldInfo.st_ino == targetInfo.st_ino && oldInfo.st_dev == targetInfo.st_dev)
+                ::unlink(old.c_str());
+            else if (::rename(old.c_str(), entry.target.c_str()) != 0)
+                Raise(entry.target, errno);
+        } else if (entry.created) {
+            ::unlink(entry.target.c_str());
+        }
+        ::unlink((entry.target + kNewSuffix).c_str());
+    }
+}
+
+// Puts every new content in place and drops the old ones. Safe to repeat.
+void Complete(const std::vector<Entry>& entries) {
+    for (const Entry& entry : entries) {
+        const std::string temp = entry.target + kNewSuffix;
+        if (Exists(temp) && ::rename(temp.c_str(), entry.target.c_str()) != 0)
+            Raise(entry.target, errno);
+    }
+}
+
+void RemoveOld(const std::vector<Entry>& entries) {
+    for (const Entry& entry : entries)
+        ::unlink((entry.target + kOldSuffix).c_str());
+}
+
+void FlushFolders(const std::vector<Entry>& entries, const std::string& recordDir) {
+    std::set<std::string> folders{recordDir};
+    for (const Entry& entry : entries)
+        folders.insert(Folder(entry.target));
+    for (const std::string& folder : folders) {
+        const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd >= 0) {
+            ::fsync(fd);
+            ::close(fd);
+        }
+    }
+}
+
+} // namespace
+
+bool StagedFile::Touched() const {
+    return copied || size != baseSize ||
+           std::any_of(pages.begin(), pages.end(), [](const auto& p) { return p.second.dirty; });
+}
+
+Staging::Staging(std::shared_ptr<TransferFaults> faults, std::string recordDir)
+    : faults_(std::move(faults)), recordDir_(std::move(recordDir)) {}
+
+// Lexical, so that opening a file costs no extra system call; links are resolved only for the
+// files a commit renames.
+std::string Staging::Key(const std::string& path) {
+    std::error_code ec;
+    const stdfs::path absolute = stdfs::absolute(path, ec);
+    std::string key = ec ? path : absolute.lexically_normal().string();
+    while (key.size() > 1 && key.back() == '/')
+        key.pop_back(); // a folder named with and without its trailing separator is one folder
+    return key;
+}
+
+StagedFile* Staging::Find(const std::string& path) {
+    const auto found = files_.find(Key(path));
+    return found == files_.end() ? nullptr : &found->second;
+}
+
+StagedFile& Staging::Add(const std::string& path, std::uint64_t size) {
+    const std::string key = Key(path);
+    StagedFile& file = files_[key];
+    file = StagedFile{};
+    file.target = key;
+    file.base = key;
+    file.baseSize = file.size = size;
+    return file;
+}
+
+void Staging::Copy(const std::string& source, const std::string& target) {
+    struct stat info {};
+    if (::stat(source.c_str(), &info) != 0)
+        Raise(source, errno);
+    if (!S_ISREG(info.st_mode))
+        Raise(source, EISDIR);
+    if (::access(source.c_str(), R_OK) != 0)
+        Raise(source, errno);
+    const std::string key = Key(target);
+    if (Key(source) == key)
+        return;
+    struct stat folder {};
+    if (::stat(Folder(key).c_str(), &folder) != 0 || !S_ISDIR(folder.st_mode))
+        Raise(target, ENOENT);
+    StagedFile& file = files_[key];
+    file = StagedFile{};
+    file.target = key;
+    file.base = source;
+    file.copied = true;
+    file.baseSize = file.size = static_cast<std::uint64_t>(info.st_size);
+}
+
+bool Staging::Exists(const std::string& path) {
+    return Find(path) || psn::Exists(path);
+}
+
+std::vector<std::string> Staging::Changed() const {
+    std::vector<std::string> changed;
+    for (const auto& [key, file] : files_)
+        if (file.Touched() && DiffersFromDisk(file))
+            changed.push_back(key);
+    return changed;
+}
+
+void Staging::Commit() {
+    std::vector<StagedFile*> files;
+    for (const std::string& key : Changed())
+        files.push_back(&files_.at(key));
+    if (files.empty()) {
+        files_.clear();
+        return;
+    }
+    // A game file reached through a link is replaced where it really is, the link kept.
+    for (StagedFile* file : files) {
+        std::error_code ec;
+        const stdfs::path real = stdfs::weakly_canonical(file->target, ec);
+        if (!ec)
+            file->target = real.string();
+    }
+    Steps steps(faults_);
+    std::vector<Entry> entries;
+    for (const StagedFile* file : files)
+        entries.push_back({file->target, !psn::Exists(file->target)});
+    // A failed command leaves the folder as it found it, without the backups it made either.
+    std::vector<std::string> backups;
+    const auto dropBackups = [&] {
+        for (const std::string& backup : backups)
+            ::unlink(backup.c_str());
+    };
+
+    // Everything new is written beside its file first; a failure here changes no game file.
+    try {
+        for (const StagedFile* file : files) {
+            if (EnsureDurableBackup(steps, file->target))
+                backups.push_back(file->target + ".bak");
+            struct stat info {};
+            const mode_t mode =
+                ::stat(file->target.c_str(), &info) == 0 ? info.st_mode & 07777 : mode_t{0644};
+            WriteStaged(steps, *file, file->target + kNewSuffix, mode);
+        }
+    } catch (...) {
+        for (const Entry& entry : entries)
+            ::unlink((entry.target + kNewSuffix).c_str());
+        dropBackups();
+        files_.clear();
+        throw;
+    }
+
+    if (entries.size() == 1) {
+        // One file needs no record: its rename is all-or-nothing by itself.
+        const Entry& entry = entries.front();
+        try {
+            steps.Rename(entry.target + kNewSuffix, entry.target, entry.target);
+        } catch (...) {
+            ::unlink((entry.target + kNewSuffix).c_str());
+            dropBackups();
+            files_.clear();
+            throw;
+        }
+        steps.Pass();
+        FlushFolders(entries, Folder(entry.target));
+        files_.clear();
+        return;
+    }
+
+    const std::string recordDir = recordDir_.empty() ? Folder(entries.front().target) : recordDir_;
+    const std::string record = (stdfs::path(recordDir) / kCommitRecordName).string();
+    try {
+        WriteRecord(steps, record, RecordText(entries, true));
+    } catch (...) {
+        ::unlink(record.c_str());
+        ::unlink((record + kNewSuffix).c_str());
+        for (const Entry& entry : entries)
+            ::unlink((entry.target + kNewSuffix).c_str());
+        dropBackups();
+        files_.clear();
+        throw;
+    }
+    try {
+        std::set<std::string> folders;
+        for (const Entry& entry : entries) {
+            const std::string old = entry.target + kOldSuffix;
+            // The old content stays reachable under a second name until the commit ends; a link
+            // keeps the file in place meanwhile, where the file system has links.
+            if (!entry.created) {
+                ::unlink(old.c_str());
+                steps.Tick(entry.target);
+                if (::link(entry.target.c_str(), old.c_str()) != 0 &&
+                    ::rename(entry.target.c_str(), old.c_str()) != 0)
+                    Raise(entry.target, errno);
+            }
+            steps.Rename(entry.target + kNewSuffix, entry.target, entry.target);
+            folders.insert(Folder(entry.target));
+        }
+        for (const std::string& folder : folders)
+            steps.FlushFolder(folder);
+    } catch (...) {
+        // The record says "undo" before anything is put back, so a crash meanwhile is undone too.
+        try {
+            Steps quiet({});
+            WriteRecord(quiet, record, RecordText(entries, false));
+            Undo(entries);
+            FlushFolders(entries, recordDir);
+            ::unlink(record.c_str());
+            dropBackups();
+        } catch (const FileAccessError&) {
+            // The record stays; the next start puts the files back.
+        }
+        files_.clear();
+        throw;
+    }
+    // Past this point the commit stands: clean-up failures only leave scratch files that the next
+    // start removes.
+    steps.Pass();
+    ::unlink(record.c_str());
+    FlushFolders({}, recordDir);
+    steps.Pass();
+    RemoveOld(entries);
+    files_.clear();
+}
+
+RecoveryReport RecoverInterruptedCommit(const std::string& recordDir,
+                                        const std::vector<std::string>& folders) {
+    RecoveryReport report;
+    const std::string record = (stdfs::path(recordDir) / kCommitRecordName).string();
+    if (Exists(record)) {
+        std::ifstream in(record);
+        std::string line, mode;
+        std::vector<Entry> entries;
+        bool ended = false;
+        std::getline(in, line);
+        const bool valid = line == kRecordHeader && std::getline(in, mode) &&
+                           (mode == "complete" || mode == "undo");
+        while (valid && std::getline(in, line)) {
+            if (line == "end") {
+                ended = true;
+                break;
+            }
+            if (line.rfind("create ", 0) == 0)
+                entries.push_back({line.substr(7), true});
+            else if (line.rfind("replace ", 0) == 0)
+                entries.push_back({line.substr(8), false});
+        }
+        // The record is renamed into place whole, so a damaged one is not ours to act on.
+        if (!valid || !ended)
+            throw FileAccessError(kFileAccessError, record,
+                                  "the commit record is damaged; remove it after checking the "
+                                  "game files against their .bak copies");
+        report.found = true;
+        report.completed = mode == "complete";
+        for (const Entry& entry : entries)
+            report.files.push_back(entry.target);
+        if (report.completed)
+            Complete(entries);
+        else
+            Undo(entries);
+        FlushFolders(entries, recordDir);
+        RemoveOld(entries);
+        ::unlink(record.c_str());
+        FlushFolders({}, recordDir);
+    }
+    std::set<std::string> seen;
+    for (const std::string& folder : folders) {
+        std::error_code ec;
+        if (folder.empty() || !seen.insert(Staging::Key(folder)).second)
+            continue;
+        for (stdfs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+            const std::string name = it->path().filename().string();
+            for (const std::string suffix : {kNewSuffix, kOldSuffix})
+                if (name.size() > suffix.size() &&
+                    name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0 &&
+                    ::unlink(it->path().c_str()) == 0)
+                    ++report.scratchRemoved;
+        }
+    }
+    return report;
+}
+
+} // namespace psn

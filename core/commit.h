@@ -1,0 +1,87 @@
+// All-or-nothing changes to the game's files. A command stages what it reads and writes as pages
+// in memory; its commit writes each changed file whole beside itself, flushes it, and renames it
+// over the original, while a commit record in the game folder names the files. A start that finds
+// the record completes the commit (or, when the commit was being undone, undoes it), so a command
+// killed at any moment leaves every file wholly old or wholly new.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace psn {
+
+struct TransferFaults;
+
+// The commit record's name in the game folder, and the suffixes of the scratch files beside the
+// game files: the new content before it is renamed into place, the old one until the commit ends.
+inline constexpr const char* kCommitRecordName = "PSNIAED-COMMIT.TXT";
+inline constexpr const char* kNewSuffix = ".psniaed-new";
+inline constexpr const char* kOldSuffix = ".psniaed-old";
+
+struct StagedPage {
+    std::vector<std::uint8_t> data;
+    bool dirty = false;
+};
+
+// What a command makes of one file: its bytes start from `base` (the file itself, or the source of
+// a whole-file copy), with the pages read or written on top.
+struct StagedFile {
+    static constexpr std::size_t kPageSize = 4096;
+
+    std::string target;
+    std::string base;
+    std::uint64_t baseSize = 0; // bytes of `base`; pages beyond exist only in memory
+    std::uint64_t size = 0;
+    std::map<std::uint64_t, StagedPage> pages;
+    bool copied = false; // base is another file, copied over the target
+
+    bool Touched() const;
+};
+
+class Staging {
+public:
+    // `recordDir` is the folder that holds the commit record (the game folder); without one, only
+    // single-file commits are possible.
+    explicit Staging(std::shared_ptr<TransferFaults> faults = {}, std::string recordDir = {});
+
+    // The staged file of a path, or null when the command has not touched it.
+    StagedFile* Find(const std::string& path);
+    // Stages a file read from `path` as it is on disk.
+    StagedFile& Add(const std::string& path, std::uint64_t size);
+    // Stages a whole-file copy of `source` over `target` (created when missing). Raises
+    // FileAccessError naming the source when it cannot be read.
+    void Copy(const std::string& source, const std::string& target);
+    bool Exists(const std::string& path);
+
+    // Writes every changed file. Raises FileAccessError with the file and the system's reason when
+    // anything fails; every file is then as it was. The staging is empty afterwards either way.
+    void Commit();
+    void Discard() { files_.clear(); }
+    std::vector<std::string> Changed() const;
+
+    // The key under which a path is staged: absolute, with links resolved.
+    static std::string Key(const std::string& path);
+
+private:
+    std::shared_ptr<TransferFaults> faults_;
+    std::string recordDir_;
+    std::map<std::string, StagedFile> files_;
+};
+
+struct RecoveryReport {
+    bool found = false;     // a commit record was there
+    bool completed = false; // the commit was completed (false: the files were put back)
+    std::vector<std::string> files;
+    int scratchRemoved = 0;
+};
+
+// Completes or undoes a commit whose record is in `recordDir`, then removes scratch files left in
+// the given folders by a command that never reached its commit. Idempotent. Raises
+// FileAccessError when a file cannot be put in place; the record then stays for the next start.
+RecoveryReport RecoverInterruptedCommit(const std::string& recordDir,
+                                        const std::vector<std::string>& folders);
+
+} // namespace psn

@@ -1,0 +1,72 @@
+#include "shell/backup_restore.h"
+
+#include "core/backups.h"
+#include "core/fs.h"
+#include "shell/all_data_blocks.h"
+#include "shell/game_actions.h"
+#include "tracks/track_blocks.h"
+#include "tracks/track_install.h"
+
+#include <QDateTime>
+#include <QStringList>
+
+namespace psn {
+
+void RestoreGameBackups(AppContext& context, QWidget* parent) {
+    AppState& state = context.state;
+    const std::vector<GameBackup> backups = ListBackups(state);
+    const QString gameDir = QString::fromLocal8Bit(fs::Native(state.config.GameDir()).c_str());
+    if (backups.empty()) {
+        context.dialogs.Information(
+            parent, "There are no backups (.bak files) of game files in " + gameDir +
+                        ". The editor makes one of each game file before it first changes it.");
+        return;
+    }
+    QStringList items;
+    for (const GameBackup& backup : backups)
+        items << QString("%1  (backup of %2)")
+                     .arg(QString::fromLocal8Bit(backup.file.c_str()),
+                          QDateTime::fromSecsSinceEpoch(backup.modified)
+                              .toString("yyyy-MM-dd hh:mm"));
+    const auto chosen =
+        context.dialogs.ChooseItems(parent, "Restore game files from backup", items);
+    if (!chosen || chosen->empty())
+        return;
+    std::vector<GameBackup> restore;
+    QStringList names;
+    for (const int index : *chosen) {
+        if (index < 0 || index >= static_cast<int>(backups.size()))
+            continue;
+        restore.push_back(backups[static_cast<std::size_t>(index)]);
+        names << QString::fromLocal8Bit(restore.back().file.c_str());
+    }
+    if (!context.dialogs.Confirm(parent, "Put these game files back as they were in their "
+                                         "backups? Every change made to them since is lost.\n" +
+                                             names.join("\n")))
+        return;
+    if (!RunGameTransfer(context, parent, [&] { StageBackups(*state.command, restore); }))
+        return;
+    // The record shows the game as it now is; its track block is read as at start-up, so that a
+    // damaged track file is reported and left unread rather than ending the program.
+    std::vector<TrackReadProblem> trackProblems;
+    if (!RunGameTransfer(context, parent, [&] {
+            state.OpenGameExe();
+            const bool stateOpen = state.StateFileExists();
+            if (stateOpen)
+                state.OpenStateFile();
+            ReadAllBlocks(state, stateOpen);
+            state.CloseGameFiles();
+            state.trackEntryKnown.fill(false);
+            state.OpenGameExe();
+            trackProblems = ReadTrackDataAtStartup(state);
+        }))
+        return;
+    if (!trackProblems.empty())
+        context.dialogs.Warning(
+            parent, QString::fromLocal8Bit(DescribeTrackReadProblems(trackProblems).c_str()));
+    context.dialogs.Information(parent, "These game files have been restored from their "
+                                        "backups:\n" +
+                                            names.join("\n"));
+}
+
+} // namespace psn

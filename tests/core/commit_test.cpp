@@ -1,0 +1,224 @@
+#include "core/app_state.h"
+#include "core/backups.h"
+#include "core/commit.h"
+#include "core/game_file.h"
+#include "support/scratch_game.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace psn {
+namespace {
+
+using test::ReadFileBytes;
+using test::TempDir;
+using test::WriteFileBytes;
+using Bytes = std::vector<std::uint8_t>;
+
+struct TwoFiles {
+    TempDir dir;
+    std::string a = dir.str() + "/A.DAT";
+    std::string b = dir.str() + "/sub/B.DAT";
+    Bytes oldA = Bytes(10000, 1), oldB = Bytes{1, 2, 3, 4};
+    TwoFiles() {
+        std::filesystem::create_directories(dir.str() + "/sub");
+        WriteFileBytes(a, oldA);
+        WriteFileBytes(b, oldB);
+    }
+    // Stages a change to both files.
+    void Stage(Staging& staging) {
+        for (const std::string& path : {a, b}) {
+            GameFile file({}, &staging);
+            ASSERT_TRUE(file.Open(path));
+            file.Seek(2);
+            file.WriteByte(9);
+            file.Close();
+        }
+    }
+    std::vector<std::string> Leftovers() const {
+        std::vector<std::string> found;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(dir.path())) {
+            const std::string name = entry.path().filename().string();
+            if (name == kCommitRecordName || name.ends_with(kNewSuffix) ||
+                name.ends_with(kOldSuffix))
+                found.push_back(name);
+        }
+        return found;
+    }
+};
+
+Bytes With(Bytes bytes, std::size_t at, std::uint8_t value) {
+    bytes[at] = value;
+    return bytes;
+}
+
+TEST(Commit, StagedWritesReachNoFileBeforeTheCommitAndAllFilesWithIt) {
+    TwoFiles files;
+    ::chmod(files.a.c_str(), 0640);
+    Staging staging({}, files.dir.str());
+    files.Stage(staging);
+    EXPECT_EQ(ReadFileBytes(files.a), files.oldA);
+    EXPECT_EQ(ReadFileBytes(files.b), files.oldB);
+    // A second open within the command sees what the first one wrote.
+    {
+        GameFile file({}, &staging);
+        ASSERT_TRUE(file.Open(files.b));
+        file.Seek(2);
+        EXPECT_EQ(file.ReadByte(), 9);
+    }
+    staging.Commit();
+    EXPECT_EQ(ReadFileBytes(files.a), With(files.oldA, 2, 9));
+    EXPECT_EQ(ReadFileBytes(files.b), With(files.oldB, 2, 9));
+    EXPECT_EQ(ReadFileBytes(files.a + ".bak"), files.oldA);
+    EXPECT_EQ(ReadFileBytes(files.b + ".bak"), files.oldB);
+    struct stat info {};
+    ::stat(files.a.c_str(), &info);
+    EXPECT_EQ(info.st_mode & 0777, 0640u) << "the file keeps its permissions";
+    EXPECT_EQ(files.Leftovers(), std::vector<std::string>{});
+}
+
+TEST(Commit, AFileWrittenWithTheValuesItHoldsIsNotRewritten) {
+    TwoFiles files;
+    struct stat before {
+    }, after{};
+    ::stat(files.b.c_str(), &before);
+    Staging staging({}, files.dir.str());
+    GameFile file({}, &staging);
+    ASSERT_TRUE(file.Open(files.b));
+    file.WriteWord(0x0201);
+    file.Close();
+    staging.Commit();
+    ::stat(files.b.c_str(), &after);
+    EXPECT_EQ(before.st_ino, after.st_ino);
+    EXPECT_FALSE(std::filesystem::exists(files.b + ".bak")) << "nothing changed, so no backup";
+}
+
+TEST(Commit, AFailureAtAnyStepOfTheCommitLeavesEveryFileAsItWas) {
+    long steps = 0;
+    {
+        TwoFiles files;
+        auto faults = std::make_shared<TransferFaults>();
+        Staging staging(faults, files.dir.str());
+        files.Stage(staging);
+        faults->count = 0;
+        staging.Commit();
+        steps = faults->count;
+    }
+    ASSERT_GT(steps, 20);
+    int stood = 0;
+    for (long n = 1; n <= steps; ++n) {
+        TwoFiles files;
+        auto faults = std::make_shared<TransferFaults>();
+        Staging staging(faults, files.dir.str());
+        files.Stage(staging);
+        faults->count = 0;
+        faults->failAt = n;
+        try {
+            staging.Commit();
+            // Only the clean-up after the point of no return may meet the failure.
+            ++stood;
+            EXPECT_EQ(ReadFileBytes(files.a), With(files.oldA, 2, 9)) << n;
+            EXPECT_EQ(ReadFileBytes(files.b), With(files.oldB, 2, 9)) << n;
+        } catch (const FileAccessError& error) {
+            EXPECT_EQ(error.Reason(), "Input/output error") << n;
+            EXPECT_FALSE(error.Path().empty()) << n;
+            EXPECT_EQ(ReadFileBytes(files.a), files.oldA) << n;
+            EXPECT_EQ(ReadFileBytes(files.b), files.oldB) << n;
+        }
+        EXPECT_EQ(files.Leftovers(), std::vector<std::string>{}) << n;
+    }
+    EXPECT_LE(stood, 2);
+}
+
+TEST(Commit, AFolderThatCannotBeWrittenFailsTheCommitWithTheSystemsReason) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "permissions do not bind the superuser";
+    TwoFiles files;
+    Staging staging({}, files.dir.str());
+    files.Stage(staging);
+    ::chmod((files.dir.str() + "/sub").c_str(), 0555);
+    try {
+        staging.Commit();
+        FAIL();
+    } catch (const FileAccessError& error) {
+        EXPECT_EQ(error.Reason(), "Permission denied");
+        EXPECT_EQ(error.Text(),
+                  std::string(" File access error! \n") + error.Path() + ": Permission denied");
+    }
+    ::chmod((files.dir.str() + "/sub").c_str(), 0755);
+    EXPECT_EQ(ReadFileBytes(files.a), files.oldA);
+    EXPECT_EQ(ReadFileBytes(files.b), files.oldB);
+}
+
+// The states a crash can leave, each recovered twice: the second run finds nothing to do.
+TEST(Recovery, ACommitRecordIsCompletedOrUndoneAndScratchFilesGo) {
+    struct Case {
+        const char* mode;
+        bool renamed; // A was already renamed into place
+        bool completes;
+    };
+    for (const Case c : {Case{"complete", false, true}, Case{"complete", true, true},
+                         Case{"undo", false, false}, Case{"undo", true, false}}) {
+        TwoFiles files;
+        const Bytes newA = With(files.oldA, 0, 7), newB = With(files.oldB, 0, 7);
+        WriteFileBytes(files.a + kOldSuffix, files.oldA);
+        if (c.renamed)
+            WriteFileBytes(files.a, newA);
+        else
+            WriteFileBytes(files.a + kNewSuffix, newA);
+        WriteFileBytes(files.b + kNewSuffix, newB);
+        WriteFileBytes(files.dir.str() + "/C.DAT" + kNewSuffix, {1}); // a command never committed
+        std::ofstream(files.dir.str() + "/" + kCommitRecordName)
+            << "psniaed commit record\n"
+            << c.mode << "\nreplace " << files.a << "\nreplace " << files.b << "\nend\n";
+        const std::vector<std::string> folders{files.dir.str(), files.dir.str() + "/sub"};
+
+        const RecoveryReport report = RecoverInterruptedCommit(files.dir.str(), folders);
+        EXPECT_TRUE(report.found) << c.mode;
+        EXPECT_EQ(report.completed, c.completes);
+        EXPECT_EQ(report.files, (std::vector<std::string>{files.a, files.b}));
+        EXPECT_EQ(ReadFileBytes(files.a), c.completes ? newA : files.oldA) << c.mode;
+        EXPECT_EQ(ReadFileBytes(files.b), c.completes ? newB : files.oldB) << c.mode;
+        EXPECT_EQ(files.Leftovers(), std::vector<std::string>{}) << c.mode;
+        EXPECT_FALSE(RecoverInterruptedCommit(files.dir.str(), folders).found);
+        EXPECT_EQ(ReadFileBytes(files.a), c.completes ? newA : files.oldA) << c.mode;
+    }
+}
+
+TEST(Recovery, ADamagedRecordIsReportedAndLeftAlone) {
+    TwoFiles files;
+    const std::string record = files.dir.str() + "/" + kCommitRecordName;
+    std::ofstream(record) << "psniaed commit record\ncomplete\nreplace " << files.a << "\n";
+    EXPECT_THROW(RecoverInterruptedCommit(files.dir.str(), {}), FileAccessError);
+    EXPECT_TRUE(std::filesystem::exists(record));
+    EXPECT_EQ(ReadFileBytes(files.a), files.oldA);
+}
+
+TEST(Backups, RestoreBringsBackTheChosenOriginalsAndKeepsTheBackups) {
+    test::ScratchGame game;
+    const std::string track = game.gameDir + "CIRCUITS/F1CT01.DAT";
+    std::filesystem::create_directories(game.gameDir + "CIRCUITS");
+    WriteFileBytes(track, {1, 2, 3, 4, 5});
+    const Bytes exe = ReadFileBytes(game.ExePath());
+    for (const std::string& path : {game.ExePath(), track}) {
+        GameFile file;
+        ASSERT_TRUE(file.Open(path));
+        file.WriteByte(0xAA);
+        file.Close();
+    }
+    const std::vector<GameBackup> backups = ListBackups(game.state);
+    ASSERT_EQ(backups.size(), 2u);
+    EXPECT_EQ(backups[0].file, track);
+    EXPECT_EQ(backups[1].file, game.ExePath());
+    RestoreBackups(game.state, {backups[0]});
+    EXPECT_EQ(ReadFileBytes(track), (Bytes{1, 2, 3, 4, 5}));
+    EXPECT_EQ(ReadFileBytes(game.ExePath())[0], 0xAA) << "only the chosen file is restored";
+    RestoreBackups(game.state, backups);
+    EXPECT_EQ(ReadFileBytes(game.ExePath()), exe);
+    EXPECT_EQ(ListBackups(game.state).size(), 2u) << "the backups stay";
+}
+
+} // namespace
+} // namespace psn
