@@ -1,5 +1,6 @@
-// Program entry: the main window's creation loads the game's values; then every other window is
-// created, hidden, and the message loop runs until the main window closes.
+// Program entry: the main window's creation loads the game's values; the main window is shown,
+// then every other window is created, hidden, and the message loop runs until the main window
+// closes.
 #include "shell/program.h"
 
 #include "core/app_state.h"
@@ -19,6 +20,8 @@
 namespace psn {
 namespace {
 
+// How long the start-up waits for the window system to expose the main window before it goes on
+// regardless (a window started minimised or on another desktop is not exposed).
 constexpr int kExposeWaitMs = 500;
 
 // Ends a local event loop once the watched window has been exposed and painted.
@@ -61,8 +64,7 @@ bool EnterStartFolder(Dialogs& dialogs) {
     return false;
 }
 
-// Lets the window system expose a newly shown window, which paints it, without handling input;
-// gives up after a moment where nothing exposes it (a minimised start).
+// Lets the window system expose a newly shown window, which paints it, without handling input.
 void PaintWhenExposed(QWidget& window) {
     QWindow* handle = window.windowHandle();
     if (!handle || handle->isExposed())
