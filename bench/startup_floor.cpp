@@ -9,6 +9,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QWidget window;
     window.setFixedSize(521, 363);
+    window.setWindowTitle("psn startup floor"); // found by this title on an X server
     QuitWhenShown quit;
     window.installEventFilter(&quit);
     window.show();

@@ -1,5 +1,6 @@
-// Program entry: the main window's creation loads the game's values; then every other window is
-// created, hidden, and the message loop runs until the main window closes.
+// Program entry: the main window's creation loads the game's values; the main window is shown,
+// then every other window is created, hidden, and the message loop runs until the main window
+// closes.
 #include "shell/program.h"
 
 #include "core/app_state.h"
@@ -10,11 +11,40 @@
 #include "tools/icon/app_icon.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QScreen>
+#include <QTimer>
+#include <QWindow>
 #include <cstdlib>
 
 namespace psn {
 namespace {
+
+// How long the start-up waits for the window system to expose the main window before it goes on
+// regardless (a window started minimised or on another desktop is not exposed).
+constexpr int kExposeWaitMs = 500;
+
+// Ends a local event loop once the watched window has been exposed and painted.
+class ExposeWatcher : public QObject {
+public:
+    ExposeWatcher(QWindow* window, QEventLoop* loop) : window_(window), loop_(loop) {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == window_ && event->type() == QEvent::Expose) {
+            // The window paints while it handles the event; the loop ends after that.
+            window_->removeEventFilter(this);
+            loop_->quit();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWindow* window_;
+    QEventLoop* loop_;
+};
 
 // Runs from the current folder when it is an editor folder, otherwise from the user's own, so
 // that nothing is written where the program merely happened to be started.
@@ -32,6 +62,17 @@ bool EnterStartFolder(Dialogs& dialogs) {
                                                   : start.error;
     dialogs.Error(nullptr, QString::fromStdString(error));
     return false;
+}
+
+// Lets the window system expose a newly shown window, which paints it, without handling input.
+void PaintWhenExposed(QWidget& window) {
+    QWindow* handle = window.windowHandle();
+    if (!handle || handle->isExposed())
+        return;
+    QEventLoop loop;
+    ExposeWatcher watcher(handle, &loop);
+    QTimer::singleShot(kExposeWaitMs, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
 } // namespace
@@ -56,13 +97,17 @@ int RunEditor(int argc, char** argv, const std::function<void(QWidget&)>& shown)
     TMainForm mainForm(context);
     if (mainForm.StartupResult() != TMainForm::Startup::Loaded)
         return mainForm.StartupResult() == TMainForm::Startup::Ended ? 1 : 0;
-    mainForm.CreateOtherWindows();
     mainForm.adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         mainForm.move(screen->availableGeometry().center() - mainForm.rect().center());
     mainForm.show();
     if (shown)
         shown(mainForm);
+    // The other windows are created, and the helmet sheet waited for, once the main window is on
+    // the screen: nothing the start-up leaves behind differs, and no input is handled before
+    // the message loop runs.
+    PaintWhenExposed(mainForm);
+    mainForm.CreateOtherWindows();
     return QApplication::exec();
 }
 

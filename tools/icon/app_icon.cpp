@@ -6,6 +6,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <algorithm>
+#include <map>
 
 namespace psn {
 namespace {
@@ -74,15 +75,26 @@ public:
         painter->drawImage(rect, DrawAppIcon(std::min(rect.width(), rect.height())));
     }
     QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
-        return QPixmap::fromImage(DrawAppIcon(std::min(size.width(), size.height())));
+        const int side = std::min(size.width(), size.height());
+        // The X window system is handed every size twice for each new window, and drawing them
+        // takes milliseconds: the sizes of the icon theme are drawn once.
+        if (!AppIconSizes().contains(side))
+            return QPixmap::fromImage(DrawAppIcon(side));
+        QPixmap& drawn = drawn_[side];
+        if (drawn.isNull())
+            drawn = QPixmap::fromImage(DrawAppIcon(side));
+        return drawn;
     }
-    QIconEngine* clone() const override { return new AppIconEngine; }
+    QIconEngine* clone() const override { return new AppIconEngine(*this); }
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
         QList<QSize> sizes;
         for (int size : AppIconSizes())
             sizes << QSize(size, size);
         return sizes;
     }
+
+private:
+    std::map<int, QPixmap> drawn_;
 };
 
 } // namespace
