@@ -70,7 +70,7 @@ private:
                 std::string key = String();
                 if (!Take(':'))
                     Fail("':' after a member name");
-                value.members.emplace_back(std::move(key), Any(depth + 1));
+                value.members.push_back(Member{std::move(key), Any(depth + 1)});
             } while (Take(','));
             if (!Take('}'))
                 Fail("',' or '}'");

@@ -19,6 +19,8 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+struct Member;
+
 struct Value {
     enum class Kind { Null, Bool, Integer, String, Array, Object };
     Kind kind = Kind::Null;
@@ -26,9 +28,16 @@ struct Value {
     std::int64_t integer = 0;
     std::string text; // strings, in UTF-8
     std::vector<Value> items;
-    std::vector<std::pair<std::string, Value>> members;
+    // A named member, not a std::pair: a pair of this still incomplete type is refused by some
+    // standard libraries.
+    std::vector<Member> members;
 
     const Value* Find(std::string_view key) const;
+};
+
+struct Member {
+    std::string name;
+    Value value;
 };
 
 // Raises ParseError naming the line and what was expected.

@@ -49,11 +49,11 @@ const std::vector<std::uint8_t>& NearestColour::Candidates(std::uint32_t rgb) {
         boxes_[static_cast<std::size_t>(r << (2 * kBoxBits) | g << kBoxBits | b)];
     if (!box.empty())
         return box;
-    const int side = (1 << kShift) - 1;
-    auto nearest = [side](int v, int low) {
+    constexpr int side = (1 << kShift) - 1;
+    auto nearest = [](int v, int low) {
         return v < low ? low - v : v > low + side ? v - low - side : 0;
     };
-    auto farthest = [side](int v, int low) {
+    auto farthest = [](int v, int low) {
         return std::max(std::abs(v - low), std::abs(v - low - side));
     };
     std::array<int, 256> least{};
