@@ -1,10 +1,10 @@
 #include "editors/grip_form.h"
 
-#include "editors/editor_buttons.h"
 #include "editors/form_events.h"
 #include "editors/grip_blocks.h"
 #include "editors/lineup.h"
-#include "shell/game_actions.h"
+#include "ui/editor_buttons.h"
+#include "ui/game_actions.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>

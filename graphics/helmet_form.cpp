@@ -4,9 +4,9 @@
 #include "core/fs.h"
 #include "graphics/button_rows.h"
 #include "graphics/helmet_table.h"
-#include "graphics/picture_view.h"
 #include "graphics/user_bitmap.h"
-#include "shell/game_actions.h"
+#include "ui/game_actions.h"
+#include "ui/picture_view.h"
 
 #include <QApplication>
 #include <QCloseEvent>
