@@ -225,6 +225,13 @@ private:
 
 } // namespace
 
+Value::Value() = default;
+Value::Value(const Value&) = default;
+Value::Value(Value&&) noexcept = default;
+Value& Value::operator=(const Value&) = default;
+Value& Value::operator=(Value&&) noexcept = default;
+Value::~Value() = default;
+
 const Value* Value::Find(std::string_view key) const {
     for (const auto& [name, value] : members)
         if (name == key)

@@ -20,6 +20,15 @@ public:
 };
 
 struct Value {
+    // Declared here and defaulted where Value is complete: an implicit one would make clang
+    // instantiate the member pairs while Value is still incomplete.
+    Value();
+    Value(const Value&);
+    Value(Value&&) noexcept;
+    Value& operator=(const Value&);
+    Value& operator=(Value&&) noexcept;
+    ~Value();
+
     enum class Kind { Null, Bool, Integer, String, Array, Object };
     Kind kind = Kind::Null;
     bool boolean = false;

@@ -600,8 +600,9 @@ SettingsRecord FromJson(std::string_view document) {
     for (const auto& [groupKey, members] : root.members) {
         if (groupKey == "psnedit")
             continue;
-        const auto group = std::find_if(Groups().begin(), Groups().end(),
-                                        [&](const GroupInfo& g) { return groupKey == g.key; });
+        const auto group =
+            std::find_if(Groups().begin(), Groups().end(),
+                         [&key = groupKey](const GroupInfo& g) { return key == g.key; });
         if (group == Groups().end())
             throw InputError("has an unknown part \"" + groupKey + "\"");
         if (members.kind != K::Object)
