@@ -1,10 +1,10 @@
 #include "editors/failures_form.h"
 
-#include "editors/editor_buttons.h"
 #include "editors/failures_blocks.h"
 #include "editors/form_events.h"
 #include "editors/lineup.h"
-#include "shell/game_actions.h"
+#include "ui/editor_buttons.h"
+#include "ui/game_actions.h"
 
 #include <QGroupBox>
 #include <QLabel>

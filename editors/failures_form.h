@@ -2,7 +2,7 @@
 // team.
 #pragma once
 
-#include "shell/app_context.h"
+#include "ui/app_context.h"
 
 #include <QDialog>
 #include <array>

@@ -1,10 +1,11 @@
 #include "editors/grip_form.h"
 
-#include "editors/editor_buttons.h"
 #include "editors/form_events.h"
 #include "editors/grip_blocks.h"
 #include "editors/lineup.h"
-#include "shell/game_actions.h"
+#include "editors/stepped_value.h"
+#include "ui/editor_buttons.h"
+#include "ui/game_actions.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -231,13 +232,7 @@ void TGripForm::Step(int sign) {
         const int number = SlotNumber(r, slot);
         if (!IsCarNumber(number))
             continue;
-        const std::int64_t value = r.u16(Entry(number));
-        std::int64_t result = value + sign * static_cast<std::int64_t>(*step);
-        if (result <= 0)
-            result = 0;
-        else if (result >= maximum && (sign > 0 || result > value))
-            result = maximum;
-        r.setU16(Entry(number), static_cast<std::uint16_t>(result));
+        r.setU16(Entry(number), SteppedValue(r.u16(Entry(number)), sign, *step, maximum));
     }
     UpdateObjects();
 }

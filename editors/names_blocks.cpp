@@ -79,67 +79,69 @@ void WriteDriverFields(GameFile& file, const SettingsRecord& record) {
         WriteNameField(file, record, rec::DriverName(number), kDriverFieldWidth);
 }
 
-} // namespace
+// The game executable and the game's state file hold the same four tables, each at its own
+// place: `seek` moves the file to one of them.
+template <typename Place> struct NameTablePlaces {
+    Place carNumbers, teamNames, engineNames, driverNames;
+};
 
-void ReadNamesExe(AppState& state) {
-    GameFile& exe = state.exe;
-    SettingsRecord& record = state.record;
-    state.SeekExe(ExeRow::CarNumbers);
-    ReadCarNumbers(exe, record);
-    state.SeekExe(ExeRow::TeamNames);
-    ReadTeamFields(exe, record, rec::TeamName);
-    DeriveTeamsInUse(record);
-    state.SeekExe(ExeRow::EngineNames);
-    ReadTeamFields(exe, record, rec::EngineName);
-    state.SeekExe(ExeRow::DriverNames);
-    ReadDriverFields(exe, record);
-    state.SeekExe(ExeRow::FirstDriverSwitch);
-    const std::uint8_t flag = exe.ReadByte();
-    exe.Check();
-    record.setU8(rec::kFirstDriverSwitch, flag == kSwitchOn ? 1 : 0);
-}
-
-void WriteNamesExe(AppState& state) {
-    GameFile& exe = state.exe;
-    const SettingsRecord& record = state.record;
-    state.SeekExe(ExeRow::CarNumbers);
-    WriteCarNumbers(exe, record);
-    state.SeekExe(ExeRow::TeamNames);
-    WriteTeamFields(exe, record, rec::TeamName);
-    state.SeekExe(ExeRow::EngineNames);
-    WriteTeamFields(exe, record, rec::EngineName);
-    state.SeekExe(ExeRow::DriverNames);
-    WriteDriverFields(exe, record);
-    state.SeekExe(ExeRow::FirstDriverSwitch);
-    exe.WriteByte(record.u8(rec::kFirstDriverSwitch) == 1 ? kSwitchOn : kSwitchOff);
-    exe.Check();
-}
-
-void ReadNamesState(AppState& state) {
-    GameFile& file = state.stateFile;
-    SettingsRecord& record = state.record;
-    state.SeekState(state::kCarNumbers);
+template <typename Place, typename Seek>
+void ReadNameTables(GameFile& file, SettingsRecord& record, const NameTablePlaces<Place>& at,
+                    Seek seek) {
+    seek(at.carNumbers);
     ReadCarNumbers(file, record);
-    state.SeekState(state::kTeamNames);
+    seek(at.teamNames);
     ReadTeamFields(file, record, rec::TeamName);
     DeriveTeamsInUse(record);
-    state.SeekState(state::kEngineNames);
+    seek(at.engineNames);
     ReadTeamFields(file, record, rec::EngineName);
-    state.SeekState(state::kDriverNames);
+    seek(at.driverNames);
     ReadDriverFields(file, record);
 }
 
-void WriteNamesState(AppState& state) {
-    GameFile& file = state.stateFile;
-    const SettingsRecord& record = state.record;
-    state.SeekState(state::kCarNumbers);
+template <typename Place, typename Seek>
+void WriteNameTables(GameFile& file, const SettingsRecord& record, const NameTablePlaces<Place>& at,
+                     Seek seek) {
+    seek(at.carNumbers);
     WriteCarNumbers(file, record);
-    state.SeekState(state::kTeamNames);
+    seek(at.teamNames);
     WriteTeamFields(file, record, rec::TeamName);
-    state.SeekState(state::kEngineNames);
+    seek(at.engineNames);
     WriteTeamFields(file, record, rec::EngineName);
-    state.SeekState(state::kDriverNames);
+    seek(at.driverNames);
     WriteDriverFields(file, record);
+}
+
+constexpr NameTablePlaces<ExeRow> kExeTables{ExeRow::CarNumbers, ExeRow::TeamNames,
+                                             ExeRow::EngineNames, ExeRow::DriverNames};
+constexpr NameTablePlaces<std::uint16_t> kStateTables{state::kCarNumbers, state::kTeamNames,
+                                                      state::kEngineNames, state::kDriverNames};
+
+} // namespace
+
+void ReadNamesExe(AppState& state) {
+    ReadNameTables(state.exe, state.record, kExeTables, [&](ExeRow row) { state.SeekExe(row); });
+    state.SeekExe(ExeRow::FirstDriverSwitch);
+    const std::uint8_t flag = state.exe.ReadByte();
+    state.exe.Check();
+    state.record.setU8(rec::kFirstDriverSwitch, flag == kSwitchOn ? 1 : 0);
+}
+
+void WriteNamesExe(AppState& state) {
+    WriteNameTables(state.exe, state.record, kExeTables, [&](ExeRow row) { state.SeekExe(row); });
+    state.SeekExe(ExeRow::FirstDriverSwitch);
+    state.exe.WriteByte(state.record.u8(rec::kFirstDriverSwitch) == 1 ? kSwitchOn : kSwitchOff);
+    state.exe.Check();
+}
+
+void ReadNamesState(AppState& state) {
+    ReadNameTables(state.stateFile, state.record, kStateTables,
+                   [&](std::uint16_t offset) { state.SeekState(offset); });
+}
+
+void WriteNamesState(AppState& state) {
+    WriteNameTables(state.stateFile, state.record, kStateTables,
+                    [&](std::uint16_t offset) { state.SeekState(offset); });
 }
 
 } // namespace psn

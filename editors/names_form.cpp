@@ -1,9 +1,9 @@
 #include "editors/names_form.h"
 
-#include "editors/editor_buttons.h"
 #include "editors/lineup.h"
 #include "editors/names_blocks.h"
-#include "shell/game_actions.h"
+#include "ui/editor_buttons.h"
+#include "ui/game_actions.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,7 +2,7 @@
 
 #include "editors/lineup.h"
 #include "editors/noses_blocks.h"
-#include "shell/game_actions.h"
+#include "ui/game_actions.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>

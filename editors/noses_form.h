@@ -1,7 +1,7 @@
 // "Nose cones ": raised or lowered nose cone per team in use.
 #pragma once
 
-#include "shell/app_context.h"
+#include "ui/app_context.h"
 
 #include <QDialog>
 #include <vector>

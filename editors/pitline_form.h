@@ -1,7 +1,7 @@
 // "Pit line settings": the pit order by drag and drop, the pit speed limit and its check.
 #pragma once
 
-#include "shell/app_context.h"
+#include "ui/app_context.h"
 
 #include <QDialog>
 #include <QPoint>

@@ -1,10 +1,11 @@
 #include "editors/power_form.h"
 
-#include "editors/editor_buttons.h"
 #include "editors/form_events.h"
 #include "editors/lineup.h"
 #include "editors/power_blocks.h"
-#include "shell/game_actions.h"
+#include "editors/stepped_value.h"
+#include "ui/editor_buttons.h"
+#include "ui/game_actions.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -229,13 +230,7 @@ void TEPowerForm::Step(int sign) {
         return;
     SettingsRecord& r = context_.state.record;
     for (int team = 1; team <= kTeamCount; ++team) {
-        const std::int64_t value = r.u16(Entry(team));
-        std::int64_t result = value + sign * static_cast<std::int64_t>(*step);
-        if (result < 0)
-            result = 0;
-        else if (result > kPowerMax && (sign > 0 || result > value))
-            result = kPowerMax;
-        r.setU16(Entry(team), static_cast<std::uint16_t>(result));
+        r.setU16(Entry(team), SteppedValue(r.u16(Entry(team)), sign, *step, kPowerMax));
     }
     UpdateObjects();
 }

@@ -2,7 +2,7 @@
 // horsepower and the random engine power switch.
 #pragma once
 
-#include "shell/app_context.h"
+#include "ui/app_context.h"
 
 #include <QDialog>
 #include <array>

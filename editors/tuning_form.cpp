@@ -2,7 +2,7 @@
 
 #include "core/int_conv.h"
 #include "editors/tuning_blocks.h"
-#include "shell/game_actions.h"
+#include "ui/game_actions.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 // "Car tuning": car weights, rev-light colours and speeds, initial fuel loads and three switches.
 #pragma once
 
-#include "shell/app_context.h"
+#include "ui/app_context.h"
 
 #include <QDialog>
 #include <QImage>

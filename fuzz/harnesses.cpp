@@ -1,10 +1,10 @@
 #include "fuzz/harnesses.h"
 
 #include "core/app_state.h"
+#include "core/dib256.h"
 #include "core/palette.h"
 #include "core/record.h"
 #include "core/settings_files.h"
-#include "graphics/dib256.h"
 #include "shell/record_fields_table.h"
 #include "tools/samplegame/sample_game.h"
 #include "tracks/cockpit_format.h"

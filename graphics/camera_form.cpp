@@ -3,7 +3,7 @@
 #include "core/fs.h"
 #include "graphics/camera_blocks.h"
 #include "graphics/camera_format.h"
-#include "shell/game_actions.h"
+#include "ui/game_actions.h"
 
 #include <QFrame>
 #include <QGroupBox>

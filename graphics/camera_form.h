@@ -3,7 +3,7 @@
 #pragma once
 
 #include "graphics/wing_image.h"
-#include "shell/app_context.h"
+#include "ui/app_context.h"
 
 #include <QDialog>
 #include <array>

@@ -1,7 +1,7 @@
 #include "graphics/ccolors_form.h"
 
 #include "graphics/cockpit_blocks.h"
-#include "shell/game_actions.h"
+#include "ui/game_actions.h"
 
 #include <QLabel>
 #include <QListWidget>

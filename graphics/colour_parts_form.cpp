@@ -1,7 +1,7 @@
 #include "graphics/colour_parts_form.h"
 
 #include "core/fs.h"
-#include "shell/game_actions.h"
+#include "ui/game_actions.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -6,7 +6,7 @@
 
 #include "graphics/colour_parts_table.h"
 #include "graphics/wing_image.h"
-#include "shell/app_context.h"
+#include "ui/app_context.h"
 
 #include <QDialog>
 #include <span>

@@ -4,11 +4,11 @@
 #include "core/fs.h"
 #include "graphics/button_rows.h"
 #include "graphics/helmet_table.h"
-#include "graphics/picture_view.h"
 #include "graphics/user_bitmap.h"
-#include "shell/game_actions.h"
+#include "ui/busy_cursor.h"
+#include "ui/game_actions.h"
+#include "ui/picture_view.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
@@ -22,11 +22,6 @@ constexpr const char* kSheetUnavailable = "The helmet sheet is not available.";
 constexpr const char* kTheSheet = "the helmet sheet";
 
 // The hourglass for as long as a conversion runs.
-struct BusyCursor {
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-};
-
 QFrame* Bevel(QWidget* parent, const QRect& inner) {
     auto* frame = new QFrame(parent);
     frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);

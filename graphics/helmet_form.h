@@ -3,10 +3,10 @@
 // the game through the bitmap converter.
 #pragma once
 
-#include "graphics/bitmap8_format.h"
+#include "core/bitmap8_format.h"
 #include "graphics/user_bitmap.h"
-#include "shell/app_context.h"
-#include "shell/converter_runner.h"
+#include "ui/app_context.h"
+#include "ui/converter_runner.h"
 
 #include <QDialog>
 #include <optional>

@@ -1,8 +1,8 @@
 // The helmet sheet's geometry, the car archives, and the rows of the two picture windows' lists.
 #pragma once
 
+#include "core/bitmap8_format.h"
 #include "core/record.h"
-#include "graphics/bitmap8_format.h"
 
 #include <array>
 #include <string>

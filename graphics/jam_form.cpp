@@ -4,11 +4,11 @@
 #include "core/fs.h"
 #include "graphics/button_rows.h"
 #include "graphics/helmet_table.h"
-#include "graphics/picture_view.h"
 #include "graphics/user_bitmap.h"
-#include "shell/game_actions.h"
+#include "ui/busy_cursor.h"
+#include "ui/game_actions.h"
+#include "ui/picture_view.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
@@ -20,11 +20,6 @@ namespace {
 
 constexpr const char* kBitmapImported = "Bitmap has been imported!";
 constexpr const char* kBitmapExported = "Bitmap has been exported!";
-
-struct BusyCursor {
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-};
 
 QListWidget* ListUnder(QWidget* parent, const char* name, const char* caption, int left) {
     auto* label = new QLabel(caption, parent);

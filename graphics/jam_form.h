@@ -2,8 +2,8 @@
 // the bitmap converter.
 #pragma once
 
-#include "shell/app_context.h"
-#include "shell/converter_runner.h"
+#include "ui/app_context.h"
+#include "ui/converter_runner.h"
 
 #include <QDialog>
 

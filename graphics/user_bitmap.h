@@ -4,7 +4,7 @@
 // output keep the strict 256-colour reader.
 #pragma once
 
-#include "graphics/bitmap8_format.h"
+#include "core/bitmap8_format.h"
 #include "graphics/nearest_colour_table.h"
 
 #include <QImage>

@@ -14,7 +14,7 @@
 //   image->Repaint();
 #pragma once
 
-#include "graphics/dib256.h"
+#include "core/dib256.h"
 
 #include <QImage>
 #include <QString>

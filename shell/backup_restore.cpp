@@ -3,9 +3,9 @@
 #include "core/backups.h"
 #include "core/fs.h"
 #include "shell/all_data_blocks.h"
-#include "shell/game_actions.h"
 #include "tracks/track_blocks.h"
 #include "tracks/track_install.h"
+#include "ui/game_actions.h"
 
 #include <QDateTime>
 #include <QStringList>

@@ -1,7 +1,7 @@
 // "Restore game files from backup…" of the main window's File menu.
 #pragma once
 
-#include "shell/app_context.h"
+#include "ui/app_context.h"
 
 class QWidget;
 

@@ -3,7 +3,7 @@
 // written. The comparison is the companion's "psnedit diff".
 #pragma once
 
-#include "shell/app_context.h"
+#include "ui/app_context.h"
 
 #include <QDialog>
 

@@ -1,8 +1,8 @@
 #include "shell/des_form.h"
 
 #include "core/settings_files.h"
-#include "shell/game_actions.h"
 #include "shell/settings_commands.h"
+#include "ui/game_actions.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>

@@ -1,7 +1,7 @@
 // The settings description window: free text stored with every settings file.
 #pragma once
 
-#include "shell/app_context.h"
+#include "ui/app_context.h"
 
 #include <QDialog>
 

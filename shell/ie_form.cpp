@@ -1,9 +1,9 @@
 #include "shell/ie_form.h"
 
 #include "shell/all_data_blocks.h"
-#include "shell/game_actions.h"
 #include "tracks/track_blocks.h"
 #include "tracks/track_install.h"
+#include "ui/game_actions.h"
 
 #include <QApplication>
 #include <QGroupBox>

@@ -2,7 +2,7 @@
 // choices of where names and cockpit colours come from.
 #pragma once
 
-#include "shell/app_context.h"
+#include "ui/app_context.h"
 
 #include <QDialog>
 

@@ -6,16 +6,16 @@
 #include "shell/all_data_blocks.h"
 #include "shell/backup_restore.h"
 #include "shell/compare_form.h"
-#include "shell/converter_runner.h"
 #include "shell/des_form.h"
-#include "shell/game_actions.h"
 #include "shell/path_form.h"
-#include "shell/picture_button.h"
 #include "shell/pictures.h"
 #include "shell/settings_commands.h"
 #include "shell/start_form.h"
 #include "tracks/track_blocks.h"
 #include "tracks/track_install.h"
+#include "ui/converter_runner.h"
+#include "ui/game_actions.h"
+#include "ui/picture_button.h"
 
 #include <QApplication>
 #include <QCloseEvent>

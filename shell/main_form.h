@@ -2,9 +2,9 @@
 // windows from its picture buttons and holds the settings-file commands in its menu.
 #pragma once
 
-#include "shell/app_context.h"
 #include "shell/start_form.h"
 #include "shell/window_set.h"
+#include "ui/app_context.h"
 
 #include <QMainWindow>
 #include <QPointer>

@@ -1,7 +1,7 @@
 // The window that lets the user point to the game executable when no configuration exists.
 #pragma once
 
-#include "shell/app_context.h"
+#include "ui/app_context.h"
 
 #include <QDialog>
 #include <string>

@@ -1,8 +1,8 @@
 #include "shell/pictures.h"
 
-#include "graphics/bitmap8_format.h"
-#include "graphics/dib256.h"
-#include "graphics/picture_view.h"
+#include "core/bitmap8_format.h"
+#include "core/dib256.h"
+#include "ui/picture_view.h"
 
 #include <QFile>
 #include <QImage>

@@ -5,10 +5,10 @@
 
 #include "core/app_state.h"
 #include "core/fs.h"
-#include "shell/dialogs.h"
 #include "shell/main_form.h"
 #include "shell/start_folder.h"
 #include "tools/icon/app_icon.h"
+#include "ui/dialogs.h"
 
 #include <QApplication>
 #include <QEventLoop>

@@ -2,7 +2,7 @@
 
 #include "core/fs.h"
 #include "core/settings_files.h"
-#include "shell/game_actions.h"
+#include "ui/game_actions.h"
 
 #include <QFile>
 

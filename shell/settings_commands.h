@@ -2,7 +2,7 @@
 // when there is none), save as, load, and the window title that names the current settings file.
 #pragma once
 
-#include "shell/app_context.h"
+#include "ui/app_context.h"
 
 #include <QString>
 

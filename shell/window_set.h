@@ -2,7 +2,7 @@
 // A window that does not exist yet stays null and its picture button does nothing.
 #pragma once
 
-#include "shell/app_context.h"
+#include "ui/app_context.h"
 
 class QWidget;
 

@@ -1,7 +1,7 @@
 #include "tracks/car_set_form.h"
 
 #include "core/fs.h"
-#include "shell/game_actions.h"
+#include "ui/game_actions.h"
 
 #include <QPushButton>
 

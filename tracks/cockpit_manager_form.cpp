@@ -1,8 +1,8 @@
 #include "tracks/cockpit_manager_form.h"
 
 #include "core/fs.h"
-#include "shell/game_actions.h"
 #include "tracks/cockpit_format.h"
+#include "ui/game_actions.h"
 
 #include <QGroupBox>
 #include <QPushButton>

@@ -2,8 +2,8 @@
 // coordinates patched into the game executable.
 #pragma once
 
-#include "shell/app_context.h"
 #include "tracks/track_install.h"
+#include "ui/app_context.h"
 
 #include <QDialog>
 #include <array>

@@ -1,8 +1,8 @@
 #include "tracks/track_ed_form.h"
 
 #include "core/int_conv.h"
-#include "shell/game_actions.h"
 #include "tracks/track_blocks.h"
+#include "ui/game_actions.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,7 +1,7 @@
 // "Track editor": per-track car set-up of the computer cars, fuel and tyre consumption.
 #pragma once
 
-#include "shell/app_context.h"
+#include "ui/app_context.h"
 
 #include <QDialog>
 #include <array>

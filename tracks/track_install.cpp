@@ -2,8 +2,8 @@
 
 #include "core/fs.h"
 #include "core/sample_packs.h"
-#include "shell/game_actions.h"
 #include "tracks/track_blocks.h"
+#include "ui/game_actions.h"
 
 #include <QDialog>
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 // the copy of the 16 track files from the game CD that the track manager uses too.
 #pragma once
 
-#include "shell/app_context.h"
+#include "ui/app_context.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,10 +1,10 @@
 #include "tracks/track_manager_form.h"
 
 #include "core/fs.h"
-#include "shell/game_actions.h"
 #include "tracks/track_blocks.h"
 #include "tracks/track_install.h"
 #include "tracks/track_manager_blocks.h"
+#include "ui/game_actions.h"
 
 #include <QPushButton>
 

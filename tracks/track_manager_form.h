@@ -1,7 +1,7 @@
 // "Track manager": installs the bonus track as track 7, or the game's own tracks from the CD.
 #pragma once
 
-#include "shell/app_context.h"
+#include "ui/app_context.h"
 
 #include <QDialog>
 

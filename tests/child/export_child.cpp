@@ -5,9 +5,9 @@
 // as a power cut would stop it.
 #include "core/fs.h"
 #include "core/settings_files.h"
-#include "shell/game_actions.h"
 #include "shell/ie_form.h"
-#include "shell/scripted_dialogs.h"
+#include "ui/game_actions.h"
+#include "ui/scripted_dialogs.h"
 
 #include <QApplication>
 #include <QPushButton>

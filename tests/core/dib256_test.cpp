@@ -1,4 +1,4 @@
-#include "graphics/dib256.h"
+#include "core/dib256.h"
 #include "support/scratch_game.h"
 
 #include <functional>

@@ -1,7 +1,7 @@
 // The classic faults of bitmap decoders, at the edges of every header field and of the run-length
 // stream: nothing may be written outside the picture, no size field may become an allocation or a
 // read size unchecked, and decoding must end at the end of the data.
-#include "graphics/dib256.h"
+#include "core/dib256.h"
 
 #include <cstdlib>
 #include <cstring>

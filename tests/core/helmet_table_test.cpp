@@ -1,5 +1,5 @@
+#include "core/bitmap8_format.h"
 #include "core/record_map.h"
-#include "graphics/bitmap8_format.h"
 #include "graphics/helmet_table.h"
 #include "support/scratch_game.h"
 

@@ -1,6 +1,6 @@
+#include "core/dib256.h"
 #include "game_palette.h"
 #include "graphics/colour_parts_table.h"
-#include "graphics/dib256.h"
 
 #include <gtest/gtest.h>
 #include <set>

@@ -1,7 +1,7 @@
 #include "game_palette.h"
 #include "graphics/camera_form.h"
-#include "shell/scripted_dialogs.h"
 #include "support/scratch_game.h"
+#include "ui/scripted_dialogs.h"
 
 #include <QLineEdit>
 #include <QListWidget>

@@ -2,8 +2,8 @@
 #include "game_palette.h"
 #include "graphics/ccolors_form.h"
 #include "graphics/pccolors_form.h"
-#include "shell/scripted_dialogs.h"
 #include "support/scratch_game.h"
+#include "ui/scripted_dialogs.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -168,7 +168,8 @@ TEST(CockpitColours, ImportAndExportFollowTheSourceAndRenewChecksum) {
         EXPECT_EQ(file[at], withState ? 250 : 1);
         EXPECT_EQ(file[at + 5], 67);
         if (withState) {
-            const auto sums = ComputeChecksum(std::span(file).first(std::min(file.size(), kChecksumReadLimit)));
+            const auto sums =
+                ComputeChecksum(std::span(file).first(std::min(file.size(), kChecksumReadLimit)));
             EXPECT_EQ(file[file.size() - 4], sums.byteSum & 0xFF);
             EXPECT_EQ(f.game.Exe()[exeAt + 5], 0); // the executable is left alone
         }

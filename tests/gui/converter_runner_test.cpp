@@ -1,8 +1,8 @@
+#include "core/bitmap8_format.h"
 #include "core/converter.h"
-#include "graphics/bitmap8_format.h"
-#include "shell/converter_runner.h"
 #include "support/fake_converter.h"
 #include "support/scratch_game.h"
+#include "ui/converter_runner.h"
 
 #include <QElapsedTimer>
 #include <QStandardPaths>

@@ -5,13 +5,13 @@
 #include "core/fs.h"
 #include "core/record_map.h"
 #include "core/settings_files.h"
-#include "shell/app_context.h"
 #include "shell/ie_form.h"
 #include "shell/main_form.h"
-#include "shell/scripted_dialogs.h"
 #include "support/scratch_game.h"
 #include "tools/samplegame/sample_game.h"
 #include "tracks/track_blocks.h"
+#include "ui/app_context.h"
+#include "ui/scripted_dialogs.h"
 
 #include <QPushButton>
 #include <QTest>

@@ -2,9 +2,9 @@
 // the small editor windows.
 #pragma once
 
-#include "shell/app_context.h"
-#include "shell/scripted_dialogs.h"
 #include "support/scratch_game.h"
+#include "ui/app_context.h"
+#include "ui/scripted_dialogs.h"
 
 #include <QLineEdit>
 #include <QTest>

@@ -1,7 +1,7 @@
 #include "editor_fixture.h"
 #include "editors/tuning_blocks.h"
 #include "shell/all_data_blocks.h"
-#include "shell/game_actions.h"
+#include "ui/game_actions.h"
 
 #include <QApplication>
 #include <QDialog>

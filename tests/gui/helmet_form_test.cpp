@@ -2,10 +2,10 @@
 #include "core/record_map.h"
 #include "graphics/helmet_form.h"
 #include "graphics/helmet_table.h"
-#include "graphics/picture_view.h"
-#include "shell/scripted_dialogs.h"
 #include "support/fake_converter.h"
 #include "support/scratch_game.h"
+#include "ui/picture_view.h"
+#include "ui/scripted_dialogs.h"
 
 #include <QListWidget>
 #include <QPushButton>

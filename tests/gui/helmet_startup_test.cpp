@@ -1,8 +1,8 @@
 #include "graphics/helmet_form.h"
-#include "graphics/picture_view.h"
 #include "shell/main_form.h"
 #include "shell_fixture.h"
 #include "support/fake_converter.h"
+#include "ui/picture_view.h"
 
 #include <QElapsedTimer>
 #include <filesystem>

@@ -1,7 +1,7 @@
 #include "core/checksum.h"
 #include "shell/ie_form.h"
-#include "shell/scripted_dialogs.h"
 #include "support/scratch_game.h"
+#include "ui/scripted_dialogs.h"
 
 #include <QGroupBox>
 #include <QPushButton>

@@ -1,5 +1,4 @@
 #include "core/sample_packs.h"
-#include "shell/scripted_dialogs.h"
 #include "track_fixture.h"
 #include "tracks/car_set_form.h"
 #include "tracks/cockpit_manager_form.h"
@@ -7,6 +6,7 @@
 #include "tracks/track_install.h"
 #include "tracks/track_manager_blocks.h"
 #include "tracks/track_manager_form.h"
+#include "ui/scripted_dialogs.h"
 
 #include <QPushButton>
 #include <QRadioButton>

@@ -5,7 +5,7 @@
 #include "core/checksum.h"
 #include "core/commit.h"
 #include "e2e_fixture.h"
-#include "shell/game_actions.h"
+#include "ui/game_actions.h"
 
 #include <csignal>
 #include <cstdio>

@@ -4,9 +4,9 @@
 
 #include "core/fs.h"
 #include "core/settings_files.h"
-#include "shell/app_context.h"
-#include "shell/scripted_dialogs.h"
 #include "support/scratch_game.h"
+#include "ui/app_context.h"
+#include "ui/scripted_dialogs.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -1,7 +1,7 @@
-#include "shell/scripted_dialogs.h"
 #include "track_fixture.h"
 #include "tracks/track_ed_form.h"
 #include "tracks/track_install.h"
+#include "ui/scripted_dialogs.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -5,10 +5,10 @@
 #include "graphics/helmet_table.h"
 #include "graphics/jam_form.h"
 #include "graphics/nearest_colour_table.h"
-#include "graphics/picture_view.h"
-#include "shell/scripted_dialogs.h"
 #include "support/fake_converter.h"
 #include "support/scratch_game.h"
+#include "ui/picture_view.h"
+#include "ui/scripted_dialogs.h"
 
 #include <QImage>
 #include <QListWidget>

@@ -2,7 +2,7 @@
 // shell script in its place that misbehaves on purpose.
 #pragma once
 
-#include "graphics/bitmap8_format.h"
+#include "core/bitmap8_format.h"
 #include "support/scratch_game.h"
 
 #include <filesystem>

@@ -5,8 +5,8 @@
 #include "shell/des_form.h"
 #include "shell/main_form.h"
 #include "shell/path_form.h"
-#include "shell/scripted_dialogs.h"
 #include "shell/start_form.h"
+#include "ui/scripted_dialogs.h"
 
 #include <QApplication>
 #include <QDir>

@@ -3,7 +3,7 @@
 // own handlers.
 #pragma once
 
-#include "shell/app_context.h"
+#include "ui/app_context.h"
 
 #include <QRect>
 

@@ -1,4 +1,4 @@
-#include "graphics/bitmap8_format.h"
+#include "core/bitmap8_format.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "graphics/dib256.h"
+#include "core/dib256.h"
 
 #include <algorithm>
 #include <cstring>

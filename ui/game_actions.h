@@ -3,7 +3,7 @@
 // integer conversion with its message, Enter as Tab, and byte strings shown as Latin-1.
 #pragma once
 
-#include "shell/app_context.h"
+#include "ui/app_context.h"
 
 #include <QString>
 #include <functional>

@@ -3,7 +3,7 @@
 // over the control are picture coordinates. An empty picture shows a note instead.
 #pragma once
 
-#include "graphics/bitmap8_format.h"
+#include "core/bitmap8_format.h"
 
 #include <QString>
 #include <QWidget>

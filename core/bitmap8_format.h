@@ -3,7 +3,7 @@
 // matched, so a picture that goes out to the game and comes back is unchanged.
 #pragma once
 
-#include "graphics/dib256.h"
+#include "core/dib256.h"
 
 #include <array>
 #include <cstdint>

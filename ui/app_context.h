@@ -3,7 +3,7 @@
 #pragma once
 
 #include "core/app_state.h"
-#include "shell/dialogs.h"
+#include "ui/dialogs.h"
 
 #include <functional>
 

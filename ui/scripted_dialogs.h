@@ -2,7 +2,7 @@
 // everything shown is recorded in order.
 #pragma once
 
-#include "shell/dialogs.h"
+#include "ui/dialogs.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
-#include "editors/editor_buttons.h"
+#include "ui/editor_buttons.h"
 
-#include "shell/game_actions.h"
+#include "ui/game_actions.h"
 
 #include <QDialog>
 #include <QFontMetrics>

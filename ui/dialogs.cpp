@@ -1,4 +1,4 @@
-#include "shell/dialogs.h"
+#include "ui/dialogs.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>

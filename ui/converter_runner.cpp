@@ -1,7 +1,7 @@
-#include "shell/converter_runner.h"
+#include "ui/converter_runner.h"
 
+#include "core/bitmap8_format.h"
 #include "core/fs.h"
-#include "graphics/bitmap8_format.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

@@ -1,4 +1,4 @@
-#include "shell/game_actions.h"
+#include "ui/game_actions.h"
 
 #include "core/int_conv.h"
 #include "core/number_text.h"

@@ -1,4 +1,4 @@
-#include "shell/picture_button.h"
+#include "ui/picture_button.h"
 
 #include <QPainter>
 #include <QStyleOptionFocusRect>

@@ -1,4 +1,4 @@
-#include "shell/scripted_dialogs.h"
+#include "ui/scripted_dialogs.h"
 
 namespace psn {
 

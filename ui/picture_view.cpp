@@ -1,4 +1,4 @@
-#include "graphics/picture_view.h"
+#include "ui/picture_view.h"
 
 #include <QImage>
 #include <QMouseEvent>
