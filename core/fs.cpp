@@ -38,34 +38,6 @@ bool CreateFolder(const std::string& path) {
     return stdfs::create_directory(stdfs::path(path), ec) && !ec;
 }
 
-bool CopyFileReplace(const std::string& from, const std::string& to) {
-    std::error_code ec;
-    if (!stdfs::is_regular_file(from, ec))
-        return false;
-    if (Exists(to)) {
-        if (stdfs::equivalent(from, to, ec))
-            return true;
-        if (!EnsureBackup(to))
-            return false;
-        SetNormalAttributes(to);
-    }
-    // Copy to a temporary name first, so a failure (a full disk) never leaves half a file.
-    const std::string temp = to + ".part";
-    stdfs::copy_file(from, temp, stdfs::copy_options::overwrite_existing, ec);
-    if (ec) {
-        stdfs::remove(temp, ec);
-        return false;
-    }
-    SetNormalAttributes(temp);
-    stdfs::rename(temp, to, ec);
-    if (ec) {
-        std::error_code ignored;
-        stdfs::remove(temp, ignored);
-        return false;
-    }
-    return true;
-}
-
 bool DeleteFile(const std::string& path) {
     std::error_code ec;
     return stdfs::remove(path, ec) && !ec;

@@ -22,9 +22,6 @@ bool SetNormalAttributes(const std::string& path);
 // Creates one folder; false when it cannot be created, also when it exists already.
 bool CreateFolder(const std::string& path);
 
-// Copies a whole file, replacing the target; an existing target is backed up first.
-bool CopyFileReplace(const std::string& from, const std::string& to);
-
 bool DeleteFile(const std::string& path);
 
 // Free bytes on the drive that holds the path (its nearest existing folder).
