@@ -65,6 +65,14 @@ bool SetCurrentDirectory(const std::string& path) {
     return !ec;
 }
 
+std::string ProgramDirectory(const char* argv0) {
+    std::error_code ec;
+    stdfs::path self = stdfs::read_symlink("/proc/self/exe", ec);
+    if (ec)
+        self = stdfs::absolute(argv0, ec);
+    return self.parent_path().string();
+}
+
 std::string Native(std::string_view path) {
     std::string result(path);
     std::replace(result.begin(), result.end(), '\\', kSeparator);

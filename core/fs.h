@@ -30,6 +30,9 @@ std::optional<std::uintmax_t> FreeSpace(const std::string& path);
 std::string CurrentDirectory();
 bool SetCurrentDirectory(const std::string& path);
 
+// The folder that holds the running program, whose first argument was `argv0`.
+std::string ProgramDirectory(const char* argv0);
+
 // Joins a folder and a relative path written with backslashes ("CIRCUITS\F1CT01.DAT"); the
 // pieces are joined with the platform's separator.
 std::string Join(std::string_view dir, std::string_view relative);

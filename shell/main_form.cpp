@@ -31,6 +31,50 @@ namespace {
 
 constexpr int kProgressStep = 4;
 
+} // namespace
+
+struct MainButton {
+    const char* name;
+    const char* label;
+    const char* picture;
+    int left, top;
+    QWidget* WindowSet::*window;
+    bool hideMain;
+};
+
+namespace {
+
+// The buttons that open a window, and whether the main window hides while it is open.
+constexpr MainButton kWindowButtons[] = {
+    {"NamesButton", "Names + Numbers", ".\\DATA\\BT_NAMES.BMP", 0, 5, &WindowSet::names, false},
+    {"PowerButton", "Engine Power", ".\\DATA\\BT_POWER.BMP", 0, 64, &WindowSet::enginePower, false},
+    {"GripButton", "CC Grip", ".\\DATA\\BT_GRIP.BMP", 0, 123, &WindowSet::grip, false},
+    {"FailureButton", "Car Failure", ".\\DATA\\BT_FAILURE.BMP", 0, 183, &WindowSet::failures,
+     false},
+    {"TuningButton", "Car Tuning", ".\\DATA\\BT_TUNING.BMP", 0, 243, &WindowSet::tuning, true},
+    {"NosesButton", "Nose Cones", ".\\DATA\\BT_NOSES.BMP", -1, 302, &WindowSet::noses, false},
+    {"PitLaneButton", "Pit Lane Settings", ".\\DATA\\BT_PITLANE.BMP", 173, 64, &WindowSet::pitLine,
+     false},
+    {"CockpitColoursButton", "Cockpit Colours", ".\\DATA\\BT_COCKPIT.BMP", 173, 124,
+     &WindowSet::cockpitColours, true},
+    {"PitCrewButton", "Pit Crew Colours", ".\\DATA\\BT_PITCREW.BMP", 173, 183,
+     &WindowSet::pitCrewColours, true},
+    {"CarJamsButton", "Car Jams", ".\\DATA\\BT_CARJAMS.BMP", 173, 243, &WindowSet::carJams, true},
+    {"HelmetsButton", "Helmets", ".\\DATA\\BT_HELMETS.BMP", 174, 302, &WindowSet::helmets, true},
+    {"CamerasButton", "Cameras", ".\\DATA\\BT_CAMERAS.BMP", 347, 64, &WindowSet::cameras, true},
+    {"CockpitManagerButton", "Cockpit Manager", ".\\DATA\\BT_COCKPITM.BMP", 346, 183,
+     &WindowSet::cockpitManager, false},
+    {"TrackManagerButton", "Track Manager", ".\\DATA\\BT_TRACKM.BMP", 348, 243,
+     &WindowSet::trackManager, false},
+};
+constexpr MainButton kTrackEditorButton = {
+    "TrackEditorButton", "Track Editor", ".\\DATA\\BT_TRACKED.BMP", 346, 124, nullptr, false};
+constexpr MainButton kExitButton = {"ExitButton", "EXIT", ".\\DATA\\BT_EXIT.BMP", 348, 302,
+                                    nullptr,      false};
+// Hidden and disabled: the menu's "Install car set…" opens the installer.
+constexpr MainButton kCarSetsButton = {
+    "CarSetsButton", "Car Sets", ".\\DATA\\BT_CARSETS.BMP", 480, 7, nullptr, false};
+
 QString Native(const std::string& path) {
     return QFile::decodeName(path.c_str());
 }
@@ -55,54 +99,18 @@ void TMainForm::CreateLayout() {
     client->setFixedSize(521, 363);
     setCentralWidget(client);
 
-    struct Button {
-        const char* name;
-        const char* label;
-        const char* picture;
-        int left, top;
-        QWidget* WindowSet::*window;
-        bool hideMain;
-    };
-    static const Button kButtons[] = {
-        {"NamesButton", "Names + Numbers", ".\\DATA\\BT_NAMES.BMP", 0, 5, &WindowSet::names, false},
-        {"PowerButton", "Engine Power", ".\\DATA\\BT_POWER.BMP", 0, 64, &WindowSet::enginePower,
-         false},
-        {"GripButton", "CC Grip", ".\\DATA\\BT_GRIP.BMP", 0, 123, &WindowSet::grip, false},
-        {"FailureButton", "Car Failure", ".\\DATA\\BT_FAILURE.BMP", 0, 183, &WindowSet::failures,
-         false},
-        {"TuningButton", "Car Tuning", ".\\DATA\\BT_TUNING.BMP", 0, 243, &WindowSet::tuning, true},
-        {"NosesButton", "Nose Cones", ".\\DATA\\BT_NOSES.BMP", -1, 302, &WindowSet::noses, false},
-        {"PitLaneButton", "Pit Lane Settings", ".\\DATA\\BT_PITLANE.BMP", 173, 64,
-         &WindowSet::pitLine, false},
-        {"CockpitColoursButton", "Cockpit Colours", ".\\DATA\\BT_COCKPIT.BMP", 173, 124,
-         &WindowSet::cockpitColours, true},
-        {"PitCrewButton", "Pit Crew Colours", ".\\DATA\\BT_PITCREW.BMP", 173, 183,
-         &WindowSet::pitCrewColours, true},
-        {"CarJamsButton", "Car Jams", ".\\DATA\\BT_CARJAMS.BMP", 173, 243, &WindowSet::carJams,
-         true},
-        {"HelmetsButton", "Helmets", ".\\DATA\\BT_HELMETS.BMP", 174, 302, &WindowSet::helmets,
-         true},
-        {"CamerasButton", "Cameras", ".\\DATA\\BT_CAMERAS.BMP", 347, 64, &WindowSet::cameras, true},
-        {"CockpitManagerButton", "Cockpit Manager", ".\\DATA\\BT_COCKPITM.BMP", 346, 183,
-         &WindowSet::cockpitManager, false},
-        {"TrackManagerButton", "Track Manager", ".\\DATA\\BT_TRACKM.BMP", 348, 243,
-         &WindowSet::trackManager, false},
-    };
-    for (const Button& b : kButtons) {
-        PictureButton* button = AddPictureButton(b.name, b.label, b.picture, b.left, b.top);
+    for (const MainButton& b : kWindowButtons) {
+        PictureButton* button = AddPictureButton(b);
         const auto member = b.window;
         const bool hideMain = b.hideMain;
         connect(button, &QAbstractButton::clicked, this,
                 [this, member, hideMain] { OpenWindow(windows_.*member, hideMain); });
     }
-    connect(
-        AddPictureButton("TrackEditorButton", "Track Editor", ".\\DATA\\BT_TRACKED.BMP", 346, 124),
-        &QAbstractButton::clicked, this, &TMainForm::TrackEditorButtonClick);
-    connect(AddPictureButton("ExitButton", "EXIT", ".\\DATA\\BT_EXIT.BMP", 348, 302),
-            &QAbstractButton::clicked, this, &QWidget::close);
+    connect(AddPictureButton(kTrackEditorButton), &QAbstractButton::clicked, this,
+            &TMainForm::TrackEditorButtonClick);
+    connect(AddPictureButton(kExitButton), &QAbstractButton::clicked, this, &QWidget::close);
 
-    PictureButton* carSets =
-        AddPictureButton("CarSetsButton", "Car Sets", ".\\DATA\\BT_CARSETS.BMP", 480, 7);
+    PictureButton* carSets = AddPictureButton(kCarSetsButton);
     carSets->resize(27, 20);
     carSets->hide();
     carSets->setEnabled(false);
@@ -119,12 +127,22 @@ void TMainForm::CreateLayout() {
     EditionLabel->adjustSize();
 }
 
-PictureButton* TMainForm::AddPictureButton(const char* name, const QString& label,
-                                           const char* picture, int left, int top) {
-    auto* button = new PictureButton(label, LoadPicture(context_.state, picture), centralWidget());
-    button->setObjectName(name);
-    button->setGeometry(left, top, 173, 59);
+PictureButton* TMainForm::AddPictureButton(const MainButton& spec) {
+    auto* button =
+        new PictureButton(spec.label, LoadPicture(context_.state, spec.picture), centralWidget());
+    button->setObjectName(spec.name);
+    button->setGeometry(spec.left, spec.top, 173, 59);
     return button;
+}
+
+std::vector<const char*> TMainForm::Pictures() {
+    std::vector<const char*> pictures;
+    for (const MainButton& b : kWindowButtons)
+        pictures.push_back(b.picture);
+    for (const MainButton* b : {&kTrackEditorButton, &kExitButton, &kCarSetsButton})
+        pictures.push_back(b->picture);
+    pictures.push_back(kStartPicture);
+    return pictures;
 }
 
 void TMainForm::CreateMenu() {
@@ -244,7 +262,8 @@ void TMainForm::FormCreate() {
         locate = true;
     }
     WriteOriginalSnapshotIfMissing();
-    ExtractHelmetSheet();
+    // The helmet sheet is extracted while the other windows are created, once the main window is
+    // on the screen: a process started now would compete with the main window for the processor.
     startForm_->SetPosition(100);
 }
 
@@ -263,6 +282,7 @@ void TMainForm::ShowProgress() {
     startForm_->show();
     startForm_->repaint();
     QCoreApplication::processEvents();
+
     startForm_->Advance(kProgressStep);
 }
 
@@ -294,6 +314,7 @@ void TMainForm::WriteOriginalSnapshotIfMissing() {
 }
 
 void TMainForm::CreateOtherWindows() {
+    ExtractHelmetSheet();
     CreateWindows(windows_, context_, this);
     FinishHelmetSheet();
     if (auto* helmets = qobject_cast<THelmetForm*>(windows_.helmets))

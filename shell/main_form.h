@@ -9,12 +9,14 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QLabel;
 
 namespace psn {
 
+struct MainButton;
 class PendingConversion;
 class PictureButton;
 
@@ -31,8 +33,12 @@ public:
 
     ~TMainForm() override;
 
+    // The shipped pictures the start-up shows: the buttons' and the progress window's.
+    static std::vector<const char*> Pictures();
+
     Startup StartupResult() const { return startup_; }
-    // Creates every other window, hidden, in their fixed order.
+    // Creates every other window, hidden, in their fixed order, while the converter extracts the
+    // helmet sheet for the helmet window.
     void CreateOtherWindows();
     WindowSet& Windows() { return windows_; }
     TStartForm* StartForm() const { return startForm_; }
@@ -44,8 +50,7 @@ protected:
 private:
     void CreateLayout();
     void CreateMenu();
-    PictureButton* AddPictureButton(const char* name, const QString& label, const char* picture,
-                                    int left, int top);
+    PictureButton* AddPictureButton(const MainButton& spec);
     void OpenWindow(QWidget* window, bool hideMain);
 
     void FormCreate();

@@ -6,22 +6,74 @@
 
 #include <QFile>
 #include <QImage>
+#include <future>
+#include <map>
+#include <optional>
+#include <system_error>
 
 namespace psn {
+namespace {
+
+using Decoded = std::map<std::string, QImage>;
+
+// The shipped pictures are 256-colour bitmaps, which the editor's own reader decodes without
+// Qt's image plugins (a noticeable part of the start-up). They are converted here to the format a
+// pixmap keeps, so that the conversion too is done on whichever thread decodes them. Null when
+// the file is missing or not such a bitmap.
+QImage DecodeShipped(const std::string& path) {
+    try {
+        QImage image = ToImage(LoadBmpFile(path));
+        return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                             : QImage::Format_RGB32);
+    } catch (const GraphicError&) {
+        return {};
+    }
+}
+
+// The start-up's pictures, decoded on a worker thread, and those of them not yet taken. Only the
+// thread that runs the windows touches them.
+std::future<Decoded> pending;
+Decoded prefetched;
+
+std::optional<QImage> TakePrefetched(const std::string& path) {
+    if (pending.valid())
+        prefetched = pending.get();
+    const auto found = prefetched.find(path);
+    if (found == prefetched.end())
+        return std::nullopt;
+    QImage image = std::move(found->second);
+    prefetched.erase(found);
+    return image;
+}
+
+} // namespace
+
+void PrefetchPictures(const AppState& state, const std::vector<const char*>& relativePaths) {
+    std::vector<std::string> paths;
+    for (const char* relative : relativePaths)
+        paths.push_back(state.StartPath(relative));
+    try {
+        pending = std::async(std::launch::async, [paths = std::move(paths)] {
+            Decoded decoded;
+            for (const std::string& path : paths)
+                decoded[path] = DecodeShipped(path);
+            return decoded;
+        });
+    } catch (const std::system_error&) {
+        // No thread to spare: each picture is read when it is first shown.
+    }
+}
 
 QPixmap LoadPicture(const AppState& state, const char* relativePath) {
     const std::string path = state.StartPath(relativePath);
-    // The shipped pictures are 256-colour bitmaps, which the editor's own reader decodes without
-    // Qt's image plugins (a noticeable part of the start-up).
-    try {
-        return QPixmap::fromImage(ToImage(LoadBmpFile(path)));
-    } catch (const GraphicError&) {
-        // Any other picture a user put in its place.
-    }
-    QImage image;
+    std::optional<QImage> decoded = TakePrefetched(path);
+    QImage image = decoded ? std::move(*decoded) : DecodeShipped(path);
+    if (!image.isNull())
+        return QPixmap::fromImage(std::move(image));
+    // Any other picture a user put in its place.
     if (!image.load(QFile::decodeName(path.c_str()), "BMP"))
         return {};
-    return QPixmap::fromImage(image);
+    return QPixmap::fromImage(std::move(image));
 }
 
 } // namespace psn

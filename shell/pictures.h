@@ -5,12 +5,18 @@
 #include "core/app_state.h"
 
 #include <QPixmap>
+#include <vector>
 
 namespace psn {
 
 inline constexpr const char* kStartPicture = ".\\DATA\\START.BMP";
 
-// A shipped picture, or a null pixmap when the file is missing or unreadable.
+// Starts reading the given shipped pictures on a worker thread, for the windows that show them
+// first: the start-up has them ready by the time it has connected to the display.
+void PrefetchPictures(const AppState& state, const std::vector<const char*>& relativePaths);
+
+// A shipped picture, or a null pixmap when the file is missing or unreadable. One that was
+// prefetched from the same place is taken from there, once.
 QPixmap LoadPicture(const AppState& state, const char* relativePath);
 
 } // namespace psn

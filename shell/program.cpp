@@ -6,16 +6,22 @@
 #include "core/app_state.h"
 #include "core/fs.h"
 #include "shell/main_form.h"
+#include "shell/pictures.h"
 #include "shell/start_folder.h"
 #include "tools/icon/app_icon.h"
 #include "ui/dialogs.h"
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QFontMetrics>
+#include <QImageReader>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
 #include <cstdlib>
+#include <fontconfig/fontconfig.h>
+#include <future>
+#include <system_error>
 
 namespace psn {
 namespace {
@@ -47,21 +53,32 @@ private:
 };
 
 // Runs from the current folder when it is an editor folder, otherwise from the user's own, so
-// that nothing is written where the program merely happened to be started.
-bool EnterStartFolder(Dialogs& dialogs) {
+// that nothing is written where the program merely happened to be started. Empty when no folder
+// could be entered, with the message that says why.
+QString EnterStartFolder(const char* argv0) {
     StartPlaces places;
     places.current = fs::CurrentDirectory();
-    places.programDir = QCoreApplication::applicationDirPath().toStdString();
+    places.programDir = fs::ProgramDirectory(argv0);
     places.dataHome = qEnvironmentVariable("XDG_DATA_HOME").toStdString();
     places.home = qEnvironmentVariable("HOME").toStdString();
     const StartFolder start = ChooseStartFolder(places);
     if (!start.path.empty() && fs::SetCurrentDirectory(start.path))
-        return true;
-    const std::string error = start.error.empty() ? "Cannot enter the editor folder '" +
-                                                        start.path + "'. Check that it can be read."
-                                                  : start.error;
-    dialogs.Error(nullptr, QString::fromStdString(error));
-    return false;
+        return {};
+    return QString::fromStdString(start.error.empty()
+                                      ? "Cannot enter the editor folder '" + start.path +
+                                            "'. Check that it can be read."
+                                      : start.error);
+}
+
+// Fontconfig reads every configuration file and font cache of the system when it is first
+// asked, which is most of the cost of the first text a window measures. It keeps what it read
+// for the whole process and may be asked from any thread.
+std::future<void> ReadFontConfiguration() {
+    try {
+        return std::async(std::launch::async, [] { FcInit(); });
+    } catch (const std::system_error&) {
+        return {}; // the first text read it
+    }
 }
 
 // Lets the window system expose a newly shown window, which paints it, without handling input.
@@ -75,6 +92,22 @@ void PaintWhenExposed(QWidget& window) {
     loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
+// Work the main window would otherwise do first on its own thread, done beside it while it is
+// built: Qt's list of the system's fonts and the choice of the fallback fonts of the text
+// (kept for every thread), the image format plugins that the menu bar's own icon loads, and the
+// window icon's sizes.
+std::future<void> PrepareForWindows() {
+    DrawWindowIconsAhead();
+    try {
+        return std::async(std::launch::async, [] {
+            QFontMetrics(QGuiApplication::font()).height();
+            QImageReader::supportedImageFormats();
+        });
+    } catch (const std::system_error&) {
+        return {}; // the windows do it themselves
+    }
+}
+
 } // namespace
 
 void SetUpApplication() {
@@ -84,16 +117,33 @@ void SetUpApplication() {
 }
 
 int RunEditor(int argc, char** argv, const std::function<void(QWidget&)>& shown) {
+    // While the application connects to the display, worker threads read the font configuration
+    // and the pictures the start-up shows: the largest parts of the start-up that need no
+    // display.
+    std::future<void> fonts = ReadFontConfiguration();
+    const QString folderError = EnterStartFolder(argv[0]);
+    AppState state;
+    if (folderError.isEmpty())
+        PrefetchPictures(state, TMainForm::Pictures());
+
     QApplication app(argc, argv);
     SetUpApplication();
+    const std::future<void> prepared = PrepareForWindows();
 
     QtDialogs dialogs;
-    if (!EnterStartFolder(dialogs))
+    if (!folderError.isEmpty()) {
+        dialogs.Error(nullptr, folderError);
         return 1;
-    AppState state;
+    }
     // The warning has been closed by the time this runs; nothing is written afterwards.
-    AppContext context{state, dialogs, [](int code) { std::exit(code); }};
+    AppContext context{state, dialogs, [&prepared](int code) {
+                           if (prepared.valid())
+                               prepared.wait(); // it uses Qt, which ends with the program
+                           std::exit(code);
+                       }};
 
+    if (fonts.valid())
+        fonts.wait(); // rather than read them a second time beside it
     TMainForm mainForm(context);
     if (mainForm.StartupResult() != TMainForm::Startup::Loaded)
         return mainForm.StartupResult() == TMainForm::Startup::Ended ? 1 : 0;
@@ -103,7 +153,7 @@ int RunEditor(int argc, char** argv, const std::function<void(QWidget&)>& shown)
     mainForm.show();
     if (shown)
         shown(mainForm);
-    // The other windows are created, and the helmet sheet waited for, once the main window is on
+    // The other windows are created, and the helmet sheet extracted, once the main window is on
     // the screen: nothing the start-up leaves behind differs, and no input is handled before
     // the message loop runs.
     PaintWhenExposed(mainForm);

@@ -17,10 +17,12 @@ namespace {
 // the progress window's cost at start-up.
 class BlockProgressBar : public QProgressBar {
 public:
-    using QProgressBar::QProgressBar;
+    BlockProgressBar(QElapsedTimer& painted, QWidget* parent)
+        : QProgressBar(parent), painted_(painted) {}
 
 protected:
     void paintEvent(QPaintEvent*) override {
+        painted_.start();
         QPainter painter(this);
         qDrawShadePanel(&painter, rect(), palette(), true, 1, &palette().brush(QPalette::Base));
         const QRect well = rect().adjusted(2, 2, -2, -2);
@@ -35,6 +37,9 @@ protected:
                 QRect(well.left() + x, well.top(), std::min(kBlock, filled - x), well.height()),
                 palette().brush(QPalette::Highlight));
     }
+
+private:
+    QElapsedTimer& painted_;
 };
 
 } // namespace
@@ -67,7 +72,7 @@ TStartForm::TStartForm(const AppState& state, QWidget* parent)
     label->move(176, 240);
     label->adjustSize();
 
-    ProgressBar1 = new BlockProgressBar(panel);
+    ProgressBar1 = new BlockProgressBar(painted_, panel);
     ProgressBar1->setObjectName("ProgressBar1");
     ProgressBar1->setGeometry(76, 210, 287, 20);
     ProgressBar1->setRange(0, 100);
@@ -81,7 +86,14 @@ void TStartForm::Advance(int step) {
 }
 
 void TStartForm::SetPosition(int position) {
+    // A progress bar repaints itself, and waits for the screen to take the picture, whenever its
+    // value changes; the start-up advances it many times within one frame of the screen. It is
+    // painted at most once a frame; the value is always the new one.
+    constexpr qint64 kFrameMs = 16;
+    const bool paintNow = !painted_.isValid() || painted_.hasExpired(kFrameMs);
+    ProgressBar1->setUpdatesEnabled(paintNow);
     ProgressBar1->setValue(position);
+    ProgressBar1->setUpdatesEnabled(true);
 }
 
 int TStartForm::Position() const {

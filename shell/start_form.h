@@ -3,6 +3,7 @@
 
 #include "core/app_state.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 class QLabel;
@@ -22,6 +23,7 @@ public:
 private:
     QLabel* Image1;
     QProgressBar* ProgressBar1;
+    QElapsedTimer painted_; // since the bar was last painted
 };
 
 } // namespace psn

@@ -22,13 +22,14 @@ TEST(AppIcon, EachThemeSizeIsASquareTileWithClearCorners) {
 
 TEST(AppIcon, EveryWindowShowsTheApplicationIcon) {
     SetUpApplication();
+    DrawWindowIconsAhead(); // as at start-up: the window sizes come from a worker thread
     QDialog window;
     const QIcon icon = window.windowIcon();
     ASSERT_FALSE(icon.isNull());
     EXPECT_EQ(icon.pixmap(48).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
               DrawAppIcon(48));
     // The drawn sizes are kept: asked again, in another order, each size is still its own.
-    for (int size : {256, 16, 48, 32, 256, 20}) {
+    for (int size : {256, 16, 48, 32, 256, 20, 24, 64}) {
         const QImage drawn =
             icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
         EXPECT_EQ(drawn, DrawAppIcon(size)) << size;

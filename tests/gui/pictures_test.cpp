@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace psn {
@@ -39,6 +40,36 @@ TEST(Pictures, ShippedPicturesLoadAsQtReadsThemAndOtherBitmapsStillLoad) {
     test::WriteFileBytes(dir.str() + "/BAD.BMP", {'B', 'M', 0, 1, 2});
     EXPECT_TRUE(LoadPicture(state, ".\\BAD.BMP").isNull());
     EXPECT_TRUE(LoadPicture(state, ".\\MISSING.BMP").isNull());
+}
+
+// Read ahead on a worker thread, a picture shows exactly as read when shown, and only once: the
+// next time it is read from the file as it is then.
+TEST(Pictures, PrefetchedPicturesShowAsReadDirectlyAndAreTakenOnce) {
+    test::TempDir dir;
+    AppState state;
+    state.startDir = dir.str();
+    for (const char* name : {"BT_NAMES.BMP", "START.BMP"})
+        std::filesystem::copy_file(std::string(PSN_APP_DIR) + "/DATA/" + name,
+                                   dir.str() + "/" + name);
+    QImage colours(3, 2, QImage::Format_RGB32);
+    colours.fill(qRgb(1, 2, 3));
+    ASSERT_TRUE(colours.save(QString::fromStdString(dir.str() + "/TRUE.BMP"), "BMP"));
+    const std::vector<const char*> names = {".\\BT_NAMES.BMP", ".\\START.BMP", ".\\TRUE.BMP",
+                                            ".\\MISSING.BMP"};
+    std::vector<QImage> direct;
+    for (const char* name : names)
+        direct.push_back(LoadPicture(state, name).toImage());
+
+    PrefetchPictures(state, names);
+    for (size_t i = 0; i < names.size(); ++i) {
+        const QImage shown = LoadPicture(state, names[i]).toImage();
+        EXPECT_EQ(shown, direct[i]) << names[i];
+        EXPECT_EQ(shown.format(), direct[i].format()) << names[i];
+    }
+    colours.fill(qRgb(200, 100, 0));
+    ASSERT_TRUE(colours.save(QString::fromStdString(dir.str() + "/TRUE.BMP"), "BMP"));
+    EXPECT_EQ(LoadPicture(state, ".\\TRUE.BMP").toImage().convertToFormat(QImage::Format_RGB32),
+              colours);
 }
 
 } // namespace

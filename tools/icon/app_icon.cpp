@@ -6,7 +6,9 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <algorithm>
+#include <future>
 #include <map>
+#include <system_error>
 
 namespace psn {
 namespace {
@@ -69,6 +71,19 @@ void Paint(QPainter& p, int size) {
     p.drawPath(helmet);
 }
 
+// The window sizes, when drawn ahead on a worker thread; read only by the thread that runs the
+// windows, once the drawing is done.
+std::shared_future<std::map<int, QImage>> drawnAhead;
+
+QImage DrawnOnce(int side) {
+    if (drawnAhead.valid()) {
+        const std::map<int, QImage>& ahead = drawnAhead.get();
+        if (const auto found = ahead.find(side); found != ahead.end())
+            return found->second;
+    }
+    return DrawAppIcon(side);
+}
+
 class AppIconEngine : public QIconEngine {
 public:
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
@@ -76,19 +91,19 @@ public:
     }
     QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
         const int side = std::min(size.width(), size.height());
-        // The X window system is handed every size twice for each new window, and drawing them
-        // takes milliseconds: the sizes of the icon theme are drawn once.
-        if (!AppIconSizes().contains(side))
+        // The X window system is handed every available size twice for each new window, and
+        // drawing them takes milliseconds: the sizes of the icon theme are drawn once.
+        if (!AppIconSizes().contains(side) && !WindowIconSizes().contains(side))
             return QPixmap::fromImage(DrawAppIcon(side));
         QPixmap& drawn = drawn_[side];
         if (drawn.isNull())
-            drawn = QPixmap::fromImage(DrawAppIcon(side));
+            drawn = QPixmap::fromImage(DrawnOnce(side));
         return drawn;
     }
     QIconEngine* clone() const override { return new AppIconEngine(*this); }
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
         QList<QSize> sizes;
-        for (int size : AppIconSizes())
+        for (int size : WindowIconSizes())
             sizes << QSize(size, size);
         return sizes;
     }
@@ -103,6 +118,10 @@ QList<int> AppIconSizes() {
     return {16, 32, 48, 64, 128, 256};
 }
 
+QList<int> WindowIconSizes() {
+    return {16, 24, 32, 48, 64};
+}
+
 QImage DrawAppIcon(int size) {
     size = std::max(size, 1);
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
@@ -111,6 +130,19 @@ QImage DrawAppIcon(int size) {
     Paint(painter, size);
     painter.end();
     return image;
+}
+
+void DrawWindowIconsAhead() {
+    try {
+        drawnAhead = std::async(std::launch::async, [] {
+                         std::map<int, QImage> drawn;
+                         for (int size : WindowIconSizes())
+                             drawn[size] = DrawAppIcon(size);
+                         return drawn;
+                     }).share();
+    } catch (const std::system_error&) {
+        // Drawn when first asked for.
+    }
 }
 
 QIcon AppIcon() {

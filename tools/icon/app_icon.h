@@ -16,10 +16,17 @@ inline const QString kAppId = QStringLiteral("org.brenwick.psniaed");
 // The sizes installed into the icon theme.
 QList<int> AppIconSizes();
 
+// The sizes every window hands the window system. Each is copied into every new window, twice,
+// on the way to the screen; desktops that show larger icons take them from the icon theme.
+QList<int> WindowIconSizes();
+
 // The icon as a square, transparent-cornered picture of `size` pixels.
 QImage DrawAppIcon(int size);
 
 // An icon that draws itself at whatever size is asked for.
 QIcon AppIcon();
+
+// Starts drawing the window sizes on a worker thread, for the icons of the first windows.
+void DrawWindowIconsAhead();
 
 } // namespace psn
