@@ -160,29 +160,29 @@ void TMainForm::CreateMenu() {
     };
     QMenu* file = menuBar()->addMenu("&File");
     file->setObjectName("File1");
-    add(file, {"Loadsettings1", "&Load settings", QKeySequence("Ctrl+L"),
+    add(file, {"Loadsettings1", "&Load settings", QKeySequence(Qt::CTRL | Qt::Key_L),
                &TMainForm::Loadsettings1Click});
     file->addSeparator();
-    add(file, {"Savesettings1", "&Save settings", QKeySequence("Ctrl+S"),
+    add(file, {"Savesettings1", "&Save settings", QKeySequence(Qt::CTRL | Qt::Key_S),
                &TMainForm::Savesettings1Click});
     add(file,
         {"SavesettingsAs1", "Save settings &As", QKeySequence(), &TMainForm::SavesettingsAs1Click});
     file->addSeparator();
-    add(file, {"Restoreoriginalsettings1", "&Restore original settings", QKeySequence("Ctrl+R"),
-               &TMainForm::Restoreoriginalsettings1Click});
+    add(file, {"Restoreoriginalsettings1", "&Restore original settings",
+               QKeySequence(Qt::CTRL | Qt::Key_R), &TMainForm::Restoreoriginalsettings1Click});
     add(file, {"Restorefrombackup1", "Restore game files from backup\u2026", QKeySequence(),
                &TMainForm::Restorefrombackup1Click});
     file->addSeparator();
     QAction* exit = file->addAction("E&xit");
     exit->setObjectName("Exit1");
-    exit->setShortcut(QKeySequence("Ctrl+X"));
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
     QMenu* options = menuBar()->addMenu("&Options");
     options->setObjectName("Options1");
     add(options, {"Settingsdescription1", "&Settings description", QKeySequence(),
                   &TMainForm::Settingsdescription1Click});
-    add(options, {"ImportExport1", "&Import/Export", QKeySequence("Ctrl+I"),
+    add(options, {"ImportExport1", "&Import/Export", QKeySequence(Qt::CTRL | Qt::Key_I),
                   &TMainForm::ImportExport1Click});
     add(options, {"Comparewithgame1", "&Compare with game\u2026", QKeySequence(),
                   &TMainForm::Comparewithgame1Click});
