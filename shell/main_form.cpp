@@ -127,11 +127,11 @@ void TMainForm::CreateLayout() {
     EditionLabel->adjustSize();
 }
 
-PictureButton* TMainForm::AddPictureButton(const MainButton& spec) {
+PictureButton* TMainForm::AddPictureButton(const MainButton& entry) {
     auto* button =
-        new PictureButton(spec.label, LoadPicture(context_.state, spec.picture), centralWidget());
-    button->setObjectName(spec.name);
-    button->setGeometry(spec.left, spec.top, 173, 59);
+        new PictureButton(entry.label, LoadPicture(context_.state, entry.picture), centralWidget());
+    button->setObjectName(entry.name);
+    button->setGeometry(entry.left, entry.top, 173, 59);
     return button;
 }
 

@@ -50,7 +50,7 @@ protected:
 private:
     void CreateLayout();
     void CreateMenu();
-    PictureButton* AddPictureButton(const MainButton& spec);
+    PictureButton* AddPictureButton(const MainButton& entry);
     void OpenWindow(QWidget* window, bool hideMain);
 
     void FormCreate();

@@ -1,5 +1,6 @@
 #include "shell/pictures.h"
 
+#include "core/beside.h"
 #include "core/bitmap8_format.h"
 #include "core/dib256.h"
 #include "ui/picture_view.h"
@@ -9,7 +10,6 @@
 #include <future>
 #include <map>
 #include <optional>
-#include <system_error>
 
 namespace psn {
 namespace {
@@ -52,16 +52,13 @@ void PrefetchPictures(const AppState& state, const std::vector<const char*>& rel
     std::vector<std::string> paths;
     for (const char* relative : relativePaths)
         paths.push_back(state.StartPath(relative));
-    try {
-        pending = std::async(std::launch::async, [paths = std::move(paths)] {
-            Decoded decoded;
-            for (const std::string& path : paths)
-                decoded[path] = DecodeShipped(path);
-            return decoded;
-        });
-    } catch (const std::system_error&) {
-        // No thread to spare: each picture is read when it is first shown.
-    }
+    // Without a thread to spare, each picture is read when it is first shown.
+    pending = StartBeside([paths = std::move(paths)] {
+        Decoded decoded;
+        for (const std::string& path : paths)
+            decoded[path] = DecodeShipped(path);
+        return decoded;
+    });
 }
 
 QPixmap LoadPicture(const AppState& state, const char* relativePath) {

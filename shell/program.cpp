@@ -4,6 +4,7 @@
 #include "shell/program.h"
 
 #include "core/app_state.h"
+#include "core/beside.h"
 #include "core/fs.h"
 #include "shell/main_form.h"
 #include "shell/pictures.h"
@@ -21,7 +22,6 @@
 #include <cstdlib>
 #include <fontconfig/fontconfig.h>
 #include <future>
-#include <system_error>
 
 namespace psn {
 namespace {
@@ -74,11 +74,7 @@ QString EnterStartFolder(const char* argv0) {
 // asked, which is most of the cost of the first text a window measures. It keeps what it read
 // for the whole process and may be asked from any thread.
 std::future<void> ReadFontConfiguration() {
-    try {
-        return std::async(std::launch::async, [] { FcInit(); });
-    } catch (const std::system_error&) {
-        return {}; // the first text read it
-    }
+    return StartBeside([] { FcInit(); });
 }
 
 // Lets the window system expose a newly shown window, which paints it, without handling input.
@@ -98,14 +94,10 @@ void PaintWhenExposed(QWidget& window) {
 // window icon's sizes.
 std::future<void> PrepareForWindows() {
     DrawWindowIconsAhead();
-    try {
-        return std::async(std::launch::async, [] {
-            QFontMetrics(QGuiApplication::font()).height();
-            QImageReader::supportedImageFormats();
-        });
-    } catch (const std::system_error&) {
-        return {}; // the windows do it themselves
-    }
+    return StartBeside([] {
+        QFontMetrics(QGuiApplication::font()).height();
+        QImageReader::supportedImageFormats();
+    });
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "app_icon.h"
 
+#include "core/beside.h"
+
 #include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
@@ -8,7 +10,6 @@
 #include <algorithm>
 #include <future>
 #include <map>
-#include <system_error>
 
 namespace psn {
 namespace {
@@ -133,16 +134,13 @@ QImage DrawAppIcon(int size) {
 }
 
 void DrawWindowIconsAhead() {
-    try {
-        drawnAhead = std::async(std::launch::async, [] {
-                         std::map<int, QImage> drawn;
-                         for (int size : WindowIconSizes())
-                             drawn[size] = DrawAppIcon(size);
-                         return drawn;
-                     }).share();
-    } catch (const std::system_error&) {
-        // Drawn when first asked for.
-    }
+    // Without a thread to spare, each size is drawn when first asked for.
+    drawnAhead = StartBeside([] {
+        std::map<int, QImage> drawn;
+        for (int size : WindowIconSizes())
+            drawn[size] = DrawAppIcon(size);
+        return drawn;
+    });
 }
 
 QIcon AppIcon() {
