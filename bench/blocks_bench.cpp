@@ -3,6 +3,7 @@
 // block moved (one per block read, one per file for the palette and the patch list). The floor of
 // the export is the least a durable, all-or-nothing export must do: each changed file read and
 // written once in full beside itself, flushed, and renamed into place, and its folder flushed.
+#include "bench_sample.h"
 #include "core/app_state.h"
 #include "core/checksum.h"
 #include "core/editions.h"
@@ -22,32 +23,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Sample {
-    fs::path root;
-    psn::sample::Installation game;
-    std::string editorDir;
-
-    Sample() {
-        root = fs::temp_directory_path() / ("psn-bench-blocks-" + std::to_string(::getpid()));
-        fs::remove_all(root);
-        psn::sample::Options options;
-        options.gameDir = (root / "game").string() + "/";
-        options.withPictures = false;
-        game = psn::sample::MakeInstallation(options);
-        editorDir = (root / "editor").string();
-        fs::create_directories(editorDir + "/DATA");
-        Write(editorDir + "/DATA/PLT.DAT", psn::sample::PatchListBytes());
+struct Sample : BenchSample {
+    Sample() : BenchSample("blocks") {
         std::vector<std::uint8_t> palette(psn::kPaletteHeaderSize + 4 * 256);
         for (std::size_t i = 0; i < palette.size(); ++i)
             palette[i] = static_cast<std::uint8_t>(i);
         Write(editorDir + "/DATA/PSN.PAL", palette);
-    }
-    ~Sample() { fs::remove_all(root); }
-
-    static void Write(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-        std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()),
-                   static_cast<std::streamsize>(bytes.size()));
     }
 
     void Configure(psn::AppState& state) const {

@@ -1,5 +1,6 @@
 // The command-line companion on a sample installation: apply against the export benchmark's
 // floor (BM_ExportAllFloor, same run), show and diff in process and as whole processes.
+#include "bench_sample.h"
 #include "cli/psnedit.h"
 #include "core/record.h"
 #include "core/record_map.h"
@@ -21,24 +22,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CliSample {
-    fs::path root;
-    psn::sample::Installation game;
-    std::string editorDir, gia, other;
+struct CliSample : BenchSample {
+    std::string gia, other;
 
-    CliSample() {
-        root = fs::temp_directory_path() / ("psn-bench-cli-" + std::to_string(::getpid()));
-        fs::remove_all(root);
-        psn::sample::Options options;
-        options.gameDir = (root / "game").string() + "/";
-        options.withPictures = false;
-        game = psn::sample::MakeInstallation(options);
-        editorDir = (root / "editor").string();
-        fs::create_directories(editorDir + "/DATA");
-        const auto list = psn::sample::PatchListBytes();
-        std::ofstream(editorDir + "/DATA/PLT.DAT", std::ios::binary)
-            .write(reinterpret_cast<const char*>(list.data()),
-                   static_cast<std::streamsize>(list.size()));
+    CliSample() : BenchSample("cli") {
         gia = (root / "game.GIA").string();
         Run({"save", game.gameDir, gia});
         // A second set that differs in every game file (the executable, the save state and each
@@ -61,8 +48,6 @@ struct CliSample {
             .write(reinterpret_cast<const char*>(record.bytes().data()),
                    static_cast<std::streamsize>(record.bytes().size()));
     }
-    ~CliSample() { fs::remove_all(root); }
-
     int Run(const std::vector<std::string>& args) const {
         std::ostringstream out, err;
         const int code = psn::cli::Run(args, out, err, editorDir);
