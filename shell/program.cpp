@@ -72,8 +72,9 @@ QString EnterStartFolder(const char* argv0) {
 
 // Fontconfig reads every configuration file and font cache of the system when it is first
 // asked, which is most of the cost of the first text a window measures. It keeps what it read
-// for the whole process and may be asked from any thread.
-std::future<void> ReadFontConfiguration() {
+// for the whole process and may be asked from any thread, but a thread that asks while another
+// is still reading reads everything again: whoever else asks for fonts waits for this first.
+std::shared_future<void> ReadFontConfiguration() {
     return StartBeside([] { FcInit(); });
 }
 
@@ -92,9 +93,11 @@ void PaintWhenExposed(QWidget& window) {
 // built: Qt's list of the system's fonts and the choice of the fallback fonts of the text
 // (kept for every thread), the image format plugins that the menu bar's own icon loads, and the
 // window icon's sizes.
-std::future<void> PrepareForWindows() {
+std::future<void> PrepareForWindows(const std::shared_future<void>& fontConfiguration) {
     DrawWindowIconsAhead();
-    return StartBeside([] {
+    return StartBeside([fontConfiguration] {
+        if (fontConfiguration.valid())
+            fontConfiguration.wait();
         QFontMetrics(QGuiApplication::font()).height();
         QImageReader::supportedImageFormats();
     });
@@ -112,7 +115,7 @@ int RunEditor(int argc, char** argv, const std::function<void(QWidget&)>& shown)
     // While the application connects to the display, worker threads read the font configuration
     // and the pictures the start-up shows: the largest parts of the start-up that need no
     // display.
-    std::future<void> fonts = ReadFontConfiguration();
+    const std::shared_future<void> fonts = ReadFontConfiguration();
     const QString folderError = EnterStartFolder(argv[0]);
     AppState state;
     if (folderError.isEmpty())
@@ -120,7 +123,7 @@ int RunEditor(int argc, char** argv, const std::function<void(QWidget&)>& shown)
 
     QApplication app(argc, argv);
     SetUpApplication();
-    const std::future<void> prepared = PrepareForWindows();
+    const std::future<void> prepared = PrepareForWindows(fonts);
 
     QtDialogs dialogs;
     if (!folderError.isEmpty()) {
