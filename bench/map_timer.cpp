@@ -2,8 +2,9 @@
 // title, as a user sees the window appear, and reports the program's peak memory over its whole
 // run (the program is expected to end by itself soon after):
 //   psn_map_timer TITLE PROGRAM [ARGUMENTS...]   prints "milliseconds kilobytes cpu-milliseconds"
-// The last is the processor time the program's threads had used when the window was mapped, which
-// a busy machine disturbs less than the wall time.
+// The last is the processor time the program had used when the window was mapped, by all its
+// threads, those that had already ended included; a busy machine disturbs it less than the wall
+// time.
 // The program's output goes to /dev/null. The display is $DISPLAY; with no window manager there,
 // top-level windows are children of the root window, whose map notifications this watches.
 #include <cerrno>
@@ -13,8 +14,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <optional>
 #include <poll.h>
@@ -23,6 +22,7 @@
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <time.h>
 #include <xcb/xcb.h>
 
 extern char** environ;
@@ -49,18 +49,14 @@ std::string Property(xcb_connection_t* c, xcb_window_t window, xcb_atom_t proper
                        xcb_get_property_value_length(reply.get()));
 }
 
-// The processor time used so far by every thread of a process, from the scheduler's statistics.
+// The processor time used so far by a process, threads that have already ended included (a
+// thread's own statistics go with it). Negative when the system does not give it.
 double CpuMilliseconds(pid_t pid) {
-    namespace fs = std::filesystem;
-    std::uint64_t total = 0;
-    std::error_code ec;
-    for (const auto& task : fs::directory_iterator("/proc/" + std::to_string(pid) + "/task", ec)) {
-        std::ifstream stat(task.path() / "schedstat");
-        std::uint64_t onCpu = 0;
-        if (stat >> onCpu)
-            total += onCpu;
-    }
-    return static_cast<double>(total) / 1e6;
+    clockid_t clock = 0;
+    timespec used{};
+    if (clock_getcpuclockid(pid, &clock) != 0 || clock_gettime(clock, &used) != 0)
+        return -1;
+    return used.tv_sec * 1e3 + used.tv_nsec / 1e6;
 }
 
 double Milliseconds(Clock::time_point from, Clock::time_point to) {
