@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace psn {
@@ -26,8 +27,7 @@ TEST(LocaleNumbers, CameraAnglesShowTheLocalesMarkAndTakeEither) {
     for (const std::string locale : kUserLocales) {
         SCOPED_TRACE(locale);
         const ScopedLocale scoped(locale);
-        ASSERT_TRUE(scoped.ok()) << "the C library has no " << locale
-                                 << " locale: is Debian's locales package installed?";
+        ASSERT_TRUE(scoped.ok()) << scoped.why();
         test::EditorSession session;
         std::filesystem::copy_file(std::string(PSN_APP_DIR) + "/DATA/Dib3.dib",
                                    session.game.editorDir + "/DATA/Dib3.dib");
@@ -74,7 +74,7 @@ TEST(LocaleNumbers, PassingThroughEveryNumberBoxTakesWhatItShows) {
     for (const std::string locale : kUserLocales) {
         SCOPED_TRACE(locale);
         const ScopedLocale scoped(locale);
-        ASSERT_TRUE(scoped.ok());
+        ASSERT_TRUE(scoped.ok()) << scoped.why();
         test::E2EGame game(0, true);
         const WindowSet& w = game.Start().Windows();
         for (QWidget* window :
