@@ -2,6 +2,7 @@
 
 #include "core/backups.h"
 #include "core/fs.h"
+#include "core/json.h"
 #include "core/settings_files.h"
 #include "shell/all_data_blocks.h"
 #include "shell/game_read_blocks.h"
@@ -211,16 +212,20 @@ bool EndsWithJson(const std::string& path) {
 }
 
 SettingsRecord LoadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    std::vector<std::uint8_t> read;
+    const FileResult result = ReadSettingsBytes(path, kSettingsDocumentLimit, read);
+    if (result.status == FileResult::Status::NotOpened)
         BadInput(path + ": cannot be opened; check the name and that it is readable");
-    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad())
-        BadInput(path + ": cannot be read; check that it is readable");
-    const std::size_t text = bytes.find_first_not_of(" \t\r\n");
-    const bool json = EndsWithJson(path) || (bytes.size() != rec::kSize &&
-                                             text != std::string::npos && bytes[text] == '{');
-    if (json) {
+    if (!result.Ok())
+        BadInput(result.message);
+    const std::string bytes(read.begin(), read.end());
+    // A byte-order mark before a document's brace is how Windows editors save UTF-8.
+    const std::size_t start =
+        bytes.starts_with(json::kByteOrderMark) ? json::kByteOrderMark.size() : 0;
+    const std::size_t text = bytes.find_first_not_of(" \t\r\n", start);
+    const bool document = EndsWithJson(path) || (bytes.size() != rec::kSize &&
+                                                 text != std::string::npos && bytes[text] == '{');
+    if (document) {
         try {
             return fields::FromJson(bytes);
         } catch (const fields::InputError& error) {

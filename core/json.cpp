@@ -233,6 +233,9 @@ const Value* Value::Find(std::string_view key) const {
 }
 
 Value Parse(std::string_view document) {
+    // Windows editors start a UTF-8 file with a byte-order mark; it is no part of the document.
+    if (document.starts_with(kByteOrderMark))
+        document.remove_prefix(kByteOrderMark.size());
     return Parser(document).Document();
 }
 

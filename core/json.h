@@ -40,7 +40,10 @@ struct Member {
     Value value;
 };
 
-// Raises ParseError naming the line and what was expected.
+inline constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// Raises ParseError naming the line and what was expected. A leading UTF-8 byte-order mark is
+// skipped.
 Value Parse(std::string_view document);
 
 // The text quoted as a JSON string; control characters (C0 and C1) as \u escapes.

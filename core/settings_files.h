@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace psn {
 
@@ -26,6 +27,14 @@ struct FileResult {
 // then count as known. The file is read whole into a buffer first, so a short, long or unreadable
 // file leaves the record exactly as it was.
 FileResult ReadSettingsFile(AppState& state);
+// A settings document in its text form is far shorter than this; anything longer is refused
+// before it fills the memory.
+inline constexpr std::size_t kSettingsDocumentLimit = std::size_t{1} << 20;
+// Reads a whole settings file of at most `limit` bytes, opened for reading only and without
+// blocking. A path that is not a regular file (a named pipe, a device, a folder) and a file longer
+// than `limit` are refused with Failed and a message that names the file.
+FileResult ReadSettingsBytes(const std::string& path, std::size_t limit,
+                             std::vector<std::uint8_t>& out);
 // The same from bytes already in memory (`path` names the file in the message); only exactly
 // 2846 bytes are a settings file.
 FileResult SettingsFromBytes(SettingsRecord& record, std::span<const std::uint8_t> bytes,

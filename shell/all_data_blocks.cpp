@@ -14,7 +14,14 @@
 
 namespace psn {
 
-void ReadAllBlocks(AppState& state, bool stateOpen, const std::function<void()>& advance) {
+namespace {
+
+// Without a save-state file the start-up takes the cockpit colours from the executable, while
+// "Import all data" leaves the record's own.
+enum class CockpitWithoutState { FromExe, Keep };
+
+void ReadBlocks(AppState& state, bool stateOpen, const std::function<void()>& advance,
+                CockpitWithoutState cockpit) {
     const auto step = [&] {
         if (advance)
             advance();
@@ -35,7 +42,7 @@ void ReadAllBlocks(AppState& state, bool stateOpen, const std::function<void()>&
     }
     if (stateOpen && state.config.CockpitSource() == 1)
         ReadCockpitColoursState(state);
-    else
+    else if (stateOpen || cockpit == CockpitWithoutState::FromExe)
         ReadCockpitColoursExe(state);
     step();
     for (auto* read : {ReadPitCrewColours, ReadCameras, ReadFailures, ReadNoses, ReadLightColours,
@@ -45,6 +52,16 @@ void ReadAllBlocks(AppState& state, bool stateOpen, const std::function<void()>&
         step();
     }
     ReadPatchList(state);
+}
+
+} // namespace
+
+void ReadAllBlocks(AppState& state, bool stateOpen, const std::function<void()>& advance) {
+    ReadBlocks(state, stateOpen, advance, CockpitWithoutState::FromExe);
+}
+
+void ImportAllBlocks(AppState& state, bool stateOpen) {
+    ReadBlocks(state, stateOpen, {}, CockpitWithoutState::Keep);
 }
 
 void WriteAllBlocks(AppState& state, bool stateOpen) {

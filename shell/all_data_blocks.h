@@ -15,6 +15,9 @@ namespace psn {
 // after each read that moves the start-up progress bar. The game executable, and the save-state
 // file when `stateOpen`, must be open.
 void ReadAllBlocks(AppState& state, bool stateOpen, const std::function<void()>& advance = {});
+// The same reads for "Import all data", except that without the save-state file the record's
+// cockpit colours stay as they are: only the start-up takes them from the executable then.
+void ImportAllBlocks(AppState& state, bool stateOpen);
 
 // Writes the same blocks in the same order; cockpit colours always into the executable, then
 // again per the cockpit colours source; the patch list only for edition 0.

@@ -90,7 +90,7 @@ void TIEForm::ImportAllClick() {
         const bool stateOpen = state.StateFileExists();
         if (stateOpen)
             state.OpenStateFile();
-        ReadAllBlocks(state, stateOpen);
+        ImportAllBlocks(state, stateOpen);
     });
     if (!ok || !TrackFilesReady())
         return;

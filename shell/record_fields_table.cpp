@@ -222,10 +222,15 @@ void AddNosesAndPitLine(Builder& b) {
                  "raised");
     for (int p = 1; p <= kPitPositions; ++p) {
         const std::size_t at = rec::kPitOrder + p - 1;
-        b.Number(Group::PitLine, "position " + std::to_string(p), "", at, Builder::kByte)
-            .derived.push_back({"team",
-                                [at](const SettingsRecord& r) { return TeamNameText(r, r.u8(at)); },
-                                Derived::Style::Name});
+        Field& position =
+            b.Number(Group::PitLine, "position " + std::to_string(p), "", at, Builder::kByte);
+        // A position holds a team number; the game takes any other byte for a team that is not
+        // there.
+        position.min = 1;
+        position.max = kTeamCount;
+        position.derived.push_back(
+            {"team", [at](const SettingsRecord& r) { return TeamNameText(r, r.u8(at)); },
+             Derived::Style::Name});
     }
     b.Switch(Group::PitLine, "speed check", rec::kSpeedCheckSwitch);
     Field& speed = b.Number(Group::PitLine, "pit speed", "", rec::kPitSpeed, Builder::kWord);
@@ -368,6 +373,10 @@ Value ReadValue(const Field& field, const GroupInfo& group, const std::string& m
         const auto bytes = Utf8ToGameBytes(v.text);
         if (!bytes)
             Wrong(group, member, "holds a character the game cannot show (only U+0000..U+00FF)");
+        // A name's zero bytes are padding that the game's readers skip: one inside a name would
+        // shorten it behind the user's back on the next read.
+        if (group.group == Group::Names && bytes->find('\0') != std::string::npos)
+            Wrong(group, member, "holds a NUL character (\\u0000), which a name cannot hold");
         if (bytes->size() > field.capacity)
             Wrong(group, member,
                   "is longer than the game's " + std::to_string(field.capacity) + " characters");

@@ -31,8 +31,8 @@ void CreateWindows(WindowSet& windows, AppContext& context, QWidget* owner) {
     windows.names = new TNamesForm(context, owner);
     windows.enginePower = new TEPowerForm(context, owner);
     windows.grip = new TGripForm(context, owner);
-    windows.failures = new TFailuresForm(context, owner);
     windows.pitLine = new TPitLineForm(context, owner);
+    windows.failures = new TFailuresForm(context, owner);
     windows.noses = new TNosesForm(context, owner);
     windows.tuning = new TCTuningForm(context, owner);
     windows.cockpitManager = new TInstCForm(context, owner);

@@ -6,6 +6,11 @@
 #include <QPushButton>
 
 namespace psn {
+namespace {
+
+constexpr const char* kCarSetCopyFailed = "Cannot copy carset files!";
+
+} // namespace
 
 const std::array<const char*, 14>& CarSetArchives() {
     static const std::array<const char*, 14> archives = {
@@ -55,10 +60,10 @@ void TInstCarSetForm::Button1Click() {
                          target);
         }
     } catch (const FileAccessError&) {
-        context_.dialogs.Information(this, "Cannot copy carset files!");
+        context_.dialogs.Information(this, kCarSetCopyFailed);
         return;
     }
-    if (command.Commit(this))
+    if (command.CommitOrReport(this, kCarSetCopyFailed))
         context_.dialogs.Information(this, "New carset installed!");
 }
 

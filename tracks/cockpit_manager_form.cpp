@@ -9,6 +9,11 @@
 #include <QRadioButton>
 
 namespace psn {
+namespace {
+
+constexpr const char* kCockpitCopyFailed = "Cannot copy cockpit file!";
+
+} // namespace
 
 const std::array<CockpitChoice, 11>& CockpitChoices() {
     static const std::array<CockpitChoice, 11> choices = {{
@@ -109,10 +114,10 @@ void TInstCForm::BitBtn2Click() {
             command.Copy(hi, hiTarget);
             command.Copy(lo, loTarget);
         } catch (const FileAccessError&) {
-            context_.dialogs.Information(this, "Cannot copy cockpit file!");
+            context_.dialogs.Information(this, kCockpitCopyFailed);
             continue;
         }
-        if (CockPatcher(data) && command.Commit(this))
+        if (CockPatcher(data) && command.CommitOrReport(this, kCockpitCopyFailed))
             context_.dialogs.Information(this, "New cockpit installed!");
     }
 }

@@ -48,7 +48,7 @@ bool CopyTracksFromCd(AppContext& context, QWidget* parent) {
                                             QString::fromLocal8Bit(error.Reason().c_str()));
         return false;
     }
-    return command.Commit(parent);
+    return command.CommitOrReport(parent, kCdCopyFailed);
 }
 
 bool CreateTracksFolder(const AppState& state) {

@@ -11,6 +11,8 @@
 namespace psn {
 namespace {
 
+constexpr const char* kTrackCopyFailed = "Cannot copy track file!";
+
 // The pack's files by name within DATA: the three stretches, and for the bonus track its file.
 std::vector<std::string> PackFiles(bool bonus) {
     std::vector<std::string> files;
@@ -65,7 +67,7 @@ void Tinsttform::BitBtn1Click() {
     GameCommand command(context_);
     if (!WriteStretchFiles(false))
         return;
-    if (!CopyTracksFromCd(context_, this) || !command.Commit(this))
+    if (!CopyTracksFromCd(context_, this) || !command.CommitOrReport(this, kTrackCopyFailed))
         return;
     context_.dialogs.Information(this, "Original tracks installed!");
 }
@@ -85,10 +87,10 @@ void Tinsttform::BitBtn2Click() {
         command.Copy(fs::ResolveCase(state.StartPath(".\\DATA\\F1CT07.DAT")),
                      state.GamePath(TrackFileNames()[6]));
     } catch (const FileAccessError&) {
-        context_.dialogs.Information(this, "Cannot copy track file!");
+        context_.dialogs.Information(this, kTrackCopyFailed);
         return;
     }
-    if (command.Commit(this))
+    if (command.CommitOrReport(this, kTrackCopyFailed))
         context_.dialogs.Information(this, "Track installed!");
 }
 

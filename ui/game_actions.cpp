@@ -103,6 +103,23 @@ bool GameCommand::Commit(QWidget* parent) {
     return false;
 }
 
+bool GameCommand::CommitOrReport(QWidget* parent, const QString& failure) {
+    if (context_.ended)
+        return false;
+    if (!owner_)
+        return true;
+    owner_ = false;
+    try {
+        context_.state.CommitCommand();
+        return true;
+    } catch (const FileAccessError& error) {
+        context_.dialogs.Information(parent,
+                                     failure + "\n" + QString::fromLocal8Bit(error.Path().c_str()) +
+                                         ": " + QString::fromLocal8Bit(error.Reason().c_str()));
+    }
+    return false;
+}
+
 bool ImportIntoWindow(AppContext& context, QWidget* window, const std::function<void()>& body) {
     if (!RunGameTransfer(context, window, body))
         return false;

@@ -39,6 +39,11 @@ public:
     void Copy(const std::string& source, const std::string& target);
     // A failure takes the file access error path. Returns whether the changes are on disk.
     bool Commit(QWidget* parent);
+    // For the installers, whose copies may meet a target that cannot be replaced (a folder in its
+    // place, a full disk): a failed commit changed nothing, so it is shown as `failure` with the
+    // file and the reason on a line below, and the program goes on. Returns whether the changes
+    // are on disk.
+    bool CommitOrReport(QWidget* parent, const QString& failure);
 
 private:
     AppContext& context_;

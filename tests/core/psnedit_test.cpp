@@ -451,6 +451,12 @@ TEST(RecordFieldsTable, RandomRecordsGoThroughJsonUnchanged) {
         SettingsRecord record;
         for (auto& byte : record.bytes())
             byte = static_cast<std::uint8_t>(random());
+        // Within what a document may hold: names without NUL, pit positions naming a team.
+        for (std::size_t at = rec::kDriverNames; at < rec::kCarSlots; ++at)
+            record.setU8(at, static_cast<std::uint8_t>(record.u8(at) | 1));
+        for (std::size_t p = 0; p < 14; ++p)
+            record.setU8(rec::kPitOrder + p,
+                         static_cast<std::uint8_t>(1 + record.u8(rec::kPitOrder + p) % 14));
         // Character bytes past a text's length never reach a game file and are not kept.
         SettingsRecord tidy;
         for (const fields::Field& field : fields::Fields())

@@ -1,4 +1,6 @@
 #include "core/checksum.h"
+#include "core/editions.h"
+#include "core/record_map.h"
 #include "shell/ie_form.h"
 #include "support/scratch_game.h"
 #include "ui/scripted_dialogs.h"
@@ -75,6 +77,42 @@ TEST(IEForm, ExportAllRenewsTheSaveStateChecksum) {
     EXPECT_EQ(after[after.size() - 4] | (after[after.size() - 3] << 8), sums.byteSum);
     EXPECT_EQ(after[after.size() - 2] | (after[after.size() - 1] << 8), sums.rotatingSum);
     EXPECT_NE(sums.byteSum, 0);
+}
+
+// Import all data takes the cockpit colours from the save-state file or the executable as the
+// source says; without a save-state file it leaves the record's own, which only the start-up
+// reads from the executable.
+TEST(IEForm, ImportAllTakesCockpitColoursOnlyWithASaveStateFile) {
+    enum From { Kept, Exe, State };
+    const struct {
+        bool withState;
+        int source;
+        From from;
+    } cases[] = {{false, 1, Kept}, {false, 0, Kept}, {true, 1, State}, {true, 0, Exe}};
+    constexpr std::size_t kBytes = 60; // 20 teams x 3 parts
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.withState) + " " + std::to_string(c.source));
+        IEFormFixture f;
+        if (!c.withState)
+            std::filesystem::remove(f.game.StatePath());
+        else {
+            auto state = f.game.State();
+            std::fill_n(state.begin() + state::kCockpitColours, kBytes, 0x30);
+            test::WriteFileBytes(f.game.StatePath(), state);
+        }
+        f.game.PokeExe(ExeOffset(ExeRow::CockpitColours, 0),
+                       std::vector<std::uint8_t>(kBytes, 0x20));
+        f.game.state.config.SetCockpitSource(c.source);
+        for (std::size_t i = 0; i < kBytes; ++i)
+            f.game.state.record.setU8(rec::kCockpitColours + i, 0xA5);
+        f.dialogs.confirmAnswers = {false}; // the blocks are in; the track files are declined
+        f.Click("Button1");
+        // The game stores each colour 10 below its palette index.
+        const std::uint8_t expected = c.from == Kept ? 0xA5 : c.from == Exe ? 0x2A : 0x3A;
+        for (std::size_t i = 0; i < kBytes; ++i)
+            ASSERT_EQ(f.game.state.record.u8(rec::kCockpitColours + i), expected) << i;
+        EXPECT_TRUE(f.exits.empty());
+    }
 }
 
 TEST(IEForm, MissingExecutableEndsTheProgramAfterOneWarning) {

@@ -11,7 +11,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
+#include <map>
+#include <memory>
 
 namespace psn::test {
 namespace {
@@ -235,6 +238,95 @@ TEST(CarSetInstaller, CopiesEveryArchiveOrNone) {
         EXPECT_TRUE(session.dialogs.shown.empty());
         EXPECT_EQ(ReadFileBytes(session.game.gameDir + "GAMEJAMS/LOTUS.JAM"),
                   std::vector<std::uint8_t>{1});
+    }
+}
+
+// Every file under a folder, by path, so that a leftover or a changed file shows.
+std::map<std::string, std::vector<std::uint8_t>> GameFiles(const std::string& dir) {
+    std::map<std::string, std::vector<std::uint8_t>> files;
+    for (const auto& entry : stdfs::recursive_directory_iterator(dir))
+        if (entry.is_regular_file())
+            files[entry.path().string()] = ReadFileBytes(entry.path().string());
+    return files;
+}
+
+// A copy whose target turns out to be a folder fails only when the command commits. The
+// installer then shows the Part's own message with the file and the reason below it, changes no
+// game file, and the program goes on: with the folder gone, the same click installs.
+TEST(Installers, TargetThatCannotBeReplacedIsReportedAndNothingChanges) {
+    struct Case {
+        std::string what;
+        std::function<std::shared_ptr<InstallSession>()> make;
+        std::function<void(InstallSession&)> act;
+        std::string target; // relative to the game folder
+        QString failure, success;
+    };
+    const auto cockpit = [] {
+        auto session = std::make_shared<CockpitSession>();
+        WriteCockpitData(session->Data("M197.DAT"));
+        return std::shared_ptr<InstallSession>(std::move(session));
+    };
+    const auto trackManager = [](bool tracksInstalled) {
+        return [tracksInstalled] {
+            auto session = std::make_shared<TrackManagerSession>();
+            if (tracksInstalled)
+                InstallTrackFiles(session->game.gameDir);
+            stdfs::create_directories(session->game.gameDir + "CIRCUITS");
+            return std::shared_ptr<InstallSession>(std::move(session));
+        };
+    };
+    const auto cd = [](InstallSession& s) {
+        s.dialogs.fileAnswers = {
+            QString::fromStdString(static_cast<TrackManagerSession&>(s).cdDir + "/PSN.EXE")};
+    };
+    const Case cases[] = {
+        {"cockpit", cockpit,
+         [](InstallSession& s) { Click(&static_cast<CockpitSession&>(s).form, "BitBtn2"); },
+         "BITMAPS/CPITLOW.PCX", "Cannot copy cockpit file!", "New cockpit installed!"},
+        {"car set",
+         [] { return std::shared_ptr<InstallSession>(std::make_shared<CarSetSession>()); },
+         [](InstallSession& s) { Click(&static_cast<CarSetSession&>(s).form, "Button1"); },
+         "GAMEJAMS/TYRRELL.JAM", "Cannot copy carset files!", "New carset installed!"},
+        {"bonus track", trackManager(true),
+         [](InstallSession& s) { Click(&static_cast<TrackManagerSession&>(s).form, "BitBtn2"); },
+         "CIRCUITS/F1CT07.DAT", "Cannot copy track file!", "Track installed!"},
+        {"original tracks", trackManager(false),
+         [cd](InstallSession& s) {
+             cd(s);
+             Click(&static_cast<TrackManagerSession&>(s).form, "BitBtn1");
+         },
+         "CIRCUITS/F1CT12.DAT", "Cannot copy track file!", "Original tracks installed!"},
+        {"track files from the CD", trackManager(false),
+         [cd](InstallSession& s) {
+             cd(s);
+             if (CopyTracksFromCd(s.context, nullptr))
+                 s.dialogs.Information(nullptr, "copied");
+         },
+         "CIRCUITS/F1CT03.DAT", kCdCopyFailed, "copied"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const auto session = c.make();
+        const std::string target = session->game.gameDir + c.target;
+        stdfs::remove(target);
+        stdfs::create_directories(target);
+        const auto before = GameFiles(session->game.gameDir);
+        c.act(*session);
+        const QStringList messages = session->dialogs.Messages();
+        ASSERT_FALSE(messages.isEmpty());
+        const QString shown = messages.last();
+        EXPECT_TRUE(shown.startsWith(c.failure + "\n" + QString::fromStdString(target) + ": "))
+            << shown.toStdString();
+        EXPECT_GT(shown.size(), c.failure.size() + 1 + static_cast<int>(target.size()) + 2)
+            << "the reason is given";
+        EXPECT_EQ(session->exitCode, -1);
+        EXPECT_FALSE(session->context.ended);
+        EXPECT_TRUE(GameFiles(session->game.gameDir) == before);
+
+        stdfs::remove(target);
+        session->dialogs.Clear();
+        c.act(*session);
+        EXPECT_EQ(session->dialogs.Messages().last(), c.success);
     }
 }
 

@@ -1,0 +1,192 @@
+#include "cli/psnedit.h"
+#include "core/json.h"
+#include "core/settings_files.h"
+#include "support/scratch_game.h"
+#include "tools/samplegame/sample_game.h"
+
+#include <chrono>
+#include <csignal>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <map>
+#include <poll.h>
+#include <regex>
+#include <sstream>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace psn {
+namespace {
+
+namespace sfs = std::filesystem;
+
+struct Outcome {
+    int code;
+    std::string out, err;
+};
+
+Outcome Psnedit(const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    const int code = cli::Run(args, out, err, PSN_APP_DIR);
+    return {code, out.str(), err.str()};
+}
+
+// psnedit in a process of its own, so that one blocked in a system call is killed after `limit`
+// instead of hanging the suite; code -1 then.
+Outcome PsneditProcess(const std::vector<std::string>& args,
+                       std::chrono::seconds limit = std::chrono::seconds(20)) {
+    int pipeFds[2];
+    if (::pipe(pipeFds) != 0)
+        return {-1, {}, "no pipe"};
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(pipeFds[0]);
+        const Outcome outcome = Psnedit(args);
+        const std::string& text = outcome.err;
+        for (std::size_t done = 0; done < text.size();) {
+            const ssize_t n = ::write(pipeFds[1], text.data() + done, text.size() - done);
+            if (n <= 0)
+                break;
+            done += static_cast<std::size_t>(n);
+        }
+        ::_exit(outcome.code);
+    }
+    ::close(pipeFds[1]);
+    Outcome outcome{-1, {}, {}};
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    for (;;) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        pollfd wait{pipeFds[0], POLLIN, 0};
+        if (left.count() <= 0 || ::poll(&wait, 1, static_cast<int>(left.count())) == 0) {
+            ::kill(pid, SIGKILL);
+            outcome.err += "\n(killed: psnedit did not end within the time limit)";
+            break;
+        }
+        char buffer[4096];
+        const ssize_t n = ::read(pipeFds[0], buffer, sizeof buffer);
+        if (n <= 0)
+            break;
+        outcome.err.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(pipeFds[0]);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    if (WIFEXITED(status) && outcome.err.find("(killed") == std::string::npos)
+        outcome.code = WEXITSTATUS(status);
+    return outcome;
+}
+
+sample::Installation Install(const test::TempDir& dir, const std::string& name = "game") {
+    sample::Options options;
+    options.gameDir = (dir.path() / name).string() + "/";
+    options.withPictures = false;
+    return sample::MakeInstallation(options);
+}
+
+std::map<std::string, std::vector<std::uint8_t>> Snapshot(const std::string& dir) {
+    std::map<std::string, std::vector<std::uint8_t>> files;
+    for (const auto& entry : sfs::recursive_directory_iterator(dir))
+        if (entry.is_regular_file())
+            files[sfs::relative(entry.path(), dir).string()] =
+                test::ReadFileBytes(entry.path().string());
+    return files;
+}
+
+void WriteText(const std::string& path, const std::string& text) {
+    test::WriteFileBytes(path, {text.begin(), text.end()});
+}
+
+std::string ReplaceFirst(const std::string& text, const std::string& pattern,
+                         const std::string& by) {
+    return std::regex_replace(text, std::regex(pattern), by,
+                              std::regex_constants::format_first_only);
+}
+
+// Each bad input ends psnedit with exit 2 and a message naming the file (and the field, where the
+// fault lies in one) before anything is written; none of them can stop it for good.
+TEST(BadInput, PsneditRefusesEachNamingFileAndFieldAndWritesNothing) {
+    test::TempDir dir;
+    const auto inst = Install(dir);
+    const std::string good = Psnedit({"show", inst.gameDir, "--json"}).out;
+    ASSERT_NE(good.find("\"position 3\""), std::string::npos);
+    const std::string fifo = dir.str() + "/pipe.GIA";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    const std::string huge = dir.str() + "/huge.json";
+    WriteText(huge, "{" + std::string(kSettingsDocumentLimit, ' ') + "}");
+    const auto before = Snapshot(inst.gameDir);
+
+    struct Case {
+        std::string what, file, pattern, by; // a document: `good` with pattern -> by
+        std::vector<std::string> says;       // besides the file's name
+        std::string command = "apply";
+    };
+    const Case cases[] = {
+        {"pit position 99",
+         "pit99.json",
+         "\"position 3\": \\d+",
+         "\"position 3\": 99",
+         {"\"pit line\": \"position 3\"", "from 1 to 14"}},
+        {"pit position 0",
+         "pit0.json",
+         "\"position 14\": \\d+",
+         "\"position 14\": 0",
+         {"\"pit line\": \"position 14\"", "from 1 to 14"}},
+        {"NUL in a team name",
+         "nul.json",
+         "\"team 2\": \"[^\"]*\"",
+         "\"team 2\": \"AB\\u0000C\"",
+         {"\"names\": \"team 2\"", "NUL"}},
+        {"NUL in a driver name",
+         "nul2.json",
+         "\"car 5 driver\": \"[^\"]*\"",
+         "\"car 5 driver\": \"\\u0000\"",
+         {"\"names\": \"car 5 driver\"", "NUL"}},
+        {"named pipe", fifo, "", "", {"named pipe", "not a regular file"}},
+        {"named pipe shown", fifo, "", "", {"named pipe"}, "show"},
+        {"endless device", "/dev/zero", "", "", {"device", "not a regular file"}},
+        {"longer than a document can be", huge, "", "", {"more than 1048576 bytes"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::string path = c.file;
+        if (!c.pattern.empty()) {
+            path = dir.str() + "/" + c.file;
+            const std::string text = ReplaceFirst(good, c.pattern, c.by);
+            ASSERT_NE(text, good);
+            WriteText(path, text);
+        }
+        const Outcome o = c.command == "apply" ? PsneditProcess({"apply", path, inst.gameDir})
+                                               : PsneditProcess({c.command, path});
+        EXPECT_EQ(o.code, cli::kBadInput) << o.err;
+        EXPECT_NE(o.err.find(path), std::string::npos) << o.err;
+        for (const std::string& says : c.says)
+            EXPECT_NE(o.err.find(says), std::string::npos) << o.err;
+        EXPECT_TRUE(Snapshot(inst.gameDir) == before);
+    }
+}
+
+// A document saved by a Windows editor starts with a byte-order mark; it applies exactly as the
+// same document without one, also when its name does not say JSON.
+TEST(BadInput, ByteOrderMarkBeforeADocumentIsIgnored) {
+    test::TempDir dir;
+    const auto plain = Install(dir, "plain");
+    const std::string changed = ReplaceFirst(Psnedit({"show", plain.gameDir, "--json"}).out,
+                                             "\"position 1\": \\d+", "\"position 1\": 9");
+    WriteText(dir.str() + "/plain.json", changed);
+    ASSERT_EQ(Psnedit({"apply", dir.str() + "/plain.json", plain.gameDir}).code, cli::kSuccess);
+    const auto expected = Snapshot(plain.gameDir);
+    for (const char* name : {"marked.json", "marked.txt"}) {
+        SCOPED_TRACE(name);
+        const auto inst = Install(dir, std::string("game-") + name);
+        const std::string path = dir.str() + "/" + name;
+        WriteText(path, std::string(json::kByteOrderMark) + changed);
+        const Outcome o = Psnedit({"apply", path, inst.gameDir});
+        EXPECT_EQ(o.code, cli::kSuccess) << o.err;
+        EXPECT_TRUE(Snapshot(inst.gameDir) == expected);
+    }
+}
+
+} // namespace
+} // namespace psn
