@@ -172,7 +172,8 @@ struct Game {
 
 [[noreturn]] void GameReadFailed(const Game& game, const FileAccessError& error) {
     const std::string where =
-        error.Path().empty() ? Trim(error.what()) : error.Path() + ": " + error.Reason();
+        Trim(error.what()) +
+        (error.Path().empty() ? "" : ": " + error.Path() + ": " + error.Reason());
     throw Failure(kGameFailure,
                   game.dir + ": reading the game files failed (" + where +
                       "). Nothing was written. Check that every game file is complete and "

@@ -75,6 +75,8 @@ bool IsTrackFileName(std::string_view upper) {
 
 // Whether `path` lies inside the folder `root` (both absolute and normal).
 bool Inside(const std::string& path, const std::string& root) {
+    if (root.empty())
+        return false;
     if (root == "/")
         return path.size() > 1 && path.front() == '/';
     return path.size() > root.size() && path.compare(0, root.size(), root) == 0 &&
@@ -301,10 +303,14 @@ bool EnsureDurableBackup(Steps& steps, const std::string& target) {
 // Why a staged file must not be written. A file changed in place must be what its name says; a
 // whole-file copy (a restore, an install) may replace a damaged file of the game, but through a
 // link it replaces only the game file it claims to be.
-std::string TargetProblem(const StagedFile& file, const std::string& key, const std::string& real) {
+// `trailer`: the file on disk is the one the command started from, so its trailer must fit; a
+// file committed alone may be one that an earlier commit of the same action left for its trailer
+// to be renewed.
+std::string TargetProblem(const StagedFile& file, const std::string& key, const std::string& real,
+                          bool trailer) {
     const std::string claimed = BaseName(key);
     if (!file.copied)
-        return ClaimProblem(real, claimed);
+        return ClaimProblem(real, claimed, trailer);
     struct stat info {};
     if (::stat(real.c_str(), &info) != 0)
         return errno == ELOOP ? "is a link that leads round in a loop" : std::string();
@@ -409,7 +415,7 @@ bool IsWrittenGameFile(std::string_view relative) {
                                                parts[1]) != kCarSetArchives.end();
 }
 
-std::string ClaimProblem(const std::string& path, std::string_view claimed) {
+std::string ClaimProblem(const std::string& path, std::string_view claimed, bool trailer) {
     std::string reason;
     FdGuard in;
     in.fd = fs::OpenRegular(path, O_RDONLY, reason);
@@ -431,7 +437,7 @@ std::string ClaimProblem(const std::string& path, std::string_view claimed) {
         return {};
     }
     if (name == "F1GSTATE.SAV")
-        return TrailerFits(in.fd, size)
+        return !trailer || TrailerFits(in.fd, size)
                    ? std::string()
                    : "is not the game's save state: its checksum trailer does not fit";
     if (IsTrackFileName(name)) {
@@ -443,7 +449,7 @@ std::string ClaimProblem(const std::string& path, std::string_view claimed) {
             static_cast<std::uint16_t>((pointer[0] | (pointer[1] << 8)) + kTrackSetupBase);
         if (setup + kTrackSetupEnd + kTrailerSize > size)
             return "is not a track file of the game: its car set-up block lies beyond its end";
-        if (!TrailerFits(in.fd, size))
+        if (trailer && !TrailerFits(in.fd, size))
             return "is not a track file of the game: its checksum trailer does not fit";
     }
     return {};
@@ -534,7 +540,8 @@ void Staging::Commit() {
         std::string real = RealPath(key);
         if (real.empty())
             real = key;
-        if (const std::string problem = TargetProblem(*file, key, real); !problem.empty()) {
+        if (const std::string problem = TargetProblem(*file, key, real, !recordDir_.empty());
+            !problem.empty()) {
             files_.clear();
             throw FileAccessError(kFileAccessError, key, problem + "; it was left alone");
         }

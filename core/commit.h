@@ -32,8 +32,8 @@ bool IsWrittenGameFile(std::string_view relative);
 
 // Why the file at `path` is not what the game file named `claimed` ("F1CT01.DAT") must be: a
 // regular file, and for the executable, the save state and the track files, one of fitting size
-// with a known edition byte or a fitting checksum trailer. Empty when it is.
-std::string ClaimProblem(const std::string& path, std::string_view claimed);
+// with a known edition byte or (with `trailer`) a fitting checksum trailer. Empty when it is.
+std::string ClaimProblem(const std::string& path, std::string_view claimed, bool trailer = true);
 
 struct StagedPage {
     std::vector<std::uint8_t> data;

@@ -211,6 +211,10 @@ bool EnsureBackup(const std::string& path) {
     const std::string backup = path + ".bak";
     if (Exists(backup) || !Exists(path))
         return true;
+    // Copying a FIFO or a device would wait or never end.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return false;
     std::error_code ec;
     const std::string temp = backup + ".part";
     stdfs::copy_file(path, temp, stdfs::copy_options::overwrite_existing, ec);

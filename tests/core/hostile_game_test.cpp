@@ -3,6 +3,7 @@
 #include "cli/psnedit.h"
 #include "core/backups.h"
 #include "core/commit.h"
+#include "core/fs.h"
 #include "core/game_file.h"
 #include "core/record.h"
 #include "support/game_files.h"
@@ -323,8 +324,9 @@ TEST(HostileFiles, TheUsersLinkToTheRealGameFileIsWrittenThroughAndKept) {
     }
 }
 
-// Opens a game file in a child process that is stopped when it takes longer than a few seconds.
-// Returns the reason the open failed with, "opened", or "hung".
+// Opens a game file and keeps its backup (as the converter does before it writes an archive) in a
+// child process that is stopped when it takes longer than a few seconds. Returns the reason the
+// open failed with, "opened", or "hung".
 std::string OpenInChild(const std::string& path) {
     int pipe[2];
     if (::pipe(pipe) != 0)
@@ -342,6 +344,7 @@ std::string OpenInChild(const std::string& path) {
                 result = error.Path() + ": " + error.Reason();
             }
         }
+        fs::EnsureBackup(path);
         ::write(pipe[1], result.data(), result.size());
         ::_exit(0);
     }
@@ -378,6 +381,7 @@ TEST(HostileFiles, SpecialFilesAndLinkLoopsAreNamedWithoutWaiting) {
         const std::string result = OpenInChild(path);
         EXPECT_EQ(result.rfind(path + ": ", 0), 0u) << result;
         EXPECT_NE(result.find(c.reason), std::string::npos) << result;
+        EXPECT_FALSE(sfs::exists(path + ".bak"));
     }
 }
 
