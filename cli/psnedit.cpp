@@ -162,6 +162,9 @@ struct Game {
         state.config.SetExePath(fs::ResolveCase(folder + "PSN.EXE"));
         state.config.SetNamesSource(options.namesSource);
         state.config.SetCockpitSource(options.cockpitSource);
+        if (fs::IsLinkLoop(state.ExePath()))
+            BadInput(state.ExePath() + ": is a link that leads round in a loop; make it point to "
+                                       "the game's executable");
         if (!fs::Exists(state.ExePath()))
             BadInput(gameDir + ": there is no PSN.EXE in this folder; give the folder the game is "
                                "installed in");
@@ -169,8 +172,11 @@ struct Game {
 };
 
 [[noreturn]] void GameReadFailed(const Game& game, const FileAccessError& error) {
+    const std::string where =
+        Trim(error.what()) +
+        (error.Path().empty() ? "" : ": " + error.Path() + ": " + error.Reason());
     throw Failure(kGameFailure,
-                  game.dir + ": reading the game files failed (" + Trim(error.what()) +
+                  game.dir + ": reading the game files failed (" + where +
                       "). Nothing was written. Check that every game file is complete and "
                       "readable; 'psnedit restore' puts back the editor's backups.");
 }
@@ -334,6 +340,9 @@ void RecoverFirst(const AppState& state, std::ostream& out) {
             out << " " << file;
         out << "\n";
     } catch (const FileAccessError& error) {
+        // A record that is refused says itself what to do.
+        if (fs::FileNamePart(error.Path()) == kCommitRecordName)
+            throw Failure(kGameFailure, error.Path() + ": " + error.Reason() + ".");
         throw Failure(kGameFailure, error.Path() + ": " + error.Reason() +
                                         ": an interrupted change of the game files cannot be "
                                         "completed. Nothing else was done; make the file "

@@ -64,10 +64,11 @@ void AppState::DiscardCommand() {
 std::vector<std::string> AppState::GameFolders() const {
     const std::string gameDir = fs::Native(config.GameDir());
     std::vector<std::string> folders{gameDir};
+    // Only the game's own subfolders: a folder link may lead anywhere (the user's home).
     std::error_code ec;
     for (std::filesystem::directory_iterator it(gameDir, ec), end; !ec && it != end;
          it.increment(ec))
-        if (it->is_directory(ec))
+        if (it->symlink_status(ec).type() == std::filesystem::file_type::directory)
             folders.push_back(it->path().string());
     folders.push_back(std::filesystem::path(ExePath()).parent_path().string());
     return folders;
@@ -77,7 +78,8 @@ RecoveryReport AppState::RecoverGameFiles() const {
     const std::string gameDir = fs::Native(config.GameDir());
     if (gameDir.empty() || !fs::IsDirectory(gameDir))
         return {};
-    return RecoverInterruptedCommit(gameDir, GameFolders());
+    return RecoverInterruptedCommit(gameDir, GameFolders(),
+                                    std::filesystem::path(ExePath()).parent_path().string());
 }
 
 void AppState::CloseGameFiles() {

@@ -20,11 +20,10 @@ std::vector<GameBackup> ListBackups(const AppState& state) {
         for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
              it.increment(ec)) {
             const std::string path = it->path().string();
-            if (path.size() <= kSuffix.size() || !path.ends_with(kSuffix) ||
-                !it->is_regular_file(ec))
-                continue;
+            // A backup is a file the editor made; a link named like one may lead anywhere.
             struct stat info {};
-            if (::stat(path.c_str(), &info) != 0)
+            if (path.size() <= kSuffix.size() || !path.ends_with(kSuffix) ||
+                ::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
                 continue;
             backups.push_back({path, path.substr(0, path.size() - kSuffix.size()),
                                static_cast<std::int64_t>(info.st_mtime)});

@@ -16,7 +16,8 @@ struct GameBackup {
     std::int64_t modified; // when the backup was made, seconds since 1970
 };
 
-// Every "<name>.bak" in the game folder, its subfolders and the executable's folder, by file.
+// Every "<name>.bak" in the game folder, its subfolders and the executable's folder, by file;
+// neither a folder link nor a backup that is a link is followed.
 std::vector<GameBackup> ListBackups(const AppState& state);
 
 // Stages the backups' content over their files in the given staging; the backups stay.

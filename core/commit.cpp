@@ -1,8 +1,13 @@
 #include "core/commit.h"
 
+#include "core/checksum.h"
+#include "core/editions.h"
+#include "core/fs.h"
 #include "core/game_file.h"
 
 #include <algorithm>
+#include <array>
+#include <cctype>
 #include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
@@ -19,6 +24,86 @@ namespace {
 
 constexpr std::size_t kChunk = 1 << 20;
 constexpr const char* kRecordHeader = "psniaed commit record";
+
+// The car set installer's targets in GAMEJAMS.
+constexpr std::array<std::string_view, 14> kCarSetArchives = {
+    "BENETTON.JAM", "FERRARI.JAM", "FOOTWORK.JAM", "JORDAN.JAM",  "LARROUS.JAM",
+    "LIGIER.JAM",   "LOTUS.JAM",   "MCLAREN.JAM",  "MINARDI.JAM", "PACIFIC.JAM",
+    "SAUBER.JAM",   "SIMTEK.JAM",  "TYRRELL.JAM",  "WILLIAMS.JAM"};
+
+// The game's executable is about 5.7 MB; far larger is something else (a disk image, say).
+constexpr std::uint64_t kMaxExeSize = 16u << 20;
+// Where a track file keeps the pointer to its car set-up block, as the track block reads it, and
+// how far past that pointer the block reaches (set-up bytes up to the fuel word).
+constexpr std::uint64_t kTrackSetupPointer = 0x1014;
+constexpr std::uint32_t kTrackSetupBase = 0x1020;
+constexpr std::uint64_t kTrackSetupEnd = 28;
+constexpr std::uint64_t kTrailerSize = 4;
+
+std::string Upper(std::string_view text) {
+    std::string result(text);
+    std::transform(result.begin(), result.end(), result.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return result;
+}
+
+std::string BaseName(std::string_view path) {
+    const auto cut = path.find_last_of('/');
+    return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));
+}
+
+std::vector<std::string> Components(std::string_view relative) {
+    std::vector<std::string> parts;
+    std::size_t from = 0;
+    while (true) {
+        const std::size_t cut = relative.find('/', from);
+        parts.emplace_back(relative.substr(from, cut == std::string_view::npos ? cut : cut - from));
+        if (cut == std::string_view::npos)
+            return parts;
+        from = cut + 1;
+    }
+}
+
+bool IsTrackFileName(std::string_view upper) {
+    if (upper.size() != 10 || !upper.starts_with("F1CT") || !upper.ends_with(".DAT") ||
+        !std::isdigit(static_cast<unsigned char>(upper[4])) ||
+        !std::isdigit(static_cast<unsigned char>(upper[5])))
+        return false;
+    const int number = (upper[4] - '0') * 10 + (upper[5] - '0');
+    return number >= 1 && number <= 16;
+}
+
+// Whether `path` lies inside the folder `root` (both absolute and normal).
+bool Inside(const std::string& path, const std::string& root) {
+    if (root.empty())
+        return false;
+    if (root == "/")
+        return path.size() > 1 && path.front() == '/';
+    return path.size() > root.size() && path.compare(0, root.size(), root) == 0 &&
+           path[root.size()] == '/';
+}
+
+std::string RealPath(const std::string& path) {
+    std::error_code ec;
+    const stdfs::path real = stdfs::weakly_canonical(path, ec);
+    return ec ? std::string() : real.string();
+}
+
+// Whether a file's last four bytes are the checksum trailer over its start.
+bool TrailerFits(int fd, std::uint64_t size) {
+    if (size <= kTrailerSize)
+        return false;
+    std::vector<std::uint8_t> head(
+        static_cast<std::size_t>(std::min<std::uint64_t>(size, kChecksumReadLimit)));
+    std::array<std::uint8_t, kTrailerSize> trailer{};
+    if (::pread(fd, head.data(), head.size(), 0) != static_cast<ssize_t>(head.size()) ||
+        ::pread(fd, trailer.data(), trailer.size(), static_cast<off_t>(size - kTrailerSize)) !=
+            static_cast<ssize_t>(trailer.size()))
+        return false;
+    const ChecksumTrailer sums = ComputeChecksum(head);
+    return trailer[0] == (sums.byteSum & 0xFF) && trailer[1] == (sums.byteSum >> 8) &&
+           trailer[2] == (sums.rotatingSum & 0xFF) && trailer[3] == (sums.rotatingSum >> 8);
+}
 
 [[noreturn]] void Raise(const std::string& path, int error) {
     throw FileAccessError(kFileAccessError, path, SystemReason(error));
@@ -131,9 +216,10 @@ struct FdGuard {
 // Writes the staged content of a file (its base with the dirty pages on top) to `temp`, flushed.
 void WriteStaged(Steps& steps, const StagedFile& file, const std::string& temp, mode_t mode) {
     FdGuard in, out;
-    in.fd = ::open(file.base.c_str(), O_RDONLY | O_CLOEXEC);
+    std::string reason;
+    in.fd = fs::OpenRegular(file.base, O_RDONLY, reason);
     if (in.fd < 0)
-        Raise(file.base, errno);
+        throw FileAccessError(kFileAccessError, file.base, reason);
     out.fd = steps.Open(temp, O_WRONLY | O_CREAT | O_TRUNC, file.target, mode);
     std::vector<std::uint8_t> chunk;
     for (std::uint64_t at = 0; at < file.size; at += kChunk) {
@@ -170,7 +256,8 @@ bool DiffersFromDisk(const StagedFile& file) {
     if (file.copied || file.size != file.baseSize)
         return true;
     FdGuard in;
-    in.fd = ::open(file.base.c_str(), O_RDONLY | O_CLOEXEC);
+    std::string reason;
+    in.fd = fs::OpenRegular(file.base, O_RDONLY, reason);
     if (in.fd < 0)
         return true;
     std::vector<std::uint8_t> disk(StagedFile::kPageSize);
@@ -213,8 +300,34 @@ bool EnsureDurableBackup(Steps& steps, const std::string& target) {
     return true;
 }
 
+// Why a staged file must not be written. A file changed in place must be what its name says; a
+// whole-file copy (a restore, an install) may replace a damaged file of the game, but through a
+// link it replaces only the game file it claims to be.
+// `trailer`: the file on disk is the one the command started from, so its trailer must fit; a
+// file committed alone may be one that an earlier commit of the same action left for its trailer
+// to be renewed.
+std::string TargetProblem(const StagedFile& file, const std::string& key, const std::string& real,
+                          bool trailer) {
+    const std::string claimed = BaseName(key);
+    if (!file.copied)
+        return ClaimProblem(real, claimed, trailer);
+    struct stat info {};
+    if (::stat(real.c_str(), &info) != 0)
+        return errno == ELOOP ? "is a link that leads round in a loop" : std::string();
+    const std::string folder = RealPath(Folder(key));
+    const bool linked = !folder.empty() && real != (stdfs::path(folder) / claimed).string();
+    if (!linked)
+        return S_ISREG(info.st_mode) ? std::string() : ClaimProblem(real, claimed);
+    if (const std::string problem = ClaimProblem(real, claimed); !problem.empty())
+        return problem;
+    if (Upper(BaseName(real)) != Upper(claimed))
+        return "is a link to " + real + ", which is not a game file of that name";
+    return {};
+}
+
 struct Entry {
-    std::string target;
+    std::string name;     // as the record names it: relative to the game folder
+    std::string target;   // the file acted on, where it really is
     bool created = false; // the file did not exist before the command
 };
 
@@ -222,7 +335,7 @@ std::string RecordText(const std::vector<Entry>& entries, bool forward) {
     std::ostringstream out;
     out << kRecordHeader << "\n" << (forward ? "complete" : "undo") << "\n";
     for (const Entry& entry : entries)
-        out << (entry.created ? "create " : "replace ") << entry.target << "\n";
+        out << (entry.created ? "create " : "replace ") << entry.name << "\n";
     out << "end\n";
     return out.str();
 }
@@ -287,6 +400,60 @@ void FlushFolders(const std::vector<Entry>& entries, const std::string& recordDi
 }
 
 } // namespace
+
+bool IsWrittenGameFile(std::string_view relative) {
+    const std::vector<std::string> parts = Components(Upper(relative));
+    if (parts.size() == 1)
+        return parts[0] == "PSN.EXE" || parts[0] == "F1GSTATE.SAV";
+    if (parts.size() != 2)
+        return false;
+    if (parts[0] == "CIRCUITS")
+        return IsTrackFileName(parts[1]);
+    if (parts[0] == "BITMAPS")
+        return parts[1] == "CPITHI.PCX" || parts[1] == "CPITLOW.PCX";
+    return parts[0] == "GAMEJAMS" && std::find(kCarSetArchives.begin(), kCarSetArchives.end(),
+                                               parts[1]) != kCarSetArchives.end();
+}
+
+std::string ClaimProblem(const std::string& path, std::string_view claimed, bool trailer) {
+    std::string reason;
+    FdGuard in;
+    in.fd = fs::OpenRegular(path, O_RDONLY, reason);
+    if (in.fd < 0)
+        return reason;
+    struct stat info {};
+    if (::fstat(in.fd, &info) != 0)
+        return SystemReason(errno);
+    const auto size = static_cast<std::uint64_t>(info.st_size);
+    const std::string name = Upper(claimed);
+    if (name == "PSN.EXE") {
+        std::uint8_t edition = 0;
+        if (size <= kEditionByteOffset || size > kMaxExeSize)
+            return "is not the game's executable: it is " + std::to_string(size) +
+                   " bytes long, which does not fit";
+        if (::pread(in.fd, &edition, 1, kEditionByteOffset) != 1 ||
+            EditionFromByte(edition, -1) < 0)
+            return "is not the game's executable: it holds no edition byte the editor knows";
+        return {};
+    }
+    if (name == "F1GSTATE.SAV")
+        return !trailer || TrailerFits(in.fd, size)
+                   ? std::string()
+                   : "is not the game's save state: its checksum trailer does not fit";
+    if (IsTrackFileName(name)) {
+        std::array<std::uint8_t, 2> pointer{};
+        if (size < kTrackSetupPointer + pointer.size() + kTrailerSize ||
+            ::pread(in.fd, pointer.data(), pointer.size(), kTrackSetupPointer) != 2)
+            return "is not a track file of the game: it is too short";
+        const std::uint16_t setup =
+            static_cast<std::uint16_t>((pointer[0] | (pointer[1] << 8)) + kTrackSetupBase);
+        if (setup + kTrackSetupEnd + kTrailerSize > size)
+            return "is not a track file of the game: its car set-up block lies beyond its end";
+        if (trailer && !TrailerFits(in.fd, size))
+            return "is not a track file of the game: its checksum trailer does not fit";
+    }
+    return {};
+}
 
 bool StagedFile::Touched() const {
     return copied || size != baseSize ||
@@ -364,17 +531,28 @@ void Staging::Commit() {
         files_.clear();
         return;
     }
-    // A game file reached through a link is replaced where it really is, the link kept.
+    // Nothing is written unless every file is what its name says it is. A game file reached
+    // through a link is replaced where it really is, the link kept.
+    const std::string root = recordDir_.empty() ? std::string() : Key(recordDir_);
+    std::vector<Entry> entries;
     for (StagedFile* file : files) {
-        std::error_code ec;
-        const stdfs::path real = stdfs::weakly_canonical(file->target, ec);
-        if (!ec)
-            file->target = real.string();
+        const std::string key = file->target;
+        std::string real = RealPath(key);
+        if (real.empty())
+            real = key;
+        if (const std::string problem = TargetProblem(*file, key, real, !recordDir_.empty());
+            !problem.empty()) {
+            files_.clear();
+            throw FileAccessError(kFileAccessError, key, problem + "; it was left alone");
+        }
+        file->target = real;
+        // The record names files relative to the game folder, which may travel; a file
+        // elsewhere (an executable's folder of its own) is named in full.
+        entries.push_back(
+            {Inside(key, root) ? key.substr(root.size() + (root == "/" ? 0 : 1)) : key, real,
+             !psn::Exists(real)});
     }
     Steps steps(faults_);
-    std::vector<Entry> entries;
-    for (const StagedFile* file : files)
-        entries.push_back({file->target, !psn::Exists(file->target)});
     // A failed command leaves the folder as it found it, without the backups it made either.
     std::vector<std::string> backups;
     const auto dropBackups = [&] {
@@ -387,9 +565,12 @@ void Staging::Commit() {
         for (const StagedFile* file : files) {
             if (EnsureDurableBackup(steps, file->target))
                 backups.push_back(file->target + ".bak");
+            // The game writes its save state, so a written file keeps its owner's write access
+            // even where the original came read-only (from a CD).
             struct stat info {};
             const mode_t mode =
-                ::stat(file->target.c_str(), &info) == 0 ? info.st_mode & 07777 : mode_t{0644};
+                (::stat(file->target.c_str(), &info) == 0 ? info.st_mode & 07777 : mode_t{0644}) |
+                S_IWUSR;
             WriteStaged(steps, *file, file->target + kNewSuffix, mode);
         }
     } catch (...) {
@@ -473,14 +654,105 @@ void Staging::Commit() {
     files_.clear();
 }
 
+namespace {
+
+constexpr std::size_t kMaxRecordSize = 1 << 20;
+
+// The folder a record's names are relative to, and the same with its links resolved.
+struct Root {
+    std::string lexical, real;
+    bool exeOnly = false; // the executable's own folder holds only the executable
+};
+
+// Reads the record without waiting on it (it may be anything a game folder holds).
+std::string ReadRecordText(const std::string& record) {
+    std::string reason;
+    FdGuard in;
+    in.fd = fs::OpenRegular(record, O_RDONLY, reason);
+    if (in.fd < 0)
+        throw FileAccessError(kFileAccessError, record, reason);
+    std::string text(kMaxRecordSize + 1, '\0');
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n = ::read(in.fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            Raise(record, errno);
+        if (n == 0)
+            break;
+        done += static_cast<std::size_t>(n);
+    }
+    text.resize(done);
+    return text;
+}
+
+// The file a record's entry lets recovery act on. Everything else refuses the whole record.
+Entry CheckedEntry(const std::string& record, const std::string& name, bool created,
+                   const std::vector<Root>& roots) {
+    const auto refuse = [&](const std::string& why) -> Entry {
+        throw FileAccessError(kFileAccessError, record,
+                              "the commit record names \"" + name + "\", " + why +
+                                  ". Nothing was changed. Check the game's files against their "
+                                  ".bak copies, then remove the record");
+    };
+    if (name.empty())
+        return refuse("an empty name");
+    const Root* root = &roots.front();
+    std::string relative = name;
+    if (name.front() == '/') {
+        // A record of an earlier version names files in full.
+        const std::string normal = stdfs::path(name).lexically_normal().string();
+        root = nullptr;
+        for (const Root& candidate : roots)
+            for (const std::string& form : {candidate.lexical, candidate.real})
+                if (!root && !form.empty() && Inside(normal, form)) {
+                    root = &candidate;
+                    relative = normal.substr(form.size() + (form == "/" ? 0 : 1));
+                }
+        if (!root)
+            return refuse("which lies outside the game folder");
+    }
+    for (const std::string& part : Components(relative)) {
+        if (part == "..")
+            return refuse("which leads out of the game folder");
+        if (part.empty() || part == ".")
+            return refuse("which is not a plain name of a game file");
+    }
+    if (Upper(relative).ends_with(".BAK"))
+        return refuse("which is a backup, and recovery never touches a backup");
+    if (Upper(BaseName(relative)) == Upper(kCommitRecordName))
+        return refuse("which is the commit record itself");
+    if (root->exeOnly ? Upper(relative) != "PSN.EXE" : !IsWrittenGameFile(relative))
+        return refuse("which is not a game file this program writes");
+    const std::string path = (stdfs::path(root->lexical) / relative).string();
+    const std::string folder = RealPath(Folder(path));
+    if (folder.empty() || (folder != root->real && !Inside(folder, root->real)))
+        return refuse("which lies behind a link that leads out of the game folder");
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+        return {relative, path, created};
+    // The user's own link to the real game file elsewhere: the commit replaced that file.
+    const std::string real = RealPath(path);
+    if (created)
+        return refuse("which is a link, where the interrupted command created a file");
+    if (real.empty() || Upper(BaseName(real)) != Upper(BaseName(relative)))
+        return refuse("which is a link to " + (real.empty() ? std::string("nowhere") : real) +
+                      ", not to a game file");
+    return {relative, real, created};
+}
+
+} // namespace
+
 RecoveryReport RecoverInterruptedCommit(const std::string& recordDir,
-                                        const std::vector<std::string>& folders) {
+                                        const std::vector<std::string>& folders,
+                                        const std::string& exeDir) {
     RecoveryReport report;
     const std::string record = (stdfs::path(recordDir) / kCommitRecordName).string();
     if (Exists(record)) {
-        std::ifstream in(record);
+        std::istringstream in(ReadRecordText(record));
         std::string line, mode;
-        std::vector<Entry> entries;
+        std::vector<std::pair<std::string, bool>> names;
         bool ended = false;
         std::getline(in, line);
         const bool valid = line == kRecordHeader && std::getline(in, mode) &&
@@ -491,15 +763,27 @@ RecoveryReport RecoverInterruptedCommit(const std::string& recordDir,
                 break;
             }
             if (line.rfind("create ", 0) == 0)
-                entries.push_back({line.substr(7), true});
+                names.emplace_back(line.substr(7), true);
             else if (line.rfind("replace ", 0) == 0)
-                entries.push_back({line.substr(8), false});
+                names.emplace_back(line.substr(8), false);
+            else
+                throw FileAccessError(kFileAccessError, record,
+                                      "the commit record holds the line \"" + line +
+                                          "\", which is no entry of it. Nothing was changed. "
+                                          "Check the game's files against their .bak copies, "
+                                          "then remove the record");
         }
         // The record is renamed into place whole, so a damaged one is not ours to act on.
         if (!valid || !ended)
             throw FileAccessError(kFileAccessError, record,
                                   "the commit record is damaged; remove it after checking the "
                                   "game files against their .bak copies");
+        std::vector<Root> roots{{Staging::Key(recordDir), RealPath(recordDir)}};
+        if (!exeDir.empty())
+            roots.push_back({Staging::Key(exeDir), RealPath(exeDir), true});
+        std::vector<Entry> entries;
+        for (const auto& [name, created] : names)
+            entries.push_back(CheckedEntry(record, name, created, roots));
         report.found = true;
         report.completed = mode == "complete";
         for (const Entry& entry : entries)
@@ -516,7 +800,12 @@ RecoveryReport RecoverInterruptedCommit(const std::string& recordDir,
     std::set<std::string> seen;
     for (const std::string& folder : folders) {
         std::error_code ec;
-        if (folder.empty() || !seen.insert(Staging::Key(folder)).second)
+        const std::string key = folder.empty() ? folder : Staging::Key(folder);
+        if (key.empty() || !seen.insert(key).second)
+            continue;
+        // A folder link may lead anywhere; only the game's own folders hold its scratch files.
+        if (struct stat info{}; key != Staging::Key(recordDir) &&
+                                (::lstat(key.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)))
             continue;
         for (stdfs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
             const std::string name = it->path().filename().string();

@@ -3,12 +3,17 @@
 // over the original, while a commit record in the game folder names the files. A start that finds
 // the record completes the commit (or, when the commit was being undone, undoes it), so a command
 // killed at any moment leaves every file wholly old or wholly new.
+//
+// A game folder may come from anyone, so neither the record nor the files are trusted: the record
+// names game files relative to the game folder and is checked whole before anything is done, and
+// a file is written only when it is what its name says it is.
 #pragma once
 
 #include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace psn {
@@ -20,6 +25,15 @@ struct TransferFaults;
 inline constexpr const char* kCommitRecordName = "PSNIAED-COMMIT.TXT";
 inline constexpr const char* kNewSuffix = ".psniaed-new";
 inline constexpr const char* kOldSuffix = ".psniaed-old";
+
+// Whether a path relative to the game folder ("CIRCUITS/F1CT01.DAT", any letter case) names a file
+// this program writes: the game's own files and the installers' targets.
+bool IsWrittenGameFile(std::string_view relative);
+
+// Why the file at `path` is not what the game file named `claimed` ("F1CT01.DAT") must be: a
+// regular file, and for the executable, the save state and the track files, one of fitting size
+// with a known edition byte or (with `trailer`) a fitting checksum trailer. Empty when it is.
+std::string ClaimProblem(const std::string& path, std::string_view claimed, bool trailer = true);
 
 struct StagedPage {
     std::vector<std::uint8_t> data;
@@ -78,10 +92,14 @@ struct RecoveryReport {
     int scratchRemoved = 0;
 };
 
-// Completes or undoes a commit whose record is in `recordDir`, then removes scratch files left in
-// the given folders by a command that never reached its commit. Idempotent. Raises
-// FileAccessError when a file cannot be put in place; the record then stays for the next start.
+// Completes or undoes a commit whose record is in `recordDir` (the game folder), then removes
+// scratch files left in the given folders by a command that never reached its commit; a folder
+// that is a link is not walked. Idempotent. Raises FileAccessError when a file cannot be put in
+// place; the record then stays for the next start. A record that names anything but a game file
+// inside the game folder or `exeDir` (no "..", no link leading out, no backup, not itself) is
+// refused whole: nothing is touched and the error names the entry.
 RecoveryReport RecoverInterruptedCommit(const std::string& recordDir,
-                                        const std::vector<std::string>& folders);
+                                        const std::vector<std::string>& folders,
+                                        const std::string& exeDir = {});
 
 } // namespace psn

@@ -2,8 +2,13 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <filesystem>
+#include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace psn::fs {
 namespace stdfs = std::filesystem;
@@ -27,10 +32,60 @@ std::optional<std::uintmax_t> FileSize(const std::string& path) {
 }
 
 bool SetNormalAttributes(const std::string& path) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return false;
     std::error_code ec;
     stdfs::permissions(path, stdfs::perms::owner_read | stdfs::perms::owner_write,
                        stdfs::perm_options::add, ec);
     return !ec;
+}
+
+namespace {
+
+std::string KindOfNonRegular(mode_t mode) {
+    if (S_ISDIR(mode))
+        return "is a folder, not a file";
+    if (S_ISFIFO(mode))
+        return "is a named pipe (FIFO), not a regular file";
+    if (S_ISSOCK(mode))
+        return "is a socket, not a regular file";
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return "is a device, not a regular file";
+    return "is not a regular file";
+}
+
+} // namespace
+
+int OpenRegular(const std::string& path, int flags, std::string& reason) {
+    const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        const int error = errno;
+        reason = error == ELOOP ? "is a link that leads round in a loop" : std::strerror(error);
+        errno = error;
+        return -1;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        reason = KindOfNonRegular(info.st_mode);
+        ::close(fd);
+        errno = EINVAL;
+        return -1;
+    }
+    const int status = ::fcntl(fd, F_GETFL);
+    if (status == -1 || ::fcntl(fd, F_SETFL, status & ~O_NONBLOCK) == -1) {
+        reason = std::strerror(errno);
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+bool IsLinkLoop(const std::string& path) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+        return false;
+    return ::stat(path.c_str(), &info) != 0 && errno == ELOOP;
 }
 
 bool CreateFolder(const std::string& path) {
@@ -156,6 +211,10 @@ bool EnsureBackup(const std::string& path) {
     const std::string backup = path + ".bak";
     if (Exists(backup) || !Exists(path))
         return true;
+    // Copying a FIFO or a device would wait or never end.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return false;
     std::error_code ec;
     const std::string temp = backup + ".part";
     stdfs::copy_file(path, temp, stdfs::copy_options::overwrite_existing, ec);

@@ -17,7 +17,16 @@ bool IsDirectory(const std::string& path);
 std::optional<std::uintmax_t> FileSize(const std::string& path);
 
 // Clears a read-only state (files copied from a CD carry one): gives the owner write access.
+// Only a regular file is changed, never the target of a link, which may lie outside the game.
 bool SetNormalAttributes(const std::string& path);
+
+// Opens a file that must be a regular file without waiting on it: a FIFO or a device in a game
+// folder would otherwise block the open. Returns the descriptor (blocking again), or -1 with
+// `reason` saying why in words the user can act on.
+int OpenRegular(const std::string& path, int flags, std::string& reason);
+
+// Whether the path is a link that leads round in a loop (lstat finds it, stat cannot).
+bool IsLinkLoop(const std::string& path);
 
 // Creates one folder; false when it cannot be created, also when it exists already.
 bool CreateFolder(const std::string& path);

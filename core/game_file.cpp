@@ -53,24 +53,25 @@ bool GameFile::Open(const std::string& path) {
     path_ = path;
     if (Injected())
         return false;
-    fs::SetNormalAttributes(path);
     Staging* staging = staging_;
     if (!staging) {
         own_ = std::make_unique<Staging>(faults_);
         staging = own_.get();
     }
     StagedFile* staged = staging->Find(path);
-    // A file that the command replaces by a copy is read from the copy's source until the commit.
-    fd_ = staged && staged->copied ? ::open(staged->base.c_str(), O_RDONLY | O_CLOEXEC)
-                                   : ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    // Reading needs no write access: a commit writes whole new files and renames them into
+    // place. A file that the command replaces by a copy is read from the copy's source.
+    std::string reason;
+    fd_ = fs::OpenRegular(staged && staged->copied ? staged->base : path, O_RDONLY, reason);
     struct stat info {};
-    if (fd_ < 0 || ::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) {
-        const int error = fd_ < 0 ? errno : EISDIR;
-        if (fd_ >= 0)
-            ::close(fd_);
+    if (fd_ >= 0 && ::fstat(fd_, &info) != 0) {
+        reason = SystemReason(errno);
+        ::close(fd_);
         fd_ = -1;
+    }
+    if (fd_ < 0) {
         own_.reset();
-        Fail(SystemReason(error));
+        Fail(reason);
         return false;
     }
     if (!staged)

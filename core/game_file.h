@@ -66,8 +66,9 @@ public:
     GameFile(const GameFile&) = delete;
     GameFile& operator=(const GameFile&) = delete;
 
-    // Makes the file writable, then opens it for reading and writing at position 0. On failure
-    // the file is not open and the sticky error is set.
+    // Opens the file for reading at position 0; writes are staged and committed whole, so the
+    // file's permissions are never changed. Anything but a regular file is refused without
+    // waiting on it. On failure the file is not open and the sticky error is set.
     bool Open(const std::string& path);
     // Without a staging, commits what was written; a failure sets the sticky error.
     void Close();

@@ -204,8 +204,11 @@ void TMainForm::FormCreate() {
         if (!locate && !fs::Exists(state.ExePath())) {
             // A moved or removed game would otherwise fail every start with a file access error.
             context_.dialogs.Error(
-                this, QString("The game executable '%1' no longer exists. Please locate "
-                              "PSN.EXE again.")
+                this, QString(fs::IsLinkLoop(state.ExePath())
+                                  ? "The game executable '%1' is a link that leads round in a "
+                                    "loop. Please locate PSN.EXE again."
+                                  : "The game executable '%1' no longer exists. Please locate "
+                                    "PSN.EXE again.")
                           .arg(Native(state.config.ExePath())));
             locate = true;
         }

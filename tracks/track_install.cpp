@@ -65,8 +65,6 @@ bool EnsureTrackFiles(AppContext& context, QWidget* parent) {
             return false;
         CopyTracksFromCd(context, parent);
     }
-    for (const std::string& name : TrackFileNames())
-        fs::SetNormalAttributes(state.GamePath(name));
     if (!TrackFilesInstalled(state)) {
         context.dialogs.Warning(parent, kTrackFilesMissing);
         return false;

@@ -2,6 +2,7 @@
 #include "core/backups.h"
 #include "core/commit.h"
 #include "core/game_file.h"
+#include "support/game_files.h"
 #include "support/scratch_game.h"
 
 #include <filesystem>
@@ -17,13 +18,15 @@ using test::TempDir;
 using test::WriteFileBytes;
 using Bytes = std::vector<std::uint8_t>;
 
+// Two install targets of a game folder: files a commit record may name, with no content to check.
 struct TwoFiles {
     TempDir dir;
-    std::string a = dir.str() + "/A.DAT";
-    std::string b = dir.str() + "/sub/B.DAT";
+    std::string a = dir.str() + "/BITMAPS/CPITHI.PCX";
+    std::string b = dir.str() + "/GAMEJAMS/LOTUS.JAM";
     Bytes oldA = Bytes(10000, 1), oldB = Bytes{1, 2, 3, 4};
     TwoFiles() {
-        std::filesystem::create_directories(dir.str() + "/sub");
+        std::filesystem::create_directories(dir.str() + "/BITMAPS");
+        std::filesystem::create_directories(dir.str() + "/GAMEJAMS");
         WriteFileBytes(a, oldA);
         WriteFileBytes(b, oldB);
     }
@@ -138,7 +141,7 @@ TEST(Commit, AFolderThatCannotBeWrittenFailsTheCommitWithTheSystemsReason) {
     TwoFiles files;
     Staging staging({}, files.dir.str());
     files.Stage(staging);
-    ::chmod((files.dir.str() + "/sub").c_str(), 0555);
+    ::chmod((files.dir.str() + "/GAMEJAMS").c_str(), 0555);
     try {
         staging.Commit();
         FAIL();
@@ -147,7 +150,7 @@ TEST(Commit, AFolderThatCannotBeWrittenFailsTheCommitWithTheSystemsReason) {
         EXPECT_EQ(error.Text(),
                   std::string(" File access error! \n") + error.Path() + ": Permission denied");
     }
-    ::chmod((files.dir.str() + "/sub").c_str(), 0755);
+    ::chmod((files.dir.str() + "/GAMEJAMS").c_str(), 0755);
     EXPECT_EQ(ReadFileBytes(files.a), files.oldA);
     EXPECT_EQ(ReadFileBytes(files.b), files.oldB);
 }
@@ -173,7 +176,8 @@ TEST(Recovery, ACommitRecordIsCompletedOrUndoneAndScratchFilesGo) {
         std::ofstream(files.dir.str() + "/" + kCommitRecordName)
             << "psniaed commit record\n"
             << c.mode << "\nreplace " << files.a << "\nreplace " << files.b << "\nend\n";
-        const std::vector<std::string> folders{files.dir.str(), files.dir.str() + "/sub"};
+        const std::vector<std::string> folders{files.dir.str(), files.dir.str() + "/BITMAPS",
+                                               files.dir.str() + "/GAMEJAMS"};
 
         const RecoveryReport report = RecoverInterruptedCommit(files.dir.str(), folders);
         EXPECT_TRUE(report.found) << c.mode;
@@ -200,7 +204,8 @@ TEST(Backups, RestoreBringsBackTheChosenOriginalsAndKeepsTheBackups) {
     test::ScratchGame game;
     const std::string track = game.gameDir + "CIRCUITS/F1CT01.DAT";
     std::filesystem::create_directories(game.gameDir + "CIRCUITS");
-    WriteFileBytes(track, {1, 2, 3, 4, 5});
+    const Bytes originalTrack = test::TrackFileBytes();
+    WriteFileBytes(track, originalTrack);
     const Bytes exe = ReadFileBytes(game.ExePath());
     for (const std::string& path : {game.ExePath(), track}) {
         GameFile file;
@@ -213,7 +218,7 @@ TEST(Backups, RestoreBringsBackTheChosenOriginalsAndKeepsTheBackups) {
     EXPECT_EQ(backups[0].file, track);
     EXPECT_EQ(backups[1].file, game.ExePath());
     RestoreBackups(game.state, {backups[0]});
-    EXPECT_EQ(ReadFileBytes(track), (Bytes{1, 2, 3, 4, 5}));
+    EXPECT_EQ(ReadFileBytes(track), originalTrack);
     EXPECT_EQ(ReadFileBytes(game.ExePath())[0], 0xAA) << "only the chosen file is restored";
     RestoreBackups(game.state, backups);
     EXPECT_EQ(ReadFileBytes(game.ExePath()), exe);

@@ -133,7 +133,8 @@ TEST(GameFile, WritesAcrossPagesReachTheFileAndKeepTheRest) {
 
 TEST(GameFile, ReadOnlyFileIsMadeWritableAndBackedUpOnceBeforeTheFirstChange) {
     TempDir dir;
-    const std::string path = dir.str() + "/PSN.EXE";
+    // An install target: a file whose content the commit does not check.
+    const std::string path = dir.str() + "/CPITHI.PCX";
     WriteFileBytes(path, {1, 2, 3, 4});
     ::chmod(path.c_str(), 0444);
     {

@@ -2,6 +2,7 @@
 #include "game_palette.h"
 #include "graphics/ccolors_form.h"
 #include "graphics/pccolors_form.h"
+#include "support/game_files.h"
 #include "support/scratch_game.h"
 #include "ui/scripted_dialogs.h"
 
@@ -152,6 +153,7 @@ TEST(CockpitColours, ImportAndExportFollowTheSourceAndRenewChecksum) {
         if (withState) {
             auto sav = f.game.State();
             sav[state::kCockpitColours] = 250;
+            test::SealTrailer(sav); // a save state is written only while its trailer fits
             test::WriteFileBytes(f.game.StatePath(), sav);
         }
         TCColorsForm form(f.context);

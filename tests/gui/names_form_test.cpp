@@ -4,6 +4,7 @@
 #include "editors/lineup.h"
 #include "editors/names_form.h"
 #include "support/file_poke.h"
+#include "support/game_files.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -193,6 +194,9 @@ TEST(NamesForm, ImportAndExportFollowTheNamesSource) {
         if (c.withState) {
             Poke(game.StatePath(), state::kTeamNames, {'S', 't', 'a', 't', 'e'});
             Poke(game.StatePath(), state::kCarNumbers, {0x81, 2});
+            auto sav = game.State(); // a save state is written only while its trailer fits
+            SealTrailer(sav);
+            WriteFileBytes(game.StatePath(), sav);
         }
         Names shown(session);
         QTest::mouseClick(shown.Find<QPushButton>("BitBtn2"), Qt::LeftButton);

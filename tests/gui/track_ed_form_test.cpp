@@ -229,7 +229,8 @@ TEST(TrackEditorButton, DecliningOrMissingFilesKeepTheEditorClosed) {
     }
 }
 
-TEST(TrackEditorButton, InstalledFilesOpenWithoutQuestionAndLoseReadOnly) {
+// Reading needs no write access, so opening the editor changes no permission.
+TEST(TrackEditorButton, InstalledFilesOpenWithoutQuestionAndKeepTheirPermissions) {
     TrackEditorSession session;
     for (int t = 0; t < kTrackCount; ++t)
         std::filesystem::permissions(TrackPath(session.game.gameDir, t),
@@ -240,7 +241,7 @@ TEST(TrackEditorButton, InstalledFilesOpenWithoutQuestionAndLoseReadOnly) {
     for (int t = 0; t < kTrackCount; ++t) {
         const auto perms =
             std::filesystem::status(TrackPath(session.game.gameDir, t)).permissions();
-        EXPECT_NE(perms & std::filesystem::perms::owner_write, std::filesystem::perms::none);
+        EXPECT_EQ(perms, std::filesystem::perms::owner_read);
     }
 }
 
