@@ -4,6 +4,7 @@
 #include "core/editions.h"
 #include "core/fs.h"
 #include "core/game_file.h"
+#include "core/game_layout.h"
 
 #include <algorithm>
 #include <array>
@@ -25,19 +26,8 @@ namespace {
 constexpr std::size_t kChunk = 1 << 20;
 constexpr const char* kRecordHeader = "psniaed commit record";
 
-// The car set installer's targets in GAMEJAMS.
-constexpr std::array<std::string_view, 14> kCarSetArchives = {
-    "BENETTON.JAM", "FERRARI.JAM", "FOOTWORK.JAM", "JORDAN.JAM",  "LARROUS.JAM",
-    "LIGIER.JAM",   "LOTUS.JAM",   "MCLAREN.JAM",  "MINARDI.JAM", "PACIFIC.JAM",
-    "SAUBER.JAM",   "SIMTEK.JAM",  "TYRRELL.JAM",  "WILLIAMS.JAM"};
-
 // The game's executable is about 5.7 MB; far larger is something else (a disk image, say).
 constexpr std::uint64_t kMaxExeSize = 16u << 20;
-// Where a track file keeps the pointer to its car set-up block, as the track block reads it, and
-// how far past that pointer the block reaches (set-up bytes up to the fuel word).
-constexpr std::uint64_t kTrackSetupPointer = 0x1014;
-constexpr std::uint32_t kTrackSetupBase = 0x1020;
-constexpr std::uint64_t kTrackSetupEnd = 28;
 constexpr std::uint64_t kTrailerSize = 4;
 
 std::string Upper(std::string_view text) {
@@ -442,12 +432,12 @@ std::string ClaimProblem(const std::string& path, std::string_view claimed, bool
                    : "is not the game's save state: its checksum trailer does not fit";
     if (IsTrackFileName(name)) {
         std::array<std::uint8_t, 2> pointer{};
-        if (size < kTrackSetupPointer + pointer.size() + kTrailerSize ||
-            ::pread(in.fd, pointer.data(), pointer.size(), kTrackSetupPointer) != 2)
+        if (size < trackfile::kSetupPointer + pointer.size() + kTrailerSize ||
+            ::pread(in.fd, pointer.data(), pointer.size(), trackfile::kSetupPointer) != 2)
             return "is not a track file of the game: it is too short";
         const std::uint16_t setup =
-            static_cast<std::uint16_t>((pointer[0] | (pointer[1] << 8)) + kTrackSetupBase);
-        if (setup + kTrackSetupEnd + kTrailerSize > size)
+            static_cast<std::uint16_t>((pointer[0] | (pointer[1] << 8)) + trackfile::kSetupBase);
+        if (setup + trackfile::kBlockEnd + kTrailerSize > size)
             return "is not a track file of the game: its car set-up block lies beyond its end";
         if (trailer && !TrailerFits(in.fd, size))
             return "is not a track file of the game: its checksum trailer does not fit";

@@ -1,6 +1,7 @@
 #include "tracks/car_set_form.h"
 
 #include "core/fs.h"
+#include "core/game_layout.h"
 #include "ui/game_actions.h"
 
 #include <QPushButton>
@@ -13,11 +14,7 @@ constexpr const char* kCarSetCopyFailed = "Cannot copy carset files!";
 } // namespace
 
 const std::array<const char*, 14>& CarSetArchives() {
-    static const std::array<const char*, 14> archives = {
-        "BENETTON.JAM", "FERRARI.JAM", "FOOTWORK.JAM", "JORDAN.JAM",  "LARROUS.JAM",
-        "LIGIER.JAM",   "LOTUS.JAM",   "MCLAREN.JAM",  "MINARDI.JAM", "PACIFIC.JAM",
-        "SAUBER.JAM",   "SIMTEK.JAM",  "TYRRELL.JAM",  "WILLIAMS.JAM"};
-    return archives;
+    return kCarSetArchives;
 }
 
 TInstCarSetForm::TInstCarSetForm(AppContext& context, QWidget* parent)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/app_state.h"
+#include "core/game_layout.h"
 
 #include <array>
 #include <cstdint>
@@ -13,16 +14,6 @@
 namespace psn {
 
 constexpr int kTrackCount = 16;
-
-// Positions inside a track file.
-namespace trackfile {
-constexpr std::uint32_t kSetupPointer = 0x1014;
-constexpr std::uint32_t kSetupBase = 0x1020;
-constexpr std::uint32_t kFuelOffset = 26; // from the start of the set-up block
-constexpr std::uint32_t kBlockEnd = 28;   // one past the fuel word
-constexpr std::uint8_t kSetupBias = 151;
-constexpr std::uint8_t kCompoundBias = 52;
-} // namespace trackfile
 
 // Fields of one 13-byte track entry of the record.
 namespace trackentry {

@@ -1,0 +1,26 @@
+// Where the game keeps what both its readers and the commit's checks must know: the positions
+// inside a track file, and the car set archives an installer replaces.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace psn {
+
+// Positions inside a track file.
+namespace trackfile {
+constexpr std::uint32_t kSetupPointer = 0x1014;
+constexpr std::uint32_t kSetupBase = 0x1020;
+constexpr std::uint32_t kFuelOffset = 26; // from the start of the set-up block
+constexpr std::uint32_t kBlockEnd = 28;   // one past the fuel word
+constexpr std::uint8_t kSetupBias = 151;
+constexpr std::uint8_t kCompoundBias = 52;
+} // namespace trackfile
+
+// The car set archives in the game's GAMEJAMS folder, in the installer's order.
+inline constexpr std::array<const char*, 14> kCarSetArchives = {
+    "BENETTON.JAM", "FERRARI.JAM", "FOOTWORK.JAM", "JORDAN.JAM",  "LARROUS.JAM",
+    "LIGIER.JAM",   "LOTUS.JAM",   "MCLAREN.JAM",  "MINARDI.JAM", "PACIFIC.JAM",
+    "SAUBER.JAM",   "SIMTEK.JAM",  "TYRRELL.JAM",  "WILLIAMS.JAM"};
+
+} // namespace psn
