@@ -171,6 +171,33 @@ struct Game {
     }
 };
 
+// Locks the game for the whole command, and completes, or undoes, a change of the game files
+// that a crash interrupted (the editor's or psnedit's own) before anything reads or writes them,
+// saying so on `note`.
+void BeginGameCommand(AppState& state, std::ostream& note) {
+    RecoveryReport report;
+    try {
+        report = state.BeginCommand();
+    } catch (const GameLockError& error) {
+        throw Failure(kGameFailure, error.what());
+    } catch (const FileAccessError& error) {
+        // A record that is refused says itself what to do.
+        if (fs::FileNamePart(error.Path()) == kCommitRecordName)
+            throw Failure(kGameFailure, error.Path() + ": " + error.Reason() + ".");
+        throw Failure(kGameFailure, error.Path() + ": " + error.Reason() +
+                                        ": an interrupted change of the game files cannot be "
+                                        "completed. Nothing else was done; make the file "
+                                        "writable and run psnedit again.");
+    }
+    if (!report.found)
+        return;
+    note << (report.completed ? "An interrupted change of the game files was completed in:"
+                              : "An interrupted change of the game files was undone in:");
+    for (const std::string& file : report.files)
+        note << " " << file;
+    note << "\n";
+}
+
 [[noreturn]] void GameReadFailed(const Game& game, const FileAccessError& error) {
     const std::string where =
         Trim(error.what()) +
@@ -184,12 +211,15 @@ struct Game {
 Loaded LoadGame(const std::string& dir, const Options& options, const std::string& editorDir,
                 std::ostream& err) {
     Game game(dir, options, editorDir);
+    // Standard output may be the JSON document: the note goes with the warnings.
+    BeginGameCommand(game.state, err);
     GameReadResult result;
     try {
         result = ReadGameRecord(game.state);
     } catch (const FileAccessError& error) {
         GameReadFailed(game, error);
     }
+    game.state.DiscardCommand(); // reading changed nothing
     if (!result.isGameExe)
         BadInput(game.state.ExePath() +
                  ": is not the game's executable (too short to hold the edition byte)");
@@ -327,29 +357,6 @@ int Save(const Options& options, const std::string& editorDir, std::ostream& out
     return kSuccess;
 }
 
-// Completes, or undoes, a change of the game files that a crash interrupted (the editor's or
-// psnedit's own), before anything reads or writes them, and says so.
-void RecoverFirst(const AppState& state, std::ostream& out) {
-    try {
-        const RecoveryReport report = state.RecoverGameFiles();
-        if (!report.found)
-            return;
-        out << (report.completed ? "An interrupted change of the game files was completed in:"
-                                 : "An interrupted change of the game files was undone in:");
-        for (const std::string& file : report.files)
-            out << " " << file;
-        out << "\n";
-    } catch (const FileAccessError& error) {
-        // A record that is refused says itself what to do.
-        if (fs::FileNamePart(error.Path()) == kCommitRecordName)
-            throw Failure(kGameFailure, error.Path() + ": " + error.Reason() + ".");
-        throw Failure(kGameFailure, error.Path() + ": " + error.Reason() +
-                                        ": an interrupted change of the game files cannot be "
-                                        "completed. Nothing else was done; make the file "
-                                        "writable and run psnedit again.");
-    }
-}
-
 int Apply(const Options& options, const std::string& editorDir, std::ostream& out) {
     Operands(options, 2, 2, "apply FILE.GIA|FILE.json GAMEDIR");
     const std::string& file = options.operands[0];
@@ -361,7 +368,8 @@ int Apply(const Options& options, const std::string& editorDir, std::ostream& ou
     const SettingsRecord record = LoadFile(file);
     Game game(dir, options, editorDir);
     AppState& state = game.state;
-    RecoverFirst(state, out);
+    // One command from the checks to the commit: no other program changes the game meanwhile.
+    BeginGameCommand(state, out);
     // Every check comes before the first write: the game, the track files, the patch list.
     try {
         state.OpenGameExe();
@@ -381,7 +389,6 @@ int Apply(const Options& options, const std::string& editorDir, std::ostream& ou
                             "first.");
     state.record = record;
     state.trackEntryKnown.fill(true); // the track block comes from the settings file
-    state.BeginCommand();
     try {
         ExportAllBlocks(state);
         ExportTrackBlock(state);
@@ -416,7 +423,7 @@ int Restore(const Options& options, std::ostream& out) {
         folder += '/';
     state.config.SetGameDir(folder);
     state.config.SetExePath(fs::ResolveCase(folder + "PSN.EXE"));
-    RecoverFirst(state, out);
+    BeginGameCommand(state, out);
     const std::vector<GameBackup> backups = ListBackups(state);
     std::vector<GameBackup> chosen;
     if (options.operands.size() == 1) {
@@ -437,8 +444,10 @@ int Restore(const Options& options, std::ostream& out) {
         return kSuccess;
     }
     try {
-        RestoreBackups(state, chosen);
+        StageBackups(*state.command, chosen);
+        state.CommitCommand();
     } catch (const FileAccessError& error) {
+        state.DiscardCommand();
         throw Failure(kGameFailure,
                       error.Path() + ": " + error.Reason() + ". Nothing was restored.");
     }
@@ -476,8 +485,13 @@ Options:
   --json                         JSON output for show and diff
   -h, --help                     this text
 
+Every command that reads or writes a game holds its lock (PSNIAED.LCK in the game folder) from
+start to end, and first completes or undoes a change that an interrupted command left. A command
+that finds another program changing the game waits up to 5 seconds, then stops.
+
 Exit status: 0 success, 1 differences found (diff), 2 bad usage or input (nothing written),
-3 a game file could not be read or written.
+3 a game file could not be read or written, or another program kept the game locked (nothing
+written).
 )";
 }
 

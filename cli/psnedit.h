@@ -12,7 +12,8 @@ enum Exit : int {
     kSuccess = 0,
     kDifferent = 1,   // diff found differences
     kBadInput = 2,    // bad usage, or an input that cannot be used; nothing written
-    kGameFailure = 3, // a game file could not be read or written
+    kGameFailure = 3, // a game file could not be read or written, or another program kept the
+                      // game locked; nothing written
 };
 
 std::string HelpText();

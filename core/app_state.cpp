@@ -44,21 +44,38 @@ void AppState::RenewStateChecksum() {
     RenewChecksum(StatePath(), faults, command.get());
 }
 
-void AppState::BeginCommand() {
-    command = std::make_unique<Staging>(faults, fs::Native(config.GameDir()));
+RecoveryReport AppState::BeginCommand() {
+    const std::string gameDir = fs::Native(config.GameDir());
+    GameLock held = GameLock::Acquire(gameDir, lockWait);
+    RecoveryReport report;
+    if (held.Held()) {
+        report = RecoverGameFiles();
+    } else if (const std::string record = fs::Join(gameDir, kCommitRecordName);
+               !gameDir.empty() && fs::Exists(record)) {
+        // A game nobody can change cannot have its interrupted commit completed either; read as
+        // it is, it would be a mix of old and new files.
+        throw FileAccessError(kFileAccessError, record,
+                              "an interrupted change of the game files is recorded here, and "
+                              "the game folder cannot be written to complete it; make it "
+                              "writable and try again");
+    }
+    lock = std::move(held);
+    command = std::make_unique<Staging>(faults, gameDir);
+    return report;
 }
 
 void AppState::CommitCommand() {
     CloseGameFiles();
-    if (!command)
-        return;
     const std::unique_ptr<Staging> staged = std::move(command);
-    staged->Commit();
+    const GameLock held = std::move(lock); // released once the commit has ended, either way
+    if (staged)
+        staged->Commit();
 }
 
 void AppState::DiscardCommand() {
     CloseGameFiles();
     command.reset();
+    lock.Release();
 }
 
 std::vector<std::string> AppState::GameFolders() const {

@@ -7,10 +7,12 @@
 #include "core/config.h"
 #include "core/editions.h"
 #include "core/game_file.h"
+#include "core/game_lock.h"
 #include "core/palette.h"
 #include "core/record.h"
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -41,6 +43,9 @@ struct AppState {
     // The staging of the command in progress: every game file it opens keeps its writes there
     // until CommitCommand. Null between commands.
     std::unique_ptr<Staging> command;
+    // The game's lock, held by the command in progress only: the editor stays open for hours.
+    GameLock lock;
+    std::chrono::milliseconds lockWait = kGameLockWait;
 
     // A path relative to the start directory, written with backslashes (".\DATA\PSN.PAL").
     std::string StartPath(std::string_view relative) const;
@@ -59,7 +64,10 @@ struct AppState {
 
     // A command stages its writes from BeginCommand on; CommitCommand writes them all at once
     // (failure raises FileAccessError, and then nothing was changed); DiscardCommand drops them.
-    void BeginCommand();
+    // BeginCommand locks the game (GameLockError when another program holds it through the
+    // wait) and completes or undoes an interrupted commit first, returning what it found; a
+    // record it cannot act on raises FileAccessError. Either failure leaves no command open.
+    RecoveryReport BeginCommand();
     void CommitCommand();
     void DiscardCommand();
     // Completes or undoes a commit that a crash interrupted and removes scratch files, in the

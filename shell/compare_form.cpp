@@ -3,6 +3,7 @@
 #include "shell/game_read_blocks.h"
 #include "shell/record_fields_table.h"
 #include "tracks/track_blocks.h"
+#include "ui/game_actions.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -50,9 +51,14 @@ void TCompareForm::Refresh() {
     game.startDir = start.path();
     game.config = state.config;
     game.edition = state.edition;
+    game.lockWait = state.lockWait;
     GameReadResult read;
     try {
         read = ReadGameRecord(game);
+    } catch (const GameLockError& error) {
+        Label1->setText("Another program is changing the game; nothing was compared.");
+        context_.dialogs.Warning(this, QString::fromLocal8Bit(error.what()));
+        return;
     } catch (const FileAccessError& error) {
         // Only reading went wrong: nothing was written, so the program goes on.
         Label1->setText("The game could not be read; nothing was compared.");
@@ -60,6 +66,7 @@ void TCompareForm::Refresh() {
                                            QString::fromLocal8Bit(state.config.GameDir().c_str()));
         return;
     }
+    ReportRecovery(context_, this, read.recovered);
     if (!read.isGameExe) {
         Label1->setText("The game executable could not be read; nothing was compared.");
         return;

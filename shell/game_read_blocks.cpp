@@ -10,11 +10,16 @@ namespace psn {
 
 GameReadResult ReadGameRecord(AppState& state) {
     GameReadResult result;
+    const bool whole = !state.command;
+    if (whole)
+        result.recovered = state.BeginCommand();
     try {
         state.OpenGameExe();
         result.isGameExe = state.DetectEdition();
         if (!result.isGameExe) {
             state.CloseGameFiles();
+            if (whole)
+                state.DiscardCommand();
             return result;
         }
         const bool stateOpen = state.StateFileExists();
@@ -36,8 +41,13 @@ GameReadResult ReadGameRecord(AppState& state) {
         }
     } catch (...) {
         state.CloseGameFiles();
+        if (whole)
+            state.DiscardCommand();
         throw;
     }
+    // A read changes nothing.
+    if (whole)
+        state.DiscardCommand();
     return result;
 }
 

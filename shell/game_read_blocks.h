@@ -16,11 +16,14 @@ struct GameReadResult {
     bool tracksRead = false;     // false: the 16 track files are not all installed
     std::string dataFileProblem; // a shipped data file (the patch list) that could not be used
     std::array<std::string, 16> trackNames;
+    RecoveryReport recovered; // what the command's start completed or undid
 };
 
 // Reads every block into state.record in the start-up order: the game executable (edition
 // detected first), the save-state file when it exists, then the track block. Needs the game
-// directory, executable path, sources and start directory set. A game-file failure raises
+// directory, executable path, sources and start directory set. Outside an open command the read
+// is a command of its own, which writes nothing but completes an interrupted commit first (see
+// AppState::BeginCommand, whose GameLockError it passes on). A game-file failure raises
 // FileAccessError with the game files closed.
 GameReadResult ReadGameRecord(AppState& state);
 

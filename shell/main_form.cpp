@@ -216,8 +216,11 @@ void TMainForm::FormCreate() {
             startup_ = Startup::Cancelled;
             return;
         }
-        if (!RecoverInterruptedCommand(context_, this)) {
-            startup_ = Startup::Ended;
+        // The load is one command: an interrupted commit is dealt with first, and no other program
+        // changes the game between its reads.
+        GameCommand load(context_, this, GameCommand::WhenBusy::AskAgain);
+        if (!load.Started()) {
+            startup_ = context_.ended ? Startup::Ended : Startup::Cancelled;
             return;
         }
         ShowProgress();
@@ -244,6 +247,8 @@ void TMainForm::FormCreate() {
             state.CloseGameFiles();
             startForm_->Advance(kProgressStep);
         });
+        if (loaded)
+            load.Commit(this);
         if (context_.ended) {
             startup_ = Startup::Ended;
             return;

@@ -17,6 +17,9 @@ struct AppContext {
     std::function<void(int)> terminate;
     // Set once the fatal path has run, so nothing is written afterwards.
     bool ended = false;
+    // Set while a command that could not lock the game is in scope, so that nothing within it
+    // starts a command of its own and commits part of it.
+    bool refused = false;
 };
 
 } // namespace psn

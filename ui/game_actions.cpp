@@ -25,13 +25,41 @@ void FileAccessFailure(AppContext& context, QWidget* parent, const FileAccessErr
     context.terminate(1);
 }
 
+namespace {
+
+// Begins a command of the open state's own: locks the game and recovers first, saying so. When
+// another program keeps the game locked, warns (or asks whether to try again); a recovery that
+// fails takes the file access error path. Returns whether the command is open.
+bool BeginOwnCommand(AppContext& context, QWidget* parent, GameCommand::WhenBusy busy) {
+    for (;;) {
+        try {
+            ReportRecovery(context, parent, context.state.BeginCommand());
+            return true;
+        } catch (const GameLockError& error) {
+            const QString text = QString::fromLocal8Bit(error.what());
+            if (busy == GameCommand::WhenBusy::Warn) {
+                context.dialogs.Warning(parent, text);
+                return false;
+            }
+            if (!context.dialogs.Confirm(parent, text + "\n\nPress OK to try again, or Cancel "
+                                                        "to stop."))
+                return false;
+        } catch (const FileAccessError& error) {
+            FileAccessFailure(context, parent, error);
+            return false;
+        }
+    }
+}
+
+} // namespace
+
 bool RunGameTransfer(AppContext& context, QWidget* parent, const std::function<void()>& body) {
-    if (context.ended)
+    if (context.ended || context.refused)
         return false;
     AppState& state = context.state;
     const bool whole = !state.command;
-    if (whole)
-        state.BeginCommand();
+    if (whole && !BeginOwnCommand(context, parent, GameCommand::WhenBusy::Warn))
+        return false;
     try {
         body();
         state.CloseGameFiles();
@@ -50,61 +78,70 @@ bool RunGameTransfer(AppContext& context, QWidget* parent, const std::function<v
     return false;
 }
 
-bool RecoverInterruptedCommand(AppContext& context, QWidget* parent) {
-    try {
-        const RecoveryReport report = context.state.RecoverGameFiles();
-        if (report.found) {
-            QString text = report.completed
-                               ? "The editor was stopped while it was changing the game files. "
-                                 "The change has now been completed in:"
-                               : "The editor was stopped while it was changing the game files. "
-                                 "These files have been put back as they were:";
-            for (const std::string& file : report.files)
-                text += "\n" + QString::fromLocal8Bit(file.c_str());
-            context.dialogs.Information(parent, text);
-        }
-        return true;
-    } catch (const FileAccessError& error) {
-        FileAccessFailure(context, parent, error);
-    }
-    return false;
+void ReportRecovery(AppContext& context, QWidget* parent, const RecoveryReport& report) {
+    if (!report.found)
+        return;
+    QString text = report.completed
+                       ? "The editor was stopped while it was changing the game files. "
+                         "The change has now been completed in:"
+                       : "The editor was stopped while it was changing the game files. "
+                         "These files have been put back as they were:";
+    for (const std::string& file : report.files)
+        text += "\n" + QString::fromLocal8Bit(file.c_str());
+    context.dialogs.Information(parent, text);
 }
 
-GameCommand::GameCommand(AppContext& context) : context_(context) {
-    if (!context_.state.command) {
-        context_.state.BeginCommand();
+bool RecoverInterruptedCommand(AppContext& context, QWidget* parent) {
+    if (context.ended || context.refused)
+        return false;
+    // An open command recovered when it began.
+    if (context.state.command)
+        return true;
+    if (!BeginOwnCommand(context, parent, GameCommand::WhenBusy::Warn))
+        return false;
+    context.state.DiscardCommand();
+    return true;
+}
+
+GameCommand::GameCommand(AppContext& context, QWidget* parent, WhenBusy busy) : context_(context) {
+    if (context_.state.command || context_.ended || context_.refused)
+        return;
+    if (BeginOwnCommand(context_, parent, busy))
         owner_ = true;
-    }
+    else if (!context_.ended)
+        refused_ = context_.refused = true;
 }
 
 GameCommand::~GameCommand() {
     if (owner_)
         context_.state.DiscardCommand();
+    if (refused_)
+        context_.refused = false;
 }
 
 void GameCommand::Copy(const std::string& source, const std::string& target) {
+    if (!Started())
+        return; // the refusal or the fatal path has said so; Commit reports the failure
     if (!context_.state.command)
         throw FileAccessError(kFileAccessError, target, "the command has ended");
     context_.state.command->Copy(source, target);
 }
 
 bool GameCommand::Commit(QWidget* parent) {
-    if (context_.ended)
-        return false;
-    if (!owner_)
-        return true;
-    owner_ = false;
-    try {
-        context_.state.CommitCommand();
-        return true;
-    } catch (const FileAccessError& error) {
-        FileAccessFailure(context_, parent, error);
-    }
-    return false;
+    return CommitWith(
+        [&](const FileAccessError& error) { FileAccessFailure(context_, parent, error); });
 }
 
 bool GameCommand::CommitOrReport(QWidget* parent, const QString& failure) {
-    if (context_.ended)
+    return CommitWith([&](const FileAccessError& error) {
+        context_.dialogs.Information(parent,
+                                     failure + "\n" + QString::fromLocal8Bit(error.Path().c_str()) +
+                                         ": " + QString::fromLocal8Bit(error.Reason().c_str()));
+    });
+}
+
+bool GameCommand::CommitWith(const std::function<void(const FileAccessError&)>& failed) {
+    if (!Started())
         return false;
     if (!owner_)
         return true;
@@ -113,9 +150,7 @@ bool GameCommand::CommitOrReport(QWidget* parent, const QString& failure) {
         context_.state.CommitCommand();
         return true;
     } catch (const FileAccessError& error) {
-        context_.dialogs.Information(parent,
-                                     failure + "\n" + QString::fromLocal8Bit(error.Path().c_str()) +
-                                         ": " + QString::fromLocal8Bit(error.Reason().c_str()));
+        failed(error);
     }
     return false;
 }

@@ -19,19 +19,26 @@ inline constexpr const char* kDataImported = "Data has been imported!";
 inline constexpr const char* kDataExported = "Data has been exported!";
 
 // Runs `body`, which opens game files and calls block operations; the game files are closed
-// afterwards in every case. Outside a GameCommand the transfer is a command of its own and its
-// writes are committed at its end. A FileAccessError (also one of the commit) drops every staged
+// afterwards in every case. Outside a GameCommand the transfer is a command of its own: it locks
+// the game, completes or undoes an interrupted commit first (and says so), and its writes are
+// committed at its end. A FileAccessError (also one of the commit) drops every staged
 // write, shows its text (with the file and the reason) in a warning box and then ends the program
-// with exit code 1; a DataFileError is shown as an error and the program goes on. Returns true
-// when `body` completed and its writes, if any, are on disk or staged in the open command.
+// with exit code 1; a DataFileError is shown as an error and the program goes on, and so is a game
+// that another program keeps locked (nothing is done then). Returns true when `body` completed and
+// its writes, if any, are on disk or staged in the open command.
 bool RunGameTransfer(AppContext& context, QWidget* parent, const std::function<void()>& body);
 
-// A command that spans several transfers and dialogs (Export all data, the installers): every
-// game-file write from its creation on is staged, and only Commit() writes them, all at once.
-// Destroyed uncommitted, it drops them: nothing of a command that stopped halfway is written.
+// A command that spans several transfers and dialogs (Export all data, the installers): it holds
+// the game's lock from its creation on, and every game-file write is staged; only Commit() writes
+// them, all at once. Destroyed uncommitted, it drops them: nothing of a command that stopped
+// halfway is written. When another program keeps the game locked, a warning says so (or, with
+// AskAgain, the user may try again) and the command is refused: Started() is false, and every
+// transfer, copy and commit within it does nothing and reports failure.
 class GameCommand {
 public:
-    explicit GameCommand(AppContext& context);
+    enum class WhenBusy { Warn, AskAgain };
+    explicit GameCommand(AppContext& context, QWidget* parent = nullptr,
+                         WhenBusy busy = WhenBusy::Warn);
     ~GameCommand();
     GameCommand(const GameCommand&) = delete;
     GameCommand& operator=(const GameCommand&) = delete;
@@ -44,16 +51,23 @@ public:
     // file and the reason on a line below, and the program goes on. Returns whether the changes
     // are on disk.
     bool CommitOrReport(QWidget* parent, const QString& failure);
+    // False when the game could not be locked or the fatal path ran meanwhile.
+    bool Started() const { return !context_.ended && !context_.refused; }
 
 private:
+    bool CommitWith(const std::function<void(const FileAccessError&)>& failed);
+
     AppContext& context_;
-    bool owner_ = false; // false inside another command, which commits for both
+    bool owner_ = false;   // false inside another command, which commits for both
+    bool refused_ = false; // this command could not lock the game
 };
 
 // Completes (or undoes) a command that a crash interrupted, before anything else reads the game,
-// and says so. A file that cannot be put in place takes the file access error path; returns false
-// then.
+// and says so, under the game's lock. A file that cannot be put in place takes the file access
+// error path; a game another program keeps locked is a warning. Returns false in either case.
 bool RecoverInterruptedCommand(AppContext& context, QWidget* parent);
+// Tells the user which files the completion or undoing at a command's start put in place.
+void ReportRecovery(AppContext& context, QWidget* parent, const RecoveryReport& report);
 
 // Shows a file access error and ends the program.
 void FileAccessFailure(AppContext& context, QWidget* parent, const FileAccessError& error);

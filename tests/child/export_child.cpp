@@ -53,13 +53,18 @@ int main(int argc, char** argv) {
 
     psn::ScriptedDialogs dialogs;
     psn::AppContext context{state, dialogs, [](int code) { std::_Exit(code); }};
+    // A refusal (another program holds the game) is told the parent as the export's messages are.
+    const auto stopped = [&dialogs](int code) {
+        std::printf("0 0 %s\n", dialogs.Messages().join("|").toStdString().c_str());
+        return code;
+    };
     if (!psn::RecoverInterruptedCommand(context, nullptr))
-        return 5;
+        return stopped(5);
     if (!psn::RunGameTransfer(context, nullptr, [&] {
             state.OpenGameExe();
             state.DetectEdition();
         }))
-        return 6;
+        return stopped(6);
 
     gKillAt = std::atol(argv[3]);
     state.faults->count = 0;

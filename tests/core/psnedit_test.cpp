@@ -1,5 +1,8 @@
 #include "cli/psnedit.h"
+#include "core/commit.h"
 #include "core/editions.h"
+#include "core/game_file.h"
+#include "core/game_lock.h"
 #include "core/game_text.h"
 #include "core/json.h"
 #include "shell/record_fields_table.h"
@@ -11,6 +14,9 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace psn {
 namespace {
@@ -37,11 +43,12 @@ sample::Installation Install(const test::TempDir& dir, int edition,
     return sample::MakeInstallation(options);
 }
 
-// Every file of a game folder, by relative path.
+// Every file of a game folder, by relative path; not the lock file, which the first command
+// makes and every command leaves empty.
 std::map<std::string, std::vector<std::uint8_t>> Snapshot(const std::string& dir) {
     std::map<std::string, std::vector<std::uint8_t>> files;
     for (const auto& entry : sfs::recursive_directory_iterator(dir))
-        if (entry.is_regular_file())
+        if (entry.is_regular_file() && entry.path().filename() != kGameLockName)
             files[sfs::relative(entry.path(), dir).string()] =
                 test::ReadFileBytes(entry.path().string());
     return files;
@@ -369,6 +376,77 @@ TEST(Psnedit, RestorePutsEveryBackupBackAndKeepsThem) {
     EXPECT_TRUE(sfs::exists(inst.TrackPath(1) + ".bak"));
     for (const auto& entry : sfs::recursive_directory_iterator(inst.gameDir))
         EXPECT_EQ(entry.path().string().find(".psniaed-"), std::string::npos) << entry.path();
+}
+
+// Leaves the game as a commit of `value` into PSN.EXE and F1GSTATE.SAV leaves it when its
+// process dies just after writing the commit record: every file still old, the new ones beside.
+std::string gRecord;
+void InterruptAfterTheRecord(const sample::Installation& inst, std::uint8_t value) {
+    gRecord = inst.gameDir + kCommitRecordName;
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0)
+        try {
+            auto faults = std::make_shared<TransferFaults>();
+            faults->observe = [](long) {
+                struct stat info {};
+                if (::stat(gRecord.c_str(), &info) == 0)
+                    ::_exit(0);
+            };
+            Staging staging(faults, inst.gameDir);
+            for (const std::string& path : {inst.exePath, inst.statePath}) {
+                GameFile file(faults, &staging);
+                file.Open(path);
+                file.Seek(100);
+                file.WriteByte(value);
+                file.Close();
+            }
+            staging.Commit();
+            ::_exit(1);
+        } catch (...) {
+            ::_exit(2); // never on into the parent's tests
+        }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << "the commit's process was not stopped";
+    ASSERT_EQ(WEXITSTATUS(status), 0) << "1: the commit ended, 2: it failed";
+    ASSERT_TRUE(sfs::exists(gRecord));
+}
+
+// Reading a game half way through a commit would show a mix of old and new files: every command
+// completes the commit first, under the game's lock, and says so beside its own output.
+TEST(Psnedit, EveryCommandCompletesAnInterruptedCommitFirstAndSaysSo) {
+    test::TempDir dir;
+    const auto inst = Install(dir, 0);
+    const std::vector<std::vector<std::string>> commands = {
+        {"show", inst.gameDir, "--json"},
+        {"diff", inst.gameDir, inst.gameDir},
+        {"save", inst.gameDir, dir.str() + "/saved.GIA"},
+        {"restore", inst.gameDir, "PSN.EXE"},
+    };
+    std::uint8_t value = 0xA0;
+    for (const auto& command : commands) {
+        SCOPED_TRACE(command[0]);
+        ++value;
+        InterruptAfterTheRecord(inst, value);
+        ASSERT_NE(test::ReadFileBytes(inst.exePath)[100], value);
+        const Outcome outcome = Psnedit(command);
+        EXPECT_NE(outcome.code, cli::kGameFailure) << outcome.err;
+        const std::string said = outcome.out + outcome.err;
+        EXPECT_NE(said.find("An interrupted change of the game files was completed in: "),
+                  std::string::npos)
+            << said;
+        EXPECT_NE(said.find(inst.statePath), std::string::npos) << said;
+        EXPECT_FALSE(sfs::exists(gRecord));
+        EXPECT_EQ(test::ReadFileBytes(inst.statePath)[100], value);
+        if (command[0] == "show") {
+            // Standard output stays the JSON document.
+            EXPECT_EQ(outcome.out.front(), '{');
+        }
+        if (command[0] != "restore") {
+            EXPECT_EQ(test::ReadFileBytes(inst.exePath)[100], value);
+        }
+    }
 }
 
 TEST(GameText, EveryByteGoesThroughUnicodeAndJsonAndBack) {
