@@ -2,6 +2,7 @@
 
 #include "core/bitmap8_format.h"
 #include "core/fs.h"
+#include "core/game_lock.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -327,6 +328,14 @@ std::unique_ptr<PendingConversion> ConverterRunner::StartExtract(const Converter
 
 ConverterOutcome ConverterRunner::WriteBack(const ConverterCommand& command, const QString& task,
                                             const std::string& archive) const {
+    // The converter rewrites a game archive in place: like every command that changes the game,
+    // it runs under the game's lock, so no other program's command meets a half-written archive.
+    GameLock held;
+    try {
+        held = GameLock::Acquire(fs::Native(state_.config.GameDir()), state_.lockWait);
+    } catch (const GameLockError& error) {
+        return {false, QString::fromLocal8Bit(error.what())};
+    }
     if (fs::Exists(archive) && !fs::EnsureBackup(archive))
         return {false, QString("No backup of %1 could be made, so the bitmap converter %2 was "
                                "not asked to %3.")

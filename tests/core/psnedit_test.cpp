@@ -1,4 +1,5 @@
 #include "cli/psnedit.h"
+#include "core/checksum.h"
 #include "core/commit.h"
 #include "core/editions.h"
 #include "core/game_file.h"
@@ -401,6 +402,8 @@ void InterruptAfterTheRecord(const sample::Installation& inst, std::uint8_t valu
                 file.WriteByte(value);
                 file.Close();
             }
+            // A save state is written only with its trailer fitting its bytes.
+            RenewChecksum(inst.statePath, faults, &staging);
             staging.Commit();
             ::_exit(1);
         } catch (...) {

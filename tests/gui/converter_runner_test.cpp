@@ -1,5 +1,6 @@
 #include "core/bitmap8_format.h"
 #include "core/converter.h"
+#include "core/game_lock.h"
 #include "support/fake_converter.h"
 #include "support/scratch_game.h"
 #include "ui/converter_runner.h"
@@ -337,6 +338,30 @@ TEST_F(ConverterRunnerTest, StandInExtractsAndWritesBackSameSizedBitmapsOnly) {
     std::filesystem::remove(helmetsBmp);
     EXPECT_FALSE(runner.Run(ExtractHelmetsCommand(game.gameDir), "extract", kHelmetsBitmap).ok);
     EXPECT_FALSE(std::filesystem::exists(helmetsBmp));
+}
+
+// Writing an archive back changes the game: while another program holds the game's lock, the
+// converter is not started and the archive keeps its bytes.
+TEST_F(ConverterRunnerTest, AWriteBackWaitsForTheGamesLockAndGivesUpWithoutTouchingTheArchive) {
+    InstallFakeConverter(game.editorDir,
+                         "for a; do case $a in -j*) echo changed > \"${a#-j}\";; esac; done");
+    test::WriteFileBytes(archive, {'o', 'l', 'd'});
+    game.state.lockWait = 50ms;
+    {
+        const GameLock other = GameLock::Acquire(game.gameDir);
+        const ConverterOutcome refused =
+            runner.WriteBack(WriteHelmetsCommand(game.gameDir), "write back", archive);
+        EXPECT_FALSE(refused.ok);
+        EXPECT_NE(refused.error.toStdString().find("Another program"), std::string::npos)
+            << refused.error.toStdString();
+        EXPECT_EQ(ReadFileBytes(archive), (std::vector<std::uint8_t>{'o', 'l', 'd'}));
+        EXPECT_FALSE(std::filesystem::exists(archive + ".bak"));
+    }
+    const ConverterOutcome done =
+        runner.WriteBack(WriteHelmetsCommand(game.gameDir), "write back", archive);
+    ASSERT_TRUE(done.ok) << done.error.toStdString();
+    EXPECT_EQ(ReadFileBytes(archive + ".bak"), (std::vector<std::uint8_t>{'o', 'l', 'd'}));
+    EXPECT_NE(ReadFileBytes(archive), ReadFileBytes(archive + ".bak"));
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "core/game_lock.h"
 #include "core/sample_packs.h"
 #include "track_fixture.h"
 #include "tracks/car_set_form.h"
@@ -245,13 +246,13 @@ TEST(CarSetInstaller, CopiesEveryArchiveOrNone) {
 std::map<std::string, std::vector<std::uint8_t>> GameFiles(const std::string& dir) {
     std::map<std::string, std::vector<std::uint8_t>> files;
     for (const auto& entry : stdfs::recursive_directory_iterator(dir))
-        if (entry.is_regular_file())
+        if (entry.is_regular_file() && entry.path().filename() != kGameLockName)
             files[entry.path().string()] = ReadFileBytes(entry.path().string());
     return files;
 }
 
 // A copy whose target turns out to be a folder fails only when the command commits. The
-// installer then shows the Part's own message with the file and the reason below it, changes no
+// installer then shows its own message with the file and the reason below it, changes no
 // game file, and the program goes on: with the folder gone, the same click installs.
 TEST(Installers, TargetThatCannotBeReplacedIsReportedAndNothingChanges) {
     struct Case {
