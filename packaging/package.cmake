@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The psniaed developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Debian package made by `cpack -G DEB` from the build folder.
 set(CPACK_PACKAGE_NAME psniaed)
 set(CPACK_PACKAGE_VENDOR "psniaed developers")

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Switching the whole process to a user's locale, the C library's and Qt's alike. The C library's
 // locales are generated with localedef (Debian's "locales" package) into a private folder of the
 // build, once, and found there through LOCPATH.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Stand-in for the game's archive converter, for the sample game's archives. An archive is the
 // 8 bytes "PSNJAM01" followed by a complete uncompressed 8-bit BMP file.
 //   PSNJAM.EXE -j<archive> -b<bitmap> -y   extracts the archive's bitmap

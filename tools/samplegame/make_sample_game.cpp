@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes a sample installation of the game:
 //   make_sample_game --edition N --out GAMEDIR [--cd CDDIR] [--no-state] [--lower-case]
 //   make_sample_game --patch-list FILE
