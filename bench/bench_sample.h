@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A sample installation for the benchmarks, in a folder of its own under the system's temporary
 // folder, with an editor folder beside it whose DATA holds the patch list; removed again at the
 // end of the run.

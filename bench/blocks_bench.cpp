@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The start-up load, the import of all data and the export of all data on a sample installation,
 // each against its floor. The floor of a read is the same files opened and one system call per
 // block moved (one per block read, one per file for the palette and the patch list). The floor of

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One click on a colour swatch of the cockpit colours window, to the picture repainted with the
 // new colour: the record is changed, the picture recoloured and painted (offscreen platform).
 #include "game_palette.h"

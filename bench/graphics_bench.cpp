@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Recolouring a whole picture on every team or colour change must feel immediate: well under
 // 0.2 ms for the 99 000 picture pixels.
 #include "graphics/colour_parts_table.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Times a program on an X display from its start to the map of its top-level window with a given
 // title, as a user sees the window appear, and reports the program's peak memory over its whole
 // run (the program is expected to end by itself soon after):

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The command-line companion on a sample installation: apply against the export benchmark's
 // floor (BM_ExportAllFloor, same run), show and diff in process and as whole processes.
 #include "bench_sample.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Ends the event loop once a window has been painted for the first time, so that a whole-process
 // timing covers start-up up to the first picture on the screen and nothing after it.
 #pragma once

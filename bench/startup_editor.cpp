@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The editor's own start-up, ended once its main window has been painted:
 //   psn_startup_editor                        runs the editor in the current folder
 //   psn_startup_editor --prepare DIR APPDIR   makes DIR an editor folder (APPDIR's DATA and

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor of the editor's start-up: an empty window of the main window's client size, shown
 // and painted once, then the program ends.
 #include "quit_when_shown.h"

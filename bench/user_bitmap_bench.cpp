@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A 1024 x 1024 true-colour bitmap from a paint program loaded as a whole picture: read by Qt's
 // image reader and reduced to a 256-colour table, nearest colour, against reading the file alone.
 #include "graphics/user_bitmap.h"

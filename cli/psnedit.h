@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // psnedit, the editor's command-line companion: saves, applies, shows, compares and restores
 // game settings with the same block operations and field table as the windows.
 #pragma once

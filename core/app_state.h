@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What exists once per run: the settings record, the configuration, the detected edition, the
 // start directory, the current settings file and the two game-file handles. Windows and block
 // operations receive it; nothing reaches for a global.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The backups "<name>.bak" that the editor keeps of each game file's first original, and putting
 // them back: as one command, all or nothing, through the same commit as every export.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Work started on a thread of its own, whose result the start-up takes when it needs it. When no
 // thread can be had the future is empty, and the caller does the work itself when it comes to it.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A 256-colour picture as a BMP file holds it: palette indices, top row first, and the file's
 // own 256-entry colour table. Pictures are copied and saved index for index, never colour
 // matched, so a picture that goes out to the game and comes back is unchanged.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // All-or-nothing changes to the game's files. A command stages what it reads and writes as pages
 // in memory; its commit writes each changed file whole beside itself, flushes it, and renames it
 // over the original, while a commit record in the game folder names the files. A start that finds

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The command lines of the external bitmap converter PSNJAM.EXE. Each is a program name plus an
 // argument list, so a game folder with blanks reaches the converter as one argument.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A 256-colour bitmap file read into one block: the 40-byte information header, the 256-entry
 // colour table (blue, green, red, 0) and the pixel rows, top row first. Plain C++ on a byte
 // buffer, so that any damaged file can be fed to it: every read is bounds-checked and the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The file-system layer: the handful of operations the editor needs, on the standard library.
 // Game files may come in any letter case on this platform, so game paths are resolved
 // component by component when they do not exist as spelled.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Byte-wise access to the game's files, with the runtime's sticky error semantics: after a failed
 // open, seek, read or write, every further transfer is without effect until the block operation
 // checks, and the check raises the fatal file access error.

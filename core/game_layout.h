@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where the game keeps what both its readers and the commit's checks must know: the positions
 // inside a track file, and the car set archives an installer replaces.
 #pragma once

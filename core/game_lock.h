@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One command at a time per game. Every command that reads or writes a game's files holds an
 // exclusive lock on a lock file in the game folder for its whole length, so two programs (two
 // editors, the editor and psnedit) never take each other's scratch files for a crash's leftovers

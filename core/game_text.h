@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Game strings are single bytes, one character each; outside the windows they travel as UTF-8.
 // Byte b is the character U+00b (the same reading the windows give them), so every byte string
 // has exactly one text and goes back byte for byte.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A small JSON reader and the string quoting of its writer: enough for settings kept as text,
 // without a library. Numbers are kept as integers (settings hold no fractions); object members
 // keep their order.

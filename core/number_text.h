@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Decimal numbers as boxes show them and users type them, whatever the C library's locale:
 // the user may type "." or "," as the decimal mark, and numbers are shown with the mark the
 // caller gives (the user's locale's). Integers are StrToInt's (core/int_conv.h): they never take

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The settings record: one 2846-byte image of every editable game value, laid out exactly as a
 // settings file. 16-bit values are little-endian; strings are a length byte plus fixed capacity.
 #pragma once

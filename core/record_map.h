@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Byte offsets of every block in the 2846-byte settings record. Each offset is named once here;
 // block operations and windows address the record only through these names.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Data packs made for the editor's sample game (the bonus track, the cockpits, the car set) say
 // so: a manifest in DATA names the sample installation they belong to and each of their files by
 // size and hash, and the sample generator marks its installations with a file naming the same

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Settings files (the 2846-byte record as a GIA file), the configuration file psniaed.set and the
 // snapshot of the user's own game values in "./DATA/ORIGIN.SET".
 #pragma once

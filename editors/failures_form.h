@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Car failure": one failure value per team, on a list of the teams in use and on one slider per
 // team.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Small event helpers for the editor windows. Leave handlers: a box's handler runs whenever the
 // focus moves away from it, changed or not, except when the focus only moves into the box's own
 // drop-down list.

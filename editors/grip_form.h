@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Computer cars grip": qualification grip, other-sessions grip and random grip range per car
 // number, listed by driver.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's line-up as the editors list it: 14 teams, each with two car slots (2t-1 and 2t),
 // shown as team name + "-" + engine name. Driver names and the grip tables are indexed by the car
 // number that stands in a slot, not by the slot.

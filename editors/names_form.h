@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Names and numbers": team, engine and driver names, car numbers, selected marks and which teams
 // take part, plus the first-driver switch.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Nose cones ": raised or lowered nose cone per team in use.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Pit line settings": the pit order by drag and drop, the pit speed limit and its check.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Engine power": team horsepower per session on sliders and number boxes, the human driver's
 // horsepower and the random engine power switch.
 #pragma once

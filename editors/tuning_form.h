@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Car tuning": car weights, rev-light colours and speeds, initial fuel loads and three switches.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One libFuzzer binary per target: PSN_FUZZ_TARGET names the harness it runs.
 #include "fuzz/harnesses.h"
 

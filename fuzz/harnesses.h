@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The fuzz harnesses as plain functions, so that libFuzzer entry points and the unit tests that
 // replay the saved corpus run the same code.
 #pragma once

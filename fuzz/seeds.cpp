@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the generated seed corpus of one target into a folder.
 #include "fuzz/harnesses.h"
 

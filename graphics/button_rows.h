@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The plain push buttons of a picture window, laid out from one table: object name, caption,
 // place and the form's handler for a click.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Cameras editor": position, angles and image tuning of the nine car cameras, with a preview
 // of each camera's default view.
 #pragma once

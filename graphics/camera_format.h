@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How camera angles are shown and stored: degrees in a signed word where 32768 steps make 180
 // degrees. What the user types is converted by StrToFloat (core/number_text.h).
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Cockpit colors": the colours of the cockpit surround, mirrors and front wing of each team.
 #pragma once
 

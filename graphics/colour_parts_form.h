@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the cockpit and pit crew colour windows share: a picture with a swatch grid below it, a
 // list of the teams in use, one radio button per part, the detail label, and picking a part by
 // mouse or button and a colour from the grid. Each window supplies its parts, where a part's

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The recolourable parts of the cockpit and pit crew pictures, and the drawing both colour windows
 // share: recolouring the picture rows from a reference copy, the swatch grid below them and the
 // markers over a part's shade run. Plain functions on a 500-pixel-wide surface, without Qt.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Helmets": the helmet sheet of the game's helmet archive, one cell per driver, edited by
 // swapping cells, pasting single helmets and loading or saving bitmaps, and written back into
 // the game through the bitmap converter.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The helmet sheet's geometry, the car archives, and the rows of the two picture windows' lists.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Car JAMs": a team's car painting moved between its game archive and a bitmap file through
 // the bitmap converter.
 #pragma once

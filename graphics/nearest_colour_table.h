@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Colour matching for pictures that come from other programs: every colour is replaced by the
 // nearest entry of a 256-entry colour table (blue, green, red, 0 per entry), so that the picture
 // speaks the table's indices and can go back to the game.

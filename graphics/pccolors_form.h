@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Pit crew colors": the colours of 14 parts of the pit crew's overalls and equipment per team.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Bitmaps that users bring from other programs, read by Qt's image reader (every common BMP
 // kind: all header versions, 1 to 32 bits, run-length encoded, top-down rows), and fitted into
 // the 256-colour pictures that go back to the game. The shipped pictures and the converter's

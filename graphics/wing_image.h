@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The palette image view: an off-screen surface of one byte per pixel (a palette index) with a
 // 256-entry colour table, shown scaled into a control, whole or as a portion. Editors write the
 // surface bytes directly and then call Repaint() once.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every block operation in the game's fixed order, shared by the start-up load and the
 // import/export of all data, so the two can never drift apart.
 #pragma once

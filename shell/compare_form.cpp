@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "shell/compare_form.h"
 
 #include "shell/game_read_blocks.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Compare with game...": reads the game into a scratch record, never into the settings record,
 // and lists every field where the two differ, grouped by the window that edits it. Nothing is
 // written. The comparison is the companion's "psnedit diff".

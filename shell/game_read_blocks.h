@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading a whole game into a record outside the windows: the record as the start-up load fills
 // it, track block included when the track files are installed. The comparison window reads into
 // a scratch state with it, and the command-line companion reads and saves with it.

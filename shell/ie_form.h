@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Import data": every block at once between the game files and the settings record, and the two
 // choices of where names and cockpit colours come from.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window: its creation runs the start-up load; afterwards it launches the editor
 // windows from its picture buttons and holds the settings-file commands in its menu.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The pictures the editor ships in its DATA folder for the main window's buttons and the progress
 // window.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Program entry: the main window's creation loads the game's values; the main window is shown,
 // then every other window is created, hidden, and the message loop runs until the main window
 // closes.

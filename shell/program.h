@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The editor's whole run, from the application object to the end of the message loop, as a
 // function, so that a measuring launcher runs exactly what the program runs.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every field of the settings record in its natural unit, grouped as the editor windows group
 // them. One table drives the text listing, the field-by-field comparison and the JSON form of a
 // record, so the command-line companion and the comparison window can never disagree.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The settings-file commands of the main menu and the description window: save (asking for a name
 // when there is none), save as, load, and the window title that names the current settings file.
 #pragma once

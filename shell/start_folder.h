@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Which folder the editor runs from. Started from an editor folder (one that holds DATA) it runs
 // there; started anywhere else (a desktop menu, a terminal in the home folder) it runs from the
 // user's own editor folder, which is made on first use and whose DATA is kept up to date with

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every window the main window opens, created once at start-up, hidden, and reused for the run.
 // A window that does not exist yet stays null and its picture button does nothing.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The car set installer: copies the fourteen team livery archives shipped beside the editor over
 // the game's own.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Cockpit data files: the text files that ship beside each replacement cockpit's pictures, read
 // into the list of writes that patch the game executable for the cockpit.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Cockpit manager": installs one of eleven replacement cockpits, its two pictures and its screen
 // coordinates patched into the game executable.
 #pragma once

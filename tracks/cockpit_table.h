@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where each line of a cockpit data file's XY section goes in the game executable, per edition.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Block operations. The track block: tyre table in the executable, set-up and fuel in the 16 track
 // files. They need the game files open and leave them open; a failed transfer raises
 // FileAccessError with the text of the numbered check that found it.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Track editor": per-track car set-up of the computer cars, fuel and tyre consumption.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Getting the track files in place: the Track Editor button's check before the editor opens, and
 // the copy of the 16 track files from the game CD that the track manager uses too.
 #pragma once

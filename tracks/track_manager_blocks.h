@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The three stretches of the game executable that switch track 7 between the game's own track and
 // the bonus track: the track names, and two stretches taken as shipped data.
 #pragma once

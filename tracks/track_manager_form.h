@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Track manager": installs the bonus track as track 7, or the game's own tracks from the CD.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What every window is given at construction: the run's state, the dialog seam, and the way the
 // program ends after a fatal game-file error (injectable so tests can observe it).
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The wait cursor while a window waits on the converter, restored however the wait ends.
 #pragma once
 

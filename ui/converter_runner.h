@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starting the external bitmap converter and waiting for it. The converter is looked for in the
 // start directory first (in any letter case), then on the program search path; a Windows program
 // (a file starting with "MZ") is started through Wine. Every run ends within a bound: a converter

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The one seam through which any window talks to the user outside its own controls: message boxes
 // and file dialogs. Production shows Qt dialogs; tests script the answers and read what was shown.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Behaviour shared by every editor window: running block operations between opening and closing
 // the game files with the fatal file access error, the four editor buttons' messages, the
 // integer conversion with its message, Enter as Tab, and byte strings shown as Latin-1.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A flat button that shows one of the shipped pictures, its label drawn into it; without the
 // picture it shows the label on a plain face.
 #pragma once

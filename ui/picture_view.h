@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A picture control for a 256-colour picture that the window owns as palette indices: drawn 1:1
 // from the control's top-left corner through the picture's own colour table, so mouse points
 // over the control are picture coordinates. An empty picture shows a note instead.

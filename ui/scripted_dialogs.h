@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A Dialogs implementation for tests: answers come from queues set before the action, and
 // everything shown is recorded in order.
 #pragma once

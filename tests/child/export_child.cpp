@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A child process for the kill test: from the editor folder given, it starts as the editor does
 // (an interrupted commit is dealt with first, then the edition is read), loads the record from
 // a settings file and runs "Export all data". With a kill point it stops itself with SIGKILL at

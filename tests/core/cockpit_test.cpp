@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "support/scratch_game.h"
 #include "tracks/cockpit_format.h"
 #include "tracks/cockpit_table.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The classic faults of bitmap decoders, at the edges of every header field and of the run-length
 // stream: nothing may be written outside the picture, no size field may become an allocation or a
 // read size unchecked, and decoding must end at the end of the data.

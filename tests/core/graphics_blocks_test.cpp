@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "graphics/camera_blocks.h"
 #include "graphics/cockpit_blocks.h"
 #include "graphics/pitcrew_blocks.h"

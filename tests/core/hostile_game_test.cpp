@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A game folder from anywhere: a commit record someone else wrote, links out of the game, special
 // files and read-only games. Nothing outside the game and no backup may change, nothing may hang.
 #include "cli/psnedit.h"

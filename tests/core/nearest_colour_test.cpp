@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "graphics/nearest_colour_table.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/editions.h"
 #include "editors/failures_blocks.h"
 #include "editors/grip_blocks.h"

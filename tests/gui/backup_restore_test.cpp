@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The File menu's restore from the backups, and the start that finds an interrupted commit.
 #include "core/commit.h"
 #include "e2e_fixture.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "e2e_fixture.h"
 #include "shell/compare_form.h"
 #include "support/scratch_game.h"

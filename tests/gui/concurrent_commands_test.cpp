@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Two commands on one game at once, as real processes: two `psnedit apply` of different settings,
 // and the editor's "Export all data" (the kill test's child) beside `psnedit apply`, started a few
 // milliseconds apart. Each pair must leave the game wholly as one of the two commands alone leaves

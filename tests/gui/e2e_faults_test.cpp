@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Transfers of the start-up load, the import of all data and the export of all data made to
 // fail in turn, on one generated installation of edition 0 with a save-state file (the edition
 // with the most transfers: it alone writes the patch list). Each failure must end the program

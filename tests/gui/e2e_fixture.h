@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A generated sample installation of one edition with an editor folder beside it that is the
 // current directory while the test runs, the scripted dialog seam and a recorded program end.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The whole program on generated sample installations of every edition: the start-up load, the
 // import and export of all data and every editor window's own import and export must agree with
 // each other and with the game files.

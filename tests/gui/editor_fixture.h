@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A scratch game with a scripted dialog seam and one editor window shown on it, for the tests of
 // the small editor windows.
 #pragma once

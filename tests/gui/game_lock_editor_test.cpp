@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The editor beside another program that holds the game: each command takes the game's lock for
 // its own length only, a command refused the lock warns and does nothing (the program goes on),
 // and a command spanning several transfers takes it once.

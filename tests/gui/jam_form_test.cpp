@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "core/record_map.h"
 #include "graphics/jam_form.h"
 #include "support/fake_converter.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every list of every window: moving the current row by keyboard acts exactly as clicking that
 // row, and coming back from being minimised keeps the user's place.
 #include "e2e_fixture.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Export all data" run in a child process that is stopped with SIGKILL before its commit, at
 // steps of the commit (every step of the commit record and the renames), and after it. After one
 // more start every game file must be wholly old or wholly new with a valid trailer, the command's

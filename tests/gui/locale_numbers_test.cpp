@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Number boxes under the locales of the game's editions and C: decimals show the locale's mark
 // and take "." and ",", integers take no thousands separators, and passing through a box never
 // refuses what it shows.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A game whose every file and folder name was lowered by a copy tool ("circuits/f1ct01.dat",
 // "psn.exe"): every command finds the game's own folders and files, none is created beside them.
 #include "e2e_fixture.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Window tests run headless on the offscreen platform, with one application for the whole run.
 #include <QApplication>
 #include <gtest/gtest.h>

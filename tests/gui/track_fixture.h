@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Track files crafted for tests: the set-up pointer, the set-up block, the compound and the fuel
 // word at their places, everything else a byte pattern, with a valid checksum trailer.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The track block never reaches the game unread: every start reads it, a damaged track file keeps
 // only its own entry unread (and never written), and entries without data are left as they were.
 #include "e2e_fixture.h"

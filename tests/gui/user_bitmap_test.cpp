@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Bitmaps as other programs write them, built here byte by byte in every header kind, depth and
 // encoding, and loaded through the helmet and car windows.
 #include "core/record_map.h"

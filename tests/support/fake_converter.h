@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Converters for tests: the stand-in converter copied into a scratch editor folder, or a small
 // shell script in its place that misbehaves on purpose.
 #pragma once

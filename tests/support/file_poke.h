@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Pokes and peeks single ranges of a scratch game file in place, so that table-driven block tests
 // do not rewrite a 5.6 MB executable for every case.
 #pragma once

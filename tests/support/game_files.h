@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Game files that pass the commit's checks of what a file is: a track file with its set-up block
 // inside it and a fitting checksum trailer.
 #pragma once

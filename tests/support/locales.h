@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Switching the whole process to a user's locale, the C library's and Qt's alike. The build
 // generates the C library's locales with localedef (Debian's "locales" package) into a private
 // folder, before any test runs (tests/support/make-locales), and they are found there through

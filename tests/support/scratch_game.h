@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A scratch game installation in a temporary folder, for tests that need game files of the right
 // size without the full sample game: a zero-filled PSN.EXE holding an edition byte, and a
 // zero-filled F1GSTATE.SAV. The AppState's start directory is the folder's "editor" subfolder.

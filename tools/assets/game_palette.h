@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The colours of ".\DATA\PSN.PAL" and of the shipped pictures' colour tables, and a writer for
 // 256-colour bitmap files. Plain C++, so sample-game generators and tests can use them without Qt.
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes PSN.PAL and the three pictures into the folder given; with a second folder, also PNG
 // previews of the pictures as they show through the palette.
 #include "game_palette.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The pictures are painted with Qt's painter into an RGB image whose red channel is the palette
 // index, with antialiasing off, so every pixel is exactly the index a shape was given; gradients
 // between two indices of one shade run give shaded surfaces. The camera views are painted in

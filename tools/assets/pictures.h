@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The three pictures of the colour and camera windows, as palette indices (top row first).
 #pragma once
 

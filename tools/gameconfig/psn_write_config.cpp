@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes psniaed.set into the current directory for the game executable given, with both
 // sources set to the save-state file: what a first start's locating window stores.
 #include "core/app_state.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The editor's application icon, drawn by code at any size: a racing helmet on a red tile above a
 // chequered strip. The program draws it when the desktop asks for it; the build draws the sizes
 // of the desktop's icon theme from the same code.

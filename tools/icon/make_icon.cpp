@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the application icon into an icon theme folder, one PNG per size:
 // THEME/<n>x<n>/apps/<id>.png.
 #include "app_icon.h"

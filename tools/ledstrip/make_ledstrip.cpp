@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws the 100 x 59 rev-light strip picture: a cockpit panel with four unlit lights rising from
 // left to right, and at its right edge the lit green, yellow and red sprites that the car tuning
 // window copies onto the lights. Written as a 256-colour bitmap in the game palette.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws the main window's picture buttons and the progress window's picture as 256-colour
 // bitmaps. All share one palette (a colour cube plus a fine grey ramp), so they sit together on
 // a 256-colour display; labels are mapped without dithering so they stay crisp.

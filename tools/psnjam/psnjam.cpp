@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Stand-in for the game's archive converter, for the sample game's archives. An archive is the
 // 8 bytes "PSNJAM01" followed by a complete uncompressed 8-bit BMP file.
 //   PSNJAM.EXE -j<archive> -b<bitmap> -y   extracts the archive's bitmap
@@ -138,13 +141,24 @@ std::optional<std::string> Option(const std::string& arg, char letter) {
     return std::nullopt;
 }
 
+// The name the program was started as: PSNJAM.EXE where it stands in for the game's converter,
+// psniaed-sample-converter where it is installed under its own.
+std::string ProgramName(int argc, char** argv) {
+    if (argc < 1 || argv[0][0] == '\0')
+        return "PSNJAM.EXE";
+    const std::string path = argv[0];
+    const auto slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.size() != 3 || (args[2] != "-y" && args[2] != "-Y")) {
-        std::cerr << "usage: PSNJAM.EXE -j<archive> -b<bitmap> -y   (extract)\n"
-                     "       PSNJAM.EXE -b<bitmap> -j<archive> -y   (write back)\n";
+        const std::string name = ProgramName(argc, argv);
+        std::cerr << "usage: " << name << " -j<archive> -b<bitmap> -y   (extract)\n"
+                  << "       " << name << " -b<bitmap> -j<archive> -y   (write back)\n";
         return 2;
     }
     try {

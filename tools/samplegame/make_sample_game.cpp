@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes a sample installation of the game:
 //   make_sample_game --edition N --out GAMEDIR [--cd CDDIR] [--no-state] [--lower-case]
 //   make_sample_game --patch-list FILE
@@ -11,16 +14,24 @@
 
 namespace {
 
+// The name the program was started as: installed, it is psniaed-sample-game.
+const char* gName = "make_sample_game";
+
 int Usage() {
     std::fprintf(stderr,
-                 "usage: make_sample_game --edition N --out GAMEDIR [--cd CDDIR] "
-                 "[--no-state] [--lower-case]\n       make_sample_game --patch-list FILE\n");
+                 "usage: %s --edition N --out GAMEDIR [--cd CDDIR] [--no-state] [--lower-case]\n"
+                 "       %s --patch-list FILE\n",
+                 gName, gName);
     return 2;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 0 && argv[0][0] != '\0') {
+        const char* slash = std::strrchr(argv[0], '/');
+        gName = slash ? slash + 1 : argv[0];
+    }
     psn::sample::Options options;
     std::string patchList;
     bool editionGiven = false;
@@ -30,8 +41,7 @@ int main(int argc, char** argv) {
         if (arg == "--edition" && hasValue) {
             const std::string value = argv[++i];
             if (value.size() != 1 || value[0] < '0' || value[0] > '6') {
-                std::fprintf(stderr, "make_sample_game: edition must be 0..6, not '%s'\n",
-                             value.c_str());
+                std::fprintf(stderr, "%s: edition must be 0..6, not '%s'\n", gName, value.c_str());
                 return 2;
             }
             options.edition = value[0] - '0';
@@ -58,7 +68,7 @@ int main(int argc, char** argv) {
                       static_cast<std::streamsize>(bytes.size()));
             out.close();
             if (!out) {
-                std::fprintf(stderr, "make_sample_game: cannot write %s\n", patchList.c_str());
+                std::fprintf(stderr, "%s: cannot write %s\n", gName, patchList.c_str());
                 return 1;
             }
             if (options.gameDir.empty())
@@ -68,7 +78,7 @@ int main(int argc, char** argv) {
             return Usage();
         psn::sample::MakeInstallation(options);
     } catch (const std::exception& e) {
-        std::fprintf(stderr, "make_sample_game: %s\n", e.what());
+        std::fprintf(stderr, "%s: %s\n", gName, e.what());
         return 1;
     }
     return 0;

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Sample installations of the game, for every edition, since nothing of the real game may be
 // used. Every value the generator writes is known here in record units, so tests can tell what a
 // correct read must give without running the code under test.

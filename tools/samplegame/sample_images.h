@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Pictures of the sample game: 8-bit images drawn by code, and the two file formats the game
 // keeps them in (BMP inside our archives, PCX for the cockpit).
 #pragma once

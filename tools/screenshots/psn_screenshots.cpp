@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts the editor headlessly in the current folder (an editor folder whose psniaed.set points
 // at a game), then renders the main window and every window of the window set into PNG files.
 // Messages and file dialogs are answered by the scripted seam, so nothing waits for a user.

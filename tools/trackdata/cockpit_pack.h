@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The cockpit and car set packs: for each of the eleven replacement cockpits a HI and a LO PCX
 // picture and a data file per edition letter, and the fourteen team archives of the car set.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the install data packs into the DATA folder given as the argument, with the manifest
 // that marks them as made for the sample game.
 #include "cockpit_pack.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The track manager's data: the bonus track file and the three stretches of the executable, in a
 // bonus and an original version. The original stretches are the sample game's own bytes, so
 // "Install original tracks" puts a sample game back exactly.
