@@ -25,7 +25,8 @@ bool SetNormalAttributes(const std::string& path);
 
 // Opens a file that must be a regular file without waiting on it: a FIFO or a device in a game
 // folder would otherwise block the open. Returns the descriptor (blocking again), or -1 with
-// `reason` saying why in words the user can act on.
+// `reason` saying why in words the user can act on; errno is then EINVAL when the path names
+// something that is not a regular file.
 int OpenRegular(const std::string& path, int flags, std::string& reason);
 
 // Whether the path is a link that leads round in a loop (lstat finds it, stat cannot).

@@ -60,38 +60,20 @@ FileResult WriteWhole(const std::string& path, const std::uint8_t* data, std::si
     return {};
 }
 
-// What a path names when it is not a regular file, for the message that refuses it.
-const char* SpecialFileKind(mode_t mode) {
-    if (S_ISDIR(mode))
-        return "a folder";
-    if (S_ISFIFO(mode))
-        return "a named pipe";
-    if (S_ISSOCK(mode))
-        return "a socket";
-    return "a device";
-}
-
 // Reads up to `size` bytes of a file opened for reading only, so a read-only file (from a CD, a
 // download, another user) can be loaded. It is opened without blocking, so that a named pipe
 // cannot stop the program in open(), and only a regular file is read: a pipe or a device such
 // as /dev/zero may never end.
 FileResult ReadWhole(const std::string& path, std::vector<std::uint8_t>& out, std::size_t size) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
+    std::string reason;
+    const int fd = fs::OpenRegular(path, O_RDONLY, reason);
+    if (fd < 0 && errno != EINVAL)
         return {FileResult::Status::NotOpened, Describe(path, "open")};
-    struct stat info {};
-    if (::fstat(fd, &info) != 0) {
-        const std::string message = Describe(path, "read");
-        ::close(fd);
-        return {FileResult::Status::Failed, message};
-    }
-    if (!S_ISREG(info.st_mode)) {
-        ::close(fd);
+    if (fd < 0)
         return {FileResult::Status::Failed,
-                "\"" + path + "\" is not a settings file: it is " + SpecialFileKind(info.st_mode) +
-                    ", not a regular file. Nothing was loaded; choose a settings file saved by the "
-                    "editor or by psnedit."};
-    }
+                "\"" + path + "\" is not a settings file: it " + reason +
+                    ". Nothing was loaded; choose a settings file saved by the editor or by "
+                    "psnedit."};
     out.assign(size, 0);
     std::size_t done = 0;
     while (done < size) {
