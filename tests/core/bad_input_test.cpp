@@ -4,6 +4,7 @@
 #include "cli/psnedit.h"
 #include "core/json.h"
 #include "core/settings_files.h"
+#include "support/psnedit_run.h"
 #include "support/scratch_game.h"
 #include "tools/samplegame/sample_game.h"
 
@@ -24,16 +25,10 @@ namespace {
 
 namespace sfs = std::filesystem;
 
-struct Outcome {
-    int code;
-    std::string out, err;
-};
-
-Outcome Psnedit(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int code = cli::Run(args, out, err, PSN_APP_DIR);
-    return {code, out.str(), err.str()};
-}
+using test::Install;
+using test::Outcome;
+using test::Psnedit;
+using test::Snapshot;
 
 // psnedit in a process of its own, so that one blocked in a system call is killed after `limit`
 // instead of hanging the suite; code -1 then.
@@ -79,22 +74,6 @@ Outcome PsneditProcess(const std::vector<std::string>& args,
     if (WIFEXITED(status) && outcome.err.find("(killed") == std::string::npos)
         outcome.code = WEXITSTATUS(status);
     return outcome;
-}
-
-sample::Installation Install(const test::TempDir& dir, const std::string& name = "game") {
-    sample::Options options;
-    options.gameDir = (dir.path() / name).string() + "/";
-    options.withPictures = false;
-    return sample::MakeInstallation(options);
-}
-
-std::map<std::string, std::vector<std::uint8_t>> Snapshot(const std::string& dir) {
-    std::map<std::string, std::vector<std::uint8_t>> files;
-    for (const auto& entry : sfs::recursive_directory_iterator(dir))
-        if (entry.is_regular_file())
-            files[sfs::relative(entry.path(), dir).string()] =
-                test::ReadFileBytes(entry.path().string());
-    return files;
 }
 
 void WriteText(const std::string& path, const std::string& text) {
@@ -174,7 +153,7 @@ TEST(BadInput, PsneditRefusesEachNamingFileAndFieldAndWritesNothing) {
 // same document without one, also when its name does not say JSON.
 TEST(BadInput, ByteOrderMarkBeforeADocumentIsIgnored) {
     test::TempDir dir;
-    const auto plain = Install(dir, "plain");
+    const auto plain = Install(dir, 0, "plain");
     const std::string changed = ReplaceFirst(Psnedit({"show", plain.gameDir, "--json"}).out,
                                              "\"position 1\": \\d+", "\"position 1\": 9");
     WriteText(dir.str() + "/plain.json", changed);
@@ -182,7 +161,7 @@ TEST(BadInput, ByteOrderMarkBeforeADocumentIsIgnored) {
     const auto expected = Snapshot(plain.gameDir);
     for (const char* name : {"marked.json", "marked.txt"}) {
         SCOPED_TRACE(name);
-        const auto inst = Install(dir, std::string("game-") + name);
+        const auto inst = Install(dir, 0, std::string("game-") + name);
         const std::string path = dir.str() + "/" + name;
         WriteText(path, std::string(json::kByteOrderMark) + changed);
         const Outcome o = Psnedit({"apply", path, inst.gameDir});

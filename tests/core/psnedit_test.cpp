@@ -10,6 +10,7 @@
 #include "core/game_text.h"
 #include "core/json.h"
 #include "shell/record_fields_table.h"
+#include "support/psnedit_run.h"
 #include "support/scratch_game.h"
 #include "tools/samplegame/sample_game.h"
 #include "tracks/track_blocks.h"
@@ -27,36 +28,10 @@ namespace {
 
 namespace sfs = std::filesystem;
 
-struct Outcome {
-    int code;
-    std::string out, err;
-};
-
-Outcome Psnedit(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int code = cli::Run(args, out, err, PSN_APP_DIR);
-    return {code, out.str(), err.str()};
-}
-
-sample::Installation Install(const test::TempDir& dir, int edition,
-                             const std::string& name = "game") {
-    sample::Options options;
-    options.edition = edition;
-    options.gameDir = (dir.path() / name).string() + "/";
-    options.withPictures = false;
-    return sample::MakeInstallation(options);
-}
-
-// Every file of a game folder, by relative path; not the lock file, which the first command
-// makes and every command leaves empty.
-std::map<std::string, std::vector<std::uint8_t>> Snapshot(const std::string& dir) {
-    std::map<std::string, std::vector<std::uint8_t>> files;
-    for (const auto& entry : sfs::recursive_directory_iterator(dir))
-        if (entry.is_regular_file() && entry.path().filename() != kGameLockName)
-            files[sfs::relative(entry.path(), dir).string()] =
-                test::ReadFileBytes(entry.path().string());
-    return files;
-}
+using test::Install;
+using test::Outcome;
+using test::Psnedit;
+using test::Snapshot;
 
 SettingsRecord ReadRecord(const std::string& path) {
     const auto bytes = test::ReadFileBytes(path);
