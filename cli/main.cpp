@@ -7,6 +7,6 @@
 #include <iostream>
 
 int main(int argc, char** argv) {
-    return psn::cli::Run(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr,
-                         psn::fs::ProgramDirectory(argv[0]));
+    return psn::cli::Run(std::vector<std::string>(argv + 1, argv + argc), std::cin, std::cout,
+                         std::cerr, psn::fs::ProgramDirectory(argv[0]));
 }

@@ -4,6 +4,7 @@
 #include "cli/psnedit.h"
 
 #include "core/backups.h"
+#include "core/commit.h"
 #include "core/fs.h"
 #include "core/json.h"
 #include "core/settings_files.h"
@@ -18,6 +19,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <istream>
 #include <optional>
 #include <ostream>
 #include <sstream>
@@ -46,6 +48,8 @@ struct Options {
     int cockpitSource = 1;
     std::string patchList;
     bool json = false;
+    bool dryRun = false;
+    bool all = false;
     std::vector<std::string> operands;
 };
 
@@ -59,15 +63,26 @@ int Source(const std::string& option, const std::string& value) {
 
 Options Parse(const std::vector<std::string>& args, std::size_t from) {
     Options options;
+    bool optionsEnded = false;
     for (std::size_t i = from; i < args.size(); ++i) {
         const std::string& arg = args[i];
+        if (optionsEnded) {
+            options.operands.push_back(arg);
+            continue;
+        }
         const auto value = [&]() -> const std::string& {
             if (i + 1 >= args.size())
                 Usage(arg + " needs a value");
             return args[++i];
         };
-        if (arg == "--json")
+        if (arg == "--")
+            optionsEnded = true;
+        else if (arg == "--json")
             options.json = true;
+        else if (arg == "--dry-run")
+            options.dryRun = true;
+        else if (arg == "--all")
+            options.all = true;
         else if (arg == "--names-source")
             options.namesSource = Source(arg, value());
         else if (arg == "--cockpit-source")
@@ -116,13 +131,6 @@ std::string PatchListPath(const Options& options, const std::string& editorDir) 
     return fs::ResolveCase(fs::Join(fs::CurrentDirectory(), "DATA\\PLT.DAT"));
 }
 
-struct Loaded {
-    SettingsRecord record;
-    fields::Context context;
-    bool game = false;
-    bool tracksUnread = false; // a game whose track files are not all installed
-};
-
 // The editor folder a patch list at <folder>/DATA/PLT.DAT belongs to, in any letter case.
 std::optional<std::string> EditorFolderOf(const std::string& patchList) {
     const sfs::path list(patchList);
@@ -151,7 +159,9 @@ struct Game {
         if (folder.empty() || folder.back() != '/')
             folder += '/';
         const std::string patchList = PatchListPath(options, editorDir);
+        // A new state starts in the current folder: a list anywhere else needs a start of its own.
         const auto editor = EditorFolderOf(patchList);
+        state.startDir.clear();
         if (editor) {
             state.startDir = *editor;
             if (OriginalTracksPending(state))
@@ -201,14 +211,76 @@ void BeginGameCommand(AppState& state, std::ostream& note) {
     note << "\n";
 }
 
-[[noreturn]] void GameReadFailed(const Game& game, const FileAccessError& error) {
-    const std::string where =
-        Trim(error.what()) +
-        (error.Path().empty() ? "" : ": " + error.Path() + ": " + error.Reason());
+[[noreturn]] void GameReadFailed(const Game& game, const FileAccessError& error,
+                                 const std::string& after = "Nothing was written.") {
+    const std::string reason = error.Reason().empty() ? Trim(error.what()) : error.Reason();
     throw Failure(kGameFailure,
-                  game.dir + ": reading the game files failed (" + where +
-                      "). Nothing was written. Check that every game file is complete and "
-                      "readable; 'psnedit restore' puts back the editor's backups.");
+                  game.dir + ": cannot read " +
+                      (error.Path().empty() ? std::string("the game files") : error.Path()) + ": " +
+                      reason + ". " + after +
+                      " Check that every game file is complete and readable; 'psnedit restore' "
+                      "puts back the editor's backups.");
+}
+
+const fields::Field& PatchSwitch() {
+    static const fields::Field* field = fields::Find(fields::Group::Tuning, "real best time info");
+    return *field;
+}
+
+// The patch list leaves its switch alone when none of its bytes is found in the executable (a
+// list for another game): a mark that no read writes tells that apart from a switch read off.
+constexpr std::uint8_t kSwitchUnread = 0xA5;
+
+GameReadResult ReadGame(AppState& state) {
+    state.record.setU8(rec::kPatchListSwitch, kSwitchUnread);
+    GameReadResult result = ReadGameRecord(state);
+    if (result.dataFileProblem.empty() && state.record.u8(rec::kPatchListSwitch) == kSwitchUnread)
+        result.dataFileProblem = "The game's executable holds none of the patch list's "
+                                 "bytes, so its switch cannot be read.";
+    if (state.record.u8(rec::kPatchListSwitch) == kSwitchUnread)
+        state.record.setU8(rec::kPatchListSwitch, 0);
+    return result;
+}
+
+// What a read of the game could not know: those values are unknown, not guessed, and are left out
+// of every comparison; `leftOut` says what, for a comparison that must admit it.
+struct Loaded {
+    SettingsRecord record;
+    fields::Context context;
+    bool game = false;
+    std::vector<std::string> leftOut;
+};
+
+Loaded Examine(const Game& game, const GameReadResult& result, const Options& options,
+               const std::string& editorDir, std::ostream& err) {
+    Loaded loaded;
+    loaded.record = game.state.record;
+    loaded.context.trackNames = result.trackNames;
+    loaded.game = true;
+    if (!result.dataFileProblem.empty()) {
+        loaded.context.MarkUnknown(PatchSwitch());
+        loaded.leftOut.push_back("car tuning: real best time info (" + result.dataFileProblem +
+                                 ")");
+        err << "psnedit: warning: " << result.dataFileProblem << " ("
+            << PatchListPath(options, editorDir)
+            << "): the car tuning switch 'real best time info' is unknown; give the list with "
+               "--patch-list\n";
+    }
+    if (!result.tracksRead) {
+        for (const fields::Field& field : fields::Fields())
+            if (field.group == fields::Group::Tracks)
+                loaded.context.MarkUnknown(field);
+        loaded.leftOut.push_back("the track set-ups (the 16 track files are not all installed "
+                                 "in CIRCUITS)");
+        err << "psnedit: warning: " << game.dir
+            << ": the 16 track files are not all installed in CIRCUITS, so the track set-ups "
+               "were not read and are unknown\n";
+    }
+    if ((options.namesSource == 1 || options.cockpitSource == 1) && !game.state.StateFileExists())
+        err << "psnedit: warning: " << game.dir << ": there is no " << kStateFileName
+            << ", so the names and numbers and the cockpit colours were read from the game's "
+               "executable\n";
+    return loaded;
 }
 
 Loaded LoadGame(const std::string& dir, const Options& options, const std::string& editorDir,
@@ -218,29 +290,16 @@ Loaded LoadGame(const std::string& dir, const Options& options, const std::strin
     BeginGameCommand(game.state, err);
     GameReadResult result;
     try {
-        result = ReadGameRecord(game.state);
+        result = ReadGame(game.state);
     } catch (const FileAccessError& error) {
+        game.state.DiscardCommand();
         GameReadFailed(game, error);
     }
     game.state.DiscardCommand(); // reading changed nothing
     if (!result.isGameExe)
         BadInput(game.state.ExePath() +
                  ": is not the game's executable (too short to hold the edition byte)");
-    if (!result.dataFileProblem.empty())
-        err << "psnedit: warning: " << result.dataFileProblem << " ("
-            << PatchListPath(options, editorDir)
-            << "): the car tuning switch 'real best time info' was not read; give the list "
-               "with --patch-list\n";
-    if (!result.tracksRead)
-        err << "psnedit: warning: " << dir
-            << ": the 16 track files are not all installed in CIRCUITS, so the track set-ups "
-               "were not read\n";
-    Loaded loaded;
-    loaded.record = game.state.record;
-    loaded.context.trackNames = result.trackNames;
-    loaded.game = true;
-    loaded.tracksUnread = !result.tracksRead;
-    return loaded;
+    return Examine(game, result, options, editorDir, err);
 }
 
 bool EndsWithJson(const std::string& path) {
@@ -250,13 +309,30 @@ bool EndsWithJson(const std::string& path) {
     return ext == ".json";
 }
 
-SettingsRecord LoadFile(const std::string& path) {
+// Standard input, read whole; no more than a settings document may hold.
+std::vector<std::uint8_t> ReadStandardInput(std::istream& in) {
+    std::vector<std::uint8_t> bytes;
+    char buffer[65536];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        bytes.insert(bytes.end(), buffer, buffer + in.gcount());
+        if (bytes.size() > kSettingsDocumentLimit)
+            BadInput("-: standard input is longer than a settings document can be");
+    }
+    return bytes;
+}
+
+// A settings file (.GIA: every field) or a JSON document (the fields it gives).
+fields::Document LoadDocument(const std::string& path, bool all, std::istream& in) {
     std::vector<std::uint8_t> read;
-    const FileResult result = ReadSettingsBytes(path, kSettingsDocumentLimit, read);
-    if (result.status == FileResult::Status::NotOpened)
-        BadInput(path + ": cannot be opened; check the name and that it is readable");
-    if (!result.Ok())
-        BadInput(result.message);
+    if (path == "-") {
+        read = ReadStandardInput(in);
+    } else {
+        const FileResult result = ReadSettingsBytes(path, kSettingsDocumentLimit, read);
+        if (result.status == FileResult::Status::NotOpened)
+            BadInput(path + ": cannot be opened; check the name and that it is readable");
+        if (!result.Ok())
+            BadInput(result.message);
+    }
     const std::string bytes(read.begin(), read.end());
     // A byte-order mark before a document's brace is how Windows editors save UTF-8.
     const std::size_t start =
@@ -266,7 +342,7 @@ SettingsRecord LoadFile(const std::string& path) {
                                                  text != std::string::npos && bytes[text] == '{');
     if (document) {
         try {
-            return fields::FromJson(bytes);
+            return fields::ReadDocument(bytes, all);
         } catch (const fields::InputError& error) {
             BadInput(path + ": " + error.what());
         }
@@ -275,17 +351,28 @@ SettingsRecord LoadFile(const std::string& path) {
         BadInput(path + ": is " + std::to_string(bytes.size()) +
                  " bytes long; a settings file holds exactly " + std::to_string(rec::kSize) +
                  " bytes (or is a JSON document from 'psnedit show --json')");
-    SettingsRecord record;
-    std::copy(bytes.begin(), bytes.end(), record.bytes().begin());
-    return record;
+    fields::Document doc;
+    std::copy(bytes.begin(), bytes.end(), doc.record.bytes().begin());
+    doc.given.assign(fields::Fields().size(), true);
+    return doc;
 }
 
 Loaded Load(const std::string& path, const Options& options, const std::string& editorDir,
-            std::ostream& err) {
-    if (fs::IsDirectory(path))
+            std::istream& in, std::ostream& err) {
+    if (path != "-" && fs::IsDirectory(path))
         return LoadGame(path, options, editorDir, err);
+    const fields::Document doc = LoadDocument(path, false, in);
     Loaded loaded;
-    loaded.record = LoadFile(path);
+    try {
+        loaded.record = fields::Merge(doc, SettingsRecord{}, {});
+    } catch (const fields::InputError& error) {
+        BadInput(path + ": " + error.what());
+    }
+    // A partial document says nothing of the fields it leaves out.
+    for (const fields::Field& field : fields::Fields())
+        if (!doc.given[fields::IndexOf(field)] &&
+            field.get(loaded.record) == field.get(SettingsRecord{}))
+            loaded.context.MarkUnknown(field);
     return loaded;
 }
 
@@ -294,47 +381,74 @@ void Operands(const Options& options, std::size_t least, std::size_t most, const
         Usage(std::string("usage: psnedit ") + what);
 }
 
-int Show(const Options& options, const std::string& editorDir, std::ostream& out,
+int Show(const Options& options, const std::string& editorDir, std::istream& in, std::ostream& out,
          std::ostream& err) {
     Operands(options, 1, 1, "show GAMEDIR|FILE [--json]");
-    const Loaded loaded = Load(options.operands[0], options, editorDir, err);
+    const Loaded loaded = Load(options.operands[0], options, editorDir, in, err);
     out << (options.json ? fields::ToJson(loaded.record, loaded.context)
                          : fields::ShowText(loaded.record, loaded.context));
     return kSuccess;
 }
 
-int Diff(const Options& options, const std::string& editorDir, std::ostream& out,
+// Says what a comparison could not cover; such a comparison ends with exit code 3.
+int LeftOut(const std::vector<std::string>& leftOut, std::ostream& err, int code) {
+    if (leftOut.empty())
+        return code;
+    err << "psnedit: the comparison is incomplete; it left out";
+    for (std::size_t i = 0; i < leftOut.size(); ++i)
+        err << (i ? "; " : " ") << leftOut[i];
+    err << "\n";
+    return kGameFailure;
+}
+
+int Diff(const Options& options, const std::string& editorDir, std::istream& in, std::ostream& out,
          std::ostream& err) {
     Operands(options, 2, 2, "diff A B [--json]");
-    const Loaded a = Load(options.operands[0], options, editorDir, err);
-    const Loaded b = Load(options.operands[1], options, editorDir, err);
+    if (options.operands[0] == "-" && options.operands[1] == "-")
+        Usage("only one of A and B can be standard input");
+    const Loaded a = Load(options.operands[0], options, editorDir, in, err);
+    const Loaded b = Load(options.operands[1], options, editorDir, in, err);
     // A game holds no settings description and no unused bytes: they are compared only
     // between two files.
     const bool game = a.game || b.game;
     const fields::Context& context = a.game ? a.context : b.context;
     auto differences = fields::Compare(a.record, b.record, context, game);
-    // Set-ups that could not be read are no difference (the warning said so).
-    if (a.tracksUnread || b.tracksUnread)
-        std::erase_if(differences, [](const fields::Difference& d) {
-            return d.field->group == fields::Group::Tracks;
-        });
+    // A value either side does not know is no difference.
+    std::erase_if(differences, [&](const fields::Difference& d) {
+        return a.context.Unknown(*d.field) || b.context.Unknown(*d.field);
+    });
     if (options.json) {
         out << fields::DiffJson(differences);
     } else {
         for (const auto& difference : differences)
             out << fields::DiffLine(difference) << '\n';
     }
-    return differences.empty() ? kSuccess : kDifferent;
+    std::vector<std::string> leftOut = a.leftOut;
+    leftOut.insert(leftOut.end(), b.leftOut.begin(), b.leftOut.end());
+    return LeftOut(leftOut, err, differences.empty() ? kSuccess : kDifferent);
 }
 
 int Save(const Options& options, const std::string& editorDir, std::ostream& out,
          std::ostream& err) {
-    Operands(options, 2, 2, "save GAMEDIR FILE.GIA");
+    Operands(options, 2, 2, "save GAMEDIR FILE.GIA|FILE.json|-");
     const std::string& dir = options.operands[0];
     const std::string& file = options.operands[1];
     if (!fs::IsDirectory(dir))
         Usage(dir + ": is not a folder; save reads a game folder");
     const Loaded loaded = LoadGame(dir, options, editorDir, err);
+    if (file == "-") {
+        // The settings file's bytes, for a pipe.
+        out.write(reinterpret_cast<const char*>(loaded.record.bytes().data()),
+                  static_cast<std::streamsize>(rec::kSize));
+        return kSuccess;
+    }
+    // A link, a named pipe or a device is never replaced by a file of settings.
+    std::error_code ec;
+    const auto status = sfs::symlink_status(file, ec);
+    if (!ec && sfs::exists(status) && !sfs::is_regular_file(status))
+        BadInput(file + ": is not a regular file (a link, a named pipe, a device or a folder), "
+                        "so it was left alone; save into a file of its own, or use - for "
+                        "standard output");
     AppState target;
     target.record = loaded.record;
     FileResult written;
@@ -344,7 +458,6 @@ int Save(const Options& options, const std::string& editorDir, std::ostream& out
         std::ofstream stream(temporary, std::ios::binary | std::ios::trunc);
         stream << text;
         stream.close();
-        std::error_code ec;
         if (!stream || (sfs::rename(temporary, file, ec), ec)) {
             sfs::remove(temporary, ec);
             written = {FileResult::Status::Failed, file + ": cannot be written"};
@@ -360,57 +473,387 @@ int Save(const Options& options, const std::string& editorDir, std::ostream& out
     return kSuccess;
 }
 
-int Apply(const Options& options, const std::string& editorDir, std::ostream& out) {
-    Operands(options, 2, 2, "apply FILE.GIA|FILE.json GAMEDIR");
-    const std::string& file = options.operands[0];
-    const std::string& dir = options.operands[1];
-    if (fs::IsDirectory(file))
+// The game files a field is written into, as the block operations write them.
+std::vector<std::string> FilesOf(const fields::Field& field, const AppState& state) {
+    using G = fields::Group;
+    const bool stateFile = state.StateFileExists();
+    switch (field.group) {
+    case G::Description:
+    case G::Unused:
+        return {};
+    case G::Tracks:
+        return {state.GamePath(TrackFileNames()[static_cast<std::size_t>(field.track)])};
+    case G::Names:
+        if (stateFile && state.config.NamesSource() == 1)
+            return {state.ExePath(), state.StatePath()};
+        return {state.ExePath()};
+    case G::CockpitColours:
+        if (stateFile && state.config.CockpitSource() == 1)
+            return {state.ExePath(), state.StatePath()};
+        return {state.ExePath()};
+    default:
+        return {state.ExePath()};
+    }
+}
+
+// What an apply changes, file by file and field by field, and what the game did not take.
+void Report(const AppState& state, const std::vector<std::string>& changed,
+            const SettingsRecord& before, const SettingsRecord& after,
+            const fields::Context& context, bool dryRun, std::ostream& out) {
+    const std::string root = Staging::Key(state.config.GameDir());
+    const auto shortName = [&](const std::string& key) {
+        return key.starts_with(root + "/") ? key.substr(root.size() + 1) : key;
+    };
+    const auto differences = fields::Compare(before, after, context, true);
+    for (const std::string& file : changed) {
+        std::vector<const fields::Difference*> here;
+        for (const fields::Difference& d : differences)
+            for (const std::string& path : FilesOf(*d.field, state))
+                if (Staging::Key(path) == file)
+                    here.push_back(&d);
+        out << (dryRun ? "Would change " : "Changed ") << shortName(file);
+        if (here.empty()) {
+            out << ": no setting changes; bytes the editor always writes in its own form\n";
+            continue;
+        }
+        out << ": " << here.size() << (here.size() == 1 ? " setting" : " settings") << "\n";
+        for (const fields::Difference* d : here)
+            out << "  " << fields::DiffLine(*d) << "\n";
+    }
+}
+
+int Apply(const Options& options, const std::string& editorDir, std::istream& in, std::ostream& out,
+          std::ostream& err, const fields::Document* given = nullptr,
+          const std::string& givenName = {}) {
+    if (!given)
+        Operands(options, 2, 2, "apply FILE.GIA|FILE.json|- GAMEDIR [--dry-run] [--all]");
+    const std::string file = given ? givenName : options.operands[0];
+    const std::string& dir = given ? options.operands[0] : options.operands[1];
+    if (file != "-" && fs::IsDirectory(file))
         Usage(file + ": is a folder; apply takes a settings file and a game folder");
     if (!fs::IsDirectory(dir))
         Usage(dir + ": is not a folder; apply writes into a game folder");
-    const SettingsRecord record = LoadFile(file);
+    const fields::Document doc = given ? *given : LoadDocument(file, options.all, in);
     Game game(dir, options, editorDir);
     AppState& state = game.state;
     // One command from the checks to the commit: no other program changes the game meanwhile.
-    BeginGameCommand(state, out);
+    BeginGameCommand(state, err);
+    const auto fail = [&state](Exit code, const std::string& message) {
+        state.CloseGameFiles();
+        state.DiscardCommand();
+        throw Failure(code, message);
+    };
     // Every check comes before the first write: the game, the track files, the patch list.
+    if (!TrackFilesInstalled(state))
+        fail(kGameFailure, dir + ": the 16 track files are not all installed in CIRCUITS. "
+                                 "Nothing was written. Install them with the editor's Track "
+                                 "editor button first.");
+    // The game's own values: those the document leaves out stay, and each change is shown.
+    GameReadResult now;
     try {
-        state.OpenGameExe();
-        const bool isGame = state.DetectEdition();
-        state.CloseGameFiles();
-        if (!isGame)
-            BadInput(state.ExePath() +
-                     ": is not the game's executable (too short to hold the edition byte)");
+        now = ReadGame(state);
     } catch (const FileAccessError& error) {
-        state.CloseGameFiles();
+        state.DiscardCommand();
         GameReadFailed(game, error);
     }
-    if (!TrackFilesInstalled(state))
-        throw Failure(kGameFailure,
-                      dir + ": the 16 track files are not all installed in CIRCUITS. Nothing "
-                            "was written. Install them with the editor's Track editor button "
-                            "first.");
-    state.record = record;
-    state.trackEntryKnown.fill(true); // the track block comes from the settings file
+    if (!now.isGameExe)
+        fail(kBadInput, state.ExePath() +
+                            ": is not the game's executable (too short to hold the edition byte)");
+    std::ostringstream ignored;
+    const Loaded before = Examine(game, now, options, editorDir, ignored);
+    SettingsRecord wanted;
+    try {
+        wanted = fields::Merge(doc, before.record, before.context);
+    } catch (const fields::InputError& error) {
+        fail(kBadInput, file + ": " + error.what() + ". Nothing was written.");
+    }
+    // A switch the game's patch list decides, when that list could not be read, is left as
+    // the game has it unless the document asks for it.
+    state.record = wanted;
+    state.trackEntryKnown.fill(true); // the track block comes from the document
+    std::vector<std::string> changed;
     try {
         ExportAllBlocks(state);
         ExportTrackBlock(state);
-        state.CommitCommand();
+        changed = state.command->Changed();
     } catch (const DataFileError& error) {
-        state.CloseGameFiles();
-        state.DiscardCommand();
-        throw Failure(kGameFailure, std::string(error.what()) + " (" +
-                                        PatchListPath(options, editorDir) +
-                                        "). Nothing was written. Give the game's own list with "
-                                        "--patch-list.");
+        fail(kGameFailure, std::string(error.what()) + " (" + PatchListPath(options, editorDir) +
+                               "). Nothing was written. Give the game's own list with "
+                               "--patch-list.");
     } catch (const FileAccessError& error) {
-        state.CloseGameFiles();
-        state.DiscardCommand();
-        throw Failure(kGameFailure, dir + ": writing the game files failed (" + error.Path() +
-                                        ": " + error.Reason() +
-                                        "). Nothing was written; every game file is as it was.");
+        fail(kGameFailure, dir + ": writing the game files failed (" + error.Path() + ": " +
+                               error.Reason() +
+                               "). Nothing was written; every game file is as it was.");
     }
-    out << "Applied " << file << " to " << dir << "\n";
+    GameReadResult back;
+    if (options.dryRun) {
+        // The staged bytes are what the commit would write: reading them is reading the result.
+        try {
+            back = ReadGame(state);
+        } catch (const FileAccessError& error) {
+            state.DiscardCommand();
+            GameReadFailed(game, error);
+        }
+        state.DiscardCommand();
+    } else {
+        try {
+            state.CommitCommand();
+        } catch (const FileAccessError& error) {
+            throw Failure(kGameFailure, dir + ": writing the game files failed (" + error.Path() +
+                                            ": " + error.Reason() +
+                                            "). Nothing was written; every game file is as it "
+                                            "was.");
+        }
+        // Read back as the game and the editor will read it, in a command of its own.
+        try {
+            back = ReadGame(state);
+        } catch (const FileAccessError& error) {
+            GameReadFailed(game, error,
+                           "The settings were written, but could not be read back to check them.");
+        } catch (const GameLockError& error) {
+            throw Failure(kGameFailure, std::string(error.what()) +
+                                            " The settings were written, but could not be read "
+                                            "back to check them.");
+        }
+    }
+    const Loaded after = Examine(game, back, options, editorDir, ignored);
+    // Only what the game took is a change; the rest is reported below.
+    Report(state, changed, before.record, after.record, before.context, options.dryRun, out);
+    // Every field the document asked for, as the game now holds it.
+    std::vector<std::string> refused, unchecked;
+    for (const fields::Field& field : fields::Fields()) {
+        using G = fields::Group;
+        if (field.group == G::Description || field.group == G::Unused)
+            continue;
+        const bool asked =
+            doc.given[fields::IndexOf(field)] || field.get(wanted) != field.get(before.record);
+        if (asked && after.context.Unknown(field))
+            unchecked.push_back(std::string(fields::Info(field.group).key) + ": " +
+                                fields::Label(field, before.context));
+        if (!asked || after.context.Unknown(field) || field.get(after.record) == field.get(wanted))
+            continue;
+        refused.push_back(std::string(fields::Info(field.group).key) + ": " +
+                          fields::Label(field, before.context) + ": asked " +
+                          fields::ShowValue(field, wanted) + ", the game " +
+                          (options.dryRun ? "would hold " : "holds ") +
+                          fields::ShowValue(field, after.record));
+    }
+    if (changed.empty())
+        out << dir << ": every game file already holds these settings; nothing "
+            << (options.dryRun ? "would be" : "was") << " written\n";
+    else if (options.dryRun)
+        out << "Nothing was written (--dry-run)\n";
+    else
+        out << "Applied " << file << " to " << dir << "\n";
+    if (!unchecked.empty()) {
+        err << "psnedit: warning: " << unchecked.size()
+            << (unchecked.size() == 1 ? " field" : " fields")
+            << " could not be read back, so whether the game "
+            << (options.dryRun ? "would take" : "took") << " them is unknown:\n";
+        for (const std::string& line : unchecked)
+            err << "  " << line << "\n";
+    }
+    if (refused.empty())
+        return unchecked.empty() ? kSuccess : kDifferent;
+    err << "psnedit: the game " << (options.dryRun ? "would not take " : "did not take ")
+        << refused.size() << (refused.size() == 1 ? " field" : " fields") << ":\n";
+    for (const std::string& line : refused)
+        err << "  " << line << "\n";
+    return kDifferent;
+}
+
+// A key of `get` and `set`: "engine power/team 2 qualification (BHP)", the part and the member as
+// show --json names them; the unit may be left out.
+struct Key {
+    const fields::GroupInfo* group = nullptr;
+    std::string member;
+};
+
+Key ParseKey(const std::string& text) {
+    const std::size_t slash = text.find('/');
+    if (slash == std::string::npos)
+        Usage("'" + text + "' is no key; a key is PART/FIELD as 'psnedit fields' lists them");
+    Key key;
+    const std::string part = text.substr(0, slash);
+    key.member = text.substr(slash + 1);
+    for (const fields::GroupInfo& group : fields::Groups())
+        if (part == group.key)
+            key.group = &group;
+    if (!key.group)
+        Usage("'" + text + "': there is no part '" + part + "'; 'psnedit fields' lists the keys");
+    if (fields::Find(key.group->group, key.member))
+        return key;
+    for (const fields::Field& field : fields::Fields()) {
+        if (field.group != key.group->group)
+            continue;
+        if (field.key == key.member) {
+            key.member = fields::JsonKey(field);
+            return key;
+        }
+        for (const fields::Derived& d : field.derived)
+            if (field.key + " (" + d.unit + ")" == key.member)
+                return key;
+    }
+    if (key.group->group == fields::Group::Tracks && key.member.starts_with("track ") &&
+        key.member.ends_with(" name"))
+        return key;
+    Usage("'" + text + "': there is no such field; 'psnedit fields' lists the keys");
+}
+
+std::string Plain(const json::Value& value, bool asJson) {
+    using K = json::Value::Kind;
+    switch (value.kind) {
+    case K::Null:
+        return "null";
+    case K::Bool:
+        return value.boolean ? "true" : "false";
+    case K::Integer:
+        return std::to_string(value.integer);
+    case K::Number:
+        return value.text;
+    case K::String:
+        return asJson ? json::Quote(value.text) : value.text;
+    default:
+        return "";
+    }
+}
+
+int Get(const Options& options, const std::string& editorDir, std::istream& in, std::ostream& out,
+        std::ostream& err) {
+    if (options.operands.size() < 2)
+        Usage("usage: psnedit get GAMEDIR|FILE KEY... [--json]");
+    std::vector<Key> keys;
+    for (auto it = options.operands.begin() + 1; it != options.operands.end(); ++it)
+        keys.push_back(ParseKey(*it));
+    const Loaded loaded = Load(options.operands[0], options, editorDir, in, err);
+    // The document show --json writes holds every member in its typed form.
+    const json::Value document = json::Parse(fields::ToJson(loaded.record, loaded.context));
+    if (options.json)
+        out << "{";
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        const json::Value* part = document.Find(keys[i].group->key);
+        const json::Value* value = part ? part->Find(keys[i].member) : nullptr;
+        const json::Value unknown;
+        const std::string text = Plain(value ? *value : unknown, options.json);
+        if (options.json)
+            out << (i ? ",\n  " : "\n  ")
+                << json::Quote(std::string(keys[i].group->key) + "/" + keys[i].member) << ": "
+                << text;
+        else
+            out << text << "\n";
+    }
+    if (options.json)
+        out << (keys.empty() ? "}\n" : "\n}\n");
+    return kSuccess;
+}
+
+int Set(const Options& options, const std::string& editorDir, std::istream& in, std::ostream& out,
+        std::ostream& err) {
+    if (options.operands.size() < 2)
+        Usage("usage: psnedit set GAMEDIR KEY=VALUE... [--dry-run]");
+    // The assignments become a partial document, so they are checked as a file's fields are.
+    std::vector<std::pair<const fields::GroupInfo*, std::string>> parts;
+    for (auto it = options.operands.begin() + 1; it != options.operands.end(); ++it) {
+        const std::size_t equals = it->find('=');
+        if (equals == std::string::npos)
+            Usage("'" + *it + "' is no assignment; write KEY=VALUE");
+        const Key key = ParseKey(it->substr(0, equals));
+        const std::string given = it->substr(equals + 1);
+        // A JSON value as it is (numbers, true, "quoted text"); anything else is text.
+        std::string value = json::Quote(given);
+        try {
+            const json::Value parsed = json::Parse(given);
+            if (parsed.kind != json::Value::Kind::Array && parsed.kind != json::Value::Kind::Object)
+                value = given;
+        } catch (const json::ParseError&) {
+        }
+        const auto part = std::find_if(parts.begin(), parts.end(),
+                                       [&](const auto& p) { return p.first == key.group; });
+        const std::string member = json::Quote(key.member) + ": " + value;
+        if (part == parts.end())
+            parts.emplace_back(key.group, member);
+        else
+            part->second += ", " + member;
+    }
+    std::string text = "{\"psnedit\": 1";
+    for (const auto& [group, members] : parts)
+        text += ", " + json::Quote(group->key) + ": {" + members + "}";
+    text += "}";
+    fields::Document doc;
+    try {
+        doc = fields::ReadDocument(text, false);
+    } catch (const fields::InputError& error) {
+        BadInput(std::string("the command line: ") + error.what());
+    }
+    return Apply(options, editorDir, in, out, err, &doc, "the command line");
+}
+
+// Where a field is kept in the game.
+std::string FileOf(const fields::Field& field) {
+    using G = fields::Group;
+    switch (field.group) {
+    case G::Description:
+    case G::Unused:
+        return "";
+    case G::Tracks: {
+        std::string name = TrackFileNames()[static_cast<std::size_t>(field.track)];
+        std::replace(name.begin(), name.end(), '\\', '/');
+        return name;
+    }
+    case G::Names:
+    case G::CockpitColours:
+        return std::string(kStateFileName) + " and PSN.EXE";
+    default:
+        return "PSN.EXE";
+    }
+}
+
+int Fields(const Options& options, std::ostream& out) {
+    Operands(options, 0, 0, "fields [--json]");
+    static const char* const kKinds[] = {"text", "number", "switch", "bytes"};
+    if (options.json)
+        out << "[";
+    bool first = true;
+    for (const fields::Field& field : fields::Fields()) {
+        const std::string key =
+            std::string(fields::Info(field.group).key) + "/" + fields::JsonKey(field);
+        const char* kind = kKinds[static_cast<int>(field.kind)];
+        std::string range;
+        if (field.kind == fields::Kind::Number)
+            range = std::to_string(field.min) + ".." + std::to_string(field.max);
+        else if (field.kind == fields::Kind::Switch)
+            range = field.offName + "|" + field.onName;
+        else
+            range = "at most " + std::to_string(field.capacity) +
+                    (field.kind == fields::Kind::Bytes ? " bytes" : " characters");
+        std::vector<std::string> also;
+        for (const fields::Derived& d : field.derived)
+            also.push_back(field.key + " (" + d.unit + ")");
+        if (options.json) {
+            out << (first ? "\n  {" : ",\n  {") << "\"key\": " << json::Quote(key)
+                << ", \"type\": " << json::Quote(kind) << ", \"unit\": " << json::Quote(field.unit);
+            if (field.kind == fields::Kind::Number)
+                out << ", \"minimum\": " << field.min << ", \"maximum\": " << field.max;
+            else if (field.kind == fields::Kind::Switch)
+                out << ", \"off\": " << json::Quote(field.offName)
+                    << ", \"on\": " << json::Quote(field.onName);
+            else
+                out << ", \"capacity\": " << field.capacity;
+            out << ", \"file\": " << json::Quote(FileOf(field)) << ", \"also\": [";
+            for (std::size_t i = 0; i < also.size(); ++i)
+                out << (i ? ", " : "") << json::Quote(also[i]);
+            out << "]}";
+        } else {
+            out << key << "\t" << kind << "\t" << field.unit << "\t" << range << "\t"
+                << FileOf(field);
+            for (const std::string& other : also)
+                out << "\t" << other;
+            out << "\n";
+        }
+        first = false;
+    }
+    if (options.json)
+        out << "\n]\n";
     return kSuccess;
 }
 
@@ -459,6 +902,14 @@ int Restore(const Options& options, std::ostream& out) {
     return kSuccess;
 }
 
+// Output that did not reach its file (a full disk, a closed pipe) is a failure, not a success.
+int Flushed(std::ostream& out, int code) {
+    out.flush();
+    if (!out)
+        throw Failure(kBadInput, "writing to standard output failed; the output is incomplete");
+    return code;
+}
+
 } // namespace
 
 std::string HelpText() {
@@ -498,31 +949,49 @@ written).
 )";
 }
 
-int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-        const std::string& editorDir) {
+int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+        std::ostream& err, const std::string& editorDir) {
     try {
         if (args.empty())
             Usage("no command given");
-        if (std::find(args.begin(), args.end(), "--help") != args.end() ||
-            std::find(args.begin(), args.end(), "-h") != args.end()) {
+        const auto end = std::find(args.begin(), args.end(), "--");
+        if (std::find(args.begin(), end, "--help") != end ||
+            std::find(args.begin(), end, "-h") != end) {
             out << HelpText();
-            return kSuccess;
+            return Flushed(out, kSuccess);
+        }
+        if (std::find(args.begin(), end, "--version") != end) {
+            out << "psnedit " << kVersion << "\n";
+            return Flushed(out, kSuccess);
         }
         const std::string& command = args[0];
         const Options options = Parse(args, 1);
-        if (options.json && command != "show" && command != "diff")
-            Usage("--json is an option of show and diff");
+        if (options.json && command != "show" && command != "diff" && command != "get" &&
+            command != "fields")
+            Usage("--json is an option of show, diff, get and fields");
+        if ((options.dryRun || options.all) && command != "apply" && command != "set")
+            Usage(std::string(options.dryRun ? "--dry-run" : "--all") +
+                  " is an option of apply and set");
+        int code = kSuccess;
         if (command == "show")
-            return Show(options, editorDir, out, err);
-        if (command == "diff")
-            return Diff(options, editorDir, out, err);
-        if (command == "save")
-            return Save(options, editorDir, out, err);
-        if (command == "apply")
-            return Apply(options, editorDir, out);
-        if (command == "restore")
-            return Restore(options, out);
-        Usage("unknown command '" + command + "'");
+            code = Show(options, editorDir, in, out, err);
+        else if (command == "diff")
+            code = Diff(options, editorDir, in, out, err);
+        else if (command == "save")
+            code = Save(options, editorDir, out, err);
+        else if (command == "apply")
+            code = Apply(options, editorDir, in, out, err);
+        else if (command == "get")
+            code = Get(options, editorDir, in, out, err);
+        else if (command == "set")
+            code = Set(options, editorDir, in, out, err);
+        else if (command == "fields")
+            code = Fields(options, out);
+        else if (command == "restore")
+            code = Restore(options, out);
+        else
+            Usage("unknown command '" + command + "'");
+        return Flushed(out, code);
     } catch (const Failure& failure) {
         err << "psnedit: " << failure.what() << "\n";
         return failure.exit;
@@ -530,6 +999,12 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         err << "psnedit: " << error.what() << "\n";
         return kGameFailure;
     }
+}
+
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+        const std::string& editorDir) {
+    std::istringstream none;
+    return Run(args, none, out, err, editorDir);
 }
 
 } // namespace psn::cli

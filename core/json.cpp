@@ -98,8 +98,14 @@ private:
         } else if (Word("null")) {
             value.kind = Value::Kind::Null;
         } else if (c == '-' || (c >= '0' && c <= '9')) {
+            const std::size_t start = at_;
             value.kind = Value::Kind::Integer;
             value.integer = Integer();
+            if (Fraction()) {
+                value.kind = Value::Kind::Number;
+                value.integer = 0;
+                value.text = std::string(text_.substr(start, at_ - start));
+            }
         } else {
             Fail("a value");
         }
@@ -118,9 +124,30 @@ private:
                 Fail("a smaller number");
             value = value * 10 + (text_[at_++] - '0');
         }
-        if (at_ < text_.size() && (text_[at_] == '.' || text_[at_] == 'e' || text_[at_] == 'E'))
-            Fail("a whole number");
         return negative ? -value : value;
+    }
+
+    // The fraction and exponent after a number's whole part, if any.
+    bool Fraction() {
+        const std::size_t start = at_;
+        const auto digits = [this] {
+            const std::size_t first = at_;
+            while (at_ < text_.size() && text_[at_] >= '0' && text_[at_] <= '9')
+                ++at_;
+            if (at_ == first)
+                Fail("a digit");
+        };
+        if (at_ < text_.size() && text_[at_] == '.') {
+            ++at_;
+            digits();
+        }
+        if (at_ < text_.size() && (text_[at_] == 'e' || text_[at_] == 'E')) {
+            ++at_;
+            if (at_ < text_.size() && (text_[at_] == '+' || text_[at_] == '-'))
+                ++at_;
+            digits();
+        }
+        return at_ != start;
     }
 
     unsigned Hex4() {

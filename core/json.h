@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // A small JSON reader and the string quoting of its writer: enough for settings kept as text,
-// without a library. Numbers are kept as integers (settings hold no fractions); object members
-// keep their order.
+// without a library. Whole numbers are kept as integers, others as their literal text (a settings
+// value in degrees may hold a fraction); object members keep their order.
 #pragma once
 
 #include <cstdint>
@@ -25,11 +25,11 @@ public:
 struct Member;
 
 struct Value {
-    enum class Kind { Null, Bool, Integer, String, Array, Object };
+    enum class Kind { Null, Bool, Integer, Number, String, Array, Object };
     Kind kind = Kind::Null;
     bool boolean = false;
     std::int64_t integer = 0;
-    std::string text; // strings, in UTF-8
+    std::string text; // strings, in UTF-8; a Number's literal ("90.5", "1e3")
     std::vector<Value> items;
     // A named member, not a std::pair: a pair of this still incomplete type is refused by some
     // standard libraries.

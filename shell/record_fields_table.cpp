@@ -14,7 +14,11 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
+#include <locale>
 #include <map>
+#include <optional>
+#include <sstream>
 
 namespace psn::fields {
 namespace {
@@ -341,10 +345,6 @@ void AddOthers(Builder& b) {
     b.fields.push_back(std::move(f));
 }
 
-std::string JsonKey(const Field& field) {
-    return field.unit.empty() ? field.key : field.key + " (" + field.unit + ")";
-}
-
 std::string JsonValue(const Field& field, const Value& value) {
     switch (field.kind) {
     case Kind::Text:
@@ -434,6 +434,35 @@ const std::vector<GroupInfo>& Groups() {
     return groups;
 }
 
+std::string JsonKey(const Field& field) {
+    return field.unit.empty() ? field.key : field.key + " (" + field.unit + ")";
+}
+
+std::size_t IndexOf(const Field& field) {
+    return static_cast<std::size_t>(&field - Fields().data());
+}
+
+const Field* Find(Group group, std::string_view member) {
+    static const std::map<std::pair<Group, std::string>, const Field*, std::less<>> byKey = [] {
+        std::map<std::pair<Group, std::string>, const Field*, std::less<>> keys;
+        for (const Field& field : Fields())
+            keys[{field.group, JsonKey(field)}] = &field;
+        return keys;
+    }();
+    const auto it = byKey.find(std::pair{group, std::string(member)});
+    return it == byKey.end() ? nullptr : it->second;
+}
+
+bool Context::Unknown(const Field& field) const {
+    const std::size_t i = IndexOf(field);
+    return i < unknown.size() && unknown[i];
+}
+
+void Context::MarkUnknown(const Field& field) {
+    unknown.resize(Fields().size(), false);
+    unknown[IndexOf(field)] = true;
+}
+
 const GroupInfo& Info(Group group) {
     return Groups()[static_cast<std::size_t>(group)];
 }
@@ -509,7 +538,7 @@ std::string ShowText(const SettingsRecord& record, const Context& context) {
     text.reserve(64 * Fields().size());
     for (const Field& field : Fields())
         text += std::string(Info(field.group).key) + ": " + Label(field, context) + " " +
-                ShowValue(field, record) + "\n";
+                (context.Unknown(field) ? "unknown" : ShowValue(field, record)) + "\n";
     return text;
 }
 
@@ -558,12 +587,15 @@ std::string ToJson(const SettingsRecord& record, const Context& context) {
                 out += ",";
             }
         }
-        line(JsonKey(field), JsonValue(field, field.get(record)));
+        const bool unknown = context.Unknown(field);
+        line(JsonKey(field), unknown ? "null" : JsonValue(field, field.get(record)));
         for (const Derived& d : field.derived) {
             const std::string value = d.value(record);
             out += ",";
-            line(field.key + " (" + d.unit + ")",
-                 d.style == Derived::Style::Number ? value : json::Quote(value));
+            line(field.key + " (" + d.unit + ")", unknown ? "null"
+                                                  : d.style == Derived::Style::Number
+                                                      ? value
+                                                      : json::Quote(value));
         }
     }
     out += "\n  }\n}\n";
@@ -585,7 +617,7 @@ std::string DiffJson(const std::vector<Difference>& differences) {
     return out;
 }
 
-SettingsRecord FromJson(std::string_view document) {
+Document ReadDocument(std::string_view document, bool all) {
     json::Value root;
     try {
         root = json::Parse(document);
@@ -598,19 +630,16 @@ SettingsRecord FromJson(std::string_view document) {
         throw InputError("is not a settings document of psnedit (its \"psnedit\": 1 is missing)");
 
     // Members by group and key, so a misspelt or missing member is named.
-    std::map<std::pair<Group, std::string>, const Field*> byKey;
-    std::map<std::pair<Group, std::string>, std::pair<const Field*, const Derived*>> derivedByKey;
-    for (const Field& field : Fields()) {
-        byKey[{field.group, JsonKey(field)}] = &field;
-        for (const Derived& d : field.derived)
-            derivedByKey[{field.group, field.key + " (" + d.unit + ")"}] = {&field, &d};
-    }
-
-    SettingsRecord record;
-    std::map<const Field*, bool> seen;
-    std::vector<std::tuple<const GroupInfo*, std::string, const Derived*, std::string>> checks;
+    std::map<std::pair<Group, std::string>, std::pair<const Field*, std::size_t>> derivedByKey;
+    for (const Field& field : Fields())
+        for (std::size_t d = 0; d < field.derived.size(); ++d)
+            derivedByKey[{field.group, field.key + " (" + field.derived[d].unit + ")"}] = {&field,
+                                                                                           d};
+    Document doc;
+    doc.given.assign(Fields().size(), false);
+    std::vector<bool> seen(Fields().size(), false);
     for (const auto& [groupKey, members] : root.members) {
-        if (groupKey == "psnedit")
+        if (groupKey == "psnedit" || groupKey == "$schema")
             continue;
         const std::string& key = groupKey; // a lambda cannot name a structured binding here
         const auto group = std::find_if(Groups().begin(), Groups().end(),
@@ -620,37 +649,177 @@ SettingsRecord FromJson(std::string_view document) {
         if (members.kind != K::Object)
             throw InputError("\"" + groupKey + "\" must be an object of named values");
         for (const auto& [member, value] : members.members) {
-            if (const auto it = byKey.find({group->group, member}); it != byKey.end()) {
-                const Field& field = *it->second;
-                if (seen[&field])
+            if (const Field* field = Find(group->group, member)) {
+                const std::size_t i = IndexOf(*field);
+                if (seen[i])
                     Wrong(*group, member, "appears twice");
-                seen[&field] = true;
-                field.set(record, ReadValue(field, *group, member, value));
-            } else if (const auto d = derivedByKey.find({group->group, member});
-                       d != derivedByKey.end()) {
-                if (value.kind != K::String && value.kind != K::Integer)
-                    Wrong(*group, member, "must be a number or text");
-                checks.emplace_back(&*group, member, d->second.second,
-                                    value.kind == K::String ? value.text
-                                                            : std::to_string(value.integer));
-            } else if (group->group != Group::Tracks || member.rfind("track ", 0) != 0 ||
-                       member.size() < 5 || member.substr(member.size() - 5) != " name") {
-                Wrong(*group, member, "is not a field of this part");
+                seen[i] = true;
+                if (value.kind == K::Null)
+                    continue; // unknown where it was written: not given
+                field->set(doc.record, ReadValue(*field, *group, member, value));
+                doc.given[i] = true;
+                continue;
             }
+            const auto d = derivedByKey.find({group->group, member});
+            const bool trackName = group->group == Group::Tracks && member.starts_with("track ") &&
+                                   member.ends_with(" name");
+            if (d == derivedByKey.end() && !trackName)
+                Wrong(*group, member, "is not a field of this part");
+            if (value.kind == K::Null)
+                continue;
+            if (value.kind != K::String && value.kind != K::Integer && value.kind != K::Number)
+                Wrong(*group, member, "must be a number or text");
+            Document::Shown shown;
+            shown.group = group->group;
+            shown.member = member;
+            shown.number = value.kind != K::String;
+            shown.text = value.kind == K::String    ? value.text
+                         : value.kind == K::Integer ? std::to_string(value.integer)
+                                                    : value.text;
+            if (trackName) {
+                std::size_t used = 0;
+                int track = 0;
+                try {
+                    track = std::stoi(member.substr(6), &used);
+                } catch (const std::exception&) {
+                }
+                if (track < 1 || track > kTrackCount || member.substr(6 + used) != " name")
+                    Wrong(*group, member, "is not a field of this part");
+                shown.track = track - 1;
+            } else {
+                shown.field = d->second.first;
+                shown.derived = d->second.second;
+            }
+            doc.shown.push_back(std::move(shown));
         }
     }
+    if (all)
+        for (const Field& field : Fields())
+            if (!doc.given[IndexOf(field)])
+                Wrong(Info(field.group), JsonKey(field),
+                      seen[IndexOf(field)]
+                          ? "is unknown (null); every field must be given with --all"
+                          : "is missing; every field must be given (write one with psnedit show "
+                            "--json)");
+    return doc;
+}
+
+std::size_t Document::GivenCount() const {
+    return static_cast<std::size_t>(std::count(given.begin(), given.end(), true));
+}
+
+namespace {
+
+std::optional<double> Decimal(const std::string& text) {
+    if (text.empty())
+        return std::nullopt;
+    std::istringstream in(text);
+    in.imbue(std::locale::classic());
+    double value = 0;
+    in >> value;
+    if (!in || in.peek() != std::char_traits<char>::eof() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+// The stored value whose value in the other unit is `text`, nearest to `near`; null when none is.
+std::optional<std::int64_t> FromOtherUnit(const Field& field, const Derived& derived,
+                                          const std::string& text, SettingsRecord scratch,
+                                          std::int64_t near) {
+    const std::optional<double> wanted = Decimal(text);
+    std::optional<std::int64_t> best;
+    double bestDistance = 0;
+    for (std::int64_t raw = field.min; raw <= field.max; ++raw) {
+        field.set(scratch, Value{raw, {}});
+        const std::string shown = derived.value(scratch);
+        double distance = 0;
+        if (wanted) {
+            const std::optional<double> value = Decimal(shown);
+            if (!value)
+                continue;
+            distance = std::abs(*value - *wanted);
+            // Whole units take a value that rounds to them; finer ones the nearest step.
+            if (distance > 0.5)
+                continue;
+        } else if (Lower(shown) != Lower(text)) {
+            continue;
+        }
+        const auto away = [near](std::int64_t n) { return n > near ? n - near : near - n; };
+        if (!best || distance < bestDistance ||
+            (distance == bestDistance && away(raw) < away(*best))) {
+            best = raw;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+} // namespace
+
+SettingsRecord Merge(const Document& doc, const SettingsRecord& base, const Context& game) {
+    SettingsRecord out = base;
+    std::vector<const Document::Shown*> changedBy(Fields().size(), nullptr);
     for (const Field& field : Fields())
-        if (!seen[&field])
-            Wrong(Info(field.group), JsonKey(field),
-                  "is missing; every field must be given (write one with psnedit show --json)");
-    // A derived value only shows the stored one: an edit there would be lost without a word. A
-    // name shown from another field (the team at a pit position) follows that field's edits.
-    for (const auto& [group, member, derived, text] : checks)
-        if (derived->style != Derived::Style::Name && derived->value(record) != text)
-            Wrong(*group, member,
-                  "only shows the value stored beside it (" + derived->value(record) +
-                      "); change that value instead");
-    return record;
+        if (doc.given[IndexOf(field)]) {
+            const Value value = field.get(doc.record);
+            field.set(out, value);
+        }
+    const auto primaryChanged = [&](const Field& field) {
+        return doc.given[IndexOf(field)] && field.get(doc.record) != field.get(base);
+    };
+    for (const Document::Shown& shown : doc.shown) {
+        const GroupInfo& group = Info(shown.group);
+        if (!shown.field) {
+            const std::string& name = game.trackNames[static_cast<std::size_t>(shown.track)];
+            if (!name.empty() && GameBytesToUtf8(name) != shown.text)
+                Wrong(group, shown.member,
+                      "cannot be changed: a track's name is the game's own (it is \"" +
+                          GameBytesToUtf8(name) + "\")");
+            continue;
+        }
+        const Field& field = *shown.field;
+        const Derived& derived = field.derived[shown.derived];
+        const auto same = [&](const SettingsRecord& r) {
+            const std::string value = derived.value(r);
+            if (shown.number || derived.style == Derived::Style::Number) {
+                const auto a = Decimal(value), b = Decimal(shown.text);
+                if (a && b)
+                    return *a == *b;
+            }
+            return value == shown.text;
+        };
+        if (derived.style == Derived::Style::Name) {
+            // The team at a pit position is named by the names part, not here.
+            if (!same(base) && !same(out))
+                Wrong(group, shown.member,
+                      "cannot be changed: it shows the name of the team at that position (" +
+                          derived.value(out) + "); change \"" + JsonKey(field) + "\" instead");
+            continue;
+        }
+        if (same(base))
+            continue; // as the game has it: the stored value stays
+        const Document::Shown* other = changedBy[IndexOf(field)];
+        if (primaryChanged(field) || other) {
+            if (!same(out))
+                Wrong(group, shown.member,
+                      "disagrees with \"" + (other ? other->member : JsonKey(field)) +
+                          "\"; give the value in one unit only");
+            continue;
+        }
+        const auto raw = FromOtherUnit(field, derived, shown.text, out, field.get(base).number);
+        if (!raw)
+            Wrong(group, shown.member,
+                  "is no value \"" + JsonKey(field) + "\" can take (from " +
+                      std::to_string(field.min) + " to " + std::to_string(field.max) + " " +
+                      (field.unit.empty() ? "stored" : field.unit) + ")");
+        field.set(out, Value{*raw, {}});
+        changedBy[IndexOf(field)] = &shown;
+    }
+    return out;
+}
+
+SettingsRecord FromJson(std::string_view document) {
+    return Merge(ReadDocument(document, true), SettingsRecord{}, Context{});
 }
 
 } // namespace psn::fields

@@ -51,9 +51,15 @@ struct Value {
     friend bool operator==(const Value&, const Value&) = default;
 };
 
-// What the listing knows beyond the record: the track names of the game, when read from one.
+struct Field;
+
+// What the listing knows beyond the record: the track names of the game, when read from one, and
+// the fields whose value could not be read (shown as unknown, never compared).
 struct Context {
     std::array<std::string, 16> trackNames; // game bytes; empty when unknown
+    std::vector<bool> unknown;              // by table index; empty when every value is known
+    bool Unknown(const Field& field) const;
+    void MarkUnknown(const Field& field);
 };
 
 // A value shown beside the field's own, derived from it (kilograms beside pounds).
@@ -80,6 +86,11 @@ struct Field {
 };
 
 const std::vector<Field>& Fields();
+std::size_t IndexOf(const Field& field);
+// The field of a group by its JSON member ("team 2 qualification (BHP)"), or null.
+const Field* Find(Group group, std::string_view member);
+// The member a field has in a JSON document: its key, with its unit in brackets.
+std::string JsonKey(const Field& field);
 
 // "team 3 qualification", or with a known track name "track 3 'Monza' front wing".
 std::string Label(const Field& field, const Context& context);
@@ -109,7 +120,34 @@ class InputError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
-// Raises InputError saying which member is wrong and why.
+// Raises InputError saying which member is wrong and why. Every field must be given.
 SettingsRecord FromJson(std::string_view document);
+
+// A settings document as given: any subset of fields, each in either of its units.
+struct Document {
+    SettingsRecord record;   // the given fields' values; the others are zero
+    std::vector<bool> given; // by table index
+    // Members that show a value beside a field's own (another unit, a team's or a track's name);
+    // they are taken or checked once the record they apply to is known.
+    struct Shown {
+        Group group;
+        std::string member;
+        const Field* field = nullptr; // null for a track's name
+        std::size_t derived = 0;      // index into field->derived
+        int track = -1;               // a track's name: its track
+        std::string text;             // the value as text
+        bool number = false;          // given as a JSON number
+    };
+    std::vector<Shown> shown;
+    std::size_t GivenCount() const;
+};
+// `all`: every field must be given, as a whole settings file gives them. Null stands for a value
+// not given.
+Document ReadDocument(std::string_view document, bool all);
+// The document's fields over `base` (the game's values). A value given only in another unit is
+// converted; one that equals the game's in that unit keeps the stored value, which may not convert
+// back exactly. Raises InputError for a value that cannot change (a track's name, the team shown
+// at a pit position) or for two units that disagree.
+SettingsRecord Merge(const Document& document, const SettingsRecord& base, const Context& game);
 
 } // namespace psn::fields

@@ -33,6 +33,25 @@ inline Outcome Psnedit(const std::vector<std::string>& args) {
     return {code, out.str(), err.str()};
 }
 
+// The same with `input` on standard input, and the editor folder given (one without a patch
+// list runs psnedit away from its data).
+inline Outcome PsneditIn(const std::vector<std::string>& args, const std::string& input,
+                         const std::string& editorDir = PSN_APP_DIR) {
+    std::istringstream in(input);
+    std::ostringstream out, err;
+    const int code = cli::Run(args, in, out, err, editorDir);
+    return {code, out.str(), err.str()};
+}
+
+// The record a save of a sample game gives: the start-up's, with the track block.
+inline SettingsRecord ExpectedSave(const sample::Installation& inst, int names = 1,
+                                   int cockpit = 1) {
+    SettingsRecord expected = inst.Expected(names, cockpit);
+    const auto tracks = sample::ExpectedTrackEntries(inst.edition);
+    std::copy(tracks.begin(), tracks.end(), expected.bytes().begin() + rec::kTrackEntries);
+    return expected;
+}
+
 inline sample::Installation Install(const TempDir& dir, int edition = 0,
                                     const std::string& name = "game") {
     sample::Options options;
