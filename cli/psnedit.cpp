@@ -857,6 +857,54 @@ int Fields(const Options& options, std::ostream& out) {
     return kSuccess;
 }
 
+// The game a command without a game folder works on: $PSNEDIT_GAME, else the game the editor was
+// last pointed at (its configuration in the editor folder it runs from).
+std::string DefaultGame() {
+    if (const char* game = std::getenv("PSNEDIT_GAME"); game && *game)
+        return game;
+    StartPlaces places;
+    places.current = fs::CurrentDirectory();
+    if (const char* dataHome = std::getenv("XDG_DATA_HOME"))
+        places.dataHome = dataHome;
+    if (const char* home = std::getenv("HOME"))
+        places.home = home;
+    std::vector<std::string> folders;
+    if (fs::IsDirectory(fs::ResolveCase(fs::Join(places.current, "DATA"))))
+        folders.push_back(places.current);
+    if (const std::string user = UserEditorFolder(places); !user.empty())
+        folders.push_back(user);
+    for (const std::string& folder : folders) {
+        AppState state;
+        state.startDir = folder;
+        if (ReadConfig(state) && !state.config.GameDir().empty())
+            return state.config.GameDir();
+    }
+    Usage("no game folder given; give one, set PSNEDIT_GAME, or point the editor at the game");
+}
+
+bool Names(const std::string& operand) {
+    return operand == "-" || fs::Exists(operand) || fs::IsDirectory(operand);
+}
+
+// Puts the default game where a command line leaves its game folder out.
+void AddDefaultGame(const std::string& command, Options& options) {
+    auto& ops = options.operands;
+    const auto add = [&](std::size_t at) {
+        ops.insert(ops.begin() + static_cast<std::ptrdiff_t>(at), DefaultGame());
+    };
+    if ((command == "show" || command == "restore") && ops.empty())
+        add(0);
+    else if ((command == "save" || command == "diff") && ops.size() == 1)
+        add(0);
+    else if (command == "apply" && ops.size() == 1)
+        add(1);
+    else if (command == "get" && !ops.empty() && !Names(ops[0]))
+        add(0);
+    else if (command == "set" && !ops.empty() && ops[0].find('=') != std::string::npos &&
+             !Names(ops[0]))
+        add(0);
+}
+
 int Restore(const Options& options, std::ostream& out) {
     if (options.operands.empty())
         Usage("usage: psnedit restore GAMEDIR [FILE...]");
@@ -915,37 +963,49 @@ int Flushed(std::ostream& out, int code) {
 std::string HelpText() {
     return R"(Usage: psnedit COMMAND ARGUMENTS [OPTIONS]
 
-The command-line companion of the Pistonia settings editor.
+The command-line companion of the Pistonia settings editor. GAME is a game folder; left out, it
+is $PSNEDIT_GAME, else the game the editor was last pointed at. FILE is a .GIA settings file, a
+JSON settings document, or - for standard input or output.
 
 Commands:
-  show GAMEDIR|FILE [--json]     every setting in its natural unit, grouped as the editor's
-                                 windows group them; --json gives one JSON document that
-                                 'apply' accepts in place of a settings file
-  diff A B [--json]              one line per setting that differs between A and B (each a game
-                                 folder, a .GIA settings file or such a JSON document)
-  save GAMEDIR FILE.GIA          the game's settings as the editor's start-up reads them, into a
-                                 settings file (FILE.json: a JSON document)
-  apply FILE GAMEDIR             writes a settings file (.GIA or JSON) into the game, as the
-                                 editor's "Export all data" does
-  restore GAMEDIR [FILE...]      puts back the game files' backups (<name>.bak), all of them or
-                                 the files named (relative to GAMEDIR)
+  show [GAME|FILE] [--json]      every setting in its natural unit, grouped as the editor's
+                                 windows group them; --json gives the JSON document that apply
+                                 takes; a value that could not be read is unknown (null)
+  diff [A] B [--json]            one line per setting that differs (exit 1); a comparison that
+                                 could not cover everything says what it left out (exit 3)
+  save [GAME] FILE               the game's settings into a settings file (FILE.json: a JSON
+                                 document; -: the settings file's bytes on standard output)
+  apply FILE [GAME]              writes the settings FILE gives into the game, reads the game
+                                 back, and names each changed file and each field the game did
+                                 not take (exit 1); a JSON document may give any of the fields
+  get [GAME|FILE] KEY...         the values of the keys (PART/FIELD, as 'fields' lists them)
+  set [GAME] KEY=VALUE...        changes those values, as apply does with a document of them
+  fields [--json]                every key with its type, unit, range and game file
+  schema                         the JSON Schema (2020-12) of the settings document
+  restore [GAME] [FILE...]       puts back the game files' backups (<name>.bak), all of them or
+                                 the files named (relative to GAME)
 
 Options:
+  --dry-run                      apply and set: say what would change, write nothing
+  --all                          apply and set: every field must be given
   --names-source exe|state       where names and numbers are read and written (default state)
   --cockpit-source exe|state     the same for the cockpit colours (default state)
   --patch-list FILE              the patch list (default: DATA/PLT.DAT beside psnedit, else in
                                  ~/.local/share/psniaed, the installed data or the current
                                  folder)
-  --json                         JSON output for show and diff
+  --json                         JSON output for show, diff, get and fields
+  --                             ends the options
   -h, --help                     this text
+  --version                      the version
 
 Every command that reads or writes a game holds its lock (PSNIAED.LCK in the game folder) from
 start to end, and first completes or undoes a change that an interrupted command left. A command
 that finds another program changing the game waits up to 5 seconds, then stops.
 
-Exit status: 0 success, 1 differences found (diff), 2 bad usage or input (nothing written),
-3 a game file could not be read or written, or another program kept the game locked (nothing
-written).
+Exit status: 0 success; 1 differences found (diff), or fields the game did not take or that
+could not be read back (apply, set); 2 bad usage or input, or output that could not be written
+(nothing written); 3 a game file could not be read or written, or another program kept the game
+locked (nothing written), or a comparison that left values out.
 )";
 }
 
@@ -965,7 +1025,8 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
             return Flushed(out, kSuccess);
         }
         const std::string& command = args[0];
-        const Options options = Parse(args, 1);
+        Options options = Parse(args, 1);
+        AddDefaultGame(command, options);
         if (options.json && command != "show" && command != "diff" && command != "get" &&
             command != "fields")
             Usage("--json is an option of show, diff, get and fields");
@@ -987,7 +1048,10 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
             code = Set(options, editorDir, in, out, err);
         else if (command == "fields")
             code = Fields(options, out);
-        else if (command == "restore")
+        else if (command == "schema") {
+            Operands(options, 0, 0, "schema");
+            out << fields::Schema();
+        } else if (command == "restore")
             code = Restore(options, out);
         else
             Usage("unknown command '" + command + "'");

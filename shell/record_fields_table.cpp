@@ -286,7 +286,7 @@ void AddCameras(Builder& b) {
             if (angle)
                 f.derived.push_back(
                     {"deg", [at](const SettingsRecord& r) { return camera::AngleText(r.s16(at)); },
-                     Derived::Style::Text});
+                     Derived::Style::Degrees});
         }
 }
 
@@ -351,10 +351,11 @@ std::string JsonValue(const Field& field, const Value& value) {
     case Kind::Bytes:
         return json::Quote(value.text);
     case Kind::Switch:
+        // Typed: a switch is a boolean; a byte the game never writes stays a number.
         if (value.number == 0)
-            return json::Quote(field.offName);
+            return "false";
         if (value.number == 1)
-            return json::Quote(field.onName);
+            return "true";
         return std::to_string(value.number);
     case Kind::Number:
         break;
@@ -548,9 +549,9 @@ std::vector<Difference> Compare(const SettingsRecord& a, const SettingsRecord& b
     for (const Field& field : Fields()) {
         if (gameOnly && (field.group == Group::Description || field.group == Group::Unused))
             continue;
-        if (field.get(a) != field.get(b))
-            differences.push_back(
-                {&field, Label(field, context), ShowValue(field, a), ShowValue(field, b)});
+        if (Value old = field.get(a), now = field.get(b); old != now)
+            differences.push_back({&field, Label(field, context), ShowValue(field, a),
+                                   ShowValue(field, b), std::move(old), std::move(now)});
     }
     return differences;
 }
@@ -560,8 +561,9 @@ std::string DiffLine(const Difference& d) {
            d.after;
 }
 
-std::string ToJson(const SettingsRecord& record, const Context& context) {
-    std::string out = "{\n  \"psnedit\": 1";
+std::string ToJson(const SettingsRecord& record, const Context& context,
+                   const std::string& schema) {
+    std::string out = "{\n  \"$schema\": " + json::Quote(schema) + ",\n  \"psnedit\": 1";
     Group current = Group::Unused;
     bool open = false;
     int lastTrack = -1;
@@ -580,22 +582,22 @@ std::string ToJson(const SettingsRecord& record, const Context& context) {
         };
         if (field.track >= 0 && field.track != lastTrack) {
             lastTrack = field.track;
+            // A document from a settings file has the same members as one from a game.
             const std::string& name = context.trackNames[static_cast<std::size_t>(field.track)];
-            if (!name.empty()) {
-                line("track " + std::to_string(field.track + 1) + " name",
-                     json::Quote(GameBytesToUtf8(name)));
-                out += ",";
-            }
+            line("track " + std::to_string(field.track + 1) + " name",
+                 name.empty() ? "null" : json::Quote(GameBytesToUtf8(name)));
+            out += ",";
         }
         const bool unknown = context.Unknown(field);
         line(JsonKey(field), unknown ? "null" : JsonValue(field, field.get(record)));
         for (const Derived& d : field.derived) {
             const std::string value = d.value(record);
             out += ",";
-            line(field.key + " (" + d.unit + ")", unknown ? "null"
-                                                  : d.style == Derived::Style::Number
-                                                      ? value
-                                                      : json::Quote(value));
+            const bool number =
+                d.style == Derived::Style::Number || d.style == Derived::Style::Degrees;
+            line(field.key + " (" + d.unit + ")", unknown  ? "null"
+                                                  : number ? value
+                                                           : json::Quote(value));
         }
     }
     out += "\n  }\n}\n";
@@ -608,12 +610,103 @@ std::string DiffJson(const std::vector<Difference>& differences) {
         const Difference& d = differences[i];
         const GroupInfo& group = Info(d.field->group);
         out += (i ? ",\n  {" : "\n  {");
-        out += "\"group\": " + json::Quote(group.key) +
+        // "part" and "field" are the members of show --json, "old" and "new" its typed values;
+        // "before" and "after" are the values as the listing shows them.
+        out += "\"part\": " + json::Quote(group.key) +
+               ", \"field\": " + json::Quote(JsonKey(*d.field)) +
+               ", \"old\": " + JsonValue(*d.field, d.old) +
+               ", \"new\": " + JsonValue(*d.field, d.now) +
                ", \"window\": " + json::Quote(group.window) +
-               ", \"field\": " + json::Quote(d.label) + ", \"before\": " + json::Quote(d.before) +
+               ", \"label\": " + json::Quote(d.label) + ", \"before\": " + json::Quote(d.before) +
                ", \"after\": " + json::Quote(d.after) + "}";
     }
     out += differences.empty() ? "]\n" : "\n]\n";
+    return out;
+}
+
+namespace {
+
+std::string Titled(const std::string& title, const std::string& body) {
+    return "{\"title\": " + json::Quote(title) + ", " + body + "}";
+}
+
+std::string FieldSchema(const Field& field) {
+    std::string unit =
+        field.unit.empty() ? "" : ", \"description\": " + json::Quote("in " + field.unit);
+    switch (field.kind) {
+    case Kind::Text:
+        // Game characters only; a name holds no NUL.
+        return Titled(field.key, "\"type\": [\"string\", \"null\"], \"maxLength\": " +
+                                     std::to_string(field.capacity) + ", \"pattern\": \"^[\\u000" +
+                                     (field.group == Group::Names ? "1" : "0") + "-\\u00ff]*$\"");
+    case Kind::Bytes:
+        return Titled(field.key, "\"type\": [\"string\", \"null\"], \"pattern\": \"^[0-9a-fA-F]{" +
+                                     std::to_string(2 * field.capacity) + "}$\"");
+    case Kind::Switch:
+        return Titled(field.key,
+                      "\"anyOf\": [{\"type\": [\"boolean\", \"null\"]}, {\"enum\": [" +
+                          json::Quote(field.offName) + ", " + json::Quote(field.onName) +
+                          "]}, {\"type\": \"integer\", \"minimum\": 0, \"maximum\": 255}]");
+    case Kind::Number:
+        break;
+    }
+    return Titled(field.key,
+                  "\"type\": [\"integer\", \"null\"], \"minimum\": " + std::to_string(field.min) +
+                      ", \"maximum\": " + std::to_string(field.max) + unit);
+}
+
+std::string DerivedSchema(const Field& field, const Derived& d) {
+    const std::string title =
+        field.key + " in " + d.unit + " (another form of \"" + JsonKey(field) + "\")";
+    if (d.unit == "name" && field.group == Group::Tuning)
+        return Titled(title, "\"enum\": [\"green\", \"yellow\", \"red\", \"none\", null]");
+    if (d.unit == "letter")
+        return Titled(title, "\"enum\": [\"A\", \"B\", \"C\", \"D\", \"none\", null]");
+    if (d.style == Derived::Style::Name)
+        return Titled(title, "\"type\": [\"string\", \"null\"]");
+    if (d.style == Derived::Style::Degrees)
+        return Titled(title, "\"type\": [\"number\", \"null\"], \"minimum\": -180, "
+                             "\"maximum\": 180, \"description\": \"in degrees\"");
+    return Titled(title, "\"type\": [\"number\", \"null\"], \"minimum\": 0, \"description\": " +
+                             json::Quote("in " + d.unit));
+}
+
+} // namespace
+
+std::string Schema() {
+    std::string out = "{\n  \"$schema\": \"https://json-schema.org/draft/2020-12/schema\",\n"
+                      "  \"$id\": " +
+                      json::Quote(kSchemaId) +
+                      ",\n  \"title\": \"Settings of the Pistonia settings editor (psnedit)\",\n"
+                      "  \"type\": \"object\",\n  \"required\": [\"psnedit\"],\n"
+                      "  \"additionalProperties\": false,\n  \"properties\": {\n"
+                      "    \"$schema\": {\"type\": \"string\"},\n    \"psnedit\": {\"const\": 1}";
+    for (const GroupInfo& group : Groups()) {
+        out += ",\n    " + json::Quote(group.key) + ": {\"title\": " +
+               json::Quote(*group.window ? group.window : "Bytes no window shows") +
+               ", \"type\": \"object\", \"additionalProperties\": false, \"properties\": {";
+        bool first = true;
+        int lastTrack = -1;
+        const auto member = [&](const std::string& key, const std::string& schema) {
+            out += (first ? "\n      " : ",\n      ") + json::Quote(key) + ": " + schema;
+            first = false;
+        };
+        for (const Field& field : Fields()) {
+            if (field.group != group.group)
+                continue;
+            if (field.track >= 0 && field.track != lastTrack) {
+                lastTrack = field.track;
+                member("track " + std::to_string(field.track + 1) + " name",
+                       Titled("the track's name (the game's own; it cannot change)",
+                              "\"type\": [\"string\", \"null\"]"));
+            }
+            member(JsonKey(field), FieldSchema(field));
+            for (const Derived& d : field.derived)
+                member(field.key + " (" + d.unit + ")", DerivedSchema(field, d));
+        }
+        out += "\n    }}";
+    }
+    out += "\n  }\n}\n";
     return out;
 }
 
@@ -781,7 +874,8 @@ SettingsRecord Merge(const Document& doc, const SettingsRecord& base, const Cont
         const Derived& derived = field.derived[shown.derived];
         const auto same = [&](const SettingsRecord& r) {
             const std::string value = derived.value(r);
-            if (shown.number || derived.style == Derived::Style::Number) {
+            if (shown.number || derived.style == Derived::Style::Number ||
+                derived.style == Derived::Style::Degrees) {
                 const auto a = Decimal(value), b = Decimal(shown.text);
                 if (a && b)
                     return *a == *b;

@@ -64,7 +64,8 @@ struct Context {
 
 // A value shown beside the field's own, derived from it (kilograms beside pounds).
 struct Derived {
-    enum class Style { Number, Text, Name }; // "694 kg"; "5.490 deg" kept as text; "'Vantor'"
+    // "694 kg"; "5.490 deg", a number shown with three decimals; "'Vantor'"; "green"
+    enum class Style { Number, Text, Name, Degrees };
     std::string unit;
     std::function<std::string(const SettingsRecord&)> value;
     Style style = Style::Number;
@@ -103,6 +104,7 @@ std::string ShowText(const SettingsRecord& record, const Context& context);
 struct Difference {
     const Field* field;
     std::string label, before, after;
+    Value old, now; // typed, as the JSON document gives them
 };
 // Every field whose value differs, in table order. `gameOnly` leaves out what no game file holds
 // (the settings description and the unused bytes).
@@ -111,10 +113,18 @@ std::vector<Difference> Compare(const SettingsRecord& a, const SettingsRecord& b
 // "names: team 3 'Vantor' → 'Vantor GP'"
 std::string DiffLine(const Difference& difference);
 
+// The settings document schema's identifier, which a document names as its "$schema" (the
+// installed schema file, where a text editor finds it).
+inline constexpr const char* kSchemaId = "urn:psniaed:psnedit-settings-1";
+
 // The record as one JSON document; FromJson reads it back (derived members are checked, not
 // used). Character bytes beyond a text's length are not kept: they never reach a game file.
-std::string ToJson(const SettingsRecord& record, const Context& context);
+std::string ToJson(const SettingsRecord& record, const Context& context,
+                   const std::string& schema = kSchemaId);
 std::string DiffJson(const std::vector<Difference>& differences);
+// A JSON Schema (2020-12) of the document ToJson writes and ReadDocument takes: every member with
+// its title, unit, range and enumeration, each also null (unknown, or not given).
+std::string Schema();
 
 class InputError : public std::runtime_error {
 public:
