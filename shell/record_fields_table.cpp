@@ -14,11 +14,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cmath>
-#include <locale>
 #include <map>
 #include <optional>
-#include <sstream>
 
 namespace psn::fields {
 namespace {
@@ -804,46 +803,55 @@ std::size_t Document::GivenCount() const {
 namespace {
 
 std::optional<double> Decimal(const std::string& text) {
-    if (text.empty())
-        return std::nullopt;
-    std::istringstream in(text);
-    in.imbue(std::locale::classic());
     double value = 0;
-    in >> value;
-    if (!in || in.peek() != std::char_traits<char>::eof() || !std::isfinite(value))
+    const char* end = text.data() + text.size();
+    const auto [at, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || at != end || !std::isfinite(value))
         return std::nullopt;
     return value;
 }
 
 // The stored value whose value in the other unit is `text`, nearest to `near`; null when none is.
+// A number in the other unit rises with the stored value, so it is searched, not scanned.
 std::optional<std::int64_t> FromOtherUnit(const Field& field, const Derived& derived,
                                           const std::string& text, SettingsRecord scratch,
                                           std::int64_t near) {
-    const std::optional<double> wanted = Decimal(text);
+    const auto shownAt = [&](std::int64_t raw) {
+        field.set(scratch, Value{raw, {}});
+        return derived.value(scratch);
+    };
     std::optional<std::int64_t> best;
     double bestDistance = 0;
-    for (std::int64_t raw = field.min; raw <= field.max; ++raw) {
-        field.set(scratch, Value{raw, {}});
-        const std::string shown = derived.value(scratch);
-        double distance = 0;
-        if (wanted) {
-            const std::optional<double> value = Decimal(shown);
-            if (!value)
-                continue;
-            distance = std::abs(*value - *wanted);
-            // Whole units take a value that rounds to them; finer ones the nearest step.
-            if (distance > 0.5)
-                continue;
-        } else if (Lower(shown) != Lower(text)) {
-            continue;
-        }
+    const auto consider = [&](std::int64_t raw, double distance) {
         const auto away = [near](std::int64_t n) { return n > near ? n - near : near - n; };
         if (!best || distance < bestDistance ||
             (distance == bestDistance && away(raw) < away(*best))) {
             best = raw;
             bestDistance = distance;
         }
+    };
+    if (const std::optional<double> wanted = Decimal(text)) {
+        // Whole units take a value that rounds to them; finer ones the nearest step.
+        std::int64_t low = field.min, high = field.max + 1;
+        while (low < high) {
+            const std::int64_t middle = low + (high - low) / 2;
+            const std::optional<double> value = Decimal(shownAt(middle));
+            if (value && *value < *wanted - 0.5)
+                low = middle + 1;
+            else
+                high = middle;
+        }
+        for (std::int64_t raw = low; raw <= field.max; ++raw) {
+            const std::optional<double> value = Decimal(shownAt(raw));
+            if (!value || *value > *wanted + 0.5)
+                break;
+            consider(raw, std::abs(*value - *wanted));
+        }
+        return best;
     }
+    for (std::int64_t raw = field.min; raw <= field.max; ++raw)
+        if (Lower(shownAt(raw)) == Lower(text))
+            consider(raw, 0);
     return best;
 }
 
