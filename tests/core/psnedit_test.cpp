@@ -271,6 +271,9 @@ TEST(Psnedit, BadInputIsRefusedWithItsFileNamedAndNothingWritten) {
     EXPECT_EQ(Psnedit({"show", dir.str()}).code, cli::kBadInput); // no PSN.EXE there
     EXPECT_TRUE(Snapshot(inst.gameDir) == before);
 
+    // No game to fall back on: no PSNEDIT_GAME, no editor configuration.
+    const test::EnvVar noGame("PSNEDIT_GAME", ""), home("HOME", dir.str()),
+        data("XDG_DATA_HOME", dir.str() + "/share");
     for (const std::vector<std::string>& usage :
          {std::vector<std::string>{},
           {"frobnicate"},

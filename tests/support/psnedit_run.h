@@ -10,8 +10,10 @@
 #include "support/scratch_game.h"
 #include "tools/samplegame/sample_game.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -42,6 +44,31 @@ inline Outcome PsneditIn(const std::vector<std::string>& args, const std::string
     const int code = cli::Run(args, in, out, err, editorDir);
     return {code, out.str(), err.str()};
 }
+
+// An environment variable set for the life of the object (empty: unset).
+class EnvVar {
+public:
+    EnvVar(std::string name, const std::string& value) : name_(std::move(name)) {
+        if (const char* old = std::getenv(name_.c_str()))
+            old_ = old;
+        if (value.empty())
+            ::unsetenv(name_.c_str());
+        else
+            ::setenv(name_.c_str(), value.c_str(), 1);
+    }
+    ~EnvVar() {
+        if (old_)
+            ::setenv(name_.c_str(), old_->c_str(), 1);
+        else
+            ::unsetenv(name_.c_str());
+    }
+    EnvVar(const EnvVar&) = delete;
+    EnvVar& operator=(const EnvVar&) = delete;
+
+private:
+    std::string name_;
+    std::optional<std::string> old_;
+};
 
 // The record a save of a sample game gives: the start-up's, with the track block.
 inline SettingsRecord ExpectedSave(const sample::Installation& inst, int names = 1,
