@@ -567,8 +567,6 @@ int Apply(const Options& options, const std::string& editorDir, std::istream& in
     } catch (const fields::InputError& error) {
         fail(kBadInput, file + ": " + error.what() + ". Nothing was written.");
     }
-    // A switch the game's patch list decides, when that list could not be read, is left as
-    // the game has it unless the document asks for it.
     state.record = wanted;
     state.trackEntryKnown.fill(true); // the track block comes from the document
     std::vector<std::string> changed;
