@@ -4,8 +4,7 @@
 // The keyboard alone reaches every command: each menu item by its mnemonic and by Return in the
 // open menu, each button of each window by Tab, and runs it with Space.
 #include "e2e_fixture.h"
-#include "shell/des_form.h"
-#include "shell/window_set.h"
+#include "editor_windows.h"
 #include "ui/game_actions.h"
 #include "ui/picture_button.h"
 
@@ -159,31 +158,11 @@ TEST(KeyboardMainWindow, TabFollowsTheButtonsColumnByColumn) {
 TEST(KeyboardWindows, EveryButtonRunsFromTheKeyboard) {
     E2EGame game(0, true);
     TMainForm& main = game.Start();
-    const WindowSet& w = main.Windows();
-    const std::pair<const char*, QWidget*> windows[] = {
-        {"names", w.names},
-        {"engine power", w.enginePower},
-        {"grip", w.grip},
-        {"pit line", w.pitLine},
-        {"failures", w.failures},
-        {"noses", w.noses},
-        {"tuning", w.tuning},
-        {"cockpit manager", w.cockpitManager},
-        {"track manager", w.trackManager},
-        {"cameras", w.cameras},
-        {"car sets", w.carSets},
-        {"cockpit colours", w.cockpitColours},
-        {"pit crew colours", w.pitCrewColours},
-        {"import/export", w.importExport},
-        {"description", static_cast<QWidget*>(w.description)},
-        {"helmets", w.helmets},
-        {"car jams", w.carJams},
-        {"track editor", w.trackEditor},
-    };
+    const std::vector<QWidget*> windows = test::EditorWindows(main);
+    ASSERT_EQ(windows.size(), test::kEditorWindows);
     int buttons = 0;
-    for (const auto& [name, window] : windows) {
-        SCOPED_TRACE(name);
-        ASSERT_NE(window, nullptr);
+    for (QWidget* window : windows) {
+        SCOPED_TRACE(window->windowTitle().toStdString());
         ShowActive(window);
         std::set<QWidget*> reached;
         QWidget* first = nullptr;

@@ -4,10 +4,9 @@
 // What a screen reader hears: every control a user can reach says what it is (not what it
 // holds), pictures say what they show, message boxes read their text, and the focus is seen.
 #include "e2e_fixture.h"
+#include "editor_windows.h"
 #include "shell/compare_form.h"
-#include "shell/des_form.h"
 #include "shell/path_form.h"
-#include "shell/window_set.h"
 #include "ui/accessibility.h"
 #include "ui/dialogs.h"
 #include "ui/picture_button.h"
@@ -73,31 +72,11 @@ void ExpectNamed(QWidget* window) {
 TEST(ScreenReader, EveryReachableControlOfEveryWindowHasANameThatIsNotItsValue) {
     E2EGame game(0, true);
     TMainForm& main = game.Start();
-    const WindowSet& w = main.Windows();
-    const std::pair<const char*, QWidget*> windows[] = {
-        {"main", &main},
-        {"names", w.names},
-        {"engine power", w.enginePower},
-        {"grip", w.grip},
-        {"pit line", w.pitLine},
-        {"failures", w.failures},
-        {"noses", w.noses},
-        {"tuning", w.tuning},
-        {"cockpit manager", w.cockpitManager},
-        {"track manager", w.trackManager},
-        {"cameras", w.cameras},
-        {"car sets", w.carSets},
-        {"cockpit colours", w.cockpitColours},
-        {"pit crew colours", w.pitCrewColours},
-        {"import/export", w.importExport},
-        {"description", static_cast<QWidget*>(w.description)},
-        {"helmets", w.helmets},
-        {"car jams", w.carJams},
-        {"track editor", w.trackEditor},
-    };
-    for (const auto& [name, window] : windows) {
-        SCOPED_TRACE(name);
-        ASSERT_NE(window, nullptr);
+    std::vector<QWidget*> windows = test::EditorWindows(main);
+    ASSERT_EQ(windows.size(), test::kEditorWindows);
+    windows.insert(windows.begin(), &main);
+    for (QWidget* window : windows) {
+        SCOPED_TRACE(window->windowTitle().toStdString());
         window->show();
         ExpectNamed(window);
         window->hide();
