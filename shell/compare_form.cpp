@@ -6,6 +6,7 @@
 #include "shell/game_read_blocks.h"
 #include "shell/record_fields_table.h"
 #include "tracks/track_blocks.h"
+#include "ui/accessibility.h"
 #include "ui/game_actions.h"
 
 #include <QHeaderView>
@@ -36,6 +37,10 @@ TCompareForm::TCompareForm(AppContext& context, QWidget* parent)
     back->setObjectName("BitBtn1");
     layout->addWidget(back, 0, Qt::AlignRight);
     connect(back, &QPushButton::clicked, this, &QDialog::accept);
+
+    // The label above the list is a changing summary, not the list's name.
+    TreeView1->setAccessibleName("Differences between the settings and the game");
+    MakeAccessibleWhenShown(this);
 }
 
 void TCompareForm::showEvent(QShowEvent* event) {

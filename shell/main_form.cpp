@@ -10,12 +10,14 @@
 #include "shell/backup_restore.h"
 #include "shell/compare_form.h"
 #include "shell/des_form.h"
+#include "shell/help_texts.h"
 #include "shell/path_form.h"
 #include "shell/pictures.h"
 #include "shell/settings_commands.h"
 #include "shell/start_form.h"
 #include "tracks/track_blocks.h"
 #include "tracks/track_install.h"
+#include "ui/accessibility.h"
 #include "ui/converter_runner.h"
 #include "ui/game_actions.h"
 #include "ui/picture_button.h"
@@ -90,6 +92,9 @@ TMainForm::TMainForm(AppContext& context, QWidget* parent)
     CreateLayout();
     CreateMenu();
     InstallEnterAsTab(this);
+    OrderTabsByColumns(centralWidget());
+    DescribeButtons();
+    MakeAccessibleWhenShown(this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     FormCreate();
 }
@@ -117,6 +122,7 @@ void TMainForm::CreateLayout() {
     carSets->resize(27, 20);
     carSets->hide();
     carSets->setEnabled(false);
+    carSets->setFocusPolicy(Qt::NoFocus);
     connect(carSets, &QAbstractButton::clicked, this,
             [this] { OpenWindow(windows_.carSets, false); });
 
@@ -136,6 +142,17 @@ PictureButton* TMainForm::AddPictureButton(const MainButton& entry) {
     button->setObjectName(entry.name);
     button->setGeometry(entry.left, entry.top, 173, 59);
     return button;
+}
+
+// A screen reader speaks a picture button's label as its name; the description says what it does.
+void TMainForm::DescribeButtons() {
+    for (const MainButton& b : kWindowButtons)
+        if (auto* button = findChild<PictureButton*>(b.name))
+            button->setAccessibleDescription(QString("Opens the %1 window").arg(b.label));
+    if (auto* button = findChild<PictureButton*>(kTrackEditorButton.name))
+        button->setAccessibleDescription("Opens the track editor for the game's tracks");
+    if (auto* button = findChild<PictureButton*>(kExitButton.name))
+        button->setAccessibleDescription("Ends the editor");
 }
 
 std::vector<const char*> TMainForm::Pictures() {
@@ -173,12 +190,13 @@ void TMainForm::CreateMenu() {
     file->addSeparator();
     add(file, {"Restoreoriginalsettings1", "&Restore original settings",
                QKeySequence(Qt::CTRL | Qt::Key_R), &TMainForm::Restoreoriginalsettings1Click});
-    add(file, {"Restorefrombackup1", "Restore game files from backup\u2026", QKeySequence(),
+    add(file, {"Restorefrombackup1", "Restore game files from &backup\u2026", QKeySequence(),
                &TMainForm::Restorefrombackup1Click});
     file->addSeparator();
     QAction* exit = file->addAction("E&xit");
     exit->setObjectName("Exit1");
-    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    // Ctrl+Q as on every desktop, beside the original Ctrl+X.
+    exit->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::CTRL | Qt::Key_Q)});
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
     QMenu* options = menuBar()->addMenu("&Options");
@@ -190,9 +208,15 @@ void TMainForm::CreateMenu() {
     add(options, {"Comparewithgame1", "&Compare with game\u2026", QKeySequence(),
                   &TMainForm::Comparewithgame1Click});
     // The installer's picture button is hidden; the menu is the way to it.
-    QAction* carSets = options->addAction("Install car set\u2026");
+    QAction* carSets = options->addAction("I&nstall car set\u2026");
     carSets->setObjectName("InstallCarSet1");
     connect(carSets, &QAction::triggered, this, [this] { OpenWindow(windows_.carSets, false); });
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    help->setObjectName("Help1");
+    add(help, {"About1", "&About", QKeySequence(), &TMainForm::About1Click});
+    add(help,
+        {"Gettingstarted1", "&Getting started", QKeySequence(), &TMainForm::Gettingstarted1Click});
 }
 
 void TMainForm::FormCreate() {
@@ -403,6 +427,14 @@ void TMainForm::Settingsdescription1Click() {
 
 void TMainForm::ImportExport1Click() {
     OpenWindow(windows_.importExport, false);
+}
+
+void TMainForm::About1Click() {
+    context_.dialogs.Information(this, AboutText(context_.state));
+}
+
+void TMainForm::Gettingstarted1Click() {
+    context_.dialogs.Information(this, GettingStartedText(context_.state));
 }
 
 void TMainForm::Comparewithgame1Click() {

@@ -54,6 +54,7 @@ private:
     void CreateLayout();
     void CreateMenu();
     PictureButton* AddPictureButton(const MainButton& entry);
+    void DescribeButtons();
     void OpenWindow(QWidget* window, bool hideMain);
 
     void FormCreate();
@@ -71,6 +72,8 @@ private:
     void Settingsdescription1Click();
     void ImportExport1Click();
     void Comparewithgame1Click();
+    void About1Click();
+    void Gettingstarted1Click();
     void TrackEditorButtonClick();
     void UpdateTitle();
     QString DescriptionText() const;

@@ -5,6 +5,7 @@
 
 #include "core/fs.h"
 #include "core/settings_files.h"
+#include "ui/accessibility.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -34,6 +35,8 @@ TPathForm::TPathForm(AppContext& context, QWidget* parent)
     Button2->setGeometry(142, 156, 81, 34);
     Button2->setAutoDefault(false);
     connect(Button2, &QPushButton::clicked, this, &TPathForm::Button2Click);
+
+    MakeAccessibleWhenShown(this);
 }
 
 bool TPathForm::Locate() {

@@ -109,7 +109,7 @@ std::future<void> PrepareForWindows(const std::shared_future<void>& fontConfigur
 } // namespace
 
 void SetUpApplication() {
-    QApplication::setApplicationName("psniaed");
+    QApplication::setApplicationName(kWindowClass);
     QApplication::setWindowIcon(AppIcon());
     QGuiApplication::setDesktopFileName(kAppId);
 }

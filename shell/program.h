@@ -11,6 +11,12 @@ class QWidget;
 
 namespace psn {
 
+// The window class every window carries on X11: Qt takes WM_CLASS's class from the application
+// name (and its instance from the program's file name, "psniaed" as well); the desktop entry's
+// StartupWMClass names it, so that docks tie the windows to the entry and its icon. On Wayland
+// the desktop file name is the windows' app id instead.
+inline constexpr const char* kWindowClass = "psniaed";
+
 // Names the application and gives it the icon that every window shows and the desktop entry it
 // belongs to.
 void SetUpApplication();

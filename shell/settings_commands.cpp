@@ -7,7 +7,9 @@
 #include "core/settings_files.h"
 #include "ui/game_actions.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace psn {
 namespace {
@@ -39,6 +41,20 @@ FileDialogRequest SaveSettingsRequest() {
     return request;
 }
 
+namespace {
+
+// Settings files belong to the user: the dialogs open where the last one was, else at home
+// rather than in the editor's own (often hidden) folder.
+FileDialogRequest InSettingsFolder(const AppState& state, FileDialogRequest request) {
+    const std::string& last = state.currentSettingsFile;
+    request.folder = last.empty() || IsOriginalSettingsFile(state, last)
+                         ? QDir::homePath()
+                         : QFileInfo(QFile::decodeName(last.c_str())).absolutePath();
+    return request;
+}
+
+} // namespace
+
 FileDialogRequest LoadSettingsRequest() {
     FileDialogRequest request = SaveSettingsRequest();
     request.title = "Load settings";
@@ -67,7 +83,8 @@ bool SaveSettings(AppContext& context, QWidget* parent, const QString& descripti
             return false;
         }
     }
-    if (const auto path = context.dialogs.SaveFile(parent, SaveSettingsRequest())) {
+    if (const auto path =
+            context.dialogs.SaveFile(parent, InSettingsFolder(state, SaveSettingsRequest()))) {
         SetCurrentSettingsFile(state, NativePath(*path));
         const FileResult result = WriteSettingsFile(state);
         if (result.status == FileResult::Status::NotOpened)
@@ -84,7 +101,8 @@ bool SaveSettings(AppContext& context, QWidget* parent, const QString& descripti
 bool LoadSettings(AppContext& context, QWidget* parent) {
     AppState& state = context.state;
     bool loaded = false;
-    if (const auto path = context.dialogs.OpenFile(parent, LoadSettingsRequest())) {
+    if (const auto path =
+            context.dialogs.OpenFile(parent, InSettingsFolder(state, LoadSettingsRequest()))) {
         // A file that does not load must not become the file that "Save settings" overwrites.
         const std::string previous = state.currentSettingsFile;
         SetCurrentSettingsFile(state, NativePath(*path));

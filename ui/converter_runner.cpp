@@ -156,9 +156,9 @@ std::unique_ptr<PendingConversion> ConverterRunner::Start(const ConverterCommand
     state_.RestoreStartDir();
     if (!program)
         return PendingConversion::Refused(
-            QString("The bitmap converter %1 was not found in the editor's folder or on the "
-                    "program search path, so it could not %2.")
-                .arg(converter, task));
+            QString("The bitmap converter %1 was not found in the editor's folder (%2) or on "
+                    "the program search path, so it could not %3. Put the game's %1 into %2.")
+                .arg(converter, QFile::decodeName(state_.startDir.c_str()), task));
 
     auto conversion = std::make_unique<PendingConversion>();
     conversion->command = command;

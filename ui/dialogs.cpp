@@ -7,6 +7,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QStringList>
@@ -24,16 +25,10 @@ QString QtFilter(const QString& filter) {
     return result.join(";;");
 }
 
-QString StartFolder(const FileDialogRequest& request) {
-    if (request.initialDir == "\\")
-        return QDir::rootPath();
-    return request.initialDir.isEmpty() ? QString(".") : request.initialDir;
-}
-
 void Configure(QFileDialog& dialog, const FileDialogRequest& request) {
     dialog.setWindowTitle(request.title);
     dialog.setNameFilter(QtFilter(request.filter));
-    dialog.setDirectory(StartFolder(request));
+    dialog.setDirectory(DialogFolder(request));
     dialog.setDefaultSuffix(request.defaultExt);
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
@@ -49,21 +44,48 @@ std::optional<QString> Run(QFileDialog& dialog) {
 
 } // namespace
 
+QString DialogFolder(const FileDialogRequest& request) {
+    if (!request.folder.isEmpty())
+        return request.folder;
+    if (request.initialDir != "\\")
+        return request.initialDir.isEmpty() ? QString(".") : request.initialDir;
+    const QString prefix = qEnvironmentVariable("WINEPREFIX");
+    for (const QString& drive :
+         {prefix.isEmpty() ? QString() : prefix + "/drive_c", QDir::homePath() + "/.wine/drive_c"})
+        if (!drive.isEmpty() && QFileInfo(drive).isDir())
+            return QDir::cleanPath(drive);
+    return QDir::homePath();
+}
+
+namespace {
+
+// A message box whose title and text a screen reader reads out as its name and description.
+int ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
+            QMessageBox::StandardButtons buttons = QMessageBox::Ok) {
+    QMessageBox box(icon, title, text, buttons, parent);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.setAccessibleName(title);
+    box.setAccessibleDescription(text);
+    return box.exec();
+}
+
+} // namespace
+
 void QtDialogs::Information(QWidget* parent, const QString& text) {
-    QMessageBox::information(parent, "Information", text, QMessageBox::Ok);
+    ShowBox(parent, QMessageBox::Information, "Information", text);
 }
 
 void QtDialogs::Warning(QWidget* parent, const QString& text) {
-    QMessageBox::warning(parent, "Warning", text, QMessageBox::Ok);
+    ShowBox(parent, QMessageBox::Warning, "Warning", text);
 }
 
 void QtDialogs::Error(QWidget* parent, const QString& text) {
-    QMessageBox::critical(parent, "Error", text, QMessageBox::Ok);
+    ShowBox(parent, QMessageBox::Critical, "Error", text);
 }
 
 bool QtDialogs::Confirm(QWidget* parent, const QString& text) {
-    return QMessageBox::question(parent, "Confirm", text, QMessageBox::Ok | QMessageBox::Cancel,
-                                 QMessageBox::Ok) == QMessageBox::Ok;
+    return ShowBox(parent, QMessageBox::Question, "Confirm", text,
+                   QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
 std::optional<QString> QtDialogs::OpenFile(QWidget* parent, const FileDialogRequest& request) {
@@ -88,6 +110,7 @@ std::optional<std::vector<int>> QtDialogs::ChooseItems(QWidget* parent, const QS
     QDialog dialog(parent);
     dialog.setWindowTitle(title);
     auto* list = new QListWidget(&dialog);
+    list->setAccessibleName(title);
     for (const QString& text : items) {
         auto* item = new QListWidgetItem(text, list);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);

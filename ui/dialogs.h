@@ -18,11 +18,17 @@ struct FileDialogRequest {
     QString title;
     QString filter;     // as "Description|*.EXT" pairs separated by "|"
     QString initialDir; // "." or "\" (the root) as written in the window's design
+    QString folder;     // where the dialog opens instead of initialDir, when set
     QString defaultExt; // without the dot
     QString fileName;   // preset file name, may be empty
     bool hideReadOnly = true;
     bool validateName = false; // false: a typed name that does not exist is accepted
 };
+
+// The folder a file dialog opens in on this platform. The root of the drive ("\") is where a
+// Windows game lives: the drive_c of the Wine prefix ($WINEPREFIX, else ~/.wine) when there is
+// one, else the home folder.
+QString DialogFolder(const FileDialogRequest& request);
 
 class Dialogs {
 public:

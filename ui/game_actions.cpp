@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenuBar>
 #include <QShowEvent>
 #include <QValidator>
 #include <QWidget>
@@ -222,9 +223,26 @@ bool MovesOn(QWidget* from, QWidget* next) {
            !next->isAncestorOf(from);
 }
 
+constexpr const char* kEnterActs = "psnEnterActs";
+
+// Enter keeps its own meaning where it chooses something: in a menu bar, in an open menu or a
+// combo box's popup, in a dialog or message box opened over the window (all windows of their
+// own), and in a control that acts on it.
+bool EnterChooses(const QWidget* widget, const QWidget* root) {
+    if (widget->window() != root->window() || qobject_cast<const QMenuBar*>(widget))
+        return true;
+    // A key the control did not take travels on to its parents, which leave it alone as well.
+    for (const QWidget* from :
+         {widget, static_cast<const QWidget*>(widget->window()->focusWidget())})
+        for (const QWidget* w = from; w && w != root; w = w->parentWidget())
+            if (w->property(kEnterActs).toBool())
+                return true;
+    return false;
+}
+
 class EnterAsTab : public QObject {
 public:
-    using QObject::QObject;
+    explicit EnterAsTab(QWidget* root) : QObject(root), root_(root) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -232,7 +250,8 @@ protected:
             const auto* key = static_cast<QKeyEvent*>(event);
             if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
                 key->modifiers() == Qt::NoModifier) {
-                if (auto* widget = qobject_cast<QWidget*>(watched)) {
+                auto* widget = qobject_cast<QWidget*>(watched);
+                if (widget && !EnterChooses(widget, root_)) {
                     // Moving the focus runs the box's leave handler, as on the original platform.
                     if (QWidget* next = widget->nextInFocusChain()) {
                         while (next != widget && !MovesOn(widget, next))
@@ -245,6 +264,9 @@ protected:
         }
         return QObject::eventFilter(watched, event);
     }
+
+private:
+    QWidget* root_;
 };
 
 class Latin1Validator : public QValidator {
@@ -259,6 +281,10 @@ public:
 };
 
 } // namespace
+
+void KeepEnter(QWidget* widget) {
+    widget->setProperty(kEnterActs, true);
+}
 
 void InstallEnterAsTab(QWidget* root) {
     auto* filter = new EnterAsTab(root);

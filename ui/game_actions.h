@@ -93,8 +93,12 @@ std::optional<double> ConvertDecimal(AppContext& context, QWidget* parent, const
 char DecimalMark();
 
 // Enter (and the keypad's Enter) in the widget or any of its children moves the focus to the
-// next control in tab order.
+// next control in tab order; never in menus or in dialogs opened over it, and not in a control
+// marked by KeepEnter.
 void InstallEnterAsTab(QWidget* root);
+// Enter acts in this control (a list that runs its row when Enter is pressed) and its children
+// instead of moving the focus on.
+void KeepEnter(QWidget* widget);
 
 // Game strings are bytes shown one to one as Latin-1.
 QString FromGameBytes(const std::string& bytes);

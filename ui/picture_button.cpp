@@ -35,9 +35,14 @@ void PictureButton::paintEvent(QPaintEvent*) {
         const int shift = isDown() ? 1 : 0;
         painter.drawPixmap(area.translated(shift, shift), picture_);
     }
-    if (isDown() || hasFocus()) {
-        painter.setPen(QPen(isDown() ? Qt::black : QColor(255, 220, 0), 1, Qt::DotLine));
-        painter.drawRect(area.adjusted(1, 1, -2, -2));
+    if (hasFocus()) {
+        // A solid frame in the palette's highlight, plain to see on any picture.
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.drawRect(QRectF(area).adjusted(1, 1, -1, -1));
+    }
+    if (isDown()) {
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.drawRect(area.adjusted(3, 3, -4, -4));
     }
 }
 

@@ -6,7 +6,8 @@
 namespace psn {
 
 void ScriptedDialogs::Record(Kind kind, const QString& text, const FileDialogRequest& request) {
-    shown.push_back({kind, text, request});
+    const bool fileDialog = kind == Kind::Open || kind == Kind::Save;
+    shown.push_back({kind, text, request, fileDialog ? DialogFolder(request) : QString()});
 }
 
 bool ScriptedDialogs::Confirm(QWidget*, const QString& text) {

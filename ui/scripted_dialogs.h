@@ -21,6 +21,7 @@ public:
         Kind kind;
         QString text; // message text, or the dialog's title
         FileDialogRequest request;
+        QString folder; // where a file dialog opened
     };
 
     // Answers, used front first. An empty queue answers "OK" to confirmations and cancels file
