@@ -17,6 +17,7 @@
 #include "tracks/track_blocks.h"
 #include "tracks/track_install.h"
 #include "ui/converter_runner.h"
+#include "ui/font_scale.h"
 #include "ui/game_actions.h"
 #include "ui/picture_button.h"
 
@@ -280,6 +281,7 @@ void TMainForm::FormCreate() {
 
 bool TMainForm::LocateGame() {
     TPathForm form(context_, this);
+    FitToFont(&form);
     const bool found = form.Locate();
     context_.state.RestoreStartDir();
     return found;

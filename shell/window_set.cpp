@@ -21,6 +21,7 @@
 #include "tracks/cockpit_manager_form.h"
 #include "tracks/track_ed_form.h"
 #include "tracks/track_manager_form.h"
+#include "ui/font_scale.h"
 
 #include <QDialog>
 #include <QEvent>
@@ -49,6 +50,13 @@ void CreateWindows(WindowSet& windows, AppContext& context, QWidget* owner) {
     windows.helmets = new THelmetForm(context, owner);
     windows.carJams = new TJamForm(context, owner);
     windows.trackEditor = new TTrackEdForm(context, owner);
+    for (QWidget* window :
+         {windows.names, windows.enginePower, windows.grip, windows.pitLine, windows.failures,
+          windows.noses, windows.tuning, windows.cockpitManager, windows.trackManager,
+          windows.cameras, windows.carSets, windows.cockpitColours, windows.pitCrewColours,
+          windows.importExport, static_cast<QWidget*>(windows.description), windows.helmets,
+          windows.carJams, windows.trackEditor})
+        FitToFont(window);
 }
 
 namespace {

@@ -1,0 +1,257 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/font_scale.h"
+
+#include "ui/picture_button.h"
+
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QFontMetricsF>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLayout>
+#include <QListView>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
+#include <QTextDocument>
+#include <QTreeView>
+#include <algorithm>
+#include <cmath>
+
+namespace psn {
+namespace {
+
+// The layouts hold text of an ordinary 10 pt desktop sans (DejaVu Sans, Noto Sans and their
+// like): its average letter advance and line height in pixels at 96 dots per inch.
+constexpr double kLayoutAdvance = 8.1;
+constexpr double kLayoutHeight = 15.2;
+
+const QString kSample = QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ");
+
+// The text as shown: a mnemonic's marker takes no room.
+QString Shown(QString text, bool mnemonics) {
+    if (!mnemonics)
+        return text;
+    QString shown;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == '&' && i + 1 < text.size())
+            ++i;
+        shown += text[i];
+    }
+    return shown;
+}
+
+// The widest line's glyphs: spaces around them may be cut unseen.
+int Advance(const QFontMetrics& metrics, const QString& text) {
+    int widest = 0;
+    for (const QString& line : text.split('\n'))
+        widest = std::max(widest, metrics.horizontalAdvance(line.trimmed()));
+    return widest;
+}
+
+// Controls drawn pixel for pixel (pictures) keep their size; only their place moves.
+bool KeepsSize(const QWidget* widget) {
+    if (qobject_cast<const PictureButton*>(widget))
+        return true;
+    if (const auto* label = qobject_cast<const QLabel*>(widget))
+        return !label->pixmap().isNull();
+    // The editor's own plain widgets paint themselves; Qt's own controls follow their font.
+    const QMetaObject* meta = widget->metaObject();
+    return meta->superClass() == &QWidget::staticMetaObject &&
+           !QByteArray(meta->className()).startsWith('Q');
+}
+
+// Containers whose children the window places by hand.
+bool PlacesChildren(const QWidget* widget) {
+    if (widget->layout())
+        return false;
+    const QMetaObject* meta = widget->metaObject();
+    return qobject_cast<const QGroupBox*>(widget) || meta == &QWidget::staticMetaObject ||
+           meta == &QFrame::staticMetaObject;
+}
+
+QList<QWidget*> PlacedChildren(QWidget* parent) {
+    QList<QWidget*> children;
+    for (QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!child->isWindow())
+            children << child;
+    return children;
+}
+
+int Scaled(int value, double factor) {
+    return static_cast<int>(std::lround(value * factor));
+}
+
+void ScaleChildren(QWidget* parent, double factor) {
+    for (QWidget* child : PlacedChildren(parent)) {
+        const QRect g = child->geometry();
+        const QPoint at(Scaled(g.left(), factor), Scaled(g.top(), factor));
+        if (KeepsSize(child)) {
+            child->move(at);
+        } else {
+            const QPoint end(Scaled(g.left() + g.width(), factor),
+                             Scaled(g.top() + g.height(), factor));
+            if (child->minimumSize() == child->maximumSize())
+                child->setFixedSize(end.x() - at.x(), end.y() - at.y());
+            child->setGeometry(QRect(at, QSize(end.x() - at.x(), end.y() - at.y())));
+            if (PlacesChildren(child))
+                ScaleChildren(child, factor);
+        }
+        if (auto* view = qobject_cast<QTreeView*>(child); view && view->header())
+            for (int section = 0; section < view->header()->count(); ++section)
+                view->header()->resizeSection(section,
+                                              Scaled(view->header()->sectionSize(section), factor));
+    }
+}
+
+// Widens every control whose text is cut, then each container to hold its children; returns
+// how far the children reach to the right and down.
+QSize FitTexts(QWidget* parent, int margin) {
+    QSize reach;
+    for (QWidget* child : PlacedChildren(parent)) {
+        if (PlacesChildren(child)) {
+            const QSize inner = FitTexts(child, margin);
+            child->resize(std::max(child->width(), inner.width() + margin),
+                          std::max(child->height(), inner.height() + margin / 2));
+        }
+        if (const int overflow = TextOverflow(child); overflow > 0 && !KeepsSize(child)) {
+            // Grow on the side the text stands away from, so it stays by what it names.
+            const auto* label = qobject_cast<const QLabel*>(child);
+            const Qt::Alignment align = label ? label->alignment()
+                                        : qobject_cast<const QPushButton*>(child) ? Qt::AlignHCenter
+                                                                                  : Qt::AlignLeft;
+            const int leftward = align & Qt::AlignRight     ? overflow
+                                 : align & Qt::AlignHCenter ? overflow / 2
+                                                            : 0;
+            const QRect g = child->geometry();
+            if (child->minimumWidth() == child->maximumWidth())
+                child->setFixedWidth(g.width() + overflow);
+            child->setGeometry(std::max(0, g.left() - leftward), g.top(), g.width() + overflow,
+                               g.height());
+        }
+        if (!child->isHidden()) {
+            reach.setWidth(std::max(reach.width(), child->geometry().right() + 1));
+            reach.setHeight(std::max(reach.height(), child->geometry().bottom() + 1));
+        }
+    }
+    return reach;
+}
+
+} // namespace
+
+double FontScale(const QFont& font) {
+    const QFontMetricsF metrics(font);
+    const double advance = metrics.horizontalAdvance(kSample) / kSample.size();
+    return std::max({1.0, advance / kLayoutAdvance, metrics.height() / kLayoutHeight});
+}
+
+void FitToFont(QWidget* window) {
+    const double factor = FontScale(window->font());
+    if (factor <= 1.0 || window->layout())
+        return;
+    const bool fixed = window->minimumSize() == window->maximumSize();
+    const QSize size(Scaled(window->width(), factor), Scaled(window->height(), factor));
+    ScaleChildren(window, factor);
+    const int margin = Scaled(8, factor);
+    const QSize reach = FitTexts(window, margin);
+    const QSize grown(std::max(size.width(), reach.width() + margin),
+                      std::max(size.height(), reach.height() + margin / 2));
+    if (fixed)
+        window->setFixedSize(grown);
+    else
+        window->resize(grown);
+}
+
+int TextOverflow(const QWidget* widget) {
+    if (qobject_cast<const PictureButton*>(widget))
+        return 0; // its label is part of the picture
+    QStyle* style = widget->style();
+    const QFontMetrics metrics = widget->fontMetrics();
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+        if (!label->pixmap().isNull() || label->wordWrap() || label->text().trimmed().isEmpty() ||
+            label->textFormat() == Qt::RichText ||
+            (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text())))
+            return 0;
+        int room = label->contentsRect().width() - 2 * label->margin();
+        if (label->indent() > 0)
+            room -= label->indent();
+        else if (label->indent() < 0 && label->frameWidth() > 0)
+            room -= metrics.horizontalAdvance('x') / 2;
+        return Advance(metrics, Shown(label->text(), label->buddy() != nullptr)) - room;
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+        if (button->text().isEmpty())
+            return 0;
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        QStyle::SubElement contents = QStyle::SE_PushButtonContents;
+        int extra = 0;
+        if (qobject_cast<const QCheckBox*>(button)) {
+            contents = QStyle::SE_CheckBoxContents;
+        } else if (qobject_cast<const QRadioButton*>(button)) {
+            contents = QStyle::SE_RadioButtonContents;
+        } else if (const auto* push = qobject_cast<const QPushButton*>(button)) {
+            if (push->autoDefault() || push->isDefault())
+                option.features |= QStyleOptionButton::AutoDefaultButton;
+            if (!button->icon().isNull())
+                extra = button->iconSize().width() + 4;
+        } else {
+            return 0;
+        }
+        const int room = style->subElementRect(contents, &option, button).width();
+        return Advance(metrics, Shown(button->text(), true)) + extra - room;
+    }
+    if (const auto* box = qobject_cast<const QGroupBox*>(widget)) {
+        if (box->title().isEmpty())
+            return 0;
+        QStyleOptionGroupBox option;
+        option.initFrom(box);
+        option.text = box->title();
+        option.lineWidth = 1;
+        option.textAlignment = box->alignment();
+        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        if (box->isCheckable())
+            option.subControls |= QStyle::SC_GroupBoxCheckBox;
+        const QRect title =
+            style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+        const int spaces = metrics.horizontalAdvance(box->title()) - Advance(metrics, box->title());
+        return title.right() + 1 - spaces - (box->width() - 1);
+    }
+    return 0;
+}
+
+int ItemOverflow(const QWidget* widget) {
+    int worst = 0;
+    const QFontMetrics metrics = widget->fontMetrics();
+    const int margin = 2 * (widget->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    if (const auto* list = qobject_cast<const QListView*>(widget);
+        list && list->model() && list->viewMode() == QListView::ListMode) {
+        const int room = list->viewport()->width();
+        for (int row = 0; row < list->model()->rowCount(list->rootIndex()); ++row) {
+            const QModelIndex index =
+                list->model()->index(row, list->modelColumn(), list->rootIndex());
+            worst =
+                std::max(worst, metrics.horizontalAdvance(index.data().toString()) + margin - room);
+        }
+    }
+    if (const auto* header = qobject_cast<const QHeaderView*>(widget); header && header->model()) {
+        const int headerMargin = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin);
+        for (int section = 0; section < header->count(); ++section) {
+            if (header->isSectionHidden(section))
+                continue;
+            const QString text =
+                header->model()->headerData(section, header->orientation()).toString();
+            worst = std::max(worst, header->fontMetrics().horizontalAdvance(text) + headerMargin -
+                                        header->sectionSize(section));
+        }
+    }
+    return worst;
+}
+
+} // namespace psn
