@@ -3,6 +3,7 @@
 
 #include "ui/font_scale.h"
 
+#include "ui/editor_buttons.h"
 #include "ui/picture_button.h"
 
 #include <QAbstractItemView>
@@ -101,6 +102,15 @@ void ScaleChildren(QWidget* parent, double factor) {
             child->setGeometry(QRect(at, QSize(end.x() - at.x(), end.y() - at.y())));
             if (PlacesChildren(child))
                 ScaleChildren(child, factor);
+            // A caption shrunk to fit the button's designed width takes the room it has now.
+            auto* button = qobject_cast<QPushButton*>(child);
+            if (button && button->testAttribute(Qt::WA_SetFont) &&
+                button->font().pointSizeF() < parent->font().pointSizeF()) {
+                QFont font = button->font();
+                font.setPointSizeF(parent->font().pointSizeF());
+                button->setFont(font);
+                FitCaption(button);
+            }
         }
         if (auto* view = qobject_cast<QTreeView*>(child); view && view->header())
             for (int section = 0; section < view->header()->count(); ++section)
@@ -148,6 +158,10 @@ double FontScale(const QFont& font) {
     const QFontMetricsF metrics(font);
     const double advance = metrics.horizontalAdvance(kSample) / kSample.size();
     return std::max({1.0, advance / kLayoutAdvance, metrics.height() / kLayoutHeight});
+}
+
+int ToFont(const QWidget* widget, int length) {
+    return Scaled(length, FontScale(widget->font()));
 }
 
 void FitToFont(QWidget* window) {
@@ -238,6 +252,8 @@ int ItemOverflow(const QWidget* widget) {
                 list->model()->index(row, list->modelColumn(), list->rootIndex());
             worst =
                 std::max(worst, metrics.horizontalAdvance(index.data().toString()) + margin - room);
+            // Rows lower than a line of text overlap their neighbours.
+            worst = std::max(worst, metrics.height() - list->visualRect(index).height());
         }
     }
     if (const auto* header = qobject_cast<const QHeaderView*>(widget); header && header->model()) {

@@ -20,6 +20,10 @@ double FontScale(const QFont& font);
 // their designed geometry there. Controls that show pictures pixel for pixel keep their size.
 void FitToFont(QWidget* window);
 
+// A length of the fixed layout at the widget's font, for what a window places after FitToFont
+// has grown it (rows filled in when it is shown, for instance).
+int ToFont(const QWidget* widget, int length);
+
 // How many pixels the widget's one-line text needs beyond the room it has: above 0 when the
 // text is cut. Covers labels, push, check and radio buttons and group titles; 0 for others.
 int TextOverflow(const QWidget* widget);
