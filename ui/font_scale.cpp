@@ -92,7 +92,8 @@ void ScaleChildren(QWidget* parent, double factor) {
     for (QWidget* child : PlacedChildren(parent)) {
         const QRect g = child->geometry();
         const QPoint at(Scaled(g.left(), factor), Scaled(g.top(), factor));
-        if (KeepsSize(child)) {
+        // Controls never sized by the window size themselves to their text when shown.
+        if (KeepsSize(child) || !child->testAttribute(Qt::WA_Resized)) {
             child->move(at);
         } else {
             const QPoint end(Scaled(g.left() + g.width(), factor),
@@ -119,36 +120,99 @@ void ScaleChildren(QWidget* parent, double factor) {
     }
 }
 
+// Whether two controls share some height, so that one stands beside the other.
+bool SideBySide(const QRect& a, const QRect& b) {
+    return a.top() <= b.bottom() && b.top() <= a.bottom();
+}
+
+// Moves the controls that stood right of `before` beside the control, and those beside them in
+// turn, right as far as the control now reaches.
+void MakeRoom(QWidget* control, const QRect& before, const QList<QWidget*>& siblings) {
+    constexpr int kGap = 4;
+    const QRect after = control->geometry();
+    QList<QWidget*> band;
+    for (QWidget* other : siblings)
+        if (other != control && !other->isHidden() && other->geometry().left() > before.right() &&
+            SideBySide(other->geometry(), after))
+            band << other;
+    int push = 0;
+    for (const QWidget* other : band)
+        push = std::max(push, after.right() + 1 +
+                                  std::min(kGap, other->geometry().left() - before.right() - 1) -
+                                  other->geometry().left());
+    if (push <= 0)
+        return;
+    for (QWidget* other : band) {
+        const QRect was = other->geometry();
+        other->move(was.topLeft() + QPoint(push, 0));
+        MakeRoom(other, was, siblings);
+    }
+}
+
+// Widens a control whose text is cut by `overflow`: toward the side its text stands away from
+// as far as the controls there allow, the rest the other way; the controls to its right in the
+// same band move along so that none is covered.
+void Widen(QWidget* control, int overflow, const QList<QWidget*>& siblings) {
+    constexpr int kGap = 4;
+    const QRect before = control->geometry();
+    const auto* label = qobject_cast<const QLabel*>(control);
+    const Qt::Alignment align = label                                       ? label->alignment()
+                                : qobject_cast<const QPushButton*>(control) ? Qt::AlignHCenter
+                                                                            : Qt::AlignLeft;
+    int leftward = align & Qt::AlignRight ? overflow : align & Qt::AlignHCenter ? overflow / 2 : 0;
+    int leftLimit = 0;
+    for (const QWidget* other : siblings)
+        if (other != control && !other->isHidden() && other->geometry().right() < before.left() &&
+            SideBySide(other->geometry(), before))
+            leftLimit = std::max(leftLimit, other->geometry().right() + 1 + kGap);
+    leftward = std::clamp(before.left() - leftLimit, 0, leftward);
+    const QRect after(before.left() - leftward, before.top(), before.width() + overflow,
+                      before.height());
+    if (control->minimumWidth() == control->maximumWidth())
+        control->setFixedWidth(after.width());
+    control->setGeometry(after);
+    MakeRoom(control, before, siblings);
+}
+
 // Widens every control whose text is cut, then each container to hold its children; returns
 // how far the children reach to the right and down.
 QSize FitTexts(QWidget* parent, int margin) {
-    QSize reach;
-    for (QWidget* child : PlacedChildren(parent)) {
+    const QList<QWidget*> children = PlacedChildren(parent);
+    for (QWidget* child : children) {
+        const QRect before = child->geometry();
         if (PlacesChildren(child)) {
             const QSize inner = FitTexts(child, margin);
             child->resize(std::max(child->width(), inner.width() + margin),
                           std::max(child->height(), inner.height() + margin / 2));
+            MakeRoom(child, before, children);
         }
-        if (const int overflow = TextOverflow(child); overflow > 0 && !KeepsSize(child)) {
-            // Grow on the side the text stands away from, so it stays by what it names.
-            const auto* label = qobject_cast<const QLabel*>(child);
-            const Qt::Alignment align = label ? label->alignment()
-                                        : qobject_cast<const QPushButton*>(child) ? Qt::AlignHCenter
-                                                                                  : Qt::AlignLeft;
-            const int leftward = align & Qt::AlignRight     ? overflow
-                                 : align & Qt::AlignHCenter ? overflow / 2
-                                                            : 0;
-            const QRect g = child->geometry();
-            if (child->minimumWidth() == child->maximumWidth())
-                child->setFixedWidth(g.width() + overflow);
-            child->setGeometry(std::max(0, g.left() - leftward), g.top(), g.width() + overflow,
-                               g.height());
+        if (KeepsSize(child))
+            continue;
+        if (!child->testAttribute(Qt::WA_Resized)) {
+            // A control never sized by the window takes its text's size when shown; it takes it
+            // now, so that what stands beside it can move aside, and no more height than there
+            // is down to the next control below (the line's leading is spare).
+            const QRect before(child->pos(), QSize(1, child->height()));
+            child->adjustSize();
+            int limit = child->height();
+            for (const QWidget* other : children) {
+                const QRect g = other->geometry();
+                if (other != child && !other->isHidden() && g.top() > child->y() &&
+                    g.left() <= child->geometry().right() && child->x() <= g.right())
+                    limit = std::min(limit, g.top() - child->y());
+            }
+            child->resize(child->width(), limit);
+            MakeRoom(child, before, children);
+            continue;
         }
-        if (!child->isHidden()) {
-            reach.setWidth(std::max(reach.width(), child->geometry().right() + 1));
-            reach.setHeight(std::max(reach.height(), child->geometry().bottom() + 1));
-        }
+        if (const int overflow = TextOverflow(child); overflow > 0)
+            Widen(child, overflow, children);
     }
+    QSize reach;
+    for (const QWidget* child : children)
+        if (!child->isHidden())
+            reach = reach.expandedTo(
+                QSize(child->geometry().right() + 1, child->geometry().bottom() + 1));
     return reach;
 }
 

@@ -27,6 +27,7 @@
 #include <QStyleOptionGroupBox>
 #include <gtest/gtest.h>
 #include <memory>
+#include <set>
 
 namespace psn::test {
 namespace {
@@ -218,9 +219,41 @@ TEST(Looks, FontScaleIsOneUpToTheLayoutsFontAndGrowsBeyond) {
 
 // At 9, 12 and 16 pt no text is cut: each fits the room its control gives it; at the layout's
 // own font every window keeps its designed size.
+// A control by what it is and shows and where it sits, the same at any font.
+std::string Key(const QWidget* widget, const QWidget* window) {
+    if (widget == window)
+        return {};
+    QString text;
+    TextArea(widget, &text);
+    return Key(widget->parentWidget(), window) + "/" + widget->metaObject()->className() + " " +
+           widget->objectName().toStdString() + " \"" + text.toStdString() + "\"";
+}
+
+// Pairs of controls that the window places side by side in one container and that overlap.
+using Overlaps = std::set<std::pair<std::string, std::string>>;
+Overlaps OverlapsOf(QWidget* window) {
+    QList<QWidget*> placed;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        const QWidget* parent = widget->parentWidget();
+        const QMetaObject* meta = parent->metaObject();
+        if (widget->isVisibleTo(window) && !widget->isWindow() &&
+            (parent == window || qobject_cast<const QGroupBox*>(parent) ||
+             meta == &QWidget::staticMetaObject || meta == &QFrame::staticMetaObject))
+            placed << widget;
+    }
+    Overlaps pairs;
+    for (const QWidget* a : placed)
+        for (const QWidget* b : placed)
+            if (a < b && a->parentWidget() == b->parentWidget() &&
+                a->geometry().intersects(b->geometry()))
+                pairs.insert(std::minmax(Key(a, window), Key(b, window)));
+    return pairs;
+}
+
 TEST(Looks, EveryWindowShowsItsTextsWholeAtAnyFontSize) {
     const AppLooks restore;
     std::vector<QSize> designed;
+    std::vector<Overlaps> designedOverlaps;
     for (const int points : {9, 12, 16}) {
         QApplication::setFont(QFont("DejaVu Sans", points));
         AllWindows all;
@@ -229,9 +262,18 @@ TEST(Looks, EveryWindowShowsItsTextsWholeAtAnyFontSize) {
             window->show();
             if (points == 9) {
                 designed.push_back(window->size());
-            } else if (window != all.main.get()) {
-                EXPECT_GT(window->width(), designed[i].width())
-                    << window->objectName().toStdString();
+                designedOverlaps.push_back(OverlapsOf(window));
+            } else {
+                if (window != all.main.get()) {
+                    EXPECT_GT(window->width(), designed[i].width())
+                        << window->objectName().toStdString();
+                }
+                // Controls that grew for their text cover none they did not cover before.
+                for (const auto& pair : OverlapsOf(window)) {
+                    EXPECT_TRUE(designedOverlaps[i].count(pair))
+                        << points << " pt: " << window->objectName().toStdString() << ": "
+                        << pair.first << " covers " << pair.second;
+                }
             }
             for (const QWidget* widget : window->findChildren<QWidget*>()) {
                 if (!widget->isVisibleTo(window) || widget->window() != window)
