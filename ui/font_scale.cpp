@@ -27,10 +27,11 @@
 namespace psn {
 namespace {
 
-// The layouts hold text of an ordinary 10 pt desktop sans (DejaVu Sans, Noto Sans and their
-// like): its average letter advance and line height in pixels at 96 dots per inch.
-constexpr double kLayoutAdvance = 8.1;
-constexpr double kLayoutHeight = 15.2;
+// The layouts hold text of a small desktop sans of 9 pt (DejaVu Sans, Noto Sans and their
+// like), and no more: stacked captions touch, and a 10 pt font already cuts some. Its average
+// letter advance and line height in pixels at 96 dots per inch, with a little to spare.
+constexpr double kLayoutAdvance = 7.5;
+constexpr double kLayoutHeight = 14.2;
 
 const QString kSample = QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ");
 
@@ -120,6 +121,12 @@ void ScaleChildren(QWidget* parent, double factor) {
     }
 }
 
+// A container's length that holds what reaches `reach` into it, with `margin` to spare when
+// it grows.
+int Holding(int length, int reach, int margin) {
+    return reach > length ? reach + margin : length;
+}
+
 // Whether two controls share some height, so that one stands beside the other.
 bool SideBySide(const QRect& a, const QRect& b) {
     return a.top() <= b.bottom() && b.top() <= a.bottom();
@@ -176,19 +183,21 @@ void Widen(QWidget* control, int overflow, const QList<QWidget*>& siblings) {
 
 // Widens every control whose text is cut, then each container to hold its children; returns
 // how far the children reach to the right and down.
-QSize FitTexts(QWidget* parent, int margin) {
+QSize FitTexts(QWidget* parent, int margin, bool scaled) {
     const QList<QWidget*> children = PlacedChildren(parent);
     for (QWidget* child : children) {
         const QRect before = child->geometry();
         if (PlacesChildren(child)) {
-            const QSize inner = FitTexts(child, margin);
-            child->resize(std::max(child->width(), inner.width() + margin),
-                          std::max(child->height(), inner.height() + margin / 2));
+            const QSize inner = FitTexts(child, margin, scaled);
+            child->resize(Holding(child->width(), inner.width(), margin),
+                          Holding(child->height(), inner.height(), margin / 2));
             MakeRoom(child, before, children);
         }
-        if (KeepsSize(child))
+        if (KeepsSize(child) || child->isHidden())
             continue;
         if (!child->testAttribute(Qt::WA_Resized)) {
+            if (!scaled)
+                continue; // as designed
             // A control never sized by the window takes its text's size when shown; it takes it
             // now, so that what stands beside it can move aside, and no more height than there
             // is down to the next control below (the line's leading is spare).
@@ -209,10 +218,14 @@ QSize FitTexts(QWidget* parent, int margin) {
             Widen(child, overflow, children);
     }
     QSize reach;
-    for (const QWidget* child : children)
+    for (const QWidget* child : children) {
+        // One never sized yet will take its text's size when shown.
+        const QRect box = child->testAttribute(Qt::WA_Resized)
+                              ? child->geometry()
+                              : QRect(child->pos(), child->sizeHint());
         if (!child->isHidden())
-            reach = reach.expandedTo(
-                QSize(child->geometry().right() + 1, child->geometry().bottom() + 1));
+            reach = reach.expandedTo(QSize(box.right() + 1, box.bottom() + 1));
+    }
     return reach;
 }
 
@@ -229,16 +242,20 @@ int ToFont(const QWidget* widget, int length) {
 }
 
 void FitToFont(QWidget* window) {
-    const double factor = FontScale(window->font());
-    if (factor <= 1.0 || window->layout())
+    if (window->layout())
         return;
+    const double factor = FontScale(window->font());
     const bool fixed = window->minimumSize() == window->maximumSize();
     const QSize size(Scaled(window->width(), factor), Scaled(window->height(), factor));
-    ScaleChildren(window, factor);
+    if (factor > 1.0)
+        ScaleChildren(window, factor);
+    // Up to the layout's font this finds every text whole and changes nothing.
     const int margin = Scaled(8, factor);
-    const QSize reach = FitTexts(window, margin);
-    const QSize grown(std::max(size.width(), reach.width() + margin),
-                      std::max(size.height(), reach.height() + margin / 2));
+    const QSize reach = FitTexts(window, margin, factor > 1.0);
+    const QSize grown(Holding(size.width(), reach.width(), margin),
+                      Holding(size.height(), reach.height(), margin / 2));
+    if (grown == window->size())
+        return;
     if (fixed)
         window->setFixedSize(grown);
     else

@@ -16,8 +16,9 @@ namespace psn {
 double FontScale(const QFont& font);
 
 // Grows the window and its placed controls by FontScale(window->font()) and widens controls
-// whose text still does not fit. Does nothing at the layout's own font size, so windows keep
-// their designed geometry there. Controls that show pictures pixel for pixel keep their size.
+// whose text still does not fit, moving aside what stands beside them. At the font the layout
+// was drawn with every text fits and nothing changes. Controls that show pictures pixel for
+// pixel keep their size.
 void FitToFont(QWidget* window);
 
 // A length of the fixed layout at the widget's font, for what a window places after FitToFont
