@@ -132,28 +132,33 @@ bool SideBySide(const QRect& a, const QRect& b) {
     return a.top() <= b.bottom() && b.top() <= a.bottom();
 }
 
-// Moves the controls that stood right of `before` beside the control, and those beside them in
-// turn, right as far as the control now reaches.
+// Moves the controls that stood right of `before` beside the control right as far as the
+// control now reaches, and with them those right of `before` beside any of them, so that rows
+// that stood together stay together.
 void MakeRoom(QWidget* control, const QRect& before, const QList<QWidget*>& siblings) {
     constexpr int kGap = 4;
     const QRect after = control->geometry();
-    QList<QWidget*> band;
-    for (QWidget* other : siblings)
-        if (other != control && !other->isHidden() && other->geometry().left() > before.right() &&
-            SideBySide(other->geometry(), after))
-            band << other;
     int push = 0;
-    for (const QWidget* other : band)
-        push = std::max(push, after.right() + 1 +
-                                  std::min(kGap, other->geometry().left() - before.right() - 1) -
-                                  other->geometry().left());
+    QList<QWidget*> band;
+    for (QWidget* other : siblings) {
+        const QRect g = other->geometry();
+        if (other != control && !other->isHidden() && g.left() > before.right() &&
+            SideBySide(g, after)) {
+            band << other;
+            push = std::max(push, after.right() + 1 +
+                                      std::min(kGap, g.left() - before.right() - 1) - g.left());
+        }
+    }
     if (push <= 0)
         return;
-    for (QWidget* other : band) {
-        const QRect was = other->geometry();
-        other->move(was.topLeft() + QPoint(push, 0));
-        MakeRoom(other, was, siblings);
-    }
+    for (qsizetype i = 0; i < band.size(); ++i)
+        for (QWidget* other : siblings)
+            if (other != control && !other->isHidden() && !band.contains(other) &&
+                other->geometry().left() > before.right() &&
+                SideBySide(other->geometry(), band[i]->geometry()))
+                band << other;
+    for (QWidget* other : band)
+        other->move(other->pos() + QPoint(push, 0));
 }
 
 // Widens a control whose text is cut by `overflow`: toward the side its text stands away from
