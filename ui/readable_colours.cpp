@@ -74,8 +74,21 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         const QEvent::Type type = event->type();
         if (type == QEvent::PaletteChange || type == QEvent::ApplicationPaletteChange ||
-            type == QEvent::ParentChange)
+            type == QEvent::ParentChange) {
             Apply();
+            // The window may take a new scheme only after its controls heard of it: once the
+            // change has gone round, look again.
+            if (!queued_) {
+                queued_ = true;
+                QMetaObject::invokeMethod(
+                    this,
+                    [this] {
+                        queued_ = false;
+                        Apply();
+                    },
+                    Qt::QueuedConnection);
+            }
+        }
         return QObject::eventFilter(watched, event);
     }
 
@@ -110,6 +123,7 @@ private:
 
     QWidget* widget_;
     std::optional<QColor> design_;
+    bool queued_ = false;
 };
 
 } // namespace

@@ -187,6 +187,30 @@ TEST(ReadableColours, DesignColoursKeepTheirHueAndReachTheContrast) {
     }
 }
 
+// A scheme changed while the editor runs takes the design colours along.
+TEST(ReadableColours, FollowTheSchemeWhenItChanges) {
+    const AppLooks restore;
+    ShellFixture f;
+    QApplication::setPalette(QApplication::style()->standardPalette());
+    TInstCForm window(f.context);
+    auto* install = window.findChild<QPushButton*>("BitBtn2");
+    auto* title = window.findChild<QGroupBox*>("GroupBox1");
+    auto* radio = window.findChild<QRadioButton*>("RadioButton1");
+    ASSERT_TRUE(install && title && radio);
+    const QColor lightRed = install->palette().color(QPalette::ButtonText);
+    for (const QPalette& scheme : {DarkPalette(), QApplication::style()->standardPalette()}) {
+        QApplication::setPalette(scheme);
+        QCoreApplication::processEvents();
+        const QPalette p = install->palette();
+        EXPECT_GE(ContrastRatio(p.color(QPalette::ButtonText), p.color(QPalette::Button)), 4.5);
+        EXPECT_GE(ContrastRatio(title->palette().color(QPalette::WindowText),
+                                title->palette().color(QPalette::Window)),
+                  4.5);
+        EXPECT_EQ(radio->palette().color(QPalette::WindowText), scheme.color(QPalette::WindowText));
+    }
+    EXPECT_EQ(install->palette().color(QPalette::ButtonText), lightRed);
+}
+
 // Every label, button, check box, radio button and group title of every window, rendered,
 // shows its text at 4.5 : 1 or more against its background, in a light and a dark scheme.
 TEST(Looks, EveryWindowIsReadableInLightAndDarkSchemes) {
