@@ -6,6 +6,7 @@
 #include "editors/lineup.h"
 #include "editors/names_blocks.h"
 #include "ui/editor_buttons.h"
+#include "ui/font_scale.h"
 #include "ui/game_actions.h"
 
 #include <QCheckBox>
@@ -165,7 +166,7 @@ void TNamesForm::FormShow() {
         listBox1_->clear();
         for (int team = 1; team <= kTeamCount; ++team) {
             auto* item = new QListWidgetItem(FromGameBytes(TeamEngineLabel(r, team)), listBox1_);
-            item->setSizeHint(QSize(0, kRowHeight));
+            item->setSizeHint(QSize(0, ToFont(listBox1_, kRowHeight)));
         }
         listBox1_->setCurrentRow(0);
     }

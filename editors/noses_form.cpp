@@ -5,6 +5,7 @@
 
 #include "editors/lineup.h"
 #include "editors/noses_blocks.h"
+#include "ui/font_scale.h"
 #include "ui/game_actions.h"
 
 #include <QButtonGroup>
@@ -83,9 +84,10 @@ void TNosesForm::FormShow() {
         for (const int team : rowTeams_) {
             auto* item = new QListWidgetItem(
                 FromGameBytes(r.str(rec::TeamName(team), rec::kTeamNameCapacity)), listBox1_);
-            item->setSizeHint(QSize(0, kRowHeight));
+            item->setSizeHint(QSize(0, ToFont(listBox1_, kRowHeight)));
         }
-        listBox1_->resize(listBox1_->width(), kRowHeight * static_cast<int>(rowTeams_.size()) + 4);
+        listBox1_->resize(listBox1_->width(),
+                          ToFont(listBox1_, kRowHeight) * static_cast<int>(rowTeams_.size()) + 4);
         listBox1_->setCurrentRow(rowTeams_.empty() ? -1 : 0);
     }
     UpdateObjects();

@@ -5,6 +5,7 @@
 
 #include "editors/lineup.h"
 #include "editors/pitline_blocks.h"
+#include "ui/font_scale.h"
 #include "ui/game_actions.h"
 
 #include <QApplication>
@@ -121,11 +122,11 @@ void TPitLineForm::FillOrderList() {
         rowPositions_.push_back(p);
         auto* item = new QListWidgetItem(
             FromGameBytes(r.str(rec::TeamName(team), rec::kTeamNameCapacity)), listBox1_);
-        item->setSizeHint(QSize(0, kRowHeight));
+        item->setSizeHint(QSize(0, ToFont(listBox1_, kRowHeight)));
     }
-    const int height = kRowHeight * static_cast<int>(rowPositions_.size()) + 4;
+    const int height = ToFont(listBox1_, kRowHeight) * static_cast<int>(rowPositions_.size()) + 4;
     listBox1_->resize(listBox1_->width(), height);
-    exitLabel_->move(exitLabel_->x(), kListTop + height);
+    exitLabel_->move(exitLabel_->x(), ToFont(this, kListTop) + height);
 }
 
 void TPitLineForm::CheckBox951Click() {

@@ -4,6 +4,7 @@
 #include "graphics/colour_parts_form.h"
 
 #include "core/fs.h"
+#include "ui/font_scale.h"
 #include "ui/game_actions.h"
 
 #include <QLabel>
@@ -165,11 +166,12 @@ void ColourPartsForm::FillTeamList() {
             continue;
         auto* item = new QListWidgetItem(
             FromGameBytes(context_.state.record.str(rec::TeamName(t), rec::kTeamNameCapacity)));
-        item->setSizeHint(QSize(0, kListRowHeight));
+        item->setSizeHint(QSize(0, ToFont(list_, kListRowHeight)));
         list_->addItem(item);
         rowTeams_.push_back(t);
     }
-    list_->resize(list_->width(), kListRowHeight * static_cast<int>(rowTeams_.size()) + 4);
+    list_->resize(list_->width(),
+                  ToFont(list_, kListRowHeight) * static_cast<int>(rowTeams_.size()) + 4);
     list_->setCurrentRow(0);
     currentTeam_ = rowTeams_.empty() ? 1 : rowTeams_.front();
 }

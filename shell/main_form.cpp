@@ -19,6 +19,7 @@
 #include "tracks/track_install.h"
 #include "ui/accessibility.h"
 #include "ui/converter_runner.h"
+#include "ui/font_scale.h"
 #include "ui/game_actions.h"
 #include "ui/picture_button.h"
 
@@ -304,6 +305,7 @@ void TMainForm::FormCreate() {
 
 bool TMainForm::LocateGame() {
     TPathForm form(context_, this);
+    FitToFont(&form);
     const bool found = form.Locate();
     context_.state.RestoreStartDir();
     return found;

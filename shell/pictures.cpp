@@ -9,6 +9,7 @@
 #include "ui/picture_view.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
 #include <future>
 #include <map>
@@ -49,6 +50,18 @@ std::optional<QImage> TakePrefetched(const std::string& path) {
     return image;
 }
 
+// One shipped picture at its own size.
+QPixmap LoadShipped(const std::string& path) {
+    std::optional<QImage> decoded = TakePrefetched(path);
+    QImage image = decoded ? std::move(*decoded) : DecodeShipped(path);
+    if (!image.isNull())
+        return QPixmap::fromImage(std::move(image));
+    // Any other picture a user put in its place.
+    if (!image.load(QFile::decodeName(path.c_str()), "BMP"))
+        return {};
+    return QPixmap::fromImage(std::move(image));
+}
+
 } // namespace
 
 void PrefetchPictures(const AppState& state, const std::vector<const char*>& relativePaths) {
@@ -64,16 +77,28 @@ void PrefetchPictures(const AppState& state, const std::vector<const char*>& rel
     });
 }
 
+std::string DoubleSizePath(const std::string& path) {
+    const std::size_t slash = path.find_last_of("/\\");
+    const std::size_t dot = path.rfind('.');
+    const std::size_t end =
+        dot == std::string::npos || (slash != std::string::npos && dot < slash) ? path.size() : dot;
+    return path.substr(0, end) + "@2x" + path.substr(end);
+}
+
 QPixmap LoadPicture(const AppState& state, const char* relativePath) {
-    const std::string path = state.StartPath(relativePath);
-    std::optional<QImage> decoded = TakePrefetched(path);
-    QImage image = decoded ? std::move(*decoded) : DecodeShipped(path);
-    if (!image.isNull())
-        return QPixmap::fromImage(std::move(image));
-    // Any other picture a user put in its place.
-    if (!image.load(QFile::decodeName(path.c_str()), "BMP"))
-        return {};
-    return QPixmap::fromImage(std::move(image));
+    const auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+    return LoadPicture(state, relativePath, app ? app->devicePixelRatio() : 1.0);
+}
+
+QPixmap LoadPicture(const AppState& state, const char* relativePath, qreal devicePixelRatio) {
+    QPixmap picture = LoadShipped(state.StartPath(relativePath));
+    if (devicePixelRatio <= 1 || picture.isNull())
+        return picture;
+    QPixmap sharp = LoadShipped(DoubleSizePath(state.StartPath(relativePath)));
+    if (sharp.size() != picture.size() * 2)
+        return picture; // missing, unreadable or not its twin
+    sharp.setDevicePixelRatio(2);
+    return sharp;
 }
 
 } // namespace psn

@@ -19,7 +19,13 @@ inline constexpr const char* kStartPicture = ".\\DATA\\START.BMP";
 void PrefetchPictures(const AppState& state, const std::vector<const char*>& relativePaths);
 
 // A shipped picture, or a null pixmap when the file is missing or unreadable. One that was
-// prefetched from the same place is taken from there, once.
+// prefetched from the same place is taken from there, once. At a device pixel ratio above 1 its
+// twice-as-large drawing NAME@2x beside it is taken instead, with ratio 2, when it is exactly
+// twice the size.
 QPixmap LoadPicture(const AppState& state, const char* relativePath);
+QPixmap LoadPicture(const AppState& state, const char* relativePath, qreal devicePixelRatio);
+
+// NAME.EXT's twice-as-large twin, NAME@2x.EXT.
+std::string DoubleSizePath(const std::string& path);
 
 } // namespace psn

@@ -15,6 +15,13 @@
 namespace psn {
 namespace {
 
+// The picture stretched to `size` on the screen, at the picture's own pixel density.
+QPixmap Fitted(const QPixmap& picture, const QSize& size) {
+    QPixmap fitted = picture.scaled(size * picture.devicePixelRatio());
+    fitted.setDevicePixelRatio(picture.devicePixelRatio());
+    return fitted;
+}
+
 // A progress bar of separate blocks in a sunken well. The style's own bar draws its chunk as
 // many fine lines, which the raster engine hands to worker threads on every repaint: most of
 // the progress window's cost at start-up.
@@ -68,7 +75,7 @@ TStartForm::TStartForm(const AppState& state, QWidget* parent)
     if (picture.isNull())
         Image1->setText(kMainTitle);
     else
-        Image1->setPixmap(picture.scaled(398, 177));
+        Image1->setPixmap(Fitted(picture, QSize(398, 177)));
 
     auto* label = new QLabel("Loading data...", panel);
     label->setObjectName("Label1");

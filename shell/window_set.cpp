@@ -22,6 +22,7 @@
 #include "tracks/track_ed_form.h"
 #include "tracks/track_manager_form.h"
 #include "ui/accessibility.h"
+#include "ui/font_scale.h"
 
 #include <QDialog>
 #include <QEvent>
@@ -56,8 +57,10 @@ void CreateWindows(WindowSet& windows, AppContext& context, QWidget* owner) {
           windows.noses, windows.tuning, windows.cockpitManager, windows.trackManager,
           windows.cameras, windows.carSets, windows.cockpitColours, windows.pitCrewColours,
           windows.importExport, static_cast<QWidget*>(windows.description), windows.helmets,
-          windows.carJams, windows.trackEditor})
+          windows.carJams, windows.trackEditor}) {
+        FitToFont(window);
         MakeAccessibleWhenShown(window);
+    }
 }
 
 namespace {

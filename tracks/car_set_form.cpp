@@ -6,6 +6,7 @@
 #include "core/fs.h"
 #include "core/game_layout.h"
 #include "ui/game_actions.h"
+#include "ui/readable_colours.h"
 
 #include <QPushButton>
 
@@ -33,7 +34,7 @@ TInstCarSetForm::TInstCarSetForm(AppContext& context, QWidget* parent)
     BitBtn1->setObjectName("BitBtn1");
     BitBtn1->setGeometry(100, 64, 100, 38);
     for (QPushButton* button : {Button1, BitBtn1}) {
-        button->setStyleSheet("font-weight: bold;");
+        SetBoldFont(button);
         button->setAutoDefault(false);
     }
     setTabOrder(Button1, BitBtn1);

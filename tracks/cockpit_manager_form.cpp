@@ -6,6 +6,7 @@
 #include "core/fs.h"
 #include "tracks/cockpit_format.h"
 #include "ui/game_actions.h"
+#include "ui/readable_colours.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -43,14 +44,18 @@ TInstCForm::TInstCForm(AppContext& context, QWidget* parent) : QDialog(parent), 
     GroupBox1 = new QGroupBox("'97 cockpits", this);
     GroupBox1->setObjectName("GroupBox1");
     GroupBox1->setGeometry(8, 8, 344, 186);
-    GroupBox1->setStyleSheet("QGroupBox { color: blue; font-weight: bold; }");
+    SetBoldFont(GroupBox1);
+    KeepDesignColour(GroupBox1, Qt::blue);
     for (std::size_t i = 0; i < choices_.size(); ++i) {
         auto* radio = new QRadioButton(CockpitChoices()[i].caption, GroupBox1);
         radio->setObjectName(QString("RadioButton%1").arg(i + 1));
         const int column = i < 6 ? 0 : 1;
         const int line = static_cast<int>(i < 6 ? i : i - 6);
         radio->setGeometry(12 + 170 * column, 24 + 26 * line, 160, 22);
-        radio->setStyleSheet("color: black; font-weight: normal;");
+        QFont plain;
+        plain.setBold(false);
+        radio->setFont(plain);
+        KeepWindowTextColour(radio);
         choices_[i] = radio;
     }
     choices_[9]->setChecked(true);
@@ -58,11 +63,12 @@ TInstCForm::TInstCForm(AppContext& context, QWidget* parent) : QDialog(parent), 
     BitBtn1 = new QPushButton("Back", this);
     BitBtn1->setObjectName("BitBtn1");
     BitBtn1->setGeometry(8, 206, 100, 40);
-    BitBtn1->setStyleSheet("font-weight: bold;");
+    SetBoldFont(BitBtn1);
     BitBtn2 = new QPushButton("Install it!", this);
     BitBtn2->setObjectName("BitBtn2");
     BitBtn2->setGeometry(118, 202, 234, 48);
-    BitBtn2->setStyleSheet("color: red; font-weight: bold; font-size: 14pt;");
+    SetBoldFont(BitBtn2, 14);
+    KeepDesignColour(BitBtn2, Qt::red);
     for (QPushButton* button : {BitBtn1, BitBtn2})
         button->setAutoDefault(false);
     setTabOrder(BitBtn1, choices_[9]);

@@ -6,6 +6,7 @@
 #include "core/int_conv.h"
 #include "tracks/track_blocks.h"
 #include "ui/game_actions.h"
+#include "ui/readable_colours.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -62,7 +63,7 @@ TTrackEdForm::TTrackEdForm(AppContext& context, QWidget* parent)
     byteEdits_[1] = AddField("Edit2", "Rear wing", 198, 62, 80, 50);
     Caption(this, "deg", 334, 36, 30);
     Caption(this, "deg", 334, 62, 30);
-    Caption(this, "GEARBOX", 198, 90, 80)->setStyleSheet("font-weight: bold;");
+    SetBoldFont(Caption(this, "GEARBOX", 198, 90, 80));
     const char* gears[] = {"1st", "2nd", "3rd", "4th", "5th", "6th"};
     for (int g = 0; g < 6; ++g)
         byteEdits_[static_cast<std::size_t>(2 + g)] = AddField(

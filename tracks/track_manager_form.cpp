@@ -8,6 +8,7 @@
 #include "tracks/track_install.h"
 #include "tracks/track_manager_blocks.h"
 #include "ui/game_actions.h"
+#include "ui/readable_colours.h"
 
 #include <QPushButton>
 
@@ -36,15 +37,17 @@ Tinsttform::Tinsttform(AppContext& context, QWidget* parent) : QDialog(parent), 
     BitBtn1 = new QPushButton("Install original tracks", this);
     BitBtn1->setObjectName("BitBtn1");
     BitBtn1->setGeometry(16, 10, 228, 40);
-    BitBtn1->setStyleSheet("color: navy; font-weight: bold;");
+    SetBoldFont(BitBtn1);
+    KeepDesignColour(BitBtn1, QColor(0, 0, 128)); // navy
     BitBtn2 = new QPushButton("Install Valmont track", this);
     BitBtn2->setObjectName("BitBtn2");
     BitBtn2->setGeometry(16, 58, 228, 74);
-    BitBtn2->setStyleSheet("color: navy; font-weight: bold; font-size: 13pt;");
+    SetBoldFont(BitBtn2, 13);
+    KeepDesignColour(BitBtn2, QColor(0, 0, 128));
     BitBtn3 = new QPushButton("Back", this);
     BitBtn3->setObjectName("BitBtn3");
     BitBtn3->setGeometry(16, 146, 228, 38);
-    BitBtn3->setStyleSheet("font-weight: bold;");
+    SetBoldFont(BitBtn3);
     for (QPushButton* button : {BitBtn1, BitBtn2, BitBtn3})
         button->setAutoDefault(false);
     setTabOrder(BitBtn3, BitBtn2);

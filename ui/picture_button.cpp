@@ -17,7 +17,7 @@ PictureButton::PictureButton(const QString& label, const QPixmap& picture, QWidg
 }
 
 QSize PictureButton::sizeHint() const {
-    return picture_.isNull() ? QSize(173, 59) : picture_.size();
+    return picture_.isNull() ? QSize(173, 59) : picture_.deviceIndependentSize().toSize();
 }
 
 void PictureButton::paintEvent(QPaintEvent*) {

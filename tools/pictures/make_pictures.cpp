@@ -3,7 +3,8 @@
 
 // Draws the main window's picture buttons and the progress window's picture as 256-colour
 // bitmaps. All share one palette (a colour cube plus a fine grey ramp), so they sit together on
-// a 256-colour display; labels are mapped without dithering so they stay crisp.
+// a 256-colour display; labels are mapped without dithering so they stay crisp. Each is drawn a
+// second time at twice the size, NAME@2x.BMP, for screens at twice the density.
 #include <QColor>
 #include <QDir>
 #include <QFont>
@@ -348,34 +349,50 @@ struct Button {
     Icon icon;
 };
 
-void DrawButton(const QString& folder, const Button& b, const QList<QRgb>& palette) {
+// The image for a picture of `size` at `scale`, and a painter on it that draws in the picture's
+// own units.
+struct Canvas {
+    Canvas(const QSize& size, int scale) : image(size * scale, QImage::Format_RGB32), p(&image) {
+        p.scale(scale, scale);
+    }
+    QImage image;
+    QPainter p;
+};
+
+QString FileName(const QString& folder, const QString& name, int scale) {
+    return folder + "/" + name + (scale == 1 ? QString() : QString("@%1x").arg(scale)) + ".BMP";
+}
+
+void Save(Canvas& canvas, const QString& path, const QList<QRgb>& palette) {
+    canvas.p.end();
+    canvas.image.convertToFormat(QImage::Format_Indexed8, palette, Qt::ThresholdDither)
+        .save(path, "BMP");
+}
+
+void DrawButton(const QString& folder, const Button& b, const QList<QRgb>& palette, int scale) {
     const QSize size(173, 59);
-    QImage image(size, QImage::Format_RGB32);
-    QPainter p(&image);
+    Canvas canvas(size, scale);
+    QPainter& p = canvas.p;
     Background(p, size, b.accent);
     p.setRenderHint(QPainter::Antialiasing, true);
     b.icon(p, QRectF(114, 6, 52, 42), b.accent);
     DrawLabel(p, QRectF(16, 3, 100, 48), b.label, 21);
-    p.end();
-    image.convertToFormat(QImage::Format_Indexed8, palette, Qt::ThresholdDither)
-        .save(folder + "/BT_" + b.file + ".BMP", "BMP");
+    Save(canvas, FileName(folder, QString("BT_") + b.file, scale), palette);
 }
 
-void DrawCarSets(const QString& folder, const QList<QRgb>& palette) {
-    QImage image(27, 20, QImage::Format_RGB32);
-    QPainter p(&image);
-    Background(p, image.size(), kRed);
+void DrawCarSets(const QString& folder, const QList<QRgb>& palette, int scale) {
+    Canvas canvas(QSize(27, 20), scale);
+    QPainter& p = canvas.p;
+    Background(p, QSize(27, 20), kRed);
     p.setRenderHint(QPainter::Antialiasing, true);
     Car(p, QRectF(4, 3, 21, 11), QColor(0, 102, 204));
-    p.end();
-    image.convertToFormat(QImage::Format_Indexed8, palette, Qt::ThresholdDither)
-        .save(folder + "/BT_CARSETS.BMP", "BMP");
+    Save(canvas, FileName(folder, "BT_CARSETS", scale), palette);
 }
 
-void DrawStart(const QString& folder, const QList<QRgb>& palette) {
+void DrawStart(const QString& folder, const QList<QRgb>& palette, int scale) {
     const QSize size(400, 179);
-    QImage image(size, QImage::Format_RGB32);
-    QPainter p(&image);
+    Canvas canvas(size, scale);
+    QPainter& p = canvas.p;
     QLinearGradient sky(0, 0, 0, 90);
     sky.setColorAt(0, QColor(0, 51, 153));
     sky.setColorAt(1, QColor(102, 153, 204));
@@ -400,9 +417,7 @@ void DrawStart(const QString& folder, const QList<QRgb>& palette) {
     Flag(p, QRectF(18, 14, 48, 48), {});
     DrawLabel(p, QRectF(84, 8, 300, 46), "Brenwick PSN Editor", 34);
     DrawLabel(p, QRectF(86, 54, 200, 24), "Pistonia settings", 18);
-    p.end();
-    image.convertToFormat(QImage::Format_Indexed8, palette, Qt::ThresholdDither)
-        .save(folder + "/START.BMP", "BMP");
+    Save(canvas, FileName(folder, "START", scale), palette);
 }
 
 } // namespace
@@ -455,9 +470,11 @@ int main(int argc, char** argv) {
         {"TRACKM", "Track\nManager", green, CarAndCd},
         {"EXIT", "EXIT", red, Flag},
     };
-    for (const Button& b : buttons)
-        DrawButton(folder, b, palette);
-    DrawCarSets(folder, palette);
-    DrawStart(folder, palette);
+    for (const int scale : {1, 2}) {
+        for (const Button& b : buttons)
+            DrawButton(folder, b, palette, scale);
+        DrawCarSets(folder, palette, scale);
+        DrawStart(folder, palette, scale);
+    }
     return 0;
 }

@@ -4,6 +4,9 @@
 // Starts the editor headlessly in the current folder (an editor folder whose psniaed.set points
 // at a game), then renders the main window and every window of the window set into PNG files.
 // Messages and file dialogs are answered by the scripted seam, so nothing waits for a user.
+// With a look named after the folder (dark, 2x or 16pt) it renders only the main window and two
+// editors, in a dark colour scheme, at twice the pixel density or with a 16 pt font, into
+// NAME-LOOK.png.
 #include "shell/compare_form.h"
 #include "shell/des_form.h"
 #include "shell/main_form.h"
@@ -13,10 +16,21 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QPalette>
 #include <QPixmap>
 #include <cstdio>
+#include <cstring>
 
 namespace {
+
+// Breeze Dark's main colours: light text on dark grey.
+QPalette DarkPalette() {
+    QPalette dark(QColor(49, 54, 59), QColor(42, 46, 50));
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(role, QColor(252, 252, 252));
+    dark.setColor(QPalette::Base, QColor(27, 30, 32));
+    return dark;
+}
 
 bool Save(QWidget* window, const QString& folder, const QString& name) {
     if (!window)
@@ -33,10 +47,22 @@ bool Save(QWidget* window, const QString& folder, const QString& name) {
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    const char* look = argc == 3 ? argv[2] : "";
+    if (std::strcmp(look, "2x") == 0)
+        qputenv("QT_SCALE_FACTOR", "2"); // read only when the application starts
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: psn_screenshots OUTPUT-FOLDER\n");
+    const bool known = !*look || std::strcmp(look, "dark") == 0 || std::strcmp(look, "2x") == 0 ||
+                       std::strcmp(look, "16pt") == 0;
+    if ((argc != 2 && argc != 3) || !known) {
+        std::fprintf(stderr, "usage: psn_screenshots OUTPUT-FOLDER [dark|2x|16pt]\n");
         return 2;
+    }
+    if (std::strcmp(look, "dark") == 0)
+        QApplication::setPalette(DarkPalette());
+    if (std::strcmp(look, "16pt") == 0) {
+        QFont large = QApplication::font();
+        large.setPointSize(16);
+        QApplication::setFont(large);
     }
     const QString out = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
     QDir().mkpath(out);
@@ -53,6 +79,15 @@ int main(int argc, char** argv) {
     }
     for (const QString& message : dialogs.Messages())
         std::fprintf(stderr, "message: %s\n", qPrintable(message));
+    if (*look) {
+        mainForm.CreateOtherWindows();
+        const QString suffix = QString("-") + look;
+        Save(&mainForm, out, "main" + suffix);
+        Save(mainForm.Windows().names, out, "names" + suffix);
+        Save(mainForm.Windows().cockpitManager, out, "cockpit_manager" + suffix);
+        context.ended = true;
+        return exitCode;
+    }
     Save(mainForm.StartForm(), out, "progress");
     mainForm.CreateOtherWindows();
     Save(&mainForm, out, "main");
