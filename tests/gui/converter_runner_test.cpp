@@ -50,12 +50,16 @@ bool StopsWithin(int pid, std::chrono::milliseconds limit) {
     return true;
 }
 
+// The shell creates the file before it writes the number, so wait for the number itself.
 int ReadPid(const std::string& path) {
-    for (int tries = 0; tries < 100 && !std::filesystem::exists(path); ++tries)
-        std::this_thread::sleep_for(20ms);
-    std::ifstream in(path);
     int pid = 0;
-    in >> pid;
+    for (int tries = 0; tries < 250 && pid <= 0; ++tries) {
+        std::ifstream in(path);
+        if (!(in >> pid))
+            pid = 0;
+        if (pid <= 0)
+            std::this_thread::sleep_for(20ms);
+    }
     return pid;
 }
 
