@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -58,11 +59,15 @@ private:
 // What the record was last read from or written to. The record counts as modified while it
 // differs from the game's values as last read or written and from the current settings file.
 struct SavedRecords {
+    using Same = std::function<bool(const SettingsRecord&, const SettingsRecord&)>;
     std::optional<SettingsRecord> game;
     std::optional<SettingsRecord> file; // none while there is no current settings file
 
-    bool Modified(const SettingsRecord& record) const {
-        return (!game || record != *game) && (!file || record != *file);
+    // `sameInGame` compares with the game only what the game holds; without it, every byte.
+    bool Modified(const SettingsRecord& record, const Same& sameInGame = {}) const {
+        const bool gameDiffers =
+            !game || (record != *game && (!sameInGame || !sameInGame(record, *game)));
+        return gameDiffers && (!file || record != *file);
     }
 };
 

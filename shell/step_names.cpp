@@ -19,6 +19,10 @@ std::string StepName(const SettingsRecord& before, const SettingsRecord& after) 
     return name;
 }
 
+bool SameInGame(const SettingsRecord& a, const SettingsRecord& b) {
+    return a == b || fields::Compare(a, b, {}, true).empty();
+}
+
 bool CopyWindowFields(SettingsRecord& target, const SettingsRecord& source,
                       std::string_view window) {
     bool found = false;

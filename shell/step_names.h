@@ -16,6 +16,9 @@ namespace psn {
 // when no listed field did.
 std::string StepName(const SettingsRecord& before, const SettingsRecord& after);
 
+// Whether two records hold the same values for the game: the description and unused bytes aside.
+bool SameInGame(const SettingsRecord& a, const SettingsRecord& b);
+
 // Copies into `target` every field that the window captioned `window` edits, from `source`.
 // Returns false when no group of fields belongs to that window.
 bool CopyWindowFields(SettingsRecord& target, const SettingsRecord& source,

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "core/record_history.h"
+#include "core/settings_files.h"
 #include "shell/step_names.h"
 
 #include <gtest/gtest.h>
@@ -116,6 +117,20 @@ TEST(SavedRecords, TheRecordIsModifiedOnlyWhenItDiffersFromGameAndFile) {
     }
 }
 
+TEST(SavedRecords, WhatTheGameDoesNotHoldNeverCountsAgainstIt) {
+    // Here the game holds only whether the value is odd.
+    const auto sameInGame = [](const SettingsRecord& a, const SettingsRecord& b) {
+        return ValueOf(a) % 2 == ValueOf(b) % 2;
+    };
+    SavedRecords saved;
+    saved.game = With(0);
+    EXPECT_FALSE(saved.Modified(With(2), sameInGame));
+    EXPECT_TRUE(saved.Modified(With(1), sameInGame));
+    saved.file = With(5);
+    EXPECT_FALSE(saved.Modified(With(5), sameInGame));
+    EXPECT_TRUE(saved.Modified(With(3), sameInGame));
+}
+
 TEST(UnsavedEdits, TheFileGivesBackTheRecordAndNothingElse) {
     SettingsRecord record;
     for (std::size_t i = 0; i < rec::kSize; ++i)
@@ -157,6 +172,15 @@ TEST(StepNames, AWindowCopiesOnlyItsOwnFields) {
     EXPECT_EQ(game.u16(rec::EnginePowerQual(3)), 700);
     EXPECT_EQ(game.u16(rec::kPitSpeed), 0);
     EXPECT_FALSE(CopyWindowFields(game, record, "Helmets"));
+}
+
+TEST(StepNames, TheDescriptionIsNoGameValue) {
+    SettingsRecord a;
+    SettingsRecord b = a;
+    SetSettingsDescription(b, "my tweaks");
+    EXPECT_TRUE(SameInGame(a, b));
+    b.setU16(rec::kPitSpeed, 80);
+    EXPECT_FALSE(SameInGame(a, b));
 }
 
 } // namespace
