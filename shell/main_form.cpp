@@ -381,7 +381,8 @@ void TMainForm::StartHistory() {
         edit->addAction(steps_->UndoAction());
         edit->addAction(steps_->RedoAction());
     }
-    connect(steps_, &RecordSteps::Changed, this, &TMainForm::UpdateTitle);
+    // The mark follows every step; the title's text changes only where it did before.
+    connect(steps_, &RecordSteps::Changed, this, &TMainForm::UpdateModifiedMark);
     UpdateTitle();
 }
 
@@ -479,6 +480,10 @@ QString TMainForm::DescriptionText() const {
 
 void TMainForm::UpdateTitle() {
     setWindowTitle(SettingsTitle(context_.state) + "[*]");
+    UpdateModifiedMark();
+}
+
+void TMainForm::UpdateModifiedMark() {
     setWindowModified(steps_ && steps_->Modified());
 }
 

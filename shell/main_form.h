@@ -78,6 +78,7 @@ private:
     void Comparewithgame1Click();
     void TrackEditorButtonClick();
     void UpdateTitle();
+    void UpdateModifiedMark();
     void StartHistory();
     void OfferUnsavedEdits();
     // Asks before unsaved edits are lost; false when the user keeps the window open.

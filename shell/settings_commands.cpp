@@ -94,10 +94,11 @@ bool LoadSettings(AppContext& context, QWidget* parent) {
     if (const auto path = context.dialogs.OpenFile(parent, LoadSettingsRequest())) {
         // A file that does not load must not become the file that "Save settings" overwrites.
         const std::string previous = state.currentSettingsFile;
+        // Begun before the file name changes, so that what came before is a step of its own.
+        StepScope step(context, {});
         SetCurrentSettingsFile(state, NativePath(*path));
-        StepScope step(context,
-                       "Load settings " + QString::fromLocal8Bit(
-                                              fs::FileNamePart(state.currentSettingsFile).c_str()));
+        step.Rename("Load settings " +
+                    QString::fromLocal8Bit(fs::FileNamePart(state.currentSettingsFile).c_str()));
         const FileResult result = ReadSettingsFile(state);
         loaded = result.Ok();
         if (loaded && context.steps)
