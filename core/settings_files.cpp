@@ -158,6 +158,10 @@ FileResult WriteSettingsFile(AppState& state) {
     return WriteWhole(SettingsPath(state, state.currentSettingsFile), bytes.data(), bytes.size());
 }
 
+FileResult WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) {
+    return WriteWhole(path, bytes.data(), bytes.size());
+}
+
 void SetCurrentSettingsFile(AppState& state, std::string_view path) {
     state.currentSettingsFile = std::string(path.substr(0, 255));
 }

@@ -45,6 +45,8 @@ FileResult SettingsFromBytes(SettingsRecord& record, std::span<const std::uint8_
 // Writes the record into the current settings file, through a temporary file, so a failed write
 // (a full disk) never leaves a half-written settings file behind.
 FileResult WriteSettingsFile(AppState& state);
+// Writes any small file the same way: a temporary sibling, flushed to disk, then renamed.
+FileResult WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
 
 // The current settings file becomes "./DATA/ORIGIN.SET", which is then loaded.
 FileResult RestoreOriginal(AppState& state);

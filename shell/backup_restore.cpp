@@ -9,6 +9,7 @@
 #include "tracks/track_blocks.h"
 #include "tracks/track_install.h"
 #include "ui/game_actions.h"
+#include "ui/record_steps.h"
 
 #include <QDateTime>
 #include <QStringList>
@@ -47,6 +48,8 @@ void RestoreGameBackups(AppContext& context, QWidget* parent) {
                                          "backups? Every change made to them since is lost.\n" +
                                              names.join("\n")))
         return;
+    // Reading the restored game into the record is a step: undo gives the edits back.
+    StepScope step(context, "Restore game files from backup");
     if (!RunGameTransfer(context, parent, [&] { StageBackups(*state.command, restore); }))
         return;
     // The record shows the game as it now is; its track block is read as at start-up, so that a
@@ -64,6 +67,8 @@ void RestoreGameBackups(AppContext& context, QWidget* parent) {
             trackProblems = ReadTrackDataAtStartup(state);
         }))
         return;
+    if (context.steps)
+        context.steps->GameMatches();
     if (!trackProblems.empty())
         context.dialogs.Warning(
             parent, QString::fromLocal8Bit(DescribeTrackReadProblems(trackProblems).c_str()));

@@ -7,6 +7,7 @@
 #include "tracks/track_blocks.h"
 #include "tracks/track_install.h"
 #include "ui/game_actions.h"
+#include "ui/record_steps.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -88,6 +89,7 @@ bool TIEForm::TrackFilesReady() {
 
 void TIEForm::ImportAllClick() {
     AppState& state = context_.state;
+    StepScope step(context_, "Import all data");
     const bool ok = RunGameTransfer(context_, this, [&] {
         state.OpenGameExe();
         const bool stateOpen = state.StateFileExists();
@@ -102,6 +104,8 @@ void TIEForm::ImportAllClick() {
             ReadTrackData(state);
         }))
         return;
+    if (context_.steps)
+        context_.steps->GameMatches();
     context_.dialogs.Information(this, kAllImported);
 }
 
@@ -109,6 +113,8 @@ void TIEForm::ImportAllClick() {
 // and the executable is written once with both its blocks and its tyre table.
 void TIEForm::ExportAllClick() {
     AppState& state = context_.state;
+    // Writing the game is no step (the backups take it back); reading pending track data neither.
+    StepScope step(context_, {});
     // Track entries never read are read before anything is written, so that a damaged track file
     // ends the command with nothing changed rather than half way.
     if (TrackDataPending(state) && TrackFilesInstalled(state) &&
@@ -132,6 +138,8 @@ void TIEForm::ExportAllClick() {
         return;
     if (!command.Commit(this))
         return;
+    if (context_.steps)
+        context_.steps->GameMatches();
     const std::string note = TracksLeftNote(state);
     context_.dialogs.Information(this, note.empty() ? QString(kAllExported)
                                                     : QString(kAllExported) + "\n\n" +

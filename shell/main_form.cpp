@@ -15,6 +15,7 @@
 #include "shell/pictures.h"
 #include "shell/settings_commands.h"
 #include "shell/start_form.h"
+#include "shell/step_names.h"
 #include "tracks/track_blocks.h"
 #include "tracks/track_install.h"
 #include "ui/accessibility.h"
@@ -22,6 +23,7 @@
 #include "ui/font_scale.h"
 #include "ui/game_actions.h"
 #include "ui/picture_button.h"
+#include "ui/record_steps.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -31,6 +33,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
+#include <cstdio>
 
 namespace psn {
 namespace {
@@ -98,9 +101,15 @@ TMainForm::TMainForm(AppContext& context, QWidget* parent)
     MakeAccessibleWhenShown(this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     FormCreate();
+    if (startup_ == Startup::Loaded)
+        StartHistory();
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm() {
+    // Ending without a close (a test, the program's own end) is a normal end too.
+    if (steps_ && !context_.ended)
+        steps_->RemoveKept();
+}
 
 void TMainForm::CreateLayout() {
     auto* client = new QWidget(this);
@@ -199,6 +208,10 @@ void TMainForm::CreateMenu() {
     // Ctrl+Q as on every desktop, beside the original Ctrl+X.
     exit->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::CTRL | Qt::Key_Q)});
     connect(exit, &QAction::triggered, this, &QWidget::close);
+
+    // Undo and redo come with the history once the game is loaded.
+    QMenu* edit = menuBar()->addMenu("&Edit");
+    edit->setObjectName("Edit1");
 
     QMenu* options = menuBar()->addMenu("&Options");
     options->setObjectName("Options1");
@@ -358,6 +371,97 @@ void TMainForm::CreateOtherWindows() {
         helmets->SetStartupProblem(helmetProblem_);
     if (windows_.description)
         connect(windows_.description, &TDesForm::SettingsFileChosen, this, &TMainForm::UpdateTitle);
+    if (!steps_)
+        return;
+    for (QWidget* WindowSet::*member :
+         {&WindowSet::names, &WindowSet::enginePower, &WindowSet::grip, &WindowSet::pitLine,
+          &WindowSet::failures, &WindowSet::noses, &WindowSet::tuning, &WindowSet::cockpitManager,
+          &WindowSet::trackManager, &WindowSet::cameras, &WindowSet::carSets,
+          &WindowSet::cockpitColours, &WindowSet::pitCrewColours, &WindowSet::importExport,
+          &WindowSet::helmets, &WindowSet::carJams, &WindowSet::trackEditor})
+        steps_->Attach(windows_.*member);
+    steps_->Attach(windows_.description);
+    // The description box holds its text until it is saved: only a step of its own renews it.
+    if (TDesForm* description = windows_.description)
+        connect(steps_, &RecordSteps::Restored, description, [description](bool changed) {
+            if (changed)
+                description->ShowRecordDescription();
+        });
+    OfferUnsavedEdits();
+    steps_->KeepUnsavedEdits(UnsavedEditsPath());
+}
+
+void TMainForm::StartHistory() {
+    RecordSteps::Fields fields;
+    fields.name = [](const SettingsRecord& before, const SettingsRecord& after) {
+        return QString::fromStdString(StepName(before, after));
+    };
+    fields.copyWindow = [](SettingsRecord& game, const SettingsRecord& record,
+                           const QString& window) {
+        CopyWindowFields(game, record, window.toStdString());
+    };
+    fields.sameInGame = SameInGame;
+    steps_ = new RecordSteps(context_, std::move(fields), this);
+    steps_->Attach(this);
+    if (auto* edit = menuBar()->findChild<QMenu*>("Edit1")) {
+        edit->addAction(steps_->UndoAction());
+        edit->addAction(steps_->RedoAction());
+    }
+    // The mark follows every step; the title's text changes only where it did before.
+    connect(steps_, &RecordSteps::Changed, this, &TMainForm::UpdateModifiedMark);
+    UpdateTitle();
+}
+
+std::string TMainForm::UnsavedEditsPath() const {
+    return fs::Join(context_.state.startDir, kUnsavedEditsFile);
+}
+
+// Edits kept by a run that did not end normally come back as one step, or are discarded.
+void TMainForm::OfferUnsavedEdits() {
+    const std::string path = UnsavedEditsPath();
+    if (!fs::Exists(path))
+        return;
+    std::vector<std::uint8_t> bytes;
+    const FileResult read = ReadSettingsBytes(path, kSettingsDocumentLimit, bytes);
+    const auto record = read.Ok() ? RecordFromUnsavedEdits(bytes) : std::nullopt;
+    if (!record) {
+        // Kept aside rather than removed: it may be worth a look.
+        const std::string aside = path + ".damaged";
+        std::rename(path.c_str(), aside.c_str());
+        context_.dialogs.Warning(
+            this, QString("The settings kept from the last run in '%1' cannot be read, so they "
+                          "were not brought back. The file was kept as '%2'.")
+                      .arg(Native(path), Native(aside)));
+        return;
+    }
+    if (*record != context_.state.record &&
+        context_.dialogs.Confirm(
+            this, QString("The editor did not end normally last time, and settings edited then "
+                          "were not saved. Press OK to bring them back (Undo takes them back "
+                          "again), or Cancel to discard them.\n\n%1")
+                      .arg(Native(path)))) {
+        StepScope step(context_, "Bring back unsaved settings");
+        context_.state.record = *record;
+    }
+    fs::DeleteFile(path);
+}
+
+bool TMainForm::MayDiscardEdits() {
+    if (!steps_ || context_.ended || !steps_->Modified())
+        return true;
+    switch (context_.dialogs.AskToSave(
+        this, "The settings have been changed since they were last read from or written to the "
+              "game or a settings file. Save them before the editor closes?")) {
+    case SaveAnswer::Save:
+        Savesettings1Click();
+        // A save that was cancelled or failed keeps the window open, and the edits with it.
+        return !steps_->Modified();
+    case SaveAnswer::Discard:
+        return true;
+    case SaveAnswer::Cancel:
+        break;
+    }
+    return false;
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -367,11 +471,17 @@ void TMainForm::showEvent(QShowEvent* event) {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
+    if (!configWritten_ && !MayDiscardEdits()) {
+        event->ignore();
+        return;
+    }
     // After a fatal file access error nothing is written any more.
     if (!context_.ended && !configWritten_) {
         WriteConfig(context_.state);
         configWritten_ = true;
     }
+    if (steps_ && !context_.ended)
+        steps_->RemoveKept();
     QMainWindow::closeEvent(event);
 }
 
@@ -395,7 +505,12 @@ QString TMainForm::DescriptionText() const {
 }
 
 void TMainForm::UpdateTitle() {
-    setWindowTitle(SettingsTitle(context_.state));
+    setWindowTitle(SettingsTitle(context_.state) + "[*]");
+    UpdateModifiedMark();
+}
+
+void TMainForm::UpdateModifiedMark() {
+    setWindowModified(steps_ && steps_->Modified());
 }
 
 void TMainForm::Loadsettings1Click() {
@@ -416,7 +531,7 @@ void TMainForm::SavesettingsAs1Click() {
 }
 
 void TMainForm::Restoreoriginalsettings1Click() {
-    RestoreOriginalData(context_, this);
+    RestoreOriginalData(context_, this, "Restore original settings");
 }
 
 void TMainForm::Restorefrombackup1Click() {

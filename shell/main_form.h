@@ -22,6 +22,7 @@ namespace psn {
 struct MainButton;
 class PendingConversion;
 class PictureButton;
+class RecordSteps;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -44,6 +45,10 @@ public:
     // helmet sheet for the helmet window.
     void CreateOtherWindows();
     WindowSet& Windows() { return windows_; }
+    // The record's undo history; null when the start-up did not load the game.
+    RecordSteps* Steps() const { return steps_; }
+    // Where unsaved edits are kept while the editor runs.
+    std::string UnsavedEditsPath() const;
     TStartForm* StartForm() const { return startForm_; }
 
 protected:
@@ -76,6 +81,11 @@ private:
     void Gettingstarted1Click();
     void TrackEditorButtonClick();
     void UpdateTitle();
+    void UpdateModifiedMark();
+    void StartHistory();
+    void OfferUnsavedEdits();
+    // Asks before unsaved edits are lost; false when the user keeps the window open.
+    bool MayDiscardEdits();
     QString DescriptionText() const;
 
     AppContext& context_;
@@ -84,6 +94,7 @@ private:
     QPointer<TStartForm> startForm_;
     QLabel* EditionLabel = nullptr;
     bool configWritten_ = false;
+    RecordSteps* steps_ = nullptr;
     // The helmet sheet's extraction runs while the other windows are created.
     std::unique_ptr<PendingConversion> helmetExtraction_;
     QString helmetProblem_; // why the start-up extracted no helmet sheet

@@ -6,6 +6,7 @@
 #include "core/fs.h"
 #include "core/settings_files.h"
 #include "ui/game_actions.h"
+#include "ui/record_steps.h"
 
 #include <QDir>
 #include <QFile>
@@ -73,11 +74,15 @@ std::string DescriptionBytes(const QString& text) {
 bool SaveSettings(AppContext& context, QWidget* parent, const QString& description,
                   bool alwaysAsk) {
     AppState& state = context.state;
+    // The description window's text enters the record only here.
+    StepScope step(context, "Settings description");
     SetSettingsDescription(state.record, DescriptionBytes(description));
     bool chosen = false;
     if (!alwaysAsk && !IsOriginalSettingsFile(state, state.currentSettingsFile)) {
         const FileResult result = WriteSettingsFile(state);
         if (result.Ok() || result.status == FileResult::Status::Failed) {
+            if (result.Ok() && context.steps)
+                context.steps->FileMatches();
             ReportFailure(context, parent, result);
             state.RestoreStartDir();
             return false;
@@ -92,6 +97,8 @@ bool SaveSettings(AppContext& context, QWidget* parent, const QString& descripti
                 parent, QString("Cannot create the settings file '%1'.")
                             .arg(QString::fromLocal8Bit(state.currentSettingsFile.c_str())));
         ReportFailure(context, parent, result);
+        if (result.Ok() && context.steps)
+            context.steps->FileMatches();
         chosen = true;
     }
     state.RestoreStartDir();
@@ -105,9 +112,15 @@ bool LoadSettings(AppContext& context, QWidget* parent) {
             context.dialogs.OpenFile(parent, InSettingsFolder(state, LoadSettingsRequest()))) {
         // A file that does not load must not become the file that "Save settings" overwrites.
         const std::string previous = state.currentSettingsFile;
+        // Begun before the file name changes, so that what came before is a step of its own.
+        StepScope step(context, {});
         SetCurrentSettingsFile(state, NativePath(*path));
+        step.Rename("Load settings " +
+                    QString::fromLocal8Bit(fs::FileNamePart(state.currentSettingsFile).c_str()));
         const FileResult result = ReadSettingsFile(state);
         loaded = result.Ok();
+        if (loaded && context.steps)
+            context.steps->FileMatches();
         if (!loaded) {
             state.currentSettingsFile = previous;
             context.dialogs.Error(

@@ -12,6 +12,8 @@
 
 namespace psn {
 
+class RecordSteps;
+
 struct AppContext {
     AppState& state;
     Dialogs& dialogs;
@@ -23,6 +25,9 @@ struct AppContext {
     // Set while a command that could not lock the game is in scope, so that nothing within it
     // starts a command of its own and commits part of it.
     bool refused = false;
+    // The record's undo history, once the main window has loaded the game; null before and in
+    // tests of a single window.
+    RecordSteps* steps = nullptr;
 };
 
 } // namespace psn

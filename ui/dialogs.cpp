@@ -88,6 +88,19 @@ bool QtDialogs::Confirm(QWidget* parent, const QString& text) {
                    QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
+SaveAnswer QtDialogs::AskToSave(QWidget* parent, const QString& text) {
+    switch (QMessageBox::warning(parent, "Unsaved settings", text,
+                                 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                 QMessageBox::Save)) {
+    case QMessageBox::Save:
+        return SaveAnswer::Save;
+    case QMessageBox::Discard:
+        return SaveAnswer::Discard;
+    default:
+        return SaveAnswer::Cancel;
+    }
+}
+
 std::optional<QString> QtDialogs::OpenFile(QWidget* parent, const FileDialogRequest& request) {
     QFileDialog dialog(parent);
     Configure(dialog, request);

@@ -30,6 +30,9 @@ struct FileDialogRequest {
 // one, else the home folder.
 QString DialogFolder(const FileDialogRequest& request);
 
+// The answers to the question before unsaved edits are thrown away.
+enum class SaveAnswer { Save, Discard, Cancel };
+
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
@@ -38,6 +41,8 @@ public:
     virtual void Error(QWidget* parent, const QString& text) = 0;
     // A confirmation box with "OK" and "Cancel"; true only for "OK".
     virtual bool Confirm(QWidget* parent, const QString& text) = 0;
+    // A question with "Save", "Discard" and "Cancel"; closing the box cancels.
+    virtual SaveAnswer AskToSave(QWidget* parent, const QString& text) = 0;
     // The chosen path, or nothing when the user cancels.
     virtual std::optional<QString> OpenFile(QWidget* parent, const FileDialogRequest& request) = 0;
     virtual std::optional<QString> SaveFile(QWidget* parent, const FileDialogRequest& request) = 0;
@@ -54,6 +59,7 @@ public:
     void Warning(QWidget* parent, const QString& text) override;
     void Error(QWidget* parent, const QString& text) override;
     bool Confirm(QWidget* parent, const QString& text) override;
+    SaveAnswer AskToSave(QWidget* parent, const QString& text) override;
     std::optional<QString> OpenFile(QWidget* parent, const FileDialogRequest& request) override;
     std::optional<QString> SaveFile(QWidget* parent, const FileDialogRequest& request) override;
     std::optional<std::vector<int>> ChooseItems(QWidget* parent, const QString& title,

@@ -6,6 +6,7 @@
 #include "core/int_conv.h"
 #include "core/number_text.h"
 #include "core/settings_files.h"
+#include "ui/record_steps.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -160,8 +161,12 @@ bool GameCommand::CommitWith(const std::function<void(const FileAccessError&)>& 
 }
 
 bool ImportIntoWindow(AppContext& context, QWidget* window, const std::function<void()>& body) {
+    const QString title = window->windowTitle().trimmed();
+    StepScope step(context, "Import data from game: " + title);
     if (!RunGameTransfer(context, window, body))
         return false;
+    if (context.steps)
+        context.steps->WindowMatchesGame(title);
     context.dialogs.Information(window, kDataImported);
     // Hiding a window that runs in its own modal loop would end that loop and leave the window
     // open without modality; a show event refills it from the record just the same.
@@ -175,14 +180,21 @@ bool ImportIntoWindow(AppContext& context, QWidget* window, const std::function<
 }
 
 bool ExportFromWindow(AppContext& context, QWidget* window, const std::function<void()>& body) {
+    // Writing the game is no step: the backups take it back.
+    StepScope step(context, {});
     if (!RunGameTransfer(context, window, body))
         return false;
+    if (context.steps)
+        context.steps->WindowMatchesGame(window->windowTitle().trimmed());
     context.dialogs.Information(window, kDataExported);
     return true;
 }
 
-void RestoreOriginalData(AppContext& context, QWidget* parent) {
+void RestoreOriginalData(AppContext& context, QWidget* parent, const QString& stepName) {
+    StepScope step(context, stepName);
     const FileResult result = RestoreOriginal(context.state);
+    if (result.Ok() && context.steps)
+        context.steps->FileMatches();
     if (result.status == FileResult::Status::Failed)
         context.dialogs.Error(parent, QString::fromLocal8Bit(result.message.c_str()));
 }

@@ -81,7 +81,9 @@ bool ImportIntoWindow(AppContext& context, QWidget* window, const std::function<
 // "Export data into game": the transfer, then "Data has been exported!".
 bool ExportFromWindow(AppContext& context, QWidget* window, const std::function<void()>& body);
 // "Restore original data": the whole record from "./DATA/ORIGIN.SET"; a damaged file is reported.
-void RestoreOriginalData(AppContext& context, QWidget* parent);
+// It is one undoable step named `stepName`.
+void RestoreOriginalData(AppContext& context, QWidget* parent,
+                         const QString& stepName = "Restore original data");
 
 // Converts a box's text with the runtime's integer rules; on failure shows
 // "'<text>' is not a valid integer value" and returns nothing.

@@ -19,6 +19,15 @@ bool ScriptedDialogs::Confirm(QWidget*, const QString& text) {
     return answer;
 }
 
+SaveAnswer ScriptedDialogs::AskToSave(QWidget*, const QString& text) {
+    Record(Kind::AskToSave, text);
+    if (saveAnswers.empty())
+        return SaveAnswer::Discard;
+    const SaveAnswer answer = saveAnswers.front();
+    saveAnswers.pop_front();
+    return answer;
+}
+
 std::optional<QString> ScriptedDialogs::NextFile() {
     if (fileAnswers.empty())
         return std::nullopt;
@@ -69,6 +78,7 @@ int ScriptedDialogs::Count(Kind kind) const {
 void ScriptedDialogs::Clear() {
     shown.clear();
     confirmAnswers.clear();
+    saveAnswers.clear();
     fileAnswers.clear();
     choiceAnswers.clear();
 }

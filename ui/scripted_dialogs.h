@@ -16,7 +16,7 @@ namespace psn {
 
 class ScriptedDialogs : public Dialogs {
 public:
-    enum class Kind { Information, Warning, Error, Confirm, Open, Save, Choose };
+    enum class Kind { Information, Warning, Error, Confirm, Open, Save, Choose, AskToSave };
     struct Shown {
         Kind kind;
         QString text; // message text, or the dialog's title
@@ -27,6 +27,8 @@ public:
     // Answers, used front first. An empty queue answers "OK" to confirmations and cancels file
     // dialogs.
     std::deque<bool> confirmAnswers;
+    // Answers to the question before unsaved edits are lost; an empty queue discards them.
+    std::deque<SaveAnswer> saveAnswers;
     std::deque<std::optional<QString>> fileAnswers;
     // Answers to item lists; an empty queue cancels. The items last offered are kept.
     std::deque<std::optional<std::vector<int>>> choiceAnswers;
@@ -38,6 +40,7 @@ public:
     void Warning(QWidget*, const QString& text) override { Record(Kind::Warning, text); }
     void Error(QWidget*, const QString& text) override { Record(Kind::Error, text); }
     bool Confirm(QWidget*, const QString& text) override;
+    SaveAnswer AskToSave(QWidget*, const QString& text) override;
     std::optional<QString> OpenFile(QWidget*, const FileDialogRequest& request) override;
     std::optional<QString> SaveFile(QWidget*, const FileDialogRequest& request) override;
     std::optional<std::vector<int>> ChooseItems(QWidget*, const QString& title,
