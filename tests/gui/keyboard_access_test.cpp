@@ -99,6 +99,8 @@ TEST(KeyboardMenus, EveryItemHasItsOwnMnemonicAndRunsByItOrByReturn) {
             EXPECT_TRUE(letters.insert(letter).second) << "shared mnemonic";
             if (action->objectName() == "Exit1")
                 continue; // ending the program is tested on its own
+            if (!action->isEnabled())
+                continue; // Undo and Redo with nothing to undo or redo
             ++items;
             for (const bool byReturn : {false, true}) {
                 SCOPED_TRACE(byReturn ? "Return" : "mnemonic");
