@@ -18,6 +18,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -156,6 +158,58 @@ TEST(ScreenReader, MessageBoxesReadTheirTitleAndText) {
         EXPECT_EQ(name.toStdString(), c.title);
         EXPECT_EQ(description.toStdString(), "Data has been imported!");
     }
+}
+
+// Every control a user can reach by Tab shows where the focus is: moving the focus onto it from
+// another control changes enough of its pixels to be seen. A text area shows it by its caret, as
+// on every desktop.
+TEST(ScreenReader, TheFocusIsSeenOnEveryReachableControl) {
+    E2EGame game(0, true);
+    TMainForm& main = game.Start();
+    std::vector<QWidget*> windows = test::EditorWindows(main);
+    windows.insert(windows.begin(), &main);
+    const int flashTime = QApplication::cursorFlashTime();
+    QApplication::setCursorFlashTime(0); // a caret that does not blink
+    int controls = 0;
+    for (QWidget* window : windows) {
+        SCOPED_TRACE(window->windowTitle().toStdString());
+        window->show();
+        QList<QWidget*> reachable;
+        for (QWidget* widget : window->findChildren<QWidget*>())
+            if (widget->isVisible() && widget->isEnabled() &&
+                (widget->focusPolicy() & Qt::TabFocus) && !widget->focusProxy() &&
+                !qobject_cast<QComboBox*>(widget->parentWidget()))
+                reachable << widget;
+        for (QWidget* widget : reachable) {
+            SCOPED_TRACE(widget->metaObject()->className() + std::string(" ") +
+                         widget->objectName().toStdString());
+            QApplication::setActiveWindow(window);
+            // As after a Tab press: styles draw the focus only once the keyboard has moved it.
+            window->setAttribute(Qt::WA_KeyboardFocusChange);
+            (widget == reachable.front() ? reachable.back() : reachable.front())->setFocus();
+            const QImage before = widget->grab().toImage();
+            // A dialog's default button already wears the frame its focus would give it.
+            auto* button = qobject_cast<QPushButton*>(widget);
+            const bool wasDefault = button && button->isDefault();
+            widget->setFocus(Qt::TabFocusReason);
+            ASSERT_TRUE(widget->hasFocus());
+            const QImage after = widget->grab().toImage();
+            ASSERT_EQ(before.size(), after.size());
+            int changed = 0;
+            for (int y = 0; y < before.height(); ++y)
+                for (int x = 0; x < before.width(); ++x)
+                    changed += before.pixel(x, y) != after.pixel(x, y);
+            const bool caret = qobject_cast<QPlainTextEdit*>(widget) != nullptr;
+            if (!wasDefault) {
+                EXPECT_GE(changed, caret ? 1 : std::min(before.width(), before.height()))
+                    << "focus seen on " << changed << " pixels";
+            }
+            ++controls;
+        }
+        window->hide();
+    }
+    QApplication::setCursorFlashTime(flashTime);
+    EXPECT_GT(controls, 50);
 }
 
 // The focused picture button wears a solid frame in the palette's highlight colour.
