@@ -7,6 +7,7 @@
 #include "core/settings_files.h"
 #include "ui/game_actions.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -34,8 +35,9 @@ QString SettingsTitle(const AppState& state) {
 
 FileDialogRequest SaveSettingsRequest() {
     FileDialogRequest request;
-    request.title = "Save settings";
-    request.filter = "All settings files|*.GIA";
+    request.title = QCoreApplication::translate("psn::SettingsCommands", "Save settings");
+    request.filter =
+        QCoreApplication::translate("psn::SettingsCommands", "All settings files") + "|*.GIA";
     request.initialDir = ".";
     request.defaultExt = "GIA";
     return request;
@@ -57,7 +59,7 @@ FileDialogRequest InSettingsFolder(const AppState& state, FileDialogRequest requ
 
 FileDialogRequest LoadSettingsRequest() {
     FileDialogRequest request = SaveSettingsRequest();
-    request.title = "Load settings";
+    request.title = QCoreApplication::translate("psn::SettingsCommands", "Load settings");
     return request;
 }
 
