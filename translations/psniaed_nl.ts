@@ -5,186 +5,186 @@
     <name>psn::Accessibility</name>
     <message>
         <source>picture</source>
-        <translation type="unfinished"></translation>
+        <translation>afbeelding</translation>
     </message>
     <message>
         <source>choice</source>
-        <translation type="unfinished"></translation>
+        <translation>keuze</translation>
     </message>
     <message>
         <source>list</source>
-        <translation type="unfinished"></translation>
+        <translation>lijst</translation>
     </message>
     <message>
         <source>slider</source>
-        <translation type="unfinished"></translation>
+        <translation>schuifregelaar</translation>
     </message>
     <message>
         <source>button</source>
-        <translation type="unfinished"></translation>
+        <translation>knop</translation>
     </message>
     <message>
         <source>value</source>
-        <translation type="unfinished"></translation>
+        <translation>waarde</translation>
     </message>
     <message>
         <source>A picture of the %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Een afbeelding: %1</translation>
     </message>
 </context>
 <context>
     <name>psn::BackupRestore</name>
     <message>
         <source>There are no backups (.bak files) of game files in %1. The editor makes one of each game file before it first changes it.</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 zijn geen reservekopieën (.bak-bestanden) van spelbestanden. De editor maakt er een van elk spelbestand voordat hij het voor het eerst wijzigt.</translation>
     </message>
     <message>
         <source>%1  (backup of %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  (reservekopie van %2)</translation>
     </message>
     <message>
         <source>Restore game files from backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Spelbestanden uit reservekopie terugzetten</translation>
     </message>
     <message>
         <source>Put these game files back as they were in their backups? Every change made to them since is lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze spelbestanden terugzetten zoals ze in hun reservekopieën zijn? Elke wijziging sindsdien gaat verloren.</translation>
     </message>
     <message>
         <source>These game files have been restored from their backups:</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze spelbestanden zijn uit hun reservekopieën teruggezet:</translation>
     </message>
 </context>
 <context>
     <name>psn::ColourPartsForm</name>
     <message>
         <source>Cockpit</source>
-        <translation type="unfinished"></translation>
+        <translation>Cockpit</translation>
     </message>
     <message>
         <source>Mirrors</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiegels</translation>
     </message>
     <message>
         <source>Front wing</source>
-        <translation type="unfinished"></translation>
+        <translation>Voorvleugel</translation>
     </message>
     <message>
         <source>Feet</source>
-        <translation type="unfinished"></translation>
+        <translation>Voeten</translation>
     </message>
     <message>
         <source>Legs/ Pit Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Benen/ Pitmonitor</translation>
     </message>
     <message>
         <source>Waist</source>
-        <translation type="unfinished"></translation>
+        <translation>Middel</translation>
     </message>
     <message>
         <source>Thin stripe</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunne streep</translation>
     </message>
     <message>
         <source>Left chest/Sign</source>
-        <translation type="unfinished"></translation>
+        <translation>Linkerborst/Bord</translation>
     </message>
     <message>
         <source>Right chest</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechterborst</translation>
     </message>
     <message>
         <source>Epaulettes/Jack</source>
-        <translation type="unfinished"></translation>
+        <translation>Schouders/Krik</translation>
     </message>
     <message>
         <source>Left upper arm</source>
-        <translation type="unfinished"></translation>
+        <translation>Linkerbovenarm</translation>
     </message>
     <message>
         <source>Left forearm</source>
-        <translation type="unfinished"></translation>
+        <translation>Linkeronderarm</translation>
     </message>
     <message>
         <source>Right upper arm</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechterbovenarm</translation>
     </message>
     <message>
         <source>Right forearm</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechteronderarm</translation>
     </message>
     <message>
         <source>Hands</source>
-        <translation type="unfinished"></translation>
+        <translation>Handen</translation>
     </message>
     <message>
         <source>Head</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoofd</translation>
     </message>
     <message>
         <source>Team logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Teamlogo</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Terug</translation>
     </message>
     <message>
         <source>Import data from game</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevens uit het spel importeren</translation>
     </message>
     <message>
         <source>Export data into game</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevens naar het spel exporteren</translation>
     </message>
     <message>
         <source>Restore original data</source>
-        <translation type="unfinished"></translation>
+        <translation>Oorspronkelijke gegevens herstellen</translation>
     </message>
     <message>
         <source>Detail: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Onderdeel: %1</translation>
     </message>
     <message>
         <source>Detail: (nothing)</source>
-        <translation type="unfinished"></translation>
+        <translation>Onderdeel: (geen)</translation>
     </message>
 </context>
 <context>
     <name>psn::EditorButtons</name>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Terug</translation>
     </message>
     <message>
         <source>Import data from game</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevens uit het spel importeren</translation>
     </message>
     <message>
         <source>Export data into game</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevens naar het spel exporteren</translation>
     </message>
     <message>
         <source>Restore original data</source>
-        <translation type="unfinished"></translation>
+        <translation>Oorspronkelijke gegevens herstellen</translation>
     </message>
 </context>
 <context>
     <name>psn::GameActions</name>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; is geen geldig geheel getal</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1&apos; is geen geldig decimaal getal</translation>
     </message>
 </context>
 <context>
     <name>psn::HelpTexts</name>
     <message>
         <source>(not located yet)</source>
-        <translation type="unfinished"></translation>
+        <translation>(nog niet gevonden)</translation>
     </message>
     <message>
         <source>Brenwick PSN Editor %1
@@ -195,7 +195,14 @@ Qt %2
 
 Editor folder: %3
 Game folder: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Brenwick PSN Editor %1
+Een editor voor de instellingen van het racespel Pistonia.
+
+Licentie: GPL-3.0-or-later (GNU General Public License, versie 3 of later). Dit programma wordt geleverd zonder enige garantie.
+Qt %2
+
+Editormap: %3
+Spelmap: %4</translation>
     </message>
     <message>
         <source>The editor changes an installed copy of the game: at the first start it asks for the game&apos;s PSN.EXE.
@@ -207,1047 +214,1055 @@ Pictures, helmets and liveries need the game&apos;s bitmap converter %1: put it 
 Install packs (track, cockpit and car set files) go into %3.
 
 Game folder: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>De editor wijzigt een geïnstalleerde kopie van het spel: bij de eerste start vraagt hij naar de PSN.EXE van het spel.
+
+Zonder het spel maakt u een voorbeeldspel en kiest u de PSN.EXE daarvan:
+    psniaed-sample-game --edition 0 --out ~/pistonia-sample
+
+Afbeeldingen, helmen en kleurstellingen hebben de bitmapomzetter %1 van het spel nodig: zet die in de editormap %2.
+Installatiepakketten (circuit-, cockpit- en autosetbestanden) horen in %3.
+
+Spelmap: %4</translation>
     </message>
 </context>
 <context>
     <name>psn::QtDialogs</name>
     <message>
         <source>Information</source>
-        <translation type="unfinished"></translation>
+        <translation>Informatie</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Waarschuwing</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Bevestigen</translation>
     </message>
 </context>
 <context>
     <name>psn::SettingsCommands</name>
     <message>
         <source>Save settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Instellingen opslaan</translation>
     </message>
     <message>
         <source>All settings files</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle instellingenbestanden</translation>
     </message>
     <message>
         <source>Load settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Instellingen laden</translation>
     </message>
 </context>
 <context>
     <name>psn::TCColorsForm</name>
     <message>
         <source>Cockpit colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Cockpitkleuren</translation>
     </message>
 </context>
 <context>
     <name>psn::TCTuningForm</name>
     <message>
         <source>Car tuning</source>
-        <translation type="unfinished"></translation>
+        <translation>Afstelling van de auto</translation>
     </message>
     <message>
         <source> Car weight </source>
-        <translation type="unfinished"></translation>
+        <translation> Gewicht van de auto </translation>
     </message>
     <message>
         <source>Human player car weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewicht van de auto van de speler</translation>
     </message>
     <message>
         <source>Computer car weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewicht van de computerauto&apos;s</translation>
     </message>
     <message>
         <source>Linked</source>
-        <translation type="unfinished"></translation>
+        <translation>Gekoppeld</translation>
     </message>
     <message>
         <source> RPM LEDs </source>
-        <translation type="unfinished"></translation>
+        <translation> Toerenteller-leds </translation>
     </message>
     <message>
         <source>RPM</source>
-        <translation type="unfinished"></translation>
+        <translation>tpm</translation>
     </message>
     <message>
         <source>(colors works only with original cockpits)</source>
-        <translation type="unfinished"></translation>
+        <translation>(kleuren alleen met de oorspronkelijke cockpits)</translation>
     </message>
     <message>
         <source> Fuel settings </source>
-        <translation type="unfinished"></translation>
+        <translation> Brandstof </translation>
     </message>
     <message>
         <source>Initial practice fuel load</source>
-        <translation type="unfinished"></translation>
+        <translation>Brandstof aan het begin van de training</translation>
     </message>
     <message>
         <source>laps</source>
-        <translation type="unfinished"></translation>
+        <translation>ronden</translation>
     </message>
     <message>
         <source>Initial qualifing fuel load</source>
-        <translation type="unfinished"></translation>
+        <translation>Brandstof aan het begin van de kwalificatie</translation>
     </message>
     <message>
         <source>show opponents fuel load</source>
-        <translation type="unfinished"></translation>
+        <translation>brandstof van de tegenstanders tonen</translation>
     </message>
     <message>
         <source>player&apos;s car performance depends on selected team</source>
-        <translation type="unfinished"></translation>
+        <translation>prestaties van de auto van de speler hangen af van het gekozen team</translation>
     </message>
     <message>
         <source>real F1 best time/split info - compares to current best of session</source>
-        <translation type="unfinished"></translation>
+        <translation>echte F1-beste tijd/tussentijden - vergelijkt met de huidige beste tijd van de sessie</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Terug</translation>
     </message>
     <message>
         <source>Import data from game</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevens uit het spel importeren</translation>
     </message>
     <message>
         <source>Export data into game</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevens naar het spel exporteren</translation>
     </message>
     <message>
         <source>Restore original data</source>
-        <translation type="unfinished"></translation>
+        <translation>Oorspronkelijke gegevens herstellen</translation>
     </message>
 </context>
 <context>
     <name>psn::TCameraForm</name>
     <message>
         <source>Cameras editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Camera-editor</translation>
     </message>
     <message>
         <source> Select car camera </source>
-        <translation type="unfinished"></translation>
+        <translation> Autocamera kiezen </translation>
     </message>
     <message>
         <source>Camera %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Camera %1</translation>
     </message>
     <message>
         <source> Default view </source>
-        <translation type="unfinished"></translation>
+        <translation> Standaardbeeld </translation>
     </message>
     <message>
         <source>X - axis</source>
-        <translation type="unfinished"></translation>
+        <translation>X-as</translation>
     </message>
     <message>
         <source> Distance from </source>
-        <translation type="unfinished"></translation>
+        <translation> Afstand tot </translation>
     </message>
     <message>
         <source> centre of car   </source>
-        <translation type="unfinished"></translation>
+        <translation> midden van de auto   </translation>
     </message>
     <message>
         <source>Y - axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Y-as</translation>
     </message>
     <message>
         <source>Z - axis</source>
-        <translation type="unfinished"></translation>
+        <translation>Z-as</translation>
     </message>
     <message>
         <source> Height </source>
-        <translation type="unfinished"></translation>
+        <translation> Hoogte </translation>
     </message>
     <message>
         <source> Angle </source>
-        <translation type="unfinished"></translation>
+        <translation> Hoek </translation>
     </message>
     <message>
         <source>deg</source>
-        <translation type="unfinished"></translation>
+        <translation>graden</translation>
     </message>
     <message>
         <source>Img. tunning</source>
-        <translation type="unfinished"></translation>
+        <translation>Beeldafstelling</translation>
     </message>
     <message>
         <source> Value 1 </source>
-        <translation type="unfinished"></translation>
+        <translation> Waarde 1 </translation>
     </message>
     <message>
         <source> Value 2 </source>
-        <translation type="unfinished"></translation>
+        <translation> Waarde 2 </translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Terug</translation>
     </message>
     <message>
         <source>Import data from game</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevens uit het spel importeren</translation>
     </message>
     <message>
         <source>Export data into game</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevens naar het spel exporteren</translation>
     </message>
     <message>
         <source>Restore original data</source>
-        <translation type="unfinished"></translation>
+        <translation>Oorspronkelijke gegevens herstellen</translation>
     </message>
 </context>
 <context>
     <name>psn::TCompareForm</name>
     <message>
         <source>Compare with game</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergelijken met het spel</translation>
     </message>
     <message>
         <source>Field</source>
-        <translation type="unfinished"></translation>
+        <translation>Veld</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Instellingen</translation>
     </message>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spel</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Terug</translation>
     </message>
     <message>
         <source>Differences between the settings and the game</source>
-        <translation type="unfinished"></translation>
+        <translation>Verschillen tussen de instellingen en het spel</translation>
     </message>
     <message>
         <source>Another program is changing the game; nothing was compared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een ander programma wijzigt het spel; er is niets vergeleken.</translation>
     </message>
     <message>
         <source>The game could not be read; nothing was compared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het spel kon niet worden gelezen; er is niets vergeleken.</translation>
     </message>
     <message>
         <source>The game executable could not be read; nothing was compared.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het programmabestand van het spel kon niet worden gelezen; er is niets vergeleken.</translation>
     </message>
     <message>
         <source>The settings and the game agree in every field.</source>
-        <translation type="unfinished"></translation>
+        <translation>De instellingen en het spel komen in elk veld overeen.</translation>
     </message>
     <message>
         <source>%1 fields differ in %2 windows.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 velden verschillen in %2 vensters.</translation>
     </message>
     <message>
         <source> The track files are not all installed: the track set-ups were not read.</source>
-        <translation type="unfinished"></translation>
+        <translation> Niet alle circuitbestanden zijn geïnstalleerd: de circuitafstellingen zijn niet gelezen.</translation>
     </message>
     <message>
         <source> The track set-ups have not been read in this run and are not compared.</source>
-        <translation type="unfinished"></translation>
+        <translation> De circuitafstellingen zijn in deze sessie niet gelezen en worden niet vergeleken.</translation>
     </message>
 </context>
 <context>
     <name>psn::TDesForm</name>
     <message>
         <source>Settings description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschrijving van de instellingen</translation>
     </message>
     <message>
         <source>no description</source>
-        <translation type="unfinished"></translation>
+        <translation>geen beschrijving</translation>
     </message>
     <message>
         <source>Save settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Instellingen opslaan</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Terug</translation>
     </message>
 </context>
 <context>
     <name>psn::TEPowerForm</name>
     <message>
         <source>Engine power</source>
-        <translation type="unfinished"></translation>
+        <translation>Motorvermogen</translation>
     </message>
     <message>
         <source> Team-engine </source>
-        <translation type="unfinished"></translation>
+        <translation> Team-motor </translation>
     </message>
     <message>
         <source> BHP </source>
-        <translation type="unfinished"></translation>
+        <translation> pk </translation>
     </message>
     <message>
         <source>Choose</source>
-        <translation type="unfinished"></translation>
+        <translation>Keuze</translation>
     </message>
     <message>
         <source>Qualification</source>
-        <translation type="unfinished"></translation>
+        <translation>Kwalificatie</translation>
     </message>
     <message>
         <source>Other sessions</source>
-        <translation type="unfinished"></translation>
+        <translation>Overige sessies</translation>
     </message>
     <message>
         <source>Human driver engine</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor van de speler</translation>
     </message>
     <message>
         <source>BHP</source>
-        <translation type="unfinished"></translation>
+        <translation>pk</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>by</source>
-        <translation type="unfinished"></translation>
+        <translation>met</translation>
     </message>
     <message>
         <source>Random engine power</source>
-        <translation type="unfinished"></translation>
+        <translation>Willekeurig motorvermogen</translation>
     </message>
     <message>
         <source>Qual=Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Kwali=Overige</translation>
     </message>
     <message>
         <source>Other=Qual</source>
-        <translation type="unfinished"></translation>
+        <translation>Overige=Kwali</translation>
     </message>
 </context>
 <context>
     <name>psn::TFailuresForm</name>
     <message>
         <source>Car failure</source>
-        <translation type="unfinished"></translation>
+        <translation>Defecten</translation>
     </message>
     <message>
         <source> Team-Engine </source>
-        <translation type="unfinished"></translation>
+        <translation> Team-motor </translation>
     </message>
     <message>
         <source> Value </source>
-        <translation type="unfinished"></translation>
+        <translation> Waarde </translation>
     </message>
     <message>
         <source>Edit selected data</source>
-        <translation type="unfinished"></translation>
+        <translation>Gekozen gegevens wijzigen</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>by</source>
-        <translation type="unfinished"></translation>
+        <translation>met</translation>
     </message>
 </context>
 <context>
     <name>psn::TGripForm</name>
     <message>
         <source>Computer cars grip</source>
-        <translation type="unfinished"></translation>
+        <translation>Grip van de computerauto&apos;s</translation>
     </message>
     <message>
         <source> 1st drivers </source>
-        <translation type="unfinished"></translation>
+        <translation> 1e coureurs </translation>
     </message>
     <message>
         <source> GRIP </source>
-        <translation type="unfinished"></translation>
+        <translation> GRIP </translation>
     </message>
     <message>
         <source> 2nd drivers </source>
-        <translation type="unfinished"></translation>
+        <translation> 2e coureurs </translation>
     </message>
     <message>
         <source>Select data</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevens kiezen</translation>
     </message>
     <message>
         <source>Qualification</source>
-        <translation type="unfinished"></translation>
+        <translation>Kwalificatie</translation>
     </message>
     <message>
         <source>Other sessions</source>
-        <translation type="unfinished"></translation>
+        <translation>Overige sessies</translation>
     </message>
     <message>
         <source>Random grip range</source>
-        <translation type="unfinished"></translation>
+        <translation>Willekeurig gripbereik</translation>
     </message>
     <message>
         <source>Edit selected grip data</source>
-        <translation type="unfinished"></translation>
+        <translation>Gekozen gripgegevens wijzigen</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>by</source>
-        <translation type="unfinished"></translation>
+        <translation>met</translation>
     </message>
     <message>
         <source>Qual=Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Kwali=Overige</translation>
     </message>
     <message>
         <source>Other=Qual</source>
-        <translation type="unfinished"></translation>
+        <translation>Overige=Kwali</translation>
     </message>
 </context>
 <context>
     <name>psn::THelmetForm</name>
     <message>
         <source>Helmets</source>
-        <translation type="unfinished"></translation>
+        <translation>Helmen</translation>
     </message>
     <message>
         <source> Drivers </source>
-        <translation type="unfinished"></translation>
+        <translation> Coureurs </translation>
     </message>
     <message>
         <source>Save helmet as bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Helm als bitmap opslaan</translation>
     </message>
     <message>
         <source>Load helmet from bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Helm uit bitmap laden</translation>
     </message>
     <message>
         <source>Save all helmets as bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle helmen als bitmap opslaan</translation>
     </message>
     <message>
         <source>Load all helmets from bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle helmen uit bitmap laden</translation>
     </message>
     <message>
         <source>Import from game</source>
-        <translation type="unfinished"></translation>
+        <translation>Uit het spel importeren</translation>
     </message>
     <message>
         <source>Export into game</source>
-        <translation type="unfinished"></translation>
+        <translation>Naar het spel exporteren</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Terug</translation>
     </message>
 </context>
 <context>
     <name>psn::TIEForm</name>
     <message>
         <source>All data has been imported!</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle gegevens zijn geïmporteerd!</translation>
     </message>
     <message>
         <source>All data has been exported!</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle gegevens zijn geëxporteerd!</translation>
     </message>
     <message>
         <source>Import data</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevens importeren</translation>
     </message>
     <message>
         <source>Names and numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Namen en nummers</translation>
     </message>
     <message>
         <source>Cockpit colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Cockpitkleuren</translation>
     </message>
     <message>
         <source>Aids</source>
-        <translation type="unfinished"></translation>
+        <translation>Rijhulpen</translation>
     </message>
     <message>
         <source>Import all data</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle gegevens importeren</translation>
     </message>
     <message>
         <source>Export all data</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle gegevens exporteren</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Terug</translation>
     </message>
     <message>
         <source>PSN.EXE file</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand PSN.EXE</translation>
     </message>
     <message>
         <source>F1GPSTATE.SAV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand F1GPSTATE.SAV</translation>
     </message>
 </context>
 <context>
     <name>psn::TInstCForm</name>
     <message>
         <source>Cockpit manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Cockpitbeheer</translation>
     </message>
     <message>
         <source>&apos;97 cockpits</source>
-        <translation type="unfinished"></translation>
+        <translation>Cockpits van &apos;97</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Terug</translation>
     </message>
     <message>
         <source>Install it!</source>
-        <translation type="unfinished"></translation>
+        <translation>Installeren!</translation>
     </message>
     <message>
         <source>New cockpit installed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe cockpit geïnstalleerd!</translation>
     </message>
 </context>
 <context>
     <name>psn::TInstCarSetForm</name>
     <message>
         <source>InstCarSetForm</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoset installeren</translation>
     </message>
     <message>
         <source>Install &apos;97 car set (only paintings now)</source>
-        <translation type="unfinished"></translation>
+        <translation>Autoset van &apos;97 installeren (voorlopig alleen de kleurstellingen)</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Terug</translation>
     </message>
     <message>
         <source>New carset installed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe autoset geïnstalleerd!</translation>
     </message>
 </context>
 <context>
     <name>psn::TJamForm</name>
     <message>
         <source>Bitmap has been imported!</source>
-        <translation type="unfinished"></translation>
+        <translation>De bitmap is geïmporteerd!</translation>
     </message>
     <message>
         <source>Bitmap has been exported!</source>
-        <translation type="unfinished"></translation>
+        <translation>De bitmap is geëxporteerd!</translation>
     </message>
     <message>
         <source>Car JAMs</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-JAM&apos;s</translation>
     </message>
     <message>
         <source> Car paintings </source>
-        <translation type="unfinished"></translation>
+        <translation> Kleurstellingen </translation>
     </message>
     <message>
         <source> Avaiable teams </source>
-        <translation type="unfinished"></translation>
+        <translation> Beschikbare teams </translation>
     </message>
     <message>
         <source>Load bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitmap laden</translation>
     </message>
     <message>
         <source>Save as bitmap</source>
-        <translation type="unfinished"></translation>
+        <translation>Als bitmap opslaan</translation>
     </message>
     <message>
         <source>Export to game</source>
-        <translation type="unfinished"></translation>
+        <translation>Naar het spel exporteren</translation>
     </message>
     <message>
         <source>Import from game</source>
-        <translation type="unfinished"></translation>
+        <translation>Uit het spel importeren</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Terug</translation>
     </message>
 </context>
 <context>
     <name>psn::TMainForm</name>
     <message>
         <source>Names + Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Namen + nummers</translation>
     </message>
     <message>
         <source>Engine Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Motorvermogen</translation>
     </message>
     <message>
         <source>CC Grip</source>
-        <translation type="unfinished"></translation>
+        <translation>Grip computer</translation>
     </message>
     <message>
         <source>Car Failure</source>
-        <translation type="unfinished"></translation>
+        <translation>Defecten</translation>
     </message>
     <message>
         <source>Car Tuning</source>
-        <translation type="unfinished"></translation>
+        <translation>Afstelling</translation>
     </message>
     <message>
         <source>Nose Cones</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuzen</translation>
     </message>
     <message>
         <source>Pit Lane Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Pitstraat</translation>
     </message>
     <message>
         <source>Cockpit Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Cockpitkleuren</translation>
     </message>
     <message>
         <source>Pit Crew Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleuren pitploeg</translation>
     </message>
     <message>
         <source>Car Jams</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-JAM&apos;s</translation>
     </message>
     <message>
         <source>Helmets</source>
-        <translation type="unfinished"></translation>
+        <translation>Helmen</translation>
     </message>
     <message>
         <source>Cameras</source>
-        <translation type="unfinished"></translation>
+        <translation>Camera&apos;s</translation>
     </message>
     <message>
         <source>Cockpit Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Cockpitbeheer</translation>
     </message>
     <message>
         <source>Track Manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuitbeheer</translation>
     </message>
     <message>
         <source>Track Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuiteditor</translation>
     </message>
     <message>
         <source>EXIT</source>
-        <translation type="unfinished"></translation>
+        <translation>AFSLUITEN</translation>
     </message>
     <message>
         <source>Car Sets</source>
-        <translation type="unfinished"></translation>
+        <translation>Autosets</translation>
     </message>
     <message>
         <source>Opens the %1 window</source>
-        <translation type="unfinished"></translation>
+        <translation>Opent het venster ‘%1’</translation>
     </message>
     <message>
         <source>Opens the track editor for the game&apos;s tracks</source>
-        <translation type="unfinished"></translation>
+        <translation>Opent de circuiteditor voor de circuits van het spel</translation>
     </message>
     <message>
         <source>Ends the editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Sluit de editor af</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bestand</translation>
     </message>
     <message>
         <source>&amp;Load settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Instellingen &amp;laden</translation>
     </message>
     <message>
         <source>&amp;Save settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Instellingen op&amp;slaan</translation>
     </message>
     <message>
         <source>Save settings &amp;As</source>
-        <translation type="unfinished"></translation>
+        <translation>Instellingen opslaan &amp;als</translation>
     </message>
     <message>
         <source>&amp;Restore original settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oorspronkelijke instellingen herstellen</translation>
     </message>
     <message>
         <source>Restore game files from &amp;backup…</source>
-        <translation type="unfinished"></translation>
+        <translation>Spelbestanden uit &amp;reservekopie terugzetten…</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;fsluiten</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opties</translation>
     </message>
     <message>
         <source>&amp;Settings description</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beschrijving van de instellingen</translation>
     </message>
     <message>
         <source>&amp;Import/Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importeren/Exporteren</translation>
     </message>
     <message>
         <source>&amp;Compare with game…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vergelijken met het spel…</translation>
     </message>
     <message>
         <source>I&amp;nstall car set…</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto&amp;set installeren…</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Over</translation>
     </message>
     <message>
         <source>&amp;Getting started</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aan de slag</translation>
     </message>
 </context>
 <context>
     <name>psn::TNamesForm</name>
     <message>
         <source>Names and numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Namen en nummers</translation>
     </message>
     <message>
         <source> Team-engine </source>
-        <translation type="unfinished"></translation>
+        <translation> Team-motor </translation>
     </message>
     <message>
         <source>Team name</source>
-        <translation type="unfinished"></translation>
+        <translation>Teamnaam</translation>
     </message>
     <message>
         <source>Engine name</source>
-        <translation type="unfinished"></translation>
+        <translation>Motornaam</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer</translation>
     </message>
     <message>
         <source>1st driver name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam 1e coureur</translation>
     </message>
     <message>
         <source>2nd driver name</source>
-        <translation type="unfinished"></translation>
+        <translation>Naam 2e coureur</translation>
     </message>
     <message>
         <source>Enabled</source>
-        <translation type="unfinished"></translation>
+        <translation>Actief</translation>
     </message>
     <message>
         <source>First driver - &apos;0&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Eerste coureur - &apos;0&apos;</translation>
     </message>
     <message>
         <source> Selected </source>
-        <translation type="unfinished"></translation>
+        <translation> Gekozen </translation>
     </message>
     <message>
         <source>   drivers </source>
-        <translation type="unfinished"></translation>
+        <translation>   coureurs </translation>
     </message>
     <message>
         <source> 1st </source>
-        <translation type="unfinished"></translation>
+        <translation> 1e </translation>
     </message>
     <message>
         <source>2nd</source>
-        <translation type="unfinished"></translation>
+        <translation>2e</translation>
     </message>
 </context>
 <context>
     <name>psn::TNosesForm</name>
     <message>
         <source>Nose cones </source>
-        <translation type="unfinished"></translation>
+        <translation>Neuzen </translation>
     </message>
     <message>
         <source> Teams </source>
-        <translation type="unfinished"></translation>
+        <translation> Renstallen </translation>
     </message>
     <message>
         <source>Nose cones</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuzen</translation>
     </message>
     <message>
         <source>raised</source>
-        <translation type="unfinished"></translation>
+        <translation>hoog</translation>
     </message>
     <message>
         <source>lowered</source>
-        <translation type="unfinished"></translation>
+        <translation>laag</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Terug</translation>
     </message>
     <message>
         <source>Import data from game</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevens uit het spel importeren</translation>
     </message>
     <message>
         <source>Export data into game</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevens naar het spel exporteren</translation>
     </message>
     <message>
         <source>Restore original data</source>
-        <translation type="unfinished"></translation>
+        <translation>Oorspronkelijke gegevens herstellen</translation>
     </message>
 </context>
 <context>
     <name>psn::TPCColorsForm</name>
     <message>
         <source>Pit crew colors</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleuren van de pitploeg</translation>
     </message>
 </context>
 <context>
     <name>psn::TPathForm</name>
     <message>
         <source>PathForm</source>
-        <translation type="unfinished"></translation>
+        <translation>Spel zoeken</translation>
     </message>
     <message>
         <source>Locate psn.exe file on your hard disk</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand psn.exe op de harde schijf zoeken</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
     <message>
         <source>Locate psn.exe file</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestand psn.exe zoeken</translation>
     </message>
 </context>
 <context>
     <name>psn::TPitLineForm</name>
     <message>
         <source>Pit line settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Instellingen van de pitstraat</translation>
     </message>
     <message>
         <source> Pit order </source>
-        <translation type="unfinished"></translation>
+        <translation> Pitvolgorde </translation>
     </message>
     <message>
         <source>pit line entry</source>
-        <translation type="unfinished"></translation>
+        <translation>pitingang</translation>
     </message>
     <message>
         <source>pit line exit</source>
-        <translation type="unfinished"></translation>
+        <translation>pituitgang</translation>
     </message>
     <message>
         <source> Pit line speed </source>
-        <translation type="unfinished"></translation>
+        <translation> Snelheid in de pitstraat </translation>
     </message>
     <message>
         <source>Max. allowed pit line speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximale snelheid in de pitstraat</translation>
     </message>
     <message>
         <source>Check speed in pit line</source>
-        <translation type="unfinished"></translation>
+        <translation>Snelheid in de pitstraat controleren</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Terug</translation>
     </message>
     <message>
         <source>Import data from game</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevens uit het spel importeren</translation>
     </message>
     <message>
         <source>Export data from game</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevens naar het spel exporteren</translation>
     </message>
     <message>
         <source>Restore original data</source>
-        <translation type="unfinished"></translation>
+        <translation>Oorspronkelijke gegevens herstellen</translation>
     </message>
 </context>
 <context>
     <name>psn::TStartForm</name>
     <message>
         <source>Loading data...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevens laden...</translation>
     </message>
 </context>
 <context>
     <name>psn::TTrackEdForm</name>
     <message>
         <source>Track editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuiteditor</translation>
     </message>
     <message>
         <source> Grand Prix races</source>
-        <translation type="unfinished"></translation>
+        <translation> Grand-Prixraces</translation>
     </message>
     <message>
         <source>Track %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuit %1</translation>
     </message>
     <message>
         <source> Computer car setup </source>
-        <translation type="unfinished"></translation>
+        <translation> Afstelling van de computerauto&apos;s </translation>
     </message>
     <message>
         <source>Front wing</source>
-        <translation type="unfinished"></translation>
+        <translation>Voorvleugel</translation>
     </message>
     <message>
         <source>Rear wing</source>
-        <translation type="unfinished"></translation>
+        <translation>Achtervleugel</translation>
     </message>
     <message>
         <source>deg</source>
-        <translation type="unfinished"></translation>
+        <translation>graden</translation>
     </message>
     <message>
         <source>GEARBOX</source>
-        <translation type="unfinished"></translation>
+        <translation>VERSNELLINGSBAK</translation>
     </message>
     <message>
         <source>1st</source>
-        <translation type="unfinished"></translation>
+        <translation>1e</translation>
     </message>
     <message>
         <source>2nd</source>
-        <translation type="unfinished"></translation>
+        <translation>2e</translation>
     </message>
     <message>
         <source>3rd</source>
-        <translation type="unfinished"></translation>
+        <translation>3e</translation>
     </message>
     <message>
         <source>4th</source>
-        <translation type="unfinished"></translation>
+        <translation>4e</translation>
     </message>
     <message>
         <source>5th</source>
-        <translation type="unfinished"></translation>
+        <translation>5e</translation>
     </message>
     <message>
         <source>6th</source>
-        <translation type="unfinished"></translation>
+        <translation>6e</translation>
     </message>
     <message>
         <source> Other track specific values </source>
-        <translation type="unfinished"></translation>
+        <translation> Overige circuitwaarden </translation>
     </message>
     <message>
         <source>Fuel consumption</source>
-        <translation type="unfinished"></translation>
+        <translation>Brandstofverbruik</translation>
     </message>
     <message>
         <source>Tyre consumption</source>
-        <translation type="unfinished"></translation>
+        <translation>Bandenslijtage</translation>
     </message>
     <message>
         <source>Tyre type</source>
-        <translation type="unfinished"></translation>
+        <translation>Bandencompound</translation>
     </message>
     <message>
         <source>Tyre - &quot;A&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Band - &quot;A&quot;</translation>
     </message>
     <message>
         <source>Tyre - &quot;B&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Band - &quot;B&quot;</translation>
     </message>
     <message>
         <source>Tyre - &quot;C&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Band - &quot;C&quot;</translation>
     </message>
     <message>
         <source>Tyre - &quot;D&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Band - &quot;D&quot;</translation>
     </message>
     <message>
         <source>Export data into game</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevens naar het spel exporteren</translation>
     </message>
     <message>
         <source>Import data from game</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevens uit het spel importeren</translation>
     </message>
     <message>
         <source>Restore original data</source>
-        <translation type="unfinished"></translation>
+        <translation>Oorspronkelijke gegevens herstellen</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Terug</translation>
     </message>
     <message>
         <source>Tracks data has been exported!</source>
-        <translation type="unfinished"></translation>
+        <translation>De circuitgegevens zijn geëxporteerd!</translation>
     </message>
     <message>
         <source>Tracks data has been imported!</source>
-        <translation type="unfinished"></translation>
+        <translation>De circuitgegevens zijn geïmporteerd!</translation>
     </message>
 </context>
 <context>
     <name>psn::Tinsttform</name>
     <message>
         <source>Track manager</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuitbeheer</translation>
     </message>
     <message>
         <source>Install original tracks</source>
-        <translation type="unfinished"></translation>
+        <translation>Oorspronkelijke circuits installeren</translation>
     </message>
     <message>
         <source>Install Valmont track</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuit Valmont installeren</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Terug</translation>
     </message>
     <message>
         <source>Original tracks installed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Oorspronkelijke circuits geïnstalleerd!</translation>
     </message>
     <message>
         <source>Track installed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuit geïnstalleerd!</translation>
     </message>
 </context>
 </TS>

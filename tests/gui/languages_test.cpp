@@ -27,7 +27,8 @@ namespace psn::test {
 namespace {
 
 TEST(Languages, TheFirstLanguageTheDesktopPrefersThatTheEditorSpeaksIsChosen) {
-    ASSERT_EQ(TranslatedLanguages(), QStringList({"de", "fr"})) << "the languages built in";
+    ASSERT_EQ(TranslatedLanguages(), QStringList({"de", "fr", "it", "es", "nl"}))
+        << "the languages built in";
     const struct {
         QStringList desktop;
         QString chosen;
@@ -36,6 +37,9 @@ TEST(Languages, TheFirstLanguageTheDesktopPrefersThatTheEditorSpeaksIsChosen) {
         {{"de_AT.UTF-8"}, "de"},
         {{"en-GB", "de-DE"}, "en"}, // English first: not the second choice
         {{"pt-BR", "de"}, "de"},    // skipped a language the editor does not speak
+        {{"nl-BE", "fr-BE"}, "nl"},
+        {{"es-419"}, "es"},
+        {{"it"}, "it"},
         {{"pt-BR"}, "en"},
         {{"C"}, "en"},
         {{}, "en"},
@@ -108,8 +112,9 @@ std::vector<std::pair<std::string, QString>> ShownTexts(QWidget* window) {
 // Texts that stay as they are: those without words, the game's own names (the edition, the
 // cockpit manager's '97 cars) and words the same in every language the editor speaks.
 bool StaysAsItIs(const std::string& where, const QString& text) {
-    static const std::set<QString> same = {"Cockpit", "&Import/Export", "&Options", "Angle",
-                                           "* Brenwick PSN Editor * DEMO *"};
+    static const std::set<QString> same = {
+        "Cockpit", "GRIP",     "Angle",          "&File",
+        "&Help",   "&Options", "&Import/Export", "* Brenwick PSN Editor * DEMO *"};
     static const QRegularExpression wordless(QStringLiteral("^[^A-Za-z]*$"));
     return wordless.match(text).hasMatch() || same.count(text.trimmed()) ||
            where.find("/QLabel EditionLabel") != std::string::npos ||
