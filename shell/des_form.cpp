@@ -90,7 +90,8 @@ TDesForm::TDesForm(AppContext& context, QWidget* parent) : QDialog(parent), cont
     Memo1 = new DescriptionBox(this);
     Memo1->setObjectName("Memo1");
     Memo1->setGeometry(3, 8, 561, 206);
-    Memo1->setPlainText(tr("no description"));
+    // Saved into the settings file as it stands, so the same in every language.
+    Memo1->setPlainText("no description");
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -486,10 +486,6 @@ Spielordner: %4</translation>
         <translation>Beschreibung der Einstellungen</translation>
     </message>
     <message>
-        <source>no description</source>
-        <translation>keine Beschreibung</translation>
-    </message>
-    <message>
         <source>Save settings</source>
         <translation>Einstellungen speichern</translation>
     </message>

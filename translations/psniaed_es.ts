@@ -486,10 +486,6 @@ Carpeta del juego: %4</translation>
         <translation>Descripción de los ajustes</translation>
     </message>
     <message>
-        <source>no description</source>
-        <translation>sin descripción</translation>
-    </message>
-    <message>
         <source>Save settings</source>
         <translation>Guardar los ajustes</translation>
     </message>

@@ -486,10 +486,6 @@ Dossier du jeu : %4</translation>
         <translation>Description des réglages</translation>
     </message>
     <message>
-        <source>no description</source>
-        <translation>aucune description</translation>
-    </message>
-    <message>
         <source>Save settings</source>
         <translation>Enregistrer les réglages</translation>
     </message>

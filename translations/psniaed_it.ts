@@ -486,10 +486,6 @@ Cartella del gioco: %4</translation>
         <translation>Descrizione delle impostazioni</translation>
     </message>
     <message>
-        <source>no description</source>
-        <translation>nessuna descrizione</translation>
-    </message>
-    <message>
         <source>Save settings</source>
         <translation>Salva le impostazioni</translation>
     </message>

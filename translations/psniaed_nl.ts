@@ -486,10 +486,6 @@ Spelmap: %4</translation>
         <translation>Beschrijving van de instellingen</translation>
     </message>
     <message>
-        <source>no description</source>
-        <translation>geen beschrijving</translation>
-    </message>
-    <message>
         <source>Save settings</source>
         <translation>Instellingen opslaan</translation>
     </message>
