@@ -353,7 +353,7 @@ Spielordner: %4</translation>
     </message>
     <message>
         <source> Select car camera </source>
-        <translation> Fahrzeugkamera wählen </translation>
+        <translation> Kamera wählen </translation>
     </message>
     <message>
         <source>Camera %1</source>

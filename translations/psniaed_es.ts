@@ -361,7 +361,7 @@ Carpeta del juego: %4</translation>
     </message>
     <message>
         <source> Default view </source>
-        <translation> Vista predeterminada </translation>
+        <translation> Vista inicial </translation>
     </message>
     <message>
         <source>X - axis</source>
@@ -369,11 +369,11 @@ Carpeta del juego: %4</translation>
     </message>
     <message>
         <source> Distance from </source>
-        <translation> Distancia al </translation>
+        <translation> Distancia </translation>
     </message>
     <message>
         <source> centre of car   </source>
-        <translation> centro del coche   </translation>
+        <translation> al centro   </translation>
     </message>
     <message>
         <source>Y - axis</source>

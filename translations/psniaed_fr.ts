@@ -369,11 +369,11 @@ Dossier du jeu : %4</translation>
     </message>
     <message>
         <source> Distance from </source>
-        <translation> Distance au </translation>
+        <translation> Distance </translation>
     </message>
     <message>
         <source> centre of car   </source>
-        <translation> centre de la voiture   </translation>
+        <translation> du centre   </translation>
     </message>
     <message>
         <source>Y - axis</source>

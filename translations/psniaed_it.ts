@@ -369,11 +369,11 @@ Cartella del gioco: %4</translation>
     </message>
     <message>
         <source> Distance from </source>
-        <translation> Distanza dal </translation>
+        <translation> Distanza </translation>
     </message>
     <message>
         <source> centre of car   </source>
-        <translation> centro della vettura   </translation>
+        <translation> dal centro   </translation>
     </message>
     <message>
         <source>Y - axis</source>

@@ -373,7 +373,7 @@ Spelmap: %4</translation>
     </message>
     <message>
         <source> centre of car   </source>
-        <translation> midden van de auto   </translation>
+        <translation> het midden   </translation>
     </message>
     <message>
         <source>Y - axis</source>

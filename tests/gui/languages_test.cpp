@@ -147,26 +147,74 @@ TEST(Languages, EveryShownTextIsTranslated) {
     }
 }
 
+// A control by its kind, name and text, for messages.
+std::string Describe(const QObject* control) {
+    QString text;
+    if (const auto* label = qobject_cast<const QLabel*>(control))
+        text = label->text();
+    else if (const auto* button = qobject_cast<const QAbstractButton*>(control))
+        text = button->text();
+    return std::string(control->metaObject()->className()) + " " +
+           control->objectName().toStdString() + " \"" + text.toStdString() + "\"";
+}
+
+// Pairs of controls, by their place among the window's controls, that the window places side
+// by side in one container and that overlap.
+using Overlaps = std::set<std::pair<int, int>>;
+Overlaps OverlapsOf(QWidget* window) {
+    const QList<QWidget*> all = window->findChildren<QWidget*>();
+    QList<int> placed;
+    for (int i = 0; i < all.size(); ++i) {
+        const QWidget* parent = all[i]->parentWidget();
+        const QMetaObject* meta = parent->metaObject();
+        if (all[i]->isVisibleTo(window) && !all[i]->isWindow() &&
+            (parent == window || qobject_cast<const QGroupBox*>(parent) ||
+             meta == &QWidget::staticMetaObject || meta == &QFrame::staticMetaObject))
+            placed << i;
+    }
+    Overlaps pairs;
+    for (const int a : placed)
+        for (const int b : placed)
+            if (a < b && all[a]->parentWidget() == all[b]->parentWidget() &&
+                all[a]->geometry().intersects(all[b]->geometry()))
+                pairs.insert({a, b});
+    return pairs;
+}
+
+// Under each language at 9, 12 and 16 pt every text fits its control, and controls that grew
+// for a longer text cover none they do not cover in English.
 TEST(Languages, EveryWindowShowsItsTranslatedTextsWholeAtAnyFontSize) {
     const QFont font = QApplication::font();
-    for (const QString& code : TranslatedLanguages()) {
-        const Language language(code);
-        for (const int points : {9, 12, 16}) {
-            QApplication::setFont(QFont("DejaVu Sans", points));
+    for (const int points : {9, 12, 16}) {
+        QApplication::setFont(QFont("DejaVu Sans", points));
+        std::vector<Overlaps> english;
+        {
             AllWindows all;
             for (QWidget* window : all.windows) {
                 window->show();
-                for (const QWidget* widget : window->findChildren<QWidget*>()) {
+                english.push_back(OverlapsOf(window));
+                window->hide();
+            }
+        }
+        for (const QString& code : TranslatedLanguages()) {
+            const Language language(code);
+            AllWindows all;
+            for (std::size_t i = 0; i < all.windows.size(); ++i) {
+                QWidget* window = all.windows[i];
+                window->show();
+                const std::string where = code.toStdString() + " " + std::to_string(points) +
+                                          " pt: " + window->metaObject()->className() + "/";
+                const QList<QWidget*> controls = window->findChildren<QWidget*>();
+                for (const auto& [a, b] : OverlapsOf(window))
+                    EXPECT_TRUE(english[i].count({a, b}))
+                        << where << Describe(controls[a]) << " covers " << Describe(controls[b]);
+                for (const QWidget* widget : controls) {
                     if (!widget->isVisibleTo(window) || widget->window() != window)
                         continue;
                     EXPECT_LE(TextOverflow(widget), 0)
-                        << code.toStdString() << " " << points
-                        << " pt: " << window->objectName().toStdString() << "/"
-                        << widget->objectName().toStdString();
+                        << where << widget->objectName().toStdString();
                     EXPECT_LE(ItemOverflow(widget), 0)
-                        << code.toStdString() << " " << points
-                        << " pt: " << window->objectName().toStdString() << "/"
-                        << widget->objectName().toStdString() << " rows";
+                        << where << widget->objectName().toStdString() << " rows";
                 }
                 window->hide();
             }
