@@ -26,7 +26,7 @@ constexpr int kFailureMax = 65535;
 constexpr int kRowHeight = 16;
 constexpr int kListTop = 24;
 
-QListWidget* List(QWidget* parent, const char* name, const char* caption, int x, int width) {
+QListWidget* List(QWidget* parent, const char* name, const QString& caption, int x, int width) {
     (new QLabel(caption, parent))->setGeometry(x, kListTop - 18, width, 16);
     auto* list = new QListWidget(parent);
     list->setObjectName(name);
@@ -36,7 +36,7 @@ QListWidget* List(QWidget* parent, const char* name, const char* caption, int x,
     return list;
 }
 
-QPushButton* Button(QWidget* parent, const char* name, const char* caption, QRect geometry) {
+QPushButton* Button(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setGeometry(geometry);
@@ -49,11 +49,11 @@ QPushButton* Button(QWidget* parent, const char* name, const char* caption, QRec
 TFailuresForm::TFailuresForm(AppContext& context, QWidget* parent)
     : QDialog(parent), context_(context) {
     setObjectName("FailuresForm");
-    setWindowTitle("Car failure");
+    setWindowTitle(tr("Car failure"));
     setFixedSize(538, 388);
 
-    listBox1_ = List(this, "ListBox1", " Team-Engine ", 8, 170);
-    listBox2_ = List(this, "ListBox2", " Value ", 180, 60);
+    listBox1_ = List(this, "ListBox1", tr(" Team-Engine "), 8, 170);
+    listBox2_ = List(this, "ListBox2", tr(" Value "), 180, 60);
 
     auto* label3 = new QLabel("0", this);
     label3->setObjectName("Label3");
@@ -70,17 +70,17 @@ TFailuresForm::TFailuresForm(AppContext& context, QWidget* parent)
         connect(trackBars_[t], &QSlider::valueChanged, this, &TFailuresForm::TrackBarChange);
     }
 
-    auto* group = new QGroupBox("Edit selected data", this);
+    auto* group = new QGroupBox(tr("Edit selected data"), this);
     group->setObjectName("GroupBox1");
     group->setGeometry(8, 258, 232, 48);
     edit1_ = new QLineEdit(group);
     edit1_->setObjectName("Edit1");
     edit1_->setGeometry(10, 20, 100, 22);
 
-    (new QLabel("All", this))->setGeometry(8, 318, 22, 16);
+    (new QLabel(tr("All"), this))->setGeometry(8, 318, 22, 16);
     auto* plus = Button(this, "Button1", "+", {32, 314, 28, 24});
     auto* minus = Button(this, "Button2", "-", {64, 314, 28, 24});
-    (new QLabel("by", this))->setGeometry(98, 318, 18, 16);
+    (new QLabel(tr("by"), this))->setGeometry(98, 318, 18, 16);
     edit57_ = new QLineEdit("100", this);
     edit57_->setObjectName("Edit57");
     edit57_->setGeometry(118, 314, 70, 24);

@@ -30,7 +30,7 @@ constexpr int kRowHeight = 16;
 constexpr int kListTop = 24;
 constexpr int kListHeight = 14 * kRowHeight + 4;
 
-QListWidget* List(QWidget* parent, const char* name, const char* caption, int x, int width) {
+QListWidget* List(QWidget* parent, const char* name, const QString& caption, int x, int width) {
     auto* label = new QLabel(caption, parent);
     label->setGeometry(x, kListTop - 18, width, 16);
     auto* list = new QListWidget(parent);
@@ -51,7 +51,7 @@ void Fill(QListWidget* list, const QStringList& rows, int selected) {
         list->clearSelection();
 }
 
-QPushButton* Button(QWidget* parent, const char* name, const char* caption, QRect geometry) {
+QPushButton* Button(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setGeometry(geometry);
@@ -64,44 +64,45 @@ QPushButton* Button(QWidget* parent, const char* name, const char* caption, QRec
 
 TGripForm::TGripForm(AppContext& context, QWidget* parent) : QDialog(parent), context_(context) {
     setObjectName("GripForm");
-    setWindowTitle("Computer cars grip");
+    setWindowTitle(tr("Computer cars grip"));
     setFixedSize(628, 331);
 
-    listBox1_ = List(this, "ListBox1", " 1st drivers ", 8, 150);
-    listBox3_ = List(this, "ListBox3", " GRIP ", 160, 52);
-    listBox2_ = List(this, "ListBox2", " 2nd drivers ", 218, 150);
-    listBox4_ = List(this, "ListBox4", " GRIP ", 370, 52);
+    listBox1_ = List(this, "ListBox1", tr(" 1st drivers "), 8, 150);
+    listBox3_ = List(this, "ListBox3", tr(" GRIP "), 160, 52);
+    listBox2_ = List(this, "ListBox2", tr(" 2nd drivers "), 218, 150);
+    listBox4_ = List(this, "ListBox4", tr(" GRIP "), 370, 52);
 
-    auto* group = new QGroupBox("Select data", this);
+    auto* group = new QGroupBox(tr("Select data"), this);
     group->setObjectName("RadioGroup1");
     group->setGeometry(432, 6, 188, 90);
     radioGroup1_ = new QButtonGroup(this);
     int index = 0;
-    for (const char* caption : {"Qualification", "Other sessions", "Random grip range"}) {
+    for (const QString& caption :
+         {tr("Qualification"), tr("Other sessions"), tr("Random grip range")}) {
         auto* choice = new QRadioButton(caption, group);
         choice->setGeometry(10, 18 + 22 * index, 170, 20);
         radioGroup1_->addButton(choice, index++);
     }
     radioGroup1_->button(0)->setChecked(true);
 
-    auto* edit = new QGroupBox("Edit selected grip data", this);
+    auto* edit = new QGroupBox(tr("Edit selected grip data"), this);
     edit->setObjectName("GroupBox1");
     edit->setGeometry(432, 102, 188, 52);
     edit1_ = new QLineEdit(edit);
     edit1_->setObjectName("Edit1");
     edit1_->setGeometry(10, 22, 100, 22);
 
-    (new QLabel("All", this))->setGeometry(432, 166, 22, 16);
+    (new QLabel(tr("All"), this))->setGeometry(432, 166, 22, 16);
     auto* plus = Button(this, "Button1", "+", {456, 162, 30, 24});
     auto* minus = Button(this, "Button2", "-", {490, 162, 30, 24});
-    (new QLabel("by", this))->setGeometry(526, 166, 18, 16);
+    (new QLabel(tr("by"), this))->setGeometry(526, 166, 18, 16);
     edit57_ = new QLineEdit("100", this);
     edit57_->setObjectName("Edit57");
     edit57_->setGeometry(546, 162, 74, 24);
     LimitTyping(edit57_, 5);
 
-    auto* qualOther = Button(this, "BitBtn4", "Qual=Other", {432, 196, 90, 28});
-    auto* otherQual = Button(this, "BitBtn5", "Other=Qual", {530, 196, 90, 28});
+    auto* qualOther = Button(this, "BitBtn4", tr("Qual=Other"), {432, 196, 90, 28});
+    auto* otherQual = Button(this, "BitBtn5", tr("Other=Qual"), {530, 196, 90, 28});
 
     const EditorButtons buttons = AddEditorButtons(this, context_, {8, 292, 612, 32});
     connect(buttons.import, &QPushButton::clicked, this, &TGripForm::BitBtn2Click);

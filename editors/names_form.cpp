@@ -25,7 +25,7 @@ namespace {
 constexpr int kRowHeight = 16;
 constexpr int kListTop = 40;
 
-QLabel* Caption(QWidget* parent, const char* text, int x, int y, int width = 120) {
+QLabel* Caption(QWidget* parent, const QString& text, int x, int y, int width = 120) {
     auto* label = new QLabel(text, parent);
     label->setGeometry(x, y, width, 16);
     return label;
@@ -61,40 +61,40 @@ void SelectEntry(QComboBox* box, int index) {
 
 TNamesForm::TNamesForm(AppContext& context, QWidget* parent) : QDialog(parent), context_(context) {
     setObjectName("NamesForm");
-    setWindowTitle("Names and numbers");
+    setWindowTitle(tr("Names and numbers"));
     setFixedSize(556, 363);
 
-    Caption(this, " Team-engine ", 8, kListTop - 18);
+    Caption(this, tr(" Team-engine "), 8, kListTop - 18);
     listBox1_ = new QListWidget(this);
     listBox1_->setObjectName("ListBox1");
     listBox1_->setGeometry(8, kListTop, 210, kRowHeight * kTeamCount + 4);
     listBox1_->setUniformItemSizes(true);
     listBox1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    Caption(this, "Team name", 228, 22);
+    Caption(this, tr("Team name"), 228, 22);
     comboBox5_ = Box(this, "ComboBox5", {228, 40, 150, 22}, rec::kTeamNameCapacity);
-    Caption(this, "Engine name", 228, 68);
+    Caption(this, tr("Engine name"), 228, 68);
     comboBox6_ = Box(this, "ComboBox6", {228, 86, 150, 22}, rec::kTeamNameCapacity);
-    Caption(this, "Number", 228, 120, 56);
+    Caption(this, tr("Number"), 228, 120, 56);
     comboBox2_ = Box(this, "ComboBox2", {228, 138, 56, 22}, 0);
-    Caption(this, "1st driver name", 290, 120, 150);
+    Caption(this, tr("1st driver name"), 290, 120, 150);
     comboBox1_ = Box(this, "ComboBox1", {290, 138, 150, 22}, rec::kDriverNameCapacity);
-    Caption(this, "Number", 228, 166, 56);
+    Caption(this, tr("Number"), 228, 166, 56);
     comboBox3_ = Box(this, "ComboBox3", {228, 184, 56, 22}, 0);
-    Caption(this, "2nd driver name", 290, 166, 150);
+    Caption(this, tr("2nd driver name"), 290, 166, 150);
     comboBox4_ = Box(this, "ComboBox4", {290, 184, 150, 22}, rec::kDriverNameCapacity);
 
-    checkBox1_ = new QCheckBox("Enabled", this);
+    checkBox1_ = new QCheckBox(tr("Enabled"), this);
     checkBox1_->setObjectName("CheckBox1");
     checkBox1_->setGeometry(228, 220, 90, 20);
-    checkBox2_ = new QCheckBox("First driver - '0'", this);
+    checkBox2_ = new QCheckBox(tr("First driver - '0'"), this);
     checkBox2_->setObjectName("CheckBox2");
     checkBox2_->setGeometry(228, 250, 200, 20);
 
-    Caption(this, " Selected ", 452, 0, 96);
-    Caption(this, "   drivers ", 452, 12, 96);
-    Caption(this, " 1st ", 452, kListTop - 14, 44);
-    Caption(this, "2nd", 500, kListTop - 14, 44);
+    Caption(this, tr(" Selected "), 452, 0, 96);
+    Caption(this, tr("   drivers "), 452, 12, 96);
+    Caption(this, tr(" 1st "), 452, kListTop - 14, 44);
+    Caption(this, tr("2nd"), 500, kListTop - 14, 44);
     for (int slot = 1; slot <= 28; ++slot) {
         const int team = TeamOfSlot(slot);
         const bool first = slot == FirstSlot(team);

@@ -34,31 +34,31 @@ QPushButton* Button(QWidget* parent, const char* name, const QString& text, int 
 
 TNosesForm::TNosesForm(AppContext& context, QWidget* parent) : QDialog(parent), context_(context) {
     setObjectName("NosesForm");
-    setWindowTitle("Nose cones ");
+    setWindowTitle(tr("Nose cones "));
     setFixedSize(311, 311);
 
-    auto* teams = new QLabel(" Teams ", this);
+    auto* teams = new QLabel(tr(" Teams "), this);
     teams->setGeometry(8, 8, 140, 16);
     listBox1_ = new QListWidget(this);
     listBox1_->setObjectName("ListBox1");
     listBox1_->setGeometry(8, 26, 144, kRowHeight * kTeamCount + 4);
     listBox1_->setUniformItemSizes(true);
 
-    auto* group = new QGroupBox("Nose cones", this);
+    auto* group = new QGroupBox(tr("Nose cones"), this);
     group->setObjectName("RadioGroup1");
     group->setGeometry(160, 20, 143, 72);
-    raised_ = new QRadioButton("raised", group);
+    raised_ = new QRadioButton(tr("raised"), group);
     raised_->setGeometry(12, 20, 120, 20);
-    lowered_ = new QRadioButton("lowered", group);
+    lowered_ = new QRadioButton(tr("lowered"), group);
     lowered_->setGeometry(12, 44, 120, 20);
     auto* choice = new QButtonGroup(this);
     choice->addButton(raised_, 0);
     choice->addButton(lowered_, 1);
 
-    auto* back = Button(this, "BitBtn1", "Back", 174);
-    auto* import = Button(this, "BitBtn4", "Import data from game", 206);
-    auto* exportButton = Button(this, "BitBtn2", "Export data into game", 238);
-    auto* restore = Button(this, "BitBtn3", "Restore original data", 270);
+    auto* back = Button(this, "BitBtn1", tr("Back"), 174);
+    auto* import = Button(this, "BitBtn4", tr("Import data from game"), 206);
+    auto* exportButton = Button(this, "BitBtn2", tr("Export data into game"), 238);
+    auto* restore = Button(this, "BitBtn3", tr("Restore original data"), 270);
 
     connect(listBox1_, &QListWidget::currentRowChanged, this, &TNosesForm::UpdateObjects);
     connect(raised_, &QRadioButton::clicked, this, [this] { RadioGroup1Click(true); });

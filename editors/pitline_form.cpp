@@ -47,24 +47,24 @@ QLineEdit* SpeedBox(QWidget* parent, const char* name, int x) {
 TPitLineForm::TPitLineForm(AppContext& context, QWidget* parent)
     : QDialog(parent), context_(context) {
     setObjectName("PitLineForm");
-    setWindowTitle("Pit line settings");
+    setWindowTitle(tr("Pit line settings"));
     setFixedSize(470, 308);
 
-    auto* order = new QLabel(" Pit order ", this);
+    auto* order = new QLabel(tr(" Pit order "), this);
     order->setGeometry(8, 6, 160, 16);
-    auto* entry = new QLabel("pit line entry", this);
+    auto* entry = new QLabel(tr("pit line entry"), this);
     entry->setGeometry(8, kListTop - 18, 160, 16);
     listBox1_ = new QListWidget(this);
     listBox1_->setObjectName("ListBox1");
     listBox1_->setGeometry(8, kListTop, 160, kRowHeight * kTeamCount + 4);
     listBox1_->setUniformItemSizes(true);
     listBox1_->viewport()->installEventFilter(this);
-    exitLabel_ = new QLabel("pit line exit", this);
+    exitLabel_ = new QLabel(tr("pit line exit"), this);
     exitLabel_->setGeometry(8, listBox1_->geometry().bottom() + 1, 160, 16);
 
-    auto* speed = new QGroupBox(" Pit line speed ", this);
+    auto* speed = new QGroupBox(tr(" Pit line speed "), this);
     speed->setGeometry(180, 8, 282, 106);
-    auto* caption = new QLabel("Max. allowed pit line speed", speed);
+    auto* caption = new QLabel(tr("Max. allowed pit line speed"), speed);
     caption->setGeometry(10, 20, 262, 16);
     scrollBar1_ = new QScrollBar(Qt::Horizontal, speed);
     scrollBar1_->setObjectName("ScrollBar1");
@@ -75,14 +75,15 @@ TPitLineForm::TPitLineForm(AppContext& context, QWidget* parent)
     edit1_ = SpeedBox(speed, "Edit1", 10);
     edit2_ = SpeedBox(speed, "Edit2", 110);
 
-    checkBox951_ = new QCheckBox("Check speed in pit line", this);
+    checkBox951_ = new QCheckBox(tr("Check speed in pit line"), this);
     checkBox951_->setObjectName("CheckBox951");
     checkBox951_->setGeometry(180, 124, 282, 22);
 
-    auto* back = Button(this, "BitBtn1", "Back", QRect(300, 176, 162, 26));
-    auto* import = Button(this, "BitBtn4", "Import data from game", QRect(300, 208, 162, 26));
-    auto* exportButton = Button(this, "BitBtn2", "Export data from game", QRect(300, 240, 162, 26));
-    auto* restore = Button(this, "BitBtn3", "Restore original data", QRect(300, 272, 162, 26));
+    auto* back = Button(this, "BitBtn1", tr("Back"), QRect(300, 176, 162, 26));
+    auto* import = Button(this, "BitBtn4", tr("Import data from game"), QRect(300, 208, 162, 26));
+    auto* exportButton =
+        Button(this, "BitBtn2", tr("Export data from game"), QRect(300, 240, 162, 26));
+    auto* restore = Button(this, "BitBtn3", tr("Restore original data"), QRect(300, 272, 162, 26));
 
     connect(scrollBar1_, &QScrollBar::valueChanged, this, &TPitLineForm::ScrollBar1Change);
     connect(checkBox951_, &QCheckBox::clicked, this, &TPitLineForm::CheckBox951Click);

@@ -37,13 +37,13 @@ constexpr const char* kValueNames[14] = {"Edit2",  "Edit4",  "Edit6",  "Edit8", 
                                          "Edit15", "Edit14", "Edit11", "Edit24", "Edit23",
                                          "Edit22", "Edit19", "Edit30", "Edit29"};
 
-QLabel* Caption(QWidget* parent, const char* text, QRect geometry) {
+QLabel* Caption(QWidget* parent, const QString& text, QRect geometry) {
     auto* label = new QLabel(text, parent);
     label->setGeometry(geometry);
     return label;
 }
 
-QPushButton* Button(QWidget* parent, const char* name, const char* caption, QRect geometry) {
+QPushButton* Button(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setGeometry(geometry);
@@ -65,11 +65,11 @@ QLineEdit* NumberBox(QWidget* parent, const char* name, QRect geometry) {
 TEPowerForm::TEPowerForm(AppContext& context, QWidget* parent)
     : QDialog(parent), context_(context) {
     setObjectName("EPowerForm");
-    setWindowTitle("Engine power");
+    setWindowTitle(tr("Engine power"));
     setFixedSize(611, 441);
 
-    Caption(this, " Team-engine ", {8, 6, 130, 16});
-    Caption(this, " BHP ", {230, 0, 50, 14});
+    Caption(this, tr(" Team-engine "), {8, 6, 130, 16});
+    Caption(this, tr(" BHP "), {230, 0, 50, 14});
     Caption(this, " 0 ", {142, 10, 30, 14});
     Caption(this, " 1579 ", {310, 10, 36, 14});
     for (int t = 0; t < kTeamCount; ++t) {
@@ -90,13 +90,13 @@ TEPowerForm::TEPowerForm(AppContext& context, QWidget* parent)
         InstallEnterAsTab(values_[t]);
     }
 
-    auto* choose = new QGroupBox("Choose", this);
+    auto* choose = new QGroupBox(tr("Choose"), this);
     choose->setObjectName("RadioGroup1");
     choose->setGeometry(402, 6, 201, 48);
     radioGroup1_ = new QButtonGroup(this);
-    auto* qualification = new QRadioButton("Qualification", choose);
+    auto* qualification = new QRadioButton(tr("Qualification"), choose);
     qualification->setGeometry(6, 20, 96, 20);
-    auto* other = new QRadioButton("Other sessions", choose);
+    auto* other = new QRadioButton(tr("Other sessions"), choose);
     other->setGeometry(102, 20, 96, 20);
     radioGroup1_->addButton(qualification, 0);
     radioGroup1_->addButton(other, 1);
@@ -104,30 +104,30 @@ TEPowerForm::TEPowerForm(AppContext& context, QWidget* parent)
     FitCaption(other, 24);
     qualification->setFont(other->font()); // both choices in one size
 
-    auto* human = new QGroupBox("Human driver engine", this);
+    auto* human = new QGroupBox(tr("Human driver engine"), this);
     human->setObjectName("GroupBox1");
     human->setGeometry(402, 60, 201, 50);
     edit26_ = NumberBox(human, "Edit26", {10, 20, 60, 22});
-    Caption(human, "BHP", {76, 23, 40, 16});
+    Caption(human, tr("BHP"), {76, 23, 40, 16});
 
     auto* panel = new QFrame(this);
     panel->setObjectName("Panel1");
     panel->setFrameShape(QFrame::StyledPanel);
     panel->setGeometry(402, 116, 201, 36);
-    Caption(panel, "All", {6, 10, 20, 16});
+    Caption(panel, tr("All"), {6, 10, 20, 16});
     auto* plus = Button(panel, "Button1", "+", {28, 6, 26, 24});
     auto* minus = Button(panel, "Button2", "-", {56, 6, 26, 24});
-    Caption(panel, "by", {88, 10, 16, 16});
+    Caption(panel, tr("by"), {88, 10, 16, 16});
     edit25_ = NumberBox(panel, "Edit25", {106, 7, 50, 22});
     edit25_->setText("100");
-    Caption(panel, "BHP", {162, 10, 34, 16});
+    Caption(panel, tr("BHP"), {162, 10, 34, 16});
 
-    checkBox1_ = new QCheckBox("Random engine power", this);
+    checkBox1_ = new QCheckBox(tr("Random engine power"), this);
     checkBox1_->setObjectName("CheckBox1");
     checkBox1_->setGeometry(402, 160, 190, 20);
 
-    auto* qualOther = Button(this, "BitBtn4", "Qual=Other", {402, 188, 98, 28});
-    auto* otherQual = Button(this, "BitBtn5", "Other=Qual", {505, 188, 98, 28});
+    auto* qualOther = Button(this, "BitBtn4", tr("Qual=Other"), {402, 188, 98, 28});
+    auto* otherQual = Button(this, "BitBtn5", tr("Other=Qual"), {505, 188, 98, 28});
 
     const EditorButtons buttons =
         AddEditorButtons(this, context_, {402, 256, 201, 170}, Qt::Vertical);

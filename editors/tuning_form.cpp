@@ -96,24 +96,24 @@ void DrawLed(QImage& picture, const QImage& blank, int light, int colour) {
 TCTuningForm::TCTuningForm(AppContext& context, QWidget* parent)
     : QDialog(parent), context_(context) {
     setObjectName("CTuningForm");
-    setWindowTitle("Car tuning");
+    setWindowTitle(tr("Car tuning"));
     setFixedSize(551, 396);
 
-    auto* weights = new QGroupBox(" Car weight ", this);
+    auto* weights = new QGroupBox(tr(" Car weight "), this);
     weights->setGeometry(8, 4, 535, 126);
-    Label(weights, "Human player car weight", QRect(12, 22, 170, 18));
+    Label(weights, tr("Human player car weight"), QRect(12, 22, 170, 18));
     edit1_ = Edit(weights, "Edit1", QRect(190, 20, 80, 21), true);
     edit2_ = Edit(weights, "Edit2", QRect(276, 20, 80, 21), true);
     scrollBar1_ = WeightSlider(weights, "ScrollBar1", 46);
-    Label(weights, "Computer car weight", QRect(12, 74, 170, 18));
+    Label(weights, tr("Computer car weight"), QRect(12, 74, 170, 18));
     edit3_ = Edit(weights, "Edit3", QRect(190, 72, 80, 21), true);
     edit4_ = Edit(weights, "Edit4", QRect(276, 72, 80, 21), true);
     scrollBar2_ = WeightSlider(weights, "ScrollBar2", 98);
-    checkBox1_ = Check(weights, "CheckBox1", "Linked", QRect(420, 20, 100, 21));
+    checkBox1_ = Check(weights, "CheckBox1", tr("Linked"), QRect(420, 20, 100, 21));
 
-    auto* leds = new QGroupBox(" RPM LEDs ", this);
+    auto* leds = new QGroupBox(tr(" RPM LEDs "), this);
     leds->setGeometry(8, 136, 290, 190);
-    Label(leds, "RPM", QRect(214, 14, 60, 16));
+    Label(leds, tr("RPM"), QRect(214, 14, 60, 16));
     image1_ = new QLabel(leds);
     image1_->setObjectName("Image1");
     image1_->setGeometry(10, 34, kLedPictureWidth, kLedPictureHeight);
@@ -125,7 +125,7 @@ TCTuningForm::TCTuningForm(AppContext& context, QWidget* parent)
         box->setObjectName(boxNames[light]);
         box->setGeometry(120, y, 88, 22);
         for (const char* colour : kLightColourNames)
-            box->addItem(colour);
+            box->addItem(tr(colour));
         colourBoxes_[light] = box;
         connect(box, &QComboBox::activated, this,
                 [this, light, box] { LightColourChange(light, box); });
@@ -134,32 +134,34 @@ TCTuningForm::TCTuningForm(AppContext& context, QWidget* parent)
             speedEdits_[light]->installEventFilter(this);
         }
     }
-    Label(leds, "(colors works only with original cockpits)", QRect(10, 154, 270, 18));
+    Label(leds, tr("(colors works only with original cockpits)"), QRect(10, 154, 270, 18));
 
-    auto* fuel = new QGroupBox(" Fuel settings ", this);
+    auto* fuel = new QGroupBox(tr(" Fuel settings "), this);
     fuel->setGeometry(306, 136, 237, 118);
-    Label(fuel, "Initial practice fuel load", QRect(10, 24, 150, 18));
+    Label(fuel, tr("Initial practice fuel load"), QRect(10, 24, 150, 18));
     edit11_ = Edit(fuel, "Edit11", QRect(162, 22, 36, 21), false);
-    Label(fuel, "laps", QRect(202, 24, 30, 18));
-    Label(fuel, "Initial qualifing fuel load", QRect(10, 54, 150, 18));
+    Label(fuel, tr("laps"), QRect(202, 24, 30, 18));
+    Label(fuel, tr("Initial qualifing fuel load"), QRect(10, 54, 150, 18));
     edit12_ = Edit(fuel, "Edit12", QRect(162, 52, 36, 21), false);
-    Label(fuel, "laps", QRect(202, 54, 30, 18));
-    checkBox2_ = Check(fuel, "CheckBox2", "show opponents fuel load", QRect(10, 84, 220, 21));
+    Label(fuel, tr("laps"), QRect(202, 54, 30, 18));
+    checkBox2_ = Check(fuel, "CheckBox2", tr("show opponents fuel load"), QRect(10, 84, 220, 21));
     edit11_->installEventFilter(this);
     edit12_->installEventFilter(this);
 
-    checkBox951_ = Check(this, "CheckBox951", "player's car performance depends on selected team",
-                         QRect(8, 334, 535, 21));
+    checkBox951_ =
+        Check(this, "CheckBox951", tr("player's car performance depends on selected team"),
+              QRect(8, 334, 535, 21));
     checkBox952_ = Check(this, "CheckBox952",
-                         "real F1 best time/split info - compares to current best of session",
+                         tr("real F1 best time/split info - compares to current best of session"),
                          QRect(306, 262, 237, 40));
     checkBox952_->setVisible(false);
     checkBox952_->setEnabled(false);
 
-    auto* back = Button(this, "BitBtn1", "Back", QRect(8, 363, 80, 26));
-    auto* import = Button(this, "BitBtn4", "Import data from game", QRect(96, 363, 146, 26));
-    auto* exportButton = Button(this, "BitBtn2", "Export data into game", QRect(248, 363, 146, 26));
-    auto* restore = Button(this, "BitBtn3", "Restore original data", QRect(400, 363, 143, 26));
+    auto* back = Button(this, "BitBtn1", tr("Back"), QRect(8, 363, 80, 26));
+    auto* import = Button(this, "BitBtn4", tr("Import data from game"), QRect(96, 363, 146, 26));
+    auto* exportButton =
+        Button(this, "BitBtn2", tr("Export data into game"), QRect(248, 363, 146, 26));
+    auto* restore = Button(this, "BitBtn3", tr("Restore original data"), QRect(400, 363, 143, 26));
 
     connect(scrollBar1_, &QScrollBar::valueChanged, this, &TCTuningForm::ScrollBar1Change);
     connect(scrollBar2_, &QScrollBar::valueChanged, this, &TCTuningForm::ScrollBar2Change);

@@ -20,7 +20,7 @@ template <typename Form> struct ButtonRow {
 template <typename Form, std::size_t N>
 void AddButtonRows(Form* form, const ButtonRow<Form> (&rows)[N]) {
     for (const ButtonRow<Form>& row : rows) {
-        auto* button = new QPushButton(row.caption, form);
+        auto* button = new QPushButton(Form::tr(row.caption), form);
         button->setObjectName(row.name);
         button->setGeometry(row.geometry);
         button->setAutoDefault(false);

@@ -33,7 +33,7 @@ enum Word { kX, kZ, kY, kAngleX, kAngleZ, kAngleY, kTuning1, kTuning2 };
 constexpr std::array<const char*, 8> kEditNames = {"Edit3", "Edit5", "Edit1", "Edit4",
                                                    "Edit6", "Edit2", "Edit7", "Edit8"};
 
-QLabel* Label(QWidget* parent, const char* text, int x, int y) {
+QLabel* Label(QWidget* parent, const QString& text, int x, int y) {
     auto* label = new QLabel(text, parent);
     label->move(x, y);
     return label;
@@ -43,21 +43,21 @@ QLabel* Label(QWidget* parent, const char* text, int x, int y) {
 
 TCameraForm::TCameraForm(AppContext& context, QWidget* parent)
     : QDialog(parent), context_(context) {
-    setWindowTitle("Cameras editor");
+    setWindowTitle(tr("Cameras editor"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(488, 314);
 
-    Label(this, " Select car camera ", 8, 6);
+    Label(this, tr(" Select car camera "), 8, 6);
     list_ = new QListWidget(this);
     list_->setObjectName("ListBox1");
     list_->setGeometry(8, 24, 120, 150);
     for (int c = 1; c <= kCameraCount; ++c)
-        list_->addItem(QString("Camera %1").arg(c));
+        list_->addItem(tr("Camera %1").arg(c));
     // Moving the current row by keyboard acts as clicking that row.
     connect(list_, &QListWidget::itemClicked, this, [this] { ListBox1Click(); });
     connect(list_, &QListWidget::currentRowChanged, this, [this] { ListBox1Click(); });
 
-    Label(this, " Default view ", 8, 184);
+    Label(this, tr(" Default view "), 8, 184);
     auto* bevel = new QFrame(this);
     bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
     bevel->setGeometry(8, 202, 104, 71);
@@ -72,9 +72,21 @@ TCameraForm::TCameraForm(AppContext& context, QWidget* parent)
         const char* distanceLabels[2];
     };
     const Group groups[] = {
-        {"X - axis", {140, 6, 168, 96}, kX, kAngleX, {" Distance from ", " centre of car   "}},
-        {"Y - axis", {314, 6, 168, 96}, kY, kAngleY, {" Distance from ", " centre of car   "}},
-        {"Z - axis", {140, 108, 168, 82}, kZ, kAngleZ, {" Height ", nullptr}},
+        {QT_TR_NOOP("X - axis"),
+         {140, 6, 168, 96},
+         kX,
+         kAngleX,
+         {QT_TR_NOOP(" Distance from "), QT_TR_NOOP(" centre of car   ")}},
+        {QT_TR_NOOP("Y - axis"),
+         {314, 6, 168, 96},
+         kY,
+         kAngleY,
+         {QT_TR_NOOP(" Distance from "), QT_TR_NOOP(" centre of car   ")}},
+        {QT_TR_NOOP("Z - axis"),
+         {140, 108, 168, 82},
+         kZ,
+         kAngleZ,
+         {QT_TR_NOOP(" Height "), nullptr}},
     };
     auto edit = [this](QWidget* parent, Word word, int x, int y, int width) {
         auto* box = new QLineEdit(parent);
@@ -83,22 +95,22 @@ TCameraForm::TCameraForm(AppContext& context, QWidget* parent)
         edits_[word] = box;
     };
     for (const Group& g : groups) {
-        auto* box = new QGroupBox(g.title, this);
+        auto* box = new QGroupBox(tr(g.title), this);
         box->setGeometry(g.rect);
-        Label(box, g.distanceLabels[0], 6, 22);
+        Label(box, tr(g.distanceLabels[0]), 6, 22);
         if (g.distanceLabels[1])
-            Label(box, g.distanceLabels[1], 6, 36);
+            Label(box, tr(g.distanceLabels[1]), 6, 36);
         edit(box, g.distance, 100, 24, 60);
         const int angleY = g.distanceLabels[1] ? 62 : 50;
-        Label(box, " Angle ", 6, angleY + 3);
+        Label(box, tr(" Angle "), 6, angleY + 3);
         edit(box, g.angle, 100, angleY, 40);
-        Label(box, "deg", 143, angleY + 3);
+        Label(box, tr("deg"), 143, angleY + 3);
     }
-    auto* tuning = new QGroupBox("Img. tunning", this);
+    auto* tuning = new QGroupBox(tr("Img. tunning"), this);
     tuning->setGeometry(314, 108, 168, 82);
-    Label(tuning, " Value 1 ", 6, 27);
+    Label(tuning, tr(" Value 1 "), 6, 27);
     edit(tuning, kTuning1, 100, 24, 60);
-    Label(tuning, " Value 2 ", 6, 53);
+    Label(tuning, tr(" Value 2 "), 6, 53);
     edit(tuning, kTuning2, 100, 50, 60);
 
     for (int w = 0; w < 8; ++w)
@@ -110,20 +122,20 @@ TCameraForm::TCameraForm(AppContext& context, QWidget* parent)
         });
 
     auto button = [this](const char* name, const char* caption, QRect rect) {
-        auto* b = new QPushButton(caption, this);
+        auto* b = new QPushButton(tr(caption), this);
         b->setObjectName(name);
         b->setAutoDefault(false);
         b->setGeometry(rect);
         return b;
     };
-    connect(button("BitBtn1", "Back", {140, 204, 168, 30}), &QPushButton::clicked, this,
+    connect(button("BitBtn1", QT_TR_NOOP("Back"), {140, 204, 168, 30}), &QPushButton::clicked, this,
             &QDialog::close);
-    connect(button("BitBtn2", "Import data from game", {314, 204, 168, 30}), &QPushButton::clicked,
-            this, &TCameraForm::BitBtn2Click);
-    connect(button("BitBtn6", "Export data into game", {140, 244, 168, 30}), &QPushButton::clicked,
-            this, &TCameraForm::BitBtn6Click);
-    connect(button("BitBtn3", "Restore original data", {314, 244, 168, 30}), &QPushButton::clicked,
-            this, &TCameraForm::BitBtn3Click);
+    connect(button("BitBtn2", QT_TR_NOOP("Import data from game"), {314, 204, 168, 30}),
+            &QPushButton::clicked, this, &TCameraForm::BitBtn2Click);
+    connect(button("BitBtn6", QT_TR_NOOP("Export data into game"), {140, 244, 168, 30}),
+            &QPushButton::clicked, this, &TCameraForm::BitBtn6Click);
+    connect(button("BitBtn3", QT_TR_NOOP("Restore original data"), {314, 244, 168, 30}),
+            &QPushButton::clicked, this, &TCameraForm::BitBtn3Click);
     InstallEnterAsTab(this);
 
     try {

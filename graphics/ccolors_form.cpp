@@ -15,7 +15,7 @@ namespace psn {
 
 TCColorsForm::TCColorsForm(AppContext& context, QWidget* parent)
     : ColourPartsForm(context, parent, ".\\DATA\\Dib1.dib", colours::kCockpitParts) {
-    setWindowTitle("Cockpit colors");
+    setWindowTitle(tr("Cockpit colors"));
     setFixedSize(629, 420);
     list_->setGeometry(504, 4, 121, 228);
     for (std::size_t p = 0; p < radios_.size(); ++p)

@@ -15,6 +15,30 @@
 #include <algorithm>
 
 namespace psn {
+namespace {
+
+// The parts' names as the radio buttons show them.
+[[maybe_unused]] constexpr const char* kPartTexts[] = {
+    QT_TRANSLATE_NOOP("psn::ColourPartsForm", "Cockpit"),
+    QT_TRANSLATE_NOOP("psn::ColourPartsForm", "Mirrors"),
+    QT_TRANSLATE_NOOP("psn::ColourPartsForm", "Front wing"),
+    QT_TRANSLATE_NOOP("psn::ColourPartsForm", "Feet"),
+    QT_TRANSLATE_NOOP("psn::ColourPartsForm", "Legs/ Pit Monitor"),
+    QT_TRANSLATE_NOOP("psn::ColourPartsForm", "Waist"),
+    QT_TRANSLATE_NOOP("psn::ColourPartsForm", "Thin stripe"),
+    QT_TRANSLATE_NOOP("psn::ColourPartsForm", "Left chest/Sign"),
+    QT_TRANSLATE_NOOP("psn::ColourPartsForm", "Right chest"),
+    QT_TRANSLATE_NOOP("psn::ColourPartsForm", "Epaulettes/Jack"),
+    QT_TRANSLATE_NOOP("psn::ColourPartsForm", "Left upper arm"),
+    QT_TRANSLATE_NOOP("psn::ColourPartsForm", "Left forearm"),
+    QT_TRANSLATE_NOOP("psn::ColourPartsForm", "Right upper arm"),
+    QT_TRANSLATE_NOOP("psn::ColourPartsForm", "Right forearm"),
+    QT_TRANSLATE_NOOP("psn::ColourPartsForm", "Hands"),
+    QT_TRANSLATE_NOOP("psn::ColourPartsForm", "Head"),
+    QT_TRANSLATE_NOOP("psn::ColourPartsForm", "Team logo"),
+};
+
+} // namespace
 
 namespace {
 
@@ -37,17 +61,17 @@ ColourPartsForm::ColourPartsForm(AppContext& context, QWidget* parent, const cha
     label_ = new QLabel(this);
     label_->setObjectName("Label1");
     auto button = [this](const char* name, const char* caption) {
-        auto* b = new QPushButton(caption, this);
+        auto* b = new QPushButton(tr(caption), this);
         b->setObjectName(name);
         b->setAutoDefault(false);
         return b;
     };
-    back_ = button("BitBtn1", "Back");
-    import_ = button("BitBtn2", "Import data from game");
-    export_ = button("BitBtn6", "Export data into game");
-    restore_ = button("BitBtn3", "Restore original data");
+    back_ = button("BitBtn1", QT_TR_NOOP("Back"));
+    import_ = button("BitBtn2", QT_TR_NOOP("Import data from game"));
+    export_ = button("BitBtn6", QT_TR_NOOP("Export data into game"));
+    restore_ = button("BitBtn3", QT_TR_NOOP("Restore original data"));
     for (std::size_t p = 0; p < parts.size(); ++p) {
-        auto* radio = new QRadioButton(parts[p].caption, this);
+        auto* radio = new QRadioButton(tr(parts[p].caption), this);
         radio->setObjectName(QString("RadioButton95%1").arg(p + 1));
         connect(radio, &QRadioButton::clicked, this, [this] { RadioButtonClick(); });
         radios_.push_back(radio);
@@ -124,8 +148,8 @@ void ColourPartsForm::ShowElement(int x, int y) {
         return;
     const auto part = colours::PartOf(
         parts_, reference_[static_cast<std::size_t>(y) * colours::kSurfaceWidth + x]);
-    label_->setText(part ? QString("Detail: ") + parts_[static_cast<std::size_t>(*part)].caption
-                         : QString("Detail: (nothing)"));
+    label_->setText(part ? tr("Detail: %1").arg(tr(parts_[static_cast<std::size_t>(*part)].caption))
+                         : tr("Detail: (nothing)"));
 }
 
 void ColourPartsForm::GetColor(int x, int y) {
@@ -177,7 +201,7 @@ void ColourPartsForm::FillTeamList() {
 }
 
 void ColourPartsForm::FormActivate() {
-    label_->setText("Detail: (nothing)");
+    label_->setText(tr("Detail: (nothing)"));
     colours::DrawSwatchGrid(Surface());
     MarkCurrentPart(true);
     image_->Repaint();

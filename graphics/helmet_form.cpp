@@ -40,7 +40,7 @@ THelmetForm::THelmetForm(AppContext& context, QWidget* parent)
 }
 
 void THelmetForm::CreateLayout() {
-    setWindowTitle("Helmets");
+    setWindowTitle(tr("Helmets"));
     setFixedSize(525, 443);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint |
                    Qt::WindowTitleHint);
@@ -64,7 +64,7 @@ void THelmetForm::CreateLayout() {
     Image3->SetPicture(MakeBitmap8(kSingleHelmetWidth, kSingleHelmetHeight));
     Image3->hide();
 
-    auto* label = new QLabel(" Drivers ", this);
+    auto* label = new QLabel(tr(" Drivers "), this);
     label->setObjectName("Label1");
     label->setGeometry(322, 8, 195, 16);
     ListBox1 = new QListWidget(this);
@@ -73,16 +73,28 @@ void THelmetForm::CreateLayout() {
     connect(ListBox1, &QListWidget::currentRowChanged, this, [this] { ListBox1Click(); });
 
     const ButtonRow<THelmetForm> buttons[] = {
-        {"BitBtn2", "Save helmet as bitmap", {8, 276, 250, 32}, &THelmetForm::BitBtn2Click},
-        {"BitBtn4", "Load helmet from bitmap", {267, 276, 250, 32}, &THelmetForm::BitBtn4Click},
-        {"BitBtn6", "Save all helmets as bitmap", {8, 316, 250, 32}, &THelmetForm::BitBtn6Click},
+        {"BitBtn2",
+         QT_TR_NOOP("Save helmet as bitmap"),
+         {8, 276, 250, 32},
+         &THelmetForm::BitBtn2Click},
+        {"BitBtn4",
+         QT_TR_NOOP("Load helmet from bitmap"),
+         {267, 276, 250, 32},
+         &THelmetForm::BitBtn4Click},
+        {"BitBtn6",
+         QT_TR_NOOP("Save all helmets as bitmap"),
+         {8, 316, 250, 32},
+         &THelmetForm::BitBtn6Click},
         {"BitBtn7",
-         "Load all helmets from bitmap",
+         QT_TR_NOOP("Load all helmets from bitmap"),
          {267, 316, 250, 32},
          &THelmetForm::BitBtn7Click},
-        {"BitBtn5", "Import from game", {8, 362, 250, 32}, &THelmetForm::BitBtn5Click},
-        {"BitBtn3", "Export into game", {267, 362, 250, 32}, &THelmetForm::BitBtn3Click},
-        {"BitBtn1", "Back", {392, 403, 125, 32}, &THelmetForm::BitBtn1Click},
+        {"BitBtn5", QT_TR_NOOP("Import from game"), {8, 362, 250, 32}, &THelmetForm::BitBtn5Click},
+        {"BitBtn3",
+         QT_TR_NOOP("Export into game"),
+         {267, 362, 250, 32},
+         &THelmetForm::BitBtn3Click},
+        {"BitBtn1", QT_TR_NOOP("Back"), {392, 403, 125, 32}, &THelmetForm::BitBtn1Click},
     };
     AddButtonRows(this, buttons);
 }

@@ -21,10 +21,12 @@
 namespace psn {
 namespace {
 
-constexpr const char* kBitmapImported = "Bitmap has been imported!";
-constexpr const char* kBitmapExported = "Bitmap has been exported!";
+constexpr const char* kBitmapImported =
+    QT_TRANSLATE_NOOP("psn::TJamForm", "Bitmap has been imported!");
+constexpr const char* kBitmapExported =
+    QT_TRANSLATE_NOOP("psn::TJamForm", "Bitmap has been exported!");
 
-QListWidget* ListUnder(QWidget* parent, const char* name, const char* caption, int left) {
+QListWidget* ListUnder(QWidget* parent, const char* name, const QString& caption, int left) {
     auto* label = new QLabel(caption, parent);
     label->setGeometry(left, 8, 150, 16);
     auto* list = new QListWidget(parent);
@@ -41,16 +43,16 @@ TJamForm::TJamForm(AppContext& context, QWidget* parent)
 }
 
 void TJamForm::CreateLayout() {
-    setWindowTitle("Car JAMs");
+    setWindowTitle(tr("Car JAMs"));
     setFixedSize(517, 412);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint |
                    Qt::WindowTitleHint);
 
-    ListBox1 = ListUnder(this, "ListBox1", " Car paintings ", 8);
+    ListBox1 = ListUnder(this, "ListBox1", tr(" Car paintings "), 8);
     for (const char* jam : kCarArchives)
         ListBox1->addItem(jam);
     connect(ListBox1, &QListWidget::currentRowChanged, this, [this] { ListBox1Click(); });
-    ListBox2 = ListUnder(this, "ListBox2", " Avaiable teams ", 166);
+    ListBox2 = ListUnder(this, "ListBox2", tr(" Avaiable teams "), 166);
     connect(ListBox2, &QListWidget::currentRowChanged, this, [this] { ListBox2Click(); });
 
     auto* bevel = new QFrame(this);
@@ -61,11 +63,14 @@ void TJamForm::CreateLayout() {
     Image1->setGeometry(10, 192, 256, 164);
 
     const ButtonRow<TJamForm> buttons[] = {
-        {"Button951", "Load bitmap", {330, 26, 179, 36}, &TJamForm::Button951Click},
-        {"Button952", "Save as bitmap", {330, 68, 179, 36}, &TJamForm::Button952Click},
-        {"Button953", "Export to game", {330, 110, 179, 36}, &TJamForm::Button953Click},
-        {"Button954", "Import from game", {330, 152, 179, 36}, &TJamForm::Button954Click},
-        {"BitBtn1", "Back", {384, 372, 125, 32}, &TJamForm::BitBtn1Click},
+        {"Button951", QT_TR_NOOP("Load bitmap"), {330, 26, 179, 36}, &TJamForm::Button951Click},
+        {"Button952", QT_TR_NOOP("Save as bitmap"), {330, 68, 179, 36}, &TJamForm::Button952Click},
+        {"Button953", QT_TR_NOOP("Export to game"), {330, 110, 179, 36}, &TJamForm::Button953Click},
+        {"Button954",
+         QT_TR_NOOP("Import from game"),
+         {330, 152, 179, 36},
+         &TJamForm::Button954Click},
+        {"BitBtn1", QT_TR_NOOP("Back"), {384, 372, 125, 32}, &TJamForm::BitBtn1Click},
     };
     AddButtonRows(this, buttons);
 }
@@ -209,7 +214,7 @@ void TJamForm::Button953Click() {
     const ConverterOutcome outcome = Convert(false, jam);
     repaint();
     if (outcome.ok)
-        context_.dialogs.Information(this, kBitmapExported);
+        context_.dialogs.Information(this, tr(kBitmapExported));
     else
         context_.dialogs.Error(this, outcome.error);
 }
@@ -235,7 +240,7 @@ void TJamForm::Button954Click() {
     context_.state.RestoreStartDir();
     repaint();
     if (loaded)
-        context_.dialogs.Information(this, kBitmapImported);
+        context_.dialogs.Information(this, tr(kBitmapImported));
 }
 
 void TJamForm::BitBtn1Click() {

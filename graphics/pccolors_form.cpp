@@ -15,7 +15,7 @@ namespace psn {
 
 TPCColorsForm::TPCColorsForm(AppContext& context, QWidget* parent)
     : ColourPartsForm(context, parent, ".\\DATA\\DIB2.DIB", colours::kCrewParts) {
-    setWindowTitle("Pit crew colors");
+    setWindowTitle(tr("Pit crew colors"));
     setFixedSize(644, 446);
     QFont small = font();
     small.setPointSizeF(8);

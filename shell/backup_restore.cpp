@@ -11,6 +11,7 @@
 #include "ui/game_actions.h"
 #include "ui/record_steps.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QStringList>
 
@@ -22,18 +23,23 @@ void RestoreGameBackups(AppContext& context, QWidget* parent) {
     const QString gameDir = QString::fromLocal8Bit(fs::Native(state.config.GameDir()).c_str());
     if (backups.empty()) {
         context.dialogs.Information(
-            parent, "There are no backups (.bak files) of game files in " + gameDir +
-                        ". The editor makes one of each game file before it first changes it.");
+            parent,
+            QCoreApplication::translate(
+                "psn::BackupRestore", "There are no backups (.bak files) of game files in %1. The "
+                                      "editor makes one of each game file before it "
+                                      "first changes it.")
+                .arg(gameDir));
         return;
     }
     QStringList items;
     for (const GameBackup& backup : backups)
-        items << QString("%1  (backup of %2)")
+        items << QCoreApplication::translate("psn::BackupRestore", "%1  (backup of %2)")
                      .arg(QString::fromLocal8Bit(backup.file.c_str()),
                           QDateTime::fromSecsSinceEpoch(backup.modified)
                               .toString("yyyy-MM-dd hh:mm"));
-    const auto chosen =
-        context.dialogs.ChooseItems(parent, "Restore game files from backup", items);
+    const auto chosen = context.dialogs.ChooseItems(
+        parent, QCoreApplication::translate("psn::BackupRestore", "Restore game files from backup"),
+        items);
     if (!chosen || chosen->empty())
         return;
     std::vector<GameBackup> restore;
@@ -44,9 +50,11 @@ void RestoreGameBackups(AppContext& context, QWidget* parent) {
         restore.push_back(backups[static_cast<std::size_t>(index)]);
         names << QString::fromLocal8Bit(restore.back().file.c_str());
     }
-    if (!context.dialogs.Confirm(parent, "Put these game files back as they were in their "
-                                         "backups? Every change made to them since is lost.\n" +
-                                             names.join("\n")))
+    if (!context.dialogs.Confirm(parent, QCoreApplication::translate(
+                                             "psn::BackupRestore",
+                                             "Put these game files back as they were in their "
+                                             "backups? Every change made to them since is lost.") +
+                                             "\n" + names.join("\n")))
         return;
     // Reading the restored game into the record is a step: undo gives the edits back.
     StepScope step(context, "Restore game files from backup");
@@ -72,9 +80,11 @@ void RestoreGameBackups(AppContext& context, QWidget* parent) {
     if (!trackProblems.empty())
         context.dialogs.Warning(
             parent, QString::fromLocal8Bit(DescribeTrackReadProblems(trackProblems).c_str()));
-    context.dialogs.Information(parent, "These game files have been restored from their "
-                                        "backups:\n" +
-                                            names.join("\n"));
+    context.dialogs.Information(
+        parent, QCoreApplication::translate("psn::BackupRestore",
+                                            "These game files have been restored from their "
+                                            "backups:") +
+                    "\n" + names.join("\n"));
 }
 
 } // namespace psn

@@ -21,7 +21,7 @@ namespace psn {
 TCompareForm::TCompareForm(AppContext& context, QWidget* parent)
     : QDialog(parent), context_(context) {
     setObjectName("CompareForm");
-    setWindowTitle("Compare with game");
+    setWindowTitle(tr("Compare with game"));
     resize(640, 440);
     auto* layout = new QVBoxLayout(this);
     Label1 = new QLabel(this);
@@ -30,16 +30,16 @@ TCompareForm::TCompareForm(AppContext& context, QWidget* parent)
     layout->addWidget(Label1);
     TreeView1 = new QTreeWidget(this);
     TreeView1->setObjectName("TreeView1");
-    TreeView1->setHeaderLabels({"Field", "Settings", "Game"});
+    TreeView1->setHeaderLabels({tr("Field"), tr("Settings"), tr("Game")});
     TreeView1->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     layout->addWidget(TreeView1);
-    auto* back = new QPushButton("Back", this);
+    auto* back = new QPushButton(tr("Back"), this);
     back->setObjectName("BitBtn1");
     layout->addWidget(back, 0, Qt::AlignRight);
     connect(back, &QPushButton::clicked, this, &QDialog::accept);
 
     // The label above the list is a changing summary, not the list's name.
-    TreeView1->setAccessibleName("Differences between the settings and the game");
+    TreeView1->setAccessibleName(tr("Differences between the settings and the game"));
     MakeAccessibleWhenShown(this);
 }
 
@@ -64,19 +64,19 @@ void TCompareForm::Refresh() {
     try {
         read = ReadGameRecord(game);
     } catch (const GameLockError& error) {
-        Label1->setText("Another program is changing the game; nothing was compared.");
+        Label1->setText(tr("Another program is changing the game; nothing was compared."));
         context_.dialogs.Warning(this, QString::fromLocal8Bit(error.what()));
         return;
     } catch (const FileAccessError& error) {
         // Only reading went wrong: nothing was written, so the program goes on.
-        Label1->setText("The game could not be read; nothing was compared.");
+        Label1->setText(tr("The game could not be read; nothing was compared."));
         context_.dialogs.Warning(this, QString::fromLatin1(error.what()) + "\n" +
                                            QString::fromLocal8Bit(state.config.GameDir().c_str()));
         return;
     }
     ReportRecovery(context_, this, read.recovered);
     if (!read.isGameExe) {
-        Label1->setText("The game executable could not be read; nothing was compared.");
+        Label1->setText(tr("The game executable could not be read; nothing was compared."));
         return;
     }
     fields::Context names;
@@ -109,12 +109,12 @@ void TCompareForm::Refresh() {
     }
     QString summary =
         differences.empty()
-            ? QString("The settings and the game agree in every field.")
-            : QString("%1 fields differ in %2 windows.").arg(differences.size()).arg(groups);
+            ? tr("The settings and the game agree in every field.")
+            : tr("%1 fields differ in %2 windows.").arg(differences.size()).arg(groups);
     if (!read.tracksRead)
-        summary += " The track files are not all installed: the track set-ups were not read.";
+        summary += tr(" The track files are not all installed: the track set-ups were not read.");
     else if (TrackDataPending(state))
-        summary += " The track set-ups have not been read in this run and are not compared.";
+        summary += tr(" The track set-ups have not been read in this run and are not compared.");
     if (!read.dataFileProblem.empty())
         summary += " " + QString::fromLocal8Bit(read.dataFileProblem.c_str());
     Label1->setText(summary);

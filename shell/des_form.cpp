@@ -84,12 +84,13 @@ private:
 } // namespace
 
 TDesForm::TDesForm(AppContext& context, QWidget* parent) : QDialog(parent), context_(context) {
-    setWindowTitle("Settings description");
+    setWindowTitle(tr("Settings description"));
     setFixedSize(572, 313);
 
     Memo1 = new DescriptionBox(this);
     Memo1->setObjectName("Memo1");
     Memo1->setGeometry(3, 8, 561, 206);
+    // Saved into the settings file as it stands, so the same in every language.
     Memo1->setPlainText("no description");
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -97,14 +98,14 @@ TDesForm::TDesForm(AppContext& context, QWidget* parent) : QDialog(parent), cont
     Memo1->setTabChangesFocus(true);
     connect(Memo1, &QPlainTextEdit::textChanged, this, &TDesForm::Memo1Change);
 
-    Button1 = new QPushButton("Save settings", this);
+    Button1 = new QPushButton(tr("Save settings"), this);
     Button1->setObjectName("Button1");
     Button1->setGeometry(11, 229, 125, 43);
     Button1->setFocusPolicy(Qt::ClickFocus);
     Button1->setAutoDefault(false);
     connect(Button1, &QPushButton::clicked, this, &TDesForm::Button1Click);
 
-    BitBtn1 = new QPushButton("Back", this);
+    BitBtn1 = new QPushButton(tr("Back"), this);
     BitBtn1->setObjectName("BitBtn1");
     BitBtn1->setGeometry(238, 258, 79, 43);
     BitBtn1->setAutoDefault(false);

@@ -16,25 +16,27 @@
 
 namespace psn {
 
-inline constexpr const char* kAllImported = "All data has been imported!";
-inline constexpr const char* kAllExported = "All data has been exported!";
+inline constexpr const char* kAllImported =
+    QT_TRANSLATE_NOOP("psn::TIEForm", "All data has been imported!");
+inline constexpr const char* kAllExported =
+    QT_TRANSLATE_NOOP("psn::TIEForm", "All data has been exported!");
 
 TIEForm::TIEForm(AppContext& context, QWidget* parent) : QDialog(parent), context_(context) {
     setObjectName("IEForm");
-    setWindowTitle("Import data");
+    setWindowTitle(tr("Import data"));
     setFixedSize(311, 202);
-    names_ = MakeGroup("RadioGroup1", "Names and numbers", QRect(3, 11, 185, 61));
-    cockpit_ = MakeGroup("RadioGroup2", "Cockpit colors", QRect(4, 72, 185, 61));
-    aids_ = MakeGroup("RadioGroup3", "Aids", QRect(4, 133, 185, 61));
+    names_ = MakeGroup("RadioGroup1", tr("Names and numbers"), QRect(3, 11, 185, 61));
+    cockpit_ = MakeGroup("RadioGroup2", tr("Cockpit colors"), QRect(4, 72, 185, 61));
+    aids_ = MakeGroup("RadioGroup3", tr("Aids"), QRect(4, 133, 185, 61));
     aids_.box->hide();
 
-    importButton_ = new QPushButton("Import all data", this);
+    importButton_ = new QPushButton(tr("Import all data"), this);
     importButton_->setObjectName("Button1");
     importButton_->setGeometry(195, 20, 107, 38);
-    exportButton_ = new QPushButton("Export all data", this);
+    exportButton_ = new QPushButton(tr("Export all data"), this);
     exportButton_->setObjectName("Button2");
     exportButton_->setGeometry(195, 156, 107, 38);
-    auto* back = new QPushButton("Back", this);
+    auto* back = new QPushButton(tr("Back"), this);
     back->setObjectName("BitBtn1");
     back->setGeometry(213, 86, 75, 38);
     QFont bold = back->font();
@@ -56,9 +58,9 @@ TIEForm::ChoiceGroup TIEForm::MakeGroup(const char* name, const QString& caption
     group.box = new QGroupBox(caption, this);
     group.box->setObjectName(name);
     group.box->setGeometry(geometry);
-    group.exe = new QRadioButton("PSN.EXE file", group.box);
+    group.exe = new QRadioButton(tr("PSN.EXE file"), group.box);
     group.exe->setGeometry(8, 18, 170, 18);
-    group.state = new QRadioButton("F1GPSTATE.SAV file", group.box);
+    group.state = new QRadioButton(tr("F1GPSTATE.SAV file"), group.box);
     group.state->setGeometry(8, 38, 170, 18);
     group.state->setChecked(true);
     return group;
@@ -106,7 +108,7 @@ void TIEForm::ImportAllClick() {
         return;
     if (context_.steps)
         context_.steps->GameMatches();
-    context_.dialogs.Information(this, kAllImported);
+    context_.dialogs.Information(this, tr(kAllImported));
 }
 
 // One command: the executable, the save state and the track files change together or not at all,
@@ -141,8 +143,8 @@ void TIEForm::ExportAllClick() {
     if (context_.steps)
         context_.steps->GameMatches();
     const std::string note = TracksLeftNote(state);
-    context_.dialogs.Information(this, note.empty() ? QString(kAllExported)
-                                                    : QString(kAllExported) + "\n\n" +
+    context_.dialogs.Information(this, note.empty() ? tr(kAllExported)
+                                                    : tr(kAllExported) + "\n\n" +
                                                           QString::fromLocal8Bit(note.c_str()));
 }
 

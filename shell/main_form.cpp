@@ -55,34 +55,57 @@ namespace {
 
 // The buttons that open a window, and whether the main window hides while it is open.
 constexpr MainButton kWindowButtons[] = {
-    {"NamesButton", "Names + Numbers", ".\\DATA\\BT_NAMES.BMP", 0, 5, &WindowSet::names, false},
-    {"PowerButton", "Engine Power", ".\\DATA\\BT_POWER.BMP", 0, 64, &WindowSet::enginePower, false},
-    {"GripButton", "CC Grip", ".\\DATA\\BT_GRIP.BMP", 0, 123, &WindowSet::grip, false},
-    {"FailureButton", "Car Failure", ".\\DATA\\BT_FAILURE.BMP", 0, 183, &WindowSet::failures,
-     false},
-    {"TuningButton", "Car Tuning", ".\\DATA\\BT_TUNING.BMP", 0, 243, &WindowSet::tuning, true},
-    {"NosesButton", "Nose Cones", ".\\DATA\\BT_NOSES.BMP", -1, 302, &WindowSet::noses, false},
-    {"PitLaneButton", "Pit Lane Settings", ".\\DATA\\BT_PITLANE.BMP", 173, 64, &WindowSet::pitLine,
-     false},
-    {"CockpitColoursButton", "Cockpit Colours", ".\\DATA\\BT_COCKPIT.BMP", 173, 124,
-     &WindowSet::cockpitColours, true},
-    {"PitCrewButton", "Pit Crew Colours", ".\\DATA\\BT_PITCREW.BMP", 173, 183,
-     &WindowSet::pitCrewColours, true},
-    {"CarJamsButton", "Car Jams", ".\\DATA\\BT_CARJAMS.BMP", 173, 243, &WindowSet::carJams, true},
-    {"HelmetsButton", "Helmets", ".\\DATA\\BT_HELMETS.BMP", 174, 302, &WindowSet::helmets, true},
-    {"CamerasButton", "Cameras", ".\\DATA\\BT_CAMERAS.BMP", 347, 64, &WindowSet::cameras, true},
-    {"CockpitManagerButton", "Cockpit Manager", ".\\DATA\\BT_COCKPITM.BMP", 346, 183,
-     &WindowSet::cockpitManager, false},
-    {"TrackManagerButton", "Track Manager", ".\\DATA\\BT_TRACKM.BMP", 348, 243,
-     &WindowSet::trackManager, false},
+    {"NamesButton", QT_TRANSLATE_NOOP("psn::TMainForm", "Names + Numbers"), ".\\DATA\\BT_NAMES.BMP",
+     0, 5, &WindowSet::names, false},
+    {"PowerButton", QT_TRANSLATE_NOOP("psn::TMainForm", "Engine Power"), ".\\DATA\\BT_POWER.BMP", 0,
+     64, &WindowSet::enginePower, false},
+    {"GripButton", QT_TRANSLATE_NOOP("psn::TMainForm", "CC Grip"), ".\\DATA\\BT_GRIP.BMP", 0, 123,
+     &WindowSet::grip, false},
+    {"FailureButton", QT_TRANSLATE_NOOP("psn::TMainForm", "Car Failure"), ".\\DATA\\BT_FAILURE.BMP",
+     0, 183, &WindowSet::failures, false},
+    {"TuningButton", QT_TRANSLATE_NOOP("psn::TMainForm", "Car Tuning"), ".\\DATA\\BT_TUNING.BMP", 0,
+     243, &WindowSet::tuning, true},
+    {"NosesButton", QT_TRANSLATE_NOOP("psn::TMainForm", "Nose Cones"), ".\\DATA\\BT_NOSES.BMP", -1,
+     302, &WindowSet::noses, false},
+    {"PitLaneButton", QT_TRANSLATE_NOOP("psn::TMainForm", "Pit Lane Settings"),
+     ".\\DATA\\BT_PITLANE.BMP", 173, 64, &WindowSet::pitLine, false},
+    {"CockpitColoursButton", QT_TRANSLATE_NOOP("psn::TMainForm", "Cockpit Colours"),
+     ".\\DATA\\BT_COCKPIT.BMP", 173, 124, &WindowSet::cockpitColours, true},
+    {"PitCrewButton", QT_TRANSLATE_NOOP("psn::TMainForm", "Pit Crew Colours"),
+     ".\\DATA\\BT_PITCREW.BMP", 173, 183, &WindowSet::pitCrewColours, true},
+    {"CarJamsButton", QT_TRANSLATE_NOOP("psn::TMainForm", "Car Jams"), ".\\DATA\\BT_CARJAMS.BMP",
+     173, 243, &WindowSet::carJams, true},
+    {"HelmetsButton", QT_TRANSLATE_NOOP("psn::TMainForm", "Helmets"), ".\\DATA\\BT_HELMETS.BMP",
+     174, 302, &WindowSet::helmets, true},
+    {"CamerasButton", QT_TRANSLATE_NOOP("psn::TMainForm", "Cameras"), ".\\DATA\\BT_CAMERAS.BMP",
+     347, 64, &WindowSet::cameras, true},
+    {"CockpitManagerButton", QT_TRANSLATE_NOOP("psn::TMainForm", "Cockpit Manager"),
+     ".\\DATA\\BT_COCKPITM.BMP", 346, 183, &WindowSet::cockpitManager, false},
+    {"TrackManagerButton", QT_TRANSLATE_NOOP("psn::TMainForm", "Track Manager"),
+     ".\\DATA\\BT_TRACKM.BMP", 348, 243, &WindowSet::trackManager, false},
 };
-constexpr MainButton kTrackEditorButton = {
-    "TrackEditorButton", "Track Editor", ".\\DATA\\BT_TRACKED.BMP", 346, 124, nullptr, false};
-constexpr MainButton kExitButton = {"ExitButton", "EXIT", ".\\DATA\\BT_EXIT.BMP", 348, 302,
-                                    nullptr,      false};
+constexpr MainButton kTrackEditorButton = {"TrackEditorButton",
+                                           QT_TRANSLATE_NOOP("psn::TMainForm", "Track Editor"),
+                                           ".\\DATA\\BT_TRACKED.BMP",
+                                           346,
+                                           124,
+                                           nullptr,
+                                           false};
+constexpr MainButton kExitButton = {"ExitButton",
+                                    QT_TRANSLATE_NOOP("psn::TMainForm", "EXIT"),
+                                    ".\\DATA\\BT_EXIT.BMP",
+                                    348,
+                                    302,
+                                    nullptr,
+                                    false};
 // Hidden and disabled: the menu's "Install car set…" opens the installer.
-constexpr MainButton kCarSetsButton = {
-    "CarSetsButton", "Car Sets", ".\\DATA\\BT_CARSETS.BMP", 480, 7, nullptr, false};
+constexpr MainButton kCarSetsButton = {"CarSetsButton",
+                                       QT_TRANSLATE_NOOP("psn::TMainForm", "Car Sets"),
+                                       ".\\DATA\\BT_CARSETS.BMP",
+                                       480,
+                                       7,
+                                       nullptr,
+                                       false};
 
 QString Native(const std::string& path) {
     return QFile::decodeName(path.c_str());
@@ -147,8 +170,8 @@ void TMainForm::CreateLayout() {
 }
 
 PictureButton* TMainForm::AddPictureButton(const MainButton& entry) {
-    auto* button =
-        new PictureButton(entry.label, LoadPicture(context_.state, entry.picture), centralWidget());
+    auto* button = new PictureButton(tr(entry.label), LoadPicture(context_.state, entry.picture),
+                                     centralWidget());
     button->setObjectName(entry.name);
     button->setGeometry(entry.left, entry.top, 173, 59);
     return button;
@@ -158,11 +181,11 @@ PictureButton* TMainForm::AddPictureButton(const MainButton& entry) {
 void TMainForm::DescribeButtons() {
     for (const MainButton& b : kWindowButtons)
         if (auto* button = findChild<PictureButton*>(b.name))
-            button->setAccessibleDescription(QString("Opens the %1 window").arg(b.label));
+            button->setAccessibleDescription(tr("Opens the %1 window").arg(tr(b.label)));
     if (auto* button = findChild<PictureButton*>(kTrackEditorButton.name))
-        button->setAccessibleDescription("Opens the track editor for the game's tracks");
+        button->setAccessibleDescription(tr("Opens the track editor for the game's tracks"));
     if (auto* button = findChild<PictureButton*>(kExitButton.name))
-        button->setAccessibleDescription("Ends the editor");
+        button->setAccessibleDescription(tr("Ends the editor"));
 }
 
 std::vector<const char*> TMainForm::Pictures() {
@@ -183,54 +206,54 @@ void TMainForm::CreateMenu() {
         void (TMainForm::*handler)();
     };
     auto add = [this](QMenu* menu, const Item& item) {
-        QAction* action = menu->addAction(item.caption);
+        QAction* action = menu->addAction(tr(item.caption));
         action->setObjectName(item.name);
         action->setShortcut(item.shortcut);
         connect(action, &QAction::triggered, this, item.handler);
     };
-    QMenu* file = menuBar()->addMenu("&File");
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName("File1");
-    add(file, {"Loadsettings1", "&Load settings", QKeySequence(Qt::CTRL | Qt::Key_L),
+    add(file, {"Loadsettings1", QT_TR_NOOP("&Load settings"), QKeySequence(Qt::CTRL | Qt::Key_L),
                &TMainForm::Loadsettings1Click});
     file->addSeparator();
-    add(file, {"Savesettings1", "&Save settings", QKeySequence(Qt::CTRL | Qt::Key_S),
+    add(file, {"Savesettings1", QT_TR_NOOP("&Save settings"), QKeySequence(Qt::CTRL | Qt::Key_S),
                &TMainForm::Savesettings1Click});
-    add(file,
-        {"SavesettingsAs1", "Save settings &As", QKeySequence(), &TMainForm::SavesettingsAs1Click});
+    add(file, {"SavesettingsAs1", QT_TR_NOOP("Save settings &As"), QKeySequence(),
+               &TMainForm::SavesettingsAs1Click});
     file->addSeparator();
-    add(file, {"Restoreoriginalsettings1", "&Restore original settings",
+    add(file, {"Restoreoriginalsettings1", QT_TR_NOOP("&Restore original settings"),
                QKeySequence(Qt::CTRL | Qt::Key_R), &TMainForm::Restoreoriginalsettings1Click});
-    add(file, {"Restorefrombackup1", "Restore game files from &backup\u2026", QKeySequence(),
+    add(file, {"Restorefrombackup1", QT_TR_NOOP("Restore game files from &backup…"), QKeySequence(),
                &TMainForm::Restorefrombackup1Click});
     file->addSeparator();
-    QAction* exit = file->addAction("E&xit");
+    QAction* exit = file->addAction(tr("E&xit"));
     exit->setObjectName("Exit1");
     // Ctrl+Q as on every desktop, beside the original Ctrl+X.
     exit->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::CTRL | Qt::Key_Q)});
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
     // Undo and redo come with the history once the game is loaded.
-    QMenu* edit = menuBar()->addMenu("&Edit");
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     edit->setObjectName("Edit1");
 
-    QMenu* options = menuBar()->addMenu("&Options");
+    QMenu* options = menuBar()->addMenu(tr("&Options"));
     options->setObjectName("Options1");
-    add(options, {"Settingsdescription1", "&Settings description", QKeySequence(),
+    add(options, {"Settingsdescription1", QT_TR_NOOP("&Settings description"), QKeySequence(),
                   &TMainForm::Settingsdescription1Click});
-    add(options, {"ImportExport1", "&Import/Export", QKeySequence(Qt::CTRL | Qt::Key_I),
+    add(options, {"ImportExport1", QT_TR_NOOP("&Import/Export"), QKeySequence(Qt::CTRL | Qt::Key_I),
                   &TMainForm::ImportExport1Click});
-    add(options, {"Comparewithgame1", "&Compare with game\u2026", QKeySequence(),
+    add(options, {"Comparewithgame1", QT_TR_NOOP("&Compare with game…"), QKeySequence(),
                   &TMainForm::Comparewithgame1Click});
     // The installer's picture button is hidden; the menu is the way to it.
-    QAction* carSets = options->addAction("I&nstall car set\u2026");
+    QAction* carSets = options->addAction(tr("I&nstall car set…"));
     carSets->setObjectName("InstallCarSet1");
     connect(carSets, &QAction::triggered, this, [this] { OpenWindow(windows_.carSets, false); });
 
-    QMenu* help = menuBar()->addMenu("&Help");
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName("Help1");
-    add(help, {"About1", "&About", QKeySequence(), &TMainForm::About1Click});
-    add(help,
-        {"Gettingstarted1", "&Getting started", QKeySequence(), &TMainForm::Gettingstarted1Click});
+    add(help, {"About1", QT_TR_NOOP("&About"), QKeySequence(), &TMainForm::About1Click});
+    add(help, {"Gettingstarted1", QT_TR_NOOP("&Getting started"), QKeySequence(),
+               &TMainForm::Gettingstarted1Click});
 }
 
 void TMainForm::FormCreate() {

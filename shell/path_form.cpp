@@ -18,10 +18,10 @@ namespace psn {
 
 TPathForm::TPathForm(AppContext& context, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint), context_(context) {
-    setWindowTitle("PathForm");
+    setWindowTitle(tr("PathForm"));
     setFixedSize(366, 204);
 
-    Button1 = new QPushButton("Locate psn.exe file on your hard disk", this);
+    Button1 = new QPushButton(tr("Locate psn.exe file on your hard disk"), this);
     Button1->setObjectName("Button1");
     Button1->setGeometry(18, 49, 333, 51);
     QFont large = Button1->font();
@@ -30,7 +30,7 @@ TPathForm::TPathForm(AppContext& context, QWidget* parent)
     Button1->setFont(large);
     connect(Button1, &QPushButton::clicked, this, &TPathForm::Button1Click);
 
-    Button2 = new QPushButton("Cancel", this);
+    Button2 = new QPushButton(tr("Cancel"), this);
     Button2->setObjectName("Button2");
     Button2->setGeometry(142, 156, 81, 34);
     Button2->setAutoDefault(false);
@@ -65,7 +65,7 @@ void TPathForm::FormShow() {
 
 void TPathForm::Button1Click() {
     FileDialogRequest request;
-    request.title = "Locate psn.exe file";
+    request.title = tr("Locate psn.exe file");
     request.filter = "PSN main executable|PSN.EXE";
     request.fileName = "PSN.EXE";
     request.defaultExt = "EXE";

@@ -9,6 +9,7 @@
 #include "core/app_state.h"
 #include "core/beside.h"
 #include "core/fs.h"
+#include "shell/languages.h"
 #include "shell/main_form.h"
 #include "shell/pictures.h"
 #include "shell/start_folder.h"
@@ -19,6 +20,7 @@
 #include <QEventLoop>
 #include <QFontMetrics>
 #include <QImageReader>
+#include <QLocale>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
@@ -126,6 +128,7 @@ int RunEditor(int argc, char** argv, const std::function<void(QWidget&)>& shown)
 
     QApplication app(argc, argv);
     SetUpApplication();
+    const Language language(ChooseLanguage(QLocale::system().uiLanguages()));
     const std::future<void> prepared = PrepareForWindows(fonts);
 
     QtDialogs dialogs;

@@ -8,6 +8,7 @@
 #include "ui/game_actions.h"
 #include "ui/record_steps.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -35,8 +36,9 @@ QString SettingsTitle(const AppState& state) {
 
 FileDialogRequest SaveSettingsRequest() {
     FileDialogRequest request;
-    request.title = "Save settings";
-    request.filter = "All settings files|*.GIA";
+    request.title = QCoreApplication::translate("psn::SettingsCommands", "Save settings");
+    request.filter =
+        QCoreApplication::translate("psn::SettingsCommands", "All settings files") + "|*.GIA";
     request.initialDir = ".";
     request.defaultExt = "GIA";
     return request;
@@ -58,7 +60,7 @@ FileDialogRequest InSettingsFolder(const AppState& state, FileDialogRequest requ
 
 FileDialogRequest LoadSettingsRequest() {
     FileDialogRequest request = SaveSettingsRequest();
-    request.title = "Load settings";
+    request.title = QCoreApplication::translate("psn::SettingsCommands", "Load settings");
     return request;
 }
 

@@ -77,7 +77,7 @@ TStartForm::TStartForm(const AppState& state, QWidget* parent)
     else
         Image1->setPixmap(Fitted(picture, QSize(398, 177)));
 
-    auto* label = new QLabel("Loading data...", panel);
+    auto* label = new QLabel(tr("Loading data..."), panel);
     label->setObjectName("Label1");
     label->move(176, 240);
     label->adjustSize();

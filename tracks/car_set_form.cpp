@@ -24,13 +24,13 @@ const std::array<const char*, 14>& CarSetArchives() {
 TInstCarSetForm::TInstCarSetForm(AppContext& context, QWidget* parent)
     : QDialog(parent), context_(context) {
     setObjectName("InstCarSetForm");
-    setWindowTitle("InstCarSetForm");
+    setWindowTitle(tr("InstCarSetForm"));
     setFixedSize(300, 112);
 
-    Button1 = new QPushButton("Install '97 car set (only paintings now)", this);
+    Button1 = new QPushButton(tr("Install '97 car set (only paintings now)"), this);
     Button1->setObjectName("Button1");
     Button1->setGeometry(10, 10, 280, 44);
-    BitBtn1 = new QPushButton("Back", this);
+    BitBtn1 = new QPushButton(tr("Back"), this);
     BitBtn1->setObjectName("BitBtn1");
     BitBtn1->setGeometry(100, 64, 100, 38);
     for (QPushButton* button : {Button1, BitBtn1}) {
@@ -65,7 +65,7 @@ void TInstCarSetForm::Button1Click() {
         return;
     }
     if (command.CommitOrReport(this, kCarSetCopyFailed))
-        context_.dialogs.Information(this, "New carset installed!");
+        context_.dialogs.Information(this, tr("New carset installed!"));
 }
 
 void TInstCarSetForm::BitBtn1Click() {

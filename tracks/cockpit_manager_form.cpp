@@ -38,10 +38,10 @@ const std::array<CockpitChoice, 11>& CockpitChoices() {
 
 TInstCForm::TInstCForm(AppContext& context, QWidget* parent) : QDialog(parent), context_(context) {
     setObjectName("InstCForm");
-    setWindowTitle("Cockpit manager");
+    setWindowTitle(tr("Cockpit manager"));
     setFixedSize(360, 256);
 
-    GroupBox1 = new QGroupBox("'97 cockpits", this);
+    GroupBox1 = new QGroupBox(tr("'97 cockpits"), this);
     GroupBox1->setObjectName("GroupBox1");
     GroupBox1->setGeometry(8, 8, 344, 186);
     SetBoldFont(GroupBox1);
@@ -60,11 +60,11 @@ TInstCForm::TInstCForm(AppContext& context, QWidget* parent) : QDialog(parent), 
     }
     choices_[9]->setChecked(true);
 
-    BitBtn1 = new QPushButton("Back", this);
+    BitBtn1 = new QPushButton(tr("Back"), this);
     BitBtn1->setObjectName("BitBtn1");
     BitBtn1->setGeometry(8, 206, 100, 40);
     SetBoldFont(BitBtn1);
-    BitBtn2 = new QPushButton("Install it!", this);
+    BitBtn2 = new QPushButton(tr("Install it!"), this);
     BitBtn2->setObjectName("BitBtn2");
     BitBtn2->setGeometry(118, 202, 234, 48);
     SetBoldFont(BitBtn2, 14);
@@ -127,7 +127,7 @@ void TInstCForm::BitBtn2Click() {
             continue;
         }
         if (CockPatcher(data) && command.CommitOrReport(this, kCockpitCopyFailed))
-            context_.dialogs.Information(this, "New cockpit installed!");
+            context_.dialogs.Information(this, tr("New cockpit installed!"));
     }
 }
 

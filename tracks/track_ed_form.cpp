@@ -46,44 +46,45 @@ QPushButton* Button(QWidget* parent, const QString& name, const QString& text,
 TTrackEdForm::TTrackEdForm(AppContext& context, QWidget* parent)
     : QDialog(parent), context_(context) {
     setObjectName("TrackEdForm");
-    setWindowTitle("Track editor");
+    setWindowTitle(tr("Track editor"));
     setFixedSize(470, 336);
 
-    Heading(this, " Grand Prix races", QRect(8, 8, 170, 20))->setObjectName("Label1");
+    Heading(this, tr(" Grand Prix races"), QRect(8, 8, 170, 20))->setObjectName("Label1");
     ListBox1 = new QListWidget(this);
     ListBox1->setObjectName("ListBox1");
     ListBox1->setGeometry(8, 28, 170, 258);
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
     // Placeholders of the design; the executable's names replace them on showing.
     for (int t = 1; t <= kTrackCount; ++t)
-        ListBox1->addItem(QString("Track %1").arg(t));
+        ListBox1->addItem(tr("Track %1").arg(t));
 
-    Heading(this, " Computer car setup ", QRect(190, 8, 272, 20))->setObjectName("Label2");
-    byteEdits_[0] = AddField("Edit1", "Front wing", 198, 36, 80, 50);
-    byteEdits_[1] = AddField("Edit2", "Rear wing", 198, 62, 80, 50);
-    Caption(this, "deg", 334, 36, 30);
-    Caption(this, "deg", 334, 62, 30);
-    SetBoldFont(Caption(this, "GEARBOX", 198, 90, 80));
-    const char* gears[] = {"1st", "2nd", "3rd", "4th", "5th", "6th"};
+    Heading(this, tr(" Computer car setup "), QRect(190, 8, 272, 20))->setObjectName("Label2");
+    byteEdits_[0] = AddField("Edit1", tr("Front wing"), 198, 36, 80, 50);
+    byteEdits_[1] = AddField("Edit2", tr("Rear wing"), 198, 62, 80, 50);
+    Caption(this, tr("deg"), 334, 36, 30);
+    Caption(this, tr("deg"), 334, 62, 30);
+    SetBoldFont(Caption(this, tr("GEARBOX"), 198, 90, 80));
+    const QString gears[] = {tr("1st"), tr("2nd"), tr("3rd"), tr("4th"), tr("5th"), tr("6th")};
     for (int g = 0; g < 6; ++g)
         byteEdits_[static_cast<std::size_t>(2 + g)] = AddField(
             QString("Edit%1").arg(3 + g), gears[g], 198 + (g % 3) * 88, 114 + (g / 3) * 28, 30, 48);
 
-    Heading(this, " Other track specific values ", QRect(190, 180, 272, 20))
+    Heading(this, tr(" Other track specific values "), QRect(190, 180, 272, 20))
         ->setObjectName("Label3");
-    Edit9 = AddField("Edit9", "Fuel consumption", 198, 208, 112, 70);
-    Edit10 = AddField("Edit10", "Tyre consumption", 198, 234, 112, 70);
-    Caption(this, "Tyre type", 198, 260, 112);
+    Edit9 = AddField("Edit9", tr("Fuel consumption"), 198, 208, 112, 70);
+    Edit10 = AddField("Edit10", tr("Tyre consumption"), 198, 234, 112, 70);
+    Caption(this, tr("Tyre type"), 198, 260, 112);
     ComboBox1 = new QComboBox(this);
     ComboBox1->setObjectName("ComboBox1");
     ComboBox1->setGeometry(310, 260, 110, 22);
-    ComboBox1->addItems({"Tyre - \"A\"", "Tyre - \"B\"", "Tyre - \"C\"", "Tyre - \"D\""});
+    ComboBox1->addItems(
+        {tr("Tyre - \"A\""), tr("Tyre - \"B\""), tr("Tyre - \"C\""), tr("Tyre - \"D\"")});
     ComboBox1->setMaxVisibleItems(4);
 
-    BitBtn1 = Button(this, "BitBtn1", "Export data into game", QRect(8, 298, 146, 30));
-    BitBtn2 = Button(this, "BitBtn2", "Import data from game", QRect(158, 298, 146, 30));
-    BitBtn4 = Button(this, "BitBtn4", "Restore original data", QRect(308, 298, 100, 30));
-    BitBtn3 = Button(this, "BitBtn3", "Back", QRect(412, 298, 50, 30));
+    BitBtn1 = Button(this, "BitBtn1", tr("Export data into game"), QRect(8, 298, 146, 30));
+    BitBtn2 = Button(this, "BitBtn2", tr("Import data from game"), QRect(158, 298, 146, 30));
+    BitBtn4 = Button(this, "BitBtn4", tr("Restore original data"), QRect(308, 298, 100, 30));
+    BitBtn3 = Button(this, "BitBtn3", tr("Back"), QRect(412, 298, 50, 30));
     QFont small = BitBtn4->font();
     small.setPointSizeF(small.pointSizeF() * 0.72);
     BitBtn4->setFont(small);
@@ -213,9 +214,10 @@ void TTrackEdForm::BitBtn1Click() {
         }))
         return;
     const std::string note = TracksLeftNote(context_.state);
-    context_.dialogs.Information(this, note.empty() ? QString("Tracks data has been exported!")
-                                                    : "Tracks data has been exported!\n\n" +
-                                                          QString::fromLocal8Bit(note.c_str()));
+    context_.dialogs.Information(this, note.empty()
+                                           ? tr("Tracks data has been exported!")
+                                           : tr("Tracks data has been exported!") + "\n\n" +
+                                                 QString::fromLocal8Bit(note.c_str()));
 }
 
 void TTrackEdForm::BitBtn2Click() {
@@ -227,7 +229,7 @@ void TTrackEdForm::BitBtn2Click() {
     // Refreshing runs the show handler again rather than hiding the window, which would end its
     // modal loop.
     FormShow();
-    context_.dialogs.Information(this, "Tracks data has been imported!");
+    context_.dialogs.Information(this, tr("Tracks data has been imported!"));
 }
 
 void TTrackEdForm::BitBtn3Click() {

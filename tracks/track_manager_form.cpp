@@ -31,20 +31,20 @@ std::vector<std::string> PackFiles(bool bonus) {
 
 Tinsttform::Tinsttform(AppContext& context, QWidget* parent) : QDialog(parent), context_(context) {
     setObjectName("insttform");
-    setWindowTitle("Track manager");
+    setWindowTitle(tr("Track manager"));
     setFixedSize(260, 196);
 
-    BitBtn1 = new QPushButton("Install original tracks", this);
+    BitBtn1 = new QPushButton(tr("Install original tracks"), this);
     BitBtn1->setObjectName("BitBtn1");
     BitBtn1->setGeometry(16, 10, 228, 40);
     SetBoldFont(BitBtn1);
     KeepDesignColour(BitBtn1, QColor(0, 0, 128)); // navy
-    BitBtn2 = new QPushButton("Install Valmont track", this);
+    BitBtn2 = new QPushButton(tr("Install Valmont track"), this);
     BitBtn2->setObjectName("BitBtn2");
     BitBtn2->setGeometry(16, 58, 228, 74);
     SetBoldFont(BitBtn2, 13);
     KeepDesignColour(BitBtn2, QColor(0, 0, 128));
-    BitBtn3 = new QPushButton("Back", this);
+    BitBtn3 = new QPushButton(tr("Back"), this);
     BitBtn3->setObjectName("BitBtn3");
     BitBtn3->setGeometry(16, 146, 228, 38);
     SetBoldFont(BitBtn3);
@@ -75,7 +75,7 @@ void Tinsttform::BitBtn1Click() {
         return;
     if (!CopyTracksFromCd(context_, this) || !command.CommitOrReport(this, kTrackCopyFailed))
         return;
-    context_.dialogs.Information(this, "Original tracks installed!");
+    context_.dialogs.Information(this, tr("Original tracks installed!"));
 }
 
 void Tinsttform::BitBtn2Click() {
@@ -97,7 +97,7 @@ void Tinsttform::BitBtn2Click() {
         return;
     }
     if (command.CommitOrReport(this, kTrackCopyFailed))
-        context_.dialogs.Information(this, "Track installed!");
+        context_.dialogs.Information(this, tr("Track installed!"));
 }
 
 void Tinsttform::BitBtn3Click() {

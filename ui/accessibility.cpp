@@ -9,6 +9,7 @@
 #include <QAbstractSpinBox>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGroupBox>
 #include <QKeySequence>
@@ -99,16 +100,16 @@ QString GroupTitle(const QWidget* widget) {
 
 QString Kind(const QWidget* widget) {
     if (IsPicture(widget))
-        return "picture";
+        return QCoreApplication::translate("psn::Accessibility", "picture");
     if (qobject_cast<const QComboBox*>(widget))
-        return "choice";
+        return QCoreApplication::translate("psn::Accessibility", "choice");
     if (qobject_cast<const QAbstractItemView*>(widget))
-        return "list";
+        return QCoreApplication::translate("psn::Accessibility", "list");
     if (qobject_cast<const QAbstractSlider*>(widget))
-        return "slider";
+        return QCoreApplication::translate("psn::Accessibility", "slider");
     if (qobject_cast<const QAbstractButton*>(widget))
-        return "button";
-    return "value";
+        return QCoreApplication::translate("psn::Accessibility", "button");
+    return QCoreApplication::translate("psn::Accessibility", "value");
 }
 
 // Qt speaks a combo box's value as its name on this platform and leaves the label to the
@@ -192,7 +193,9 @@ void NameControls(QWidget* window) {
         if (auto* box = qobject_cast<QComboBox*>(control))
             SpeakOwnName(box);
         if (IsPicture(control) && control->accessibleDescription().isEmpty())
-            control->setAccessibleDescription("A picture of the " + name.trimmed());
+            control->setAccessibleDescription(
+                QCoreApplication::translate("psn::Accessibility", "A picture of the %1")
+                    .arg(name.trimmed()));
     }
 }
 

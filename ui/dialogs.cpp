@@ -3,6 +3,7 @@
 
 #include "ui/dialogs.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -72,19 +73,23 @@ int ShowBox(QWidget* parent, QMessageBox::Icon icon, const QString& title, const
 } // namespace
 
 void QtDialogs::Information(QWidget* parent, const QString& text) {
-    ShowBox(parent, QMessageBox::Information, "Information", text);
+    ShowBox(parent, QMessageBox::Information,
+            QCoreApplication::translate("psn::QtDialogs", "Information"), text);
 }
 
 void QtDialogs::Warning(QWidget* parent, const QString& text) {
-    ShowBox(parent, QMessageBox::Warning, "Warning", text);
+    ShowBox(parent, QMessageBox::Warning, QCoreApplication::translate("psn::QtDialogs", "Warning"),
+            text);
 }
 
 void QtDialogs::Error(QWidget* parent, const QString& text) {
-    ShowBox(parent, QMessageBox::Critical, "Error", text);
+    ShowBox(parent, QMessageBox::Critical, QCoreApplication::translate("psn::QtDialogs", "Error"),
+            text);
 }
 
 bool QtDialogs::Confirm(QWidget* parent, const QString& text) {
-    return ShowBox(parent, QMessageBox::Question, "Confirm", text,
+    return ShowBox(parent, QMessageBox::Question,
+                   QCoreApplication::translate("psn::QtDialogs", "Confirm"), text,
                    QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }
 

@@ -5,6 +5,7 @@
 
 #include "ui/game_actions.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFontMetrics>
 #include <QPushButton>
@@ -19,7 +20,8 @@ EditorButtons AddEditorButtons(QDialog* form, AppContext& context, const QRect& 
     const int height = across ? area.height() : (area.height() - 3 * kGap) / 4;
     QPoint at = area.topLeft();
     const auto make = [&](const char* name, const char* caption) {
-        auto* button = new QPushButton(caption, form);
+        auto* button =
+            new QPushButton(QCoreApplication::translate("psn::EditorButtons", caption), form);
         button->setObjectName(name);
         button->setGeometry(QRect(at, QSize(width, height)));
         button->setAutoDefault(false);
@@ -28,10 +30,13 @@ EditorButtons AddEditorButtons(QDialog* form, AppContext& context, const QRect& 
         return button;
     };
     EditorButtons buttons;
-    buttons.back = make("BitBtn1", "Back");
-    buttons.import = make("BitBtn2", "Import data from game");
-    buttons.exportButton = make("BitBtn6", "Export data into game");
-    buttons.restore = make("BitBtn3", "Restore original data");
+    buttons.back = make("BitBtn1", QT_TRANSLATE_NOOP("psn::EditorButtons", "Back"));
+    buttons.import =
+        make("BitBtn2", QT_TRANSLATE_NOOP("psn::EditorButtons", "Import data from game"));
+    buttons.exportButton =
+        make("BitBtn6", QT_TRANSLATE_NOOP("psn::EditorButtons", "Export data into game"));
+    buttons.restore =
+        make("BitBtn3", QT_TRANSLATE_NOOP("psn::EditorButtons", "Restore original data"));
     QObject::connect(buttons.back, &QPushButton::clicked, form, &QDialog::close);
     QObject::connect(buttons.restore, &QPushButton::clicked, form,
                      [&context, form] { RestoreOriginalData(context, form); });

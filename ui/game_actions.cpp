@@ -9,6 +9,7 @@
 #include "ui/record_steps.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -202,14 +203,19 @@ void RestoreOriginalData(AppContext& context, QWidget* parent, const QString& st
 std::optional<int> ConvertInteger(AppContext& context, QWidget* parent, const QString& text) {
     if (const auto value = StrToInt(text.toLatin1().toStdString()))
         return *value;
-    context.dialogs.Error(parent, QString("'%1' is not a valid integer value").arg(text));
+    context.dialogs.Error(
+        parent, QCoreApplication::translate("psn::GameActions", "'%1' is not a valid integer value")
+                    .arg(text));
     return std::nullopt;
 }
 
 std::optional<double> ConvertDecimal(AppContext& context, QWidget* parent, const QString& text) {
     if (const auto value = StrToFloat(text.toLatin1().toStdString()))
         return *value;
-    context.dialogs.Error(parent, QString("'%1' is not a valid floating point value").arg(text));
+    context.dialogs.Error(
+        parent,
+        QCoreApplication::translate("psn::GameActions", "'%1' is not a valid floating point value")
+            .arg(text));
     return std::nullopt;
 }
 

@@ -4,11 +4,12 @@
 // Starts the editor headlessly in the current folder (an editor folder whose psniaed.set points
 // at a game), then renders the main window and every window of the window set into PNG files.
 // Messages and file dialogs are answered by the scripted seam, so nothing waits for a user.
-// With a look named after the folder (dark, 2x or 16pt) it renders only the main window and two
-// editors, in a dark colour scheme, at twice the pixel density or with a 16 pt font, into
-// NAME-LOOK.png.
+// With a look (dark, 2x, 16pt or a language code the editor speaks, such as de) it renders only
+// the main window and two editors, in a dark colour scheme, at twice the pixel density, with a
+// 16 pt font or in that language, into NAME-LOOK.png.
 #include "shell/compare_form.h"
 #include "shell/des_form.h"
+#include "shell/languages.h"
 #include "shell/main_form.h"
 #include "shell/path_form.h"
 #include "shell/start_form.h"
@@ -20,6 +21,7 @@
 #include <QPixmap>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -51,12 +53,17 @@ int main(int argc, char** argv) {
     if (std::strcmp(look, "2x") == 0)
         qputenv("QT_SCALE_FACTOR", "2"); // read only when the application starts
     QApplication app(argc, argv);
+    const bool language = psn::TranslatedLanguages().contains(QString::fromLatin1(look));
     const bool known = !*look || std::strcmp(look, "dark") == 0 || std::strcmp(look, "2x") == 0 ||
-                       std::strcmp(look, "16pt") == 0;
+                       std::strcmp(look, "16pt") == 0 || language;
     if ((argc != 2 && argc != 3) || !known) {
-        std::fprintf(stderr, "usage: psn_screenshots OUTPUT-FOLDER [dark|2x|16pt]\n");
+        std::fprintf(stderr, "usage: psn_screenshots OUTPUT-FOLDER [dark|2x|16pt|%s]\n",
+                     qPrintable(psn::TranslatedLanguages().join('|')));
         return 2;
     }
+    std::unique_ptr<psn::Language> translation;
+    if (language)
+        translation = std::make_unique<psn::Language>(QString::fromLatin1(look));
     if (std::strcmp(look, "dark") == 0)
         QApplication::setPalette(DarkPalette());
     if (std::strcmp(look, "16pt") == 0) {

@@ -1,0 +1,1264 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>psn::Accessibility</name>
+    <message>
+        <source>picture</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>choice</source>
+        <translation>Auswahl</translation>
+    </message>
+    <message>
+        <source>list</source>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>slider</source>
+        <translation>Schieberegler</translation>
+    </message>
+    <message>
+        <source>button</source>
+        <translation>Schaltfläche</translation>
+    </message>
+    <message>
+        <source>value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>A picture of the %1</source>
+        <translation>Ein Bild: %1</translation>
+    </message>
+</context>
+<context>
+    <name>psn::BackupRestore</name>
+    <message>
+        <source>There are no backups (.bak files) of game files in %1. The editor makes one of each game file before it first changes it.</source>
+        <translation>In %1 gibt es keine Sicherungen (.bak-Dateien) von Spieldateien. Der Editor legt von jeder Spieldatei eine an, bevor er sie zum ersten Mal ändert.</translation>
+    </message>
+    <message>
+        <source>%1  (backup of %2)</source>
+        <translation>%1  (Sicherung vom %2)</translation>
+    </message>
+    <message>
+        <source>Restore game files from backup</source>
+        <translation>Spieldateien aus der Sicherung zurückholen</translation>
+    </message>
+    <message>
+        <source>Put these game files back as they were in their backups? Every change made to them since is lost.</source>
+        <translation>Diese Spieldateien auf den Stand ihrer Sicherungen zurücksetzen? Jede seither gemachte Änderung geht verloren.</translation>
+    </message>
+    <message>
+        <source>These game files have been restored from their backups:</source>
+        <translation>Diese Spieldateien wurden aus ihren Sicherungen zurückgeholt:</translation>
+    </message>
+</context>
+<context>
+    <name>psn::ColourPartsForm</name>
+    <message>
+        <source>Cockpit</source>
+        <translation>Cockpit</translation>
+    </message>
+    <message>
+        <source>Mirrors</source>
+        <translation>Spiegel</translation>
+    </message>
+    <message>
+        <source>Front wing</source>
+        <translation>Frontflügel</translation>
+    </message>
+    <message>
+        <source>Feet</source>
+        <translation>Füße</translation>
+    </message>
+    <message>
+        <source>Legs/ Pit Monitor</source>
+        <translation>Beine/ Boxenmonitor</translation>
+    </message>
+    <message>
+        <source>Waist</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Thin stripe</source>
+        <translation>Dünner Streifen</translation>
+    </message>
+    <message>
+        <source>Left chest/Sign</source>
+        <translation>Linke Brust/Tafel</translation>
+    </message>
+    <message>
+        <source>Right chest</source>
+        <translation>Rechte Brust</translation>
+    </message>
+    <message>
+        <source>Epaulettes/Jack</source>
+        <translation>Schultern/Wagenheber</translation>
+    </message>
+    <message>
+        <source>Left upper arm</source>
+        <translation>Linker Oberarm</translation>
+    </message>
+    <message>
+        <source>Left forearm</source>
+        <translation>Linker Unterarm</translation>
+    </message>
+    <message>
+        <source>Right upper arm</source>
+        <translation>Rechter Oberarm</translation>
+    </message>
+    <message>
+        <source>Right forearm</source>
+        <translation>Rechter Unterarm</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Hände</translation>
+    </message>
+    <message>
+        <source>Head</source>
+        <translation>Kopf</translation>
+    </message>
+    <message>
+        <source>Team logo</source>
+        <translation>Teamlogo</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Import data from game</source>
+        <translation>Daten aus dem Spiel importieren</translation>
+    </message>
+    <message>
+        <source>Export data into game</source>
+        <translation>Daten ins Spiel exportieren</translation>
+    </message>
+    <message>
+        <source>Restore original data</source>
+        <translation>Originaldaten wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Detail: %1</source>
+        <translation>Teil: %1</translation>
+    </message>
+    <message>
+        <source>Detail: (nothing)</source>
+        <translation>Teil: (keiner)</translation>
+    </message>
+</context>
+<context>
+    <name>psn::EditorButtons</name>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Import data from game</source>
+        <translation>Daten aus dem Spiel importieren</translation>
+    </message>
+    <message>
+        <source>Export data into game</source>
+        <translation>Daten ins Spiel exportieren</translation>
+    </message>
+    <message>
+        <source>Restore original data</source>
+        <translation>Originaldaten wiederherstellen</translation>
+    </message>
+</context>
+<context>
+    <name>psn::GameActions</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; ist keine gültige ganze Zahl</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>&apos;%1&apos; ist keine gültige Dezimalzahl</translation>
+    </message>
+</context>
+<context>
+    <name>psn::HelpTexts</name>
+    <message>
+        <source>(not located yet)</source>
+        <translation>(noch nicht gefunden)</translation>
+    </message>
+    <message>
+        <source>Brenwick PSN Editor %1
+A settings editor for the racing game Pistonia.
+
+Licence: GPL-3.0-or-later (GNU General Public License, version 3 or later). This program comes with no warranty.
+Qt %2
+
+Editor folder: %3
+Game folder: %4</source>
+        <translation>Brenwick PSN Editor %1
+Ein Editor für die Einstellungen des Rennspiels Pistonia.
+
+Lizenz: GPL-3.0-or-later (GNU General Public License, Version 3 oder später). Dieses Programm kommt ohne jede Gewährleistung.
+Qt %2
+
+Editor-Ordner: %3
+Spielordner: %4</translation>
+    </message>
+    <message>
+        <source>The editor changes an installed copy of the game: at the first start it asks for the game&apos;s PSN.EXE.
+
+Without the game, generate a sample game and locate its PSN.EXE:
+    psniaed-sample-game --edition 0 --out ~/pistonia-sample
+
+Pictures, helmets and liveries need the game&apos;s bitmap converter %1: put it into the editor folder %2.
+Install packs (track, cockpit and car set files) go into %3.
+
+Game folder: %4</source>
+        <translation>Der Editor ändert eine installierte Kopie des Spiels: Beim ersten Start fragt er nach der PSN.EXE des Spiels.
+
+Ohne das Spiel erzeugen Sie ein Beispielspiel und wählen dessen PSN.EXE:
+    psniaed-sample-game --edition 0 --out ~/pistonia-sample
+
+Bilder, Helme und Lackierungen brauchen den Bitmap-Konverter %1 des Spiels: Legen Sie ihn in den Editor-Ordner %2.
+Installationspakete (Strecken-, Cockpit- und Fahrzeugsatzdateien) gehören nach %3.
+
+Spielordner: %4</translation>
+    </message>
+</context>
+<context>
+    <name>psn::QtDialogs</name>
+    <message>
+        <source>Information</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigen</translation>
+    </message>
+</context>
+<context>
+    <name>psn::SettingsCommands</name>
+    <message>
+        <source>Save settings</source>
+        <translation>Einstellungen speichern</translation>
+    </message>
+    <message>
+        <source>All settings files</source>
+        <translation>Alle Einstellungsdateien</translation>
+    </message>
+    <message>
+        <source>Load settings</source>
+        <translation>Einstellungen laden</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TCColorsForm</name>
+    <message>
+        <source>Cockpit colors</source>
+        <translation>Cockpitfarben</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TCTuningForm</name>
+    <message>
+        <source>Car tuning</source>
+        <translation>Fahrzeugabstimmung</translation>
+    </message>
+    <message>
+        <source> Car weight </source>
+        <translation> Fahrzeuggewicht </translation>
+    </message>
+    <message>
+        <source>Human player car weight</source>
+        <translation>Gewicht des Spielerwagens</translation>
+    </message>
+    <message>
+        <source>Computer car weight</source>
+        <translation>Gewicht der Computerwagen</translation>
+    </message>
+    <message>
+        <source>Linked</source>
+        <translation>Gekoppelt</translation>
+    </message>
+    <message>
+        <source> RPM LEDs </source>
+        <translation> Drehzahl-LEDs </translation>
+    </message>
+    <message>
+        <source>RPM</source>
+        <translation>U/min</translation>
+    </message>
+    <message>
+        <source>(colors works only with original cockpits)</source>
+        <translation>(Farben nur mit den Original-Cockpits)</translation>
+    </message>
+    <message>
+        <source> Fuel settings </source>
+        <translation> Benzin </translation>
+    </message>
+    <message>
+        <source>Initial practice fuel load</source>
+        <translation>Benzin zu Beginn des Trainings</translation>
+    </message>
+    <message>
+        <source>laps</source>
+        <translation>Runden</translation>
+    </message>
+    <message>
+        <source>Initial qualifing fuel load</source>
+        <translation>Benzin zu Beginn der Qualifikation</translation>
+    </message>
+    <message>
+        <source>show opponents fuel load</source>
+        <translation>Benzinmenge der Gegner zeigen</translation>
+    </message>
+    <message>
+        <source>player&apos;s car performance depends on selected team</source>
+        <translation>Leistung des Spielerwagens hängt vom gewählten Team ab</translation>
+    </message>
+    <message>
+        <source>real F1 best time/split info - compares to current best of session</source>
+        <translation>echte F1-Bestzeit/Zwischenzeit - Vergleich mit der aktuellen Bestzeit der Sitzung</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Import data from game</source>
+        <translation>Daten aus dem Spiel importieren</translation>
+    </message>
+    <message>
+        <source>Export data into game</source>
+        <translation>Daten ins Spiel exportieren</translation>
+    </message>
+    <message>
+        <source>Restore original data</source>
+        <translation>Originaldaten wiederherstellen</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TCameraForm</name>
+    <message>
+        <source>Cameras editor</source>
+        <translation>Kameraeditor</translation>
+    </message>
+    <message>
+        <source> Select car camera </source>
+        <translation> Kamera wählen </translation>
+    </message>
+    <message>
+        <source>Camera %1</source>
+        <translation>Kamera %1</translation>
+    </message>
+    <message>
+        <source> Default view </source>
+        <translation> Standardansicht </translation>
+    </message>
+    <message>
+        <source>X - axis</source>
+        <translation>X-Achse</translation>
+    </message>
+    <message>
+        <source> Distance from </source>
+        <translation> Abstand zur </translation>
+    </message>
+    <message>
+        <source> centre of car   </source>
+        <translation> Wagenmitte   </translation>
+    </message>
+    <message>
+        <source>Y - axis</source>
+        <translation>Y-Achse</translation>
+    </message>
+    <message>
+        <source>Z - axis</source>
+        <translation>Z-Achse</translation>
+    </message>
+    <message>
+        <source> Height </source>
+        <translation> Höhe </translation>
+    </message>
+    <message>
+        <source> Angle </source>
+        <translation> Winkel </translation>
+    </message>
+    <message>
+        <source>deg</source>
+        <translation>Grad</translation>
+    </message>
+    <message>
+        <source>Img. tunning</source>
+        <translation>Bildabstimmung</translation>
+    </message>
+    <message>
+        <source> Value 1 </source>
+        <translation> Wert 1 </translation>
+    </message>
+    <message>
+        <source> Value 2 </source>
+        <translation> Wert 2 </translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Import data from game</source>
+        <translation>Daten aus dem Spiel importieren</translation>
+    </message>
+    <message>
+        <source>Export data into game</source>
+        <translation>Daten ins Spiel exportieren</translation>
+    </message>
+    <message>
+        <source>Restore original data</source>
+        <translation>Originaldaten wiederherstellen</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TCompareForm</name>
+    <message>
+        <source>Compare with game</source>
+        <translation>Mit dem Spiel vergleichen</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Feld</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Differences between the settings and the game</source>
+        <translation>Unterschiede zwischen den Einstellungen und dem Spiel</translation>
+    </message>
+    <message>
+        <source>Another program is changing the game; nothing was compared.</source>
+        <translation>Ein anderes Programm ändert gerade das Spiel; es wurde nichts verglichen.</translation>
+    </message>
+    <message>
+        <source>The game could not be read; nothing was compared.</source>
+        <translation>Das Spiel konnte nicht gelesen werden; es wurde nichts verglichen.</translation>
+    </message>
+    <message>
+        <source>The game executable could not be read; nothing was compared.</source>
+        <translation>Die Programmdatei des Spiels konnte nicht gelesen werden; es wurde nichts verglichen.</translation>
+    </message>
+    <message>
+        <source>The settings and the game agree in every field.</source>
+        <translation>Die Einstellungen und das Spiel stimmen in jedem Feld überein.</translation>
+    </message>
+    <message>
+        <source>%1 fields differ in %2 windows.</source>
+        <translation>%1 Felder in %2 Fenstern weichen ab.</translation>
+    </message>
+    <message>
+        <source> The track files are not all installed: the track set-ups were not read.</source>
+        <translation> Nicht alle Streckendateien sind installiert: Die Streckenabstimmungen wurden nicht gelesen.</translation>
+    </message>
+    <message>
+        <source> The track set-ups have not been read in this run and are not compared.</source>
+        <translation> Die Streckenabstimmungen wurden in dieser Sitzung nicht gelesen und werden nicht verglichen.</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TDesForm</name>
+    <message>
+        <source>Settings description</source>
+        <translation>Beschreibung der Einstellungen</translation>
+    </message>
+    <message>
+        <source>Save settings</source>
+        <translation>Einstellungen speichern</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TEPowerForm</name>
+    <message>
+        <source>Engine power</source>
+        <translation>Motorleistung</translation>
+    </message>
+    <message>
+        <source> Team-engine </source>
+        <translation> Team-Motor </translation>
+    </message>
+    <message>
+        <source> BHP </source>
+        <translation> PS </translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Auswahl</translation>
+    </message>
+    <message>
+        <source>Qualification</source>
+        <translation>Qualifikation</translation>
+    </message>
+    <message>
+        <source>Other sessions</source>
+        <translation>Übrige Sitzungen</translation>
+    </message>
+    <message>
+        <source>Human driver engine</source>
+        <translation>Motor des Spielers</translation>
+    </message>
+    <message>
+        <source>BHP</source>
+        <translation>PS</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>by</source>
+        <translation>um</translation>
+    </message>
+    <message>
+        <source>Random engine power</source>
+        <translation>Zufällige Motorleistung</translation>
+    </message>
+    <message>
+        <source>Qual=Other</source>
+        <translation>Quali=Übrige</translation>
+    </message>
+    <message>
+        <source>Other=Qual</source>
+        <translation>Übrige=Quali</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TFailuresForm</name>
+    <message>
+        <source>Car failure</source>
+        <translation>Fahrzeugdefekte</translation>
+    </message>
+    <message>
+        <source> Team-Engine </source>
+        <translation> Team-Motor </translation>
+    </message>
+    <message>
+        <source> Value </source>
+        <translation> Wert </translation>
+    </message>
+    <message>
+        <source>Edit selected data</source>
+        <translation>Gewählte Daten ändern</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>by</source>
+        <translation>um</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TGripForm</name>
+    <message>
+        <source>Computer cars grip</source>
+        <translation>Haftung der Computerwagen</translation>
+    </message>
+    <message>
+        <source> 1st drivers </source>
+        <translation> 1. Fahrer </translation>
+    </message>
+    <message>
+        <source> GRIP </source>
+        <translation> HAFTUNG </translation>
+    </message>
+    <message>
+        <source> 2nd drivers </source>
+        <translation> 2. Fahrer </translation>
+    </message>
+    <message>
+        <source>Select data</source>
+        <translation>Daten wählen</translation>
+    </message>
+    <message>
+        <source>Qualification</source>
+        <translation>Qualifikation</translation>
+    </message>
+    <message>
+        <source>Other sessions</source>
+        <translation>Übrige Sitzungen</translation>
+    </message>
+    <message>
+        <source>Random grip range</source>
+        <translation>Zufälliger Haftungsbereich</translation>
+    </message>
+    <message>
+        <source>Edit selected grip data</source>
+        <translation>Gewählte Haftungsdaten ändern</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>by</source>
+        <translation>um</translation>
+    </message>
+    <message>
+        <source>Qual=Other</source>
+        <translation>Quali=Übrige</translation>
+    </message>
+    <message>
+        <source>Other=Qual</source>
+        <translation>Übrige=Quali</translation>
+    </message>
+</context>
+<context>
+    <name>psn::THelmetForm</name>
+    <message>
+        <source>Helmets</source>
+        <translation>Helme</translation>
+    </message>
+    <message>
+        <source> Drivers </source>
+        <translation> Fahrer </translation>
+    </message>
+    <message>
+        <source>Save helmet as bitmap</source>
+        <translation>Helm als Bitmap speichern</translation>
+    </message>
+    <message>
+        <source>Load helmet from bitmap</source>
+        <translation>Helm aus Bitmap laden</translation>
+    </message>
+    <message>
+        <source>Save all helmets as bitmap</source>
+        <translation>Alle Helme als Bitmap speichern</translation>
+    </message>
+    <message>
+        <source>Load all helmets from bitmap</source>
+        <translation>Alle Helme aus Bitmap laden</translation>
+    </message>
+    <message>
+        <source>Import from game</source>
+        <translation>Aus dem Spiel importieren</translation>
+    </message>
+    <message>
+        <source>Export into game</source>
+        <translation>Ins Spiel exportieren</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TIEForm</name>
+    <message>
+        <source>All data has been imported!</source>
+        <translation>Alle Daten wurden importiert!</translation>
+    </message>
+    <message>
+        <source>All data has been exported!</source>
+        <translation>Alle Daten wurden exportiert!</translation>
+    </message>
+    <message>
+        <source>Import data</source>
+        <translation>Daten importieren</translation>
+    </message>
+    <message>
+        <source>Names and numbers</source>
+        <translation>Namen und Nummern</translation>
+    </message>
+    <message>
+        <source>Cockpit colors</source>
+        <translation>Cockpitfarben</translation>
+    </message>
+    <message>
+        <source>Aids</source>
+        <translation>Fahrhilfen</translation>
+    </message>
+    <message>
+        <source>Import all data</source>
+        <translation>Alle Daten importieren</translation>
+    </message>
+    <message>
+        <source>Export all data</source>
+        <translation>Alle Daten exportieren</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>PSN.EXE file</source>
+        <translation>Datei PSN.EXE</translation>
+    </message>
+    <message>
+        <source>F1GPSTATE.SAV file</source>
+        <translation>Datei F1GPSTATE.SAV</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TInstCForm</name>
+    <message>
+        <source>Cockpit manager</source>
+        <translation>Cockpitverwaltung</translation>
+    </message>
+    <message>
+        <source>&apos;97 cockpits</source>
+        <translation>Cockpits &apos;97</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Install it!</source>
+        <translation>Installieren!</translation>
+    </message>
+    <message>
+        <source>New cockpit installed!</source>
+        <translation>Neues Cockpit installiert!</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TInstCarSetForm</name>
+    <message>
+        <source>InstCarSetForm</source>
+        <translation>Fahrzeugsatz installieren</translation>
+    </message>
+    <message>
+        <source>Install &apos;97 car set (only paintings now)</source>
+        <translation>Fahrzeugsatz &apos;97 installieren (vorerst nur Lackierungen)</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>New carset installed!</source>
+        <translation>Neuer Fahrzeugsatz installiert!</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TJamForm</name>
+    <message>
+        <source>Bitmap has been imported!</source>
+        <translation>Die Bitmap wurde importiert!</translation>
+    </message>
+    <message>
+        <source>Bitmap has been exported!</source>
+        <translation>Die Bitmap wurde exportiert!</translation>
+    </message>
+    <message>
+        <source>Car JAMs</source>
+        <translation>Fahrzeug-JAMs</translation>
+    </message>
+    <message>
+        <source> Car paintings </source>
+        <translation> Lackierungen </translation>
+    </message>
+    <message>
+        <source> Avaiable teams </source>
+        <translation> Verfügbare Teams </translation>
+    </message>
+    <message>
+        <source>Load bitmap</source>
+        <translation>Bitmap laden</translation>
+    </message>
+    <message>
+        <source>Save as bitmap</source>
+        <translation>Als Bitmap speichern</translation>
+    </message>
+    <message>
+        <source>Export to game</source>
+        <translation>Ins Spiel exportieren</translation>
+    </message>
+    <message>
+        <source>Import from game</source>
+        <translation>Aus dem Spiel importieren</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TMainForm</name>
+    <message>
+        <source>Names + Numbers</source>
+        <translation>Namen + Nummern</translation>
+    </message>
+    <message>
+        <source>Engine Power</source>
+        <translation>Motorleistung</translation>
+    </message>
+    <message>
+        <source>CC Grip</source>
+        <translation>Haftung Computerwagen</translation>
+    </message>
+    <message>
+        <source>Car Failure</source>
+        <translation>Fahrzeugdefekte</translation>
+    </message>
+    <message>
+        <source>Car Tuning</source>
+        <translation>Fahrzeugabstimmung</translation>
+    </message>
+    <message>
+        <source>Nose Cones</source>
+        <translation>Fahrzeugnasen</translation>
+    </message>
+    <message>
+        <source>Pit Lane Settings</source>
+        <translation>Boxengasse</translation>
+    </message>
+    <message>
+        <source>Cockpit Colours</source>
+        <translation>Cockpitfarben</translation>
+    </message>
+    <message>
+        <source>Pit Crew Colours</source>
+        <translation>Farben der Boxencrew</translation>
+    </message>
+    <message>
+        <source>Car Jams</source>
+        <translation>Fahrzeug-JAMs</translation>
+    </message>
+    <message>
+        <source>Helmets</source>
+        <translation>Helme</translation>
+    </message>
+    <message>
+        <source>Cameras</source>
+        <translation>Kameras</translation>
+    </message>
+    <message>
+        <source>Cockpit Manager</source>
+        <translation>Cockpitverwaltung</translation>
+    </message>
+    <message>
+        <source>Track Manager</source>
+        <translation>Streckenverwaltung</translation>
+    </message>
+    <message>
+        <source>Track Editor</source>
+        <translation>Streckeneditor</translation>
+    </message>
+    <message>
+        <source>EXIT</source>
+        <translation>ENDE</translation>
+    </message>
+    <message>
+        <source>Car Sets</source>
+        <translation>Fahrzeugsätze</translation>
+    </message>
+    <message>
+        <source>Opens the %1 window</source>
+        <translation>Öffnet das Fenster „%1“</translation>
+    </message>
+    <message>
+        <source>Opens the track editor for the game&apos;s tracks</source>
+        <translation>Öffnet den Streckeneditor für die Strecken des Spiels</translation>
+    </message>
+    <message>
+        <source>Ends the editor</source>
+        <translation>Beendet den Editor</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Load settings</source>
+        <translation>Einstellungen &amp;laden</translation>
+    </message>
+    <message>
+        <source>&amp;Save settings</source>
+        <translation>Einstellungen &amp;speichern</translation>
+    </message>
+    <message>
+        <source>Save settings &amp;As</source>
+        <translation>Einstellungen speichern &amp;unter</translation>
+    </message>
+    <message>
+        <source>&amp;Restore original settings</source>
+        <translation>&amp;Originaleinstellungen wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Restore game files from &amp;backup…</source>
+        <translation>Spieldateien aus der Sicherung &amp;zurückholen…</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Settings description</source>
+        <translation>&amp;Beschreibung der Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Import/Export</source>
+        <translation>&amp;Import/Export</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with game…</source>
+        <translation>Mit dem Spiel &amp;vergleichen…</translation>
+    </message>
+    <message>
+        <source>I&amp;nstall car set…</source>
+        <translation>Fahrzeug&amp;satz installieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>&amp;Getting started</source>
+        <translation>&amp;Erste Schritte</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TNamesForm</name>
+    <message>
+        <source>Names and numbers</source>
+        <translation>Namen und Nummern</translation>
+    </message>
+    <message>
+        <source> Team-engine </source>
+        <translation> Team-Motor </translation>
+    </message>
+    <message>
+        <source>Team name</source>
+        <translation>Teamname</translation>
+    </message>
+    <message>
+        <source>Engine name</source>
+        <translation>Motorname</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>1st driver name</source>
+        <translation>Name des 1. Fahrers</translation>
+    </message>
+    <message>
+        <source>2nd driver name</source>
+        <translation>Name des 2. Fahrers</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Aktiv</translation>
+    </message>
+    <message>
+        <source>First driver - &apos;0&apos;</source>
+        <translation>Erster Fahrer - &apos;0&apos;</translation>
+    </message>
+    <message>
+        <source> Selected </source>
+        <translation> Gewählte </translation>
+    </message>
+    <message>
+        <source>   drivers </source>
+        <translation>   Fahrer </translation>
+    </message>
+    <message>
+        <source> 1st </source>
+        <translation> 1. </translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <translation>2.</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TNosesForm</name>
+    <message>
+        <source>Nose cones </source>
+        <translation>Fahrzeugnasen </translation>
+    </message>
+    <message>
+        <source> Teams </source>
+        <translation> Rennställe </translation>
+    </message>
+    <message>
+        <source>Nose cones</source>
+        <translation>Fahrzeugnasen</translation>
+    </message>
+    <message>
+        <source>raised</source>
+        <translation>hoch</translation>
+    </message>
+    <message>
+        <source>lowered</source>
+        <translation>tief</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Import data from game</source>
+        <translation>Daten aus dem Spiel importieren</translation>
+    </message>
+    <message>
+        <source>Export data into game</source>
+        <translation>Daten ins Spiel exportieren</translation>
+    </message>
+    <message>
+        <source>Restore original data</source>
+        <translation>Originaldaten wiederherstellen</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TPCColorsForm</name>
+    <message>
+        <source>Pit crew colors</source>
+        <translation>Farben der Boxencrew</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TPathForm</name>
+    <message>
+        <source>PathForm</source>
+        <translation>Spiel suchen</translation>
+    </message>
+    <message>
+        <source>Locate psn.exe file on your hard disk</source>
+        <translation>Datei psn.exe auf der Festplatte suchen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Locate psn.exe file</source>
+        <translation>Datei psn.exe suchen</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TPitLineForm</name>
+    <message>
+        <source>Pit line settings</source>
+        <translation>Einstellungen der Boxengasse</translation>
+    </message>
+    <message>
+        <source> Pit order </source>
+        <translation> Boxenreihenfolge </translation>
+    </message>
+    <message>
+        <source>pit line entry</source>
+        <translation>Boxeneinfahrt</translation>
+    </message>
+    <message>
+        <source>pit line exit</source>
+        <translation>Boxenausfahrt</translation>
+    </message>
+    <message>
+        <source> Pit line speed </source>
+        <translation> Tempo in der Boxengasse </translation>
+    </message>
+    <message>
+        <source>Max. allowed pit line speed</source>
+        <translation>Höchsttempo in der Boxengasse</translation>
+    </message>
+    <message>
+        <source>Check speed in pit line</source>
+        <translation>Tempo in der Boxengasse überwachen</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Import data from game</source>
+        <translation>Daten aus dem Spiel importieren</translation>
+    </message>
+    <message>
+        <source>Export data from game</source>
+        <translation>Daten ins Spiel exportieren</translation>
+    </message>
+    <message>
+        <source>Restore original data</source>
+        <translation>Originaldaten wiederherstellen</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TStartForm</name>
+    <message>
+        <source>Loading data...</source>
+        <translation>Daten werden geladen...</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TTrackEdForm</name>
+    <message>
+        <source>Track editor</source>
+        <translation>Streckeneditor</translation>
+    </message>
+    <message>
+        <source> Grand Prix races</source>
+        <translation> Grand-Prix-Rennen</translation>
+    </message>
+    <message>
+        <source>Track %1</source>
+        <translation>Strecke %1</translation>
+    </message>
+    <message>
+        <source> Computer car setup </source>
+        <translation> Abstimmung der Computerwagen </translation>
+    </message>
+    <message>
+        <source>Front wing</source>
+        <translation>Frontflügel</translation>
+    </message>
+    <message>
+        <source>Rear wing</source>
+        <translation>Heckflügel</translation>
+    </message>
+    <message>
+        <source>deg</source>
+        <translation>Grad</translation>
+    </message>
+    <message>
+        <source>GEARBOX</source>
+        <translation>GETRIEBE</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>1.</translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <translation>2.</translation>
+    </message>
+    <message>
+        <source>3rd</source>
+        <translation>3.</translation>
+    </message>
+    <message>
+        <source>4th</source>
+        <translation>4.</translation>
+    </message>
+    <message>
+        <source>5th</source>
+        <translation>5.</translation>
+    </message>
+    <message>
+        <source>6th</source>
+        <translation>6.</translation>
+    </message>
+    <message>
+        <source> Other track specific values </source>
+        <translation> Weitere Werte der Strecke </translation>
+    </message>
+    <message>
+        <source>Fuel consumption</source>
+        <translation>Benzinverbrauch</translation>
+    </message>
+    <message>
+        <source>Tyre consumption</source>
+        <translation>Reifenverschleiß</translation>
+    </message>
+    <message>
+        <source>Tyre type</source>
+        <translation>Reifenmischung</translation>
+    </message>
+    <message>
+        <source>Tyre - &quot;A&quot;</source>
+        <translation>Reifen - &quot;A&quot;</translation>
+    </message>
+    <message>
+        <source>Tyre - &quot;B&quot;</source>
+        <translation>Reifen - &quot;B&quot;</translation>
+    </message>
+    <message>
+        <source>Tyre - &quot;C&quot;</source>
+        <translation>Reifen - &quot;C&quot;</translation>
+    </message>
+    <message>
+        <source>Tyre - &quot;D&quot;</source>
+        <translation>Reifen - &quot;D&quot;</translation>
+    </message>
+    <message>
+        <source>Export data into game</source>
+        <translation>Daten ins Spiel exportieren</translation>
+    </message>
+    <message>
+        <source>Import data from game</source>
+        <translation>Daten aus dem Spiel importieren</translation>
+    </message>
+    <message>
+        <source>Restore original data</source>
+        <translation>Originaldaten wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Tracks data has been exported!</source>
+        <translation>Die Streckendaten wurden exportiert!</translation>
+    </message>
+    <message>
+        <source>Tracks data has been imported!</source>
+        <translation>Die Streckendaten wurden importiert!</translation>
+    </message>
+</context>
+<context>
+    <name>psn::Tinsttform</name>
+    <message>
+        <source>Track manager</source>
+        <translation>Streckenverwaltung</translation>
+    </message>
+    <message>
+        <source>Install original tracks</source>
+        <translation>Originalstrecken installieren</translation>
+    </message>
+    <message>
+        <source>Install Valmont track</source>
+        <translation>Strecke Valmont installieren</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Original tracks installed!</source>
+        <translation>Originalstrecken installiert!</translation>
+    </message>
+    <message>
+        <source>Track installed!</source>
+        <translation>Strecke installiert!</translation>
+    </message>
+</context>
+</TS>

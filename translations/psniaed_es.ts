@@ -1,0 +1,1264 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>psn::Accessibility</name>
+    <message>
+        <source>picture</source>
+        <translation>imagen</translation>
+    </message>
+    <message>
+        <source>choice</source>
+        <translation>opción</translation>
+    </message>
+    <message>
+        <source>list</source>
+        <translation>lista</translation>
+    </message>
+    <message>
+        <source>slider</source>
+        <translation>deslizador</translation>
+    </message>
+    <message>
+        <source>button</source>
+        <translation>botón</translation>
+    </message>
+    <message>
+        <source>value</source>
+        <translation>valor</translation>
+    </message>
+    <message>
+        <source>A picture of the %1</source>
+        <translation>Una imagen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>psn::BackupRestore</name>
+    <message>
+        <source>There are no backups (.bak files) of game files in %1. The editor makes one of each game file before it first changes it.</source>
+        <translation>No hay copias de seguridad (archivos .bak) de archivos del juego en %1. El editor hace una de cada archivo del juego antes de cambiarlo por primera vez.</translation>
+    </message>
+    <message>
+        <source>%1  (backup of %2)</source>
+        <translation>%1  (copia del %2)</translation>
+    </message>
+    <message>
+        <source>Restore game files from backup</source>
+        <translation>Recuperar archivos del juego de la copia de seguridad</translation>
+    </message>
+    <message>
+        <source>Put these game files back as they were in their backups? Every change made to them since is lost.</source>
+        <translation>¿Devolver estos archivos del juego al estado de sus copias de seguridad? Se perderá todo cambio hecho desde entonces.</translation>
+    </message>
+    <message>
+        <source>These game files have been restored from their backups:</source>
+        <translation>Estos archivos del juego se han recuperado de sus copias de seguridad:</translation>
+    </message>
+</context>
+<context>
+    <name>psn::ColourPartsForm</name>
+    <message>
+        <source>Cockpit</source>
+        <translation>Cabina</translation>
+    </message>
+    <message>
+        <source>Mirrors</source>
+        <translation>Retrovisores</translation>
+    </message>
+    <message>
+        <source>Front wing</source>
+        <translation>Alerón delantero</translation>
+    </message>
+    <message>
+        <source>Feet</source>
+        <translation>Pies</translation>
+    </message>
+    <message>
+        <source>Legs/ Pit Monitor</source>
+        <translation>Piernas/ Monitor de boxes</translation>
+    </message>
+    <message>
+        <source>Waist</source>
+        <translation>Cintura</translation>
+    </message>
+    <message>
+        <source>Thin stripe</source>
+        <translation>Franja fina</translation>
+    </message>
+    <message>
+        <source>Left chest/Sign</source>
+        <translation>Pecho izquierdo/Cartel</translation>
+    </message>
+    <message>
+        <source>Right chest</source>
+        <translation>Pecho derecho</translation>
+    </message>
+    <message>
+        <source>Epaulettes/Jack</source>
+        <translation>Hombreras/Gato</translation>
+    </message>
+    <message>
+        <source>Left upper arm</source>
+        <translation>Brazo izquierdo</translation>
+    </message>
+    <message>
+        <source>Left forearm</source>
+        <translation>Antebrazo izquierdo</translation>
+    </message>
+    <message>
+        <source>Right upper arm</source>
+        <translation>Brazo derecho</translation>
+    </message>
+    <message>
+        <source>Right forearm</source>
+        <translation>Antebrazo derecho</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Manos</translation>
+    </message>
+    <message>
+        <source>Head</source>
+        <translation>Cabeza</translation>
+    </message>
+    <message>
+        <source>Team logo</source>
+        <translation>Logotipo de la escudería</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Volver</translation>
+    </message>
+    <message>
+        <source>Import data from game</source>
+        <translation>Importar datos del juego</translation>
+    </message>
+    <message>
+        <source>Export data into game</source>
+        <translation>Exportar datos al juego</translation>
+    </message>
+    <message>
+        <source>Restore original data</source>
+        <translation>Restaurar datos originales</translation>
+    </message>
+    <message>
+        <source>Detail: %1</source>
+        <translation>Parte: %1</translation>
+    </message>
+    <message>
+        <source>Detail: (nothing)</source>
+        <translation>Parte: (ninguna)</translation>
+    </message>
+</context>
+<context>
+    <name>psn::EditorButtons</name>
+    <message>
+        <source>Back</source>
+        <translation>Volver</translation>
+    </message>
+    <message>
+        <source>Import data from game</source>
+        <translation>Importar datos del juego</translation>
+    </message>
+    <message>
+        <source>Export data into game</source>
+        <translation>Exportar datos al juego</translation>
+    </message>
+    <message>
+        <source>Restore original data</source>
+        <translation>Restaurar datos originales</translation>
+    </message>
+</context>
+<context>
+    <name>psn::GameActions</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; no es un número entero válido</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>&apos;%1&apos; no es un número decimal válido</translation>
+    </message>
+</context>
+<context>
+    <name>psn::HelpTexts</name>
+    <message>
+        <source>(not located yet)</source>
+        <translation>(aún no encontrada)</translation>
+    </message>
+    <message>
+        <source>Brenwick PSN Editor %1
+A settings editor for the racing game Pistonia.
+
+Licence: GPL-3.0-or-later (GNU General Public License, version 3 or later). This program comes with no warranty.
+Qt %2
+
+Editor folder: %3
+Game folder: %4</source>
+        <translation>Brenwick PSN Editor %1
+Un editor de los ajustes del juego de carreras Pistonia.
+
+Licencia: GPL-3.0-or-later (GNU General Public License, versión 3 o posterior). Este programa se ofrece sin ninguna garantía.
+Qt %2
+
+Carpeta del editor: %3
+Carpeta del juego: %4</translation>
+    </message>
+    <message>
+        <source>The editor changes an installed copy of the game: at the first start it asks for the game&apos;s PSN.EXE.
+
+Without the game, generate a sample game and locate its PSN.EXE:
+    psniaed-sample-game --edition 0 --out ~/pistonia-sample
+
+Pictures, helmets and liveries need the game&apos;s bitmap converter %1: put it into the editor folder %2.
+Install packs (track, cockpit and car set files) go into %3.
+
+Game folder: %4</source>
+        <translation>El editor cambia una copia instalada del juego: al primer inicio pide el PSN.EXE del juego.
+
+Sin el juego, cree un juego de ejemplo e indique su PSN.EXE:
+    psniaed-sample-game --edition 0 --out ~/pistonia-sample
+
+Las imágenes, los cascos y las decoraciones necesitan el conversor de bitmaps %1 del juego: póngalo en la carpeta del editor %2.
+Los paquetes para instalar (archivos de circuitos, cabinas y coches) van en %3.
+
+Carpeta del juego: %4</translation>
+    </message>
+</context>
+<context>
+    <name>psn::QtDialogs</name>
+    <message>
+        <source>Information</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmar</translation>
+    </message>
+</context>
+<context>
+    <name>psn::SettingsCommands</name>
+    <message>
+        <source>Save settings</source>
+        <translation>Guardar los ajustes</translation>
+    </message>
+    <message>
+        <source>All settings files</source>
+        <translation>Todos los archivos de ajustes</translation>
+    </message>
+    <message>
+        <source>Load settings</source>
+        <translation>Cargar ajustes</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TCColorsForm</name>
+    <message>
+        <source>Cockpit colors</source>
+        <translation>Colores de la cabina</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TCTuningForm</name>
+    <message>
+        <source>Car tuning</source>
+        <translation>Reglajes del coche</translation>
+    </message>
+    <message>
+        <source> Car weight </source>
+        <translation> Peso del coche </translation>
+    </message>
+    <message>
+        <source>Human player car weight</source>
+        <translation>Peso del coche del jugador</translation>
+    </message>
+    <message>
+        <source>Computer car weight</source>
+        <translation>Peso de los coches del ordenador</translation>
+    </message>
+    <message>
+        <source>Linked</source>
+        <translation>Enlazados</translation>
+    </message>
+    <message>
+        <source> RPM LEDs </source>
+        <translation> LED del cuentarrevoluciones </translation>
+    </message>
+    <message>
+        <source>RPM</source>
+        <translation>rpm</translation>
+    </message>
+    <message>
+        <source>(colors works only with original cockpits)</source>
+        <translation>(los colores solo valen con las cabinas originales)</translation>
+    </message>
+    <message>
+        <source> Fuel settings </source>
+        <translation> Combustible </translation>
+    </message>
+    <message>
+        <source>Initial practice fuel load</source>
+        <translation>Combustible al empezar los entrenamientos</translation>
+    </message>
+    <message>
+        <source>laps</source>
+        <translation>vueltas</translation>
+    </message>
+    <message>
+        <source>Initial qualifing fuel load</source>
+        <translation>Combustible al empezar la clasificación</translation>
+    </message>
+    <message>
+        <source>show opponents fuel load</source>
+        <translation>mostrar el combustible de los rivales</translation>
+    </message>
+    <message>
+        <source>player&apos;s car performance depends on selected team</source>
+        <translation>el rendimiento del coche del jugador depende de la escudería elegida</translation>
+    </message>
+    <message>
+        <source>real F1 best time/split info - compares to current best of session</source>
+        <translation>mejor tiempo/parciales reales de F1 - compara con el mejor tiempo de la sesión</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Volver</translation>
+    </message>
+    <message>
+        <source>Import data from game</source>
+        <translation>Importar datos del juego</translation>
+    </message>
+    <message>
+        <source>Export data into game</source>
+        <translation>Exportar datos al juego</translation>
+    </message>
+    <message>
+        <source>Restore original data</source>
+        <translation>Restaurar datos originales</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TCameraForm</name>
+    <message>
+        <source>Cameras editor</source>
+        <translation>Editor de cámaras</translation>
+    </message>
+    <message>
+        <source> Select car camera </source>
+        <translation> Elegir la cámara </translation>
+    </message>
+    <message>
+        <source>Camera %1</source>
+        <translation>Cámara %1</translation>
+    </message>
+    <message>
+        <source> Default view </source>
+        <translation> Vista inicial </translation>
+    </message>
+    <message>
+        <source>X - axis</source>
+        <translation>Eje X</translation>
+    </message>
+    <message>
+        <source> Distance from </source>
+        <translation> Distancia </translation>
+    </message>
+    <message>
+        <source> centre of car   </source>
+        <translation> al centro   </translation>
+    </message>
+    <message>
+        <source>Y - axis</source>
+        <translation>Eje Y</translation>
+    </message>
+    <message>
+        <source>Z - axis</source>
+        <translation>Eje Z</translation>
+    </message>
+    <message>
+        <source> Height </source>
+        <translation> Altura </translation>
+    </message>
+    <message>
+        <source> Angle </source>
+        <translation> Ángulo </translation>
+    </message>
+    <message>
+        <source>deg</source>
+        <translation>grados</translation>
+    </message>
+    <message>
+        <source>Img. tunning</source>
+        <translation>Ajuste de imagen</translation>
+    </message>
+    <message>
+        <source> Value 1 </source>
+        <translation> Valor 1 </translation>
+    </message>
+    <message>
+        <source> Value 2 </source>
+        <translation> Valor 2 </translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Volver</translation>
+    </message>
+    <message>
+        <source>Import data from game</source>
+        <translation>Importar datos del juego</translation>
+    </message>
+    <message>
+        <source>Export data into game</source>
+        <translation>Exportar datos al juego</translation>
+    </message>
+    <message>
+        <source>Restore original data</source>
+        <translation>Restaurar datos originales</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TCompareForm</name>
+    <message>
+        <source>Compare with game</source>
+        <translation>Comparar con el juego</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Juego</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Volver</translation>
+    </message>
+    <message>
+        <source>Differences between the settings and the game</source>
+        <translation>Diferencias entre los ajustes y el juego</translation>
+    </message>
+    <message>
+        <source>Another program is changing the game; nothing was compared.</source>
+        <translation>Otro programa está modificando el juego; no se ha comparado nada.</translation>
+    </message>
+    <message>
+        <source>The game could not be read; nothing was compared.</source>
+        <translation>No se ha podido leer el juego; no se ha comparado nada.</translation>
+    </message>
+    <message>
+        <source>The game executable could not be read; nothing was compared.</source>
+        <translation>No se ha podido leer el ejecutable del juego; no se ha comparado nada.</translation>
+    </message>
+    <message>
+        <source>The settings and the game agree in every field.</source>
+        <translation>Los ajustes y el juego coinciden en todos los campos.</translation>
+    </message>
+    <message>
+        <source>%1 fields differ in %2 windows.</source>
+        <translation>%1 campos difieren en %2 ventanas.</translation>
+    </message>
+    <message>
+        <source> The track files are not all installed: the track set-ups were not read.</source>
+        <translation> No están instalados todos los archivos de circuitos: no se han leído los reglajes de los circuitos.</translation>
+    </message>
+    <message>
+        <source> The track set-ups have not been read in this run and are not compared.</source>
+        <translation> Los reglajes de los circuitos no se han leído en esta sesión y no se comparan.</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TDesForm</name>
+    <message>
+        <source>Settings description</source>
+        <translation>Descripción de los ajustes</translation>
+    </message>
+    <message>
+        <source>Save settings</source>
+        <translation>Guardar los ajustes</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Volver</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TEPowerForm</name>
+    <message>
+        <source>Engine power</source>
+        <translation>Potencia del motor</translation>
+    </message>
+    <message>
+        <source> Team-engine </source>
+        <translation> Escudería-motor </translation>
+    </message>
+    <message>
+        <source> BHP </source>
+        <translation> CV </translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Elegir</translation>
+    </message>
+    <message>
+        <source>Qualification</source>
+        <translation>Clasificación</translation>
+    </message>
+    <message>
+        <source>Other sessions</source>
+        <translation>Otras sesiones</translation>
+    </message>
+    <message>
+        <source>Human driver engine</source>
+        <translation>Motor del jugador</translation>
+    </message>
+    <message>
+        <source>BHP</source>
+        <translation>CV</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Todos</translation>
+    </message>
+    <message>
+        <source>by</source>
+        <translation>en</translation>
+    </message>
+    <message>
+        <source>Random engine power</source>
+        <translation>Potencia del motor aleatoria</translation>
+    </message>
+    <message>
+        <source>Qual=Other</source>
+        <translation>Clasif.=Otras</translation>
+    </message>
+    <message>
+        <source>Other=Qual</source>
+        <translation>Otras=Clasif.</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TFailuresForm</name>
+    <message>
+        <source>Car failure</source>
+        <translation>Averías</translation>
+    </message>
+    <message>
+        <source> Team-Engine </source>
+        <translation> Escudería-motor </translation>
+    </message>
+    <message>
+        <source> Value </source>
+        <translation> Valor </translation>
+    </message>
+    <message>
+        <source>Edit selected data</source>
+        <translation>Cambiar los datos elegidos</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Todos</translation>
+    </message>
+    <message>
+        <source>by</source>
+        <translation>en</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TGripForm</name>
+    <message>
+        <source>Computer cars grip</source>
+        <translation>Adherencia de los coches del ordenador</translation>
+    </message>
+    <message>
+        <source> 1st drivers </source>
+        <translation> 1.os pilotos </translation>
+    </message>
+    <message>
+        <source> GRIP </source>
+        <translation> ADHERENCIA </translation>
+    </message>
+    <message>
+        <source> 2nd drivers </source>
+        <translation> 2.os pilotos </translation>
+    </message>
+    <message>
+        <source>Select data</source>
+        <translation>Elegir datos</translation>
+    </message>
+    <message>
+        <source>Qualification</source>
+        <translation>Clasificación</translation>
+    </message>
+    <message>
+        <source>Other sessions</source>
+        <translation>Otras sesiones</translation>
+    </message>
+    <message>
+        <source>Random grip range</source>
+        <translation>Margen de adherencia aleatorio</translation>
+    </message>
+    <message>
+        <source>Edit selected grip data</source>
+        <translation>Cambiar la adherencia elegida</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Todos</translation>
+    </message>
+    <message>
+        <source>by</source>
+        <translation>en</translation>
+    </message>
+    <message>
+        <source>Qual=Other</source>
+        <translation>Clasif.=Otras</translation>
+    </message>
+    <message>
+        <source>Other=Qual</source>
+        <translation>Otras=Clasif.</translation>
+    </message>
+</context>
+<context>
+    <name>psn::THelmetForm</name>
+    <message>
+        <source>Helmets</source>
+        <translation>Cascos</translation>
+    </message>
+    <message>
+        <source> Drivers </source>
+        <translation> Pilotos </translation>
+    </message>
+    <message>
+        <source>Save helmet as bitmap</source>
+        <translation>Guardar el casco como bitmap</translation>
+    </message>
+    <message>
+        <source>Load helmet from bitmap</source>
+        <translation>Cargar el casco de un bitmap</translation>
+    </message>
+    <message>
+        <source>Save all helmets as bitmap</source>
+        <translation>Guardar todos los cascos como bitmap</translation>
+    </message>
+    <message>
+        <source>Load all helmets from bitmap</source>
+        <translation>Cargar todos los cascos de un bitmap</translation>
+    </message>
+    <message>
+        <source>Import from game</source>
+        <translation>Importar del juego</translation>
+    </message>
+    <message>
+        <source>Export into game</source>
+        <translation>Exportar al juego</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Volver</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TIEForm</name>
+    <message>
+        <source>All data has been imported!</source>
+        <translation>¡Se han importado todos los datos!</translation>
+    </message>
+    <message>
+        <source>All data has been exported!</source>
+        <translation>¡Se han exportado todos los datos!</translation>
+    </message>
+    <message>
+        <source>Import data</source>
+        <translation>Importar datos</translation>
+    </message>
+    <message>
+        <source>Names and numbers</source>
+        <translation>Nombres y números</translation>
+    </message>
+    <message>
+        <source>Cockpit colors</source>
+        <translation>Colores de la cabina</translation>
+    </message>
+    <message>
+        <source>Aids</source>
+        <translation>Ayudas a la conducción</translation>
+    </message>
+    <message>
+        <source>Import all data</source>
+        <translation>Importar todos los datos</translation>
+    </message>
+    <message>
+        <source>Export all data</source>
+        <translation>Exportar todos los datos</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Volver</translation>
+    </message>
+    <message>
+        <source>PSN.EXE file</source>
+        <translation>Archivo PSN.EXE</translation>
+    </message>
+    <message>
+        <source>F1GPSTATE.SAV file</source>
+        <translation>Archivo F1GPSTATE.SAV</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TInstCForm</name>
+    <message>
+        <source>Cockpit manager</source>
+        <translation>Gestor de cabinas</translation>
+    </message>
+    <message>
+        <source>&apos;97 cockpits</source>
+        <translation>Cabinas del &apos;97</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Volver</translation>
+    </message>
+    <message>
+        <source>Install it!</source>
+        <translation>¡Instalar!</translation>
+    </message>
+    <message>
+        <source>New cockpit installed!</source>
+        <translation>¡Nueva cabina instalada!</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TInstCarSetForm</name>
+    <message>
+        <source>InstCarSetForm</source>
+        <translation>Instalar coches</translation>
+    </message>
+    <message>
+        <source>Install &apos;97 car set (only paintings now)</source>
+        <translation>Instalar los coches del &apos;97 (por ahora solo las decoraciones)</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Volver</translation>
+    </message>
+    <message>
+        <source>New carset installed!</source>
+        <translation>¡Nuevos coches instalados!</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TJamForm</name>
+    <message>
+        <source>Bitmap has been imported!</source>
+        <translation>¡Se ha importado el bitmap!</translation>
+    </message>
+    <message>
+        <source>Bitmap has been exported!</source>
+        <translation>¡Se ha exportado el bitmap!</translation>
+    </message>
+    <message>
+        <source>Car JAMs</source>
+        <translation>JAM de los coches</translation>
+    </message>
+    <message>
+        <source> Car paintings </source>
+        <translation> Decoraciones </translation>
+    </message>
+    <message>
+        <source> Avaiable teams </source>
+        <translation> Escuderías disponibles </translation>
+    </message>
+    <message>
+        <source>Load bitmap</source>
+        <translation>Cargar bitmap</translation>
+    </message>
+    <message>
+        <source>Save as bitmap</source>
+        <translation>Guardar como bitmap</translation>
+    </message>
+    <message>
+        <source>Export to game</source>
+        <translation>Exportar al juego</translation>
+    </message>
+    <message>
+        <source>Import from game</source>
+        <translation>Importar del juego</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Volver</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TMainForm</name>
+    <message>
+        <source>Names + Numbers</source>
+        <translation>Nombres + números</translation>
+    </message>
+    <message>
+        <source>Engine Power</source>
+        <translation>Potencia del motor</translation>
+    </message>
+    <message>
+        <source>CC Grip</source>
+        <translation>Adherencia CPU</translation>
+    </message>
+    <message>
+        <source>Car Failure</source>
+        <translation>Averías</translation>
+    </message>
+    <message>
+        <source>Car Tuning</source>
+        <translation>Reglajes</translation>
+    </message>
+    <message>
+        <source>Nose Cones</source>
+        <translation>Morros</translation>
+    </message>
+    <message>
+        <source>Pit Lane Settings</source>
+        <translation>Carril de boxes</translation>
+    </message>
+    <message>
+        <source>Cockpit Colours</source>
+        <translation>Colores de cabina</translation>
+    </message>
+    <message>
+        <source>Pit Crew Colours</source>
+        <translation>Colores de mecánicos</translation>
+    </message>
+    <message>
+        <source>Car Jams</source>
+        <translation>JAM de coches</translation>
+    </message>
+    <message>
+        <source>Helmets</source>
+        <translation>Cascos</translation>
+    </message>
+    <message>
+        <source>Cameras</source>
+        <translation>Cámaras</translation>
+    </message>
+    <message>
+        <source>Cockpit Manager</source>
+        <translation>Gestor de cabinas</translation>
+    </message>
+    <message>
+        <source>Track Manager</source>
+        <translation>Gestor de circuitos</translation>
+    </message>
+    <message>
+        <source>Track Editor</source>
+        <translation>Editor de circuitos</translation>
+    </message>
+    <message>
+        <source>EXIT</source>
+        <translation>SALIR</translation>
+    </message>
+    <message>
+        <source>Car Sets</source>
+        <translation>Coches</translation>
+    </message>
+    <message>
+        <source>Opens the %1 window</source>
+        <translation>Abre la ventana «%1»</translation>
+    </message>
+    <message>
+        <source>Opens the track editor for the game&apos;s tracks</source>
+        <translation>Abre el editor de los circuitos del juego</translation>
+    </message>
+    <message>
+        <source>Ends the editor</source>
+        <translation>Cierra el editor</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Load settings</source>
+        <translation>&amp;Cargar ajustes</translation>
+    </message>
+    <message>
+        <source>&amp;Save settings</source>
+        <translation>&amp;Guardar ajustes</translation>
+    </message>
+    <message>
+        <source>Save settings &amp;As</source>
+        <translation>Guardar ajustes c&amp;omo</translation>
+    </message>
+    <message>
+        <source>&amp;Restore original settings</source>
+        <translation>&amp;Restaurar ajustes originales</translation>
+    </message>
+    <message>
+        <source>Restore game files from &amp;backup…</source>
+        <translation>Recuperar archivos del juego de la copia de &amp;seguridad…</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>Sa&amp;lir</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>&amp;Settings description</source>
+        <translation>&amp;Descripción de los ajustes</translation>
+    </message>
+    <message>
+        <source>&amp;Import/Export</source>
+        <translation>&amp;Importar/Exportar</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with game…</source>
+        <translation>&amp;Comparar con el juego…</translation>
+    </message>
+    <message>
+        <source>I&amp;nstall car set…</source>
+        <translation>I&amp;nstalar coches…</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
+    <message>
+        <source>&amp;Getting started</source>
+        <translation>&amp;Primeros pasos</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TNamesForm</name>
+    <message>
+        <source>Names and numbers</source>
+        <translation>Nombres y números</translation>
+    </message>
+    <message>
+        <source> Team-engine </source>
+        <translation> Escudería-motor </translation>
+    </message>
+    <message>
+        <source>Team name</source>
+        <translation>Nombre de la escudería</translation>
+    </message>
+    <message>
+        <source>Engine name</source>
+        <translation>Nombre del motor</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>1st driver name</source>
+        <translation>Nombre del 1.er piloto</translation>
+    </message>
+    <message>
+        <source>2nd driver name</source>
+        <translation>Nombre del 2.º piloto</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Activa</translation>
+    </message>
+    <message>
+        <source>First driver - &apos;0&apos;</source>
+        <translation>Primer piloto - &apos;0&apos;</translation>
+    </message>
+    <message>
+        <source> Selected </source>
+        <translation> Pilotos </translation>
+    </message>
+    <message>
+        <source>   drivers </source>
+        <translation>   elegidos </translation>
+    </message>
+    <message>
+        <source> 1st </source>
+        <translation> 1.º </translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <translation>2.º</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TNosesForm</name>
+    <message>
+        <source>Nose cones </source>
+        <translation>Morros </translation>
+    </message>
+    <message>
+        <source> Teams </source>
+        <translation> Escuderías </translation>
+    </message>
+    <message>
+        <source>Nose cones</source>
+        <translation>Morros</translation>
+    </message>
+    <message>
+        <source>raised</source>
+        <translation>elevado</translation>
+    </message>
+    <message>
+        <source>lowered</source>
+        <translation>bajado</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Volver</translation>
+    </message>
+    <message>
+        <source>Import data from game</source>
+        <translation>Importar datos del juego</translation>
+    </message>
+    <message>
+        <source>Export data into game</source>
+        <translation>Exportar datos al juego</translation>
+    </message>
+    <message>
+        <source>Restore original data</source>
+        <translation>Restaurar datos originales</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TPCColorsForm</name>
+    <message>
+        <source>Pit crew colors</source>
+        <translation>Colores de los mecánicos</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TPathForm</name>
+    <message>
+        <source>PathForm</source>
+        <translation>Buscar el juego</translation>
+    </message>
+    <message>
+        <source>Locate psn.exe file on your hard disk</source>
+        <translation>Buscar el archivo psn.exe en el disco duro</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Locate psn.exe file</source>
+        <translation>Buscar el archivo psn.exe</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TPitLineForm</name>
+    <message>
+        <source>Pit line settings</source>
+        <translation>Ajustes del carril de boxes</translation>
+    </message>
+    <message>
+        <source> Pit order </source>
+        <translation> Orden en boxes </translation>
+    </message>
+    <message>
+        <source>pit line entry</source>
+        <translation>entrada a boxes</translation>
+    </message>
+    <message>
+        <source>pit line exit</source>
+        <translation>salida de boxes</translation>
+    </message>
+    <message>
+        <source> Pit line speed </source>
+        <translation> Velocidad en el carril de boxes </translation>
+    </message>
+    <message>
+        <source>Max. allowed pit line speed</source>
+        <translation>Velocidad máxima en el carril de boxes</translation>
+    </message>
+    <message>
+        <source>Check speed in pit line</source>
+        <translation>Controlar la velocidad en el carril de boxes</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Volver</translation>
+    </message>
+    <message>
+        <source>Import data from game</source>
+        <translation>Importar datos del juego</translation>
+    </message>
+    <message>
+        <source>Export data from game</source>
+        <translation>Exportar datos al juego</translation>
+    </message>
+    <message>
+        <source>Restore original data</source>
+        <translation>Restaurar datos originales</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TStartForm</name>
+    <message>
+        <source>Loading data...</source>
+        <translation>Cargando datos...</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TTrackEdForm</name>
+    <message>
+        <source>Track editor</source>
+        <translation>Editor de circuitos</translation>
+    </message>
+    <message>
+        <source> Grand Prix races</source>
+        <translation> Grandes Premios</translation>
+    </message>
+    <message>
+        <source>Track %1</source>
+        <translation>Circuito %1</translation>
+    </message>
+    <message>
+        <source> Computer car setup </source>
+        <translation> Reglaje de los coches del ordenador </translation>
+    </message>
+    <message>
+        <source>Front wing</source>
+        <translation>Alerón delantero</translation>
+    </message>
+    <message>
+        <source>Rear wing</source>
+        <translation>Alerón trasero</translation>
+    </message>
+    <message>
+        <source>deg</source>
+        <translation>grados</translation>
+    </message>
+    <message>
+        <source>GEARBOX</source>
+        <translation>CAJA DE CAMBIOS</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>1.ª</translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <translation>2.º</translation>
+    </message>
+    <message>
+        <source>3rd</source>
+        <translation>3.ª</translation>
+    </message>
+    <message>
+        <source>4th</source>
+        <translation>4.ª</translation>
+    </message>
+    <message>
+        <source>5th</source>
+        <translation>5.ª</translation>
+    </message>
+    <message>
+        <source>6th</source>
+        <translation>6.ª</translation>
+    </message>
+    <message>
+        <source> Other track specific values </source>
+        <translation> Otros valores del circuito </translation>
+    </message>
+    <message>
+        <source>Fuel consumption</source>
+        <translation>Consumo de combustible</translation>
+    </message>
+    <message>
+        <source>Tyre consumption</source>
+        <translation>Desgaste de neumáticos</translation>
+    </message>
+    <message>
+        <source>Tyre type</source>
+        <translation>Compuesto de neumáticos</translation>
+    </message>
+    <message>
+        <source>Tyre - &quot;A&quot;</source>
+        <translation>Neumático - &quot;A&quot;</translation>
+    </message>
+    <message>
+        <source>Tyre - &quot;B&quot;</source>
+        <translation>Neumático - &quot;B&quot;</translation>
+    </message>
+    <message>
+        <source>Tyre - &quot;C&quot;</source>
+        <translation>Neumático - &quot;C&quot;</translation>
+    </message>
+    <message>
+        <source>Tyre - &quot;D&quot;</source>
+        <translation>Neumático - &quot;D&quot;</translation>
+    </message>
+    <message>
+        <source>Export data into game</source>
+        <translation>Exportar datos al juego</translation>
+    </message>
+    <message>
+        <source>Import data from game</source>
+        <translation>Importar datos del juego</translation>
+    </message>
+    <message>
+        <source>Restore original data</source>
+        <translation>Restaurar datos originales</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Volver</translation>
+    </message>
+    <message>
+        <source>Tracks data has been exported!</source>
+        <translation>¡Se han exportado los datos de los circuitos!</translation>
+    </message>
+    <message>
+        <source>Tracks data has been imported!</source>
+        <translation>¡Se han importado los datos de los circuitos!</translation>
+    </message>
+</context>
+<context>
+    <name>psn::Tinsttform</name>
+    <message>
+        <source>Track manager</source>
+        <translation>Gestor de circuitos</translation>
+    </message>
+    <message>
+        <source>Install original tracks</source>
+        <translation>Instalar los circuitos originales</translation>
+    </message>
+    <message>
+        <source>Install Valmont track</source>
+        <translation>Instalar el circuito de Valmont</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Volver</translation>
+    </message>
+    <message>
+        <source>Original tracks installed!</source>
+        <translation>¡Circuitos originales instalados!</translation>
+    </message>
+    <message>
+        <source>Track installed!</source>
+        <translation>¡Circuito instalado!</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1264 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>psn::Accessibility</name>
+    <message>
+        <source>picture</source>
+        <translation>image</translation>
+    </message>
+    <message>
+        <source>choice</source>
+        <translation>choix</translation>
+    </message>
+    <message>
+        <source>list</source>
+        <translation>liste</translation>
+    </message>
+    <message>
+        <source>slider</source>
+        <translation>curseur</translation>
+    </message>
+    <message>
+        <source>button</source>
+        <translation>bouton</translation>
+    </message>
+    <message>
+        <source>value</source>
+        <translation>valeur</translation>
+    </message>
+    <message>
+        <source>A picture of the %1</source>
+        <translation>Une image : %1</translation>
+    </message>
+</context>
+<context>
+    <name>psn::BackupRestore</name>
+    <message>
+        <source>There are no backups (.bak files) of game files in %1. The editor makes one of each game file before it first changes it.</source>
+        <translation>Il n&apos;y a aucune sauvegarde (fichiers .bak) de fichiers du jeu dans %1. L&apos;éditeur en fait une de chaque fichier du jeu avant de le modifier pour la première fois.</translation>
+    </message>
+    <message>
+        <source>%1  (backup of %2)</source>
+        <translation>%1  (sauvegarde du %2)</translation>
+    </message>
+    <message>
+        <source>Restore game files from backup</source>
+        <translation>Restaurer les fichiers du jeu depuis une sauvegarde</translation>
+    </message>
+    <message>
+        <source>Put these game files back as they were in their backups? Every change made to them since is lost.</source>
+        <translation>Remettre ces fichiers du jeu dans l&apos;état de leurs sauvegardes ? Toute modification faite depuis sera perdue.</translation>
+    </message>
+    <message>
+        <source>These game files have been restored from their backups:</source>
+        <translation>Ces fichiers du jeu ont été restaurés depuis leurs sauvegardes :</translation>
+    </message>
+</context>
+<context>
+    <name>psn::ColourPartsForm</name>
+    <message>
+        <source>Cockpit</source>
+        <translation>Cockpit</translation>
+    </message>
+    <message>
+        <source>Mirrors</source>
+        <translation>Rétroviseurs</translation>
+    </message>
+    <message>
+        <source>Front wing</source>
+        <translation>Aileron avant</translation>
+    </message>
+    <message>
+        <source>Feet</source>
+        <translation>Pieds</translation>
+    </message>
+    <message>
+        <source>Legs/ Pit Monitor</source>
+        <translation>Jambes/ Moniteur des stands</translation>
+    </message>
+    <message>
+        <source>Waist</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Thin stripe</source>
+        <translation>Bande fine</translation>
+    </message>
+    <message>
+        <source>Left chest/Sign</source>
+        <translation>Poitrine gauche/Panneau</translation>
+    </message>
+    <message>
+        <source>Right chest</source>
+        <translation>Poitrine droite</translation>
+    </message>
+    <message>
+        <source>Epaulettes/Jack</source>
+        <translation>Épaulettes/Cric</translation>
+    </message>
+    <message>
+        <source>Left upper arm</source>
+        <translation>Bras gauche</translation>
+    </message>
+    <message>
+        <source>Left forearm</source>
+        <translation>Avant-bras gauche</translation>
+    </message>
+    <message>
+        <source>Right upper arm</source>
+        <translation>Bras droit</translation>
+    </message>
+    <message>
+        <source>Right forearm</source>
+        <translation>Avant-bras droit</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Mains</translation>
+    </message>
+    <message>
+        <source>Head</source>
+        <translation>Tête</translation>
+    </message>
+    <message>
+        <source>Team logo</source>
+        <translation>Logo de l&apos;écurie</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Import data from game</source>
+        <translation>Importer les données du jeu</translation>
+    </message>
+    <message>
+        <source>Export data into game</source>
+        <translation>Exporter les données dans le jeu</translation>
+    </message>
+    <message>
+        <source>Restore original data</source>
+        <translation>Rétablir les données d&apos;origine</translation>
+    </message>
+    <message>
+        <source>Detail: %1</source>
+        <translation>Partie : %1</translation>
+    </message>
+    <message>
+        <source>Detail: (nothing)</source>
+        <translation>Partie : (aucune)</translation>
+    </message>
+</context>
+<context>
+    <name>psn::EditorButtons</name>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Import data from game</source>
+        <translation>Importer les données du jeu</translation>
+    </message>
+    <message>
+        <source>Export data into game</source>
+        <translation>Exporter les données dans le jeu</translation>
+    </message>
+    <message>
+        <source>Restore original data</source>
+        <translation>Rétablir les données d&apos;origine</translation>
+    </message>
+</context>
+<context>
+    <name>psn::GameActions</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; n&apos;est pas un nombre entier valide</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>&apos;%1&apos; n&apos;est pas un nombre décimal valide</translation>
+    </message>
+</context>
+<context>
+    <name>psn::HelpTexts</name>
+    <message>
+        <source>(not located yet)</source>
+        <translation>(pas encore trouvé)</translation>
+    </message>
+    <message>
+        <source>Brenwick PSN Editor %1
+A settings editor for the racing game Pistonia.
+
+Licence: GPL-3.0-or-later (GNU General Public License, version 3 or later). This program comes with no warranty.
+Qt %2
+
+Editor folder: %3
+Game folder: %4</source>
+        <translation>Brenwick PSN Editor %1
+Un éditeur des réglages du jeu de course Pistonia.
+
+Licence : GPL-3.0-or-later (GNU General Public License, version 3 ou ultérieure). Ce programme est fourni sans aucune garantie.
+Qt %2
+
+Dossier de l&apos;éditeur : %3
+Dossier du jeu : %4</translation>
+    </message>
+    <message>
+        <source>The editor changes an installed copy of the game: at the first start it asks for the game&apos;s PSN.EXE.
+
+Without the game, generate a sample game and locate its PSN.EXE:
+    psniaed-sample-game --edition 0 --out ~/pistonia-sample
+
+Pictures, helmets and liveries need the game&apos;s bitmap converter %1: put it into the editor folder %2.
+Install packs (track, cockpit and car set files) go into %3.
+
+Game folder: %4</source>
+        <translation>L&apos;éditeur modifie une copie installée du jeu : au premier démarrage, il demande le fichier PSN.EXE du jeu.
+
+Sans le jeu, créez un jeu d&apos;exemple et indiquez son PSN.EXE :
+    psniaed-sample-game --edition 0 --out ~/pistonia-sample
+
+Les images, les casques et les livrées demandent le convertisseur de bitmaps %1 du jeu : placez-le dans le dossier de l&apos;éditeur %2.
+Les paquets à installer (fichiers de circuits, de cockpits et de voitures) vont dans %3.
+
+Dossier du jeu : %4</translation>
+    </message>
+</context>
+<context>
+    <name>psn::QtDialogs</name>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmer</translation>
+    </message>
+</context>
+<context>
+    <name>psn::SettingsCommands</name>
+    <message>
+        <source>Save settings</source>
+        <translation>Enregistrer les réglages</translation>
+    </message>
+    <message>
+        <source>All settings files</source>
+        <translation>Tous les fichiers de réglages</translation>
+    </message>
+    <message>
+        <source>Load settings</source>
+        <translation>Charger les réglages</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TCColorsForm</name>
+    <message>
+        <source>Cockpit colors</source>
+        <translation>Couleurs du cockpit</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TCTuningForm</name>
+    <message>
+        <source>Car tuning</source>
+        <translation>Réglages de la voiture</translation>
+    </message>
+    <message>
+        <source> Car weight </source>
+        <translation> Poids de la voiture </translation>
+    </message>
+    <message>
+        <source>Human player car weight</source>
+        <translation>Poids de la voiture du joueur</translation>
+    </message>
+    <message>
+        <source>Computer car weight</source>
+        <translation>Poids des voitures de l&apos;ordinateur</translation>
+    </message>
+    <message>
+        <source>Linked</source>
+        <translation>Liés</translation>
+    </message>
+    <message>
+        <source> RPM LEDs </source>
+        <translation> Témoins du compte-tours </translation>
+    </message>
+    <message>
+        <source>RPM</source>
+        <translation>tr/min</translation>
+    </message>
+    <message>
+        <source>(colors works only with original cockpits)</source>
+        <translation>(couleurs seulement avec les cockpits d&apos;origine)</translation>
+    </message>
+    <message>
+        <source> Fuel settings </source>
+        <translation> Carburant </translation>
+    </message>
+    <message>
+        <source>Initial practice fuel load</source>
+        <translation>Carburant au début des essais</translation>
+    </message>
+    <message>
+        <source>laps</source>
+        <translation>tours</translation>
+    </message>
+    <message>
+        <source>Initial qualifing fuel load</source>
+        <translation>Carburant au début des qualifications</translation>
+    </message>
+    <message>
+        <source>show opponents fuel load</source>
+        <translation>montrer le carburant des adversaires</translation>
+    </message>
+    <message>
+        <source>player&apos;s car performance depends on selected team</source>
+        <translation>les performances de la voiture du joueur dépendent de l&apos;écurie choisie</translation>
+    </message>
+    <message>
+        <source>real F1 best time/split info - compares to current best of session</source>
+        <translation>meilleur temps/temps intermédiaires F1 réels - comparés au meilleur temps de la séance</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Import data from game</source>
+        <translation>Importer les données du jeu</translation>
+    </message>
+    <message>
+        <source>Export data into game</source>
+        <translation>Exporter les données dans le jeu</translation>
+    </message>
+    <message>
+        <source>Restore original data</source>
+        <translation>Rétablir les données d&apos;origine</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TCameraForm</name>
+    <message>
+        <source>Cameras editor</source>
+        <translation>Éditeur des caméras</translation>
+    </message>
+    <message>
+        <source> Select car camera </source>
+        <translation> Choisir la caméra </translation>
+    </message>
+    <message>
+        <source>Camera %1</source>
+        <translation>Caméra %1</translation>
+    </message>
+    <message>
+        <source> Default view </source>
+        <translation> Vue par défaut </translation>
+    </message>
+    <message>
+        <source>X - axis</source>
+        <translation>Axe X</translation>
+    </message>
+    <message>
+        <source> Distance from </source>
+        <translation> Distance </translation>
+    </message>
+    <message>
+        <source> centre of car   </source>
+        <translation> du centre   </translation>
+    </message>
+    <message>
+        <source>Y - axis</source>
+        <translation>Axe Y</translation>
+    </message>
+    <message>
+        <source>Z - axis</source>
+        <translation>Axe Z</translation>
+    </message>
+    <message>
+        <source> Height </source>
+        <translation> Hauteur </translation>
+    </message>
+    <message>
+        <source> Angle </source>
+        <translation> Angle </translation>
+    </message>
+    <message>
+        <source>deg</source>
+        <translation>degrés</translation>
+    </message>
+    <message>
+        <source>Img. tunning</source>
+        <translation>Réglage de l&apos;image</translation>
+    </message>
+    <message>
+        <source> Value 1 </source>
+        <translation> Valeur 1 </translation>
+    </message>
+    <message>
+        <source> Value 2 </source>
+        <translation> Valeur 2 </translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Import data from game</source>
+        <translation>Importer les données du jeu</translation>
+    </message>
+    <message>
+        <source>Export data into game</source>
+        <translation>Exporter les données dans le jeu</translation>
+    </message>
+    <message>
+        <source>Restore original data</source>
+        <translation>Rétablir les données d&apos;origine</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TCompareForm</name>
+    <message>
+        <source>Compare with game</source>
+        <translation>Comparer avec le jeu</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Champ</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Jeu</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Differences between the settings and the game</source>
+        <translation>Différences entre les réglages et le jeu</translation>
+    </message>
+    <message>
+        <source>Another program is changing the game; nothing was compared.</source>
+        <translation>Un autre programme modifie le jeu ; rien n&apos;a été comparé.</translation>
+    </message>
+    <message>
+        <source>The game could not be read; nothing was compared.</source>
+        <translation>Le jeu n&apos;a pas pu être lu ; rien n&apos;a été comparé.</translation>
+    </message>
+    <message>
+        <source>The game executable could not be read; nothing was compared.</source>
+        <translation>L&apos;exécutable du jeu n&apos;a pas pu être lu ; rien n&apos;a été comparé.</translation>
+    </message>
+    <message>
+        <source>The settings and the game agree in every field.</source>
+        <translation>Les réglages et le jeu concordent dans chaque champ.</translation>
+    </message>
+    <message>
+        <source>%1 fields differ in %2 windows.</source>
+        <translation>%1 champs diffèrent dans %2 fenêtres.</translation>
+    </message>
+    <message>
+        <source> The track files are not all installed: the track set-ups were not read.</source>
+        <translation> Les fichiers des circuits ne sont pas tous installés : les réglages des circuits n&apos;ont pas été lus.</translation>
+    </message>
+    <message>
+        <source> The track set-ups have not been read in this run and are not compared.</source>
+        <translation> Les réglages des circuits n&apos;ont pas été lus pendant cette session et ne sont pas comparés.</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TDesForm</name>
+    <message>
+        <source>Settings description</source>
+        <translation>Description des réglages</translation>
+    </message>
+    <message>
+        <source>Save settings</source>
+        <translation>Enregistrer les réglages</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TEPowerForm</name>
+    <message>
+        <source>Engine power</source>
+        <translation>Puissance moteur</translation>
+    </message>
+    <message>
+        <source> Team-engine </source>
+        <translation> Écurie-moteur </translation>
+    </message>
+    <message>
+        <source> BHP </source>
+        <translation> ch </translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Choix</translation>
+    </message>
+    <message>
+        <source>Qualification</source>
+        <translation>Qualifications</translation>
+    </message>
+    <message>
+        <source>Other sessions</source>
+        <translation>Autres séances</translation>
+    </message>
+    <message>
+        <source>Human driver engine</source>
+        <translation>Moteur du joueur</translation>
+    </message>
+    <message>
+        <source>BHP</source>
+        <translation>ch</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tous</translation>
+    </message>
+    <message>
+        <source>by</source>
+        <translation>de</translation>
+    </message>
+    <message>
+        <source>Random engine power</source>
+        <translation>Puissance moteur aléatoire</translation>
+    </message>
+    <message>
+        <source>Qual=Other</source>
+        <translation>Qualif=Autres</translation>
+    </message>
+    <message>
+        <source>Other=Qual</source>
+        <translation>Autres=Qualif</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TFailuresForm</name>
+    <message>
+        <source>Car failure</source>
+        <translation>Pannes</translation>
+    </message>
+    <message>
+        <source> Team-Engine </source>
+        <translation> Écurie-moteur </translation>
+    </message>
+    <message>
+        <source> Value </source>
+        <translation> Valeur </translation>
+    </message>
+    <message>
+        <source>Edit selected data</source>
+        <translation>Modifier les données choisies</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tous</translation>
+    </message>
+    <message>
+        <source>by</source>
+        <translation>de</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TGripForm</name>
+    <message>
+        <source>Computer cars grip</source>
+        <translation>Adhérence des voitures de l&apos;ordinateur</translation>
+    </message>
+    <message>
+        <source> 1st drivers </source>
+        <translation> 1ers pilotes </translation>
+    </message>
+    <message>
+        <source> GRIP </source>
+        <translation> ADHÉRENCE </translation>
+    </message>
+    <message>
+        <source> 2nd drivers </source>
+        <translation> 2es pilotes </translation>
+    </message>
+    <message>
+        <source>Select data</source>
+        <translation>Choisir les données</translation>
+    </message>
+    <message>
+        <source>Qualification</source>
+        <translation>Qualifications</translation>
+    </message>
+    <message>
+        <source>Other sessions</source>
+        <translation>Autres séances</translation>
+    </message>
+    <message>
+        <source>Random grip range</source>
+        <translation>Plage d&apos;adhérence aléatoire</translation>
+    </message>
+    <message>
+        <source>Edit selected grip data</source>
+        <translation>Modifier l&apos;adhérence choisie</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tous</translation>
+    </message>
+    <message>
+        <source>by</source>
+        <translation>de</translation>
+    </message>
+    <message>
+        <source>Qual=Other</source>
+        <translation>Qualif=Autres</translation>
+    </message>
+    <message>
+        <source>Other=Qual</source>
+        <translation>Autres=Qualif</translation>
+    </message>
+</context>
+<context>
+    <name>psn::THelmetForm</name>
+    <message>
+        <source>Helmets</source>
+        <translation>Casques</translation>
+    </message>
+    <message>
+        <source> Drivers </source>
+        <translation> Pilotes </translation>
+    </message>
+    <message>
+        <source>Save helmet as bitmap</source>
+        <translation>Enregistrer le casque en bitmap</translation>
+    </message>
+    <message>
+        <source>Load helmet from bitmap</source>
+        <translation>Charger le casque d&apos;un bitmap</translation>
+    </message>
+    <message>
+        <source>Save all helmets as bitmap</source>
+        <translation>Enregistrer tous les casques en bitmap</translation>
+    </message>
+    <message>
+        <source>Load all helmets from bitmap</source>
+        <translation>Charger tous les casques d&apos;un bitmap</translation>
+    </message>
+    <message>
+        <source>Import from game</source>
+        <translation>Importer du jeu</translation>
+    </message>
+    <message>
+        <source>Export into game</source>
+        <translation>Exporter dans le jeu</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TIEForm</name>
+    <message>
+        <source>All data has been imported!</source>
+        <translation>Toutes les données ont été importées !</translation>
+    </message>
+    <message>
+        <source>All data has been exported!</source>
+        <translation>Toutes les données ont été exportées !</translation>
+    </message>
+    <message>
+        <source>Import data</source>
+        <translation>Importer les données</translation>
+    </message>
+    <message>
+        <source>Names and numbers</source>
+        <translation>Noms et numéros</translation>
+    </message>
+    <message>
+        <source>Cockpit colors</source>
+        <translation>Couleurs du cockpit</translation>
+    </message>
+    <message>
+        <source>Aids</source>
+        <translation>Aides au pilotage</translation>
+    </message>
+    <message>
+        <source>Import all data</source>
+        <translation>Importer toutes les données</translation>
+    </message>
+    <message>
+        <source>Export all data</source>
+        <translation>Exporter toutes les données</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>PSN.EXE file</source>
+        <translation>Fichier PSN.EXE</translation>
+    </message>
+    <message>
+        <source>F1GPSTATE.SAV file</source>
+        <translation>Fichier F1GPSTATE.SAV</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TInstCForm</name>
+    <message>
+        <source>Cockpit manager</source>
+        <translation>Gestion des cockpits</translation>
+    </message>
+    <message>
+        <source>&apos;97 cockpits</source>
+        <translation>Cockpits 97</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Install it!</source>
+        <translation>Installer !</translation>
+    </message>
+    <message>
+        <source>New cockpit installed!</source>
+        <translation>Nouveau cockpit installé !</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TInstCarSetForm</name>
+    <message>
+        <source>InstCarSetForm</source>
+        <translation>Installer un jeu de voitures</translation>
+    </message>
+    <message>
+        <source>Install &apos;97 car set (only paintings now)</source>
+        <translation>Installer les voitures 97 (pour l&apos;instant les livrées seules)</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>New carset installed!</source>
+        <translation>Nouveau jeu de voitures installé !</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TJamForm</name>
+    <message>
+        <source>Bitmap has been imported!</source>
+        <translation>Le bitmap a été importé !</translation>
+    </message>
+    <message>
+        <source>Bitmap has been exported!</source>
+        <translation>Le bitmap a été exporté !</translation>
+    </message>
+    <message>
+        <source>Car JAMs</source>
+        <translation>JAM des voitures</translation>
+    </message>
+    <message>
+        <source> Car paintings </source>
+        <translation> Livrées </translation>
+    </message>
+    <message>
+        <source> Avaiable teams </source>
+        <translation> Écuries disponibles </translation>
+    </message>
+    <message>
+        <source>Load bitmap</source>
+        <translation>Charger un bitmap</translation>
+    </message>
+    <message>
+        <source>Save as bitmap</source>
+        <translation>Enregistrer en bitmap</translation>
+    </message>
+    <message>
+        <source>Export to game</source>
+        <translation>Exporter dans le jeu</translation>
+    </message>
+    <message>
+        <source>Import from game</source>
+        <translation>Importer du jeu</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TMainForm</name>
+    <message>
+        <source>Names + Numbers</source>
+        <translation>Noms + numéros</translation>
+    </message>
+    <message>
+        <source>Engine Power</source>
+        <translation>Puissance moteur</translation>
+    </message>
+    <message>
+        <source>CC Grip</source>
+        <translation>Adhérence IA</translation>
+    </message>
+    <message>
+        <source>Car Failure</source>
+        <translation>Pannes</translation>
+    </message>
+    <message>
+        <source>Car Tuning</source>
+        <translation>Réglages voiture</translation>
+    </message>
+    <message>
+        <source>Nose Cones</source>
+        <translation>Museaux</translation>
+    </message>
+    <message>
+        <source>Pit Lane Settings</source>
+        <translation>Voie des stands</translation>
+    </message>
+    <message>
+        <source>Cockpit Colours</source>
+        <translation>Couleurs du cockpit</translation>
+    </message>
+    <message>
+        <source>Pit Crew Colours</source>
+        <translation>Couleurs des mécaniciens</translation>
+    </message>
+    <message>
+        <source>Car Jams</source>
+        <translation>JAM des voitures</translation>
+    </message>
+    <message>
+        <source>Helmets</source>
+        <translation>Casques</translation>
+    </message>
+    <message>
+        <source>Cameras</source>
+        <translation>Caméras</translation>
+    </message>
+    <message>
+        <source>Cockpit Manager</source>
+        <translation>Gestion des cockpits</translation>
+    </message>
+    <message>
+        <source>Track Manager</source>
+        <translation>Gestion des circuits</translation>
+    </message>
+    <message>
+        <source>Track Editor</source>
+        <translation>Éditeur des circuits</translation>
+    </message>
+    <message>
+        <source>EXIT</source>
+        <translation>QUITTER</translation>
+    </message>
+    <message>
+        <source>Car Sets</source>
+        <translation>Jeux de voitures</translation>
+    </message>
+    <message>
+        <source>Opens the %1 window</source>
+        <translation>Ouvre la fenêtre « %1 »</translation>
+    </message>
+    <message>
+        <source>Opens the track editor for the game&apos;s tracks</source>
+        <translation>Ouvre l&apos;éditeur des circuits du jeu</translation>
+    </message>
+    <message>
+        <source>Ends the editor</source>
+        <translation>Quitte l&apos;éditeur</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Load settings</source>
+        <translation>&amp;Charger les réglages</translation>
+    </message>
+    <message>
+        <source>&amp;Save settings</source>
+        <translation>&amp;Enregistrer les réglages</translation>
+    </message>
+    <message>
+        <source>Save settings &amp;As</source>
+        <translation>Enregistrer les réglages &amp;sous</translation>
+    </message>
+    <message>
+        <source>&amp;Restore original settings</source>
+        <translation>&amp;Rétablir les réglages d&apos;origine</translation>
+    </message>
+    <message>
+        <source>Restore game files from &amp;backup…</source>
+        <translation>Restaurer les fichiers du jeu depuis une sauve&amp;garde…</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Settings description</source>
+        <translation>&amp;Description des réglages</translation>
+    </message>
+    <message>
+        <source>&amp;Import/Export</source>
+        <translation>&amp;Importer/Exporter</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with game…</source>
+        <translation>&amp;Comparer avec le jeu…</translation>
+    </message>
+    <message>
+        <source>I&amp;nstall car set…</source>
+        <translation>I&amp;nstaller un jeu de voitures…</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>&amp;Getting started</source>
+        <translation>Pour &amp;commencer</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TNamesForm</name>
+    <message>
+        <source>Names and numbers</source>
+        <translation>Noms et numéros</translation>
+    </message>
+    <message>
+        <source> Team-engine </source>
+        <translation> Écurie-moteur </translation>
+    </message>
+    <message>
+        <source>Team name</source>
+        <translation>Nom de l&apos;écurie</translation>
+    </message>
+    <message>
+        <source>Engine name</source>
+        <translation>Nom du moteur</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numéro</translation>
+    </message>
+    <message>
+        <source>1st driver name</source>
+        <translation>Nom du 1er pilote</translation>
+    </message>
+    <message>
+        <source>2nd driver name</source>
+        <translation>Nom du 2e pilote</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Actif</translation>
+    </message>
+    <message>
+        <source>First driver - &apos;0&apos;</source>
+        <translation>Premier pilote - &apos;0&apos;</translation>
+    </message>
+    <message>
+        <source> Selected </source>
+        <translation> Pilotes </translation>
+    </message>
+    <message>
+        <source>   drivers </source>
+        <translation>   choisis </translation>
+    </message>
+    <message>
+        <source> 1st </source>
+        <translation> 1er </translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <translation>2e</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TNosesForm</name>
+    <message>
+        <source>Nose cones </source>
+        <translation>Museaux </translation>
+    </message>
+    <message>
+        <source> Teams </source>
+        <translation> Écuries </translation>
+    </message>
+    <message>
+        <source>Nose cones</source>
+        <translation>Museaux</translation>
+    </message>
+    <message>
+        <source>raised</source>
+        <translation>relevé</translation>
+    </message>
+    <message>
+        <source>lowered</source>
+        <translation>abaissé</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Import data from game</source>
+        <translation>Importer les données du jeu</translation>
+    </message>
+    <message>
+        <source>Export data into game</source>
+        <translation>Exporter les données dans le jeu</translation>
+    </message>
+    <message>
+        <source>Restore original data</source>
+        <translation>Rétablir les données d&apos;origine</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TPCColorsForm</name>
+    <message>
+        <source>Pit crew colors</source>
+        <translation>Couleurs des mécaniciens</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TPathForm</name>
+    <message>
+        <source>PathForm</source>
+        <translation>Trouver le jeu</translation>
+    </message>
+    <message>
+        <source>Locate psn.exe file on your hard disk</source>
+        <translation>Trouver le fichier psn.exe sur le disque dur</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Locate psn.exe file</source>
+        <translation>Trouver le fichier psn.exe</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TPitLineForm</name>
+    <message>
+        <source>Pit line settings</source>
+        <translation>Réglages de la voie des stands</translation>
+    </message>
+    <message>
+        <source> Pit order </source>
+        <translation> Ordre aux stands </translation>
+    </message>
+    <message>
+        <source>pit line entry</source>
+        <translation>entrée des stands</translation>
+    </message>
+    <message>
+        <source>pit line exit</source>
+        <translation>sortie des stands</translation>
+    </message>
+    <message>
+        <source> Pit line speed </source>
+        <translation> Vitesse dans la voie des stands </translation>
+    </message>
+    <message>
+        <source>Max. allowed pit line speed</source>
+        <translation>Vitesse maximale dans la voie des stands</translation>
+    </message>
+    <message>
+        <source>Check speed in pit line</source>
+        <translation>Contrôler la vitesse dans la voie des stands</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Import data from game</source>
+        <translation>Importer les données du jeu</translation>
+    </message>
+    <message>
+        <source>Export data from game</source>
+        <translation>Exporter les données dans le jeu</translation>
+    </message>
+    <message>
+        <source>Restore original data</source>
+        <translation>Rétablir les données d&apos;origine</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TStartForm</name>
+    <message>
+        <source>Loading data...</source>
+        <translation>Chargement des données...</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TTrackEdForm</name>
+    <message>
+        <source>Track editor</source>
+        <translation>Éditeur des circuits</translation>
+    </message>
+    <message>
+        <source> Grand Prix races</source>
+        <translation> Courses du Grand Prix</translation>
+    </message>
+    <message>
+        <source>Track %1</source>
+        <translation>Circuit %1</translation>
+    </message>
+    <message>
+        <source> Computer car setup </source>
+        <translation> Réglages des voitures de l&apos;ordinateur </translation>
+    </message>
+    <message>
+        <source>Front wing</source>
+        <translation>Aileron avant</translation>
+    </message>
+    <message>
+        <source>Rear wing</source>
+        <translation>Aileron arrière</translation>
+    </message>
+    <message>
+        <source>deg</source>
+        <translation>degrés</translation>
+    </message>
+    <message>
+        <source>GEARBOX</source>
+        <translation>BOÎTE DE VITESSES</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>1re</translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <translation>2e</translation>
+    </message>
+    <message>
+        <source>3rd</source>
+        <translation>3e</translation>
+    </message>
+    <message>
+        <source>4th</source>
+        <translation>4e</translation>
+    </message>
+    <message>
+        <source>5th</source>
+        <translation>5e</translation>
+    </message>
+    <message>
+        <source>6th</source>
+        <translation>6e</translation>
+    </message>
+    <message>
+        <source> Other track specific values </source>
+        <translation> Autres valeurs du circuit </translation>
+    </message>
+    <message>
+        <source>Fuel consumption</source>
+        <translation>Consommation de carburant</translation>
+    </message>
+    <message>
+        <source>Tyre consumption</source>
+        <translation>Usure des pneus</translation>
+    </message>
+    <message>
+        <source>Tyre type</source>
+        <translation>Gomme des pneus</translation>
+    </message>
+    <message>
+        <source>Tyre - &quot;A&quot;</source>
+        <translation>Pneus - &quot;A&quot;</translation>
+    </message>
+    <message>
+        <source>Tyre - &quot;B&quot;</source>
+        <translation>Pneus - &quot;B&quot;</translation>
+    </message>
+    <message>
+        <source>Tyre - &quot;C&quot;</source>
+        <translation>Pneus - &quot;C&quot;</translation>
+    </message>
+    <message>
+        <source>Tyre - &quot;D&quot;</source>
+        <translation>Pneus - &quot;D&quot;</translation>
+    </message>
+    <message>
+        <source>Export data into game</source>
+        <translation>Exporter les données dans le jeu</translation>
+    </message>
+    <message>
+        <source>Import data from game</source>
+        <translation>Importer les données du jeu</translation>
+    </message>
+    <message>
+        <source>Restore original data</source>
+        <translation>Rétablir les données d&apos;origine</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Tracks data has been exported!</source>
+        <translation>Les données des circuits ont été exportées !</translation>
+    </message>
+    <message>
+        <source>Tracks data has been imported!</source>
+        <translation>Les données des circuits ont été importées !</translation>
+    </message>
+</context>
+<context>
+    <name>psn::Tinsttform</name>
+    <message>
+        <source>Track manager</source>
+        <translation>Gestion des circuits</translation>
+    </message>
+    <message>
+        <source>Install original tracks</source>
+        <translation>Installer les circuits d&apos;origine</translation>
+    </message>
+    <message>
+        <source>Install Valmont track</source>
+        <translation>Installer le circuit de Valmont</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Original tracks installed!</source>
+        <translation>Circuits d&apos;origine installés !</translation>
+    </message>
+    <message>
+        <source>Track installed!</source>
+        <translation>Circuit installé !</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1264 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>psn::Accessibility</name>
+    <message>
+        <source>picture</source>
+        <translation>immagine</translation>
+    </message>
+    <message>
+        <source>choice</source>
+        <translation>scelta</translation>
+    </message>
+    <message>
+        <source>list</source>
+        <translation>elenco</translation>
+    </message>
+    <message>
+        <source>slider</source>
+        <translation>cursore</translation>
+    </message>
+    <message>
+        <source>button</source>
+        <translation>pulsante</translation>
+    </message>
+    <message>
+        <source>value</source>
+        <translation>valore</translation>
+    </message>
+    <message>
+        <source>A picture of the %1</source>
+        <translation>Un&apos;immagine: %1</translation>
+    </message>
+</context>
+<context>
+    <name>psn::BackupRestore</name>
+    <message>
+        <source>There are no backups (.bak files) of game files in %1. The editor makes one of each game file before it first changes it.</source>
+        <translation>In %1 non ci sono copie di sicurezza (file .bak) dei file del gioco. L&apos;editor ne crea una di ogni file del gioco prima di modificarlo per la prima volta.</translation>
+    </message>
+    <message>
+        <source>%1  (backup of %2)</source>
+        <translation>%1  (copia del %2)</translation>
+    </message>
+    <message>
+        <source>Restore game files from backup</source>
+        <translation>Ripristina i file del gioco dal backup</translation>
+    </message>
+    <message>
+        <source>Put these game files back as they were in their backups? Every change made to them since is lost.</source>
+        <translation>Riportare questi file del gioco allo stato delle loro copie? Ogni modifica fatta da allora andrà persa.</translation>
+    </message>
+    <message>
+        <source>These game files have been restored from their backups:</source>
+        <translation>Questi file del gioco sono stati ripristinati dalle loro copie:</translation>
+    </message>
+</context>
+<context>
+    <name>psn::ColourPartsForm</name>
+    <message>
+        <source>Cockpit</source>
+        <translation>Abitacolo</translation>
+    </message>
+    <message>
+        <source>Mirrors</source>
+        <translation>Specchietti</translation>
+    </message>
+    <message>
+        <source>Front wing</source>
+        <translation>Alettone anteriore</translation>
+    </message>
+    <message>
+        <source>Feet</source>
+        <translation>Piedi</translation>
+    </message>
+    <message>
+        <source>Legs/ Pit Monitor</source>
+        <translation>Gambe/ Monitor dei box</translation>
+    </message>
+    <message>
+        <source>Waist</source>
+        <translation>Vita</translation>
+    </message>
+    <message>
+        <source>Thin stripe</source>
+        <translation>Striscia sottile</translation>
+    </message>
+    <message>
+        <source>Left chest/Sign</source>
+        <translation>Petto sinistro/Cartello</translation>
+    </message>
+    <message>
+        <source>Right chest</source>
+        <translation>Petto destro</translation>
+    </message>
+    <message>
+        <source>Epaulettes/Jack</source>
+        <translation>Spalline/Cric</translation>
+    </message>
+    <message>
+        <source>Left upper arm</source>
+        <translation>Braccio sinistro</translation>
+    </message>
+    <message>
+        <source>Left forearm</source>
+        <translation>Avambraccio sinistro</translation>
+    </message>
+    <message>
+        <source>Right upper arm</source>
+        <translation>Braccio destro</translation>
+    </message>
+    <message>
+        <source>Right forearm</source>
+        <translation>Avambraccio destro</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Mani</translation>
+    </message>
+    <message>
+        <source>Head</source>
+        <translation>Testa</translation>
+    </message>
+    <message>
+        <source>Team logo</source>
+        <translation>Logo della scuderia</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Import data from game</source>
+        <translation>Importa i dati dal gioco</translation>
+    </message>
+    <message>
+        <source>Export data into game</source>
+        <translation>Esporta i dati nel gioco</translation>
+    </message>
+    <message>
+        <source>Restore original data</source>
+        <translation>Ripristina i dati originali</translation>
+    </message>
+    <message>
+        <source>Detail: %1</source>
+        <translation>Parte: %1</translation>
+    </message>
+    <message>
+        <source>Detail: (nothing)</source>
+        <translation>Parte: (nessuna)</translation>
+    </message>
+</context>
+<context>
+    <name>psn::EditorButtons</name>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Import data from game</source>
+        <translation>Importa i dati dal gioco</translation>
+    </message>
+    <message>
+        <source>Export data into game</source>
+        <translation>Esporta i dati nel gioco</translation>
+    </message>
+    <message>
+        <source>Restore original data</source>
+        <translation>Ripristina i dati originali</translation>
+    </message>
+</context>
+<context>
+    <name>psn::GameActions</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; non è un numero intero valido</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>&apos;%1&apos; non è un numero decimale valido</translation>
+    </message>
+</context>
+<context>
+    <name>psn::HelpTexts</name>
+    <message>
+        <source>(not located yet)</source>
+        <translation>(non ancora trovata)</translation>
+    </message>
+    <message>
+        <source>Brenwick PSN Editor %1
+A settings editor for the racing game Pistonia.
+
+Licence: GPL-3.0-or-later (GNU General Public License, version 3 or later). This program comes with no warranty.
+Qt %2
+
+Editor folder: %3
+Game folder: %4</source>
+        <translation>Brenwick PSN Editor %1
+Un editor delle impostazioni del gioco di corse Pistonia.
+
+Licenza: GPL-3.0-or-later (GNU General Public License, versione 3 o successiva). Questo programma è fornito senza alcuna garanzia.
+Qt %2
+
+Cartella dell&apos;editor: %3
+Cartella del gioco: %4</translation>
+    </message>
+    <message>
+        <source>The editor changes an installed copy of the game: at the first start it asks for the game&apos;s PSN.EXE.
+
+Without the game, generate a sample game and locate its PSN.EXE:
+    psniaed-sample-game --edition 0 --out ~/pistonia-sample
+
+Pictures, helmets and liveries need the game&apos;s bitmap converter %1: put it into the editor folder %2.
+Install packs (track, cockpit and car set files) go into %3.
+
+Game folder: %4</source>
+        <translation>L&apos;editor modifica una copia installata del gioco: al primo avvio chiede il PSN.EXE del gioco.
+
+Senza il gioco, crea un gioco di esempio e indica il suo PSN.EXE:
+    psniaed-sample-game --edition 0 --out ~/pistonia-sample
+
+Immagini, caschi e livree richiedono il convertitore di bitmap %1 del gioco: mettilo nella cartella dell&apos;editor %2.
+I pacchetti da installare (file di circuiti, abitacoli e vetture) vanno in %3.
+
+Cartella del gioco: %4</translation>
+    </message>
+</context>
+<context>
+    <name>psn::QtDialogs</name>
+    <message>
+        <source>Information</source>
+        <translation>Informazione</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Conferma</translation>
+    </message>
+</context>
+<context>
+    <name>psn::SettingsCommands</name>
+    <message>
+        <source>Save settings</source>
+        <translation>Salva le impostazioni</translation>
+    </message>
+    <message>
+        <source>All settings files</source>
+        <translation>Tutti i file di impostazioni</translation>
+    </message>
+    <message>
+        <source>Load settings</source>
+        <translation>Carica le impostazioni</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TCColorsForm</name>
+    <message>
+        <source>Cockpit colors</source>
+        <translation>Colori dell&apos;abitacolo</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TCTuningForm</name>
+    <message>
+        <source>Car tuning</source>
+        <translation>Assetto della vettura</translation>
+    </message>
+    <message>
+        <source> Car weight </source>
+        <translation> Peso della vettura </translation>
+    </message>
+    <message>
+        <source>Human player car weight</source>
+        <translation>Peso della vettura del giocatore</translation>
+    </message>
+    <message>
+        <source>Computer car weight</source>
+        <translation>Peso delle vetture del computer</translation>
+    </message>
+    <message>
+        <source>Linked</source>
+        <translation>Collegati</translation>
+    </message>
+    <message>
+        <source> RPM LEDs </source>
+        <translation> LED del contagiri </translation>
+    </message>
+    <message>
+        <source>RPM</source>
+        <translation>giri/min</translation>
+    </message>
+    <message>
+        <source>(colors works only with original cockpits)</source>
+        <translation>(i colori valgono solo con gli abitacoli originali)</translation>
+    </message>
+    <message>
+        <source> Fuel settings </source>
+        <translation> Carburante </translation>
+    </message>
+    <message>
+        <source>Initial practice fuel load</source>
+        <translation>Carburante all&apos;inizio delle prove</translation>
+    </message>
+    <message>
+        <source>laps</source>
+        <translation>giri</translation>
+    </message>
+    <message>
+        <source>Initial qualifing fuel load</source>
+        <translation>Carburante all&apos;inizio delle qualifiche</translation>
+    </message>
+    <message>
+        <source>show opponents fuel load</source>
+        <translation>mostra il carburante degli avversari</translation>
+    </message>
+    <message>
+        <source>player&apos;s car performance depends on selected team</source>
+        <translation>le prestazioni della vettura del giocatore dipendono dalla scuderia scelta</translation>
+    </message>
+    <message>
+        <source>real F1 best time/split info - compares to current best of session</source>
+        <translation>miglior tempo/intertempi F1 reali - confronto con il miglior tempo della sessione</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Import data from game</source>
+        <translation>Importa i dati dal gioco</translation>
+    </message>
+    <message>
+        <source>Export data into game</source>
+        <translation>Esporta i dati nel gioco</translation>
+    </message>
+    <message>
+        <source>Restore original data</source>
+        <translation>Ripristina i dati originali</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TCameraForm</name>
+    <message>
+        <source>Cameras editor</source>
+        <translation>Editor delle telecamere</translation>
+    </message>
+    <message>
+        <source> Select car camera </source>
+        <translation> Scegli la telecamera </translation>
+    </message>
+    <message>
+        <source>Camera %1</source>
+        <translation>Telecamera %1</translation>
+    </message>
+    <message>
+        <source> Default view </source>
+        <translation> Vista predefinita </translation>
+    </message>
+    <message>
+        <source>X - axis</source>
+        <translation>Asse X</translation>
+    </message>
+    <message>
+        <source> Distance from </source>
+        <translation> Distanza </translation>
+    </message>
+    <message>
+        <source> centre of car   </source>
+        <translation> dal centro   </translation>
+    </message>
+    <message>
+        <source>Y - axis</source>
+        <translation>Asse Y</translation>
+    </message>
+    <message>
+        <source>Z - axis</source>
+        <translation>Asse Z</translation>
+    </message>
+    <message>
+        <source> Height </source>
+        <translation> Altezza </translation>
+    </message>
+    <message>
+        <source> Angle </source>
+        <translation> Angolo </translation>
+    </message>
+    <message>
+        <source>deg</source>
+        <translation>gradi</translation>
+    </message>
+    <message>
+        <source>Img. tunning</source>
+        <translation>Regolazione immagine</translation>
+    </message>
+    <message>
+        <source> Value 1 </source>
+        <translation> Valore 1 </translation>
+    </message>
+    <message>
+        <source> Value 2 </source>
+        <translation> Valore 2 </translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Import data from game</source>
+        <translation>Importa i dati dal gioco</translation>
+    </message>
+    <message>
+        <source>Export data into game</source>
+        <translation>Esporta i dati nel gioco</translation>
+    </message>
+    <message>
+        <source>Restore original data</source>
+        <translation>Ripristina i dati originali</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TCompareForm</name>
+    <message>
+        <source>Compare with game</source>
+        <translation>Confronta con il gioco</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Campo</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Gioco</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Differences between the settings and the game</source>
+        <translation>Differenze tra le impostazioni e il gioco</translation>
+    </message>
+    <message>
+        <source>Another program is changing the game; nothing was compared.</source>
+        <translation>Un altro programma sta modificando il gioco; non è stato confrontato nulla.</translation>
+    </message>
+    <message>
+        <source>The game could not be read; nothing was compared.</source>
+        <translation>Impossibile leggere il gioco; non è stato confrontato nulla.</translation>
+    </message>
+    <message>
+        <source>The game executable could not be read; nothing was compared.</source>
+        <translation>Impossibile leggere l&apos;eseguibile del gioco; non è stato confrontato nulla.</translation>
+    </message>
+    <message>
+        <source>The settings and the game agree in every field.</source>
+        <translation>Le impostazioni e il gioco coincidono in ogni campo.</translation>
+    </message>
+    <message>
+        <source>%1 fields differ in %2 windows.</source>
+        <translation>%1 campi differiscono in %2 finestre.</translation>
+    </message>
+    <message>
+        <source> The track files are not all installed: the track set-ups were not read.</source>
+        <translation> Non tutti i file dei circuiti sono installati: gli assetti dei circuiti non sono stati letti.</translation>
+    </message>
+    <message>
+        <source> The track set-ups have not been read in this run and are not compared.</source>
+        <translation> Gli assetti dei circuiti non sono stati letti in questa sessione e non vengono confrontati.</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TDesForm</name>
+    <message>
+        <source>Settings description</source>
+        <translation>Descrizione delle impostazioni</translation>
+    </message>
+    <message>
+        <source>Save settings</source>
+        <translation>Salva le impostazioni</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TEPowerForm</name>
+    <message>
+        <source>Engine power</source>
+        <translation>Potenza del motore</translation>
+    </message>
+    <message>
+        <source> Team-engine </source>
+        <translation> Scuderia-motore </translation>
+    </message>
+    <message>
+        <source> BHP </source>
+        <translation> CV </translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Scelta</translation>
+    </message>
+    <message>
+        <source>Qualification</source>
+        <translation>Qualifiche</translation>
+    </message>
+    <message>
+        <source>Other sessions</source>
+        <translation>Altre sessioni</translation>
+    </message>
+    <message>
+        <source>Human driver engine</source>
+        <translation>Motore del giocatore</translation>
+    </message>
+    <message>
+        <source>BHP</source>
+        <translation>CV</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tutti</translation>
+    </message>
+    <message>
+        <source>by</source>
+        <translation>di</translation>
+    </message>
+    <message>
+        <source>Random engine power</source>
+        <translation>Potenza del motore casuale</translation>
+    </message>
+    <message>
+        <source>Qual=Other</source>
+        <translation>Qualif.=Altre</translation>
+    </message>
+    <message>
+        <source>Other=Qual</source>
+        <translation>Altre=Qualif.</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TFailuresForm</name>
+    <message>
+        <source>Car failure</source>
+        <translation>Guasti</translation>
+    </message>
+    <message>
+        <source> Team-Engine </source>
+        <translation> Scuderia-motore </translation>
+    </message>
+    <message>
+        <source> Value </source>
+        <translation> Valore </translation>
+    </message>
+    <message>
+        <source>Edit selected data</source>
+        <translation>Modifica i dati scelti</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tutti</translation>
+    </message>
+    <message>
+        <source>by</source>
+        <translation>di</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TGripForm</name>
+    <message>
+        <source>Computer cars grip</source>
+        <translation>Aderenza delle vetture del computer</translation>
+    </message>
+    <message>
+        <source> 1st drivers </source>
+        <translation> 1i piloti </translation>
+    </message>
+    <message>
+        <source> GRIP </source>
+        <translation> ADERENZA </translation>
+    </message>
+    <message>
+        <source> 2nd drivers </source>
+        <translation> 2i piloti </translation>
+    </message>
+    <message>
+        <source>Select data</source>
+        <translation>Scegli i dati</translation>
+    </message>
+    <message>
+        <source>Qualification</source>
+        <translation>Qualifiche</translation>
+    </message>
+    <message>
+        <source>Other sessions</source>
+        <translation>Altre sessioni</translation>
+    </message>
+    <message>
+        <source>Random grip range</source>
+        <translation>Intervallo di aderenza casuale</translation>
+    </message>
+    <message>
+        <source>Edit selected grip data</source>
+        <translation>Modifica l&apos;aderenza scelta</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tutti</translation>
+    </message>
+    <message>
+        <source>by</source>
+        <translation>di</translation>
+    </message>
+    <message>
+        <source>Qual=Other</source>
+        <translation>Qualif.=Altre</translation>
+    </message>
+    <message>
+        <source>Other=Qual</source>
+        <translation>Altre=Qualif.</translation>
+    </message>
+</context>
+<context>
+    <name>psn::THelmetForm</name>
+    <message>
+        <source>Helmets</source>
+        <translation>Caschi</translation>
+    </message>
+    <message>
+        <source> Drivers </source>
+        <translation> Piloti </translation>
+    </message>
+    <message>
+        <source>Save helmet as bitmap</source>
+        <translation>Salva il casco come bitmap</translation>
+    </message>
+    <message>
+        <source>Load helmet from bitmap</source>
+        <translation>Carica il casco da bitmap</translation>
+    </message>
+    <message>
+        <source>Save all helmets as bitmap</source>
+        <translation>Salva tutti i caschi come bitmap</translation>
+    </message>
+    <message>
+        <source>Load all helmets from bitmap</source>
+        <translation>Carica tutti i caschi da bitmap</translation>
+    </message>
+    <message>
+        <source>Import from game</source>
+        <translation>Importa dal gioco</translation>
+    </message>
+    <message>
+        <source>Export into game</source>
+        <translation>Esporta nel gioco</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TIEForm</name>
+    <message>
+        <source>All data has been imported!</source>
+        <translation>Tutti i dati sono stati importati!</translation>
+    </message>
+    <message>
+        <source>All data has been exported!</source>
+        <translation>Tutti i dati sono stati esportati!</translation>
+    </message>
+    <message>
+        <source>Import data</source>
+        <translation>Importa i dati</translation>
+    </message>
+    <message>
+        <source>Names and numbers</source>
+        <translation>Nomi e numeri</translation>
+    </message>
+    <message>
+        <source>Cockpit colors</source>
+        <translation>Colori dell&apos;abitacolo</translation>
+    </message>
+    <message>
+        <source>Aids</source>
+        <translation>Aiuti alla guida</translation>
+    </message>
+    <message>
+        <source>Import all data</source>
+        <translation>Importa tutti i dati</translation>
+    </message>
+    <message>
+        <source>Export all data</source>
+        <translation>Esporta tutti i dati</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>PSN.EXE file</source>
+        <translation>File PSN.EXE</translation>
+    </message>
+    <message>
+        <source>F1GPSTATE.SAV file</source>
+        <translation>File F1GPSTATE.SAV</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TInstCForm</name>
+    <message>
+        <source>Cockpit manager</source>
+        <translation>Gestione abitacoli</translation>
+    </message>
+    <message>
+        <source>&apos;97 cockpits</source>
+        <translation>Abitacoli &apos;97</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Install it!</source>
+        <translation>Installa!</translation>
+    </message>
+    <message>
+        <source>New cockpit installed!</source>
+        <translation>Nuovo abitacolo installato!</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TInstCarSetForm</name>
+    <message>
+        <source>InstCarSetForm</source>
+        <translation>Installa vetture</translation>
+    </message>
+    <message>
+        <source>Install &apos;97 car set (only paintings now)</source>
+        <translation>Installa le vetture &apos;97 (per ora solo le livree)</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>New carset installed!</source>
+        <translation>Nuove vetture installate!</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TJamForm</name>
+    <message>
+        <source>Bitmap has been imported!</source>
+        <translation>La bitmap è stata importata!</translation>
+    </message>
+    <message>
+        <source>Bitmap has been exported!</source>
+        <translation>La bitmap è stata esportata!</translation>
+    </message>
+    <message>
+        <source>Car JAMs</source>
+        <translation>JAM delle vetture</translation>
+    </message>
+    <message>
+        <source> Car paintings </source>
+        <translation> Livree </translation>
+    </message>
+    <message>
+        <source> Avaiable teams </source>
+        <translation> Scuderie disponibili </translation>
+    </message>
+    <message>
+        <source>Load bitmap</source>
+        <translation>Carica bitmap</translation>
+    </message>
+    <message>
+        <source>Save as bitmap</source>
+        <translation>Salva come bitmap</translation>
+    </message>
+    <message>
+        <source>Export to game</source>
+        <translation>Esporta nel gioco</translation>
+    </message>
+    <message>
+        <source>Import from game</source>
+        <translation>Importa dal gioco</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TMainForm</name>
+    <message>
+        <source>Names + Numbers</source>
+        <translation>Nomi + numeri</translation>
+    </message>
+    <message>
+        <source>Engine Power</source>
+        <translation>Potenza motore</translation>
+    </message>
+    <message>
+        <source>CC Grip</source>
+        <translation>Aderenza computer</translation>
+    </message>
+    <message>
+        <source>Car Failure</source>
+        <translation>Guasti</translation>
+    </message>
+    <message>
+        <source>Car Tuning</source>
+        <translation>Assetto vettura</translation>
+    </message>
+    <message>
+        <source>Nose Cones</source>
+        <translation>Musetti</translation>
+    </message>
+    <message>
+        <source>Pit Lane Settings</source>
+        <translation>Corsia box</translation>
+    </message>
+    <message>
+        <source>Cockpit Colours</source>
+        <translation>Colori abitacolo</translation>
+    </message>
+    <message>
+        <source>Pit Crew Colours</source>
+        <translation>Colori meccanici</translation>
+    </message>
+    <message>
+        <source>Car Jams</source>
+        <translation>JAM vetture</translation>
+    </message>
+    <message>
+        <source>Helmets</source>
+        <translation>Caschi</translation>
+    </message>
+    <message>
+        <source>Cameras</source>
+        <translation>Telecamere</translation>
+    </message>
+    <message>
+        <source>Cockpit Manager</source>
+        <translation>Gestione abitacoli</translation>
+    </message>
+    <message>
+        <source>Track Manager</source>
+        <translation>Gestione circuiti</translation>
+    </message>
+    <message>
+        <source>Track Editor</source>
+        <translation>Editor circuiti</translation>
+    </message>
+    <message>
+        <source>EXIT</source>
+        <translation>ESCI</translation>
+    </message>
+    <message>
+        <source>Car Sets</source>
+        <translation>Vetture</translation>
+    </message>
+    <message>
+        <source>Opens the %1 window</source>
+        <translation>Apre la finestra «%1»</translation>
+    </message>
+    <message>
+        <source>Opens the track editor for the game&apos;s tracks</source>
+        <translation>Apre l&apos;editor dei circuiti del gioco</translation>
+    </message>
+    <message>
+        <source>Ends the editor</source>
+        <translation>Chiude l&apos;editor</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Load settings</source>
+        <translation>&amp;Carica le impostazioni</translation>
+    </message>
+    <message>
+        <source>&amp;Save settings</source>
+        <translation>&amp;Salva le impostazioni</translation>
+    </message>
+    <message>
+        <source>Save settings &amp;As</source>
+        <translation>Salva le impostazioni co&amp;n nome</translation>
+    </message>
+    <message>
+        <source>&amp;Restore original settings</source>
+        <translation>&amp;Ripristina le impostazioni originali</translation>
+    </message>
+    <message>
+        <source>Restore game files from &amp;backup…</source>
+        <translation>Ripristina i file del gioco dal &amp;backup…</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opzioni</translation>
+    </message>
+    <message>
+        <source>&amp;Settings description</source>
+        <translation>&amp;Descrizione delle impostazioni</translation>
+    </message>
+    <message>
+        <source>&amp;Import/Export</source>
+        <translation>&amp;Importa/Esporta</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with game…</source>
+        <translation>&amp;Confronta con il gioco…</translation>
+    </message>
+    <message>
+        <source>I&amp;nstall car set…</source>
+        <translation>I&amp;nstalla vetture…</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Informazioni</translation>
+    </message>
+    <message>
+        <source>&amp;Getting started</source>
+        <translation>&amp;Primi passi</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TNamesForm</name>
+    <message>
+        <source>Names and numbers</source>
+        <translation>Nomi e numeri</translation>
+    </message>
+    <message>
+        <source> Team-engine </source>
+        <translation> Scuderia-motore </translation>
+    </message>
+    <message>
+        <source>Team name</source>
+        <translation>Nome della scuderia</translation>
+    </message>
+    <message>
+        <source>Engine name</source>
+        <translation>Nome del motore</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numero</translation>
+    </message>
+    <message>
+        <source>1st driver name</source>
+        <translation>Nome del 1° pilota</translation>
+    </message>
+    <message>
+        <source>2nd driver name</source>
+        <translation>Nome del 2° pilota</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Attiva</translation>
+    </message>
+    <message>
+        <source>First driver - &apos;0&apos;</source>
+        <translation>Primo pilota - &apos;0&apos;</translation>
+    </message>
+    <message>
+        <source> Selected </source>
+        <translation> Piloti </translation>
+    </message>
+    <message>
+        <source>   drivers </source>
+        <translation>   scelti </translation>
+    </message>
+    <message>
+        <source> 1st </source>
+        <translation> 1° </translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <translation>2°</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TNosesForm</name>
+    <message>
+        <source>Nose cones </source>
+        <translation>Musetti </translation>
+    </message>
+    <message>
+        <source> Teams </source>
+        <translation> Scuderie </translation>
+    </message>
+    <message>
+        <source>Nose cones</source>
+        <translation>Musetti</translation>
+    </message>
+    <message>
+        <source>raised</source>
+        <translation>alzato</translation>
+    </message>
+    <message>
+        <source>lowered</source>
+        <translation>abbassato</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Import data from game</source>
+        <translation>Importa i dati dal gioco</translation>
+    </message>
+    <message>
+        <source>Export data into game</source>
+        <translation>Esporta i dati nel gioco</translation>
+    </message>
+    <message>
+        <source>Restore original data</source>
+        <translation>Ripristina i dati originali</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TPCColorsForm</name>
+    <message>
+        <source>Pit crew colors</source>
+        <translation>Colori dei meccanici</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TPathForm</name>
+    <message>
+        <source>PathForm</source>
+        <translation>Trova il gioco</translation>
+    </message>
+    <message>
+        <source>Locate psn.exe file on your hard disk</source>
+        <translation>Trova il file psn.exe sul disco</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Locate psn.exe file</source>
+        <translation>Trova il file psn.exe</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TPitLineForm</name>
+    <message>
+        <source>Pit line settings</source>
+        <translation>Impostazioni della corsia box</translation>
+    </message>
+    <message>
+        <source> Pit order </source>
+        <translation> Ordine ai box </translation>
+    </message>
+    <message>
+        <source>pit line entry</source>
+        <translation>ingresso box</translation>
+    </message>
+    <message>
+        <source>pit line exit</source>
+        <translation>uscita box</translation>
+    </message>
+    <message>
+        <source> Pit line speed </source>
+        <translation> Velocità in corsia box </translation>
+    </message>
+    <message>
+        <source>Max. allowed pit line speed</source>
+        <translation>Velocità massima in corsia box</translation>
+    </message>
+    <message>
+        <source>Check speed in pit line</source>
+        <translation>Controlla la velocità in corsia box</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Import data from game</source>
+        <translation>Importa i dati dal gioco</translation>
+    </message>
+    <message>
+        <source>Export data from game</source>
+        <translation>Esporta i dati nel gioco</translation>
+    </message>
+    <message>
+        <source>Restore original data</source>
+        <translation>Ripristina i dati originali</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TStartForm</name>
+    <message>
+        <source>Loading data...</source>
+        <translation>Caricamento dei dati...</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TTrackEdForm</name>
+    <message>
+        <source>Track editor</source>
+        <translation>Editor dei circuiti</translation>
+    </message>
+    <message>
+        <source> Grand Prix races</source>
+        <translation> Gare del Gran Premio</translation>
+    </message>
+    <message>
+        <source>Track %1</source>
+        <translation>Circuito %1</translation>
+    </message>
+    <message>
+        <source> Computer car setup </source>
+        <translation> Assetto delle vetture del computer </translation>
+    </message>
+    <message>
+        <source>Front wing</source>
+        <translation>Alettone anteriore</translation>
+    </message>
+    <message>
+        <source>Rear wing</source>
+        <translation>Alettone posteriore</translation>
+    </message>
+    <message>
+        <source>deg</source>
+        <translation>gradi</translation>
+    </message>
+    <message>
+        <source>GEARBOX</source>
+        <translation>CAMBIO</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>1ª</translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <translation>2°</translation>
+    </message>
+    <message>
+        <source>3rd</source>
+        <translation>3ª</translation>
+    </message>
+    <message>
+        <source>4th</source>
+        <translation>4ª</translation>
+    </message>
+    <message>
+        <source>5th</source>
+        <translation>5ª</translation>
+    </message>
+    <message>
+        <source>6th</source>
+        <translation>6ª</translation>
+    </message>
+    <message>
+        <source> Other track specific values </source>
+        <translation> Altri valori del circuito </translation>
+    </message>
+    <message>
+        <source>Fuel consumption</source>
+        <translation>Consumo di carburante</translation>
+    </message>
+    <message>
+        <source>Tyre consumption</source>
+        <translation>Usura delle gomme</translation>
+    </message>
+    <message>
+        <source>Tyre type</source>
+        <translation>Mescola delle gomme</translation>
+    </message>
+    <message>
+        <source>Tyre - &quot;A&quot;</source>
+        <translation>Gomme - &quot;A&quot;</translation>
+    </message>
+    <message>
+        <source>Tyre - &quot;B&quot;</source>
+        <translation>Gomme - &quot;B&quot;</translation>
+    </message>
+    <message>
+        <source>Tyre - &quot;C&quot;</source>
+        <translation>Gomme - &quot;C&quot;</translation>
+    </message>
+    <message>
+        <source>Tyre - &quot;D&quot;</source>
+        <translation>Gomme - &quot;D&quot;</translation>
+    </message>
+    <message>
+        <source>Export data into game</source>
+        <translation>Esporta i dati nel gioco</translation>
+    </message>
+    <message>
+        <source>Import data from game</source>
+        <translation>Importa i dati dal gioco</translation>
+    </message>
+    <message>
+        <source>Restore original data</source>
+        <translation>Ripristina i dati originali</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Tracks data has been exported!</source>
+        <translation>I dati dei circuiti sono stati esportati!</translation>
+    </message>
+    <message>
+        <source>Tracks data has been imported!</source>
+        <translation>I dati dei circuiti sono stati importati!</translation>
+    </message>
+</context>
+<context>
+    <name>psn::Tinsttform</name>
+    <message>
+        <source>Track manager</source>
+        <translation>Gestione circuiti</translation>
+    </message>
+    <message>
+        <source>Install original tracks</source>
+        <translation>Installa i circuiti originali</translation>
+    </message>
+    <message>
+        <source>Install Valmont track</source>
+        <translation>Installa il circuito di Valmont</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Original tracks installed!</source>
+        <translation>Circuiti originali installati!</translation>
+    </message>
+    <message>
+        <source>Track installed!</source>
+        <translation>Circuito installato!</translation>
+    </message>
+</context>
+</TS>

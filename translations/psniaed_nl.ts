@@ -1,0 +1,1264 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl">
+<context>
+    <name>psn::Accessibility</name>
+    <message>
+        <source>picture</source>
+        <translation>afbeelding</translation>
+    </message>
+    <message>
+        <source>choice</source>
+        <translation>keuze</translation>
+    </message>
+    <message>
+        <source>list</source>
+        <translation>lijst</translation>
+    </message>
+    <message>
+        <source>slider</source>
+        <translation>schuifregelaar</translation>
+    </message>
+    <message>
+        <source>button</source>
+        <translation>knop</translation>
+    </message>
+    <message>
+        <source>value</source>
+        <translation>waarde</translation>
+    </message>
+    <message>
+        <source>A picture of the %1</source>
+        <translation>Een afbeelding: %1</translation>
+    </message>
+</context>
+<context>
+    <name>psn::BackupRestore</name>
+    <message>
+        <source>There are no backups (.bak files) of game files in %1. The editor makes one of each game file before it first changes it.</source>
+        <translation>In %1 zijn geen reservekopieën (.bak-bestanden) van spelbestanden. De editor maakt er een van elk spelbestand voordat hij het voor het eerst wijzigt.</translation>
+    </message>
+    <message>
+        <source>%1  (backup of %2)</source>
+        <translation>%1  (reservekopie van %2)</translation>
+    </message>
+    <message>
+        <source>Restore game files from backup</source>
+        <translation>Spelbestanden uit reservekopie terugzetten</translation>
+    </message>
+    <message>
+        <source>Put these game files back as they were in their backups? Every change made to them since is lost.</source>
+        <translation>Deze spelbestanden terugzetten zoals ze in hun reservekopieën zijn? Elke wijziging sindsdien gaat verloren.</translation>
+    </message>
+    <message>
+        <source>These game files have been restored from their backups:</source>
+        <translation>Deze spelbestanden zijn uit hun reservekopieën teruggezet:</translation>
+    </message>
+</context>
+<context>
+    <name>psn::ColourPartsForm</name>
+    <message>
+        <source>Cockpit</source>
+        <translation>Cockpit</translation>
+    </message>
+    <message>
+        <source>Mirrors</source>
+        <translation>Spiegels</translation>
+    </message>
+    <message>
+        <source>Front wing</source>
+        <translation>Voorvleugel</translation>
+    </message>
+    <message>
+        <source>Feet</source>
+        <translation>Voeten</translation>
+    </message>
+    <message>
+        <source>Legs/ Pit Monitor</source>
+        <translation>Benen/ Pitmonitor</translation>
+    </message>
+    <message>
+        <source>Waist</source>
+        <translation>Middel</translation>
+    </message>
+    <message>
+        <source>Thin stripe</source>
+        <translation>Dunne streep</translation>
+    </message>
+    <message>
+        <source>Left chest/Sign</source>
+        <translation>Linkerborst/Bord</translation>
+    </message>
+    <message>
+        <source>Right chest</source>
+        <translation>Rechterborst</translation>
+    </message>
+    <message>
+        <source>Epaulettes/Jack</source>
+        <translation>Schouders/Krik</translation>
+    </message>
+    <message>
+        <source>Left upper arm</source>
+        <translation>Linkerbovenarm</translation>
+    </message>
+    <message>
+        <source>Left forearm</source>
+        <translation>Linkeronderarm</translation>
+    </message>
+    <message>
+        <source>Right upper arm</source>
+        <translation>Rechterbovenarm</translation>
+    </message>
+    <message>
+        <source>Right forearm</source>
+        <translation>Rechteronderarm</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Handen</translation>
+    </message>
+    <message>
+        <source>Head</source>
+        <translation>Hoofd</translation>
+    </message>
+    <message>
+        <source>Team logo</source>
+        <translation>Teamlogo</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Import data from game</source>
+        <translation>Gegevens uit het spel importeren</translation>
+    </message>
+    <message>
+        <source>Export data into game</source>
+        <translation>Gegevens naar het spel exporteren</translation>
+    </message>
+    <message>
+        <source>Restore original data</source>
+        <translation>Oorspronkelijke gegevens herstellen</translation>
+    </message>
+    <message>
+        <source>Detail: %1</source>
+        <translation>Onderdeel: %1</translation>
+    </message>
+    <message>
+        <source>Detail: (nothing)</source>
+        <translation>Onderdeel: (geen)</translation>
+    </message>
+</context>
+<context>
+    <name>psn::EditorButtons</name>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Import data from game</source>
+        <translation>Gegevens uit het spel importeren</translation>
+    </message>
+    <message>
+        <source>Export data into game</source>
+        <translation>Gegevens naar het spel exporteren</translation>
+    </message>
+    <message>
+        <source>Restore original data</source>
+        <translation>Oorspronkelijke gegevens herstellen</translation>
+    </message>
+</context>
+<context>
+    <name>psn::GameActions</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; is geen geldig geheel getal</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>&apos;%1&apos; is geen geldig decimaal getal</translation>
+    </message>
+</context>
+<context>
+    <name>psn::HelpTexts</name>
+    <message>
+        <source>(not located yet)</source>
+        <translation>(nog niet gevonden)</translation>
+    </message>
+    <message>
+        <source>Brenwick PSN Editor %1
+A settings editor for the racing game Pistonia.
+
+Licence: GPL-3.0-or-later (GNU General Public License, version 3 or later). This program comes with no warranty.
+Qt %2
+
+Editor folder: %3
+Game folder: %4</source>
+        <translation>Brenwick PSN Editor %1
+Een editor voor de instellingen van het racespel Pistonia.
+
+Licentie: GPL-3.0-or-later (GNU General Public License, versie 3 of later). Dit programma wordt geleverd zonder enige garantie.
+Qt %2
+
+Editormap: %3
+Spelmap: %4</translation>
+    </message>
+    <message>
+        <source>The editor changes an installed copy of the game: at the first start it asks for the game&apos;s PSN.EXE.
+
+Without the game, generate a sample game and locate its PSN.EXE:
+    psniaed-sample-game --edition 0 --out ~/pistonia-sample
+
+Pictures, helmets and liveries need the game&apos;s bitmap converter %1: put it into the editor folder %2.
+Install packs (track, cockpit and car set files) go into %3.
+
+Game folder: %4</source>
+        <translation>De editor wijzigt een geïnstalleerde kopie van het spel: bij de eerste start vraagt hij naar de PSN.EXE van het spel.
+
+Zonder het spel maakt u een voorbeeldspel en kiest u de PSN.EXE daarvan:
+    psniaed-sample-game --edition 0 --out ~/pistonia-sample
+
+Afbeeldingen, helmen en kleurstellingen hebben de bitmapomzetter %1 van het spel nodig: zet die in de editormap %2.
+Installatiepakketten (circuit-, cockpit- en autosetbestanden) horen in %3.
+
+Spelmap: %4</translation>
+    </message>
+</context>
+<context>
+    <name>psn::QtDialogs</name>
+    <message>
+        <source>Information</source>
+        <translation>Informatie</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Waarschuwing</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Bevestigen</translation>
+    </message>
+</context>
+<context>
+    <name>psn::SettingsCommands</name>
+    <message>
+        <source>Save settings</source>
+        <translation>Instellingen opslaan</translation>
+    </message>
+    <message>
+        <source>All settings files</source>
+        <translation>Alle instellingenbestanden</translation>
+    </message>
+    <message>
+        <source>Load settings</source>
+        <translation>Instellingen laden</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TCColorsForm</name>
+    <message>
+        <source>Cockpit colors</source>
+        <translation>Cockpitkleuren</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TCTuningForm</name>
+    <message>
+        <source>Car tuning</source>
+        <translation>Afstelling van de auto</translation>
+    </message>
+    <message>
+        <source> Car weight </source>
+        <translation> Gewicht van de auto </translation>
+    </message>
+    <message>
+        <source>Human player car weight</source>
+        <translation>Gewicht van de auto van de speler</translation>
+    </message>
+    <message>
+        <source>Computer car weight</source>
+        <translation>Gewicht van de computerauto&apos;s</translation>
+    </message>
+    <message>
+        <source>Linked</source>
+        <translation>Gekoppeld</translation>
+    </message>
+    <message>
+        <source> RPM LEDs </source>
+        <translation> Toerenteller-leds </translation>
+    </message>
+    <message>
+        <source>RPM</source>
+        <translation>tpm</translation>
+    </message>
+    <message>
+        <source>(colors works only with original cockpits)</source>
+        <translation>(kleuren alleen met de oorspronkelijke cockpits)</translation>
+    </message>
+    <message>
+        <source> Fuel settings </source>
+        <translation> Brandstof </translation>
+    </message>
+    <message>
+        <source>Initial practice fuel load</source>
+        <translation>Brandstof aan het begin van de training</translation>
+    </message>
+    <message>
+        <source>laps</source>
+        <translation>ronden</translation>
+    </message>
+    <message>
+        <source>Initial qualifing fuel load</source>
+        <translation>Brandstof aan het begin van de kwalificatie</translation>
+    </message>
+    <message>
+        <source>show opponents fuel load</source>
+        <translation>brandstof van de tegenstanders tonen</translation>
+    </message>
+    <message>
+        <source>player&apos;s car performance depends on selected team</source>
+        <translation>prestaties van de auto van de speler hangen af van het gekozen team</translation>
+    </message>
+    <message>
+        <source>real F1 best time/split info - compares to current best of session</source>
+        <translation>echte F1-beste tijd/tussentijden - vergelijkt met de huidige beste tijd van de sessie</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Import data from game</source>
+        <translation>Gegevens uit het spel importeren</translation>
+    </message>
+    <message>
+        <source>Export data into game</source>
+        <translation>Gegevens naar het spel exporteren</translation>
+    </message>
+    <message>
+        <source>Restore original data</source>
+        <translation>Oorspronkelijke gegevens herstellen</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TCameraForm</name>
+    <message>
+        <source>Cameras editor</source>
+        <translation>Camera-editor</translation>
+    </message>
+    <message>
+        <source> Select car camera </source>
+        <translation> Autocamera kiezen </translation>
+    </message>
+    <message>
+        <source>Camera %1</source>
+        <translation>Camera %1</translation>
+    </message>
+    <message>
+        <source> Default view </source>
+        <translation> Standaardbeeld </translation>
+    </message>
+    <message>
+        <source>X - axis</source>
+        <translation>X-as</translation>
+    </message>
+    <message>
+        <source> Distance from </source>
+        <translation> Afstand tot </translation>
+    </message>
+    <message>
+        <source> centre of car   </source>
+        <translation> het midden   </translation>
+    </message>
+    <message>
+        <source>Y - axis</source>
+        <translation>Y-as</translation>
+    </message>
+    <message>
+        <source>Z - axis</source>
+        <translation>Z-as</translation>
+    </message>
+    <message>
+        <source> Height </source>
+        <translation> Hoogte </translation>
+    </message>
+    <message>
+        <source> Angle </source>
+        <translation> Hoek </translation>
+    </message>
+    <message>
+        <source>deg</source>
+        <translation>graden</translation>
+    </message>
+    <message>
+        <source>Img. tunning</source>
+        <translation>Beeldafstelling</translation>
+    </message>
+    <message>
+        <source> Value 1 </source>
+        <translation> Waarde 1 </translation>
+    </message>
+    <message>
+        <source> Value 2 </source>
+        <translation> Waarde 2 </translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Import data from game</source>
+        <translation>Gegevens uit het spel importeren</translation>
+    </message>
+    <message>
+        <source>Export data into game</source>
+        <translation>Gegevens naar het spel exporteren</translation>
+    </message>
+    <message>
+        <source>Restore original data</source>
+        <translation>Oorspronkelijke gegevens herstellen</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TCompareForm</name>
+    <message>
+        <source>Compare with game</source>
+        <translation>Vergelijken met het spel</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Veld</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Instellingen</translation>
+    </message>
+    <message>
+        <source>Game</source>
+        <translation>Spel</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Differences between the settings and the game</source>
+        <translation>Verschillen tussen de instellingen en het spel</translation>
+    </message>
+    <message>
+        <source>Another program is changing the game; nothing was compared.</source>
+        <translation>Een ander programma wijzigt het spel; er is niets vergeleken.</translation>
+    </message>
+    <message>
+        <source>The game could not be read; nothing was compared.</source>
+        <translation>Het spel kon niet worden gelezen; er is niets vergeleken.</translation>
+    </message>
+    <message>
+        <source>The game executable could not be read; nothing was compared.</source>
+        <translation>Het programmabestand van het spel kon niet worden gelezen; er is niets vergeleken.</translation>
+    </message>
+    <message>
+        <source>The settings and the game agree in every field.</source>
+        <translation>De instellingen en het spel komen in elk veld overeen.</translation>
+    </message>
+    <message>
+        <source>%1 fields differ in %2 windows.</source>
+        <translation>%1 velden verschillen in %2 vensters.</translation>
+    </message>
+    <message>
+        <source> The track files are not all installed: the track set-ups were not read.</source>
+        <translation> Niet alle circuitbestanden zijn geïnstalleerd: de circuitafstellingen zijn niet gelezen.</translation>
+    </message>
+    <message>
+        <source> The track set-ups have not been read in this run and are not compared.</source>
+        <translation> De circuitafstellingen zijn in deze sessie niet gelezen en worden niet vergeleken.</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TDesForm</name>
+    <message>
+        <source>Settings description</source>
+        <translation>Beschrijving van de instellingen</translation>
+    </message>
+    <message>
+        <source>Save settings</source>
+        <translation>Instellingen opslaan</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TEPowerForm</name>
+    <message>
+        <source>Engine power</source>
+        <translation>Motorvermogen</translation>
+    </message>
+    <message>
+        <source> Team-engine </source>
+        <translation> Team-motor </translation>
+    </message>
+    <message>
+        <source> BHP </source>
+        <translation> pk </translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Keuze</translation>
+    </message>
+    <message>
+        <source>Qualification</source>
+        <translation>Kwalificatie</translation>
+    </message>
+    <message>
+        <source>Other sessions</source>
+        <translation>Overige sessies</translation>
+    </message>
+    <message>
+        <source>Human driver engine</source>
+        <translation>Motor van de speler</translation>
+    </message>
+    <message>
+        <source>BHP</source>
+        <translation>pk</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>by</source>
+        <translation>met</translation>
+    </message>
+    <message>
+        <source>Random engine power</source>
+        <translation>Willekeurig motorvermogen</translation>
+    </message>
+    <message>
+        <source>Qual=Other</source>
+        <translation>Kwali=Overige</translation>
+    </message>
+    <message>
+        <source>Other=Qual</source>
+        <translation>Overige=Kwali</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TFailuresForm</name>
+    <message>
+        <source>Car failure</source>
+        <translation>Defecten</translation>
+    </message>
+    <message>
+        <source> Team-Engine </source>
+        <translation> Team-motor </translation>
+    </message>
+    <message>
+        <source> Value </source>
+        <translation> Waarde </translation>
+    </message>
+    <message>
+        <source>Edit selected data</source>
+        <translation>Gekozen gegevens wijzigen</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>by</source>
+        <translation>met</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TGripForm</name>
+    <message>
+        <source>Computer cars grip</source>
+        <translation>Grip van de computerauto&apos;s</translation>
+    </message>
+    <message>
+        <source> 1st drivers </source>
+        <translation> 1e coureurs </translation>
+    </message>
+    <message>
+        <source> GRIP </source>
+        <translation> GRIP </translation>
+    </message>
+    <message>
+        <source> 2nd drivers </source>
+        <translation> 2e coureurs </translation>
+    </message>
+    <message>
+        <source>Select data</source>
+        <translation>Gegevens kiezen</translation>
+    </message>
+    <message>
+        <source>Qualification</source>
+        <translation>Kwalificatie</translation>
+    </message>
+    <message>
+        <source>Other sessions</source>
+        <translation>Overige sessies</translation>
+    </message>
+    <message>
+        <source>Random grip range</source>
+        <translation>Willekeurig gripbereik</translation>
+    </message>
+    <message>
+        <source>Edit selected grip data</source>
+        <translation>Gekozen gripgegevens wijzigen</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>by</source>
+        <translation>met</translation>
+    </message>
+    <message>
+        <source>Qual=Other</source>
+        <translation>Kwali=Overige</translation>
+    </message>
+    <message>
+        <source>Other=Qual</source>
+        <translation>Overige=Kwali</translation>
+    </message>
+</context>
+<context>
+    <name>psn::THelmetForm</name>
+    <message>
+        <source>Helmets</source>
+        <translation>Helmen</translation>
+    </message>
+    <message>
+        <source> Drivers </source>
+        <translation> Coureurs </translation>
+    </message>
+    <message>
+        <source>Save helmet as bitmap</source>
+        <translation>Helm als bitmap opslaan</translation>
+    </message>
+    <message>
+        <source>Load helmet from bitmap</source>
+        <translation>Helm uit bitmap laden</translation>
+    </message>
+    <message>
+        <source>Save all helmets as bitmap</source>
+        <translation>Alle helmen als bitmap opslaan</translation>
+    </message>
+    <message>
+        <source>Load all helmets from bitmap</source>
+        <translation>Alle helmen uit bitmap laden</translation>
+    </message>
+    <message>
+        <source>Import from game</source>
+        <translation>Uit het spel importeren</translation>
+    </message>
+    <message>
+        <source>Export into game</source>
+        <translation>Naar het spel exporteren</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TIEForm</name>
+    <message>
+        <source>All data has been imported!</source>
+        <translation>Alle gegevens zijn geïmporteerd!</translation>
+    </message>
+    <message>
+        <source>All data has been exported!</source>
+        <translation>Alle gegevens zijn geëxporteerd!</translation>
+    </message>
+    <message>
+        <source>Import data</source>
+        <translation>Gegevens importeren</translation>
+    </message>
+    <message>
+        <source>Names and numbers</source>
+        <translation>Namen en nummers</translation>
+    </message>
+    <message>
+        <source>Cockpit colors</source>
+        <translation>Cockpitkleuren</translation>
+    </message>
+    <message>
+        <source>Aids</source>
+        <translation>Rijhulpen</translation>
+    </message>
+    <message>
+        <source>Import all data</source>
+        <translation>Alle gegevens importeren</translation>
+    </message>
+    <message>
+        <source>Export all data</source>
+        <translation>Alle gegevens exporteren</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>PSN.EXE file</source>
+        <translation>Bestand PSN.EXE</translation>
+    </message>
+    <message>
+        <source>F1GPSTATE.SAV file</source>
+        <translation>Bestand F1GPSTATE.SAV</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TInstCForm</name>
+    <message>
+        <source>Cockpit manager</source>
+        <translation>Cockpitbeheer</translation>
+    </message>
+    <message>
+        <source>&apos;97 cockpits</source>
+        <translation>Cockpits van &apos;97</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Install it!</source>
+        <translation>Installeren!</translation>
+    </message>
+    <message>
+        <source>New cockpit installed!</source>
+        <translation>Nieuwe cockpit geïnstalleerd!</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TInstCarSetForm</name>
+    <message>
+        <source>InstCarSetForm</source>
+        <translation>Autoset installeren</translation>
+    </message>
+    <message>
+        <source>Install &apos;97 car set (only paintings now)</source>
+        <translation>Autoset van &apos;97 installeren (voorlopig alleen de kleurstellingen)</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>New carset installed!</source>
+        <translation>Nieuwe autoset geïnstalleerd!</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TJamForm</name>
+    <message>
+        <source>Bitmap has been imported!</source>
+        <translation>De bitmap is geïmporteerd!</translation>
+    </message>
+    <message>
+        <source>Bitmap has been exported!</source>
+        <translation>De bitmap is geëxporteerd!</translation>
+    </message>
+    <message>
+        <source>Car JAMs</source>
+        <translation>Auto-JAM&apos;s</translation>
+    </message>
+    <message>
+        <source> Car paintings </source>
+        <translation> Kleurstellingen </translation>
+    </message>
+    <message>
+        <source> Avaiable teams </source>
+        <translation> Beschikbare teams </translation>
+    </message>
+    <message>
+        <source>Load bitmap</source>
+        <translation>Bitmap laden</translation>
+    </message>
+    <message>
+        <source>Save as bitmap</source>
+        <translation>Als bitmap opslaan</translation>
+    </message>
+    <message>
+        <source>Export to game</source>
+        <translation>Naar het spel exporteren</translation>
+    </message>
+    <message>
+        <source>Import from game</source>
+        <translation>Uit het spel importeren</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TMainForm</name>
+    <message>
+        <source>Names + Numbers</source>
+        <translation>Namen + nummers</translation>
+    </message>
+    <message>
+        <source>Engine Power</source>
+        <translation>Motorvermogen</translation>
+    </message>
+    <message>
+        <source>CC Grip</source>
+        <translation>Grip computer</translation>
+    </message>
+    <message>
+        <source>Car Failure</source>
+        <translation>Defecten</translation>
+    </message>
+    <message>
+        <source>Car Tuning</source>
+        <translation>Afstelling</translation>
+    </message>
+    <message>
+        <source>Nose Cones</source>
+        <translation>Neuzen</translation>
+    </message>
+    <message>
+        <source>Pit Lane Settings</source>
+        <translation>Pitstraat</translation>
+    </message>
+    <message>
+        <source>Cockpit Colours</source>
+        <translation>Cockpitkleuren</translation>
+    </message>
+    <message>
+        <source>Pit Crew Colours</source>
+        <translation>Kleuren pitploeg</translation>
+    </message>
+    <message>
+        <source>Car Jams</source>
+        <translation>Auto-JAM&apos;s</translation>
+    </message>
+    <message>
+        <source>Helmets</source>
+        <translation>Helmen</translation>
+    </message>
+    <message>
+        <source>Cameras</source>
+        <translation>Camera&apos;s</translation>
+    </message>
+    <message>
+        <source>Cockpit Manager</source>
+        <translation>Cockpitbeheer</translation>
+    </message>
+    <message>
+        <source>Track Manager</source>
+        <translation>Circuitbeheer</translation>
+    </message>
+    <message>
+        <source>Track Editor</source>
+        <translation>Circuiteditor</translation>
+    </message>
+    <message>
+        <source>EXIT</source>
+        <translation>AFSLUITEN</translation>
+    </message>
+    <message>
+        <source>Car Sets</source>
+        <translation>Autosets</translation>
+    </message>
+    <message>
+        <source>Opens the %1 window</source>
+        <translation>Opent het venster ‘%1’</translation>
+    </message>
+    <message>
+        <source>Opens the track editor for the game&apos;s tracks</source>
+        <translation>Opent de circuiteditor voor de circuits van het spel</translation>
+    </message>
+    <message>
+        <source>Ends the editor</source>
+        <translation>Sluit de editor af</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Bestand</translation>
+    </message>
+    <message>
+        <source>&amp;Load settings</source>
+        <translation>Instellingen &amp;laden</translation>
+    </message>
+    <message>
+        <source>&amp;Save settings</source>
+        <translation>Instellingen op&amp;slaan</translation>
+    </message>
+    <message>
+        <source>Save settings &amp;As</source>
+        <translation>Instellingen opslaan &amp;als</translation>
+    </message>
+    <message>
+        <source>&amp;Restore original settings</source>
+        <translation>&amp;Oorspronkelijke instellingen herstellen</translation>
+    </message>
+    <message>
+        <source>Restore game files from &amp;backup…</source>
+        <translation>Spelbestanden uit &amp;reservekopie terugzetten…</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>A&amp;fsluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opties</translation>
+    </message>
+    <message>
+        <source>&amp;Settings description</source>
+        <translation>&amp;Beschrijving van de instellingen</translation>
+    </message>
+    <message>
+        <source>&amp;Import/Export</source>
+        <translation>&amp;Importeren/Exporteren</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with game…</source>
+        <translation>&amp;Vergelijken met het spel…</translation>
+    </message>
+    <message>
+        <source>I&amp;nstall car set…</source>
+        <translation>Auto&amp;set installeren…</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Over</translation>
+    </message>
+    <message>
+        <source>&amp;Getting started</source>
+        <translation>&amp;Aan de slag</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TNamesForm</name>
+    <message>
+        <source>Names and numbers</source>
+        <translation>Namen en nummers</translation>
+    </message>
+    <message>
+        <source> Team-engine </source>
+        <translation> Team-motor </translation>
+    </message>
+    <message>
+        <source>Team name</source>
+        <translation>Teamnaam</translation>
+    </message>
+    <message>
+        <source>Engine name</source>
+        <translation>Motornaam</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>1st driver name</source>
+        <translation>Naam 1e coureur</translation>
+    </message>
+    <message>
+        <source>2nd driver name</source>
+        <translation>Naam 2e coureur</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Actief</translation>
+    </message>
+    <message>
+        <source>First driver - &apos;0&apos;</source>
+        <translation>Eerste coureur - &apos;0&apos;</translation>
+    </message>
+    <message>
+        <source> Selected </source>
+        <translation> Gekozen </translation>
+    </message>
+    <message>
+        <source>   drivers </source>
+        <translation>   coureurs </translation>
+    </message>
+    <message>
+        <source> 1st </source>
+        <translation> 1e </translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <translation>2e</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TNosesForm</name>
+    <message>
+        <source>Nose cones </source>
+        <translation>Neuzen </translation>
+    </message>
+    <message>
+        <source> Teams </source>
+        <translation> Renstallen </translation>
+    </message>
+    <message>
+        <source>Nose cones</source>
+        <translation>Neuzen</translation>
+    </message>
+    <message>
+        <source>raised</source>
+        <translation>hoog</translation>
+    </message>
+    <message>
+        <source>lowered</source>
+        <translation>laag</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Import data from game</source>
+        <translation>Gegevens uit het spel importeren</translation>
+    </message>
+    <message>
+        <source>Export data into game</source>
+        <translation>Gegevens naar het spel exporteren</translation>
+    </message>
+    <message>
+        <source>Restore original data</source>
+        <translation>Oorspronkelijke gegevens herstellen</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TPCColorsForm</name>
+    <message>
+        <source>Pit crew colors</source>
+        <translation>Kleuren van de pitploeg</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TPathForm</name>
+    <message>
+        <source>PathForm</source>
+        <translation>Spel zoeken</translation>
+    </message>
+    <message>
+        <source>Locate psn.exe file on your hard disk</source>
+        <translation>Bestand psn.exe op de harde schijf zoeken</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Locate psn.exe file</source>
+        <translation>Bestand psn.exe zoeken</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TPitLineForm</name>
+    <message>
+        <source>Pit line settings</source>
+        <translation>Instellingen van de pitstraat</translation>
+    </message>
+    <message>
+        <source> Pit order </source>
+        <translation> Pitvolgorde </translation>
+    </message>
+    <message>
+        <source>pit line entry</source>
+        <translation>pitingang</translation>
+    </message>
+    <message>
+        <source>pit line exit</source>
+        <translation>pituitgang</translation>
+    </message>
+    <message>
+        <source> Pit line speed </source>
+        <translation> Snelheid in de pitstraat </translation>
+    </message>
+    <message>
+        <source>Max. allowed pit line speed</source>
+        <translation>Maximale snelheid in de pitstraat</translation>
+    </message>
+    <message>
+        <source>Check speed in pit line</source>
+        <translation>Snelheid in de pitstraat controleren</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Import data from game</source>
+        <translation>Gegevens uit het spel importeren</translation>
+    </message>
+    <message>
+        <source>Export data from game</source>
+        <translation>Gegevens naar het spel exporteren</translation>
+    </message>
+    <message>
+        <source>Restore original data</source>
+        <translation>Oorspronkelijke gegevens herstellen</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TStartForm</name>
+    <message>
+        <source>Loading data...</source>
+        <translation>Gegevens laden...</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TTrackEdForm</name>
+    <message>
+        <source>Track editor</source>
+        <translation>Circuiteditor</translation>
+    </message>
+    <message>
+        <source> Grand Prix races</source>
+        <translation> Grand-Prixraces</translation>
+    </message>
+    <message>
+        <source>Track %1</source>
+        <translation>Circuit %1</translation>
+    </message>
+    <message>
+        <source> Computer car setup </source>
+        <translation> Afstelling van de computerauto&apos;s </translation>
+    </message>
+    <message>
+        <source>Front wing</source>
+        <translation>Voorvleugel</translation>
+    </message>
+    <message>
+        <source>Rear wing</source>
+        <translation>Achtervleugel</translation>
+    </message>
+    <message>
+        <source>deg</source>
+        <translation>graden</translation>
+    </message>
+    <message>
+        <source>GEARBOX</source>
+        <translation>VERSNELLINGSBAK</translation>
+    </message>
+    <message>
+        <source>1st</source>
+        <translation>1e</translation>
+    </message>
+    <message>
+        <source>2nd</source>
+        <translation>2e</translation>
+    </message>
+    <message>
+        <source>3rd</source>
+        <translation>3e</translation>
+    </message>
+    <message>
+        <source>4th</source>
+        <translation>4e</translation>
+    </message>
+    <message>
+        <source>5th</source>
+        <translation>5e</translation>
+    </message>
+    <message>
+        <source>6th</source>
+        <translation>6e</translation>
+    </message>
+    <message>
+        <source> Other track specific values </source>
+        <translation> Overige circuitwaarden </translation>
+    </message>
+    <message>
+        <source>Fuel consumption</source>
+        <translation>Brandstofverbruik</translation>
+    </message>
+    <message>
+        <source>Tyre consumption</source>
+        <translation>Bandenslijtage</translation>
+    </message>
+    <message>
+        <source>Tyre type</source>
+        <translation>Bandencompound</translation>
+    </message>
+    <message>
+        <source>Tyre - &quot;A&quot;</source>
+        <translation>Band - &quot;A&quot;</translation>
+    </message>
+    <message>
+        <source>Tyre - &quot;B&quot;</source>
+        <translation>Band - &quot;B&quot;</translation>
+    </message>
+    <message>
+        <source>Tyre - &quot;C&quot;</source>
+        <translation>Band - &quot;C&quot;</translation>
+    </message>
+    <message>
+        <source>Tyre - &quot;D&quot;</source>
+        <translation>Band - &quot;D&quot;</translation>
+    </message>
+    <message>
+        <source>Export data into game</source>
+        <translation>Gegevens naar het spel exporteren</translation>
+    </message>
+    <message>
+        <source>Import data from game</source>
+        <translation>Gegevens uit het spel importeren</translation>
+    </message>
+    <message>
+        <source>Restore original data</source>
+        <translation>Oorspronkelijke gegevens herstellen</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Tracks data has been exported!</source>
+        <translation>De circuitgegevens zijn geëxporteerd!</translation>
+    </message>
+    <message>
+        <source>Tracks data has been imported!</source>
+        <translation>De circuitgegevens zijn geïmporteerd!</translation>
+    </message>
+</context>
+<context>
+    <name>psn::Tinsttform</name>
+    <message>
+        <source>Track manager</source>
+        <translation>Circuitbeheer</translation>
+    </message>
+    <message>
+        <source>Install original tracks</source>
+        <translation>Oorspronkelijke circuits installeren</translation>
+    </message>
+    <message>
+        <source>Install Valmont track</source>
+        <translation>Circuit Valmont installeren</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Original tracks installed!</source>
+        <translation>Oorspronkelijke circuits geïnstalleerd!</translation>
+    </message>
+    <message>
+        <source>Track installed!</source>
+        <translation>Circuit geïnstalleerd!</translation>
+    </message>
+</context>
+</TS>
