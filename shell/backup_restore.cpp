@@ -57,7 +57,8 @@ void RestoreGameBackups(AppContext& context, QWidget* parent) {
                                              "\n" + names.join("\n")))
         return;
     // Reading the restored game into the record is a step: undo gives the edits back.
-    StepScope step(context, "Restore game files from backup");
+    StepScope step(context, QCoreApplication::translate("psn::BackupRestore",
+                                                        "Restore game files from backup"));
     if (!RunGameTransfer(context, parent, [&] { StageBackups(*state.command, restore); }))
         return;
     // The record shows the game as it now is; its track block is read as at start-up, so that a

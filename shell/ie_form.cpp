@@ -91,7 +91,7 @@ bool TIEForm::TrackFilesReady() {
 
 void TIEForm::ImportAllClick() {
     AppState& state = context_.state;
-    StepScope step(context_, "Import all data");
+    StepScope step(context_, tr("Import all data"));
     const bool ok = RunGameTransfer(context_, this, [&] {
         state.OpenGameExe();
         const bool stateOpen = state.StateFileExists();

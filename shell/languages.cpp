@@ -30,7 +30,7 @@ std::unique_ptr<QTranslator> Load(const QString& file, const QString& folder = {
 
 QStringList TranslatedLanguages() {
     QStringList codes;
-    for (const QString& code : {"de", "fr", "it", "es", "nl"})
+    for (const char* code : {"de", "fr", "it", "es", "nl"})
         if (QFile::exists(kOurs.arg(code)))
             codes << code;
     return codes;

@@ -13,6 +13,7 @@
 #include "shell/help_texts.h"
 #include "shell/path_form.h"
 #include "shell/pictures.h"
+#include "shell/record_fields_table.h"
 #include "shell/settings_commands.h"
 #include "shell/start_form.h"
 #include "shell/step_names.h"
@@ -419,9 +420,17 @@ void TMainForm::StartHistory() {
     fields.name = [](const SettingsRecord& before, const SettingsRecord& after) {
         return QString::fromStdString(StepName(before, after));
     };
+    // The field table names windows by their English titles; a window shows its title in the
+    // desktop's language.
     fields.copyWindow = [](SettingsRecord& game, const SettingsRecord& record,
-                           const QString& window) {
-        CopyWindowFields(game, record, window.toStdString());
+                           const QWidget& window) {
+        const QString shown = window.windowTitle().trimmed();
+        for (const fields::GroupInfo& info : fields::Groups())
+            if (*info.window &&
+                (shown == info.window ||
+                 shown == QCoreApplication::translate(window.metaObject()->className(), info.window)
+                              .trimmed()))
+                CopyWindowFields(game, record, info.window);
     };
     fields.sameInGame = SameInGame;
     steps_ = new RecordSteps(context_, std::move(fields), this);
@@ -452,18 +461,18 @@ void TMainForm::OfferUnsavedEdits() {
         const std::string aside = path + ".damaged";
         std::rename(path.c_str(), aside.c_str());
         context_.dialogs.Warning(
-            this, QString("The settings kept from the last run in '%1' cannot be read, so they "
-                          "were not brought back. The file was kept as '%2'.")
+            this, tr("The settings kept from the last run in '%1' cannot be read, so they "
+                     "were not brought back. The file was kept as '%2'.")
                       .arg(Native(path), Native(aside)));
         return;
     }
     if (*record != context_.state.record &&
         context_.dialogs.Confirm(
-            this, QString("The editor did not end normally last time, and settings edited then "
-                          "were not saved. Press OK to bring them back (Undo takes them back "
-                          "again), or Cancel to discard them.\n\n%1")
+            this, tr("The editor did not end normally last time, and settings edited then "
+                     "were not saved. Press OK to bring them back (Undo takes them back "
+                     "again), or Cancel to discard them.\n\n%1")
                       .arg(Native(path)))) {
-        StepScope step(context_, "Bring back unsaved settings");
+        StepScope step(context_, tr("Bring back unsaved settings"));
         context_.state.record = *record;
     }
     fs::DeleteFile(path);
@@ -473,8 +482,8 @@ bool TMainForm::MayDiscardEdits() {
     if (!steps_ || context_.ended || !steps_->Modified())
         return true;
     switch (context_.dialogs.AskToSave(
-        this, "The settings have been changed since they were last read from or written to the "
-              "game or a settings file. Save them before the editor closes?")) {
+        this, tr("The settings have been changed since they were last read from or written to the "
+                 "game or a settings file. Save them before the editor closes?"))) {
     case SaveAnswer::Save:
         Savesettings1Click();
         // A save that was cancelled or failed keeps the window open, and the edits with it.

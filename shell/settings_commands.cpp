@@ -77,7 +77,8 @@ bool SaveSettings(AppContext& context, QWidget* parent, const QString& descripti
                   bool alwaysAsk) {
     AppState& state = context.state;
     // The description window's text enters the record only here.
-    StepScope step(context, "Settings description");
+    StepScope step(context,
+                   QCoreApplication::translate("psn::SettingsCommands", "Settings description"));
     SetSettingsDescription(state.record, DescriptionBytes(description));
     bool chosen = false;
     if (!alwaysAsk && !IsOriginalSettingsFile(state, state.currentSettingsFile)) {
@@ -117,8 +118,9 @@ bool LoadSettings(AppContext& context, QWidget* parent) {
         // Begun before the file name changes, so that what came before is a step of its own.
         StepScope step(context, {});
         SetCurrentSettingsFile(state, NativePath(*path));
-        step.Rename("Load settings " +
-                    QString::fromLocal8Bit(fs::FileNamePart(state.currentSettingsFile).c_str()));
+        step.Rename(
+            QCoreApplication::translate("psn::SettingsCommands", "Load settings %1")
+                .arg(QString::fromLocal8Bit(fs::FileNamePart(state.currentSettingsFile).c_str())));
         const FileResult result = ReadSettingsFile(state);
         loaded = result.Ok();
         if (loaded && context.steps)

@@ -179,6 +179,10 @@
         <source>&apos;%1&apos; is not a valid floating point value</source>
         <translation>&apos;%1&apos; ist keine gültige Dezimalzahl</translation>
     </message>
+    <message>
+        <source>Import data from game: %1</source>
+        <translation>Daten aus dem Spiel importieren: %1</translation>
+    </message>
 </context>
 <context>
     <name>psn::HelpTexts</name>
@@ -243,6 +247,33 @@ Spielordner: %4</translation>
         <source>Confirm</source>
         <translation>Bestätigen</translation>
     </message>
+    <message>
+        <source>Unsaved settings</source>
+        <translation>Nicht gespeicherte Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>psn::RecordSteps</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Änderung</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederherstellen: %1</translation>
+    </message>
 </context>
 <context>
     <name>psn::SettingsCommands</name>
@@ -257,6 +288,14 @@ Spielordner: %4</translation>
     <message>
         <source>Load settings</source>
         <translation>Einstellungen laden</translation>
+    </message>
+    <message>
+        <source>Settings description</source>
+        <translation>Beschreibung der Einstellungen</translation>
+    </message>
+    <message>
+        <source>Load settings %1</source>
+        <translation>Einstellungen laden: %1</translation>
     </message>
 </context>
 <context>
@@ -943,6 +982,30 @@ Spielordner: %4</translation>
     <message>
         <source>&amp;Getting started</source>
         <translation>&amp;Erste Schritte</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>The settings kept from the last run in &apos;%1&apos; cannot be read, so they were not brought back. The file was kept as &apos;%2&apos;.</source>
+        <translation>Die aus dem letzten Lauf aufbewahrten Einstellungen in &apos;%1&apos; können nicht gelesen werden und wurden daher nicht zurückgeholt. Die Datei wurde als &apos;%2&apos; aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The editor did not end normally last time, and settings edited then were not saved. Press OK to bring them back (Undo takes them back again), or Cancel to discard them.
+
+%1</source>
+        <translation>Der Editor wurde beim letzten Mal nicht normal beendet, und die damals bearbeiteten Einstellungen wurden nicht gespeichert. Drücken Sie OK, um sie zurückzuholen (Rückgängig nimmt sie wieder zurück), oder Abbrechen, um sie zu verwerfen.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Bring back unsaved settings</source>
+        <translation>Nicht gespeicherte Einstellungen zurückholen</translation>
+    </message>
+    <message>
+        <source>The settings have been changed since they were last read from or written to the game or a settings file. Save them before the editor closes?</source>
+        <translation>Die Einstellungen wurden geändert, seit sie zuletzt aus dem Spiel oder einer Einstellungsdatei gelesen oder dorthin geschrieben wurden. Vor dem Schließen des Editors speichern?</translation>
     </message>
 </context>
 <context>

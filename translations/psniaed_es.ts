@@ -179,6 +179,10 @@
         <source>&apos;%1&apos; is not a valid floating point value</source>
         <translation>&apos;%1&apos; no es un número decimal válido</translation>
     </message>
+    <message>
+        <source>Import data from game: %1</source>
+        <translation>Importar datos del juego: %1</translation>
+    </message>
 </context>
 <context>
     <name>psn::HelpTexts</name>
@@ -243,6 +247,33 @@ Carpeta del juego: %4</translation>
         <source>Confirm</source>
         <translation>Confirmar</translation>
     </message>
+    <message>
+        <source>Unsaved settings</source>
+        <translation>Ajustes sin guardar</translation>
+    </message>
+</context>
+<context>
+    <name>psn::RecordSteps</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Cambio</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Deshacer: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rehacer: %1</translation>
+    </message>
 </context>
 <context>
     <name>psn::SettingsCommands</name>
@@ -257,6 +288,14 @@ Carpeta del juego: %4</translation>
     <message>
         <source>Load settings</source>
         <translation>Cargar ajustes</translation>
+    </message>
+    <message>
+        <source>Settings description</source>
+        <translation>Descripción de los ajustes</translation>
+    </message>
+    <message>
+        <source>Load settings %1</source>
+        <translation>Cargar ajustes: %1</translation>
     </message>
 </context>
 <context>
@@ -943,6 +982,30 @@ Carpeta del juego: %4</translation>
     <message>
         <source>&amp;Getting started</source>
         <translation>&amp;Primeros pasos</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>The settings kept from the last run in &apos;%1&apos; cannot be read, so they were not brought back. The file was kept as &apos;%2&apos;.</source>
+        <translation>Los ajustes guardados de la última sesión en &apos;%1&apos; no se pueden leer, así que no se han recuperado. El archivo se ha conservado como &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>The editor did not end normally last time, and settings edited then were not saved. Press OK to bring them back (Undo takes them back again), or Cancel to discard them.
+
+%1</source>
+        <translation>La última vez el editor no se cerró con normalidad y los ajustes editados entonces no se guardaron. Pulse Aceptar para recuperarlos (Deshacer los vuelve a quitar) o Cancelar para descartarlos.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Bring back unsaved settings</source>
+        <translation>Recuperar los ajustes sin guardar</translation>
+    </message>
+    <message>
+        <source>The settings have been changed since they were last read from or written to the game or a settings file. Save them before the editor closes?</source>
+        <translation>Los ajustes han cambiado desde la última vez que se leyeron del juego o de un archivo de ajustes o se escribieron en ellos. ¿Guardarlos antes de cerrar el editor?</translation>
     </message>
 </context>
 <context>

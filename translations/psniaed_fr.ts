@@ -179,6 +179,10 @@
         <source>&apos;%1&apos; is not a valid floating point value</source>
         <translation>&apos;%1&apos; n&apos;est pas un nombre décimal valide</translation>
     </message>
+    <message>
+        <source>Import data from game: %1</source>
+        <translation>Importer les données du jeu : %1</translation>
+    </message>
 </context>
 <context>
     <name>psn::HelpTexts</name>
@@ -243,6 +247,33 @@ Dossier du jeu : %4</translation>
         <source>Confirm</source>
         <translation>Confirmer</translation>
     </message>
+    <message>
+        <source>Unsaved settings</source>
+        <translation>Réglages non enregistrés</translation>
+    </message>
+</context>
+<context>
+    <name>psn::RecordSteps</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Modification</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annuler : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rétablir : %1</translation>
+    </message>
 </context>
 <context>
     <name>psn::SettingsCommands</name>
@@ -257,6 +288,14 @@ Dossier du jeu : %4</translation>
     <message>
         <source>Load settings</source>
         <translation>Charger les réglages</translation>
+    </message>
+    <message>
+        <source>Settings description</source>
+        <translation>Description des réglages</translation>
+    </message>
+    <message>
+        <source>Load settings %1</source>
+        <translation>Charger les réglages : %1</translation>
     </message>
 </context>
 <context>
@@ -943,6 +982,30 @@ Dossier du jeu : %4</translation>
     <message>
         <source>&amp;Getting started</source>
         <translation>Pour &amp;commencer</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>The settings kept from the last run in &apos;%1&apos; cannot be read, so they were not brought back. The file was kept as &apos;%2&apos;.</source>
+        <translation>Les réglages conservés de la dernière session dans &apos;%1&apos; sont illisibles ; ils n&apos;ont donc pas été rétablis. Le fichier a été conservé sous &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>The editor did not end normally last time, and settings edited then were not saved. Press OK to bring them back (Undo takes them back again), or Cancel to discard them.
+
+%1</source>
+        <translation>L&apos;éditeur ne s&apos;est pas fermé normalement la dernière fois, et les réglages modifiés alors n&apos;ont pas été enregistrés. Appuyez sur OK pour les rétablir (Annuler les retire à nouveau), ou sur Annuler pour les abandonner.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Bring back unsaved settings</source>
+        <translation>Rétablir les réglages non enregistrés</translation>
+    </message>
+    <message>
+        <source>The settings have been changed since they were last read from or written to the game or a settings file. Save them before the editor closes?</source>
+        <translation>Les réglages ont changé depuis leur dernière lecture ou écriture dans le jeu ou dans un fichier de réglages. Les enregistrer avant de fermer l&apos;éditeur ?</translation>
     </message>
 </context>
 <context>

@@ -179,6 +179,10 @@
         <source>&apos;%1&apos; is not a valid floating point value</source>
         <translation>&apos;%1&apos; non è un numero decimale valido</translation>
     </message>
+    <message>
+        <source>Import data from game: %1</source>
+        <translation>Importa i dati dal gioco: %1</translation>
+    </message>
 </context>
 <context>
     <name>psn::HelpTexts</name>
@@ -243,6 +247,33 @@ Cartella del gioco: %4</translation>
         <source>Confirm</source>
         <translation>Conferma</translation>
     </message>
+    <message>
+        <source>Unsaved settings</source>
+        <translation>Impostazioni non salvate</translation>
+    </message>
+</context>
+<context>
+    <name>psn::RecordSteps</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Ripeti</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annulla: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Ripeti: %1</translation>
+    </message>
 </context>
 <context>
     <name>psn::SettingsCommands</name>
@@ -257,6 +288,14 @@ Cartella del gioco: %4</translation>
     <message>
         <source>Load settings</source>
         <translation>Carica le impostazioni</translation>
+    </message>
+    <message>
+        <source>Settings description</source>
+        <translation>Descrizione delle impostazioni</translation>
+    </message>
+    <message>
+        <source>Load settings %1</source>
+        <translation>Carica le impostazioni: %1</translation>
     </message>
 </context>
 <context>
@@ -943,6 +982,30 @@ Cartella del gioco: %4</translation>
     <message>
         <source>&amp;Getting started</source>
         <translation>&amp;Primi passi</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>The settings kept from the last run in &apos;%1&apos; cannot be read, so they were not brought back. The file was kept as &apos;%2&apos;.</source>
+        <translation>Le impostazioni conservate dall&apos;ultima sessione in &apos;%1&apos; non si possono leggere, quindi non sono state recuperate. Il file è stato conservato come &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>The editor did not end normally last time, and settings edited then were not saved. Press OK to bring them back (Undo takes them back again), or Cancel to discard them.
+
+%1</source>
+        <translation>L&apos;ultima volta l&apos;editor non si è chiuso normalmente e le impostazioni modificate allora non sono state salvate. Premere OK per recuperarle (Annulla le toglie di nuovo) o Annulla per scartarle.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Bring back unsaved settings</source>
+        <translation>Recupera le impostazioni non salvate</translation>
+    </message>
+    <message>
+        <source>The settings have been changed since they were last read from or written to the game or a settings file. Save them before the editor closes?</source>
+        <translation>Le impostazioni sono cambiate dall&apos;ultima lettura o scrittura nel gioco o in un file di impostazioni. Salvarle prima di chiudere l&apos;editor?</translation>
     </message>
 </context>
 <context>

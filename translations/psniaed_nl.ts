@@ -179,6 +179,10 @@
         <source>&apos;%1&apos; is not a valid floating point value</source>
         <translation>&apos;%1&apos; is geen geldig decimaal getal</translation>
     </message>
+    <message>
+        <source>Import data from game: %1</source>
+        <translation>Gegevens uit het spel importeren: %1</translation>
+    </message>
 </context>
 <context>
     <name>psn::HelpTexts</name>
@@ -243,6 +247,33 @@ Spelmap: %4</translation>
         <source>Confirm</source>
         <translation>Bevestigen</translation>
     </message>
+    <message>
+        <source>Unsaved settings</source>
+        <translation>Niet-opgeslagen instellingen</translation>
+    </message>
+</context>
+<context>
+    <name>psn::RecordSteps</name>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Ongedaan maken</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>Opnieuw &amp;uitvoeren</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Wijziging</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Ongedaan maken: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>Opnieuw &amp;uitvoeren: %1</translation>
+    </message>
 </context>
 <context>
     <name>psn::SettingsCommands</name>
@@ -257,6 +288,14 @@ Spelmap: %4</translation>
     <message>
         <source>Load settings</source>
         <translation>Instellingen laden</translation>
+    </message>
+    <message>
+        <source>Settings description</source>
+        <translation>Beschrijving van de instellingen</translation>
+    </message>
+    <message>
+        <source>Load settings %1</source>
+        <translation>Instellingen laden: %1</translation>
     </message>
 </context>
 <context>
@@ -943,6 +982,30 @@ Spelmap: %4</translation>
     <message>
         <source>&amp;Getting started</source>
         <translation>&amp;Aan de slag</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>Be&amp;werken</translation>
+    </message>
+    <message>
+        <source>The settings kept from the last run in &apos;%1&apos; cannot be read, so they were not brought back. The file was kept as &apos;%2&apos;.</source>
+        <translation>De instellingen die van de vorige keer in &apos;%1&apos; bewaard zijn, kunnen niet gelezen worden en zijn dus niet teruggezet. Het bestand is bewaard als &apos;%2&apos;.</translation>
+    </message>
+    <message>
+        <source>The editor did not end normally last time, and settings edited then were not saved. Press OK to bring them back (Undo takes them back again), or Cancel to discard them.
+
+%1</source>
+        <translation>De editor is de vorige keer niet normaal afgesloten en de toen bewerkte instellingen zijn niet opgeslagen. Druk op OK om ze terug te zetten (Ongedaan maken haalt ze weer weg) of op Annuleren om ze weg te gooien.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Bring back unsaved settings</source>
+        <translation>Niet-opgeslagen instellingen terugzetten</translation>
+    </message>
+    <message>
+        <source>The settings have been changed since they were last read from or written to the game or a settings file. Save them before the editor closes?</source>
+        <translation>De instellingen zijn gewijzigd sinds ze voor het laatst uit het spel of een instellingenbestand gelezen of ernaar geschreven zijn. Opslaan voordat de editor sluit?</translation>
     </message>
 </context>
 <context>

@@ -94,9 +94,9 @@ bool QtDialogs::Confirm(QWidget* parent, const QString& text) {
 }
 
 SaveAnswer QtDialogs::AskToSave(QWidget* parent, const QString& text) {
-    switch (QMessageBox::warning(parent, "Unsaved settings", text,
-                                 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
-                                 QMessageBox::Save)) {
+    switch (QMessageBox::warning(
+        parent, QCoreApplication::translate("psn::QtDialogs", "Unsaved settings"), text,
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save)) {
     case QMessageBox::Save:
         return SaveAnswer::Save;
     case QMessageBox::Discard:

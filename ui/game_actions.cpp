@@ -163,11 +163,13 @@ bool GameCommand::CommitWith(const std::function<void(const FileAccessError&)>& 
 
 bool ImportIntoWindow(AppContext& context, QWidget* window, const std::function<void()>& body) {
     const QString title = window->windowTitle().trimmed();
-    StepScope step(context, "Import data from game: " + title);
+    StepScope step(
+        context,
+        QCoreApplication::translate("psn::GameActions", "Import data from game: %1").arg(title));
     if (!RunGameTransfer(context, window, body))
         return false;
     if (context.steps)
-        context.steps->WindowMatchesGame(title);
+        context.steps->WindowMatchesGame(*window);
     context.dialogs.Information(window, kDataImported);
     // Hiding a window that runs in its own modal loop would end that loop and leave the window
     // open without modality; a show event refills it from the record just the same.
@@ -186,7 +188,7 @@ bool ExportFromWindow(AppContext& context, QWidget* window, const std::function<
     if (!RunGameTransfer(context, window, body))
         return false;
     if (context.steps)
-        context.steps->WindowMatchesGame(window->windowTitle().trimmed());
+        context.steps->WindowMatchesGame(*window);
     context.dialogs.Information(window, kDataExported);
     return true;
 }

@@ -35,8 +35,8 @@ KeyCommand Command(const QKeyEvent& key) {
 
 RecordSteps::RecordSteps(AppContext& context, Fields fields, QObject* parent)
     : QObject(parent), context_(context), fields_(std::move(fields)),
-      history_(context.state.record), undo_(new QAction("&Undo", this)),
-      redo_(new QAction("&Redo", this)), keepTimer_(new QTimer(this)) {
+      history_(context.state.record), undo_(new QAction(tr("&Undo"), this)),
+      redo_(new QAction(tr("&Redo"), this)), keepTimer_(new QTimer(this)) {
     saved_.game = context_.state.record;
     context_.steps = this;
     undo_->setObjectName("Undo1");
@@ -113,8 +113,7 @@ bool RecordSteps::eventFilter(QObject* watched, QEvent* event) {
 void RecordSteps::Flush() {
     if (scopes_ > 0 || context_.ended || context_.state.record == history_.Current())
         return;
-    Step(fields_.name ? fields_.name(history_.Current(), context_.state.record)
-                      : QString("Change"));
+    Step(fields_.name ? fields_.name(history_.Current(), context_.state.record) : tr("Change"));
 }
 
 void RecordSteps::Step(const QString& name) {
@@ -167,9 +166,9 @@ void RecordSteps::GameMatches() {
     Update();
 }
 
-void RecordSteps::WindowMatchesGame(const QString& windowTitle) {
+void RecordSteps::WindowMatchesGame(const QWidget& window) {
     if (saved_.game && fields_.copyWindow)
-        fields_.copyWindow(*saved_.game, context_.state.record, windowTitle);
+        fields_.copyWindow(*saved_.game, context_.state.record, window);
     Update();
 }
 
@@ -184,8 +183,8 @@ void RecordSteps::FileMatches() {
 void RecordSteps::Update() {
     undo_->setEnabled(history_.CanUndo());
     redo_->setEnabled(history_.CanRedo());
-    undo_->setText("&Undo " + QString::fromStdString(history_.UndoName()));
-    redo_->setText("&Redo " + QString::fromStdString(history_.RedoName()));
+    undo_->setText(tr("&Undo %1").arg(QString::fromStdString(history_.UndoName())));
+    redo_->setText(tr("&Redo %1").arg(QString::fromStdString(history_.RedoName())));
     if (!keptPath_.empty()) {
         if (!Modified()) {
             keepTimer_->stop();

@@ -36,7 +36,7 @@ public:
         std::function<QString(const SettingsRecord& before, const SettingsRecord& after)> name;
         // Copies into `game` the fields of the record that the window titled `window` edits.
         std::function<void(SettingsRecord& game, const SettingsRecord& record,
-                           const QString& window)>
+                           const QWidget& window)>
             copyWindow;
         // Whether two records hold the same for the game (the description is no game value).
         SavedRecords::Same sameInGame;
@@ -62,7 +62,7 @@ public:
     // The whole record is what the game holds (read at the start, imported or exported whole).
     void GameMatches();
     // A window imported or exported its own fields.
-    void WindowMatchesGame(const QString& windowTitle);
+    void WindowMatchesGame(const QWidget& window);
     // The record is what the current settings file holds; without one, forgets the file.
     void FileMatches();
 

@@ -116,7 +116,8 @@ bool StaysAsItIs(const std::string& where, const QString& text) {
         "Cockpit", "GRIP",     "Angle",          "&File",
         "&Help",   "&Options", "&Import/Export", "* Brenwick PSN Editor * DEMO *"};
     static const QRegularExpression wordless(QStringLiteral("^[^A-Za-z]*$"));
-    return wordless.match(text).hasMatch() || same.count(text.trimmed()) ||
+    // "[*]" is the title's place for the modified mark, not a text.
+    return wordless.match(text).hasMatch() || same.count(QString(text).remove("[*]").trimmed()) ||
            where.find("/QLabel EditionLabel") != std::string::npos ||
            where.find("InstCForm/QRadioButton RadioButton") != std::string::npos;
 }
