@@ -3,6 +3,7 @@
 
 // The windows in each language the editor ships: the language the desktop asks for is chosen,
 // every text a window shows is translated, and every text fits its control at any font size.
+#include "all_windows.h"
 #include "shell/des_form.h"
 #include "shell/languages.h"
 #include "shell/main_form.h"
@@ -54,24 +55,6 @@ TEST(Languages, AnUntranslatedLanguageLeavesTheSourceTexts) {
     const Language english(QStringLiteral("en"));
     EXPECT_EQ(QCoreApplication::translate("psn::EditorButtons", "Back"), "Back");
 }
-
-// The main window with every window it opens, built under the present language.
-struct AllWindows {
-    AllWindows() {
-        f.WriteConfigFile();
-        main = std::make_unique<TMainForm>(f.context);
-        main->CreateOtherWindows();
-        const WindowSet& w = main->Windows();
-        QWidget* description = w.description;
-        windows = {main.get(),  w.names,   w.enginePower,    w.grip,           w.pitLine,
-                   w.failures,  w.noses,   w.tuning,         w.cockpitManager, w.trackManager,
-                   w.cameras,   w.carSets, w.cockpitColours, w.pitCrewColours, w.importExport,
-                   description, w.helmets, w.carJams,        w.trackEditor};
-    }
-    ShellFixture f;
-    std::unique_ptr<TMainForm> main;
-    std::vector<QWidget*> windows;
-};
 
 // The window a control sits in; a menu counts as part of the window whose menu bar holds it.
 const QObject* WindowOf(const QObject* object) {

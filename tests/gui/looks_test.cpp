@@ -4,6 +4,7 @@
 // Every window readable under a light and a dark colour scheme, with its texts whole at any
 // desktop font size; the shipped pictures sharp at twice the pixel density. The same tests run
 // at scale 2 in gui2x_tests.
+#include "all_windows.h"
 #include "editors/failures_form.h"
 #include "editors/grip_form.h"
 #include "editors/names_form.h"
@@ -69,24 +70,6 @@ struct AppLooks {
     }
     QFont font;
     QPalette palette;
-};
-
-// The main window with every window it opens, built under the application's present looks.
-struct AllWindows {
-    AllWindows() {
-        f.WriteConfigFile();
-        main = std::make_unique<TMainForm>(f.context);
-        main->CreateOtherWindows();
-        const WindowSet& w = main->Windows();
-        QWidget* description = w.description;
-        windows = {main.get(),  w.names,   w.enginePower,    w.grip,           w.pitLine,
-                   w.failures,  w.noses,   w.tuning,         w.cockpitManager, w.trackManager,
-                   w.cameras,   w.carSets, w.cockpitColours, w.pitCrewColours, w.importExport,
-                   description, w.helmets, w.carJams,        w.trackEditor};
-    }
-    ShellFixture f;
-    std::unique_ptr<TMainForm> main;
-    std::vector<QWidget*> windows;
 };
 
 QString Describe(const QWidget* window, const QWidget* widget, const QString& text) {
