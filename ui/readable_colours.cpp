@@ -169,4 +169,12 @@ void SetBoldFont(QWidget* widget, int pointSize) {
     widget->setFont(font);
 }
 
+QPalette DarkDesktopPalette() {
+    QPalette dark(QColor(49, 54, 59), QColor(42, 46, 50));
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(role, QColor(252, 252, 252));
+    dark.setColor(QPalette::Base, QColor(27, 30, 32));
+    return dark;
+}
+
 } // namespace psn

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPalette>
 
 class QWidget;
 
@@ -27,6 +28,10 @@ void KeepDesignColour(QWidget* widget, const QColor& design);
 // Draws the widget's text in its window's text colour, even inside a container whose text has
 // a colour of its own.
 void KeepWindowTextColour(QWidget* widget);
+
+// A common dark desktop scheme's main colours (Breeze Dark: light text on dark grey), the palette
+// the editor's own looks are checked and shown under besides the light one.
+QPalette DarkDesktopPalette();
 
 // Makes the widget's font bold, and `pointSize` large when given; the rest follows the window.
 void SetBoldFont(QWidget* widget, int pointSize = 0);

@@ -52,15 +52,6 @@
 namespace psn::test {
 namespace {
 
-// Breeze Dark's main colours: light text on dark grey.
-QPalette DarkPalette() {
-    QPalette dark(QColor(49, 54, 59), QColor(42, 46, 50));
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        dark.setColor(role, QColor(252, 252, 252));
-    dark.setColor(QPalette::Base, QColor(27, 30, 32));
-    return dark;
-}
-
 // Sets the application's font or palette for one test and puts it back after.
 struct AppLooks {
     AppLooks() : font(QApplication::font()), palette(QApplication::palette()) {}
@@ -181,7 +172,8 @@ TEST(ReadableColours, FollowTheSchemeWhenItChanges) {
     auto* radio = window.findChild<QRadioButton*>("RadioButton1");
     ASSERT_TRUE(install && title && radio);
     const QColor lightRed = install->palette().color(QPalette::ButtonText);
-    for (const QPalette& scheme : {DarkPalette(), QApplication::style()->standardPalette()}) {
+    for (const QPalette& scheme :
+         {DarkDesktopPalette(), QApplication::style()->standardPalette()}) {
         QApplication::setPalette(scheme);
         QCoreApplication::processEvents();
         const QPalette p = install->palette();
@@ -199,7 +191,8 @@ TEST(ReadableColours, FollowTheSchemeWhenItChanges) {
 TEST(Looks, EveryWindowIsReadableInLightAndDarkSchemes) {
     const AppLooks restore;
     for (const bool dark : {false, true}) {
-        QApplication::setPalette(dark ? DarkPalette() : QApplication::style()->standardPalette());
+        QApplication::setPalette(dark ? DarkDesktopPalette()
+                                      : QApplication::style()->standardPalette());
         AllWindows all;
         for (QWidget* window : all.windows) {
             ASSERT_NE(window, nullptr);

@@ -13,6 +13,7 @@
 #include "shell/main_form.h"
 #include "shell/path_form.h"
 #include "shell/start_form.h"
+#include "ui/readable_colours.h"
 #include "ui/scripted_dialogs.h"
 
 #include <QApplication>
@@ -24,15 +25,6 @@
 #include <memory>
 
 namespace {
-
-// Breeze Dark's main colours: light text on dark grey.
-QPalette DarkPalette() {
-    QPalette dark(QColor(49, 54, 59), QColor(42, 46, 50));
-    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        dark.setColor(role, QColor(252, 252, 252));
-    dark.setColor(QPalette::Base, QColor(27, 30, 32));
-    return dark;
-}
 
 bool Save(QWidget* window, const QString& folder, const QString& name) {
     if (!window)
@@ -65,7 +57,7 @@ int main(int argc, char** argv) {
     if (language)
         translation = std::make_unique<psn::Language>(QString::fromLatin1(look));
     if (std::strcmp(look, "dark") == 0)
-        QApplication::setPalette(DarkPalette());
+        QApplication::setPalette(psn::DarkDesktopPalette());
     if (std::strcmp(look, "16pt") == 0) {
         QFont large = QApplication::font();
         large.setPointSize(16);
