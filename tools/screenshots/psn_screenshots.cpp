@@ -13,7 +13,7 @@
 #include "shell/main_form.h"
 #include "shell/path_form.h"
 #include "shell/start_form.h"
-#include "ui/scripted_dialogs.h"
+#include "tests/support/scripted_dialogs.h"
 
 #include <QApplication>
 #include <QDir>
