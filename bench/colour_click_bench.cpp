@@ -5,7 +5,7 @@
 // new colour: the record is changed, the picture recoloured and painted (offscreen platform).
 #include "game_palette.h"
 #include "graphics/ccolors_form.h"
-#include "ui/scripted_dialogs.h"
+#include "tests/support/scripted_dialogs.h"
 
 #include <QApplication>
 #include <QMouseEvent>

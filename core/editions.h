@@ -31,8 +31,7 @@ enum class ExeRow : int {
     RandomPowerPatch = 13,
     SpeedCheckSwitch = 14,
     FuelDisplay = 15,
-    Reserved16 = 16,
-    Reserved17 = 17,
+    // Rows 16 and 17 hold offsets that nothing reads.
     PitSpeed = 18,
     HumanWeight = 19,
     NoseCones = 20,

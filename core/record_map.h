@@ -21,6 +21,7 @@ constexpr std::size_t kTeamNameStride = 14;
 constexpr std::size_t kTeamNameCapacity = 13;
 constexpr std::size_t kCarSlots = 1393;  // 40 slots: number byte, selected-mark byte
 constexpr std::size_t kTeamInUse = 1833; // one byte per team
+constexpr std::size_t kTeamInUseEnd = kTeamInUse + 14;
 constexpr std::size_t kFirstDriverSwitch = 2342;
 
 // Performance.
@@ -36,6 +37,7 @@ constexpr std::size_t kRandomPowerSwitch = 2343;
 
 // Pit line.
 constexpr std::size_t kPitOrder = 1853; // position p (1..14) at kPitOrder + p - 1
+constexpr std::size_t kPitOrderEnd = kPitOrder + 14;
 constexpr std::size_t kSpeedCheckSwitch = 2344;
 constexpr std::size_t kPitSpeed = 2348;
 
@@ -71,6 +73,16 @@ constexpr std::size_t kNoseCones = 2612;    // one byte per team
 constexpr std::size_t kTrackEntries = 2626; // 16 tracks x 13 bytes
 constexpr std::size_t kTrackEntryStride = 13;
 constexpr std::size_t kTrackEntriesEnd = 2834; // one past the last track entry byte
+
+// The bytes no block operation writes; a settings file carries them all the same. A new field
+// takes its bytes out of these.
+struct ByteRange {
+    std::size_t begin, end;
+};
+inline constexpr ByteRange kUnused[] = {{0, kDriverNames},
+                                        {kTeamInUseEnd, kPitOrder},
+                                        {kPitOrderEnd, kCockpitColours},
+                                        {kTrackEntriesEnd, kLight0Colour}};
 
 constexpr std::size_t DriverName(int number) {
     return kDriverNames + kDriverNameStride * (number - 1);

@@ -13,7 +13,7 @@
 #include "shell/main_form.h"
 #include "shell/pictures.h"
 #include "shell/start_folder.h"
-#include "tools/icon/app_icon.h"
+#include "ui/app_icon.h"
 #include "ui/dialogs.h"
 
 #include <QApplication>

@@ -25,10 +25,6 @@ namespace {
 constexpr std::int64_t kU8Max = 0xFF;
 constexpr std::int64_t kU16Max = 0xFFFF;
 
-// The record bytes no block operation writes; a settings file carries them all the same.
-constexpr std::pair<std::size_t, std::size_t> kUnusedRanges[] = {
-    {0, 1}, {1847, 1853}, {1867, 1878}, {rec::kTrackEntriesEnd, rec::kTrackEntriesEnd + 2}};
-
 std::string Lower(std::string text) {
     for (char& c : text)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -323,12 +319,12 @@ void AddOthers(Builder& b) {
     f.group = Group::Unused;
     f.key = "bytes";
     f.kind = Kind::Bytes;
-    for (const auto& [begin, end] : kUnusedRanges)
+    for (const auto& [begin, end] : rec::kUnused)
         f.capacity += end - begin;
     f.get = [](const SettingsRecord& r) {
         static const char* kHex = "0123456789abcdef";
         Value v;
-        for (const auto& [begin, end] : kUnusedRanges)
+        for (const auto& [begin, end] : rec::kUnused)
             for (std::size_t at = begin; at < end; ++at) {
                 v.text.push_back(kHex[r.u8(at) >> 4]);
                 v.text.push_back(kHex[r.u8(at) & 15]);
@@ -337,7 +333,7 @@ void AddOthers(Builder& b) {
     };
     f.set = [](SettingsRecord& r, const Value& v) {
         std::size_t i = 0;
-        for (const auto& [begin, end] : kUnusedRanges)
+        for (const auto& [begin, end] : rec::kUnused)
             for (std::size_t at = begin; at < end; ++at, i += 2)
                 r.setU8(at, static_cast<std::uint8_t>(std::stoi(v.text.substr(i, 2), nullptr, 16)));
     };

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The psniaed developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The four buttons every editor window offers, laid out in one row: "Back" closes the window and
-// "Restore original data" reloads the whole record; the window connects import and export to its
-// own handlers.
+// The four buttons every editor window offers, laid out in a row or a column: "Back" closes the
+// window and "Restore original data" reloads the whole record; the window connects import and
+// export to its own handlers.
 #pragma once
 
 #include "ui/app_context.h"

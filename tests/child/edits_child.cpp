@@ -7,7 +7,7 @@
 #include "core/fs.h"
 #include "core/record_history.h"
 #include "shell/main_form.h"
-#include "ui/scripted_dialogs.h"
+#include "tests/support/scripted_dialogs.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -9,8 +9,8 @@
 #include "core/fs.h"
 #include "core/settings_files.h"
 #include "shell/ie_form.h"
+#include "tests/support/scripted_dialogs.h"
 #include "ui/game_actions.h"
-#include "ui/scripted_dialogs.h"
 
 #include <QApplication>
 #include <QPushButton>

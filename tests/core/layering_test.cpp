@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The psniaed developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -16,15 +17,22 @@ namespace fs = std::filesystem;
 const fs::path kRoot = PSN_SOURCE_DIR;
 
 // The floors, lowest first. A file includes only from its own floor or one below; psnedit stands
-// beside the shell on the widget-free files alone.
-const std::map<std::string, int> kFloor = {{"core", 0},     {"ui", 1},     {"editors", 2},
-                                           {"graphics", 2}, {"tracks", 2}, {"shell", 3},
-                                           {"cli", 3}};
+// beside the shell on the widget-free files alone. The generators, tests, benchmarks and fuzz
+// targets stand on top of everything: nothing of the program includes them.
+constexpr int kTop = 4;
+const std::map<std::string, int> kFloor = {
+    {"core", 0}, {"ui", 1},       {"editors", 2},  {"graphics", 2}, {"tracks", 2}, {"shell", 3},
+    {"cli", 3},  {"tools", kTop}, {"tests", kTop}, {"bench", kTop}, {"fuzz", kTop}};
 
+bool IsSource(const fs::path& file) {
+    return file.extension() == ".cpp" || file.extension() == ".h";
+}
+
+// A folder's sources, its subfolders' included (tools/ keeps one generator per subfolder).
 std::vector<fs::path> SourcesIn(const std::string& dir) {
     std::vector<fs::path> files;
-    for (const auto& entry : fs::directory_iterator(kRoot / dir))
-        if (entry.path().extension() == ".cpp" || entry.path().extension() == ".h")
+    for (const auto& entry : fs::recursive_directory_iterator(kRoot / dir))
+        if (IsSource(entry.path()))
             files.push_back(entry.path());
     return files;
 }
@@ -98,13 +106,28 @@ TEST(Layering, NoFileIncludesFromAHigherFloor) {
                 if (found == kFloor.end())
                     continue;
                 ++checked;
-                EXPECT_LE(found->second, floor) << dir << "/" << file.filename().string()
+                EXPECT_LE(found->second, floor) << fs::relative(file, kRoot).string()
                                                 << " includes " << header << " from a higher floor";
                 // psnedit stands beside the shell: nothing of the editor's stands on it.
-                EXPECT_TRUE(target != "cli" || dir == "cli")
-                    << dir << "/" << file.filename().string() << " includes " << header;
+                EXPECT_TRUE(target != "cli" || dir == "cli" || floor == kTop)
+                    << fs::relative(file, kRoot).string() << " includes " << header;
             }
     EXPECT_GT(checked, 100);
+}
+
+// A new top-level folder of sources gets a floor before anything in it is built, so that no
+// include can pass the check above unseen. Build folders (with a CMakeCache.txt) are not sources.
+TEST(Layering, EveryFolderOfSourcesHasAFloor) {
+    for (const auto& folder : fs::directory_iterator(kRoot)) {
+        const std::string name = folder.path().filename().string();
+        if (!folder.is_directory() || name.starts_with(".") ||
+            fs::exists(folder.path() / "CMakeCache.txt"))
+            continue;
+        const bool hasSources = std::any_of(
+            fs::recursive_directory_iterator(folder.path()), fs::recursive_directory_iterator(),
+            [](const auto& entry) { return IsSource(entry.path()); });
+        EXPECT_TRUE(!hasSources || kFloor.contains(name)) << name << "/ holds sources but no floor";
+    }
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "shell/program.h"
-#include "tools/icon/app_icon.h"
+#include "ui/app_icon.h"
 
 #include <QApplication>
 #include <QDialog>

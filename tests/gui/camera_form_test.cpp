@@ -4,7 +4,7 @@
 #include "game_palette.h"
 #include "graphics/camera_form.h"
 #include "support/scratch_game.h"
-#include "ui/scripted_dialogs.h"
+#include "tests/support/scripted_dialogs.h"
 
 #include <QLineEdit>
 #include <QListWidget>

@@ -7,7 +7,7 @@
 #include "graphics/pccolors_form.h"
 #include "support/game_files.h"
 #include "support/scratch_game.h"
-#include "ui/scripted_dialogs.h"
+#include "tests/support/scripted_dialogs.h"
 
 #include <QLabel>
 #include <QListWidget>

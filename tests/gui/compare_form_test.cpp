@@ -4,9 +4,9 @@
 #include "e2e_fixture.h"
 #include "shell/compare_form.h"
 #include "support/scratch_game.h"
+#include "tests/support/scripted_dialogs.h"
 #include "tools/samplegame/sample_game.h"
 #include "tracks/track_blocks.h"
-#include "ui/scripted_dialogs.h"
 
 #include <QAction>
 #include <QApplication>

@@ -11,10 +11,10 @@
 #include "shell/ie_form.h"
 #include "shell/main_form.h"
 #include "support/scratch_game.h"
+#include "tests/support/scripted_dialogs.h"
 #include "tools/samplegame/sample_game.h"
 #include "tracks/track_blocks.h"
 #include "ui/app_context.h"
-#include "ui/scripted_dialogs.h"
 
 #include <QPushButton>
 #include <QTest>

@@ -6,8 +6,8 @@
 #pragma once
 
 #include "support/scratch_game.h"
+#include "tests/support/scripted_dialogs.h"
 #include "ui/app_context.h"
-#include "ui/scripted_dialogs.h"
 
 #include <QLineEdit>
 #include <QTest>

@@ -7,8 +7,8 @@
 #include "graphics/helmet_table.h"
 #include "support/fake_converter.h"
 #include "support/scratch_game.h"
+#include "tests/support/scripted_dialogs.h"
 #include "ui/picture_view.h"
-#include "ui/scripted_dialogs.h"
 
 #include <QListWidget>
 #include <QPushButton>

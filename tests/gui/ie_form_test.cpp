@@ -6,7 +6,7 @@
 #include "core/record_map.h"
 #include "shell/ie_form.h"
 #include "support/scratch_game.h"
-#include "ui/scripted_dialogs.h"
+#include "tests/support/scripted_dialogs.h"
 
 #include <QGroupBox>
 #include <QPushButton>

@@ -3,6 +3,7 @@
 
 #include "core/game_lock.h"
 #include "core/sample_packs.h"
+#include "tests/support/scripted_dialogs.h"
 #include "track_fixture.h"
 #include "tracks/car_set_form.h"
 #include "tracks/cockpit_manager_form.h"
@@ -10,7 +11,6 @@
 #include "tracks/track_install.h"
 #include "tracks/track_manager_blocks.h"
 #include "tracks/track_manager_form.h"
-#include "ui/scripted_dialogs.h"
 
 #include <QPushButton>
 #include <QRadioButton>

@@ -5,8 +5,8 @@
 #include "graphics/jam_form.h"
 #include "support/fake_converter.h"
 #include "support/scratch_game.h"
+#include "tests/support/scripted_dialogs.h"
 #include "ui/picture_view.h"
-#include "ui/scripted_dialogs.h"
 
 #include <QListWidget>
 #include <QPushButton>

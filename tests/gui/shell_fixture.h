@@ -8,8 +8,8 @@
 #include "core/fs.h"
 #include "core/settings_files.h"
 #include "support/scratch_game.h"
+#include "tests/support/scripted_dialogs.h"
 #include "ui/app_context.h"
-#include "ui/scripted_dialogs.h"
 
 #include <QApplication>
 #include <QTimer>

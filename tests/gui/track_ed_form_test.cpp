@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The psniaed developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "tests/support/scripted_dialogs.h"
 #include "track_fixture.h"
 #include "tracks/track_ed_form.h"
 #include "tracks/track_install.h"
-#include "ui/scripted_dialogs.h"
 
 #include <QComboBox>
 #include <QLineEdit>

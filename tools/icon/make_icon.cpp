@@ -3,7 +3,7 @@
 
 // Writes the application icon into an icon theme folder, one PNG per size:
 // THEME/<n>x<n>/apps/<id>.png.
-#include "app_icon.h"
+#include "ui/app_icon.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -13,8 +13,8 @@
 #include "shell/main_form.h"
 #include "shell/path_form.h"
 #include "shell/start_form.h"
+#include "tests/support/scripted_dialogs.h"
 #include "ui/readable_colours.h"
-#include "ui/scripted_dialogs.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The psniaed developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app_icon.h"
+#include "ui/app_icon.h"
 
 #include "core/beside.h"
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The psniaed developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/scripted_dialogs.h"
+#include "tests/support/scripted_dialogs.h"
 
 namespace psn {
 
