@@ -88,9 +88,9 @@ bool WholeGameWritable(const AppState& state, MissingTrackFiles missing) {
 GameWriteResult WriteWholeGame(AppState& state, MissingTrackFiles missing,
                                const std::function<bool()>& installTracks) {
     GameWriteResult result;
-    if (!WholeGameWritable(state, missing))
-        return result;
     bool tracks = TrackFilesInstalled(state);
+    if (!tracks && missing == MissingTrackFiles::Refuse)
+        return result;
     const bool stateOpen = state.StateFileExists();
     if (stateOpen)
         state.OpenStateFile();
