@@ -233,7 +233,7 @@ constexpr std::uint8_t kSwitchUnread = 0xA5;
 
 GameReadResult ReadGame(AppState& state) {
     state.record.setU8(rec::kPatchListSwitch, kSwitchUnread);
-    GameReadResult result = ReadGameRecord(state);
+    GameReadResult result = ReadWholeGame(state, kCheckRead);
     if (result.dataFileProblem.empty() && state.record.u8(rec::kPatchListSwitch) == kSwitchUnread)
         result.dataFileProblem = "The game's executable holds none of the patch list's "
                                  "bytes, so its switch cannot be read.";
@@ -544,7 +544,7 @@ int Apply(const Options& options, const std::string& editorDir, std::istream& in
         throw Failure(code, message);
     };
     // Every check comes before the first write: the game, the track files, the patch list.
-    if (!TrackFilesInstalled(state))
+    if (!WholeGameWritable(state, kApplyWrite))
         fail(kGameFailure, dir + ": the 16 track files are not all installed in CIRCUITS. "
                                  "Nothing was written. Install them with the editor's Track "
                                  "editor button first.");
@@ -571,8 +571,7 @@ int Apply(const Options& options, const std::string& editorDir, std::istream& in
     state.trackEntryKnown.fill(true); // the track block comes from the document
     std::vector<std::string> changed;
     try {
-        ExportAllBlocks(state);
-        ExportTrackBlock(state);
+        WriteWholeGame(state, kApplyWrite);
         changed = state.command->Changed();
     } catch (const DataFileError& error) {
         fail(kGameFailure, std::string(error.what()) + " (" + PatchListPath(options, editorDir) +

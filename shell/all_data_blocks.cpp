@@ -17,14 +17,8 @@
 
 namespace psn {
 
-namespace {
-
-// Without a save-state file the start-up takes the cockpit colours from the executable, while
-// "Import all data" leaves the record's own.
-enum class CockpitWithoutState { FromExe, Keep };
-
-void ReadBlocks(AppState& state, bool stateOpen, const std::function<void()>& advance,
-                CockpitWithoutState cockpit) {
+void ReadAllBlocks(AppState& state, bool stateOpen, const std::function<void()>& advance,
+                   CockpitWithoutState cockpit) {
     const auto step = [&] {
         if (advance)
             advance();
@@ -57,16 +51,6 @@ void ReadBlocks(AppState& state, bool stateOpen, const std::function<void()>& ad
     ReadPatchList(state);
 }
 
-} // namespace
-
-void ReadAllBlocks(AppState& state, bool stateOpen, const std::function<void()>& advance) {
-    ReadBlocks(state, stateOpen, advance, CockpitWithoutState::FromExe);
-}
-
-void ImportAllBlocks(AppState& state, bool stateOpen) {
-    ReadBlocks(state, stateOpen, {}, CockpitWithoutState::Keep);
-}
-
 void WriteAllBlocks(AppState& state, bool stateOpen) {
     // A damaged patch list, or one made for another game, must stop the export before its first
     // byte: failing at the end would leave the game half written.
@@ -97,26 +81,40 @@ void WriteAllBlocks(AppState& state, bool stateOpen) {
         WritePatchList(state);
 }
 
-} // namespace psn
+bool WholeGameWritable(const AppState& state, MissingTrackFiles missing) {
+    return missing == MissingTrackFiles::WriteTheRest || TrackFilesInstalled(state);
+}
 
-namespace psn {
-
-void ExportAllBlocks(AppState& state) {
+GameWriteResult WriteWholeGame(AppState& state, MissingTrackFiles missing,
+                               const std::function<bool()>& installTracks) {
+    GameWriteResult result;
+    bool tracks = TrackFilesInstalled(state);
+    if (!tracks && missing == MissingTrackFiles::Refuse)
+        return result;
     const bool stateOpen = state.StateFileExists();
     if (stateOpen)
         state.OpenStateFile();
     state.OpenGameExe();
+    if (tracks)
+        ReadPendingTrackData(state);
     WriteAllBlocks(state, stateOpen);
+    if (!tracks && installTracks) {
+        // The offer may open a command's copies of its own: no game file is held open across it.
+        state.CloseGameFiles();
+        tracks = installTracks();
+        if (tracks) {
+            state.OpenGameExe();
+            ReadPendingTrackData(state);
+        }
+    }
+    if (tracks)
+        WriteTrackData(state);
     state.CloseGameFiles();
     if (stateOpen)
         state.RenewStateChecksum();
-}
-
-void ExportTrackBlock(AppState& state) {
-    state.OpenGameExe();
-    ReadPendingTrackData(state);
-    WriteTrackData(state);
-    state.CloseGameFiles();
+    result.written = true;
+    result.tracks = tracks;
+    return result;
 }
 
 } // namespace psn

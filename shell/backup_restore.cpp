@@ -5,9 +5,8 @@
 
 #include "core/backups.h"
 #include "core/fs.h"
-#include "shell/all_data_blocks.h"
+#include "shell/game_read_blocks.h"
 #include "tracks/track_blocks.h"
-#include "tracks/track_install.h"
 #include "ui/game_actions.h"
 #include "ui/record_steps.h"
 
@@ -61,26 +60,27 @@ void RestoreGameBackups(AppContext& context, QWidget* parent) {
                                                         "Restore game files from backup"));
     if (!RunGameTransfer(context, parent, [&] { StageBackups(*state.command, restore); }))
         return;
-    // The record shows the game as it now is; its track block is read as at start-up, so that a
-    // damaged track file is reported and left unread rather than ending the program.
-    std::vector<TrackReadProblem> trackProblems;
-    if (!RunGameTransfer(context, parent, [&] {
-            state.OpenGameExe();
-            const bool stateOpen = state.StateFileExists();
-            if (stateOpen)
-                state.OpenStateFile();
-            ReadAllBlocks(state, stateOpen);
-            state.CloseGameFiles();
-            state.trackEntryKnown.fill(false);
-            state.OpenGameExe();
-            trackProblems = ReadTrackDataAtStartup(state);
-        }))
+    // The record shows the game as it now is, read as at start-up: a damaged track file is
+    // reported and left unread rather than ending the program.
+    GameReadResult read;
+    if (!RunGameTransfer(context, parent, [&] { read = ReadWholeGame(state, kStartupRead); }))
         return;
+    if (!read.isGameExe) {
+        // A backup too short to be the game's executable leaves the record as it was.
+        context.dialogs.Error(parent, QString("'%1' is not the game's executable: it is too "
+                                              "short to hold the edition byte.")
+                                          .arg(QString::fromLocal8Bit(state.ExePath().c_str())));
+        return;
+    }
+    if (!read.dataFileProblem.empty()) {
+        context.dialogs.Error(parent, QString::fromLocal8Bit(read.dataFileProblem.c_str()));
+        return;
+    }
     if (context.steps)
         context.steps->GameMatches();
-    if (!trackProblems.empty())
+    if (!read.trackProblems.empty())
         context.dialogs.Warning(
-            parent, QString::fromLocal8Bit(DescribeTrackReadProblems(trackProblems).c_str()));
+            parent, QString::fromLocal8Bit(DescribeTrackReadProblems(read.trackProblems).c_str()));
     context.dialogs.Information(
         parent, QCoreApplication::translate("psn::BackupRestore",
                                             "These game files have been restored from their "

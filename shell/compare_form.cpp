@@ -62,7 +62,7 @@ void TCompareForm::Refresh() {
     game.lockWait = state.lockWait;
     GameReadResult read;
     try {
-        read = ReadGameRecord(game);
+        read = ReadWholeGame(game, kCheckRead);
     } catch (const GameLockError& error) {
         Label1->setText(tr("Another program is changing the game; nothing was compared."));
         context_.dialogs.Warning(this, QString::fromLocal8Bit(error.what()));

@@ -11,7 +11,8 @@
 
 namespace psn {
 
-GameReadResult ReadGameRecord(AppState& state) {
+GameReadResult ReadWholeGame(AppState& state, const WholeGameRead& how,
+                             const std::function<void()>& advance) {
     GameReadResult result;
     const bool whole = !state.command;
     if (whole)
@@ -29,19 +30,25 @@ GameReadResult ReadGameRecord(AppState& state) {
         if (stateOpen)
             state.OpenStateFile();
         try {
-            ReadAllBlocks(state, stateOpen);
+            ReadAllBlocks(state, stateOpen, advance, how.cockpit);
         } catch (const DataFileError& error) {
-            // The patch list is read last: every other block is in, as at start-up.
+            // The patch list is read last: every other block is in.
             result.dataFileProblem = error.what();
         }
         result.trackNames = ReadTrackNames(state);
-        state.CloseGameFiles();
+        state.stateFile.Close();
+        // The executable stays open for the tyre table: each file is opened once per read.
         if (TrackFilesInstalled(state)) {
-            state.OpenGameExe();
-            ReadTrackData(state);
-            state.CloseGameFiles();
+            // The block is the game's as it now is: an entry that cannot be read is no longer
+            // the game's either.
+            state.trackEntryKnown.fill(false);
+            if (how.damagedTrack == DamagedTrackFile::Report)
+                result.trackProblems = ReadTrackDataAtStartup(state);
+            else
+                ReadTrackData(state);
             result.tracksRead = true;
         }
+        state.CloseGameFiles();
     } catch (...) {
         state.CloseGameFiles();
         if (whole)

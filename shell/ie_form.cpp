@@ -4,6 +4,7 @@
 #include "shell/ie_form.h"
 
 #include "shell/all_data_blocks.h"
+#include "shell/game_read_blocks.h"
 #include "tracks/track_blocks.h"
 #include "tracks/track_install.h"
 #include "ui/game_actions.h"
@@ -92,19 +93,20 @@ bool TIEForm::TrackFilesReady() {
 void TIEForm::ImportAllClick() {
     AppState& state = context_.state;
     StepScope step(context_, tr("Import all data"));
-    const bool ok = RunGameTransfer(context_, this, [&] {
-        state.OpenGameExe();
-        const bool stateOpen = state.StateFileExists();
-        if (stateOpen)
-            state.OpenStateFile();
-        ImportAllBlocks(state, stateOpen);
-    });
-    if (!ok || !TrackFilesReady())
+    GameReadResult read;
+    // A damaged patch list is shown as an error, with every other block in.
+    const auto importAll = [&] {
+        if (!RunGameTransfer(context_, this, [&] { read = ReadWholeGame(state, kImportAllRead); }))
+            return false;
+        if (read.dataFileProblem.empty())
+            return true;
+        context_.dialogs.Error(this, QString::fromLocal8Bit(read.dataFileProblem.c_str()));
+        return false;
+    };
+    if (!importAll())
         return;
-    if (!RunGameTransfer(context_, this, [&] {
-            state.OpenGameExe();
-            ReadTrackData(state);
-        }))
+    // The blocks are in; the track files are offered and, once there, the game read again whole.
+    if (!read.tracksRead && (!TrackFilesReady() || !importAll()))
         return;
     if (context_.steps)
         context_.steps->GameMatches();
@@ -117,28 +119,18 @@ void TIEForm::ExportAllClick() {
     AppState& state = context_.state;
     // Writing the game is no step (the backups take it back); reading pending track data neither.
     StepScope step(context_, {});
-    // Track entries never read are read before anything is written, so that a damaged track file
-    // ends the command with nothing changed rather than half way.
-    if (TrackDataPending(state) && TrackFilesInstalled(state) &&
-        !RunGameTransfer(context_, this, [&] {
-            state.OpenGameExe();
-            ReadPendingTrackData(state);
-        }))
-        return;
     GameCommand command(context_);
     exportButton_->setCursor(Qt::WaitCursor);
-    const bool ok = RunGameTransfer(context_, this, [&] { ExportAllBlocks(state); });
+    GameWriteResult written;
+    const bool ok = RunGameTransfer(context_, this, [&] {
+        written = WriteWholeGame(state, kExportAllWrite, [this] {
+            exportButton_->unsetCursor();
+            return TrackFilesReady();
+        });
+    });
     exportButton_->unsetCursor();
-    if (!ok)
-        return;
-    if (!TrackFilesReady()) {
-        // Without track files the blocks still go in, as before, though as one commit.
-        command.Commit(this);
-        return;
-    }
-    if (!RunGameTransfer(context_, this, [&] { ExportTrackBlock(state); }))
-        return;
-    if (!command.Commit(this))
+    // Without track files the blocks still go in, though without the closing message.
+    if (!ok || !command.Commit(this) || !written.tracks)
         return;
     if (context_.steps)
         context_.steps->GameMatches();

@@ -6,10 +6,10 @@
 #include "core/fs.h"
 #include "core/settings_files.h"
 #include "graphics/helmet_form.h"
-#include "shell/all_data_blocks.h"
 #include "shell/backup_restore.h"
 #include "shell/compare_form.h"
 #include "shell/des_form.h"
+#include "shell/game_read_blocks.h"
 #include "shell/help_texts.h"
 #include "shell/path_form.h"
 #include "shell/pictures.h"
@@ -289,27 +289,20 @@ void TMainForm::FormCreate() {
             return;
         }
         ShowProgress();
-        bool isGameExe = true;
-        std::vector<TrackReadProblem> trackProblems;
+        GameReadResult read;
         const bool loaded = RunGameTransfer(context_, this, [&] {
-            state.OpenGameExe();
-            isGameExe = state.DetectEdition();
-            if (!isGameExe)
-                return;
-            state.config.SetEdition(state.edition);
             state.RestoreStartDir();
-            EditionLabel->setText("PSN: " + FromGameBytes(EditionName(state.edition)));
-            EditionLabel->adjustSize();
-            const bool stateFile = state.StateFileExists();
-            if (stateFile)
-                state.OpenStateFile();
-            state.palette = LoadGamePalette(state.StartPath(".\\DATA\\PSN.PAL"));
-            ReadAllBlocks(state, stateFile, [this] { startForm_->Advance(kProgressStep); });
             // Every start takes the track block whenever the track files are installed, so that
             // every start gives the same record and no command writes an unread block. A damaged
             // track file only keeps its own entry unread; it is reported below.
-            trackProblems = ReadTrackDataAtStartup(state);
-            state.CloseGameFiles();
+            read =
+                ReadWholeGame(state, kStartupRead, [this] { startForm_->Advance(kProgressStep); });
+            if (!read.isGameExe)
+                return;
+            state.config.SetEdition(state.edition);
+            EditionLabel->setText("PSN: " + FromGameBytes(EditionName(state.edition)));
+            EditionLabel->adjustSize();
+            state.palette = LoadGamePalette(state.StartPath(".\\DATA\\PSN.PAL"));
             startForm_->Advance(kProgressStep);
         });
         if (loaded)
@@ -318,12 +311,14 @@ void TMainForm::FormCreate() {
             startup_ = Startup::Ended;
             return;
         }
-        if (!trackProblems.empty())
+        // A damaged shipped data file is reported; the game's own values are in.
+        if (!read.dataFileProblem.empty())
+            context_.dialogs.Error(this, QString::fromLocal8Bit(read.dataFileProblem.c_str()));
+        if (!read.trackProblems.empty())
             context_.dialogs.Warning(
-                this, QString::fromLocal8Bit(DescribeTrackReadProblems(trackProblems).c_str()));
-        // A damaged shipped data file was reported; the game's own values are in (the track
-        // block then stays unread, and is read before any command writes it).
-        if (isGameExe || !loaded)
+                this,
+                QString::fromLocal8Bit(DescribeTrackReadProblems(read.trackProblems).c_str()));
+        if (read.isGameExe || !loaded)
             break;
         // Reading on would fill the record from a file that is not the game.
         delete startForm_;
