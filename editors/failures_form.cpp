@@ -88,6 +88,12 @@ TFailuresForm::TFailuresForm(AppContext& context, QWidget* parent)
     InstallEnterAsTab(this);
 }
 
+// Hiding moves the focus out of a box and runs its leave handler, which needs the model; in
+// QDialog's destructor the model would already be gone.
+TFailuresForm::~TFailuresForm() {
+    hide();
+}
+
 void TFailuresForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous())

@@ -22,6 +22,7 @@ class TFailuresForm : public QDialog {
     Q_OBJECT
 public:
     explicit TFailuresForm(AppContext& context, QWidget* parent = nullptr);
+    ~TFailuresForm() override;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -137,6 +137,12 @@ TGripForm::TGripForm(AppContext& context, QWidget* parent)
     InstallEnterAsTab(edit57_);
 }
 
+// Hiding moves the focus out of a box and runs its leave handler, which needs the model; in
+// QDialog's destructor the model would already be gone.
+TGripForm::~TGripForm() {
+    hide();
+}
+
 void TGripForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous())

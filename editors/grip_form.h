@@ -20,6 +20,7 @@ class TGripForm : public QDialog {
     Q_OBJECT
 public:
     explicit TGripForm(AppContext& context, QWidget* parent = nullptr);
+    ~TGripForm() override;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -132,6 +132,12 @@ TEPowerForm::TEPowerForm(AppContext& context, QWidget* parent)
     OnLeave(edit26_, [this] { Edit26Exit(); });
 }
 
+// Hiding moves the focus out of a box and runs its leave handler, which needs the model; in
+// QDialog's destructor the model would already be gone.
+TEPowerForm::~TEPowerForm() {
+    hide();
+}
+
 void TEPowerForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous())

@@ -23,6 +23,7 @@ class TEPowerForm : public QDialog {
     Q_OBJECT
 public:
     explicit TEPowerForm(AppContext& context, QWidget* parent = nullptr);
+    ~TEPowerForm() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
