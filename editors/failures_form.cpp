@@ -16,18 +16,16 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QSlider>
-#include <algorithm>
 #include <cstdint>
 
 namespace psn {
 namespace {
 
-constexpr int kFailureMax = 65535;
 constexpr int kRowHeight = 16;
 constexpr int kListTop = 24;
 
 QListWidget* List(QWidget* parent, const char* name, const QString& caption, int x, int width) {
-    (new QLabel(caption, parent))->setGeometry(x, kListTop - 18, width, 16);
+    AddCaption(parent, caption, {x, kListTop - 18, width, 16});
     auto* list = new QListWidget(parent);
     list->setObjectName(name);
     list->setGeometry(x, kListTop, width, kRowHeight * kTeamCount + 4);
@@ -36,18 +34,10 @@ QListWidget* List(QWidget* parent, const char* name, const QString& caption, int
     return list;
 }
 
-QPushButton* Button(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(geometry);
-    button->setAutoDefault(false);
-    return button;
-}
-
 } // namespace
 
 TFailuresForm::TFailuresForm(AppContext& context, QWidget* parent)
-    : QDialog(parent), context_(context) {
+    : QDialog(parent), context_(context), model_(context.state.record) {
     setObjectName("FailuresForm");
     setWindowTitle(tr("Car failure"));
     setFixedSize(538, 388);
@@ -77,10 +67,10 @@ TFailuresForm::TFailuresForm(AppContext& context, QWidget* parent)
     edit1_->setObjectName("Edit1");
     edit1_->setGeometry(10, 20, 100, 22);
 
-    (new QLabel(tr("All"), this))->setGeometry(8, 318, 22, 16);
-    auto* plus = Button(this, "Button1", "+", {32, 314, 28, 24});
-    auto* minus = Button(this, "Button2", "-", {64, 314, 28, 24});
-    (new QLabel(tr("by"), this))->setGeometry(98, 318, 18, 16);
+    AddCaption(this, tr("All"), {8, 318, 22, 16});
+    auto* plus = AddButton(this, "Button1", "+", {32, 314, 28, 24});
+    auto* minus = AddButton(this, "Button2", "-", {64, 314, 28, 24});
+    AddCaption(this, tr("by"), {98, 318, 18, 16});
     edit57_ = new QLineEdit("100", this);
     edit57_->setObjectName("Edit57");
     edit57_->setGeometry(118, 314, 70, 24);
@@ -98,6 +88,12 @@ TFailuresForm::TFailuresForm(AppContext& context, QWidget* parent)
     InstallEnterAsTab(this);
 }
 
+// Hiding moves the focus out of a box and runs its leave handler, which needs the model; in
+// QDialog's destructor the model would already be gone.
+TFailuresForm::~TFailuresForm() {
+    hide();
+}
+
 void TFailuresForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous())
@@ -106,11 +102,11 @@ void TFailuresForm::showEvent(QShowEvent* event) {
 
 void TFailuresForm::FormShow() {
     const SettingsRecord& r = context_.state.record;
-    rowTeams_ = TeamsInUse(r);
+    model_.MapRows();
     {
         const QSignalBlocker block(listBox1_);
         listBox1_->clear();
-        for (const int team : rowTeams_)
+        for (const int team : model_.Rows().Teams())
             new QListWidgetItem(FromGameBytes(TeamEngineLabel(r, team)), listBox1_);
     }
     for (QSlider* bar : trackBars_) {
@@ -118,60 +114,46 @@ void TFailuresForm::FormShow() {
         bar->setRange(0, kFailureMax);
     }
     label4_->setText(QString::number(trackBars_[0]->maximum()));
-    selected_ = 1;
     UpdateObjects();
-}
-
-int TFailuresForm::SelectedTeam() const {
-    return selected_ >= 1 && selected_ <= static_cast<int>(rowTeams_.size())
-               ? rowTeams_[selected_ - 1]
-               : 0;
 }
 
 // Setting the sliders from here stores nothing: their positions already are the values.
 void TFailuresForm::UpdateObjects() {
-    const SettingsRecord& r = context_.state.record;
     {
         const QSignalBlocker block(listBox2_);
         listBox2_->clear();
-        for (const int team : rowTeams_)
-            new QListWidgetItem(QString::number(r.u16(rec::Failure(team))), listBox2_);
+        for (const int team : model_.Rows().Teams())
+            new QListWidgetItem(QString::number(model_.Value(team)), listBox2_);
     }
     for (QListWidget* list : {listBox1_, listBox2_}) {
         const QSignalBlocker block(list);
-        list->setCurrentRow(selected_ - 1);
+        list->setCurrentRow(model_.SelectedRow() - 1);
     }
-    const int team = SelectedTeam();
-    edit1_->setText(team ? QString::number(r.u16(rec::Failure(team))) : QString());
+    const int team = model_.SelectedTeam();
+    edit1_->setText(team ? QString::number(model_.Value(team)) : QString());
     for (int t = 0; t < kTeamCount; ++t) {
         const QSignalBlocker block(trackBars_[t]);
-        trackBars_[t]->setValue(r.u16(rec::Failure(t + 1)));
+        trackBars_[t]->setValue(model_.Value(t + 1));
     }
 }
 
 void TFailuresForm::TrackBarChange() {
     for (int t = 0; t < kTeamCount; ++t)
-        context_.state.record.setU16(rec::Failure(t + 1),
-                                     static_cast<std::uint16_t>(trackBars_[t]->value()));
+        model_.SetValue(t + 1, static_cast<std::uint16_t>(trackBars_[t]->value()));
     UpdateObjects();
 }
 
 void TFailuresForm::Edit1Exit() {
-    const auto value = ConvertInteger(context_, this, edit1_->text());
-    if (!value) {
-        // The kept value again, so that leaving the box again says nothing more.
-        UpdateObjects();
-        return;
-    }
-    if (const int team = SelectedTeam())
-        context_.state.record.setU16(rec::Failure(team), static_cast<std::uint16_t>(*value));
+    // Not a number: the kept value again, so that leaving the box again says nothing more.
+    if (const auto value = ConvertInteger(context_, this, edit1_->text()))
+        model_.SetSelectedValue(static_cast<std::uint16_t>(*value));
     UpdateObjects();
 }
 
 void TFailuresForm::ListClick(int row) {
     if (row < 0)
         return;
-    selected_ = row + 1;
+    model_.SelectRow(row + 1);
     UpdateObjects();
 }
 
@@ -180,12 +162,7 @@ void TFailuresForm::Step(int sign) {
     const auto step = ConvertInteger(context_, this, edit57_->text());
     if (!step)
         return;
-    SettingsRecord& r = context_.state.record;
-    for (int team = 1; team <= kTeamCount; ++team) {
-        const std::int64_t result = std::clamp<std::int64_t>(
-            r.u16(rec::Failure(team)) + sign * std::int64_t{*step}, 0, kFailureMax);
-        r.setU16(rec::Failure(team), static_cast<std::uint16_t>(result));
-    }
+    model_.StepAll(sign, *step);
     UpdateObjects();
 }
 

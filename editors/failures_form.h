@@ -5,11 +5,11 @@
 // team.
 #pragma once
 
+#include "editors/failures_model.h"
 #include "ui/app_context.h"
 
 #include <QDialog>
 #include <array>
-#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -22,6 +22,7 @@ class TFailuresForm : public QDialog {
     Q_OBJECT
 public:
     explicit TFailuresForm(AppContext& context, QWidget* parent = nullptr);
+    ~TFailuresForm() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -35,12 +36,9 @@ private:
     void Step(int sign);
     void BitBtn2Click();
     void BitBtn6Click();
-    int SelectedTeam() const; // 0 when no team is in use
 
     AppContext& context_;
-    int selected_ = 1; // selected row, 1-based
-    // The team each row stands for, so rows after a team that is not in use edit their own team.
-    std::vector<int> rowTeams_;
+    FailuresModel model_; // the teams' rows and the selected one
     QListWidget* listBox1_;
     QListWidget* listBox2_;
     std::array<QSlider*, 14> trackBars_{};

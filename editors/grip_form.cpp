@@ -6,7 +6,6 @@
 #include "editors/form_events.h"
 #include "editors/grip_blocks.h"
 #include "editors/lineup.h"
-#include "editors/stepped_value.h"
 #include "ui/editor_buttons.h"
 #include "ui/game_actions.h"
 
@@ -18,14 +17,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
-#include <algorithm>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 namespace psn {
 namespace {
 
-constexpr int kSessionGripMax = 17016;
-constexpr int kGripRangeMax = 32767;
 constexpr int kRowHeight = 16;
 constexpr int kListTop = 24;
 constexpr int kListHeight = 14 * kRowHeight + 4;
@@ -52,17 +50,29 @@ void Fill(QListWidget* list, const QStringList& rows, int selected) {
 }
 
 QPushButton* Button(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(geometry);
-    button->setAutoDefault(false);
+    QPushButton* button = AddButton(parent, name, caption, geometry);
     FitCaption(button);
     return button;
 }
 
+QStringList Texts(const std::vector<std::string>& names) {
+    QStringList rows;
+    for (const std::string& name : names)
+        rows << FromGameBytes(name);
+    return rows;
+}
+
+QStringList Texts(const std::vector<std::uint16_t>& values) {
+    QStringList rows;
+    for (const std::uint16_t value : values)
+        rows << QString::number(value);
+    return rows;
+}
+
 } // namespace
 
-TGripForm::TGripForm(AppContext& context, QWidget* parent) : QDialog(parent), context_(context) {
+TGripForm::TGripForm(AppContext& context, QWidget* parent)
+    : QDialog(parent), context_(context), model_(context.state.record) {
     setObjectName("GripForm");
     setWindowTitle(tr("Computer cars grip"));
     setFixedSize(628, 331);
@@ -92,10 +102,10 @@ TGripForm::TGripForm(AppContext& context, QWidget* parent) : QDialog(parent), co
     edit1_->setObjectName("Edit1");
     edit1_->setGeometry(10, 22, 100, 22);
 
-    (new QLabel(tr("All"), this))->setGeometry(432, 166, 22, 16);
+    AddCaption(this, tr("All"), {432, 166, 22, 16});
     auto* plus = Button(this, "Button1", "+", {456, 162, 30, 24});
     auto* minus = Button(this, "Button2", "-", {490, 162, 30, 24});
-    (new QLabel(tr("by"), this))->setGeometry(526, 166, 18, 16);
+    AddCaption(this, tr("by"), {526, 166, 18, 16});
     edit57_ = new QLineEdit("100", this);
     edit57_->setObjectName("Edit57");
     edit57_->setGeometry(546, 162, 74, 24);
@@ -127,117 +137,66 @@ TGripForm::TGripForm(AppContext& context, QWidget* parent) : QDialog(parent), co
     InstallEnterAsTab(edit57_);
 }
 
+// Hiding moves the focus out of a box and runs its leave handler, which needs the model; in
+// QDialog's destructor the model would already be gone.
+TGripForm::~TGripForm() {
+    hide();
+}
+
 void TGripForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous())
         FormShow();
 }
 
-std::size_t TGripForm::Entry(int number) const {
-    switch (table_) {
-    case 1:
-        return rec::GripQual(number);
-    case 2:
-        return rec::GripOther(number);
-    default:
-        return rec::GripRange(number);
-    }
-}
-
-int TGripForm::Maximum() const {
-    return table_ == 3 ? kGripRangeMax : kSessionGripMax;
-}
-
 void TGripForm::FormShow() {
-    table_ = radioGroup1_->checkedId() + 1;
-    const SettingsRecord& r = context_.state.record;
-    firstSlots_.clear();
-    secondSlots_.clear();
-    QStringList first, second;
-    for (int slot = 1; slot <= kCarNumberCount; ++slot) {
-        // Slots without a car number that has grip entries get no row.
-        if (IsCarNumber(SlotNumber(r, slot))) {
-            (slot % 2 ? firstSlots_ : secondSlots_).push_back(slot);
-            (slot % 2 ? first : second) << FromGameBytes(DriverName(r, SlotNumber(r, slot)));
-        }
-    }
-    firstRow_ = 1;
-    secondRow_ = 0;
-    Fill(listBox1_, first, firstRow_);
-    Fill(listBox2_, second, secondRow_);
+    model_.Choose(radioGroup1_->checkedId() + 1);
+    model_.MapRows();
+    Fill(listBox1_, Texts(model_.DriverNames(1)), model_.SelectedRow(1));
+    Fill(listBox2_, Texts(model_.DriverNames(2)), model_.SelectedRow(2));
     UpdateObjects();
 }
 
-int TGripForm::SelectedNumber() const {
-    const SettingsRecord& r = context_.state.record;
-    if (firstRow_ > 0 && firstRow_ <= static_cast<int>(firstSlots_.size()))
-        return SlotNumber(r, firstSlots_[firstRow_ - 1]);
-    if (secondRow_ > 0 && secondRow_ <= static_cast<int>(secondSlots_.size()))
-        return SlotNumber(r, secondSlots_[secondRow_ - 1]);
-    return 0;
-}
-
 void TGripForm::UpdateObjects() {
-    const SettingsRecord& r = context_.state.record;
-    const auto values = [&](const std::vector<int>& rowSlots) {
-        QStringList rows;
-        for (const int slot : rowSlots)
-            rows << QString::number(r.u16(Entry(SlotNumber(r, slot))));
-        return rows;
-    };
-    Fill(listBox3_, values(firstSlots_), firstRow_);
-    Fill(listBox4_, values(secondSlots_), secondRow_);
-    for (auto [list, row] : {std::pair{listBox1_, firstRow_}, std::pair{listBox2_, secondRow_}}) {
+    const int firstRow = model_.SelectedRow(1);
+    const int secondRow = model_.SelectedRow(2);
+    Fill(listBox3_, Texts(model_.Values(1)), firstRow);
+    Fill(listBox4_, Texts(model_.Values(2)), secondRow);
+    for (auto [list, row] : {std::pair{listBox1_, firstRow}, std::pair{listBox2_, secondRow}}) {
         const QSignalBlocker block(list);
         list->setCurrentRow(row - 1);
         if (row == 0)
             list->clearSelection();
     }
-    const int number = SelectedNumber();
-    edit1_->setText(number ? QString::number(r.u16(Entry(number))) : QString());
+    const int number = model_.SelectedNumber();
+    edit1_->setText(number ? QString::number(model_.Value(number)) : QString());
 }
 
 void TGripForm::ListClick(int list, int row) {
     if (row < 0)
         return;
-    firstRow_ = list == 1 ? row + 1 : 0;
-    secondRow_ = list == 2 ? row + 1 : 0;
+    model_.SelectRow(list, row + 1);
     UpdateObjects();
 }
 
 void TGripForm::RadioGroup1Click() {
-    table_ = radioGroup1_->checkedId() + 1;
+    model_.Choose(radioGroup1_->checkedId() + 1);
     UpdateObjects();
 }
 
 void TGripForm::Edit1Exit() {
-    const auto value = ConvertInteger(context_, this, edit1_->text());
-    if (!value) {
-        // The kept value again, so that leaving the box again says nothing more.
-        UpdateObjects();
-        return;
-    }
-    // A value outside the table's range is ignored; the box shows the stored value again.
-    const int number = SelectedNumber();
-    if (number && *value >= 0 && *value <= Maximum())
-        context_.state.record.setU16(Entry(number), static_cast<std::uint16_t>(*value));
+    // Not a number: the kept value again, so that leaving the box again says nothing more.
+    if (const auto value = ConvertInteger(context_, this, edit1_->text()))
+        model_.SetSelectedValue(*value);
     UpdateObjects();
 }
 
-// A number that stands in two slots is stepped twice, once per slot. The result is kept inside
-// the table's range also for a negative step, which would otherwise wrap around.
+// A number that stands in two slots is stepped twice, once per slot.
 void TGripForm::Step(int sign) {
     const auto step = ConvertInteger(context_, this, edit57_->text());
     if (!step)
         return;
-    SettingsRecord& r = context_.state.record;
-    const std::int64_t maximum = Maximum();
-    for (int slot = 1; slot <= kCarNumberCount; ++slot) {
-        const int number = SlotNumber(r, slot);
-        if (!IsCarNumber(number))
-            continue;
-        r.setU16(Entry(number), SteppedValue(r.u16(Entry(number)), sign, *step, maximum));
-    }
+    model_.StepAll(sign, *step);
     UpdateObjects();
 }
 
@@ -250,18 +209,12 @@ void TGripForm::Button2Click() {
 }
 
 void TGripForm::BitBtn4Click() {
-    SettingsRecord& r = context_.state.record;
-    for (int slot = 1; slot <= kCarNumberCount; ++slot)
-        if (const int n = SlotNumber(r, slot); IsCarNumber(n))
-            r.setU16(rec::GripQual(n), r.u16(rec::GripOther(n)));
+    model_.CopyOtherToQual();
     UpdateObjects();
 }
 
 void TGripForm::BitBtn5Click() {
-    SettingsRecord& r = context_.state.record;
-    for (int slot = 1; slot <= kCarNumberCount; ++slot)
-        if (const int n = SlotNumber(r, slot); IsCarNumber(n))
-            r.setU16(rec::GripOther(n), r.u16(rec::GripQual(n)));
+    model_.CopyQualToOther();
     UpdateObjects();
 }
 

@@ -5,10 +5,10 @@
 // number, listed by driver.
 #pragma once
 
+#include "editors/grip_model.h"
 #include "ui/app_context.h"
 
 #include <QDialog>
-#include <vector>
 
 class QButtonGroup;
 class QLineEdit;
@@ -20,6 +20,7 @@ class TGripForm : public QDialog {
     Q_OBJECT
 public:
     explicit TGripForm(AppContext& context, QWidget* parent = nullptr);
+    ~TGripForm() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -38,17 +39,9 @@ private:
     void BitBtn6Click();
 
     void Step(int sign);
-    std::size_t Entry(int number) const; // the chosen table's entry of a car number
-    int Maximum() const;
-    int SelectedNumber() const; // 0 when no driver is selected
 
     AppContext& context_;
-    int table_ = 1;     // 1 qualification, 2 other sessions, 3 random grip range
-    int firstRow_ = 1;  // selected row of the first-driver lists, 1-based, 0 = none
-    int secondRow_ = 0; // selected row of the second-driver lists
-    // The car slot each row stands for, so a team with one numbered driver cannot shift the rows
-    // of the teams after it.
-    std::vector<int> firstSlots_, secondSlots_;
+    GripModel model_; // the chosen table and the lists' rows
     QListWidget* listBox1_;
     QListWidget* listBox2_;
     QListWidget* listBox3_;

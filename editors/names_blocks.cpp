@@ -3,6 +3,7 @@
 
 #include "editors/names_blocks.h"
 
+#include "editors/exe_words.h"
 #include "editors/lineup.h"
 
 #include <cstdint>
@@ -124,17 +125,13 @@ constexpr NameTablePlaces<std::uint16_t> kStateTables{state::kCarNumbers, state:
 
 void ReadNamesExe(AppState& state) {
     ReadNameTables(state.exe, state.record, kExeTables, [&](ExeRow row) { state.SeekExe(row); });
-    state.SeekExe(ExeRow::FirstDriverSwitch);
-    const std::uint8_t flag = state.exe.ReadByte();
-    state.exe.Check();
-    state.record.setU8(rec::kFirstDriverSwitch, flag == kSwitchOn ? 1 : 0);
+    const bool on = ReadByteAt(state, ExeRow::FirstDriverSwitch) == kSwitchOn;
+    state.record.setU8(rec::kFirstDriverSwitch, on ? 1 : 0);
 }
 
 void WriteNamesExe(AppState& state) {
     WriteNameTables(state.exe, state.record, kExeTables, [&](ExeRow row) { state.SeekExe(row); });
-    state.SeekExe(ExeRow::FirstDriverSwitch);
-    state.exe.WriteByte(state.record.u8(rec::kFirstDriverSwitch) == 1 ? kSwitchOn : kSwitchOff);
-    state.exe.Check();
+    WriteSwitchAt(state, ExeRow::FirstDriverSwitch, rec::kFirstDriverSwitch, kSwitchOn, kSwitchOff);
 }
 
 void ReadNamesState(AppState& state) {

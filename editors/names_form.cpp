@@ -26,9 +26,7 @@ constexpr int kRowHeight = 16;
 constexpr int kListTop = 40;
 
 QLabel* Caption(QWidget* parent, const QString& text, int x, int y, int width = 120) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(x, y, width, 16);
-    return label;
+    return AddCaption(parent, text, {x, y, width, 16});
 }
 
 QComboBox* Box(QWidget* parent, const char* name, QRect geometry, int maxLength) {
@@ -59,7 +57,8 @@ void SelectEntry(QComboBox* box, int index) {
 
 } // namespace
 
-TNamesForm::TNamesForm(AppContext& context, QWidget* parent) : QDialog(parent), context_(context) {
+TNamesForm::TNamesForm(AppContext& context, QWidget* parent)
+    : QDialog(parent), context_(context), model_(context.state.record) {
     setObjectName("NamesForm");
     setWindowTitle(tr("Names and numbers"));
     setFixedSize(556, 363);
@@ -95,7 +94,7 @@ TNamesForm::TNamesForm(AppContext& context, QWidget* parent) : QDialog(parent), 
     Caption(this, tr("   drivers "), 452, 12, 96);
     Caption(this, tr(" 1st "), 452, kListTop - 14, 44);
     Caption(this, tr("2nd"), 500, kListTop - 14, 44);
-    for (int slot = 1; slot <= 28; ++slot) {
+    for (int slot = 1; slot <= kShownSlotCount; ++slot) {
         const int team = TeamOfSlot(slot);
         const bool first = slot == FirstSlot(team);
         // First drivers are CheckBox9515.., second drivers CheckBox951..
@@ -105,9 +104,8 @@ TNamesForm::TNamesForm(AppContext& context, QWidget* parent) : QDialog(parent), 
         box->setCheckable(true);
         box->setAutoDefault(false);
         box->setGeometry(first ? 452 : 500, kListTop + 2 + kRowHeight * (team - 1), 44, kRowHeight);
-        connect(box, &QPushButton::clicked, this, [this, slot](bool checked) {
-            context_.state.record.setU8(rec::SlotMark(slot), checked ? 1 : 0);
-        });
+        connect(box, &QPushButton::clicked, this,
+                [this, slot](bool checked) { model_.SetSlotMark(slot, checked); });
         slotBoxes_[slot - 1] = box;
     }
 
@@ -121,9 +119,9 @@ TNamesForm::TNamesForm(AppContext& context, QWidget* parent) : QDialog(parent), 
     connect(comboBox6_, &QComboBox::editTextChanged, this,
             [this] { TeamFieldChange(comboBox6_, rec::EngineName); });
     connect(comboBox2_, &QComboBox::activated, this,
-            [this](int index) { NumberChange(FirstSlot(team_), index); });
+            [this](int index) { NumberChange(FirstSlot(model_.EditedTeam()), index); });
     connect(comboBox3_, &QComboBox::activated, this,
-            [this](int index) { NumberChange(SecondSlot(team_), index); });
+            [this](int index) { NumberChange(SecondSlot(model_.EditedTeam()), index); });
     connect(checkBox1_, &QCheckBox::clicked, this, &TNamesForm::CheckBox1Click);
     connect(checkBox2_, &QCheckBox::clicked, this, &TNamesForm::CheckBox2Click);
 
@@ -152,9 +150,9 @@ bool TNamesForm::eventFilter(QObject* watched, QEvent* event) {
         else if (watched == comboBox6_)
             TeamFieldExit(comboBox6_, rec::EngineName);
         else if (watched == comboBox1_)
-            DriverNameExit(comboBox1_, FirstSlot(team_));
+            DriverNameExit(comboBox1_, FirstSlot(model_.EditedTeam()));
         else if (watched == comboBox4_)
-            DriverNameExit(comboBox4_, SecondSlot(team_));
+            DriverNameExit(comboBox4_, SecondSlot(model_.EditedTeam()));
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -175,11 +173,11 @@ void TNamesForm::FormShow() {
     FillDriverNameBoxes();
     {
         const QSignalBlocker block(checkBox2_);
-        checkBox2_->setChecked(r.u8(rec::kFirstDriverSwitch) != 0);
+        checkBox2_->setChecked(model_.FirstDriverSwitch());
     }
     // The boxes show team 1 as it is, so that leaving a box unchanged cannot copy another
     // driver's name onto team 1's numbers.
-    team_ = 1;
+    model_.EditTeam(1);
     ListBox1Click();
 }
 
@@ -187,7 +185,7 @@ void TNamesForm::FillTeamBox(QComboBox* box, std::size_t (*field)(int)) {
     const QSignalBlocker block(box);
     box->clear();
     for (int team = 1; team <= kTeamCount; ++team)
-        box->addItem(FromGameBytes(context_.state.record.str(field(team), rec::kTeamNameCapacity)));
+        box->addItem(FromGameBytes(model_.TeamField(field, team)));
 }
 
 void TNamesForm::FillDriverNameBoxes() {
@@ -200,9 +198,8 @@ void TNamesForm::FillDriverNameBoxes() {
 }
 
 void TNamesForm::SelectDriverBoxes(int team) {
-    const SettingsRecord& r = context_.state.record;
-    const int first = SlotNumber(r, FirstSlot(team)) - 1;
-    const int second = SlotNumber(r, SecondSlot(team)) - 1;
+    const int first = model_.NumberIndex(FirstSlot(team));
+    const int second = model_.NumberIndex(SecondSlot(team));
     SelectEntry(comboBox2_, first);
     SelectEntry(comboBox1_, first);
     SelectEntry(comboBox3_, second);
@@ -211,7 +208,7 @@ void TNamesForm::SelectDriverBoxes(int team) {
 
 void TNamesForm::UpdateObjects() {
     const SettingsRecord& r = context_.state.record;
-    for (int slot = 1; slot <= 28; ++slot) {
+    for (int slot = 1; slot <= kShownSlotCount; ++slot) {
         QAbstractButton* box = slotBoxes_[slot - 1];
         box->setText(QString::number(SlotNumber(r, slot)));
         box->setChecked(SlotSelected(r, slot));
@@ -243,47 +240,43 @@ void TNamesForm::ListBox1Click() {
 }
 
 void TNamesForm::ListBox1Exit() {
-    team_ = SelectedTeam();
+    model_.EditTeam(SelectedTeam());
 }
 
 void TNamesForm::TeamFieldChange(QComboBox* box, std::size_t (*field)(int)) {
-    SettingsRecord& r = context_.state.record;
-    r.setStr(field(team_), rec::kTeamNameCapacity, ToGameBytes(box->currentText()));
-    if (QListWidgetItem* row = listBox1_->item(team_ - 1))
-        row->setText(FromGameBytes(TeamEngineLabel(r, team_)));
+    const int team = model_.EditedTeam();
+    model_.SetTeamField(field, ToGameBytes(box->currentText()));
+    if (QListWidgetItem* row = listBox1_->item(team - 1))
+        row->setText(FromGameBytes(TeamEngineLabel(context_.state.record, team)));
 }
 
 void TNamesForm::TeamFieldExit(QComboBox* box, std::size_t (*field)(int)) {
     FillTeamBox(box, field);
-    SelectEntry(box, team_ - 1);
+    SelectEntry(box, model_.EditedTeam() - 1);
 }
 
 void TNamesForm::NumberChange(int slot, int index) {
-    context_.state.record.setU8(rec::SlotNumber(slot), static_cast<std::uint8_t>(index + 1));
+    model_.ChooseNumber(slot, index);
     FillDriverNameBoxes();
-    SelectDriverBoxes(team_);
+    SelectDriverBoxes(model_.EditedTeam());
     UpdateObjects();
 }
 
 void TNamesForm::DriverNameExit(QComboBox* box, int slot) {
-    const int number = SlotNumber(context_.state.record, slot);
-    // A driver without a number has no name entry; what was typed for him is dropped.
-    if (IsCarNumber(number))
-        context_.state.record.setStr(rec::DriverName(number), rec::kDriverNameCapacity,
-                                     ToGameBytes(box->currentText()));
+    model_.SetDriverName(slot, ToGameBytes(box->currentText()));
     FillDriverNameBoxes();
-    SelectDriverBoxes(team_);
+    SelectDriverBoxes(model_.EditedTeam());
 }
 
 void TNamesForm::CheckBox1Click() {
     const bool inUse = checkBox1_->isChecked();
-    context_.state.record.setU8(rec::TeamInUse(SelectedTeam()), inUse ? 1 : 0);
+    model_.SetTeamInUse(SelectedTeam(), inUse);
     EnableBoxes(inUse);
     UpdateObjects();
 }
 
 void TNamesForm::CheckBox2Click() {
-    context_.state.record.setU8(rec::kFirstDriverSwitch, checkBox2_->isChecked() ? 1 : 0);
+    model_.SetFirstDriverSwitch(checkBox2_->isChecked());
 }
 
 // Names come from the executable first, then from the save-state file when it is the names

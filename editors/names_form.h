@@ -5,6 +5,7 @@
 // take part, plus the first-driver switch.
 #pragma once
 
+#include "editors/names_model.h"
 #include "ui/app_context.h"
 
 #include <QDialog>
@@ -47,7 +48,7 @@ private:
     int SelectedTeam() const; // 1..14, the list's selected row
 
     AppContext& context_;
-    int team_ = 1; // the team the name and number boxes edit, remembered when the list is left
+    NamesModel model_; // edits the team remembered when the list is left
     QListWidget* listBox1_;
     QComboBox* comboBox1_; // first driver's name
     QComboBox* comboBox2_; // first driver's number
@@ -57,7 +58,7 @@ private:
     QComboBox* comboBox6_; // engine name
     QCheckBox* checkBox1_;
     QCheckBox* checkBox2_;
-    std::array<QAbstractButton*, 28> slotBoxes_{}; // index slot - 1
+    std::array<QAbstractButton*, kShownSlotCount> slotBoxes_{}; // index slot - 1
 };
 
 } // namespace psn

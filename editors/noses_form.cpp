@@ -5,6 +5,7 @@
 
 #include "editors/lineup.h"
 #include "editors/noses_blocks.h"
+#include "ui/editor_buttons.h"
 #include "ui/font_scale.h"
 #include "ui/game_actions.h"
 
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
+#include <string>
 
 namespace psn {
 
@@ -23,16 +25,13 @@ namespace {
 constexpr int kRowHeight = 16;
 
 QPushButton* Button(QWidget* parent, const char* name, const QString& text, int y) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setGeometry(160, y, 143, 26);
-    button->setAutoDefault(false);
-    return button;
+    return AddButton(parent, name, text, {160, y, 143, 26});
 }
 
 } // namespace
 
-TNosesForm::TNosesForm(AppContext& context, QWidget* parent) : QDialog(parent), context_(context) {
+TNosesForm::TNosesForm(AppContext& context, QWidget* parent)
+    : QDialog(parent), context_(context), model_(context.state.record) {
     setObjectName("NosesForm");
     setWindowTitle(tr("Nose cones "));
     setFixedSize(311, 311);
@@ -76,26 +75,23 @@ void TNosesForm::showEvent(QShowEvent* event) {
 }
 
 void TNosesForm::FormShow() {
-    const SettingsRecord& r = context_.state.record;
-    rowTeams_ = TeamsInUse(r);
+    model_.MapRows();
     {
         const QSignalBlocker block(listBox1_);
         listBox1_->clear();
-        for (const int team : rowTeams_) {
-            auto* item = new QListWidgetItem(
-                FromGameBytes(r.str(rec::TeamName(team), rec::kTeamNameCapacity)), listBox1_);
+        for (const std::string& name : model_.TeamNames()) {
+            auto* item = new QListWidgetItem(FromGameBytes(name), listBox1_);
             item->setSizeHint(QSize(0, ToFont(listBox1_, kRowHeight)));
         }
-        listBox1_->resize(listBox1_->width(),
-                          ToFont(listBox1_, kRowHeight) * static_cast<int>(rowTeams_.size()) + 4);
-        listBox1_->setCurrentRow(rowTeams_.empty() ? -1 : 0);
+        const int rows = model_.Rows().Count();
+        listBox1_->resize(listBox1_->width(), ToFont(listBox1_, kRowHeight) * rows + 4);
+        listBox1_->setCurrentRow(rows == 0 ? -1 : 0);
     }
     UpdateObjects();
 }
 
 int TNosesForm::SelectedTeam() const {
-    const int row = listBox1_->currentRow();
-    return row >= 0 && row < static_cast<int>(rowTeams_.size()) ? rowTeams_[row] : 0;
+    return model_.Rows().Team(listBox1_->currentRow() + 1);
 }
 
 void TNosesForm::UpdateObjects() {
@@ -104,13 +100,11 @@ void TNosesForm::UpdateObjects() {
     lowered_->setEnabled(team != 0);
     if (team == 0)
         return;
-    const bool raised = context_.state.record.u8(rec::kNoseCones + team - 1) == 1;
-    (raised ? raised_ : lowered_)->setChecked(true);
+    (model_.Raised(team) ? raised_ : lowered_)->setChecked(true);
 }
 
 void TNosesForm::RadioGroup1Click(bool raised) {
-    if (const int team = SelectedTeam())
-        context_.state.record.setU8(rec::kNoseCones + team - 1, raised ? 1 : 0);
+    model_.SetRaised(SelectedTeam(), raised);
 }
 
 void TNosesForm::BitBtn4Click() {

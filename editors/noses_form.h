@@ -4,10 +4,10 @@
 // "Nose cones ": raised or lowered nose cone per team in use.
 #pragma once
 
+#include "editors/noses_model.h"
 #include "ui/app_context.h"
 
 #include <QDialog>
-#include <vector>
 
 class QListWidget;
 class QRadioButton;
@@ -35,7 +35,7 @@ private:
     QListWidget* listBox1_;
     QRadioButton* raised_;
     QRadioButton* lowered_;
-    std::vector<int> rowTeams_; // row i shows team rowTeams_[i]
+    NosesModel model_; // row i shows team model_.Rows().Team(i + 1)
 };
 
 } // namespace psn

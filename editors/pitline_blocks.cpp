@@ -3,6 +3,8 @@
 
 #include "editors/pitline_blocks.h"
 
+#include "editors/exe_words.h"
+
 namespace psn {
 
 namespace {
@@ -29,30 +31,21 @@ void WritePitOrder(AppState& state) {
 }
 
 void ReadSpeedCheck(AppState& state) {
-    state.SeekExe(ExeRow::SpeedCheckSwitch);
-    const std::uint8_t byte = state.exe.ReadByte();
-    state.exe.Check();
-    state.record.setU8(rec::kSpeedCheckSwitch, byte == kSpeedCheckOn ? 1 : 0);
+    const bool on = ReadByteAt(state, ExeRow::SpeedCheckSwitch) == kSpeedCheckOn;
+    state.record.setU8(rec::kSpeedCheckSwitch, on ? 1 : 0);
 }
 
 void WriteSpeedCheck(AppState& state) {
-    state.SeekExe(ExeRow::SpeedCheckSwitch);
-    state.exe.WriteByte(state.record.u8(rec::kSpeedCheckSwitch) == 1 ? kSpeedCheckOn
-                                                                     : kSpeedCheckOff);
-    state.exe.Check();
+    WriteSwitchAt(state, ExeRow::SpeedCheckSwitch, rec::kSpeedCheckSwitch, kSpeedCheckOn,
+                  kSpeedCheckOff);
 }
 
 void ReadPitSpeed(AppState& state) {
-    state.SeekExe(ExeRow::PitSpeed);
-    const std::uint16_t raw = state.exe.ReadWord();
-    state.exe.Check();
-    state.record.setU16(rec::kPitSpeed, raw);
+    ReadWordAt(state, ExeRow::PitSpeed, rec::kPitSpeed);
 }
 
 void WritePitSpeed(AppState& state) {
-    state.SeekExe(ExeRow::PitSpeed);
-    state.exe.WriteWord(state.record.u16(rec::kPitSpeed));
-    state.exe.Check();
+    WriteWordAt(state, ExeRow::PitSpeed, rec::kPitSpeed);
 }
 
 PitSpeed PitSpeedUnits(std::uint16_t raw) {

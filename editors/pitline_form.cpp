@@ -5,6 +5,7 @@
 
 #include "editors/lineup.h"
 #include "editors/pitline_blocks.h"
+#include "ui/editor_buttons.h"
 #include "ui/font_scale.h"
 #include "ui/game_actions.h"
 
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QShowEvent>
+#include <string>
 
 namespace psn {
 
@@ -25,14 +27,6 @@ namespace {
 
 constexpr int kRowHeight = 16;
 constexpr int kListTop = 44;
-
-QPushButton* Button(QWidget* parent, const char* name, const QString& text, const QRect& at) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setGeometry(at);
-    button->setAutoDefault(false);
-    return button;
-}
 
 QLineEdit* SpeedBox(QWidget* parent, const char* name, int x) {
     auto* edit = new QLineEdit(parent);
@@ -45,7 +39,7 @@ QLineEdit* SpeedBox(QWidget* parent, const char* name, int x) {
 } // namespace
 
 TPitLineForm::TPitLineForm(AppContext& context, QWidget* parent)
-    : QDialog(parent), context_(context) {
+    : QDialog(parent), context_(context), model_(context.state.record) {
     setObjectName("PitLineForm");
     setWindowTitle(tr("Pit line settings"));
     setFixedSize(470, 308);
@@ -79,11 +73,13 @@ TPitLineForm::TPitLineForm(AppContext& context, QWidget* parent)
     checkBox951_->setObjectName("CheckBox951");
     checkBox951_->setGeometry(180, 124, 282, 22);
 
-    auto* back = Button(this, "BitBtn1", tr("Back"), QRect(300, 176, 162, 26));
-    auto* import = Button(this, "BitBtn4", tr("Import data from game"), QRect(300, 208, 162, 26));
+    auto* back = AddButton(this, "BitBtn1", tr("Back"), QRect(300, 176, 162, 26));
+    auto* import =
+        AddButton(this, "BitBtn4", tr("Import data from game"), QRect(300, 208, 162, 26));
     auto* exportButton =
-        Button(this, "BitBtn2", tr("Export data from game"), QRect(300, 240, 162, 26));
-    auto* restore = Button(this, "BitBtn3", tr("Restore original data"), QRect(300, 272, 162, 26));
+        AddButton(this, "BitBtn2", tr("Export data from game"), QRect(300, 240, 162, 26));
+    auto* restore =
+        AddButton(this, "BitBtn3", tr("Restore original data"), QRect(300, 272, 162, 26));
 
     connect(scrollBar1_, &QScrollBar::valueChanged, this, &TPitLineForm::ScrollBar1Change);
     connect(checkBox951_, &QCheckBox::clicked, this, &TPitLineForm::CheckBox951Click);
@@ -101,38 +97,31 @@ void TPitLineForm::showEvent(QShowEvent* event) {
 }
 
 void TPitLineForm::FormShow() {
-    const SettingsRecord& r = context_.state.record;
     FillOrderList();
-    checkBox951_->setChecked(r.u8(rec::kSpeedCheckSwitch) == 1);
+    checkBox951_->setChecked(model_.SpeedCheck());
     EnableSpeed(checkBox951_->isChecked());
     // Setting the slider runs its change handling on purpose: a moved slider stores position x 2,
     // so an odd raw speed becomes the even one below it.
-    scrollBar1_->setValue(r.u16(rec::kPitSpeed) >> 1);
+    scrollBar1_->setValue(model_.SliderPosition());
     ShowSpeeds();
 }
 
 void TPitLineForm::FillOrderList() {
-    const SettingsRecord& r = context_.state.record;
-    rowPositions_.clear();
+    model_.MapRows();
     const QSignalBlocker block(listBox1_);
     listBox1_->clear();
-    for (int p = 1; p <= kPitPositions; ++p) {
-        const int team = r.u8(rec::kPitOrder + p - 1);
-        if (team < 1 || team > kTeamCount || !TeamInUse(r, team))
-            continue;
-        rowPositions_.push_back(p);
-        auto* item = new QListWidgetItem(
-            FromGameBytes(r.str(rec::TeamName(team), rec::kTeamNameCapacity)), listBox1_);
+    for (const std::string& name : model_.TeamNames()) {
+        auto* item = new QListWidgetItem(FromGameBytes(name), listBox1_);
         item->setSizeHint(QSize(0, ToFont(listBox1_, kRowHeight)));
     }
-    const int height = ToFont(listBox1_, kRowHeight) * static_cast<int>(rowPositions_.size()) + 4;
+    const int height = ToFont(listBox1_, kRowHeight) * model_.RowCount() + 4;
     listBox1_->resize(listBox1_->width(), height);
     exitLabel_->move(exitLabel_->x(), ToFont(this, kListTop) + height);
 }
 
 void TPitLineForm::CheckBox951Click() {
     const bool on = checkBox951_->isChecked();
-    context_.state.record.setU8(rec::kSpeedCheckSwitch, on ? 1 : 0);
+    model_.SetSpeedCheck(on);
     EnableSpeed(on);
 }
 
@@ -143,13 +132,12 @@ void TPitLineForm::EnableSpeed(bool on) {
 }
 
 void TPitLineForm::ScrollBar1Change() {
-    context_.state.record.setU16(rec::kPitSpeed,
-                                 static_cast<std::uint16_t>(scrollBar1_->value() * 2));
+    model_.SetSliderPosition(scrollBar1_->value());
     ShowSpeeds();
 }
 
 void TPitLineForm::ShowSpeeds() {
-    const PitSpeed speed = PitSpeedUnits(context_.state.record.u16(rec::kPitSpeed));
+    const PitSpeed speed = model_.Speed();
     edit1_->setText(QString("%1 kph").arg(speed.kph));
     edit2_->setText(QString("%1 mph").arg(speed.mph));
 }
@@ -212,17 +200,9 @@ void TPitLineForm::ListBox1DragDrop(const QPoint& at) {
     const QModelIndex target = listBox1_->indexAt(at);
     const int i = dragRow_;
     const int j = target.isValid() ? target.row() : -1;
-    const int rows = static_cast<int>(rowPositions_.size());
     // A drop beside the rows exchanges nothing.
-    if (i < 0 || j < 0 || i >= rows || j >= rows || i == j)
-        return;
-    SettingsRecord& r = context_.state.record;
-    const std::size_t a = rec::kPitOrder + rowPositions_[i] - 1;
-    const std::size_t b = rec::kPitOrder + rowPositions_[j] - 1;
-    const std::uint8_t team = r.u8(a);
-    r.setU8(a, r.u8(b));
-    r.setU8(b, team);
-    dragRow_ = j;
+    if (model_.Exchange(i, j))
+        dragRow_ = j;
 }
 
 void TPitLineForm::ListBox1EndDrag() {

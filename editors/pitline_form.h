@@ -4,11 +4,11 @@
 // "Pit line settings": the pit order by drag and drop, the pit speed limit and its check.
 #pragma once
 
+#include "editors/pitline_model.h"
 #include "ui/app_context.h"
 
 #include <QDialog>
 #include <QPoint>
-#include <vector>
 
 class QCheckBox;
 class QLabel;
@@ -42,13 +42,13 @@ private:
     void BitBtn2Click();
 
     AppContext& context_;
+    PitLineModel model_; // row i shows the team at pit position model_.Position(i)
     QListWidget* listBox1_;
     QLabel* exitLabel_;
     QScrollBar* scrollBar1_;
     QLineEdit* edit1_;
     QLineEdit* edit2_;
     QCheckBox* checkBox951_;
-    std::vector<int> rowPositions_; // row i shows the team at pit position rowPositions_[i]
 
     int dragRow_ = -1; // the row a left press started on, -1 when none
     QPoint pressedAt_;

@@ -3,6 +3,7 @@
 
 #include "editors/power_blocks.h"
 
+#include "editors/exe_words.h"
 #include "editors/lineup.h"
 
 #include <cstdint>
@@ -18,37 +19,20 @@ constexpr std::uint8_t kCallOpcode = 0xE8;
 constexpr std::uint8_t kNoOperation = 0x90;
 constexpr int kCallLength = 5;
 
-void ReadTeamWords(AppState& state, std::size_t (*entry)(int)) {
-    for (int team = 1; team <= kTeamWordCount; ++team) {
-        const std::uint16_t word = state.exe.ReadWord();
-        state.exe.Check();
-        state.record.setU16(entry(team), static_cast<std::uint16_t>(word - kPowerBias));
-    }
-}
-
-void WriteTeamWords(AppState& state, std::size_t (*entry)(int)) {
-    for (int team = 1; team <= kTeamWordCount; ++team) {
-        state.exe.WriteWord(static_cast<std::uint16_t>(state.record.u16(entry(team)) + kPowerBias));
-        state.exe.Check();
-    }
-}
-
 } // namespace
 
 void ReadEnginePower(AppState& state) {
     state.SeekExe(ExeRow::EnginePower);
-    ReadTeamWords(state, rec::EnginePowerQual);
-    ReadTeamWords(state, rec::EnginePowerOther);
-    state.SeekExe(ExeRow::RandomPowerPatch);
-    const std::uint8_t opcode = state.exe.ReadByte();
-    state.exe.Check();
-    state.record.setU8(rec::kRandomPowerSwitch, opcode == kCallOpcode ? 1 : 0);
+    ReadWords(state, rec::EnginePowerQual, kTeamWordCount, kPowerBias);
+    ReadWords(state, rec::EnginePowerOther, kTeamWordCount, kPowerBias);
+    const bool on = ReadByteAt(state, ExeRow::RandomPowerPatch) == kCallOpcode;
+    state.record.setU8(rec::kRandomPowerSwitch, on ? 1 : 0);
 }
 
 void WriteEnginePower(AppState& state) {
     state.SeekExe(ExeRow::EnginePower);
-    WriteTeamWords(state, rec::EnginePowerQual);
-    WriteTeamWords(state, rec::EnginePowerOther);
+    WriteWords(state, rec::EnginePowerQual, kTeamWordCount, kPowerBias);
+    WriteWords(state, rec::EnginePowerOther, kTeamWordCount, kPowerBias);
     state.SeekExe(ExeRow::RandomPowerPatch);
     if (state.record.u8(rec::kRandomPowerSwitch) != 0)
         return;
@@ -58,23 +42,13 @@ void WriteEnginePower(AppState& state) {
 }
 
 void ReadHumanPower(AppState& state) {
-    state.SeekExe(ExeRow::HumanPowerOther);
-    const std::uint16_t other = state.exe.ReadWord();
-    state.exe.Check();
-    state.record.setU16(rec::kHumanPowerOther, other);
-    state.SeekExe(ExeRow::HumanPowerQual);
-    const std::uint16_t qual = state.exe.ReadWord();
-    state.exe.Check();
-    state.record.setU16(rec::kHumanPowerQual, qual);
+    ReadWordAt(state, ExeRow::HumanPowerOther, rec::kHumanPowerOther);
+    ReadWordAt(state, ExeRow::HumanPowerQual, rec::kHumanPowerQual);
 }
 
 void WriteHumanPower(AppState& state) {
-    state.SeekExe(ExeRow::HumanPowerOther);
-    state.exe.WriteWord(state.record.u16(rec::kHumanPowerOther));
-    state.exe.Check();
-    state.SeekExe(ExeRow::HumanPowerQual);
-    state.exe.WriteWord(state.record.u16(rec::kHumanPowerQual));
-    state.exe.Check();
+    WriteWordAt(state, ExeRow::HumanPowerOther, rec::kHumanPowerOther);
+    WriteWordAt(state, ExeRow::HumanPowerQual, rec::kHumanPowerQual);
 }
 
 } // namespace psn

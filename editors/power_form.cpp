@@ -6,7 +6,6 @@
 #include "editors/form_events.h"
 #include "editors/lineup.h"
 #include "editors/power_blocks.h"
-#include "editors/stepped_value.h"
 #include "ui/editor_buttons.h"
 #include "ui/game_actions.h"
 
@@ -14,7 +13,6 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -25,7 +23,6 @@
 namespace psn {
 namespace {
 
-constexpr int kPowerMax = 1579;
 constexpr int kRowTop = 26;
 constexpr int kRowPitch = 29;
 
@@ -37,17 +34,8 @@ constexpr const char* kValueNames[14] = {"Edit2",  "Edit4",  "Edit6",  "Edit8", 
                                          "Edit15", "Edit14", "Edit11", "Edit24", "Edit23",
                                          "Edit22", "Edit19", "Edit30", "Edit29"};
 
-QLabel* Caption(QWidget* parent, const QString& text, QRect geometry) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(geometry);
-    return label;
-}
-
 QPushButton* Button(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(geometry);
-    button->setAutoDefault(false);
+    QPushButton* button = AddButton(parent, name, caption, geometry);
     FitCaption(button);
     return button;
 }
@@ -63,15 +51,15 @@ QLineEdit* NumberBox(QWidget* parent, const char* name, QRect geometry) {
 } // namespace
 
 TEPowerForm::TEPowerForm(AppContext& context, QWidget* parent)
-    : QDialog(parent), context_(context) {
+    : QDialog(parent), context_(context), model_(context.state.record) {
     setObjectName("EPowerForm");
     setWindowTitle(tr("Engine power"));
     setFixedSize(611, 441);
 
-    Caption(this, tr(" Team-engine "), {8, 6, 130, 16});
-    Caption(this, tr(" BHP "), {230, 0, 50, 14});
-    Caption(this, " 0 ", {142, 10, 30, 14});
-    Caption(this, " 1579 ", {310, 10, 36, 14});
+    AddCaption(this, tr(" Team-engine "), {8, 6, 130, 16});
+    AddCaption(this, tr(" BHP "), {230, 0, 50, 14});
+    AddCaption(this, " 0 ", {142, 10, 30, 14});
+    AddCaption(this, " 1579 ", {310, 10, 36, 14});
     for (int t = 0; t < kTeamCount; ++t) {
         const int y = kRowTop + kRowPitch * t;
         labels_[t] = new QLineEdit(this);
@@ -108,19 +96,19 @@ TEPowerForm::TEPowerForm(AppContext& context, QWidget* parent)
     human->setObjectName("GroupBox1");
     human->setGeometry(402, 60, 201, 50);
     edit26_ = NumberBox(human, "Edit26", {10, 20, 60, 22});
-    Caption(human, tr("BHP"), {76, 23, 40, 16});
+    AddCaption(human, tr("BHP"), {76, 23, 40, 16});
 
     auto* panel = new QFrame(this);
     panel->setObjectName("Panel1");
     panel->setFrameShape(QFrame::StyledPanel);
     panel->setGeometry(402, 116, 201, 36);
-    Caption(panel, tr("All"), {6, 10, 20, 16});
+    AddCaption(panel, tr("All"), {6, 10, 20, 16});
     auto* plus = Button(panel, "Button1", "+", {28, 6, 26, 24});
     auto* minus = Button(panel, "Button2", "-", {56, 6, 26, 24});
-    Caption(panel, tr("by"), {88, 10, 16, 16});
+    AddCaption(panel, tr("by"), {88, 10, 16, 16});
     edit25_ = NumberBox(panel, "Edit25", {106, 7, 50, 22});
     edit25_->setText("100");
-    Caption(panel, tr("BHP"), {162, 10, 34, 16});
+    AddCaption(panel, tr("BHP"), {162, 10, 34, 16});
 
     checkBox1_ = new QCheckBox(tr("Random engine power"), this);
     checkBox1_->setObjectName("CheckBox1");
@@ -144,22 +132,20 @@ TEPowerForm::TEPowerForm(AppContext& context, QWidget* parent)
     OnLeave(edit26_, [this] { Edit26Exit(); });
 }
 
+// Hiding moves the focus out of a box and runs its leave handler, which needs the model; in
+// QDialog's destructor the model would already be gone.
+TEPowerForm::~TEPowerForm() {
+    hide();
+}
+
 void TEPowerForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous())
         FormShow();
 }
 
-std::size_t TEPowerForm::Entry(int team) const {
-    return session_ == 1 ? rec::EnginePowerQual(team) : rec::EnginePowerOther(team);
-}
-
-std::size_t TEPowerForm::HumanEntry() const {
-    return session_ == 1 ? rec::kHumanPowerQual : rec::kHumanPowerOther;
-}
-
 void TEPowerForm::FormShow() {
-    session_ = radioGroup1_->checkedId() + 1;
+    model_.Choose(radioGroup1_->checkedId() + 1);
     const SettingsRecord& r = context_.state.record;
     for (int t = 0; t < kTeamCount; ++t) {
         labels_[t]->setText(FromGameBytes(TeamEngineLabel(r, t + 1)));
@@ -167,7 +153,7 @@ void TEPowerForm::FormShow() {
     }
     {
         const QSignalBlocker block(checkBox1_);
-        checkBox1_->setChecked(r.u8(rec::kRandomPowerSwitch) != 0);
+        checkBox1_->setChecked(model_.RandomPower());
     }
     UpdateObjects();
     back_->setFocus();
@@ -175,66 +161,56 @@ void TEPowerForm::FormShow() {
 
 // Setting a slider from here stores nothing; a value above the slider's end shows at the end.
 void TEPowerForm::UpdateObjects() {
-    const SettingsRecord& r = context_.state.record;
     for (int t = 0; t < kTeamCount; ++t) {
-        const int value = r.u16(Entry(t + 1));
+        const int value = model_.Value(t + 1);
         const QSignalBlocker block(trackBars_[t]);
         trackBars_[t]->setValue(value);
         values_[t]->setText(QString::number(value));
     }
-    edit26_->setText(QString::number(r.u16(HumanEntry())));
+    edit26_->setText(QString::number(model_.HumanPower()));
 }
 
 void TEPowerForm::TBarChange() {
     for (int t = 0; t < kTeamCount; ++t)
-        context_.state.record.setU16(Entry(t + 1),
-                                     static_cast<std::uint16_t>(trackBars_[t]->value()));
+        model_.SetValue(t + 1, static_cast<std::uint16_t>(trackBars_[t]->value()));
     UpdateObjects();
 }
 
 // Boxes before one that is not a number stay stored; the rest and the clamp are skipped. The
 // refused box shows its kept value again, so that leaving it again says nothing more.
 void TEPowerForm::ChangeValue() {
-    SettingsRecord& r = context_.state.record;
     for (int t = 0; t < kTeamCount; ++t) {
         const auto value = ConvertInteger(context_, this, values_[t]->text());
         if (!value) {
             UpdateObjects();
             return;
         }
-        r.setU16(Entry(t + 1), static_cast<std::uint16_t>(*value));
+        model_.SetValue(t + 1, static_cast<std::uint16_t>(*value));
     }
-    for (int team = 1; team <= kTeamCount; ++team)
-        for (const std::size_t entry : {rec::EnginePowerQual(team), rec::EnginePowerOther(team)})
-            if (r.u16(entry) > kPowerMax)
-                r.setU16(entry, kPowerMax);
+    model_.ClampAll();
     UpdateObjects();
 }
 
 void TEPowerForm::Edit26Exit() {
     if (const auto value = ConvertInteger(context_, this, edit26_->text()))
-        context_.state.record.setU16(HumanEntry(), static_cast<std::uint16_t>(*value));
+        model_.SetHumanPower(static_cast<std::uint16_t>(*value));
     UpdateObjects();
 }
 
 void TEPowerForm::RadioGroup1Click() {
-    session_ = radioGroup1_->checkedId() + 1;
+    model_.Choose(radioGroup1_->checkedId() + 1);
     UpdateObjects();
 }
 
 void TEPowerForm::CheckBox1Click() {
-    context_.state.record.setU8(rec::kRandomPowerSwitch, checkBox1_->isChecked() ? 1 : 0);
+    model_.SetRandomPower(checkBox1_->isChecked());
 }
 
-// The result stays within 0..1579 also for a negative step, which would otherwise wrap around.
 void TEPowerForm::Step(int sign) {
     const auto step = ConvertInteger(context_, this, edit25_->text());
     if (!step)
         return;
-    SettingsRecord& r = context_.state.record;
-    for (int team = 1; team <= kTeamCount; ++team) {
-        r.setU16(Entry(team), SteppedValue(r.u16(Entry(team)), sign, *step, kPowerMax));
-    }
+    model_.StepAll(sign, *step);
     UpdateObjects();
 }
 
@@ -248,16 +224,12 @@ void TEPowerForm::Button2Click() {
 
 // Here the caption names the source first.
 void TEPowerForm::BitBtn4Click() {
-    SettingsRecord& r = context_.state.record;
-    for (int team = 1; team <= kTeamCount; ++team)
-        r.setU16(rec::EnginePowerOther(team), r.u16(rec::EnginePowerQual(team)));
+    model_.CopyQualToOther();
     UpdateObjects();
 }
 
 void TEPowerForm::BitBtn5Click() {
-    SettingsRecord& r = context_.state.record;
-    for (int team = 1; team <= kTeamCount; ++team)
-        r.setU16(rec::EnginePowerQual(team), r.u16(rec::EnginePowerOther(team)));
+    model_.CopyOtherToQual();
     UpdateObjects();
 }
 

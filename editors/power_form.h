@@ -5,6 +5,7 @@
 // horsepower and the random engine power switch.
 #pragma once
 
+#include "editors/power_model.h"
 #include "ui/app_context.h"
 
 #include <QDialog>
@@ -22,6 +23,7 @@ class TEPowerForm : public QDialog {
     Q_OBJECT
 public:
     explicit TEPowerForm(AppContext& context, QWidget* parent = nullptr);
+    ~TEPowerForm() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -42,11 +44,9 @@ private:
     void BitBtn6Click();
 
     void Step(int sign);
-    std::size_t Entry(int team) const; // the chosen session's entry of a team
-    std::size_t HumanEntry() const;
 
     AppContext& context_;
-    int session_ = 1; // 1 qualification, 2 other sessions
+    PowerModel model_; // its chosen table is the session: 1 qualification, 2 other sessions
     std::array<QLineEdit*, 14> labels_{};
     std::array<QSlider*, 14> trackBars_{};
     std::array<QLineEdit*, 14> values_{};

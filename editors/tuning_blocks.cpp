@@ -3,6 +3,8 @@
 
 #include "editors/tuning_blocks.h"
 
+#include "editors/exe_words.h"
+
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -75,48 +77,27 @@ void WriteFuelLoads(AppState& state) {
     state.exe.Check();
 }
 
-namespace {
-
-void ReadWeight(AppState& state, ExeRow row, std::size_t offset) {
-    state.SeekExe(row);
-    const std::uint16_t pounds = state.exe.ReadWord();
-    state.exe.Check();
-    state.record.setU16(offset, pounds);
-}
-
-void WriteWeight(AppState& state, ExeRow row, std::size_t offset) {
-    state.SeekExe(row);
-    state.exe.WriteWord(state.record.u16(offset));
-    state.exe.Check();
-}
-
-} // namespace
-
 void ReadHumanWeight(AppState& state) {
-    ReadWeight(state, ExeRow::HumanWeight, rec::kHumanWeight);
+    ReadWordAt(state, ExeRow::HumanWeight, rec::kHumanWeight);
 }
 void WriteHumanWeight(AppState& state) {
-    WriteWeight(state, ExeRow::HumanWeight, rec::kHumanWeight);
+    WriteWordAt(state, ExeRow::HumanWeight, rec::kHumanWeight);
 }
 void ReadComputerWeight(AppState& state) {
-    ReadWeight(state, ExeRow::ComputerWeight, rec::kComputerWeight);
+    ReadWordAt(state, ExeRow::ComputerWeight, rec::kComputerWeight);
 }
 void WriteComputerWeight(AppState& state) {
-    WriteWeight(state, ExeRow::ComputerWeight, rec::kComputerWeight);
+    WriteWordAt(state, ExeRow::ComputerWeight, rec::kComputerWeight);
 }
 
 void ReadFuelDisplay(AppState& state) {
-    state.SeekExe(ExeRow::FuelDisplay);
-    const std::uint8_t byte = state.exe.ReadByte();
-    state.exe.Check();
-    state.record.setU8(rec::kFuelDisplaySwitch, byte != kFuelDisplayOff ? 1 : 0);
+    const bool on = ReadByteAt(state, ExeRow::FuelDisplay) != kFuelDisplayOff;
+    state.record.setU8(rec::kFuelDisplaySwitch, on ? 1 : 0);
 }
 
 void WriteFuelDisplay(AppState& state) {
-    state.SeekExe(ExeRow::FuelDisplay);
-    state.exe.WriteByte(state.record.u8(rec::kFuelDisplaySwitch) == 1 ? kFuelDisplayOn
-                                                                      : kFuelDisplayOff);
-    state.exe.Check();
+    WriteSwitchAt(state, ExeRow::FuelDisplay, rec::kFuelDisplaySwitch, kFuelDisplayOn,
+                  kFuelDisplayOff);
 }
 
 void ReadTeamPerformance(AppState& state) {

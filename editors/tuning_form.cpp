@@ -5,6 +5,7 @@
 
 #include "core/int_conv.h"
 #include "editors/tuning_blocks.h"
+#include "ui/editor_buttons.h"
 #include "ui/game_actions.h"
 
 #include <QCheckBox>
@@ -22,14 +23,6 @@
 namespace psn {
 
 namespace {
-
-constexpr int kMaxWeight = 10000;
-
-QLabel* Label(QWidget* parent, const QString& text, const QRect& geometry) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(geometry);
-    return label;
-}
 
 QLineEdit* Edit(QWidget* parent, const char* name, const QRect& geometry, bool readOnly) {
     auto* edit = new QLineEdit(parent);
@@ -53,18 +46,6 @@ QCheckBox* Check(QWidget* parent, const char* name, const QString& text, const Q
     box->setObjectName(name);
     box->setGeometry(geometry);
     return box;
-}
-
-QPushButton* Button(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setGeometry(geometry);
-    button->setAutoDefault(false);
-    return button;
-}
-
-void SetFlag(AppState& state, std::size_t offset, bool on) {
-    state.record.setU8(offset, on ? 1 : 0);
 }
 
 } // namespace
@@ -94,18 +75,18 @@ void DrawLed(QImage& picture, const QImage& blank, int light, int colour) {
 }
 
 TCTuningForm::TCTuningForm(AppContext& context, QWidget* parent)
-    : QDialog(parent), context_(context) {
+    : QDialog(parent), context_(context), model_(context.state.record) {
     setObjectName("CTuningForm");
     setWindowTitle(tr("Car tuning"));
     setFixedSize(551, 396);
 
     auto* weights = new QGroupBox(tr(" Car weight "), this);
     weights->setGeometry(8, 4, 535, 126);
-    Label(weights, tr("Human player car weight"), QRect(12, 22, 170, 18));
+    AddCaption(weights, tr("Human player car weight"), QRect(12, 22, 170, 18));
     edit1_ = Edit(weights, "Edit1", QRect(190, 20, 80, 21), true);
     edit2_ = Edit(weights, "Edit2", QRect(276, 20, 80, 21), true);
     scrollBar1_ = WeightSlider(weights, "ScrollBar1", 46);
-    Label(weights, tr("Computer car weight"), QRect(12, 74, 170, 18));
+    AddCaption(weights, tr("Computer car weight"), QRect(12, 74, 170, 18));
     edit3_ = Edit(weights, "Edit3", QRect(190, 72, 80, 21), true);
     edit4_ = Edit(weights, "Edit4", QRect(276, 72, 80, 21), true);
     scrollBar2_ = WeightSlider(weights, "ScrollBar2", 98);
@@ -113,7 +94,7 @@ TCTuningForm::TCTuningForm(AppContext& context, QWidget* parent)
 
     auto* leds = new QGroupBox(tr(" RPM LEDs "), this);
     leds->setGeometry(8, 136, 290, 190);
-    Label(leds, tr("RPM"), QRect(214, 14, 60, 16));
+    AddCaption(leds, tr("RPM"), QRect(214, 14, 60, 16));
     image1_ = new QLabel(leds);
     image1_->setObjectName("Image1");
     image1_->setGeometry(10, 34, kLedPictureWidth, kLedPictureHeight);
@@ -134,16 +115,16 @@ TCTuningForm::TCTuningForm(AppContext& context, QWidget* parent)
             speedEdits_[light]->installEventFilter(this);
         }
     }
-    Label(leds, tr("(colors works only with original cockpits)"), QRect(10, 154, 270, 18));
+    AddCaption(leds, tr("(colors works only with original cockpits)"), QRect(10, 154, 270, 18));
 
     auto* fuel = new QGroupBox(tr(" Fuel settings "), this);
     fuel->setGeometry(306, 136, 237, 118);
-    Label(fuel, tr("Initial practice fuel load"), QRect(10, 24, 150, 18));
+    AddCaption(fuel, tr("Initial practice fuel load"), QRect(10, 24, 150, 18));
     edit11_ = Edit(fuel, "Edit11", QRect(162, 22, 36, 21), false);
-    Label(fuel, tr("laps"), QRect(202, 24, 30, 18));
-    Label(fuel, tr("Initial qualifing fuel load"), QRect(10, 54, 150, 18));
+    AddCaption(fuel, tr("laps"), QRect(202, 24, 30, 18));
+    AddCaption(fuel, tr("Initial qualifing fuel load"), QRect(10, 54, 150, 18));
     edit12_ = Edit(fuel, "Edit12", QRect(162, 52, 36, 21), false);
-    Label(fuel, tr("laps"), QRect(202, 54, 30, 18));
+    AddCaption(fuel, tr("laps"), QRect(202, 54, 30, 18));
     checkBox2_ = Check(fuel, "CheckBox2", tr("show opponents fuel load"), QRect(10, 84, 220, 21));
     edit11_->installEventFilter(this);
     edit12_->installEventFilter(this);
@@ -157,20 +138,21 @@ TCTuningForm::TCTuningForm(AppContext& context, QWidget* parent)
     checkBox952_->setVisible(false);
     checkBox952_->setEnabled(false);
 
-    auto* back = Button(this, "BitBtn1", tr("Back"), QRect(8, 363, 80, 26));
-    auto* import = Button(this, "BitBtn4", tr("Import data from game"), QRect(96, 363, 146, 26));
+    auto* back = AddButton(this, "BitBtn1", tr("Back"), QRect(8, 363, 80, 26));
+    auto* import = AddButton(this, "BitBtn4", tr("Import data from game"), QRect(96, 363, 146, 26));
     auto* exportButton =
-        Button(this, "BitBtn2", tr("Export data into game"), QRect(248, 363, 146, 26));
-    auto* restore = Button(this, "BitBtn3", tr("Restore original data"), QRect(400, 363, 143, 26));
+        AddButton(this, "BitBtn2", tr("Export data into game"), QRect(248, 363, 146, 26));
+    auto* restore =
+        AddButton(this, "BitBtn3", tr("Restore original data"), QRect(400, 363, 143, 26));
 
     connect(scrollBar1_, &QScrollBar::valueChanged, this, &TCTuningForm::ScrollBar1Change);
     connect(scrollBar2_, &QScrollBar::valueChanged, this, &TCTuningForm::ScrollBar2Change);
     connect(checkBox2_, &QCheckBox::clicked, this,
-            [this](bool on) { SetFlag(context_.state, rec::kFuelDisplaySwitch, on); });
+            [this](bool on) { model_.SetSwitch(rec::kFuelDisplaySwitch, on); });
     connect(checkBox951_, &QCheckBox::clicked, this,
-            [this](bool on) { SetFlag(context_.state, rec::kTeamPerformanceSwitch, on); });
+            [this](bool on) { model_.SetSwitch(rec::kTeamPerformanceSwitch, on); });
     connect(checkBox952_, &QCheckBox::clicked, this,
-            [this](bool on) { SetFlag(context_.state, rec::kPatchListSwitch, on); });
+            [this](bool on) { model_.SetSwitch(rec::kPatchListSwitch, on); });
     connect(back, &QPushButton::clicked, this, &QDialog::close);
     connect(import, &QPushButton::clicked, this, &TCTuningForm::BitBtn4Click);
     connect(exportButton, &QPushButton::clicked, this, &TCTuningForm::BitBtn2Click);
@@ -214,42 +196,34 @@ bool TCTuningForm::WithPatchList() const {
 }
 
 void TCTuningForm::FormShow() {
-    AppState& state = context_.state;
-    SettingsRecord& r = state.record;
-    if (state.edition != kPatchListEdition)
+    if (context_.state.edition != kPatchListEdition)
         checkBox952_->setEnabled(false);
     for (int light = 0; light < kLightCount; ++light) {
         const QSignalBlocker block(colourBoxes_[light]);
-        colourBoxes_[light]->setCurrentIndex(r.u8(LightColour(light)) - 1); // -1 selects none
+        colourBoxes_[light]->setCurrentIndex(model_.LightColour(light) - 1); // -1 selects none
     }
     ShowLeds();
     for (int light = 1; light < kLightCount; ++light)
-        speedEdits_[light]->setText(QString::number(LightSpeedRpm(r.u16(LightSpeed(light)))));
-    edit11_->setText(QString::number(r.u8(rec::kPracticeFuel)));
-    edit12_->setText(QString::number(QualifyingFuelLaps(r.u8(rec::kQualifyingFuel))));
+        speedEdits_[light]->setText(QString::number(model_.LightSpeedRpm(light)));
+    edit11_->setText(QString::number(model_.PracticeFuelLaps()));
+    edit12_->setText(QString::number(model_.QualifyingFuelLaps()));
 
     // Setting the sliders runs their change handling on purpose: a moved slider stores its
-    // position, and with "Linked" ticked the other weight follows.
-    scrollBar1_->setValue(std::min<int>(r.u16(rec::kHumanWeight), kMaxWeight));
-    scrollBar2_->setValue(std::min<int>(r.u16(rec::kComputerWeight), kMaxWeight));
-    // A slider already at its maximum does not move for a larger weight; store the clamped value
-    // anyway, so that the boxes never show a weight the slider cannot hold.
-    if (r.u16(rec::kHumanWeight) > kMaxWeight)
-        r.setU16(rec::kHumanWeight, static_cast<std::uint16_t>(scrollBar1_->value()));
-    if (r.u16(rec::kComputerWeight) > kMaxWeight)
-        r.setU16(rec::kComputerWeight, static_cast<std::uint16_t>(scrollBar2_->value()));
+    // position, and with "Linked" ticked the other weight follows. A slider already at its end
+    // does not move for a larger weight, which the clamp then brings to the end.
+    scrollBar1_->setValue(std::min(model_.HumanWeight(), kMaxWeight));
+    scrollBar2_->setValue(std::min(model_.ComputerWeight(), kMaxWeight));
+    model_.ClampWeights();
     ShowWeights();
 
-    // A switch is on only as 1, the value that an export writes as on.
-    checkBox2_->setChecked(r.u8(rec::kFuelDisplaySwitch) == 1);
-    checkBox951_->setChecked(r.u8(rec::kTeamPerformanceSwitch) == 1);
-    checkBox952_->setChecked(r.u8(rec::kPatchListSwitch) == 1);
+    checkBox2_->setChecked(model_.SwitchOn(rec::kFuelDisplaySwitch));
+    checkBox951_->setChecked(model_.SwitchOn(rec::kTeamPerformanceSwitch));
+    checkBox952_->setChecked(model_.SwitchOn(rec::kPatchListSwitch));
 }
 
 void TCTuningForm::ShowWeights() {
-    const SettingsRecord& r = context_.state.record;
-    const int human = r.u16(rec::kHumanWeight);
-    const int computer = r.u16(rec::kComputerWeight);
+    const int human = model_.HumanWeight();
+    const int computer = model_.ComputerWeight();
     edit1_->setText(QString("%1 lb").arg(human));
     edit2_->setText(QString("%1 kg").arg(PoundsToKilograms(human)));
     edit3_->setText(QString("%1 lb").arg(computer));
@@ -259,54 +233,45 @@ void TCTuningForm::ShowWeights() {
 void TCTuningForm::ShowLeds() {
     leds_ = blank_;
     for (int light = 0; light < kLightCount; ++light)
-        DrawLed(leds_, blank_, light, context_.state.record.u8(LightColour(light)));
+        DrawLed(leds_, blank_, light, model_.LightColour(light));
     image1_->setPixmap(QPixmap::fromImage(leds_));
 }
 
 void TCTuningForm::ScrollBar1Change() {
     if (checkBox1_->isChecked())
         scrollBar2_->setValue(scrollBar1_->value());
-    context_.state.record.setU16(rec::kHumanWeight,
-                                 static_cast<std::uint16_t>(scrollBar1_->value()));
+    model_.SetHumanWeight(scrollBar1_->value());
     ShowWeights();
 }
 
 void TCTuningForm::ScrollBar2Change() {
     if (checkBox1_->isChecked())
         scrollBar1_->setValue(scrollBar2_->value());
-    context_.state.record.setU16(rec::kComputerWeight,
-                                 static_cast<std::uint16_t>(scrollBar2_->value()));
+    model_.SetComputerWeight(scrollBar2_->value());
     ShowWeights();
 }
 
 void TCTuningForm::LightColourChange(int light, QComboBox* box) {
     const int colour = box->currentIndex() + 1;
-    context_.state.record.setU8(LightColour(light), static_cast<std::uint8_t>(colour));
+    model_.SetLightColour(light, colour);
     DrawLed(leds_, blank_, light, colour);
     image1_->setPixmap(QPixmap::fromImage(leds_));
     update();
 }
 
 void TCTuningForm::LightSpeedExit(int light, QLineEdit* edit) {
-    SettingsRecord& r = context_.state.record;
-    const std::int32_t shown = LightSpeedRpm(r.u16(LightSpeed(light)));
-    const std::int32_t rpm = StrToInt(ToGameBytes(edit->text())).value_or(shown);
-    r.setU16(LightSpeed(light), StoredLightSpeed(rpm));
-    edit->setText(QString::number(LightSpeedRpm(r.u16(LightSpeed(light)))));
+    model_.EnterLightSpeed(light, StrToInt(ToGameBytes(edit->text())));
+    edit->setText(QString::number(model_.LightSpeedRpm(light)));
 }
 
 void TCTuningForm::Edit11Exit() {
-    SettingsRecord& r = context_.state.record;
-    if (const auto laps = StrToInt(ToGameBytes(edit11_->text())))
-        r.setU8(rec::kPracticeFuel, static_cast<std::uint8_t>(*laps & 0xFF));
-    edit11_->setText(QString::number(r.u8(rec::kPracticeFuel)));
+    model_.EnterPracticeFuel(StrToInt(ToGameBytes(edit11_->text())));
+    edit11_->setText(QString::number(model_.PracticeFuelLaps()));
 }
 
 void TCTuningForm::Edit12Exit() {
-    SettingsRecord& r = context_.state.record;
-    if (const auto laps = StrToInt(ToGameBytes(edit12_->text())))
-        r.setU8(rec::kQualifyingFuel, StoredQualifyingFuel(*laps));
-    edit12_->setText(QString::number(QualifyingFuelLaps(r.u8(rec::kQualifyingFuel))));
+    model_.EnterQualifyingFuel(StrToInt(ToGameBytes(edit12_->text())));
+    edit12_->setText(QString::number(model_.QualifyingFuelLaps()));
 }
 
 void TCTuningForm::BitBtn4Click() {

@@ -4,6 +4,7 @@
 // "Car tuning": car weights, rev-light colours and speeds, initial fuel loads and three switches.
 #pragma once
 
+#include "editors/tuning_model.h"
 #include "ui/app_context.h"
 
 #include <QDialog>
@@ -60,6 +61,7 @@ private:
     bool WithPatchList() const;
 
     AppContext& context_;
+    TuningModel model_;
     QImage blank_;
     QImage leds_;
 

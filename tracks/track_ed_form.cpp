@@ -5,6 +5,7 @@
 
 #include "core/int_conv.h"
 #include "tracks/track_blocks.h"
+#include "ui/editor_buttons.h"
 #include "ui/game_actions.h"
 #include "ui/readable_colours.h"
 
@@ -19,26 +20,14 @@ namespace psn {
 namespace {
 
 QLabel* Heading(QWidget* parent, const QString& text, const QRect& geometry) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(geometry);
+    QLabel* label = AddCaption(parent, text, geometry);
     label->setAutoFillBackground(true);
     label->setStyleSheet("background-color: navy; color: white; font-weight: bold;");
     return label;
 }
 
 QLabel* Caption(QWidget* parent, const QString& text, int left, int top, int width) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(left, top, width, 21);
-    return label;
-}
-
-QPushButton* Button(QWidget* parent, const QString& name, const QString& text,
-                    const QRect& geometry) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setGeometry(geometry);
-    button->setAutoDefault(false);
-    return button;
+    return AddCaption(parent, text, {left, top, width, 21});
 }
 
 } // namespace
@@ -81,10 +70,10 @@ TTrackEdForm::TTrackEdForm(AppContext& context, QWidget* parent)
         {tr("Tyre - \"A\""), tr("Tyre - \"B\""), tr("Tyre - \"C\""), tr("Tyre - \"D\"")});
     ComboBox1->setMaxVisibleItems(4);
 
-    BitBtn1 = Button(this, "BitBtn1", tr("Export data into game"), QRect(8, 298, 146, 30));
-    BitBtn2 = Button(this, "BitBtn2", tr("Import data from game"), QRect(158, 298, 146, 30));
-    BitBtn4 = Button(this, "BitBtn4", tr("Restore original data"), QRect(308, 298, 100, 30));
-    BitBtn3 = Button(this, "BitBtn3", tr("Back"), QRect(412, 298, 50, 30));
+    BitBtn1 = AddButton(this, "BitBtn1", tr("Export data into game"), QRect(8, 298, 146, 30));
+    BitBtn2 = AddButton(this, "BitBtn2", tr("Import data from game"), QRect(158, 298, 146, 30));
+    BitBtn4 = AddButton(this, "BitBtn4", tr("Restore original data"), QRect(308, 298, 100, 30));
+    BitBtn3 = AddButton(this, "BitBtn3", tr("Back"), QRect(412, 298, 50, 30));
     QFont small = BitBtn4->font();
     small.setPointSizeF(small.pointSizeF() * 0.72);
     BitBtn4->setFont(small);

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QPushButton>
 
 namespace psn {
@@ -41,6 +42,21 @@ EditorButtons AddEditorButtons(QDialog* form, AppContext& context, const QRect& 
     QObject::connect(buttons.restore, &QPushButton::clicked, form,
                      [&context, form] { RestoreOriginalData(context, form); });
     return buttons;
+}
+
+QPushButton* AddButton(QWidget* parent, const QString& name, const QString& caption,
+                       const QRect& geometry) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLabel* AddCaption(QWidget* parent, const QString& text, const QRect& geometry) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(geometry);
+    return label;
 }
 
 void FitCaption(QAbstractButton* button, int padding) {
