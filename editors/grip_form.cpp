@@ -7,6 +7,7 @@
 #include "editors/grip_blocks.h"
 #include "editors/lineup.h"
 #include "editors/stepped_value.h"
+#include "ui/block_transfers.h"
 #include "ui/editor_buttons.h"
 #include "ui/game_actions.h"
 
@@ -266,19 +267,11 @@ void TGripForm::BitBtn5Click() {
 }
 
 void TGripForm::BitBtn2Click() {
-    ImportIntoWindow(context_, this, [this] {
-        context_.state.OpenGameExe();
-        ReadGrip(context_.state);
-        ReadGripRange(context_.state);
-    });
+    ImportExeBlocks(context_, this, {ReadGrip, ReadGripRange});
 }
 
 void TGripForm::BitBtn6Click() {
-    ExportFromWindow(context_, this, [this] {
-        context_.state.OpenGameExe();
-        WriteGrip(context_.state);
-        WriteGripRange(context_.state);
-    });
+    ExportExeBlocks(context_, this, {WriteGrip, WriteGripRange});
 }
 
 } // namespace psn
