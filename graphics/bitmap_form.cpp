@@ -6,11 +6,21 @@
 #include "ui/busy_cursor.h"
 
 #include <QCloseEvent>
+#include <QFrame>
 
 namespace psn {
 
 BitmapForm::BitmapForm(AppContext& context, QWidget* parent)
-    : QDialog(parent), context_(context), converter_(context.state) {}
+    : QDialog(parent), context_(context), converter_(context.state) {
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint |
+                   Qt::WindowTitleHint);
+}
+
+void BitmapForm::Bevel(const QRect& inner) {
+    auto* frame = new QFrame(this);
+    frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    frame->setGeometry(inner.adjusted(-2, -2, 2, 2));
+}
 
 ConverterOutcome BitmapForm::Convert(const std::function<ConverterOutcome(ConverterRunner&)>& run) {
     const BusyCursor cursor;

@@ -37,6 +37,8 @@ protected:
     std::optional<Bitmap8> Load(const std::string& path);
     // Returns false after the failure is shown.
     bool Save(const Bitmap8& picture, const std::string& path);
+    // The sunken frame around a picture's place.
+    void Bevel(const QRect& inner);
     // The window closes; no conversion runs.
     virtual void Closing() {}
 

@@ -10,7 +10,6 @@
 #include "ui/game_actions.h"
 #include "ui/picture_view.h"
 
-#include <QFrame>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -22,14 +21,6 @@ namespace {
 constexpr const char* kSheetUnavailable = "The helmet sheet is not available.";
 constexpr const char* kTheSheet = "the helmet sheet";
 
-// The sunken frame around a picture.
-QFrame* Bevel(QWidget* parent, const QRect& inner) {
-    auto* frame = new QFrame(parent);
-    frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    frame->setGeometry(inner.adjusted(-2, -2, 2, 2));
-    return frame;
-}
-
 } // namespace
 
 THelmetForm::THelmetForm(AppContext& context, QWidget* parent) : BitmapForm(context, parent) {
@@ -39,17 +30,15 @@ THelmetForm::THelmetForm(AppContext& context, QWidget* parent) : BitmapForm(cont
 void THelmetForm::CreateLayout() {
     setWindowTitle(tr("Helmets"));
     setFixedSize(525, 443);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint |
-                   Qt::WindowTitleHint);
 
-    Bevel(this, {10, 10, 256, 180});
+    Bevel({10, 10, 256, 180});
     Image1 = new PictureView(this);
     Image1->setObjectName("Image1");
     Image1->setGeometry(10, 10, 256, 180);
     connect(Image1, &PictureView::MouseDown, this, &THelmetForm::Image1MouseDown);
     connect(Image1, &PictureView::MouseUp, this, &THelmetForm::Image1MouseUp);
 
-    Bevel(this, {10, 202, kPreviewWidth, kPreviewHeight});
+    Bevel({10, 202, kPreviewWidth, kPreviewHeight});
     Image2 = new PictureView(this);
     Image2->setObjectName("Image2");
     Image2->setGeometry(10, 202, kPreviewWidth, kPreviewHeight);
@@ -169,27 +158,24 @@ void THelmetForm::SelHel(Mode mode) {
     repaint();
 }
 
-void THelmetForm::Image1MouseDown(Qt::MouseButton, int x, int y) {
-    const auto cell = drag_.Press(HelmetCellAt(x, y), ListBox1->count());
-    if (!cell)
-        return;
+void THelmetForm::SelHel(Mode mode, int cell) {
     {
         const QSignalBlocker blocker(ListBox1);
-        ListBox1->setCurrentRow(*cell);
+        ListBox1->setCurrentRow(cell);
     }
-    SelHel(Mode::Show);
+    SelHel(mode);
+}
+
+void THelmetForm::Image1MouseDown(Qt::MouseButton, int x, int y) {
+    if (const auto cell = drag_.Press(HelmetCellAt(x, y), ListBox1->count()))
+        SelHel(Mode::Show, *cell);
 }
 
 void THelmetForm::Image1MouseUp(Qt::MouseButton, int x, int y) {
-    const auto cell = drag_.Release(HelmetCellAt(x, y), ListBox1->count());
-    if (!cell)
-        return;
-    {
-        const QSignalBlocker blocker(ListBox1);
-        ListBox1->setCurrentRow(*cell);
+    if (const auto cell = drag_.Release(HelmetCellAt(x, y), ListBox1->count())) {
+        SelHel(Mode::Swap, *cell);
+        drag_.Forget();
     }
-    SelHel(Mode::Swap);
-    drag_.Forget();
 }
 
 bool THelmetForm::LoadSheet(const std::string& path) {

@@ -50,6 +50,8 @@ private:
     void CreateLayout();
     void RebuildDriverList();
     int SelectedCell() const;
+    // Chooses the cell's list row first.
+    void SelHel(Mode mode, int cell);
     bool LoadSheet(const std::string& path);
     void SheetUnavailable(const QString& reason);
 

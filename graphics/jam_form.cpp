@@ -11,7 +11,6 @@
 #include "ui/game_actions.h"
 #include "ui/picture_view.h"
 
-#include <QFrame>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -43,8 +42,6 @@ TJamForm::TJamForm(AppContext& context, QWidget* parent) : BitmapForm(context, p
 void TJamForm::CreateLayout() {
     setWindowTitle(tr("Car JAMs"));
     setFixedSize(517, 412);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint |
-                   Qt::WindowTitleHint);
 
     ListBox1 = ListUnder(this, "ListBox1", tr(" Car paintings "), 8);
     for (const char* jam : kCarArchives)
@@ -53,9 +50,7 @@ void TJamForm::CreateLayout() {
     ListBox2 = ListUnder(this, "ListBox2", tr(" Avaiable teams "), 166);
     connect(ListBox2, &QListWidget::currentRowChanged, this, [this] { ListBox2Click(); });
 
-    auto* bevel = new QFrame(this);
-    bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    bevel->setGeometry(8, 190, 260, 168);
+    Bevel({10, 192, 256, 164});
     Image1 = new PictureView(this);
     Image1->setObjectName("Image1");
     Image1->setGeometry(10, 192, 256, 164);
