@@ -6,6 +6,7 @@
 #include "editors/failures_blocks.h"
 #include "editors/form_events.h"
 #include "editors/lineup.h"
+#include "ui/block_transfers.h"
 #include "ui/editor_buttons.h"
 #include "ui/game_actions.h"
 
@@ -167,17 +168,11 @@ void TFailuresForm::Step(int sign) {
 }
 
 void TFailuresForm::BitBtn2Click() {
-    ImportIntoWindow(context_, this, [this] {
-        context_.state.OpenGameExe();
-        ReadFailures(context_.state);
-    });
+    ImportExeBlocks(context_, this, {ReadFailures});
 }
 
 void TFailuresForm::BitBtn6Click() {
-    ExportFromWindow(context_, this, [this] {
-        context_.state.OpenGameExe();
-        WriteFailures(context_.state);
-    });
+    ExportExeBlocks(context_, this, {WriteFailures});
 }
 
 } // namespace psn

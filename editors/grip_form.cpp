@@ -6,6 +6,7 @@
 #include "editors/form_events.h"
 #include "editors/grip_blocks.h"
 #include "editors/lineup.h"
+#include "ui/block_transfers.h"
 #include "ui/editor_buttons.h"
 #include "ui/game_actions.h"
 
@@ -219,19 +220,11 @@ void TGripForm::BitBtn5Click() {
 }
 
 void TGripForm::BitBtn2Click() {
-    ImportIntoWindow(context_, this, [this] {
-        context_.state.OpenGameExe();
-        ReadGrip(context_.state);
-        ReadGripRange(context_.state);
-    });
+    ImportExeBlocks(context_, this, {ReadGrip, ReadGripRange});
 }
 
 void TGripForm::BitBtn6Click() {
-    ExportFromWindow(context_, this, [this] {
-        context_.state.OpenGameExe();
-        WriteGrip(context_.state);
-        WriteGripRange(context_.state);
-    });
+    ExportExeBlocks(context_, this, {WriteGrip, WriteGripRange});
 }
 
 } // namespace psn

@@ -5,6 +5,7 @@
 
 #include "editors/lineup.h"
 #include "editors/noses_blocks.h"
+#include "ui/block_transfers.h"
 #include "ui/editor_buttons.h"
 #include "ui/font_scale.h"
 #include "ui/game_actions.h"
@@ -108,17 +109,11 @@ void TNosesForm::RadioGroup1Click(bool raised) {
 }
 
 void TNosesForm::BitBtn4Click() {
-    ImportIntoWindow(context_, this, [this] {
-        context_.state.OpenGameExe();
-        ReadNoses(context_.state);
-    });
+    ImportExeBlocks(context_, this, {ReadNoses});
 }
 
 void TNosesForm::BitBtn2Click() {
-    ExportFromWindow(context_, this, [this] {
-        context_.state.OpenGameExe();
-        WriteNoses(context_.state);
-    });
+    ExportExeBlocks(context_, this, {WriteNoses});
 }
 
 } // namespace psn

@@ -5,6 +5,7 @@
 
 #include "editors/lineup.h"
 #include "editors/pitline_blocks.h"
+#include "ui/block_transfers.h"
 #include "ui/editor_buttons.h"
 #include "ui/font_scale.h"
 #include "ui/game_actions.h"
@@ -215,21 +216,11 @@ void TPitLineForm::ListBox1EndDrag() {
 }
 
 void TPitLineForm::BitBtn4Click() {
-    ImportIntoWindow(context_, this, [this] {
-        context_.state.OpenGameExe();
-        ReadPitOrder(context_.state);
-        ReadSpeedCheck(context_.state);
-        ReadPitSpeed(context_.state);
-    });
+    ImportExeBlocks(context_, this, {ReadPitOrder, ReadSpeedCheck, ReadPitSpeed});
 }
 
 void TPitLineForm::BitBtn2Click() {
-    ExportFromWindow(context_, this, [this] {
-        context_.state.OpenGameExe();
-        WritePitOrder(context_.state);
-        WriteSpeedCheck(context_.state);
-        WritePitSpeed(context_.state);
-    });
+    ExportExeBlocks(context_, this, {WritePitOrder, WriteSpeedCheck, WritePitSpeed});
 }
 
 } // namespace psn

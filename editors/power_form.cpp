@@ -6,6 +6,7 @@
 #include "editors/form_events.h"
 #include "editors/lineup.h"
 #include "editors/power_blocks.h"
+#include "ui/block_transfers.h"
 #include "ui/editor_buttons.h"
 #include "ui/game_actions.h"
 
@@ -234,19 +235,11 @@ void TEPowerForm::BitBtn5Click() {
 }
 
 void TEPowerForm::BitBtn2Click() {
-    ImportIntoWindow(context_, this, [this] {
-        context_.state.OpenGameExe();
-        ReadEnginePower(context_.state);
-        ReadHumanPower(context_.state);
-    });
+    ImportExeBlocks(context_, this, {ReadEnginePower, ReadHumanPower});
 }
 
 void TEPowerForm::BitBtn6Click() {
-    ExportFromWindow(context_, this, [this] {
-        context_.state.OpenGameExe();
-        WriteEnginePower(context_.state);
-        WriteHumanPower(context_.state);
-    });
+    ExportExeBlocks(context_, this, {WriteEnginePower, WriteHumanPower});
 }
 
 } // namespace psn

@@ -5,6 +5,7 @@
 
 #include "core/int_conv.h"
 #include "editors/tuning_blocks.h"
+#include "ui/block_transfers.h"
 #include "ui/editor_buttons.h"
 #include "ui/game_actions.h"
 
@@ -275,17 +276,13 @@ void TCTuningForm::Edit12Exit() {
 }
 
 void TCTuningForm::BitBtn4Click() {
-    ImportIntoWindow(context_, this, [this] {
-        context_.state.OpenGameExe();
-        ReadCarTuning(context_.state, WithPatchList());
-    });
+    ImportExeBlocks(context_, this,
+                    {[this](AppState& state) { ReadCarTuning(state, WithPatchList()); }});
 }
 
 void TCTuningForm::BitBtn2Click() {
-    ExportFromWindow(context_, this, [this] {
-        context_.state.OpenGameExe();
-        WriteCarTuning(context_.state, WithPatchList());
-    });
+    ExportExeBlocks(context_, this,
+                    {[this](AppState& state) { WriteCarTuning(state, WithPatchList()); }});
 }
 
 void TCTuningForm::BitBtn3Click() {

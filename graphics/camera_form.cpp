@@ -5,7 +5,7 @@
 
 #include "core/fs.h"
 #include "graphics/camera_blocks.h"
-#include "graphics/camera_format.h"
+#include "ui/block_transfers.h"
 #include "ui/game_actions.h"
 
 #include <QFrame>
@@ -21,15 +21,14 @@ namespace psn {
 
 namespace {
 
-constexpr int kCameraCount = 9;
 constexpr std::array<std::uint16_t, kCameraCount> kViewLeft = {401, 101, 201, 301, 401,
                                                                501, 101, 201, 301};
 constexpr std::array<std::uint16_t, kCameraCount> kViewTop = {68, 0, 0, 0, 0, 0, 68, 68, 68};
 constexpr std::uint16_t kViewWidth = 100;
 constexpr std::uint16_t kViewHeight = 67;
 
-// Words of a camera row and the edit box of each.
-enum Word { kX, kZ, kY, kAngleX, kAngleZ, kAngleY, kTuning1, kTuning2 };
+using Word = CameraWord;
+// The edit box of each word.
 constexpr std::array<const char*, 8> kEditNames = {"Edit3", "Edit5", "Edit1", "Edit4",
                                                    "Edit6", "Edit2", "Edit7", "Edit8"};
 
@@ -42,7 +41,7 @@ QLabel* Label(QWidget* parent, const QString& text, int x, int y) {
 } // namespace
 
 TCameraForm::TCameraForm(AppContext& context, QWidget* parent)
-    : QDialog(parent), context_(context) {
+    : QDialog(parent), context_(context), model_(context.state.record) {
     setWindowTitle(tr("Cameras editor"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(488, 314);
@@ -153,7 +152,7 @@ void TCameraForm::FormCreate() {
         const QSignalBlocker block(list_);
         list_->setCurrentRow(0);
     }
-    current_ = 0;
+    model_.ChooseCamera(0);
     PutValues();
 }
 
@@ -168,43 +167,32 @@ void TCameraForm::SetView(int camera) {
     image_->Repaint();
 }
 
-std::size_t TCameraForm::WordOffset(int word) const {
-    return rec::kCameras + rec::kCameraRowStride * static_cast<std::size_t>(current_) +
-           2 * static_cast<std::size_t>(word);
-}
-
 void TCameraForm::PutValues() {
-    const SettingsRecord& r = context_.state.record;
-    for (int w : {kX, kY, kZ})
-        edits_[w]->setText(QString::number(r.s16(WordOffset(w))));
-    for (int w : {kAngleX, kAngleY, kAngleZ})
-        edits_[w]->setText(
-            QString::fromStdString(camera::AngleText(r.s16(WordOffset(w)), DecimalMark())));
-    for (int w : {kTuning1, kTuning2})
-        edits_[w]->setText(QString::number(r.u16(WordOffset(w))));
+    const auto texts = model_.Texts(DecimalMark());
+    for (std::size_t w = 0; w < texts.size(); ++w)
+        edits_[w]->setText(QString::fromStdString(texts[w]));
 }
 
 // A refused entry gives way to the kept value, so that leaving the box again says nothing more.
 void TCameraForm::StoreInteger(int word) {
     if (const auto value = ConvertInteger(context_, this, edits_[word]->text()))
-        context_.state.record.setU16(WordOffset(word), static_cast<std::uint16_t>(*value));
+        model_.StoreInteger(word, *value);
     else
         PutValues();
 }
 
 void TCameraForm::StoreAngle(int word) {
     if (const auto degrees = ConvertDecimal(context_, this, edits_[word]->text()))
-        context_.state.record.setU16(WordOffset(word), camera::AngleWord(*degrees));
+        model_.StoreAngle(word, *degrees);
     else
         PutValues();
 }
 
 void TCameraForm::ListBox1Click() {
     const int row = list_->currentRow();
-    if (row < 0 || row >= kCameraCount)
+    if (!model_.ChooseCamera(row))
         return;
     SetView(row);
-    current_ = row;
     PutValues();
 }
 
@@ -219,19 +207,11 @@ void TCameraForm::showEvent(QShowEvent* event) {
 }
 
 void TCameraForm::BitBtn2Click() {
-    AppState& state = context_.state;
-    ImportIntoWindow(context_, this, [&state] {
-        state.OpenGameExe();
-        ReadCameras(state);
-    });
+    ImportExeBlocks(context_, this, {ReadCameras});
 }
 
 void TCameraForm::BitBtn6Click() {
-    AppState& state = context_.state;
-    ExportFromWindow(context_, this, [&state] {
-        state.OpenGameExe();
-        WriteCameras(state);
-    });
+    ExportExeBlocks(context_, this, {WriteCameras});
 }
 
 void TCameraForm::BitBtn3Click() {

@@ -5,6 +5,7 @@
 // of each camera's default view.
 #pragma once
 
+#include "graphics/camera_model.h"
 #include "graphics/wing_image.h"
 #include "ui/app_context.h"
 
@@ -23,7 +24,7 @@ public:
     explicit TCameraForm(AppContext& context, QWidget* parent = nullptr);
 
     TWinGImage* Image() const { return image_; }
-    int CurrentCamera() const { return current_; }
+    int CurrentCamera() const { return model_.Camera(); }
 
     void PutValues();
     void ListBox1Click();
@@ -39,13 +40,12 @@ private:
     void SetView(int camera);
     void StoreInteger(int word);
     void StoreAngle(int word);
-    std::size_t WordOffset(int word) const;
 
     AppContext& context_;
     QListWidget* list_;
     TWinGImage* image_;
     std::array<QLineEdit*, 8> edits_{}; // by word
-    int current_ = 0;
+    CameraModel model_;
 };
 
 } // namespace psn

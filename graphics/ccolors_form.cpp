@@ -4,7 +4,6 @@
 #include "graphics/ccolors_form.h"
 
 #include "graphics/cockpit_blocks.h"
-#include "ui/game_actions.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -12,9 +11,40 @@
 #include <QRadioButton>
 
 namespace psn {
+namespace {
+
+// Without F1GSTATE.SAV the colours come from, and go to, the game executable, as at start-up.
+bool FromStateFile(AppState& state) {
+    const bool stateFile = state.StateFileExists();
+    if (stateFile)
+        state.OpenStateFile();
+    return stateFile && state.config.CockpitSource() == 1;
+}
+
+void ReadColours(AppState& state) {
+    if (FromStateFile(state))
+        ReadCockpitColoursState(state);
+    else
+        ReadCockpitColoursExe(state);
+}
+
+void WriteColours(AppState& state) {
+    const bool intoState = FromStateFile(state);
+    if (intoState)
+        WriteCockpitColoursState(state);
+    else
+        WriteCockpitColoursExe(state);
+    state.CloseGameFiles();
+    if (intoState)
+        state.RenewStateChecksum();
+}
+
+} // namespace
 
 TCColorsForm::TCColorsForm(AppContext& context, QWidget* parent)
-    : ColourPartsForm(context, parent, ".\\DATA\\Dib1.dib", colours::kCockpitParts) {
+    : ColourPartsForm(context, parent,
+                      {".\\DATA\\Dib1.dib", colours::kCockpitParts, kCockpitColourRows, ReadColours,
+                       WriteColours}) {
     setWindowTitle(tr("Cockpit colors"));
     setFixedSize(629, 420);
     list_->setGeometry(504, 4, 121, 228);
@@ -27,53 +57,7 @@ TCColorsForm::TCColorsForm(AppContext& context, QWidget* parent)
     import_->setGeometry(106, 384, 170, 30);
     export_->setGeometry(282, 384, 170, 30);
     restore_->setGeometry(458, 384, 167, 30);
-    connect(import_, &QPushButton::clicked, this, &TCColorsForm::BitBtn2Click);
-    connect(export_, &QPushButton::clicked, this, &TCColorsForm::BitBtn6Click);
-    connect(restore_, &QPushButton::clicked, this, &TCColorsForm::BitBtn3Click);
     FormCreate();
-}
-
-std::size_t TCColorsForm::ColourOffset(int team, int part) const {
-    return rec::kCockpitColours + rec::kCockpitColourStride * static_cast<std::size_t>(team - 1) +
-           static_cast<std::size_t>(part);
-}
-
-// Without F1GSTATE.SAV the colours come from, and go to, the game executable, as at start-up.
-void TCColorsForm::BitBtn2Click() {
-    AppState& state = context_.state;
-    ImportIntoWindow(context_, this, [&state] {
-        state.OpenGameExe();
-        const bool stateFile = state.StateFileExists();
-        if (stateFile)
-            state.OpenStateFile();
-        if (stateFile && state.config.CockpitSource() == 1)
-            ReadCockpitColoursState(state);
-        else
-            ReadCockpitColoursExe(state);
-    });
-}
-
-void TCColorsForm::BitBtn6Click() {
-    AppState& state = context_.state;
-    ExportFromWindow(context_, this, [&state] {
-        state.OpenGameExe();
-        const bool stateFile = state.StateFileExists();
-        if (stateFile)
-            state.OpenStateFile();
-        const bool intoState = stateFile && state.config.CockpitSource() == 1;
-        if (intoState)
-            WriteCockpitColoursState(state);
-        else
-            WriteCockpitColoursExe(state);
-        state.CloseGameFiles();
-        if (intoState)
-            state.RenewStateChecksum();
-    });
-}
-
-void TCColorsForm::BitBtn3Click() {
-    RestoreOriginalData(context_, this);
-    Redraw();
 }
 
 } // namespace psn

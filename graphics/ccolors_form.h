@@ -15,12 +15,6 @@ public:
 
     void FillCockpit() { FillPicture(); }
     void ClearCockpit() { ClearPicture(); }
-    void BitBtn2Click();
-    void BitBtn6Click();
-    void BitBtn3Click();
-
-protected:
-    std::size_t ColourOffset(int team, int part) const override;
 };
 
 } // namespace psn

@@ -11,46 +11,54 @@ constexpr int kPartsPerTeam = 3;
 // The game stores each colour 10 below its palette index; the byte wraps around.
 constexpr std::uint8_t kColourBias = 10;
 
-void ReadBlock(GameFile& file, SettingsRecord& record) {
+// Visits every colour's record offset in file order, checking the file after each team's row.
+template <typename Visit> void EachColour(GameFile& file, Visit visit) {
     for (int t = 0; t < kTeams; ++t) {
-        for (int p = 0; p < kPartsPerTeam; ++p) {
-            const std::size_t at = rec::kCockpitColours + rec::kCockpitColourStride * t + p;
-            record.setU8(at, static_cast<std::uint8_t>(file.ReadByte() + kColourBias));
-        }
+        for (int p = 0; p < kPartsPerTeam; ++p)
+            visit(rec::kCockpitColours + rec::kCockpitColourStride * t + p);
         file.Check();
     }
 }
 
+void ReadBlock(GameFile& file, SettingsRecord& record) {
+    EachColour(file, [&](std::size_t at) {
+        record.setU8(at, static_cast<std::uint8_t>(file.ReadByte() + kColourBias));
+    });
+}
+
 void WriteBlock(GameFile& file, const SettingsRecord& record) {
-    for (int t = 0; t < kTeams; ++t) {
-        for (int p = 0; p < kPartsPerTeam; ++p) {
-            const std::size_t at = rec::kCockpitColours + rec::kCockpitColourStride * t + p;
-            file.WriteByte(static_cast<std::uint8_t>(record.u8(at) - kColourBias));
-        }
-        file.Check();
-    }
+    EachColour(file, [&](std::size_t at) {
+        file.WriteByte(static_cast<std::uint8_t>(record.u8(at) - kColourBias));
+    });
+}
+
+// The block's place in either file.
+GameFile& InExe(AppState& state) {
+    state.SeekExe(ExeRow::CockpitColours);
+    return state.exe;
+}
+
+GameFile& InStateFile(AppState& state) {
+    state.SeekState(state::kCockpitColours);
+    return state.stateFile;
 }
 
 } // namespace
 
 void ReadCockpitColoursExe(AppState& state) {
-    state.SeekExe(ExeRow::CockpitColours);
-    ReadBlock(state.exe, state.record);
+    ReadBlock(InExe(state), state.record);
 }
 
 void WriteCockpitColoursExe(AppState& state) {
-    state.SeekExe(ExeRow::CockpitColours);
-    WriteBlock(state.exe, state.record);
+    WriteBlock(InExe(state), state.record);
 }
 
 void ReadCockpitColoursState(AppState& state) {
-    state.SeekState(state::kCockpitColours);
-    ReadBlock(state.stateFile, state.record);
+    ReadBlock(InStateFile(state), state.record);
 }
 
 void WriteCockpitColoursState(AppState& state) {
-    state.SeekState(state::kCockpitColours);
-    WriteBlock(state.stateFile, state.record);
+    WriteBlock(InStateFile(state), state.record);
 }
 
 } // namespace psn

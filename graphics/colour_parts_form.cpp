@@ -42,14 +42,14 @@ namespace {
 
 namespace {
 
-constexpr int kTeamCount = 14;
 constexpr int kListRowHeight = 16;
 
 } // namespace
 
-ColourPartsForm::ColourPartsForm(AppContext& context, QWidget* parent, const char* pictureFile,
-                                 std::span<const colours::PartRange> parts)
-    : QDialog(parent), context_(context), parts_(parts) {
+ColourPartsForm::ColourPartsForm(AppContext& context, QWidget* parent, const ColourWindow& window)
+    : QDialog(parent), context_(context), model_(context.state.record, window.parts, window.rows),
+      read_(window.read), write_(window.write) {
+    const auto parts = window.parts;
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     image_ = new TWinGImage(this);
     image_->setObjectName("WinGImage1");
@@ -78,6 +78,9 @@ ColourPartsForm::ColourPartsForm(AppContext& context, QWidget* parent, const cha
     }
     radios_.front()->setChecked(true);
     connect(back_, &QPushButton::clicked, this, &QDialog::close);
+    connect(import_, &QPushButton::clicked, this, &ColourPartsForm::BitBtn2Click);
+    connect(export_, &QPushButton::clicked, this, &ColourPartsForm::BitBtn6Click);
+    connect(restore_, &QPushButton::clicked, this, &ColourPartsForm::BitBtn3Click);
     // Moving the current row by keyboard acts as clicking that row.
     connect(list_, &QListWidget::itemClicked, this, [this] { ListBox1Click(); });
     connect(list_, &QListWidget::currentRowChanged, this, [this] { ListBox1Click(); });
@@ -88,7 +91,7 @@ ColourPartsForm::ColourPartsForm(AppContext& context, QWidget* parent, const cha
                 WinGImage1MouseDown(x, y);
             });
 
-    const std::string path = fs::ResolveCase(context.state.StartPath(pictureFile));
+    const std::string path = fs::ResolveCase(context.state.StartPath(window.pictureFile));
     try {
         image_->SetFileName(QString::fromStdString(path));
     } catch (const GraphicError& error) {
@@ -109,74 +112,46 @@ std::span<std::uint8_t> ColourPartsForm::Surface() {
     return {wing.Surface(), static_cast<std::size_t>(wing.Stride()) * wing.Height()};
 }
 
-int ColourPartsForm::PartColourOf(int part) const {
-    return context_.state.record.u8(ColourOffset(currentTeam_, part));
-}
-
 void ColourPartsForm::TakeReference() {
-    const auto surface = Surface();
-    reference_.assign(surface.begin(), surface.begin() + colours::kPicturePixels);
+    model_.TakeReference(Surface());
 }
 
 void ColourPartsForm::ClearPicture() {
-    std::copy(reference_.begin(), reference_.end(), Surface().begin());
+    model_.Clear(Surface());
 }
 
 void ColourPartsForm::FillPicture() {
-    std::vector<colours::PartColour> colours;
-    for (std::size_t p = 0; p < parts_.size(); ++p)
-        colours.push_back(
-            {parts_[p], static_cast<std::uint8_t>(PartColourOf(static_cast<int>(p)))});
-    colours::Recolour(reference_, Surface(), colours);
+    model_.Recolour(Surface());
 }
 
 void ColourPartsForm::MarkCurrentPart(bool highlight) {
-    colours::DoRect(Surface(), context_.state.palette, PartColourOf(currentPart_),
-                    parts_[static_cast<std::size_t>(currentPart_)].count, highlight);
+    model_.MarkPart(Surface(), context_.state.palette, highlight);
 }
-
-namespace {
-
-bool InPicture(int x, int y) {
-    return x >= 0 && x < colours::kSurfaceWidth && y >= 0 && y < colours::kPictureRows;
-}
-
-} // namespace
 
 void ColourPartsForm::ShowElement(int x, int y) {
-    if (!InPicture(x, y))
+    if (x < 0 || x >= colours::kSurfaceWidth || y < 0 || y >= colours::kPictureRows)
         return;
-    const auto part = colours::PartOf(
-        parts_, reference_[static_cast<std::size_t>(y) * colours::kSurfaceWidth + x]);
-    label_->setText(part ? tr("Detail: %1").arg(tr(parts_[static_cast<std::size_t>(*part)].caption))
-                         : tr("Detail: (nothing)"));
+    const auto part = model_.PartAt(x, y);
+    label_->setText(
+        part ? tr("Detail: %1").arg(tr(model_.Parts()[static_cast<std::size_t>(*part)].caption))
+             : tr("Detail: (nothing)"));
 }
 
 void ColourPartsForm::GetColor(int x, int y) {
-    if (!InPicture(x, y))
-        return;
-    const auto part = colours::PartOf(
-        parts_, reference_[static_cast<std::size_t>(y) * colours::kSurfaceWidth + x]);
+    const auto part = model_.PartAt(x, y);
     if (!part)
         return;
     MarkCurrentPart(false);
-    currentPart_ = *part;
-    radios_[static_cast<std::size_t>(currentPart_)]->setChecked(true);
+    model_.ChoosePart(*part);
+    radios_[static_cast<std::size_t>(*part)]->setChecked(true);
     MarkCurrentPart(true);
     image_->Repaint();
 }
 
 void ColourPartsForm::SetColor(int x, int y) {
-    if (x < 0 || x >= colours::kSurfaceWidth)
-        return;
-    const int c = colours::SwatchAt(x, y);
-    // The part's whole shade run must end at colour 245 or below.
-    if (c <= 10 || c + parts_[static_cast<std::size_t>(currentPart_)].count >= 247)
-        return;
     MarkCurrentPart(false);
-    context_.state.record.setU8(ColourOffset(currentTeam_, currentPart_),
-                                static_cast<std::uint8_t>(c));
-    FillPicture();
+    if (model_.PickSwatch(x, y))
+        FillPicture();
     MarkCurrentPart(true);
     image_->Repaint();
 }
@@ -184,20 +159,16 @@ void ColourPartsForm::SetColor(int x, int y) {
 void ColourPartsForm::FillTeamList() {
     const QSignalBlocker block(list_);
     list_->clear();
-    rowTeams_.clear();
-    for (int t = 1; t <= kTeamCount; ++t) {
-        if (context_.state.record.u8(rec::TeamInUse(t)) == 0)
-            continue;
+    const std::vector<int>& teams = model_.ListTeams();
+    for (const int t : teams) {
         auto* item = new QListWidgetItem(
             FromGameBytes(context_.state.record.str(rec::TeamName(t), rec::kTeamNameCapacity)));
         item->setSizeHint(QSize(0, ToFont(list_, kListRowHeight)));
         list_->addItem(item);
-        rowTeams_.push_back(t);
     }
     list_->resize(list_->width(),
-                  ToFont(list_, kListRowHeight) * static_cast<int>(rowTeams_.size()) + 4);
+                  ToFont(list_, kListRowHeight) * static_cast<int>(teams.size()) + 4);
     list_->setCurrentRow(0);
-    currentTeam_ = rowTeams_.empty() ? 1 : rowTeams_.front();
 }
 
 void ColourPartsForm::FormActivate() {
@@ -209,10 +180,10 @@ void ColourPartsForm::FormActivate() {
 
 void ColourPartsForm::ListBox1Click() {
     const int row = list_->currentRow();
-    if (row < 0 || row >= static_cast<int>(rowTeams_.size()))
+    if (row < 0 || row >= static_cast<int>(model_.RowTeams().size()))
         return;
     MarkCurrentPart(false);
-    currentTeam_ = rowTeams_[static_cast<std::size_t>(row)];
+    model_.ChooseRow(row);
     FillPicture();
     MarkCurrentPart(true);
     image_->Repaint();
@@ -222,7 +193,7 @@ void ColourPartsForm::RadioButtonClick() {
     MarkCurrentPart(false);
     for (std::size_t p = 0; p < radios_.size(); ++p)
         if (radios_[p]->isChecked())
-            currentPart_ = static_cast<int>(p);
+            model_.ChoosePart(static_cast<int>(p));
     MarkCurrentPart(true);
     image_->Repaint();
 }
@@ -241,9 +212,9 @@ void ColourPartsForm::WinGImage1MouseDown(int x, int y) {
 
 void ColourPartsForm::FormCreate() {
     TakeReference();
-    currentPart_ = 0;
+    model_.ChoosePart(0);
     FillTeamList();
-    currentTeam_ = 1;
+    model_.ChooseTeam(1);
     ClearPicture();
     FillPicture();
     MarkCurrentPart(true);
@@ -253,6 +224,19 @@ void ColourPartsForm::FormCreate() {
 void ColourPartsForm::Redraw() {
     FillPicture();
     FormActivate();
+}
+
+void ColourPartsForm::BitBtn2Click() {
+    ImportExeBlocks(context_, this, {read_});
+}
+
+void ColourPartsForm::BitBtn6Click() {
+    ExportExeBlocks(context_, this, {write_});
+}
+
+void ColourPartsForm::BitBtn3Click() {
+    RestoreOriginalData(context_, this);
+    Redraw();
 }
 
 void ColourPartsForm::showEvent(QShowEvent* event) {

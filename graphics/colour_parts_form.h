@@ -3,13 +3,15 @@
 
 // What the cockpit and pit crew colour windows share: a picture with a swatch grid below it, a
 // list of the teams in use, one radio button per part, the detail label, and picking a part by
-// mouse or button and a colour from the grid. Each window supplies its parts, where a part's
-// colour lives in the record, its layout and its four buttons.
+// mouse or button and a colour from the grid, and the four buttons. Each window supplies its
+// parts, where a part's colour lives in the record, how its blocks are read and written, and its
+// layout.
 #pragma once
 
-#include "graphics/colour_parts_table.h"
+#include "graphics/colour_parts_model.h"
 #include "graphics/wing_image.h"
 #include "ui/app_context.h"
+#include "ui/block_transfers.h"
 
 #include <QDialog>
 #include <span>
@@ -22,19 +24,30 @@ class QRadioButton;
 
 namespace psn {
 
+// What sets one colour window apart from the other, but for its layout.
+struct ColourWindow {
+    const char* pictureFile;
+    std::span<const colours::PartRange> parts;
+    ColourRows rows;
+    // Run once the game's executable is open.
+    BlockOperation read;
+    BlockOperation write;
+};
+
 class ColourPartsForm : public QDialog {
     Q_OBJECT
 public:
     TWinGImage* Image() const { return image_; }
-    int CurrentTeam() const { return currentTeam_; }
-    int CurrentPart() const { return currentPart_; }
+    int CurrentTeam() const { return model_.Team(); }
+    int CurrentPart() const { return model_.Part(); }
+
+    void BitBtn2Click();
+    void BitBtn6Click();
+    // Restores like every other editor window, and shows the restored colours at once.
+    void BitBtn3Click();
 
 protected:
-    ColourPartsForm(AppContext& context, QWidget* parent, const char* pictureFile,
-                    std::span<const colours::PartRange> parts);
-
-    // The record offset of part p's base colour for team t.
-    virtual std::size_t ColourOffset(int team, int part) const = 0;
+    ColourPartsForm(AppContext& context, QWidget* parent, const ColourWindow& window);
 
     // Copies the picture rows into the reference picture; run once the window is laid out.
     void TakeReference();
@@ -72,13 +85,10 @@ protected:
 
 private:
     std::span<std::uint8_t> Surface();
-    int PartColourOf(int part) const;
 
-    std::span<const colours::PartRange> parts_;
-    std::vector<std::uint8_t> reference_;
-    std::vector<int> rowTeams_;
-    int currentPart_ = 0;
-    int currentTeam_ = 1;
+    ColourPartsModel model_;
+    BlockOperation read_;
+    BlockOperation write_;
 };
 
 } // namespace psn

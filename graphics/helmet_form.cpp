@@ -7,16 +7,13 @@
 #include "core/fs.h"
 #include "graphics/button_rows.h"
 #include "graphics/helmet_table.h"
-#include "graphics/user_bitmap.h"
-#include "ui/busy_cursor.h"
 #include "ui/game_actions.h"
 #include "ui/picture_view.h"
 
-#include <QCloseEvent>
-#include <QFrame>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShowEvent>
 
 namespace psn {
 namespace {
@@ -24,35 +21,24 @@ namespace {
 constexpr const char* kSheetUnavailable = "The helmet sheet is not available.";
 constexpr const char* kTheSheet = "the helmet sheet";
 
-// The hourglass for as long as a conversion runs.
-QFrame* Bevel(QWidget* parent, const QRect& inner) {
-    auto* frame = new QFrame(parent);
-    frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    frame->setGeometry(inner.adjusted(-2, -2, 2, 2));
-    return frame;
-}
-
 } // namespace
 
-THelmetForm::THelmetForm(AppContext& context, QWidget* parent)
-    : QDialog(parent), context_(context), converter_(context.state) {
+THelmetForm::THelmetForm(AppContext& context, QWidget* parent) : BitmapForm(context, parent) {
     CreateLayout();
 }
 
 void THelmetForm::CreateLayout() {
     setWindowTitle(tr("Helmets"));
     setFixedSize(525, 443);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint |
-                   Qt::WindowTitleHint);
 
-    Bevel(this, {10, 10, 256, 180});
+    Bevel({10, 10, 256, 180});
     Image1 = new PictureView(this);
     Image1->setObjectName("Image1");
     Image1->setGeometry(10, 10, 256, 180);
     connect(Image1, &PictureView::MouseDown, this, &THelmetForm::Image1MouseDown);
     connect(Image1, &PictureView::MouseUp, this, &THelmetForm::Image1MouseUp);
 
-    Bevel(this, {10, 202, kPreviewWidth, kPreviewHeight});
+    Bevel({10, 202, kPreviewWidth, kPreviewHeight});
     Image2 = new PictureView(this);
     Image2->setObjectName("Image2");
     Image2->setGeometry(10, 202, kPreviewWidth, kPreviewHeight);
@@ -111,19 +97,6 @@ void THelmetForm::changeEvent(QEvent* event) {
         FormActivate();
 }
 
-// The converter is given its full time; the temporary bitmap must outlive it.
-void THelmetForm::closeEvent(QCloseEvent* event) {
-    if (busy_)
-        event->ignore();
-    else
-        QDialog::closeEvent(event);
-}
-
-void THelmetForm::reject() {
-    if (!busy_)
-        QDialog::reject();
-}
-
 void THelmetForm::RebuildDriverList() {
     const QSignalBlocker blocker(ListBox1);
     ListBox1->clear();
@@ -131,18 +104,17 @@ void THelmetForm::RebuildDriverList() {
     for (std::size_t row = 0; row < names.size(); ++row) {
         auto* item = new QListWidgetItem(FromGameBytes(names[row]), ListBox1);
         // The sheet has 29 cells: later drivers are listed, but there is no helmet to pick.
-        if (row >= static_cast<std::size_t>(kHelmetCells))
+        if (HelmetCellOfRow(static_cast<int>(row)) < 0)
             item->setFlags(Qt::NoItemFlags);
     }
 }
 
 int THelmetForm::SelectedCell() const {
-    const int row = ListBox1->currentRow();
-    return row >= 0 && row < kHelmetCells ? row : -1;
+    return HelmetCellOfRow(ListBox1->currentRow());
 }
 
 void THelmetForm::FormShow() {
-    dragSource_ = -1;
+    drag_.Forget();
     RebuildDriverList();
     {
         const QSignalBlocker blocker(ListBox1);
@@ -152,7 +124,7 @@ void THelmetForm::FormShow() {
         pendingSheet_ = false;
         const std::string path = context_.state.StartPath(kHelmetsBitmap);
         if (fs::Exists(path))
-            LoadInto(Image1, QString::fromStdString(path));
+            LoadSheet(path);
         else
             SheetUnavailable(startupProblem_);
     }
@@ -172,27 +144,13 @@ void THelmetForm::ListBox1Click() {
 void THelmetForm::SelHel(Mode mode) {
     Bitmap8& sheet = Image1->Picture();
     Bitmap8& single = Image3->Picture();
-    const int cell = SelectedCell();
-    if (cell >= 0) {
-        const CellOrigin at = HelmetCellOrigin(cell);
-        switch (mode) {
-        case Mode::Show:
-            CopyRect(sheet, at.x, at.y, single, 0, 0, kHelmetWidth, kHelmetHeight);
-            // The single helmet now holds the sheet's indices, so it shows in the sheet's colours.
-            if (!sheet.Empty())
-                single.colours = sheet.colours;
-            break;
-        case Mode::Paste:
-            CopyRect(single, 0, 0, sheet, at.x, at.y, kHelmetWidth, kHelmetHeight);
-            break;
-        case Mode::Swap:
-            if (dragSource_ >= 0) {
-                const CellOrigin from = HelmetCellOrigin(dragSource_);
-                CopyRect(sheet, at.x, at.y, sheet, from.x, from.y, kHelmetWidth, kHelmetHeight);
-                CopyRect(single, 0, 0, sheet, at.x, at.y, kHelmetWidth, kHelmetHeight);
-            }
-            break;
-        }
+    if (const int cell = SelectedCell(); cell >= 0) {
+        if (mode == Mode::Show)
+            ShowHelmet(sheet, single, cell);
+        else if (mode == Mode::Paste)
+            PasteHelmet(single, sheet, cell);
+        else if (drag_.Source() >= 0)
+            SwapHelmets(sheet, single, drag_.Source(), cell);
     }
     StretchInto(single, Image2->Picture());
     Image1->Changed();
@@ -200,60 +158,33 @@ void THelmetForm::SelHel(Mode mode) {
     repaint();
 }
 
-void THelmetForm::Image1MouseDown(Qt::MouseButton, int x, int y) {
-    const int cell = HelmetCellAt(x, y);
-    if (cell < 0 || ListBox1->count() <= cell) {
-        dragSource_ = -1;
-        return;
-    }
+void THelmetForm::SelHel(Mode mode, int cell) {
     {
         const QSignalBlocker blocker(ListBox1);
         ListBox1->setCurrentRow(cell);
     }
-    SelHel(Mode::Show);
-    dragSource_ = cell;
+    SelHel(mode);
+}
+
+void THelmetForm::Image1MouseDown(Qt::MouseButton, int x, int y) {
+    if (const auto cell = drag_.Press(HelmetCellAt(x, y), ListBox1->count()))
+        SelHel(Mode::Show, *cell);
 }
 
 void THelmetForm::Image1MouseUp(Qt::MouseButton, int x, int y) {
-    const int cell = HelmetCellAt(x, y);
-    if (dragSource_ == -1 || cell < 0 || cell == dragSource_ || ListBox1->count() <= cell)
-        return;
-    {
-        const QSignalBlocker blocker(ListBox1);
-        ListBox1->setCurrentRow(cell);
+    if (const auto cell = drag_.Release(HelmetCellAt(x, y), ListBox1->count())) {
+        SelHel(Mode::Swap, *cell);
+        drag_.Forget();
     }
-    SelHel(Mode::Swap);
-    dragSource_ = -1;
 }
 
-FileDialogRequest THelmetForm::Request(const QString& title) const {
-    FileDialogRequest request;
-    request.title = title;
-    request.filter = "BMP files|*.BMP";
-    request.initialDir = ".";
-    request.defaultExt = "BMP";
-    return request;
-}
-
-bool THelmetForm::LoadInto(PictureView* view, const QString& path) {
-    try {
-        view->SetPicture(LoadBmpFile(path.toStdString()));
-    } catch (const GraphicError& error) {
-        context_.dialogs.Error(this, QString::fromLocal8Bit(error.what()));
+bool THelmetForm::LoadSheet(const std::string& path) {
+    auto sheet = Load(path);
+    if (!sheet)
         return false;
-    }
-    if (view == Image1)
-        Image1->SetNote({});
+    Image1->SetPicture(std::move(*sheet));
+    Image1->SetNote({});
     return true;
-}
-
-std::optional<UserBitmap> THelmetForm::ReadChosen(const QString& path) {
-    try {
-        return ReadUserBitmap(path);
-    } catch (const GraphicError& error) {
-        context_.dialogs.Error(this, QString::fromLocal8Bit(error.what()));
-        return std::nullopt;
-    }
 }
 
 void THelmetForm::SheetUnavailable(const QString& reason) {
@@ -269,18 +200,10 @@ void THelmetForm::BitBtn1Click() {
 }
 
 void THelmetForm::BitBtn2Click() {
-    const auto path = context_.dialogs.SaveFile(this, Request("Save helmet as bitmap"));
-    if (path) {
-        Bitmap8& single = Image3->Picture();
-        if (!Image1->Picture().Empty())
-            single.colours = Image1->Picture().colours;
-        try {
-            SaveBmpFile(single, path->toStdString());
-        } catch (const GraphicError& error) {
-            context_.dialogs.Error(this, QString::fromLocal8Bit(error.what()));
-        }
-    }
-    context_.state.RestoreStartDir();
+    Bitmap8& single = Image3->Picture();
+    if (!Image1->Picture().Empty())
+        single.colours = Image1->Picture().colours;
+    SaveChosen(single, BitmapRequest("Save helmet as bitmap"));
 }
 
 // A helmet is pasted into the sheet, so it must speak the sheet's colours.
@@ -289,9 +212,7 @@ void THelmetForm::BitBtn4Click() {
         context_.dialogs.Error(this, kSheetUnavailable);
         return;
     }
-    const auto path = context_.dialogs.OpenFile(this, Request("Load helmet from bitmap"));
-    const auto file = path ? ReadChosen(*path) : std::nullopt;
-    context_.state.RestoreStartDir();
+    const auto file = OpenUserBitmap("Load helmet from bitmap");
     if (!file)
         return;
     FittedPicture fitted = InColoursOf(*file, Image1->Picture().colours);
@@ -306,24 +227,14 @@ void THelmetForm::BitBtn6Click() {
         context_.dialogs.Error(this, kSheetUnavailable);
         return;
     }
-    FileDialogRequest request = Request("Save helmet as bitmap");
+    FileDialogRequest request = BitmapRequest("Save helmet as bitmap");
     request.fileName = "HELMETS1.BMP";
-    const auto path = context_.dialogs.SaveFile(this, request);
-    if (path) {
-        try {
-            SaveBmpFile(Image1->Picture(), path->toStdString());
-        } catch (const GraphicError& error) {
-            context_.dialogs.Error(this, QString::fromLocal8Bit(error.what()));
-        }
-    }
-    context_.state.RestoreStartDir();
+    SaveChosen(Image1->Picture(), request);
 }
 
 // A sheet from another depth takes the colours of the sheet it replaces, or the game's.
 void THelmetForm::BitBtn7Click() {
-    const auto path = context_.dialogs.OpenFile(this, Request("Load helmet from bitmap"));
-    const auto file = path ? ReadChosen(*path) : std::nullopt;
-    context_.state.RestoreStartDir();
+    const auto file = OpenUserBitmap("Load helmet from bitmap");
     if (!file)
         return;
     const Bitmap8& sheet = Image1->Picture();
@@ -338,20 +249,16 @@ void THelmetForm::BitBtn7Click() {
 
 void THelmetForm::BitBtn5Click() {
     const std::string archive = context_.state.GamePath("GAMEJAMS\\HELMETS1.JAM");
-    ConverterOutcome outcome;
-    {
-        const BusyCursor cursor;
-        busy_ = true;
-        outcome = converter_.Extract(ExtractHelmetsCommand(context_.state.config.GameDir()),
-                                     "extract the helmets from " + QString::fromStdString(archive),
-                                     kHelmetsBitmap);
-        busy_ = false;
-    }
+    const ConverterOutcome outcome = Convert([&](ConverterRunner& converter) {
+        return converter.Extract(ExtractHelmetsCommand(context_.state.config.GameDir()),
+                                 "extract the helmets from " + QString::fromStdString(archive),
+                                 kHelmetsBitmap);
+    });
     if (!outcome.ok) {
         context_.dialogs.Error(this, outcome.error);
         return;
     }
-    if (!LoadInto(Image1, QString::fromStdString(context_.state.StartPath(kHelmetsBitmap))))
+    if (!LoadSheet(context_.state.StartPath(kHelmetsBitmap)))
         return;
     context_.dialogs.Information(this, kDataImported);
     // Refills the window as hiding and showing it would, without ending its modal run.
@@ -364,22 +271,14 @@ void THelmetForm::BitBtn3Click() {
                                          " Nothing has been written into the game.");
         return;
     }
-    try {
-        SaveBmpFile(Image1->Picture(), context_.state.StartPath(kHelmetsBitmap));
-    } catch (const GraphicError& error) {
-        context_.dialogs.Error(this, QString::fromLocal8Bit(error.what()));
+    if (!Save(Image1->Picture(), context_.state.StartPath(kHelmetsBitmap)))
         return;
-    }
     const std::string archive = context_.state.GamePath("GAMEJAMS\\HELMETS1.JAM");
-    ConverterOutcome outcome;
-    {
-        const BusyCursor cursor;
-        busy_ = true;
-        outcome = converter_.WriteBack(
-            WriteHelmetsCommand(context_.state.config.GameDir()),
-            "write the helmets back into " + QString::fromStdString(archive), archive);
-        busy_ = false;
-    }
+    const ConverterOutcome outcome = Convert([&](ConverterRunner& converter) {
+        return converter.WriteBack(WriteHelmetsCommand(context_.state.config.GameDir()),
+                                   "write the helmets back into " + QString::fromStdString(archive),
+                                   archive);
+    });
     if (outcome.ok)
         context_.dialogs.Information(this, kDataExported);
     else

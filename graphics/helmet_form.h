@@ -6,13 +6,8 @@
 // the game through the bitmap converter.
 #pragma once
 
-#include "core/bitmap8_format.h"
-#include "graphics/user_bitmap.h"
-#include "ui/app_context.h"
-#include "ui/converter_runner.h"
-
-#include <QDialog>
-#include <optional>
+#include "graphics/bitmap_form.h"
+#include "graphics/helmet_model.h"
 
 class QLabel;
 class QListWidget;
@@ -22,7 +17,7 @@ namespace psn {
 
 class PictureView;
 
-class THelmetForm : public QDialog {
+class THelmetForm : public BitmapForm {
     Q_OBJECT
 public:
     explicit THelmetForm(AppContext& context, QWidget* parent = nullptr);
@@ -32,8 +27,7 @@ public:
 
     // Why the start-up extraction left no sheet, shown when the window first finds none.
     void SetStartupProblem(const QString& problem) { startupProblem_ = problem; }
-    ConverterRunner& Converter() { return converter_; }
-    int DragSource() const { return dragSource_; }
+    int DragSource() const { return drag_.Source(); }
 
     void FormShow();
     void FormActivate();
@@ -51,24 +45,18 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void reject() override;
 
 private:
     void CreateLayout();
     void RebuildDriverList();
     int SelectedCell() const;
-    bool LoadInto(PictureView* view, const QString& path);
-    // A user's bitmap, or nothing after its failure has been shown.
-    std::optional<UserBitmap> ReadChosen(const QString& path);
+    // Chooses the cell's list row first.
+    void SelHel(Mode mode, int cell);
+    bool LoadSheet(const std::string& path);
     void SheetUnavailable(const QString& reason);
-    FileDialogRequest Request(const QString& title) const;
 
-    AppContext& context_;
-    ConverterRunner converter_;
+    HelmetDrag drag_;
     bool pendingSheet_ = true;
-    bool busy_ = false;
-    int dragSource_ = -1;
     QString startupProblem_;
 
     PictureView* Image1 = nullptr;

@@ -7,16 +7,14 @@
 #include "core/fs.h"
 #include "graphics/button_rows.h"
 #include "graphics/helmet_table.h"
-#include "graphics/user_bitmap.h"
-#include "ui/busy_cursor.h"
+#include "graphics/jam_model.h"
 #include "ui/game_actions.h"
 #include "ui/picture_view.h"
 
-#include <QCloseEvent>
-#include <QFrame>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShowEvent>
 
 namespace psn {
 namespace {
@@ -37,16 +35,13 @@ QListWidget* ListUnder(QWidget* parent, const char* name, const QString& caption
 
 } // namespace
 
-TJamForm::TJamForm(AppContext& context, QWidget* parent)
-    : QDialog(parent), context_(context), converter_(context.state) {
+TJamForm::TJamForm(AppContext& context, QWidget* parent) : BitmapForm(context, parent) {
     CreateLayout();
 }
 
 void TJamForm::CreateLayout() {
     setWindowTitle(tr("Car JAMs"));
     setFixedSize(517, 412);
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint |
-                   Qt::WindowTitleHint);
 
     ListBox1 = ListUnder(this, "ListBox1", tr(" Car paintings "), 8);
     for (const char* jam : kCarArchives)
@@ -55,9 +50,7 @@ void TJamForm::CreateLayout() {
     ListBox2 = ListUnder(this, "ListBox2", tr(" Avaiable teams "), 166);
     connect(ListBox2, &QListWidget::currentRowChanged, this, [this] { ListBox2Click(); });
 
-    auto* bevel = new QFrame(this);
-    bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    bevel->setGeometry(8, 190, 260, 168);
+    Bevel({10, 192, 256, 164});
     Image1 = new PictureView(this);
     Image1->setObjectName("Image1");
     Image1->setGeometry(10, 192, 256, 164);
@@ -81,23 +74,6 @@ void TJamForm::showEvent(QShowEvent* event) {
         FormShow();
 }
 
-// While the converter runs, the window stays open: its temporary bitmap must outlive it.
-void TJamForm::closeEvent(QCloseEvent* event) {
-    if (busy_) {
-        event->ignore();
-        return;
-    }
-    FormClose();
-    QDialog::closeEvent(event);
-}
-
-void TJamForm::reject() {
-    if (busy_)
-        return;
-    FormClose();
-    QDialog::reject();
-}
-
 void TJamForm::FormShow() {
     const QSignalBlocker blockTeams(ListBox2);
     const QSignalBlocker blockArchives(ListBox1);
@@ -117,26 +93,13 @@ void TJamForm::FormClose() {
 
 void TJamForm::ListBox1Click() {
     const QSignalBlocker blocker(ListBox2);
-    const int row = ListBox1->currentRow();
-    if (row >= 0 && row < ListBox2->count())
-        ListBox2->setCurrentRow(row);
-    else
-        ListBox2->setCurrentRow(-1);
+    ListBox2->setCurrentRow(TeamRowBeside(ListBox1->currentRow(), ListBox2->count()));
 }
 
 void TJamForm::ListBox2Click() {
     const QSignalBlocker blocker(ListBox1);
-    if (ListBox2->currentRow() >= 0)
-        ListBox1->setCurrentRow(ListBox2->currentRow());
-}
-
-FileDialogRequest TJamForm::Request(const QString& title) const {
-    FileDialogRequest request;
-    request.title = title;
-    request.filter = "BMP files|*.BMP";
-    request.initialDir = ".";
-    request.defaultExt = "BMP";
-    return request;
+    if (const int row = ArchiveRowBeside(ListBox2->currentRow(), ListBox1->count()); row >= 0)
+        ListBox1->setCurrentRow(row);
 }
 
 QString TJamForm::SelectedArchive() const {
@@ -144,37 +107,21 @@ QString TJamForm::SelectedArchive() const {
     return row >= 0 ? ListBox1->item(row)->text() : QString();
 }
 
-std::string TJamForm::ArchivePath(const QString& jam) const {
-    return context_.state.GamePath("GAMEJAMS\\" + jam.toStdString());
-}
-
-ConverterOutcome TJamForm::Convert(bool extract, const QString& jam) {
+ConverterOutcome TJamForm::ConvertCar(bool extract, const QString& jam) {
     const std::string gameDir = context_.state.config.GameDir();
-    const std::string archive = ArchivePath(jam);
+    const std::string archive = context_.state.GamePath("GAMEJAMS\\" + jam.toStdString());
     const QString where = QString::fromStdString(archive);
-    const BusyCursor cursor;
-    busy_ = true;
-    const ConverterOutcome outcome =
-        extract ? converter_.Extract(ExtractCarCommand(gameDir, jam.toStdString()),
-                                     "extract the car painting " + where, kTeamBitmap)
-                : converter_.WriteBack(WriteCarCommand(gameDir, jam.toStdString()),
-                                       "write the car painting back into " + where, archive);
-    busy_ = false;
-    return outcome;
+    return Convert([&](ConverterRunner& converter) {
+        return extract ? converter.Extract(ExtractCarCommand(gameDir, jam.toStdString()),
+                                           "extract the car painting " + where, kTeamBitmap)
+                       : converter.WriteBack(WriteCarCommand(gameDir, jam.toStdString()),
+                                             "write the car painting back into " + where, archive);
+    });
 }
 
 // A painting of another depth takes the colours of the one it replaces, or the game's.
 void TJamForm::Button951Click() {
-    const auto path = context_.dialogs.OpenFile(this, Request("Load bitmap file"));
-    std::optional<UserBitmap> file;
-    if (path) {
-        try {
-            file = ReadUserBitmap(*path);
-        } catch (const GraphicError& error) {
-            context_.dialogs.Error(this, QString::fromLocal8Bit(error.what()));
-        }
-    }
-    context_.state.RestoreStartDir();
+    const auto file = OpenUserBitmap("Load bitmap file");
     FittedPicture fitted;
     if (file) {
         const Bitmap8& shown = Image1->Picture();
@@ -190,28 +137,16 @@ void TJamForm::Button951Click() {
 void TJamForm::Button952Click() {
     if (Image1->Picture().Empty())
         return;
-    const auto path = context_.dialogs.SaveFile(this, Request("Save bitmap file"));
-    if (path) {
-        try {
-            SaveBmpFile(Image1->Picture(), path->toStdString());
-        } catch (const GraphicError& error) {
-            context_.dialogs.Error(this, QString::fromLocal8Bit(error.what()));
-        }
-    }
-    context_.state.RestoreStartDir();
+    SaveChosen(Image1->Picture(), BitmapRequest("Save bitmap file"));
 }
 
 void TJamForm::Button953Click() {
     const QString jam = SelectedArchive();
     if (Image1->Picture().Empty() || jam.isEmpty())
         return;
-    try {
-        SaveBmpFile(Image1->Picture(), context_.state.StartPath(kTeamBitmap));
-    } catch (const GraphicError& error) {
-        context_.dialogs.Error(this, QString::fromLocal8Bit(error.what()));
+    if (!Save(Image1->Picture(), context_.state.StartPath(kTeamBitmap)))
         return;
-    }
-    const ConverterOutcome outcome = Convert(false, jam);
+    const ConverterOutcome outcome = ConvertCar(false, jam);
     repaint();
     if (outcome.ok)
         context_.dialogs.Information(this, tr(kBitmapExported));
@@ -223,23 +158,19 @@ void TJamForm::Button954Click() {
     const QString jam = SelectedArchive();
     if (jam.isEmpty())
         return;
-    const ConverterOutcome outcome = Convert(true, jam);
+    const ConverterOutcome outcome = ConvertCar(true, jam);
     if (!outcome.ok) {
         context_.dialogs.Error(this, outcome.error);
         return;
     }
     const std::string temp = context_.state.StartPath(kTeamBitmap);
-    bool loaded = true;
-    try {
-        Image1->SetPicture(LoadBmpFile(temp));
-    } catch (const GraphicError& error) {
-        loaded = false;
-        context_.dialogs.Error(this, QString::fromLocal8Bit(error.what()));
-    }
+    auto painting = Load(temp);
+    if (painting)
+        Image1->SetPicture(std::move(*painting));
     fs::DeleteFile(temp);
     context_.state.RestoreStartDir();
     repaint();
-    if (loaded)
+    if (painting)
         context_.dialogs.Information(this, tr(kBitmapImported));
 }
 

@@ -5,10 +5,7 @@
 // the bitmap converter.
 #pragma once
 
-#include "ui/app_context.h"
-#include "ui/converter_runner.h"
-
-#include <QDialog>
+#include "graphics/bitmap_form.h"
 
 class QListWidget;
 
@@ -16,12 +13,10 @@ namespace psn {
 
 class PictureView;
 
-class TJamForm : public QDialog {
+class TJamForm : public BitmapForm {
     Q_OBJECT
 public:
     explicit TJamForm(AppContext& context, QWidget* parent = nullptr);
-
-    ConverterRunner& Converter() { return converter_; }
 
     void FormShow();
     void FormClose();
@@ -35,20 +30,13 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void reject() override;
+    void Closing() override { FormClose(); }
 
 private:
     void CreateLayout();
-    FileDialogRequest Request(const QString& title) const;
-    // The selected archive's name and its path in the game.
+    // The selected archive's name.
     QString SelectedArchive() const;
-    std::string ArchivePath(const QString& jam) const;
-    ConverterOutcome Convert(bool extract, const QString& jam);
-
-    AppContext& context_;
-    ConverterRunner converter_;
-    bool busy_ = false;
+    ConverterOutcome ConvertCar(bool extract, const QString& jam);
 
     QListWidget* ListBox1 = nullptr;
     QListWidget* ListBox2 = nullptr;

@@ -4,7 +4,6 @@
 #include "graphics/pccolors_form.h"
 
 #include "graphics/pitcrew_blocks.h"
-#include "ui/game_actions.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -14,7 +13,9 @@
 namespace psn {
 
 TPCColorsForm::TPCColorsForm(AppContext& context, QWidget* parent)
-    : ColourPartsForm(context, parent, ".\\DATA\\DIB2.DIB", colours::kCrewParts) {
+    : ColourPartsForm(context, parent,
+                      {".\\DATA\\DIB2.DIB", colours::kCrewParts, kCrewColourRows,
+                       ReadPitCrewColours, WritePitCrewColours}) {
     setWindowTitle(tr("Pit crew colors"));
     setFixedSize(644, 446);
     QFont small = font();
@@ -31,37 +32,7 @@ TPCColorsForm::TPCColorsForm(AppContext& context, QWidget* parent)
     restore_->setGeometry(372, 408, 126, 30);
     for (auto* button : {import_, export_, restore_})
         button->setFont(small);
-    connect(import_, &QPushButton::clicked, this, &TPCColorsForm::BitBtn2Click);
-    connect(export_, &QPushButton::clicked, this, &TPCColorsForm::BitBtn6Click);
-    connect(restore_, &QPushButton::clicked, this, &TPCColorsForm::BitBtn3Click);
     FormCreate();
-}
-
-std::size_t TPCColorsForm::ColourOffset(int team, int part) const {
-    return rec::kPitCrewColours + rec::kPitCrewColourStride * static_cast<std::size_t>(team - 1) +
-           static_cast<std::size_t>(part + colours::kFirstCrewPart);
-}
-
-void TPCColorsForm::BitBtn2Click() {
-    AppState& state = context_.state;
-    ImportIntoWindow(context_, this, [&state] {
-        state.OpenGameExe();
-        ReadPitCrewColours(state);
-    });
-}
-
-void TPCColorsForm::BitBtn6Click() {
-    AppState& state = context_.state;
-    ExportFromWindow(context_, this, [&state] {
-        state.OpenGameExe();
-        WritePitCrewColours(state);
-    });
-}
-
-// Restores like every other editor window, and shows the restored colours at once.
-void TPCColorsForm::BitBtn3Click() {
-    RestoreOriginalData(context_, this);
-    Redraw();
 }
 
 } // namespace psn

@@ -15,13 +15,6 @@ public:
 
     void Fillcrew() { FillPicture(); }
     void Clearcrew() { ClearPicture(); }
-    void BitBtn2Click();
-    void BitBtn6Click();
-    void BitBtn3Click();
-
-protected:
-    // Window part p is byte p + 2 of the team's row; bytes 0 and 1 are never shown.
-    std::size_t ColourOffset(int team, int part) const override;
 };
 
 } // namespace psn

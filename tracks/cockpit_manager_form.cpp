@@ -19,23 +19,6 @@ constexpr const char* kCockpitCopyFailed = "Cannot copy cockpit file!";
 
 } // namespace
 
-const std::array<CockpitChoice, 11>& CockpitChoices() {
-    static const std::array<CockpitChoice, 11> choices = {{
-        {"Arrows A18", "A18"},
-        {"Williams FW19", "FW19"},
-        {"Ferrari F310B", "F310B"},
-        {"Benetton B197", "B197"},
-        {"Mc Laren MP 4/12", "MP412"},
-        {"Jordan J-197", "J197"},
-        {"Ligier Js45", "JS45"},
-        {"Sauber C-16", "C16"},
-        {"Stewart SF-1", "SF1"},
-        {"Minardi M197", "M197"},
-        {"Tyrrell 0-25", "025"},
-    }};
-    return choices;
-}
-
 TInstCForm::TInstCForm(AppContext& context, QWidget* parent) : QDialog(parent), context_(context) {
     setObjectName("InstCForm");
     setWindowTitle(tr("Cockpit manager"));
@@ -99,13 +82,11 @@ void TInstCForm::BitBtn2Click() {
     for (std::size_t i = 0; i < choices_.size(); ++i) {
         if (!choices_[i]->isChecked() || !EnoughSpaceToInstall(state, freeSpace))
             continue;
-        const std::string name = CockpitChoices()[i].stem;
-        if (!PackFitsGame(context_, this, QString("cockpit pack ") + name.c_str(),
-                          {name + "HI.PCX", name + "LO.PCX",
-                           fs::FileNamePart(CockpitDataFileName(name + ".DAT", state.edition))}))
+        const CockpitChoice& choice = CockpitChoices()[i];
+        const CockpitPack pack = CockpitPackOf(choice, state.edition);
+        if (!PackFitsGame(context_, this, QString("cockpit pack ") + choice.stem, pack.names))
             continue;
-        const std::string stem = std::string(".\\DATA\\") + name;
-        const std::string data = state.StartPath(stem + ".DAT");
+        const std::string data = state.StartPath(pack.data);
         // The data file is checked before the pictures change, so that a damaged one leaves the
         // installed cockpit whole: pictures and coordinates always belong together.
         try {
@@ -114,8 +95,8 @@ void TInstCForm::BitBtn2Click() {
             context_.dialogs.Error(this, QString::fromLocal8Bit(error.what()));
             continue;
         }
-        const std::string hi = fs::ResolveCase(state.StartPath(stem + "HI.PCX"));
-        const std::string lo = fs::ResolveCase(state.StartPath(stem + "LO.PCX"));
+        const std::string hi = fs::ResolveCase(state.StartPath(pack.hiPicture));
+        const std::string lo = fs::ResolveCase(state.StartPath(pack.loPicture));
         // Pictures and coordinates are one command: a new HI picture never stays with the old LO
         // one or the old coordinates.
         GameCommand command(context_);

@@ -5,6 +5,7 @@
 // coordinates patched into the game executable.
 #pragma once
 
+#include "tracks/cockpit_manager_model.h"
 #include "tracks/track_install.h"
 #include "ui/app_context.h"
 
@@ -16,12 +17,6 @@ class QPushButton;
 class QRadioButton;
 
 namespace psn {
-
-struct CockpitChoice {
-    const char* caption;
-    const char* stem;
-};
-const std::array<CockpitChoice, 11>& CockpitChoices();
 
 class TInstCForm : public QDialog {
     Q_OBJECT

@@ -3,7 +3,6 @@
 
 #include "tracks/track_ed_form.h"
 
-#include "core/int_conv.h"
 #include "tracks/track_blocks.h"
 #include "ui/editor_buttons.h"
 #include "ui/game_actions.h"
@@ -33,7 +32,7 @@ QLabel* Caption(QWidget* parent, const QString& text, int left, int top, int wid
 } // namespace
 
 TTrackEdForm::TTrackEdForm(AppContext& context, QWidget* parent)
-    : QDialog(parent), context_(context) {
+    : QDialog(parent), context_(context), model_(context.state.record) {
     setObjectName("TrackEdForm");
     setWindowTitle(tr("Track editor"));
     setFixedSize(470, 336);
@@ -132,7 +131,7 @@ void TTrackEdForm::FormShow() {
             ListBox1->addItem(FromGameBytes(name));
         ListBox1->setCurrentRow(0);
     }
-    currentTrack_ = 0;
+    model_.ChooseTrack(0);
     ObjectUpdate();
 }
 
@@ -146,52 +145,38 @@ void TTrackEdForm::SetText(QLineEdit* edit, unsigned value) {
 }
 
 void TTrackEdForm::ObjectUpdate() {
-    const SettingsRecord& record = context_.state.record;
+    const TrackEntryModel::Shown shown = model_.Values(ComboBox1->count());
     for (std::size_t f = 0; f < byteEdits_.size(); ++f)
-        SetText(byteEdits_[f], record.u8(TrackEntryOffset(currentTrack_, f)));
-    SetText(Edit9, record.u16(TrackEntryOffset(currentTrack_, trackentry::kFuel)));
-    SetText(Edit10, record.u16(TrackEntryOffset(currentTrack_, trackentry::kTyres)));
-    const int compound = record.u8(TrackEntryOffset(currentTrack_, trackentry::kCompound));
+        SetText(byteEdits_[f], shown.bytes[f]);
+    SetText(Edit9, shown.fuel);
+    SetText(Edit10, shown.tyres);
     const QSignalBlocker blocker(ComboBox1);
-    ComboBox1->setCurrentIndex(compound < ComboBox1->count() ? compound : -1);
+    ComboBox1->setCurrentIndex(shown.compound);
 }
 
 void TTrackEdForm::ListBox1Click() {
-    const int row = ListBox1->currentRow();
-    if (row < 0 || row >= kTrackCount)
-        return;
-    currentTrack_ = row;
-    ObjectUpdate();
+    if (model_.ChooseTrack(ListBox1->currentRow()))
+        ObjectUpdate();
 }
 
 void TTrackEdForm::ByteEditExit(int field) {
-    const auto edit = byteEdits_[static_cast<std::size_t>(field)];
-    if (const auto value = StrToInt(edit->text().toLatin1().toStdString()))
-        context_.state.record.setU8(
-            TrackEntryOffset(currentTrack_, static_cast<std::size_t>(field)),
-            static_cast<std::uint8_t>(*value));
-    ObjectUpdate();
-}
-
-void TTrackEdForm::ConsumptionChange(QLineEdit* edit, std::size_t field) {
-    if (const auto value = StrToInt(edit->text().toLatin1().toStdString()))
-        context_.state.record.setU16(TrackEntryOffset(currentTrack_, field),
-                                     static_cast<std::uint16_t>(*value));
+    model_.SetByte(static_cast<std::size_t>(field),
+                   byteEdits_[static_cast<std::size_t>(field)]->text().toLatin1().toStdString());
     ObjectUpdate();
 }
 
 void TTrackEdForm::Edit9Change() {
-    ConsumptionChange(Edit9, trackentry::kFuel);
+    model_.SetFuel(Edit9->text().toLatin1().toStdString());
+    ObjectUpdate();
 }
 
 void TTrackEdForm::Edit10Change() {
-    ConsumptionChange(Edit10, trackentry::kTyres);
+    model_.SetTyres(Edit10->text().toLatin1().toStdString());
+    ObjectUpdate();
 }
 
 void TTrackEdForm::ComboBox1Change(int row) {
-    if (row >= 0)
-        context_.state.record.setU8(TrackEntryOffset(currentTrack_, trackentry::kCompound),
-                                    static_cast<std::uint8_t>(row));
+    model_.SetCompound(row);
     ObjectUpdate();
 }
 

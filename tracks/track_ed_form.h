@@ -4,6 +4,7 @@
 // "Track editor": per-track car set-up of the computer cars, fuel and tyre consumption.
 #pragma once
 
+#include "tracks/track_ed_model.h"
 #include "ui/app_context.h"
 
 #include <QDialog>
@@ -41,11 +42,10 @@ protected:
 private:
     QLineEdit* AddField(const QString& name, const QString& caption, int left, int top,
                         int labelWidth, int editWidth);
-    void ConsumptionChange(QLineEdit* edit, std::size_t field);
     void SetText(QLineEdit* edit, unsigned value);
 
     AppContext& context_;
-    int currentTrack_ = 0;
+    TrackEntryModel model_;
     QListWidget* ListBox1;
     std::array<QLineEdit*, 8> byteEdits_{};
     QLineEdit* Edit9;  // fuel consumption

@@ -7,6 +7,7 @@
 #include "tracks/track_blocks.h"
 #include "tracks/track_install.h"
 #include "tracks/track_manager_blocks.h"
+#include "tracks/track_manager_model.h"
 #include "ui/game_actions.h"
 #include "ui/readable_colours.h"
 
@@ -16,16 +17,6 @@ namespace psn {
 namespace {
 
 constexpr const char* kTrackCopyFailed = "Cannot copy track file!";
-
-// The pack's files by name within DATA: the three stretches, and for the bonus track its file.
-std::vector<std::string> PackFiles(bool bonus) {
-    std::vector<std::string> files;
-    if (bonus)
-        files.push_back("F1CT07.DAT");
-    for (const StretchFile& file : Stretches())
-        files.push_back(fs::FileNamePart(bonus ? file.bonus : file.original));
-    return files;
-}
 
 } // namespace
 
@@ -68,7 +59,7 @@ bool Tinsttform::WriteStretchFiles(bool bonus) {
 
 // Each install is one command: the executable's stretches and the copied files together or none.
 void Tinsttform::BitBtn1Click() {
-    if (!PackFitsGame(context_, this, "original track pack", PackFiles(false)))
+    if (!PackFitsGame(context_, this, "original track pack", TrackPackFiles(false)))
         return;
     GameCommand command(context_);
     if (!WriteStretchFiles(false))
@@ -80,7 +71,7 @@ void Tinsttform::BitBtn1Click() {
 
 void Tinsttform::BitBtn2Click() {
     AppState& state = context_.state;
-    if (!PackFitsGame(context_, this, "Valmont track pack", PackFiles(true)))
+    if (!PackFitsGame(context_, this, "Valmont track pack", TrackPackFiles(true)))
         return;
     GameCommand command(context_);
     if (CreateTracksFolder(state))
@@ -90,7 +81,7 @@ void Tinsttform::BitBtn2Click() {
     if (!WriteStretchFiles(true))
         return;
     try {
-        command.Copy(fs::ResolveCase(state.StartPath(".\\DATA\\F1CT07.DAT")),
+        command.Copy(fs::ResolveCase(state.StartPath(std::string(".\\DATA\\") + kBonusTrackFile)),
                      state.GamePath(TrackFileNames()[6]));
     } catch (const FileAccessError&) {
         context_.dialogs.Information(this, kTrackCopyFailed);
