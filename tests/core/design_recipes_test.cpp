@@ -18,11 +18,9 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path kRoot = PSN_SOURCE_DIR;
-constexpr const char* kPending = "(models refactor)";
 
 struct Item {
     std::string path; // as written, with "<topic>" and at most one "*" in its file name
-    bool pending = false;
 };
 
 struct Recipe {
@@ -54,8 +52,7 @@ std::vector<Recipe> ReadRecipes(std::istream& in) {
         } else if (std::regex_search(line, match, example)) {
             recipes.back().example = match[1];
         } else if (std::regex_search(line, match, item)) {
-            const std::string rest = match[2];
-            recipes.back().items.push_back({match[1], rest.find(kPending) != std::string::npos});
+            recipes.back().items.push_back({match[1]});
         }
     }
     std::erase_if(recipes, [](const Recipe& r) { return r.title.empty(); });
@@ -97,13 +94,9 @@ std::vector<std::string> Check(const Recipe& recipe) {
     for (const Item& item : recipe.items) {
         const std::string path = WithExample(item.path, recipe.example);
         const std::size_t found = FilesOf(path).size();
-        if (item.pending && found > 0)
-            problems.push_back(recipe.title + ": " + path + " exists now; drop its mark " +
-                               kPending);
-        else if (!item.pending && found == 0)
+        if (found == 0)
             problems.push_back(recipe.title + ": " + path + " is not in the tree");
-        // A file still to come counts as the one file the item names.
-        files += item.pending ? 1 : static_cast<int>(found);
+        files += static_cast<int>(found);
     }
     if (files != recipe.count)
         problems.push_back(recipe.title + ": the heading says " + std::to_string(recipe.count) +
@@ -148,12 +141,6 @@ TEST(DesignRecipes, TheCheckNamesWhatDoesNotMatchTheTree) {
          "1. `core/record_map.h`\n2. `editors/<topic>_nowhere.cpp`\n",
          {"r: editors/pitline_nowhere.cpp is not in the tree",
           "r: the heading says 2 files, the list names 1"}},
-        {"### Recipe: r (1 files)\nExample: `<topic>` is `pitline`.\n"
-         "1. `editors/<topic>_blocks.h` (models refactor)\n",
-         {"r: editors/pitline_blocks.h exists now; drop its mark (models refactor)"}},
-        {"### Recipe: r (1 files)\nExample: `<topic>` is `pitline`.\n"
-         "1. `editors/<topic>_later.h` (models refactor)\n",
-         {}},
         {"### Recipe: r (3 files)\nExample: `<topic>` is `pitline`.\n"
          "1. `editors/<topic>_blocks.*`\n",
          {"r: the heading says 3 files, the list names 2"}},
