@@ -45,7 +45,7 @@ void CopyRect(const Bitmap8& from, int fromX, int fromY, Bitmap8& to, int toX, i
 std::vector<std::uint8_t> EncodeBmp(const Bitmap8& picture);
 // A picture read by the 256-colour bitmap reader; its errors (GraphicError) propagate.
 Bitmap8 FromDib(const TDIB256& dib);
-[[nodiscard]] Bitmap8 LoadBmpFile(const std::string& path);
+Bitmap8 LoadBmpFile(const std::string& path);
 // Writes durably (fs::WriteFileDurably), so a failure never leaves half a file; a link, a pipe
 // or a device in the way is refused. Raises EFCreateError with the system's reason.
 void SaveBmpFile(const Bitmap8& picture, const std::string& path);

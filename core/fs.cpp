@@ -16,6 +16,7 @@
 #include <system_error>
 #include <unistd.h>
 #include <utility>
+#include <vector>
 
 namespace psn::fs {
 namespace stdfs = std::filesystem;
@@ -219,20 +220,26 @@ bool EnsureBackup(const std::string& path) {
     if (Exists(backup) || !Exists(path))
         return true;
     // Copying a FIFO or a device would wait or never end.
+    std::string reason;
+    const int fd = OpenRegular(path, O_RDONLY, reason);
+    if (fd < 0)
+        return false;
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
-        return false;
-    std::error_code ec;
-    const std::string temp = backup + ".part";
-    stdfs::copy_file(path, temp, stdfs::copy_options::overwrite_existing, ec);
-    if (!ec)
-        stdfs::rename(temp, backup, ec);
-    if (ec) {
-        std::error_code ignored;
-        stdfs::remove(temp, ignored);
-        return false;
+    std::vector<std::uint8_t> bytes;
+    bool read = ::fstat(fd, &info) == 0;
+    if (read) {
+        bytes.resize(static_cast<std::size_t>(info.st_size));
+        std::size_t done = 0;
+        while (read && done < bytes.size()) {
+            const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
+            if (n < 0 && errno == EINTR)
+                continue;
+            read = n > 0;
+            done += read ? static_cast<std::size_t>(n) : 0;
+        }
     }
-    return true;
+    ::close(fd);
+    return read && WriteFileDurably(backup, bytes, info.st_mode & 07777).Ok();
 }
 
 namespace {

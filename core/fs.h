@@ -79,8 +79,8 @@ std::string FileNamePart(std::string_view path);
                                           TransferFaults* faults = nullptr);
 
 // Keeps a pristine copy "<path>.bak" of a game file before its first change. An existing backup
-// is never replaced, so it stays the user's original. Returns false only when a copy was needed
-// and could not be made.
+// is never replaced, so it stays the user's original; a new one is written durably. Returns false
+// only when a copy was needed and could not be made.
 [[nodiscard]] bool EnsureBackup(const std::string& path);
 
 } // namespace psn::fs

@@ -213,6 +213,24 @@ TEST(DurableWrite, EveryWriterLeavesALinkInPlace) {
     }
 }
 
+// The backup of a file is its first content, written once; a dangling link in its place is left
+// as it is and the backup reported as not made.
+TEST(DurableWrite, ABackupIsTheFirstContentAndNeverReplacesWhatIsInItsPlace) {
+    TempDir dir;
+    const std::string path = dir.str() + "/CARSET1.JAM";
+    WriteFileBytes(path, kOld);
+    ASSERT_TRUE(fs::EnsureBackup(path));
+    WriteFileBytes(path, kNew);
+    ASSERT_TRUE(fs::EnsureBackup(path));
+    EXPECT_EQ(ReadFileBytes(path + ".bak"), kOld);
+    EXPECT_EQ(Names(dir.str()), (std::set<std::string>{"CARSET1.JAM", "CARSET1.JAM.bak"}));
+    sfs::remove(path + ".bak");
+    sfs::create_symlink(dir.str() + "/nowhere", path + ".bak");
+    EXPECT_FALSE(fs::EnsureBackup(path));
+    EXPECT_TRUE(sfs::is_symlink(path + ".bak"));
+    EXPECT_EQ(Names(dir.str()), (std::set<std::string>{"CARSET1.JAM", "CARSET1.JAM.bak"}));
+}
+
 // The user's link in place of a shipped data file is theirs: the start neither replaces it nor
 // fails on it.
 TEST(DurableWrite, TheUserFolderKeepsALinkInPlaceOfAShippedFile) {
