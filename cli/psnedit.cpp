@@ -454,14 +454,8 @@ int Save(const Options& options, const std::string& editorDir, std::ostream& out
     FileResult written;
     if (EndsWithJson(file)) {
         const std::string text = fields::ToJson(loaded.record, loaded.context);
-        const std::string temporary = file + ".psn-new";
-        std::ofstream stream(temporary, std::ios::binary | std::ios::trunc);
-        stream << text;
-        stream.close();
-        if (!stream || (sfs::rename(temporary, file, ec), ec)) {
-            sfs::remove(temporary, ec);
-            written = {FileResult::Status::Failed, file + ": cannot be written"};
-        }
+        written = fs::WriteFileDurably(
+            file, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
     } else {
         SetCurrentSettingsFile(target, file);
         written = WriteSettingsFile(target);

@@ -128,7 +128,9 @@ bool AppState::DetectEdition() {
 }
 
 void AppState::RestoreStartDir() const {
-    fs::SetCurrentDirectory(startDir);
+    // Only dialogs start from the current folder; every path of the editor is built from
+    // startDir, so a start folder removed meanwhile costs nothing here.
+    static_cast<void>(fs::SetCurrentDirectory(startDir));
 }
 
 } // namespace psn

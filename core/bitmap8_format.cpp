@@ -3,9 +3,9 @@
 
 #include "core/bitmap8_format.h"
 
+#include "core/fs.h"
+
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 
 namespace psn {
 namespace {
@@ -101,23 +101,8 @@ void SaveBmpFile(const Bitmap8& picture, const std::string& path) {
     if (picture.Empty())
         throw EInvalidGraphic();
     const std::vector<std::uint8_t> bytes = EncodeBmp(picture);
-    const std::string temp = path + ".part";
-    std::error_code ec;
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes.data()),
-                  static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            std::filesystem::remove(temp, ec);
-            throw EFCreateError(path);
-        }
-    }
-    std::filesystem::rename(temp, path, ec);
-    if (ec) {
-        std::filesystem::remove(temp, ec);
-        throw EFCreateError(path);
-    }
+    if (const FileResult written = fs::WriteFileDurably(path, bytes); !written)
+        throw EFCreateError(path, written.reason);
 }
 
 } // namespace psn

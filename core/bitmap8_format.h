@@ -15,10 +15,12 @@
 
 namespace psn {
 
-// A bitmap file that cannot be written: "Cannot create file <name>".
+// A bitmap file that cannot be written: "Cannot create file <name>: <reason>".
 class EFCreateError : public GraphicError {
 public:
-    explicit EFCreateError(const std::string& name) : GraphicError("Cannot create file " + name) {}
+    EFCreateError(const std::string& name, const std::string& reason)
+        : GraphicError("Cannot create file " + name + (reason.empty() ? "" : ": " + reason), name,
+                       reason) {}
 };
 
 struct Bitmap8 {
@@ -44,7 +46,8 @@ std::vector<std::uint8_t> EncodeBmp(const Bitmap8& picture);
 // A picture read by the 256-colour bitmap reader; its errors (GraphicError) propagate.
 Bitmap8 FromDib(const TDIB256& dib);
 Bitmap8 LoadBmpFile(const std::string& path);
-// Writes beside the target and renames, so a failure never leaves half a file.
+// Writes durably (fs::WriteFileDurably), so a failure never leaves half a file; a link, a pipe
+// or a device in the way is refused. Raises EFCreateError with the system's reason.
 void SaveBmpFile(const Bitmap8& picture, const std::string& path);
 
 } // namespace psn

@@ -33,6 +33,7 @@ class Staging;
 void RenewChecksum(const std::string& path, std::shared_ptr<TransferFaults> faults = {},
                    Staging* staging = nullptr, const char* message = nullptr);
 // The same for a file on its own; returns whether the trailer was written.
-bool UpdateFileChecksum(const std::string& path, std::shared_ptr<TransferFaults> faults = {});
+[[nodiscard]] bool UpdateFileChecksum(const std::string& path,
+                                      std::shared_ptr<TransferFaults> faults = {});
 
 } // namespace psn

@@ -392,6 +392,134 @@ void FlushFolders(const std::vector<Entry>& entries, const std::string& recordDi
     }
 }
 
+// The entries of a commit, one per file. Nothing is written unless every file is what its name
+// says it is. A game file reached through a link is replaced where it really is, the link kept.
+std::vector<Entry> CheckedTargets(const std::vector<StagedFile*>& files,
+                                  const std::string& recordDir) {
+    const std::string root = recordDir.empty() ? std::string() : Staging::Key(recordDir);
+    std::vector<Entry> entries;
+    for (StagedFile* file : files) {
+        const std::string key = file->target;
+        std::string real = RealPath(key);
+        if (real.empty())
+            real = key;
+        if (const std::string problem = TargetProblem(*file, key, real, !recordDir.empty());
+            !problem.empty())
+            throw FileAccessError(kFileAccessError, key, problem + "; it was left alone");
+        file->target = real;
+        // The record names files relative to the game folder, which may travel; a file
+        // elsewhere (an executable's folder of its own) is named in full.
+        entries.push_back(
+            {Inside(key, root) ? key.substr(root.size() + (root == "/" ? 0 : 1)) : key, real,
+             !psn::Exists(real)});
+    }
+    return entries;
+}
+
+// One commit on its way: the new contents are staged beside their files, then published over
+// them; a failure on the way rolls everything back, the backups made on the way too.
+class CommitRun {
+public:
+    CommitRun(std::shared_ptr<TransferFaults> faults, std::vector<Entry> entries,
+              std::string recordDir)
+        : steps_(std::move(faults)), entries_(std::move(entries)), recordDir_(std::move(recordDir)),
+          record_((stdfs::path(recordDir_) / kCommitRecordName).string()) {}
+
+    // Writes everything new beside its file; a failure here changes no game file.
+    void Stage(const std::vector<StagedFile*>& files) {
+        for (const StagedFile* file : files) {
+            if (EnsureDurableBackup(steps_, file->target))
+                backups_.push_back(file->target + ".bak");
+            // The game writes its save state, so a written file keeps its owner's write access
+            // even where the original came read-only (from a CD).
+            struct stat info {};
+            const mode_t mode =
+                (::stat(file->target.c_str(), &info) == 0 ? info.st_mode & 07777 : mode_t{0644}) |
+                S_IWUSR;
+            WriteStaged(steps_, *file, file->target + kNewSuffix, mode);
+        }
+    }
+
+    void Publish() {
+        if (entries_.size() == 1) {
+            // One file needs no record: its rename is all-or-nothing by itself.
+            const Entry& entry = entries_.front();
+            steps_.Rename(entry.target + kNewSuffix, entry.target, entry.target);
+            return;
+        }
+        phase_ = Phase::Recording;
+        WriteRecord(steps_, record_, RecordText(entries_, true));
+        phase_ = Phase::Replacing;
+        std::set<std::string> folders;
+        for (const Entry& entry : entries_) {
+            const std::string old = entry.target + kOldSuffix;
+            // The old content stays reachable under a second name until the commit ends; a link
+            // keeps the file in place meanwhile, where the file system has links.
+            if (!entry.created) {
+                ::unlink(old.c_str());
+                steps_.Tick(entry.target);
+                if (::link(entry.target.c_str(), old.c_str()) != 0 &&
+                    ::rename(entry.target.c_str(), old.c_str()) != 0)
+                    Raise(entry.target, errno);
+            }
+            steps_.Rename(entry.target + kNewSuffix, entry.target, entry.target);
+            folders.insert(Folder(entry.target));
+        }
+        for (const std::string& folder : folders)
+            steps_.FlushFolder(folder);
+    }
+
+    // Puts every file back as it was, without the scratch files and backups of this commit.
+    void RollBack() {
+        if (phase_ == Phase::Replacing) {
+            // The record says "undo" before anything is put back, so a crash meanwhile is undone
+            // too. When the files cannot be put back, the record stays for the next start.
+            try {
+                Steps quiet({});
+                WriteRecord(quiet, record_, RecordText(entries_, false));
+                Undo(entries_);
+                FlushFolders(entries_, recordDir_);
+            } catch (const FileAccessError&) {
+                return;
+            }
+        }
+        for (const Entry& entry : entries_)
+            ::unlink((entry.target + kNewSuffix).c_str());
+        if (phase_ != Phase::Staging) {
+            ::unlink(record_.c_str());
+            ::unlink((record_ + kNewSuffix).c_str());
+        }
+        for (const std::string& backup : backups_)
+            ::unlink(backup.c_str());
+    }
+
+    // Past the publication the commit stands: clean-up failures only leave scratch files that
+    // the next start removes.
+    void Finish() {
+        steps_.Pass();
+        if (phase_ == Phase::Staging) {
+            FlushFolders(entries_, Folder(entries_.front().target));
+            return;
+        }
+        ::unlink(record_.c_str());
+        FlushFolders({}, recordDir_);
+        steps_.Pass();
+        RemoveOld(entries_);
+    }
+
+private:
+    // How far the publication got: the record is written in Recording, files are replaced
+    // in Replacing.
+    enum class Phase { Staging, Recording, Replacing };
+
+    Steps steps_;
+    std::vector<Entry> entries_;
+    std::string recordDir_;
+    std::string record_;
+    std::vector<std::string> backups_;
+    Phase phase_ = Phase::Staging;
+};
+
 } // namespace
 
 bool IsWrittenGameFile(std::string_view relative) {
@@ -517,134 +645,27 @@ std::vector<std::string> Staging::Changed() const {
 }
 
 void Staging::Commit() {
+    // The staging is empty afterwards, whatever happens.
+    struct ClearAtEnd {
+        std::map<std::string, StagedFile>& files;
+        ~ClearAtEnd() { files.clear(); }
+    } clear{files_};
     std::vector<StagedFile*> files;
     for (const std::string& key : Changed())
         files.push_back(&files_.at(key));
-    if (files.empty()) {
-        files_.clear();
+    if (files.empty())
         return;
-    }
-    // Nothing is written unless every file is what its name says it is. A game file reached
-    // through a link is replaced where it really is, the link kept.
-    const std::string root = recordDir_.empty() ? std::string() : Key(recordDir_);
-    std::vector<Entry> entries;
-    for (StagedFile* file : files) {
-        const std::string key = file->target;
-        std::string real = RealPath(key);
-        if (real.empty())
-            real = key;
-        if (const std::string problem = TargetProblem(*file, key, real, !recordDir_.empty());
-            !problem.empty()) {
-            files_.clear();
-            throw FileAccessError(kFileAccessError, key, problem + "; it was left alone");
-        }
-        file->target = real;
-        // The record names files relative to the game folder, which may travel; a file
-        // elsewhere (an executable's folder of its own) is named in full.
-        entries.push_back(
-            {Inside(key, root) ? key.substr(root.size() + (root == "/" ? 0 : 1)) : key, real,
-             !psn::Exists(real)});
-    }
-    Steps steps(faults_);
-    // A failed command leaves the folder as it found it, without the backups it made either.
-    std::vector<std::string> backups;
-    const auto dropBackups = [&] {
-        for (const std::string& backup : backups)
-            ::unlink(backup.c_str());
-    };
-
-    // Everything new is written beside its file first; a failure here changes no game file.
-    try {
-        for (const StagedFile* file : files) {
-            if (EnsureDurableBackup(steps, file->target))
-                backups.push_back(file->target + ".bak");
-            // The game writes its save state, so a written file keeps its owner's write access
-            // even where the original came read-only (from a CD).
-            struct stat info {};
-            const mode_t mode =
-                (::stat(file->target.c_str(), &info) == 0 ? info.st_mode & 07777 : mode_t{0644}) |
-                S_IWUSR;
-            WriteStaged(steps, *file, file->target + kNewSuffix, mode);
-        }
-    } catch (...) {
-        for (const Entry& entry : entries)
-            ::unlink((entry.target + kNewSuffix).c_str());
-        dropBackups();
-        files_.clear();
-        throw;
-    }
-
-    if (entries.size() == 1) {
-        // One file needs no record: its rename is all-or-nothing by itself.
-        const Entry& entry = entries.front();
-        try {
-            steps.Rename(entry.target + kNewSuffix, entry.target, entry.target);
-        } catch (...) {
-            ::unlink((entry.target + kNewSuffix).c_str());
-            dropBackups();
-            files_.clear();
-            throw;
-        }
-        steps.Pass();
-        FlushFolders(entries, Folder(entry.target));
-        files_.clear();
-        return;
-    }
-
+    std::vector<Entry> entries = CheckedTargets(files, recordDir_);
     const std::string recordDir = recordDir_.empty() ? Folder(entries.front().target) : recordDir_;
-    const std::string record = (stdfs::path(recordDir) / kCommitRecordName).string();
+    CommitRun run(faults_, std::move(entries), recordDir);
     try {
-        WriteRecord(steps, record, RecordText(entries, true));
+        run.Stage(files);
+        run.Publish();
     } catch (...) {
-        ::unlink(record.c_str());
-        ::unlink((record + kNewSuffix).c_str());
-        for (const Entry& entry : entries)
-            ::unlink((entry.target + kNewSuffix).c_str());
-        dropBackups();
-        files_.clear();
+        run.RollBack();
         throw;
     }
-    try {
-        std::set<std::string> folders;
-        for (const Entry& entry : entries) {
-            const std::string old = entry.target + kOldSuffix;
-            // The old content stays reachable under a second name until the commit ends; a link
-            // keeps the file in place meanwhile, where the file system has links.
-            if (!entry.created) {
-                ::unlink(old.c_str());
-                steps.Tick(entry.target);
-                if (::link(entry.target.c_str(), old.c_str()) != 0 &&
-                    ::rename(entry.target.c_str(), old.c_str()) != 0)
-                    Raise(entry.target, errno);
-            }
-            steps.Rename(entry.target + kNewSuffix, entry.target, entry.target);
-            folders.insert(Folder(entry.target));
-        }
-        for (const std::string& folder : folders)
-            steps.FlushFolder(folder);
-    } catch (...) {
-        // The record says "undo" before anything is put back, so a crash meanwhile is undone too.
-        try {
-            Steps quiet({});
-            WriteRecord(quiet, record, RecordText(entries, false));
-            Undo(entries);
-            FlushFolders(entries, recordDir);
-            ::unlink(record.c_str());
-            dropBackups();
-        } catch (const FileAccessError&) {
-            // The record stays; the next start puts the files back.
-        }
-        files_.clear();
-        throw;
-    }
-    // Past this point the commit stands: clean-up failures only leave scratch files that the next
-    // start removes.
-    steps.Pass();
-    ::unlink(record.c_str());
-    FlushFolders({}, recordDir);
-    steps.Pass();
-    RemoveOld(entries);
-    files_.clear();
+    run.Finish();
 }
 
 namespace {

@@ -31,12 +31,13 @@ inline constexpr const char* kOldSuffix = ".psniaed-old";
 
 // Whether a path relative to the game folder ("CIRCUITS/F1CT01.DAT", any letter case) names a file
 // this program writes: the game's own files and the installers' targets.
-bool IsWrittenGameFile(std::string_view relative);
+[[nodiscard]] bool IsWrittenGameFile(std::string_view relative);
 
 // Why the file at `path` is not what the game file named `claimed` ("F1CT01.DAT") must be: a
 // regular file, and for the executable, the save state and the track files, one of fitting size
 // with a known edition byte or (with `trailer`) a fitting checksum trailer. Empty when it is.
-std::string ClaimProblem(const std::string& path, std::string_view claimed, bool trailer = true);
+[[nodiscard]] std::string ClaimProblem(const std::string& path, std::string_view claimed,
+                                       bool trailer = true);
 
 struct StagedPage {
     std::vector<std::uint8_t> data;
@@ -71,13 +72,13 @@ public:
     // Stages a whole-file copy of `source` over `target` (created when missing). Raises
     // FileAccessError naming the source when it cannot be read.
     void Copy(const std::string& source, const std::string& target);
-    bool Exists(const std::string& path);
+    [[nodiscard]] bool Exists(const std::string& path);
 
     // Writes every changed file. Raises FileAccessError with the file and the system's reason when
     // anything fails; every file is then as it was. The staging is empty afterwards either way.
     void Commit();
     void Discard() { files_.clear(); }
-    std::vector<std::string> Changed() const;
+    [[nodiscard]] std::vector<std::string> Changed() const;
 
     // The key under which a path is staged: absolute, with links resolved.
     static std::string Key(const std::string& path);

@@ -4,6 +4,7 @@
 #include "core/dib256.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -94,7 +95,7 @@ void DecodeRle8(std::span<const std::uint8_t> data, std::span<std::uint8_t> pixe
 void TDIB256::LoadFromFile(const std::string& fileName) {
     std::ifstream file(fileName, std::ios::binary | std::ios::ate);
     if (!file)
-        throw EFOpenError(fileName);
+        throw EFOpenError(fileName, SystemReason(errno));
     const std::streamoff size = file.tellg();
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(std::max<std::streamoff>(size, 0)));
     file.seekg(0);

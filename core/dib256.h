@@ -7,10 +7,13 @@
 // pixel block is bounded.
 #pragma once
 
+#include "core/errors.h"
+
 #include <cstdint>
 #include <span>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace psn {
@@ -19,9 +22,11 @@ inline constexpr const char* kInvalidBitmap = "Bitmap Image is not valid";
 inline constexpr const char* kStreamReadError = "Stream read error";
 
 // Every failure to read a picture; the text is what the user is shown.
-class GraphicError : public std::runtime_error {
+class GraphicError : public FileError {
 public:
-    using std::runtime_error::runtime_error;
+    explicit GraphicError(const std::string& message, std::string path = {},
+                          std::string reason = {})
+        : FileError(message, std::move(path), std::move(reason)) {}
 };
 // The data is not a bitmap this reader takes.
 class EInvalidGraphic : public GraphicError {
@@ -36,7 +41,8 @@ public:
 // The file cannot be opened: "Cannot open file <name>".
 class EFOpenError : public GraphicError {
 public:
-    explicit EFOpenError(const std::string& name) : GraphicError("Cannot open file " + name) {}
+    explicit EFOpenError(const std::string& name, std::string reason = {})
+        : GraphicError("Cannot open file " + name, name, std::move(reason)) {}
 };
 
 class TDIB256 {

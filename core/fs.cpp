@@ -3,7 +3,10 @@
 
 #include "core/fs.h"
 
+#include "core/game_file.h"
+
 #include <algorithm>
+#include <atomic>
 #include <cctype>
 #include <cerrno>
 #include <cstring>
@@ -12,6 +15,8 @@
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace psn::fs {
 namespace stdfs = std::filesystem;
@@ -215,20 +220,149 @@ bool EnsureBackup(const std::string& path) {
     if (Exists(backup) || !Exists(path))
         return true;
     // Copying a FIFO or a device would wait or never end.
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+    std::string reason;
+    const int fd = OpenRegular(path, O_RDONLY, reason);
+    if (fd < 0)
         return false;
-    std::error_code ec;
-    const std::string temp = backup + ".part";
-    stdfs::copy_file(path, temp, stdfs::copy_options::overwrite_existing, ec);
-    if (!ec)
-        stdfs::rename(temp, backup, ec);
-    if (ec) {
-        std::error_code ignored;
-        stdfs::remove(temp, ignored);
+    struct stat info {};
+    std::vector<std::uint8_t> bytes;
+    bool read = ::fstat(fd, &info) == 0;
+    if (read) {
+        bytes.resize(static_cast<std::size_t>(info.st_size));
+        std::size_t done = 0;
+        while (read && done < bytes.size()) {
+            const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
+            if (n < 0 && errno == EINTR)
+                continue;
+            read = n > 0;
+            done += read ? static_cast<std::size_t>(n) : 0;
+        }
+    }
+    ::close(fd);
+    return read && WriteFileDurably(backup, bytes, info.st_mode & 07777).Ok();
+}
+
+namespace {
+
+// One attempt at a durable write; `temp` is set once the file beside the target exists.
+class DurableWrite {
+public:
+    DurableWrite(const std::string& path, TransferFaults* faults) : path_(path), faults_(faults) {}
+    ~DurableWrite() {
+        if (fd_ >= 0)
+            ::close(fd_);
+        if (!temp_.empty())
+            ::unlink(temp_.c_str());
+    }
+
+    FileResult Run(std::span<const std::uint8_t> bytes, mode_t mode) {
+        struct stat info {};
+        if (::lstat(path_.c_str(), &info) == 0) {
+            if (!S_ISREG(info.st_mode))
+                return Refuse(S_ISLNK(info.st_mode) ? "is a link, not a regular file"
+                                                    : KindOfNonRegular(info.st_mode));
+            mode = info.st_mode & 07777;
+        } else if (errno != ENOENT) {
+            return NotOpened(errno);
+        }
+        if (!Create(mode))
+            return NotOpened(errno);
+        // A file that came without the owner's write access keeps it too, so fchmod after the
+        // umask-limited create gives an existing file's mode back exactly.
+        if (S_ISREG(info.st_mode) && (Injected(EIO) || ::fchmod(fd_, mode) != 0))
+            return Failed(errno);
+        const std::uint8_t* data = bytes.data();
+        std::size_t left = bytes.size();
+        if (Injected(ENOSPC))
+            return Failed(errno);
+        while (left > 0) {
+            const ssize_t n = ::write(fd_, data, left);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                return Failed(n < 0 ? errno : ENOSPC);
+            data += n;
+            left -= static_cast<std::size_t>(n);
+        }
+        if (Injected(EIO) || ::fsync(fd_) != 0)
+            return Failed(errno);
+        const int fd = std::exchange(fd_, -1);
+        if (::close(fd) != 0 || Injected(EIO))
+            return Failed(errno);
+        if (Injected(EIO) || ::rename(temp_.c_str(), path_.c_str()) != 0)
+            return Failed(errno);
+        temp_.clear();
+        return FlushFolder();
+    }
+
+private:
+    bool Injected(int error) {
+        if (!faults_ || !faults_->Tick())
+            return false;
+        errno = error;
+        return true;
+    }
+
+    // A name of its own beside the target, so two writers never share a scratch file.
+    bool Create(mode_t mode) {
+        static std::atomic<unsigned> serial{0};
+        if (Injected(EIO))
+            return false;
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const std::string temp =
+                path_ + ".psn-" + std::to_string(::getpid()) + "-" + std::to_string(serial++);
+            fd_ = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+            if (fd_ >= 0) {
+                temp_ = temp;
+                return true;
+            }
+            if (errno != EEXIST)
+                return false;
+        }
         return false;
     }
-    return true;
+
+    FileResult FlushFolder() {
+        std::string folder = stdfs::path(path_).parent_path().string();
+        if (folder.empty())
+            folder = ".";
+        const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0)
+            return Failed(errno);
+        const int result = Injected(EIO) ? -1 : ::fsync(fd);
+        const int error = errno;
+        ::close(fd);
+        // Some file systems cannot flush a folder; the rename is then as durable as it gets.
+        if (result != 0 && error != EINVAL && error != ENOTSUP)
+            return Failed(error);
+        return {};
+    }
+
+    FileResult Refuse(const std::string& why) {
+        return FileResult::Failure(FileResult::Status::NotOpened, path_, why,
+                                   "Cannot write \"" + path_ + "\": it " + why +
+                                       ", so it was left alone");
+    }
+    FileResult NotOpened(int error) { return Fail(FileResult::Status::NotOpened, error); }
+    FileResult Failed(int error) { return Fail(FileResult::Status::Failed, error); }
+    FileResult Fail(FileResult::Status status, int error) {
+        const std::string reason = SystemReason(error);
+        return FileResult::Failure(status, path_, reason,
+                                   "Cannot write \"" + path_ + "\": " + reason);
+    }
+
+    std::string path_;
+    TransferFaults* faults_;
+    std::string temp_;
+    int fd_ = -1;
+};
+
+} // namespace
+
+FileResult WriteFileDurably(const std::string& path, std::span<const std::uint8_t> bytes,
+                            unsigned mode, TransferFaults* faults) {
+    DurableWrite write(path, faults);
+    return write.Run(bytes, static_cast<mode_t>(mode));
 }
 
 } // namespace psn::fs

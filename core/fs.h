@@ -6,18 +6,25 @@
 // component by component when they do not exist as spelled.
 #pragma once
 
+#include "core/errors.h"
+
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+
+namespace psn {
+struct TransferFaults;
+}
 
 namespace psn::fs {
 
 constexpr char kSeparator = '/';
 
-bool Exists(const std::string& path);
-bool IsDirectory(const std::string& path);
-std::optional<std::uintmax_t> FileSize(const std::string& path);
+[[nodiscard]] bool Exists(const std::string& path);
+[[nodiscard]] bool IsDirectory(const std::string& path);
+[[nodiscard]] std::optional<std::uintmax_t> FileSize(const std::string& path);
 
 // Clears a read-only state (files copied from a CD carry one): gives the owner write access.
 // Only a regular file is changed, never the target of a link, which may lie outside the game.
@@ -27,21 +34,21 @@ bool SetNormalAttributes(const std::string& path);
 // folder would otherwise block the open. Returns the descriptor (blocking again), or -1 with
 // `reason` saying why in words the user can act on; errno is then EINVAL when the path names
 // something that is not a regular file.
-int OpenRegular(const std::string& path, int flags, std::string& reason);
+[[nodiscard]] int OpenRegular(const std::string& path, int flags, std::string& reason);
 
 // Whether the path is a link that leads round in a loop (lstat finds it, stat cannot).
-bool IsLinkLoop(const std::string& path);
+[[nodiscard]] bool IsLinkLoop(const std::string& path);
 
 // Creates one folder; false when it cannot be created, also when it exists already.
-bool CreateFolder(const std::string& path);
+[[nodiscard]] bool CreateFolder(const std::string& path);
 
 bool DeleteFile(const std::string& path);
 
 // Free bytes on the drive that holds the path (its nearest existing folder).
-std::optional<std::uintmax_t> FreeSpace(const std::string& path);
+[[nodiscard]] std::optional<std::uintmax_t> FreeSpace(const std::string& path);
 
-std::string CurrentDirectory();
-bool SetCurrentDirectory(const std::string& path);
+[[nodiscard]] std::string CurrentDirectory();
+[[nodiscard]] bool SetCurrentDirectory(const std::string& path);
 
 // The folder that holds the running program, whose first argument was `argv0`.
 std::string ProgramDirectory(const char* argv0);
@@ -56,14 +63,24 @@ std::string Native(std::string_view path);
 // Returns the path itself when it exists; otherwise each component that does not exist as
 // spelled is replaced by the one entry of its folder that matches it ignoring ASCII case.
 // Components that match nothing are kept as spelled.
-std::string ResolveCase(const std::string& path);
+[[nodiscard]] std::string ResolveCase(const std::string& path);
 
 // The text after the last "\", "/" or ":" (a file name out of a path).
 std::string FileNamePart(std::string_view path);
 
+// Writes `bytes` as the whole content of `path` so that it is wholly old or wholly new whatever
+// happens: into a new file beside it, flushed to disk, renamed over it, then the folder flushed.
+// An existing file keeps its permissions; a new one gets `mode` (less the umask). Anything but a
+// regular file (a link, a named pipe, a device, a folder) is never replaced. On failure nothing
+// written is left behind, and the result names the file and gives the system's reason. Each
+// step is a transfer that `faults` can make fail; a failed write fails as a full disk does.
+[[nodiscard]] FileResult WriteFileDurably(const std::string& path,
+                                          std::span<const std::uint8_t> bytes, unsigned mode = 0644,
+                                          TransferFaults* faults = nullptr);
+
 // Keeps a pristine copy "<path>.bak" of a game file before its first change. An existing backup
-// is never replaced, so it stays the user's original. Returns false only when a copy was needed
-// and could not be made.
-bool EnsureBackup(const std::string& path);
+// is never replaced, so it stays the user's original; a new one is written durably. Returns false
+// only when a copy was needed and could not be made.
+[[nodiscard]] bool EnsureBackup(const std::string& path);
 
 } // namespace psn::fs

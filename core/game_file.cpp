@@ -15,17 +15,6 @@
 
 namespace psn {
 
-std::string FileAccessError::Text() const {
-    std::string text = what();
-    if (!path_.empty())
-        text += "\n" + path_ + ": " + (reason_.empty() ? SystemReason(EIO) : reason_);
-    return text;
-}
-
-std::string SystemReason(int error) {
-    return std::strerror(error);
-}
-
 GameFile::GameFile() = default;
 
 GameFile::GameFile(std::shared_ptr<TransferFaults> faults, Staging* staging)

@@ -11,6 +11,8 @@
 // without one commits its changes alone when it is closed, durably and whole.
 #pragma once
 
+#include "core/errors.h"
+
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -23,24 +25,13 @@ namespace psn {
 inline constexpr const char* kFileAccessError = " File access error! ";
 
 // The one error type of the game-file layer. what() is the fixed first line the user is shown;
-// the file and the system's reason ("No space left on device") go below it.
-class FileAccessError : public std::runtime_error {
+// the file and the system's reason ("No space left on device") go below it (Text()).
+class FileAccessError : public FileError {
 public:
     explicit FileAccessError(const std::string& message, std::string path = {},
                              std::string reason = {})
-        : std::runtime_error(message), path_(std::move(path)), reason_(std::move(reason)) {}
-    const std::string& Path() const { return path_; }
-    const std::string& Reason() const { return reason_; }
-    // The message, then "<file>: <reason>" on a second line when the file is known.
-    std::string Text() const;
-
-private:
-    std::string path_;
-    std::string reason_;
+        : FileError(message, std::move(path), std::move(reason)) {}
 };
-
-// The system's text for an error number ("No space left on device").
-std::string SystemReason(int error);
 
 // Counts every open, seek, read, write and skip, and every file creation, write, flush, close and
 // rename of a commit, and can make the n-th one fail (1-based), so tests can sweep a failure over
@@ -120,9 +111,11 @@ namespace psn {
 
 // A data file shipped with the editor (a patch list, a cockpit data file) that is missing or
 // damaged. Unlike FileAccessError it is not fatal: it is reported and nothing is written.
-class DataFileError : public std::runtime_error {
+class DataFileError : public FileError {
 public:
-    explicit DataFileError(const std::string& message) : std::runtime_error(message) {}
+    explicit DataFileError(const std::string& message, std::string path = {},
+                           std::string reason = {})
+        : FileError(message, std::move(path), std::move(reason)) {}
 };
 
 } // namespace psn

@@ -9,6 +9,8 @@
 // (removing one races with a program that has just opened it).
 #pragma once
 
+#include "core/errors.h"
+
 #include <chrono>
 #include <stdexcept>
 #include <string>
@@ -21,15 +23,10 @@ inline constexpr std::chrono::milliseconds kGameLockWait{5000};
 
 // The game is locked by another program through the whole wait, or its lock file cannot serve as
 // one (a link, a folder). Nothing was changed; what() is the whole message for the user.
-class GameLockError : public std::runtime_error {
+class GameLockError : public FileError {
 public:
-    GameLockError(const std::string& message, std::string path)
-        : std::runtime_error(message), path_(std::move(path)) {}
-    // The lock file.
-    const std::string& Path() const { return path_; }
-
-private:
-    std::string path_;
+    GameLockError(const std::string& message, std::string path, std::string reason = {})
+        : FileError(message, std::move(path), std::move(reason)) {}
 };
 
 class GameLock {

@@ -12,6 +12,6 @@ namespace psn {
 // Converts text to a 32-bit integer with the rules of the original runtime: leading blanks are
 // skipped, an optional sign, decimal digits or "$" followed by hexadecimal digits, and nothing
 // after the digits; values outside the 32-bit range are not integers.
-std::optional<std::int32_t> StrToInt(std::string_view text);
+[[nodiscard]] std::optional<std::int32_t> StrToInt(std::string_view text);
 
 } // namespace psn

@@ -16,7 +16,7 @@ namespace psn {
 // A decimal number with an optional sign, at most one decimal mark ("." or ","), an optional
 // exponent and blanks around it; nothing else (no thousands separators, hexadecimal, infinities
 // or not-a-number). Values beyond the range of a double are not numbers.
-std::optional<double> StrToFloat(std::string_view text);
+[[nodiscard]] std::optional<double> StrToFloat(std::string_view text);
 
 // Fixed notation with `decimals` digits after `mark` ("-27,500" for -27.5, 3 and ',').
 std::string FixedText(double value, int decimals, char mark);

@@ -41,8 +41,8 @@ public:
     std::string UndoName() const;
     std::string RedoName() const;
     // The record to put in place, or nothing when there is no step.
-    std::optional<SettingsRecord> Undo();
-    std::optional<SettingsRecord> Redo();
+    [[nodiscard]] std::optional<SettingsRecord> Undo();
+    [[nodiscard]] std::optional<SettingsRecord> Redo();
 
     std::size_t Steps() const { return names_.size(); }
     // The memory the history holds, for the measurement of its cost.
@@ -76,6 +76,7 @@ inline constexpr const char* kUnsavedEditsFile = "psniaed.unsaved";
 // Its bytes: a fixed signature, then the record.
 std::vector<std::uint8_t> UnsavedEditsBytes(const SettingsRecord& record);
 // The record such a file holds; nothing for any other content.
-std::optional<SettingsRecord> RecordFromUnsavedEdits(std::span<const std::uint8_t> bytes);
+[[nodiscard]] std::optional<SettingsRecord>
+RecordFromUnsavedEdits(std::span<const std::uint8_t> bytes);
 
 } // namespace psn

@@ -19,8 +19,11 @@ namespace {
 
 constexpr const char* kTracksPendingMarker = "./DATA/ORIGIN.TRK";
 
-std::string Describe(const std::string& path, const std::string& what) {
-    return "Cannot " + what + " \"" + path + "\": " + std::strerror(errno);
+// The failure of a system call on `path`, in the system's words.
+FileResult Describe(FileResult::Status status, const std::string& path, const std::string& what) {
+    std::string reason = std::strerror(errno);
+    std::string message = "Cannot " + what + " \"" + path + "\": " + reason;
+    return FileResult::Failure(status, path, std::move(reason), std::move(message));
 }
 
 // A file without any write permission counts as read-only, also for a user (root) whom the
@@ -30,34 +33,14 @@ bool IsReadOnly(const std::string& path) {
     return ::stat(path.c_str(), &info) == 0 && (info.st_mode & 0222) == 0;
 }
 
-// Writes a whole file through a temporary sibling, replacing the target only when every byte is
-// on disk.
+// A read-only file is refused, also for a user whom the system would let replace it.
 FileResult WriteWhole(const std::string& path, const std::uint8_t* data, std::size_t size) {
-    if (fs::Exists(path) && (IsReadOnly(path) || ::access(path.c_str(), W_OK) != 0))
-        return {FileResult::Status::NotOpened, Describe(path, "write")};
-    const std::string temp = path + ".tmp";
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return {FileResult::Status::NotOpened, Describe(path, "create")};
-    std::size_t done = 0;
-    while (done < size) {
-        const ssize_t n = ::write(fd, data + done, size - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            const std::string message = Describe(path, "write");
-            ::close(fd);
-            ::unlink(temp.c_str());
-            return {FileResult::Status::Failed, message};
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    if (::fsync(fd) != 0 || ::close(fd) != 0 || ::rename(temp.c_str(), path.c_str()) != 0) {
-        const std::string message = Describe(path, "write");
-        ::unlink(temp.c_str());
-        return {FileResult::Status::Failed, message};
-    }
-    return {};
+    if (IsReadOnly(path))
+        return FileResult::Failure(FileResult::Status::NotOpened, path, "the file is read-only",
+                                   "Cannot write \"" + path + "\": the file is read-only");
+    if (fs::Exists(path) && ::access(path.c_str(), W_OK) != 0)
+        return Describe(FileResult::Status::NotOpened, path, "write");
+    return fs::WriteFileDurably(path, {data, size});
 }
 
 // Reads up to `size` bytes of a file opened for reading only, so a read-only file (from a CD, a
@@ -68,12 +51,12 @@ FileResult ReadWhole(const std::string& path, std::vector<std::uint8_t>& out, st
     std::string reason;
     const int fd = fs::OpenRegular(path, O_RDONLY, reason);
     if (fd < 0 && errno != EINVAL)
-        return {FileResult::Status::NotOpened, Describe(path, "open")};
+        return Describe(FileResult::Status::NotOpened, path, "open");
     if (fd < 0)
-        return {FileResult::Status::Failed,
-                "\"" + path + "\" is not a settings file: it " + reason +
-                    ". Nothing was loaded; choose a settings file saved by the editor or by "
-                    "psnedit."};
+        return FileResult::Failure(FileResult::Status::Failed, path, reason,
+                                   "\"" + path + "\" is not a settings file: it " + reason +
+                                       ". Nothing was loaded; choose a settings file saved by "
+                                       "the editor or by psnedit.");
     out.assign(size, 0);
     std::size_t done = 0;
     while (done < size) {
@@ -81,9 +64,9 @@ FileResult ReadWhole(const std::string& path, std::vector<std::uint8_t>& out, st
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
-            const std::string message = Describe(path, "read");
+            FileResult failed = Describe(FileResult::Status::Failed, path, "read");
             ::close(fd);
-            return {FileResult::Status::Failed, message};
+            return failed;
         }
         if (n == 0)
             break;
@@ -106,7 +89,7 @@ std::string SettingsPath(const AppState& state, std::string_view name) {
 
 FileResult ReadSettingsFile(AppState& state) {
     if (state.currentSettingsFile.empty())
-        return {FileResult::Status::NoFileName, {}};
+        return {FileResult::Status::NoFileName, {}, {}, {}};
     const std::string path = SettingsPath(state, state.currentSettingsFile);
     std::vector<std::uint8_t> bytes;
     // One byte more than a record tells a longer file, which is no settings file, from a whole one.
@@ -125,11 +108,11 @@ FileResult ReadSettingsBytes(const std::string& path, std::size_t limit,
     FileResult result = ReadWhole(path, out, limit + 1);
     if (result.Ok() && out.size() > limit) {
         out.clear();
-        return {FileResult::Status::Failed,
-                "\"" + path + "\" is not a settings file: it holds more than " +
-                    std::to_string(limit) +
-                    " bytes. Nothing was loaded; choose a settings file saved by the editor or by "
-                    "psnedit."};
+        const std::string reason = "it holds more than " + std::to_string(limit) + " bytes";
+        return FileResult::Failure(FileResult::Status::Failed, path, reason,
+                                   "\"" + path + "\" is not a settings file: " + reason +
+                                       ". Nothing was loaded; choose a settings file saved by "
+                                       "the editor or by psnedit.");
     }
     return result;
 }
@@ -137,23 +120,26 @@ FileResult ReadSettingsBytes(const std::string& path, std::size_t limit,
 FileResult SettingsFromBytes(SettingsRecord& record, std::span<const std::uint8_t> bytes,
                              const std::string& path) {
     if (bytes.size() < rec::kSize)
-        return {FileResult::Status::Failed,
-                "The settings file \"" + path + "\" is damaged: it holds " +
-                    std::to_string(bytes.size()) + " bytes instead of " +
-                    std::to_string(rec::kSize) + ". Nothing was loaded."};
+        return FileResult::Failure(FileResult::Status::Failed, path,
+                                   "it holds " + std::to_string(bytes.size()) +
+                                       " bytes instead of " + std::to_string(rec::kSize),
+                                   "The settings file \"" + path + "\" is damaged: it holds " +
+                                       std::to_string(bytes.size()) + " bytes instead of " +
+                                       std::to_string(rec::kSize) + ". Nothing was loaded.");
     if (bytes.size() > rec::kSize)
-        return {FileResult::Status::Failed, "\"" + path +
-                                                "\" is not a settings file: it holds more than " +
-                                                std::to_string(rec::kSize) +
-                                                " bytes. Nothing was loaded; choose a file saved "
-                                                "with \"Save settings\"."};
+        return FileResult::Failure(FileResult::Status::Failed, path,
+                                   "it holds more than " + std::to_string(rec::kSize) + " bytes",
+                                   "\"" + path + "\" is not a settings file: it holds more than " +
+                                       std::to_string(rec::kSize) +
+                                       " bytes. Nothing was loaded; choose a file saved with "
+                                       "\"Save settings\".");
     std::copy_n(bytes.begin(), rec::kSize, record.bytes().begin());
     return {};
 }
 
 FileResult WriteSettingsFile(AppState& state) {
     if (state.currentSettingsFile.empty())
-        return {FileResult::Status::NoFileName, {}};
+        return {FileResult::Status::NoFileName, {}, {}, {}};
     const auto& bytes = state.record.bytes();
     return WriteWhole(SettingsPath(state, state.currentSettingsFile), bytes.data(), bytes.size());
 }
@@ -222,36 +208,47 @@ bool OriginalSettingsExist(const AppState& state) {
     return fs::Exists(state.StartPath(kOriginalSettings));
 }
 
-bool WriteOriginalSnapshot(const AppState& state, bool withTrackEntries) {
+FileResult WriteOriginalSnapshot(const AppState& state, bool withTrackEntries) {
     const auto& bytes = state.record.bytes();
-    if (!WriteWhole(state.StartPath(kOriginalSettings), bytes.data(), bytes.size()).Ok())
-        return false;
+    if (FileResult written =
+            WriteWhole(state.StartPath(kOriginalSettings), bytes.data(), bytes.size());
+        !written)
+        return written;
     const std::string marker = state.StartPath(kTracksPendingMarker);
-    if (withTrackEntries) {
-        fs::DeleteFile(marker);
-        return true;
+    if (!withTrackEntries) {
+        static const std::uint8_t kNote[] = "track entries of ORIGIN.SET not read yet\n";
+        return WriteWhole(marker, kNote, sizeof kNote - 1);
     }
-    static const std::uint8_t kNote[] = "track entries of ORIGIN.SET not read yet\n";
-    return WriteWhole(marker, kNote, sizeof kNote - 1).Ok();
+    // A marker left behind would later overwrite these track entries with others.
+    if (fs::Exists(marker) && !fs::DeleteFile(marker))
+        return Describe(FileResult::Status::Failed, marker, "remove");
+    return {};
 }
 
 bool OriginalTracksPending(const AppState& state) {
     return fs::Exists(state.StartPath(kTracksPendingMarker));
 }
 
-bool CompleteOriginalTracks(const AppState& state) {
+FileResult CompleteOriginalTracks(const AppState& state) {
     if (!OriginalTracksPending(state))
-        return true;
+        return {};
     const std::string path = state.StartPath(kOriginalSettings);
     std::vector<std::uint8_t> bytes;
-    if (!ReadWhole(path, bytes, rec::kSize).Ok() || bytes.size() < rec::kSize)
-        return false;
+    if (FileResult read = ReadWhole(path, bytes, rec::kSize); !read)
+        return read;
+    if (bytes.size() < rec::kSize)
+        return FileResult::Failure(FileResult::Status::Failed, path,
+                                   "it holds " + std::to_string(bytes.size()) +
+                                       " bytes instead of " + std::to_string(rec::kSize));
     const auto& source = state.record.bytes();
     std::copy(source.begin() + rec::kTrackEntries, source.begin() + rec::kTrackEntriesEnd,
               bytes.begin() + rec::kTrackEntries);
-    if (!WriteWhole(path, bytes.data(), bytes.size()).Ok())
-        return false;
-    return fs::DeleteFile(state.StartPath(kTracksPendingMarker));
+    if (FileResult written = WriteWhole(path, bytes.data(), bytes.size()); !written)
+        return written;
+    const std::string marker = state.StartPath(kTracksPendingMarker);
+    if (!fs::DeleteFile(marker))
+        return Describe(FileResult::Status::Failed, marker, "remove");
+    return {};
 }
 
 } // namespace psn

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "core/app_state.h"
+#include "core/errors.h"
 
 #include <span>
 #include <string>
@@ -13,18 +14,6 @@
 #include <vector>
 
 namespace psn {
-
-struct FileResult {
-    enum class Status {
-        Ok,
-        NoFileName, // the current settings file is empty
-        NotOpened,  // missing, unreadable or not creatable: `message` names the file and why
-        Failed,     // opened, but short, long, unreadable or not fully written: `message` says why
-    };
-    Status status = Status::Ok;
-    std::string message;
-    bool Ok() const { return status == Status::Ok; }
-};
 
 // Reads the current settings file, opened for reading only, into the record; its track entries
 // then count as known. The file is read whole into a buffer first, so a short, long or unreadable
@@ -42,22 +31,23 @@ FileResult ReadSettingsBytes(const std::string& path, std::size_t limit,
 // 2846 bytes are a settings file.
 FileResult SettingsFromBytes(SettingsRecord& record, std::span<const std::uint8_t> bytes,
                              const std::string& path);
-// Writes the record into the current settings file, through a temporary file, so a failed write
-// (a full disk) never leaves a half-written settings file behind.
+// Writes the record into the current settings file durably (fs::WriteFileDurably), so a failed
+// write (a full disk) never leaves a half-written settings file behind. A read-only file is
+// refused, also for a user whom the system would let replace it.
 FileResult WriteSettingsFile(AppState& state);
-// Writes any small file the same way: a temporary sibling, flushed to disk, then renamed.
+// Writes any small file the same way.
 FileResult WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
 
 // The current settings file becomes "./DATA/ORIGIN.SET", which is then loaded.
 FileResult RestoreOriginal(AppState& state);
 // Whether a settings file name names the shipped originals (saving there needs a new name).
-bool IsOriginalSettingsFile(const AppState& state, std::string_view path);
+[[nodiscard]] bool IsOriginalSettingsFile(const AppState& state, std::string_view path);
 void SetCurrentSettingsFile(AppState& state, std::string_view path);
 // The settings description text (length byte + up to 255 bytes in the record).
 std::string SettingsDescription(const SettingsRecord& record);
 void SetSettingsDescription(SettingsRecord& record, std::string_view text);
 
-bool ReadConfig(AppState& state);
+[[nodiscard]] bool ReadConfig(AppState& state);
 // The configuration from bytes in memory: at most its 515 bytes, a shorter buffer fills what it
 // holds.
 void ConfigFromBytes(ConfigRecord& config, std::span<const std::uint8_t> bytes);
@@ -69,10 +59,10 @@ void SetGameLocation(ConfigRecord& config, std::string_view exePath);
 // The snapshot of the user's unchanged game values. When it is written without the track block
 // (track files not installed yet), a marker remembers that its track entries are still to come;
 // the first later read of the track block completes them, once.
-bool OriginalSettingsExist(const AppState& state);
-bool WriteOriginalSnapshot(const AppState& state, bool withTrackEntries);
-bool OriginalTracksPending(const AppState& state);
+[[nodiscard]] bool OriginalSettingsExist(const AppState& state);
+FileResult WriteOriginalSnapshot(const AppState& state, bool withTrackEntries);
+[[nodiscard]] bool OriginalTracksPending(const AppState& state);
 // Copies the record's track entries into the snapshot when they are pending; no-op otherwise.
-bool CompleteOriginalTracks(const AppState& state);
+FileResult CompleteOriginalTracks(const AppState& state);
 
 } // namespace psn

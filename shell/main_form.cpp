@@ -379,7 +379,8 @@ void TMainForm::FinishHelmetSheet() {
 void TMainForm::WriteOriginalSnapshotIfMissing() {
     AppState& state = context_.state;
     if (!OriginalSettingsExist(state))
-        WriteOriginalSnapshot(state, !TrackDataPending(state));
+        // Not reported yet: without the snapshot, restoring the originals later fails instead.
+        static_cast<void>(WriteOriginalSnapshot(state, !TrackDataPending(state)));
 }
 
 void TMainForm::CreateOtherWindows() {
@@ -504,7 +505,8 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     }
     // After a fatal file access error nothing is written any more.
     if (!context_.ended && !configWritten_) {
-        WriteConfig(context_.state);
+        // Not reported yet: the next start then finds the configuration as it was.
+        static_cast<void>(WriteConfig(context_.state));
         configWritten_ = true;
     }
     if (steps_ && !context_.ended)

@@ -3,13 +3,18 @@
 
 #include "shell/start_folder.h"
 
+#include "core/fs.h"
+
+#include <cerrno>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <optional>
 #include <sstream>
 #include <system_error>
+#include <vector>
 
 #ifndef PSN_SHARED_DATA_FROM_PROGRAM
 #define PSN_SHARED_DATA_FROM_PROGRAM "../share/psniaed/DATA"
@@ -65,40 +70,40 @@ Record ReadRecord(const stdfs::path& path) {
     return record;
 }
 
-bool WriteRecord(const stdfs::path& path, const Record& record) {
-    const stdfs::path part = path.string() + ".part";
-    {
-        std::ofstream out(part, std::ios::trunc);
-        for (const auto& [name, entry] : record) {
-            std::ostringstream copied;
-            if (entry.copied)
-                copied << std::hex << *entry.copied;
-            else
-                copied << '-';
-            out << copied.str() << ' ' << entry.size << ' ' << entry.time << ' ' << name << '\n';
-        }
-        if (!out.flush())
-            return false;
+FileResult WriteRecord(const stdfs::path& path, const Record& record) {
+    std::ostringstream out;
+    for (const auto& [name, entry] : record) {
+        std::ostringstream copied;
+        if (entry.copied)
+            copied << std::hex << *entry.copied;
+        else
+            copied << '-';
+        out << copied.str() << ' ' << entry.size << ' ' << entry.time << ' ' << name << '\n';
     }
-    std::error_code ec;
-    stdfs::rename(part, path, ec);
-    return !ec;
+    const std::string text = out.str();
+    return fs::WriteFileDurably(path.string(),
+                                {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
 }
 
 // Replaces the target only once the whole copy is on disk.
-bool CopyWhole(const stdfs::path& from, const stdfs::path& to) {
-    const stdfs::path part = to.string() + ".part";
-    std::error_code ec;
-    stdfs::copy_file(from, part, stdfs::copy_options::overwrite_existing, ec);
-    if (!ec)
-        stdfs::rename(part, to, ec);
-    if (ec)
-        stdfs::remove(part, ec);
-    return !ec;
+FileResult CopyWhole(const stdfs::path& from, const stdfs::path& to) {
+    std::ifstream in(from, std::ios::binary);
+    if (!in)
+        return FileResult::Failure(FileResult::Status::NotOpened, from.string(),
+                                   SystemReason(errno ? errno : EIO));
+    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in),
+                                          std::istreambuf_iterator<char>()};
+    if (in.bad())
+        return FileResult::Failure(FileResult::Status::Failed, from.string(), SystemReason(EIO));
+    return fs::WriteFileDurably(to.string(), bytes);
 }
 
 std::string Failure(const std::string& what, const stdfs::path& path) {
     return what + " '" + path.string() + "'";
+}
+
+std::string Failure(const std::string& what, const stdfs::path& path, const FileResult& why) {
+    return Failure(what, path) + (why.reason.empty() ? "" : ": " + why.reason);
 }
 
 } // namespace
@@ -154,7 +159,8 @@ bool Prepare(const std::string& folder, const std::string& sharedData, std::stri
         now.size = item.file_size(ec);
         now.time = item.last_write_time(ec).time_since_epoch().count();
         const auto known = record.find(name);
-        const bool present = stdfs::exists(target, ec);
+        // A link the user put in place of a shipped file is theirs, like any file of their own.
+        const bool present = stdfs::exists(stdfs::symlink_status(target, ec));
         if (present && known != record.end() && known->second.size == now.size &&
             known->second.time == now.time)
             continue; // the installation has not changed since the last look
@@ -164,7 +170,7 @@ bool Prepare(const std::string& folder, const std::string& sharedData, std::stri
             return false;
         }
         std::optional<std::uint64_t> mine;
-        if (present && stdfs::is_regular_file(target, ec))
+        if (present && stdfs::is_regular_file(stdfs::symlink_status(target, ec)))
             mine = ContentHash(target);
         changed = true;
         if (present && mine != shipped) {
@@ -176,20 +182,24 @@ bool Prepare(const std::string& folder, const std::string& sharedData, std::stri
                 record[name] = now;
                 continue;
             }
-            if (!CopyWhole(item.path(), target)) {
-                error = Failure("Cannot update", target);
+            if (const FileResult copied = CopyWhole(item.path(), target); !copied) {
+                error = Failure("Cannot update", target, copied);
                 return false;
             }
-        } else if (!present && !CopyWhole(item.path(), target)) {
-            error = Failure("Cannot copy the installed data into", target);
-            return false;
+        } else if (!present) {
+            if (const FileResult copied = CopyWhole(item.path(), target); !copied) {
+                error = Failure("Cannot copy the installed data into", target, copied);
+                return false;
+            }
         }
         now.copied = shipped;
         record[name] = now;
     }
-    if (changed && !WriteRecord(recordPath, record)) {
-        error = Failure("Cannot write", recordPath);
-        return false;
+    if (changed) {
+        if (const FileResult written = WriteRecord(recordPath, record); !written) {
+            error = Failure("Cannot write", recordPath, written);
+            return false;
+        }
     }
     return true;
 }

@@ -214,7 +214,8 @@ void ReadTrackData(AppState& state) {
     const auto tyres = ReadTyreTable(state);
     for (int t = 0; t < kTrackCount; ++t)
         ReadTrackFile(state, t, tyres[static_cast<std::size_t>(t)]);
-    CompleteOriginalTracks(state);
+    // Not reported yet: the snapshot's track entries then stay pending for the next read.
+    static_cast<void>(CompleteOriginalTracks(state));
 }
 
 bool TrackDataPending(const AppState& state) {
@@ -242,7 +243,7 @@ std::vector<TrackReadProblem> ReadTrackDataAtStartup(AppState& state) {
             problems.push_back({t, path, TrackFileProblem(path)});
     }
     if (problems.empty())
-        CompleteOriginalTracks(state);
+        static_cast<void>(CompleteOriginalTracks(state));
     return problems;
 }
 

@@ -211,7 +211,7 @@ void RecordSteps::WriteKept() {
     }
     const auto bytes = UnsavedEditsBytes(context_.state.record);
     // A failed write keeps the previous file; the next edit tries again.
-    WriteFileAtomically(keptPath_, bytes);
+    static_cast<void>(WriteFileAtomically(keptPath_, bytes));
     lastKept_.restart();
 }
 

@@ -24,7 +24,8 @@ int main(int argc, char** argv) {
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    psn::fs::SetCurrentDirectory(argv[1]);
+    if (!psn::fs::SetCurrentDirectory(argv[1]))
+        return 2;
     psn::AppState state;
     psn::ScriptedDialogs dialogs;
     psn::AppContext context{state, dialogs, [](int code) { std::_Exit(code); }};

@@ -43,7 +43,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     QApplication app(argc, argv);
-    psn::fs::SetCurrentDirectory(argv[1]);
+    if (!psn::fs::SetCurrentDirectory(argv[1]))
+        return 2;
     psn::AppState state;
     state.startDir = argv[1];
     if (!psn::ReadConfig(state))

@@ -66,7 +66,7 @@ TEST(EndToEndFaults, EveryFailingTransferOfTheStartUpLoadEndsTheProgram) {
     E2EGame& game = sweep.game;
     // A stored edition that differs from the detected one shows any rewrite of the file.
     game.state.config.SetEdition(6);
-    WriteConfig(game.state);
+    ASSERT_TRUE(WriteConfig(game.state).Ok());
     sweep.config = ReadFileBytes(game.ConfigPath());
     game.Start();
     const long total = game.state.faults->count;

@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <map>
 #include <memory>
 #include <string>
@@ -49,17 +50,17 @@ struct E2EGame {
         for (const char* name : {"Dib1.dib", "DIB2.DIB", "Dib3.dib", "PSN.PAL"})
             std::filesystem::copy_file(std::string(PSN_APP_DIR) + "/DATA/" + name,
                                        editorDir + "/DATA/" + name);
-        fs::SetCurrentDirectory(editorDir);
+        EXPECT_TRUE(fs::SetCurrentDirectory(editorDir));
         state.startDir = editorDir;
         state.config.SetGameDir(inst.gameDir);
         state.config.SetExePath(inst.exePath);
         state.config.SetNamesSource(static_cast<std::uint8_t>(namesSource));
         state.config.SetCockpitSource(static_cast<std::uint8_t>(cockpitSource));
-        WriteConfig(state);
+        EXPECT_TRUE(WriteConfig(state).Ok());
     }
     ~E2EGame() {
         main.reset();
-        fs::SetCurrentDirectory(previousDir);
+        EXPECT_TRUE(fs::SetCurrentDirectory(previousDir));
     }
 
     // The start-up load, then every other window, as the program entry does.

@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace psn::test {
@@ -22,13 +23,13 @@ namespace psn::test {
 struct ShellFixture {
     explicit ShellFixture(int edition = 0, bool withState = true)
         : game(edition, withState), previousDir(fs::CurrentDirectory()) {
-        fs::SetCurrentDirectory(game.editorDir);
+        EXPECT_TRUE(fs::SetCurrentDirectory(game.editorDir));
         // An empty patch list: nothing to patch, but the shipped file is there.
         WriteFileBytes(EditorPath("DATA/PLT.DAT"), {});
     }
-    ~ShellFixture() { fs::SetCurrentDirectory(previousDir); }
+    ~ShellFixture() { EXPECT_TRUE(fs::SetCurrentDirectory(previousDir)); }
 
-    void WriteConfigFile() { WriteConfig(game.state); }
+    void WriteConfigFile() { ASSERT_TRUE(WriteConfig(game.state).Ok()); }
     std::string EditorPath(const std::string& name) const { return game.editorDir + "/" + name; }
 
     ScratchGame game;
