@@ -6,7 +6,8 @@
 #include "editors/lineup.h"
 #include "editors/pitline_blocks.h"
 #include "ui/font_scale.h"
-#include "ui/game_actions.h"
+#include "ui/latin1_text.h"
+#include "ui/window_transfers.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -5,7 +5,9 @@
 
 #include "core/int_conv.h"
 #include "editors/tuning_blocks.h"
-#include "ui/game_actions.h"
+#include "ui/enter_as_tab.h"
+#include "ui/latin1_text.h"
+#include "ui/window_transfers.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -9,8 +9,9 @@
 #include "graphics/helmet_table.h"
 #include "graphics/user_bitmap.h"
 #include "ui/busy_cursor.h"
-#include "ui/game_actions.h"
+#include "ui/latin1_text.h"
 #include "ui/picture_view.h"
+#include "ui/window_transfers.h"
 
 #include <QCloseEvent>
 #include <QFrame>

@@ -8,7 +8,7 @@
 #include "shell/all_data_blocks.h"
 #include "tracks/track_blocks.h"
 #include "tracks/track_install.h"
-#include "ui/game_actions.h"
+#include "ui/game_transfer.h"
 #include "ui/record_steps.h"
 
 #include <QCoreApplication>

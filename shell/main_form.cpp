@@ -21,10 +21,14 @@
 #include "tracks/track_install.h"
 #include "ui/accessibility.h"
 #include "ui/converter_runner.h"
+#include "ui/enter_as_tab.h"
 #include "ui/font_scale.h"
-#include "ui/game_actions.h"
+#include "ui/game_command.h"
+#include "ui/game_transfer.h"
+#include "ui/latin1_text.h"
 #include "ui/picture_button.h"
 #include "ui/record_steps.h"
+#include "ui/window_transfers.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -9,7 +9,8 @@
 #include "core/fs.h"
 #include "core/settings_files.h"
 #include "shell/ie_form.h"
-#include "ui/game_actions.h"
+#include "ui/game_transfer.h"
+#include "ui/recovery.h"
 #include "ui/scripted_dialogs.h"
 
 #include <QApplication>

@@ -9,7 +9,8 @@
 #include "e2e_fixture.h"
 #include "editor_fixture.h"
 #include "shell/compare_form.h"
-#include "ui/game_actions.h"
+#include "ui/game_command.h"
+#include "ui/game_transfer.h"
 
 #include <QLabel>
 #include <gtest/gtest.h>
