@@ -23,6 +23,13 @@ std::string Describe(const std::string& path, const std::string& what) {
     return "Cannot " + what + " \"" + path + "\": " + std::strerror(errno);
 }
 
+// Removes the marker of pending track entries; one that is not there is fine.
+FileResult RemoveMarker(const std::string& path) {
+    if (::unlink(path.c_str()) != 0 && errno != ENOENT)
+        return {FileResult::Status::Failed, Describe(path, "remove")};
+    return {};
+}
+
 // A file without any write permission counts as read-only, also for a user (root) whom the
 // system would let write it anyway, so the editor behaves the same for everyone.
 bool IsReadOnly(const std::string& path) {
@@ -222,36 +229,40 @@ bool OriginalSettingsExist(const AppState& state) {
     return fs::Exists(state.StartPath(kOriginalSettings));
 }
 
-bool WriteOriginalSnapshot(const AppState& state, bool withTrackEntries) {
+FileResult WriteOriginalSnapshot(const AppState& state, bool withTrackEntries) {
     const auto& bytes = state.record.bytes();
-    if (!WriteWhole(state.StartPath(kOriginalSettings), bytes.data(), bytes.size()).Ok())
-        return false;
+    if (FileResult result =
+            WriteWhole(state.StartPath(kOriginalSettings), bytes.data(), bytes.size());
+        !result.Ok())
+        return result;
     const std::string marker = state.StartPath(kTracksPendingMarker);
-    if (withTrackEntries) {
-        fs::DeleteFile(marker);
-        return true;
-    }
+    if (withTrackEntries)
+        return RemoveMarker(marker);
     static const std::uint8_t kNote[] = "track entries of ORIGIN.SET not read yet\n";
-    return WriteWhole(marker, kNote, sizeof kNote - 1).Ok();
+    return WriteWhole(marker, kNote, sizeof kNote - 1);
 }
 
 bool OriginalTracksPending(const AppState& state) {
     return fs::Exists(state.StartPath(kTracksPendingMarker));
 }
 
-bool CompleteOriginalTracks(const AppState& state) {
+FileResult CompleteOriginalTracks(const AppState& state) {
     if (!OriginalTracksPending(state))
-        return true;
+        return {};
     const std::string path = state.StartPath(kOriginalSettings);
     std::vector<std::uint8_t> bytes;
-    if (!ReadWhole(path, bytes, rec::kSize).Ok() || bytes.size() < rec::kSize)
-        return false;
+    if (FileResult result = ReadWhole(path, bytes, rec::kSize); !result.Ok())
+        return result;
+    if (bytes.size() < rec::kSize)
+        return {FileResult::Status::Failed,
+                "\"" + path + "\" is cut short: it holds " + std::to_string(bytes.size()) +
+                    " bytes instead of " + std::to_string(rec::kSize) + "."};
     const auto& source = state.record.bytes();
     std::copy(source.begin() + rec::kTrackEntries, source.begin() + rec::kTrackEntriesEnd,
               bytes.begin() + rec::kTrackEntries);
-    if (!WriteWhole(path, bytes.data(), bytes.size()).Ok())
-        return false;
-    return fs::DeleteFile(state.StartPath(kTracksPendingMarker));
+    if (FileResult result = WriteWhole(path, bytes.data(), bytes.size()); !result.Ok())
+        return result;
+    return RemoveMarker(state.StartPath(kTracksPendingMarker));
 }
 
 } // namespace psn

@@ -134,7 +134,7 @@ void TIEForm::ExportAllClick() {
         return;
     if (!TrackFilesReady()) {
         // Without track files the blocks still go in, as before, though as one commit.
-        command.Commit(this);
+        (void)command.Commit(this); // a failure has ended the program
         return;
     }
     if (!RunGameTransfer(context_, this, [&] { ExportTrackBlock(state); }))

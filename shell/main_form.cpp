@@ -317,7 +317,7 @@ void TMainForm::FormCreate() {
             startForm_->Advance(kProgressStep);
         });
         if (loaded)
-            load.Commit(this);
+            (void)load.Commit(this); // a failure has ended the program
         if (context_.ended) {
             startup_ = Startup::Ended;
             return;
@@ -387,8 +387,16 @@ void TMainForm::FinishHelmetSheet() {
 // that could not be read yet are completed by the first full read of the track block.
 void TMainForm::WriteOriginalSnapshotIfMissing() {
     AppState& state = context_.state;
-    if (!OriginalSettingsExist(state))
-        WriteOriginalSnapshot(state, !TrackDataPending(state));
+    if (OriginalSettingsExist(state))
+        return;
+    if (const FileResult result = WriteOriginalSnapshot(state, !TrackDataPending(state));
+        !result.Ok())
+        context_.dialogs.Warning(
+            this,
+            QString::fromLocal8Bit(result.message.c_str()) + "\n\n" +
+                QString("Your game's original values could not be kept, so \"Restore original "
+                        "data\" cannot bring them back. The editor tries again at its "
+                        "next start; make the file writable or free some space."));
 }
 
 void TMainForm::CreateOtherWindows() {
@@ -434,7 +442,7 @@ void TMainForm::StartHistory() {
                 (shown == info.window ||
                  shown == QCoreApplication::translate(window.metaObject()->className(), info.window)
                               .trimmed()))
-                CopyWindowFields(game, record, info.window);
+                (void)CopyWindowFields(game, record, info.window); // the group names it
     };
     fields.sameInGame = SameInGame;
     steps_ = new RecordSteps(context_, std::move(fields), this);
@@ -513,8 +521,13 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     }
     // After a fatal file access error nothing is written any more.
     if (!context_.ended && !configWritten_) {
-        WriteConfig(context_.state);
         configWritten_ = true;
+        if (const FileResult result = WriteConfig(context_.state); !result.Ok())
+            context_.dialogs.Warning(
+                this,
+                QString::fromLocal8Bit(result.message.c_str()) + "\n\n" +
+                    QString("The editor's settings (where the game is) could not be saved; at "
+                            "its next start the editor asks for the game again."));
     }
     if (steps_ && !context_.ended)
         steps_->RemoveKept();

@@ -24,7 +24,6 @@ bool BeginOwnCommand(AppContext& context, QWidget* parent, GameCommand::WhenBusy
                 return false;
         } catch (const FileAccessError& error) {
             FileAccessFailure(context, parent, error);
-            return false;
         }
     }
 }
@@ -34,7 +33,7 @@ GameCommand::GameCommand(AppContext& context, QWidget* parent, WhenBusy busy) : 
         return;
     if (BeginOwnCommand(context_, parent, busy))
         owner_ = true;
-    else if (!context_.ended)
+    else
         refused_ = context_.refused = true;
 }
 

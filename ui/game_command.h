@@ -31,17 +31,17 @@ public:
     // Stages a whole-file copy; an unreadable source raises FileAccessError.
     void Copy(const std::string& source, const std::string& target);
     // A failure takes the file access error path. Returns whether the changes are on disk.
-    bool Commit(QWidget* parent);
+    [[nodiscard]] bool Commit(QWidget* parent);
     // For the installers, whose copies may meet a target that cannot be replaced (a folder in its
     // place, a full disk): a failed commit changed nothing, so it is shown as `failure` with the
     // file and the reason on a line below, and the program goes on. Returns whether the changes
     // are on disk.
-    bool CommitOrReport(QWidget* parent, const QString& failure);
+    [[nodiscard]] bool CommitOrReport(QWidget* parent, const QString& failure);
     // False when the game could not be locked or the fatal path ran meanwhile.
     bool Started() const { return !context_.ended && !context_.refused; }
 
 private:
-    bool CommitWith(const std::function<void(const FileAccessError&)>& failed);
+    [[nodiscard]] bool CommitWith(const std::function<void(const FileAccessError&)>& failed);
 
     AppContext& context_;
     bool owner_ = false;   // false inside another command, which commits for both
@@ -51,6 +51,7 @@ private:
 // Begins a command of the open state's own: locks the game and recovers first, saying so. When
 // another program keeps the game locked, warns (or asks whether to try again); a recovery that
 // fails takes the file access error path. Returns whether the command is open.
-bool BeginOwnCommand(AppContext& context, QWidget* parent, GameCommand::WhenBusy busy);
+[[nodiscard]] bool BeginOwnCommand(AppContext& context, QWidget* parent,
+                                   GameCommand::WhenBusy busy);
 
 } // namespace psn

@@ -6,6 +6,10 @@
 #include "ui/game_command.h"
 
 #include <QString>
+#include <QStringList>
+#include <cstdlib>
+#include <string>
+#include <vector>
 
 namespace psn {
 
@@ -17,7 +21,25 @@ void FileAccessFailure(AppContext& context, QWidget* parent, const FileAccessErr
         parent, QString::fromLatin1(error.what()) +
                     QString::fromLocal8Bit(error.Text().substr(std::string(error.what()).size())));
     context.terminate(1);
+    // The handler ends the program (or, in tests, throws); whatever called this must not go on.
+    std::abort();
 }
+
+namespace {
+
+// Shows what the transfer met without stopping, once.
+void ReportUnreported(AppContext& context, QWidget* parent) {
+    std::vector<std::string>& unreported = context.state.unreported;
+    if (unreported.empty())
+        return;
+    QStringList texts;
+    for (const std::string& text : unreported)
+        texts << QString::fromLocal8Bit(text.c_str());
+    unreported.clear();
+    context.dialogs.Warning(parent, texts.join("\n\n"));
+}
+
+} // namespace
 
 bool RunGameTransfer(AppContext& context, QWidget* parent, const std::function<void()>& body) {
     if (context.ended || context.refused)
@@ -31,6 +53,7 @@ bool RunGameTransfer(AppContext& context, QWidget* parent, const std::function<v
         state.CloseGameFiles();
         if (whole)
             state.CommitCommand();
+        ReportUnreported(context, parent);
         return true;
     } catch (const FileAccessError& error) {
         // Nothing of the command is written.
@@ -40,8 +63,9 @@ bool RunGameTransfer(AppContext& context, QWidget* parent, const std::function<v
         if (whole)
             state.DiscardCommand();
         context.dialogs.Error(parent, QString::fromLocal8Bit(error.what()));
+        ReportUnreported(context, parent);
+        return false;
     }
-    return false;
 }
 
 } // namespace psn

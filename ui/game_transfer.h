@@ -21,9 +21,12 @@ namespace psn {
 // with exit code 1; a DataFileError is shown as an error and the program goes on, and so is a game
 // that another program keeps locked (nothing is done then). Returns true when `body` completed and
 // its writes, if any, are on disk or staged in the open command.
-bool RunGameTransfer(AppContext& context, QWidget* parent, const std::function<void()>& body);
+[[nodiscard]] bool RunGameTransfer(AppContext& context, QWidget* parent,
+                                   const std::function<void()>& body);
 
-// Shows a file access error and ends the program.
-void FileAccessFailure(AppContext& context, QWidget* parent, const FileAccessError& error);
+// Drops the open command's staged writes, shows a file access error and ends the program with
+// exit code 1 through the context's terminate handler. Never returns.
+[[noreturn]] void FileAccessFailure(AppContext& context, QWidget* parent,
+                                    const FileAccessError& error);
 
 } // namespace psn

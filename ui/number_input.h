@@ -15,10 +15,12 @@ namespace psn {
 
 // Converts a box's text with the runtime's integer rules; on failure shows
 // "'<text>' is not a valid integer value" and returns nothing.
-std::optional<int> ConvertInteger(AppContext& context, QWidget* parent, const QString& text);
+[[nodiscard]] std::optional<int> ConvertInteger(AppContext& context, QWidget* parent,
+                                                const QString& text);
 // Converts a box's decimal text, "." or "," as the decimal mark, whatever the locale; on failure
 // shows "'<text>' is not a valid floating point value" and returns nothing.
-std::optional<double> ConvertDecimal(AppContext& context, QWidget* parent, const QString& text);
+[[nodiscard]] std::optional<double> ConvertDecimal(AppContext& context, QWidget* parent,
+                                                   const QString& text);
 // The decimal mark of the user's locale, for numbers that boxes show.
 char DecimalMark();
 

@@ -17,6 +17,8 @@ namespace psn {
 inline constexpr const char* kDataImported = "Data has been imported!";
 inline constexpr const char* kDataExported = "Data has been exported!";
 
+// Both show their outcome themselves (a failure too), so a window's button may drop the result;
+// it tells callers that go on whether the transfer completed.
 // "Import data from game": the transfer, "Data has been imported!", then the window is hidden and
 // shown again so that it refills itself from the record.
 bool ImportIntoWindow(AppContext& context, QWidget* window, const std::function<void()>& body);

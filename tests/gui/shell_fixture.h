@@ -7,6 +7,7 @@
 
 #include "core/fs.h"
 #include "core/settings_files.h"
+#include "support/program_end.h"
 #include "support/scratch_game.h"
 #include "ui/app_context.h"
 #include "ui/scripted_dialogs.h"
@@ -34,7 +35,10 @@ struct ShellFixture {
     ScratchGame game;
     ScriptedDialogs dialogs;
     std::vector<int> exitCodes;
-    AppContext context{game.state, dialogs, [this](int code) { exitCodes.push_back(code); }};
+    AppContext context{game.state, dialogs, [this](int code) {
+                           exitCodes.push_back(code);
+                           test::EndProgram(code);
+                       }};
     std::string previousDir;
 };
 
