@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <benchmark/benchmark.h>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -65,7 +66,7 @@ void BM_CockpitColourClickToRepaint(benchmark::State& st) {
         for (int t = 1; t <= 14; ++t)
             state.record.setU8(psn::rec::TeamInUse(t), 1);
         psn::ScriptedDialogs dialogs;
-        psn::AppContext context{state, dialogs, [](int) {}};
+        psn::AppContext context{state, dialogs, [](int code) { std::exit(code); }};
         psn::TCColorsForm form(context);
         form.show();
         QApplication::processEvents();

@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -31,11 +32,26 @@ namespace {
 
 namespace sfs = std::filesystem;
 
-// Each carries the exit code it ends the program with; the text is the whole message.
+// "<file>: <reason>" of a game file's error; an error without a reason of its own reads as the
+// system's input/output error, as the editor shows it.
+std::string FileAndReason(const FileAccessError& error) {
+    return error.Path() + ": " + (error.Reason().empty() ? SystemReason(EIO) : error.Reason());
+}
+
+// Each carries the exit code it ends the program with; the text is the whole message. One that a
+// game file's error caused starts with the file and the system's reason.
 struct Failure : std::runtime_error {
     Failure(Exit code, const std::string& message) : std::runtime_error(message), exit(code) {}
+    Failure(Exit code, const FileAccessError& error, const std::string& after)
+        : Failure(code, FileAndReason(error) + after) {}
     Exit exit;
 };
+
+// A commit that failed changed nothing.
+std::string WritingFailed(const std::string& dir, const FileAccessError& error) {
+    return dir + ": writing the game files failed (" + FileAndReason(error) +
+           "). Nothing was written; every game file is as it was.";
+}
 [[noreturn]] void Usage(const std::string& message) {
     throw Failure(kBadInput, message + "\nTry 'psnedit --help'.");
 }
@@ -196,11 +212,10 @@ void BeginGameCommand(AppState& state, std::ostream& note) {
     } catch (const FileAccessError& error) {
         // A record that is refused says itself what to do.
         if (fs::FileNamePart(error.Path()) == kCommitRecordName)
-            throw Failure(kGameFailure, error.Path() + ": " + error.Reason() + ".");
-        throw Failure(kGameFailure, error.Path() + ": " + error.Reason() +
-                                        ": an interrupted change of the game files cannot be "
-                                        "completed. Nothing else was done; make the file "
-                                        "writable and run psnedit again.");
+            throw Failure(kGameFailure, error, ".");
+        throw Failure(kGameFailure, error,
+                      ": an interrupted change of the game files cannot be completed. Nothing "
+                      "else was done; make the file writable and run psnedit again.");
     }
     if (!report.found)
         return;
@@ -381,8 +396,8 @@ void Operands(const Options& options, std::size_t least, std::size_t most, const
         Usage(std::string("usage: psnedit ") + what);
 }
 
-int Show(const Options& options, const std::string& editorDir, std::istream& in, std::ostream& out,
-         std::ostream& err) {
+[[nodiscard]] int Show(const Options& options, const std::string& editorDir, std::istream& in,
+                       std::ostream& out, std::ostream& err) {
     Operands(options, 1, 1, "show GAMEDIR|FILE [--json]");
     const Loaded loaded = Load(options.operands[0], options, editorDir, in, err);
     out << (options.json ? fields::ToJson(loaded.record, loaded.context)
@@ -391,7 +406,7 @@ int Show(const Options& options, const std::string& editorDir, std::istream& in,
 }
 
 // Says what a comparison could not cover; such a comparison ends with exit code 3.
-int LeftOut(const std::vector<std::string>& leftOut, std::ostream& err, int code) {
+[[nodiscard]] int LeftOut(const std::vector<std::string>& leftOut, std::ostream& err, int code) {
     if (leftOut.empty())
         return code;
     err << "psnedit: the comparison is incomplete; it left out";
@@ -401,8 +416,8 @@ int LeftOut(const std::vector<std::string>& leftOut, std::ostream& err, int code
     return kGameFailure;
 }
 
-int Diff(const Options& options, const std::string& editorDir, std::istream& in, std::ostream& out,
-         std::ostream& err) {
+[[nodiscard]] int Diff(const Options& options, const std::string& editorDir, std::istream& in,
+                       std::ostream& out, std::ostream& err) {
     Operands(options, 2, 2, "diff A B [--json]");
     if (options.operands[0] == "-" && options.operands[1] == "-")
         Usage("only one of A and B can be standard input");
@@ -428,8 +443,8 @@ int Diff(const Options& options, const std::string& editorDir, std::istream& in,
     return LeftOut(leftOut, err, differences.empty() ? kSuccess : kDifferent);
 }
 
-int Save(const Options& options, const std::string& editorDir, std::ostream& out,
-         std::ostream& err) {
+[[nodiscard]] int Save(const Options& options, const std::string& editorDir, std::ostream& out,
+                       std::ostream& err) {
     Operands(options, 2, 2, "save GAMEDIR FILE.GIA|FILE.json|-");
     const std::string& dir = options.operands[0];
     const std::string& file = options.operands[1];
@@ -516,9 +531,10 @@ void Report(const AppState& state, const std::vector<std::string>& changed,
     }
 }
 
-int Apply(const Options& options, const std::string& editorDir, std::istream& in, std::ostream& out,
-          std::ostream& err, const fields::Document* given = nullptr,
-          const std::string& givenName = {}) {
+[[nodiscard]] int Apply(const Options& options, const std::string& editorDir, std::istream& in,
+                        std::ostream& out, std::ostream& err,
+                        const fields::Document* given = nullptr,
+                        const std::string& givenName = {}) {
     if (!given)
         Operands(options, 2, 2, "apply FILE.GIA|FILE.json|- GAMEDIR [--dry-run] [--all]");
     const std::string file = given ? givenName : options.operands[0];
@@ -572,9 +588,7 @@ int Apply(const Options& options, const std::string& editorDir, std::istream& in
                                "). Nothing was written. Give the game's own list with "
                                "--patch-list.");
     } catch (const FileAccessError& error) {
-        fail(kGameFailure, dir + ": writing the game files failed (" + error.Path() + ": " +
-                               error.Reason() +
-                               "). Nothing was written; every game file is as it was.");
+        fail(kGameFailure, WritingFailed(dir, error));
     }
     GameReadResult back;
     if (options.dryRun) {
@@ -590,10 +604,7 @@ int Apply(const Options& options, const std::string& editorDir, std::istream& in
         try {
             state.CommitCommand();
         } catch (const FileAccessError& error) {
-            throw Failure(kGameFailure, dir + ": writing the game files failed (" + error.Path() +
-                                            ": " + error.Reason() +
-                                            "). Nothing was written; every game file is as it "
-                                            "was.");
+            throw Failure(kGameFailure, WritingFailed(dir, error));
         }
         // Read back as the game and the editor will read it, in a command of its own.
         try {
@@ -709,8 +720,8 @@ std::string Plain(const json::Value& value, bool asJson) {
     }
 }
 
-int Get(const Options& options, const std::string& editorDir, std::istream& in, std::ostream& out,
-        std::ostream& err) {
+[[nodiscard]] int Get(const Options& options, const std::string& editorDir, std::istream& in,
+                      std::ostream& out, std::ostream& err) {
     if (options.operands.size() < 2)
         Usage("usage: psnedit get GAMEDIR|FILE KEY... [--json]");
     std::vector<Key> keys;
@@ -738,8 +749,8 @@ int Get(const Options& options, const std::string& editorDir, std::istream& in, 
     return kSuccess;
 }
 
-int Set(const Options& options, const std::string& editorDir, std::istream& in, std::ostream& out,
-        std::ostream& err) {
+[[nodiscard]] int Set(const Options& options, const std::string& editorDir, std::istream& in,
+                      std::ostream& out, std::ostream& err) {
     if (options.operands.size() < 2)
         Usage("usage: psnedit set GAMEDIR KEY=VALUE... [--dry-run]");
     // The assignments become a partial document, so they are checked as a file's fields are.
@@ -799,7 +810,7 @@ std::string FileOf(const fields::Field& field) {
     }
 }
 
-int Fields(const Options& options, std::ostream& out) {
+[[nodiscard]] int Fields(const Options& options, std::ostream& out) {
     Operands(options, 0, 0, "fields [--json]");
     static const char* const kKinds[] = {"text", "number", "switch", "bytes"};
     if (options.json)
@@ -896,7 +907,7 @@ void AddDefaultGame(const std::string& command, Options& options) {
         add(0);
 }
 
-int Restore(const Options& options, std::ostream& out) {
+[[nodiscard]] int Restore(const Options& options, std::ostream& out) {
     if (options.operands.empty())
         Usage("usage: psnedit restore GAMEDIR [FILE...]");
     const std::string& dir = options.operands[0];
@@ -933,8 +944,7 @@ int Restore(const Options& options, std::ostream& out) {
         state.CommitCommand();
     } catch (const FileAccessError& error) {
         state.DiscardCommand();
-        throw Failure(kGameFailure,
-                      error.Path() + ": " + error.Reason() + ". Nothing was restored.");
+        throw Failure(kGameFailure, error, ". Nothing was restored.");
     }
     for (const GameBackup& backup : chosen)
         out << "Restored " << backup.file << "\n";
@@ -942,7 +952,7 @@ int Restore(const Options& options, std::ostream& out) {
 }
 
 // Output that did not reach its file (a full disk, a closed pipe) is a failure, not a success.
-int Flushed(std::ostream& out, int code) {
+[[nodiscard]] int Flushed(std::ostream& out, int code) {
     out.flush();
     if (!out)
         throw Failure(kBadInput, "writing to standard output failed; the output is incomplete");

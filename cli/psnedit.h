@@ -29,10 +29,10 @@ std::string HelpText();
 
 // Runs one command line (without the program name). `editorDir` is the folder psnedit was
 // installed in, whose DATA holds the shipped patch list. `in` is what "-" reads.
-int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-        std::ostream& err, const std::string& editorDir);
+[[nodiscard]] int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+                      std::ostream& err, const std::string& editorDir);
 // The same with nothing on standard input.
-int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-        const std::string& editorDir);
+[[nodiscard]] int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                      const std::string& editorDir);
 
 } // namespace psn::cli

@@ -20,6 +20,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace psn {
 
@@ -49,6 +50,9 @@ struct AppState {
     // The game's lock, held by the command in progress only: the editor stays open for hours.
     GameLock lock;
     std::chrono::milliseconds lockWait = kGameLockWait;
+    // Failures that did not stop what met them (the originals snapshot not completed): each names
+    // its file and the reason, and whoever ran the command shows them and clears the list.
+    std::vector<std::string> unreported;
 
     // A path relative to the start directory, written with backslashes (".\DATA\PSN.PAL").
     std::string StartPath(std::string_view relative) const;

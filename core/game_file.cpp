@@ -21,7 +21,9 @@ GameFile::GameFile(std::shared_ptr<TransferFaults> faults, Staging* staging)
     : faults_(std::move(faults)), staging_(staging) {}
 
 GameFile::~GameFile() {
-    Close();
+    // Only Close finishes a file: one left open (an error unwinding past it) writes nothing.
+    if (fd_ >= 0)
+        ::close(fd_);
 }
 
 bool GameFile::Injected() {

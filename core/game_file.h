@@ -8,7 +8,8 @@
 // Transfers go through a page cache, so moving a block byte by byte costs one system call per
 // touched page rather than one per byte. The pages belong to a staging (core/commit.h): a file
 // opened within a command keeps its written pages there until the command commits; a file opened
-// without one commits its changes alone when it is closed, durably and whole.
+// without one commits its changes alone when it is closed, durably and whole; destroyed without
+// being closed, it writes nothing.
 #pragma once
 
 #include "core/errors.h"
@@ -64,7 +65,8 @@ public:
     // file's permissions are never changed. Anything but a regular file is refused without
     // waiting on it. On failure the file is not open and the sticky error is set.
     bool Open(const std::string& path);
-    // Without a staging, commits what was written; a failure sets the sticky error.
+    // The one way to finish a file: without a staging, commits what was written; a failed commit
+    // sets the sticky error, so Check() after Close() tells whether the writes are on disk.
     void Close();
     bool IsOpen() const { return fd_ >= 0; }
     const std::string& Path() const { return path_; }

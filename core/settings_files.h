@@ -60,6 +60,7 @@ void SetGameLocation(ConfigRecord& config, std::string_view exePath);
 // (track files not installed yet), a marker remembers that its track entries are still to come;
 // the first later read of the track block completes them, once.
 [[nodiscard]] bool OriginalSettingsExist(const AppState& state);
+// A failure's message names the file and the system's reason.
 FileResult WriteOriginalSnapshot(const AppState& state, bool withTrackEntries);
 [[nodiscard]] bool OriginalTracksPending(const AppState& state);
 // Copies the record's track entries into the snapshot when they are pending; no-op otherwise.

@@ -8,7 +8,10 @@
 #include "editors/lineup.h"
 #include "ui/block_transfers.h"
 #include "ui/editor_buttons.h"
-#include "ui/game_actions.h"
+#include "ui/enter_as_tab.h"
+#include "ui/latin1_text.h"
+#include "ui/number_input.h"
+#include "ui/window_transfers.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>

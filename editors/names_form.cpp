@@ -6,8 +6,10 @@
 #include "editors/lineup.h"
 #include "editors/names_blocks.h"
 #include "ui/editor_buttons.h"
+#include "ui/enter_as_tab.h"
 #include "ui/font_scale.h"
-#include "ui/game_actions.h"
+#include "ui/latin1_text.h"
+#include "ui/window_transfers.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -8,7 +8,8 @@
 #include "ui/block_transfers.h"
 #include "ui/editor_buttons.h"
 #include "ui/font_scale.h"
-#include "ui/game_actions.h"
+#include "ui/latin1_text.h"
+#include "ui/window_transfers.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>

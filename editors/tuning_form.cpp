@@ -7,7 +7,9 @@
 #include "editors/tuning_blocks.h"
 #include "ui/block_transfers.h"
 #include "ui/editor_buttons.h"
-#include "ui/game_actions.h"
+#include "ui/enter_as_tab.h"
+#include "ui/latin1_text.h"
+#include "ui/window_transfers.h"
 
 #include <QCheckBox>
 #include <QComboBox>

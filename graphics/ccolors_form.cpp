@@ -4,6 +4,7 @@
 #include "graphics/ccolors_form.h"
 
 #include "graphics/cockpit_blocks.h"
+#include "ui/window_transfers.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -5,7 +5,8 @@
 
 #include "core/fs.h"
 #include "ui/font_scale.h"
-#include "ui/game_actions.h"
+#include "ui/latin1_text.h"
+#include "ui/window_transfers.h"
 
 #include <QLabel>
 #include <QListWidget>

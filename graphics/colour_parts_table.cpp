@@ -17,8 +17,8 @@ std::optional<int> PartOf(std::span<const PartRange> parts, int value) {
 void Recolour(std::span<const std::uint8_t> reference, std::span<std::uint8_t> surface,
               std::span<const PartColour> parts) {
     // A lookup per reference value replaces the range tests: `keep` masks what stays of the
-    // surface, `value` is what to write. Without branches the loop runs at memory speed. Parts are applied in order, so a later part wins, as testing them
-    // in turn would.
+    // surface, `value` is what to write. Without branches the loop runs at memory speed. Parts are
+    // applied in order, so a later part wins, as testing them in turn would.
     std::array<std::uint8_t, 256> value{};
     std::array<std::uint8_t, 256> keep;
     keep.fill(0xFF);

@@ -7,8 +7,11 @@
 #include "core/fs.h"
 #include "graphics/button_rows.h"
 #include "graphics/helmet_table.h"
-#include "ui/game_actions.h"
+#include "graphics/user_bitmap.h"
+#include "ui/busy_cursor.h"
+#include "ui/latin1_text.h"
 #include "ui/picture_view.h"
+#include "ui/window_transfers.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -8,7 +8,9 @@
 #include "graphics/button_rows.h"
 #include "graphics/helmet_table.h"
 #include "graphics/jam_model.h"
-#include "ui/game_actions.h"
+#include "graphics/user_bitmap.h"
+#include "ui/busy_cursor.h"
+#include "ui/latin1_text.h"
 #include "ui/picture_view.h"
 
 #include <QLabel>

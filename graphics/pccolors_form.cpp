@@ -4,6 +4,7 @@
 #include "graphics/pccolors_form.h"
 
 #include "graphics/pitcrew_blocks.h"
+#include "ui/window_transfers.h"
 
 #include <QLabel>
 #include <QListWidget>

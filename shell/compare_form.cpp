@@ -7,7 +7,7 @@
 #include "shell/record_fields_table.h"
 #include "tracks/track_blocks.h"
 #include "ui/accessibility.h"
-#include "ui/game_actions.h"
+#include "ui/recovery.h"
 
 #include <QHeaderView>
 #include <QLabel>

@@ -5,7 +5,7 @@
 
 #include "core/settings_files.h"
 #include "shell/settings_commands.h"
-#include "ui/game_actions.h"
+#include "ui/latin1_text.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>

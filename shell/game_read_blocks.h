@@ -46,7 +46,7 @@ inline constexpr WholeGameRead kImportAllRead{DamagedTrackFile::EndTheRead,
 inline constexpr WholeGameRead kCheckRead{DamagedTrackFile::EndTheRead,
                                           CockpitWithoutState::FromExe};
 
-struct GameReadResult {
+struct [[nodiscard]] GameReadResult {
     bool isGameExe = true;       // false: PSN.EXE too short to hold the edition byte; nothing read
     bool tracksRead = false;     // false: the 16 track files are not all installed
     std::string dataFileProblem; // a shipped data file (the patch list) that could not be used

@@ -7,7 +7,8 @@
 #include "shell/game_read_blocks.h"
 #include "tracks/track_blocks.h"
 #include "tracks/track_install.h"
-#include "ui/game_actions.h"
+#include "ui/game_command.h"
+#include "ui/game_transfer.h"
 #include "ui/record_steps.h"
 
 #include <QApplication>

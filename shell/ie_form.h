@@ -38,7 +38,7 @@ private:
     void RadioGroup2Click();
     // The track files are put in place (asking the user when they are missing); false when the
     // user declines and the command ends there.
-    bool TrackFilesReady();
+    [[nodiscard]] bool TrackFilesReady();
 
     AppContext& context_;
     ChoiceGroup names_;

@@ -21,10 +21,14 @@
 #include "tracks/track_install.h"
 #include "ui/accessibility.h"
 #include "ui/converter_runner.h"
+#include "ui/enter_as_tab.h"
 #include "ui/font_scale.h"
-#include "ui/game_actions.h"
+#include "ui/game_command.h"
+#include "ui/game_transfer.h"
+#include "ui/latin1_text.h"
 #include "ui/picture_button.h"
 #include "ui/record_steps.h"
+#include "ui/window_transfers.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -306,7 +310,7 @@ void TMainForm::FormCreate() {
             startForm_->Advance(kProgressStep);
         });
         if (loaded)
-            load.Commit(this);
+            (void)load.Commit(this); // a failure has ended the program
         if (context_.ended) {
             startup_ = Startup::Ended;
             return;
@@ -378,9 +382,16 @@ void TMainForm::FinishHelmetSheet() {
 // that could not be read yet are completed by the first full read of the track block.
 void TMainForm::WriteOriginalSnapshotIfMissing() {
     AppState& state = context_.state;
-    if (!OriginalSettingsExist(state))
-        // Not reported yet: without the snapshot, restoring the originals later fails instead.
-        static_cast<void>(WriteOriginalSnapshot(state, !TrackDataPending(state)));
+    if (OriginalSettingsExist(state))
+        return;
+    if (const FileResult result = WriteOriginalSnapshot(state, !TrackDataPending(state));
+        !result.Ok())
+        context_.dialogs.Warning(
+            this,
+            QString::fromLocal8Bit(result.message.c_str()) + "\n\n" +
+                QString("Your game's original values could not be kept, so \"Restore original "
+                        "data\" cannot bring them back. The editor tries again at its "
+                        "next start; make the file writable or free some space."));
 }
 
 void TMainForm::CreateOtherWindows() {
@@ -426,7 +437,7 @@ void TMainForm::StartHistory() {
                 (shown == info.window ||
                  shown == QCoreApplication::translate(window.metaObject()->className(), info.window)
                               .trimmed()))
-                CopyWindowFields(game, record, info.window);
+                (void)CopyWindowFields(game, record, info.window); // the group names it
     };
     fields.sameInGame = SameInGame;
     steps_ = new RecordSteps(context_, std::move(fields), this);
@@ -505,9 +516,13 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     }
     // After a fatal file access error nothing is written any more.
     if (!context_.ended && !configWritten_) {
-        // Not reported yet: the next start then finds the configuration as it was.
-        static_cast<void>(WriteConfig(context_.state));
         configWritten_ = true;
+        if (const FileResult result = WriteConfig(context_.state); !result.Ok())
+            context_.dialogs.Warning(
+                this,
+                QString::fromLocal8Bit(result.message.c_str()) + "\n\n" +
+                    QString("The editor's settings (where the game is) could not be saved; at "
+                            "its next start the editor asks for the game again."));
     }
     if (steps_ && !context_.ended)
         steps_->RemoveKept();

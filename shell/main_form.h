@@ -63,7 +63,7 @@ private:
     void OpenWindow(QWidget* window, bool hideMain);
 
     void FormCreate();
-    bool LocateGame();
+    [[nodiscard]] bool LocateGame();
     void ShowProgress();
     void ExtractHelmetSheet();
     void FinishHelmetSheet();
@@ -85,7 +85,7 @@ private:
     void StartHistory();
     void OfferUnsavedEdits();
     // Asks before unsaved edits are lost; false when the user keeps the window open.
-    bool MayDiscardEdits();
+    [[nodiscard]] bool MayDiscardEdits();
     QString DescriptionText() const;
 
     AppContext& context_;

@@ -20,7 +20,7 @@ public:
 
     bool Found() const { return found_; }
     // Runs the window; false when the user cancelled, which ends the program.
-    bool Locate();
+    [[nodiscard]] bool Locate();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -60,7 +60,7 @@ private:
 // Runs from the current folder when it is an editor folder, otherwise from the user's own, so
 // that nothing is written where the program merely happened to be started. Empty when no folder
 // could be entered, with the message that says why.
-QString EnterStartFolder(const char* argv0) {
+[[nodiscard]] QString EnterStartFolder(const char* argv0) {
     StartPlaces places;
     places.current = fs::CurrentDirectory();
     places.programDir = fs::ProgramDirectory(argv0);

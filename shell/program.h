@@ -22,6 +22,6 @@ inline constexpr const char* kWindowClass = "psniaed";
 void SetUpApplication();
 
 // `shown`, when given, runs once the main window has been shown (before the loop starts).
-int RunEditor(int argc, char** argv, const std::function<void(QWidget&)>& shown = {});
+[[nodiscard]] int RunEditor(int argc, char** argv, const std::function<void(QWidget&)>& shown = {});
 
 } // namespace psn

@@ -5,7 +5,7 @@
 
 #include "core/fs.h"
 #include "core/settings_files.h"
-#include "ui/game_actions.h"
+#include "ui/latin1_text.h"
 #include "ui/record_steps.h"
 
 #include <QCoreApplication>

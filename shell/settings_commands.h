@@ -27,11 +27,12 @@ std::string DescriptionBytes(const QString& text);
 // Stores `description`, then writes the current settings file; without one (or when it names the
 // shipped originals, which must not be overwritten by accident) or when it cannot be created,
 // asks for a file name. Returns true when a new settings file was chosen, so the title changes.
-bool SaveSettings(AppContext& context, QWidget* parent, const QString& description, bool alwaysAsk);
+[[nodiscard]] bool SaveSettings(AppContext& context, QWidget* parent, const QString& description,
+                                bool alwaysAsk);
 
 // Asks for a settings file and loads it. Returns true when it was loaded (the title then names
 // it); a file that cannot be opened or is no settings file is reported by name, and the record
 // and the current settings file stay as they were.
-bool LoadSettings(AppContext& context, QWidget* parent);
+[[nodiscard]] bool LoadSettings(AppContext& context, QWidget* parent);
 
 } // namespace psn

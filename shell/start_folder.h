@@ -39,10 +39,10 @@ std::string UserEditorFolder(const StartPlaces& places);
 // Makes `folder` an editor folder: creates it with DATA and TEMP, copies into DATA every shipped
 // file it lacks, and replaces a shipped file by its newer version only when the user has not
 // changed it since it was copied. Files the user put there are never touched.
-bool PrepareUserFolder(const std::string& folder, const std::string& sharedData,
-                       std::string& error);
+[[nodiscard]] bool PrepareUserFolder(const std::string& folder, const std::string& sharedData,
+                                     std::string& error);
 
 // The current directory when it is an editor folder; otherwise the user's editor folder, ready.
-StartFolder ChooseStartFolder(const StartPlaces& places);
+[[nodiscard]] StartFolder ChooseStartFolder(const StartPlaces& places);
 
 } // namespace psn

@@ -21,7 +21,7 @@ bool SameInGame(const SettingsRecord& a, const SettingsRecord& b);
 
 // Copies into `target` every field that the window captioned `window` edits, from `source`.
 // Returns false when no group of fields belongs to that window.
-bool CopyWindowFields(SettingsRecord& target, const SettingsRecord& source,
-                      std::string_view window);
+[[nodiscard]] bool CopyWindowFields(SettingsRecord& target, const SettingsRecord& source,
+                                    std::string_view window);
 
 } // namespace psn

@@ -5,7 +5,7 @@
 
 #include "core/fs.h"
 #include "core/game_layout.h"
-#include "ui/game_actions.h"
+#include "ui/game_command.h"
 #include "ui/readable_colours.h"
 
 #include <QPushButton>

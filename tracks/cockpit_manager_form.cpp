@@ -5,7 +5,8 @@
 
 #include "core/fs.h"
 #include "tracks/cockpit_format.h"
-#include "ui/game_actions.h"
+#include "ui/game_command.h"
+#include "ui/game_transfer.h"
 #include "ui/readable_colours.h"
 
 #include <QGroupBox>

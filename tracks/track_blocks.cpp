@@ -208,14 +208,24 @@ std::string TrackFileProblem(const std::string& path) {
     return "reading the file failed.";
 }
 
+// The originals snapshot takes the track entries once they are read. A snapshot that cannot take
+// them keeps its marker and is completed by a later read, so this read goes on and leaves the
+// failure for whoever ran the command to show.
+void CompleteOriginalSnapshot(AppState& state) {
+    if (const FileResult result = CompleteOriginalTracks(state); !result.Ok())
+        state.unreported.push_back(result.message +
+                                   "\nThe track data's original values could not be added to the "
+                                   "original data; the editor tries again when it next reads "
+                                   "the track files.");
+}
+
 } // namespace
 
 void ReadTrackData(AppState& state) {
     const auto tyres = ReadTyreTable(state);
     for (int t = 0; t < kTrackCount; ++t)
         ReadTrackFile(state, t, tyres[static_cast<std::size_t>(t)]);
-    // Not reported yet: the snapshot's track entries then stay pending for the next read.
-    static_cast<void>(CompleteOriginalTracks(state));
+    CompleteOriginalSnapshot(state);
 }
 
 bool TrackDataPending(const AppState& state) {
@@ -243,7 +253,7 @@ std::vector<TrackReadProblem> ReadTrackDataAtStartup(AppState& state) {
             problems.push_back({t, path, TrackFileProblem(path)});
     }
     if (problems.empty())
-        static_cast<void>(CompleteOriginalTracks(state));
+        CompleteOriginalSnapshot(state);
     return problems;
 }
 

@@ -5,8 +5,11 @@
 
 #include "tracks/track_blocks.h"
 #include "ui/editor_buttons.h"
-#include "ui/game_actions.h"
+#include "ui/enter_as_tab.h"
+#include "ui/game_transfer.h"
+#include "ui/latin1_text.h"
 #include "ui/readable_colours.h"
+#include "ui/window_transfers.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -6,7 +6,8 @@
 #include "core/fs.h"
 #include "core/sample_packs.h"
 #include "tracks/track_blocks.h"
-#include "ui/game_actions.h"
+#include "ui/game_command.h"
+#include "ui/game_transfer.h"
 
 #include <QDialog>
 #include <QFileInfo>

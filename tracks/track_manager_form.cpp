@@ -8,7 +8,8 @@
 #include "tracks/track_install.h"
 #include "tracks/track_manager_blocks.h"
 #include "tracks/track_manager_model.h"
-#include "ui/game_actions.h"
+#include "ui/game_command.h"
+#include "ui/game_transfer.h"
 #include "ui/readable_colours.h"
 
 #include <QPushButton>

@@ -3,7 +3,7 @@
 
 #include "ui/block_transfers.h"
 
-#include "ui/game_actions.h"
+#include "ui/window_transfers.h"
 
 namespace psn {
 namespace {

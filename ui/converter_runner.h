@@ -22,7 +22,7 @@ class QProcess;
 
 namespace psn {
 
-struct ConverterOutcome {
+struct [[nodiscard]] ConverterOutcome {
     bool ok = false;
     QString error; // a message for the user when not ok
 };

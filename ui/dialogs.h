@@ -40,12 +40,14 @@ public:
     virtual void Warning(QWidget* parent, const QString& text) = 0;
     virtual void Error(QWidget* parent, const QString& text) = 0;
     // A confirmation box with "OK" and "Cancel"; true only for "OK".
-    virtual bool Confirm(QWidget* parent, const QString& text) = 0;
+    [[nodiscard]] virtual bool Confirm(QWidget* parent, const QString& text) = 0;
     // A question with "Save", "Discard" and "Cancel"; closing the box cancels.
     virtual SaveAnswer AskToSave(QWidget* parent, const QString& text) = 0;
     // The chosen path, or nothing when the user cancels.
-    virtual std::optional<QString> OpenFile(QWidget* parent, const FileDialogRequest& request) = 0;
-    virtual std::optional<QString> SaveFile(QWidget* parent, const FileDialogRequest& request) = 0;
+    [[nodiscard]] virtual std::optional<QString> OpenFile(QWidget* parent,
+                                                          const FileDialogRequest& request) = 0;
+    [[nodiscard]] virtual std::optional<QString> SaveFile(QWidget* parent,
+                                                          const FileDialogRequest& request) = 0;
     // A list of items with check boxes, none checked at first, and "OK" and "Cancel": the indices
     // of the checked items, or nothing when the user cancels.
     virtual std::optional<std::vector<int>> ChooseItems(QWidget* parent, const QString& title,

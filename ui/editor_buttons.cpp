@@ -3,7 +3,7 @@
 
 #include "ui/editor_buttons.h"
 
-#include "ui/game_actions.h"
+#include "ui/window_transfers.h"
 
 #include <QCoreApplication>
 #include <QDialog>

@@ -10,7 +10,8 @@
 #include "core/settings_files.h"
 #include "shell/ie_form.h"
 #include "tests/support/scripted_dialogs.h"
-#include "ui/game_actions.h"
+#include "ui/game_transfer.h"
+#include "ui/recovery.h"
 
 #include <QApplication>
 #include <QPushButton>

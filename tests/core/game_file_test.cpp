@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "core/app_state.h"
+#include "core/commit.h"
 #include "core/editions.h"
 #include "core/game_file.h"
 #include "support/scratch_game.h"
@@ -74,6 +75,50 @@ TEST(GameFile, WordsAreLowByteFirstAndSkipsLeaveBytesAlone) {
     file.Check();
     file.Close();
     EXPECT_EQ(ReadFileBytes(path), (std::vector<std::uint8_t>{0x34, 0x12, 0xAA, 0xBB, 0xEF, 0xBE}));
+}
+
+TEST(GameFile, OnlyClosingWritesAndAFailedCloseIsRaised) {
+    struct Case {
+        const char* name;
+        bool close;
+        bool occupy; // a folder holds the name the commit writes beside the target
+        std::vector<std::uint8_t> expected;
+        bool raises;
+    };
+    for (const Case& c : {Case{"closed", true, false, {9, 2, 3}, false},
+                          Case{"destroyed open", false, false, {1, 2, 3}, false},
+                          Case{"closed with the name beside taken", true, true, {1, 2, 3}, true}}) {
+        TempDir dir;
+        const std::string path = dir.str() + "/f.bin";
+        WriteFileBytes(path, {1, 2, 3});
+        bool raised = false;
+        {
+            GameFile file;
+            ASSERT_TRUE(file.Open(path)) << c.name;
+            file.WriteByte(9);
+            if (c.occupy) {
+                std::filesystem::create_directory(path + kNewSuffix);
+                WriteFileBytes(path + kNewSuffix + "/x", {0});
+            }
+            if (c.close) {
+                file.Close();
+                try {
+                    file.Check();
+                } catch (const FileAccessError& error) {
+                    raised = true;
+                    EXPECT_EQ(error.Path(), path) << c.name;
+                    EXPECT_FALSE(error.Reason().empty()) << c.name;
+                }
+            }
+        }
+        EXPECT_EQ(ReadFileBytes(path), c.expected) << c.name;
+        EXPECT_EQ(raised, c.raises) << c.name;
+        if (!c.occupy) {
+            EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.str()), {}),
+                      c.close ? 2 : 1)
+                << c.name << ": only the target (and its backup once written) is left";
+        }
+    }
 }
 
 TEST(GameFile, FailureInTheMiddleOfAGroupIsStickyAndRaisesOnce) {

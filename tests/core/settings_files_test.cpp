@@ -90,14 +90,14 @@ TEST(SettingsFile, SnapshotWithoutTrackEntriesIsCompletedOnceByTheFirstTrackRead
     ScratchGame game;
     game.state.record.setU8(rec::kTrackEntries, 11);
     game.state.record.setU8(10, 1);
-    ASSERT_TRUE(WriteOriginalSnapshot(game.state, false));
+    ASSERT_TRUE(WriteOriginalSnapshot(game.state, false).Ok());
     EXPECT_TRUE(OriginalTracksPending(game.state));
 
     // Later in the run the user changes other values, then the track block is read.
     game.state.record.setU8(10, 2);
     game.state.record.setU8(rec::kTrackEntries, 77);
     game.state.record.setU8(rec::kTrackEntriesEnd - 1, 78);
-    ASSERT_TRUE(CompleteOriginalTracks(game.state));
+    ASSERT_TRUE(CompleteOriginalTracks(game.state).Ok());
     EXPECT_FALSE(OriginalTracksPending(game.state));
     auto snapshot = ReadFileBytes(game.editorDir + "/DATA/ORIGIN.SET");
     EXPECT_EQ(snapshot[10], 1) << "only the track entries are taken from the later read";
@@ -105,7 +105,7 @@ TEST(SettingsFile, SnapshotWithoutTrackEntriesIsCompletedOnceByTheFirstTrackRead
     EXPECT_EQ(snapshot[rec::kTrackEntriesEnd - 1], 78);
 
     game.state.record.setU8(rec::kTrackEntries, 99);
-    ASSERT_TRUE(CompleteOriginalTracks(game.state));
+    ASSERT_TRUE(CompleteOriginalTracks(game.state).Ok());
     snapshot = ReadFileBytes(game.editorDir + "/DATA/ORIGIN.SET");
     EXPECT_EQ(snapshot[rec::kTrackEntries], 77) << "completed once";
 }

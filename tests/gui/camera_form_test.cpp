@@ -3,6 +3,7 @@
 
 #include "game_palette.h"
 #include "graphics/camera_form.h"
+#include "support/program_end.h"
 #include "support/scratch_game.h"
 #include "tests/support/scripted_dialogs.h"
 
@@ -18,7 +19,7 @@ namespace {
 struct CameraFixture {
     test::ScratchGame game;
     ScriptedDialogs dialogs;
-    AppContext context{game.state, dialogs, [](int) {}};
+    AppContext context{game.state, dialogs, [](int code) { test::EndProgram(code); }};
 
     explicit CameraFixture(int pictureWidth = 601) {
         std::vector<std::uint8_t> pixels;

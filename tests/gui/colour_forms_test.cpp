@@ -6,6 +6,7 @@
 #include "graphics/ccolors_form.h"
 #include "graphics/pccolors_form.h"
 #include "support/game_files.h"
+#include "support/program_end.h"
 #include "support/scratch_game.h"
 #include "tests/support/scripted_dialogs.h"
 
@@ -36,7 +37,10 @@ struct ColourFormFixture {
     test::ScratchGame game;
     ScriptedDialogs dialogs;
     int exitCode = -1;
-    AppContext context{game.state, dialogs, [this](int code) { exitCode = code; }};
+    AppContext context{game.state, dialogs, [this](int code) {
+                           exitCode = code;
+                           test::EndProgram(code);
+                       }};
 
     explicit ColourFormFixture(bool withState = true) : game(0, withState) {
         std::vector<std::uint8_t> pixels;

@@ -3,6 +3,7 @@
 
 #include "e2e_fixture.h"
 #include "shell/compare_form.h"
+#include "support/program_end.h"
 #include "support/scratch_game.h"
 #include "tests/support/scripted_dialogs.h"
 #include "tools/samplegame/sample_game.h"
@@ -55,7 +56,7 @@ TEST(CompareForm, ListsExactlyTheFieldsThatDifferFromTheGame) {
     const auto exeBefore = test::ReadFileBytes(inst.exePath);
 
     ScriptedDialogs dialogs;
-    AppContext context{state, dialogs, [](int) {}};
+    AppContext context{state, dialogs, [](int code) { test::EndProgram(code); }};
     TCompareForm form(context);
     form.show();
     auto* tree = form.findChild<QTreeWidget*>("TreeView1");
@@ -119,7 +120,10 @@ TEST(CompareForm, ADamagedTrackFileIsReportedWithoutEndingTheProgram) {
     const SettingsRecord settings = state.record;
     ScriptedDialogs dialogs;
     std::vector<int> exits;
-    AppContext context{state, dialogs, [&exits](int code) { exits.push_back(code); }};
+    AppContext context{state, dialogs, [&exits](int code) {
+                           exits.push_back(code);
+                           test::EndProgram(code);
+                       }};
     TCompareForm form(context);
     form.show();
     EXPECT_TRUE(exits.empty());

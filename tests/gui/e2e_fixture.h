@@ -10,6 +10,7 @@
 #include "core/settings_files.h"
 #include "shell/ie_form.h"
 #include "shell/main_form.h"
+#include "support/program_end.h"
 #include "support/scratch_game.h"
 #include "tests/support/scripted_dialogs.h"
 #include "tools/samplegame/sample_game.h"
@@ -117,7 +118,10 @@ struct E2EGame {
     AppState state;
     ScriptedDialogs dialogs;
     std::vector<int> exits;
-    AppContext context{state, dialogs, [this](int code) { exits.push_back(code); }};
+    AppContext context{state, dialogs, [this](int code) {
+                           exits.push_back(code);
+                           test::EndProgram(code);
+                       }};
     std::unique_ptr<TMainForm> main;
     std::string previousDir;
 };

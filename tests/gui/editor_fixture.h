@@ -5,6 +5,7 @@
 // the small editor windows.
 #pragma once
 
+#include "support/program_end.h"
 #include "support/scratch_game.h"
 #include "tests/support/scripted_dialogs.h"
 #include "ui/app_context.h"
@@ -21,7 +22,10 @@ struct EditorSession {
     ScratchGame game;
     ScriptedDialogs dialogs;
     int exitCode = -1;
-    AppContext context{game.state, dialogs, [this](int code) { exitCode = code; }};
+    AppContext context{game.state, dialogs, [this](int code) {
+                           exitCode = code;
+                           test::EndProgram(code);
+                       }};
     SettingsRecord& record() { return game.state.record; }
 };
 

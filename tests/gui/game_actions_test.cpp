@@ -4,7 +4,7 @@
 #include "editor_fixture.h"
 #include "editors/tuning_blocks.h"
 #include "shell/all_data_blocks.h"
-#include "ui/game_actions.h"
+#include "ui/window_transfers.h"
 
 #include <QApplication>
 #include <QDialog>

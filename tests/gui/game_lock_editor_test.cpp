@@ -9,7 +9,9 @@
 #include "e2e_fixture.h"
 #include "editor_fixture.h"
 #include "shell/compare_form.h"
-#include "ui/game_actions.h"
+#include "support/program_end.h"
+#include "ui/game_command.h"
+#include "ui/game_transfer.h"
 
 #include <QLabel>
 #include <gtest/gtest.h>
@@ -122,7 +124,7 @@ TEST(EditorLock, TheStartUpAsksWhileAnotherProgramHoldsTheGame) {
         E2EGame game(0, true);
         game.state.lockWait = 50ms;
         RetryOnce dialogs;
-        AppContext context{game.state, dialogs, [](int) {}};
+        AppContext context{game.state, dialogs, [](int code) { test::EndProgram(code); }};
         GameLock other = GameLock::Acquire(game.inst.gameDir);
         dialogs.other = &other;
         dialogs.confirmAnswers = {again};

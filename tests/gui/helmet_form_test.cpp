@@ -6,6 +6,7 @@
 #include "graphics/helmet_form.h"
 #include "graphics/helmet_table.h"
 #include "support/fake_converter.h"
+#include "support/program_end.h"
 #include "support/scratch_game.h"
 #include "tests/support/scripted_dialogs.h"
 #include "ui/picture_view.h"
@@ -37,7 +38,7 @@ QPoint InCell(int cell) {
 struct HelmetFormTest : ::testing::Test {
     test::ScratchGame game;
     ScriptedDialogs dialogs;
-    AppContext context{game.state, dialogs, [](int) {}};
+    AppContext context{game.state, dialogs, [](int code) { test::EndProgram(code); }};
     Bitmap8 original = test::PatternPicture(256, 180, 5);
     std::string archive = test::WriteArchive(game.gameDir, "HELMETS1.JAM", original);
     std::string tempSheet = game.editorDir + "/TEMP/HELMETS.BMP";

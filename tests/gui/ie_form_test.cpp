@@ -5,6 +5,7 @@
 #include "core/editions.h"
 #include "core/record_map.h"
 #include "shell/ie_form.h"
+#include "support/program_end.h"
 #include "support/scratch_game.h"
 #include "tests/support/scripted_dialogs.h"
 
@@ -24,7 +25,10 @@ struct IEFormFixture {
     test::ScratchGame game;
     ScriptedDialogs dialogs;
     std::vector<int> exits;
-    AppContext context{game.state, dialogs, [this](int code) { exits.push_back(code); }};
+    AppContext context{game.state, dialogs, [this](int code) {
+                           exits.push_back(code);
+                           test::EndProgram(code);
+                       }};
     TIEForm form{context};
 
     IEFormFixture() {

@@ -3,6 +3,7 @@
 
 #include "core/game_lock.h"
 #include "core/sample_packs.h"
+#include "support/program_end.h"
 #include "tests/support/scripted_dialogs.h"
 #include "track_fixture.h"
 #include "tracks/car_set_form.h"
@@ -30,7 +31,10 @@ struct InstallSession {
     ScratchGame game;
     ScriptedDialogs dialogs;
     int exitCode = -1;
-    AppContext context{game.state, dialogs, [this](int code) { exitCode = code; }};
+    AppContext context{game.state, dialogs, [this](int code) {
+                           exitCode = code;
+                           test::EndProgram(code);
+                       }};
     std::string Data(const std::string& name) const { return game.editorDir + "/DATA/" + name; }
 };
 

@@ -4,6 +4,7 @@
 #include "core/record_map.h"
 #include "graphics/jam_form.h"
 #include "support/fake_converter.h"
+#include "support/program_end.h"
 #include "support/scratch_game.h"
 #include "tests/support/scripted_dialogs.h"
 #include "ui/picture_view.h"
@@ -23,7 +24,7 @@ using Kind = ScriptedDialogs::Kind;
 struct JamFormTest : ::testing::Test {
     test::ScratchGame game;
     ScriptedDialogs dialogs;
-    AppContext context{game.state, dialogs, [](int) {}};
+    AppContext context{game.state, dialogs, [](int code) { test::EndProgram(code); }};
     std::string tempBitmap = game.editorDir + "/TEMP/TEMPTEAM.BMP";
     std::unique_ptr<TJamForm> form;
 

@@ -5,7 +5,7 @@
 // open menu, each button of each window by Tab, and runs it with Space.
 #include "e2e_fixture.h"
 #include "editor_windows.h"
-#include "ui/game_actions.h"
+#include "ui/enter_as_tab.h"
 #include "ui/picture_button.h"
 
 #include <QAbstractButton>

@@ -8,7 +8,7 @@
 #include "core/checksum.h"
 #include "core/commit.h"
 #include "e2e_fixture.h"
-#include "ui/game_actions.h"
+#include "ui/recovery.h"
 
 #include <csignal>
 #include <cstdio>

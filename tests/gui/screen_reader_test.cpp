@@ -142,7 +142,7 @@ TEST(ScreenReader, MessageBoxesReadTheirTitleAndText) {
         {"Information", [&] { dialogs.Information(nullptr, "Data has been imported!"); }},
         {"Warning", [&] { dialogs.Warning(nullptr, "Data has been imported!"); }},
         {"Error", [&] { dialogs.Error(nullptr, "Data has been imported!"); }},
-        {"Confirm", [&] { dialogs.Confirm(nullptr, "Data has been imported!"); }},
+        {"Confirm", [&] { (void)dialogs.Confirm(nullptr, "Data has been imported!"); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.title);

@@ -7,6 +7,7 @@
 
 #include "core/fs.h"
 #include "core/settings_files.h"
+#include "support/program_end.h"
 #include "support/scratch_game.h"
 #include "tests/support/scripted_dialogs.h"
 #include "ui/app_context.h"
@@ -35,7 +36,10 @@ struct ShellFixture {
     ScratchGame game;
     ScriptedDialogs dialogs;
     std::vector<int> exitCodes;
-    AppContext context{game.state, dialogs, [this](int code) { exitCodes.push_back(code); }};
+    AppContext context{game.state, dialogs, [this](int code) {
+                           exitCodes.push_back(code);
+                           test::EndProgram(code);
+                       }};
     std::string previousDir;
 };
 

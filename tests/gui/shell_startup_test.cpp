@@ -176,11 +176,7 @@ TEST(ShellStartup, FileAccessErrorEndsAfterTheWarningAndWritesNothing) {
     f.WriteConfigFile();
     const auto configBefore = ReadFileBytes(f.EditorPath("psniaed.set"));
     f.game.state.faults->failAt = 3;
-    {
-        TMainForm form(f.context);
-        EXPECT_EQ(form.StartupResult(), Startup::Ended);
-        form.close();
-    }
+    EXPECT_THROW(TMainForm form(f.context), test::ProgramEnded);
     // An injected failure reads as the system's input/output error.
     EXPECT_EQ(f.dialogs.Messages(),
               QStringList{" File access error! \n" + QString::fromStdString(f.game.ExePath()) +

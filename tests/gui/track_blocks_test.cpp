@@ -188,7 +188,7 @@ TEST(TrackBlocks, SetupBlockMustLieBeforeTheTrailer) {
 
 TEST(TrackBlocks, ReadCompletesAPendingOriginalSnapshotOnce) {
     TrackGame game;
-    ASSERT_TRUE(WriteOriginalSnapshot(game.state, false));
+    ASSERT_TRUE(WriteOriginalSnapshot(game.state, false).Ok());
     ASSERT_TRUE(OriginalTracksPending(game.state));
     ASSERT_EQ(game.Run(ReadTrackData), "");
     EXPECT_FALSE(OriginalTracksPending(game.state));

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The psniaed developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "support/program_end.h"
 #include "tests/support/scripted_dialogs.h"
 #include "track_fixture.h"
 #include "tracks/track_ed_form.h"
@@ -23,7 +24,10 @@ struct TrackEditorSession {
     ScratchGame game;
     ScriptedDialogs dialogs;
     int exitCode = -1;
-    AppContext context{game.state, dialogs, [this](int code) { exitCode = code; }};
+    AppContext context{game.state, dialogs, [this](int code) {
+                           exitCode = code;
+                           test::EndProgram(code);
+                       }};
     SettingsRecord& record() { return game.state.record; }
 };
 

@@ -9,6 +9,7 @@
 #include "graphics/jam_form.h"
 #include "graphics/nearest_colour_table.h"
 #include "support/fake_converter.h"
+#include "support/program_end.h"
 #include "support/scratch_game.h"
 #include "tests/support/scripted_dialogs.h"
 #include "ui/picture_view.h"
@@ -223,7 +224,7 @@ Bitmap8 InPureColours(int bits, const ColourTable& table, int pureAt) {
 struct BitmapWindows : ::testing::Test {
     test::ScratchGame game;
     ScriptedDialogs dialogs;
-    AppContext context{game.state, dialogs, [](int) {}};
+    AppContext context{game.state, dialogs, [](int code) { test::EndProgram(code); }};
     ColourTable sheetTable = SheetTable();
     Bitmap8 original = [this] {
         Bitmap8 p = test::PatternPicture(256, 180, 5);

@@ -21,6 +21,7 @@
 #include <QPalette>
 #include <QPixmap>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 
@@ -68,8 +69,12 @@ int main(int argc, char** argv) {
 
     psn::AppState state;
     psn::ScriptedDialogs dialogs;
-    int exitCode = 0;
-    psn::AppContext context{state, dialogs, [&exitCode](int code) { exitCode = code; }};
+    psn::AppContext context{state, dialogs, [&dialogs](int code) {
+                                std::fprintf(stderr,
+                                             "psn_screenshots: the game could not be read (%s)\n",
+                                             qPrintable(dialogs.Messages().join("; ")));
+                                std::exit(code);
+                            }};
     psn::TMainForm mainForm(context);
     if (mainForm.StartupResult() != psn::TMainForm::Startup::Loaded) {
         std::fprintf(stderr, "psn_screenshots: start-up did not load the game (%s)\n",
@@ -85,7 +90,7 @@ int main(int argc, char** argv) {
         Save(mainForm.Windows().names, out, "names" + suffix);
         Save(mainForm.Windows().cockpitManager, out, "cockpit_manager" + suffix);
         context.ended = true;
-        return exitCode;
+        return 0;
     }
     Save(mainForm.StartForm(), out, "progress");
     mainForm.CreateOtherWindows();
@@ -127,5 +132,5 @@ int main(int argc, char** argv) {
     }
     // Leave the game's configuration as it was found.
     context.ended = true;
-    return exitCode;
+    return 0;
 }

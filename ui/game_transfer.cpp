@@ -1,0 +1,71 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/game_transfer.h"
+
+#include "ui/game_command.h"
+
+#include <QString>
+#include <QStringList>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace psn {
+
+void FileAccessFailure(AppContext& context, QWidget* parent, const FileAccessError& error) {
+    context.state.DiscardCommand();
+    context.ended = true;
+    // The first line is the game's fixed text; the file name and reason are the system's.
+    context.dialogs.Warning(
+        parent, QString::fromLatin1(error.what()) +
+                    QString::fromLocal8Bit(error.Text().substr(std::string(error.what()).size())));
+    context.terminate(1);
+    // The handler ends the program (or, in tests, throws); whatever called this must not go on.
+    std::abort();
+}
+
+namespace {
+
+// Shows what the transfer met without stopping, once.
+void ReportUnreported(AppContext& context, QWidget* parent) {
+    std::vector<std::string>& unreported = context.state.unreported;
+    if (unreported.empty())
+        return;
+    QStringList texts;
+    for (const std::string& text : unreported)
+        texts << QString::fromLocal8Bit(text.c_str());
+    unreported.clear();
+    context.dialogs.Warning(parent, texts.join("\n\n"));
+}
+
+} // namespace
+
+bool RunGameTransfer(AppContext& context, QWidget* parent, const std::function<void()>& body) {
+    if (context.ended || context.refused)
+        return false;
+    AppState& state = context.state;
+    const bool whole = !state.command;
+    if (whole && !BeginOwnCommand(context, parent, GameCommand::WhenBusy::Warn))
+        return false;
+    try {
+        body();
+        state.CloseGameFiles();
+        if (whole)
+            state.CommitCommand();
+        ReportUnreported(context, parent);
+        return true;
+    } catch (const FileAccessError& error) {
+        // Nothing of the command is written.
+        FileAccessFailure(context, parent, error);
+    } catch (const DataFileError& error) {
+        state.CloseGameFiles();
+        if (whole)
+            state.DiscardCommand();
+        context.dialogs.Error(parent, QString::fromLocal8Bit(error.what()));
+        ReportUnreported(context, parent);
+        return false;
+    }
+}
+
+} // namespace psn

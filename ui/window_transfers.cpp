@@ -1,0 +1,57 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/window_transfers.h"
+
+#include "core/settings_files.h"
+#include "ui/game_transfer.h"
+#include "ui/record_steps.h"
+
+#include <QCoreApplication>
+#include <QShowEvent>
+#include <QWidget>
+
+namespace psn {
+
+bool ImportIntoWindow(AppContext& context, QWidget* window, const std::function<void()>& body) {
+    const QString title = window->windowTitle().trimmed();
+    StepScope step(
+        context,
+        QCoreApplication::translate("psn::GameActions", "Import data from game: %1").arg(title));
+    if (!RunGameTransfer(context, window, body))
+        return false;
+    if (context.steps)
+        context.steps->WindowMatchesGame(*window);
+    context.dialogs.Information(window, kDataImported);
+    // Hiding a window that runs in its own modal loop would end that loop and leave the window
+    // open without modality; a show event refills it from the record just the same.
+    if (window->isVisible()) {
+        QShowEvent refresh;
+        QCoreApplication::sendEvent(window, &refresh);
+    } else {
+        window->show();
+    }
+    return true;
+}
+
+bool ExportFromWindow(AppContext& context, QWidget* window, const std::function<void()>& body) {
+    // Writing the game is no step: the backups take it back.
+    StepScope step(context, {});
+    if (!RunGameTransfer(context, window, body))
+        return false;
+    if (context.steps)
+        context.steps->WindowMatchesGame(*window);
+    context.dialogs.Information(window, kDataExported);
+    return true;
+}
+
+void RestoreOriginalData(AppContext& context, QWidget* parent, const QString& stepName) {
+    StepScope step(context, stepName);
+    const FileResult result = RestoreOriginal(context.state);
+    if (result.Ok() && context.steps)
+        context.steps->FileMatches();
+    if (result.status == FileResult::Status::Failed)
+        context.dialogs.Error(parent, QString::fromLocal8Bit(result.message.c_str()));
+}
+
+} // namespace psn

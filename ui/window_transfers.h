@@ -1,0 +1,32 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// What an editor window's import, export and restore buttons do around the transfer, and the
+// messages they show.
+#pragma once
+
+#include "ui/app_context.h"
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace psn {
+
+inline constexpr const char* kDataImported = "Data has been imported!";
+inline constexpr const char* kDataExported = "Data has been exported!";
+
+// Both show their outcome themselves (a failure too), so a window's button may drop the result;
+// it tells callers that go on whether the transfer completed.
+// "Import data from game": the transfer, "Data has been imported!", then the window is hidden and
+// shown again so that it refills itself from the record.
+bool ImportIntoWindow(AppContext& context, QWidget* window, const std::function<void()>& body);
+// "Export data into game": the transfer, then "Data has been exported!".
+bool ExportFromWindow(AppContext& context, QWidget* window, const std::function<void()>& body);
+// "Restore original data": the whole record from "./DATA/ORIGIN.SET"; a damaged file is reported.
+// It is one undoable step named `stepName`.
+void RestoreOriginalData(AppContext& context, QWidget* parent,
+                         const QString& stepName = "Restore original data");
+
+} // namespace psn
