@@ -17,8 +17,9 @@
 
 namespace psn::test {
 
+// A scratch game with scripted dialogs, whose fatal path ends the test's event with `exitCode`.
 struct EditorSession {
-    explicit EditorSession(int edition = 0) : game(edition) {}
+    explicit EditorSession(int edition = 0, bool withState = true) : game(edition, withState) {}
     ScratchGame game;
     ScriptedDialogs dialogs;
     int exitCode = -1;

@@ -3,6 +3,7 @@
 
 #include "core/game_lock.h"
 #include "core/sample_packs.h"
+#include "editor_fixture.h"
 #include "support/program_end.h"
 #include "tests/support/scripted_dialogs.h"
 #include "track_fixture.h"
@@ -26,15 +27,8 @@ namespace {
 
 namespace stdfs = std::filesystem;
 
-struct InstallSession {
-    explicit InstallSession(int edition = 0) : game(edition, false) {}
-    ScratchGame game;
-    ScriptedDialogs dialogs;
-    int exitCode = -1;
-    AppContext context{game.state, dialogs, [this](int code) {
-                           exitCode = code;
-                           test::EndProgram(code);
-                       }};
+struct InstallSession : EditorSession {
+    explicit InstallSession(int edition = 0) : EditorSession(edition, false) {}
     std::string Data(const std::string& name) const { return game.editorDir + "/DATA/" + name; }
 };
 

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The psniaed developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "editor_fixture.h"
 #include "support/program_end.h"
 #include "tests/support/scripted_dialogs.h"
 #include "track_fixture.h"
@@ -17,18 +18,10 @@
 namespace psn::test {
 namespace {
 
-struct TrackEditorSession {
-    explicit TrackEditorSession(int edition = 0) : game(edition) {
+struct TrackEditorSession : EditorSession {
+    explicit TrackEditorSession(int edition = 0) : EditorSession(edition) {
         InstallTrackFiles(game.gameDir);
     }
-    ScratchGame game;
-    ScriptedDialogs dialogs;
-    int exitCode = -1;
-    AppContext context{game.state, dialogs, [this](int code) {
-                           exitCode = code;
-                           test::EndProgram(code);
-                       }};
-    SettingsRecord& record() { return game.state.record; }
 };
 
 struct ShownEditor {
