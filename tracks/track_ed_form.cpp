@@ -9,9 +9,11 @@
 #include "ui/game_transfer.h"
 #include "ui/latin1_text.h"
 #include "ui/readable_colours.h"
+#include "ui/record_steps.h"
 #include "ui/window_transfers.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -184,12 +186,16 @@ void TTrackEdForm::ComboBox1Change(int row) {
 }
 
 void TTrackEdForm::BitBtn1Click() {
+    // Writing the game is no step: the backups take it back.
+    StepScope step(context_, {});
     if (!RunGameTransfer(context_, this, [this] {
             context_.state.OpenGameExe();
             ReadPendingTrackData(context_.state);
             WriteTrackData(context_.state);
         }))
         return;
+    if (context_.steps)
+        context_.steps->WindowMatchesGame(*this);
     const std::string note = TracksLeftNote(context_.state);
     context_.dialogs.Information(this, note.empty()
                                            ? tr("Tracks data has been exported!")
@@ -198,11 +204,17 @@ void TTrackEdForm::BitBtn1Click() {
 }
 
 void TTrackEdForm::BitBtn2Click() {
+    // One undoable step, named as every other window's import.
+    StepScope step(context_,
+                   QCoreApplication::translate("psn::GameActions", "Import data from game: %1")
+                       .arg(windowTitle().trimmed()));
     if (!RunGameTransfer(context_, this, [this] {
             context_.state.OpenGameExe();
             ReadTrackData(context_.state);
         }))
         return;
+    if (context_.steps)
+        context_.steps->WindowMatchesGame(*this);
     // Refreshing runs the show handler again rather than hiding the window, which would end its
     // modal loop.
     FormShow();

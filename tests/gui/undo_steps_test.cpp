@@ -80,6 +80,13 @@ void TypePower(E2EGame& game) {
     Type(power, "Edit16", old == "500" ? "501" : "500");
 }
 
+void TypeTrack(E2EGame& game) {
+    QWidget* editor = game.main->Windows().trackEditor;
+    ShowWindow(editor);
+    const QString old = editor->findChild<QLineEdit*>("Edit1")->text();
+    Type(editor, "Edit1", old == "50" ? "51" : "50");
+}
+
 void Trigger(E2EGame& game, const char* action) {
     auto* item = game.main->findChild<QAction*>(action);
     ASSERT_NE(item, nullptr) << action;
@@ -179,6 +186,9 @@ TEST(UndoSteps, EveryKindOfStepUndoesAndRedoesToTheExactRecordInTheOpenWindow) {
         {"Import data from game", &WindowSet::enginePower, TypePower,
          [](E2EGame&, QWidget* w) { E2EGame::Click(w, "Import data"); },
          "Import data from game: Engine power"},
+        {"Import data from game in the track editor", &WindowSet::trackEditor, TypeTrack,
+         [](E2EGame&, QWidget* w) { E2EGame::Click(w, "Import data"); },
+         "Import data from game: Track editor"},
         {"Import all", &WindowSet::enginePower, TypePower,
          [](E2EGame& game, QWidget*) { game.ImportAll(); }, "Import all data"},
     };
