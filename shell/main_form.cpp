@@ -38,79 +38,47 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
+#include <algorithm>
 #include <cstdio>
 
 namespace psn {
 namespace {
 
 constexpr int kProgressStep = 4;
+constexpr int kButtonWidth = 173, kButtonHeight = 59;
 
-} // namespace
-
-struct MainButton {
-    const char* name;
-    const char* label;
-    const char* picture;
-    int left, top;
-    QWidget* WindowSet::*window;
-    bool hideMain;
-};
-
-namespace {
-
-// The buttons that open a window, and whether the main window hides while it is open.
-constexpr MainButton kWindowButtons[] = {
-    {"NamesButton", QT_TRANSLATE_NOOP("psn::TMainForm", "Names + Numbers"), ".\\DATA\\BT_NAMES.BMP",
-     0, 5, &WindowSet::names, false},
-    {"PowerButton", QT_TRANSLATE_NOOP("psn::TMainForm", "Engine Power"), ".\\DATA\\BT_POWER.BMP", 0,
-     64, &WindowSet::enginePower, false},
-    {"GripButton", QT_TRANSLATE_NOOP("psn::TMainForm", "CC Grip"), ".\\DATA\\BT_GRIP.BMP", 0, 123,
-     &WindowSet::grip, false},
-    {"FailureButton", QT_TRANSLATE_NOOP("psn::TMainForm", "Car Failure"), ".\\DATA\\BT_FAILURE.BMP",
-     0, 183, &WindowSet::failures, false},
-    {"TuningButton", QT_TRANSLATE_NOOP("psn::TMainForm", "Car Tuning"), ".\\DATA\\BT_TUNING.BMP", 0,
-     243, &WindowSet::tuning, true},
-    {"NosesButton", QT_TRANSLATE_NOOP("psn::TMainForm", "Nose Cones"), ".\\DATA\\BT_NOSES.BMP", -1,
-     302, &WindowSet::noses, false},
-    {"PitLaneButton", QT_TRANSLATE_NOOP("psn::TMainForm", "Pit Lane Settings"),
-     ".\\DATA\\BT_PITLANE.BMP", 173, 64, &WindowSet::pitLine, false},
-    {"CockpitColoursButton", QT_TRANSLATE_NOOP("psn::TMainForm", "Cockpit Colours"),
-     ".\\DATA\\BT_COCKPIT.BMP", 173, 124, &WindowSet::cockpitColours, true},
-    {"PitCrewButton", QT_TRANSLATE_NOOP("psn::TMainForm", "Pit Crew Colours"),
-     ".\\DATA\\BT_PITCREW.BMP", 173, 183, &WindowSet::pitCrewColours, true},
-    {"CarJamsButton", QT_TRANSLATE_NOOP("psn::TMainForm", "Car Jams"), ".\\DATA\\BT_CARJAMS.BMP",
-     173, 243, &WindowSet::carJams, true},
-    {"HelmetsButton", QT_TRANSLATE_NOOP("psn::TMainForm", "Helmets"), ".\\DATA\\BT_HELMETS.BMP",
-     174, 302, &WindowSet::helmets, true},
-    {"CamerasButton", QT_TRANSLATE_NOOP("psn::TMainForm", "Cameras"), ".\\DATA\\BT_CAMERAS.BMP",
-     347, 64, &WindowSet::cameras, true},
-    {"CockpitManagerButton", QT_TRANSLATE_NOOP("psn::TMainForm", "Cockpit Manager"),
-     ".\\DATA\\BT_COCKPITM.BMP", 346, 183, &WindowSet::cockpitManager, false},
-    {"TrackManagerButton", QT_TRANSLATE_NOOP("psn::TMainForm", "Track Manager"),
-     ".\\DATA\\BT_TRACKM.BMP", 348, 243, &WindowSet::trackManager, false},
-};
-constexpr MainButton kTrackEditorButton = {"TrackEditorButton",
-                                           QT_TRANSLATE_NOOP("psn::TMainForm", "Track Editor"),
-                                           ".\\DATA\\BT_TRACKED.BMP",
-                                           346,
-                                           124,
-                                           nullptr,
-                                           false};
-constexpr MainButton kExitButton = {"ExitButton",
-                                    QT_TRANSLATE_NOOP("psn::TMainForm", "EXIT"),
-                                    ".\\DATA\\BT_EXIT.BMP",
-                                    348,
-                                    302,
-                                    nullptr,
-                                    false};
+constexpr WindowButton kTrackEditorButton = {"TrackEditorButton",
+                                             QT_TRANSLATE_NOOP("psn::TMainForm", "Track Editor"),
+                                             ".\\DATA\\BT_TRACKED.BMP",
+                                             346,
+                                             124,
+                                             false};
+constexpr WindowButton kExitButton = {
+    "ExitButton", QT_TRANSLATE_NOOP("psn::TMainForm", "EXIT"), ".\\DATA\\BT_EXIT.BMP", 348, 302,
+    false};
 // Hidden and disabled: the menu's "Install car set…" opens the installer.
-constexpr MainButton kCarSetsButton = {"CarSetsButton",
-                                       QT_TRANSLATE_NOOP("psn::TMainForm", "Car Sets"),
-                                       ".\\DATA\\BT_CARSETS.BMP",
-                                       480,
-                                       7,
-                                       nullptr,
-                                       false};
+constexpr WindowButton kCarSetsButton = {"CarSetsButton",
+                                         QT_TRANSLATE_NOOP("psn::TMainForm", "Car Sets"),
+                                         ".\\DATA\\BT_CARSETS.BMP",
+                                         480,
+                                         7,
+                                         false};
+
+// The windows' rows that have a picture button, made column by column and top to bottom, so that
+// a screen reader walks the buttons in the order the eye reads them.
+std::vector<const WindowRow*> ButtonRows() {
+    std::vector<const WindowRow*> rows;
+    for (const WindowRow& row : WindowRows())
+        if (row.button.name)
+            rows.push_back(&row);
+    const auto column = [](const WindowRow* row) {
+        return (row->button.left + kButtonWidth / 2) / kButtonWidth;
+    };
+    std::ranges::stable_sort(rows, [&column](const WindowRow* a, const WindowRow* b) {
+        return column(a) != column(b) ? column(a) < column(b) : a->button.top < b->button.top;
+    });
+    return rows;
+}
 
 QString Native(const std::string& path) {
     return QFile::decodeName(path.c_str());
@@ -145,12 +113,11 @@ void TMainForm::CreateLayout() {
     client->setFixedSize(521, 363);
     setCentralWidget(client);
 
-    for (const MainButton& b : kWindowButtons) {
-        PictureButton* button = AddPictureButton(b);
-        const auto member = b.window;
-        const bool hideMain = b.hideMain;
-        connect(button, &QAbstractButton::clicked, this,
-                [this, member, hideMain] { OpenWindow(windows_.*member, hideMain); });
+    for (const WindowRow* row : ButtonRows()) {
+        const auto window = row->window;
+        const bool hideMain = row->button.hideMain;
+        connect(AddPictureButton(row->button), &QAbstractButton::clicked, this,
+                [this, window, hideMain] { OpenWindow(window(windows_), hideMain); });
     }
     connect(AddPictureButton(kTrackEditorButton), &QAbstractButton::clicked, this,
             &TMainForm::TrackEditorButtonClick);
@@ -174,19 +141,19 @@ void TMainForm::CreateLayout() {
     EditionLabel->adjustSize();
 }
 
-PictureButton* TMainForm::AddPictureButton(const MainButton& entry) {
+PictureButton* TMainForm::AddPictureButton(const WindowButton& entry) {
     auto* button = new PictureButton(tr(entry.label), LoadPicture(context_.state, entry.picture),
                                      centralWidget());
     button->setObjectName(entry.name);
-    button->setGeometry(entry.left, entry.top, 173, 59);
+    button->setGeometry(entry.left, entry.top, kButtonWidth, kButtonHeight);
     return button;
 }
 
 // A screen reader speaks a picture button's label as its name; the description says what it does.
 void TMainForm::DescribeButtons() {
-    for (const MainButton& b : kWindowButtons)
-        if (auto* button = findChild<PictureButton*>(b.name))
-            button->setAccessibleDescription(tr("Opens the %1 window").arg(tr(b.label)));
+    for (const WindowRow* row : ButtonRows())
+        if (auto* button = findChild<PictureButton*>(row->button.name))
+            button->setAccessibleDescription(tr("Opens the %1 window").arg(tr(row->button.label)));
     if (auto* button = findChild<PictureButton*>(kTrackEditorButton.name))
         button->setAccessibleDescription(tr("Opens the track editor for the game's tracks"));
     if (auto* button = findChild<PictureButton*>(kExitButton.name))
@@ -195,9 +162,9 @@ void TMainForm::DescribeButtons() {
 
 std::vector<const char*> TMainForm::Pictures() {
     std::vector<const char*> pictures;
-    for (const MainButton& b : kWindowButtons)
-        pictures.push_back(b.picture);
-    for (const MainButton* b : {&kTrackEditorButton, &kExitButton, &kCarSetsButton})
+    for (const WindowRow* row : ButtonRows())
+        pictures.push_back(row->button.picture);
+    for (const WindowButton* b : {&kTrackEditorButton, &kExitButton, &kCarSetsButton})
         pictures.push_back(b->picture);
     pictures.push_back(kStartPicture);
     return pictures;
@@ -404,14 +371,8 @@ void TMainForm::CreateOtherWindows() {
         connect(windows_.description, &TDesForm::SettingsFileChosen, this, &TMainForm::UpdateTitle);
     if (!steps_)
         return;
-    for (QWidget* WindowSet::*member :
-         {&WindowSet::names, &WindowSet::enginePower, &WindowSet::grip, &WindowSet::pitLine,
-          &WindowSet::failures, &WindowSet::noses, &WindowSet::tuning, &WindowSet::cockpitManager,
-          &WindowSet::trackManager, &WindowSet::cameras, &WindowSet::carSets,
-          &WindowSet::cockpitColours, &WindowSet::pitCrewColours, &WindowSet::importExport,
-          &WindowSet::helmets, &WindowSet::carJams, &WindowSet::trackEditor})
-        steps_->Attach(windows_.*member);
-    steps_->Attach(windows_.description);
+    for (QWidget* window : windows_.All())
+        steps_->Attach(window);
     // The description box holds its text until it is saved: only a step of its own renews it.
     if (TDesForm* description = windows_.description)
         connect(steps_, &RecordSteps::Restored, description, [description](bool changed) {

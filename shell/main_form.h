@@ -19,7 +19,6 @@ class QLabel;
 
 namespace psn {
 
-struct MainButton;
 class PendingConversion;
 class PictureButton;
 class RecordSteps;
@@ -58,7 +57,7 @@ protected:
 private:
     void CreateLayout();
     void CreateMenu();
-    PictureButton* AddPictureButton(const MainButton& entry);
+    PictureButton* AddPictureButton(const WindowButton& entry);
     void DescribeButtons();
     void OpenWindow(QWidget* window, bool hideMain);
 

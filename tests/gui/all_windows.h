@@ -4,7 +4,6 @@
 // The main window with every window it opens, for tests that look at all of them at once.
 #pragma once
 
-#include "shell/des_form.h"
 #include "shell/main_form.h"
 #include "shell/window_set.h"
 #include "shell_fixture.h"
@@ -20,12 +19,9 @@ struct AllWindows {
         f.WriteConfigFile();
         main = std::make_unique<TMainForm>(f.context);
         main->CreateOtherWindows();
-        const WindowSet& w = main->Windows();
-        QWidget* description = w.description;
-        windows = {main.get(),  w.names,   w.enginePower,    w.grip,           w.pitLine,
-                   w.failures,  w.noses,   w.tuning,         w.cockpitManager, w.trackManager,
-                   w.cameras,   w.carSets, w.cockpitColours, w.pitCrewColours, w.importExport,
-                   description, w.helmets, w.carJams,        w.trackEditor};
+        windows = {main.get()};
+        for (QWidget* window : main->Windows().All())
+            windows.push_back(window);
     }
     ShellFixture f;
     std::unique_ptr<TMainForm> main;

@@ -8,7 +8,6 @@
 // the main window and two editors, in a dark colour scheme, at twice the pixel density, with a
 // 16 pt font or in that language, into NAME-LOOK.png.
 #include "shell/compare_form.h"
-#include "shell/des_form.h"
 #include "shell/languages.h"
 #include "shell/main_form.h"
 #include "shell/path_form.h"
@@ -99,29 +98,8 @@ int main(int argc, char** argv) {
         psn::TPathForm locate(context);
         Save(&locate, out, "locate");
     }
-    const psn::WindowSet& w = mainForm.Windows();
-    const std::pair<QWidget*, const char*> windows[] = {
-        {w.names, "names"},
-        {w.enginePower, "engine_power"},
-        {w.grip, "grip"},
-        {w.pitLine, "pit_line"},
-        {w.failures, "failures"},
-        {w.noses, "nose_cones"},
-        {w.tuning, "car_tuning"},
-        {w.cockpitManager, "cockpit_manager"},
-        {w.trackManager, "track_manager"},
-        {w.cameras, "cameras"},
-        {w.carSets, "car_sets"},
-        {w.cockpitColours, "cockpit_colours"},
-        {w.pitCrewColours, "pit_crew_colours"},
-        {w.importExport, "import_export"},
-        {w.description, "settings_description"},
-        {w.helmets, "helmets"},
-        {w.carJams, "car_jams"},
-        {w.trackEditor, "track_editor"},
-    };
-    for (const auto& [window, name] : windows)
-        Save(window, out, name);
+    for (const psn::WindowRow& row : psn::WindowRows())
+        Save(row.window(mainForm.Windows()), out, row.name);
     {
         // A few settings changed and not yet exported, so the comparison has something to list.
         state.record.setStr(psn::rec::TeamName(3), psn::rec::kTeamNameCapacity, "Vantor GP");
