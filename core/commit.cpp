@@ -16,6 +16,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <sys/stat.h>
@@ -139,6 +140,20 @@ public:
             if (n <= 0)
                 Raise(shown, n < 0 ? errno : ENOSPC);
             data += n;
+            length -= static_cast<std::size_t>(n);
+        }
+    }
+    void WriteAt(int fd, const std::uint8_t* data, std::size_t length, std::uint64_t at,
+                 const std::string& shown) {
+        Tick(shown);
+        while (length > 0) {
+            const ssize_t n = ::pwrite(fd, data, length, static_cast<off_t>(at));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                Raise(shown, n < 0 ? errno : ENOSPC);
+            data += n;
+            at += static_cast<std::uint64_t>(n);
             length -= static_cast<std::size_t>(n);
         }
     }
@@ -318,19 +333,152 @@ std::string TargetProblem(const StagedFile& file, const std::string& key, const 
     return {};
 }
 
+// Bytes changed in place, with what they held before.
+struct Run {
+    std::uint64_t at = 0;
+    std::vector<std::uint8_t> now, before;
+};
+
 struct Entry {
+    Entry(std::string name, std::string target, bool created)
+        : name(std::move(name)), target(std::move(target)), created(created) {}
+
     std::string name;     // as the record names it: relative to the game folder
     std::string target;   // the file acted on, where it really is
     bool created = false; // the file did not exist before the command
+    bool patched = false; // changed in place by `runs` instead of replaced whole
+    std::vector<Run> runs;
+    std::optional<timespec> modified; // a patched file's time of change, put back by an undo
 };
+
+// A change of a few bytes is written in place, journalled in the commit record, rather than
+// copying a 5.6 MB executable beside itself. Past this many changed bytes the whole file is
+// written; the record stays far below its size limit.
+constexpr std::size_t kMaxPatchBytes = 64 << 10;
+// Changed bytes closer than this are one run: fewer record lines and writes.
+constexpr std::uint64_t kRunGap = 16;
+
+std::string Hex(const std::vector<std::uint8_t>& bytes) {
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string text;
+    text.reserve(bytes.size() * 2);
+    for (const std::uint8_t byte : bytes) {
+        text += kDigits[byte >> 4];
+        text += kDigits[byte & 15];
+    }
+    return text;
+}
+
+bool FromHex(std::string_view text, std::vector<std::uint8_t>& bytes) {
+    if (text.empty() || text.size() % 2 != 0)
+        return false;
+    bytes.clear();
+    for (std::size_t i = 0; i < text.size(); i += 2) {
+        int value = 0;
+        for (const char c : text.substr(i, 2)) {
+            const int digit = c >= '0' && c <= '9'   ? c - '0'
+                              : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                                                     : -1;
+            if (digit < 0)
+                return false;
+            value = value * 16 + digit;
+        }
+        bytes.push_back(static_cast<std::uint8_t>(value));
+    }
+    return true;
+}
 
 std::string RecordText(const std::vector<Entry>& entries, bool forward) {
     std::ostringstream out;
     out << kRecordHeader << "\n" << (forward ? "complete" : "undo") << "\n";
-    for (const Entry& entry : entries)
-        out << (entry.created ? "create " : "replace ") << entry.name << "\n";
+    for (const Entry& entry : entries) {
+        out << (entry.patched   ? "patch "
+                : entry.created ? "create "
+                                : "replace ")
+            << entry.name << "\n";
+        for (const Run& run : entry.runs)
+            out << "at " << run.at << " " << Hex(run.now) << " " << Hex(run.before) << "\n";
+        if (entry.modified)
+            out << "modified " << entry.modified->tv_sec << " " << entry.modified->tv_nsec << "\n";
+    }
     out << "end\n";
     return out.str();
+}
+
+// Writes a patched file's runs, new or old, and flushes them. Safe to repeat.
+void ApplyRuns(Steps& steps, const Entry& entry, bool forward) {
+    FdGuard out;
+    out.fd = steps.Open(entry.target, O_WRONLY | O_NOFOLLOW, entry.target);
+    for (const Run& run : entry.runs) {
+        const std::vector<std::uint8_t>& bytes = forward ? run.now : run.before;
+        steps.WriteAt(out.fd, bytes.data(), bytes.size(), run.at, entry.target);
+    }
+    // Undone, the file is as it was, its time of change too.
+    if (!forward && entry.modified) {
+        const timespec times[2] = {{0, UTIME_OMIT}, *entry.modified};
+        ::futimens(out.fd, times);
+    }
+    steps.Flush(out.fd, entry.target);
+    steps.Close(out.Release(), entry.target);
+}
+
+// Whether a file may be changed in place, and its runs when it may: only a file this command
+// read, of unchanged size, with nothing else sharing its bytes (a hard link would carry the change
+// out of the game folder) and writable as it is (a read-only one is replaced whole, which leaves
+// it writable for the game). Everything else is written whole.
+bool PatchRuns(const StagedFile& file, Entry& entry, std::size_t& budget) {
+    if (file.copied || file.size != file.baseSize || entry.created)
+        return false;
+    FdGuard in;
+    in.fd = ::open(entry.target.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    struct stat info {};
+    if (in.fd < 0 || ::fstat(in.fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_nlink != 1 ||
+        !(info.st_mode & S_IWUSR) || static_cast<std::uint64_t>(info.st_size) != file.size)
+        return false;
+    std::vector<Run> runs;
+    std::size_t total = 0;
+    std::vector<std::uint8_t> disk(StagedFile::kPageSize);
+    for (const auto& [index, page] : file.pages) {
+        if (!page.dirty)
+            continue;
+        const std::uint64_t start = index * StagedFile::kPageSize;
+        const std::size_t length = static_cast<std::size_t>(
+            std::min<std::uint64_t>(StagedFile::kPageSize, file.size - start));
+        if (::pread(in.fd, disk.data(), length, static_cast<off_t>(start)) !=
+            static_cast<ssize_t>(length))
+            return false;
+        for (std::size_t i = 0; i < length; ++i) {
+            if (disk[i] == page.data[i])
+                continue;
+            const std::uint64_t at = start + i;
+            if (runs.empty() || at - (runs.back().at + runs.back().now.size()) > kRunGap)
+                runs.push_back({at, {}, {}});
+            Run& run = runs.back();
+            // Bytes in the gap are unchanged; they are written again with what they hold.
+            while (run.at + run.now.size() < at) {
+                const std::uint64_t gap = run.at + run.now.size();
+                std::uint8_t held = 0;
+                if (gap >= start) {
+                    held = disk[gap - start];
+                } else if (::pread(in.fd, &held, 1, static_cast<off_t>(gap)) != 1) {
+                    return false;
+                }
+                run.now.push_back(held);
+                run.before.push_back(held);
+                ++total;
+            }
+            run.now.push_back(page.data[i]);
+            run.before.push_back(disk[i]);
+            ++total;
+        }
+        if (total > budget)
+            return false;
+    }
+    budget -= total;
+    entry.patched = true;
+    entry.modified = info.st_mtim;
+    entry.runs = std::move(runs);
+    return true;
 }
 
 void WriteRecord(Steps& steps, const std::string& path, const std::string& text) {
@@ -348,6 +496,11 @@ void WriteRecord(Steps& steps, const std::string& path, const std::string& text)
 // target removed, the new content dropped. Safe to repeat.
 void Undo(const std::vector<Entry>& entries) {
     for (const Entry& entry : entries) {
+        if (entry.patched) {
+            Steps quiet({});
+            ApplyRuns(quiet, entry, false);
+            continue;
+        }
         const std::string old = entry.target + kOldSuffix;
         struct stat oldInfo {
         }, targetInfo{};
@@ -368,6 +521,11 @@ void Undo(const std::vector<Entry>& entries) {
 // Puts every new content in place and drops the old ones. Safe to repeat.
 void Complete(const std::vector<Entry>& entries) {
     for (const Entry& entry : entries) {
+        if (entry.patched) {
+            Steps quiet({});
+            ApplyRuns(quiet, entry, true);
+            continue;
+        }
         const std::string temp = entry.target + kNewSuffix;
         if (Exists(temp) && ::rename(temp.c_str(), entry.target.c_str()) != 0)
             Raise(entry.target, errno);
@@ -421,15 +579,21 @@ std::vector<Entry> CheckedTargets(const std::vector<StagedFile*>& files,
 class CommitRun {
 public:
     CommitRun(std::shared_ptr<TransferFaults> faults, std::vector<Entry> entries,
-              std::string recordDir)
+              std::string recordDir, bool inPlace)
         : steps_(std::move(faults)), entries_(std::move(entries)), recordDir_(std::move(recordDir)),
-          record_((stdfs::path(recordDir_) / kCommitRecordName).string()) {}
+          record_((stdfs::path(recordDir_) / kCommitRecordName).string()), inPlace_(inPlace) {}
 
-    // Writes everything new beside its file; a failure here changes no game file.
+    // Writes everything new beside its file, or keeps the few bytes to change in place; a failure
+    // here changes no game file.
     void Stage(const std::vector<StagedFile*>& files) {
-        for (const StagedFile* file : files) {
+        std::size_t budget = kMaxPatchBytes;
+        for (std::size_t i = 0; i < files.size(); ++i) {
+            const StagedFile* file = files[i];
             if (EnsureDurableBackup(steps_, file->target))
                 backups_.push_back(file->target + ".bak");
+            // Changing in place needs the record to finish or undo it after a crash.
+            if (inPlace_ && PatchRuns(*file, entries_[i], budget))
+                continue;
             // The game writes its save state, so a written file keeps its owner's write access
             // even where the original came read-only (from a CD).
             struct stat info {};
@@ -441,7 +605,7 @@ public:
     }
 
     void Publish() {
-        if (entries_.size() == 1) {
+        if (entries_.size() == 1 && !entries_.front().patched) {
             // One file needs no record: its rename is all-or-nothing by itself.
             const Entry& entry = entries_.front();
             steps_.Rename(entry.target + kNewSuffix, entry.target, entry.target);
@@ -452,6 +616,10 @@ public:
         phase_ = Phase::Replacing;
         std::set<std::string> folders;
         for (const Entry& entry : entries_) {
+            if (entry.patched) {
+                ApplyRuns(steps_, entry, true);
+                continue;
+            }
             const std::string old = entry.target + kOldSuffix;
             // The old content stays reachable under a second name until the commit ends; a link
             // keeps the file in place meanwhile, where the file system has links.
@@ -517,6 +685,7 @@ private:
     std::string recordDir_;
     std::string record_;
     std::vector<std::string> backups_;
+    bool inPlace_;
     Phase phase_ = Phase::Staging;
 };
 
@@ -657,7 +826,8 @@ void Staging::Commit() {
         return;
     std::vector<Entry> entries = CheckedTargets(files, recordDir_);
     const std::string recordDir = recordDir_.empty() ? Folder(entries.front().target) : recordDir_;
-    CommitRun run(faults_, std::move(entries), recordDir);
+    // Without a game folder to hold the record, every change is a whole file renamed into place.
+    CommitRun run(faults_, std::move(entries), recordDir, !recordDir_.empty());
     try {
         run.Stage(files);
         run.Publish();
@@ -756,6 +926,59 @@ Entry CheckedEntry(const std::string& record, const std::string& name, bool crea
     return {relative, real, created};
 }
 
+// "at OFFSET NEW OLD": a run of a patched file, its new and old bytes in hexadecimal.
+bool ParseRun(const std::string& line, Run& run) {
+    std::istringstream in(line);
+    std::string at, offset, now, before, rest;
+    if (!(in >> at >> offset >> now >> before) || (in >> rest) || at != "at" ||
+        offset.find_first_not_of("0123456789") != std::string::npos || offset.size() > 12 ||
+        !FromHex(now, run.now) || !FromHex(before, run.before) ||
+        run.now.size() != run.before.size())
+        return false;
+    run.at = std::stoull(offset);
+    return true;
+}
+
+// "modified SECONDS NANOSECONDS": a patched file's time of change before the commit.
+std::optional<timespec> ParseTime(const std::string& line) {
+    std::istringstream in(line);
+    std::string word, rest;
+    long long seconds = 0, nanoseconds = 0;
+    if (!(in >> word >> seconds >> nanoseconds) || (in >> rest) || word != "modified" ||
+        nanoseconds < 0 || nanoseconds > 999999999)
+        return std::nullopt;
+    return timespec{static_cast<time_t>(seconds), static_cast<long>(nanoseconds)};
+}
+
+// A patch may only change bytes of the regular game file it names, within its length, and only
+// where nothing else shares them: the commit never patches anything else.
+void CheckPatch(const std::string& record, const std::string& name, Entry& entry,
+                std::vector<Run> runs, std::optional<timespec> modified) {
+    const auto refuse = [&](const std::string& why) {
+        throw FileAccessError(kFileAccessError, record,
+                              "the commit record changes \"" + name + "\" in place, " + why +
+                                  ". Nothing was changed. Check the game's files against their "
+                                  ".bak copies, then remove the record");
+    };
+    struct stat info {};
+    if (::lstat(entry.target.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        refuse("but it is no regular file");
+    if (info.st_nlink != 1)
+        refuse("but it shares its bytes with another file (a hard link)");
+    std::size_t total = 0;
+    for (const Run& run : runs) {
+        total += run.now.size();
+        if (run.at > static_cast<std::uint64_t>(info.st_size) ||
+            run.now.size() > static_cast<std::uint64_t>(info.st_size) - run.at)
+            refuse("beyond its end");
+    }
+    if (runs.empty() || total > kMaxPatchBytes)
+        refuse("by more bytes than a commit changes in place");
+    entry.patched = true;
+    entry.runs = std::move(runs);
+    entry.modified = modified;
+}
+
 } // namespace
 
 RecoveryReport RecoverInterruptedCommit(const std::string& recordDir,
@@ -766,7 +989,13 @@ RecoveryReport RecoverInterruptedCommit(const std::string& recordDir,
     if (Exists(record)) {
         std::istringstream in(ReadRecordText(record));
         std::string line, mode;
-        std::vector<std::pair<std::string, bool>> names;
+        struct Named {
+            std::string name;
+            bool created = false, patched = false;
+            std::vector<Run> runs = {};
+            std::optional<timespec> modified = {};
+        };
+        std::vector<Named> names;
         bool ended = false;
         std::getline(in, line);
         const bool valid = line == kRecordHeader && std::getline(in, mode) &&
@@ -776,10 +1005,18 @@ RecoveryReport RecoverInterruptedCommit(const std::string& recordDir,
                 ended = true;
                 break;
             }
+            Run run;
             if (line.rfind("create ", 0) == 0)
-                names.emplace_back(line.substr(7), true);
+                names.push_back({line.substr(7), true});
             else if (line.rfind("replace ", 0) == 0)
-                names.emplace_back(line.substr(8), false);
+                names.push_back({line.substr(8), false});
+            else if (line.rfind("patch ", 0) == 0)
+                names.push_back({line.substr(6), false, true});
+            else if (!names.empty() && names.back().patched && ParseRun(line, run))
+                names.back().runs.push_back(std::move(run));
+            else if (!names.empty() && names.back().patched && !names.back().modified &&
+                     (names.back().modified = ParseTime(line)))
+                continue;
             else
                 throw FileAccessError(kFileAccessError, record,
                                       "the commit record holds the line \"" + line +
@@ -796,8 +1033,12 @@ RecoveryReport RecoverInterruptedCommit(const std::string& recordDir,
         if (!exeDir.empty())
             roots.push_back({Staging::Key(exeDir), RealPath(exeDir), true});
         std::vector<Entry> entries;
-        for (const auto& [name, created] : names)
-            entries.push_back(CheckedEntry(record, name, created, roots));
+        for (Named& named : names) {
+            entries.push_back(CheckedEntry(record, named.name, named.created, roots));
+            if (named.patched)
+                CheckPatch(record, named.name, entries.back(), std::move(named.runs),
+                           named.modified);
+        }
         report.found = true;
         report.completed = mode == "complete";
         for (const Entry& entry : entries)

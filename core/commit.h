@@ -3,9 +3,11 @@
 
 // All-or-nothing changes to the game's files. A command stages what it reads and writes as pages
 // in memory; its commit writes each changed file whole beside itself, flushes it, and renames it
-// over the original, while a commit record in the game folder names the files. A start that finds
-// the record completes the commit (or, when the commit was being undone, undoes it), so a command
-// killed at any moment leaves every file wholly old or wholly new.
+// over the original, while a commit record in the game folder names the files. A change of a few
+// bytes to a file of the game folder is instead written in place, its new and old bytes journalled
+// in the record first. A start that finds the record completes the commit (or, when the commit was
+// being undone, undoes it), so a command killed at any moment leaves every file wholly old or
+// wholly new.
 //
 // A game folder may come from anyone, so neither the record nor the files are trusted: the record
 // names game files relative to the game folder and is checked whole before anything is done, and

@@ -138,6 +138,103 @@ TEST(Commit, AFailureAtAnyStepOfTheCommitLeavesEveryFileAsItWas) {
     EXPECT_LE(stood, 2);
 }
 
+ino_t Inode(const std::string& path) {
+    struct stat info {};
+    ::stat(path.c_str(), &info);
+    return info.st_ino;
+}
+
+// A few changed bytes are written into the file itself; anything that could carry the change
+// elsewhere, or is too much to journal, is written whole beside it and renamed into place.
+TEST(Commit, AFewChangedBytesAreWrittenInPlaceAndAnythingElseWhole) {
+    const struct {
+        const char* what;
+        bool gameFolder;     // the staging has a game folder to hold the record
+        bool hardLinked;     // another name shares the file's bytes
+        std::size_t changed; // bytes changed, from offset 100
+        bool inPlace;
+    } cases[] = {
+        {"a few bytes", true, false, 3, true},
+        {"bytes spread over pages", true, false, 9000, true},
+        {"more than a journal holds", true, false, 30000, false},
+        {"a file with a second name", true, true, 3, false},
+        {"no game folder", false, false, 3, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TwoFiles files;
+        const Bytes old(100000, 1);
+        WriteFileBytes(files.a, old);
+        const std::string other = files.dir.str() + "/other";
+        if (c.hardLinked) {
+            ASSERT_EQ(::link(files.a.c_str(), other.c_str()), 0);
+        }
+        const ino_t before = Inode(files.a);
+        Staging staging({}, c.gameFolder ? files.dir.str() : std::string());
+        Bytes expected = old;
+        {
+            GameFile file({}, &staging);
+            ASSERT_TRUE(file.Open(files.a));
+            // Every third byte changes, so unchanged bytes lie between the changed ones.
+            for (std::size_t i = 0; i < c.changed; ++i) {
+                file.Seek(100 + 3 * i);
+                file.WriteByte(static_cast<std::uint8_t>(i % 200 + 2));
+                expected[100 + 3 * i] = static_cast<std::uint8_t>(i % 200 + 2);
+            }
+            file.Close();
+        }
+        staging.Commit();
+        EXPECT_EQ(ReadFileBytes(files.a), expected);
+        EXPECT_EQ(ReadFileBytes(files.a + ".bak"), old);
+        EXPECT_EQ(Inode(files.a) == before, c.inPlace);
+        if (c.hardLinked) {
+            EXPECT_EQ(ReadFileBytes(other), old) << "the change reached the other name";
+        }
+        EXPECT_EQ(files.Leftovers(), std::vector<std::string>{});
+    }
+}
+
+// A commit that changes one file in place and replaces another whole stays all-or-nothing.
+TEST(Commit, AFailureAtAnyStepOfAMixedCommitLeavesEveryFileAsItWas) {
+    const auto stage = [](TwoFiles& files, Staging& staging) {
+        WriteFileBytes(files.dir.str() + "/source", Bytes(500, 5));
+        staging.Copy(files.dir.str() + "/source", files.b);
+        GameFile file({}, &staging);
+        ASSERT_TRUE(file.Open(files.a));
+        file.Seek(5000);
+        file.WriteByte(9);
+        file.Close();
+    };
+    long steps = 0;
+    {
+        TwoFiles files;
+        auto faults = std::make_shared<TransferFaults>();
+        Staging staging(faults, files.dir.str());
+        stage(files, staging);
+        faults->count = 0;
+        staging.Commit();
+        steps = faults->count;
+    }
+    ASSERT_GT(steps, 15);
+    for (long n = 1; n <= steps; ++n) {
+        TwoFiles files;
+        auto faults = std::make_shared<TransferFaults>();
+        Staging staging(faults, files.dir.str());
+        stage(files, staging);
+        faults->count = 0;
+        faults->failAt = n;
+        bool stood = true;
+        try {
+            staging.Commit();
+        } catch (const FileAccessError&) {
+            stood = false;
+        }
+        EXPECT_EQ(ReadFileBytes(files.a), stood ? With(files.oldA, 5000, 9) : files.oldA) << n;
+        EXPECT_EQ(ReadFileBytes(files.b), stood ? Bytes(500, 5) : files.oldB) << n;
+        EXPECT_EQ(files.Leftovers(), std::vector<std::string>{}) << n;
+    }
+}
+
 TEST(Commit, AFolderThatCannotBeWrittenFailsTheCommitWithTheSystemsReason) {
     if (::geteuid() == 0)
         GTEST_SKIP() << "permissions do not bind the superuser";
@@ -191,6 +288,80 @@ TEST(Recovery, ACommitRecordIsCompletedOrUndoneAndScratchFilesGo) {
         EXPECT_EQ(files.Leftovers(), std::vector<std::string>{}) << c.mode;
         EXPECT_FALSE(RecoverInterruptedCommit(files.dir.str(), folders).found);
         EXPECT_EQ(ReadFileBytes(files.a), c.completes ? newA : files.oldA) << c.mode;
+    }
+}
+
+// A crash may come before, during or after the bytes are written in place: the journal in the
+// record completes or undoes them either way.
+TEST(Recovery, AChangeInPlaceIsCompletedOrUndoneWhereverTheCrashCame) {
+    for (const char* mode : {"complete", "undo"})
+        for (const int written : {0, 1, 2}) { // runs already written when the crash came
+            SCOPED_TRACE(std::string(mode) + ", written " + std::to_string(written));
+            TwoFiles files;
+            Bytes now = files.oldA;
+            now[10] = 0xAB;
+            now[11] = 0xCD;
+            now[9000] = 0xEF;
+            Bytes disk = files.oldA;
+            if (written >= 1) {
+                disk[10] = 0xAB;
+                disk[11] = 0xCD;
+            }
+            if (written >= 2)
+                disk[9000] = 0xEF;
+            WriteFileBytes(files.a, disk);
+            std::ofstream(files.dir.str() + "/" + kCommitRecordName)
+                << "psniaed commit record\n"
+                << mode
+                << "\npatch BITMAPS/CPITHI.PCX\nat 10 abcd 0101\nat 9000 ef 01\nmodified "
+                   "1000000000 5\nreplace GAMEJAMS/LOTUS.JAM\nend\n";
+            WriteFileBytes(files.b + kNewSuffix, {4, 3, 2, 1});
+            const bool completes = std::string(mode) == "complete";
+            for (int run = 0; run < 2; ++run) {
+                const RecoveryReport report = RecoverInterruptedCommit(files.dir.str(), {});
+                EXPECT_EQ(report.found, run == 0);
+                EXPECT_EQ(ReadFileBytes(files.a), completes ? now : files.oldA);
+                struct stat info {};
+                ::stat(files.a.c_str(), &info);
+                EXPECT_EQ(info.st_mtim.tv_sec == 1000000000 && info.st_mtim.tv_nsec == 5,
+                          !completes)
+                    << "an undone file keeps its time of change";
+                EXPECT_EQ(ReadFileBytes(files.b), completes ? Bytes({4, 3, 2, 1}) : files.oldB);
+                EXPECT_EQ(files.Leftovers(), std::vector<std::string>{});
+            }
+        }
+}
+
+// A record from anywhere may ask for a change in place that no commit makes: refused whole.
+TEST(Recovery, AChangeInPlaceNoCommitMakesIsRefusedAndNothingChanges) {
+    const struct {
+        const char* what;
+        const char* entries;
+        bool hardLink = false;
+    } cases[] = {
+        {"beyond the end", "patch BITMAPS/CPITHI.PCX\nat 9999 abcd 0101\n"},
+        {"far beyond the end", "patch BITMAPS/CPITHI.PCX\nat 18446744073709551615 ab 01\n"},
+        {"shared with another name", "patch BITMAPS/CPITHI.PCX\nat 1 ab 01\n", true},
+        {"no runs", "patch BITMAPS/CPITHI.PCX\n"},
+        {"a run without its file", "at 1 ab 01\n"},
+        {"old and new of other lengths", "patch BITMAPS/CPITHI.PCX\nat 1 abab 01\n"},
+        {"not hexadecimal", "patch BITMAPS/CPITHI.PCX\nat 1 zz 01\n"},
+        {"a time out of range", "patch BITMAPS/CPITHI.PCX\nat 1 ab 01\nmodified 1 1000000000\n"},
+        {"a file outside the game", "patch ../CPITHI.PCX\nat 1 ab 01\n"},
+        {"a later entry is bad", "patch BITMAPS/CPITHI.PCX\nat 1 ab 01\npatch notes.txt\nat 0 ab "
+                                 "01\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TwoFiles files;
+        if (c.hardLink) {
+            ASSERT_EQ(::link(files.a.c_str(), (files.dir.str() + "/other").c_str()), 0);
+        }
+        const std::string record = files.dir.str() + "/" + kCommitRecordName;
+        std::ofstream(record) << "psniaed commit record\ncomplete\n" << c.entries << "end\n";
+        EXPECT_THROW(RecoverInterruptedCommit(files.dir.str(), {}), FileAccessError);
+        EXPECT_TRUE(std::filesystem::exists(record));
+        EXPECT_EQ(ReadFileBytes(files.a), files.oldA);
     }
 }
 

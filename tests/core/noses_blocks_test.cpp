@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The psniaed developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "support/file_poke.h"
 #include "editors/noses_blocks.h"
+#include "support/file_poke.h"
 #include "support/scratch_game.h"
 
 #include <gtest/gtest.h>
