@@ -5,7 +5,6 @@
 
 #include "editors/lineup.h"
 #include "editors/noses_blocks.h"
-#include "ui/block_transfers.h"
 #include "ui/editor_buttons.h"
 #include "ui/font_scale.h"
 #include "ui/latin1_text.h"

@@ -6,7 +6,6 @@
 #include "editors/form_events.h"
 #include "editors/lineup.h"
 #include "editors/power_blocks.h"
-#include "ui/block_transfers.h"
 #include "ui/editor_buttons.h"
 #include "ui/enter_as_tab.h"
 #include "ui/latin1_text.h"

@@ -5,7 +5,6 @@
 
 #include "core/int_conv.h"
 #include "editors/tuning_blocks.h"
-#include "ui/block_transfers.h"
 #include "ui/editor_buttons.h"
 #include "ui/enter_as_tab.h"
 #include "ui/latin1_text.h"

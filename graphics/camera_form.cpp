@@ -6,7 +6,6 @@
 #include "core/fs.h"
 #include "graphics/camera_blocks.h"
 #include "graphics/camera_format.h"
-#include "ui/block_transfers.h"
 #include "ui/enter_as_tab.h"
 #include "ui/number_input.h"
 #include "ui/window_transfers.h"

@@ -11,7 +11,7 @@
 #include "graphics/colour_parts_model.h"
 #include "graphics/wing_image.h"
 #include "ui/app_context.h"
-#include "ui/block_transfers.h"
+#include "ui/window_transfers.h"
 
 #include <QDialog>
 #include <span>

@@ -12,6 +12,17 @@
 #include <QWidget>
 
 namespace psn {
+namespace {
+
+std::function<void()> OnExe(AppState& state, std::initializer_list<BlockOperation> operations) {
+    return [&state, operations] {
+        state.OpenGameExe();
+        for (const BlockOperation& operation : operations)
+            operation(state);
+    };
+}
+
+} // namespace
 
 bool ImportIntoWindow(AppContext& context, QWidget* window, const std::function<void()>& body) {
     const QString title = window->windowTitle().trimmed();
@@ -43,6 +54,16 @@ bool ExportFromWindow(AppContext& context, QWidget* window, const std::function<
         context.steps->WindowMatchesGame(*window);
     context.dialogs.Information(window, kDataExported);
     return true;
+}
+
+bool ImportExeBlocks(AppContext& context, QWidget* window,
+                     std::initializer_list<BlockOperation> reads) {
+    return ImportIntoWindow(context, window, OnExe(context.state, reads));
+}
+
+bool ExportExeBlocks(AppContext& context, QWidget* window,
+                     std::initializer_list<BlockOperation> writes) {
+    return ExportFromWindow(context, window, OnExe(context.state, writes));
 }
 
 void RestoreOriginalData(AppContext& context, QWidget* parent, const QString& stepName) {

@@ -9,6 +9,7 @@
 
 #include <QString>
 #include <functional>
+#include <initializer_list>
 
 class QWidget;
 
@@ -24,6 +25,14 @@ inline constexpr const char* kDataExported = "Data has been exported!";
 bool ImportIntoWindow(AppContext& context, QWidget* window, const std::function<void()>& body);
 // "Export data into game": the transfer, then "Data has been exported!".
 bool ExportFromWindow(AppContext& context, QWidget* window, const std::function<void()>& body);
+// The same for the windows whose blocks live in the game's executable: open it and run the
+// window's block operations in order, so that each window lists only its operations.
+using BlockOperation = std::function<void(AppState&)>;
+bool ImportExeBlocks(AppContext& context, QWidget* window,
+                     std::initializer_list<BlockOperation> reads);
+bool ExportExeBlocks(AppContext& context, QWidget* window,
+                     std::initializer_list<BlockOperation> writes);
+
 // "Restore original data": the whole record from "./DATA/ORIGIN.SET"; a damaged file is reported.
 // It is one undoable step named `stepName`.
 void RestoreOriginalData(AppContext& context, QWidget* parent,
