@@ -4,6 +4,7 @@
 #include "fuzz/harnesses.h"
 
 #include "core/app_state.h"
+#include "core/commit.h"
 #include "core/dib256.h"
 #include "core/palette.h"
 #include "core/record.h"
@@ -322,6 +323,82 @@ std::vector<std::vector<std::uint8_t>> SettingsJsonSeeds() {
     return seeds;
 }
 
+// A commit record comes with any game folder: whatever it says, recovery changes nothing outside
+// the folder, nothing through a second name of a file, and acts on a record wholly or not at all.
+struct RecordFuzzGame {
+    std::filesystem::path root = std::filesystem::path(ScratchDir()) / "record";
+    std::filesystem::path game = root / "game", outside = root / "outside";
+    static inline const std::vector<std::uint8_t> kBytes = std::vector<std::uint8_t>(64, 1);
+
+    RecordFuzzGame() {
+        namespace sfs = std::filesystem;
+        sfs::remove_all(root);
+        sfs::create_directories(game / "BITMAPS");
+        sfs::create_directories(game / "GAMEJAMS");
+        sfs::create_directories(outside);
+    }
+    // Puts back what an input may have changed; rewriting a few small files keeps the target fast.
+    void Reset() const {
+        namespace sfs = std::filesystem;
+        for (const sfs::path& file : {game / "BITMAPS" / "CPITHI.PCX", outside / "LOTUS.JAM",
+                                      outside / "CPITLOW.PCX", outside / "victim"})
+            Write(file, kBytes);
+        // A file link out of the game, a folder link out of it and a hard link to a file outside.
+        std::error_code ec;
+        sfs::create_symlink(outside / "victim", game / "GAMEJAMS" / "LOTUS.JAM", ec);
+        sfs::create_directory_symlink(outside, game / "LINKED", ec);
+        sfs::remove(game / "BITMAPS" / "CPITLOW.PCX", ec);
+        sfs::create_hard_link(outside / "CPITLOW.PCX", game / "BITMAPS" / "CPITLOW.PCX", ec);
+        Write(game / "BITMAPS" / ("CPITHI.PCX" + std::string(kNewSuffix)), {2, 2});
+        Write(outside / ("victim" + std::string(kNewSuffix)), {3, 3});
+    }
+    static void Write(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
+    }
+    static std::vector<std::uint8_t> Read(const std::filesystem::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+};
+
+void CommitRecord(const std::uint8_t* data, std::size_t size) {
+    static const RecordFuzzGame fuzz;
+    fuzz.Reset();
+    const auto record = fuzz.game / kCommitRecordName;
+    RecordFuzzGame::Write(record, std::vector<std::uint8_t>(data, data + size));
+    bool recovered = true;
+    try {
+        (void)RecoverInterruptedCommit(fuzz.game.string(), {fuzz.game.string()});
+    } catch (const FileAccessError&) {
+        recovered = false;
+    }
+    for (const char* name : {"victim", "LOTUS.JAM", "CPITLOW.PCX"})
+        if (RecordFuzzGame::Read(fuzz.outside / name) != RecordFuzzGame::kBytes)
+            __builtin_trap(); // a file outside the game changed
+    if (!recovered &&
+        RecordFuzzGame::Read(fuzz.game / "BITMAPS" / "CPITHI.PCX") != RecordFuzzGame::kBytes)
+        __builtin_trap(); // a refused record changed a game file
+    if (recovered == std::filesystem::exists(record))
+        __builtin_trap(); // a record acted on stays, or a refused one is gone
+}
+
+std::vector<std::vector<std::uint8_t>> CommitRecordSeeds() {
+    std::vector<std::vector<std::uint8_t>> seeds;
+    for (const std::string_view text : {
+             "psniaed commit record\ncomplete\npatch BITMAPS/CPITHI.PCX\nat 3 abcd 0101\n"
+             "modified 1000000000 5\nend\n",
+             "psniaed commit record\nundo\npatch BITMAPS/CPITHI.PCX\nat 0 ff 01\nat 40 0102 "
+             "0101\nreplace GAMEJAMS/LOTUS.JAM\nend\n",
+             "psniaed commit record\ncomplete\nreplace BITMAPS/CPITHI.PCX\ncreate "
+             "LINKED/CPITLOW.PCX\nend\n",
+             "psniaed commit record\ncomplete\npatch BITMAPS/CPITLOW.PCX\nat 1 ab 01\nend\n",
+         })
+        seeds.emplace_back(text.begin(), text.end());
+    return seeds;
+}
+
 } // namespace
 
 const std::vector<Target>& Targets() {
@@ -332,6 +409,7 @@ const std::vector<Target>& Targets() {
         {"cockpit", CockpitData, CockpitSeeds},
         {"track", TrackBlock, TrackSeeds},
         {"json", SettingsJson, SettingsJsonSeeds},
+        {"record", CommitRecord, CommitRecordSeeds},
     };
     return targets;
 }
