@@ -18,6 +18,7 @@
 #include <fstream>
 #include <optional>
 #include <set>
+#include <span>
 #include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -258,6 +259,24 @@ void WriteStaged(Steps& steps, const StagedFile& file, const std::string& temp, 
     steps.Close(out.Release(), file.target);
 }
 
+// Calls `visit(start, disk, page)` for each page the command wrote, with the bytes the file holds
+// under it; false when one cannot be read or `visit` says to stop.
+template <typename Visit> bool EachWrittenPage(int fd, const StagedFile& file, Visit&& visit) {
+    std::vector<std::uint8_t> disk(StagedFile::kPageSize);
+    for (const auto& [index, page] : file.pages) {
+        if (!page.dirty)
+            continue;
+        const std::uint64_t start = index * StagedFile::kPageSize;
+        const std::size_t length = static_cast<std::size_t>(
+            std::min<std::uint64_t>(StagedFile::kPageSize, file.size - start));
+        if (::pread(fd, disk.data(), length, static_cast<off_t>(start)) !=
+                static_cast<ssize_t>(length) ||
+            !visit(start, std::span<const std::uint8_t>(disk.data(), length), page))
+            return false;
+    }
+    return true;
+}
+
 // Whether the staged content differs from what is on disk: pages written with the values they
 // already held change nothing, and such a file is not rewritten.
 bool DiffersFromDisk(const StagedFile& file) {
@@ -266,22 +285,12 @@ bool DiffersFromDisk(const StagedFile& file) {
     FdGuard in;
     std::string reason;
     in.fd = fs::OpenRegular(file.base, O_RDONLY, reason);
-    if (in.fd < 0)
-        return true;
-    std::vector<std::uint8_t> disk(StagedFile::kPageSize);
-    for (const auto& [index, page] : file.pages) {
-        if (!page.dirty)
-            continue;
-        const std::uint64_t start = index * StagedFile::kPageSize;
-        const std::size_t length = static_cast<std::size_t>(
-            std::min<std::uint64_t>(StagedFile::kPageSize, file.size - start));
-        const ssize_t n = ::pread(in.fd, disk.data(), length, static_cast<off_t>(start));
-        if (n != static_cast<ssize_t>(length) ||
-            !std::equal(disk.begin(), disk.begin() + static_cast<std::ptrdiff_t>(length),
-                        page.data.begin()))
-            return true;
-    }
-    return false;
+    return in.fd < 0 ||
+           !EachWrittenPage(
+               in.fd, file,
+               [](std::uint64_t, std::span<const std::uint8_t> disk, const StagedPage& page) {
+                   return std::equal(disk.begin(), disk.end(), page.data.begin());
+               });
 }
 
 // Keeps the user's first original as "<name>.bak"; an existing backup is never replaced. Returns
@@ -437,17 +446,9 @@ bool PatchRuns(const StagedFile& file, Entry& entry, std::size_t& budget) {
         return false;
     std::vector<Run> runs;
     std::size_t total = 0;
-    std::vector<std::uint8_t> disk(StagedFile::kPageSize);
-    for (const auto& [index, page] : file.pages) {
-        if (!page.dirty)
-            continue;
-        const std::uint64_t start = index * StagedFile::kPageSize;
-        const std::size_t length = static_cast<std::size_t>(
-            std::min<std::uint64_t>(StagedFile::kPageSize, file.size - start));
-        if (::pread(in.fd, disk.data(), length, static_cast<off_t>(start)) !=
-            static_cast<ssize_t>(length))
-            return false;
-        for (std::size_t i = 0; i < length; ++i) {
+    const auto changes = [&](std::uint64_t start, std::span<const std::uint8_t> disk,
+                             const StagedPage& page) {
+        for (std::size_t i = 0; i < disk.size(); ++i) {
             if (disk[i] == page.data[i])
                 continue;
             const std::uint64_t at = start + i;
@@ -458,11 +459,10 @@ bool PatchRuns(const StagedFile& file, Entry& entry, std::size_t& budget) {
             while (run.at + run.now.size() < at) {
                 const std::uint64_t gap = run.at + run.now.size();
                 std::uint8_t held = 0;
-                if (gap >= start) {
+                if (gap >= start)
                     held = disk[gap - start];
-                } else if (::pread(in.fd, &held, 1, static_cast<off_t>(gap)) != 1) {
+                else if (::pread(in.fd, &held, 1, static_cast<off_t>(gap)) != 1)
                     return false;
-                }
                 run.now.push_back(held);
                 run.before.push_back(held);
                 ++total;
@@ -471,9 +471,10 @@ bool PatchRuns(const StagedFile& file, Entry& entry, std::size_t& budget) {
             run.before.push_back(disk[i]);
             ++total;
         }
-        if (total > budget)
-            return false;
-    }
+        return total <= budget;
+    };
+    if (!EachWrittenPage(in.fd, file, changes))
+        return false;
     budget -= total;
     entry.patched = true;
     entry.modified = info.st_mtim;
