@@ -1,8 +1,8 @@
 # SPDX-FileCopyrightText: 2026 The psniaed developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Bash completion for psnedit: commands, options, and the keys of get and set as
-# 'psnedit fields' lists them (keys hold spaces, so they are completed quoted).
+# Bash completion for psnedit: commands, options, the keys of get and set as 'psnedit fields'
+# lists them, and the parts of show (keys and parts hold spaces, so they are completed quoted).
 _psnedit() {
     local cur prev command i
     cur=${COMP_WORDS[COMP_CWORD]}
@@ -42,6 +42,17 @@ _psnedit() {
                 [[ $key == "$word"* ]] && COMPREPLY+=("$(printf '%q' "$key")$suffix")
             done
             [[ $command == set ]] && compopt -o nospace 2>/dev/null
+            return
+        fi ;;
+    show)
+        # After the game folder or settings file come the parts.
+        if ((i + 1 < COMP_CWORD)); then
+            local word=${cur#[\"\']} part
+            local IFS=$'\n'
+            COMPREPLY=()
+            for part in $(command psnedit fields 2>/dev/null | cut -f1 | cut -d/ -f1 | uniq); do
+                [[ $part == "$word"* ]] && COMPREPLY+=("$(printf '%q' "$part")")
+            done
             return
         fi ;;
     esac

@@ -272,6 +272,11 @@ Loaded Examine(const Game& game, const GameReadResult& result, const Options& op
     loaded.record = game.state.record;
     loaded.context.trackNames = result.trackNames;
     loaded.game = true;
+    // The game holds no settings description and no unused bytes: a document made from it says
+    // nothing of them, so it compares equal to a settings file of the same game.
+    for (const fields::Field& field : fields::Fields())
+        if (field.group == fields::Group::Description || field.group == fields::Group::Unused)
+            loaded.context.MarkUnknown(field);
     if (!result.dataFileProblem.empty()) {
         loaded.context.MarkUnknown(PatchSwitch());
         loaded.leftOut.push_back("car tuning: real best time info (" + result.dataFileProblem +
@@ -369,6 +374,7 @@ fields::Document LoadDocument(const std::string& path, bool all, std::istream& i
     fields::Document doc;
     std::copy(bytes.begin(), bytes.end(), doc.record.bytes().begin());
     doc.given.assign(fields::Fields().size(), true);
+    doc.settingsFile = true;
     return doc;
 }
 
@@ -396,12 +402,34 @@ void Operands(const Options& options, std::size_t least, std::size_t most, const
         Usage(std::string("usage: psnedit ") + what);
 }
 
+std::string PartNames() {
+    std::string names;
+    for (const fields::GroupInfo& group : fields::Groups())
+        names += std::string(names.empty() ? "" : ", ") + "'" + group.key + "'";
+    return names;
+}
+
+// A part of show, by its name as the documents name it.
+fields::Group Part(const std::string& name, const std::string& source) {
+    for (const fields::GroupInfo& group : fields::Groups())
+        if (name == group.key)
+            return group.group;
+    Usage("'" + name + "' is no part of the settings (the parts are " + PartNames() + ")" +
+          (fs::Exists(source) || source == "-"
+               ? ""
+               : "; nor is '" + source + "' a game folder or a settings file"));
+}
+
 [[nodiscard]] int Show(const Options& options, const std::string& editorDir, std::istream& in,
                        std::ostream& out, std::ostream& err) {
-    Operands(options, 1, 1, "show GAMEDIR|FILE [--json]");
+    if (options.operands.empty())
+        Usage("usage: psnedit show GAMEDIR|FILE [PART...] [--json]");
+    std::vector<fields::Group> parts;
+    for (auto it = options.operands.begin() + 1; it != options.operands.end(); ++it)
+        parts.push_back(Part(*it, options.operands[0]));
     const Loaded loaded = Load(options.operands[0], options, editorDir, in, err);
-    out << (options.json ? fields::ToJson(loaded.record, loaded.context)
-                         : fields::ShowText(loaded.record, loaded.context));
+    out << (options.json ? fields::ToJson(loaded.record, loaded.context, fields::kSchemaId, parts)
+                         : fields::ShowText(loaded.record, loaded.context, parts));
     return kSuccess;
 }
 
@@ -414,6 +442,12 @@ void Operands(const Options& options, std::size_t least, std::size_t most, const
         err << (i ? "; " : " ") << leftOut[i];
     err << "\n";
     return kGameFailure;
+}
+
+std::string Side(const std::string& operand, const Loaded& loaded) {
+    if (loaded.game)
+        return "game " + operand;
+    return operand == "-" ? std::string("standard input") : operand;
 }
 
 [[nodiscard]] int Diff(const Options& options, const std::string& editorDir, std::istream& in,
@@ -435,6 +469,10 @@ void Operands(const Options& options, std::size_t least, std::size_t most, const
     if (options.json) {
         out << fields::DiffJson(differences);
     } else {
+        // Which side is which: each line reads from A's value to B's.
+        if (!differences.empty())
+            out << Side(options.operands[0], a) << " \u2192 " << Side(options.operands[1], b)
+                << "\n";
         for (const auto& difference : differences)
             out << fields::DiffLine(difference) << '\n';
     }
@@ -577,6 +615,15 @@ void Report(const AppState& state, const std::vector<std::string>& changed,
     } catch (const fields::InputError& error) {
         fail(kBadInput, file + ": " + error.what() + ". Nothing was written.");
     }
+    // A document or a command line changes only what the windows would keep; a settings file is
+    // applied as the editor applies one, byte for byte.
+    if (!doc.settingsFile)
+        if (const auto outside = fields::OutsideWindows(wanted, before.record); !outside.empty()) {
+            std::string message = file + ": ";
+            for (std::size_t i = 0; i < outside.size(); ++i)
+                message += (i ? "; " : "") + outside[i];
+            fail(kBadInput, message + ". Nothing was written.");
+        }
     state.record = wanted;
     state.trackEntryKnown.fill(true); // the track block comes from the document
     std::vector<std::string> changed;
@@ -665,10 +712,13 @@ void Report(const AppState& state, const std::vector<std::string>& changed,
 }
 
 // A key of `get` and `set`: "engine power/team 2 qualification (BHP)", the part and the member as
-// show --json names them; the unit may be left out.
+// show --json names them; left out, the unit is the one the field's window shows.
 struct Key {
     const fields::GroupInfo* group = nullptr;
     std::string member;
+    const fields::Field* field = nullptr; // null for a track's name
+    bool unitGiven = true;
+    std::string Text() const { return std::string(group->key) + "/" + member; }
 };
 
 Key ParseKey(const std::string& text) {
@@ -683,19 +733,22 @@ Key ParseKey(const std::string& text) {
             key.group = &group;
     if (!key.group)
         Usage("'" + text + "': there is no part '" + part + "'; 'psnedit fields' lists the keys");
-    if (fields::Find(key.group->group, key.member))
+    if ((key.field = fields::Find(key.group->group, key.member)))
         return key;
     for (const fields::Field& field : fields::Fields()) {
         if (field.group != key.group->group)
             continue;
+        key.field = &field;
         if (field.key == key.member) {
-            key.member = fields::JsonKey(field);
+            key.member = fields::ShownKey(field);
+            key.unitGiven = false;
             return key;
         }
         for (const fields::Derived& d : field.derived)
             if (field.key + " (" + d.unit + ")" == key.member)
                 return key;
     }
+    key.field = nullptr;
     if (key.group->group == fields::Group::Tracks && key.member.starts_with("track ") &&
         key.member.ends_with(" name"))
         return key;
@@ -749,6 +802,49 @@ std::string Plain(const json::Value& value, bool asJson) {
     return kSuccess;
 }
 
+// "700 kg": a number in one of the field's units, given to the member in that unit.
+void WithUnit(const std::string& assignment, Key& key, std::string& value) {
+    const std::size_t space = value.find_last_of(' ');
+    if (!key.field || key.field->kind != fields::Kind::Number || space == std::string::npos)
+        return;
+    const std::string number = Trim(value.substr(0, space)), unit = value.substr(space + 1);
+    try {
+        const json::Value parsed = json::Parse(number);
+        if (parsed.kind != json::Value::Kind::Integer && parsed.kind != json::Value::Kind::Number)
+            return;
+    } catch (const json::ParseError&) {
+        return;
+    }
+    const fields::Field& field = *key.field;
+    std::vector<std::pair<std::string, std::string>> units; // unit, member
+    if (!field.unit.empty())
+        units.emplace_back(field.unit, fields::JsonKey(field));
+    for (const fields::Derived& d : field.derived)
+        if (d.style == fields::Derived::Style::Number || d.style == fields::Derived::Style::Degrees)
+            units.emplace_back(d.unit, field.key + " (" + d.unit + ")");
+    const auto same = [](const std::string& a, const std::string& b) {
+        return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+            return std::tolower(static_cast<unsigned char>(x)) ==
+                   std::tolower(static_cast<unsigned char>(y));
+        });
+    };
+    const auto match = std::find_if(units.begin(), units.end(),
+                                    [&](const auto& u) { return same(u.first, unit); });
+    const std::string part = std::string(key.group->key) + "/";
+    if (match == units.end()) {
+        std::string takes;
+        for (const auto& [name, member] : units)
+            takes += (takes.empty() ? "" : ", ") + name + " as '" + part + member + "'";
+        BadInput("'" + assignment + "': " + key.Text() + " takes no " + unit +
+                 (takes.empty() ? "; give a plain number" : "; it takes " + takes));
+    }
+    if (key.unitGiven && match->second != key.member)
+        BadInput("'" + assignment + "': '" + key.Text() + "' takes another unit; " + unit +
+                 " go to '" + part + match->second + "'");
+    key.member = match->second;
+    value = number;
+}
+
 [[nodiscard]] int Set(const Options& options, const std::string& editorDir, std::istream& in,
                       std::ostream& out, std::ostream& err) {
     if (options.operands.size() < 2)
@@ -759,8 +855,9 @@ std::string Plain(const json::Value& value, bool asJson) {
         const std::size_t equals = it->find('=');
         if (equals == std::string::npos)
             Usage("'" + *it + "' is no assignment; write KEY=VALUE");
-        const Key key = ParseKey(it->substr(0, equals));
-        const std::string given = it->substr(equals + 1);
+        Key key = ParseKey(it->substr(0, equals));
+        std::string given = it->substr(equals + 1);
+        WithUnit(*it, key, given);
         // A JSON value as it is (numbers, true, "quoted text"); anything else is text.
         std::string value = json::Quote(given);
         try {
@@ -818,25 +915,41 @@ std::string FileOf(const fields::Field& field) {
     bool first = true;
     for (const fields::Field& field : fields::Fields()) {
         const std::string key =
-            std::string(fields::Info(field.group).key) + "/" + fields::JsonKey(field);
+            std::string(fields::Info(field.group).key) + "/" + fields::ShownKey(field);
         const char* kind = kKinds[static_cast<int>(field.kind)];
+        const std::string unit = field.shown < 0
+                                     ? field.unit
+                                     : field.derived[static_cast<std::size_t>(field.shown)].unit;
+        // What the window keeps, and where the game's bytes could hold more.
+        const std::string window = fields::RangeText(field), game = fields::RangeText(field, true);
         std::string range;
         if (field.kind == fields::Kind::Number)
-            range = std::to_string(field.min) + ".." + std::to_string(field.max);
+            range = window + (game == window ? "" : " (the game could hold " + game + ")");
         else if (field.kind == fields::Kind::Switch)
             range = field.offName + "|" + field.onName;
         else
             range = "at most " + std::to_string(field.capacity) +
                     (field.kind == fields::Kind::Bytes ? " bytes" : " characters");
         std::vector<std::string> also;
-        for (const fields::Derived& d : field.derived)
-            also.push_back(field.key + " (" + d.unit + ")");
+        if (field.shown >= 0)
+            also.push_back(fields::JsonKey(field));
+        for (std::size_t d = 0; d < field.derived.size(); ++d)
+            if (static_cast<int>(d) != field.shown)
+                also.push_back(field.key + " (" + field.derived[d].unit + ")");
         if (options.json) {
             out << (first ? "\n  {" : ",\n  {") << "\"key\": " << json::Quote(key)
-                << ", \"type\": " << json::Quote(kind) << ", \"unit\": " << json::Quote(field.unit);
-            if (field.kind == fields::Kind::Number)
-                out << ", \"minimum\": " << field.min << ", \"maximum\": " << field.max;
-            else if (field.kind == fields::Kind::Switch)
+                << ", \"type\": " << json::Quote(kind) << ", \"unit\": " << json::Quote(unit);
+            const auto bounds = [](const std::string& range) {
+                const std::size_t dots = range.find("..");
+                return std::pair{range.substr(0, dots), range.substr(dots + 2)};
+            };
+            if (field.kind == fields::Kind::Number) {
+                out << ", \"minimum\": " << bounds(window).first
+                    << ", \"maximum\": " << bounds(window).second;
+                if (game != window)
+                    out << ", \"game minimum\": " << bounds(game).first
+                        << ", \"game maximum\": " << bounds(game).second;
+            } else if (field.kind == fields::Kind::Switch)
                 out << ", \"off\": " << json::Quote(field.offName)
                     << ", \"on\": " << json::Quote(field.onName);
             else
@@ -846,8 +959,7 @@ std::string FileOf(const fields::Field& field) {
                 out << (i ? ", " : "") << json::Quote(also[i]);
             out << "]}";
         } else {
-            out << key << "\t" << kind << "\t" << field.unit << "\t" << range << "\t"
-                << FileOf(field);
+            out << key << "\t" << kind << "\t" << unit << "\t" << range << "\t" << FileOf(field);
             for (const std::string& other : also)
                 out << "\t" << other;
             out << "\n";
@@ -884,6 +996,11 @@ std::string DefaultGame() {
     Usage("no game folder given; give one, set PSNEDIT_GAME, or point the editor at the game");
 }
 
+bool IsPart(const std::string& name) {
+    return std::any_of(fields::Groups().begin(), fields::Groups().end(),
+                       [&](const fields::GroupInfo& group) { return name == group.key; });
+}
+
 bool Names(const std::string& operand) {
     return operand == "-" || fs::Exists(operand) || fs::IsDirectory(operand);
 }
@@ -895,6 +1012,8 @@ void AddDefaultGame(const std::string& command, Options& options) {
         ops.insert(ops.begin() + static_cast<std::ptrdiff_t>(at), DefaultGame());
     };
     if ((command == "show" || command == "restore") && ops.empty())
+        add(0);
+    else if (command == "show" && !Names(ops[0]) && IsPart(ops[0]))
         add(0);
     else if ((command == "save" || command == "diff") && ops.size() == 1)
         add(0);
@@ -969,19 +1088,28 @@ is $PSNEDIT_GAME, else the game the editor was last pointed at. FILE is a .GIA s
 JSON settings document, or - for standard input or output.
 
 Commands:
-  show [GAME|FILE] [--json]      every setting in its natural unit, grouped as the editor's
-                                 windows group them; --json gives the JSON document that apply
-                                 takes; a value that could not be read is unknown (null)
-  diff [A] B [--json]            one line per setting that differs (exit 1); a comparison that
-                                 could not cover everything says what it left out (exit 3)
+  show [GAME|FILE] [PART...] [--json]
+                                 every setting in the unit its window shows, grouped as the
+                                 editor's windows group them, or only the PARTs named ('engine
+                                 power', 'cameras', ...); --json gives the JSON document that
+                                 apply takes; a value that could not be read, and a game's
+                                 description, are unknown (null)
+  diff [A] B [--json]            one line per setting that differs (exit 1), after a line naming
+                                 the sides ("game A → B"); a comparison that could not cover
+                                 everything says what it left out (exit 3)
   save [GAME] FILE               the game's settings into a settings file (FILE.json: a JSON
                                  document; -: the settings file's bytes on standard output)
   apply FILE [GAME]              writes the settings FILE gives into the game, reads the game
                                  back, and names each changed file and each field the game did
-                                 not take (exit 1); a JSON document may give any of the fields
-  get [GAME|FILE] KEY...         the values of the keys (PART/FIELD, as 'fields' lists them)
-  set [GAME] KEY=VALUE...        changes those values, as apply does with a document of them
-  fields [--json]                every key with its type, unit, range and game file
+                                 not take (exit 1); a JSON document may give any of the fields,
+                                 and may change a value only within the range its window keeps
+  get [GAME|FILE] KEY...         the values of the keys (PART/FIELD, as 'fields' lists them); a
+                                 key without its unit is in the unit the window shows (camera
+                                 angles in degrees), the raw word is PART/FIELD (raw)
+  set [GAME] KEY=VALUE...        changes those values, as apply does with a document of them; a
+                                 value may name its unit ("car tuning/human car weight=700 kg")
+  fields [--json]                every key with its type, the unit its window shows, the range
+                                 that window keeps (and what the game could hold), its game file
   schema                         the JSON Schema (2020-12) of the settings document
   restore [GAME] [FILE...]       puts back the game files' backups (<name>.bak), all of them or
                                  the files named (relative to GAME)

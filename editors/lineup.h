@@ -23,7 +23,9 @@ constexpr int FirstSlot(int team) {
 constexpr int SecondSlot(int team) {
     return 2 * team;
 }
-// Numbers up to 128 can stand in a slot, but only 1..40 have a name and grip entries.
+// Numbers up to 128 can stand in a slot, but only 1..40 have a name and grip entries; a higher
+// byte in the game is a number with the selected mark.
+constexpr int kSlotNumberMax = 128;
 constexpr bool IsCarNumber(int number) {
     return number >= 1 && number <= kCarNumberCount;
 }

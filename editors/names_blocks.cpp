@@ -14,7 +14,7 @@ namespace {
 
 constexpr std::size_t kTeamFieldWidth = 13;
 constexpr std::size_t kDriverFieldWidth = 24;
-constexpr std::uint8_t kSelectedMark = 128;
+constexpr std::uint8_t kSelectedMark = kSlotNumberMax;
 constexpr std::uint8_t kSwitchOn = 0xFF;
 constexpr std::uint8_t kSwitchOff = 0xDE;
 

@@ -64,7 +64,7 @@ TPitLineForm::TPitLineForm(AppContext& context, QWidget* parent)
     scrollBar1_ = new QScrollBar(Qt::Horizontal, speed);
     scrollBar1_->setObjectName("ScrollBar1");
     scrollBar1_->setGeometry(10, 42, 262, 17);
-    scrollBar1_->setRange(0, 32767);
+    scrollBar1_->setRange(0, kPitSliderMax);
     scrollBar1_->setSingleStep(64);
     scrollBar1_->setPageStep(64);
     edit1_ = SpeedBox(speed, "Edit1", 10);

@@ -12,6 +12,9 @@
 
 namespace psn {
 
+// The slider's end: it holds half the raw speed, so the window keeps raw speeds up to twice this.
+constexpr int kPitSliderMax = 32767;
+
 class PitLineModel {
 public:
     explicit PitLineModel(SettingsRecord& record) : record_(record) {}

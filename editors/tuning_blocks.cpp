@@ -232,7 +232,8 @@ int PoundsToKilograms(int pounds) {
 }
 
 std::uint16_t StoredLightSpeed(std::int32_t rpm) {
-    const auto low = static_cast<std::uint16_t>(static_cast<std::uint32_t>(rpm) & 0xFFFF);
+    const auto low =
+        static_cast<std::uint16_t>(static_cast<std::uint32_t>(rpm) & kLightSpeedMaxRpm);
     return low <= kLightSpeedBase ? 0 : static_cast<std::uint16_t>(low - kLightSpeedBase);
 }
 

@@ -60,6 +60,8 @@ void WriteCarTuning(AppState& state, bool withPatchList);
 
 inline constexpr int kLightCount = 4;
 inline constexpr int kLightSpeedBase = 6154; // the stored speeds count RPM above this
+// A speed typed into the window keeps its low 16 bits, so no speed the window keeps is higher.
+inline constexpr std::int32_t kLightSpeedMaxRpm = 0xFFFF;
 
 // The names of the light colours 1, 2 and 3.
 inline constexpr const char* kLightColourNames[] = {"Green", "Yellow", "Red"};

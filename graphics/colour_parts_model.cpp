@@ -10,7 +10,6 @@ namespace {
 
 constexpr int kTeamCount = 14;
 // A part's shade run must end at colour 245, the last swatch, or below.
-constexpr int kRunLimit = 247;
 
 } // namespace
 
@@ -76,7 +75,8 @@ bool ColourPartsModel::PickSwatch(int x, int y) {
     if (x < 0 || x >= colours::kSurfaceWidth)
         return false;
     const int c = colours::SwatchAt(x, y);
-    if (c < colours::kFirstSwatch || c + parts_[static_cast<std::size_t>(part_)].count >= kRunLimit)
+    if (c < colours::kFirstSwatch ||
+        c > colours::LastBaseColour(parts_[static_cast<std::size_t>(part_)]))
         return false;
     record_.setU8(Offset(team_, part_), static_cast<std::uint8_t>(c));
     return true;

@@ -66,6 +66,11 @@ inline constexpr std::array<PartRange, 14> kCrewParts = {{
     {"Team logo", 250, 16},
 }};
 
+// The highest base colour a part can take: its whole shade run must end at the last swatch.
+constexpr int LastBaseColour(const PartRange& part) {
+    return kLastSwatch - part.count + 1;
+}
+
 // The first part holding the value, if any.
 std::optional<int> PartOf(std::span<const PartRange> parts, int value);
 

@@ -5,9 +5,11 @@
 
 #include "core/game_text.h"
 #include "core/json.h"
+#include "editors/grip_model.h"
 #include "editors/lineup.h"
-#include "editors/pitline_blocks.h"
-#include "editors/tuning_blocks.h"
+#include "editors/pitline_model.h"
+#include "editors/power_model.h"
+#include "editors/tuning_model.h"
 #include "graphics/camera_format.h"
 #include "graphics/colour_parts_table.h"
 #include "tracks/track_blocks.h"
@@ -24,6 +26,8 @@ namespace {
 
 constexpr std::int64_t kU8Max = 0xFF;
 constexpr std::int64_t kU16Max = 0xFFFF;
+// The unit of a stored word that the window shows converted (degrees, kph).
+constexpr const char* kRawUnit = "raw";
 
 std::string Lower(std::string text) {
     for (char& c : text)
@@ -85,8 +89,8 @@ public:
     Field& Number(Group g, std::string key, std::string unit, std::size_t offset, Width width) {
         Field f = Make(g, std::move(key));
         f.unit = std::move(unit);
-        f.min = width == kSignedWord ? -32768 : 0;
-        f.max = width == kByte ? kU8Max : width == kWord ? kU16Max : 32767;
+        f.min = f.gameMin = width == kSignedWord ? -32768 : 0;
+        f.max = f.gameMax = width == kByte ? kU8Max : width == kWord ? kU16Max : 32767;
         f.get = [=](const SettingsRecord& r) {
             const std::int64_t n = width == kByte   ? r.u8(offset)
                                    : width == kWord ? r.u16(offset)
@@ -106,7 +110,9 @@ public:
                   std::string on = "on") {
         Field f = Make(g, std::move(key));
         f.kind = Kind::Switch;
-        f.max = kU8Max;
+        // The windows keep off and on; a game byte read as neither stays a number.
+        f.max = 1;
+        f.gameMax = kU8Max;
         f.offName = std::move(off);
         f.onName = std::move(on);
         f.get = [=](const SettingsRecord& r) { return Value{r.u8(offset), {}}; };
@@ -116,12 +122,26 @@ public:
         return Add(std::move(f));
     }
 
+    // What the field's window keeps, where it keeps less than the game's bytes can hold.
+    static Field& Keeps(Field& f, std::int64_t min, std::int64_t max) {
+        f.min = min;
+        f.max = max;
+        return f;
+    }
+
 private:
     Field& Add(Field f) {
         fields.push_back(std::move(f));
         return fields.back();
     }
 };
+
+// A number above the selected mark's 128 would be written as another number, selected.
+Field& SlotNumber(Builder& b, const std::string& key, int slot) {
+    Field& f = b.Number(Group::Names, key, "", rec::SlotNumber(slot), Builder::kByte);
+    f.max = f.gameMax = kSlotNumberMax;
+    return f;
+}
 
 void AddNames(Builder& b) {
     const Group g = Group::Names;
@@ -132,14 +152,15 @@ void AddNames(Builder& b) {
         b.Switch(g, team + " in use", rec::TeamInUse(t), "no", "yes");
         for (const int slot : {FirstSlot(t), SecondSlot(t)}) {
             const std::string driver = team + (slot == FirstSlot(t) ? " 1st" : " 2nd") + " driver";
-            b.Number(g, driver + " number", "", rec::SlotNumber(slot), Builder::kByte);
+            // The window offers the numbers with a name; 0 takes a team out of the game.
+            Builder::Keeps(SlotNumber(b, driver + " number", slot), 1, kCarNumberCount);
             b.Switch(g, driver + " selected", rec::SlotMark(slot), "no", "yes");
         }
     }
     // Slots past the 14 teams are never shown but travel with the record.
     for (int slot = 2 * kTeamCount + 1; slot <= kCarNumberCount; ++slot) {
         const std::string name = "slot " + std::to_string(slot);
-        b.Number(g, name + " number", "", rec::SlotNumber(slot), Builder::kByte);
+        SlotNumber(b, name + " number", slot);
         b.Switch(g, name + " selected", rec::SlotMark(slot), "no", "yes");
     }
     for (int n = 1; n <= kCarNumberCount; ++n)
@@ -151,10 +172,14 @@ void AddNames(Builder& b) {
 void AddPerformance(Builder& b) {
     for (int t = 1; t <= kTeamWordCount; ++t) {
         const std::string team = "team " + std::to_string(t);
-        b.Number(Group::Power, team + " qualification", "BHP", rec::EnginePowerQual(t),
-                 Builder::kWord);
-        b.Number(Group::Power, team + " other sessions", "BHP", rec::EnginePowerOther(t),
-                 Builder::kWord);
+        // Teams past the window's 14 travel unchanged.
+        const int max = t <= kTeamCount ? kPowerMax : kU16Max;
+        Builder::Keeps(b.Number(Group::Power, team + " qualification", "BHP",
+                                rec::EnginePowerQual(t), Builder::kWord),
+                       0, max);
+        Builder::Keeps(b.Number(Group::Power, team + " other sessions", "BHP",
+                                rec::EnginePowerOther(t), Builder::kWord),
+                       0, max);
     }
     b.Number(Group::Power, "human qualification", "BHP", rec::kHumanPowerQual, Builder::kWord);
     b.Number(Group::Power, "human other sessions", "BHP", rec::kHumanPowerOther, Builder::kWord);
@@ -162,9 +187,14 @@ void AddPerformance(Builder& b) {
 
     for (int n = 1; n <= kCarNumberCount; ++n) {
         const std::string car = "car " + std::to_string(n);
-        b.Number(Group::Grip, car + " qualification", "", rec::GripQual(n), Builder::kWord);
-        b.Number(Group::Grip, car + " other sessions", "", rec::GripOther(n), Builder::kWord);
-        b.Number(Group::Grip, car + " range", "", rec::GripRange(n), Builder::kWord);
+        Builder::Keeps(
+            b.Number(Group::Grip, car + " qualification", "", rec::GripQual(n), Builder::kWord), 0,
+            kSessionGripMax);
+        Builder::Keeps(
+            b.Number(Group::Grip, car + " other sessions", "", rec::GripOther(n), Builder::kWord),
+            0, kSessionGripMax);
+        Builder::Keeps(b.Number(Group::Grip, car + " range", "", rec::GripRange(n), Builder::kWord),
+                       0, kGripRangeMax);
     }
     for (int t = 1; t <= kTeamWordCount; ++t)
         b.Number(Group::Failures, "team " + std::to_string(t), "", rec::Failure(t), Builder::kWord);
@@ -175,7 +205,7 @@ void AddTuning(Builder& b) {
     for (const auto& [key, offset] : {std::pair{"human car weight", rec::kHumanWeight},
                                       std::pair{"computer car weight", rec::kComputerWeight}}) {
         const std::size_t at = offset;
-        b.Number(g, key, "lb", at, Builder::kWord)
+        Builder::Keeps(b.Number(g, key, "lb", at, Builder::kWord), 0, kMaxWeight)
             .derived.push_back({"kg", [at](const SettingsRecord& r) {
                                     return std::to_string(PoundsToKilograms(r.u16(at)));
                                 }});
@@ -183,8 +213,8 @@ void AddTuning(Builder& b) {
     b.Number(g, "practice fuel", "laps", rec::kPracticeFuel, Builder::kByte);
     Field& qualifying =
         b.Number(g, "qualifying fuel", "laps", rec::kQualifyingFuel, Builder::kByte);
-    qualifying.min = QualifyingFuelLaps(0);
-    qualifying.max = QualifyingFuelLaps(0xFF);
+    qualifying.min = qualifying.gameMin = QualifyingFuelLaps(0);
+    qualifying.max = qualifying.gameMax = QualifyingFuelLaps(0xFF);
     qualifying.get = [](const SettingsRecord& r) {
         return Value{QualifyingFuelLaps(r.u8(rec::kQualifyingFuel)), {}};
     };
@@ -197,7 +227,8 @@ void AddTuning(Builder& b) {
     for (int light = 0; light < kLightCount; ++light) {
         const std::string name = "light " + std::to_string(light);
         const std::size_t colour = LightColour(light);
-        b.Number(g, name + " colour", "", colour, Builder::kByte)
+        Builder::Keeps(b.Number(g, name + " colour", "", colour, Builder::kByte), 1,
+                       std::ssize(kLightColourNames))
             .derived.push_back({"name",
                                 [colour](const SettingsRecord& r) {
                                     const int c = r.u8(colour);
@@ -209,8 +240,9 @@ void AddTuning(Builder& b) {
             continue;
         const std::size_t speed = LightSpeed(light);
         Field& f = b.Number(g, name + " speed", "RPM", speed, Builder::kWord);
-        f.min = LightSpeedRpm(0);
-        f.max = LightSpeedRpm(0xFFFF);
+        f.min = f.gameMin = LightSpeedRpm(0);
+        f.max = kLightSpeedMaxRpm;
+        f.gameMax = LightSpeedRpm(0xFFFF);
         f.get = [speed](const SettingsRecord& r) { return Value{LightSpeedRpm(r.u16(speed)), {}}; };
         f.set = [speed](SettingsRecord& r, const Value& v) {
             r.setU16(speed, static_cast<std::uint16_t>(v.number - kLightSpeedBase));
@@ -228,14 +260,16 @@ void AddNosesAndPitLine(Builder& b) {
             b.Number(Group::PitLine, "position " + std::to_string(p), "", at, Builder::kByte);
         // A position holds a team number; the game takes any other byte for a team that is not
         // there.
-        position.min = 1;
-        position.max = kTeamCount;
+        Builder::Keeps(position, 1, kTeamCount);
         position.derived.push_back(
             {"team", [at](const SettingsRecord& r) { return TeamNameText(r, r.u8(at)); },
              Derived::Style::Name});
     }
     b.Switch(Group::PitLine, "speed check", rec::kSpeedCheckSwitch);
-    Field& speed = b.Number(Group::PitLine, "pit speed", "", rec::kPitSpeed, Builder::kWord);
+    // The window shows the speed in kph and mph; its slider keeps even raw speeds.
+    Field& speed = b.Number(Group::PitLine, "pit speed", kRawUnit, rec::kPitSpeed, Builder::kWord);
+    Builder::Keeps(speed, 0, 2 * kPitSliderMax);
+    speed.shown = 0;
     speed.derived.push_back({"kph", [](const SettingsRecord& r) {
                                  return std::to_string(PitSpeedUnits(r.u16(rec::kPitSpeed)).kph);
                              }});
@@ -246,11 +280,16 @@ void AddNosesAndPitLine(Builder& b) {
 
 void AddColours(Builder& b) {
     for (int t = 1; t <= kTeamWordCount; ++t)
-        for (std::size_t part = 0; part < colours::kCockpitParts.size(); ++part)
-            b.Number(
+        for (std::size_t part = 0; part < colours::kCockpitParts.size(); ++part) {
+            Field& f = b.Number(
                 Group::CockpitColours,
                 "team " + std::to_string(t) + " " + Lower(colours::kCockpitParts[part].caption), "",
                 rec::kCockpitColours + rec::kCockpitColourStride * (t - 1) + part, Builder::kByte);
+            // The window offers the swatches whose whole shade run it can show.
+            if (t <= kTeamCount)
+                Builder::Keeps(f, colours::kFirstSwatch,
+                               colours::LastBaseColour(colours::kCockpitParts[part]));
+        }
     for (int t = 1; t <= kTeamCount; ++t)
         for (int part = 0; part < colours::kCrewPartCount; ++part) {
             const std::string name =
@@ -259,10 +298,14 @@ void AddColours(Builder& b) {
                     : Lower(colours::kCrewParts[static_cast<std::size_t>(part -
                                                                          colours::kFirstCrewPart)]
                                 .caption);
-            b.Number(Group::PitCrewColours, "team " + std::to_string(t) + " " + name, "",
-                     rec::kPitCrewColours + rec::kPitCrewColourStride * (t - 1) +
-                         static_cast<std::size_t>(part),
-                     Builder::kByte);
+            Field& f = b.Number(Group::PitCrewColours, "team " + std::to_string(t) + " " + name, "",
+                                rec::kPitCrewColours + rec::kPitCrewColourStride * (t - 1) +
+                                    static_cast<std::size_t>(part),
+                                Builder::kByte);
+            if (part >= colours::kFirstCrewPart)
+                Builder::Keeps(f, colours::kFirstSwatch,
+                               colours::LastBaseColour(colours::kCrewParts[static_cast<std::size_t>(
+                                   part - colours::kFirstCrewPart)]));
         }
 }
 
@@ -276,12 +319,20 @@ void AddCameras(Builder& b) {
             const std::size_t at = rec::kCameras + rec::kCameraRowStride * row + 2 * w;
             const bool angle = w >= 3 && w <= 5;
             Field& f =
-                b.Number(Group::Cameras, "camera " + std::to_string(row + 1) + " " + kWords[w], "",
-                         at, w < 6 ? Builder::kSignedWord : Builder::kWord);
-            if (angle)
-                f.derived.push_back(
-                    {"deg", [at](const SettingsRecord& r) { return camera::AngleText(r.s16(at)); },
-                     Derived::Style::Degrees});
+                b.Number(Group::Cameras, "camera " + std::to_string(row + 1) + " " + kWords[w],
+                         angle ? kRawUnit : "", at, w < 6 ? Builder::kSignedWord : Builder::kWord);
+            if (!angle)
+                continue;
+            // Degrees go through the window's own conversion; 180 wraps to -180, as there.
+            f.derived.push_back(
+                {"deg", [at](const SettingsRecord& r) { return camera::AngleText(r.s16(at)); },
+                 Derived::Style::Degrees,
+                 [](double degrees) -> std::optional<std::int64_t> {
+                     if (degrees < -180 || degrees > 180)
+                         return std::nullopt;
+                     return static_cast<std::int16_t>(camera::AngleWord(degrees));
+                 }});
+            f.shown = 0;
         }
 }
 
@@ -296,12 +347,14 @@ void AddTracks(Builder& b) {
                 .track = t;
         const std::size_t compound = TrackEntryOffset(t, trackentry::kCompound);
         Field& tyre = b.Number(Group::Tracks, track + " compound", "", compound, Builder::kByte);
+        Builder::Keeps(tyre, 0, kCompoundCount - 1);
         tyre.track = t;
         tyre.derived.push_back({"letter",
                                 [compound](const SettingsRecord& r) {
                                     const int c = r.u8(compound);
-                                    return c < 4 ? std::string(1, static_cast<char>('A' + c))
-                                                 : std::string("none");
+                                    return c < kCompoundCount
+                                               ? std::string(1, static_cast<char>('A' + c))
+                                               : std::string("none");
                                 },
                                 Derived::Style::Text});
         b.Number(Group::Tracks, track + " fuel consumption", "",
@@ -396,16 +449,16 @@ Value ReadValue(const Field& field, const GroupInfo& group, const std::string& m
             return Value{v.text == field.onName ? 1 : 0, {}};
         if (v.kind == K::Bool)
             return Value{v.boolean ? 1 : 0, {}};
-        if (v.kind == K::Integer && v.integer >= 0 && v.integer <= kU8Max)
+        if (v.kind == K::Integer && v.integer >= field.gameMin && v.integer <= field.gameMax)
             return Value{v.integer, {}};
         Wrong(group, member, "must be \"" + field.offName + "\" or \"" + field.onName + "\"");
     case Kind::Number:
         break;
     }
-    if (v.kind != K::Integer || v.integer < field.min || v.integer > field.max)
+    if (v.kind != K::Integer || v.integer < field.gameMin || v.integer > field.gameMax)
         Wrong(group, member,
-              "must be a whole number from " + std::to_string(field.min) + " to " +
-                  std::to_string(field.max));
+              "must be a whole number from " + std::to_string(field.gameMin) + " to " +
+                  std::to_string(field.gameMax));
     return Value{v.integer, {}};
 }
 
@@ -432,6 +485,28 @@ const std::vector<GroupInfo>& Groups() {
 
 std::string JsonKey(const Field& field) {
     return field.unit.empty() ? field.key : field.key + " (" + field.unit + ")";
+}
+
+std::string ShownKey(const Field& field) {
+    if (field.shown < 0)
+        return JsonKey(field);
+    return field.key + " (" + field.derived[static_cast<std::size_t>(field.shown)].unit + ")";
+}
+
+std::string RangeText(const Field& field, bool game) {
+    const std::int64_t low = game ? field.gameMin : field.min;
+    const std::int64_t high = game ? field.gameMax : field.max;
+    if (field.shown < 0)
+        return std::to_string(low) + ".." + std::to_string(high);
+    // The shown unit rises with the stored value; degrees wrap at 180.
+    const Derived& d = field.derived[static_cast<std::size_t>(field.shown)];
+    if (d.style == Derived::Style::Degrees)
+        return "-180..180";
+    SettingsRecord scratch;
+    field.set(scratch, Value{low, {}});
+    const std::string from = d.value(scratch);
+    field.set(scratch, Value{high, {}});
+    return from + ".." + d.value(scratch);
 }
 
 std::size_t IndexOf(const Field& field) {
@@ -509,32 +584,49 @@ std::string ShowValue(const Field& field, const SettingsRecord& record) {
     case Kind::Number:
         break;
     }
-    std::string text = std::to_string(value.number);
-    if (!field.unit.empty())
-        text += " " + field.unit;
-    if (!field.derived.empty()) {
-        text += " (";
-        for (std::size_t i = 0; i < field.derived.size(); ++i) {
-            const Derived& d = field.derived[i];
-            text += i ? ", " : "";
-            if (d.style == Derived::Style::Name)
-                text += Quoted(d.value(record));
-            else if (d.unit == "name" || d.unit == "letter")
-                text += d.value(record);
-            else
-                text += d.value(record) + " " + d.unit;
-        }
-        text += ")";
+    const auto derived = [&](const Derived& d) {
+        if (d.style == Derived::Style::Name)
+            return Quoted(d.value(record));
+        if (d.unit == "name" || d.unit == "letter")
+            return d.value(record);
+        return d.value(record) + " " + d.unit;
+    };
+    // The unit the window shows comes first, the raw word in brackets: "32.500 deg (raw 5925)".
+    std::string own = std::to_string(value.number);
+    if (field.unit == kRawUnit)
+        own = field.unit + " " + own;
+    else if (!field.unit.empty())
+        own += " " + field.unit;
+    std::vector<std::string> beside;
+    std::string text = own;
+    if (field.shown >= 0) {
+        text = derived(field.derived[static_cast<std::size_t>(field.shown)]);
+        beside.push_back(own);
     }
+    for (std::size_t i = 0; i < field.derived.size(); ++i)
+        if (static_cast<int>(i) != field.shown)
+            beside.push_back(derived(field.derived[i]));
+    for (std::size_t i = 0; i < beside.size(); ++i)
+        text += (i ? ", " : " (") + beside[i] + (i + 1 == beside.size() ? ")" : "");
     return text;
 }
 
-std::string ShowText(const SettingsRecord& record, const Context& context) {
+namespace {
+
+bool InParts(const Field& field, const std::vector<Group>& parts) {
+    return parts.empty() || std::find(parts.begin(), parts.end(), field.group) != parts.end();
+}
+
+} // namespace
+
+std::string ShowText(const SettingsRecord& record, const Context& context,
+                     const std::vector<Group>& parts) {
     std::string text;
     text.reserve(64 * Fields().size());
     for (const Field& field : Fields())
-        text += std::string(Info(field.group).key) + ": " + Label(field, context) + " " +
-                (context.Unknown(field) ? "unknown" : ShowValue(field, record)) + "\n";
+        if (InParts(field, parts))
+            text += std::string(Info(field.group).key) + ": " + Label(field, context) + " " +
+                    (context.Unknown(field) ? "unknown" : ShowValue(field, record)) + "\n";
     return text;
 }
 
@@ -556,13 +648,15 @@ std::string DiffLine(const Difference& d) {
            d.after;
 }
 
-std::string ToJson(const SettingsRecord& record, const Context& context,
-                   const std::string& schema) {
+std::string ToJson(const SettingsRecord& record, const Context& context, const std::string& schema,
+                   const std::vector<Group>& parts) {
     std::string out = "{\n  \"$schema\": " + json::Quote(schema) + ",\n  \"psnedit\": 1";
     Group current = Group::Unused;
     bool open = false;
     int lastTrack = -1;
     for (const Field& field : Fields()) {
+        if (!InParts(field, parts))
+            continue;
         if (!open || field.group != current) {
             out += open ? "\n  }" : "";
             out += ",\n  " + json::Quote(Info(field.group).key) + ": {";
@@ -595,7 +689,7 @@ std::string ToJson(const SettingsRecord& record, const Context& context,
                                                            : json::Quote(value));
         }
     }
-    out += "\n  }\n}\n";
+    out += open ? "\n  }\n}\n" : "\n}\n";
     return out;
 }
 
@@ -626,8 +720,13 @@ std::string Titled(const std::string& title, const std::string& body) {
 }
 
 std::string FieldSchema(const Field& field) {
-    std::string unit =
-        field.unit.empty() ? "" : ", \"description\": " + json::Quote("in " + field.unit);
+    std::string about = field.unit == kRawUnit ? "the game's raw word"
+                        : field.unit.empty()   ? ""
+                                               : "in " + field.unit;
+    if (field.kind == Kind::Number && RangeText(field) != RangeText(field, true))
+        about += (about.empty() ? "" : "; ") + std::string("a change must stay within ") +
+                 RangeText(field) + ", what the window keeps";
+    const std::string unit = about.empty() ? "" : ", \"description\": " + json::Quote(about);
     switch (field.kind) {
     case Kind::Text:
         // Game characters only; a name holds no NUL.
@@ -645,9 +744,9 @@ std::string FieldSchema(const Field& field) {
     case Kind::Number:
         break;
     }
-    return Titled(field.key,
-                  "\"type\": [\"integer\", \"null\"], \"minimum\": " + std::to_string(field.min) +
-                      ", \"maximum\": " + std::to_string(field.max) + unit);
+    return Titled(field.key, "\"type\": [\"integer\", \"null\"], \"minimum\": " +
+                                 std::to_string(field.gameMin) +
+                                 ", \"maximum\": " + std::to_string(field.gameMax) + unit);
 }
 
 std::string DerivedSchema(const Field& field, const Derived& d) {
@@ -698,6 +797,12 @@ std::string Schema() {
             member(JsonKey(field), FieldSchema(field));
             for (const Derived& d : field.derived)
                 member(field.key + " (" + d.unit + ")", DerivedSchema(field, d));
+            if (field.unit == kRawUnit) {
+                // The name older documents gave the raw word; still read.
+                std::string old = FieldSchema(field);
+                old.insert(old.size() - 1, ", \"deprecated\": true");
+                member(field.key, old);
+            }
         }
         out += "\n    }}";
     }
@@ -723,6 +828,10 @@ Document ReadDocument(std::string_view document, bool all) {
         for (std::size_t d = 0; d < field.derived.size(); ++d)
             derivedByKey[{field.group, field.key + " (" + field.derived[d].unit + ")"}] = {&field,
                                                                                            d};
+    std::map<std::pair<Group, std::string>, const Field*> oldRawKeys;
+    for (const Field& field : Fields())
+        if (field.unit == kRawUnit)
+            oldRawKeys[{field.group, field.key}] = &field;
     Document doc;
     doc.given.assign(Fields().size(), false);
     std::vector<bool> seen(Fields().size(), false);
@@ -737,7 +846,13 @@ Document ReadDocument(std::string_view document, bool all) {
         if (members.kind != K::Object)
             throw InputError("\"" + groupKey + "\" must be an object of named values");
         for (const auto& [member, value] : members.members) {
-            if (const Field* field = Find(group->group, member)) {
+            const Field* field = Find(group->group, member);
+            // Documents written before the raw words had their unit named them by the plain key.
+            if (!field) {
+                const auto old = oldRawKeys.find({group->group, member});
+                field = old == oldRawKeys.end() ? nullptr : old->second;
+            }
+            if (field) {
                 const std::size_t i = IndexOf(*field);
                 if (seen[i])
                     Wrong(*group, member, "appears twice");
@@ -781,9 +896,11 @@ Document ReadDocument(std::string_view document, bool all) {
             doc.shown.push_back(std::move(shown));
         }
     }
+    // A game holds no description and no unused bytes, so its document leaves them unknown.
     if (all)
         for (const Field& field : Fields())
-            if (!doc.given[IndexOf(field)])
+            if (!doc.given[IndexOf(field)] && field.group != Group::Description &&
+                field.group != Group::Unused)
                 Wrong(Info(field.group), JsonKey(field),
                       seen[IndexOf(field)]
                           ? "is unknown (null); every field must be given with --all"
@@ -826,9 +943,12 @@ std::optional<std::int64_t> FromOtherUnit(const Field& field, const Derived& der
             bestDistance = distance;
         }
     };
-    if (const std::optional<double> wanted = Decimal(text)) {
+    const std::optional<double> wanted = Decimal(text);
+    if (wanted && derived.stored)
+        return derived.stored(*wanted);
+    if (wanted) {
         // Whole units take a value that rounds to them; finer ones the nearest step.
-        std::int64_t low = field.min, high = field.max + 1;
+        std::int64_t low = field.gameMin, high = field.gameMax + 1;
         while (low < high) {
             const std::int64_t middle = low + (high - low) / 2;
             const std::optional<double> value = Decimal(shownAt(middle));
@@ -837,7 +957,7 @@ std::optional<std::int64_t> FromOtherUnit(const Field& field, const Derived& der
             else
                 high = middle;
         }
-        for (std::int64_t raw = low; raw <= field.max; ++raw) {
+        for (std::int64_t raw = low; raw <= field.gameMax; ++raw) {
             const std::optional<double> value = Decimal(shownAt(raw));
             if (!value || *value > *wanted + 0.5)
                 break;
@@ -845,7 +965,7 @@ std::optional<std::int64_t> FromOtherUnit(const Field& field, const Derived& der
         }
         return best;
     }
-    for (std::int64_t raw = field.min; raw <= field.max; ++raw)
+    for (std::int64_t raw = field.gameMin; raw <= field.gameMax; ++raw)
         if (Lower(shownAt(raw)) == Lower(text))
             consider(raw, 0);
     return best;
@@ -908,12 +1028,36 @@ SettingsRecord Merge(const Document& doc, const SettingsRecord& base, const Cont
         if (!raw)
             Wrong(group, shown.member,
                   "is no value \"" + JsonKey(field) + "\" can take (from " +
-                      std::to_string(field.min) + " to " + std::to_string(field.max) + " " +
+                      std::to_string(field.gameMin) + " to " + std::to_string(field.gameMax) + " " +
                       (field.unit.empty() ? "stored" : field.unit) + ")");
         field.set(out, Value{*raw, {}});
         changedBy[IndexOf(field)] = &shown;
     }
     return out;
+}
+
+std::vector<std::string> OutsideWindows(const SettingsRecord& wanted, const SettingsRecord& base) {
+    std::vector<std::string> outside;
+    for (const Field& field : Fields()) {
+        if (field.kind != Kind::Number && field.kind != Kind::Switch)
+            continue;
+        const std::int64_t value = field.get(wanted).number;
+        if ((value >= field.min && value <= field.max) || value == field.get(base).number)
+            continue;
+        const GroupInfo& group = Info(field.group);
+        // A shown unit too coarse to tell the ranges apart (kph) gives way to the raw word.
+        const bool coarse = field.shown >= 0 && RangeText(field, true) == RangeText(field);
+        std::string why =
+            "\"" + std::string(group.key) + "\": \"" + (coarse ? JsonKey(field) : ShownKey(field)) +
+            "\" " + (coarse ? std::to_string(value) : ShowValue(field, wanted)) + " is outside " +
+            (coarse ? std::to_string(field.min) + ".." + std::to_string(field.max)
+                    : RangeText(field)) +
+            ", what the " + group.window + " window keeps";
+        if (!coarse && RangeText(field, true) != RangeText(field))
+            why += " (the game could hold " + RangeText(field, true) + ")";
+        outside.push_back(why);
+    }
+    return outside;
 }
 
 SettingsRecord FromJson(std::string_view document) {

@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -69,19 +70,28 @@ struct Derived {
     std::string unit;
     std::function<std::string(const SettingsRecord&)> value;
     Style style = Style::Number;
+    // The window's own conversion back to the stored value, where the window takes this unit;
+    // null for a number outside what it converts. Without one, the stored value is searched.
+    std::function<std::optional<std::int64_t>(double)> stored = {};
 };
 
 struct Field {
     Group group = Group::Names;
     std::string key;  // unique within its group: "team 3", "car 7 qualification"
-    std::string unit; // "BHP", "lb", "RPM", "laps", "deg"; empty for plain numbers
+    std::string unit; // "BHP", "lb", "RPM", "laps", "deg", "raw"; empty for plain numbers
     Kind kind = Kind::Number;
-    std::int64_t min = 0, max = 0;              // numbers: accepted range in the field's unit
+    // Numbers and switches: what the field's window keeps, in the field's unit (a change outside
+    // it is refused), and what the game's bytes can hold (what a document may give).
+    std::int64_t min = 0, max = 0;
+    std::int64_t gameMin = 0, gameMax = 0;
     std::size_t capacity = 0;                   // texts and bytes: most bytes
     std::string offName = "off", onName = "on"; // switches: the names of 0 and 1
     std::function<Value(const SettingsRecord&)> get;
     std::function<void(SettingsRecord&, const Value&)> set;
     std::vector<Derived> derived;
+    // The derived value in the unit the window shows, which a key without its unit names; -1
+    // when the window shows the field's own value.
+    int shown = -1;
     // Track set-ups are listed under the track's name when it is known.
     int track = -1;
 };
@@ -92,14 +102,19 @@ std::size_t IndexOf(const Field& field);
 const Field* Find(Group group, std::string_view member);
 // The member a field has in a JSON document: its key, with its unit in brackets.
 std::string JsonKey(const Field& field);
+// The member in the unit the field's window shows: what a key without its unit names.
+std::string ShownKey(const Field& field);
+// "0..1579", in the unit of ShownKey; `game`: what the game's bytes can hold.
+std::string RangeText(const Field& field, bool game = false);
 
 // "team 3 qualification", or with a known track name "track 3 'Monza' front wing".
 std::string Label(const Field& field, const Context& context);
 // The value as the listing shows it: "'Vantor'", "700 BHP", "1530 lb (694 kg)", "on".
 std::string ShowValue(const Field& field, const SettingsRecord& record);
 
-// One line per field: "names: team 3 'Vantor'".
-std::string ShowText(const SettingsRecord& record, const Context& context);
+// One line per field: "names: team 3 'Vantor'". `parts`: only the fields of these (empty: all).
+std::string ShowText(const SettingsRecord& record, const Context& context,
+                     const std::vector<Group>& parts = {});
 
 struct Difference {
     const Field* field;
@@ -120,7 +135,7 @@ inline constexpr const char* kSchemaId = "urn:psniaed:psnedit-settings-1";
 // The record as one JSON document; FromJson reads it back (derived members are checked, not
 // used). Character bytes beyond a text's length are not kept: they never reach a game file.
 std::string ToJson(const SettingsRecord& record, const Context& context,
-                   const std::string& schema = kSchemaId);
+                   const std::string& schema = kSchemaId, const std::vector<Group>& parts = {});
 std::string DiffJson(const std::vector<Difference>& differences);
 // A JSON Schema (2020-12) of the document ToJson writes and ReadDocument takes: every member with
 // its title, unit, range and enumeration, each also null (unknown, or not given).
@@ -149,6 +164,7 @@ struct Document {
         bool number = false;          // given as a JSON number
     };
     std::vector<Shown> shown;
+    bool settingsFile = false; // a whole record's bytes, as the editor saves them
     std::size_t GivenCount() const;
 };
 // `all`: every field must be given, as a whole settings file gives them. Null stands for a value
@@ -159,5 +175,8 @@ Document ReadDocument(std::string_view document, bool all);
 // back exactly. Raises InputError for a value that cannot change (a track's name, the team shown
 // at a pit position) or for two units that disagree.
 SettingsRecord Merge(const Document& document, const SettingsRecord& base, const Context& game);
+// One message for each field that `wanted` changes from `base` to a value its window would not
+// keep: "\"engine power\": \"team 2 qualification (BHP)\" 5000 is outside 0..1579, ...".
+std::vector<std::string> OutsideWindows(const SettingsRecord& wanted, const SettingsRecord& base);
 
 } // namespace psn::fields

@@ -17,6 +17,7 @@
 namespace psn {
 
 constexpr int kTrackCount = 16;
+constexpr int kCompoundCount = 4; // tyre compounds A..D, the rows of the window's list
 
 // Fields of one 13-byte track entry of the record.
 namespace trackentry {

@@ -72,7 +72,7 @@ TTrackEdForm::TTrackEdForm(AppContext& context, QWidget* parent)
     ComboBox1->setGeometry(310, 260, 110, 22);
     ComboBox1->addItems(
         {tr("Tyre - \"A\""), tr("Tyre - \"B\""), tr("Tyre - \"C\""), tr("Tyre - \"D\"")});
-    ComboBox1->setMaxVisibleItems(4);
+    ComboBox1->setMaxVisibleItems(kCompoundCount);
 
     BitBtn1 = AddButton(this, "BitBtn1", tr("Export data into game"), QRect(8, 298, 146, 30));
     BitBtn2 = AddButton(this, "BitBtn2", tr("Import data from game"), QRect(158, 298, 146, 30));

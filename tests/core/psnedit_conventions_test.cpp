@@ -145,6 +145,7 @@ TEST(PsneditCompletion, CompletesCommandsOptionsAndKeys) {
     EXPECT_EQ(complete("psnedit show --names-source s", 3), "state\n");
     EXPECT_EQ(complete("psnedit set game \"engine power/human q\"", 3),
               "engine\\ power/human\\ qualification\\ \\(BHP\\)=\n");
+    EXPECT_EQ(complete("psnedit show game pit", 3), "pit\\ line\npit\\ crew\\ colours\n");
 }
 
 TEST(EditorProgram, AnswersHelpAndVersionWithoutADisplay) {

@@ -105,7 +105,7 @@ TEST(Psnedit, ShowGivesNaturalUnitsFromTheSampleValues) {
         *std::find_if(fields::Fields().begin(), fields::Fields().end(),
                       [](const fields::Field& f) { return f.key == "camera 2 x angle"; });
     record.setS16(rec::kCameras + rec::kCameraRowStride + 6, 16384);
-    EXPECT_EQ(fields::ShowValue(angle, record), "16384 (90.000 deg)");
+    EXPECT_EQ(fields::ShowValue(angle, record), "90.000 deg (raw 16384)");
 }
 
 TEST(Psnedit, DiffListsEachChangedFieldAndExitsOneOnlyThen) {
@@ -122,8 +122,8 @@ TEST(Psnedit, DiffListsEachChangedFieldAndExitsOneOnlyThen) {
     const Outcome diff = Psnedit({"diff", a, b});
     EXPECT_EQ(diff.code, cli::kDifferent);
     const bool raised = inst.values->noseRaised[4];
-    EXPECT_EQ(diff.out, "names: team 3 '" + team3 + "' \u2192 'Vantor GP'\n" +
-                            "engine power: team 14 other sessions " +
+    EXPECT_EQ(diff.out, a + " \u2192 " + b + "\n" + "names: team 3 '" + team3 +
+                            "' \u2192 'Vantor GP'\n" + "engine power: team 14 other sessions " +
                             std::to_string(inst.values->powerOther[13]) + " BHP \u2192 700 BHP\n" +
                             "nose cones: team 5 " +
                             (raised ? "raised \u2192 lowered" : "lowered \u2192 raised") + "\n");
@@ -522,6 +522,10 @@ TEST(RecordFieldsTable, RandomRecordsGoThroughJsonUnchanged) {
         // Within what a document may hold: names without NUL, pit positions naming a team.
         for (std::size_t at = rec::kDriverNames; at < rec::kCarSlots; ++at)
             record.setU8(at, static_cast<std::uint8_t>(record.u8(at) | 1));
+        // Car numbers the game can hold: a higher byte is a number with its selected mark.
+        for (int slot = 1; slot <= 40; ++slot)
+            record.setU8(rec::SlotNumber(slot),
+                         static_cast<std::uint8_t>(record.u8(rec::SlotNumber(slot)) % 129));
         for (std::size_t p = 0; p < 14; ++p)
             record.setU8(rec::kPitOrder + p,
                          static_cast<std::uint8_t>(1 + record.u8(rec::kPitOrder + p) % 14));
