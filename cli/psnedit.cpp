@@ -1026,6 +1026,8 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
             return Flushed(out, kSuccess);
         }
         const std::string& command = args[0];
+        if (command == "season")
+            return Flushed(out, RunSeason(args, in, out, err, editorDir));
         Options options = Parse(args, 1);
         AddDefaultGame(command, options);
         if (options.json && command != "show" && command != "diff" && command != "get" &&
@@ -1063,6 +1065,18 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     } catch (const std::exception& error) {
         err << "psnedit: " << error.what() << "\n";
         return kGameFailure;
+    }
+}
+
+std::string DefaultPatchList(const std::string& editorDir) {
+    return PatchListPath(Options{}, editorDir);
+}
+
+std::string DefaultGameFolder() {
+    try {
+        return DefaultGame();
+    } catch (const Failure&) {
+        return {};
     }
 }
 
