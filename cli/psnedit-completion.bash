@@ -23,7 +23,11 @@ _psnedit() {
         return ;;
     esac
     if [[ -z $command ]]; then
-        COMPREPLY=($(compgen -W 'show diff save apply get set fields schema restore --help --version' -- "$cur"))
+        COMPREPLY=($(compgen -W 'show diff save apply get set fields schema restore season --help --version' -- "$cur"))
+        return
+    fi
+    if [[ $cur == -* && $command == season ]]; then
+        COMPREPLY=($(compgen -W '--json --dry-run --description --game --' -- "$cur"))
         return
     fi
     if [[ $cur == -* ]]; then
@@ -31,6 +35,12 @@ _psnedit() {
         return
     fi
     case $command in
+    season)
+        # The season command's own commands, then its options.
+        if ((i + 1 == COMP_CWORD)); then
+            COMPREPLY=($(compgen -W 'list keep switch diff export import rename delete' -- "$cur"))
+            return
+        fi ;;
     get | set)
         # A word with a slash, or after the game folder, is a key.
         if [[ $cur == */* && ! -e ${cur%%/*} ]] || ((i + 1 < COMP_CWORD)); then

@@ -1113,6 +1113,21 @@ Commands:
   schema                         the JSON Schema (2020-12) of the settings document
   restore [GAME] [FILE...]       puts back the game files' backups (<name>.bak), all of them or
                                  the files named (relative to GAME)
+  season list [--json]           the seasons kept: whole sets of the game files this program
+                                 writes, in $XDG_DATA_HOME/psniaed/seasons
+  season keep GAME NAME [--description TEXT]
+                                 keeps the game as it is now as a season
+  season switch GAME NAME [--dry-run]
+                                 writes the season into the game as one command, only the files
+                                 that differ, after keeping the game as it was as the season
+                                 "Before switching to NAME"; another edition's is refused (exit 3)
+  season diff GAME NAME          the files and settings in which the season differs (exit 1)
+  season export NAME FILE|-      the season as one file (a ZIP archive with a manifest)
+  season import FILE|- [NAME] [--game GAME]
+                                 a season file, or a player's ZIP or 7z pack of loose game files
+                                 (completed from GAME); never writes the game
+  season rename OLD NEW          renames a season
+  season delete NAME             deletes a season and the stored files no other season holds
 
 Options:
   --dry-run                      apply and set: say what would change, write nothing
@@ -1154,6 +1169,8 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
             return Flushed(out, kSuccess);
         }
         const std::string& command = args[0];
+        if (command == "season")
+            return Flushed(out, RunSeason(args, in, out, err, editorDir));
         Options options = Parse(args, 1);
         AddDefaultGame(command, options);
         if (options.json && command != "show" && command != "diff" && command != "get" &&
@@ -1191,6 +1208,18 @@ int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     } catch (const std::exception& error) {
         err << "psnedit: " << error.what() << "\n";
         return kGameFailure;
+    }
+}
+
+std::string DefaultPatchList(const std::string& editorDir) {
+    return PatchListPath(Options{}, editorDir);
+}
+
+std::string DefaultGameFolder() {
+    try {
+        return DefaultGame();
+    } catch (const Failure&) {
+        return {};
     }
 }
 

@@ -35,4 +35,12 @@ std::string HelpText();
 [[nodiscard]] int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                       const std::string& editorDir);
 
+// psnedit season ...: `args` from "season" on.
+[[nodiscard]] int RunSeason(const std::vector<std::string>& args, std::istream& in,
+                            std::ostream& out, std::ostream& err, const std::string& editorDir);
+// The patch list the commands use when none is given.
+std::string DefaultPatchList(const std::string& editorDir);
+// The game a command without a game folder works on; empty when there is none.
+std::string DefaultGameFolder();
+
 } // namespace psn::cli

@@ -702,8 +702,10 @@ bool IsWrittenGameFile(std::string_view relative) {
         return IsTrackFileName(parts[1]);
     if (parts[0] == "BITMAPS")
         return parts[1] == "CPITHI.PCX" || parts[1] == "CPITLOW.PCX";
-    return parts[0] == "GAMEJAMS" && std::find(kCarSetArchives.begin(), kCarSetArchives.end(),
-                                               parts[1]) != kCarSetArchives.end();
+    // The helmet archive is the converter's, but a season switch writes it with the rest.
+    return parts[0] == "GAMEJAMS" &&
+           (parts[1] == "HELMETS1.JAM" || std::find(kCarSetArchives.begin(), kCarSetArchives.end(),
+                                                    parts[1]) != kCarSetArchives.end());
 }
 
 std::string ClaimProblem(const std::string& path, std::string_view claimed, bool trailer) {

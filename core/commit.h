@@ -32,7 +32,7 @@ inline constexpr const char* kNewSuffix = ".psniaed-new";
 inline constexpr const char* kOldSuffix = ".psniaed-old";
 
 // Whether a path relative to the game folder ("CIRCUITS/F1CT01.DAT", any letter case) names a file
-// this program writes: the game's own files and the installers' targets.
+// this program writes: the game's own files, the installers' targets and the helmet archive.
 [[nodiscard]] bool IsWrittenGameFile(std::string_view relative);
 
 // Why the file at `path` is not what the game file named `claimed` ("F1CT01.DAT") must be: a

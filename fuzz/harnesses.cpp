@@ -9,7 +9,10 @@
 #include "core/palette.h"
 #include "core/record.h"
 #include "core/settings_files.h"
+#include "core/sha256.h"
+#include "seasons/season_archive.h"
 #include "shell/record_fields_table.h"
+#include "support/zip_maker.h"
 #include "tools/samplegame/sample_game.h"
 #include "tracks/cockpit_format.h"
 #include "tracks/track_blocks.h"
@@ -399,6 +402,51 @@ std::vector<std::vector<std::uint8_t>> CommitRecordSeeds() {
     return seeds;
 }
 
+
+#ifdef PSN_SEASON_FILES
+// A season file or pack from a stranger: refused whole, or stored whole with every file it names
+// readable and matching its hash. A refusal leaves the store as it was.
+void SeasonImport(const std::uint8_t* data, std::size_t size) {
+    const std::filesystem::path dir = std::filesystem::path(ScratchDir()) / "seasons";
+    std::error_code ec;
+    std::filesystem::remove_all(dir, ec);
+    seasons::Store store(dir.string());
+    seasons::ImportOptions how;
+    how.source = "fuzz.zip";
+    try {
+        const auto result = seasons::ImportSeason(store, {data, size}, how);
+        const seasons::Season kept = store.Get(result.season.name);
+        for (const seasons::FileRef& file : kept.files)
+            Touch(store.Read(file));
+    } catch (const seasons::SeasonError&) {
+        if (std::filesystem::exists(dir / "seasons") && !std::filesystem::is_empty(dir / "seasons"))
+            __builtin_trap(); // a refused import kept a season
+    }
+}
+
+std::vector<std::vector<std::uint8_t>> SeasonSeeds() {
+    const auto bytes = [](std::string_view text) {
+        return std::vector<std::uint8_t>(text.begin(), text.end());
+    };
+    const std::vector<std::uint8_t> exe(64, 7);
+    const std::string hash = Sha256Hex(exe);
+    const auto manifest = [&](const std::string& edition) {
+        return bytes("psniaed season 1\nname fuzz\nedition " + edition +
+                     "\nkept 2026-12-09T10:00:00Z\ndescription a\\nb\nfile " + hash +
+                     " 64 PSN.EXE\nend\n");
+    };
+    using test::MakeZip;
+    return {
+        MakeZip({{seasons::kManifestEntry, manifest("0")}, {"game/PSN.EXE", exe}}),
+        MakeZip({{seasons::kManifestEntry, manifest("9")}, {"game/PSN.EXE", exe}}),
+        MakeZip({{"pack/", {}, S_IFDIR | 0755}, {"pack/F1CT01.DAT", exe}, {"pack/x.gia", exe}}),
+        MakeZip({{"../F1CT01.DAT", exe}}),
+        MakeZip({{"LOTUS.JAM", bytes("/etc/passwd"), S_IFLNK | 0777}}),
+        MakeZip({{"HELMETS1.JAM", exe}, {"helmets1.jam", exe}}),
+    };
+}
+#endif
+
 } // namespace
 
 const std::vector<Target>& Targets() {
@@ -410,6 +458,9 @@ const std::vector<Target>& Targets() {
         {"track", TrackBlock, TrackSeeds},
         {"json", SettingsJson, SettingsJsonSeeds},
         {"record", CommitRecord, CommitRecordSeeds},
+#ifdef PSN_SEASON_FILES
+        {"season", SeasonImport, SeasonSeeds},
+#endif
     };
     return targets;
 }

@@ -21,6 +21,7 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${PSN_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PSN_WEB_ADDRESS}")
+# The run-time libraries (Qt, libarchive13 for season files) are found from the binaries.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt's own texts (standard buttons, file dialogs) in the language of the editor's windows.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)

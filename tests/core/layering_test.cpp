@@ -21,7 +21,7 @@ const fs::path kRoot = PSN_SOURCE_DIR;
 // targets stand on top of everything: nothing of the program includes them.
 constexpr int kTop = 4;
 const std::map<std::string, int> kFloor = {
-    {"core", 0}, {"ui", 1},       {"editors", 2},  {"graphics", 2}, {"tracks", 2}, {"shell", 3},
+    {"core", 0}, {"ui", 1},       {"editors", 2},  {"graphics", 2}, {"tracks", 2}, {"seasons", 2}, {"shell", 3},
     {"cli", 3},  {"tools", kTop}, {"tests", kTop}, {"bench", kTop}, {"fuzz", kTop}};
 
 bool IsSource(const fs::path& file) {
@@ -58,7 +58,7 @@ std::set<std::string> WidgetFreeFiles() {
         for (const auto& file : SourcesIn(dir))
             files.insert(std::string(dir) + "/" + file.filename().string());
     static const std::regex library(R"(add_library\(psn_\w+_blocks\s+STATIC([^)]*)\))");
-    for (const char* dir : {"editors", "graphics", "tracks", "shell"}) {
+    for (const char* dir : {"editors", "graphics", "tracks", "seasons", "shell"}) {
         std::ifstream in(kRoot / dir / "CMakeLists.txt");
         std::stringstream text;
         text << in.rdbuf();

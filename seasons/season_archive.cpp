@@ -1,0 +1,335 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// Every use of the archive library is in this file, so that a build without it leaves season
+// files out and keeps everything else.
+
+#include "seasons/season_archive.h"
+
+#include "core/commit.h"
+#include "core/fs.h"
+#include "core/game_layout.h"
+#include "core/game_lock.h"
+#include "core/sha256.h"
+
+#include <algorithm>
+#include <archive.h>
+#include <archive_entry.h>
+#include <cctype>
+#include <filesystem>
+#include <memory>
+#include <random>
+#include <set>
+
+namespace psn::seasons {
+namespace {
+
+namespace stdfs = std::filesystem;
+
+std::string Upper(std::string_view text) {
+    std::string result(text);
+    for (char& c : result)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return result;
+}
+
+std::string BaseName(std::string_view path) {
+    const auto cut = path.find_last_of('/');
+    return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));
+}
+
+[[noreturn]] void Refuse(const std::string& source, const std::string& entry,
+                         const std::string& why) {
+    throw SeasonError(source + ": " +
+                          (entry.empty() ? std::string() : "the entry \"" + entry + "\" ") + why +
+                          ". Nothing was imported.",
+                      source, why);
+}
+
+// Why an entry's name is unsafe to take from a stranger, or empty.
+std::string EntryNameProblem(const std::string& name) {
+    if (name.empty())
+        return "has no name";
+    if (name.front() == '/')
+        return "has an absolute name";
+    if (name.size() >= 2 && std::isalpha(static_cast<unsigned char>(name[0])) && name[1] == ':')
+        return "names a drive";
+    if (name.find('\\') != std::string::npos)
+        return "holds a backslash, which may name another folder on another system";
+    if (std::any_of(name.begin(), name.end(),
+                    [](char c) { return static_cast<unsigned char>(c) < 32 || c == 127; }))
+        return "holds control characters";
+    std::size_t from = 0;
+    while (from <= name.size()) {
+        const std::size_t cut = std::min(name.find('/', from), name.size());
+        if (name.substr(from, cut - from) == "..")
+            return "leads out of the archive's folder (\"..\")";
+        from = cut + 1;
+    }
+    return {};
+}
+
+struct ReadHandle {
+    archive* a = archive_read_new();
+    ~ReadHandle() { archive_read_free(a); }
+};
+
+// The library's reason, or a plain one when it gives none.
+std::string Reason(archive* a) {
+    const char* text = archive_error_string(a);
+    return text ? text : "the archive is damaged or truncated";
+}
+
+struct Entries {
+    Files files;                    // by the name as given, normal form
+    std::vector<std::string> order; // as they come
+};
+
+Entries ReadEntries(std::span<const std::uint8_t> bytes, const std::string& source) {
+    ReadHandle handle;
+    archive_read_support_format_zip(handle.a);
+    archive_read_support_format_7zip(handle.a);
+    if (archive_read_open_memory(handle.a, bytes.data(), bytes.size()) != ARCHIVE_OK)
+        Refuse(source, {}, "is no ZIP or 7z archive (" + Reason(handle.a) + ")");
+    Entries entries;
+    std::set<std::string> seen;
+    std::uint64_t total = 0;
+    archive_entry* entry = nullptr;
+    while (true) {
+        const int status = archive_read_next_header(handle.a, &entry);
+        if (status == ARCHIVE_EOF)
+            break;
+        if (status != ARCHIVE_OK)
+            Refuse(source, {}, "cannot be read: " + Reason(handle.a));
+        const char* raw = archive_entry_pathname(entry);
+        std::string name = raw ? raw : "";
+        if (const std::string problem = EntryNameProblem(name); !problem.empty())
+            Refuse(source, name, problem);
+        const mode_t type = archive_entry_filetype(entry);
+        if (type == AE_IFDIR)
+            continue;
+        if (type != AE_IFREG || archive_entry_hardlink(entry) || archive_entry_symlink(entry))
+            Refuse(source, name, "is a link or a device, not a plain file");
+        while (name.starts_with("./"))
+            name.erase(0, 2);
+        if (!seen.insert(Upper(name)).second)
+            Refuse(source, name, "comes twice");
+        if (archive_entry_size_is_set(entry) &&
+            static_cast<std::uint64_t>(archive_entry_size(entry)) > kMaxGameFileSize)
+            Refuse(source, name, "is larger than any file of the game (16 MiB)");
+        std::vector<std::uint8_t> data;
+        std::uint8_t chunk[1 << 16];
+        while (true) {
+            const la_ssize_t n = archive_read_data(handle.a, chunk, sizeof chunk);
+            if (n < 0)
+                Refuse(source, name, "cannot be unpacked: " + Reason(handle.a));
+            if (n == 0)
+                break;
+            data.insert(data.end(), chunk, chunk + n);
+            total += static_cast<std::uint64_t>(n);
+            if (data.size() > kMaxGameFileSize)
+                Refuse(source, name, "is larger than any file of the game (16 MiB)");
+            if (total > kMaxUnpacked)
+                Refuse(source, name, "makes the archive unpack to more than 256 MiB");
+        }
+        entries.order.push_back(name);
+        entries.files[name] = std::move(data);
+    }
+    return entries;
+}
+
+// A folder inside the store for the checks that need a file, removed with the object.
+class Checking {
+public:
+    explicit Checking(const Store& store) {
+        std::random_device random;
+        dir_ = (stdfs::path(store.Dir()) /
+                ("incoming-" + std::to_string(random()) + std::to_string(random())))
+                   .string();
+        std::error_code ec;
+        stdfs::create_directories(dir_, ec);
+    }
+    ~Checking() {
+        std::error_code ec;
+        stdfs::remove_all(dir_, ec);
+    }
+    // Why `bytes` are not the game file `name` claims to be (the commit's checks), or empty.
+    std::string Problem(const std::string& name, const std::vector<std::uint8_t>& bytes,
+                        bool trailer) const {
+        const std::string path = (stdfs::path(dir_) / BaseName(name)).string();
+        if (const FileResult written = fs::WriteFileDurably(path, bytes); !written)
+            return written.reason;
+        std::string problem = ClaimProblem(path, BaseName(name), trailer);
+        fs::DeleteFile(path);
+        return problem;
+    }
+
+private:
+    std::string dir_;
+};
+
+// The season file a pack's entry replaces, by its file name alone; empty when none.
+std::string PackTarget(const std::string& entry) {
+    const std::string base = Upper(BaseName(entry));
+    if (base == "PSN.EXE" || base == "F1GSTATE.SAV")
+        return {};
+    for (const std::string& file : SeasonFiles())
+        if (BaseName(file) == base)
+            return file;
+    return {};
+}
+
+ImportResult ImportSeasonFile(Store& store, Entries& entries, const ImportOptions& options) {
+    const std::string& source = options.source;
+    const std::vector<std::uint8_t>& text = entries.files.at(kManifestEntry);
+    ImportResult result;
+    result.season =
+        ParseManifest(std::string_view(reinterpret_cast<const char*>(text.data()), text.size()),
+                      source + ": " + kManifestEntry);
+    std::set<std::string> named{kManifestEntry};
+    for (const FileRef& file : result.season.files) {
+        const std::string entry = kGameFolderEntry + file.name;
+        named.insert(entry);
+        const auto found = entries.files.find(entry);
+        if (found == entries.files.end())
+            Refuse(source, entry, "is missing, though the manifest names it");
+        if (found->second.size() != file.size || Sha256Hex(found->second) != file.hash)
+            Refuse(source, entry, "does not match the hash its manifest gives");
+    }
+    for (const std::string& entry : entries.order)
+        if (!named.contains(entry))
+            Refuse(source, entry, "is not named by the manifest");
+    const Checking checking(store);
+    for (const FileRef& file : result.season.files)
+        if (const std::string problem =
+                checking.Problem(file.name, entries.files.at(kGameFolderEntry + file.name), false);
+            !problem.empty())
+            Refuse(source, kGameFolderEntry + file.name, problem);
+    if (!options.name.empty())
+        result.season.name = options.name;
+    result.season.name = store.FreeName(result.season.name);
+    for (const FileRef& file : result.season.files)
+        store.Put(entries.files.at(kGameFolderEntry + file.name));
+    store.Save(result.season);
+    return result;
+}
+
+ImportResult ImportPack(Store& store, Entries& entries, const ImportOptions& options) {
+    const std::string& source = options.source;
+    ImportResult result;
+    result.pack = true;
+    Files given;
+    std::string settingsEntry;
+    const Checking checking(store);
+    for (const std::string& entry : entries.order) {
+        const std::string base = Upper(BaseName(entry));
+        if (base.size() > 4 && base.ends_with(".GIA")) {
+            if (!settingsEntry.empty())
+                Refuse(source, entry, "is a second settings file beside \"" + settingsEntry + "\"");
+            if (entries.files.at(entry).size() != kSettingsFileSize)
+                Refuse(source, entry, "is not a settings file: it is not 2846 bytes long");
+            settingsEntry = entry;
+            continue;
+        }
+        const std::string target = PackTarget(entry);
+        if (target.empty()) {
+            result.leftOut.push_back(entry + " (no game file a season holds)");
+            continue;
+        }
+        if (given.contains(target))
+            Refuse(source, entry, "is a second " + BaseName(target));
+        if (const std::string problem = checking.Problem(target, entries.files.at(entry), true);
+            !problem.empty())
+            Refuse(source, entry, problem);
+        given[target] = entries.files.at(entry);
+        result.fromPack.push_back(target);
+    }
+    if (given.empty() && settingsEntry.empty())
+        Refuse(source, {}, "holds no game file a season holds and no settings file");
+    if (!options.game)
+        Refuse(source, {}, "is a pack of loose files, which needs a game to take the rest from");
+    result.gameDir = options.game();
+    // Read only: a commit a crash interrupted is left for the editor or psnedit to complete.
+    GameSnapshot game;
+    {
+        GameLock lock = GameLock::Acquire(result.gameDir);
+        if (fs::Exists((stdfs::path(result.gameDir) / kCommitRecordName).string()))
+            throw SeasonError(result.gameDir + ": a change of the game files was interrupted; "
+                                               "let psnedit or the editor complete it first. "
+                                               "Nothing was imported.",
+                              result.gameDir);
+        game = ReadGame(result.gameDir);
+    }
+    for (auto& [name, bytes] : given)
+        game.files[name] = std::move(bytes);
+    if (!settingsEntry.empty() && options.applySettings)
+        game.files = options.applySettings(game.files, entries.files.at(settingsEntry));
+    std::string name = options.name;
+    if (name.empty()) {
+        name = stdfs::path(source).stem().string();
+        if (!seasons::NameProblem(name).empty())
+            name = "Imported pack";
+    }
+    result.season =
+        KeepSnapshot(store, game, store.FreeName(name), "Imported from " + BaseName(source) + ".");
+    return result;
+}
+
+// Collects what the archive library writes.
+la_ssize_t Append(archive*, void* data, const void* bytes, size_t length) {
+    auto* out = static_cast<std::vector<std::uint8_t>*>(data);
+    const auto* from = static_cast<const std::uint8_t*>(bytes);
+    out->insert(out->end(), from, from + length);
+    return static_cast<la_ssize_t>(length);
+}
+
+void AddEntry(archive* a, const std::string& name, const std::vector<std::uint8_t>& bytes) {
+    std::unique_ptr<archive_entry, void (*)(archive_entry*)> entry(archive_entry_new(),
+                                                                   archive_entry_free);
+    archive_entry_set_pathname(entry.get(), name.c_str());
+    archive_entry_set_filetype(entry.get(), AE_IFREG);
+    archive_entry_set_perm(entry.get(), 0644);
+    archive_entry_set_size(entry.get(), static_cast<la_int64_t>(bytes.size()));
+    if (archive_write_header(a, entry.get()) != ARCHIVE_OK ||
+        archive_write_data(a, bytes.data(), bytes.size()) != static_cast<la_ssize_t>(bytes.size()))
+        throw SeasonError("The season file cannot be written: " + Reason(a) + ".");
+}
+
+} // namespace
+
+bool SeasonFilesAvailable() {
+    return true;
+}
+
+Files ReadArchive(std::span<const std::uint8_t> archive, const std::string& source) {
+    return ReadEntries(archive, source).files;
+}
+
+std::vector<std::uint8_t> WriteSeasonFile(const Store& store, const Season& season) {
+    std::vector<std::uint8_t> out;
+    std::unique_ptr<archive, int (*)(archive*)> a(archive_write_new(), archive_write_free);
+    archive_write_set_format_zip(a.get());
+    archive_write_zip_set_compression_deflate(a.get());
+    archive_write_set_bytes_in_last_block(a.get(), 1);
+    if (archive_write_open2(a.get(), &out, nullptr, Append, nullptr, nullptr) != ARCHIVE_OK)
+        throw SeasonError("The season file cannot be written: " + Reason(a.get()) + ".");
+    const std::string manifest = ManifestText(season);
+    AddEntry(a.get(), kManifestEntry, {manifest.begin(), manifest.end()});
+    for (const FileRef& file : season.files)
+        AddEntry(a.get(), kGameFolderEntry + file.name, store.Read(file));
+    if (archive_write_close(a.get()) != ARCHIVE_OK)
+        throw SeasonError("The season file cannot be written: " + Reason(a.get()) + ".");
+    return out;
+}
+
+ImportResult ImportSeason(Store& store, std::span<const std::uint8_t> archive,
+                          const ImportOptions& options) {
+    if (!options.name.empty())
+        if (const std::string problem = seasons::NameProblem(options.name); !problem.empty())
+            throw SeasonError("\"" + options.name + "\": " + problem + ".");
+    Entries entries = ReadEntries(archive, options.source);
+    return entries.files.contains(kManifestEntry) ? ImportSeasonFile(store, entries, options)
+                                                  : ImportPack(store, entries, options);
+}
+
+} // namespace psn::seasons

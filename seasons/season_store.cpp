@@ -1,0 +1,614 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "seasons/season_store.h"
+
+#include "core/commit.h"
+#include "core/editions.h"
+#include "core/fs.h"
+#include "core/game_file.h"
+#include "core/game_layout.h"
+#include "core/game_lock.h"
+#include "core/sha256.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cstdlib>
+#include <ctime>
+#include <fcntl.h>
+#include <filesystem>
+#include <set>
+#include <sstream>
+#include <unistd.h>
+
+namespace psn::seasons {
+namespace stdfs = std::filesystem;
+namespace {
+
+constexpr const char* kManifestHeader = "psniaed season 1";
+constexpr const char* kManifestSuffix = ".season";
+
+std::string Upper(std::string_view text) {
+    std::string result(text);
+    for (char& c : result)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return result;
+}
+
+std::string Now() {
+    const std::time_t now = std::time(nullptr);
+    std::tm utc{};
+    gmtime_r(&now, &utc);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &utc);
+    return text;
+}
+
+// Reads a whole regular file of at most `limit` bytes; the reason in `problem` otherwise.
+std::optional<std::vector<std::uint8_t>> ReadRegular(const std::string& path, std::uint64_t limit,
+                                                     std::string& problem) {
+    const int fd = fs::OpenRegular(path, O_RDONLY, problem);
+    if (fd < 0)
+        return std::nullopt;
+    std::vector<std::uint8_t> bytes;
+    std::uint8_t chunk[1 << 16];
+    while (true) {
+        const ssize_t n = ::read(fd, chunk, sizeof chunk);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            problem = SystemReason(errno);
+            ::close(fd);
+            return std::nullopt;
+        }
+        if (n == 0)
+            break;
+        bytes.insert(bytes.end(), chunk, chunk + n);
+        if (bytes.size() > limit) {
+            problem =
+                "is larger than any file of the game (" + std::to_string(limit >> 20) + " MiB)";
+            ::close(fd);
+            return std::nullopt;
+        }
+    }
+    ::close(fd);
+    return bytes;
+}
+
+std::string Escape(std::string_view text) {
+    std::string out;
+    for (const char c : text) {
+        if (c == '\\')
+            out += "\\\\";
+        else if (c == '\n')
+            out += "\\n";
+        else if (c == '\r')
+            out += "\\r";
+        else
+            out += c;
+    }
+    return out;
+}
+
+bool Unescape(std::string_view text, std::string& out) {
+    out.clear();
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\') {
+            out += text[i];
+            continue;
+        }
+        if (++i == text.size())
+            return false;
+        if (text[i] == '\\')
+            out += '\\';
+        else if (text[i] == 'n')
+            out += '\n';
+        else if (text[i] == 'r')
+            out += '\r';
+        else
+            return false;
+    }
+    return true;
+}
+
+void WriteDurably(const std::string& path, std::span<const std::uint8_t> bytes,
+                  TransferFaults* faults) {
+    const FileResult result = fs::WriteFileDurably(path, bytes, 0644, faults);
+    if (!result)
+        throw SeasonError("The season store could not be written: " + result.path + ": " +
+                              result.reason + ". Nothing was kept.",
+                          result.path, result.reason);
+}
+
+void MakeFolder(const std::string& dir) {
+    std::error_code ec;
+    stdfs::create_directories(dir, ec);
+    if (ec || !fs::IsDirectory(dir))
+        throw SeasonError("The season store " + dir + " cannot be made: " +
+                              (ec ? ec.message() : std::string("it is not a folder")) + ".",
+                          dir, ec.message());
+}
+
+// The store's own lock: two programs never write one store at the same time.
+GameLock LockStore(const std::string& dir) {
+    try {
+        return GameLock::Acquire(dir);
+    } catch (const GameLockError& error) {
+        throw SeasonError(
+            std::string("The season store is in use by another program: ") + error.what(), dir);
+    }
+}
+
+// Locks the game and completes a commit a crash interrupted, so that it is read whole.
+GameLock LockGame(const std::string& gameDir) {
+    GameLock lock = GameLock::Acquire(gameDir);
+    std::vector<std::string> folders{gameDir};
+    std::error_code ec;
+    for (stdfs::directory_iterator it(gameDir, ec), end; !ec && it != end; it.increment(ec))
+        if (it->symlink_status(ec).type() == stdfs::file_type::directory)
+            folders.push_back(it->path().string());
+    RecoverInterruptedCommit(gameDir, folders, gameDir);
+    return lock;
+}
+
+std::string Folder(const std::string& path) {
+    return stdfs::path(path).parent_path().string();
+}
+
+std::string BaseName(std::string_view path) {
+    const auto cut = path.find_last_of('/');
+    return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));
+}
+
+// Where the game keeps a season file; its folder keeps the spelling of the one there.
+std::string GamePath(const std::string& gameDir, const std::string& name) {
+    return fs::ResolveCase((stdfs::path(gameDir) / name).string());
+}
+
+} // namespace
+
+const std::vector<std::string>& SeasonFiles() {
+    static const std::vector<std::string> files = [] {
+        std::vector<std::string> list{"PSN.EXE", "F1GSTATE.SAV"};
+        for (int track = 1; track <= 16; ++track)
+            list.push_back(std::string("CIRCUITS/F1CT") + (track < 10 ? "0" : "") +
+                           std::to_string(track) + ".DAT");
+        list.push_back("BITMAPS/CPITHI.PCX");
+        list.push_back("BITMAPS/CPITLOW.PCX");
+        for (const char* archive : kCarSetArchives)
+            list.push_back(std::string("GAMEJAMS/") + archive);
+        list.push_back("GAMEJAMS/HELMETS1.JAM");
+        return list;
+    }();
+    return files;
+}
+
+std::string SeasonFileName(std::string_view name) {
+    std::string upper = Upper(name);
+    std::replace(upper.begin(), upper.end(), '\\', '/');
+    const auto& files = SeasonFiles();
+    return std::find(files.begin(), files.end(), upper) != files.end() ? upper : std::string();
+}
+
+const FileRef* Season::Find(std::string_view file) const {
+    for (const FileRef& ref : files)
+        if (ref.name == file)
+            return &ref;
+    return nullptr;
+}
+
+std::string NameProblem(std::string_view name) {
+    if (name.empty() || name.find_first_not_of(' ') == std::string_view::npos)
+        return "a season needs a name";
+    if (name.size() > kMaxNameLength)
+        return "a season's name has at most " + std::to_string(kMaxNameLength) + " characters";
+    if (std::any_of(name.begin(), name.end(),
+                    [](char c) { return static_cast<unsigned char>(c) < 32 || c == 127; }))
+        return "a season's name holds no line breaks or control characters";
+    return {};
+}
+
+std::string ManifestText(const Season& season) {
+    std::ostringstream out;
+    out << kManifestHeader << "\nname " << season.name << "\nedition " << season.edition
+        << "\nkept " << season.kept << "\ndescription " << Escape(season.description) << "\n";
+    for (const FileRef& file : season.files)
+        out << "file " << file.hash << " " << file.size << " " << file.name << "\n";
+    out << "end\n";
+    return out.str();
+}
+
+Season ParseManifest(std::string_view text, const std::string& source) {
+    Season season;
+    std::istringstream in{std::string(text)};
+    std::string line;
+    int number = 0;
+    const auto bad = [&](const std::string& why) -> Season {
+        throw SeasonError(source + ": is no season manifest: line " + std::to_string(number) + " " +
+                              why + ".",
+                          source, why);
+    };
+    std::set<std::string> seen;
+    bool ended = false, named = false, dated = false, edition = false;
+    while (std::getline(in, line)) {
+        ++number;
+        if (ended)
+            return bad("follows the end");
+        if (number == 1) {
+            if (line != kManifestHeader)
+                return bad("is not \"" + std::string(kManifestHeader) + "\"");
+            continue;
+        }
+        const auto space = line.find(' ');
+        const std::string key = line.substr(0, space);
+        const std::string value =
+            space == std::string::npos ? std::string() : line.substr(space + 1);
+        if (key == "end" && space == std::string::npos) {
+            ended = true;
+        } else if (key == "name" && !named) {
+            if (const std::string problem = NameProblem(value); !problem.empty())
+                return bad("names no season: " + problem);
+            season.name = value;
+            named = true;
+        } else if (key == "edition" && !edition) {
+            if (value.size() != 1 || value[0] < '0' || value[0] >= '0' + kEditionCount)
+                return bad("names an edition that does not exist (" + value + ")");
+            season.edition = value[0] - '0';
+            edition = true;
+        } else if (key == "kept" && !dated) {
+            season.kept = value;
+            dated = true;
+        } else if (key == "description") {
+            if (!Unescape(value, season.description) ||
+                season.description.size() > kMaxDescriptionLength)
+                return bad("holds a description that cannot be read");
+        } else if (key == "file") {
+            std::istringstream fields(value);
+            FileRef ref;
+            std::string size, rest;
+            if (!(fields >> ref.hash >> size >> ref.name) || (fields >> rest) ||
+                !IsSha256Hex(ref.hash) || size.empty() || size.size() > 9 ||
+                size.find_first_not_of("0123456789") != std::string::npos)
+                return bad("is no file entry");
+            ref.size = std::stoull(size);
+            if (ref.size > kMaxGameFileSize)
+                return bad("names a file larger than any of the game");
+            if (SeasonFileName(ref.name) != ref.name)
+                return bad("names " + ref.name + ", which is no game file of a season");
+            if (!seen.insert(ref.name).second)
+                return bad("names " + ref.name + " a second time");
+            season.files.push_back(std::move(ref));
+        } else {
+            return bad("holds \"" + line.substr(0, 60) + "\"");
+        }
+    }
+    if (!ended || !named || !edition)
+        return bad("is missing: the manifest ends early");
+    const auto& order = SeasonFiles();
+    std::sort(season.files.begin(), season.files.end(), [&](const FileRef& a, const FileRef& b) {
+        return std::find(order.begin(), order.end(), a.name) <
+               std::find(order.begin(), order.end(), b.name);
+    });
+    if (!season.Find("PSN.EXE"))
+        return bad("is missing: a season holds the game's executable");
+    return season;
+}
+
+std::string DefaultStoreDir() {
+    const char* data = std::getenv("XDG_DATA_HOME");
+    std::string base;
+    if (data && data[0] == '/') {
+        base = data;
+    } else {
+        const char* home = std::getenv("HOME");
+        base = std::string(home ? home : ".") + "/.local/share";
+    }
+    return (stdfs::path(base) / "psniaed" / "seasons").string();
+}
+
+Store::Store(std::string dir, std::shared_ptr<TransferFaults> faults)
+    : dir_(std::move(dir)), faults_(std::move(faults)) {}
+
+std::string Store::PathOf(const std::string& hash) const {
+    return (stdfs::path(dir_) / "files" / hash.substr(0, 2) / hash).string();
+}
+
+std::string Store::ManifestPath(std::string_view name) const {
+    const std::string key =
+        Sha256Hex({reinterpret_cast<const std::uint8_t*>(name.data()), name.size()});
+    return (stdfs::path(dir_) / "seasons" / (key + kManifestSuffix)).string();
+}
+
+std::vector<Season> Store::List(std::vector<std::string>* damaged) const {
+    std::vector<Season> seasons;
+    std::error_code ec;
+    for (stdfs::directory_iterator it(stdfs::path(dir_) / "seasons", ec), end; !ec && it != end;
+         it.increment(ec)) {
+        const std::string path = it->path().string();
+        if (it->path().extension() != kManifestSuffix)
+            continue;
+        std::string problem;
+        const auto bytes = ReadRegular(path, 1 << 20, problem);
+        try {
+            if (!bytes)
+                throw SeasonError(path + ": " + problem, path, problem);
+            Season season = ParseManifest(
+                std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()),
+                path);
+            // A manifest is found by its name's hash: one under another name was not put there by
+            // this store.
+            if (ManifestPath(season.name) != path)
+                throw SeasonError(path + ": does not hold the season its name says", path);
+            seasons.push_back(std::move(season));
+        } catch (const SeasonError& error) {
+            if (damaged)
+                damaged->push_back(error.what());
+        }
+    }
+    std::sort(seasons.begin(), seasons.end(),
+              [](const Season& a, const Season& b) { return a.name < b.name; });
+    return seasons;
+}
+
+std::optional<Season> Store::Find(std::string_view name) const {
+    const std::string path = ManifestPath(name);
+    if (!fs::Exists(path))
+        return std::nullopt;
+    std::string problem;
+    const auto bytes = ReadRegular(path, 1 << 20, problem);
+    if (!bytes)
+        throw SeasonError("The season \"" + std::string(name) + "\" cannot be read: " + path +
+                              ": " + problem + ".",
+                          path, problem);
+    Season season = ParseManifest(
+        std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()), path);
+    if (season.name != name)
+        throw SeasonError("The season \"" + std::string(name) + "\" is damaged: " + path +
+                              " holds another season.",
+                          path);
+    return season;
+}
+
+Season Store::Get(std::string_view name) const {
+    std::optional<Season> season = Find(name);
+    if (!season)
+        throw SeasonError("There is no season \"" + std::string(name) +
+                          "\"; 'psnedit season list' shows the seasons kept.");
+    return *season;
+}
+
+std::string Store::Put(std::span<const std::uint8_t> bytes) {
+    const std::string hash = Sha256Hex(bytes);
+    const std::string path = PathOf(hash);
+    std::string problem;
+    if (const auto stored = ReadRegular(path, kMaxGameFileSize, problem);
+        stored && Sha256Hex(*stored) == hash)
+        return hash;
+    MakeFolder(Folder(path));
+    WriteDurably(path, bytes, faults_.get());
+    return hash;
+}
+
+std::vector<std::uint8_t> Store::Read(const FileRef& file) const {
+    const std::string path = PathOf(file.hash);
+    std::string problem;
+    auto bytes = ReadRegular(path, kMaxGameFileSize, problem);
+    if (bytes && Sha256Hex(*bytes) != file.hash)
+        problem = "is damaged: its bytes no longer match their hash";
+    if (!bytes || !problem.empty())
+        throw SeasonError("The stored copy of " + file.name + " " + path + " " +
+                              (problem.empty() ? std::string("cannot be read") : problem) +
+                              ". It was not used; keep the season again from a game that holds "
+                              "it.",
+                          path, problem);
+    return std::move(*bytes);
+}
+
+void Store::Save(const Season& season, bool replace) {
+    if (const std::string problem = NameProblem(season.name); !problem.empty())
+        throw SeasonError("\"" + season.name + "\": " + problem + ".");
+    MakeFolder(dir_);
+    GameLock lock = LockStore(dir_);
+    const std::string path = ManifestPath(season.name);
+    if (!replace && fs::Exists(path))
+        throw SeasonError("A season \"" + season.name +
+                          "\" exists already; choose another name or delete it first.");
+    for (const FileRef& file : season.files)
+        if (!fs::Exists(PathOf(file.hash)))
+            throw SeasonError("The season \"" + season.name + "\" names " + file.name +
+                              ", whose bytes are not in the store.");
+    MakeFolder(Folder(path));
+    const std::string text = ManifestText(season);
+    WriteDurably(path, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()},
+                 faults_.get());
+}
+
+void Store::Rename(std::string_view from, std::string_view to) {
+    Season season = Get(from);
+    if (from == to)
+        return;
+    season.name = std::string(to);
+    Save(season);
+    GameLock lock = LockStore(dir_);
+    fs::DeleteFile(ManifestPath(from));
+}
+
+void Store::Delete(std::string_view name) {
+    Get(name);
+    GameLock lock = LockStore(dir_);
+    if (!fs::DeleteFile(ManifestPath(name)))
+        throw SeasonError("The season \"" + std::string(name) + "\" cannot be deleted: " +
+                              ManifestPath(name) + ": " + SystemReason(errno) + ".",
+                          ManifestPath(name));
+    RemoveUnnamedFiles();
+}
+
+void Store::RemoveUnnamedFiles() {
+    std::vector<std::string> damaged;
+    const std::vector<Season> seasons = List(&damaged);
+    // A manifest that cannot be read may still name files: nothing is removed then.
+    if (!damaged.empty())
+        return;
+    std::set<std::string> named;
+    for (const Season& season : seasons)
+        for (const FileRef& file : season.files)
+            named.insert(file.hash);
+    std::error_code ec;
+    for (stdfs::recursive_directory_iterator it(stdfs::path(dir_) / "files", ec), end;
+         !ec && it != end; it.increment(ec)) {
+        const std::string leaf = it->path().filename().string();
+        if (IsSha256Hex(leaf) && !named.contains(leaf))
+            fs::DeleteFile(it->path().string());
+    }
+}
+
+std::string Store::FreeName(const std::string& base) const {
+    std::string name = base.substr(0, kMaxNameLength - 6);
+    for (int n = 2; Find(name); ++n)
+        name = base.substr(0, kMaxNameLength - 6) + " (" + std::to_string(n) + ")";
+    return name;
+}
+
+GameSnapshot ReadGame(const std::string& gameDir) {
+    GameSnapshot game;
+    const std::string root = stdfs::weakly_canonical(gameDir).string();
+    for (const std::string& name : SeasonFiles()) {
+        const std::string path = GamePath(gameDir, name);
+        if (!fs::Exists(path))
+            continue;
+        std::string problem;
+        // A link may lead to the game file where it really is, never to anything else.
+        std::error_code ec;
+        const std::string real = stdfs::weakly_canonical(path, ec).string();
+        const bool inside = !ec && real.size() > root.size() && real.starts_with(root + "/");
+        if (!inside && Upper(BaseName(real)) != BaseName(name))
+            problem = "is a link to " + real + ", which is no game file";
+        std::optional<std::vector<std::uint8_t>> bytes;
+        if (problem.empty())
+            bytes = ReadRegular(path, kMaxGameFileSize, problem);
+        if (!bytes)
+            throw SeasonError(path + ": " + problem + ". Nothing was kept or switched.", path,
+                              problem);
+        game.files[name] = std::move(*bytes);
+    }
+    const auto exe = game.files.find("PSN.EXE");
+    const int edition = exe == game.files.end() || exe->second.size() <= kEditionByteOffset
+                            ? -1
+                            : EditionFromByte(exe->second[kEditionByteOffset], -1);
+    if (edition < 0)
+        throw SeasonError(gameDir + ": holds no game executable of a known edition (PSN.EXE). "
+                                    "Give the folder the game is installed in.",
+                          gameDir);
+    game.edition = edition;
+    return game;
+}
+
+Season KeepSnapshot(Store& store, const GameSnapshot& game, const std::string& name,
+                    const std::string& description, bool replace) {
+    if (const std::string problem = NameProblem(name); !problem.empty())
+        throw SeasonError("\"" + name + "\": " + problem + ".");
+    if (description.size() > kMaxDescriptionLength)
+        throw SeasonError("A season's description has at most " +
+                          std::to_string(kMaxDescriptionLength) + " characters.");
+    if (!replace && store.Find(name))
+        throw SeasonError("A season \"" + name +
+                          "\" exists already; choose another name or delete it first.");
+    Season season;
+    season.name = name;
+    season.description = description;
+    season.kept = Now();
+    season.edition = game.edition;
+    for (const std::string& file : SeasonFiles()) {
+        const auto found = game.files.find(file);
+        if (found != game.files.end())
+            season.files.push_back({file, store.Put(found->second), found->second.size()});
+    }
+    store.Save(season, replace);
+    return season;
+}
+
+std::vector<FileChange> DiffFiles(const Season& season, const GameSnapshot& game) {
+    std::vector<FileChange> changes;
+    for (const std::string& name : SeasonFiles()) {
+        const FileRef* ref = season.Find(name);
+        const auto found = game.files.find(name);
+        if (!ref && found != game.files.end())
+            changes.push_back({name, FileChange::Kind::NotInSeason});
+        else if (ref && found == game.files.end())
+            changes.push_back({name, FileChange::Kind::Added});
+        else if (ref &&
+                 (found->second.size() != ref->size || Sha256Hex(found->second) != ref->hash))
+            changes.push_back({name, FileChange::Kind::Changed});
+    }
+    return changes;
+}
+
+Season Keep(Store& store, const std::string& gameDir, const std::string& name,
+            const std::string& description) {
+    if (const std::string problem = NameProblem(name); !problem.empty())
+        throw SeasonError("\"" + name + "\": " + problem + ".");
+    GameLock lock = LockGame(gameDir);
+    return KeepSnapshot(store, ReadGame(gameDir), name, description);
+}
+
+SwitchResult Switch(Store& store, const std::string& gameDir, const std::string& name, bool dryRun,
+                    std::shared_ptr<TransferFaults> faults) {
+    const Season season = store.Get(name);
+    GameLock lock = LockGame(gameDir);
+    const GameSnapshot game = ReadGame(gameDir);
+    if (season.edition != game.edition)
+        throw SeasonError("The season \"" + name + "\" was kept from the edition \"" +
+                          EditionName(season.edition) + "\", but the game in " + gameDir +
+                          " is the edition \"" + EditionName(game.edition) +
+                          "\". Nothing was switched.");
+    SwitchResult result;
+    result.changes = DiffFiles(season, game);
+    // Every stored file is read and checked before anything is kept or written.
+    std::map<std::string, std::vector<std::uint8_t>> wanted;
+    for (const FileChange& change : result.changes) {
+        if (change.kind == FileChange::Kind::NotInSeason)
+            continue;
+        const FileRef& ref = *season.Find(change.name);
+        wanted[change.name] = store.Read(ref);
+        if (const std::string problem =
+                ClaimProblem(store.PathOf(ref.hash), BaseName(change.name), false);
+            !problem.empty())
+            throw SeasonError("The season \"" + name + "\" holds a " + change.name + " that " +
+                                  problem + ". Nothing was switched.",
+                              store.PathOf(ref.hash), problem);
+    }
+    if (dryRun || wanted.empty())
+        return result;
+    result.before = store.FreeName("Before switching to " + name);
+    KeepSnapshot(store, game, result.before,
+                 "The game as it was before the switch to \"" + name + "\".");
+    Staging staging(faults, gameDir);
+    for (const auto& [file, bytes] : wanted) {
+        const std::string target = GamePath(gameDir, file);
+        const auto current = game.files.find(file);
+        if (current != game.files.end() && current->second.size() == bytes.size() &&
+            ClaimProblem(target, BaseName(file)).empty()) {
+            // Same size: only the pages that differ, so a few changed bytes go in place.
+            StagedFile& staged = staging.Add(target, bytes.size());
+            for (std::size_t at = 0; at < bytes.size(); at += StagedFile::kPageSize) {
+                const std::size_t length = std::min(StagedFile::kPageSize, bytes.size() - at);
+                const auto from = bytes.begin() + static_cast<std::ptrdiff_t>(at);
+                if (std::equal(from, from + static_cast<std::ptrdiff_t>(length),
+                               current->second.begin() + static_cast<std::ptrdiff_t>(at)))
+                    continue;
+                staged.pages[at / StagedFile::kPageSize] = {
+                    std::vector<std::uint8_t>(from, from + static_cast<std::ptrdiff_t>(length)),
+                    true};
+            }
+            continue;
+        }
+        if (!fs::IsDirectory(Folder(target)))
+            MakeFolder(Folder(target));
+        staging.Copy(store.PathOf(season.Find(file)->hash), target);
+    }
+    staging.Commit();
+    return result;
+}
+
+} // namespace psn::seasons
