@@ -8,6 +8,7 @@
 #include "editors/lineup.h"
 #include "ui/editor_buttons.h"
 #include "ui/enter_as_tab.h"
+#include "ui/font_scale.h"
 #include "ui/latin1_text.h"
 #include "ui/number_input.h"
 #include "ui/window_transfers.h"
@@ -19,6 +20,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <cstdint>
 #include <string>
@@ -31,6 +33,9 @@ constexpr int kRowHeight = 16;
 constexpr int kListTop = 24;
 constexpr int kListHeight = 14 * kRowHeight + 4;
 
+// Where the controls right of the lists begin.
+constexpr int kRight = 432;
+
 QListWidget* List(QWidget* parent, const char* name, const QString& caption, int x, int width) {
     auto* label = new QLabel(caption, parent);
     label->setGeometry(x, kListTop - 18, width, 16);
@@ -40,6 +45,18 @@ QListWidget* List(QWidget* parent, const char* name, const QString& caption, int
     list->setUniformItemSizes(true);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return list;
+}
+
+// A driver list and its value list show the same rows: the value list's scroll bar moves both.
+void ScrollTogether(QListWidget* names, QListWidget* values) {
+    names->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    values->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QObject::connect(names->verticalScrollBar(), &QScrollBar::valueChanged,
+                     values->verticalScrollBar(), &QScrollBar::setValue);
+    QObject::connect(values->verticalScrollBar(), &QScrollBar::valueChanged,
+                     names->verticalScrollBar(), &QScrollBar::setValue);
+    // A stored word below the offset reads as up to 65535.
+    HoldText(values, QStringLiteral("65535"));
 }
 
 void Fill(QListWidget* list, const QStringList& rows, int selected) {
@@ -53,9 +70,7 @@ void Fill(QListWidget* list, const QStringList& rows, int selected) {
 }
 
 QPushButton* Button(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
-    QPushButton* button = AddButton(parent, name, caption, geometry);
-    FitCaption(button);
-    return button;
+    return AddButton(parent, name, caption, geometry);
 }
 
 QStringList Texts(const std::vector<std::string>& names) {
@@ -80,14 +95,17 @@ TGripForm::TGripForm(AppContext& context, QWidget* parent)
     setWindowTitle(tr("Computer cars grip"));
     setFixedSize(628, 331);
 
-    listBox1_ = List(this, "ListBox1", tr(" 1st drivers "), 8, 150);
-    listBox3_ = List(this, "ListBox3", tr(" GRIP "), 160, 52);
-    listBox2_ = List(this, "ListBox2", tr(" 2nd drivers "), 218, 150);
-    listBox4_ = List(this, "ListBox4", tr(" GRIP "), 370, 52);
+    // The value lists carry the scroll bars, which the driver lists lend them room for.
+    listBox1_ = List(this, "ListBox1", tr(" 1st drivers "), 8, 139);
+    listBox3_ = List(this, "ListBox3", tr(" GRIP "), 149, 64);
+    listBox2_ = List(this, "ListBox2", tr(" 2nd drivers "), 219, 139);
+    listBox4_ = List(this, "ListBox4", tr(" GRIP "), 360, 64);
+    ScrollTogether(listBox1_, listBox3_);
+    ScrollTogether(listBox2_, listBox4_);
 
     auto* group = new QGroupBox(tr("Select data"), this);
     group->setObjectName("RadioGroup1");
-    group->setGeometry(432, 6, 188, 90);
+    group->setGeometry(kRight, 6, 188, 90);
     radioGroup1_ = new QButtonGroup(this);
     int index = 0;
     for (const QString& caption :
@@ -100,22 +118,22 @@ TGripForm::TGripForm(AppContext& context, QWidget* parent)
 
     auto* edit = new QGroupBox(tr("Edit selected grip data"), this);
     edit->setObjectName("GroupBox1");
-    edit->setGeometry(432, 102, 188, 52);
+    edit->setGeometry(kRight, 102, 188, 52);
     edit1_ = new QLineEdit(edit);
     edit1_->setObjectName("Edit1");
     edit1_->setGeometry(10, 22, 100, 22);
 
-    AddCaption(this, tr("All"), {432, 166, 22, 16});
-    auto* plus = Button(this, "Button1", "+", {456, 162, 30, 24});
-    auto* minus = Button(this, "Button2", "-", {490, 162, 30, 24});
-    AddCaption(this, tr("by"), {526, 166, 18, 16});
+    AddCaption(this, tr("All"), {kRight, 166, 22, 16});
+    auto* plus = Button(this, "Button1", "+", {kRight + 24, 162, 30, 24});
+    auto* minus = Button(this, "Button2", "-", {kRight + 58, 162, 30, 24});
+    AddCaption(this, tr("by"), {kRight + 94, 166, 18, 16});
     edit57_ = new QLineEdit("100", this);
     edit57_->setObjectName("Edit57");
-    edit57_->setGeometry(546, 162, 74, 24);
+    edit57_->setGeometry(kRight + 114, 162, 74, 24);
     LimitTyping(edit57_, 5);
 
-    auto* qualOther = Button(this, "BitBtn4", tr("Qual=Other"), {432, 196, 90, 28});
-    auto* otherQual = Button(this, "BitBtn5", tr("Other=Qual"), {530, 196, 90, 28});
+    auto* qualOther = Button(this, "BitBtn4", tr("Qual=Other"), {kRight, 196, 90, 28});
+    auto* otherQual = Button(this, "BitBtn5", tr("Other=Qual"), {kRight + 98, 196, 90, 28});
 
     const EditorButtons buttons = AddEditorButtons(this, context_, {8, 292, 612, 32});
     connect(buttons.import, &QPushButton::clicked, this, &TGripForm::BitBtn2Click);

@@ -78,7 +78,7 @@ TPitLineForm::TPitLineForm(AppContext& context, QWidget* parent)
     auto* import =
         AddButton(this, "BitBtn4", tr("Import data from game"), QRect(300, 208, 162, 26));
     auto* exportButton =
-        AddButton(this, "BitBtn2", tr("Export data from game"), QRect(300, 240, 162, 26));
+        AddButton(this, "BitBtn2", tr("Export data into game"), QRect(300, 240, 162, 26));
     auto* restore =
         AddButton(this, "BitBtn3", tr("Restore original data"), QRect(300, 272, 162, 26));
 
@@ -139,8 +139,8 @@ void TPitLineForm::ScrollBar1Change() {
 
 void TPitLineForm::ShowSpeeds() {
     const PitSpeed speed = model_.Speed();
-    edit1_->setText(QString("%1 kph").arg(speed.kph));
-    edit2_->setText(QString("%1 mph").arg(speed.mph));
+    edit1_->setText(tr("%1 kph").arg(speed.kph));
+    edit2_->setText(tr("%1 mph").arg(speed.mph));
 }
 
 bool TPitLineForm::eventFilter(QObject* watched, QEvent* event) {

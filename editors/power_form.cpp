@@ -38,9 +38,7 @@ constexpr const char* kValueNames[14] = {"Edit2",  "Edit4",  "Edit6",  "Edit8", 
                                          "Edit22", "Edit19", "Edit30", "Edit29"};
 
 QPushButton* Button(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
-    QPushButton* button = AddButton(parent, name, caption, geometry);
-    FitCaption(button);
-    return button;
+    return AddButton(parent, name, caption, geometry);
 }
 
 QLineEdit* NumberBox(QWidget* parent, const char* name, QRect geometry) {
@@ -75,7 +73,7 @@ TEPowerForm::TEPowerForm(AppContext& context, QWidget* parent)
         trackBars_[t]->setGeometry(142, y, 204, 22);
         trackBars_[t]->setRange(0, kPowerMax);
         trackBars_[t]->setPageStep(10);
-        values_[t] = NumberBox(this, kValueNames[t], {350, y, 44, 22});
+        values_[t] = NumberBox(this, kValueNames[t], {350, y, 46, 22});
         connect(trackBars_[t], &QSlider::valueChanged, this, &TEPowerForm::TBarChange);
         OnLeave(values_[t], [this] { ChangeValue(); });
         InstallEnterAsTab(values_[t]);
@@ -92,8 +90,8 @@ TEPowerForm::TEPowerForm(AppContext& context, QWidget* parent)
     radioGroup1_->addButton(qualification, 0);
     radioGroup1_->addButton(other, 1);
     qualification->setChecked(true);
+    FitCaption(qualification, 24);
     FitCaption(other, 24);
-    qualification->setFont(other->font()); // both choices in one size
 
     auto* human = new QGroupBox(tr("Human driver engine"), this);
     human->setObjectName("GroupBox1");

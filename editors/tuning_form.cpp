@@ -21,10 +21,17 @@
 #include <QScrollBar>
 #include <QShowEvent>
 #include <algorithm>
+#include <iterator>
 
 namespace psn {
 
 namespace {
+
+// The light colours' names as the window shows them, in the window's language.
+constexpr const char* kColourCaptions[] = {QT_TRANSLATE_NOOP("psn::TCTuningForm", "Green"),
+                                           QT_TRANSLATE_NOOP("psn::TCTuningForm", "Yellow"),
+                                           QT_TRANSLATE_NOOP("psn::TCTuningForm", "Red")};
+static_assert(std::size(kColourCaptions) == std::size(kLightColourNames));
 
 QLineEdit* Edit(QWidget* parent, const char* name, const QRect& geometry, bool readOnly) {
     auto* edit = new QLineEdit(parent);
@@ -107,7 +114,7 @@ TCTuningForm::TCTuningForm(AppContext& context, QWidget* parent)
         auto* box = new QComboBox(leds);
         box->setObjectName(boxNames[light]);
         box->setGeometry(120, y, 88, 22);
-        for (const char* colour : kLightColourNames)
+        for (const char* colour : kColourCaptions)
             box->addItem(tr(colour));
         colourBoxes_[light] = box;
         connect(box, &QComboBox::activated, this,

@@ -7,6 +7,7 @@
 #include "graphics/camera_blocks.h"
 #include "graphics/camera_format.h"
 #include "ui/enter_as_tab.h"
+#include "ui/font_scale.h"
 #include "ui/number_input.h"
 #include "ui/window_transfers.h"
 
@@ -89,10 +90,15 @@ TCameraForm::TCameraForm(AppContext& context, QWidget* parent)
          kAngleZ,
          {QT_TR_NOOP(" Height "), nullptr}},
     };
+    // Each box holds the widest value of its word: -32768, 65535 or -180.000 degrees.
     auto edit = [this](QWidget* parent, Word word, int x, int y, int width) {
         auto* box = new QLineEdit(parent);
         box->setObjectName(kEditNames[word]);
         box->setGeometry(x, y, width, 22);
+        const bool angle = word >= kAngleX && word <= kAngleY;
+        HoldText(box, angle ? QString::fromStdString(camera::AngleText(-32768, DecimalMark()))
+                      : word >= kTuning1 ? QStringLiteral("65535")
+                                         : QStringLiteral("-32768"));
         edits_[word] = box;
     };
     for (const Group& g : groups) {
@@ -104,7 +110,7 @@ TCameraForm::TCameraForm(AppContext& context, QWidget* parent)
         edit(box, g.distance, 100, 24, 60);
         const int angleY = g.distanceLabels[1] ? 62 : 50;
         Label(box, tr(" Angle "), 6, angleY + 3);
-        edit(box, g.angle, 100, angleY, 40);
+        edit(box, g.angle, 74, angleY, 66);
         Label(box, tr("deg"), 143, angleY + 3);
     }
     auto* tuning = new QGroupBox(tr("Img. tunning"), this);

@@ -94,6 +94,11 @@ void THelmetForm::showEvent(QShowEvent* event) {
         FormShow();
 }
 
+void THelmetForm::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    lookedForSheet_ = false;
+}
+
 void THelmetForm::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
@@ -130,7 +135,12 @@ void THelmetForm::FormShow() {
             LoadSheet(path);
         else
             SheetUnavailable(startupProblem_);
+        lookedForSheet_ = true;
     }
+    // A converter put in place since the sheet was missed is used when the window opens again.
+    if (!lookedForSheet_ && Image1->Picture().Empty() && Converter().Locate())
+        ExtractSheet();
+    lookedForSheet_ = true;
     Image2->SetPicture(MakeBitmap8(kPreviewWidth, kPreviewHeight));
     SelHel(Mode::Show);
     ListBox1->setFocus();
@@ -250,7 +260,7 @@ void THelmetForm::BitBtn7Click() {
         context_.dialogs.Information(this, MatchedNote(*file, fitted, kTheSheet));
 }
 
-void THelmetForm::BitBtn5Click() {
+bool THelmetForm::ExtractSheet() {
     const std::string archive = context_.state.GamePath("GAMEJAMS\\HELMETS1.JAM");
     const ConverterOutcome outcome = Convert([&](ConverterRunner& converter) {
         return converter.Extract(ExtractHelmetsCommand(context_.state.config.GameDir()),
@@ -259,9 +269,13 @@ void THelmetForm::BitBtn5Click() {
     });
     if (!outcome.ok) {
         context_.dialogs.Error(this, outcome.error);
-        return;
+        return false;
     }
-    if (!LoadSheet(context_.state.StartPath(kHelmetsBitmap)))
+    return LoadSheet(context_.state.StartPath(kHelmetsBitmap));
+}
+
+void THelmetForm::BitBtn5Click() {
+    if (!ExtractSheet())
         return;
     context_.dialogs.Information(this, kDataImported);
     // Refills the window as hiding and showing it would, without ending its modal run.

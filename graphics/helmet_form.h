@@ -44,6 +44,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
@@ -53,10 +54,13 @@ private:
     // Chooses the cell's list row first.
     void SelHel(Mode mode, int cell);
     bool LoadSheet(const std::string& path);
+    // Has the converter extract the sheet; false, with the reason shown, when it cannot.
+    bool ExtractSheet();
     void SheetUnavailable(const QString& reason);
 
     HelmetDrag drag_;
     bool pendingSheet_ = true;
+    bool lookedForSheet_ = false; // in this opening of the window
     QString startupProblem_;
 
     PictureView* Image1 = nullptr;

@@ -4,6 +4,7 @@
 #include "graphics/pccolors_form.h"
 
 #include "graphics/pitcrew_blocks.h"
+#include "ui/font_scale.h"
 #include "ui/window_transfers.h"
 
 #include <QLabel>
@@ -19,10 +20,6 @@ TPCColorsForm::TPCColorsForm(AppContext& context, QWidget* parent)
                        ReadPitCrewColours, WritePitCrewColours}) {
     setWindowTitle(tr("Pit crew colors"));
     setFixedSize(644, 446);
-    QFont small = font();
-    small.setPointSizeF(8);
-    for (auto* radio : radios_)
-        radio->setFont(small);
     list_->setGeometry(504, 4, 136, 228);
     for (std::size_t p = 0; p < radios_.size(); ++p)
         radios_[p]->setGeometry(506, 236 + 15 * static_cast<int>(p), 136, 15);
@@ -32,7 +29,7 @@ TPCColorsForm::TPCColorsForm(AppContext& context, QWidget* parent)
     export_->setGeometry(228, 408, 140, 30);
     restore_->setGeometry(372, 408, 126, 30);
     for (auto* button : {import_, export_, restore_})
-        button->setFont(small);
+        FitCaption(button);
     FormCreate();
 }
 

@@ -6,6 +6,7 @@
 #include "core/app_state.h"
 #include "core/converter.h"
 #include "core/fs.h"
+#include "ui/converter_runner.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -51,8 +52,9 @@ QString GettingStartedText(const AppState& state) {
                "into the editor folder %2.\n"
                "Install packs (track, cockpit and car set files) go into %3.\n\n"
                "Game folder: %4")
-        .arg(kConverterProgram, editor, Native(fs::Join(state.startDir, "DATA")),
-             GameFolder(state));
+               .arg(kConverterProgram, editor, Native(fs::Join(state.startDir, "DATA")),
+                    GameFolder(state)) +
+           "\n\n" + SampleConverterHint(state.startDir);
 }
 
 } // namespace psn

@@ -510,12 +510,16 @@ QString TMainForm::DescriptionText() const {
 }
 
 void TMainForm::UpdateTitle() {
-    setWindowTitle(SettingsTitle(context_.state) + "[*]");
     UpdateModifiedMark();
 }
 
+// The title already has stars of its own, among which the desktop's "*" would be lost: unsaved
+// edits put a mark of their own in front of it.
 void TMainForm::UpdateModifiedMark() {
-    setWindowModified(steps_ && steps_->Modified());
+    const bool modified = steps_ && steps_->Modified();
+    setAttribute(Qt::WA_WindowModified, modified);
+    const QString title = SettingsTitle(context_.state);
+    setWindowTitle(modified ? QStringLiteral("\u25CF ") + title : title);
 }
 
 void TMainForm::Loadsettings1Click() {

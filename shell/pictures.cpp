@@ -6,8 +6,10 @@
 #include "core/beside.h"
 #include "core/bitmap8_format.h"
 #include "core/dib256.h"
+#include "core/fs.h"
 #include "ui/picture_view.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
@@ -62,6 +64,21 @@ QPixmap LoadShipped(const std::string& path) {
     return QPixmap::fromImage(std::move(image));
 }
 
+// The labelled pictures are drawn once per language, NAME-de.EXT beside NAME.EXT; the one in the
+// language the windows speak is taken where it exists. The translation names the language.
+std::string InLanguage(const std::string& path) {
+    const QString code = QCoreApplication::translate("psn::Pictures", "en",
+                                                     "the language code of the windows' language");
+    if (code.isEmpty() || code == QLatin1String("en"))
+        return path;
+    const std::size_t slash = path.find_last_of("/\\");
+    const std::size_t dot = path.rfind('.');
+    const std::size_t end =
+        dot == std::string::npos || (slash != std::string::npos && dot < slash) ? path.size() : dot;
+    const std::string variant = path.substr(0, end) + "-" + code.toStdString() + path.substr(end);
+    return fs::Exists(variant) ? variant : path;
+}
+
 } // namespace
 
 void PrefetchPictures(const AppState& state, const std::vector<const char*>& relativePaths) {
@@ -91,10 +108,11 @@ QPixmap LoadPicture(const AppState& state, const char* relativePath) {
 }
 
 QPixmap LoadPicture(const AppState& state, const char* relativePath, qreal devicePixelRatio) {
-    QPixmap picture = LoadShipped(state.StartPath(relativePath));
+    const std::string path = InLanguage(state.StartPath(relativePath));
+    QPixmap picture = LoadShipped(path);
     if (devicePixelRatio <= 1 || picture.isNull())
         return picture;
-    QPixmap sharp = LoadShipped(DoubleSizePath(state.StartPath(relativePath)));
+    QPixmap sharp = LoadShipped(DoubleSizePath(path));
     if (sharp.size() != picture.size() * 2)
         return picture; // missing, unreadable or not its twin
     sharp.setDevicePixelRatio(2);

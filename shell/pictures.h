@@ -21,7 +21,7 @@ void PrefetchPictures(const AppState& state, const std::vector<const char*>& rel
 // A shipped picture, or a null pixmap when the file is missing or unreadable. One that was
 // prefetched from the same place is taken from there, once. At a device pixel ratio above 1 its
 // twice-as-large drawing NAME@2x beside it is taken instead, with ratio 2, when it is exactly
-// twice the size.
+// twice the size. A picture drawn in the windows' language, NAME-de.EXT, is taken before NAME.EXT.
 QPixmap LoadPicture(const AppState& state, const char* relativePath);
 QPixmap LoadPicture(const AppState& state, const char* relativePath, qreal devicePixelRatio);
 

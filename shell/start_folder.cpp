@@ -204,6 +204,27 @@ bool Prepare(const std::string& folder, const std::string& sharedData, std::stri
     return true;
 }
 
+// A converter link into the program's own folder (to the sample converter, as the README shows)
+// that no longer resolves was left by removing the program: taken for a converter it would only
+// fail. A link elsewhere, or one that resolves, is the user's and stays.
+void RemoveDanglingConverterLink(const stdfs::path& folder, const std::string& programDir) {
+    if (programDir.empty())
+        return;
+    std::error_code ec;
+    const stdfs::path link = folder / "PSNJAM.EXE";
+    if (!stdfs::is_symlink(link, ec) || stdfs::exists(link, ec) || ec)
+        return;
+    stdfs::path target = stdfs::read_symlink(link, ec);
+    if (ec)
+        return;
+    if (target.is_relative())
+        target = folder / target;
+    const stdfs::path own = (stdfs::path(programDir) / "").lexically_normal();
+    const stdfs::path in = (target.lexically_normal().parent_path() / "").lexically_normal();
+    if (in == own)
+        stdfs::remove(link, ec);
+}
+
 } // namespace
 
 bool PrepareUserFolder(const std::string& folder, const std::string& sharedData,
@@ -232,6 +253,7 @@ StartFolder ChooseStartFolder(const StartPlaces& places) {
         return {{},
                 error + ". Check that the folder can be written to and that the disk has "
                         "room, then start the editor again."};
+    RemoveDanglingConverterLink(folder, places.programDir);
     return {folder, {}};
 }
 

@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 namespace psn {
 namespace {
@@ -51,7 +52,8 @@ TInstCForm::TInstCForm(AppContext& context, QWidget* parent) : QDialog(parent), 
     BitBtn2 = new QPushButton(tr("Install it!"), this);
     BitBtn2->setObjectName("BitBtn2");
     BitBtn2->setGeometry(118, 202, 234, 48);
-    SetBoldFont(BitBtn2, 14);
+    // Larger than the window's text, never smaller.
+    SetBoldFont(BitBtn2, std::max(14, font().pointSize()));
     KeepDesignColour(BitBtn2, Qt::red);
     for (QPushButton* button : {BitBtn1, BitBtn2})
         button->setAutoDefault(false);

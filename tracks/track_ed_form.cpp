@@ -78,9 +78,7 @@ TTrackEdForm::TTrackEdForm(AppContext& context, QWidget* parent)
     BitBtn2 = AddButton(this, "BitBtn2", tr("Import data from game"), QRect(158, 298, 146, 30));
     BitBtn4 = AddButton(this, "BitBtn4", tr("Restore original data"), QRect(308, 298, 100, 30));
     BitBtn3 = AddButton(this, "BitBtn3", tr("Back"), QRect(412, 298, 50, 30));
-    QFont small = BitBtn4->font();
-    small.setPointSizeF(small.pointSizeF() * 0.72);
-    BitBtn4->setFont(small);
+    FitCaption(BitBtn4);
     for (QPushButton* button : {BitBtn1, BitBtn2, BitBtn4})
         button->setFocusPolicy(Qt::ClickFocus);
 

@@ -13,6 +13,7 @@
 #include "ui/readable_colours.h"
 
 #include <QPushButton>
+#include <algorithm>
 
 namespace psn {
 namespace {
@@ -34,7 +35,8 @@ Tinsttform::Tinsttform(AppContext& context, QWidget* parent) : QDialog(parent), 
     BitBtn2 = new QPushButton(tr("Install Valmont track"), this);
     BitBtn2->setObjectName("BitBtn2");
     BitBtn2->setGeometry(16, 58, 228, 74);
-    SetBoldFont(BitBtn2, 13);
+    // Larger than the window's text, never smaller.
+    SetBoldFont(BitBtn2, std::max(13, font().pointSize()));
     KeepDesignColour(BitBtn2, QColor(0, 0, 128));
     BitBtn3 = new QPushButton(tr("Back"), this);
     BitBtn3->setObjectName("BitBtn3");

@@ -151,6 +151,17 @@
     </message>
 </context>
 <context>
+    <name>psn::ConverterRunner</name>
+    <message>
+        <source>For the sample game that psniaed-sample-game makes, the editor comes with a stand-in converter, %1. Link it into the editor&apos;s folder under the converter&apos;s name:
+    ln -s %2 %3
+It reads only the sample game&apos;s archives: a real game needs the game&apos;s own %4 there instead.</source>
+        <translation>Für das Beispielspiel, das psniaed-sample-game erzeugt, bringt der Editor einen Ersatzkonverter mit, %1. Verknüpfen Sie ihn unter dem Namen des Konverters im Ordner des Editors:
+    ln -s %2 %3
+Er liest nur die Archive des Beispielspiels: Ein echtes Spiel braucht dort stattdessen sein eigenes %4.</translation>
+    </message>
+</context>
+<context>
     <name>psn::EditorButtons</name>
     <message>
         <source>Back</source>
@@ -227,6 +238,14 @@ Bilder, Helme und Lackierungen brauchen den Bitmap-Konverter %1 des Spiels: Lege
 Installationspakete (Strecken-, Cockpit- und Fahrzeugsatzdateien) gehören nach %3.
 
 Spielordner: %4</translation>
+    </message>
+</context>
+<context>
+    <name>psn::Pictures</name>
+    <message>
+        <source>en</source>
+        <comment>the language code of the windows&apos; language</comment>
+        <translation>de</translation>
     </message>
 </context>
 <context>
@@ -382,6 +401,18 @@ Spielordner: %4</translation>
     <message>
         <source>Restore original data</source>
         <translation>Originaldaten wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
     </message>
 </context>
 <context>
@@ -1167,12 +1198,20 @@ Spielordner: %4</translation>
         <translation>Daten aus dem Spiel importieren</translation>
     </message>
     <message>
-        <source>Export data from game</source>
+        <source>Export data into game</source>
         <translation>Daten ins Spiel exportieren</translation>
     </message>
     <message>
         <source>Restore original data</source>
         <translation>Originaldaten wiederherstellen</translation>
+    </message>
+    <message>
+        <source>%1 kph</source>
+        <translation>%1 km/h</translation>
+    </message>
+    <message>
+        <source>%1 mph</source>
+        <translation>%1 mph</translation>
     </message>
 </context>
 <context>

@@ -151,6 +151,17 @@
     </message>
 </context>
 <context>
+    <name>psn::ConverterRunner</name>
+    <message>
+        <source>For the sample game that psniaed-sample-game makes, the editor comes with a stand-in converter, %1. Link it into the editor&apos;s folder under the converter&apos;s name:
+    ln -s %2 %3
+It reads only the sample game&apos;s archives: a real game needs the game&apos;s own %4 there instead.</source>
+        <translation>Para el juego de ejemplo que crea psniaed-sample-game, el editor incluye un convertidor sustituto, %1. Enlácelo en la carpeta del editor con el nombre del convertidor:
+    ln -s %2 %3
+Solo lee los archivos del juego de ejemplo: un juego real necesita allí su propio %4.</translation>
+    </message>
+</context>
+<context>
     <name>psn::EditorButtons</name>
     <message>
         <source>Back</source>
@@ -227,6 +238,14 @@ Las imágenes, los cascos y las decoraciones necesitan el conversor de bitmaps %
 Los paquetes para instalar (archivos de circuitos, cabinas y coches) van en %3.
 
 Carpeta del juego: %4</translation>
+    </message>
+</context>
+<context>
+    <name>psn::Pictures</name>
+    <message>
+        <source>en</source>
+        <comment>the language code of the windows&apos; language</comment>
+        <translation>es</translation>
     </message>
 </context>
 <context>
@@ -382,6 +401,18 @@ Carpeta del juego: %4</translation>
     <message>
         <source>Restore original data</source>
         <translation>Restaurar datos originales</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Amarillo</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
     </message>
 </context>
 <context>
@@ -1167,12 +1198,20 @@ Carpeta del juego: %4</translation>
         <translation>Importar datos del juego</translation>
     </message>
     <message>
-        <source>Export data from game</source>
+        <source>Export data into game</source>
         <translation>Exportar datos al juego</translation>
     </message>
     <message>
         <source>Restore original data</source>
         <translation>Restaurar datos originales</translation>
+    </message>
+    <message>
+        <source>%1 kph</source>
+        <translation>%1 km/h</translation>
+    </message>
+    <message>
+        <source>%1 mph</source>
+        <translation>%1 mi/h</translation>
     </message>
 </context>
 <context>

@@ -151,6 +151,17 @@
     </message>
 </context>
 <context>
+    <name>psn::ConverterRunner</name>
+    <message>
+        <source>For the sample game that psniaed-sample-game makes, the editor comes with a stand-in converter, %1. Link it into the editor&apos;s folder under the converter&apos;s name:
+    ln -s %2 %3
+It reads only the sample game&apos;s archives: a real game needs the game&apos;s own %4 there instead.</source>
+        <translation>Pour le jeu d&apos;exemple que crée psniaed-sample-game, l&apos;éditeur fournit un convertisseur de remplacement, %1. Liez-le dans le dossier de l&apos;éditeur sous le nom du convertisseur :
+    ln -s %2 %3
+Il ne lit que les archives du jeu d&apos;exemple : un vrai jeu a besoin à sa place de son propre %4.</translation>
+    </message>
+</context>
+<context>
     <name>psn::EditorButtons</name>
     <message>
         <source>Back</source>
@@ -227,6 +238,14 @@ Les images, les casques et les livrées demandent le convertisseur de bitmaps %1
 Les paquets à installer (fichiers de circuits, de cockpits et de voitures) vont dans %3.
 
 Dossier du jeu : %4</translation>
+    </message>
+</context>
+<context>
+    <name>psn::Pictures</name>
+    <message>
+        <source>en</source>
+        <comment>the language code of the windows&apos; language</comment>
+        <translation>fr</translation>
     </message>
 </context>
 <context>
@@ -382,6 +401,18 @@ Dossier du jeu : %4</translation>
     <message>
         <source>Restore original data</source>
         <translation>Rétablir les données d&apos;origine</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Jaune</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
     </message>
 </context>
 <context>
@@ -1167,12 +1198,20 @@ Dossier du jeu : %4</translation>
         <translation>Importer les données du jeu</translation>
     </message>
     <message>
-        <source>Export data from game</source>
+        <source>Export data into game</source>
         <translation>Exporter les données dans le jeu</translation>
     </message>
     <message>
         <source>Restore original data</source>
         <translation>Rétablir les données d&apos;origine</translation>
+    </message>
+    <message>
+        <source>%1 kph</source>
+        <translation>%1 km/h</translation>
+    </message>
+    <message>
+        <source>%1 mph</source>
+        <translation>%1 mi/h</translation>
     </message>
 </context>
 <context>

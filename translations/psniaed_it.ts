@@ -151,6 +151,17 @@
     </message>
 </context>
 <context>
+    <name>psn::ConverterRunner</name>
+    <message>
+        <source>For the sample game that psniaed-sample-game makes, the editor comes with a stand-in converter, %1. Link it into the editor&apos;s folder under the converter&apos;s name:
+    ln -s %2 %3
+It reads only the sample game&apos;s archives: a real game needs the game&apos;s own %4 there instead.</source>
+        <translation>Per il gioco di esempio creato da psniaed-sample-game, l&apos;editor include un convertitore sostitutivo, %1. Collegalo nella cartella dell&apos;editor con il nome del convertitore:
+    ln -s %2 %3
+Legge solo gli archivi del gioco di esempio: un gioco vero richiede invece il proprio %4.</translation>
+    </message>
+</context>
+<context>
     <name>psn::EditorButtons</name>
     <message>
         <source>Back</source>
@@ -227,6 +238,14 @@ Immagini, caschi e livree richiedono il convertitore di bitmap %1 del gioco: met
 I pacchetti da installare (file di circuiti, abitacoli e vetture) vanno in %3.
 
 Cartella del gioco: %4</translation>
+    </message>
+</context>
+<context>
+    <name>psn::Pictures</name>
+    <message>
+        <source>en</source>
+        <comment>the language code of the windows&apos; language</comment>
+        <translation>it</translation>
     </message>
 </context>
 <context>
@@ -382,6 +401,18 @@ Cartella del gioco: %4</translation>
     <message>
         <source>Restore original data</source>
         <translation>Ripristina i dati originali</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Giallo</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rosso</translation>
     </message>
 </context>
 <context>
@@ -1167,12 +1198,20 @@ Cartella del gioco: %4</translation>
         <translation>Importa i dati dal gioco</translation>
     </message>
     <message>
-        <source>Export data from game</source>
+        <source>Export data into game</source>
         <translation>Esporta i dati nel gioco</translation>
     </message>
     <message>
         <source>Restore original data</source>
         <translation>Ripristina i dati originali</translation>
+    </message>
+    <message>
+        <source>%1 kph</source>
+        <translation>%1 km/h</translation>
+    </message>
+    <message>
+        <source>%1 mph</source>
+        <translation>%1 mi/h</translation>
     </message>
 </context>
 <context>

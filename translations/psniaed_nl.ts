@@ -151,6 +151,17 @@
     </message>
 </context>
 <context>
+    <name>psn::ConverterRunner</name>
+    <message>
+        <source>For the sample game that psniaed-sample-game makes, the editor comes with a stand-in converter, %1. Link it into the editor&apos;s folder under the converter&apos;s name:
+    ln -s %2 %3
+It reads only the sample game&apos;s archives: a real game needs the game&apos;s own %4 there instead.</source>
+        <translation>Voor het voorbeeldspel dat psniaed-sample-game maakt, levert de editor een vervangende converter mee, %1. Koppel die onder de naam van de converter in de map van de editor:
+    ln -s %2 %3
+Hij leest alleen de archieven van het voorbeeldspel: een echt spel heeft daar in plaats daarvan zijn eigen %4 nodig.</translation>
+    </message>
+</context>
+<context>
     <name>psn::EditorButtons</name>
     <message>
         <source>Back</source>
@@ -227,6 +238,14 @@ Afbeeldingen, helmen en kleurstellingen hebben de bitmapomzetter %1 van het spel
 Installatiepakketten (circuit-, cockpit- en autosetbestanden) horen in %3.
 
 Spelmap: %4</translation>
+    </message>
+</context>
+<context>
+    <name>psn::Pictures</name>
+    <message>
+        <source>en</source>
+        <comment>the language code of the windows&apos; language</comment>
+        <translation>nl</translation>
     </message>
 </context>
 <context>
@@ -382,6 +401,18 @@ Spelmap: %4</translation>
     <message>
         <source>Restore original data</source>
         <translation>Oorspronkelijke gegevens herstellen</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Groen</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Geel</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rood</translation>
     </message>
 </context>
 <context>
@@ -1167,12 +1198,20 @@ Spelmap: %4</translation>
         <translation>Gegevens uit het spel importeren</translation>
     </message>
     <message>
-        <source>Export data from game</source>
+        <source>Export data into game</source>
         <translation>Gegevens naar het spel exporteren</translation>
     </message>
     <message>
         <source>Restore original data</source>
         <translation>Oorspronkelijke gegevens herstellen</translation>
+    </message>
+    <message>
+        <source>%1 kph</source>
+        <translation>%1 km/u</translation>
+    </message>
+    <message>
+        <source>%1 mph</source>
+        <translation>%1 mijl/u</translation>
     </message>
 </context>
 <context>

@@ -143,6 +143,21 @@ PendingConversion::~PendingConversion() {
         StopProcessGroup(*process);
 }
 
+QString SampleConverterHint(const std::string& editorDir) {
+    const QString sample = QStringLiteral("psniaed-sample-converter");
+    const QString beside = QCoreApplication::applicationDirPath() + "/" + sample;
+    const QString path = QFileInfo::exists(beside) ? beside : "$(command -v " + sample + ")";
+    return QCoreApplication::translate(
+               "psn::ConverterRunner",
+               "For the sample game that psniaed-sample-game makes, the editor comes with a "
+               "stand-in converter, %1. Link it into the editor's folder under the converter's "
+               "name:\n    ln -s %2 %3\nIt reads only the sample game's archives: a real game "
+               "needs the game's own %4 there instead.")
+        .arg(sample, path,
+             QDir::cleanPath(QFile::decodeName(editorDir.c_str()) + "/" + kConverterProgram),
+             kConverterProgram);
+}
+
 ConverterOutcome ConverterRunner::Run(const ConverterCommand& command, const QString& task,
                                       const char* expectedOutput) const {
     return Wait(*Start(command, task, expectedOutput));
@@ -158,7 +173,8 @@ std::unique_ptr<PendingConversion> ConverterRunner::Start(const ConverterCommand
         return PendingConversion::Refused(
             QString("The bitmap converter %1 was not found in the editor's folder (%2) or on "
                     "the program search path, so it could not %3. Put the game's %1 into %2.")
-                .arg(converter, QFile::decodeName(state_.startDir.c_str()), task));
+                .arg(converter, QFile::decodeName(state_.startDir.c_str()), task) +
+            "\n\n" + SampleConverterHint(state_.startDir));
 
     auto conversion = std::make_unique<PendingConversion>();
     conversion->command = command;

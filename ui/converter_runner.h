@@ -52,6 +52,10 @@ private:
     QDeadlineTimer deadline;
 };
 
+// How to stand the shipped sample converter in for the game's own, for the sample game only: where
+// it is and the link that puts it into `editorDir` under the converter's name.
+QString SampleConverterHint(const std::string& editorDir);
+
 class ConverterRunner {
 public:
     static constexpr std::chrono::milliseconds kDefaultTimeout{30000};

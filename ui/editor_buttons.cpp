@@ -7,7 +7,6 @@
 
 #include <QCoreApplication>
 #include <QDialog>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 
@@ -26,8 +25,10 @@ EditorButtons AddEditorButtons(QDialog* form, AppContext& context, const QRect& 
         button->setObjectName(name);
         button->setGeometry(QRect(at, QSize(width, height)));
         button->setAutoDefault(false);
-        at += across ? QPoint(width + kGap, 0) : QPoint(0, height + kGap);
         FitCaption(button);
+        // A button grown for its caption pushes the next one along.
+        at = across ? QPoint(button->geometry().right() + 1 + kGap, at.y())
+                    : QPoint(at.x(), button->geometry().bottom() + 1 + kGap);
         return button;
     };
     EditorButtons buttons;
@@ -57,14 +58,6 @@ QLabel* AddCaption(QWidget* parent, const QString& text, const QRect& geometry) 
     auto* label = new QLabel(text, parent);
     label->setGeometry(geometry);
     return label;
-}
-
-void FitCaption(QAbstractButton* button, int padding) {
-    QFont font = button->font();
-    while (font.pointSizeF() > 6 &&
-           QFontMetrics(font).horizontalAdvance(button->text()) + padding > button->width())
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    button->setFont(font);
 }
 
 } // namespace psn

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "ui/app_context.h"
+#include "ui/font_scale.h"
 
 #include <QRect>
 
@@ -36,8 +37,5 @@ QPushButton* AddButton(QWidget* parent, const QString& name, const QString& capt
 
 // A caption at `geometry`.
 QLabel* AddCaption(QWidget* parent, const QString& text, const QRect& geometry);
-
-// Shrinks the button's font until its caption fits its width; the layout stays as designed.
-void FitCaption(QAbstractButton* button, int padding = 10);
 
 } // namespace psn

@@ -3,7 +3,6 @@
 
 #include "ui/font_scale.h"
 
-#include "ui/editor_buttons.h"
 #include "ui/picture_button.h"
 
 #include <QAbstractItemView>
@@ -13,11 +12,13 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionFrame>
 #include <QStyleOptionGroupBox>
 #include <QTextDocument>
 #include <QTreeView>
@@ -32,6 +33,8 @@ namespace {
 // letter advance and line height in pixels at 96 dots per inch, with a little to spare.
 constexpr double kLayoutAdvance = 7.5;
 constexpr double kLayoutHeight = 14.2;
+
+constexpr const char* kWidest = "psnWidestText";
 
 const QString kSample = QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ");
 
@@ -54,6 +57,40 @@ int Advance(const QFontMetrics& metrics, const QString& text) {
     for (const QString& line : text.split('\n'))
         widest = std::max(widest, metrics.horizontalAdvance(line.trimmed()));
     return widest;
+}
+
+// The width a line box gives its text.
+int EditRoom(const QLineEdit* edit) {
+    QStyleOptionFrame option;
+    option.initFrom(edit);
+    option.lineWidth = edit->hasFrame()
+                           ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit)
+                           : 0;
+    const QRect contents =
+        edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
+    const QMargins text = edit->textMargins();
+    // The box keeps two pixels either side of its text, and one for the cursor.
+    return contents.width() - text.left() - text.right() - 2 * 2 - 1;
+}
+
+// How many pixels the widest text a box or list holds needs beyond the room it has.
+int WidestOverflow(const QWidget* widget) {
+    const QString widest = widget->property(kWidest).toString();
+    if (widest.isEmpty())
+        return 0;
+    const QFontMetrics metrics = widget->fontMetrics();
+    if (const auto* edit = qobject_cast<const QLineEdit*>(widget))
+        return metrics.horizontalAdvance(widest) - EditRoom(edit);
+    if (const auto* view = qobject_cast<const QAbstractItemView*>(widget)) {
+        const int margin = 2 * (widget->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+        int room = view->viewport()->width();
+        // Measured before the list is filled and shown, its scroll bar is not there yet.
+        if (view->verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff && !view->isVisible())
+            room = std::min(room, view->width() - 2 * view->frameWidth() -
+                                      view->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+        return metrics.horizontalAdvance(widest) + margin - room;
+    }
+    return 0;
 }
 
 // Controls drawn pixel for pixel (pictures) keep their size; only their place moves.
@@ -104,15 +141,6 @@ void ScaleChildren(QWidget* parent, double factor) {
             child->setGeometry(QRect(at, QSize(end.x() - at.x(), end.y() - at.y())));
             if (PlacesChildren(child))
                 ScaleChildren(child, factor);
-            // A caption shrunk to fit the button's designed width takes the room it has now.
-            auto* button = qobject_cast<QPushButton*>(child);
-            if (button && button->testAttribute(Qt::WA_SetFont) &&
-                button->font().pointSizeF() < parent->font().pointSizeF()) {
-                QFont font = button->font();
-                font.setPointSizeF(parent->font().pointSizeF());
-                button->setFont(font);
-                FitCaption(button);
-            }
         }
         if (auto* view = qobject_cast<QTreeView*>(child); view && view->header())
             for (int section = 0; section < view->header()->count(); ++section)
@@ -186,6 +214,20 @@ void Widen(QWidget* control, int overflow, const QList<QWidget*>& siblings) {
     MakeRoom(control, before, siblings);
 }
 
+// How far the placed children reach to the right and down.
+QSize Reach(QWidget* parent) {
+    QSize reach;
+    for (const QWidget* child : PlacedChildren(parent)) {
+        // One never sized yet will take its text's size when shown.
+        const QRect box = child->testAttribute(Qt::WA_Resized)
+                              ? child->geometry()
+                              : QRect(child->pos(), child->sizeHint());
+        if (!child->isHidden())
+            reach = reach.expandedTo(QSize(box.right() + 1, box.bottom() + 1));
+    }
+    return reach;
+}
+
 // Widens every control whose text is cut, then each container to hold its children; returns
 // how far the children reach to the right and down.
 QSize FitTexts(QWidget* parent, int margin, bool scaled) {
@@ -219,22 +261,48 @@ QSize FitTexts(QWidget* parent, int margin, bool scaled) {
             MakeRoom(child, before, children);
             continue;
         }
-        if (const int overflow = TextOverflow(child); overflow > 0)
+        if (const int overflow = std::max(TextOverflow(child), WidestOverflow(child)); overflow > 0)
             Widen(child, overflow, children);
     }
-    QSize reach;
-    for (const QWidget* child : children) {
-        // One never sized yet will take its text's size when shown.
-        const QRect box = child->testAttribute(Qt::WA_Resized)
-                              ? child->geometry()
-                              : QRect(child->pos(), child->sizeHint());
-        if (!child->isHidden())
-            reach = reach.expandedTo(QSize(box.right() + 1, box.bottom() + 1));
-    }
-    return reach;
+    return Reach(parent);
 }
 
 } // namespace
+
+void FitCaption(QAbstractButton* button, int padding) {
+    const int overflow =
+        QFontMetrics(button->font()).horizontalAdvance(Shown(button->text(), true)) + padding -
+        button->width();
+    QWidget* parent = button->parentWidget();
+    if (overflow <= 0 || !parent)
+        return;
+    Widen(button, overflow, PlacedChildren(parent));
+    // Each container holds what grew in it, with the margin FitToFont keeps, moving what stands
+    // beside it, up to the window.
+    constexpr int kMargin = 8;
+    for (QWidget* inner = parent; inner && !inner->layout(); inner = inner->parentWidget()) {
+        const int reach = Reach(inner).width();
+        if (reach <= inner->width())
+            return;
+        const int width = reach + kMargin;
+        if (inner->isWindow()) {
+            if (inner->minimumSize() == inner->maximumSize())
+                inner->setFixedWidth(width);
+            else
+                inner->resize(width, inner->height());
+            return;
+        }
+        if (!PlacesChildren(inner) || !inner->parentWidget())
+            return;
+        const QRect before = inner->geometry();
+        inner->resize(width, inner->height());
+        MakeRoom(inner, before, PlacedChildren(inner->parentWidget()));
+    }
+}
+
+void HoldText(QWidget* box, const QString& widest) {
+    box->setProperty(kWidest, widest);
+}
 
 double FontScale(const QFont& font) {
     const QFontMetricsF metrics(font);
@@ -283,6 +351,11 @@ int TextOverflow(const QWidget* widget) {
         else if (label->indent() < 0 && label->frameWidth() > 0)
             room -= metrics.horizontalAdvance('x') / 2;
         return Advance(metrics, Shown(label->text(), label->buddy() != nullptr)) - room;
+    }
+    if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
+        // A box scrolls a text wider than itself: its start is hidden, a minus sign with it.
+        return std::max(metrics.horizontalAdvance(edit->text()) - EditRoom(edit),
+                        WidestOverflow(edit));
     }
     if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
         if (button->text().isEmpty())
@@ -342,6 +415,7 @@ int ItemOverflow(const QWidget* widget) {
             worst = std::max(worst, metrics.height() - list->visualRect(index).height());
         }
     }
+    worst = std::max(worst, WidestOverflow(widget));
     if (const auto* header = qobject_cast<const QHeaderView*>(widget); header && header->model()) {
         const int headerMargin = 2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin);
         for (int section = 0; section < header->count(); ++section) {

@@ -6,7 +6,9 @@
 // font's metrics, then any text that still does not fit widens its control.
 #pragma once
 
+class QAbstractButton;
 class QFont;
+class QString;
 class QWidget;
 
 namespace psn {
@@ -25,11 +27,21 @@ void FitToFont(QWidget* window);
 // has grown it (rows filled in when it is shown, for instance).
 int ToFont(const QWidget* widget, int length);
 
+// Grows a button whose caption does not fit its width, never its font below the window's: the
+// controls to its right in the same row move along and the window grows to hold them.
+void FitCaption(QAbstractButton* button, int padding = 10);
+
+// Keeps a box or list as wide as `widest`, the widest value it can show ("-180.000"), whatever
+// it shows now: FitToFont widens it at any font, TextOverflow and ItemOverflow measure it.
+void HoldText(QWidget* box, const QString& widest);
+
 // How many pixels the widget's one-line text needs beyond the room it has: above 0 when the
-// text is cut. Covers labels, push, check and radio buttons and group titles; 0 for others.
+// text is cut. Covers labels, push, check and radio buttons, group titles and line boxes (their
+// text and the widest they hold); 0 for others.
 int TextOverflow(const QWidget* widget);
 
-// The same for the rows of a list and the sections of a header: the largest overflow of any.
+// The same for the rows of a list (and the widest row it holds) and the sections of a header:
+// the largest overflow of any.
 int ItemOverflow(const QWidget* widget);
 
 } // namespace psn

@@ -4,8 +4,10 @@
 #include "ui/picture_view.h"
 
 #include <QImage>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollArea>
 #include <cstring>
 
 namespace psn {
@@ -25,28 +27,49 @@ QImage ToImage(const Bitmap8& picture) {
     return image;
 }
 
-PictureView::PictureView(QWidget* parent) : QWidget(parent) {
+PictureView::PictureView(QWidget* parent)
+    : QWidget(parent), noteArea_(new QScrollArea(this)), noteLabel_(new QLabel) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    noteLabel_->setObjectName("Note");
+    noteLabel_->setWordWrap(true);
+    noteLabel_->setAlignment(Qt::AlignCenter);
+    noteLabel_->setTextFormat(Qt::PlainText);
+    noteLabel_->setMargin(4);
+    noteArea_->setObjectName("NoteArea");
+    noteArea_->setFrameShape(QFrame::NoFrame);
+    noteArea_->setWidgetResizable(true);
+    noteArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    noteArea_->setWidget(noteLabel_);
+    noteArea_->hide();
 }
 
 void PictureView::SetPicture(Bitmap8 picture) {
     picture_ = std::move(picture);
+    ShowNote();
     update();
 }
 
 void PictureView::SetNote(const QString& note) {
     note_ = note;
+    noteLabel_->setText(note);
+    ShowNote();
     update();
+}
+
+void PictureView::ShowNote() {
+    noteArea_->setVisible(picture_.Empty() && !note_.isEmpty());
+}
+
+void PictureView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    noteArea_->setGeometry(rect().adjusted(2, 2, -2, -2));
 }
 
 void PictureView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
-    if (!picture_.Empty()) {
+    if (!picture_.Empty())
         painter.drawImage(0, 0, ToImage(picture_));
-    } else if (!note_.isEmpty()) {
-        painter.drawText(rect().adjusted(6, 6, -6, -6), Qt::AlignCenter | Qt::TextWordWrap, note_);
-    }
 }
 
 void PictureView::mousePressEvent(QMouseEvent* event) {

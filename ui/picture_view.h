@@ -3,13 +3,17 @@
 
 // A picture control for a 256-colour picture that the window owns as palette indices: drawn 1:1
 // from the control's top-left corner through the picture's own colour table, so mouse points
-// over the control are picture coordinates. An empty picture shows a note instead.
+// over the control are picture coordinates. An empty picture shows a note instead, every line of
+// it: a note longer than the control scrolls.
 #pragma once
 
 #include "core/bitmap8_format.h"
 
 #include <QString>
 #include <QWidget>
+
+class QLabel;
+class QScrollArea;
 
 namespace psn {
 
@@ -35,10 +39,15 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void ShowNote();
+
     Bitmap8 picture_;
     QString note_;
+    QScrollArea* noteArea_;
+    QLabel* noteLabel_;
 };
 
 // The picture as a displayable image through its colour table.

@@ -6,10 +6,15 @@
 #include "core/fs.h"
 #include "core/settings_files.h"
 
+#include <QAbstractSpinBox>
 #include <QAction>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QShowEvent>
+#include <QTextEdit>
 #include <QTimer>
 #include <QWidget>
 
@@ -17,6 +22,29 @@ namespace psn {
 namespace {
 
 constexpr int kKeepIntervalMs = 1000;
+// A pause in typing this long ends the step, as text editors do.
+constexpr int kTypingPauseMs = 1500;
+
+bool TakesText(const QWidget* widget) {
+    if (const auto* combo = qobject_cast<const QComboBox*>(widget))
+        return combo->isEditable();
+    return qobject_cast<const QLineEdit*>(widget) ||
+           qobject_cast<const QAbstractSpinBox*>(widget) ||
+           qobject_cast<const QPlainTextEdit*>(widget) || qobject_cast<const QTextEdit*>(widget);
+}
+
+// The box that `object` is or is part of (the line of a combo box, the page of a text box).
+QWidget* TextBox(QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    QWidget* box = nullptr;
+    for (QWidget* w = widget; w && !w->isWindow(); w = w->parentWidget()) {
+        if (TakesText(w))
+            box = w;
+        else if (box || w != widget)
+            break;
+    }
+    return box;
+}
 
 enum class KeyCommand { None, Undo, Redo };
 
@@ -36,7 +64,8 @@ KeyCommand Command(const QKeyEvent& key) {
 RecordSteps::RecordSteps(AppContext& context, Fields fields, QObject* parent)
     : QObject(parent), context_(context), fields_(std::move(fields)),
       history_(context.state.record), undo_(new QAction(tr("&Undo"), this)),
-      redo_(new QAction(tr("&Redo"), this)), keepTimer_(new QTimer(this)) {
+      redo_(new QAction(tr("&Redo"), this)), keepTimer_(new QTimer(this)),
+      typingPause_(new QTimer(this)) {
     saved_.game = context_.state.record;
     context_.steps = this;
     undo_->setObjectName("Undo1");
@@ -49,6 +78,9 @@ RecordSteps::RecordSteps(AppContext& context, Fields fields, QObject* parent)
     connect(redo_, &QAction::triggered, this, &RecordSteps::Redo);
     keepTimer_->setSingleShot(true);
     connect(keepTimer_, &QTimer::timeout, this, &RecordSteps::WriteKept);
+    typingPause_->setSingleShot(true);
+    typingPause_->setInterval(kTypingPauseMs);
+    connect(typingPause_, &QTimer::timeout, this, &RecordSteps::Flush);
     QCoreApplication::instance()->installEventFilter(this);
     Update();
 }
@@ -89,16 +121,36 @@ bool RecordSteps::eventFilter(QObject* watched, QEvent* event) {
                 command == KeyCommand::Undo ? Undo() : Redo();
             return true;
         }
-        if (event->type() == QEvent::KeyPress)
-            Flush();
+        if (event->type() == QEvent::KeyPress) {
+            QWidget* box = TextBox(watched);
+            if (!box || box != typing_)
+                Flush();
+            typing_ = box;
+            if (box)
+                typingPause_->start();
+        }
         break;
     }
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        Flush();
+        // Placing the cursor in the box being typed in goes on with the same typing.
+        if (!typing_ || TextBox(watched) != typing_)
+            EndTyping();
+        break;
+    case QEvent::KeyRelease:
+        if (typing_ && TextBox(watched) == typing_)
+            break;
+        QTimer::singleShot(0, this, &RecordSteps::Flush);
+        break;
+    case QEvent::FocusOut:
+        // The box's own leave handler may still store its text: the step follows it.
+        if (typing_ && TextBox(watched) == typing_) {
+            typing_ = nullptr;
+            typingPause_->stop();
+            QTimer::singleShot(0, this, &RecordSteps::Flush);
+        }
         break;
     case QEvent::MouseButtonRelease:
-    case QEvent::KeyRelease:
     case QEvent::Wheel:
     case QEvent::Drop:
         // What the gesture changed becomes a step once its handlers have run.
@@ -108,6 +160,12 @@ bool RecordSteps::eventFilter(QObject* watched, QEvent* event) {
         break;
     }
     return QObject::eventFilter(watched, event);
+}
+
+void RecordSteps::EndTyping() {
+    typing_ = nullptr;
+    typingPause_->stop();
+    Flush();
 }
 
 void RecordSteps::Flush() {
@@ -149,10 +207,8 @@ void RecordSteps::Put(const SettingsRecord& record) {
     context_.state.record = record;
     // Hiding a window that runs in its own modal loop would end that loop.
     for (const QPointer<QWidget>& window : windows_)
-        if (window && window->isVisible()) {
-            QShowEvent refresh;
-            QCoreApplication::sendEvent(window, &refresh);
-        }
+        if (window && window->isVisible())
+            RefillWindow(window);
     emit Restored(description);
     Update();
 }
@@ -218,6 +274,19 @@ void RecordSteps::WriteKept() {
 void RecordSteps::RemoveKept() {
     if (!keptPath_.empty() && fs::Exists(keptPath_))
         fs::DeleteFile(keptPath_);
+}
+
+void RefillWindow(QWidget* window) {
+    // A dialog that was never moved centres itself again on a show event, now with its frame
+    // known, and would jump; what the refill lays out anew must not resize it either.
+    const QRect geometry = window->geometry();
+    const bool placed = window->testAttribute(Qt::WA_Moved);
+    window->setAttribute(Qt::WA_Moved, true);
+    QShowEvent refresh;
+    QCoreApplication::sendEvent(window, &refresh);
+    window->setAttribute(Qt::WA_Moved, placed);
+    if (window->geometry() != geometry)
+        window->setGeometry(geometry);
 }
 
 StepScope::StepScope(AppContext& context, QString name)

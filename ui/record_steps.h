@@ -3,11 +3,12 @@
 
 // The record's one undo history, connected to the windows. Every user gesture (a press, a key, a
 // wheel turn) first records what the gestures before it changed as one step, named after the
-// fields that changed; so no window records a step itself. Commands that change the record as a
-// whole (loading, restoring, importing) run inside a StepScope and become one step named for the
-// command. Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y undo and redo in every attached window; an open window
-// then refills itself from the record. While the record has unsaved edits it is kept in a file
-// in the editor folder, at most once a second.
+// fields that changed; so no window records a step itself. Typing is one gesture from the first
+// key in a box until the box is left or the typing pauses, as in a text editor. Commands that
+// change the record as a whole (loading, restoring, importing) run inside a StepScope and become
+// one step named for the command. Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y undo and redo in every attached
+// window; an open window then refills itself from the record. While the record has unsaved edits it
+// is kept in a file in the editor folder, at most once a second.
 #pragma once
 
 #include "core/record_history.h"
@@ -87,6 +88,7 @@ private:
     void Update();
     void WriteKept();
     bool Attached(QObject* object) const;
+    void EndTyping();
 
     AppContext& context_;
     Fields fields_;
@@ -99,7 +101,13 @@ private:
     std::string keptPath_;
     QElapsedTimer lastKept_;
     QTimer* keepTimer_;
+    QPointer<QWidget> typing_; // the box being typed in, whose keys make one step
+    QTimer* typingPause_;
 };
+
+// Makes a shown window fill its controls from the record again, as showing it does, where it
+// stands and at its size.
+void RefillWindow(QWidget* window);
 
 // A command that changes the record as a whole: what changed before it is a step of its own, and
 // what it changes is one step named `name`; with an empty name (a command that writes the game,

@@ -8,7 +8,6 @@
 #include "ui/record_steps.h"
 
 #include <QCoreApplication>
-#include <QShowEvent>
 #include <QWidget>
 
 namespace psn {
@@ -37,8 +36,7 @@ bool ImportIntoWindow(AppContext& context, QWidget* window, const std::function<
     // Hiding a window that runs in its own modal loop would end that loop and leave the window
     // open without modality; a show event refills it from the record just the same.
     if (window->isVisible()) {
-        QShowEvent refresh;
-        QCoreApplication::sendEvent(window, &refresh);
+        RefillWindow(window);
     } else {
         window->show();
     }

@@ -148,6 +148,35 @@ TEST(StartFolder, AFileEqualToTheShippedOneIsTakenAsShipped) {
     EXPECT_EQ(Read(places.user / "DATA/PSN.PAL"), "palette 2");
 }
 
+// The README links the sample converter into the user's folder; once the program is removed that
+// link leads nowhere and goes at the next start. Other links, and working ones, stay.
+TEST(StartFolder, AConverterLinkIntoTheRemovedProgramGoesAtTheNextStart) {
+    struct Case {
+        const char* what;
+        bool intoProgram, targetExists, removed;
+    };
+    const Case cases[] = {
+        {"into the removed program", true, false, true},
+        {"into the program, still there", true, true, false},
+        {"elsewhere, gone", false, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Places places;
+        const stdfs::path target =
+            (c.intoProgram ? places.program : places.elsewhere) / "psniaed-sample-converter";
+        if (c.targetExists)
+            Write(target, "converter");
+        const stdfs::path link = places.user / "PSNJAM.EXE";
+        stdfs::create_directories(places.user);
+        stdfs::create_symlink(target, link);
+        const StartFolder chosen = ChooseStartFolder(places.From(places.elsewhere));
+        EXPECT_EQ(chosen.path, places.user.string());
+        std::error_code ec;
+        EXPECT_EQ(!stdfs::is_symlink(link, ec), c.removed);
+    }
+}
+
 TEST(StartFolder, AFolderThatCannotBeMadeIsReportedByName) {
     Places places;
     Write(places.dataHome, "a file where the folder should be");

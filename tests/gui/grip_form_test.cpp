@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 
 namespace psn::test {
 namespace {
@@ -50,6 +51,33 @@ void ChooseTable(Grip& shown, int index) {
 
 QString EditText(Grip& shown) {
     return shown.Find<QLineEdit>("Edit1")->text();
+}
+
+// With all 40 cars numbered the lists scroll; a driver and his value stay on one line whichever
+// list is scrolled, and a value that wrapped below the offset shows whole.
+TEST(GripForm, EachDriverListScrollsWithItsValueList) {
+    EditorSession session;
+    std::vector<int> numbers(40);
+    for (int k = 0; k < 40; ++k)
+        numbers[std::size_t(k)] = k + 1;
+    LineUp(session.record(), numbers);
+    session.record().setU16(rec::GripQual(39), 65535);
+    Grip shown(session);
+    for (const auto& [names, values] :
+         {std::pair{"ListBox1", "ListBox3"}, {"ListBox2", "ListBox4"}}) {
+        SCOPED_TRACE(names);
+        auto* driver = shown.Find<QListWidget>(names);
+        auto* value = shown.Find<QListWidget>(values);
+        ASSERT_GT(value->verticalScrollBar()->maximum(), 0);
+        value->verticalScrollBar()->setValue(value->verticalScrollBar()->maximum());
+        EXPECT_EQ(driver->indexAt(QPoint(4, 4)).row(), value->indexAt(QPoint(4, 4)).row());
+        driver->verticalScrollBar()->setValue(2);
+        EXPECT_EQ(value->verticalScrollBar()->value(), 2);
+        EXPECT_EQ(driver->indexAt(QPoint(4, 4)).row(), value->indexAt(QPoint(4, 4)).row());
+    }
+    auto* last = shown.Find<QListWidget>("ListBox3");
+    ASSERT_EQ(last->item(19)->text(), "65535");
+    EXPECT_LE(last->fontMetrics().horizontalAdvance("65535") + 6, last->viewport()->width());
 }
 
 TEST(GripForm, ListsNumberedDriversWithTheChosenTable) {

@@ -11,8 +11,11 @@
 #include "tests/support/scripted_dialogs.h"
 #include "ui/picture_view.h"
 
+#include <QApplication>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTest>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -268,6 +271,12 @@ TEST_F(HelmetFormTest, WithoutAnExtractedSheetTheWindowSaysSoAndWritesNothing) {
     EXPECT_TRUE(Sheet().Empty());
     EXPECT_TRUE(Find<PictureView>("Image1")->Note().contains("not available"));
     EXPECT_TRUE(Find<PictureView>("Image1")->Note().contains("PSNJAM.EXE was not found"));
+    // Every line of the note can be read: what the box cannot hold scrolls.
+    QApplication::processEvents();
+    auto* note = Find<QLabel>("Note");
+    EXPECT_TRUE(Find<QScrollArea>("NoteArea")->isVisible());
+    EXPECT_EQ(note->text(), Find<PictureView>("Image1")->Note());
+    EXPECT_GE(note->height(), note->heightForWidth(note->width()));
     Drag(0, 1);
     Click("BitBtn3");
     Click("BitBtn6");
@@ -279,6 +288,28 @@ TEST_F(HelmetFormTest, WithoutAnExtractedSheetTheWindowSaysSoAndWritesNothing) {
     Click("BitBtn5");
     EXPECT_EQ(Sheet().pixels, original.pixels);
     EXPECT_TRUE(Find<PictureView>("Image1")->Note().isEmpty());
+}
+
+// Without a converter the window says how to stand the sample converter in, and that a real game
+// needs its own; once one is in place, opening the window again finds the sheet.
+TEST_F(HelmetFormTest, AConverterPutInPlaceIsFoundWhenTheWindowOpensAgain) {
+    std::filesystem::remove(game.editorDir + "/PSNJAM.EXE");
+    Open(false);
+    EXPECT_TRUE(Sheet().Empty());
+    Click("BitBtn5");
+    ASSERT_EQ(dialogs.Count(Kind::Error), 1);
+    const QString message = dialogs.Messages().at(0);
+    EXPECT_TRUE(message.contains("psniaed-sample-converter")) << message.toStdString();
+    EXPECT_TRUE(message.contains("ln -s")) << message.toStdString();
+    EXPECT_TRUE(message.contains("game's own PSNJAM.EXE")) << message.toStdString();
+    EXPECT_TRUE(Sheet().Empty());
+
+    test::InstallStandIn(game.editorDir);
+    form->hide();
+    form->show();
+    EXPECT_EQ(Sheet().pixels, original.pixels);
+    EXPECT_TRUE(Find<PictureView>("Image1")->Note().isEmpty());
+    EXPECT_EQ(dialogs.Count(Kind::Error), 1);
 }
 
 struct HelmetFormFullGridTest : HelmetFormTest {

@@ -10,6 +10,7 @@
 #include "shell/window_set.h"
 #include "shell_fixture.h"
 #include "ui/font_scale.h"
+#include "widest_record.h"
 
 #include <QAction>
 #include <QApplication>
@@ -165,7 +166,8 @@ Overlaps OverlapsOf(QWidget* window) {
     return pairs;
 }
 
-// Under each language at 9, 12 and 16 pt every text fits its control, and controls that grew
+// Under each language at 9, 12 and 16 pt, with the widest values the game holds, every text fits
+// its control in the window's own font size, and controls that grew
 // for a longer text cover none they do not cover in English.
 TEST(Languages, EveryWindowShowsItsTranslatedTextsWholeAtAnyFontSize) {
     const QFont font = QApplication::font();
@@ -183,6 +185,7 @@ TEST(Languages, EveryWindowShowsItsTranslatedTextsWholeAtAnyFontSize) {
         for (const QString& code : TranslatedLanguages()) {
             const Language language(code);
             AllWindows all;
+            all.f.game.state.record = WidestRecord(all.f.game.state.record);
             for (std::size_t i = 0; i < all.windows.size(); ++i) {
                 QWidget* window = all.windows[i];
                 window->show();
@@ -199,6 +202,8 @@ TEST(Languages, EveryWindowShowsItsTranslatedTextsWholeAtAnyFontSize) {
                         << where << widget->objectName().toStdString();
                     EXPECT_LE(ItemOverflow(widget), 0)
                         << where << widget->objectName().toStdString() << " rows";
+                    EXPECT_GE(widget->font().pointSizeF(), window->font().pointSizeF())
+                        << where << widget->objectName().toStdString() << " font";
                 }
                 window->hide();
             }

@@ -31,6 +31,7 @@
 #include "ui/font_scale.h"
 #include "ui/picture_button.h"
 #include "ui/readable_colours.h"
+#include "widest_record.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -342,6 +343,7 @@ TEST(Looks, EveryWindowShowsItsTextsWholeAtAnyFontSize) {
     for (const int points : {9, 10, 12, 16}) {
         QApplication::setFont(QFont("DejaVu Sans", points));
         AllWindows all;
+        all.f.game.state.record = WidestRecord(all.f.game.state.record);
         for (std::size_t i = 0; i < all.windows.size(); ++i) {
             QWidget* window = all.windows[i];
             window->show();
@@ -370,6 +372,8 @@ TEST(Looks, EveryWindowShowsItsTextsWholeAtAnyFontSize) {
                     << points << " pt: " << Describe(window, widget, text).toStdString();
                 EXPECT_LE(ItemOverflow(widget), 0)
                     << points << " pt: " << Describe(window, widget, "rows").toStdString();
+                EXPECT_GE(widget->font().pointSizeF(), window->font().pointSizeF())
+                    << points << " pt: " << Describe(window, widget, text).toStdString();
             }
             window->hide();
         }

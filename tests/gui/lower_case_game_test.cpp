@@ -51,8 +51,8 @@ TEST(LowerCaseGame, EveryCommandFindsTheGamesOwnFolders) {
     // Changes for the executable, the save state and the first track file: only a file whose
     // bytes change is written, and gets its backup.
     SettingsRecord& record = game.state.record;
-    record.setU16(rec::EnginePowerQual(1), static_cast<std::uint16_t>(
-                                               record.u16(rec::EnginePowerQual(1)) + 1));
+    record.setU16(rec::EnginePowerQual(1),
+                  static_cast<std::uint16_t>(record.u16(rec::EnginePowerQual(1)) + 1));
     record.setStr(rec::TeamName(1), rec::kTeamNameCapacity, "Lowercase");
     const std::size_t fuel = TrackEntryOffset(0, trackentry::kFuel);
     record.setU16(fuel, static_cast<std::uint16_t>(record.u16(fuel) + 1));

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The psniaed developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "shell/languages.h"
 #include "shell/pictures.h"
 #include "support/scratch_game.h"
 
@@ -43,6 +44,31 @@ TEST(Pictures, ShippedPicturesLoadAsQtReadsThemAndOtherBitmapsStillLoad) {
     test::WriteFileBytes(dir.str() + "/BAD.BMP", {'B', 'M', 0, 1, 2});
     EXPECT_TRUE(LoadPicture(state, ".\\BAD.BMP").isNull());
     EXPECT_TRUE(LoadPicture(state, ".\\MISSING.BMP").isNull());
+}
+
+// Under another language the main window's buttons show that language's labels, at both sizes;
+// a picture not drawn per language is the same in every language.
+TEST(Pictures, LabelledPicturesFollowTheLanguage) {
+    AppState shipped;
+    shipped.startDir = PSN_APP_DIR;
+    const auto load = [&](const char* name, qreal ratio) {
+        return LoadPicture(shipped, name, ratio).toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    const QImage english = load(".\\DATA\\BT_EXIT.BMP", 1);
+    const QImage english2x = load(".\\DATA\\BT_EXIT.BMP", 2);
+    const QImage start = load(".\\DATA\\START.BMP", 1);
+    for (const QString& code : TranslatedLanguages()) {
+        SCOPED_TRACE(code.toStdString());
+        const Language language(code);
+        const QImage translated = load(".\\DATA\\BT_EXIT.BMP", 1);
+        EXPECT_EQ(translated.size(), english.size());
+        EXPECT_NE(translated, english);
+        const QImage translated2x = load(".\\DATA\\BT_EXIT.BMP", 2);
+        EXPECT_EQ(translated2x.size(), english2x.size());
+        EXPECT_NE(translated2x, english2x);
+        EXPECT_EQ(load(".\\DATA\\START.BMP", 1), start);
+    }
+    EXPECT_GE(TranslatedLanguages().size(), 5);
 }
 
 // Read ahead on a worker thread, a picture shows exactly as read when shown, and only once: the

@@ -80,7 +80,7 @@ TEST(PitLine, ListShowsTheTeamsInUseInPitOrder) {
             exit = label;
     ASSERT_NE(exit, nullptr);
     EXPECT_EQ(exit->y(), list->geometry().bottom() + 1);
-    EXPECT_EQ(shown.Find<QPushButton>("BitBtn2")->text(), "Export data from game");
+    EXPECT_EQ(shown.Find<QPushButton>("BitBtn2")->text(), "Export data into game");
 }
 
 TEST(PitLine, DraggingExchangesTwoRowsAndTheirPositions) {

@@ -29,7 +29,8 @@ inline std::vector<std::uint8_t> MakeTrackFile(const TrackFileLayout& layout) {
     bytes[trackfile::kSetupPointer + 1] = static_cast<std::uint8_t>(layout.pointer >> 8);
     const std::size_t start = std::size_t{layout.pointer} + trackfile::kSetupBase;
     if (start + trackfile::kBlockEnd <= bytes.size()) {
-        std::copy(layout.setup.begin(), layout.setup.end(), bytes.begin() + static_cast<long>(start));
+        std::copy(layout.setup.begin(), layout.setup.end(),
+                  bytes.begin() + static_cast<long>(start));
         bytes[start + 8] = layout.compound;
         bytes[start + 26] = static_cast<std::uint8_t>(layout.fuel & 0xFF);
         bytes[start + 27] = static_cast<std::uint8_t>(layout.fuel >> 8);

@@ -4,6 +4,7 @@
 // The modified mark in the main window's title and the question before closing over unsaved
 // edits.
 #include "e2e_fixture.h"
+#include "shell/settings_commands.h"
 #include "ui/record_steps.h"
 
 #include <QAction>
@@ -73,10 +74,14 @@ TEST(ModifiedMark, TheTitleIsMarkedWhileTheRecordDiffersFromGameAndSettingsFile)
         {"undo the restore", [&] { Trigger(game, "Undo1"); }, true},
         {"export all data", [&] { game.ExportAll(); }, false},
     };
+    // The mark stands apart from the stars of the title's own text, which stays whole.
+    const QString mark = QStringLiteral("\u25CF ");
     for (const Step& step : steps) {
         step.act();
         EXPECT_EQ(main.isWindowModified(), step.marked) << step.what;
-        EXPECT_TRUE(main.windowTitle().endsWith("[*]")) << step.what;
+        const QString title = main.windowTitle();
+        EXPECT_EQ(title.startsWith(mark), step.marked) << step.what;
+        EXPECT_EQ(title.mid(step.marked ? mark.size() : 0), SettingsTitle(game.state)) << step.what;
     }
 }
 

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCryptographicHash>
 #include <QLineEdit>
 #include <QListWidget>
@@ -270,6 +271,66 @@ TEST(UndoSteps, TheEditMenuFollowsFileAndNamesTheSteps) {
     EXPECT_FALSE(redo->isEnabled());
     pitLine->hide();
     main.Windows().enginePower->hide();
+}
+
+// Typing a name is one step from the first key to leaving the box, however many keys it took.
+TEST(UndoSteps, TypingInOneBoxIsOneStepThatOneUndoTakesBack) {
+    E2EGame game(0, true);
+    TMainForm& main = game.Start();
+    QWidget* names = main.Windows().names;
+    ShowWindow(names);
+    auto* team = names->findChild<QComboBox*>("ComboBox5");
+    ASSERT_NE(team, nullptr);
+    const QString old = team->currentText();
+    const SettingsRecord before = game.state.record;
+    team->setFocus();
+    team->lineEdit()->selectAll();
+    QTest::keyClicks(team->lineEdit(), old == "Nuovo" ? "Altro" : "Nuovo");
+    QApplication::processEvents();
+    ASSERT_NE(game.state.record, before);
+    EXPECT_EQ(main.Steps()->History().Steps(), 0u) << "a step before the box was left";
+
+    Press(names, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(game.state.record, before);
+    EXPECT_EQ(team->currentText(), old);
+    EXPECT_EQ(main.Steps()->History().Steps(), 1u);
+
+    // Leaving the box ends the step: the next box's typing is a step of its own.
+    Press(names, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    const SettingsRecord typed = game.state.record;
+    team->lineEdit()->selectAll();
+    QTest::keyClicks(team->lineEdit(), "Rossa");
+    QTest::keyClick(team->lineEdit(), Qt::Key_Tab);
+    QApplication::processEvents();
+    auto* second = names->findChild<QComboBox*>("ComboBox6");
+    second->setFocus();
+    second->lineEdit()->selectAll();
+    QTest::keyClicks(second->lineEdit(), "Nera");
+    QApplication::processEvents();
+    Press(names, Qt::Key_Z, Qt::ControlModifier);
+    Press(names, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(game.state.record, typed);
+    names->hide();
+}
+
+// Undo refills the open windows where they stand, at their size.
+TEST(UndoSteps, NoWindowMovesOrResizesOnUndo) {
+    E2EGame game(0, true);
+    TMainForm& main = game.Start();
+    main.show();
+    for (QWidget* WindowSet::*which : {&WindowSet::names, &WindowSet::enginePower,
+                                       &WindowSet::pitCrewColours, &WindowSet::trackEditor}) {
+        QWidget* window = main.Windows().*which;
+        ShowWindow(window);
+        const QRect placed = window->geometry();
+        game.state.record.setU16(rec::kPitSpeed, game.state.record.u16(rec::kPitSpeed) ^ 0x40);
+        main.Steps()->Flush();
+        Press(window, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(window->geometry(), placed) << window->windowTitle().toStdString();
+        Press(window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(window->geometry(), placed) << window->windowTitle().toStdString();
+        window->hide();
+    }
 }
 
 } // namespace

@@ -4,7 +4,8 @@
 // Draws the main window's picture buttons and the progress window's picture as 256-colour
 // bitmaps. All share one palette (a colour cube plus a fine grey ramp), so they sit together on
 // a 256-colour display; labels are mapped without dithering so they stay crisp. Each is drawn a
-// second time at twice the size, NAME@2x.BMP, for screens at twice the density.
+// second time at twice the size, NAME@2x.BMP, for screens at twice the density, and the labelled
+// buttons once more in each language the editor speaks, NAME-de.BMP and NAME-de@2x.BMP.
 #include <QColor>
 #include <QDir>
 #include <QFont>
@@ -18,6 +19,7 @@
 #include <QtMath>
 #include <cstdio>
 #include <functional>
+#include <iterator>
 
 namespace {
 
@@ -369,16 +371,49 @@ void Save(Canvas& canvas, const QString& path, const QList<QRgb>& palette) {
         .save(path, "BMP");
 }
 
-void DrawButton(const QString& folder, const Button& b, const QList<QRgb>& palette, int scale) {
+void DrawButton(const QString& folder, const Button& b, const QString& label,
+                const QString& language, const QList<QRgb>& palette, int scale) {
     const QSize size(173, 59);
     Canvas canvas(size, scale);
     QPainter& p = canvas.p;
     Background(p, size, b.accent);
     p.setRenderHint(QPainter::Antialiasing, true);
     b.icon(p, QRectF(114, 6, 52, 42), b.accent);
-    DrawLabel(p, QRectF(16, 3, 100, 48), b.label, 21);
-    Save(canvas, FileName(folder, QString("BT_") + b.file, scale), palette);
+    DrawLabel(p, QRectF(16, 3, 100, 48), label, 21);
+    const QString name = QString("BT_") + b.file + (language.isEmpty() ? "" : "-" + language);
+    Save(canvas, FileName(folder, name, scale), palette);
 }
+
+// The buttons' labels in the other languages, in the order of the buttons, as the main window's
+// translated captions say them, broken where they fit.
+struct Labels {
+    const char* language;
+    const char* labels[16];
+};
+const Labels kTranslated[] = {
+    {"de",
+     {"Namen +\nNummern", "Motor-\nleistung", "Haftung\nComputer", "Fahrzeug-\ndefekte",
+      "Fahrzeug-\nabstimmung", "Fahrzeug-\nnasen", "Boxen-\ngasse", "Cockpit-\nfarben",
+      "Farben der\nBoxencrew", "Fahrzeug-\nJAMs", "Helme", "Kameras", "Strecken-\neditor",
+      "Cockpit-\nverwaltung", "Strecken-\nverwaltung", "ENDE"}},
+    {"fr",
+     {"Noms +\nnuméros", "Puissance\nmoteur", "Adhérence\nIA", "Pannes", "Réglages\nvoiture",
+      "Museaux", "Voie des\nstands", "Couleurs\ncockpit", "Couleurs\nmécaniciens",
+      "JAM des\nvoitures", "Casques", "Caméras", "Éditeur\ncircuits", "Gestion\ncockpits",
+      "Gestion\ncircuits", "QUITTER"}},
+    {"it",
+     {"Nomi +\nnumeri", "Potenza\nmotore", "Aderenza\ncomputer", "Guasti", "Assetto\nvettura",
+      "Musetti", "Corsia\nbox", "Colori\nabitacolo", "Colori\nmeccanici", "JAM\nvetture", "Caschi",
+      "Telecamere", "Editor\ncircuiti", "Gestione\nabitacoli", "Gestione\ncircuiti", "ESCI"}},
+    {"es",
+     {"Nombres +\nnúmeros", "Potencia\nmotor", "Adherencia\nCPU", "Averías", "Reglajes", "Morros",
+      "Carril de\nboxes", "Colores\ncabina", "Colores\nmecánicos", "JAM de\ncoches", "Cascos",
+      "Cámaras", "Editor de\ncircuitos", "Gestor de\ncabinas", "Gestor de\ncircuitos", "SALIR"}},
+    {"nl",
+     {"Namen +\nnummers", "Motor-\nvermogen", "Grip\ncomputer", "Defecten", "Afstelling", "Neuzen",
+      "Pitstraat", "Cockpit-\nkleuren", "Kleuren\npitploeg", "Auto-\nJAM's", "Helmen", "Camera's",
+      "Circuit-\neditor", "Cockpit-\nbeheer", "Circuit-\nbeheer", "AFSLUITEN"}},
+};
 
 void DrawCarSets(const QString& folder, const QList<QRgb>& palette, int scale) {
     Canvas canvas(QSize(27, 20), scale);
@@ -470,9 +505,14 @@ int main(int argc, char** argv) {
         {"TRACKM", "Track\nManager", green, CarAndCd},
         {"EXIT", "EXIT", red, Flag},
     };
+    static_assert(sizeof(buttons) / sizeof(buttons[0]) == std::size(kTranslated[0].labels));
     for (const int scale : {1, 2}) {
         for (const Button& b : buttons)
-            DrawButton(folder, b, palette, scale);
+            DrawButton(folder, b, b.label, {}, palette, scale);
+        for (const Labels& language : kTranslated)
+            for (std::size_t i = 0; i < std::size(buttons); ++i)
+                DrawButton(folder, buttons[i], QString::fromUtf8(language.labels[i]),
+                           language.language, palette, scale);
         DrawCarSets(folder, palette, scale);
         DrawStart(folder, palette, scale);
     }

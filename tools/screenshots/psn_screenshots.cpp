@@ -6,7 +6,9 @@
 // Messages and file dialogs are answered by the scripted seam, so nothing waits for a user.
 // With a look (dark, 2x, 16pt or a language code the editor speaks, such as de) it renders only
 // the main window and two editors, in a dark colour scheme, at twice the pixel density, with a
-// 16 pt font or in that language, into NAME-LOOK.png.
+// 16 pt font or in that language, into NAME-LOOK.png; in a language also the main window with its
+// Edit menu open after a change, main-edit-LOOK.png.
+#include "core/record_map.h"
 #include "shell/compare_form.h"
 #include "shell/languages.h"
 #include "shell/main_form.h"
@@ -14,9 +16,13 @@
 #include "shell/start_form.h"
 #include "tests/support/scripted_dialogs.h"
 #include "ui/readable_colours.h"
+#include "ui/record_steps.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
 #include <QPalette>
 #include <QPixmap>
 #include <cstdio>
@@ -33,6 +39,38 @@ bool Save(QWidget* window, const QString& folder, const QString& name) {
     QApplication::processEvents();
     const bool saved = window->grab().save(folder + "/" + name + ".png");
     window->hide();
+    std::printf("%s %s\n", saved ? "wrote" : "failed", qPrintable(name));
+    return saved;
+}
+
+// The main window with its Edit menu open, after a change to a team name, so that the menu names
+// the step it undoes.
+bool SaveWithEditMenu(psn::TMainForm& main, psn::AppState& state, const QString& folder,
+                      const QString& name) {
+    main.show();
+    QApplication::processEvents();
+    state.record.setStr(psn::rec::TeamName(3), psn::rec::kTeamNameCapacity, "Vantor GP");
+    if (main.Steps())
+        main.Steps()->Flush();
+    auto* edit = main.menuBar()->findChild<QMenu*>("Edit1");
+    if (!edit)
+        return false;
+    const QPoint at = main.menuBar()->mapTo(
+        &main, main.menuBar()->actionGeometry(edit->menuAction()).bottomLeft());
+    edit->popup(main.mapToGlobal(at));
+    QApplication::processEvents();
+    const QPixmap window = main.grab();
+    const QPixmap menu = edit->grab();
+    QPixmap shot(window.size().expandedTo(QSize(at.x() + menu.width(), at.y() + menu.height())));
+    shot.fill(Qt::transparent);
+    {
+        QPainter painter(&shot);
+        painter.drawPixmap(0, 0, window);
+        painter.drawPixmap(at, menu);
+    }
+    edit->hide();
+    main.hide();
+    const bool saved = shot.save(folder + "/" + name + ".png");
     std::printf("%s %s\n", saved ? "wrote" : "failed", qPrintable(name));
     return saved;
 }
@@ -88,6 +126,8 @@ int main(int argc, char** argv) {
         Save(&mainForm, out, "main" + suffix);
         Save(mainForm.Windows().names, out, "names" + suffix);
         Save(mainForm.Windows().cockpitManager, out, "cockpit_manager" + suffix);
+        if (language)
+            SaveWithEditMenu(mainForm, state, out, "main-edit" + suffix);
         context.ended = true;
         return 0;
     }
