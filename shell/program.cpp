@@ -25,7 +25,9 @@
 #include <QTimer>
 #include <QWindow>
 #include <cstdlib>
+#ifndef _WIN32
 #include <fontconfig/fontconfig.h>
+#endif
 #include <future>
 
 namespace psn {
@@ -79,8 +81,13 @@ private:
 // asked, which is most of the cost of the first text a window measures. It keeps what it read
 // for the whole process and may be asked from any thread, but a thread that asks while another
 // is still reading reads everything again: whoever else asks for fonts waits for this first.
+// Windows has no Fontconfig: Qt asks the system's own font list there.
 std::shared_future<void> ReadFontConfiguration() {
+#ifdef _WIN32
+    return {};
+#else
     return StartBeside([] { FcInit(); });
+#endif
 }
 
 // Lets the window system expose a newly shown window, which paints it, without handling input.
