@@ -3,6 +3,7 @@
 
 #include "editors/names_form.h"
 
+#include "editors/form_events.h"
 #include "editors/lineup.h"
 #include "editors/names_blocks.h"
 #include "ui/editor_buttons.h"
@@ -13,8 +14,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
-#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -127,9 +126,11 @@ TNamesForm::TNamesForm(AppContext& context, QWidget* parent)
     connect(checkBox1_, &QCheckBox::clicked, this, &TNamesForm::CheckBox1Click);
     connect(checkBox2_, &QCheckBox::clicked, this, &TNamesForm::CheckBox2Click);
 
-    for (QWidget* widget :
-         std::initializer_list<QWidget*>{listBox1_, comboBox1_, comboBox4_, comboBox5_, comboBox6_})
-        widget->installEventFilter(this);
+    OnLeave(listBox1_, [this] { ListBox1Exit(); });
+    OnLeave(comboBox5_, [this] { TeamFieldExit(comboBox5_, rec::TeamName); });
+    OnLeave(comboBox6_, [this] { TeamFieldExit(comboBox6_, rec::EngineName); });
+    OnLeave(comboBox1_, [this] { DriverNameExit(comboBox1_, FirstSlot(model_.EditedTeam())); });
+    OnLeave(comboBox4_, [this] { DriverNameExit(comboBox4_, SecondSlot(model_.EditedTeam())); });
     for (QWidget* widget : std::initializer_list<QWidget*>{
              listBox1_, comboBox1_, comboBox2_, comboBox3_, comboBox4_, comboBox5_, comboBox6_})
         InstallEnterAsTab(widget);
@@ -139,24 +140,6 @@ void TNamesForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous())
         FormShow();
-}
-
-bool TNamesForm::eventFilter(QObject* watched, QEvent* event) {
-    // Opening a box's own drop-down list does not leave the box.
-    if (event->type() == QEvent::FocusOut &&
-        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
-        if (watched == listBox1_)
-            ListBox1Exit();
-        else if (watched == comboBox5_)
-            TeamFieldExit(comboBox5_, rec::TeamName);
-        else if (watched == comboBox6_)
-            TeamFieldExit(comboBox6_, rec::EngineName);
-        else if (watched == comboBox1_)
-            DriverNameExit(comboBox1_, FirstSlot(model_.EditedTeam()));
-        else if (watched == comboBox4_)
-            DriverNameExit(comboBox4_, SecondSlot(model_.EditedTeam()));
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void TNamesForm::FormShow() {

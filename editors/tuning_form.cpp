@@ -4,6 +4,7 @@
 #include "editors/tuning_form.h"
 
 #include "core/int_conv.h"
+#include "editors/form_events.h"
 #include "editors/tuning_blocks.h"
 #include "ui/editor_buttons.h"
 #include "ui/enter_as_tab.h"
@@ -12,7 +13,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -121,7 +121,8 @@ TCTuningForm::TCTuningForm(AppContext& context, QWidget* parent)
                 [this, light, box] { LightColourChange(light, box); });
         if (editNames[light]) {
             speedEdits_[light] = Edit(leds, editNames[light], QRect(214, y, 64, 22), false);
-            speedEdits_[light]->installEventFilter(this);
+            QLineEdit* edit = speedEdits_[light];
+            OnLeave(edit, [this, light, edit] { LightSpeedExit(light, edit); });
         }
     }
     AddCaption(leds, tr("(colors works only with original cockpits)"), QRect(10, 154, 270, 18));
@@ -135,8 +136,8 @@ TCTuningForm::TCTuningForm(AppContext& context, QWidget* parent)
     edit12_ = Edit(fuel, "Edit12", QRect(162, 52, 36, 21), false);
     AddCaption(fuel, tr("laps"), QRect(202, 54, 30, 18));
     checkBox2_ = Check(fuel, "CheckBox2", tr("show opponents fuel load"), QRect(10, 84, 220, 21));
-    edit11_->installEventFilter(this);
-    edit12_->installEventFilter(this);
+    OnLeave(edit11_, [this] { Edit11Exit(); });
+    OnLeave(edit12_, [this] { Edit12Exit(); });
 
     checkBox951_ =
         Check(this, "CheckBox951", tr("player's car performance depends on selected team"),
@@ -185,19 +186,6 @@ void TCTuningForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous())
         FormShow();
-}
-
-bool TCTuningForm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut) {
-        for (int light = 1; light < kLightCount; ++light)
-            if (watched == speedEdits_[light])
-                LightSpeedExit(light, speedEdits_[light]);
-        if (watched == edit11_)
-            Edit11Exit();
-        else if (watched == edit12_)
-            Edit12Exit();
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 bool TCTuningForm::WithPatchList() const {

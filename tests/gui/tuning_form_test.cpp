@@ -8,6 +8,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
 #include <filesystem>
@@ -91,6 +93,40 @@ TEST(CarTuning, SpeedAndFuelEntriesConvertOrKeepTheValue) {
         EXPECT_EQ(shown.Find<QLineEdit>(c.edit)->text(), c.shown) << c.edit;
     }
     EXPECT_TRUE(session.dialogs.shown.empty());
+}
+
+TEST(CarTuning, OpeningABoxsOwnContextMenuDoesNotLeaveIt) {
+    EditorSession session;
+    session.record().setU16(rec::kLight1Speed, 1000);
+    session.record().setU16(rec::kLight2Speed, 1000);
+    session.record().setU16(rec::kLight3Speed, 1000);
+    session.record().setU8(rec::kPracticeFuel, 30);
+    session.record().setU8(rec::kQualifyingFuel, 30);
+    Tuning shown(session);
+    const SettingsRecord before = session.record();
+    const std::pair<const char*, QString> boxes[] = {{"Edit5", "7154"},
+                                                     {"Edit6", "7154"},
+                                                     {"Edit7", "7154"},
+                                                     {"Edit11", "30"},
+                                                     {"Edit12", "31"}};
+    for (const auto& [name, shownText] : boxes) {
+        QLineEdit* edit = shown.Find<QLineEdit>(name);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, "70");
+        // The box's menu pops up without blocking; the half-typed text must survive it.
+        QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, QPoint(4, 4),
+                                    edit->mapToGlobal(QPoint(4, 4)));
+        QApplication::sendEvent(edit, &menuEvent);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr) << name;
+        EXPECT_EQ(session.record().bytes(), before.bytes()) << name;
+        EXPECT_EQ(edit->text(), "70") << name;
+        edit->setText(shownText); // so that leaving it for the next box changes nothing
+        menu->close();
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(session.record().bytes(), before.bytes());
 }
 
 TEST(CarTuning, LinkedSlidersMoveTogether) {
