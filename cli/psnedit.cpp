@@ -1133,7 +1133,8 @@ Commands:
 
 Options:
   --dry-run                      apply and set: say what would change, write nothing
-  --all                          apply and set: every field must be given
+  --all                          apply and set: every field must be given (the description
+                                 and the unused bytes, which no game file holds, may be null)
   --names-source exe|state       where names and numbers are read and written (default state)
   --cockpit-source exe|state     the same for the cockpit colours (default state)
   --patch-list FILE              the patch list (default: DATA/PLT.DAT beside psnedit, else in
