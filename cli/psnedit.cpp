@@ -733,8 +733,10 @@ Key ParseKey(const std::string& text) {
             key.group = &group;
     if (!key.group)
         Usage("'" + text + "': there is no part '" + part + "'; 'psnedit fields' lists the keys");
-    if ((key.field = fields::Find(key.group->group, key.member)))
+    if ((key.field = fields::Find(key.group->group, key.member))) {
+        key.unitGiven = key.member != key.field->key;
         return key;
+    }
     for (const fields::Field& field : fields::Fields()) {
         if (field.group != key.group->group)
             continue;
@@ -802,20 +804,35 @@ std::string Plain(const json::Value& value, bool asJson) {
     return kSuccess;
 }
 
-// "700 kg": a number in one of the field's units, given to the member in that unit.
+bool IsNumber(const std::string& text) {
+    try {
+        const json::Value parsed = json::Parse(text);
+        return parsed.kind == json::Value::Kind::Integer ||
+               parsed.kind == json::Value::Kind::Number;
+    } catch (const json::ParseError&) {
+        return false;
+    }
+}
+
+// "700 kg": a number in one of the field's units, given to the member in that unit. "B", "red":
+// the name the window shows for a code (a compound, a light's colour), given to the member of
+// names.
 void WithUnit(const std::string& assignment, Key& key, std::string& value) {
+    if (!key.field || key.field->kind != fields::Kind::Number)
+        return;
+    const fields::Field& field = *key.field;
+    if (!key.unitGiven && !IsNumber(Trim(value)))
+        for (const fields::Derived& d : field.derived)
+            if (d.style == fields::Derived::Style::Text) {
+                key.member = field.key + " (" + d.unit + ")";
+                return;
+            }
     const std::size_t space = value.find_last_of(' ');
-    if (!key.field || key.field->kind != fields::Kind::Number || space == std::string::npos)
+    if (space == std::string::npos)
         return;
     const std::string number = Trim(value.substr(0, space)), unit = value.substr(space + 1);
-    try {
-        const json::Value parsed = json::Parse(number);
-        if (parsed.kind != json::Value::Kind::Integer && parsed.kind != json::Value::Kind::Number)
-            return;
-    } catch (const json::ParseError&) {
+    if (!IsNumber(number))
         return;
-    }
-    const fields::Field& field = *key.field;
     std::vector<std::pair<std::string, std::string>> units; // unit, member
     if (!field.unit.empty())
         units.emplace_back(field.unit, fields::JsonKey(field));
@@ -835,12 +852,12 @@ void WithUnit(const std::string& assignment, Key& key, std::string& value) {
         std::string takes;
         for (const auto& [name, member] : units)
             takes += (takes.empty() ? "" : ", ") + name + " as '" + part + member + "'";
-        BadInput("'" + assignment + "': " + key.Text() + " takes no " + unit +
+        BadInput("'" + assignment + "': '" + part + field.key + "' takes no " + unit +
                  (takes.empty() ? "; give a plain number" : "; it takes " + takes));
     }
     if (key.unitGiven && match->second != key.member)
-        BadInput("'" + assignment + "': '" + key.Text() + "' takes another unit; " + unit +
-                 " go to '" + part + match->second + "'");
+        BadInput("'" + assignment + "': '" + key.Text() + "' takes another unit; give " + unit +
+                 " to '" + part + match->second + "'");
     key.member = match->second;
     value = number;
 }
@@ -1131,7 +1148,8 @@ Commands:
 
 Options:
   --dry-run                      apply and set: say what would change, write nothing
-  --all                          apply and set: every field must be given
+  --all                          apply and set: every field must be given (the description
+                                 and the unused bytes, which no game file holds, may be null)
   --names-source exe|state       where names and numbers are read and written (default state)
   --cockpit-source exe|state     the same for the cockpit colours (default state)
   --patch-list FILE              the patch list (default: DATA/PLT.DAT beside psnedit, else in

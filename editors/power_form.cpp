@@ -60,7 +60,7 @@ TEPowerForm::TEPowerForm(AppContext& context, QWidget* parent)
     AddCaption(this, tr(" Team-engine "), {8, 6, 130, 16});
     AddCaption(this, tr(" BHP "), {230, 0, 50, 14});
     AddCaption(this, " 0 ", {142, 10, 30, 14});
-    AddCaption(this, " 1579 ", {310, 10, 36, 14});
+    AddCaption(this, QString(" %1 ").arg(kPowerMax), {310, 10, 36, 14});
     for (int t = 0; t < kTeamCount; ++t) {
         const int y = kRowTop + kRowPitch * t;
         labels_[t] = new QLineEdit(this);

@@ -5,6 +5,7 @@
 
 #include "core/game_text.h"
 #include "core/json.h"
+#include "editors/failures_model.h"
 #include "editors/grip_model.h"
 #include "editors/lineup.h"
 #include "editors/pitline_model.h"
@@ -197,7 +198,9 @@ void AddPerformance(Builder& b) {
                        0, kGripRangeMax);
     }
     for (int t = 1; t <= kTeamWordCount; ++t)
-        b.Number(Group::Failures, "team " + std::to_string(t), "", rec::Failure(t), Builder::kWord);
+        Builder::Keeps(b.Number(Group::Failures, "team " + std::to_string(t), "", rec::Failure(t),
+                                Builder::kWord),
+                       0, kFailureMax);
 }
 
 void AddTuning(Builder& b) {

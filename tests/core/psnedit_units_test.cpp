@@ -140,6 +140,15 @@ TEST(PsneditUnits, KeysAndValuesSpeakTheWindowsUnits) {
     EXPECT_EQ(noUnit.code, cli::kBadInput);
     EXPECT_TRUE(Has(noUnit.err, "kg as 'car tuning/human car weight (kg)'")) << noUnit.err;
 
+    // A code goes by the name the window shows for it.
+    ASSERT_EQ(
+        Psnedit({"set", inst.gameDir, "tracks/track 2 compound=B", "car tuning/light 0 colour=red"})
+            .code,
+        cli::kSuccess);
+    EXPECT_EQ(
+        Psnedit({"get", inst.gameDir, "tracks/track 2 compound", "car tuning/light 0 colour"}).out,
+        "1\n3\n");
+
     // The pit speed: kph as the window shows it, the raw word beside it.
     const Outcome pit = Psnedit({"get", inst.gameDir, "pit line/pit speed", "--json"});
     EXPECT_TRUE(Has(pit.out, "\"pit line/pit speed (kph)\": ")) << pit.out;
