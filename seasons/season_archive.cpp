@@ -297,10 +297,6 @@ void AddEntry(archive* a, const std::string& name, const std::vector<std::uint8_
 
 } // namespace
 
-bool SeasonFilesAvailable() {
-    return true;
-}
-
 Files ReadArchive(std::span<const std::uint8_t> archive, const std::string& source) {
     return ReadEntries(archive, source).files;
 }

@@ -25,7 +25,13 @@ inline constexpr std::uint64_t kMaxUnpacked = 256u << 20;
 inline constexpr std::size_t kSettingsFileSize = 2846;
 
 // Whether season files can be written and read in this build (it has the archive library).
-bool SeasonFilesAvailable();
+constexpr bool SeasonFilesAvailable() {
+#ifdef PSN_SEASON_FILES
+    return true;
+#else
+    return false;
+#endif
+}
 
 std::vector<std::uint8_t> WriteSeasonFile(const Store& store, const Season& season);
 

@@ -14,6 +14,7 @@
 #include "shell/path_form.h"
 #include "shell/pictures.h"
 #include "shell/record_fields_table.h"
+#include "shell/seasons_form.h"
 #include "shell/settings_commands.h"
 #include "shell/start_form.h"
 #include "shell/step_names.h"
@@ -216,6 +217,7 @@ void TMainForm::CreateMenu() {
                   &TMainForm::ImportExport1Click});
     add(options, {"Comparewithgame1", QT_TR_NOOP("&Compare with game…"), QKeySequence(),
                   &TMainForm::Comparewithgame1Click});
+    add(options, {"Seasons1", QT_TR_NOOP("S&easons…"), QKeySequence(), &TMainForm::Seasons1Click});
     // The installer's picture button is hidden; the menu is the way to it.
     QAction* carSets = options->addAction(tr("I&nstall car set…"));
     carSets->setObjectName("InstallCarSet1");
@@ -565,6 +567,12 @@ void TMainForm::Gettingstarted1Click() {
 
 void TMainForm::Comparewithgame1Click() {
     TCompareForm form(context_, this);
+    ShowModal(&form);
+}
+
+void TMainForm::Seasons1Click() {
+    TSeasonsForm form(context_, this);
+    FitToFont(&form);
     ShowModal(&form);
 }
 

@@ -76,6 +76,7 @@ private:
     void Settingsdescription1Click();
     void ImportExport1Click();
     void Comparewithgame1Click();
+    void Seasons1Click();
     void About1Click();
     void Gettingstarted1Click();
     void TrackEditorButtonClick();

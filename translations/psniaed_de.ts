@@ -1038,6 +1038,10 @@ Spielordner: %4</translation>
         <source>The settings have been changed since they were last read from or written to the game or a settings file. Save them before the editor closes?</source>
         <translation>Die Einstellungen wurden geändert, seit sie zuletzt aus dem Spiel oder einer Einstellungsdatei gelesen oder dorthin geschrieben wurden. Vor dem Schließen des Editors speichern?</translation>
     </message>
+    <message>
+        <source>S&amp;easons…</source>
+        <translation>Sais&amp;ons…</translation>
+    </message>
 </context>
 <context>
     <name>psn::TNamesForm</name>
@@ -1212,6 +1216,177 @@ Spielordner: %4</translation>
     <message>
         <source>%1 mph</source>
         <translation>%1 mph</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TSeasonsForm</name>
+    <message>
+        <source>Seasons</source>
+        <translation>Saisons</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Edition</source>
+        <translation>Ausgabe</translation>
+    </message>
+    <message>
+        <source>Kept</source>
+        <translation>Gesichert</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Against the game now</source>
+        <translation>Gegenüber dem Spiel jetzt</translation>
+    </message>
+    <message>
+        <source>Seasons kept</source>
+        <translation>Gesicherte Saisons</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation>&amp;Beschreibung:</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the game as a season</source>
+        <translation>Spiel als Saison &amp;sichern</translation>
+    </message>
+    <message>
+        <source>&amp;Switch to season…</source>
+        <translation>Zu Saison &amp;wechseln…</translation>
+    </message>
+    <message>
+        <source>&amp;Rename to the name above</source>
+        <translation>In den obigen Namen &amp;umbenennen</translation>
+    </message>
+    <message>
+        <source>&amp;Import season…</source>
+        <translation>Saison &amp;importieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Export season…</source>
+        <translation>Saison e&amp;xportieren…</translation>
+    </message>
+    <message>
+        <source>De&amp;lete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>The game could not be read: %1</source>
+        <translation>Das Spiel konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>not compared</source>
+        <translation>nicht verglichen</translation>
+    </message>
+    <message>
+        <source>the same as the game</source>
+        <translation>wie das Spiel</translation>
+    </message>
+    <message>
+        <source>files that differ: %1</source>
+        <translation>abweichende Dateien: %1</translation>
+    </message>
+    <message>
+        <source>another edition</source>
+        <translation>andere Ausgabe</translation>
+    </message>
+    <message>
+        <source>Seasons kept: %1</source>
+        <translation>Gesicherte Saisons: %1</translation>
+    </message>
+    <message>
+        <source>Damaged seasons left out: %1</source>
+        <translation>Beschädigte Saisons ausgelassen: %1</translation>
+    </message>
+    <message>
+        <source>Type the new season&apos;s name into the name field first.</source>
+        <translation>Geben Sie zuerst den Namen der neuen Saison in das Namensfeld ein.</translation>
+    </message>
+    <message>
+        <source>The game is kept as the season &quot;%1&quot;.</source>
+        <translation>Das Spiel ist als Saison „%1“ gesichert.</translation>
+    </message>
+    <message>
+        <source>The game is that season already.</source>
+        <translation>Das Spiel ist bereits diese Saison.</translation>
+    </message>
+    <message>
+        <source>… and more settings: %1</source>
+        <translation>… und weitere Einstellungen: %1</translation>
+    </message>
+    <message>
+        <source>Switch the game to the season &quot;%1&quot;? These change:
+
+%2
+
+The game as it is now is kept as a season first.</source>
+        <translation>Das Spiel auf die Saison „%1“ umstellen? Es ändert sich:
+
+%2
+
+Das Spiel, wie es jetzt ist, wird zuvor als Saison gesichert.</translation>
+    </message>
+    <message>
+        <source>Switch to season</source>
+        <translation>Saison wechseln</translation>
+    </message>
+    <message>
+        <source>The game is now the season &quot;%1&quot;. The game as it was is kept as the season &quot;%2&quot;.</source>
+        <translation>Das Spiel ist jetzt die Saison „%1“. Das Spiel, wie es war, ist als Saison „%2“ gesichert.</translation>
+    </message>
+    <message>
+        <source>Export season</source>
+        <translation>Saison exportieren</translation>
+    </message>
+    <message>
+        <source>Season files|*.psnseason</source>
+        <translation>Saisondateien|*.psnseason</translation>
+    </message>
+    <message>
+        <source>The season is exported to %1.</source>
+        <translation>Die Saison ist nach %1 exportiert.</translation>
+    </message>
+    <message>
+        <source>Import season</source>
+        <translation>Saison importieren</translation>
+    </message>
+    <message>
+        <source>Season files and packs|*.psnseason;*.zip;*.7z</source>
+        <translation>Saisondateien und Pakete|*.psnseason;*.zip;*.7z</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>%1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The season &quot;%1&quot; is imported.</source>
+        <translation>Die Saison „%1“ ist importiert.</translation>
+    </message>
+    <message>
+        <source>Left out:</source>
+        <translation>Ausgelassen:</translation>
+    </message>
+    <message>
+        <source>Type the new name into the name field first.</source>
+        <translation>Geben Sie zuerst den neuen Namen in das Namensfeld ein.</translation>
+    </message>
+    <message>
+        <source>Delete the season &quot;%1&quot;?</source>
+        <translation>Die Saison „%1“ löschen?</translation>
     </message>
 </context>
 <context>

@@ -1038,6 +1038,10 @@ Carpeta del juego: %4</translation>
         <source>The settings have been changed since they were last read from or written to the game or a settings file. Save them before the editor closes?</source>
         <translation>Los ajustes han cambiado desde la última vez que se leyeron del juego o de un archivo de ajustes o se escribieron en ellos. ¿Guardarlos antes de cerrar el editor?</translation>
     </message>
+    <message>
+        <source>S&amp;easons…</source>
+        <translation>&amp;Temporadas…</translation>
+    </message>
 </context>
 <context>
     <name>psn::TNamesForm</name>
@@ -1212,6 +1216,177 @@ Carpeta del juego: %4</translation>
     <message>
         <source>%1 mph</source>
         <translation>%1 mi/h</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TSeasonsForm</name>
+    <message>
+        <source>Seasons</source>
+        <translation>Temporadas</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Edition</source>
+        <translation>Edición</translation>
+    </message>
+    <message>
+        <source>Kept</source>
+        <translation>Guardada</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>Against the game now</source>
+        <translation>Frente al juego actual</translation>
+    </message>
+    <message>
+        <source>Seasons kept</source>
+        <translation>Temporadas guardadas</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nombre:</translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation>&amp;Descripción:</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the game as a season</source>
+        <translation>&amp;Guardar el juego como temporada</translation>
+    </message>
+    <message>
+        <source>&amp;Switch to season…</source>
+        <translation>&amp;Cambiar a la temporada…</translation>
+    </message>
+    <message>
+        <source>&amp;Rename to the name above</source>
+        <translation>&amp;Renombrar con el nombre de arriba</translation>
+    </message>
+    <message>
+        <source>&amp;Import season…</source>
+        <translation>&amp;Importar temporada…</translation>
+    </message>
+    <message>
+        <source>&amp;Export season…</source>
+        <translation>E&amp;xportar temporada…</translation>
+    </message>
+    <message>
+        <source>De&amp;lete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Volver</translation>
+    </message>
+    <message>
+        <source>The game could not be read: %1</source>
+        <translation>No se pudo leer el juego: %1</translation>
+    </message>
+    <message>
+        <source>not compared</source>
+        <translation>sin comparar</translation>
+    </message>
+    <message>
+        <source>the same as the game</source>
+        <translation>igual que el juego</translation>
+    </message>
+    <message>
+        <source>files that differ: %1</source>
+        <translation>archivos distintos: %1</translation>
+    </message>
+    <message>
+        <source>another edition</source>
+        <translation>otra edición</translation>
+    </message>
+    <message>
+        <source>Seasons kept: %1</source>
+        <translation>Temporadas guardadas: %1</translation>
+    </message>
+    <message>
+        <source>Damaged seasons left out: %1</source>
+        <translation>Temporadas dañadas omitidas: %1</translation>
+    </message>
+    <message>
+        <source>Type the new season&apos;s name into the name field first.</source>
+        <translation>Escriba primero el nombre de la nueva temporada en el campo del nombre.</translation>
+    </message>
+    <message>
+        <source>The game is kept as the season &quot;%1&quot;.</source>
+        <translation>El juego está guardado como la temporada «%1».</translation>
+    </message>
+    <message>
+        <source>The game is that season already.</source>
+        <translation>El juego ya es esa temporada.</translation>
+    </message>
+    <message>
+        <source>… and more settings: %1</source>
+        <translation>… y más ajustes: %1</translation>
+    </message>
+    <message>
+        <source>Switch the game to the season &quot;%1&quot;? These change:
+
+%2
+
+The game as it is now is kept as a season first.</source>
+        <translation>¿Cambiar el juego a la temporada «%1»? Cambia:
+
+%2
+
+El juego tal como está se guarda antes como temporada.</translation>
+    </message>
+    <message>
+        <source>Switch to season</source>
+        <translation>Cambiar de temporada</translation>
+    </message>
+    <message>
+        <source>The game is now the season &quot;%1&quot;. The game as it was is kept as the season &quot;%2&quot;.</source>
+        <translation>El juego es ahora la temporada «%1». El juego tal como estaba está guardado como la temporada «%2».</translation>
+    </message>
+    <message>
+        <source>Export season</source>
+        <translation>Exportar temporada</translation>
+    </message>
+    <message>
+        <source>Season files|*.psnseason</source>
+        <translation>Archivos de temporada|*.psnseason</translation>
+    </message>
+    <message>
+        <source>The season is exported to %1.</source>
+        <translation>La temporada está exportada a %1.</translation>
+    </message>
+    <message>
+        <source>Import season</source>
+        <translation>Importar temporada</translation>
+    </message>
+    <message>
+        <source>Season files and packs|*.psnseason;*.zip;*.7z</source>
+        <translation>Archivos de temporada y paquetes|*.psnseason;*.zip;*.7z</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>No se puede leer %1.</translation>
+    </message>
+    <message>
+        <source>The season &quot;%1&quot; is imported.</source>
+        <translation>La temporada «%1» está importada.</translation>
+    </message>
+    <message>
+        <source>Left out:</source>
+        <translation>Omitidos:</translation>
+    </message>
+    <message>
+        <source>Type the new name into the name field first.</source>
+        <translation>Escriba primero el nuevo nombre en el campo del nombre.</translation>
+    </message>
+    <message>
+        <source>Delete the season &quot;%1&quot;?</source>
+        <translation>¿Eliminar la temporada «%1»?</translation>
     </message>
 </context>
 <context>

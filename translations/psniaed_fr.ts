@@ -1038,6 +1038,10 @@ Dossier du jeu : %4</translation>
         <source>The settings have been changed since they were last read from or written to the game or a settings file. Save them before the editor closes?</source>
         <translation>Les réglages ont changé depuis leur dernière lecture ou écriture dans le jeu ou dans un fichier de réglages. Les enregistrer avant de fermer l&apos;éditeur ?</translation>
     </message>
+    <message>
+        <source>S&amp;easons…</source>
+        <translation>Sai&amp;sons…</translation>
+    </message>
 </context>
 <context>
     <name>psn::TNamesForm</name>
@@ -1212,6 +1216,177 @@ Dossier du jeu : %4</translation>
     <message>
         <source>%1 mph</source>
         <translation>%1 mi/h</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TSeasonsForm</name>
+    <message>
+        <source>Seasons</source>
+        <translation>Saisons</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Edition</source>
+        <translation>Édition</translation>
+    </message>
+    <message>
+        <source>Kept</source>
+        <translation>Conservée</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Against the game now</source>
+        <translation>Par rapport au jeu actuel</translation>
+    </message>
+    <message>
+        <source>Seasons kept</source>
+        <translation>Saisons conservées</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nom :</translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation>&amp;Description :</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the game as a season</source>
+        <translation>&amp;Garder le jeu comme saison</translation>
+    </message>
+    <message>
+        <source>&amp;Switch to season…</source>
+        <translation>&amp;Passer à la saison…</translation>
+    </message>
+    <message>
+        <source>&amp;Rename to the name above</source>
+        <translation>&amp;Renommer avec le nom ci-dessus</translation>
+    </message>
+    <message>
+        <source>&amp;Import season…</source>
+        <translation>&amp;Importer une saison…</translation>
+    </message>
+    <message>
+        <source>&amp;Export season…</source>
+        <translation>E&amp;xporter la saison…</translation>
+    </message>
+    <message>
+        <source>De&amp;lete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>The game could not be read: %1</source>
+        <translation>Le jeu n’a pas pu être lu : %1</translation>
+    </message>
+    <message>
+        <source>not compared</source>
+        <translation>non comparée</translation>
+    </message>
+    <message>
+        <source>the same as the game</source>
+        <translation>identique au jeu</translation>
+    </message>
+    <message>
+        <source>files that differ: %1</source>
+        <translation>fichiers différents : %1</translation>
+    </message>
+    <message>
+        <source>another edition</source>
+        <translation>autre édition</translation>
+    </message>
+    <message>
+        <source>Seasons kept: %1</source>
+        <translation>Saisons conservées : %1</translation>
+    </message>
+    <message>
+        <source>Damaged seasons left out: %1</source>
+        <translation>Saisons endommagées laissées de côté : %1</translation>
+    </message>
+    <message>
+        <source>Type the new season&apos;s name into the name field first.</source>
+        <translation>Saisissez d’abord le nom de la nouvelle saison dans le champ du nom.</translation>
+    </message>
+    <message>
+        <source>The game is kept as the season &quot;%1&quot;.</source>
+        <translation>Le jeu est conservé comme saison « %1 ».</translation>
+    </message>
+    <message>
+        <source>The game is that season already.</source>
+        <translation>Le jeu est déjà cette saison.</translation>
+    </message>
+    <message>
+        <source>… and more settings: %1</source>
+        <translation>… et d’autres réglages : %1</translation>
+    </message>
+    <message>
+        <source>Switch the game to the season &quot;%1&quot;? These change:
+
+%2
+
+The game as it is now is kept as a season first.</source>
+        <translation>Passer le jeu à la saison « %1 » ? Ceci change :
+
+%2
+
+Le jeu tel qu’il est est d’abord conservé comme saison.</translation>
+    </message>
+    <message>
+        <source>Switch to season</source>
+        <translation>Passer à la saison</translation>
+    </message>
+    <message>
+        <source>The game is now the season &quot;%1&quot;. The game as it was is kept as the season &quot;%2&quot;.</source>
+        <translation>Le jeu est maintenant la saison « %1 ». Le jeu tel qu’il était est conservé comme saison « %2 ».</translation>
+    </message>
+    <message>
+        <source>Export season</source>
+        <translation>Exporter la saison</translation>
+    </message>
+    <message>
+        <source>Season files|*.psnseason</source>
+        <translation>Fichiers de saison|*.psnseason</translation>
+    </message>
+    <message>
+        <source>The season is exported to %1.</source>
+        <translation>La saison est exportée vers %1.</translation>
+    </message>
+    <message>
+        <source>Import season</source>
+        <translation>Importer une saison</translation>
+    </message>
+    <message>
+        <source>Season files and packs|*.psnseason;*.zip;*.7z</source>
+        <translation>Fichiers de saison et paquets|*.psnseason;*.zip;*.7z</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>%1 ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>The season &quot;%1&quot; is imported.</source>
+        <translation>La saison « %1 » est importée.</translation>
+    </message>
+    <message>
+        <source>Left out:</source>
+        <translation>Laissés de côté :</translation>
+    </message>
+    <message>
+        <source>Type the new name into the name field first.</source>
+        <translation>Saisissez d’abord le nouveau nom dans le champ du nom.</translation>
+    </message>
+    <message>
+        <source>Delete the season &quot;%1&quot;?</source>
+        <translation>Supprimer la saison « %1 » ?</translation>
     </message>
 </context>
 <context>

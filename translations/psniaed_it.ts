@@ -1038,6 +1038,10 @@ Cartella del gioco: %4</translation>
         <source>The settings have been changed since they were last read from or written to the game or a settings file. Save them before the editor closes?</source>
         <translation>Le impostazioni sono cambiate dall&apos;ultima lettura o scrittura nel gioco o in un file di impostazioni. Salvarle prima di chiudere l&apos;editor?</translation>
     </message>
+    <message>
+        <source>S&amp;easons…</source>
+        <translation>Sta&amp;gioni…</translation>
+    </message>
 </context>
 <context>
     <name>psn::TNamesForm</name>
@@ -1212,6 +1216,177 @@ Cartella del gioco: %4</translation>
     <message>
         <source>%1 mph</source>
         <translation>%1 mi/h</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TSeasonsForm</name>
+    <message>
+        <source>Seasons</source>
+        <translation>Stagioni</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Edition</source>
+        <translation>Edizione</translation>
+    </message>
+    <message>
+        <source>Kept</source>
+        <translation>Conservata</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descrizione</translation>
+    </message>
+    <message>
+        <source>Against the game now</source>
+        <translation>Rispetto al gioco attuale</translation>
+    </message>
+    <message>
+        <source>Seasons kept</source>
+        <translation>Stagioni conservate</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nome:</translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation>&amp;Descrizione:</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the game as a season</source>
+        <translation>&amp;Conserva il gioco come stagione</translation>
+    </message>
+    <message>
+        <source>&amp;Switch to season…</source>
+        <translation>&amp;Passa alla stagione…</translation>
+    </message>
+    <message>
+        <source>&amp;Rename to the name above</source>
+        <translation>&amp;Rinomina col nome sopra</translation>
+    </message>
+    <message>
+        <source>&amp;Import season…</source>
+        <translation>&amp;Importa stagione…</translation>
+    </message>
+    <message>
+        <source>&amp;Export season…</source>
+        <translation>&amp;Esporta stagione…</translation>
+    </message>
+    <message>
+        <source>De&amp;lete</source>
+        <translation>E&amp;limina</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>The game could not be read: %1</source>
+        <translation>Impossibile leggere il gioco: %1</translation>
+    </message>
+    <message>
+        <source>not compared</source>
+        <translation>non confrontata</translation>
+    </message>
+    <message>
+        <source>the same as the game</source>
+        <translation>uguale al gioco</translation>
+    </message>
+    <message>
+        <source>files that differ: %1</source>
+        <translation>file diversi: %1</translation>
+    </message>
+    <message>
+        <source>another edition</source>
+        <translation>altra edizione</translation>
+    </message>
+    <message>
+        <source>Seasons kept: %1</source>
+        <translation>Stagioni conservate: %1</translation>
+    </message>
+    <message>
+        <source>Damaged seasons left out: %1</source>
+        <translation>Stagioni danneggiate escluse: %1</translation>
+    </message>
+    <message>
+        <source>Type the new season&apos;s name into the name field first.</source>
+        <translation>Scrivi prima il nome della nuova stagione nel campo del nome.</translation>
+    </message>
+    <message>
+        <source>The game is kept as the season &quot;%1&quot;.</source>
+        <translation>Il gioco è conservato come stagione «%1».</translation>
+    </message>
+    <message>
+        <source>The game is that season already.</source>
+        <translation>Il gioco è già quella stagione.</translation>
+    </message>
+    <message>
+        <source>… and more settings: %1</source>
+        <translation>… e altre impostazioni: %1</translation>
+    </message>
+    <message>
+        <source>Switch the game to the season &quot;%1&quot;? These change:
+
+%2
+
+The game as it is now is kept as a season first.</source>
+        <translation>Passare il gioco alla stagione «%1»? Cambia:
+
+%2
+
+Il gioco com’è ora viene prima conservato come stagione.</translation>
+    </message>
+    <message>
+        <source>Switch to season</source>
+        <translation>Passa alla stagione</translation>
+    </message>
+    <message>
+        <source>The game is now the season &quot;%1&quot;. The game as it was is kept as the season &quot;%2&quot;.</source>
+        <translation>Il gioco è ora la stagione «%1». Il gioco com’era è conservato come stagione «%2».</translation>
+    </message>
+    <message>
+        <source>Export season</source>
+        <translation>Esporta stagione</translation>
+    </message>
+    <message>
+        <source>Season files|*.psnseason</source>
+        <translation>File di stagione|*.psnseason</translation>
+    </message>
+    <message>
+        <source>The season is exported to %1.</source>
+        <translation>La stagione è esportata in %1.</translation>
+    </message>
+    <message>
+        <source>Import season</source>
+        <translation>Importa stagione</translation>
+    </message>
+    <message>
+        <source>Season files and packs|*.psnseason;*.zip;*.7z</source>
+        <translation>File di stagione e pacchetti|*.psnseason;*.zip;*.7z</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>Impossibile leggere %1.</translation>
+    </message>
+    <message>
+        <source>The season &quot;%1&quot; is imported.</source>
+        <translation>La stagione «%1» è importata.</translation>
+    </message>
+    <message>
+        <source>Left out:</source>
+        <translation>Esclusi:</translation>
+    </message>
+    <message>
+        <source>Type the new name into the name field first.</source>
+        <translation>Scrivi prima il nuovo nome nel campo del nome.</translation>
+    </message>
+    <message>
+        <source>Delete the season &quot;%1&quot;?</source>
+        <translation>Eliminare la stagione «%1»?</translation>
     </message>
 </context>
 <context>

@@ -1038,6 +1038,10 @@ Spelmap: %4</translation>
         <source>The settings have been changed since they were last read from or written to the game or a settings file. Save them before the editor closes?</source>
         <translation>De instellingen zijn gewijzigd sinds ze voor het laatst uit het spel of een instellingenbestand gelezen of ernaar geschreven zijn. Opslaan voordat de editor sluit?</translation>
     </message>
+    <message>
+        <source>S&amp;easons…</source>
+        <translation>Sei&amp;zoenen…</translation>
+    </message>
 </context>
 <context>
     <name>psn::TNamesForm</name>
@@ -1212,6 +1216,177 @@ Spelmap: %4</translation>
     <message>
         <source>%1 mph</source>
         <translation>%1 mijl/u</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TSeasonsForm</name>
+    <message>
+        <source>Seasons</source>
+        <translation>Seizoenen</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Edition</source>
+        <translation>Editie</translation>
+    </message>
+    <message>
+        <source>Kept</source>
+        <translation>Bewaard</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschrijving</translation>
+    </message>
+    <message>
+        <source>Against the game now</source>
+        <translation>Tegenover het spel nu</translation>
+    </message>
+    <message>
+        <source>Seasons kept</source>
+        <translation>Bewaarde seizoenen</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Naam:</translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation>&amp;Beschrijving:</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the game as a season</source>
+        <translation>Spel als seizoen &amp;bewaren</translation>
+    </message>
+    <message>
+        <source>&amp;Switch to season…</source>
+        <translation>Naar seizoen &amp;wisselen…</translation>
+    </message>
+    <message>
+        <source>&amp;Rename to the name above</source>
+        <translation>&amp;Hernoemen naar de naam hierboven</translation>
+    </message>
+    <message>
+        <source>&amp;Import season…</source>
+        <translation>Seizoen &amp;importeren…</translation>
+    </message>
+    <message>
+        <source>&amp;Export season…</source>
+        <translation>Seizoen e&amp;xporteren…</translation>
+    </message>
+    <message>
+        <source>De&amp;lete</source>
+        <translation>&amp;Verwijderen</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Terug</translation>
+    </message>
+    <message>
+        <source>The game could not be read: %1</source>
+        <translation>Het spel kon niet worden gelezen: %1</translation>
+    </message>
+    <message>
+        <source>not compared</source>
+        <translation>niet vergeleken</translation>
+    </message>
+    <message>
+        <source>the same as the game</source>
+        <translation>gelijk aan het spel</translation>
+    </message>
+    <message>
+        <source>files that differ: %1</source>
+        <translation>afwijkende bestanden: %1</translation>
+    </message>
+    <message>
+        <source>another edition</source>
+        <translation>andere editie</translation>
+    </message>
+    <message>
+        <source>Seasons kept: %1</source>
+        <translation>Bewaarde seizoenen: %1</translation>
+    </message>
+    <message>
+        <source>Damaged seasons left out: %1</source>
+        <translation>Beschadigde seizoenen weggelaten: %1</translation>
+    </message>
+    <message>
+        <source>Type the new season&apos;s name into the name field first.</source>
+        <translation>Typ eerst de naam van het nieuwe seizoen in het naamveld.</translation>
+    </message>
+    <message>
+        <source>The game is kept as the season &quot;%1&quot;.</source>
+        <translation>Het spel is bewaard als seizoen “%1”.</translation>
+    </message>
+    <message>
+        <source>The game is that season already.</source>
+        <translation>Het spel is dat seizoen al.</translation>
+    </message>
+    <message>
+        <source>… and more settings: %1</source>
+        <translation>… en meer instellingen: %1</translation>
+    </message>
+    <message>
+        <source>Switch the game to the season &quot;%1&quot;? These change:
+
+%2
+
+The game as it is now is kept as a season first.</source>
+        <translation>Het spel naar seizoen “%1” wisselen? Dit verandert:
+
+%2
+
+Het spel zoals het nu is wordt eerst als seizoen bewaard.</translation>
+    </message>
+    <message>
+        <source>Switch to season</source>
+        <translation>Naar seizoen wisselen</translation>
+    </message>
+    <message>
+        <source>The game is now the season &quot;%1&quot;. The game as it was is kept as the season &quot;%2&quot;.</source>
+        <translation>Het spel is nu seizoen “%1”. Het spel zoals het was is bewaard als seizoen “%2”.</translation>
+    </message>
+    <message>
+        <source>Export season</source>
+        <translation>Seizoen exporteren</translation>
+    </message>
+    <message>
+        <source>Season files|*.psnseason</source>
+        <translation>Seizoenbestanden|*.psnseason</translation>
+    </message>
+    <message>
+        <source>The season is exported to %1.</source>
+        <translation>Het seizoen is geëxporteerd naar %1.</translation>
+    </message>
+    <message>
+        <source>Import season</source>
+        <translation>Seizoen importeren</translation>
+    </message>
+    <message>
+        <source>Season files and packs|*.psnseason;*.zip;*.7z</source>
+        <translation>Seizoenbestanden en pakketten|*.psnseason;*.zip;*.7z</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>%1 kan niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>The season &quot;%1&quot; is imported.</source>
+        <translation>Het seizoen “%1” is geïmporteerd.</translation>
+    </message>
+    <message>
+        <source>Left out:</source>
+        <translation>Weggelaten:</translation>
+    </message>
+    <message>
+        <source>Type the new name into the name field first.</source>
+        <translation>Typ eerst de nieuwe naam in het naamveld.</translation>
+    </message>
+    <message>
+        <source>Delete the season &quot;%1&quot;?</source>
+        <translation>Het seizoen “%1” verwijderen?</translation>
     </message>
 </context>
 <context>
