@@ -1,6 +1,8 @@
 # SPDX-FileCopyrightText: 2026 The psniaed developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
+cmake_minimum_required(VERSION 3.25)
+
 # Puts beside the programs in DIR exactly the DLLs they import, and the DLLs those import, found
 # in SEARCH (Qt's and the MinGW runtime's folders); Windows' own DLLs are found nowhere there and
 # stay out. PLUGINS (paths under QT_PLUGINS) are copied into the same subfolders first, as Qt

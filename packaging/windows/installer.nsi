@@ -60,6 +60,9 @@ Section "psniaed"
   File /r "${SOURCE}\*.*"
   WriteUninstaller "$INSTDIR\uninstall.exe"
 
+  ; Started in the user's profile: from its own folder, which holds DATA, the editor would take
+  ; that folder for an editor folder and keep the user's files where the uninstaller removes them.
+  SetOutPath "$PROFILE"
   CreateShortcut "$SMPROGRAMS\psniaed.lnk" "$INSTDIR\psniaed.exe"
 
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "psniaed"

@@ -1,6 +1,8 @@
 # SPDX-FileCopyrightText: 2026 The psniaed developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 
+cmake_minimum_required(VERSION 3.25)
+
 # The folder that is installed and zipped: the programs (stripped), their DLLs and plugins, the
 # data, Qt's translations and qt.conf from the editor's folder APP, into OUT. Left out: the
 # stand-in converter (a user's PSNJAM.EXE is the game's own) and whatever a run left behind.
