@@ -170,13 +170,24 @@ int Switch(seasons::Store& store, const SeasonOptions& options, std::ostream& ou
 }
 
 #ifdef PSN_SEASON_FILES
+// The whole input, refused past what any season can unpack to.
 std::vector<std::uint8_t> ReadInput(const std::string& file, std::istream& in) {
-    if (file == "-")
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    std::ifstream input(file, std::ios::binary);
-    if (!input)
-        throw SeasonFailure(kBadInput, file + ": cannot be read: " + SystemReason(errno));
-    return {std::istreambuf_iterator<char>(input), std::istreambuf_iterator<char>()};
+    std::ifstream input;
+    if (file != "-") {
+        input.open(file, std::ios::binary);
+        if (!input)
+            throw SeasonFailure(kBadInput, file + ": cannot be read: " + SystemReason(errno));
+    }
+    std::istream& from = file == "-" ? in : input;
+    std::vector<std::uint8_t> bytes;
+    char chunk[1 << 16];
+    while (from.read(chunk, sizeof chunk) || from.gcount() > 0) {
+        bytes.insert(bytes.end(), chunk, chunk + from.gcount());
+        if (bytes.size() > seasons::kMaxUnpacked)
+            throw SeasonFailure(kBadInput, file + ": is larger than any season file (256 MiB); "
+                                                  "nothing was imported");
+    }
+    return bytes;
 }
 
 int Export(const seasons::Store& store, const SeasonOptions& options, std::ostream& out) {

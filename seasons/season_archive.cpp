@@ -114,6 +114,11 @@ Entries ReadEntries(std::span<const std::uint8_t> bytes, const std::string& sour
             name.erase(0, 2);
         if (!seen.insert(Upper(name)).second)
             Refuse(source, name, "comes twice");
+        // Empty files and folders cost no bytes but still memory: their number is bounded too.
+        if (seen.size() > kMaxEntries)
+            Refuse(source, name,
+                   "is one entry too many: a season has no more than " +
+                       std::to_string(kMaxEntries) + " files");
         if (archive_entry_size_is_set(entry) &&
             static_cast<std::uint64_t>(archive_entry_size(entry)) > kMaxGameFileSize)
             Refuse(source, name, "is larger than any file of the game (16 MiB)");

@@ -22,6 +22,8 @@ inline constexpr const char* kManifestEntry = "PSNIAED-SEASON.TXT";
 inline constexpr const char* kGameFolderEntry = "game/";
 // An archive that would unpack to more than this is refused.
 inline constexpr std::uint64_t kMaxUnpacked = 256u << 20;
+// Entries, folders included, an archive may hold; a pack of a whole game holds a few dozen.
+inline constexpr std::size_t kMaxEntries = 4096;
 inline constexpr std::size_t kSettingsFileSize = 2846;
 
 // Whether season files can be written and read in this build (it has the archive library).

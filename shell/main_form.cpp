@@ -512,6 +512,7 @@ QString TMainForm::DescriptionText() const {
 }
 
 void TMainForm::UpdateTitle() {
+    title_ = SettingsTitle(context_.state);
     UpdateModifiedMark();
 }
 
@@ -520,8 +521,7 @@ void TMainForm::UpdateTitle() {
 void TMainForm::UpdateModifiedMark() {
     const bool modified = steps_ && steps_->Modified();
     setAttribute(Qt::WA_WindowModified, modified);
-    const QString title = SettingsTitle(context_.state);
-    setWindowTitle(modified ? QStringLiteral("\u25CF ") + title : title);
+    setWindowTitle(modified ? QStringLiteral("\u25CF ") + title_ : title_);
 }
 
 void TMainForm::Loadsettings1Click() {

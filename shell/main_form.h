@@ -95,6 +95,7 @@ private:
     QLabel* EditionLabel = nullptr;
     bool configWritten_ = false;
     RecordSteps* steps_ = nullptr;
+    QString title_; // the title without the unsaved mark
     // The helmet sheet's extraction runs while the other windows are created.
     std::unique_ptr<PendingConversion> helmetExtraction_;
     QString helmetProblem_; // why the start-up extracted no helmet sheet

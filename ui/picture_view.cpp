@@ -40,6 +40,8 @@ PictureView::PictureView(QWidget* parent)
     noteArea_->setWidgetResizable(true);
     noteArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     noteArea_->setWidget(noteLabel_);
+    // The mouse wheel scrolls it; the keys stay with the window's controls.
+    noteArea_->setFocusPolicy(Qt::NoFocus);
     noteArea_->hide();
 }
 

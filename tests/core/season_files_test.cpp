@@ -174,6 +174,9 @@ TEST(SeasonImport, HostileArchivesAreRefusedNamingTheEntryWithNothingStored) {
         return std::vector<std::uint8_t>(text.begin(), text.end());
     };
     const std::string trackHash = Sha256Hex(track);
+    std::vector<test::ZipEntry> many;
+    for (std::size_t i = 0; i <= seasons::kMaxEntries; ++i)
+        many.push_back({"e" + std::to_string(i), {}});
     struct Case {
         const char* what;
         std::vector<std::uint8_t> archive;
@@ -204,6 +207,7 @@ TEST(SeasonImport, HostileArchivesAreRefusedNamingTheEntryWithNothingStored) {
         {"truncated", std::vector<std::uint8_t>(good.begin(), good.begin() + good.size() / 2),
          "season.zip"},
         {"no archive", {'n', 'o', 'p', 'e'}, "season.zip"},
+        {"too many entries", test::MakeZip(many), "e4096"},
     };
     const auto storeBefore = Tree(store.Dir());
     const auto gameBefore = Tree(inst.gameDir);

@@ -80,7 +80,7 @@ TEST_F(ShellCommands, FirstSaveAsksForANameThenSavesInPlace) {
     EXPECT_EQ(request.filter, "All settings files|*.GIA");
     EXPECT_EQ(request.initialDir, ".");
     EXPECT_EQ(request.defaultExt, "GIA");
-    EXPECT_EQ(form->windowTitle(), "* Brenwick PSN Editor * DEMO *- MINE.GIA[*]");
+    EXPECT_EQ(form->windowTitle(), "* Brenwick PSN Editor * DEMO *- MINE.GIA");
     const auto saved = ReadFileBytes(f.EditorPath("MINE.GIA"));
     ASSERT_EQ(saved.size(), 2846u);
     EXPECT_EQ(saved[100], 0x5A);
@@ -95,7 +95,7 @@ TEST_F(ShellCommands, FirstSaveAsksForANameThenSavesInPlace) {
     // Save as always asks; a cancelled dialog keeps file and title.
     Trigger("SavesettingsAs1");
     EXPECT_EQ(f.dialogs.Count(Kind::Save), 1);
-    EXPECT_EQ(form->windowTitle(), "* Brenwick PSN Editor * DEMO *- MINE.GIA[*]");
+    EXPECT_EQ(form->windowTitle(), "* Brenwick PSN Editor * DEMO *- MINE.GIA");
     EXPECT_EQ(fs::CurrentDirectory(), f.game.editorDir);
 }
 
@@ -106,7 +106,7 @@ TEST_F(ShellCommands, SaveAfterRestoreAsksInsteadOfOverwritingTheOriginals) {
     Trigger("Restoreoriginalsettings1");
     EXPECT_EQ(f.game.state.currentSettingsFile, kOriginalSettings);
     EXPECT_EQ(Record(), original);
-    EXPECT_EQ(form->windowTitle(), "* Brenwick PSN Editor * DEMO *[*]");
+    EXPECT_EQ(form->windowTitle(), "* Brenwick PSN Editor * DEMO *");
 
     memo->setPlainText("kept text");
     f.game.state.record.setU8(200, 0x78);
@@ -135,7 +135,7 @@ TEST_F(ShellCommands, LoadRefreshesTheDescriptionAlsoWhenCancelled) {
     EXPECT_EQ(f.dialogs.shown[0].request.title, "Load settings");
     EXPECT_EQ(f.game.state.record.u8(300), 0x42);
     EXPECT_EQ(memo->toPlainText(), "");
-    EXPECT_EQ(form->windowTitle(), "* Brenwick PSN Editor * DEMO *- EMPTY.GIA[*]");
+    EXPECT_EQ(form->windowTitle(), "* Brenwick PSN Editor * DEMO *- EMPTY.GIA");
 
     memo->setPlainText("typed but not stored");
     SetSettingsDescription(f.game.state.record, "line one\r\nline two");
@@ -179,7 +179,7 @@ TEST_F(ShellCommands, ReadOnlySettingsFileLoads) {
     Trigger("Loadsettings1");
     EXPECT_EQ(f.game.state.record.u8(300), 0x42);
     EXPECT_EQ(f.dialogs.Count(Kind::Error), 0);
-    EXPECT_EQ(form->windowTitle(), "* Brenwick PSN Editor * DEMO *- LOCKED.GIA[*]");
+    EXPECT_EQ(form->windowTitle(), "* Brenwick PSN Editor * DEMO *- LOCKED.GIA");
 }
 
 TEST_F(ShellCommands, DescriptionIsStoredWithCrLfAndCutTo255) {
@@ -279,7 +279,7 @@ TEST_F(ShellCommands, DescriptionWindowSavesAndNamesTheFileInTheTitle) {
     f.dialogs.fileAnswers = {Path("WIN.GIA")};
     QTest::mouseClick(window->findChild<QPushButton*>("Button1"), Qt::LeftButton);
     EXPECT_EQ(f.dialogs.Count(Kind::Save), 1);
-    EXPECT_EQ(form->windowTitle(), "* Brenwick PSN Editor * DEMO *- WIN.GIA[*]");
+    EXPECT_EQ(form->windowTitle(), "* Brenwick PSN Editor * DEMO *- WIN.GIA");
     const auto saved = ReadFileBytes(f.EditorPath("WIN.GIA"));
     ASSERT_EQ(saved.size(), 2846u);
     EXPECT_EQ(saved[rec::kDescription], 15);

@@ -43,7 +43,7 @@ TEST(ShellStartup, LoadsWithAndWithoutStateFileAndShowsEdition) {
                     : "PSN: " + QString::fromLatin1(EditionName(c.edition).c_str());
         EXPECT_EQ(form.findChild<QLabel*>("EditionLabel")->text(), expected);
         EXPECT_EQ(f.game.state.config.Edition(), c.editionByte ? 0 : c.edition);
-        EXPECT_EQ(form.windowTitle(), "* Brenwick PSN Editor * DEMO *[*]");
+        EXPECT_EQ(form.windowTitle(), "* Brenwick PSN Editor * DEMO *");
         EXPECT_FALSE(f.game.state.exe.IsOpen());
         EXPECT_FALSE(f.game.state.stateFile.IsOpen());
         EXPECT_TRUE(fs::Exists(f.EditorPath("DATA/ORIGIN.SET")));

@@ -81,7 +81,7 @@ TEST(ModifiedMark, TheTitleIsMarkedWhileTheRecordDiffersFromGameAndSettingsFile)
         EXPECT_EQ(main.isWindowModified(), step.marked) << step.what;
         const QString title = main.windowTitle();
         EXPECT_EQ(title.startsWith(mark), step.marked) << step.what;
-        EXPECT_EQ(title.mid(step.marked ? mark.size() : 0), SettingsTitle(game.state)) << step.what;
+        EXPECT_TRUE(title.mid(step.marked ? mark.size() : 0).startsWith(kMainTitle)) << step.what;
     }
 }
 
