@@ -457,13 +457,6 @@ void Operands(const Options& options, std::size_t least, std::size_t most, const
                   static_cast<std::streamsize>(rec::kSize));
         return kSuccess;
     }
-    // A link, a named pipe or a device is never replaced by a file of settings.
-    std::error_code ec;
-    const auto status = sfs::symlink_status(file, ec);
-    if (!ec && sfs::exists(status) && !sfs::is_regular_file(status))
-        BadInput(file + ": is not a regular file (a link, a named pipe, a device or a folder), "
-                        "so it was left alone; save into a file of its own, or use - for "
-                        "standard output");
     AppState target;
     target.record = loaded.record;
     FileResult written;
@@ -475,6 +468,10 @@ void Operands(const Options& options, std::size_t least, std::size_t most, const
         SetCurrentSettingsFile(target, file);
         written = WriteSettingsFile(target);
     }
+    // A link to a regular file is written through, as the editor does; a named pipe, a device, a
+    // folder or a link to one of them is refused by name.
+    if (written.status == FileResult::Status::Refused)
+        BadInput(written.message + "; save into a file of its own, or use - for standard output");
     if (!written.Ok())
         BadInput((written.message.empty() ? file + ": cannot be written" : written.message) +
                  "; choose a folder you can write to");
