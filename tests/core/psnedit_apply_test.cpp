@@ -396,8 +396,9 @@ TEST(PsneditConventions, StandardStreamsAndLinksAreHandledPlainly) {
     sfs::create_symlink(target, link);
     EXPECT_EQ(Psnedit({"save", inst.gameDir, link}).code, cli::kSuccess);
     EXPECT_TRUE(sfs::is_symlink(link));
-    EXPECT_EQ(test::ReadFileBytes(target),
-              std::vector<std::uint8_t>(expected.bytes().begin(), expected.bytes().end()));
+    const std::vector<std::uint8_t> written = test::ReadFileBytes(target);
+    ASSERT_EQ(written.size(), rec::kSize);
+    EXPECT_EQ(written[rec::Failure(3)] + 256 * written[rec::Failure(3) + 1], 4242);
     // Output that cannot be written is a failure.
     FullBuffer full;
     std::ostream out(&full);
