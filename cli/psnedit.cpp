@@ -495,13 +495,6 @@ std::string Side(const std::string& operand, const Loaded& loaded) {
                   static_cast<std::streamsize>(rec::kSize));
         return kSuccess;
     }
-    // A link, a named pipe or a device is never replaced by a file of settings.
-    std::error_code ec;
-    const auto status = sfs::symlink_status(file, ec);
-    if (!ec && sfs::exists(status) && !sfs::is_regular_file(status))
-        BadInput(file + ": is not a regular file (a link, a named pipe, a device or a folder), "
-                        "so it was left alone; save into a file of its own, or use - for "
-                        "standard output");
     AppState target;
     target.record = loaded.record;
     FileResult written;
@@ -513,6 +506,10 @@ std::string Side(const std::string& operand, const Loaded& loaded) {
         SetCurrentSettingsFile(target, file);
         written = WriteSettingsFile(target);
     }
+    // A link to a regular file is written through, as the editor does; a named pipe, a device, a
+    // folder or a link to one of them is refused by name.
+    if (written.status == FileResult::Status::Refused)
+        BadInput(written.message + "; save into a file of its own, or use - for standard output");
     if (!written.Ok())
         BadInput((written.message.empty() ? file + ": cannot be written" : written.message) +
                  "; choose a folder you can write to");

@@ -5,7 +5,9 @@
 
 #include "core/checksum.h"
 #include "core/fs.h"
+#include "core/game_layout.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace psn {
@@ -71,8 +73,14 @@ void AppState::CommitCommand() {
     CloseGameFiles();
     const std::unique_ptr<Staging> staged = std::move(command);
     const GameLock held = std::move(lock); // released once the commit has ended, either way
-    if (staged)
-        staged->Commit();
+    if (!staged)
+        return;
+    const std::vector<std::string> copies = staged->Copies();
+    staged->Commit();
+    for (int t = 0; t < kTrackFiles; ++t)
+        if (std::find(copies.begin(), copies.end(), Staging::Key(GamePath(TrackFileName(t)))) !=
+            copies.end())
+            trackEntryKnown[static_cast<std::size_t>(t)] = false;
 }
 
 void AppState::DiscardCommand() {

@@ -18,6 +18,7 @@
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +41,10 @@ struct AppState {
     // Which of the 16 track entries hold this game's data: read from it in this run, or loaded
     // from a settings file. An entry that is neither is never written into the game.
     std::array<bool, 16> trackEntryKnown{};
+    // Each track entry as first read from the game in this run: the originals snapshot takes them
+    // once every one has been read, whatever read that was, and never the user's edits.
+    std::array<std::optional<std::array<std::uint8_t, rec::kTrackEntryStride>>, 16>
+        trackEntryFirstRead{};
 
     std::shared_ptr<TransferFaults> faults = std::make_shared<TransferFaults>();
     GameFile exe{faults};
@@ -75,6 +80,8 @@ struct AppState {
     // wait) and completes or undoes an interrupted commit first, returning what it found; a
     // record it cannot act on raises FileAccessError. Either failure leaves no command open.
     RecoveryReport BeginCommand();
+    // A track file that the commit replaced by a copy (an install, a backup put back) is no longer
+    // what its entry was read from: the entry becomes unknown, to be read again.
     void CommitCommand();
     void DiscardCommand();
     // Completes or undoes a commit that a crash interrupted and removes scratch files, in the

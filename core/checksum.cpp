@@ -29,8 +29,16 @@ void RenewChecksum(const std::string& path, std::shared_ptr<TransferFaults> faul
     GameFile file(std::move(faults), staging);
     file.Open(path);
     file.Check(message);
+    RenewChecksum(file, message);
+}
+
+void RenewChecksum(GameFile& file, const char* message) {
+    if (!message)
+        message = kFileAccessError;
     if (file.Size() < 4)
-        throw FileAccessError(message, path, "the file is too short for a checksum trailer");
+        throw FileAccessError(message, file.Path(), "the file is too short for a checksum trailer");
+    if (file.Position() != 0)
+        file.Seek(0);
     const std::vector<std::uint8_t> bytes = file.ReadBytes(kChecksumReadLimit);
     const ChecksumTrailer sums = ComputeChecksum(bytes);
     file.Seek(file.Size() - 4);

@@ -32,6 +32,10 @@ class Staging;
 // transfers of the given faults.
 void RenewChecksum(const std::string& path, std::shared_ptr<TransferFaults> faults = {},
                    Staging* staging = nullptr, const char* message = nullptr);
+class GameFile;
+// The same on a file already open, which it closes: the trailer is computed over what the file
+// holds with the writes made through it.
+void RenewChecksum(GameFile& file, const char* message = nullptr);
 // The same for a file on its own; returns whether the trailer was written.
 [[nodiscard]] bool UpdateFileChecksum(const std::string& path,
                                       std::shared_ptr<TransferFaults> faults = {});

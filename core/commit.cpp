@@ -564,7 +564,7 @@ std::vector<Entry> CheckedTargets(const std::vector<StagedFile*>& files,
             real = key;
         if (const std::string problem = TargetProblem(*file, key, real, !recordDir.empty());
             !problem.empty())
-            throw FileAccessError(kFileAccessError, key, problem + "; it was left alone");
+            throw RefusedFileError(kFileAccessError, key, problem + "; it was left alone");
         file->target = real;
         // The record names files relative to the game folder, which may travel; a file
         // elsewhere (an executable's folder of its own) is named in full.
@@ -814,6 +814,14 @@ std::vector<std::string> Staging::Changed() const {
         if (file.Touched() && DiffersFromDisk(file))
             changed.push_back(key);
     return changed;
+}
+
+std::vector<std::string> Staging::Copies() const {
+    std::vector<std::string> copies;
+    for (const auto& [key, file] : files_)
+        if (file.copied)
+            copies.push_back(key);
+    return copies;
 }
 
 void Staging::Commit() {

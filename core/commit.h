@@ -81,6 +81,8 @@ public:
     void Commit();
     void Discard() { files_.clear(); }
     [[nodiscard]] std::vector<std::string> Changed() const;
+    // The keys of the files staged as whole-file copies over their targets.
+    [[nodiscard]] std::vector<std::string> Copies() const;
 
     // The key under which a path is staged: absolute, with links resolved.
     static std::string Key(const std::string& path);

@@ -13,11 +13,11 @@ std::string SystemReason(int error) {
 }
 
 FileError::FileError(std::string path, std::string reason)
-    : std::runtime_error(reason.empty() ? path : path + ": " + reason), path_(std::move(path)),
+    : Error(reason.empty() ? path : path + ": " + reason), path_(std::move(path)),
       reason_(std::move(reason)) {}
 
 FileError::FileError(const std::string& message, std::string path, std::string reason)
-    : std::runtime_error(message), path_(std::move(path)), reason_(std::move(reason)) {}
+    : Error(message), path_(std::move(path)), reason_(std::move(reason)) {}
 
 std::string FileError::Text() const {
     std::string text = what();

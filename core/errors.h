@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The psniaed developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The errors of files: every one names the file and says why, in the system's words where the
-// system refused. Exceptions derive from FileError; operations whose failure the caller handles
-// in line return a FileResult, which cannot be ignored.
+// The program's errors. Every one says what is wrong in words the user can act on: a file's
+// error names the file and says why, in the system's words where the system refused; an input
+// error names the part of the input. Exceptions derive from Error; operations whose failure the
+// caller handles in line return a FileResult, which cannot be ignored.
 #pragma once
 
 #include <stdexcept>
@@ -14,7 +15,25 @@ namespace psn {
 // The system's text for an error number ("No space left on device").
 std::string SystemReason(int error);
 
-class FileError : public std::runtime_error {
+class Error : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Input that is not what it must be (a settings document, a value given on the command line):
+// what() says which part and why.
+class InputError : public Error {
+public:
+    using Error::Error;
+};
+
+// Text that is not a well-formed document: what() names the line and what was expected.
+class ParseError : public InputError {
+public:
+    using InputError::InputError;
+};
+
+class FileError : public Error {
 public:
     // what() is "<path>: <reason>".
     FileError(std::string path, std::string reason);
@@ -40,6 +59,7 @@ struct [[nodiscard]] FileResult {
         NoFileName, // no file was named
         NotOpened,  // missing, unreadable, not creatable or not replaceable: nothing was touched
         Failed,     // opened, but short, long, unreadable or not fully written
+        Refused,    // something that is no regular file is in the way: nothing was touched
     };
     Status status = Status::Ok;
     std::string message; // for the user: names the file, says why and what to do

@@ -63,6 +63,30 @@ std::string KindOfNonRegular(mode_t mode) {
     return "is not a regular file";
 }
 
+// The regular file a link leads to, so that a user's link (dotfiles kept elsewhere) is written
+// through and stays a link. Empty, with `why` said, when it leads to anything else or nowhere.
+std::string RegularLinkTarget(const std::string& link, std::string& why) {
+    std::error_code ec;
+    const stdfs::path text = stdfs::read_symlink(link, ec);
+    const stdfs::path real = stdfs::canonical(link, ec);
+    if (ec) {
+        why = ec.value() == ELOOP ? "is a link that leads round in a loop"
+                                  : "is a link to " + text.string() + ", which does not exist";
+        return {};
+    }
+    struct stat info {};
+    if (::stat(real.c_str(), &info) != 0) {
+        why =
+            "is a link to " + real.string() + ", which cannot be reached: " + std::strerror(errno);
+        return {};
+    }
+    if (!S_ISREG(info.st_mode)) {
+        why = "is a link to " + real.string() + ", which " + KindOfNonRegular(info.st_mode);
+        return {};
+    }
+    return real.string();
+}
+
 } // namespace
 
 int OpenRegular(const std::string& path, int flags, std::string& reason) {
@@ -247,7 +271,8 @@ namespace {
 // One attempt at a durable write; `temp` is set once the file beside the target exists.
 class DurableWrite {
 public:
-    DurableWrite(const std::string& path, TransferFaults* faults) : path_(path), faults_(faults) {}
+    DurableWrite(const std::string& path, TransferFaults* faults)
+        : path_(path), target_(path), faults_(faults) {}
     ~DurableWrite() {
         if (fd_ >= 0)
             ::close(fd_);
@@ -257,10 +282,15 @@ public:
 
     FileResult Run(std::span<const std::uint8_t> bytes, mode_t mode) {
         struct stat info {};
-        if (::lstat(path_.c_str(), &info) == 0) {
+        if (::lstat(path_.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
+            std::string why;
+            target_ = RegularLinkTarget(path_, why);
+            if (target_.empty())
+                return Refuse(why);
+        }
+        if (::lstat(target_.c_str(), &info) == 0) {
             if (!S_ISREG(info.st_mode))
-                return Refuse(S_ISLNK(info.st_mode) ? "is a link, not a regular file"
-                                                    : KindOfNonRegular(info.st_mode));
+                return Refuse(KindOfNonRegular(info.st_mode));
             mode = info.st_mode & 07777;
         } else if (errno != ENOENT) {
             return NotOpened(errno);
@@ -289,7 +319,7 @@ public:
         const int fd = std::exchange(fd_, -1);
         if (::close(fd) != 0 || Injected(EIO))
             return Failed(errno);
-        if (Injected(EIO) || ::rename(temp_.c_str(), path_.c_str()) != 0)
+        if (Injected(EIO) || ::rename(temp_.c_str(), target_.c_str()) != 0)
             return Failed(errno);
         temp_.clear();
         return FlushFolder();
@@ -310,7 +340,7 @@ private:
             return false;
         for (int attempt = 0; attempt < 100; ++attempt) {
             const std::string temp =
-                path_ + ".psn-" + std::to_string(::getpid()) + "-" + std::to_string(serial++);
+                target_ + ".psn-" + std::to_string(::getpid()) + "-" + std::to_string(serial++);
             fd_ = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
             if (fd_ >= 0) {
                 temp_ = temp;
@@ -323,7 +353,7 @@ private:
     }
 
     FileResult FlushFolder() {
-        std::string folder = stdfs::path(path_).parent_path().string();
+        std::string folder = stdfs::path(target_).parent_path().string();
         if (folder.empty())
             folder = ".";
         const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -339,7 +369,7 @@ private:
     }
 
     FileResult Refuse(const std::string& why) {
-        return FileResult::Failure(FileResult::Status::NotOpened, path_, why,
+        return FileResult::Failure(FileResult::Status::Refused, path_, why,
                                    "Cannot write \"" + path_ + "\": it " + why +
                                        ", so it was left alone");
     }
@@ -352,6 +382,7 @@ private:
     }
 
     std::string path_;
+    std::string target_; // the file written: the path, or the regular file a link leads to
     TransferFaults* faults_;
     std::string temp_;
     int fd_ = -1;

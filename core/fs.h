@@ -70,9 +70,11 @@ std::string FileNamePart(std::string_view path);
 
 // Writes `bytes` as the whole content of `path` so that it is wholly old or wholly new whatever
 // happens: into a new file beside it, flushed to disk, renamed over it, then the folder flushed.
-// An existing file keeps its permissions; a new one gets `mode` (less the umask). Anything but a
-// regular file (a link, a named pipe, a device, a folder) is never replaced. On failure nothing
-// written is left behind, and the result names the file and gives the system's reason. Each
+// An existing file keeps its permissions; a new one gets `mode` (less the umask). A link to a
+// regular file is written through: its target gets the bytes and the link stays. Anything else (a
+// link to anything but a regular file or to nowhere, a named pipe, a device, a folder) is never
+// replaced: the result is Refused and says what is in the way. On failure nothing written is
+// left behind, and the result names the file and gives the system's reason. Each
 // step is a transfer that `faults` can make fail; a failed write fails as a full disk does.
 [[nodiscard]] FileResult WriteFileDurably(const std::string& path,
                                           std::span<const std::uint8_t> bytes, unsigned mode = 0644,

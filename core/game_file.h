@@ -34,6 +34,14 @@ public:
         : FileError(message, std::move(path), std::move(reason)) {}
 };
 
+// A game file the program chose not to write because it is not what its name says (a track file
+// whose checksum trailer does not fit, a link leading out of the game): nothing was written, and
+// unlike a failed transfer it does not end the program.
+class RefusedFileError : public FileAccessError {
+public:
+    using FileAccessError::FileAccessError;
+};
+
 // Counts every open, seek, read, write and skip, and every file creation, write, flush, close and
 // rename of a commit, and can make the n-th one fail (1-based), so tests can sweep a failure over
 // every transfer of a command. `observe`, when set, sees each count first (a test may stop the

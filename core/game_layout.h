@@ -7,8 +7,18 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 namespace psn {
+
+constexpr int kTrackFiles = 16;
+
+// "CIRCUITS\F1CT01.DAT" .. "CIRCUITS\F1CT16.DAT" for track 0..15, relative to the game folder.
+inline std::string TrackFileName(int track) {
+    const int n = track + 1;
+    return std::string("CIRCUITS\\F1CT") + static_cast<char>('0' + n / 10) +
+           static_cast<char>('0' + n % 10) + ".DAT";
+}
 
 // Positions inside a track file.
 namespace trackfile {

@@ -6,6 +6,8 @@
 // value in degrees may hold a fraction); object members keep their order.
 #pragma once
 
+#include "core/errors.h"
+
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -17,10 +19,7 @@
 
 namespace psn::json {
 
-class ParseError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
+using ParseError = psn::ParseError;
 
 struct Member;
 

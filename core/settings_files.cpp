@@ -96,9 +96,22 @@ FileResult ReadSettingsFile(AppState& state) {
     FileResult result = ReadWhole(path, bytes, rec::kSize + 1);
     if (!result.Ok())
         return result;
+    // The originals' track entries are zero until the game's have been read: they are not loaded,
+    // and the game's own are read again before anything writes them.
+    const bool tracksPending =
+        IsOriginalSettingsFile(state, state.currentSettingsFile) && OriginalTracksPending(state);
+    const SettingsRecord before = state.record;
     result = SettingsFromBytes(state.record, bytes, path);
-    if (result.Ok())
+    if (!result.Ok())
+        return result;
+    if (!tracksPending) {
         state.trackEntryKnown.fill(true);
+        return result;
+    }
+    std::copy(before.bytes().begin() + rec::kTrackEntries,
+              before.bytes().begin() + rec::kTrackEntriesEnd,
+              state.record.bytes().begin() + rec::kTrackEntries);
+    state.trackEntryKnown.fill(false);
     return result;
 }
 
@@ -230,7 +243,9 @@ bool OriginalTracksPending(const AppState& state) {
 }
 
 FileResult CompleteOriginalTracks(const AppState& state) {
-    if (!OriginalTracksPending(state))
+    const auto& read = state.trackEntryFirstRead;
+    if (!OriginalTracksPending(state) ||
+        !std::all_of(read.begin(), read.end(), [](const auto& entry) { return entry.has_value(); }))
         return {};
     const std::string path = state.StartPath(kOriginalSettings);
     std::vector<std::uint8_t> bytes;
@@ -240,9 +255,10 @@ FileResult CompleteOriginalTracks(const AppState& state) {
         return FileResult::Failure(FileResult::Status::Failed, path,
                                    "it holds " + std::to_string(bytes.size()) +
                                        " bytes instead of " + std::to_string(rec::kSize));
-    const auto& source = state.record.bytes();
-    std::copy(source.begin() + rec::kTrackEntries, source.begin() + rec::kTrackEntriesEnd,
-              bytes.begin() + rec::kTrackEntries);
+    for (std::size_t t = 0; t < read.size(); ++t)
+        std::copy(read[t]->begin(), read[t]->end(),
+                  bytes.begin() +
+                      static_cast<std::ptrdiff_t>(rec::kTrackEntries + t * rec::kTrackEntryStride));
     if (FileResult written = WriteWhole(path, bytes.data(), bytes.size()); !written)
         return written;
     const std::string marker = state.StartPath(kTracksPendingMarker);

@@ -16,8 +16,10 @@
 namespace psn {
 
 // Reads the current settings file, opened for reading only, into the record; its track entries
-// then count as known. The file is read whole into a buffer first, so a short, long or unreadable
-// file leaves the record exactly as it was.
+// then count as known. The originals snapshot whose track entries are still to come leaves the
+// record's track entries as they were, unknown, so that they are read from the game again. The file
+// is read whole into a buffer first, so a short, long or unreadable file leaves the record exactly
+// as it was.
 FileResult ReadSettingsFile(AppState& state);
 // A settings document in its text form is far shorter than this; anything longer is refused
 // before it fills the memory.
@@ -58,12 +60,14 @@ void SetGameLocation(ConfigRecord& config, std::string_view exePath);
 
 // The snapshot of the user's unchanged game values. When it is written without the track block
 // (track files not installed yet), a marker remembers that its track entries are still to come;
-// the first later read of the track block completes them, once.
+// they are completed once every track entry has been read from the game in this run
+// (AppState::trackEntryFirstRead), whatever read that was.
 [[nodiscard]] bool OriginalSettingsExist(const AppState& state);
 // A failure's message names the file and the system's reason.
 FileResult WriteOriginalSnapshot(const AppState& state, bool withTrackEntries);
 [[nodiscard]] bool OriginalTracksPending(const AppState& state);
-// Copies the record's track entries into the snapshot when they are pending; no-op otherwise.
+// Copies the track entries as first read into the snapshot when they are pending and all 16 have
+// been read; no-op otherwise.
 FileResult CompleteOriginalTracks(const AppState& state);
 
 } // namespace psn

@@ -6,6 +6,7 @@
 // record, so the command-line companion and the comparison window can never disagree.
 #pragma once
 
+#include "core/errors.h"
 #include "core/record.h"
 
 #include <array>
@@ -141,10 +142,7 @@ std::string DiffJson(const std::vector<Difference>& differences);
 // its title, unit, range and enumeration, each also null (unknown, or not given).
 std::string Schema();
 
-class InputError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
+using InputError = psn::InputError;
 // Raises InputError saying which member is wrong and why. Every field must be given.
 SettingsRecord FromJson(std::string_view document);
 

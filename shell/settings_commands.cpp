@@ -20,8 +20,10 @@ std::string NativePath(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
 
+// A file that could not be created falls back to the save dialog without a word; anything else
+// that kept the settings from being written is said, with the file and the reason.
 void ReportFailure(AppContext& context, QWidget* parent, const FileResult& result) {
-    if (result.status == FileResult::Status::Failed)
+    if (result.status == FileResult::Status::Failed || result.status == FileResult::Status::Refused)
         context.dialogs.Error(parent, QString::fromLocal8Bit(result.message.c_str()));
 }
 
@@ -83,26 +85,33 @@ bool SaveSettings(AppContext& context, QWidget* parent, const QString& descripti
     bool chosen = false;
     if (!alwaysAsk && !IsOriginalSettingsFile(state, state.currentSettingsFile)) {
         const FileResult result = WriteSettingsFile(state);
+        // Something in the file's place (a pipe, a link to a folder) is named, then another name
+        // is asked for.
+        ReportFailure(context, parent, result);
         if (result.Ok() || result.status == FileResult::Status::Failed) {
             if (result.Ok() && context.steps)
                 context.steps->FileMatches();
-            ReportFailure(context, parent, result);
             state.RestoreStartDir();
             return false;
         }
     }
     if (const auto path =
             context.dialogs.SaveFile(parent, InSettingsFolder(state, SaveSettingsRequest()))) {
+        // A save that fails leaves the current settings file, and with it the title, as it was.
+        const std::string previous = state.currentSettingsFile;
         SetCurrentSettingsFile(state, NativePath(*path));
         const FileResult result = WriteSettingsFile(state);
         if (result.status == FileResult::Status::NotOpened)
             context.dialogs.Error(
                 parent, QString("Cannot create the settings file '%1'.")
-                            .arg(QString::fromLocal8Bit(state.currentSettingsFile.c_str())));
+                                .arg(QString::fromLocal8Bit(state.currentSettingsFile.c_str())) +
+                            "\n" + QString::fromLocal8Bit(result.message.c_str()));
         ReportFailure(context, parent, result);
         if (result.Ok() && context.steps)
             context.steps->FileMatches();
-        chosen = true;
+        chosen = result.Ok();
+        if (!chosen)
+            state.currentSettingsFile = previous;
     }
     state.RestoreStartDir();
     return chosen;

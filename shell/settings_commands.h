@@ -26,7 +26,8 @@ std::string DescriptionBytes(const QString& text);
 
 // Stores `description`, then writes the current settings file; without one (or when it names the
 // shipped originals, which must not be overwritten by accident) or when it cannot be created,
-// asks for a file name. Returns true when a new settings file was chosen, so the title changes.
+// asks for a file name. Returns true when a new settings file was chosen and written, so the
+// title changes; a failed save keeps the current settings file.
 [[nodiscard]] bool SaveSettings(AppContext& context, QWidget* parent, const QString& description,
                                 bool alwaysAsk);
 

@@ -14,7 +14,9 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <unistd.h>
+#include <utility>
 
 namespace psn {
 namespace {
@@ -47,12 +49,8 @@ std::uint32_t LocateSetup(GameFile& file, const std::string& path) {
 const std::array<std::string, kTrackCount>& TrackFileNames() {
     static const std::array<std::string, kTrackCount> names = [] {
         std::array<std::string, kTrackCount> list;
-        for (int t = 0; t < kTrackCount; ++t) {
-            const int n = t + 1;
-            list[static_cast<std::size_t>(t)] = std::string("CIRCUITS\\F1CT") +
-                                                static_cast<char>('0' + n / 10) +
-                                                static_cast<char>('0' + n % 10) + ".DAT";
-        }
+        for (int t = 0; t < kTrackCount; ++t)
+            list[static_cast<std::size_t>(t)] = TrackFileName(t);
         return list;
     }();
     return names;
@@ -97,20 +95,50 @@ std::array<std::uint16_t, kTrackCount> ReadTyreTable(AppState& state) {
     return tyres;
 }
 
-// Stores a track's set-up bytes (as the file holds them), fuel and tyre word into its entry, which
-// then is known.
-void StoreTrackEntry(AppState& state, int t, const std::array<std::uint8_t, kSetupBytes + 1>& setup,
-                     std::uint16_t fuel, std::uint16_t tyres) {
-    SettingsRecord& record = state.record;
+using SetupBytes = std::array<std::uint8_t, kSetupBytes + 1>;
+using EntryBytes = std::array<std::uint8_t, rec::kTrackEntryStride>;
+
+// A track's entry from its set-up bytes (as the file holds them), fuel and tyre word.
+EntryBytes ToEntry(const SetupBytes& setup, std::uint16_t fuel, std::uint16_t tyres) {
+    EntryBytes entry{};
     for (int i = 0; i < kSetupBytes; ++i)
-        record.setU8(
-            TrackEntryOffset(t, trackentry::kFrontWing + static_cast<std::size_t>(i)),
-            static_cast<std::uint8_t>(setup[static_cast<std::size_t>(i)] - trackfile::kSetupBias));
-    record.setU8(TrackEntryOffset(t, trackentry::kCompound),
-                 static_cast<std::uint8_t>(setup[kSetupBytes] - trackfile::kCompoundBias));
-    record.setU16(TrackEntryOffset(t, trackentry::kFuel), fuel);
-    record.setU16(TrackEntryOffset(t, trackentry::kTyres), tyres);
+        entry[trackentry::kFrontWing + static_cast<std::size_t>(i)] =
+            static_cast<std::uint8_t>(setup[static_cast<std::size_t>(i)] - trackfile::kSetupBias);
+    entry[trackentry::kCompound] =
+        static_cast<std::uint8_t>(setup[kSetupBytes] - trackfile::kCompoundBias);
+    entry[trackentry::kFuel] = static_cast<std::uint8_t>(fuel & 0xFF);
+    entry[trackentry::kFuel + 1] = static_cast<std::uint8_t>(fuel >> 8);
+    entry[trackentry::kTyres] = static_cast<std::uint8_t>(tyres & 0xFF);
+    entry[trackentry::kTyres + 1] = static_cast<std::uint8_t>(tyres >> 8);
+    return entry;
+}
+
+// Keeps the first reading of a track's entry in this run for the originals snapshot.
+void NoteFirstRead(AppState& state, int t, const EntryBytes& entry) {
+    auto& first = state.trackEntryFirstRead[static_cast<std::size_t>(t)];
+    if (!first)
+        first = entry;
+}
+
+// Stores a track's entry as read from the game, which then is known.
+void StoreTrackEntry(AppState& state, int t, const SetupBytes& setup, std::uint16_t fuel,
+                     std::uint16_t tyres) {
+    const EntryBytes entry = ToEntry(setup, fuel, tyres);
+    std::copy(entry.begin(), entry.end(),
+              state.record.bytes().begin() + static_cast<std::ptrdiff_t>(TrackEntryOffset(t, 0)));
     state.trackEntryKnown[static_cast<std::size_t>(t)] = true;
+    NoteFirstRead(state, t, entry);
+}
+
+// The set-up bytes and fuel word of a track file positioned at its set-up block `start`.
+std::pair<SetupBytes, std::uint16_t> ReadSetupBlock(GameFile& file, std::uint32_t start) {
+    SetupBytes setup{};
+    for (auto& byte : setup)
+        byte = file.ReadByte();
+    file.Seek(start + trackfile::kFuelOffset);
+    const std::uint16_t fuel = file.ReadWord();
+    file.Check(kSetupError);
+    return {setup, fuel};
 }
 
 // Reads track file t through the game-file layer, with its numbered checks. A failure stores
@@ -119,12 +147,7 @@ void ReadTrackFile(AppState& state, int t, std::uint16_t tyres) {
     GameFile file(state.faults, state.command.get());
     const std::uint32_t start =
         LocateSetup(file, state.GamePath(TrackFileNames()[static_cast<std::size_t>(t)]));
-    std::array<std::uint8_t, kSetupBytes + 1> setup{};
-    for (auto& byte : setup)
-        byte = file.ReadByte();
-    file.Seek(start + trackfile::kFuelOffset);
-    const std::uint16_t fuel = file.ReadWord();
-    file.Check(kSetupError);
+    const auto [setup, fuel] = ReadSetupBlock(file, start);
     file.Close();
     StoreTrackEntry(state, t, setup, fuel, tyres);
 }
@@ -148,7 +171,7 @@ bool ReadTrackFileAtStartup(AppState& state, int t, const std::string& path, std
     ::close(fd);
     if (!read)
         return false;
-    std::array<std::uint8_t, kSetupBytes + 1> setup{};
+    SetupBytes setup{};
     std::copy_n(block.begin(), setup.size(), setup.begin());
     const auto fuel = static_cast<std::uint16_t>(block[trackfile::kFuelOffset] +
                                                  256 * block[trackfile::kFuelOffset + 1]);
@@ -208,9 +231,9 @@ std::string TrackFileProblem(const std::string& path) {
     return "reading the file failed.";
 }
 
-// The originals snapshot takes the track entries once they are read. A snapshot that cannot take
-// them keeps its marker and is completed by a later read, so this read goes on and leaves the
-// failure for whoever ran the command to show.
+// The originals snapshot takes the track entries once every one has been read. A snapshot that
+// cannot take them keeps its marker and is completed by a later read, so this read goes on and
+// leaves the failure for whoever ran the command to show.
 void CompleteOriginalSnapshot(AppState& state) {
     if (const FileResult result = CompleteOriginalTracks(state); !result.Ok())
         state.unreported.push_back(result.message +
@@ -239,6 +262,7 @@ void ReadPendingTrackData(AppState& state) {
     for (int t = 0; t < kTrackCount; ++t)
         if (!state.trackEntryKnown[static_cast<std::size_t>(t)])
             ReadTrackFile(state, t, tyres[static_cast<std::size_t>(t)]);
+    CompleteOriginalSnapshot(state);
 }
 
 std::vector<TrackReadProblem> ReadTrackDataAtStartup(AppState& state) {
@@ -252,8 +276,7 @@ std::vector<TrackReadProblem> ReadTrackDataAtStartup(AppState& state) {
         if (!ReadTrackFileAtStartup(state, t, path, tyres[static_cast<std::size_t>(t)]))
             problems.push_back({t, path, TrackFileProblem(path)});
     }
-    if (problems.empty())
-        CompleteOriginalSnapshot(state);
+    CompleteOriginalSnapshot(state);
     return problems;
 }
 
@@ -304,16 +327,34 @@ std::string TracksLeftNote(const AppState& state) {
 
 void WriteTrackData(AppState& state) {
     const SettingsRecord& record = state.record;
+    // Each written track file is opened once and located before anything is written.
+    std::array<std::unique_ptr<GameFile>, kTrackCount> files;
+    std::array<std::uint32_t, kTrackCount> starts{};
+    bool unseen = false;
     for (int t = 0; t < kTrackCount; ++t)
         if (TrackEntryWritable(state, t)) {
-            GameFile file(state.faults, state.command.get());
-            LocateSetup(file, state.GamePath(TrackFileNames()[static_cast<std::size_t>(t)]));
+            const auto i = static_cast<std::size_t>(t);
+            files[i] = std::make_unique<GameFile>(state.faults, state.command.get());
+            starts[i] = LocateSetup(*files[i], state.GamePath(TrackFileNames()[i]));
+            unseen = unseen || !state.trackEntryFirstRead[i];
         }
+    // An entry loaded from a settings file overwrites what the game held: the originals snapshot
+    // keeps what was there first.
+    if (unseen) {
+        const auto tyres = ReadTyreTable(state);
+        for (std::size_t i = 0; i < files.size(); ++i)
+            if (files[i] && !state.trackEntryFirstRead[i]) {
+                const auto [setup, fuel] = ReadSetupBlock(*files[i], starts[i]);
+                NoteFirstRead(state, static_cast<int>(i), ToEntry(setup, fuel, tyres[i]));
+                files[i]->Seek(starts[i]);
+            }
+        CompleteOriginalSnapshot(state);
+    }
 
     state.exe.Seek(ExeOffset(ExeRow::TyreTable, state.edition));
     state.exe.Check(kSeekTableError);
     for (int t = 0; t < kTrackCount; ++t) {
-        if (TrackEntryWritable(state, t))
+        if (files[static_cast<std::size_t>(t)])
             state.exe.WriteWord(record.u16(TrackEntryOffset(t, trackentry::kTyres)));
         else
             state.exe.Skip(2);
@@ -321,26 +362,22 @@ void WriteTrackData(AppState& state) {
     state.exe.Check(kTableError);
 
     for (int t = 0; t < kTrackCount; ++t) {
-        if (!TrackEntryWritable(state, t))
+        GameFile* file = files[static_cast<std::size_t>(t)].get();
+        if (!file)
             continue;
-        const std::string path = state.GamePath(TrackFileNames()[static_cast<std::size_t>(t)]);
-        GameFile file(state.faults, state.command.get());
-        const std::uint32_t start = LocateSetup(file, path);
         for (int i = 0; i < kSetupBytes; ++i)
-            file.WriteByte(static_cast<std::uint8_t>(
+            file->WriteByte(static_cast<std::uint8_t>(
                 record.u8(
                     TrackEntryOffset(t, trackentry::kFrontWing + static_cast<std::size_t>(i))) +
                 trackfile::kSetupBias));
-        file.WriteByte(static_cast<std::uint8_t>(
+        file->WriteByte(static_cast<std::uint8_t>(
             record.u8(TrackEntryOffset(t, trackentry::kCompound)) + trackfile::kCompoundBias));
-        file.Seek(start + trackfile::kFuelOffset);
-        file.WriteWord(record.u16(TrackEntryOffset(t, trackentry::kFuel)));
-        file.Check(kSetupError);
+        file->Seek(starts[static_cast<std::size_t>(t)] + trackfile::kFuelOffset);
+        file->WriteWord(record.u16(TrackEntryOffset(t, trackentry::kFuel)));
+        file->Check(kSetupError);
         // The trailer is computed over the staged bytes; a file whose values or trailer cannot
         // arrive is a failed export, not a silent one.
-        file.Close();
-        file.Check(kSetupError);
-        RenewChecksum(path, state.faults, state.command.get(), kSetupError);
+        RenewChecksum(*file, kSetupError);
     }
 }
 

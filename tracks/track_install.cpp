@@ -61,10 +61,22 @@ bool CreateTracksFolder(const AppState& state) {
     return fs::CreateFolder(state.GamePath("CIRCUITS"));
 }
 
+TracksFolderScope::TracksFolderScope(const AppState& state) {
+    if (CreateTracksFolder(state))
+        created_ = state.GamePath("CIRCUITS");
+}
+
+TracksFolderScope::~TracksFolderScope() {
+    // Removes only an empty folder: whatever the install put there stays.
+    if (!created_.empty())
+        fs::DeleteFile(created_);
+}
+
 bool EnsureTrackFiles(AppContext& context, QWidget* parent) {
     AppState& state = context.state;
     const bool created = CreateTracksFolder(state);
-    if (created || !fs::Exists(state.GamePath(TrackFileNames()[0]))) {
+    // A folder without all 16 track files (an install that stopped halfway) is offered the CD too.
+    if (created || !TrackFilesInstalled(state)) {
         if (!context.dialogs.Confirm(parent, kTrackFilesQuestion))
             return false;
         CopyTracksFromCd(context, parent);

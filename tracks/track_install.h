@@ -47,6 +47,21 @@ bool CopyTracksFromCd(AppContext& context, QWidget* parent);
 // it was created.
 bool CreateTracksFolder(const AppState& state);
 
+// The game's CIRCUITS folder for the length of one install: made when it is missing, and removed
+// again at the end when the install put nothing into it (it stopped or was refused), so that a
+// later install finds the track files missing and asks for the CD again.
+class TracksFolderScope {
+public:
+    explicit TracksFolderScope(const AppState& state);
+    ~TracksFolderScope();
+    TracksFolderScope(const TracksFolderScope&) = delete;
+    TracksFolderScope& operator=(const TracksFolderScope&) = delete;
+    bool Created() const { return !created_.empty(); }
+
+private:
+    std::string created_;
+};
+
 // The CIRCUITS folder, the offer to install the track files when they are missing, and clearing
 // their read-only attributes. Returns false when the user declines or a track file is still
 // missing (reading a missing file would end the program).

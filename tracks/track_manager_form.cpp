@@ -65,6 +65,7 @@ void Tinsttform::BitBtn1Click() {
     if (!PackFitsGame(context_, this, "original track pack", TrackPackFiles(false)))
         return;
     GameCommand command(context_);
+    const TracksFolderScope folder(context_.state);
     if (!WriteStretchFiles(false))
         return;
     if (!CopyTracksFromCd(context_, this) || !command.CommitOrReport(this, kTrackCopyFailed))
@@ -77,7 +78,10 @@ void Tinsttform::BitBtn2Click() {
     if (!PackFitsGame(context_, this, "Valmont track pack", TrackPackFiles(true)))
         return;
     GameCommand command(context_);
-    if (CreateTracksFolder(state))
+    // A folder without its 16 track files counts as missing, so that an install that stopped
+    // halfway asks for the CD again; a folder made here goes again when nothing was installed.
+    const TracksFolderScope folder(state);
+    if (folder.Created() || !TrackFilesInstalled(state))
         CopyTracksFromCd(context_, this);
     for (const std::string& name : TrackFileNames())
         fs::SetNormalAttributes(state.GamePath(name));

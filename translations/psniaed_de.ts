@@ -196,6 +196,21 @@ Er liest nur die Archive des Beispielspiels: Ein echtes Spiel braucht dort statt
     </message>
 </context>
 <context>
+    <name>psn::GameTransfer</name>
+    <message>
+        <source>Nothing was written into the game, because one of its files is not what its name says:
+
+%1: %2
+
+Put that file right (&quot;Restore game files from backup&quot; or the game CD) and try again.</source>
+        <translation>Nichts wurde ins Spiel geschrieben, denn eine seiner Dateien ist nicht, was ihr Name sagt:
+
+%1: %2
+
+Bringen Sie diese Datei in Ordnung (&quot;Spieldateien aus der Sicherung zurückholen&quot; oder die Spiel-CD) und versuchen Sie es erneut.</translation>
+    </message>
+</context>
+<context>
     <name>psn::HelpTexts</name>
     <message>
         <source>(not located yet)</source>

@@ -196,6 +196,21 @@ Solo lee los archivos del juego de ejemplo: un juego real necesita allí su prop
     </message>
 </context>
 <context>
+    <name>psn::GameTransfer</name>
+    <message>
+        <source>Nothing was written into the game, because one of its files is not what its name says:
+
+%1: %2
+
+Put that file right (&quot;Restore game files from backup&quot; or the game CD) and try again.</source>
+        <translation>No se ha escrito nada en el juego, porque uno de sus archivos no es lo que dice su nombre:
+
+%1: %2
+
+Arregle ese archivo (&quot;Recuperar archivos del juego de la copia de seguridad&quot; o el CD del juego) e inténtelo de nuevo.</translation>
+    </message>
+</context>
+<context>
     <name>psn::HelpTexts</name>
     <message>
         <source>(not located yet)</source>

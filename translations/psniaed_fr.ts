@@ -196,6 +196,21 @@ Il ne lit que les archives du jeu d&apos;exemple : un vrai jeu a besoin à sa pl
     </message>
 </context>
 <context>
+    <name>psn::GameTransfer</name>
+    <message>
+        <source>Nothing was written into the game, because one of its files is not what its name says:
+
+%1: %2
+
+Put that file right (&quot;Restore game files from backup&quot; or the game CD) and try again.</source>
+        <translation>Rien n'a été écrit dans le jeu, car l'un de ses fichiers n'est pas ce que son nom indique :
+
+%1: %2
+
+Remettez ce fichier en état (&quot;Restaurer les fichiers du jeu depuis une sauvegarde&quot; ou le CD du jeu) et réessayez.</translation>
+    </message>
+</context>
+<context>
     <name>psn::HelpTexts</name>
     <message>
         <source>(not located yet)</source>

@@ -196,6 +196,21 @@ Legge solo gli archivi del gioco di esempio: un gioco vero richiede invece il pr
     </message>
 </context>
 <context>
+    <name>psn::GameTransfer</name>
+    <message>
+        <source>Nothing was written into the game, because one of its files is not what its name says:
+
+%1: %2
+
+Put that file right (&quot;Restore game files from backup&quot; or the game CD) and try again.</source>
+        <translation>Nel gioco non è stato scritto nulla, perché uno dei suoi file non è ciò che dice il suo nome:
+
+%1: %2
+
+Sistemate quel file (&quot;Ripristina i file del gioco dal backup&quot; o il CD del gioco) e riprovate.</translation>
+    </message>
+</context>
+<context>
     <name>psn::HelpTexts</name>
     <message>
         <source>(not located yet)</source>

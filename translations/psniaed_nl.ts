@@ -196,6 +196,21 @@ Hij leest alleen de archieven van het voorbeeldspel: een echt spel heeft daar in
     </message>
 </context>
 <context>
+    <name>psn::GameTransfer</name>
+    <message>
+        <source>Nothing was written into the game, because one of its files is not what its name says:
+
+%1: %2
+
+Put that file right (&quot;Restore game files from backup&quot; or the game CD) and try again.</source>
+        <translation>Er is niets in het spel geschreven, want een van de bestanden is niet wat de naam zegt:
+
+%1: %2
+
+Herstel dat bestand (&quot;Spelbestanden uit reservekopie terugzetten&quot; of de cd van het spel) en probeer het opnieuw.</translation>
+    </message>
+</context>
+<context>
     <name>psn::HelpTexts</name>
     <message>
         <source>(not located yet)</source>

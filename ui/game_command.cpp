@@ -52,11 +52,6 @@ void GameCommand::Copy(const std::string& source, const std::string& target) {
     context_.state.command->Copy(source, target);
 }
 
-bool GameCommand::Commit(QWidget* parent) {
-    return CommitWith(
-        [&](const FileAccessError& error) { FileAccessFailure(context_, parent, error); });
-}
-
 bool GameCommand::CommitOrReport(QWidget* parent, const QString& failure) {
     return CommitWith([&](const FileAccessError& error) {
         context_.dialogs.Information(parent,
@@ -78,6 +73,16 @@ bool GameCommand::CommitWith(const std::function<void(const FileAccessError&)>& 
         failed(error);
     }
     return false;
+}
+
+bool GameCommand::Commit(QWidget* parent) {
+    return CommitWith([&](const FileAccessError& error) {
+        // A file the commit chose not to write changed nothing: the program goes on.
+        if (const auto* refused = dynamic_cast<const RefusedFileError*>(&error))
+            ReportRefusal(context_, parent, *refused);
+        else
+            FileAccessFailure(context_, parent, error);
+    });
 }
 
 } // namespace psn

@@ -30,7 +30,8 @@ public:
     GameCommand& operator=(const GameCommand&) = delete;
     // Stages a whole-file copy; an unreadable source raises FileAccessError.
     void Copy(const std::string& source, const std::string& target);
-    // A failure takes the file access error path. Returns whether the changes are on disk.
+    // A failure takes the file access error path; a file the commit refuses is reported and the
+    // program goes on. Returns whether the changes are on disk.
     [[nodiscard]] bool Commit(QWidget* parent);
     // For the installers, whose copies may meet a target that cannot be replaced (a folder in its
     // place, a full disk): a failed commit changed nothing, so it is shown as `failure` with the

@@ -5,6 +5,7 @@
 
 #include "ui/game_command.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <cstdlib>
@@ -23,6 +24,17 @@ void FileAccessFailure(AppContext& context, QWidget* parent, const FileAccessErr
     context.terminate(1);
     // The handler ends the program (or, in tests, throws); whatever called this must not go on.
     std::abort();
+}
+
+void ReportRefusal(AppContext& context, QWidget* parent, const RefusedFileError& error) {
+    context.dialogs.Warning(
+        parent, QCoreApplication::translate(
+                    "psn::GameTransfer",
+                    "Nothing was written into the game, because one of its files is not what its "
+                    "name says:\n\n%1: %2\n\nPut that file right (\"Restore game files from "
+                    "backup\" or the game CD) and try again.")
+                    .arg(QString::fromLocal8Bit(error.Path().c_str()),
+                         QString::fromLocal8Bit(error.Reason().c_str())));
 }
 
 namespace {
@@ -55,6 +67,13 @@ bool RunGameTransfer(AppContext& context, QWidget* parent, const std::function<v
             state.CommitCommand();
         ReportUnreported(context, parent);
         return true;
+    } catch (const RefusedFileError& error) {
+        // A file the commit chose not to write is no failure of the system: nothing was written.
+        state.CloseGameFiles();
+        if (whole)
+            state.DiscardCommand();
+        ReportRefusal(context, parent, error);
+        return false;
     } catch (const FileAccessError& error) {
         // Nothing of the command is written.
         FileAccessFailure(context, parent, error);

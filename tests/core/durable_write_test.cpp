@@ -1,10 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The psniaed developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/bitmap8_format.h"
 #include "core/fs.h"
 #include "core/game_file.h"
-#include "core/settings_files.h"
 #include "shell/start_folder.h"
 #include "support/scratch_game.h"
 
@@ -48,9 +46,10 @@ TEST(DurableWrite, RefusesWhatIsNoRegularFileAndLeavesItAlone) {
         std::string name, says;
         std::function<std::string()> make; // returns the path to write
     } cases[] = {
-        {"link to a file", "a link",
+        {"link to a folder", "a link",
          [&] {
-             sfs::create_symlink(file, dir.str() + "/link");
+             sfs::create_directory(dir.str() + "/linked");
+             sfs::create_symlink(dir.str() + "/linked", dir.str() + "/link");
              return dir.str() + "/link";
          }},
         {"dangling link", "a link",
@@ -76,7 +75,7 @@ TEST(DurableWrite, RefusesWhatIsNoRegularFileAndLeavesItAlone) {
         const auto before = Names(dir.str());
         const sfs::file_status status = sfs::symlink_status(path);
         const FileResult result = fs::WriteFileDurably(path, kNew);
-        EXPECT_EQ(result.status, FileResult::Status::NotOpened);
+        EXPECT_EQ(result.status, FileResult::Status::Refused);
         EXPECT_EQ(result.path, path);
         EXPECT_NE(result.message.find(path), std::string::npos) << result.message;
         EXPECT_NE(result.reason.find(c.says), std::string::npos) << result.reason;
@@ -159,58 +158,6 @@ TEST(DurableWrite, AFolderThatCannotBeWrittenIsNamedWithTheSystemsReason) {
     EXPECT_EQ(result.reason, std::strerror(EACCES));
     EXPECT_NE(result.message.find(path), std::string::npos);
     EXPECT_TRUE(Names(folder).empty());
-}
-
-// Every file the program writes outside the game goes the same way: a link in the way is left
-// as it is, and the failure names it.
-TEST(DurableWrite, EveryWriterLeavesALinkInPlace) {
-    TempDir dir;
-    const std::string target = dir.str() + "/theirs";
-    WriteFileBytes(target, kOld);
-    test::ScratchGame game;
-    const auto link = [&](const std::string& path) {
-        sfs::create_directories(sfs::path(path).parent_path());
-        sfs::remove(path);
-        sfs::create_symlink(target, path);
-        return path;
-    };
-    const struct {
-        std::string name;
-        std::function<std::string(const std::string&)> write; // the failure's text, or ""
-        std::string path;
-    } cases[] = {
-        {"settings file",
-         [&](const std::string&) {
-             SetCurrentSettingsFile(game.state, "linked.GIA");
-             return WriteSettingsFile(game.state).message;
-         },
-         game.editorDir + "/linked.GIA"},
-        {"configuration", [&](const std::string&) { return WriteConfig(game.state).message; },
-         game.state.StartPath(kConfigFile)},
-        {"originals snapshot",
-         [&](const std::string&) { return WriteOriginalSnapshot(game.state, true).message; },
-         game.state.StartPath(kOriginalSettings)},
-        {"picture",
-         [&](const std::string& path) {
-             try {
-                 SaveBmpFile(MakeBitmap8(4, 4), path);
-             } catch (const EFCreateError& error) {
-                 EXPECT_EQ(error.Path(), path);
-                 return std::string(error.what());
-             }
-             return std::string();
-         },
-         dir.str() + "/picture.bmp"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const std::string path = link(c.path);
-        const std::string failure = c.write(path);
-        EXPECT_NE(failure.find(path), std::string::npos) << failure;
-        EXPECT_NE(failure.find("link"), std::string::npos) << failure;
-        EXPECT_TRUE(sfs::is_symlink(path));
-        EXPECT_EQ(ReadFileBytes(target), kOld);
-    }
 }
 
 // The backup of a file is its first content, written once; a dangling link in its place is left

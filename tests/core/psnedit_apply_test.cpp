@@ -390,13 +390,15 @@ TEST(PsneditConventions, StandardStreamsAndLinksAreHandledPlainly) {
                                       R"j({"psnedit": 1, "failures": {"team 3": 4242}})j");
     EXPECT_EQ(applied.code, cli::kSuccess) << applied.err;
     EXPECT_EQ(Saved(inst, dir.str()).u16(rec::Failure(3)), 4242);
-    // A link is never replaced by a file.
+    // A link is never replaced by a file: a link to a file is written through.
     const std::string target = dir.str() + "/target", link = dir.str() + "/link.GIA";
     test::WriteFileBytes(target, {1, 2, 3});
     sfs::create_symlink(target, link);
-    EXPECT_EQ(Psnedit({"save", inst.gameDir, link}).code, cli::kBadInput);
+    EXPECT_EQ(Psnedit({"save", inst.gameDir, link}).code, cli::kSuccess);
     EXPECT_TRUE(sfs::is_symlink(link));
-    EXPECT_EQ(test::ReadFileBytes(target), (std::vector<std::uint8_t>{1, 2, 3}));
+    const std::vector<std::uint8_t> written = test::ReadFileBytes(target);
+    ASSERT_EQ(written.size(), rec::kSize);
+    EXPECT_EQ(written[rec::Failure(3)] + 256 * written[rec::Failure(3) + 1], 4242);
     // Output that cannot be written is a failure.
     FullBuffer full;
     std::ostream out(&full);

@@ -93,10 +93,16 @@ TEST(SettingsFile, SnapshotWithoutTrackEntriesIsCompletedOnceByTheFirstTrackRead
     ASSERT_TRUE(WriteOriginalSnapshot(game.state, false).Ok());
     EXPECT_TRUE(OriginalTracksPending(game.state));
 
-    // Later in the run the user changes other values, then the track block is read.
+    // Later in the run the user changes other values, then the track block is read, in two reads;
+    // the record's track entries are the user's edits by then.
     game.state.record.setU8(10, 2);
-    game.state.record.setU8(rec::kTrackEntries, 77);
-    game.state.record.setU8(rec::kTrackEntriesEnd - 1, 78);
+    game.state.record.setU8(rec::kTrackEntries, 55);
+    auto& read = game.state.trackEntryFirstRead;
+    for (std::size_t t = 0; t + 1 < read.size(); ++t)
+        read[t].emplace().fill(t == 0 ? 77 : 5);
+    ASSERT_TRUE(CompleteOriginalTracks(game.state).Ok());
+    EXPECT_TRUE(OriginalTracksPending(game.state)) << "one track entry is still to be read";
+    read.back().emplace().fill(78);
     ASSERT_TRUE(CompleteOriginalTracks(game.state).Ok());
     EXPECT_FALSE(OriginalTracksPending(game.state));
     auto snapshot = ReadFileBytes(game.editorDir + "/DATA/ORIGIN.SET");
@@ -104,7 +110,7 @@ TEST(SettingsFile, SnapshotWithoutTrackEntriesIsCompletedOnceByTheFirstTrackRead
     EXPECT_EQ(snapshot[rec::kTrackEntries], 77);
     EXPECT_EQ(snapshot[rec::kTrackEntriesEnd - 1], 78);
 
-    game.state.record.setU8(rec::kTrackEntries, 99);
+    read.front()->fill(99);
     ASSERT_TRUE(CompleteOriginalTracks(game.state).Ok());
     snapshot = ReadFileBytes(game.editorDir + "/DATA/ORIGIN.SET");
     EXPECT_EQ(snapshot[rec::kTrackEntries], 77) << "completed once";

@@ -161,6 +161,33 @@ TEST(TrackManager, BonusTrackOnAFreshGameOffersTheCd) {
     EXPECT_EQ(files, std::vector<std::string>{"F1CT07.DAT"});
 }
 
+// An install that stops keeps nothing of itself, not even the CIRCUITS folder it made, so that
+// the next try asks for the CD again and installs every track file with the bonus track.
+TEST(TrackManager, BonusTrackAfterAFailedInstallStillCopiesEveryTrackFromTheCd) {
+    TrackManagerSession session;
+    WriteFileBytes(session.Data("TRKL.DAT"), {});
+    session.dialogs.fileAnswers = {QString::fromStdString(session.cdDir + "/PSN.EXE")};
+    Click(&session.form, "BitBtn2");
+    EXPECT_EQ(session.dialogs.Count(ScriptedDialogs::Kind::Error), 1);
+    EXPECT_FALSE(stdfs::exists(session.game.gameDir + "CIRCUITS"));
+
+    WriteFileBytes(session.Data("TRKL.DAT"), {0xB1, 0xB2, 0xB3});
+    session.dialogs.Clear();
+    session.dialogs.fileAnswers = {QString::fromStdString(session.cdDir + "/PSN.EXE")};
+    Click(&session.form, "BitBtn2");
+    EXPECT_EQ(session.dialogs.Messages(), (QStringList{kInsertCdMessage, "Track installed!"}));
+    for (int t = 0; t < kTrackCount; ++t)
+        EXPECT_EQ(ReadFileBytes(TrackPath(session.game.gameDir, t)),
+                  MakeTrackFile(DistinctTrack(t == 6 ? 13 : t)))
+            << "track " << t + 1;
+
+    // A folder that lacks track files counts as missing too.
+    stdfs::remove(TrackPath(session.game.gameDir, 2));
+    session.dialogs.Clear();
+    Click(&session.form, "BitBtn2");
+    EXPECT_EQ(session.dialogs.Messages(), (QStringList{kInsertCdMessage, "Track installed!"}));
+}
+
 // The stretches and the track files are one command: cancelling the CD dialog writes neither.
 TEST(TrackManager, OriginalTracksWriteTheStretchesOnlyWithTheTrackFiles) {
     TrackManagerSession session(1);
