@@ -22,6 +22,14 @@ std::function<void()> OnExe(AppState& state, std::initializer_list<BlockOperatio
     };
 }
 
+// Refills an open window from the record, as showing it does. Hiding a window that runs in its
+// own modal loop would end that loop and leave the window open without modality; a show event
+// refills it just the same.
+void Refill(QWidget* window) {
+    QShowEvent refresh;
+    QCoreApplication::sendEvent(window, &refresh);
+}
+
 } // namespace
 
 bool ImportIntoWindow(AppContext& context, QWidget* window, const std::function<void()>& body) {
@@ -34,14 +42,10 @@ bool ImportIntoWindow(AppContext& context, QWidget* window, const std::function<
     if (context.steps)
         context.steps->WindowMatchesGame(*window);
     context.dialogs.Information(window, kDataImported);
-    // Hiding a window that runs in its own modal loop would end that loop and leave the window
-    // open without modality; a show event refills it from the record just the same.
-    if (window->isVisible()) {
-        QShowEvent refresh;
-        QCoreApplication::sendEvent(window, &refresh);
-    } else {
+    if (window->isVisible())
+        Refill(window);
+    else
         window->show();
-    }
     return true;
 }
 
@@ -52,6 +56,11 @@ bool ExportFromWindow(AppContext& context, QWidget* window, const std::function<
         return false;
     if (context.steps)
         context.steps->WindowMatchesGame(*window);
+    if (ReportNotTaken(context, window)) {
+        if (window->isVisible())
+            Refill(window); // the switch as the game has it
+        return true;
+    }
     context.dialogs.Information(window, kDataExported);
     return true;
 }
