@@ -183,6 +183,10 @@
         <source>Import data from game: %1</source>
         <translation>Importar datos del juego: %1</translation>
     </message>
+    <message>
+        <source>&quot;Random engine power&quot; cannot be turned back on in this game: %1 no longer holds the code the switch needs, and no backup %2 of the original holds it. The switch is shown as the game has it; the other values have been exported.</source>
+        <translation>«Potencia del motor aleatoria» no se puede volver a activar en este juego: %1 ya no contiene el código que necesita la opción, y ninguna copia de seguridad %2 del original lo contiene. La opción se muestra tal como la tiene el juego; los demás valores se han exportado.</translation>
+    </message>
 </context>
 <context>
     <name>psn::HelpTexts</name>
@@ -273,6 +277,17 @@ Carpeta del juego: %4</translation>
     <message>
         <source>&amp;Redo %1</source>
         <translation>&amp;Rehacer: %1</translation>
+    </message>
+</context>
+<context>
+    <name>psn::Recovery</name>
+    <message>
+        <source>The editor was stopped while it was changing the game files. The change has now been completed in:</source>
+        <translation>El editor se detuvo mientras modificaba los archivos del juego. El cambio se ha completado ahora en:</translation>
+    </message>
+    <message>
+        <source>The editor was stopped while it was changing the game files. These files have been put back as they were:</source>
+        <translation>El editor se detuvo mientras modificaba los archivos del juego. Estos archivos se han devuelto a su estado anterior:</translation>
     </message>
 </context>
 <context>
@@ -1006,6 +1021,10 @@ Carpeta del juego: %4</translation>
     <message>
         <source>The settings have been changed since they were last read from or written to the game or a settings file. Save them before the editor closes?</source>
         <translation>Los ajustes han cambiado desde la última vez que se leyeron del juego o de un archivo de ajustes o se escribieron en ellos. ¿Guardarlos antes de cerrar el editor?</translation>
+    </message>
+    <message>
+        <source>The editor is already running in %1. This window works as usual, but only the other one keeps unsaved settings for the case that it does not end normally: save your settings to a file before you close this window.</source>
+        <translation>El editor ya se está ejecutando en %1. Esta ventana funciona como siempre, pero solo el otro guarda los ajustes no guardados por si no termina con normalidad: guarde sus ajustes en un archivo antes de cerrar esta ventana.</translation>
     </message>
 </context>
 <context>
