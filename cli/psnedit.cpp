@@ -705,6 +705,10 @@ void Report(const AppState& state, const std::vector<std::string>& changed,
         << refused.size() << (refused.size() == 1 ? " field" : " fields") << ":\n";
     for (const std::string& line : refused)
         err << "  " << line << "\n";
+    if (!state.notTaken.empty())
+        err << "psnedit: random engine power cannot be turned back on in this game: "
+            << state.ExePath() << " no longer holds the code the switch needs, and no backup "
+            << fs::FileNamePart(state.ExePath()) << ".bak of the original holds it\n";
     return kDifferent;
 }
 

@@ -37,6 +37,25 @@ std::vector<GameBackup> ListBackups(const AppState& state) {
     return backups;
 }
 
+std::vector<std::uint8_t> BackupBytes(const std::string& file, std::uint64_t offset,
+                                      std::size_t count) {
+    const std::string path = fs::ResolveCase(file + ".bak");
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return {};
+    const auto fileSize = fs::FileSize(file);
+    GameFile backup;
+    if (!backup.Open(path) || !fileSize || backup.Size() != *fileSize ||
+        backup.Size() < offset + count)
+        return {};
+    backup.Seek(offset);
+    std::vector<std::uint8_t> bytes = backup.ReadBytes(count);
+    // Never closed: a backup is only read, and a file destroyed unclosed writes nothing.
+    if (backup.Failed() || bytes.size() != count)
+        return {};
+    return bytes;
+}
+
 void StageBackups(Staging& staging, const std::vector<GameBackup>& chosen) {
     for (const GameBackup& backup : chosen)
         staging.Copy(backup.backup, backup.file);

@@ -23,6 +23,12 @@ struct GameBackup {
 // neither a folder link nor a backup that is a link is followed.
 std::vector<GameBackup> ListBackups(const AppState& state);
 
+// `count` bytes at `offset` of the backup kept of `file` ("<file>.bak", the user's first
+// original). Empty when there is no such backup, when it is a link or not a regular file, or when
+// its size differs from the file's: then it is no copy of this file.
+std::vector<std::uint8_t> BackupBytes(const std::string& file, std::uint64_t offset,
+                                      std::size_t count);
+
 // Stages the backups' content over their files in the given staging; the backups stay.
 // An unreadable backup raises FileAccessError naming it.
 void StageBackups(Staging& staging, const std::vector<GameBackup>& chosen);

@@ -45,6 +45,12 @@ public:
     static GameLock Acquire(const std::string& gameDir,
                             std::chrono::milliseconds wait = kGameLockWait);
 
+    // Takes the same lock on the lock file `path` at once or not at all, for as long as the
+    // caller keeps it (the editor folder's, for a whole run). `busy` tells whether another
+    // process holds it; unheld and not busy is a folder that cannot hold a lock file. Raises
+    // GameLockError when `path` is a link or not a regular file.
+    static GameLock TryHold(const std::string& path, bool& busy);
+
     // Whether this lock is held; false for a game that cannot be locked, or after Release.
     bool Held() const { return fd_ >= 0; }
     void Release();

@@ -135,6 +135,8 @@ void TIEForm::ExportAllClick() {
         return;
     if (context_.steps)
         context_.steps->GameMatches();
+    if (ReportNotTaken(context_, this))
+        return;
     const std::string note = TracksLeftNote(state);
     context_.dialogs.Information(this, note.empty() ? tr(kAllExported)
                                                     : tr(kAllExported) + "\n\n" +

@@ -381,6 +381,8 @@ void TMainForm::CreateOtherWindows() {
             if (changed)
                 description->ShowRecordDescription();
         });
+    if (!HoldEditorFolder())
+        return;
     OfferUnsavedEdits();
     steps_->KeepUnsavedEdits(UnsavedEditsPath());
 }
@@ -416,6 +418,26 @@ void TMainForm::StartHistory() {
 
 std::string TMainForm::UnsavedEditsPath() const {
     return fs::Join(context_.state.startDir, kUnsavedEditsFile);
+}
+
+// One editor at a time keeps unsaved edits in an editor folder: a second one would take the
+// first one's edits for a crash's, and each would overwrite the other's. The lock ends with its
+// holder's process, so a crashed editor leaves its edits to the next start.
+bool TMainForm::HoldEditorFolder() {
+    bool busy = false;
+    try {
+        folderLock_ = GameLock::TryHold(UnsavedEditsPath() + ".lck", busy);
+    } catch (const GameLockError&) {
+        return true; // a link or folder in its place: kept as before, without the guard
+    }
+    if (!busy)
+        return true;
+    context_.dialogs.Warning(
+        this, tr("The editor is already running in %1. This window works as usual, but only the "
+                 "other one keeps unsaved settings for the case that it does not end normally: "
+                 "save your settings to a file before you close this window.")
+                  .arg(Native(context_.state.startDir)));
+    return false;
 }
 
 // Edits kept by a run that did not end normally come back as one step, or are discarded.
@@ -526,6 +548,13 @@ void TMainForm::UpdateModifiedMark() {
 
 void TMainForm::Loadsettings1Click() {
     if (LoadSettings(context_, this))
+        UpdateTitle();
+    if (windows_.description)
+        windows_.description->ShowRecordDescription();
+}
+
+void TMainForm::OpenSettingsFile(const std::string& path) {
+    if (LoadSettingsFile(context_, this, path))
         UpdateTitle();
     if (windows_.description)
         windows_.description->ShowRecordDescription();

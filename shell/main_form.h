@@ -5,6 +5,7 @@
 // windows from its picture buttons and holds the settings-file commands in its menu.
 #pragma once
 
+#include "core/game_lock.h"
 #include "shell/start_form.h"
 #include "shell/window_set.h"
 #include "ui/app_context.h"
@@ -44,6 +45,9 @@ public:
     // helmet sheet for the helmet window.
     void CreateOtherWindows();
     WindowSet& Windows() { return windows_; }
+    // Loads a settings file as "Load settings" does (the file a file manager opens the editor
+    // with); a file that does not load is reported.
+    void OpenSettingsFile(const std::string& path);
     // The record's undo history; null when the start-up did not load the game.
     RecordSteps* Steps() const { return steps_; }
     // Where unsaved edits are kept while the editor runs.
@@ -83,6 +87,7 @@ private:
     void UpdateTitle();
     void UpdateModifiedMark();
     void StartHistory();
+    [[nodiscard]] bool HoldEditorFolder();
     void OfferUnsavedEdits();
     // Asks before unsaved edits are lost; false when the user keeps the window open.
     [[nodiscard]] bool MayDiscardEdits();
@@ -99,6 +104,8 @@ private:
     // The helmet sheet's extraction runs while the other windows are created.
     std::unique_ptr<PendingConversion> helmetExtraction_;
     QString helmetProblem_; // why the start-up extracted no helmet sheet
+    // Held for the whole run: this editor keeps the editor folder's unsaved edits.
+    GameLock folderLock_;
 };
 
 } // namespace psn

@@ -25,6 +25,7 @@
 #include <QTimer>
 #include <QWindow>
 #include <cstdlib>
+#include <filesystem>
 #ifndef _WIN32
 #include <fontconfig/fontconfig.h>
 #endif
@@ -123,11 +124,29 @@ void SetUpApplication() {
     QGuiApplication::setDesktopFileName(kAppId);
 }
 
+std::string SettingsFileArgument(int argc, char** argv, const std::string& launchDir) {
+    bool options = true;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (options && argument == "--") {
+            options = false;
+            continue;
+        }
+        if (argument.empty() || (options && argument.front() == '-'))
+            continue;
+        return (std::filesystem::path(launchDir) / argument).string(); // absolute stays as it is
+    }
+    return {};
+}
+
 int RunEditor(int argc, char** argv, const std::function<void(QWidget&)>& shown) {
     // While the application connects to the display, worker threads read the font configuration
     // and the pictures the start-up shows: the largest parts of the start-up that need no
     // display.
     const std::shared_future<void> fonts = ReadFontConfiguration();
+    // A file named on the command line is relative to where the program was started, which the
+    // editor then leaves for its editor folder.
+    const std::string launchDir = fs::CurrentDirectory();
     const QString folderError = EnterStartFolder(argv[0]);
     AppState state;
     if (folderError.isEmpty())
@@ -166,6 +185,10 @@ int RunEditor(int argc, char** argv, const std::function<void(QWidget&)>& shown)
     // the message loop runs.
     PaintWhenExposed(mainForm);
     mainForm.CreateOtherWindows();
+    // After the offer of unsaved edits, so that the file's settings are the step on top. The
+    // application has taken its own options out of the arguments by now.
+    if (const std::string file = SettingsFileArgument(argc, argv, launchDir); !file.empty())
+        mainForm.OpenSettingsFile(file);
     return QApplication::exec();
 }
 

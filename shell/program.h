@@ -6,6 +6,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 class QWidget;
 
@@ -20,6 +21,11 @@ inline constexpr const char* kWindowClass = "psniaed";
 // Names the application and gives it the icon that every window shows and the desktop entry it
 // belongs to.
 void SetUpApplication();
+
+// The settings file named on the command line ("psniaed FILE", as a file manager opens one),
+// absolute against `launchDir`, the folder the program was started from; empty when none is
+// named. Options are left out, and so is everything after the first file.
+[[nodiscard]] std::string SettingsFileArgument(int argc, char** argv, const std::string& launchDir);
 
 // `shown`, when given, runs once the main window has been shown (before the loop starts).
 [[nodiscard]] int RunEditor(int argc, char** argv, const std::function<void(QWidget&)>& shown = {});

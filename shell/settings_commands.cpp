@@ -117,34 +117,38 @@ bool SaveSettings(AppContext& context, QWidget* parent, const QString& descripti
     return chosen;
 }
 
-bool LoadSettings(AppContext& context, QWidget* parent) {
+bool LoadSettingsFile(AppContext& context, QWidget* parent, const std::string& path) {
     AppState& state = context.state;
-    bool loaded = false;
-    if (const auto path =
-            context.dialogs.OpenFile(parent, InSettingsFolder(state, LoadSettingsRequest()))) {
-        // A file that does not load must not become the file that "Save settings" overwrites.
-        const std::string previous = state.currentSettingsFile;
-        // Begun before the file name changes, so that what came before is a step of its own.
-        StepScope step(context, {});
-        SetCurrentSettingsFile(state, NativePath(*path));
-        step.Rename(
-            QCoreApplication::translate("psn::SettingsCommands", "Load settings %1")
-                .arg(QString::fromLocal8Bit(fs::FileNamePart(state.currentSettingsFile).c_str())));
-        const FileResult result = ReadSettingsFile(state);
-        loaded = result.Ok();
-        if (loaded && context.steps)
-            context.steps->FileMatches();
-        if (!loaded) {
-            state.currentSettingsFile = previous;
-            context.dialogs.Error(
-                parent, result.status == FileResult::Status::NotOpened
-                            ? QString("%1. Nothing was loaded; check that the file exists and "
-                                      "that you may read it.")
-                                  .arg(QString::fromLocal8Bit(result.message.c_str()))
-                            : QString::fromLocal8Bit(result.message.c_str()));
-        }
+    // A file that does not load must not become the file that "Save settings" overwrites.
+    const std::string previous = state.currentSettingsFile;
+    // Begun before the file name changes, so that what came before is a step of its own.
+    StepScope step(context, {});
+    SetCurrentSettingsFile(state, path);
+    step.Rename(
+        QCoreApplication::translate("psn::SettingsCommands", "Load settings %1")
+            .arg(QString::fromLocal8Bit(fs::FileNamePart(state.currentSettingsFile).c_str())));
+    const FileResult result = ReadSettingsFile(state);
+    const bool loaded = result.Ok();
+    if (loaded && context.steps)
+        context.steps->FileMatches();
+    if (!loaded) {
+        state.currentSettingsFile = previous;
+        context.dialogs.Error(
+            parent, result.status == FileResult::Status::NotOpened
+                        ? QString("%1. Nothing was loaded; check that the file exists and "
+                                  "that you may read it.")
+                              .arg(QString::fromLocal8Bit(result.message.c_str()))
+                        : QString::fromLocal8Bit(result.message.c_str()));
     }
-    state.RestoreStartDir();
+    return loaded;
+}
+
+bool LoadSettings(AppContext& context, QWidget* parent) {
+    bool loaded = false;
+    if (const auto path = context.dialogs.OpenFile(
+            parent, InSettingsFolder(context.state, LoadSettingsRequest())))
+        loaded = LoadSettingsFile(context, parent, NativePath(*path));
+    context.state.RestoreStartDir();
     return loaded;
 }
 

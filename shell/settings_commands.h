@@ -35,5 +35,8 @@ std::string DescriptionBytes(const QString& text);
 // it); a file that cannot be opened or is no settings file is reported by name, and the record
 // and the current settings file stay as they were.
 [[nodiscard]] bool LoadSettings(AppContext& context, QWidget* parent);
+// Loads the settings file `path` as "Load settings" does once the file is chosen: one undoable
+// step, and a file that does not load is reported and changes nothing.
+[[nodiscard]] bool LoadSettingsFile(AppContext& context, QWidget* parent, const std::string& path);
 
 } // namespace psn

@@ -194,6 +194,10 @@ Er liest nur die Archive des Beispielspiels: Ein echtes Spiel braucht dort statt
         <source>Import data from game: %1</source>
         <translation>Daten aus dem Spiel importieren: %1</translation>
     </message>
+    <message>
+        <source>&quot;Random engine power&quot; cannot be turned back on in this game: %1 no longer holds the code the switch needs, and no backup %2 of the original holds it. The switch is shown as the game has it; the other values have been exported.</source>
+        <translation>„Zufällige Motorleistung“ lässt sich in diesem Spiel nicht wieder einschalten: %1 enthält den Code, den der Schalter braucht, nicht mehr, und keine Sicherung %2 des Originals enthält ihn. Der Schalter wird so gezeigt, wie das Spiel ihn hat; die übrigen Werte wurden exportiert.</translation>
+    </message>
 </context>
 <context>
     <name>psn::GameTransfer</name>
@@ -307,6 +311,17 @@ Spielordner: %4</translation>
     <message>
         <source>&amp;Redo %1</source>
         <translation>&amp;Wiederherstellen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>psn::Recovery</name>
+    <message>
+        <source>The editor was stopped while it was changing the game files. The change has now been completed in:</source>
+        <translation>Der Editor wurde angehalten, während er die Spieldateien änderte. Die Änderung wurde jetzt abgeschlossen in:</translation>
+    </message>
+    <message>
+        <source>The editor was stopped while it was changing the game files. These files have been put back as they were:</source>
+        <translation>Der Editor wurde angehalten, während er die Spieldateien änderte. Diese Dateien wurden in ihren vorigen Zustand zurückversetzt:</translation>
     </message>
 </context>
 <context>
@@ -1056,6 +1071,10 @@ Spielordner: %4</translation>
     <message>
         <source>S&amp;easons…</source>
         <translation>Sais&amp;ons…</translation>
+    </message>
+    <message>
+        <source>The editor is already running in %1. This window works as usual, but only the other one keeps unsaved settings for the case that it does not end normally: save your settings to a file before you close this window.</source>
+        <translation>Der Editor läuft bereits in %1. Dieses Fenster arbeitet wie gewohnt, aber nur das andere bewahrt ungespeicherte Einstellungen für den Fall auf, dass es nicht normal endet: Speichern Sie Ihre Einstellungen in einer Datei, bevor Sie dieses Fenster schließen.</translation>
     </message>
 </context>
 <context>

@@ -194,6 +194,10 @@ Solo lee los archivos del juego de ejemplo: un juego real necesita allí su prop
         <source>Import data from game: %1</source>
         <translation>Importar datos del juego: %1</translation>
     </message>
+    <message>
+        <source>&quot;Random engine power&quot; cannot be turned back on in this game: %1 no longer holds the code the switch needs, and no backup %2 of the original holds it. The switch is shown as the game has it; the other values have been exported.</source>
+        <translation>«Potencia del motor aleatoria» no se puede volver a activar en este juego: %1 ya no contiene el código que necesita la opción, y ninguna copia de seguridad %2 del original lo contiene. La opción se muestra tal como la tiene el juego; los demás valores se han exportado.</translation>
+    </message>
 </context>
 <context>
     <name>psn::GameTransfer</name>
@@ -307,6 +311,17 @@ Carpeta del juego: %4</translation>
     <message>
         <source>&amp;Redo %1</source>
         <translation>&amp;Rehacer: %1</translation>
+    </message>
+</context>
+<context>
+    <name>psn::Recovery</name>
+    <message>
+        <source>The editor was stopped while it was changing the game files. The change has now been completed in:</source>
+        <translation>El editor se detuvo mientras modificaba los archivos del juego. El cambio se ha completado ahora en:</translation>
+    </message>
+    <message>
+        <source>The editor was stopped while it was changing the game files. These files have been put back as they were:</source>
+        <translation>El editor se detuvo mientras modificaba los archivos del juego. Estos archivos se han devuelto a su estado anterior:</translation>
     </message>
 </context>
 <context>
@@ -1056,6 +1071,10 @@ Carpeta del juego: %4</translation>
     <message>
         <source>S&amp;easons…</source>
         <translation>&amp;Temporadas…</translation>
+    </message>
+    <message>
+        <source>The editor is already running in %1. This window works as usual, but only the other one keeps unsaved settings for the case that it does not end normally: save your settings to a file before you close this window.</source>
+        <translation>El editor ya se está ejecutando en %1. Esta ventana funciona como siempre, pero solo el otro guarda los ajustes no guardados por si no termina con normalidad: guarde sus ajustes en un archivo antes de cerrar esta ventana.</translation>
     </message>
 </context>
 <context>

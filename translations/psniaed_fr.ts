@@ -194,6 +194,10 @@ Il ne lit que les archives du jeu d&apos;exemple : un vrai jeu a besoin à sa pl
         <source>Import data from game: %1</source>
         <translation>Importer les données du jeu : %1</translation>
     </message>
+    <message>
+        <source>&quot;Random engine power&quot; cannot be turned back on in this game: %1 no longer holds the code the switch needs, and no backup %2 of the original holds it. The switch is shown as the game has it; the other values have been exported.</source>
+        <translation>« Puissance moteur aléatoire » ne peut plus être réactivée dans ce jeu : %1 ne contient plus le code dont l&apos;option a besoin, et aucune sauvegarde %2 de l&apos;original ne le contient. L&apos;option est affichée telle que le jeu l&apos;a ; les autres valeurs ont été exportées.</translation>
+    </message>
 </context>
 <context>
     <name>psn::GameTransfer</name>
@@ -307,6 +311,17 @@ Dossier du jeu : %4</translation>
     <message>
         <source>&amp;Redo %1</source>
         <translation>&amp;Rétablir : %1</translation>
+    </message>
+</context>
+<context>
+    <name>psn::Recovery</name>
+    <message>
+        <source>The editor was stopped while it was changing the game files. The change has now been completed in:</source>
+        <translation>L&apos;éditeur a été arrêté pendant qu&apos;il modifiait les fichiers du jeu. La modification a maintenant été achevée dans :</translation>
+    </message>
+    <message>
+        <source>The editor was stopped while it was changing the game files. These files have been put back as they were:</source>
+        <translation>L&apos;éditeur a été arrêté pendant qu&apos;il modifiait les fichiers du jeu. Ces fichiers ont été remis dans leur état précédent :</translation>
     </message>
 </context>
 <context>
@@ -1056,6 +1071,10 @@ Dossier du jeu : %4</translation>
     <message>
         <source>S&amp;easons…</source>
         <translation>Sai&amp;sons…</translation>
+    </message>
+    <message>
+        <source>The editor is already running in %1. This window works as usual, but only the other one keeps unsaved settings for the case that it does not end normally: save your settings to a file before you close this window.</source>
+        <translation>L&apos;éditeur est déjà lancé dans %1. Cette fenêtre fonctionne comme d&apos;habitude, mais seul l&apos;autre garde les réglages non enregistrés au cas où il ne se terminerait pas normalement : enregistrez vos réglages dans un fichier avant de fermer cette fenêtre.</translation>
     </message>
 </context>
 <context>

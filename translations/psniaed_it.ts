@@ -194,6 +194,10 @@ Legge solo gli archivi del gioco di esempio: un gioco vero richiede invece il pr
         <source>Import data from game: %1</source>
         <translation>Importa i dati dal gioco: %1</translation>
     </message>
+    <message>
+        <source>&quot;Random engine power&quot; cannot be turned back on in this game: %1 no longer holds the code the switch needs, and no backup %2 of the original holds it. The switch is shown as the game has it; the other values have been exported.</source>
+        <translation>«Potenza del motore casuale» non può più essere riattivata in questo gioco: %1 non contiene più il codice di cui l&apos;opzione ha bisogno, e nessun backup %2 dell&apos;originale lo contiene. L&apos;opzione è mostrata come la ha il gioco; gli altri valori sono stati esportati.</translation>
+    </message>
 </context>
 <context>
     <name>psn::GameTransfer</name>
@@ -307,6 +311,17 @@ Cartella del gioco: %4</translation>
     <message>
         <source>&amp;Redo %1</source>
         <translation>&amp;Ripeti: %1</translation>
+    </message>
+</context>
+<context>
+    <name>psn::Recovery</name>
+    <message>
+        <source>The editor was stopped while it was changing the game files. The change has now been completed in:</source>
+        <translation>L&apos;editor è stato interrotto mentre modificava i file del gioco. La modifica è stata ora completata in:</translation>
+    </message>
+    <message>
+        <source>The editor was stopped while it was changing the game files. These files have been put back as they were:</source>
+        <translation>L&apos;editor è stato interrotto mentre modificava i file del gioco. Questi file sono stati riportati com&apos;erano:</translation>
     </message>
 </context>
 <context>
@@ -1056,6 +1071,10 @@ Cartella del gioco: %4</translation>
     <message>
         <source>S&amp;easons…</source>
         <translation>Sta&amp;gioni…</translation>
+    </message>
+    <message>
+        <source>The editor is already running in %1. This window works as usual, but only the other one keeps unsaved settings for the case that it does not end normally: save your settings to a file before you close this window.</source>
+        <translation>L&apos;editor è già in esecuzione in %1. Questa finestra funziona come al solito, ma solo l&apos;altro conserva le impostazioni non salvate nel caso non termini normalmente: salva le impostazioni in un file prima di chiudere questa finestra.</translation>
     </message>
 </context>
 <context>

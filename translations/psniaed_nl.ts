@@ -194,6 +194,10 @@ Hij leest alleen de archieven van het voorbeeldspel: een echt spel heeft daar in
         <source>Import data from game: %1</source>
         <translation>Gegevens uit het spel importeren: %1</translation>
     </message>
+    <message>
+        <source>&quot;Random engine power&quot; cannot be turned back on in this game: %1 no longer holds the code the switch needs, and no backup %2 of the original holds it. The switch is shown as the game has it; the other values have been exported.</source>
+        <translation>&quot;Willekeurig motorvermogen&quot; kan in dit spel niet meer worden ingeschakeld: %1 bevat de code die de schakelaar nodig heeft niet meer, en geen back-up %2 van het origineel bevat die. De schakelaar wordt getoond zoals het spel hem heeft; de overige waarden zijn geëxporteerd.</translation>
+    </message>
 </context>
 <context>
     <name>psn::GameTransfer</name>
@@ -307,6 +311,17 @@ Spelmap: %4</translation>
     <message>
         <source>&amp;Redo %1</source>
         <translation>Opnieuw &amp;uitvoeren: %1</translation>
+    </message>
+</context>
+<context>
+    <name>psn::Recovery</name>
+    <message>
+        <source>The editor was stopped while it was changing the game files. The change has now been completed in:</source>
+        <translation>De editor werd gestopt terwijl hij de spelbestanden wijzigde. De wijziging is nu voltooid in:</translation>
+    </message>
+    <message>
+        <source>The editor was stopped while it was changing the game files. These files have been put back as they were:</source>
+        <translation>De editor werd gestopt terwijl hij de spelbestanden wijzigde. Deze bestanden zijn teruggezet zoals ze waren:</translation>
     </message>
 </context>
 <context>
@@ -1056,6 +1071,10 @@ Spelmap: %4</translation>
     <message>
         <source>S&amp;easons…</source>
         <translation>Sei&amp;zoenen…</translation>
+    </message>
+    <message>
+        <source>The editor is already running in %1. This window works as usual, but only the other one keeps unsaved settings for the case that it does not end normally: save your settings to a file before you close this window.</source>
+        <translation>De editor draait al in %1. Dit venster werkt zoals gewoonlijk, maar alleen de andere bewaart niet-opgeslagen instellingen voor het geval dat hij niet normaal eindigt: sla uw instellingen op in een bestand voordat u dit venster sluit.</translation>
     </message>
 </context>
 <context>

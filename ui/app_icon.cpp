@@ -136,6 +136,39 @@ QImage DrawAppIcon(int size) {
     return image;
 }
 
+QImage DrawSettingsFileIcon(int size) {
+    size = std::max(size, 1);
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.save();
+    p.scale(size / 256.0, size / 256.0);
+    QPainterPath sheet;
+    sheet.moveTo(40, 8);
+    sheet.lineTo(168, 8);
+    sheet.lineTo(216, 56);
+    sheet.lineTo(216, 248);
+    sheet.lineTo(40, 248);
+    sheet.closeSubpath();
+    p.fillPath(sheet, QColor(250, 250, 248));
+    QPainterPath corner;
+    corner.moveTo(168, 8);
+    corner.lineTo(168, 56);
+    corner.lineTo(216, 56);
+    corner.closeSubpath();
+    p.fillPath(corner, QColor(210, 212, 218));
+    p.setPen(
+        QPen(QColor(90, 90, 96), size >= 32 ? 6 : 14, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(sheet);
+    p.restore();
+    // The application's tile on the sheet, drawn at its own size so that small sizes stay sharp.
+    const int tile = size * 5 / 8;
+    p.drawImage(QPoint((size - tile) / 2, size - tile - size / 10), DrawAppIcon(tile));
+    p.end();
+    return image;
+}
+
 void DrawWindowIconsAhead() {
     // Without a thread to spare, each size is drawn when first asked for.
     drawnAhead = StartBeside([] {

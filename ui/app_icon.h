@@ -26,6 +26,11 @@ QList<int> WindowIconSizes();
 // The icon as a square, transparent-cornered picture of `size` pixels.
 QImage DrawAppIcon(int size);
 
+// The name of the settings files' icon in the icon theme, and the icon: a sheet of paper with a
+// folded corner that carries the application icon.
+inline const QString kSettingsFileIcon = QStringLiteral("application-x-psniaed-settings");
+QImage DrawSettingsFileIcon(int size);
+
 // An icon that draws itself at whatever size is asked for.
 QIcon AppIcon();
 

@@ -3,6 +3,7 @@
 
 #include "ui/game_transfer.h"
 
+#include "core/fs.h"
 #include "ui/game_command.h"
 
 #include <QCoreApplication>
@@ -53,6 +54,23 @@ void ReportUnreported(AppContext& context, QWidget* parent) {
 
 } // namespace
 
+bool ReportNotTaken(AppContext& context, QWidget* parent) {
+    std::vector<std::size_t>& notTaken = context.state.notTaken;
+    if (notTaken.empty())
+        return false;
+    notTaken.clear(); // the random engine power switch is the one setting a game can refuse
+    const std::string exe = context.state.ExePath();
+    context.dialogs.Warning(
+        parent, QCoreApplication::translate(
+                    "psn::GameActions",
+                    "\"Random engine power\" cannot be turned back on in this game: %1 no longer "
+                    "holds the code the switch needs, and no backup %2 of the original holds it. "
+                    "The switch is shown as the game has it; the other values have been exported.")
+                    .arg(QString::fromLocal8Bit(exe.c_str()),
+                         QString::fromLocal8Bit(fs::FileNamePart(exe + ".bak").c_str())));
+    return true;
+}
+
 bool RunGameTransfer(AppContext& context, QWidget* parent, const std::function<void()>& body) {
     if (context.ended || context.refused)
         return false;
@@ -81,6 +99,7 @@ bool RunGameTransfer(AppContext& context, QWidget* parent, const std::function<v
         state.CloseGameFiles();
         if (whole)
             state.DiscardCommand();
+        state.notTaken.clear(); // nothing was written
         context.dialogs.Error(parent, QString::fromLocal8Bit(error.what()));
         ReportUnreported(context, parent);
         return false;

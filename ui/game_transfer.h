@@ -29,6 +29,11 @@ namespace psn {
 // program goes on.
 void ReportRefusal(AppContext& context, QWidget* parent, const RefusedFileError& error);
 
+// Tells the user, once, which settings the last command could not give the game; the record
+// already shows what the game has. Returns whether there were any: the command then did not
+// export everything it was asked to.
+bool ReportNotTaken(AppContext& context, QWidget* parent);
+
 // Drops the open command's staged writes, shows a file access error and ends the program with
 // exit code 1 through the context's terminate handler. Never returns.
 [[noreturn]] void FileAccessFailure(AppContext& context, QWidget* parent,

@@ -5,6 +5,7 @@
 
 #include "ui/game_command.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace psn {
@@ -12,11 +13,14 @@ namespace psn {
 void ReportRecovery(AppContext& context, QWidget* parent, const RecoveryReport& report) {
     if (!report.found)
         return;
-    QString text = report.completed
-                       ? "The editor was stopped while it was changing the game files. "
-                         "The change has now been completed in:"
-                       : "The editor was stopped while it was changing the game files. "
-                         "These files have been put back as they were:";
+    QString text =
+        report.completed
+            ? QCoreApplication::translate("psn::Recovery",
+                                          "The editor was stopped while it was changing the game "
+                                          "files. The change has now been completed in:")
+            : QCoreApplication::translate("psn::Recovery",
+                                          "The editor was stopped while it was changing the game "
+                                          "files. These files have been put back as they were:");
     for (const std::string& file : report.files)
         text += "\n" + QString::fromLocal8Bit(file.c_str());
     context.dialogs.Information(parent, text);

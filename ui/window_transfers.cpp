@@ -50,6 +50,11 @@ bool ExportFromWindow(AppContext& context, QWidget* window, const std::function<
         return false;
     if (context.steps)
         context.steps->WindowMatchesGame(*window);
+    if (ReportNotTaken(context, window)) {
+        if (window->isVisible())
+            RefillWindow(window); // the switch as the game has it
+        return true;
+    }
     context.dialogs.Information(window, kDataExported);
     return true;
 }

@@ -23,7 +23,8 @@ inline constexpr const char* kDataExported = "Data has been exported!";
 // "Import data from game": the transfer, "Data has been imported!", then the window is hidden and
 // shown again so that it refills itself from the record.
 bool ImportIntoWindow(AppContext& context, QWidget* window, const std::function<void()>& body);
-// "Export data into game": the transfer, then "Data has been exported!".
+// "Export data into game": the transfer, then "Data has been exported!", or what the game could not
+// take and the window refilled with what it has.
 bool ExportFromWindow(AppContext& context, QWidget* window, const std::function<void()>& body);
 // The same for the windows whose blocks live in the game's executable: open it and run the
 // window's block operations in order, so that each window lists only its operations.

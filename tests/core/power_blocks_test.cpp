@@ -5,6 +5,7 @@
 #include "editors/power_blocks.h"
 #include "support/scratch_game.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace psn {
@@ -74,9 +75,9 @@ TEST(PowerBlocks, TeamsBeyondFourteenSurviveImportAndExport) {
     }
 }
 
-// The switch can be turned off in the game file, not back on: off overwrites the call with
-// no-operation bytes, on writes nothing.
-TEST(PowerBlocks, RandomPowerSwitchOnlyEverPatchesTheCallAway) {
+// Off overwrites the call with no-operation bytes; on puts the call back from the backup of the
+// original, and where no backup holds it the record shows the game's off and says so.
+TEST(PowerBlocks, RandomPowerSwitchTurnsBackOnOnlyFromTheBackup) {
     const std::uint32_t at = ExeOffset(ExeRow::RandomPowerPatch, 0);
     const std::vector<std::uint8_t> call = {0xE8, 0x11, 0x22, 0x33, 0x44};
     const std::vector<std::uint8_t> nops(5, 0x90);
@@ -84,21 +85,51 @@ TEST(PowerBlocks, RandomPowerSwitchOnlyEverPatchesTheCallAway) {
         int recordSwitch; // what the window holds at export
         std::vector<std::uint8_t> after;
         int readBack;
+        bool taken;
     };
     ScratchGame game;
     game.PokeExe(at, call);
     game.PokeExe(at + 5, {0xC3});
     RunOp(game, ReadEnginePower);
     EXPECT_EQ(game.state.record.u8(rec::kRandomPowerSwitch), 1);
-    for (const Step& step : {Step{1, call, 1}, Step{0, nops, 0}, Step{1, nops, 0}}) {
+    const auto run = [&](const Step& step) {
         game.state.record.setU8(rec::kRandomPowerSwitch, std::uint8_t(step.recordSwitch));
         RunOp(game, WriteEnginePower);
+        EXPECT_EQ(game.state.record.u8(rec::kRandomPowerSwitch), step.readBack);
+        EXPECT_EQ(game.state.notTaken.empty(), step.taken);
+        game.state.notTaken.clear();
         const auto exe = game.Exe();
         EXPECT_EQ(std::vector<std::uint8_t>(exe.begin() + at, exe.begin() + at + 5), step.after);
         EXPECT_EQ(exe[at + 5], 0xC3);
         RunOp(game, ReadEnginePower);
         EXPECT_EQ(game.state.record.u8(rec::kRandomPowerSwitch), step.readBack);
-    }
+    };
+    // The first change keeps the original as PSN.EXE.bak.
+    for (const Step& step : {Step{1, call, 1, true}, Step{0, nops, 0, true}, Step{1, call, 1, true},
+                             Step{0, nops, 0, true}})
+        run(step);
+    ASSERT_EQ(test::ReadFileBytes(game.ExePath() + ".bak"), [&] {
+        auto original = game.Exe();
+        std::copy(call.begin(), call.end(), original.begin() + at);
+        return original;
+    }());
+
+    // A backup that does not hold the call there, or is no copy of this file, or none at all.
+    auto other = test::ReadFileBytes(game.ExePath() + ".bak");
+    other[at] = 0x90;
+    test::WriteFileBytes(game.ExePath() + ".bak", other);
+    run(Step{1, nops, 0, false});
+    other[at] = 0xE8;
+    other.push_back(0);
+    test::WriteFileBytes(game.ExePath() + ".bak", other);
+    run(Step{1, nops, 0, false});
+    std::filesystem::remove(game.ExePath() + ".bak");
+    run(Step{1, nops, 0, false});
+    // Bytes there that are neither the call nor the switch's own are left alone.
+    game.PokeExe(at, {0x90, 0x90, 0x90, 0x90, 0xCC});
+    other.pop_back();
+    test::WriteFileBytes(game.ExePath() + ".bak", other);
+    run(Step{1, {0x90, 0x90, 0x90, 0x90, 0xCC}, 0, false});
 }
 
 TEST(PowerBlocks, HumanWordsAreRawAndSevenBytesApart) {

@@ -8,6 +8,7 @@
 #include "core/json.h"
 #include "editors/tuning_blocks.h"
 #include "shell/record_fields_table.h"
+#include "support/file_poke.h"
 #include "support/psnedit_run.h"
 #include "tracks/track_blocks.h"
 
@@ -147,6 +148,25 @@ TEST(PsneditApply, AFieldTheGameDoesNotTakeIsNamedWithBothValues) {
     SettingsRecord expected = ExpectedSave(inst);
     expected.setU8(rec::kRandomPowerSwitch, 0);
     ExpectSameRecord(Saved(inst, dir.str()), expected);
+}
+
+// Where the backup of the original holds the switch's call, turning it back on takes.
+TEST(PsneditApply, RandomEnginePowerComesBackOnFromTheBackup) {
+    test::TempDir dir;
+    const auto inst = Install(dir, 2);
+    const std::uint32_t at = ExeOffset(ExeRow::RandomPowerPatch, 2);
+    const std::vector<std::uint8_t> call = {0xE8, 0x10, 0x20, 0x30, 0x40};
+    test::Poke(inst.exePath, at, call);
+    const std::string off = Write(
+        dir, "off.json", R"j({"psnedit": 1, "engine power": {"random engine power": "off"}})j");
+    const std::string on =
+        Write(dir, "on.json", R"j({"psnedit": 1, "engine power": {"random engine power": "on"}})j");
+    ASSERT_EQ(Psnedit({"apply", off, inst.gameDir}).code, cli::kSuccess);
+    EXPECT_EQ(test::Peek(inst.exePath, at, 5), std::vector<std::uint8_t>(5, 0x90));
+    const Outcome back = Psnedit({"apply", on, inst.gameDir});
+    EXPECT_EQ(back.code, cli::kSuccess) << back.err;
+    EXPECT_EQ(test::Peek(inst.exePath, at, 5), call);
+    EXPECT_NE(back.out.find("random engine power"), std::string::npos) << back.out;
 }
 
 // Every file an apply changes is named with its reason; the second apply of the same document

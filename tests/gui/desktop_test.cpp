@@ -4,6 +4,7 @@
 // The editor on a Linux desktop: the desktop entry finds its windows, file dialogs open where a
 // user's files are, and the Help menu says what the editor is and needs.
 #include "core/converter.h"
+#include "e2e_fixture.h"
 #include "shell/main_form.h"
 #include "shell/program.h"
 #include "shell_fixture.h"
@@ -56,6 +57,38 @@ TEST(Desktop, TheEntrysStartupWMClassIsTheWindowsClass) {
     ASSERT_TRUE(match.hasMatch());
     EXPECT_EQ(match.captured(1), kWindowClass);
     EXPECT_EQ(QCoreApplication::applicationName(), kWindowClass);
+}
+
+// A file manager starts "psniaed %f": the file is taken against the folder the editor was started
+// from, Qt's and the editor's own options are no file, and a file that does not load is named in
+// a message while the editor goes on with its settings unchanged.
+TEST(Desktop, TheSettingsFileTheEditorIsOpenedWithIsLoadedOrNamed) {
+    const auto argument = [](std::vector<const char*> args) {
+        args.insert(args.begin(), "psniaed");
+        return SettingsFileArgument(static_cast<int>(args.size()), const_cast<char**>(args.data()),
+                                    "/home/u/start");
+    };
+    EXPECT_EQ(argument({}), "");
+    EXPECT_EQ(argument({"KIMI97.GIA"}), "/home/u/start/KIMI97.GIA");
+    EXPECT_EQ(argument({"../saves/a b.gia", "second.gia"}), "/home/u/start/../saves/a b.gia");
+    EXPECT_EQ(argument({"/media/cd/ORIGIN.GIA"}), "/media/cd/ORIGIN.GIA");
+    EXPECT_EQ(argument({"--reverse", "x.gia"}), "/home/u/start/x.gia");
+    EXPECT_EQ(argument({"--", "-odd.gia"}), "/home/u/start/-odd.gia");
+
+    E2EGame game(0, true);
+    TMainForm& main = game.Start();
+    const SettingsRecord before = game.state.record;
+    const std::string bad = game.editorDir + "/short.gia";
+    WriteFileBytes(bad, Bytes(100, 1));
+    main.OpenSettingsFile(bad);
+    ASSERT_EQ(game.dialogs.Count(Kind::Error), 1);
+    EXPECT_TRUE(game.dialogs.Messages().back().contains("short.gia"));
+    EXPECT_EQ(game.state.record, before);
+    EXPECT_EQ(game.state.currentSettingsFile, "");
+    main.OpenSettingsFile(game.editorDir + "/missing.gia");
+    EXPECT_EQ(game.dialogs.Count(Kind::Error), 2);
+    EXPECT_EQ(game.state.record, before);
+    EXPECT_FALSE(main.isWindowModified());
 }
 
 // The root of the drive a Windows game lives on is the Wine prefix's drive_c; other folders are

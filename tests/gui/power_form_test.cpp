@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <filesystem>
 
 namespace psn::test {
 namespace {
@@ -193,31 +194,51 @@ TEST(PowerForm, CopiesNameTheSourceFirstAndHumanPowerIsRaw) {
     EXPECT_EQ(r.u16(rec::kHumanPowerQual), 9999);
 }
 
-TEST(PowerForm, RandomPowerSwitchCanOnlyBeTurnedOffInTheGame) {
+TEST(PowerForm, RandomPowerSwitchTurnsBackOnFromTheBackupOrSaysItCannot) {
     EditorSession session;
     Powers(session.record());
     const std::uint32_t at = ExeOffset(ExeRow::RandomPowerPatch, 0);
-    Poke(session.game.ExePath(), at, {0xE8, 1, 2, 3, 4});
+    const std::vector<std::uint8_t> call = {0xE8, 1, 2, 3, 4};
+    Poke(session.game.ExePath(), at, call);
     Poke(session.game.ExePath(), ExeOffset(ExeRow::EnginePower, 0), {0x95, 0x80}); // 100 BHP
     Power shown(session);
     auto* box = shown.Find<QCheckBox>("CheckBox1");
-    QTest::mouseClick(shown.Find<QPushButton>("BitBtn2"), Qt::LeftButton);
+    auto* importButton = shown.Find<QPushButton>("BitBtn2");
+    auto* exportButton = shown.Find<QPushButton>("BitBtn6");
+    QTest::mouseClick(importButton, Qt::LeftButton);
     EXPECT_TRUE(box->isChecked());
     EXPECT_EQ(shown.Find<QLineEdit>("Edit2")->text(), "100");
     EXPECT_EQ(shown.Find<QLineEdit>("Edit4")->text(), "32719"); // a zero word wraps
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, 10));
     EXPECT_EQ(session.record().u8(rec::kRandomPowerSwitch), 0);
-    QTest::mouseClick(shown.Find<QPushButton>("BitBtn6"), Qt::LeftButton);
+    QTest::mouseClick(exportButton, Qt::LeftButton);
     EXPECT_EQ(Peek(session.game.ExePath(), at, 5), std::vector<std::uint8_t>(5, 0x90));
     EXPECT_EQ(Peek(session.game.ExePath(), ExeOffset(ExeRow::EnginePower, 0), 2),
               (std::vector<std::uint8_t>{0x95, 0x80}));
+    // The first export kept the original, which still holds the call.
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, 10));
-    QTest::mouseClick(shown.Find<QPushButton>("BitBtn6"), Qt::LeftButton);
-    QTest::mouseClick(shown.Find<QPushButton>("BitBtn2"), Qt::LeftButton);
-    EXPECT_FALSE(box->isChecked());
+    QTest::mouseClick(exportButton, Qt::LeftButton);
+    EXPECT_EQ(Peek(session.game.ExePath(), at, 5), call);
+    QTest::mouseClick(importButton, Qt::LeftButton);
+    EXPECT_TRUE(box->isChecked());
     EXPECT_EQ(session.dialogs.Messages(),
               (QStringList{"Data has been imported!", "Data has been exported!",
                            "Data has been exported!", "Data has been imported!"}));
+
+    // Without a backup the game keeps the switch off, and the window says so and shows it.
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, 10));
+    QTest::mouseClick(exportButton, Qt::LeftButton);
+    ASSERT_TRUE(std::filesystem::remove(session.game.ExePath() + ".bak"));
+    session.dialogs.shown.clear();
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, 10));
+    QTest::mouseClick(exportButton, Qt::LeftButton);
+    EXPECT_EQ(Peek(session.game.ExePath(), at, 5), std::vector<std::uint8_t>(5, 0x90));
+    EXPECT_FALSE(box->isChecked());
+    EXPECT_EQ(session.record().u8(rec::kRandomPowerSwitch), 0);
+    ASSERT_EQ(session.dialogs.Messages().size(), 1);
+    EXPECT_TRUE(session.dialogs.Messages()[0].contains("cannot be turned back on"))
+        << session.dialogs.Messages()[0].toStdString();
+    EXPECT_TRUE(session.dialogs.Messages()[0].contains("PSN.EXE.bak"));
 }
 
 } // namespace

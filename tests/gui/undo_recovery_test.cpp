@@ -7,46 +7,55 @@
 #include "ui/record_steps.h"
 
 #include <QAction>
+#include <QTest>
 #include <csignal>
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <utility>
 
 namespace psn::test {
 namespace {
 
-struct KilledChild {
-    bool killed = false;
-    SettingsRecord record; // the child's record when it was killed
-};
-
-KilledChild RunAndKill(const std::string& editorDir, const char* power) {
-    KilledChild result;
-    const std::string command =
-        std::string(PSN_EDITS_CHILD) + " '" + editorDir + "' " + power + " 2>/dev/null";
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe)
-        return result;
-    std::string line(16 + 2 * rec::kSize, '\0');
+// A child editor that has made an edit and kept it, running until it is killed.
+struct RunningChild {
+    FILE* pipe = nullptr;
     int pid = 0;
-    if (std::fgets(line.data(), static_cast<int>(line.size()), pipe) &&
-        std::sscanf(line.c_str(), "%d", &pid) == 1 && pid > 0) {
+    bool killed = false;
+    SettingsRecord record; // the child's record once its edit is kept
+
+    RunningChild(const std::string& editorDir, const char* power) {
+        const std::string command =
+            std::string(PSN_EDITS_CHILD) + " '" + editorDir + "' " + power + " 2>/dev/null";
+        pipe = ::popen(command.c_str(), "r");
+        if (!pipe)
+            return;
+        std::string line(16 + 2 * rec::kSize, '\0');
+        if (!std::fgets(line.data(), static_cast<int>(line.size()), pipe) ||
+            std::sscanf(line.c_str(), "%d", &pid) != 1)
+            pid = 0;
         const std::string hex = line.substr(line.find(' ') + 1, 2 * rec::kSize);
-        for (std::size_t i = 0; i < rec::kSize && 2 * i + 1 < hex.size(); ++i)
-            result.record.setU8(
-                i, static_cast<std::uint8_t>(std::stoi(hex.substr(2 * i, 2), nullptr, 16)));
-        ::kill(pid, SIGKILL);
+        for (std::size_t i = 0; pid > 0 && i < rec::kSize && 2 * i + 1 < hex.size(); ++i)
+            record.setU8(i,
+                         static_cast<std::uint8_t>(std::stoi(hex.substr(2 * i, 2), nullptr, 16)));
     }
-    const int status = ::pclose(pipe);
-    result.killed = (WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) ||
-                    (WIFEXITED(status) && WEXITSTATUS(status) == 128 + SIGKILL);
-    return result;
-}
+    ~RunningChild() { Kill(); }
+    void Kill() {
+        if (!pipe)
+            return;
+        if (pid > 0)
+            ::kill(pid, SIGKILL);
+        const int status = ::pclose(std::exchange(pipe, nullptr));
+        killed = (WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) ||
+                 (WIFEXITED(status) && WEXITSTATUS(status) == 128 + SIGKILL);
+    }
+};
 
 TEST(UnsavedEdits, AKilledEditorsRecordComesBackByteForByteOrIsDiscarded) {
     E2EGame game(0, true);
     const std::string kept = game.editorDir + "/" + kUnsavedEditsFile;
-    const KilledChild child = RunAndKill(game.editorDir, "321");
+    RunningChild child(game.editorDir, "321");
+    child.Kill();
     ASSERT_TRUE(child.killed);
     ASSERT_TRUE(std::filesystem::exists(kept));
     const Bytes keptBytes = E2EGame::ReadWhole(kept);
@@ -88,6 +97,39 @@ TEST(UnsavedEdits, ADamagedFileIsNamedAndKeptAsideAndNothingChanges) {
     EXPECT_TRUE(game.dialogs.Messages().back().contains(QString::fromStdString(kept)));
     EXPECT_EQ(E2EGame::ReadWhole(kept + ".damaged"), Bytes(100, 0xAB));
     EXPECT_FALSE(main.isWindowModified());
+}
+
+// A second editor on the same editor folder neither offers nor overwrites the running one's edits;
+// once that one is gone, its edits come back at the next start.
+TEST(UnsavedEdits, ASecondEditorLeavesTheRunningOnesEditsAlone) {
+    E2EGame game(0, true);
+    const std::string kept = game.editorDir + "/" + kUnsavedEditsFile;
+    RunningChild child(game.editorDir, "321");
+    ASSERT_GT(child.pid, 0);
+    const Bytes keptBytes = E2EGame::ReadWhole(kept);
+
+    game.dialogs.confirmAnswers = {true};
+    TMainForm& main = game.Start();
+    EXPECT_EQ(game.dialogs.Count(ScriptedDialogs::Kind::Confirm), 0);
+    ASSERT_EQ(game.dialogs.Count(ScriptedDialogs::Kind::Warning), 1);
+    EXPECT_TRUE(game.dialogs.Messages().back().contains("already running"));
+    EXPECT_EQ(game.state.record, StartRecord(game, 1, 1));
+    // An edit of its own, given time to be kept, goes nowhere near the running one's file.
+    game.state.record.setU16(rec::EnginePowerQual(2), 999);
+    main.Steps()->Flush();
+    ASSERT_TRUE(main.isWindowModified());
+    QTest::qWait(1500);
+    EXPECT_EQ(E2EGame::ReadWhole(kept), keptBytes);
+    game.main.reset();
+    EXPECT_EQ(E2EGame::ReadWhole(kept), keptBytes);
+
+    child.Kill();
+    ASSERT_TRUE(child.killed);
+    game.dialogs.Clear();
+    game.dialogs.confirmAnswers = {true};
+    game.Start();
+    EXPECT_EQ(game.dialogs.Count(ScriptedDialogs::Kind::Confirm), 1);
+    EXPECT_EQ(game.state.record, child.record);
 }
 
 } // namespace

@@ -113,6 +113,15 @@ void Press(QWidget* window, Qt::Key key, Qt::KeyboardModifiers modifiers) {
     QApplication::processEvents();
 }
 
+// A settings file in the editor folder that differs from the record in one value.
+std::string WriteChangedSettings(E2EGame& game, const std::string& name) {
+    SettingsRecord changed = game.state.record;
+    changed.setU16(rec::kPitSpeed, changed.u16(rec::kPitSpeed) ^ 0x55);
+    const std::string path = game.editorDir + "/" + name;
+    WriteFileBytes(path, Bytes(changed.bytes().begin(), changed.bytes().end()));
+    return path;
+}
+
 TEST(UndoSteps, EveryKindOfStepUndoesAndRedoesToTheExactRecordInTheOpenWindow) {
     const std::vector<StepCase> cases = {
         {"typed value",
@@ -170,14 +179,18 @@ TEST(UndoSteps, EveryKindOfStepUndoesAndRedoesToTheExactRecordInTheOpenWindow) {
          nullptr,
          {},
          [](E2EGame& game, QWidget*) {
-             SettingsRecord changed = game.state.record;
-             changed.setU16(rec::kPitSpeed, changed.u16(rec::kPitSpeed) ^ 0x55);
-             WriteFileBytes(game.editorDir + "/KIMI97.GIA",
-                            Bytes(changed.bytes().begin(), changed.bytes().end()));
-             game.dialogs.fileAnswers = {QString::fromStdString(game.editorDir + "/KIMI97.GIA")};
+             const std::string path = WriteChangedSettings(game, "KIMI97.GIA");
+             game.dialogs.fileAnswers = {QString::fromStdString(path)};
              Trigger(game, "Loadsettings1");
          },
          "Load settings KIMI97.GIA"},
+        {"A settings file the editor is opened with",
+         nullptr,
+         {},
+         [](E2EGame& game, QWidget*) {
+             game.main->OpenSettingsFile(WriteChangedSettings(game, "Opened.gia"));
+         },
+         "Load settings Opened.gia"},
         {"Restore original data", &WindowSet::enginePower, TypePower,
          [](E2EGame&, QWidget* w) { E2EGame::Click(w, "Restore original data"); },
          "Restore original data"},

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The psniaed developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Writes the application icon into an icon theme folder, one PNG per size:
-// THEME/<n>x<n>/apps/<id>.png; with a second argument also a Windows .ico file holding every
-// size, for the program's resources.
+// Writes the application icon and the settings files' icon into an icon theme folder, one PNG
+// per size: THEME/<n>x<n>/apps/<id>.png and THEME/<n>x<n>/mimetypes/<type icon>.png; with a
+// second argument also a Windows .ico file holding every size, for the program's resources.
 #include "ui/app_icon.h"
 
 #include <QBuffer>
@@ -12,6 +12,7 @@
 #include <QGuiApplication>
 #include <QtEndian>
 #include <cstdio>
+#include <tuple>
 
 namespace {
 
@@ -64,11 +65,16 @@ int main(int argc, char** argv) {
     }
     const QString theme = QString::fromLocal8Bit(argv[1]);
     for (int size : psn::AppIconSizes()) {
-        const QString dir = QString("%1/%2x%2/apps").arg(theme).arg(size);
-        const QString file = dir + "/" + psn::kAppId + ".png";
-        if (!QDir().mkpath(dir) || !psn::DrawAppIcon(size).save(file, "PNG")) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
-            return 1;
+        const QString apps = QString("%1/%2x%2/apps").arg(theme).arg(size);
+        const QString types = QString("%1/%2x%2/mimetypes").arg(theme).arg(size);
+        for (const auto& [dir, name, image] :
+             {std::tuple{apps, psn::kAppId, psn::DrawAppIcon(size)},
+              std::tuple{types, psn::kSettingsFileIcon, psn::DrawSettingsFileIcon(size)}}) {
+            const QString file = dir + "/" + name + ".png";
+            if (!QDir().mkpath(dir) || !image.save(file, "PNG")) {
+                std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+                return 1;
+            }
         }
     }
     if (argc == 3) {
