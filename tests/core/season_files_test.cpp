@@ -30,7 +30,7 @@ std::map<std::string, std::vector<std::uint8_t>> GameFiles(const std::string& di
 }
 
 // Everything under a folder, by relative path and bytes.
-std::map<std::string, std::vector<std::uint8_t>> Tree(const std::string& dir) {
+[[maybe_unused]] std::map<std::string, std::vector<std::uint8_t>> Tree(const std::string& dir) {
     std::map<std::string, std::vector<std::uint8_t>> files;
     if (sfs::exists(dir))
         for (const auto& entry : sfs::recursive_directory_iterator(dir))
@@ -98,6 +98,8 @@ TEST(PsneditSeason, KeepsDiffsSwitchesRenamesAndDeletesInTheUsersStore) {
     EXPECT_NE(left.out.find("stock\t0\t"), std::string::npos) << left.out;
 }
 
+// Season files need the archive library, which a build may leave out.
+#ifdef PSN_SEASON_FILES
 TEST(PsneditSeason, AnExportedSeasonImportedByAnotherUserSwitchesToTheSameBytes) {
     test::TempDir dir;
     const auto inst = Install(dir);
@@ -122,7 +124,8 @@ TEST(PsneditSeason, AnExportedSeasonImportedByAnotherUserSwitchesToTheSameBytes)
 }
 
 // A pack of loose files: what it holds replaces the game's, a settings file is written into the
-// files as "Export all data" would, the rest comes from the game, and unknown entries are left out.
+// files as "Export all data" would, the rest comes from the game, and unknown entries are left
+// out.
 TEST(SeasonImport, APackTakesWhatItLacksFromTheGameAndAppliesItsSettingsFile) {
     test::TempDir dir;
     const auto inst = Install(dir);
@@ -230,6 +233,8 @@ TEST(SeasonImport, HostileArchivesAreRefusedNamingTheEntryWithNothingStored) {
     how.source = "good.psnseason";
     EXPECT_EQ(seasons::ImportSeason(store, good, how).season.name, "good (2)");
 }
+
+#endif
 
 } // namespace
 } // namespace psn

@@ -280,5 +280,30 @@ TEST(Seasons, ASwitchFailedOrKilledAtAnyStepLeavesTheGameWhollyOneSeasonOrTheOth
     EXPECT_GT(interrupted, 3) << "the kills never met a commit under way";
 }
 
+// The helmet archive is the converter's file, but a switch writes it: the recovery of a switch
+// killed half way must take the commit record that names it.
+TEST(Seasons, ASwitchOfTheHelmetsKilledHalfWayIsCompletedOrUndone) {
+    SeasonGame game;
+    seasons::Keep(game.store, game.inst.gameDir, "old", "");
+    const auto oldFiles = GameFiles(game.inst.gameDir);
+    auto helmets = ReadFileBytes(game.inst.JamPath("HELMETS1.JAM"));
+    ASSERT_GT(helmets.size(), 100u);
+    helmets[60] ^= 0xFF;
+    WriteFileBytes(game.inst.JamPath("HELMETS1.JAM"), helmets);
+    seasons::Keep(game.store, game.inst.gameDir, "new", "");
+    const auto newFiles = GameFiles(game.inst.gameDir);
+    int recorded = 0;
+    for (int n = 1; n <= 12; ++n) {
+        SCOPED_TRACE(n);
+        seasons::Switch(game.store, game.inst.gameDir, "old");
+        SwitchKilledAt(game.store, game.inst.gameDir, "new", n);
+        recorded += sfs::exists(game.inst.gameDir + kCommitRecordName);
+        EXPECT_NO_THROW(seasons::Switch(game.store, game.inst.gameDir, "new", true));
+        const auto files = GameFiles(game.inst.gameDir);
+        EXPECT_TRUE(files == oldFiles || files == newFiles);
+    }
+    EXPECT_GT(recorded, 0);
+}
+
 } // namespace
 } // namespace psn
