@@ -335,6 +335,10 @@ TEST(UndoSteps, NoWindowMovesOrResizesOnUndo) {
                                        &WindowSet::pitCrewColours, &WindowSet::trackEditor}) {
         QWidget* window = main.Windows().*which;
         ShowWindow(window);
+        // Where the window manager put it, its frame around it, away from the centre the editor
+        // computed before the frame was known; the user did not move it.
+        window->move(window->pos() + QPoint(0, 30));
+        window->setAttribute(Qt::WA_Moved, false);
         const QRect placed = window->geometry();
         game.state.record.setU16(rec::kPitSpeed, game.state.record.u16(rec::kPitSpeed) ^ 0x40);
         main.Steps()->Flush();
