@@ -6,6 +6,7 @@
 #include "core/beside.h"
 #include "core/bitmap8_format.h"
 #include "core/dib256.h"
+#include "core/fs.h"
 #include "ui/picture_view.h"
 
 #include <QFile>
@@ -57,7 +58,10 @@ QPixmap LoadShipped(const std::string& path) {
     if (!image.isNull())
         return QPixmap::fromImage(std::move(image));
     // Any other picture a user put in its place.
-    if (!image.load(QFile::decodeName(path.c_str()), "BMP"))
+    std::vector<std::uint8_t> bytes;
+    std::string reason;
+    if (!fs::ReadWholeFile(path, bytes, reason) ||
+        !image.loadFromData(bytes.data(), static_cast<int>(bytes.size()), "BMP"))
         return {};
     return QPixmap::fromImage(std::move(image));
 }
