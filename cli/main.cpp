@@ -3,10 +3,13 @@
 
 #include "cli/psnedit.h"
 #include "core/fs.h"
+#include "core/platform.h"
 
 #include <iostream>
 
 int main(int argc, char** argv) {
-    return psn::cli::Run(std::vector<std::string>(argv + 1, argv + argc), std::cin, std::cout,
-                         std::cerr, psn::fs::ProgramDirectory(argv[0]));
+    // Settings pass through standard input and output as bytes (`save GAME -`).
+    psn::platform::PrepareStandardStreams();
+    return psn::cli::Run(psn::platform::Arguments(argc, argv), std::cin, std::cout, std::cerr,
+                         psn::fs::ProgramDirectory(argv[0]));
 }

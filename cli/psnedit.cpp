@@ -7,6 +7,7 @@
 #include "core/commit.h"
 #include "core/fs.h"
 #include "core/json.h"
+#include "core/platform.h"
 #include "core/settings_files.h"
 #include "shell/all_data_blocks.h"
 #include "shell/game_read_blocks.h"
@@ -130,12 +131,7 @@ std::string PatchListPath(const Options& options, const std::string& editorDir) 
     // The DATA beside psnedit first (a build or an editor folder), then the user's own editor
     // folder and the installed data (an installed psnedit), then that of the current folder.
     std::vector<std::string> folders{editorDir};
-    StartPlaces places;
-    if (const char* dataHome = std::getenv("XDG_DATA_HOME"))
-        places.dataHome = dataHome;
-    if (const char* home = std::getenv("HOME"))
-        places.home = home;
-    if (const std::string user = UserEditorFolder(places); !user.empty())
+    if (const std::string user = UserEditorFolder(CurrentStartPlaces(editorDir)); !user.empty())
         folders.push_back(user);
     if (const std::string shared = SharedDataDir(editorDir); !shared.empty())
         folders.push_back(fs::Join(shared, ".."));
@@ -149,16 +145,16 @@ std::string PatchListPath(const Options& options, const std::string& editorDir) 
 
 // The editor folder a patch list at <folder>/DATA/PLT.DAT belongs to, in any letter case.
 std::optional<std::string> EditorFolderOf(const std::string& patchList) {
-    const sfs::path list(patchList);
+    const sfs::path list = platform::ToPath(patchList);
     const auto upper = [](std::string text) {
         std::transform(text.begin(), text.end(), text.begin(),
                        [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
         return text;
     };
-    if (upper(list.filename().string()) != "PLT.DAT" ||
-        upper(list.parent_path().filename().string()) != "DATA")
+    if (upper(platform::FromPath(list.filename())) != "PLT.DAT" ||
+        upper(platform::FromPath(list.parent_path().filename())) != "DATA")
         return std::nullopt;
-    return list.parent_path().parent_path().string();
+    return platform::FromPath(list.parent_path().parent_path());
 }
 
 // A game folder prepared for the block operations. The start directory is the editor folder of
@@ -323,7 +319,7 @@ Loaded LoadGame(const std::string& dir, const Options& options, const std::strin
 }
 
 bool EndsWithJson(const std::string& path) {
-    std::string ext = sfs::path(path).extension().string();
+    std::string ext = platform::FromPath(platform::ToPath(path).extension());
     std::transform(ext.begin(), ext.end(), ext.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return ext == ".json";
@@ -992,14 +988,9 @@ std::string FileOf(const fields::Field& field) {
 // The game a command without a game folder works on: $PSNEDIT_GAME, else the game the editor was
 // last pointed at (its configuration in the editor folder it runs from).
 std::string DefaultGame() {
-    if (const char* game = std::getenv("PSNEDIT_GAME"); game && *game)
-        return game;
-    StartPlaces places;
-    places.current = fs::CurrentDirectory();
-    if (const char* dataHome = std::getenv("XDG_DATA_HOME"))
-        places.dataHome = dataHome;
-    if (const char* home = std::getenv("HOME"))
-        places.home = home;
+    if (const auto game = platform::Environment("PSNEDIT_GAME"); game && !game->empty())
+        return *game;
+    const StartPlaces places = CurrentStartPlaces({});
     std::vector<std::string> folders;
     if (fs::IsDirectory(fs::ResolveCase(fs::Join(places.current, "DATA"))))
         folders.push_back(places.current);

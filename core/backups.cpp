@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <set>
-#include <sys/stat.h>
 
 namespace psn {
 
@@ -17,19 +16,20 @@ std::vector<GameBackup> ListBackups(const AppState& state) {
     std::vector<GameBackup> backups;
     std::set<std::string> seen;
     for (const std::string& folder : state.GameFolders()) {
-        std::error_code ec;
-        if (folder.empty() || !seen.insert(Staging::Key(folder)).second)
+        std::vector<platform::Entry> entries;
+        if (folder.empty() || !seen.insert(Staging::Key(folder)).second ||
+            !platform::ListFolder(folder, entries))
             continue;
-        for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
-             it.increment(ec)) {
-            const std::string path = it->path().string();
+        for (const platform::Entry& entry : entries) {
+            const std::string path = fs::Join(folder, entry.name);
             // A backup is a file the editor made; a link named like one may lead anywhere.
-            struct stat info {};
+            platform::Info info;
             if (path.size() <= kSuffix.size() || !path.ends_with(kSuffix) ||
-                ::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+                entry.kind != platform::Kind::Regular || !platform::DescribePath(path, info) ||
+                info.kind != platform::Kind::Regular)
                 continue;
             backups.push_back({path, path.substr(0, path.size() - kSuffix.size()),
-                               static_cast<std::int64_t>(info.st_mtime)});
+                               info.modifiedNs / 1'000'000'000});
         }
     }
     std::sort(backups.begin(), backups.end(),

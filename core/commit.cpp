@@ -13,15 +13,12 @@
 #include <array>
 #include <cctype>
 #include <cerrno>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 #include <set>
 #include <span>
 #include <sstream>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <utility>
 
 namespace psn {
@@ -34,6 +31,9 @@ constexpr const char* kRecordHeader = "psniaed commit record";
 // The game's executable is about 5.7 MB; far larger is something else (a disk image, say).
 constexpr std::uint64_t kMaxExeSize = 16u << 20;
 constexpr std::uint64_t kTrailerSize = 4;
+constexpr std::int64_t kNanoseconds = 1'000'000'000;
+// Times far beyond any file's (the year 2255) would not fit in nanoseconds.
+constexpr long long kMaxSeconds = 9'000'000'000;
 
 std::string Upper(std::string_view text) {
     std::string result(text);
@@ -80,20 +80,21 @@ bool Inside(const std::string& path, const std::string& root) {
 
 std::string RealPath(const std::string& path) {
     std::error_code ec;
-    const stdfs::path real = stdfs::weakly_canonical(path, ec);
-    return ec ? std::string() : real.string();
+    const stdfs::path real = stdfs::weakly_canonical(platform::ToPath(path), ec);
+    return ec ? std::string() : platform::FromPath(real);
 }
 
 // Whether a file's last four bytes are the checksum trailer over its start.
-bool TrailerFits(int fd, std::uint64_t size) {
+bool TrailerFits(platform::Handle fd, std::uint64_t size) {
     if (size <= kTrailerSize)
         return false;
     std::vector<std::uint8_t> head(
         static_cast<std::size_t>(std::min<std::uint64_t>(size, kChecksumReadLimit)));
     std::array<std::uint8_t, kTrailerSize> trailer{};
-    if (::pread(fd, head.data(), head.size(), 0) != static_cast<ssize_t>(head.size()) ||
-        ::pread(fd, trailer.data(), trailer.size(), static_cast<off_t>(size - kTrailerSize)) !=
-            static_cast<ssize_t>(trailer.size()))
+    if (platform::ReadAt(fd, head.data(), head.size(), 0) !=
+            static_cast<std::int64_t>(head.size()) ||
+        platform::ReadAt(fd, trailer.data(), trailer.size(), size - kTrailerSize) !=
+            static_cast<std::int64_t>(trailer.size()))
         return false;
     const ChecksumTrailer sums = ComputeChecksum(head);
     return trailer[0] == (sums.byteSum & 0xFF) && trailer[1] == (sums.byteSum >> 8) &&
@@ -105,13 +106,13 @@ bool TrailerFits(int fd, std::uint64_t size) {
 }
 
 std::string Folder(const std::string& path) {
-    const std::string parent = stdfs::path(path).parent_path().string();
+    const std::string parent = platform::FromPath(platform::ToPath(path).parent_path());
     return parent.empty() ? "." : parent;
 }
 
 bool Exists(const std::string& path) {
-    struct stat info {};
-    return ::lstat(path.c_str(), &info) == 0;
+    platform::Info info;
+    return platform::DescribePath(path, info);
 }
 
 // The system calls of a commit, each one a transfer that tests can make fail. `shown` is the file
@@ -125,32 +126,30 @@ public:
         if (faults_ && faults_->Tick())
             Raise(shown, EIO);
     }
-    int Open(const std::string& path, int flags, const std::string& shown, mode_t mode = 0600) {
+    platform::Handle Open(const std::string& path, unsigned flags, const std::string& shown,
+                          unsigned mode = 0600) {
         Tick(shown);
-        const int fd = ::open(path.c_str(), flags | O_CLOEXEC, mode);
-        if (fd < 0)
+        const platform::Handle fd = platform::OpenFile(path, flags, mode);
+        if (fd == platform::kNoHandle)
             Raise(shown, errno);
         return fd;
     }
-    void Write(int fd, const std::uint8_t* data, std::size_t length, const std::string& shown) {
+    void Write(platform::Handle fd, const std::uint8_t* data, std::size_t length,
+               const std::string& shown) {
         Tick(shown);
         while (length > 0) {
-            const ssize_t n = ::write(fd, data, length);
-            if (n < 0 && errno == EINTR)
-                continue;
+            const std::int64_t n = platform::Write(fd, data, length);
             if (n <= 0)
                 Raise(shown, n < 0 ? errno : ENOSPC);
             data += n;
             length -= static_cast<std::size_t>(n);
         }
     }
-    void WriteAt(int fd, const std::uint8_t* data, std::size_t length, std::uint64_t at,
-                 const std::string& shown) {
+    void WriteAt(platform::Handle fd, const std::uint8_t* data, std::size_t length,
+                 std::uint64_t at, const std::string& shown) {
         Tick(shown);
         while (length > 0) {
-            const ssize_t n = ::pwrite(fd, data, length, static_cast<off_t>(at));
-            if (n < 0 && errno == EINTR)
-                continue;
+            const std::int64_t n = platform::WriteAt(fd, data, length, at);
             if (n <= 0)
                 Raise(shown, n < 0 ? errno : ENOSPC);
             data += n;
@@ -158,12 +157,10 @@ public:
             length -= static_cast<std::size_t>(n);
         }
     }
-    void Read(int fd, std::uint8_t* data, std::size_t length, std::uint64_t at,
+    void Read(platform::Handle fd, std::uint8_t* data, std::size_t length, std::uint64_t at,
               const std::string& shown) {
         while (length > 0) {
-            const ssize_t n = ::pread(fd, data, length, static_cast<off_t>(at));
-            if (n < 0 && errno == EINTR)
-                continue;
+            const std::int64_t n = platform::ReadAt(fd, data, length, at);
             if (n <= 0)
                 throw FileAccessError(kFileAccessError, shown,
                                       n < 0 ? SystemReason(errno) : "the file ended early");
@@ -172,35 +169,28 @@ public:
             length -= static_cast<std::size_t>(n);
         }
     }
-    void Flush(int fd, const std::string& shown) {
+    void Flush(platform::Handle fd, const std::string& shown) {
         Tick(shown);
-        if (::fsync(fd) != 0)
+        if (!platform::Flush(fd))
             Raise(shown, errno);
     }
-    void Close(int fd, const std::string& shown) {
+    void Close(platform::Handle fd, const std::string& shown) {
         const bool injected = faults_ && faults_->Tick();
-        const int result = ::close(fd);
+        const bool closed = platform::CloseFile(fd);
         if (injected)
             Raise(shown, EIO);
-        if (result != 0)
+        if (!closed)
             Raise(shown, errno);
     }
     void Rename(const std::string& from, const std::string& to, const std::string& shown) {
         Tick(shown);
-        if (::rename(from.c_str(), to.c_str()) != 0)
+        if (!platform::Replace(from, to))
             Raise(shown, errno);
     }
     void FlushFolder(const std::string& folder) {
         Tick(folder);
-        const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (fd < 0)
+        if (!platform::FlushFolder(folder))
             Raise(folder, errno);
-        const int result = ::fsync(fd);
-        const int error = errno;
-        ::close(fd);
-        // Some file systems cannot flush a folder; the renames are then as durable as they get.
-        if (result != 0 && error != EINVAL && error != ENOTSUP)
-            Raise(folder, error);
     }
     // Counts a clean-up step after the commit's point of no return: it is not allowed to fail.
     void Pass() {
@@ -214,22 +204,20 @@ private:
 
 // Closes a descriptor on the way out of a failed step.
 struct FdGuard {
-    int fd = -1;
-    ~FdGuard() {
-        if (fd >= 0)
-            ::close(fd);
-    }
-    int Release() { return std::exchange(fd, -1); }
+    platform::Handle fd = platform::kNoHandle;
+    ~FdGuard() { platform::CloseFile(fd); }
+    platform::Handle Release() { return std::exchange(fd, platform::kNoHandle); }
 };
 
 // Writes the staged content of a file (its base with the dirty pages on top) to `temp`, flushed.
-void WriteStaged(Steps& steps, const StagedFile& file, const std::string& temp, mode_t mode) {
+void WriteStaged(Steps& steps, const StagedFile& file, const std::string& temp, unsigned mode) {
     FdGuard in, out;
     std::string reason;
-    in.fd = fs::OpenRegular(file.base, O_RDONLY, reason);
-    if (in.fd < 0)
+    in.fd = fs::OpenRegular(file.base, platform::kRead, reason);
+    if (in.fd == platform::kNoHandle)
         throw FileAccessError(kFileAccessError, file.base, reason);
-    out.fd = steps.Open(temp, O_WRONLY | O_CREAT | O_TRUNC, file.target, mode);
+    out.fd = steps.Open(temp, platform::kWrite | platform::kCreate | platform::kTruncate,
+                        file.target, mode);
     std::vector<std::uint8_t> chunk;
     for (std::uint64_t at = 0; at < file.size; at += kChunk) {
         const std::size_t length =
@@ -254,14 +242,15 @@ void WriteStaged(Steps& steps, const StagedFile& file, const std::string& temp, 
         }
         steps.Write(out.fd, chunk.data(), chunk.size(), file.target);
     }
-    ::fchmod(out.fd, mode);
+    platform::SetMode(out.fd, mode);
     steps.Flush(out.fd, file.target);
     steps.Close(out.Release(), file.target);
 }
 
 // Calls `visit(start, disk, page)` for each page the command wrote, with the bytes the file holds
 // under it; false when one cannot be read or `visit` says to stop.
-template <typename Visit> bool EachWrittenPage(int fd, const StagedFile& file, Visit&& visit) {
+template <typename Visit>
+bool EachWrittenPage(platform::Handle fd, const StagedFile& file, Visit&& visit) {
     std::vector<std::uint8_t> disk(StagedFile::kPageSize);
     for (const auto& [index, page] : file.pages) {
         if (!page.dirty)
@@ -269,8 +258,7 @@ template <typename Visit> bool EachWrittenPage(int fd, const StagedFile& file, V
         const std::uint64_t start = index * StagedFile::kPageSize;
         const std::size_t length = static_cast<std::size_t>(
             std::min<std::uint64_t>(StagedFile::kPageSize, file.size - start));
-        if (::pread(fd, disk.data(), length, static_cast<off_t>(start)) !=
-                static_cast<ssize_t>(length) ||
+        if (platform::ReadAt(fd, disk.data(), length, start) != static_cast<std::int64_t>(length) ||
             !visit(start, std::span<const std::uint8_t>(disk.data(), length), page))
             return false;
     }
@@ -284,8 +272,8 @@ bool DiffersFromDisk(const StagedFile& file) {
         return true;
     FdGuard in;
     std::string reason;
-    in.fd = fs::OpenRegular(file.base, O_RDONLY, reason);
-    return in.fd < 0 ||
+    in.fd = fs::OpenRegular(file.base, platform::kRead, reason);
+    return in.fd == platform::kNoHandle ||
            !EachWrittenPage(
                in.fd, file,
                [](std::uint64_t, std::span<const std::uint8_t> disk, const StagedPage& page) {
@@ -302,16 +290,16 @@ bool EnsureDurableBackup(Steps& steps, const std::string& target) {
     StagedFile whole;
     whole.target = backup;
     whole.base = target;
-    struct stat info {};
-    if (::stat(target.c_str(), &info) != 0)
+    platform::Info info;
+    if (!platform::DescribePath(target, info, true))
         Raise(target, errno);
-    whole.baseSize = whole.size = static_cast<std::uint64_t>(info.st_size);
+    whole.baseSize = whole.size = info.size;
     const std::string temp = backup + kNewSuffix;
     try {
-        WriteStaged(steps, whole, temp, info.st_mode & 07777);
+        WriteStaged(steps, whole, temp, info.mode);
         steps.Rename(temp, backup, backup);
     } catch (...) {
-        ::unlink(temp.c_str());
+        platform::Remove(temp);
         throw;
     }
     return true;
@@ -328,13 +316,13 @@ std::string TargetProblem(const StagedFile& file, const std::string& key, const 
     const std::string claimed = BaseName(key);
     if (!file.copied)
         return ClaimProblem(real, claimed, trailer);
-    struct stat info {};
-    if (::stat(real.c_str(), &info) != 0)
+    platform::Info info;
+    if (!platform::DescribePath(real, info, true))
         return errno == ELOOP ? "is a link that leads round in a loop" : std::string();
     const std::string folder = RealPath(Folder(key));
-    const bool linked = !folder.empty() && real != (stdfs::path(folder) / claimed).string();
+    const bool linked = !folder.empty() && real != fs::Join(folder, claimed);
     if (!linked)
-        return S_ISREG(info.st_mode) ? std::string() : ClaimProblem(real, claimed);
+        return info.kind == platform::Kind::Regular ? std::string() : ClaimProblem(real, claimed);
     if (const std::string problem = ClaimProblem(real, claimed); !problem.empty())
         return problem;
     if (Upper(BaseName(real)) != Upper(claimed))
@@ -357,7 +345,7 @@ struct Entry {
     bool created = false; // the file did not exist before the command
     bool patched = false; // changed in place by `runs` instead of replaced whole
     std::vector<Run> runs;
-    std::optional<timespec> modified; // a patched file's time of change, put back by an undo
+    std::optional<std::int64_t> modifiedNs; // a patched file's time of change, put back by an undo
 };
 
 // A change of a few bytes is written in place, journalled in the commit record, rather than
@@ -407,8 +395,13 @@ std::string RecordText(const std::vector<Entry>& entries, bool forward) {
             << entry.name << "\n";
         for (const Run& run : entry.runs)
             out << "at " << run.at << " " << Hex(run.now) << " " << Hex(run.before) << "\n";
-        if (entry.modified)
-            out << "modified " << entry.modified->tv_sec << " " << entry.modified->tv_nsec << "\n";
+        if (entry.modifiedNs) {
+            // Whole seconds rounded down, so the nanoseconds are never negative.
+            const std::int64_t seconds =
+                *entry.modifiedNs / kNanoseconds - (*entry.modifiedNs % kNanoseconds < 0 ? 1 : 0);
+            out << "modified " << seconds << " " << *entry.modifiedNs - seconds * kNanoseconds
+                << "\n";
+        }
     }
     out << "end\n";
     return out.str();
@@ -417,16 +410,14 @@ std::string RecordText(const std::vector<Entry>& entries, bool forward) {
 // Writes a patched file's runs, new or old, and flushes them. Safe to repeat.
 void ApplyRuns(Steps& steps, const Entry& entry, bool forward) {
     FdGuard out;
-    out.fd = steps.Open(entry.target, O_WRONLY | O_NOFOLLOW, entry.target);
+    out.fd = steps.Open(entry.target, platform::kWrite | platform::kNoFollow, entry.target);
     for (const Run& run : entry.runs) {
         const std::vector<std::uint8_t>& bytes = forward ? run.now : run.before;
         steps.WriteAt(out.fd, bytes.data(), bytes.size(), run.at, entry.target);
     }
     // Undone, the file is as it was, its time of change too.
-    if (!forward && entry.modified) {
-        const timespec times[2] = {{0, UTIME_OMIT}, *entry.modified};
-        ::futimens(out.fd, times);
-    }
+    if (!forward && entry.modifiedNs)
+        platform::SetModified(out.fd, *entry.modifiedNs);
     steps.Flush(out.fd, entry.target);
     steps.Close(out.Release(), entry.target);
 }
@@ -439,10 +430,10 @@ bool PatchRuns(const StagedFile& file, Entry& entry, std::size_t& budget) {
     if (file.copied || file.size != file.baseSize || entry.created)
         return false;
     FdGuard in;
-    in.fd = ::open(entry.target.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    struct stat info {};
-    if (in.fd < 0 || ::fstat(in.fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_nlink != 1 ||
-        !(info.st_mode & S_IWUSR) || static_cast<std::uint64_t>(info.st_size) != file.size)
+    in.fd = platform::OpenFile(entry.target, platform::kRead | platform::kNoFollow, 0);
+    platform::Info info;
+    if (in.fd == platform::kNoHandle || !platform::Describe(in.fd, info) || info.links != 1 ||
+        !(info.mode & 0200) || info.size != file.size)
         return false;
     std::vector<Run> runs;
     std::size_t total = 0;
@@ -461,7 +452,7 @@ bool PatchRuns(const StagedFile& file, Entry& entry, std::size_t& budget) {
                 std::uint8_t held = 0;
                 if (gap >= start)
                     held = disk[gap - start];
-                else if (::pread(in.fd, &held, 1, static_cast<off_t>(gap)) != 1)
+                else if (platform::ReadAt(in.fd, &held, 1, gap) != 1)
                     return false;
                 run.now.push_back(held);
                 run.before.push_back(held);
@@ -477,7 +468,7 @@ bool PatchRuns(const StagedFile& file, Entry& entry, std::size_t& budget) {
         return false;
     budget -= total;
     entry.patched = true;
-    entry.modified = info.st_mtim;
+    entry.modifiedNs = info.modifiedNs;
     entry.runs = std::move(runs);
     return true;
 }
@@ -485,7 +476,8 @@ bool PatchRuns(const StagedFile& file, Entry& entry, std::size_t& budget) {
 void WriteRecord(Steps& steps, const std::string& path, const std::string& text) {
     const std::string temp = path + kNewSuffix;
     FdGuard out;
-    out.fd = steps.Open(temp, O_WRONLY | O_CREAT | O_TRUNC, path, 0644);
+    out.fd =
+        steps.Open(temp, platform::kWrite | platform::kCreate | platform::kTruncate, path, 0644);
     steps.Write(out.fd, reinterpret_cast<const std::uint8_t*>(text.data()), text.size(), path);
     steps.Flush(out.fd, path);
     steps.Close(out.Release(), path);
@@ -503,19 +495,18 @@ void Undo(const std::vector<Entry>& entries) {
             continue;
         }
         const std::string old = entry.target + kOldSuffix;
-        struct stat oldInfo {
-        }, targetInfo{};
-        if (::lstat(old.c_str(), &oldInfo) == 0) {
+        platform::Info oldInfo, targetInfo;
+        if (platform::DescribePath(old, oldInfo)) {
             // A link to the target itself: renaming it would do nothing.
-            if (::lstat(entry.target.c_str(), &targetInfo) == 0 &&
-                oldInfo.st_ino == targetInfo.st_ino && oldInfo.st_dev == targetInfo.st_dev)
-                ::unlink(old.c_str());
-            else if (::rename(old.c_str(), entry.target.c_str()) != 0)
+            if (platform::DescribePath(entry.target, targetInfo) && oldInfo.id == targetInfo.id &&
+                oldInfo.volume == targetInfo.volume)
+                platform::Remove(old);
+            else if (!platform::Replace(old, entry.target))
                 Raise(entry.target, errno);
         } else if (entry.created) {
-            ::unlink(entry.target.c_str());
+            platform::Remove(entry.target);
         }
-        ::unlink((entry.target + kNewSuffix).c_str());
+        platform::Remove(entry.target + kNewSuffix);
     }
 }
 
@@ -528,27 +519,22 @@ void Complete(const std::vector<Entry>& entries) {
             continue;
         }
         const std::string temp = entry.target + kNewSuffix;
-        if (Exists(temp) && ::rename(temp.c_str(), entry.target.c_str()) != 0)
+        if (Exists(temp) && !platform::Replace(temp, entry.target))
             Raise(entry.target, errno);
     }
 }
 
 void RemoveOld(const std::vector<Entry>& entries) {
     for (const Entry& entry : entries)
-        ::unlink((entry.target + kOldSuffix).c_str());
+        platform::Remove(entry.target + kOldSuffix);
 }
 
 void FlushFolders(const std::vector<Entry>& entries, const std::string& recordDir) {
     std::set<std::string> folders{recordDir};
     for (const Entry& entry : entries)
         folders.insert(Folder(entry.target));
-    for (const std::string& folder : folders) {
-        const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (fd >= 0) {
-            ::fsync(fd);
-            ::close(fd);
-        }
-    }
+    for (const std::string& folder : folders)
+        platform::FlushFolder(folder);
 }
 
 // The entries of a commit, one per file. Nothing is written unless every file is what its name
@@ -582,7 +568,7 @@ public:
     CommitRun(std::shared_ptr<TransferFaults> faults, std::vector<Entry> entries,
               std::string recordDir, bool inPlace)
         : steps_(std::move(faults)), entries_(std::move(entries)), recordDir_(std::move(recordDir)),
-          record_((stdfs::path(recordDir_) / kCommitRecordName).string()), inPlace_(inPlace) {}
+          record_(fs::Join(recordDir_, kCommitRecordName)), inPlace_(inPlace) {}
 
     // Writes everything new beside its file, or keeps the few bytes to change in place; a failure
     // here changes no game file.
@@ -597,10 +583,9 @@ public:
                 continue;
             // The game writes its save state, so a written file keeps its owner's write access
             // even where the original came read-only (from a CD).
-            struct stat info {};
-            const mode_t mode =
-                (::stat(file->target.c_str(), &info) == 0 ? info.st_mode & 07777 : mode_t{0644}) |
-                S_IWUSR;
+            platform::Info info;
+            const unsigned mode =
+                (platform::DescribePath(file->target, info, true) ? info.mode : 0644u) | 0200u;
             WriteStaged(steps_, *file, file->target + kNewSuffix, mode);
         }
     }
@@ -625,10 +610,9 @@ public:
             // The old content stays reachable under a second name until the commit ends; a link
             // keeps the file in place meanwhile, where the file system has links.
             if (!entry.created) {
-                ::unlink(old.c_str());
+                platform::Remove(old);
                 steps_.Tick(entry.target);
-                if (::link(entry.target.c_str(), old.c_str()) != 0 &&
-                    ::rename(entry.target.c_str(), old.c_str()) != 0)
+                if (!platform::Link(entry.target, old) && !platform::Replace(entry.target, old))
                     Raise(entry.target, errno);
             }
             steps_.Rename(entry.target + kNewSuffix, entry.target, entry.target);
@@ -653,13 +637,13 @@ public:
             }
         }
         for (const Entry& entry : entries_)
-            ::unlink((entry.target + kNewSuffix).c_str());
+            platform::Remove(entry.target + kNewSuffix);
         if (phase_ != Phase::Staging) {
-            ::unlink(record_.c_str());
-            ::unlink((record_ + kNewSuffix).c_str());
+            platform::Remove(record_);
+            platform::Remove(record_ + kNewSuffix);
         }
         for (const std::string& backup : backups_)
-            ::unlink(backup.c_str());
+            platform::Remove(backup);
     }
 
     // Past the publication the commit stands: clean-up failures only leave scratch files that
@@ -670,7 +654,7 @@ public:
             FlushFolders(entries_, Folder(entries_.front().target));
             return;
         }
-        ::unlink(record_.c_str());
+        platform::Remove(record_);
         FlushFolders({}, recordDir_);
         steps_.Pass();
         RemoveOld(entries_);
@@ -711,20 +695,20 @@ bool IsWrittenGameFile(std::string_view relative) {
 std::string ClaimProblem(const std::string& path, std::string_view claimed, bool trailer) {
     std::string reason;
     FdGuard in;
-    in.fd = fs::OpenRegular(path, O_RDONLY, reason);
-    if (in.fd < 0)
+    in.fd = fs::OpenRegular(path, platform::kRead, reason);
+    if (in.fd == platform::kNoHandle)
         return reason;
-    struct stat info {};
-    if (::fstat(in.fd, &info) != 0)
+    platform::Info info;
+    if (!platform::Describe(in.fd, info))
         return SystemReason(errno);
-    const auto size = static_cast<std::uint64_t>(info.st_size);
+    const std::uint64_t size = info.size;
     const std::string name = Upper(claimed);
     if (name == "PSN.EXE") {
         std::uint8_t edition = 0;
         if (size <= kEditionByteOffset || size > kMaxExeSize)
             return "is not the game's executable: it is " + std::to_string(size) +
                    " bytes long, which does not fit";
-        if (::pread(in.fd, &edition, 1, kEditionByteOffset) != 1 ||
+        if (platform::ReadAt(in.fd, &edition, 1, kEditionByteOffset) != 1 ||
             EditionFromByte(edition, -1) < 0)
             return "is not the game's executable: it holds no edition byte the editor knows";
         return {};
@@ -736,7 +720,7 @@ std::string ClaimProblem(const std::string& path, std::string_view claimed, bool
     if (IsTrackFileName(name)) {
         std::array<std::uint8_t, 2> pointer{};
         if (size < trackfile::kSetupPointer + pointer.size() + kTrailerSize ||
-            ::pread(in.fd, pointer.data(), pointer.size(), trackfile::kSetupPointer) != 2)
+            platform::ReadAt(in.fd, pointer.data(), pointer.size(), trackfile::kSetupPointer) != 2)
             return "is not a track file of the game: it is too short";
         const std::uint16_t setup =
             static_cast<std::uint16_t>((pointer[0] | (pointer[1] << 8)) + trackfile::kSetupBase);
@@ -760,8 +744,8 @@ Staging::Staging(std::shared_ptr<TransferFaults> faults, std::string recordDir)
 // files a commit renames.
 std::string Staging::Key(const std::string& path) {
     std::error_code ec;
-    const stdfs::path absolute = stdfs::absolute(path, ec);
-    std::string key = ec ? path : absolute.lexically_normal().string();
+    const stdfs::path absolute = stdfs::absolute(platform::ToPath(path), ec);
+    std::string key = ec ? path : platform::FromPath(absolute.lexically_normal());
     while (key.size() > 1 && key.back() == '/')
         key.pop_back(); // a folder named with and without its trailing separator is one folder
     return key;
@@ -783,25 +767,29 @@ StagedFile& Staging::Add(const std::string& path, std::uint64_t size) {
 }
 
 void Staging::Copy(const std::string& source, const std::string& target) {
-    struct stat info {};
-    if (::stat(source.c_str(), &info) != 0)
+    platform::Info info;
+    if (!platform::DescribePath(source, info, true))
         Raise(source, errno);
-    if (!S_ISREG(info.st_mode))
+    if (info.kind != platform::Kind::Regular)
         Raise(source, EISDIR);
-    if (::access(source.c_str(), R_OK) != 0)
+    // Readable: the copy is read at the commit, and a source that cannot be is refused now.
+    std::string reason;
+    platform::Handle readable = fs::OpenRegular(source, platform::kRead, reason);
+    if (readable == platform::kNoHandle)
         Raise(source, errno);
+    platform::CloseFile(readable);
     const std::string key = Key(target);
     if (Key(source) == key)
         return;
-    struct stat folder {};
-    if (::stat(Folder(key).c_str(), &folder) != 0 || !S_ISDIR(folder.st_mode))
+    platform::Info folder;
+    if (!platform::DescribePath(Folder(key), folder, true) || folder.kind != platform::Kind::Folder)
         Raise(target, ENOENT);
     StagedFile& file = files_[key];
     file = StagedFile{};
     file.target = key;
     file.base = source;
     file.copied = true;
-    file.baseSize = file.size = static_cast<std::uint64_t>(info.st_size);
+    file.baseSize = file.size = info.size;
 }
 
 bool Staging::Exists(const std::string& path) {
@@ -863,15 +851,13 @@ struct Root {
 std::string ReadRecordText(const std::string& record) {
     std::string reason;
     FdGuard in;
-    in.fd = fs::OpenRegular(record, O_RDONLY, reason);
-    if (in.fd < 0)
+    in.fd = fs::OpenRegular(record, platform::kRead, reason);
+    if (in.fd == platform::kNoHandle)
         throw FileAccessError(kFileAccessError, record, reason);
     std::string text(kMaxRecordSize + 1, '\0');
     std::size_t done = 0;
     while (done < text.size()) {
-        const ssize_t n = ::read(in.fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
+        const std::int64_t n = platform::Read(in.fd, text.data() + done, text.size() - done);
         if (n < 0)
             Raise(record, errno);
         if (n == 0)
@@ -920,12 +906,12 @@ Entry CheckedEntry(const std::string& record, const std::string& name, bool crea
         return refuse("which is the commit record itself");
     if (root->exeOnly ? Upper(relative) != "PSN.EXE" : !IsWrittenGameFile(relative))
         return refuse("which is not a game file this program writes");
-    const std::string path = (stdfs::path(root->lexical) / relative).string();
+    const std::string path = fs::Join(root->lexical, relative);
     const std::string folder = RealPath(Folder(path));
     if (folder.empty() || (folder != root->real && !Inside(folder, root->real)))
         return refuse("which lies behind a link that leads out of the game folder");
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+    platform::Info info;
+    if (!platform::DescribePath(path, info) || info.kind != platform::Kind::Link)
         return {relative, path, created};
     // The user's own link to the real game file elsewhere: the commit replaced that file.
     const std::string real = RealPath(path);
@@ -951,43 +937,43 @@ bool ParseRun(const std::string& line, Run& run) {
 }
 
 // "modified SECONDS NANOSECONDS": a patched file's time of change before the commit.
-std::optional<timespec> ParseTime(const std::string& line) {
+std::optional<std::int64_t> ParseTime(const std::string& line) {
     std::istringstream in(line);
     std::string word, rest;
     long long seconds = 0, nanoseconds = 0;
     if (!(in >> word >> seconds >> nanoseconds) || (in >> rest) || word != "modified" ||
-        nanoseconds < 0 || nanoseconds > 999999999)
+        nanoseconds < 0 || nanoseconds >= kNanoseconds || seconds < -kMaxSeconds ||
+        seconds > kMaxSeconds)
         return std::nullopt;
-    return timespec{static_cast<time_t>(seconds), static_cast<long>(nanoseconds)};
+    return seconds * kNanoseconds + nanoseconds;
 }
 
 // A patch may only change bytes of the regular game file it names, within its length, and only
 // where nothing else shares them: the commit never patches anything else.
 void CheckPatch(const std::string& record, const std::string& name, Entry& entry,
-                std::vector<Run> runs, std::optional<timespec> modified) {
+                std::vector<Run> runs, std::optional<std::int64_t> modified) {
     const auto refuse = [&](const std::string& why) {
         throw FileAccessError(kFileAccessError, record,
                               "the commit record changes \"" + name + "\" in place, " + why +
                                   ". Nothing was changed. Check the game's files against their "
                                   ".bak copies, then remove the record");
     };
-    struct stat info {};
-    if (::lstat(entry.target.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+    platform::Info info;
+    if (!platform::DescribePath(entry.target, info) || info.kind != platform::Kind::Regular)
         refuse("but it is no regular file");
-    if (info.st_nlink != 1)
+    if (info.links != 1)
         refuse("but it shares its bytes with another file (a hard link)");
     std::size_t total = 0;
     for (const Run& run : runs) {
         total += run.now.size();
-        if (run.at > static_cast<std::uint64_t>(info.st_size) ||
-            run.now.size() > static_cast<std::uint64_t>(info.st_size) - run.at)
+        if (run.at > info.size || run.now.size() > info.size - run.at)
             refuse("beyond its end");
     }
     if (runs.empty() || total > kMaxPatchBytes)
         refuse("by more bytes than a commit changes in place");
     entry.patched = true;
     entry.runs = std::move(runs);
-    entry.modified = modified;
+    entry.modifiedNs = modified;
 }
 
 } // namespace
@@ -1004,7 +990,7 @@ RecoveryReport RecoverInterruptedCommit(const std::string& recordDir,
             std::string name;
             bool created = false, patched = false;
             std::vector<Run> runs = {};
-            std::optional<timespec> modified = {};
+            std::optional<std::int64_t> modifiedNs = {};
         };
         std::vector<Named> names;
         bool ended = false;
@@ -1025,8 +1011,8 @@ RecoveryReport RecoverInterruptedCommit(const std::string& recordDir,
                 names.push_back({line.substr(6), false, true});
             else if (!names.empty() && names.back().patched && ParseRun(line, run))
                 names.back().runs.push_back(std::move(run));
-            else if (!names.empty() && names.back().patched && !names.back().modified &&
-                     (names.back().modified = ParseTime(line)))
+            else if (!names.empty() && names.back().patched && !names.back().modifiedNs &&
+                     (names.back().modifiedNs = ParseTime(line)))
                 continue;
             else
                 throw FileAccessError(kFileAccessError, record,
@@ -1048,7 +1034,7 @@ RecoveryReport RecoverInterruptedCommit(const std::string& recordDir,
             entries.push_back(CheckedEntry(record, named.name, named.created, roots));
             if (named.patched)
                 CheckPatch(record, named.name, entries.back(), std::move(named.runs),
-                           named.modified);
+                           named.modifiedNs);
         }
         report.found = true;
         report.completed = mode == "complete";
@@ -1060,25 +1046,27 @@ RecoveryReport RecoverInterruptedCommit(const std::string& recordDir,
             Undo(entries);
         FlushFolders(entries, recordDir);
         RemoveOld(entries);
-        ::unlink(record.c_str());
+        platform::Remove(record);
         FlushFolders({}, recordDir);
     }
     std::set<std::string> seen;
     for (const std::string& folder : folders) {
-        std::error_code ec;
         const std::string key = folder.empty() ? folder : Staging::Key(folder);
         if (key.empty() || !seen.insert(key).second)
             continue;
         // A folder link may lead anywhere; only the game's own folders hold its scratch files.
-        if (struct stat info{}; key != Staging::Key(recordDir) &&
-                                (::lstat(key.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)))
+        if (platform::Info info;
+            key != Staging::Key(recordDir) &&
+            (!platform::DescribePath(key, info) || info.kind != platform::Kind::Folder))
             continue;
-        for (stdfs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-            const std::string name = it->path().filename().string();
+        std::vector<platform::Entry> entries;
+        platform::ListFolder(folder, entries);
+        for (const platform::Entry& item : entries) {
+            const std::string& name = item.name;
             for (const std::string suffix : {kNewSuffix, kOldSuffix})
                 if (name.size() > suffix.size() &&
                     name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0 &&
-                    ::unlink(it->path().c_str()) == 0)
+                    platform::Remove(fs::Join(folder, name)))
                     ++report.scratchRemoved;
         }
     }

@@ -3,10 +3,11 @@
 
 #include "core/dib256.h"
 
+#include "core/fs.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fstream>
 #include <iterator>
 
 namespace psn {
@@ -93,14 +94,10 @@ void DecodeRle8(std::span<const std::uint8_t> data, std::span<std::uint8_t> pixe
 }
 
 void TDIB256::LoadFromFile(const std::string& fileName) {
-    std::ifstream file(fileName, std::ios::binary | std::ios::ate);
-    if (!file)
-        throw EFOpenError(fileName, SystemReason(errno));
-    const std::streamoff size = file.tellg();
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(std::max<std::streamoff>(size, 0)));
-    file.seekg(0);
-    file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(std::max<std::streamsize>(file.gcount(), 0)));
+    std::vector<std::uint8_t> bytes;
+    std::string reason;
+    if (!fs::ReadWholeFile(fileName, bytes, reason))
+        throw EFOpenError(fileName, reason);
     LoadFromBytes(bytes);
 }
 

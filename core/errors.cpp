@@ -3,13 +3,15 @@
 
 #include "core/errors.h"
 
+#include "core/platform.h"
+
 #include <cstring>
 #include <utility>
 
 namespace psn {
 
 std::string SystemReason(int error) {
-    return std::strerror(error);
+    return platform::ErrorText(error);
 }
 
 FileError::FileError(std::string path, std::string reason)

@@ -10,11 +10,8 @@
 #include <cctype>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <filesystem>
-#include <sys/stat.h>
 #include <system_error>
-#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -23,141 +20,155 @@ namespace stdfs = std::filesystem;
 
 bool Exists(const std::string& path) {
     std::error_code ec;
-    return !path.empty() && stdfs::exists(stdfs::path(path), ec);
+    return !path.empty() && stdfs::exists(platform::ToPath(path), ec);
 }
 
 bool IsDirectory(const std::string& path) {
     std::error_code ec;
-    return stdfs::is_directory(stdfs::path(path), ec);
+    return stdfs::is_directory(platform::ToPath(path), ec);
 }
 
 std::optional<std::uintmax_t> FileSize(const std::string& path) {
     std::error_code ec;
-    const auto size = stdfs::file_size(stdfs::path(path), ec);
+    const auto size = stdfs::file_size(platform::ToPath(path), ec);
     if (ec)
         return std::nullopt;
     return size;
 }
 
 bool SetNormalAttributes(const std::string& path) {
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
-        return false;
-    std::error_code ec;
-    stdfs::permissions(path, stdfs::perms::owner_read | stdfs::perms::owner_write,
-                       stdfs::perm_options::add, ec);
-    return !ec;
+    return platform::MakeWritable(path);
 }
 
 namespace {
 
-std::string KindOfNonRegular(mode_t mode) {
-    if (S_ISDIR(mode))
+std::string KindOfNonRegular(platform::Kind kind) {
+    switch (kind) {
+    case platform::Kind::Folder:
         return "is a folder, not a file";
-    if (S_ISFIFO(mode))
+    case platform::Kind::Link:
+        return "is a link, not a regular file";
+    case platform::Kind::Pipe:
         return "is a named pipe (FIFO), not a regular file";
-    if (S_ISSOCK(mode))
+    case platform::Kind::Socket:
         return "is a socket, not a regular file";
-    if (S_ISCHR(mode) || S_ISBLK(mode))
+    case platform::Kind::Device:
         return "is a device, not a regular file";
-    return "is not a regular file";
+    default:
+        return "is not a regular file";
+    }
 }
 
 // The regular file a link leads to, so that a user's link (dotfiles kept elsewhere) is written
 // through and stays a link. Empty, with `why` said, when it leads to anything else or nowhere.
 std::string RegularLinkTarget(const std::string& link, std::string& why) {
     std::error_code ec;
-    const stdfs::path text = stdfs::read_symlink(link, ec);
-    const stdfs::path real = stdfs::canonical(link, ec);
+    const stdfs::path text = stdfs::read_symlink(platform::ToPath(link), ec);
+    const stdfs::path real = stdfs::canonical(platform::ToPath(link), ec);
     if (ec) {
         why = ec.value() == ELOOP ? "is a link that leads round in a loop"
-                                  : "is a link to " + text.string() + ", which does not exist";
+                                  : "is a link to " + platform::FromPath(text) +
+                                        ", which does not exist";
         return {};
     }
-    struct stat info {};
-    if (::stat(real.c_str(), &info) != 0) {
-        why =
-            "is a link to " + real.string() + ", which cannot be reached: " + std::strerror(errno);
+    const std::string target = platform::FromPath(real);
+    platform::Info info;
+    if (!platform::DescribePath(target, info, true)) {
+        why = "is a link to " + target + ", which cannot be reached: " + SystemReason(errno);
         return {};
     }
-    if (!S_ISREG(info.st_mode)) {
-        why = "is a link to " + real.string() + ", which " + KindOfNonRegular(info.st_mode);
+    if (info.kind != platform::Kind::Regular) {
+        why = "is a link to " + target + ", which " + KindOfNonRegular(info.kind);
         return {};
     }
-    return real.string();
+    return target;
 }
 
 } // namespace
 
-int OpenRegular(const std::string& path, int flags, std::string& reason) {
-    const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC, 0600);
-    if (fd < 0) {
+platform::Handle OpenRegular(const std::string& path, unsigned flags, std::string& reason) {
+    platform::Kind found = platform::Kind::Other;
+    const platform::Handle file = platform::OpenFile(path, flags, 0600, &found);
+    if (file == platform::kNoHandle) {
         const int error = errno;
-        reason = error == ELOOP ? "is a link that leads round in a loop" : std::strerror(error);
+        reason = error == EINVAL ? KindOfNonRegular(found)
+                 : error == ELOOP && !(flags & platform::kNoFollow)
+                     ? "is a link that leads round in a loop"
+                     : SystemReason(error);
         errno = error;
-        return -1;
     }
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        reason = KindOfNonRegular(info.st_mode);
-        ::close(fd);
-        errno = EINVAL;
-        return -1;
+    return file;
+}
+
+bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes, std::string& reason,
+                   std::uint64_t limit) {
+    bytes.clear();
+    platform::Handle file = OpenRegular(path, platform::kRead, reason);
+    if (file == platform::kNoHandle)
+        return false;
+    const FileCloser closer(file);
+    platform::Info info;
+    if (!platform::Describe(file, info)) {
+        reason = SystemReason(errno);
+        return false;
     }
-    const int status = ::fcntl(fd, F_GETFL);
-    if (status == -1 || ::fcntl(fd, F_SETFL, status & ~O_NONBLOCK) == -1) {
-        reason = std::strerror(errno);
-        ::close(fd);
-        return -1;
+    if (info.size > limit) {
+        reason =
+            "is too large (" + std::to_string(info.size) + " bytes) to be the file it claims to be";
+        return false;
     }
-    return fd;
+    bytes.resize(static_cast<std::size_t>(info.size));
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const std::int64_t n = platform::Read(file, bytes.data() + done, bytes.size() - done);
+        if (n <= 0) {
+            // A file that shrank while it was read is read as far as it goes.
+            if (n == 0) {
+                bytes.resize(done);
+                return true;
+            }
+            reason = SystemReason(errno);
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
 }
 
 bool IsLinkLoop(const std::string& path) {
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+    platform::Info info;
+    if (!platform::DescribePath(path, info) || info.kind != platform::Kind::Link)
         return false;
-    return ::stat(path.c_str(), &info) != 0 && errno == ELOOP;
+    return !platform::DescribePath(path, info, true) && errno == ELOOP;
 }
 
 bool CreateFolder(const std::string& path) {
-    std::error_code ec;
-    return stdfs::create_directory(stdfs::path(path), ec) && !ec;
+    return platform::CreateFolder(path);
 }
 
 bool DeleteFile(const std::string& path) {
     std::error_code ec;
-    return stdfs::remove(path, ec) && !ec;
+    return stdfs::remove(platform::ToPath(path), ec) && !ec;
 }
 
 std::optional<std::uintmax_t> FreeSpace(const std::string& path) {
     std::error_code ec;
-    stdfs::path p = stdfs::absolute(stdfs::path(path.empty() ? "." : path), ec);
+    stdfs::path p = stdfs::absolute(platform::ToPath(path.empty() ? "." : path), ec);
     while (!p.empty() && !stdfs::exists(p, ec) && p.has_parent_path() && p != p.parent_path())
         p = p.parent_path();
-    const auto info = stdfs::space(p, ec);
-    if (ec)
-        return std::nullopt;
-    return info.available;
+    return platform::FreeSpace(platform::FromPath(p));
 }
 
 std::string CurrentDirectory() {
-    std::error_code ec;
-    return stdfs::current_path(ec).string();
+    return platform::CurrentDirectory();
 }
 
 bool SetCurrentDirectory(const std::string& path) {
-    std::error_code ec;
-    stdfs::current_path(path, ec);
-    return !ec;
+    return platform::SetCurrentDirectory(path);
 }
 
 std::string ProgramDirectory(const char* argv0) {
-    std::error_code ec;
-    stdfs::path self = stdfs::read_symlink("/proc/self/exe", ec);
-    if (ec)
-        self = stdfs::absolute(argv0, ec);
-    return self.parent_path().string();
+    return platform::ProgramDirectory(argv0);
 }
 
 std::string Native(std::string_view path) {
@@ -208,12 +219,11 @@ std::string ResolveCase(const std::string& path) {
         if (matching && !component.empty() && component != "." && component != ".." &&
             !Exists(Join(folder, component))) {
             bool found = false;
-            std::error_code ec;
-            for (stdfs::directory_iterator it(folder, ec), end; !ec && it != end;
-                 it.increment(ec)) {
-                const std::string name = it->path().filename().string();
-                if (EqualsIgnoringCase(name, component)) {
-                    chosen = name;
+            std::vector<platform::Entry> entries;
+            platform::ListFolder(folder, entries);
+            for (const platform::Entry& entry : entries) {
+                if (EqualsIgnoringCase(entry.name, component)) {
+                    chosen = entry.name;
                     found = true;
                     break;
                 }
@@ -245,25 +255,23 @@ bool EnsureBackup(const std::string& path) {
         return true;
     // Copying a FIFO or a device would wait or never end.
     std::string reason;
-    const int fd = OpenRegular(path, O_RDONLY, reason);
-    if (fd < 0)
+    platform::Handle file = OpenRegular(path, platform::kRead, reason);
+    if (file == platform::kNoHandle)
         return false;
-    struct stat info {};
+    const FileCloser closer(file);
+    platform::Info info;
     std::vector<std::uint8_t> bytes;
-    bool read = ::fstat(fd, &info) == 0;
+    bool read = platform::Describe(file, info);
     if (read) {
-        bytes.resize(static_cast<std::size_t>(info.st_size));
+        bytes.resize(static_cast<std::size_t>(info.size));
         std::size_t done = 0;
         while (read && done < bytes.size()) {
-            const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
-            if (n < 0 && errno == EINTR)
-                continue;
+            const std::int64_t n = platform::Read(file, bytes.data() + done, bytes.size() - done);
             read = n > 0;
             done += read ? static_cast<std::size_t>(n) : 0;
         }
     }
-    ::close(fd);
-    return read && WriteFileDurably(backup, bytes, info.st_mode & 07777).Ok();
+    return read && WriteFileDurably(backup, bytes, info.mode).Ok();
 }
 
 namespace {
@@ -274,52 +282,50 @@ public:
     DurableWrite(const std::string& path, TransferFaults* faults)
         : path_(path), target_(path), faults_(faults) {}
     ~DurableWrite() {
-        if (fd_ >= 0)
-            ::close(fd_);
+        platform::CloseFile(file_);
         if (!temp_.empty())
-            ::unlink(temp_.c_str());
+            platform::Remove(temp_);
     }
 
-    FileResult Run(std::span<const std::uint8_t> bytes, mode_t mode) {
-        struct stat info {};
-        if (::lstat(path_.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
+    FileResult Run(std::span<const std::uint8_t> bytes, unsigned mode) {
+        platform::Info info;
+        if (platform::DescribePath(path_, info) && info.kind == platform::Kind::Link) {
             std::string why;
             target_ = RegularLinkTarget(path_, why);
             if (target_.empty())
                 return Refuse(why);
         }
-        if (::lstat(target_.c_str(), &info) == 0) {
-            if (!S_ISREG(info.st_mode))
-                return Refuse(KindOfNonRegular(info.st_mode));
-            mode = info.st_mode & 07777;
+        const bool exists = platform::DescribePath(target_, info);
+        if (exists) {
+            if (info.kind != platform::Kind::Regular)
+                return Refuse(KindOfNonRegular(info.kind));
+            mode = info.mode;
         } else if (errno != ENOENT) {
             return NotOpened(errno);
         }
         if (!Create(mode))
             return NotOpened(errno);
-        // A file that came without the owner's write access keeps it too, so fchmod after the
-        // umask-limited create gives an existing file's mode back exactly.
-        if (S_ISREG(info.st_mode) && (Injected(EIO) || ::fchmod(fd_, mode) != 0))
+        // A file that came without the owner's write access keeps it too, so setting the mode
+        // after the umask-limited create gives an existing file's mode back exactly.
+        if (exists && (Injected(EIO) || !platform::SetMode(file_, mode)))
             return Failed(errno);
         const std::uint8_t* data = bytes.data();
         std::size_t left = bytes.size();
         if (Injected(ENOSPC))
             return Failed(errno);
         while (left > 0) {
-            const ssize_t n = ::write(fd_, data, left);
-            if (n < 0 && errno == EINTR)
-                continue;
+            const std::int64_t n = platform::Write(file_, data, left);
             if (n <= 0)
                 return Failed(n < 0 ? errno : ENOSPC);
             data += n;
             left -= static_cast<std::size_t>(n);
         }
-        if (Injected(EIO) || ::fsync(fd_) != 0)
+        if (Injected(EIO) || !platform::Flush(file_))
             return Failed(errno);
-        const int fd = std::exchange(fd_, -1);
-        if (::close(fd) != 0 || Injected(EIO))
+        const platform::Handle file = std::exchange(file_, platform::kNoHandle);
+        if (!platform::CloseFile(file) || Injected(EIO))
             return Failed(errno);
-        if (Injected(EIO) || ::rename(temp_.c_str(), target_.c_str()) != 0)
+        if (Injected(EIO) || !platform::Replace(temp_, target_))
             return Failed(errno);
         temp_.clear();
         return FlushFolder();
@@ -334,15 +340,16 @@ private:
     }
 
     // A name of its own beside the target, so two writers never share a scratch file.
-    bool Create(mode_t mode) {
+    bool Create(unsigned mode) {
         static std::atomic<unsigned> serial{0};
         if (Injected(EIO))
             return false;
         for (int attempt = 0; attempt < 100; ++attempt) {
-            const std::string temp =
-                target_ + ".psn-" + std::to_string(::getpid()) + "-" + std::to_string(serial++);
-            fd_ = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-            if (fd_ >= 0) {
+            const std::string temp = target_ + ".psn-" + std::to_string(platform::ProcessId()) +
+                                     "-" + std::to_string(serial++);
+            file_ = platform::OpenFile(
+                temp, platform::kWrite | platform::kCreate | platform::kExclusive, mode);
+            if (file_ != platform::kNoHandle) {
                 temp_ = temp;
                 return true;
             }
@@ -353,18 +360,11 @@ private:
     }
 
     FileResult FlushFolder() {
-        std::string folder = stdfs::path(target_).parent_path().string();
+        std::string folder = platform::FromPath(platform::ToPath(target_).parent_path());
         if (folder.empty())
             folder = ".";
-        const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (fd < 0)
+        if (Injected(EIO) || !platform::FlushFolder(folder))
             return Failed(errno);
-        const int result = Injected(EIO) ? -1 : ::fsync(fd);
-        const int error = errno;
-        ::close(fd);
-        // Some file systems cannot flush a folder; the rename is then as durable as it gets.
-        if (result != 0 && error != EINVAL && error != ENOTSUP)
-            return Failed(error);
         return {};
     }
 
@@ -385,7 +385,7 @@ private:
     std::string target_; // the file written: the path, or the regular file a link leads to
     TransferFaults* faults_;
     std::string temp_;
-    int fd_ = -1;
+    platform::Handle file_ = platform::kNoHandle;
 };
 
 } // namespace
@@ -393,7 +393,7 @@ private:
 FileResult WriteFileDurably(const std::string& path, std::span<const std::uint8_t> bytes,
                             unsigned mode, TransferFaults* faults) {
     DurableWrite write(path, faults);
-    return write.Run(bytes, static_cast<mode_t>(mode));
+    return write.Run(bytes, mode);
 }
 
 } // namespace psn::fs

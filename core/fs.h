@@ -7,12 +7,14 @@
 #pragma once
 
 #include "core/errors.h"
+#include "core/platform.h"
 
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace psn {
 struct TransferFaults;
@@ -30,11 +32,33 @@ constexpr char kSeparator = '/';
 // Only a regular file is changed, never the target of a link, which may lie outside the game.
 bool SetNormalAttributes(const std::string& path);
 
-// Opens a file that must be a regular file without waiting on it: a FIFO or a device in a game
-// folder would otherwise block the open. Returns the descriptor (blocking again), or -1 with
-// `reason` saying why in words the user can act on; errno is then EINVAL when the path names
-// something that is not a regular file.
-[[nodiscard]] int OpenRegular(const std::string& path, int flags, std::string& reason);
+// The one way the program opens a game, settings or data file: it must be a regular file, and it
+// is opened without waiting on it (a FIFO or a device in a game folder would otherwise block the
+// open). `flags` are platform::OpenFlags. Returns the handle, or kNoHandle with `reason` saying
+// why in words the user can act on; errno is then EINVAL when the path names something that is
+// not a regular file.
+[[nodiscard]] platform::Handle OpenRegular(const std::string& path, unsigned flags,
+                                           std::string& reason);
+
+// Closes a handle from OpenRegular when it goes.
+class FileCloser {
+public:
+    explicit FileCloser(platform::Handle& file) : file_(file) {}
+    ~FileCloser() {
+        platform::CloseFile(file_);
+        file_ = platform::kNoHandle;
+    }
+    FileCloser(const FileCloser&) = delete;
+    FileCloser& operator=(const FileCloser&) = delete;
+
+private:
+    platform::Handle& file_;
+};
+
+// The whole content of a regular file of at most `limit` bytes. False with `reason` set when it
+// cannot be opened or read, is not a regular file or is larger.
+[[nodiscard]] bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes,
+                                 std::string& reason, std::uint64_t limit = 64u << 20);
 
 // Whether the path is a link that leads round in a loop (lstat finds it, stat cannot).
 [[nodiscard]] bool IsLinkLoop(const std::string& path);

@@ -9,9 +9,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace psn {
 
@@ -22,8 +19,7 @@ GameFile::GameFile(std::shared_ptr<TransferFaults> faults, Staging* staging)
 
 GameFile::~GameFile() {
     // Only Close finishes a file: one left open (an error unwinding past it) writes nothing.
-    if (fd_ >= 0)
-        ::close(fd_);
+    platform::CloseFile(fd_);
 }
 
 bool GameFile::Injected() {
@@ -56,30 +52,30 @@ bool GameFile::Open(const std::string& path) {
     // Reading needs no write access: a commit writes whole new files and renames them into
     // place. A file that the command replaces by a copy is read from the copy's source.
     std::string reason;
-    fd_ = fs::OpenRegular(staged && staged->copied ? staged->base : path, O_RDONLY, reason);
-    struct stat info {};
-    if (fd_ >= 0 && ::fstat(fd_, &info) != 0) {
+    fd_ = fs::OpenRegular(staged && staged->copied ? staged->base : path, platform::kRead, reason);
+    platform::Info info;
+    if (fd_ != platform::kNoHandle && !platform::Describe(fd_, info)) {
         reason = SystemReason(errno);
-        ::close(fd_);
-        fd_ = -1;
+        platform::CloseFile(fd_);
+        fd_ = platform::kNoHandle;
     }
-    if (fd_ < 0) {
+    if (fd_ == platform::kNoHandle) {
         own_.reset();
         Fail(reason);
         return false;
     }
     if (!staged)
-        staged = &staging->Add(path, static_cast<std::uint64_t>(info.st_size));
+        staged = &staging->Add(path, info.size);
     file_ = staged;
     size_ = staged->size;
     return true;
 }
 
 void GameFile::Close() {
-    if (fd_ < 0)
+    if (fd_ == platform::kNoHandle)
         return;
-    ::close(fd_);
-    fd_ = -1;
+    platform::CloseFile(fd_);
+    fd_ = platform::kNoHandle;
     file_ = nullptr;
     if (own_) {
         try {
@@ -105,10 +101,8 @@ std::vector<std::uint8_t>* GameFile::PageAt(std::uint64_t index) {
             std::min<std::uint64_t>(StagedFile::kPageSize, onDisk - start));
         std::size_t done = 0;
         while (done < length) {
-            const ssize_t n = ::pread(fd_, page.data.data() + done, length - done,
-                                      static_cast<off_t>(start + done));
-            if (n < 0 && errno == EINTR)
-                continue;
+            const std::int64_t n =
+                platform::ReadAt(fd_, page.data.data() + done, length - done, start + done);
             if (n <= 0) {
                 Fail(n < 0 ? SystemReason(errno) : "the file ended early");
                 return nullptr;
@@ -122,7 +116,7 @@ std::vector<std::uint8_t>* GameFile::PageAt(std::uint64_t index) {
 void GameFile::Seek(std::uint64_t position) {
     if (failed_)
         return;
-    if (fd_ < 0 || Injected())
+    if (fd_ == platform::kNoHandle || Injected())
         return Fail(SystemReason(EBADF));
     if (position > size_)
         return Fail("cannot go to byte " + std::to_string(position) + ": the file has only " +
@@ -142,7 +136,7 @@ void GameFile::Skip(std::int64_t count) {
 std::uint8_t GameFile::ReadByte() {
     if (failed_)
         return 0;
-    if (fd_ < 0 || Injected()) {
+    if (fd_ == platform::kNoHandle || Injected()) {
         Fail(SystemReason(EBADF));
         return 0;
     }
@@ -168,7 +162,7 @@ std::vector<std::uint8_t> GameFile::ReadBytes(std::size_t count) {
     std::vector<std::uint8_t> bytes;
     if (failed_)
         return bytes;
-    if (fd_ < 0 || Injected()) {
+    if (fd_ == platform::kNoHandle || Injected()) {
         Fail(SystemReason(EBADF));
         return bytes;
     }
@@ -190,7 +184,7 @@ std::vector<std::uint8_t> GameFile::ReadBytes(std::size_t count) {
 void GameFile::WriteByte(std::uint8_t value) {
     if (failed_)
         return;
-    if (fd_ < 0 || Injected())
+    if (fd_ == platform::kNoHandle || Injected())
         return Fail(SystemReason(EBADF));
     if (position_ > size_)
         return Fail("cannot write at byte " + std::to_string(position_) + ": the file has only " +

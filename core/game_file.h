@@ -13,6 +13,7 @@
 #pragma once
 
 #include "core/errors.h"
+#include "core/platform.h"
 
 #include <cstdint>
 #include <map>
@@ -76,7 +77,7 @@ public:
     // The one way to finish a file: without a staging, commits what was written; a failed commit
     // sets the sticky error, so Check() after Close() tells whether the writes are on disk.
     void Close();
-    bool IsOpen() const { return fd_ >= 0; }
+    bool IsOpen() const { return fd_ != platform::kNoHandle; }
     const std::string& Path() const { return path_; }
 
     void Seek(std::uint64_t position);
@@ -103,7 +104,7 @@ private:
     void Fail(std::string reason);
     std::vector<std::uint8_t>* PageAt(std::uint64_t index);
 
-    int fd_ = -1;
+    platform::Handle fd_ = platform::kNoHandle;
     std::string path_;
     std::uint64_t position_ = 0;
     std::uint64_t size_ = 0;

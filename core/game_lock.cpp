@@ -3,14 +3,10 @@
 
 #include "core/game_lock.h"
 
+#include "core/fs.h"
+
 #include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <filesystem>
-#include <sys/file.h>
-#include <sys/stat.h>
 #include <thread>
-#include <unistd.h>
 #include <utility>
 
 namespace psn {
@@ -31,62 +27,63 @@ bool Unlockable(int error) {
            error == ENOTDIR;
 }
 
-// Opens the lock file `path`, creating it; -1 when its folder cannot hold one.
-int OpenLockFile(const std::string& path, const std::string& folder) {
+// Opens the lock file `path`, creating it; no handle when its folder cannot hold one.
+platform::Handle OpenLockFile(const std::string& path, const std::string& folder) {
     // Whatever sits in the folder under the lock file's name is looked at before it is opened:
     // opening a device or a FIFO can block or act.
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode))
-        NotALockFile(path, S_ISLNK(info.st_mode) ? "is a link" : "is not a regular file");
-    // Read-only is enough for flock, and lets an existing lock file serve on a folder this user
-    // cannot write to.
-    constexpr int kFlags = O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY;
-    int fd = ::open(path.c_str(), kFlags | O_CREAT, 0644);
-    if (fd < 0 && (errno == EROFS || errno == EACCES || errno == EPERM))
-        fd = ::open(path.c_str(), kFlags);
-    if (fd < 0) {
+    platform::Info info;
+    if (platform::DescribePath(path, info) && info.kind != platform::Kind::Regular)
+        NotALockFile(path,
+                     info.kind == platform::Kind::Link ? "is a link" : "is not a regular file");
+    // Read-only is enough for the lock, and lets an existing lock file serve on a folder this
+    // user cannot write to.
+    platform::Kind found = platform::Kind::Missing;
+    platform::Handle fd = platform::OpenFile(
+        path, platform::kRead | platform::kNoFollow | platform::kCreate, 0644, &found);
+    if (fd == platform::kNoHandle && (errno == EROFS || errno == EACCES || errno == EPERM))
+        fd = platform::OpenFile(path, platform::kRead | platform::kNoFollow, 0644, &found);
+    if (fd == platform::kNoHandle) {
         const int error = errno;
+        if (error == EINVAL)
+            NotALockFile(path, "is not a regular file");
         if (Unlockable(error))
-            return -1;
+            return platform::kNoHandle;
         if (error == ELOOP)
             NotALockFile(path, "is a link");
-        throw GameLockError(path + ": " + std::strerror(error) + ". Nothing was changed; check " +
+        throw GameLockError(path + ": " + SystemReason(error) + ". Nothing was changed; check " +
                                 folder + " and try again.",
                             path);
-    }
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        NotALockFile(path, "is not a regular file");
     }
     return fd;
 }
 
 } // namespace
 
-GameLock::GameLock(GameLock&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+GameLock::GameLock(GameLock&& other) noexcept
+    : fd_(std::exchange(other.fd_, platform::kNoHandle)) {}
 
 GameLock& GameLock::operator=(GameLock&& other) noexcept {
     if (this != &other) {
         Release();
-        fd_ = std::exchange(other.fd_, -1);
+        fd_ = std::exchange(other.fd_, platform::kNoHandle);
     }
     return *this;
 }
 
 void GameLock::Release() {
-    // Closing the only descriptor of the open file description ends the lock.
-    if (fd_ >= 0)
-        ::close(std::exchange(fd_, -1));
+    // Closing the only handle of the open file ends the lock.
+    platform::CloseFile(std::exchange(fd_, platform::kNoHandle));
 }
 
 GameLock GameLock::TryHold(const std::string& path, bool& busy) {
     busy = false;
     GameLock lock;
     lock.fd_ = OpenLockFile(path, "its folder");
-    while (lock.Held() && ::flock(lock.fd_, LOCK_EX | LOCK_NB) != 0) {
-        if (errno == EINTR)
-            continue;
-        busy = errno == EWOULDBLOCK;
+    if (!lock.Held())
+        return lock;
+    const platform::LockResult result = platform::TryLock(lock.fd_);
+    if (result != platform::LockResult::Locked) {
+        busy = result == platform::LockResult::Busy;
         lock.Release();
     }
     return lock;
@@ -96,18 +93,17 @@ GameLock GameLock::Acquire(const std::string& gameDir, std::chrono::milliseconds
     GameLock lock;
     if (gameDir.empty())
         return lock;
-    const std::string path = (std::filesystem::path(gameDir) / kGameLockName).string();
+    const std::string path = fs::Join(gameDir, kGameLockName);
     lock.fd_ = OpenLockFile(path, "the game folder");
     if (!lock.Held())
         return lock;
 
     const auto deadline = std::chrono::steady_clock::now() + wait;
     for (;;) {
-        if (::flock(lock.fd_, LOCK_EX | LOCK_NB) == 0)
+        const platform::LockResult result = platform::TryLock(lock.fd_);
+        if (result == platform::LockResult::Locked)
             return lock;
-        if (errno == EINTR)
-            continue;
-        if (errno != EWOULDBLOCK) {
+        if (result == platform::LockResult::Unsupported) {
             // A file system without locks: the command runs unguarded, as it would have before.
             lock.Release();
             return lock;

@@ -4,12 +4,13 @@
 // One command at a time per game. Every command that reads or writes a game's files holds an
 // exclusive lock on a lock file in the game folder for its whole length, so two programs (two
 // editors, the editor and psnedit) never take each other's scratch files for a crash's leftovers
-// or interleave their commits. The lock is the kernel's (flock): it ends with its holder's
-// process, so a crash never leaves a game locked, and the lock file itself is never removed
-// (removing one races with a program that has just opened it).
+// or interleave their commits. The lock is the system's (platform::TryLock): it ends with its
+// holder's process, so a crash never leaves a game locked, and the lock file itself is never
+// removed (removing one races with a program that has just opened it).
 #pragma once
 
 #include "core/errors.h"
+#include "core/platform.h"
 
 #include <chrono>
 #include <stdexcept>
@@ -52,11 +53,11 @@ public:
     static GameLock TryHold(const std::string& path, bool& busy);
 
     // Whether this lock is held; false for a game that cannot be locked, or after Release.
-    bool Held() const { return fd_ >= 0; }
+    bool Held() const { return fd_ != platform::kNoHandle; }
     void Release();
 
 private:
-    int fd_ = -1;
+    platform::Handle fd_ = platform::kNoHandle;
 };
 
 } // namespace psn

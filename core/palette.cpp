@@ -3,7 +3,8 @@
 
 #include "core/palette.h"
 
-#include <fstream>
+#include "core/fs.h"
+
 #include <iterator>
 #include <vector>
 
@@ -21,13 +22,11 @@ GamePalette ParsePalette(std::span<const std::uint8_t> file) {
 }
 
 GamePalette LoadGamePalette(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
     std::vector<std::uint8_t> bytes;
-    if (in) {
-        bytes.resize(kPaletteHeaderSize + 4 * 256);
-        in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        bytes.resize(static_cast<std::size_t>(in.gcount()));
-    }
+    std::string reason;
+    if (!fs::ReadWholeFile(path, bytes, reason))
+        bytes.clear();
+    bytes.resize(std::min<std::size_t>(bytes.size(), kPaletteHeaderSize + 4 * 256));
     return ParsePalette(bytes);
 }
 

@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
-#include <fstream>
 #include <iterator>
 #include <map>
 #include <optional>
@@ -27,12 +26,9 @@ std::string Upper(std::string text) {
 }
 
 std::optional<std::vector<std::uint8_t>> ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in),
-                                    std::istreambuf_iterator<char>()};
-    if (in.bad())
+    std::vector<std::uint8_t> bytes;
+    std::string reason;
+    if (!fs::ReadWholeFile(path, bytes, reason))
         return std::nullopt;
     return bytes;
 }

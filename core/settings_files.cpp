@@ -8,10 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <filesystem>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <vector>
 
 namespace psn {
@@ -21,7 +18,7 @@ constexpr const char* kTracksPendingMarker = "./DATA/ORIGIN.TRK";
 
 // The failure of a system call on `path`, in the system's words.
 FileResult Describe(FileResult::Status status, const std::string& path, const std::string& what) {
-    std::string reason = std::strerror(errno);
+    std::string reason = SystemReason(errno);
     std::string message = "Cannot " + what + " \"" + path + "\": " + reason;
     return FileResult::Failure(status, path, std::move(reason), std::move(message));
 }
@@ -29,8 +26,8 @@ FileResult Describe(FileResult::Status status, const std::string& path, const st
 // A file without any write permission counts as read-only, also for a user (root) whom the
 // system would let write it anyway, so the editor behaves the same for everyone.
 bool IsReadOnly(const std::string& path) {
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && (info.st_mode & 0222) == 0;
+    platform::Info info;
+    return platform::DescribePath(path, info, true) && (info.mode & 0222) == 0;
 }
 
 // A read-only file is refused, also for a user whom the system would let replace it.
@@ -38,7 +35,7 @@ FileResult WriteWhole(const std::string& path, const std::uint8_t* data, std::si
     if (IsReadOnly(path))
         return FileResult::Failure(FileResult::Status::NotOpened, path, "the file is read-only",
                                    "Cannot write \"" + path + "\": the file is read-only");
-    if (fs::Exists(path) && ::access(path.c_str(), W_OK) != 0)
+    if (fs::Exists(path) && !platform::CanWrite(path))
         return Describe(FileResult::Status::NotOpened, path, "write");
     return fs::WriteFileDurably(path, {data, size});
 }
@@ -49,30 +46,25 @@ FileResult WriteWhole(const std::string& path, const std::uint8_t* data, std::si
 // as /dev/zero may never end.
 FileResult ReadWhole(const std::string& path, std::vector<std::uint8_t>& out, std::size_t size) {
     std::string reason;
-    const int fd = fs::OpenRegular(path, O_RDONLY, reason);
-    if (fd < 0 && errno != EINVAL)
+    platform::Handle file = fs::OpenRegular(path, platform::kRead, reason);
+    if (file == platform::kNoHandle && errno != EINVAL)
         return Describe(FileResult::Status::NotOpened, path, "open");
-    if (fd < 0)
+    if (file == platform::kNoHandle)
         return FileResult::Failure(FileResult::Status::Failed, path, reason,
                                    "\"" + path + "\" is not a settings file: it " + reason +
                                        ". Nothing was loaded; choose a settings file saved by "
                                        "the editor or by psnedit.");
     out.assign(size, 0);
+    const fs::FileCloser closer(file);
     std::size_t done = 0;
     while (done < size) {
-        const ssize_t n = ::read(fd, out.data() + done, size - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            FileResult failed = Describe(FileResult::Status::Failed, path, "read");
-            ::close(fd);
-            return failed;
-        }
+        const std::int64_t n = platform::Read(file, out.data() + done, size - done);
+        if (n < 0)
+            return Describe(FileResult::Status::Failed, path, "read");
         if (n == 0)
             break;
         done += static_cast<std::size_t>(n);
     }
-    ::close(fd);
     out.resize(done);
     return {};
 }
@@ -177,9 +169,8 @@ bool IsOriginalSettingsFile(const AppState& state, std::string_view path) {
     const std::string b = SettingsPath(state, kOriginalSettings);
     std::error_code ec;
     if (fs::Exists(a) && fs::Exists(b))
-        return std::filesystem::equivalent(a, b, ec);
-    return std::filesystem::path(a).lexically_normal() ==
-           std::filesystem::path(b).lexically_normal();
+        return std::filesystem::equivalent(platform::ToPath(a), platform::ToPath(b), ec);
+    return platform::ToPath(a).lexically_normal() == platform::ToPath(b).lexically_normal();
 }
 
 std::string SettingsDescription(const SettingsRecord& record) {

@@ -3,10 +3,10 @@
 
 #include "editors/tuning_blocks.h"
 
+#include "core/fs.h"
 #include "editors/exe_words.h"
 
 #include <cstdio>
-#include <fstream>
 #include <iterator>
 
 namespace psn {
@@ -124,12 +124,12 @@ void WriteTeamPerformance(AppState& state) {
 
 std::vector<PatchRecord> LoadPatchList(const AppState& state) {
     const std::string path = state.StartPath(kPatchListFile);
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw DataFileError("The patch list " + std::string(kPatchListFile) + " is missing.");
-    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in),
-                                          std::istreambuf_iterator<char>()};
-    if (in.bad() || bytes.size() % kPatchRecordSize != 0)
+    std::vector<std::uint8_t> bytes;
+    std::string reason;
+    if (!fs::ReadWholeFile(path, bytes, reason))
+        throw DataFileError("The patch list " + std::string(kPatchListFile) +
+                            (fs::Exists(path) ? " is damaged." : " is missing."));
+    if (bytes.size() % kPatchRecordSize != 0)
         throw DataFileError("The patch list " + std::string(kPatchListFile) + " is damaged.");
     std::vector<PatchRecord> list;
     list.reserve(bytes.size() / kPatchRecordSize);

@@ -7,6 +7,7 @@
 #include "core/commit.h"
 #include "core/dib256.h"
 #include "core/palette.h"
+#include "core/platform.h"
 #include "core/record.h"
 #include "core/settings_files.h"
 #include "core/sha256.h"
@@ -21,7 +22,6 @@
 #include <fstream>
 #include <iterator>
 #include <span>
-#include <unistd.h>
 
 namespace psn::fuzz {
 namespace {
@@ -43,7 +43,7 @@ const std::string& ScratchDir() {
         const std::filesystem::path base = std::filesystem::is_directory("/dev/shm")
                                                ? std::filesystem::path("/dev/shm")
                                                : std::filesystem::temp_directory_path();
-        auto path = base / ("psn-fuzz-" + std::to_string(::getpid()));
+        auto path = base / ("psn-fuzz-" + std::to_string(psn::platform::ProcessId()));
         std::filesystem::create_directories(path);
         return path.string();
     }();

@@ -3,6 +3,8 @@
 
 #include "graphics/user_bitmap.h"
 
+#include "core/fs.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
@@ -147,13 +149,18 @@ bool IsEightBit(const UserBitmap& file) {
 } // namespace
 
 UserBitmap ReadUserBitmap(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw EFOpenError(path.toLocal8Bit().toStdString());
     // The largest picture taken, at 32 bits per pixel, and room for its headers.
-    if (file.size() > 4 * static_cast<qint64>(TDIB256::kMaxPixelBytes) + 65536)
-        Refuse(path, QString("is too large: %1 bytes.").arg(file.size()));
-    QByteArray bytes = file.readAll();
+    constexpr std::uint64_t kLimit = 4 * std::uint64_t{TDIB256::kMaxPixelBytes} + 65536;
+    const std::string name = QFile::encodeName(path).toStdString();
+    std::vector<std::uint8_t> read;
+    std::string reason;
+    if (!fs::ReadWholeFile(name, read, reason, kLimit)) {
+        if (const auto size = fs::FileSize(name); size && *size > kLimit)
+            Refuse(path, QString("is too large: %1 bytes.").arg(*size));
+        throw EFOpenError(path.toLocal8Bit().toStdString(), reason);
+    }
+    QByteArray bytes(reinterpret_cast<const char*>(read.data()),
+                     static_cast<qsizetype>(read.size()));
     WidenHeader(bytes);
     UserBitmap bitmap;
     bitmap.path = path;

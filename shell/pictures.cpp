@@ -59,7 +59,10 @@ QPixmap LoadShipped(const std::string& path) {
     if (!image.isNull())
         return QPixmap::fromImage(std::move(image));
     // Any other picture a user put in its place.
-    if (!image.load(QFile::decodeName(path.c_str()), "BMP"))
+    std::vector<std::uint8_t> bytes;
+    std::string reason;
+    if (!fs::ReadWholeFile(path, bytes, reason) ||
+        !image.loadFromData(bytes.data(), static_cast<int>(bytes.size()), "BMP"))
         return {};
     return QPixmap::fromImage(std::move(image));
 }

@@ -64,12 +64,7 @@ private:
 // that nothing is written where the program merely happened to be started. Empty when no folder
 // could be entered, with the message that says why.
 [[nodiscard]] QString EnterStartFolder(const char* argv0) {
-    StartPlaces places;
-    places.current = fs::CurrentDirectory();
-    places.programDir = fs::ProgramDirectory(argv0);
-    places.dataHome = qEnvironmentVariable("XDG_DATA_HOME").toStdString();
-    places.home = qEnvironmentVariable("HOME").toStdString();
-    const StartFolder start = ChooseStartFolder(places);
+    const StartFolder start = ChooseStartFolder(CurrentStartPlaces(fs::ProgramDirectory(argv0)));
     if (!start.path.empty() && fs::SetCurrentDirectory(start.path))
         return {};
     return QString::fromStdString(start.error.empty()

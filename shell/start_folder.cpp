@@ -4,11 +4,11 @@
 #include "shell/start_folder.h"
 
 #include "core/fs.h"
+#include "core/platform.h"
 
 #include <cerrno>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <map>
 #include <optional>
@@ -36,24 +36,23 @@ struct Shipped {
 using Record = std::map<std::string, Shipped>;
 
 std::optional<std::uint64_t> ContentHash(const stdfs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    std::vector<std::uint8_t> bytes;
+    std::string reason;
+    if (!fs::ReadWholeFile(platform::FromPath(path), bytes, reason))
         return std::nullopt;
     std::uint64_t hash = 14695981039346656037ull; // FNV-1a
-    char buffer[65536];
-    while (in) {
-        in.read(buffer, sizeof buffer);
-        for (std::streamsize i = 0; i < in.gcount(); ++i)
-            hash = (hash ^ static_cast<unsigned char>(buffer[i])) * 1099511628211ull;
-    }
-    if (in.bad())
-        return std::nullopt;
+    for (const std::uint8_t byte : bytes)
+        hash = (hash ^ byte) * 1099511628211ull;
     return hash;
 }
 
 Record ReadRecord(const stdfs::path& path) {
     Record record;
-    std::ifstream in(path);
+    std::vector<std::uint8_t> bytes;
+    std::string reason;
+    if (!fs::ReadWholeFile(platform::FromPath(path), bytes, reason))
+        return record;
+    std::istringstream in(std::string(bytes.begin(), bytes.end()));
     std::string line;
     while (std::getline(in, line)) {
         std::istringstream fields(line);
@@ -81,25 +80,31 @@ FileResult WriteRecord(const stdfs::path& path, const Record& record) {
         out << copied.str() << ' ' << entry.size << ' ' << entry.time << ' ' << name << '\n';
     }
     const std::string text = out.str();
-    return fs::WriteFileDurably(path.string(),
+    return fs::WriteFileDurably(platform::FromPath(path),
                                 {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
 }
 
 // Replaces the target only once the whole copy is on disk.
 FileResult CopyWhole(const stdfs::path& from, const stdfs::path& to) {
-    std::ifstream in(from, std::ios::binary);
-    if (!in)
-        return FileResult::Failure(FileResult::Status::NotOpened, from.string(),
-                                   SystemReason(errno ? errno : EIO));
-    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in),
-                                          std::istreambuf_iterator<char>()};
-    if (in.bad())
-        return FileResult::Failure(FileResult::Status::Failed, from.string(), SystemReason(EIO));
-    return fs::WriteFileDurably(to.string(), bytes);
+    std::vector<std::uint8_t> bytes;
+    std::string reason;
+    if (!fs::ReadWholeFile(platform::FromPath(from), bytes, reason))
+        return FileResult::Failure(FileResult::Status::NotOpened, platform::FromPath(from), reason);
+    return fs::WriteFileDurably(platform::FromPath(to), bytes);
 }
 
+#ifdef _WIN32
+constexpr const char* kNoUserFolder =
+    "APPDATA names no folder for the editor's own files. Start the editor from an editor folder "
+    "(one that holds DATA), or sign in as a user with a profile.";
+#else
+constexpr const char* kNoUserFolder =
+    "Neither XDG_DATA_HOME nor HOME names a folder for the editor's own files. Set HOME, or start "
+    "the editor from an editor folder (one that holds DATA).";
+#endif
+
 std::string Failure(const std::string& what, const stdfs::path& path) {
-    return what + " '" + path.string() + "'";
+    return what + " '" + platform::FromPath(path) + "'";
 }
 
 std::string Failure(const std::string& what, const stdfs::path& path, const FileResult& why) {
@@ -111,25 +116,31 @@ std::string Failure(const std::string& what, const stdfs::path& path, const File
 std::string SharedDataDir(const std::string& programDir) {
     std::error_code ec;
     for (const stdfs::path& candidate :
-         {stdfs::path(programDir) / PSN_SHARED_DATA_FROM_PROGRAM, stdfs::path(programDir) / "DATA"})
+         {platform::ToPath(programDir) / PSN_SHARED_DATA_FROM_PROGRAM,
+          platform::ToPath(programDir) / "DATA"})
         if (stdfs::is_directory(candidate, ec))
-            return candidate.lexically_normal().string();
+            return platform::FromPath(candidate.lexically_normal());
     return {};
 }
 
 std::string UserEditorFolder(const StartPlaces& places) {
     // Relative values are invalid for these variables and are ignored.
-    if (!places.dataHome.empty() && stdfs::path(places.dataHome).is_absolute())
-        return (stdfs::path(places.dataHome) / "psniaed").string();
-    if (!places.home.empty() && stdfs::path(places.home).is_absolute())
-        return (stdfs::path(places.home) / ".local/share/psniaed").string();
+    const auto absolute = [](const std::string& path) {
+        return !path.empty() && platform::ToPath(path).is_absolute();
+    };
+    if (absolute(places.appData))
+        return fs::Join(places.appData, "psniaed");
+    if (absolute(places.dataHome))
+        return fs::Join(places.dataHome, "psniaed");
+    if (absolute(places.home))
+        return fs::Join(places.home, ".local/share/psniaed");
     return {};
 }
 
 namespace {
 
 bool Prepare(const std::string& folder, const std::string& sharedData, std::string& error) {
-    const stdfs::path root(folder);
+    const stdfs::path root = platform::ToPath(folder);
     const stdfs::path data = root / "DATA";
     std::error_code ec;
     for (const stdfs::path& dir : {data, root / "TEMP"}) {
@@ -145,7 +156,7 @@ bool Prepare(const std::string& folder, const std::string& sharedData, std::stri
     Record record = ReadRecord(recordPath);
     bool changed = false;
     std::error_code listing;
-    stdfs::directory_iterator items(sharedData, listing);
+    stdfs::directory_iterator items(platform::ToPath(sharedData), listing);
     if (listing) {
         error = Failure("Cannot list the installed data in", sharedData);
         return false;
@@ -153,7 +164,7 @@ bool Prepare(const std::string& folder, const std::string& sharedData, std::stri
     for (const auto& item : items) {
         if (!item.is_regular_file(ec))
             continue;
-        const std::string name = item.path().filename().string();
+        const std::string name = platform::FromPath(item.path().filename());
         const stdfs::path target = data / name;
         Shipped now;
         now.size = item.file_size(ec);
@@ -241,13 +252,12 @@ StartFolder ChooseStartFolder(const StartPlaces& places) {
     const std::string folder = UserEditorFolder(places);
     std::error_code ec;
     // Started from the user's own folder, it still gets the installation's updates.
-    const bool inUserFolder = !folder.empty() && stdfs::equivalent(places.current, folder, ec);
-    if (!inUserFolder && stdfs::is_directory(stdfs::path(places.current) / "DATA", ec))
+    const bool inUserFolder = !folder.empty() && stdfs::equivalent(platform::ToPath(places.current),
+                                                                   platform::ToPath(folder), ec);
+    if (!inUserFolder && stdfs::is_directory(platform::ToPath(places.current) / "DATA", ec))
         return {places.current, {}};
     if (folder.empty())
-        return {{},
-                "Neither XDG_DATA_HOME nor HOME names a folder for the editor's own files. Set "
-                "HOME, or start the editor from an editor folder (one that holds DATA)."};
+        return {{}, kNoUserFolder};
     std::string error;
     if (!PrepareUserFolder(folder, SharedDataDir(places.programDir), error))
         return {{},
@@ -255,6 +265,20 @@ StartFolder ChooseStartFolder(const StartPlaces& places) {
                         "room, then start the editor again."};
     RemoveDanglingConverterLink(folder, places.programDir);
     return {folder, {}};
+}
+
+StartPlaces CurrentStartPlaces(const std::string& programDir) {
+    StartPlaces places;
+    places.current = platform::CurrentDirectory();
+    places.programDir = programDir;
+#ifdef _WIN32
+    // The per-user folder of a Windows program; HOME and XDG_DATA_HOME belong to other systems.
+    places.appData = platform::Environment("APPDATA").value_or("");
+#else
+    places.dataHome = platform::Environment("XDG_DATA_HOME").value_or("");
+    places.home = platform::Environment("HOME").value_or("");
+#endif
+    return places;
 }
 
 } // namespace psn

@@ -17,7 +17,11 @@ struct StartPlaces {
     std::string programDir; // the folder that holds the running program
     std::string dataHome;   // $XDG_DATA_HOME, possibly empty
     std::string home;       // $HOME, possibly empty
+    std::string appData;    // %APPDATA% on Windows, possibly empty
 };
+
+// The places of the running process.
+StartPlaces CurrentStartPlaces(const std::string& programDir);
 
 struct StartFolder {
     std::string path;  // the folder to run from; empty when it could not be made ready
@@ -32,8 +36,8 @@ inline constexpr const char* kShippedRecord = "shipped-data.lst";
 // exists.
 std::string SharedDataDir(const std::string& programDir);
 
-// The user's editor folder: $XDG_DATA_HOME/psniaed, or ~/.local/share/psniaed. Empty when
-// neither variable gives an absolute path.
+// The user's editor folder: %APPDATA%\psniaed on Windows, else $XDG_DATA_HOME/psniaed or
+// ~/.local/share/psniaed. Empty when no variable gives an absolute path.
 std::string UserEditorFolder(const StartPlaces& places);
 
 // Makes `folder` an editor folder: creates it with DATA and TEMP, copies into DATA every shipped

@@ -8,7 +8,7 @@
 #include "tracks/cockpit_table.h"
 
 #include <array>
-#include <fstream>
+#include <sstream>
 
 namespace psn {
 namespace {
@@ -154,9 +154,11 @@ void CockpitDataReader::ReadTXT() {
 
 std::vector<PatchWrite> ReadCockpitData(const std::string& path, int edition) {
     const std::string name = fs::ResolveCase(fs::Native(CockpitDataFileName(path, edition)));
-    std::ifstream in(name, std::ios::binary);
-    if (!in)
+    std::vector<std::uint8_t> bytes;
+    std::string reason;
+    if (!fs::ReadWholeFile(name, bytes, reason))
         throw DataFileError("Cannot open the cockpit data file " + fs::FileNamePart(name) + "!");
+    std::istringstream in(std::string(bytes.begin(), bytes.end()));
     std::vector<std::string> lines;
     std::string line;
     while (lines.size() < kCockpitDataLines && std::getline(in, line)) {

@@ -11,12 +11,7 @@
 #include <cctype>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <filesystem>
-#include <fstream>
 #include <memory>
-#include <unistd.h>
-#include <utility>
 
 namespace psn {
 namespace {
@@ -156,19 +151,21 @@ void ReadTrackFile(AppState& state, int t, std::uint16_t tyres) {
 // block taken with one read each (a start-up must stay cheap). False when the file cannot be
 // read or its block does not lie wholly before the checksum trailer.
 bool ReadTrackFileAtStartup(AppState& state, int t, const std::string& path, std::uint16_t tyres) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
+    // A FIFO or a device in its place must not stop the start: it is refused unopened.
+    std::string reason;
+    platform::Handle file = fs::OpenRegular(path, platform::kRead, reason);
+    if (file == platform::kNoHandle)
         return false;
+    const fs::FileCloser closer(file);
     std::array<std::uint8_t, 2> pointer{};
     std::array<std::uint8_t, trackfile::kBlockEnd + 4> block{};
-    bool read = ::pread(fd, pointer.data(), pointer.size(), trackfile::kSetupPointer) ==
-                static_cast<ssize_t>(pointer.size());
+    bool read = platform::ReadAt(file, pointer.data(), pointer.size(), trackfile::kSetupPointer) ==
+                static_cast<std::int64_t>(pointer.size());
     if (read) {
         const std::uint32_t start = pointer[0] + 256u * pointer[1] + trackfile::kSetupBase;
-        read = ::pread(fd, block.data(), block.size(), static_cast<off_t>(start)) ==
-               static_cast<ssize_t>(block.size());
+        read = platform::ReadAt(file, block.data(), block.size(), start) ==
+               static_cast<std::int64_t>(block.size());
     }
-    ::close(fd);
     if (!read)
         return false;
     SetupBytes setup{};
@@ -189,10 +186,10 @@ std::array<std::string, kTrackCount> ListTrackFiles(const AppState& state) {
     };
     std::array<std::string, kTrackCount> paths;
     const std::string folder = state.GamePath("CIRCUITS");
-    std::error_code ec;
-    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
-         it.increment(ec)) {
-        const std::string name = it->path().filename().string();
+    std::vector<platform::Entry> entries;
+    platform::ListFolder(folder, entries);
+    for (const platform::Entry& entry : entries) {
+        const std::string& name = entry.name;
         for (std::size_t t = 0; t < paths.size(); ++t) {
             const std::string wanted = fs::FileNamePart(TrackFileNames()[t]);
             // The name as spelled wins over one that matches only ignoring case.
@@ -212,20 +209,23 @@ bool AllKnown(const AppState& state) {
 std::string TrackFileProblem(const std::string& path) {
     if (!fs::Exists(path))
         return "the file is missing.";
-    const auto size = fs::FileSize(path);
-    std::ifstream in(path, std::ios::binary);
-    if (!size || !in)
-        return std::string("the file cannot be opened: ") + std::strerror(errno) + ".";
-    const std::string holds = "it holds only " + std::to_string(*size) + " bytes";
-    if (*size < trackfile::kSetupPointer + 2)
+    std::string reason;
+    platform::Handle file = fs::OpenRegular(path, platform::kRead, reason);
+    if (file == platform::kNoHandle)
+        return errno == EINVAL ? "the file " + reason + "."
+                               : "the file cannot be opened: " + reason + ".";
+    const fs::FileCloser closer(file);
+    platform::Info info;
+    if (!platform::Describe(file, info))
+        return "the file cannot be opened: " + SystemReason(errno) + ".";
+    const std::string holds = "it holds only " + std::to_string(info.size) + " bytes";
+    if (info.size < trackfile::kSetupPointer + 2)
         return "the file is cut short: " + holds + ", too few for its set-up pointer.";
-    std::array<char, 2> pointer{};
-    in.seekg(trackfile::kSetupPointer);
-    in.read(pointer.data(), 2);
-    const std::uint32_t start = static_cast<std::uint8_t>(pointer[0]) +
-                                256u * static_cast<std::uint8_t>(pointer[1]) +
-                                trackfile::kSetupBase;
-    if (start + trackfile::kBlockEnd + 4 > *size)
+    std::array<std::uint8_t, 2> pointer{};
+    if (platform::ReadAt(file, pointer.data(), pointer.size(), trackfile::kSetupPointer) != 2)
+        return "reading the file failed.";
+    const std::uint32_t start = pointer[0] + 256u * pointer[1] + trackfile::kSetupBase;
+    if (start + trackfile::kBlockEnd + 4 > info.size)
         return "the file is cut short or damaged: its car set-up block lies beyond its end (" +
                holds + ").";
     return "reading the file failed.";

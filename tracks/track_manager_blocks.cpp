@@ -5,7 +5,6 @@
 
 #include "core/fs.h"
 
-#include <fstream>
 #include <iterator>
 
 namespace psn {
@@ -26,11 +25,10 @@ std::vector<LoadedStretch> LoadStretches(const AppState& state, bool bonus) {
         const std::string path =
             fs::ResolveCase(state.StartPath(bonus ? file.bonus : file.original));
         const std::string name = fs::FileNamePart(path);
-        std::ifstream in(path, std::ios::binary);
         LoadedStretch stretch;
         stretch.offset = ExeOffset(file.row, state.edition);
-        stretch.bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-        if (!in.is_open() || in.bad())
+        std::string reason;
+        if (!fs::ReadWholeFile(path, stretch.bytes, reason))
             throw DataFileError("Cannot read the data file " + name + "!");
         if (stretch.bytes.empty())
             throw DataFileError("The data file " + name + " is empty!");

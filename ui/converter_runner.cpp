@@ -20,9 +20,6 @@
 
 #ifdef Q_OS_WIN
 #include <windows.h>
-#else
-#include <signal.h>
-#include <unistd.h>
 #endif
 
 namespace psn {
@@ -30,8 +27,13 @@ namespace {
 
 // Windows programs start with the "MZ" of their DOS header.
 bool IsWindowsProgram(const std::string& path) {
-    QFile file(QString::fromStdString(path));
-    return file.open(QIODevice::ReadOnly) && file.read(2) == "MZ";
+    std::string reason;
+    platform::Handle file = fs::OpenRegular(path, platform::kRead, reason);
+    if (file == platform::kNoHandle)
+        return false;
+    const fs::FileCloser closer(file);
+    char magic[2] = {};
+    return platform::ReadAt(file, magic, 2, 0) == 2 && magic[0] == 'M' && magic[1] == 'Z';
 }
 
 // A Windows program copied from a CD or a Windows disk may lack the executable bit; Wine runs it
@@ -46,13 +48,11 @@ QString Quoted(const ConverterCommand& command) {
 }
 
 // Stops the converter and everything it started (a console helper, Wine's server).
-void StopProcessGroup(QProcess& process) {
+void StopProcessGroup(QProcess& process, platform::ProcessTree* tree = nullptr) {
     if (process.state() == QProcess::NotRunning)
         return;
-#ifndef Q_OS_WIN
-    if (const qint64 pid = process.processId(); pid > 0)
-        ::kill(-static_cast<pid_t>(pid), SIGKILL);
-#endif
+    if (tree)
+        tree->Kill();
     process.kill();
     process.waitForFinished(2000);
 }
@@ -112,7 +112,7 @@ std::optional<std::string> ConverterRunner::Locate() const {
     const std::string local = fs::ResolveCase(fs::Join(state_.startDir, kConverterProgram));
     if (IsProgram(local))
         return local;
-    const char* path = std::getenv("PATH");
+    const std::optional<std::string> path = platform::Environment("PATH");
     if (!path)
         return std::nullopt;
 #ifdef _WIN32
@@ -121,7 +121,7 @@ std::optional<std::string> ConverterRunner::Locate() const {
     const QChar listSeparator = ':';
 #endif
     for (const QString& dir :
-         QString::fromLocal8Bit(path).split(listSeparator, Qt::SkipEmptyParts)) {
+         QString::fromStdString(*path).split(listSeparator, Qt::SkipEmptyParts)) {
         const std::string candidate =
             fs::ResolveCase(fs::Join(dir.toStdString(), kConverterProgram));
         if (IsProgram(candidate))
@@ -140,7 +140,7 @@ std::unique_ptr<PendingConversion> PendingConversion::Refused(QString error) {
 
 PendingConversion::~PendingConversion() {
     if (process)
-        StopProcessGroup(*process);
+        StopProcessGroup(*process, &tree);
 }
 
 QString SampleConverterHint(const std::string& editorDir) {
@@ -222,10 +222,12 @@ std::unique_ptr<PendingConversion> ConverterRunner::Start(const ConverterCommand
         [](QProcess::CreateProcessArguments* args) { args->flags |= CREATE_NO_WINDOW; });
 #else
     // Its own process group, so that stopping it reaches whatever it starts.
-    process.setChildProcessModifier([] { ::setpgid(0, 0); });
+    process.setChildProcessModifier([] { platform::StartOwnGroup(); });
 #endif
     process.start();
     const bool started = process.waitForStarted();
+    if (started)
+        conversion->tree.Adopt(process.processId());
     state_.RestoreStartDir();
     if (!started)
         conversion->outcome = {
@@ -248,13 +250,13 @@ ConverterOutcome ConverterRunner::Wait(PendingConversion& conversion) const {
         if (conversion.expectedOutput && OutputReady(conversion)) {
             // The bitmap is what the extraction is for; a converter lingering after it (waiting
             // for a key, say) has nothing more to give.
-            StopProcessGroup(process);
+            StopProcessGroup(process, &conversion.tree);
             state_.RestoreStartDir();
             conversion.outcome = {true, {}};
             return *conversion.outcome;
         }
         if (conversion.deadline.hasExpired()) {
-            StopProcessGroup(process);
+            StopProcessGroup(process, &conversion.tree);
             state_.RestoreStartDir();
             conversion.outcome = {
                 false, QString("The bitmap converter %1 did not finish within %2 seconds when "

@@ -5,11 +5,13 @@
 // start directory first (in any letter case), then on the program search path; a Windows program
 // (a file starting with "MZ") is started through Wine. Every run ends within a bound: a converter
 // that is missing, cannot start, runs too long or fails is reported with what it was asked to do.
-// The converter runs in its own process group, and stopping it stops everything it started.
+// The converter runs in its own process group (a job object on Windows), and stopping it stops
+// everything it started.
 #pragma once
 
 #include "core/app_state.h"
 #include "core/converter.h"
+#include "core/platform.h"
 
 #include <QDeadlineTimer>
 #include <QString>
@@ -43,6 +45,7 @@ private:
 
     std::optional<ConverterOutcome> outcome;
     std::unique_ptr<QProcess> process;
+    platform::ProcessTree tree; // the converter and all it starts
     ConverterCommand command;
     QString task;
     const char* expectedOutput = nullptr;

@@ -130,4 +130,81 @@ TEST(Layering, EveryFolderOfSourcesHasAFloor) {
     }
 }
 
+// The program's text without its comments, line by line (a comment may name a call).
+std::vector<std::string> CodeLines(const fs::path& file) {
+    std::ifstream in(file);
+    std::vector<std::string> lines;
+    std::string line;
+    bool inComment = false;
+    while (std::getline(in, line)) {
+        std::string code;
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            if (inComment) {
+                if (line.compare(i, 2, "*/") == 0) {
+                    inComment = false;
+                    ++i;
+                }
+            } else if (line.compare(i, 2, "//") == 0) {
+                break;
+            } else if (line.compare(i, 2, "/*") == 0) {
+                inComment = true;
+                ++i;
+            } else {
+                code += line[i];
+            }
+        }
+        lines.push_back(code);
+    }
+    return lines;
+}
+
+// Every game, settings or data file is opened by core's file layer, which refuses FIFOs, devices
+// and folders before they can block or feed the program; the operating system is called from the
+// platform files alone. Anything else that opens a file by its path is a way round both.
+TEST(Layering, OnlyTheFileLayerOpensFiles) {
+    const std::regex opens(
+        R"re((^|[^.>\w])(::)?(open|fopen|_wfopen|_wopen|freopen|CreateFileW?|creat)\s*\()re"
+        R"re(|std::(i|o)?fstream|\bQ(Save)?File\s+[A-Za-z_]\w*\s*[({;=]|\.load\s*\()re");
+    const std::set<std::string> layer = {"core/platform_posix.cpp", "core/platform_win.cpp"};
+    int checked = 0;
+    for (const auto& [dir, floor] : kFloor) {
+        if (floor == kTop)
+            continue;
+        for (const auto& file : SourcesIn(dir)) {
+            const std::string name = fs::relative(file, kRoot).generic_string();
+            if (layer.contains(name))
+                continue;
+            ++checked;
+            int number = 0;
+            for (const std::string& line : CodeLines(file)) {
+                ++number;
+                EXPECT_FALSE(std::regex_search(line, opens))
+                    << name << ":" << number << " opens a file past core's file layer: " << line;
+            }
+        }
+    }
+    EXPECT_GT(checked, 100);
+}
+
+// The system's headers for files, locks and processes belong to the platform layer alone.
+TEST(Layering, OnlyThePlatformLayerIncludesSystemHeaders) {
+    const std::regex system(
+        R"re(#\s*include\s*<(unistd|fcntl|dirent|io|windows|spawn|poll|sys/\w+)\.h>)re");
+    int checked = 0;
+    for (const auto& [dir, floor] : kFloor) {
+        if (floor == kTop)
+            continue;
+        for (const auto& file : SourcesIn(dir)) {
+            const std::string name = fs::relative(file, kRoot).generic_string();
+            if (name == "core/platform_posix.cpp" || name == "core/platform_win.cpp" ||
+                name == "ui/converter_runner.cpp")
+                continue;
+            ++checked;
+            for (const std::string& line : CodeLines(file))
+                EXPECT_FALSE(std::regex_search(line, system)) << name << ": " << line;
+        }
+    }
+    EXPECT_GT(checked, 100);
+}
+
 } // namespace

@@ -7,7 +7,16 @@
 #include "track_fixture.h"
 
 #include <QAction>
+#include <atomic>
+#include <chrono>
 #include <gtest/gtest.h>
+#include <thread>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace psn::test {
 namespace {
@@ -126,6 +135,47 @@ TEST(UnreadTracks, ExportReadsAPendingTrackBlockFirst) {
             << "track " << t;
     EXPECT_EQ(game.state.record, StartRecord(game, 1, 1));
 }
+
+#ifndef _WIN32
+// A FIFO in place of a track file must not stop the start: it is refused unopened, the start
+// ends with the main window and a warning that names the file. Should the start hang in an open
+// of the FIFO, a watchdog plays its writer after a while, so the test fails instead of hanging.
+TEST(UnreadTracks, AFifoInPlaceOfATrackFileIsNamedAndTheStartGoesOn) {
+    E2EGame game(0, true);
+    const std::string fifo = game.inst.TrackPath(9);
+    std::filesystem::remove(fifo);
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+
+    std::atomic<bool> started{false}, hung{false};
+    std::thread watchdog([&] {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (!started) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            if (std::chrono::steady_clock::now() < deadline)
+                continue;
+            // A reader blocked in open() is let through (and then reads nothing).
+            if (const int writer = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK); writer >= 0) {
+                hung = true;
+                ::close(writer);
+            }
+        }
+    });
+    const auto result = game.Start().StartupResult();
+    started = true;
+    watchdog.join();
+
+    EXPECT_FALSE(hung) << "the start waited on the FIFO";
+    EXPECT_EQ(result, TMainForm::Startup::Loaded);
+    ASSERT_NE(game.main, nullptr);
+    EXPECT_TRUE(game.exits.empty());
+    ASSERT_EQ(game.dialogs.Messages().size(), 1);
+    const QString warning = game.dialogs.Messages().front();
+    EXPECT_TRUE(warning.contains(QString::fromStdString(fifo))) << warning.toStdString();
+    EXPECT_TRUE(warning.contains("named pipe")) << warning.toStdString();
+    EXPECT_FALSE(game.state.trackEntryKnown[8]);
+    EXPECT_TRUE(game.state.trackEntryKnown[7]);
+}
+#endif
 
 } // namespace
 } // namespace psn::test
