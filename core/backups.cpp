@@ -40,8 +40,8 @@ std::vector<GameBackup> ListBackups(const AppState& state) {
 std::vector<std::uint8_t> BackupBytes(const std::string& file, std::uint64_t offset,
                                       std::size_t count) {
     const std::string path = fs::ResolveCase(file + ".bak");
-    struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+    platform::Info info;
+    if (!platform::DescribePath(path, info) || info.kind != platform::Kind::Regular)
         return {};
     const auto fileSize = fs::FileSize(file);
     GameFile backup;

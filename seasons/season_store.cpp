@@ -16,11 +16,9 @@
 #include <cerrno>
 #include <cstdlib>
 #include <ctime>
-#include <fcntl.h>
 #include <filesystem>
 #include <set>
 #include <sstream>
-#include <unistd.h>
 
 namespace psn::seasons {
 namespace stdfs = std::filesystem;
@@ -39,7 +37,11 @@ std::string Upper(std::string_view text) {
 std::string Now() {
     const std::time_t now = std::time(nullptr);
     std::tm utc{};
+#ifdef _WIN32
+    gmtime_s(&utc, &now);
+#else
     gmtime_r(&now, &utc);
+#endif
     char text[32];
     std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &utc);
     return text;
@@ -48,31 +50,9 @@ std::string Now() {
 // Reads a whole regular file of at most `limit` bytes; the reason in `problem` otherwise.
 std::optional<std::vector<std::uint8_t>> ReadRegular(const std::string& path, std::uint64_t limit,
                                                      std::string& problem) {
-    const int fd = fs::OpenRegular(path, O_RDONLY, problem);
-    if (fd < 0)
-        return std::nullopt;
     std::vector<std::uint8_t> bytes;
-    std::uint8_t chunk[1 << 16];
-    while (true) {
-        const ssize_t n = ::read(fd, chunk, sizeof chunk);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            problem = SystemReason(errno);
-            ::close(fd);
-            return std::nullopt;
-        }
-        if (n == 0)
-            break;
-        bytes.insert(bytes.end(), chunk, chunk + n);
-        if (bytes.size() > limit) {
-            problem =
-                "is larger than any file of the game (" + std::to_string(limit >> 20) + " MiB)";
-            ::close(fd);
-            return std::nullopt;
-        }
-    }
-    ::close(fd);
+    if (!fs::ReadWholeFile(path, bytes, problem, limit))
+        return std::nullopt;
     return bytes;
 }
 

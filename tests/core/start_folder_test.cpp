@@ -44,7 +44,7 @@ struct Places {
         Write(shared / "BT_EXIT.BMP", "exit 1");
     }
     StartPlaces From(const stdfs::path& current) const {
-        return {current.string(), program.string(), dataHome.string(), ""};
+        return {current.string(), program.string(), dataHome.string(), "", ""};
     }
     // A newer package: every shipped file changes, and its time moves on as an upgrade's would.
     void Upgrade(const std::string& version) {
@@ -85,14 +85,14 @@ TEST(StartFolder, StartedElsewhereTheUserFolderIsMadeAndFilledAndTheStartFolderS
 }
 
 TEST(StartFolder, UserFolderFollowsTheDataHomeThenTheHomeFolder) {
-    EXPECT_EQ(UserEditorFolder({"", "", "/data", "/home/u"}), "/data/psniaed");
+    EXPECT_EQ(UserEditorFolder({"", "", "/data", "/home/u", ""}), "/data/psniaed");
     // A relative data home is invalid and ignored.
-    EXPECT_EQ(UserEditorFolder({"", "", "data", "/home/u"}), "/home/u/.local/share/psniaed");
-    EXPECT_EQ(UserEditorFolder({"", "", "", "/home/u"}), "/home/u/.local/share/psniaed");
-    EXPECT_EQ(UserEditorFolder({"", "", "", ""}), "");
+    EXPECT_EQ(UserEditorFolder({"", "", "data", "/home/u", ""}), "/home/u/.local/share/psniaed");
+    EXPECT_EQ(UserEditorFolder({"", "", "", "/home/u", ""}), "/home/u/.local/share/psniaed");
+    EXPECT_EQ(UserEditorFolder({"", "", "", "", ""}), "");
 
     Places places;
-    const StartFolder start = ChooseStartFolder({places.elsewhere.string(), "", "", ""});
+    const StartFolder start = ChooseStartFolder({places.elsewhere.string(), "", "", "", ""});
     EXPECT_TRUE(start.path.empty());
     EXPECT_NE(start.error.find("HOME"), std::string::npos);
 }
