@@ -14,7 +14,6 @@
 #include "seasons/season_store.h"
 #include "shell/season_blocks.h"
 
-#include <fstream>
 #include <iostream>
 #include <iterator>
 #include <sstream>
@@ -172,17 +171,16 @@ int Switch(seasons::Store& store, const SeasonOptions& options, std::ostream& ou
 #ifdef PSN_SEASON_FILES
 // The whole input, refused past what any season can unpack to.
 std::vector<std::uint8_t> ReadInput(const std::string& file, std::istream& in) {
-    std::ifstream input;
-    if (file != "-") {
-        input.open(file, std::ios::binary);
-        if (!input)
-            throw SeasonFailure(kBadInput, file + ": cannot be read: " + SystemReason(errno));
-    }
-    std::istream& from = file == "-" ? in : input;
     std::vector<std::uint8_t> bytes;
+    if (file != "-") {
+        std::string reason;
+        if (!fs::ReadWholeFile(file, bytes, reason, seasons::kMaxUnpacked))
+            throw SeasonFailure(kBadInput, file + ": " + reason + "; nothing was imported");
+        return bytes;
+    }
     char chunk[1 << 16];
-    while (from.read(chunk, sizeof chunk) || from.gcount() > 0) {
-        bytes.insert(bytes.end(), chunk, chunk + from.gcount());
+    while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
+        bytes.insert(bytes.end(), chunk, chunk + in.gcount());
         if (bytes.size() > seasons::kMaxUnpacked)
             throw SeasonFailure(kBadInput, file + ": is larger than any season file (256 MiB); "
                                                   "nothing was imported");

@@ -66,9 +66,9 @@ std::string RegularLinkTarget(const std::string& link, std::string& why) {
     const stdfs::path text = stdfs::read_symlink(platform::ToPath(link), ec);
     const stdfs::path real = stdfs::canonical(platform::ToPath(link), ec);
     if (ec) {
-        why = ec.value() == ELOOP ? "is a link that leads round in a loop"
-                                  : "is a link to " + platform::FromPath(text) +
-                                        ", which does not exist";
+        why = ec.value() == ELOOP
+                  ? "is a link that leads round in a loop"
+                  : "is a link to " + platform::FromPath(text) + ", which does not exist";
         return {};
     }
     const std::string target = platform::FromPath(real);

@@ -13,7 +13,6 @@
 #include "ui/game_transfer.h"
 #include "ui/record_steps.h"
 
-#include <QFile>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -272,12 +271,12 @@ void TSeasonsForm::ImportClick() {
     const std::optional<QString> file = context_.dialogs.OpenFile(this, request);
     if (!file)
         return;
-    QFile in(*file);
-    if (in.size() > static_cast<qint64>(seasons::kMaxUnpacked) || !in.open(QIODevice::ReadOnly)) {
+    std::vector<std::uint8_t> bytes;
+    std::string reason;
+    if (!fs::ReadWholeFile(file->toStdString(), bytes, reason, seasons::kMaxUnpacked)) {
         context_.dialogs.Warning(this, tr("%1 cannot be read.").arg(*file));
         return;
     }
-    const QByteArray bytes = in.readAll();
     const AppState& state = context_.state;
     seasons::ImportOptions how;
     how.source = file->toLocal8Bit().toStdString();
@@ -291,10 +290,7 @@ void TSeasonsForm::ImportClick() {
     seasons::ImportResult result;
     try {
         seasons::Store store(seasons::DefaultStoreDir());
-        result = seasons::ImportSeason(store,
-                                       {reinterpret_cast<const std::uint8_t*>(bytes.data()),
-                                        static_cast<std::size_t>(bytes.size())},
-                                       how);
+        result = seasons::ImportSeason(store, bytes, how);
     } catch (const std::exception& error) {
         Failed(error);
         return;
