@@ -9,6 +9,9 @@
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
+// Its macros would rename this layer's functions of the same names.
+#undef DeleteFile
+#undef SetCurrentDirectory
 
 namespace psn::platform {
 namespace stdfs = std::filesystem;

@@ -20,6 +20,9 @@
 
 #ifdef Q_OS_WIN
 #include <windows.h>
+// Its macros would rename the file layer's functions of the same names.
+#undef DeleteFile
+#undef SetCurrentDirectory
 #endif
 
 namespace psn {
