@@ -402,7 +402,6 @@ std::vector<std::vector<std::uint8_t>> CommitRecordSeeds() {
     return seeds;
 }
 
-
 #ifdef PSN_SEASON_FILES
 // A season file or pack from a stranger: refused whole, or stored whole with every file it names
 // readable and matching its hash. A refusal leaves the store as it was.
