@@ -8,6 +8,7 @@
 #include "editors/lineup.h"
 #include "ui/editor_buttons.h"
 #include "ui/enter_as_tab.h"
+#include "ui/font_scale.h"
 #include "ui/latin1_text.h"
 #include "ui/number_input.h"
 #include "ui/window_transfers.h"
@@ -43,22 +44,23 @@ TFailuresForm::TFailuresForm(AppContext& context, QWidget* parent)
     : QDialog(parent), context_(context), model_(context.state.record) {
     setObjectName("FailuresForm");
     setWindowTitle(tr("Car failure"));
-    setFixedSize(538, 388);
+    setFixedSize(702, 388);
 
-    listBox1_ = List(this, "ListBox1", tr(" Team-Engine "), 8, 170);
-    listBox2_ = List(this, "ListBox2", tr(" Value "), 180, 60);
+    listBox1_ = List(this, "ListBox1", tr(" Team-Engine "), 8, 334);
+    listBox2_ = List(this, "ListBox2", tr(" Value "), 344, 60);
+    HoldText(listBox1_, AnyTeamEngine());
 
     auto* label3 = new QLabel("0", this);
     label3->setObjectName("Label3");
-    label3->setGeometry(252, 6, 40, 16);
+    label3->setGeometry(416, 6, 40, 16);
     label4_ = new QLabel(this);
     label4_->setObjectName("Label4");
-    label4_->setGeometry(470, 6, 60, 16);
+    label4_->setGeometry(634, 6, 60, 16);
     label4_->setAlignment(Qt::AlignRight);
     for (int t = 0; t < kTeamCount; ++t) {
         trackBars_[t] = new QSlider(Qt::Horizontal, this);
         trackBars_[t]->setObjectName(QString("TrackBar%1").arg(t + 1));
-        trackBars_[t]->setGeometry(250, kListTop + 22 * t, 280, 20);
+        trackBars_[t]->setGeometry(414, kListTop + 22 * t, 280, 20);
         trackBars_[t]->setPageStep(10);
         connect(trackBars_[t], &QSlider::valueChanged, this, &TFailuresForm::TrackBarChange);
     }
@@ -78,7 +80,7 @@ TFailuresForm::TFailuresForm(AppContext& context, QWidget* parent)
     edit57_->setObjectName("Edit57");
     edit57_->setGeometry(118, 314, 70, 24);
 
-    const EditorButtons buttons = AddEditorButtons(this, context_, {8, 348, 522, 32});
+    const EditorButtons buttons = AddEditorButtons(this, context_, {8, 348, 686, 32});
     connect(buttons.import, &QPushButton::clicked, this, &TFailuresForm::BitBtn2Click);
     connect(buttons.exportButton, &QPushButton::clicked, this, &TFailuresForm::BitBtn6Click);
 

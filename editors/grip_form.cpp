@@ -34,7 +34,7 @@ constexpr int kListTop = 24;
 constexpr int kListHeight = 14 * kRowHeight + 4;
 
 // Where the controls right of the lists begin.
-constexpr int kRight = 432;
+constexpr int kRight = 740;
 
 QListWidget* List(QWidget* parent, const char* name, const QString& caption, int x, int width) {
     auto* label = new QLabel(caption, parent);
@@ -93,13 +93,15 @@ TGripForm::TGripForm(AppContext& context, QWidget* parent)
     : QDialog(parent), context_(context), model_(context.state.record) {
     setObjectName("GripForm");
     setWindowTitle(tr("Computer cars grip"));
-    setFixedSize(628, 331);
+    setFixedSize(936, 331);
 
     // The value lists carry the scroll bars, which the driver lists lend them room for.
-    listBox1_ = List(this, "ListBox1", tr(" 1st drivers "), 8, 139);
-    listBox3_ = List(this, "ListBox3", tr(" GRIP "), 149, 64);
-    listBox2_ = List(this, "ListBox2", tr(" 2nd drivers "), 219, 139);
-    listBox4_ = List(this, "ListBox4", tr(" GRIP "), 360, 64);
+    listBox1_ = List(this, "ListBox1", tr(" 1st drivers "), 8, 293);
+    listBox3_ = List(this, "ListBox3", tr(" GRIP "), 303, 64);
+    listBox2_ = List(this, "ListBox2", tr(" 2nd drivers "), 373, 293);
+    listBox4_ = List(this, "ListBox4", tr(" GRIP "), 668, 64);
+    for (QListWidget* names : {listBox1_, listBox2_})
+        HoldText(names, AnyName(rec::kDriverNameCapacity));
     ScrollTogether(listBox1_, listBox3_);
     ScrollTogether(listBox2_, listBox4_);
 
@@ -135,7 +137,7 @@ TGripForm::TGripForm(AppContext& context, QWidget* parent)
     auto* qualOther = Button(this, "BitBtn4", tr("Qual=Other"), {kRight, 196, 90, 28});
     auto* otherQual = Button(this, "BitBtn5", tr("Other=Qual"), {kRight + 98, 196, 90, 28});
 
-    const EditorButtons buttons = AddEditorButtons(this, context_, {8, 292, 612, 32});
+    const EditorButtons buttons = AddEditorButtons(this, context_, {8, 292, 920, 32});
     connect(buttons.import, &QPushButton::clicked, this, &TGripForm::BitBtn2Click);
     connect(buttons.exportButton, &QPushButton::clicked, this, &TGripForm::BitBtn6Click);
 

@@ -25,6 +25,13 @@ namespace {
 
 constexpr int kRowHeight = 16;
 constexpr int kListTop = 40;
+// The list holds a team-engine label of two full names, the boxes beside it a full name each.
+constexpr int kListWidth = 334;
+constexpr int kBoxes = 8 + kListWidth + 10;
+constexpr int kTeamBoxWidth = 182;
+constexpr int kDriverBox = kBoxes + 62;
+constexpr int kDriverBoxWidth = 313;
+constexpr int kSelected = kDriverBox + kDriverBoxWidth + 12;
 
 QLabel* Caption(QWidget* parent, const QString& text, int x, int y, int width = 120) {
     return AddCaption(parent, text, {x, y, width, 16});
@@ -40,6 +47,7 @@ QComboBox* Box(QWidget* parent, const char* name, QRect geometry, int maxLength)
         box->setInsertPolicy(QComboBox::NoInsert);
         box->setCompleter(nullptr); // a completion would change what the user typed
         RestrictToGameBytes(box->lineEdit(), maxLength);
+        HoldText(box, AnyName(maxLength));
     } else {
         for (int number = 1; number <= kCarNumberCount; ++number)
             box->addItem(QString::number(number));
@@ -62,39 +70,42 @@ TNamesForm::TNamesForm(AppContext& context, QWidget* parent)
     : QDialog(parent), context_(context), model_(context.state.record) {
     setObjectName("NamesForm");
     setWindowTitle(tr("Names and numbers"));
-    setFixedSize(556, 363);
+    setFixedSize(kSelected + 104, 363);
 
     Caption(this, tr(" Team-engine "), 8, kListTop - 18);
     listBox1_ = new QListWidget(this);
     listBox1_->setObjectName("ListBox1");
-    listBox1_->setGeometry(8, kListTop, 210, kRowHeight * kTeamCount + 4);
+    listBox1_->setGeometry(8, kListTop, kListWidth, kRowHeight * kTeamCount + 4);
     listBox1_->setUniformItemSizes(true);
     listBox1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    HoldText(listBox1_, AnyTeamEngine());
 
-    Caption(this, tr("Team name"), 228, 22);
-    comboBox5_ = Box(this, "ComboBox5", {228, 40, 150, 22}, rec::kTeamNameCapacity);
-    Caption(this, tr("Engine name"), 228, 68);
-    comboBox6_ = Box(this, "ComboBox6", {228, 86, 150, 22}, rec::kTeamNameCapacity);
-    Caption(this, tr("Number"), 228, 120, 56);
-    comboBox2_ = Box(this, "ComboBox2", {228, 138, 56, 22}, 0);
-    Caption(this, tr("1st driver name"), 290, 120, 150);
-    comboBox1_ = Box(this, "ComboBox1", {290, 138, 150, 22}, rec::kDriverNameCapacity);
-    Caption(this, tr("Number"), 228, 166, 56);
-    comboBox3_ = Box(this, "ComboBox3", {228, 184, 56, 22}, 0);
-    Caption(this, tr("2nd driver name"), 290, 166, 150);
-    comboBox4_ = Box(this, "ComboBox4", {290, 184, 150, 22}, rec::kDriverNameCapacity);
+    Caption(this, tr("Team name"), kBoxes, 22);
+    comboBox5_ = Box(this, "ComboBox5", {kBoxes, 40, kTeamBoxWidth, 22}, rec::kTeamNameCapacity);
+    Caption(this, tr("Engine name"), kBoxes, 68);
+    comboBox6_ = Box(this, "ComboBox6", {kBoxes, 86, kTeamBoxWidth, 22}, rec::kTeamNameCapacity);
+    Caption(this, tr("Number"), kBoxes, 120, 56);
+    comboBox2_ = Box(this, "ComboBox2", {kBoxes, 138, 56, 22}, 0);
+    Caption(this, tr("1st driver name"), kDriverBox, 120, 150);
+    comboBox1_ =
+        Box(this, "ComboBox1", {kDriverBox, 138, kDriverBoxWidth, 22}, rec::kDriverNameCapacity);
+    Caption(this, tr("Number"), kBoxes, 166, 56);
+    comboBox3_ = Box(this, "ComboBox3", {kBoxes, 184, 56, 22}, 0);
+    Caption(this, tr("2nd driver name"), kDriverBox, 166, 150);
+    comboBox4_ =
+        Box(this, "ComboBox4", {kDriverBox, 184, kDriverBoxWidth, 22}, rec::kDriverNameCapacity);
 
     checkBox1_ = new QCheckBox(tr("Enabled"), this);
     checkBox1_->setObjectName("CheckBox1");
-    checkBox1_->setGeometry(228, 220, 90, 20);
+    checkBox1_->setGeometry(kBoxes, 220, 90, 20);
     checkBox2_ = new QCheckBox(tr("First driver - '0'"), this);
     checkBox2_->setObjectName("CheckBox2");
-    checkBox2_->setGeometry(228, 250, 200, 20);
+    checkBox2_->setGeometry(kBoxes, 250, 200, 20);
 
-    Caption(this, tr(" Selected "), 452, 0, 96);
-    Caption(this, tr("   drivers "), 452, 12, 96);
-    Caption(this, tr(" 1st "), 452, kListTop - 14, 44);
-    Caption(this, tr("2nd"), 500, kListTop - 14, 44);
+    Caption(this, tr(" Selected "), kSelected, 0, 96);
+    Caption(this, tr("   drivers "), kSelected, 12, 96);
+    Caption(this, tr(" 1st "), kSelected, kListTop - 14, 44);
+    Caption(this, tr("2nd"), kSelected + 48, kListTop - 14, 44);
     for (int slot = 1; slot <= kShownSlotCount; ++slot) {
         const int team = TeamOfSlot(slot);
         const bool first = slot == FirstSlot(team);
@@ -104,13 +115,14 @@ TNamesForm::TNamesForm(AppContext& context, QWidget* parent)
         box->setObjectName(name);
         box->setCheckable(true);
         box->setAutoDefault(false);
-        box->setGeometry(first ? 452 : 500, kListTop + 2 + kRowHeight * (team - 1), 44, kRowHeight);
+        box->setGeometry(first ? kSelected : kSelected + 48, kListTop + 2 + kRowHeight * (team - 1),
+                         44, kRowHeight);
         connect(box, &QPushButton::clicked, this,
                 [this, slot](bool checked) { model_.SetSlotMark(slot, checked); });
         slotBoxes_[slot - 1] = box;
     }
 
-    const EditorButtons buttons = AddEditorButtons(this, context_, {8, 322, 540, 32});
+    const EditorButtons buttons = AddEditorButtons(this, context_, {8, 322, kSelected + 88, 32});
     connect(buttons.import, &QPushButton::clicked, this, &TNamesForm::BitBtn2Click);
     connect(buttons.exportButton, &QPushButton::clicked, this, &TNamesForm::BitBtn6Click);
 

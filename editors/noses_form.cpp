@@ -26,7 +26,7 @@ namespace {
 constexpr int kRowHeight = 16;
 
 QPushButton* Button(QWidget* parent, const char* name, const QString& text, int y) {
-    return AddButton(parent, name, text, {160, y, 143, 26});
+    return AddButton(parent, name, text, {188, y, 143, 26});
 }
 
 } // namespace
@@ -35,18 +35,19 @@ TNosesForm::TNosesForm(AppContext& context, QWidget* parent)
     : QDialog(parent), context_(context), model_(context.state.record) {
     setObjectName("NosesForm");
     setWindowTitle(tr("Nose cones "));
-    setFixedSize(311, 311);
+    setFixedSize(339, 311);
 
     auto* teams = new QLabel(tr(" Teams "), this);
-    teams->setGeometry(8, 8, 140, 16);
+    teams->setGeometry(8, 8, 176, 16);
     listBox1_ = new QListWidget(this);
     listBox1_->setObjectName("ListBox1");
-    listBox1_->setGeometry(8, 26, 144, kRowHeight * kTeamCount + 4);
+    listBox1_->setGeometry(8, 26, 176, kRowHeight * kTeamCount + 4);
     listBox1_->setUniformItemSizes(true);
+    HoldText(listBox1_, AnyName(rec::kTeamNameCapacity));
 
     auto* group = new QGroupBox(tr("Nose cones"), this);
     group->setObjectName("RadioGroup1");
-    group->setGeometry(160, 20, 143, 72);
+    group->setGeometry(188, 20, 143, 72);
     raised_ = new QRadioButton(tr("raised"), group);
     raised_->setGeometry(12, 20, 120, 20);
     lowered_ = new QRadioButton(tr("lowered"), group);

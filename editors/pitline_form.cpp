@@ -43,22 +43,23 @@ TPitLineForm::TPitLineForm(AppContext& context, QWidget* parent)
     : QDialog(parent), context_(context), model_(context.state.record) {
     setObjectName("PitLineForm");
     setWindowTitle(tr("Pit line settings"));
-    setFixedSize(470, 308);
+    setFixedSize(478, 308);
 
     auto* order = new QLabel(tr(" Pit order "), this);
-    order->setGeometry(8, 6, 160, 16);
+    order->setGeometry(8, 6, 176, 16);
     auto* entry = new QLabel(tr("pit line entry"), this);
-    entry->setGeometry(8, kListTop - 18, 160, 16);
+    entry->setGeometry(8, kListTop - 18, 176, 16);
     listBox1_ = new QListWidget(this);
     listBox1_->setObjectName("ListBox1");
-    listBox1_->setGeometry(8, kListTop, 160, kRowHeight * kTeamCount + 4);
+    listBox1_->setGeometry(8, kListTop, 176, kRowHeight * kTeamCount + 4);
     listBox1_->setUniformItemSizes(true);
+    HoldText(listBox1_, AnyName(rec::kTeamNameCapacity));
     listBox1_->viewport()->installEventFilter(this);
     exitLabel_ = new QLabel(tr("pit line exit"), this);
-    exitLabel_->setGeometry(8, listBox1_->geometry().bottom() + 1, 160, 16);
+    exitLabel_->setGeometry(8, listBox1_->geometry().bottom() + 1, 176, 16);
 
     auto* speed = new QGroupBox(tr(" Pit line speed "), this);
-    speed->setGeometry(180, 8, 282, 106);
+    speed->setGeometry(188, 8, 282, 106);
     auto* caption = new QLabel(tr("Max. allowed pit line speed"), speed);
     caption->setGeometry(10, 20, 262, 16);
     scrollBar1_ = new QScrollBar(Qt::Horizontal, speed);
@@ -72,15 +73,15 @@ TPitLineForm::TPitLineForm(AppContext& context, QWidget* parent)
 
     checkBox951_ = new QCheckBox(tr("Check speed in pit line"), this);
     checkBox951_->setObjectName("CheckBox951");
-    checkBox951_->setGeometry(180, 124, 282, 22);
+    checkBox951_->setGeometry(188, 124, 282, 22);
 
-    auto* back = AddButton(this, "BitBtn1", tr("Back"), QRect(300, 176, 162, 26));
+    auto* back = AddButton(this, "BitBtn1", tr("Back"), QRect(308, 176, 162, 26));
     auto* import =
-        AddButton(this, "BitBtn4", tr("Import data from game"), QRect(300, 208, 162, 26));
+        AddButton(this, "BitBtn4", tr("Import data from game"), QRect(308, 208, 162, 26));
     auto* exportButton =
-        AddButton(this, "BitBtn2", tr("Export data into game"), QRect(300, 240, 162, 26));
+        AddButton(this, "BitBtn2", tr("Export data into game"), QRect(308, 240, 162, 26));
     auto* restore =
-        AddButton(this, "BitBtn3", tr("Restore original data"), QRect(300, 272, 162, 26));
+        AddButton(this, "BitBtn3", tr("Restore original data"), QRect(308, 272, 162, 26));
 
     connect(scrollBar1_, &QScrollBar::valueChanged, this, &TPitLineForm::ScrollBar1Change);
     connect(checkBox951_, &QCheckBox::clicked, this, &TPitLineForm::CheckBox951Click);

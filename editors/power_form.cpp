@@ -8,6 +8,7 @@
 #include "editors/power_blocks.h"
 #include "ui/editor_buttons.h"
 #include "ui/enter_as_tab.h"
+#include "ui/font_scale.h"
 #include "ui/latin1_text.h"
 #include "ui/number_input.h"
 #include "ui/window_transfers.h"
@@ -28,6 +29,12 @@ namespace {
 
 constexpr int kRowTop = 26;
 constexpr int kRowPitch = 29;
+// A row: the team-engine label as wide as two full names, the slider, the value; then the column
+// of the other controls.
+constexpr int kLabelWidth = 319;
+constexpr int kSliderLeft = 12 + kLabelWidth;
+constexpr int kValueLeft = kSliderLeft + 208;
+constexpr int kRight = kValueLeft + 52;
 
 // Form names of the team-engine and number boxes, team 1 first.
 constexpr const char* kLabelNames[14] = {"Edit1",  "Edit3",  "Edit5",  "Edit7",  "Edit9",
@@ -55,25 +62,26 @@ TEPowerForm::TEPowerForm(AppContext& context, QWidget* parent)
     : QDialog(parent), context_(context), model_(context.state.record) {
     setObjectName("EPowerForm");
     setWindowTitle(tr("Engine power"));
-    setFixedSize(611, 441);
+    setFixedSize(kRight + 209, 441);
 
-    AddCaption(this, tr(" Team-engine "), {8, 6, 130, 16});
-    AddCaption(this, tr(" BHP "), {230, 0, 50, 14});
-    AddCaption(this, " 0 ", {142, 10, 30, 14});
-    AddCaption(this, QString(" %1 ").arg(kPowerMax), {310, 10, 36, 14});
+    AddCaption(this, tr(" Team-engine "), {8, 6, kLabelWidth, 16});
+    AddCaption(this, tr(" BHP "), {kSliderLeft + 88, 0, 50, 14});
+    AddCaption(this, " 0 ", {kSliderLeft, 10, 30, 14});
+    AddCaption(this, QString(" %1 ").arg(kPowerMax), {kSliderLeft + 168, 10, 36, 14});
     for (int t = 0; t < kTeamCount; ++t) {
         const int y = kRowTop + kRowPitch * t;
         labels_[t] = new QLineEdit(this);
         labels_[t]->setObjectName(kLabelNames[t]);
-        labels_[t]->setGeometry(8, y, 130, 22);
+        labels_[t]->setGeometry(8, y, kLabelWidth, 22);
         labels_[t]->setReadOnly(true);
         labels_[t]->setFocusPolicy(Qt::NoFocus);
+        HoldText(labels_[t], AnyTeamEngine());
         trackBars_[t] = new QSlider(Qt::Horizontal, this);
         trackBars_[t]->setObjectName(QString("TrackBar%1").arg(t + 1));
-        trackBars_[t]->setGeometry(142, y, 204, 22);
+        trackBars_[t]->setGeometry(kSliderLeft, y, 204, 22);
         trackBars_[t]->setRange(0, kPowerMax);
         trackBars_[t]->setPageStep(10);
-        values_[t] = NumberBox(this, kValueNames[t], {350, y, 46, 22});
+        values_[t] = NumberBox(this, kValueNames[t], {kValueLeft, y, 46, 22});
         connect(trackBars_[t], &QSlider::valueChanged, this, &TEPowerForm::TBarChange);
         OnLeave(values_[t], [this] { ChangeValue(); });
         InstallEnterAsTab(values_[t]);
@@ -81,7 +89,7 @@ TEPowerForm::TEPowerForm(AppContext& context, QWidget* parent)
 
     auto* choose = new QGroupBox(tr("Choose"), this);
     choose->setObjectName("RadioGroup1");
-    choose->setGeometry(402, 6, 201, 48);
+    choose->setGeometry(kRight, 6, 201, 48);
     radioGroup1_ = new QButtonGroup(this);
     auto* qualification = new QRadioButton(tr("Qualification"), choose);
     qualification->setGeometry(6, 20, 96, 20);
@@ -95,14 +103,14 @@ TEPowerForm::TEPowerForm(AppContext& context, QWidget* parent)
 
     auto* human = new QGroupBox(tr("Human driver engine"), this);
     human->setObjectName("GroupBox1");
-    human->setGeometry(402, 60, 201, 50);
+    human->setGeometry(kRight, 60, 201, 50);
     edit26_ = NumberBox(human, "Edit26", {10, 20, 60, 22});
     AddCaption(human, tr("BHP"), {76, 23, 40, 16});
 
     auto* panel = new QFrame(this);
     panel->setObjectName("Panel1");
     panel->setFrameShape(QFrame::StyledPanel);
-    panel->setGeometry(402, 116, 201, 36);
+    panel->setGeometry(kRight, 116, 201, 36);
     AddCaption(panel, tr("All"), {6, 10, 20, 16});
     auto* plus = Button(panel, "Button1", "+", {28, 6, 26, 24});
     auto* minus = Button(panel, "Button2", "-", {56, 6, 26, 24});
@@ -113,13 +121,13 @@ TEPowerForm::TEPowerForm(AppContext& context, QWidget* parent)
 
     checkBox1_ = new QCheckBox(tr("Random engine power"), this);
     checkBox1_->setObjectName("CheckBox1");
-    checkBox1_->setGeometry(402, 160, 190, 20);
+    checkBox1_->setGeometry(kRight, 160, 190, 20);
 
-    auto* qualOther = Button(this, "BitBtn4", tr("Qual=Other"), {402, 188, 98, 28});
-    auto* otherQual = Button(this, "BitBtn5", tr("Other=Qual"), {505, 188, 98, 28});
+    auto* qualOther = Button(this, "BitBtn4", tr("Qual=Other"), {kRight, 188, 98, 28});
+    auto* otherQual = Button(this, "BitBtn5", tr("Other=Qual"), {kRight + 103, 188, 98, 28});
 
     const EditorButtons buttons =
-        AddEditorButtons(this, context_, {402, 256, 201, 170}, Qt::Vertical);
+        AddEditorButtons(this, context_, {kRight, 256, 201, 170}, Qt::Vertical);
     back_ = buttons.back;
     connect(buttons.import, &QPushButton::clicked, this, &TEPowerForm::BitBtn2Click);
     connect(buttons.exportButton, &QPushButton::clicked, this, &TEPowerForm::BitBtn6Click);

@@ -47,8 +47,8 @@ TCColorsForm::TCColorsForm(AppContext& context, QWidget* parent)
                       {".\\DATA\\Dib1.dib", colours::kCockpitParts, kCockpitColourRows, ReadColours,
                        WriteColours}) {
     setWindowTitle(tr("Cockpit colors"));
-    setFixedSize(629, 420);
-    list_->setGeometry(504, 4, 121, 228);
+    setFixedSize(688, 420);
+    list_->setGeometry(504, 4, 176, 228);
     for (std::size_t p = 0; p < radios_.size(); ++p)
         radios_[p]->setGeometry(506, 242 + 22 * static_cast<int>(p), 119, 20);
     label_->setGeometry(506, 312, 121, 40);

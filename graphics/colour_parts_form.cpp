@@ -59,6 +59,7 @@ ColourPartsForm::ColourPartsForm(AppContext& context, QWidget* parent, const Col
     list_->setObjectName("ListBox1");
     list_->setUniformItemSizes(true);
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    HoldText(list_, AnyName(rec::kTeamNameCapacity));
     label_ = new QLabel(this);
     label_->setObjectName("Label1");
     auto button = [this](const char* name, const char* caption) {

@@ -5,10 +5,12 @@
 
 #include "core/converter.h"
 #include "core/fs.h"
+#include "core/record_map.h"
 #include "graphics/button_rows.h"
 #include "graphics/helmet_table.h"
 #include "graphics/user_bitmap.h"
 #include "ui/busy_cursor.h"
+#include "ui/font_scale.h"
 #include "ui/latin1_text.h"
 #include "ui/picture_view.h"
 #include "ui/window_transfers.h"
@@ -32,7 +34,7 @@ THelmetForm::THelmetForm(AppContext& context, QWidget* parent) : BitmapForm(cont
 
 void THelmetForm::CreateLayout() {
     setWindowTitle(tr("Helmets"));
-    setFixedSize(525, 443);
+    setFixedSize(637, 443);
 
     Bevel({10, 10, 256, 180});
     Image1 = new PictureView(this);
@@ -55,10 +57,11 @@ void THelmetForm::CreateLayout() {
 
     auto* label = new QLabel(tr(" Drivers "), this);
     label->setObjectName("Label1");
-    label->setGeometry(322, 8, 195, 16);
+    label->setGeometry(322, 8, 307, 16);
     ListBox1 = new QListWidget(this);
     ListBox1->setObjectName("ListBox1");
-    ListBox1->setGeometry(322, 26, 195, 236);
+    ListBox1->setGeometry(322, 26, 307, 236);
+    HoldText(ListBox1, AnyName(rec::kDriverNameCapacity));
     connect(ListBox1, &QListWidget::currentRowChanged, this, [this] { ListBox1Click(); });
 
     const ButtonRow<THelmetForm> buttons[] = {

@@ -5,11 +5,13 @@
 
 #include "core/converter.h"
 #include "core/fs.h"
+#include "core/record_map.h"
 #include "graphics/button_rows.h"
 #include "graphics/helmet_table.h"
 #include "graphics/jam_model.h"
 #include "graphics/user_bitmap.h"
 #include "ui/busy_cursor.h"
+#include "ui/font_scale.h"
 #include "ui/latin1_text.h"
 #include "ui/picture_view.h"
 
@@ -26,12 +28,13 @@ constexpr const char* kBitmapImported =
 constexpr const char* kBitmapExported =
     QT_TRANSLATE_NOOP("psn::TJamForm", "Bitmap has been exported!");
 
-QListWidget* ListUnder(QWidget* parent, const char* name, const QString& caption, int left) {
+QListWidget* ListUnder(QWidget* parent, const char* name, const QString& caption, int left,
+                       int width) {
     auto* label = new QLabel(caption, parent);
-    label->setGeometry(left, 8, 150, 16);
+    label->setGeometry(left, 8, width, 16);
     auto* list = new QListWidget(parent);
     list->setObjectName(name);
-    list->setGeometry(left, 26, 150, 150);
+    list->setGeometry(left, 26, width, 150);
     return list;
 }
 
@@ -43,13 +46,14 @@ TJamForm::TJamForm(AppContext& context, QWidget* parent) : BitmapForm(context, p
 
 void TJamForm::CreateLayout() {
     setWindowTitle(tr("Car JAMs"));
-    setFixedSize(517, 412);
+    setFixedSize(533, 412);
 
-    ListBox1 = ListUnder(this, "ListBox1", tr(" Car paintings "), 8);
+    ListBox1 = ListUnder(this, "ListBox1", tr(" Car paintings "), 8, 150);
     for (const char* jam : kCarArchives)
         ListBox1->addItem(jam);
     connect(ListBox1, &QListWidget::currentRowChanged, this, [this] { ListBox1Click(); });
-    ListBox2 = ListUnder(this, "ListBox2", tr(" Avaiable teams "), 166);
+    ListBox2 = ListUnder(this, "ListBox2", tr(" Avaiable teams "), 166, 176);
+    HoldText(ListBox2, AnyName(rec::kTeamNameCapacity));
     connect(ListBox2, &QListWidget::currentRowChanged, this, [this] { ListBox2Click(); });
 
     Bevel({10, 192, 256, 164});
@@ -58,14 +62,14 @@ void TJamForm::CreateLayout() {
     Image1->setGeometry(10, 192, 256, 164);
 
     const ButtonRow<TJamForm> buttons[] = {
-        {"Button951", QT_TR_NOOP("Load bitmap"), {330, 26, 179, 36}, &TJamForm::Button951Click},
-        {"Button952", QT_TR_NOOP("Save as bitmap"), {330, 68, 179, 36}, &TJamForm::Button952Click},
-        {"Button953", QT_TR_NOOP("Export to game"), {330, 110, 179, 36}, &TJamForm::Button953Click},
+        {"Button951", QT_TR_NOOP("Load bitmap"), {346, 26, 179, 36}, &TJamForm::Button951Click},
+        {"Button952", QT_TR_NOOP("Save as bitmap"), {346, 68, 179, 36}, &TJamForm::Button952Click},
+        {"Button953", QT_TR_NOOP("Export to game"), {346, 110, 179, 36}, &TJamForm::Button953Click},
         {"Button954",
          QT_TR_NOOP("Import from game"),
-         {330, 152, 179, 36},
+         {346, 152, 179, 36},
          &TJamForm::Button954Click},
-        {"BitBtn1", QT_TR_NOOP("Back"), {384, 372, 125, 32}, &TJamForm::BitBtn1Click},
+        {"BitBtn1", QT_TR_NOOP("Back"), {400, 372, 125, 32}, &TJamForm::BitBtn1Click},
     };
     AddButtonRows(this, buttons);
 }

@@ -19,8 +19,8 @@ TPCColorsForm::TPCColorsForm(AppContext& context, QWidget* parent)
                       {".\\DATA\\DIB2.DIB", colours::kCrewParts, kCrewColourRows,
                        ReadPitCrewColours, WritePitCrewColours}) {
     setWindowTitle(tr("Pit crew colors"));
-    setFixedSize(644, 446);
-    list_->setGeometry(504, 4, 136, 228);
+    setFixedSize(688, 446);
+    list_->setGeometry(504, 4, 176, 228);
     for (std::size_t p = 0; p < radios_.size(); ++p)
         radios_[p]->setGeometry(506, 236 + 15 * static_cast<int>(p), 136, 15);
     label_->setGeometry(4, 379, 492, 18);

@@ -7,6 +7,7 @@
 
 #include <QAbstractItemView>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -18,6 +19,7 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
 #include <QStyleOptionGroupBox>
 #include <QTextDocument>
@@ -35,6 +37,9 @@ constexpr double kLayoutAdvance = 7.5;
 constexpr double kLayoutHeight = 14.2;
 
 constexpr const char* kWidest = "psnWidestText";
+
+// What AnyName's letters are made of: a private-use character no game text holds.
+constexpr char16_t kAnyLetter = 0xE000;
 
 const QString kSample = QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ");
 
@@ -73,21 +78,49 @@ int EditRoom(const QLineEdit* edit) {
     return contents.width() - text.left() - text.right() - 2 * 2 - 1;
 }
 
+// The width a list box gives the text of its chosen entry, as a line box in its place would.
+int ComboRoom(const QComboBox* combo) {
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.editable = combo->isEditable();
+    option.frame = combo->hasFrame();
+    const QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                       QStyle::SC_ComboBoxEditField, combo);
+    return field.width() - 2 * 2 - 1;
+}
+
+int LabelRoom(const QLabel* label) {
+    int room = label->contentsRect().width() - 2 * label->margin();
+    if (label->indent() > 0)
+        room -= label->indent();
+    else if (label->indent() < 0 && label->frameWidth() > 0)
+        room -= label->fontMetrics().horizontalAdvance('x') / 2;
+    return room;
+}
+
 // How many pixels the widest text a box or list holds needs beyond the room it has.
 int WidestOverflow(const QWidget* widget) {
-    const QString widest = widget->property(kWidest).toString();
+    QString widest = widget->property(kWidest).toString();
     if (widest.isEmpty())
         return 0;
+    widest.replace(QChar(kAnyLetter), WidestLetter(widget));
     const QFontMetrics metrics = widget->fontMetrics();
     if (const auto* edit = qobject_cast<const QLineEdit*>(widget))
         return metrics.horizontalAdvance(widest) - EditRoom(edit);
+    if (const auto* combo = qobject_cast<const QComboBox*>(widget))
+        return metrics.horizontalAdvance(widest) - ComboRoom(combo);
+    if (const auto* label = qobject_cast<const QLabel*>(widget))
+        return metrics.horizontalAdvance(widest) - LabelRoom(label);
     if (const auto* view = qobject_cast<const QAbstractItemView*>(widget)) {
         const int margin = 2 * (widget->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
         int room = view->viewport()->width();
-        // Measured before the list is filled and shown, its scroll bar is not there yet.
-        if (view->verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff && !view->isVisible())
-            room = std::min(room, view->width() - 2 * view->frameWidth() -
-                                      view->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+        // Before the list is first shown its viewport has no size of its own yet, nor its scroll
+        // bar a place.
+        if (!view->isVisible()) {
+            room = view->width() - 2 * view->frameWidth();
+            if (view->verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff)
+                room -= view->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        }
         return metrics.horizontalAdvance(widest) + margin - room;
     }
     return 0;
@@ -304,6 +337,21 @@ void HoldText(QWidget* box, const QString& widest) {
     box->setProperty(kWidest, widest);
 }
 
+QString AnyName(std::size_t length) {
+    return QString(static_cast<qsizetype>(length), QChar(kAnyLetter));
+}
+
+QChar WidestLetter(const QWidget* widget) {
+    const QFontMetrics metrics = widget->fontMetrics();
+    QChar widest = 'W';
+    // Game texts are Latin-1.
+    for (char16_t code = 0x41; code <= 0xFF; ++code)
+        if (const QChar letter(code); letter.isLetter() && metrics.horizontalAdvance(letter) >
+                                                               metrics.horizontalAdvance(widest))
+            widest = letter;
+    return widest;
+}
+
 double FontScale(const QFont& font) {
     const QFontMetricsF metrics(font);
     const double advance = metrics.horizontalAdvance(kSample) / kSample.size();
@@ -344,13 +392,19 @@ int TextOverflow(const QWidget* widget) {
         if (!label->pixmap().isNull() || label->wordWrap() || label->text().trimmed().isEmpty() ||
             label->textFormat() == Qt::RichText ||
             (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text())))
-            return 0;
-        int room = label->contentsRect().width() - 2 * label->margin();
-        if (label->indent() > 0)
-            room -= label->indent();
-        else if (label->indent() < 0 && label->frameWidth() > 0)
-            room -= metrics.horizontalAdvance('x') / 2;
-        return Advance(metrics, Shown(label->text(), label->buddy() != nullptr)) - room;
+            return WidestOverflow(label); // a name's label is filled when shown
+        return std::max(Advance(metrics, Shown(label->text(), label->buddy() != nullptr)) -
+                            LabelRoom(label),
+                        WidestOverflow(label));
+    }
+    if (const auto* combo = qobject_cast<const QComboBox*>(widget)) {
+        // An editable one's line box is measured on its own; a fixed one may show any entry.
+        int shown = 0;
+        if (!combo->isEditable())
+            for (int entry = 0; entry < combo->count(); ++entry)
+                shown = std::max(shown, metrics.horizontalAdvance(combo->itemText(entry)) -
+                                            ComboRoom(combo));
+        return std::max(shown, WidestOverflow(combo));
     }
     if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) {
         // A box scrolls a text wider than itself: its start is hidden, a minus sign with it.

@@ -6,7 +6,10 @@
 // font's metrics, then any text that still does not fit widens its control.
 #pragma once
 
+#include <cstddef>
+
 class QAbstractButton;
+class QChar;
 class QFont;
 class QString;
 class QWidget;
@@ -34,6 +37,13 @@ void FitCaption(QAbstractButton* button, int padding = 10);
 // Keeps a box or list as wide as `widest`, the widest value it can show ("-180.000"), whatever
 // it shows now: FitToFont widens it at any font, TextOverflow and ItemOverflow measure it.
 void HoldText(QWidget* box, const QString& widest);
+
+// A name of `length` characters for HoldText: each stands for the widest letter a game name can
+// hold in the font it is measured in ("W" in most fonts, "Æ" in some).
+QString AnyName(std::size_t length);
+
+// The widest letter of the game's character set in the widget's font.
+QChar WidestLetter(const QWidget* widget);
 
 // How many pixels the widget's one-line text needs beyond the room it has: above 0 when the
 // text is cut. Covers labels, push, check and radio buttons, group titles and line boxes (their

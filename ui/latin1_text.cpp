@@ -3,6 +3,9 @@
 
 #include "ui/latin1_text.h"
 
+#include "core/record_map.h"
+#include "ui/font_scale.h"
+
 #include <QLineEdit>
 #include <QValidator>
 
@@ -35,6 +38,10 @@ std::string ToGameBytes(const QString& text) {
 void RestrictToGameBytes(QLineEdit* edit, int maxLength) {
     edit->setMaxLength(maxLength);
     edit->setValidator(new Latin1Validator(edit));
+}
+
+QString AnyTeamEngine() {
+    return AnyName(rec::kTeamNameCapacity) + "-" + AnyName(rec::kTeamNameCapacity);
 }
 
 } // namespace psn

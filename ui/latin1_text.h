@@ -16,4 +16,7 @@ std::string ToGameBytes(const QString& text);
 // Limits a line edit to Latin-1 characters and `maxLength` bytes.
 void RestrictToGameBytes(QLineEdit* edit, int maxLength);
 
+// The widest "team-engine" label two full-length names make, for HoldText.
+QString AnyTeamEngine();
+
 } // namespace psn
