@@ -56,7 +56,7 @@ TEST(FailuresForm, ListsTeamsInUseAndEachRowEditsItsOwnTeam) {
     Teams(session.record(), {2, 13});
     Failures shown(session);
     EXPECT_EQ(shown.form.windowTitle(), "Car failure");
-    EXPECT_EQ(shown.form.size(), QSize(538, 388));
+    EXPECT_EQ(shown.form.size(), QSize(702, 388));
     EXPECT_EQ(shown.Find<QLabel>("Label3")->text(), "0");
     EXPECT_EQ(shown.Find<QLabel>("Label4")->text(), "65535");
     EXPECT_EQ(shown.Find<QLineEdit>("Edit57")->text(), "100");

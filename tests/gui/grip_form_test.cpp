@@ -89,7 +89,7 @@ TEST(GripForm, ListsNumberedDriversWithTheChosenTable) {
     LineUp(session.record(), numbers);
     Grip shown(session);
     EXPECT_EQ(shown.form.windowTitle(), "Computer cars grip");
-    EXPECT_EQ(shown.form.size(), QSize(628, 331));
+    EXPECT_EQ(shown.form.size(), QSize(936, 331));
     EXPECT_EQ(shown.Find<QLineEdit>("Edit57")->text(), "100");
     shown.Enter("Edit57", "1234567");
     EXPECT_EQ(shown.Find<QLineEdit>("Edit57")->text(), "12345");

@@ -68,7 +68,7 @@ TEST(NamesForm, ShowsTheLineUpAndTeamOnesOwnDrivers) {
     session.record().setU8(rec::SlotMark(2), 1);
     Names shown(session);
     EXPECT_EQ(shown.form.windowTitle(), "Names and numbers");
-    EXPECT_EQ(shown.form.size(), QSize(556, 363));
+    EXPECT_EQ(shown.form.size(), QSize(843, 363));
     auto* list = shown.Find<QListWidget>("ListBox1");
     ASSERT_EQ(list->count(), 14);
     EXPECT_EQ(list->item(2)->text(), "Team 3-Eng 3");

@@ -36,7 +36,7 @@ TEST(NoseCones, RowsAreTheTeamsInUseAndEditTheirOwnTeam) {
     session.record().setU8(rec::kNoseCones + 3 - 1, 1); // team 3 raised
     Noses shown(session);
     EXPECT_EQ(shown.form.windowTitle(), "Nose cones ");
-    EXPECT_EQ(shown.form.size(), QSize(311, 311));
+    EXPECT_EQ(shown.form.size(), QSize(339, 311));
     auto* list = shown.Find<QListWidget>("ListBox1");
     ASSERT_EQ(list->count(), 12);
     EXPECT_EQ(list->item(1)->text(), "Team 3");

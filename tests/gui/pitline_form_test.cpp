@@ -67,7 +67,7 @@ TEST(PitLine, ListShowsTheTeamsInUseInPitOrder) {
     LineUp(session.record(), {13});
     PitLine shown(session);
     EXPECT_EQ(shown.form.windowTitle(), "Pit line settings");
-    EXPECT_EQ(shown.form.size(), QSize(470, 308));
+    EXPECT_EQ(shown.form.size(), QSize(478, 308));
     const QStringList rows = Rows(shown);
     ASSERT_EQ(rows.size(), 13);
     EXPECT_EQ(rows[0], "Team 14");
