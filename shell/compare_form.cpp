@@ -12,9 +12,12 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QShowEvent>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace psn {
 
@@ -118,6 +121,21 @@ void TCompareForm::Refresh() {
     if (!read.dataFileProblem.empty())
         summary += " " + QString::fromLocal8Bit(read.dataFileProblem.c_str());
     Label1->setText(summary);
+    FitColumns();
+}
+
+void TCompareForm::FitColumns() {
+    TreeView1->header()->resizeSections(QHeaderView::ResizeToContents);
+    const int columns = TreeView1->header()->length();
+    const QMargins margins = layout()->contentsMargins();
+    const int needed = columns + 2 * TreeView1->frameWidth() +
+                       style()->pixelMetric(QStyle::PM_ScrollBarExtent) + margins.left() +
+                       margins.right();
+    int most = needed;
+    if (const QScreen* screen = this->screen())
+        most = screen->availableGeometry().width() - (frameGeometry().width() - width());
+    if (needed > width())
+        resize(std::min(needed, most), height());
 }
 
 } // namespace psn

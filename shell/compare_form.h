@@ -27,6 +27,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Widens the window, as far as the screen allows, until every column shows its rows whole.
+    void FitColumns();
+
     AppContext& context_;
     QLabel* Label1;
     QTreeWidget* TreeView1;

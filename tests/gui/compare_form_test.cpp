@@ -11,7 +11,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QHeaderView>
 #include <QLabel>
+#include <QScreen>
 #include <QTimer>
 #include <QTreeWidget>
 #include <filesystem>
@@ -102,6 +104,35 @@ TEST(CompareForm, ListsExactlyTheFieldsThatDifferFromTheGame) {
     form.Refresh();
     EXPECT_EQ(tree->topLevelItemCount(), 0);
     EXPECT_TRUE(form.findChild<QLabel*>("Label1")->text().contains("agree"));
+}
+
+// Full-length names on both sides: the window widens until each column shows its rows whole.
+TEST(CompareForm, WidensToShowFullLengthNamesWhole) {
+    test::TempDir dir;
+    sample::Options options;
+    options.gameDir = dir.str() + "/game/";
+    options.withPictures = false;
+    const sample::Installation inst = sample::MakeInstallation(options);
+    AppState state;
+    state.startDir = dir.str();
+    state.config.SetGameDir(inst.gameDir);
+    state.config.SetExePath(inst.exePath);
+    state.record = inst.Expected(1, 1);
+    for (int number = 1; number <= 40; ++number)
+        state.record.setStr(rec::DriverName(number), rec::kDriverNameCapacity,
+                            std::string(rec::kDriverNameCapacity, 'W'));
+    ScriptedDialogs dialogs;
+    AppContext context{state, dialogs, [](int code) { test::EndProgram(code); }};
+    TCompareForm form(context);
+    form.show();
+    QApplication::processEvents();
+    auto* tree = form.findChild<QTreeWidget*>("TreeView1");
+    ASSERT_GT(tree->topLevelItemCount(), 0);
+    const int screen = form.screen()->availableGeometry().width();
+    EXPECT_GT(form.width(), 640);
+    EXPECT_TRUE(tree->header()->length() <= tree->viewport()->width() ||
+                form.frameGeometry().width() >= screen)
+        << tree->header()->length() << " in " << tree->viewport()->width();
 }
 
 // Reading for a comparison writes nothing, so a damaged game file is told and ends nothing.
