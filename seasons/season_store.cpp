@@ -358,12 +358,14 @@ Season Store::Get(std::string_view name) const {
     return *season;
 }
 
-std::string Store::Put(std::span<const std::uint8_t> bytes) {
-    const std::string hash = Sha256Hex(bytes);
+std::string Store::Put(std::span<const std::uint8_t> bytes, std::string hash) {
+    if (hash.empty())
+        hash = Sha256Hex(bytes);
     const std::string path = PathOf(hash);
     std::string problem;
+    // A stored copy that holds the same bytes is right: comparing costs far less than hashing.
     if (const auto stored = ReadRegular(path, kMaxGameFileSize, problem);
-        stored && Sha256Hex(*stored) == hash)
+        stored && std::equal(stored->begin(), stored->end(), bytes.begin(), bytes.end()))
         return hash;
     MakeFolder(Folder(path));
     WriteDurably(path, bytes, faults_.get());
@@ -450,6 +452,11 @@ std::string Store::FreeName(const std::string& base) const {
     return name;
 }
 
+std::string GameSnapshot::Hash(const std::string& name) const {
+    const auto known = hashes.find(name);
+    return known != hashes.end() ? known->second : Sha256Hex(files.at(name));
+}
+
 GameSnapshot ReadGame(const std::string& gameDir) {
     GameSnapshot game;
     const std::string root = stdfs::weakly_canonical(gameDir).string();
@@ -470,6 +477,7 @@ GameSnapshot ReadGame(const std::string& gameDir) {
         if (!bytes)
             throw SeasonError(path + ": " + problem + ". Nothing was kept or switched.", path,
                               problem);
+        game.hashes[name] = Sha256Hex(*bytes);
         game.files[name] = std::move(*bytes);
     }
     const auto exe = game.files.find("PSN.EXE");
@@ -502,7 +510,8 @@ Season KeepSnapshot(Store& store, const GameSnapshot& game, const std::string& n
     for (const std::string& file : SeasonFiles()) {
         const auto found = game.files.find(file);
         if (found != game.files.end())
-            season.files.push_back({file, store.Put(found->second), found->second.size()});
+            season.files.push_back(
+                {file, store.Put(found->second, game.Hash(file)), found->second.size()});
     }
     store.Save(season, replace);
     return season;
@@ -517,8 +526,7 @@ std::vector<FileChange> DiffFiles(const Season& season, const GameSnapshot& game
             changes.push_back({name, FileChange::Kind::NotInSeason});
         else if (ref && found == game.files.end())
             changes.push_back({name, FileChange::Kind::Added});
-        else if (ref &&
-                 (found->second.size() != ref->size || Sha256Hex(found->second) != ref->hash))
+        else if (ref && (found->second.size() != ref->size || game.Hash(name) != ref->hash))
             changes.push_back({name, FileChange::Kind::Changed});
     }
     return changes;

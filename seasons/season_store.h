@@ -83,9 +83,9 @@ public:
     // Find, or SeasonError saying there is no such season.
     Season Get(std::string_view name) const;
 
-    // Stores bytes once under their hash, durably; a stored copy that no longer matches its hash
-    // is written again. Returns the hash.
-    std::string Put(std::span<const std::uint8_t> bytes);
+    // Stores bytes once under their hash (`hash` when the caller knows it already), durably; a
+    // stored copy that no longer holds these bytes is written again. Returns the hash.
+    std::string Put(std::span<const std::uint8_t> bytes, std::string hash = {});
     // The bytes of a stored file, checked against their hash: SeasonError naming the file when it
     // is missing or damaged.
     std::vector<std::uint8_t> Read(const FileRef& file) const;
@@ -111,11 +111,17 @@ private:
 struct GameSnapshot {
     int edition = 0;
     std::map<std::string, std::vector<std::uint8_t>> files; // by SeasonFiles() name
+    // The SHA-256 of each file as read, so that a switch hashes the game once for both the
+    // comparison and keeping it. Whoever changes a file in `files` drops its entry here.
+    std::map<std::string, std::string> hashes;
+
+    // The hash of a file: the one remembered, else computed.
+    std::string Hash(const std::string& name) const;
 };
 
-// Reads every season file the game holds. A file behind a link that leads out of the game folder
-// to something of another name, one that is not a regular file, larger than any game file, or an
-// executable of no known edition raises SeasonError naming it.
+// Reads and hashes every season file the game holds. A file behind a link that leads out of the
+// game folder to something of another name, one that is not a regular file, larger than any game
+// file, or an executable of no known edition raises SeasonError naming it.
 GameSnapshot ReadGame(const std::string& gameDir);
 
 // Keeps the game as a season (replacing one of the same name when `replace`); the caller holds
