@@ -99,6 +99,18 @@ public:
     // A name not taken yet: `base`, else "base (2)", "base (3)", ...
     std::string FreeName(const std::string& base) const;
 
+    // Game files' hashes remembered across runs, by the file's real path, size, identity and time
+    // of change, so that a switch hashes only the files changed since. A file whose time of
+    // change is within two seconds of its hashing is not remembered: a change within the same
+    // tick of the file system's clock would not show. Whatever cannot be read is forgotten.
+    struct KnownFile {
+        std::string hash;
+        std::uint64_t size = 0, volume = 0, id = 0;
+        std::int64_t modifiedNs = 0;
+    };
+    std::map<std::string, KnownFile> KnownHashes() const;
+    void RememberHashes(const std::map<std::string, KnownFile>& known);
+
 private:
     std::string ManifestPath(std::string_view name) const;
     void RemoveUnnamedFiles();
@@ -122,7 +134,7 @@ struct GameSnapshot {
 // Reads and hashes every season file the game holds. A file behind a link that leads out of the
 // game folder to something of another name, one that is not a regular file, larger than any game
 // file, or an executable of no known edition raises SeasonError naming it.
-GameSnapshot ReadGame(const std::string& gameDir);
+GameSnapshot ReadGame(const std::string& gameDir, Store* remember = nullptr);
 
 // Keeps the game as a season (replacing one of the same name when `replace`); the caller holds
 // the game's lock.
