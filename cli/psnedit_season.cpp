@@ -280,7 +280,11 @@ int RunSeason(const std::vector<std::string>& args, std::istream& in, std::ostre
             return Import(store, options, editorDir, in, out, err);
 #else
         if (command == "export" || command == "import")
-            throw SeasonFailure(kBadInput, "this psnedit was built without season files");
+            throw SeasonFailure(kBadInput,
+                                "this psnedit was built without the archive library (libarchive), "
+                                "so it cannot " +
+                                    command +
+                                    " season files; keeping and switching seasons work as ever");
 #endif
         if (command == "rename") {
             Expect(options, 2, 2, "rename OLD NEW");

@@ -278,6 +278,25 @@ TEST(SeasonImport, HostileArchivesAreRefusedNamingTheEntryWithNothingStored) {
     EXPECT_EQ(seasons::ImportSeason(store, good, how).season.name, "good (2)");
 }
 
+#else
+// Without the archive library, export and import are refused with a message, nothing stored, and
+// the rest of the seasons works.
+TEST(PsneditSeason, WithoutTheArchiveLibraryExportAndImportAreRefusedSayingWhy) {
+    test::TempDir dir;
+    const test::EnvVar data("XDG_DATA_HOME", dir.str() + "/user");
+    const auto inst = Install(dir);
+    ASSERT_EQ(Psnedit({"season", "keep", inst.gameDir, "stock"}).code, cli::kSuccess);
+    const std::string file = dir.str() + "/stock.psnseason";
+    for (const std::vector<std::string>& command :
+         {std::vector<std::string>{"season", "export", "stock", file},
+          std::vector<std::string>{"season", "import", file}}) {
+        const auto run = Psnedit(command);
+        EXPECT_EQ(run.code, cli::kBadInput);
+        EXPECT_NE(run.err.find("libarchive"), std::string::npos) << run.err;
+    }
+    EXPECT_FALSE(sfs::exists(file));
+    EXPECT_EQ(Psnedit({"season", "switch", inst.gameDir, "stock"}).code, cli::kSuccess);
+}
 #endif
 
 } // namespace
