@@ -243,8 +243,8 @@ int Import(seasons::Store& store, const SeasonOptions& options, const std::strin
 
 } // namespace
 
-int RunSeason(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-              std::ostream& err, const std::string& editorDir) {
+int RunSeason(const std::vector<std::string>& args, [[maybe_unused]] std::istream& in,
+              std::ostream& out, std::ostream& err, const std::string& editorDir) {
     try {
         if (args.size() < 2)
             SeasonUsage("season needs a command: list, keep, switch, diff, export, import, "
