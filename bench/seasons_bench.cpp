@@ -2,11 +2,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "core/checksum.h"
+#include "core/commit.h"
 #include "core/fs.h"
+#include "core/game_lock.h"
 #include "seasons/season_store.h"
 #include "tools/samplegame/sample_game.h"
 
 #include <benchmark/benchmark.h>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -55,6 +58,11 @@ struct TwoSeasons {
             bytesB += bytes.size();
         }
         seasons::Keep(store, inst.gameDir, "b", "");
+        // As a game installed a while before: the files were changed an hour ago.
+        for (const auto& entry : sfs::recursive_directory_iterator(dir / "game"))
+            if (entry.is_regular_file())
+                sfs::last_write_time(entry.path(),
+                                     sfs::file_time_type::clock::now() - std::chrono::hours(1));
     }
     ~TwoSeasons() {
         std::error_code ec;
@@ -133,5 +141,38 @@ void BM_SwitchOneTrackFileDiffers(benchmark::State& state) {
         seasons::Switch(game.store, game.inst.gameDir, n++ % 2 ? "b" : "a");
 }
 BENCHMARK(BM_SwitchOneTrackFileDiffers)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// The floor of the one-track switch: one commit of that file, writing the pages that differ
+// between the two seasons in place, as the switch does.
+void BM_CommitOfOneTrackFile(benchmark::State& state) {
+    TwoSeasons game(false);
+    const std::string track = game.inst.TrackPath(5);
+    const seasons::Season a = game.store.Get("a");
+    const std::vector<std::vector<std::uint8_t>> versions{
+        game.store.Read(*a.Find("CIRCUITS/F1CT05.DAT")), Bytes(track)};
+    constexpr std::size_t kPage = StagedFile::kPageSize;
+    std::vector<std::size_t> differ; // where the two versions differ, by page
+    for (std::size_t at = 0; at < versions[0].size(); at += kPage)
+        if (!std::equal(versions[0].begin() + static_cast<std::ptrdiff_t>(at),
+                        versions[0].begin() +
+                            static_cast<std::ptrdiff_t>(std::min(at + kPage, versions[0].size())),
+                        versions[1].begin() + static_cast<std::ptrdiff_t>(at)))
+            differ.push_back(at);
+    int n = 0;
+    for (auto _ : state) {
+        const auto& bytes = versions[n++ % 2];
+        GameLock lock = GameLock::Acquire(game.inst.gameDir);
+        Staging staging({}, game.inst.gameDir);
+        StagedFile& staged = staging.Add(track, bytes.size());
+        for (const std::size_t at : differ)
+            staged.pages[at / kPage] = {
+                std::vector<std::uint8_t>(bytes.begin() + static_cast<std::ptrdiff_t>(at),
+                                          bytes.begin() + static_cast<std::ptrdiff_t>(
+                                                              std::min(at + kPage, bytes.size()))),
+                true};
+        staging.Commit();
+    }
+}
+BENCHMARK(BM_CommitOfOneTrackFile)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 } // namespace

@@ -243,8 +243,8 @@ int Import(seasons::Store& store, const SeasonOptions& options, const std::strin
 
 } // namespace
 
-int RunSeason(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-              std::ostream& err, const std::string& editorDir) {
+int RunSeason(const std::vector<std::string>& args, [[maybe_unused]] std::istream& in,
+              std::ostream& out, std::ostream& err, const std::string& editorDir) {
     try {
         if (args.size() < 2)
             SeasonUsage("season needs a command: list, keep, switch, diff, export, import, "
@@ -280,7 +280,11 @@ int RunSeason(const std::vector<std::string>& args, std::istream& in, std::ostre
             return Import(store, options, editorDir, in, out, err);
 #else
         if (command == "export" || command == "import")
-            throw SeasonFailure(kBadInput, "this psnedit was built without season files");
+            throw SeasonFailure(kBadInput,
+                                "this psnedit was built without the archive library (libarchive), "
+                                "so it cannot " +
+                                    command +
+                                    " season files; keeping and switching seasons work as ever");
 #endif
         if (command == "rename") {
             Expect(options, 2, 2, "rename OLD NEW");

@@ -101,7 +101,7 @@ platform::Handle OpenRegular(const std::string& path, unsigned flags, std::strin
 }
 
 bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes, std::string& reason,
-                   std::uint64_t limit) {
+                   std::uint64_t limit, platform::Info* described) {
     bytes.clear();
     platform::Handle file = OpenRegular(path, platform::kRead, reason);
     if (file == platform::kNoHandle)
@@ -112,6 +112,8 @@ bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes, st
         reason = SystemReason(errno);
         return false;
     }
+    if (described)
+        *described = info;
     if (info.size > limit) {
         reason =
             "is too large (" + std::to_string(info.size) + " bytes) to be the file it claims to be";

@@ -56,9 +56,11 @@ private:
 };
 
 // The whole content of a regular file of at most `limit` bytes. False with `reason` set when it
-// cannot be opened or read, is not a regular file or is larger.
+// cannot be opened or read, is not a regular file or is larger. `described`, when given, gets
+// what the open file was before it was read.
 [[nodiscard]] bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes,
-                                 std::string& reason, std::uint64_t limit = 64u << 20);
+                                 std::string& reason, std::uint64_t limit = 64u << 20,
+                                 platform::Info* described = nullptr);
 
 // Whether the path is a link that leads round in a loop (lstat finds it, stat cannot).
 [[nodiscard]] bool IsLinkLoop(const std::string& path);

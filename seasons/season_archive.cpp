@@ -265,10 +265,14 @@ ImportResult ImportPack(Store& store, Entries& entries, const ImportOptions& opt
                               result.gameDir);
         game = ReadGame(result.gameDir);
     }
-    for (auto& [name, bytes] : given)
+    for (auto& [name, bytes] : given) {
         game.files[name] = std::move(bytes);
-    if (!settingsEntry.empty() && options.applySettings)
+        game.hashes.erase(name);
+    }
+    if (!settingsEntry.empty() && options.applySettings) {
         game.files = options.applySettings(game.files, entries.files.at(settingsEntry));
+        game.hashes.clear();
+    }
     std::string name = options.name;
     if (name.empty()) {
         name = stdfs::path(source).stem().string();

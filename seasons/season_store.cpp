@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
@@ -26,6 +27,8 @@ namespace {
 
 constexpr const char* kManifestHeader = "psniaed season 1";
 constexpr const char* kManifestSuffix = ".season";
+constexpr const char* kKnownHashesName = "game-hashes.txt";
+constexpr const char* kKnownHashesHeader = "psniaed game hashes 1";
 
 std::string Upper(std::string_view text) {
     std::string result(text);
@@ -358,12 +361,14 @@ Season Store::Get(std::string_view name) const {
     return *season;
 }
 
-std::string Store::Put(std::span<const std::uint8_t> bytes) {
-    const std::string hash = Sha256Hex(bytes);
+std::string Store::Put(std::span<const std::uint8_t> bytes, std::string hash) {
+    if (hash.empty())
+        hash = Sha256Hex(bytes);
     const std::string path = PathOf(hash);
     std::string problem;
+    // A stored copy that holds the same bytes is right: comparing costs far less than hashing.
     if (const auto stored = ReadRegular(path, kMaxGameFileSize, problem);
-        stored && Sha256Hex(*stored) == hash)
+        stored && std::equal(stored->begin(), stored->end(), bytes.begin(), bytes.end()))
         return hash;
     MakeFolder(Folder(path));
     WriteDurably(path, bytes, faults_.get());
@@ -450,8 +455,56 @@ std::string Store::FreeName(const std::string& base) const {
     return name;
 }
 
-GameSnapshot ReadGame(const std::string& gameDir) {
+std::string GameSnapshot::Hash(const std::string& name) const {
+    const auto known = hashes.find(name);
+    return known != hashes.end() ? known->second : Sha256Hex(files.at(name));
+}
+
+std::map<std::string, Store::KnownFile> Store::KnownHashes() const {
+    std::map<std::string, KnownFile> known;
+    std::string problem;
+    const auto bytes =
+        ReadRegular((stdfs::path(dir_) / kKnownHashesName).string(), 4 << 20, problem);
+    if (!bytes)
+        return known;
+    std::istringstream in{std::string(bytes->begin(), bytes->end())};
+    std::string line;
+    if (!std::getline(in, line) || line != kKnownHashesHeader)
+        return known;
+    while (std::getline(in, line)) {
+        std::istringstream fields(line);
+        KnownFile file;
+        std::string path;
+        if (!(fields >> file.hash >> file.size >> file.volume >> file.id >> file.modifiedNs) ||
+            !IsSha256Hex(file.hash) || fields.get() != ' ' || !std::getline(fields, path) ||
+            path.empty())
+            return {}; // not written by this store: trust none of it
+        known[path] = file;
+    }
+    return known;
+}
+
+void Store::RememberHashes(const std::map<std::string, KnownFile>& known) {
+    std::ostringstream out;
+    out << kKnownHashesHeader << "\n";
+    for (const auto& [path, file] : known)
+        if (path.find_first_of("\r\n") == std::string::npos)
+            out << file.hash << " " << file.size << " " << file.volume << " " << file.id << " "
+                << file.modifiedNs << " " << path << "\n";
+    const std::string text = out.str();
+    MakeFolder(dir_);
+    GameLock lock = LockStore(dir_);
+    WriteDurably((stdfs::path(dir_) / kKnownHashesName).string(),
+                 {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()}, faults_.get());
+}
+
+GameSnapshot ReadGame(const std::string& gameDir, Store* remember) {
     GameSnapshot game;
+    auto known = remember ? remember->KnownHashes() : std::map<std::string, Store::KnownFile>{};
+    bool learned = false;
+    const auto now = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                         std::chrono::system_clock::now().time_since_epoch())
+                         .count();
     const std::string root = stdfs::weakly_canonical(gameDir).string();
     for (const std::string& name : SeasonFiles()) {
         const std::string path = GamePath(gameDir, name);
@@ -464,13 +517,33 @@ GameSnapshot ReadGame(const std::string& gameDir) {
         const bool inside = !ec && real.size() > root.size() && real.starts_with(root + "/");
         if (!inside && Upper(BaseName(real)) != BaseName(name))
             problem = "is a link to " + real + ", which is no game file";
-        std::optional<std::vector<std::uint8_t>> bytes;
+        std::vector<std::uint8_t> bytes;
+        platform::Info info;
         if (problem.empty())
-            bytes = ReadRegular(path, kMaxGameFileSize, problem);
-        if (!bytes)
+            (void)fs::ReadWholeFile(path, bytes, problem, kMaxGameFileSize, &info);
+        if (!problem.empty())
             throw SeasonError(path + ": " + problem + ". Nothing was kept or switched.", path,
                               problem);
-        game.files[name] = std::move(*bytes);
+        const auto remembered = known.find(real);
+        const bool whole = bytes.size() == info.size;
+        std::string hash;
+        if (whole && remembered != known.end() && remembered->second.size == info.size &&
+            remembered->second.volume == info.volume && remembered->second.id == info.id &&
+            remembered->second.modifiedNs == info.modifiedNs) {
+            hash = remembered->second.hash;
+        } else {
+            hash = Sha256Hex(bytes);
+            // A file changed within the same tick of the file system's clock would look the same,
+            // so a recent one is hashed again next time.
+            if (whole && info.modifiedNs < now - 2'000'000'000) {
+                known[real] = {hash, info.size, info.volume, info.id, info.modifiedNs};
+                learned = true;
+            } else if (remembered != known.end()) {
+                known.erase(remembered);
+            }
+        }
+        game.hashes[name] = std::move(hash);
+        game.files[name] = std::move(bytes);
     }
     const auto exe = game.files.find("PSN.EXE");
     const int edition = exe == game.files.end() || exe->second.size() <= kEditionByteOffset
@@ -481,6 +554,8 @@ GameSnapshot ReadGame(const std::string& gameDir) {
                                     "Give the folder the game is installed in.",
                           gameDir);
     game.edition = edition;
+    if (remember && learned)
+        remember->RememberHashes(known);
     return game;
 }
 
@@ -502,7 +577,8 @@ Season KeepSnapshot(Store& store, const GameSnapshot& game, const std::string& n
     for (const std::string& file : SeasonFiles()) {
         const auto found = game.files.find(file);
         if (found != game.files.end())
-            season.files.push_back({file, store.Put(found->second), found->second.size()});
+            season.files.push_back(
+                {file, store.Put(found->second, game.Hash(file)), found->second.size()});
     }
     store.Save(season, replace);
     return season;
@@ -517,8 +593,7 @@ std::vector<FileChange> DiffFiles(const Season& season, const GameSnapshot& game
             changes.push_back({name, FileChange::Kind::NotInSeason});
         else if (ref && found == game.files.end())
             changes.push_back({name, FileChange::Kind::Added});
-        else if (ref &&
-                 (found->second.size() != ref->size || Sha256Hex(found->second) != ref->hash))
+        else if (ref && (found->second.size() != ref->size || game.Hash(name) != ref->hash))
             changes.push_back({name, FileChange::Kind::Changed});
     }
     return changes;
@@ -529,14 +604,14 @@ Season Keep(Store& store, const std::string& gameDir, const std::string& name,
     if (const std::string problem = NameProblem(name); !problem.empty())
         throw SeasonError("\"" + name + "\": " + problem + ".");
     GameLock lock = LockGame(gameDir);
-    return KeepSnapshot(store, ReadGame(gameDir), name, description);
+    return KeepSnapshot(store, ReadGame(gameDir, &store), name, description);
 }
 
 SwitchResult Switch(Store& store, const std::string& gameDir, const std::string& name, bool dryRun,
                     std::shared_ptr<TransferFaults> faults) {
     const Season season = store.Get(name);
     GameLock lock = LockGame(gameDir);
-    const GameSnapshot game = ReadGame(gameDir);
+    const GameSnapshot game = ReadGame(gameDir, &store);
     if (season.edition != game.edition)
         throw SeasonError("The season \"" + name + "\" was kept from the edition \"" +
                           EditionName(season.edition) + "\", but the game in " + gameDir +

@@ -83,9 +83,9 @@ public:
     // Find, or SeasonError saying there is no such season.
     Season Get(std::string_view name) const;
 
-    // Stores bytes once under their hash, durably; a stored copy that no longer matches its hash
-    // is written again. Returns the hash.
-    std::string Put(std::span<const std::uint8_t> bytes);
+    // Stores bytes once under their hash (`hash` when the caller knows it already), durably; a
+    // stored copy that no longer holds these bytes is written again. Returns the hash.
+    std::string Put(std::span<const std::uint8_t> bytes, std::string hash = {});
     // The bytes of a stored file, checked against their hash: SeasonError naming the file when it
     // is missing or damaged.
     std::vector<std::uint8_t> Read(const FileRef& file) const;
@@ -99,6 +99,18 @@ public:
     // A name not taken yet: `base`, else "base (2)", "base (3)", ...
     std::string FreeName(const std::string& base) const;
 
+    // Game files' hashes remembered across runs, by the file's real path, size, identity and time
+    // of change, so that a switch hashes only the files changed since. A file whose time of
+    // change is within two seconds of its hashing is not remembered: a change within the same
+    // tick of the file system's clock would not show. Whatever cannot be read is forgotten.
+    struct KnownFile {
+        std::string hash;
+        std::uint64_t size = 0, volume = 0, id = 0;
+        std::int64_t modifiedNs = 0;
+    };
+    std::map<std::string, KnownFile> KnownHashes() const;
+    void RememberHashes(const std::map<std::string, KnownFile>& known);
+
 private:
     std::string ManifestPath(std::string_view name) const;
     void RemoveUnnamedFiles();
@@ -111,12 +123,18 @@ private:
 struct GameSnapshot {
     int edition = 0;
     std::map<std::string, std::vector<std::uint8_t>> files; // by SeasonFiles() name
+    // The SHA-256 of each file as read, so that a switch hashes the game once for both the
+    // comparison and keeping it. Whoever changes a file in `files` drops its entry here.
+    std::map<std::string, std::string> hashes;
+
+    // The hash of a file: the one remembered, else computed.
+    std::string Hash(const std::string& name) const;
 };
 
-// Reads every season file the game holds. A file behind a link that leads out of the game folder
-// to something of another name, one that is not a regular file, larger than any game file, or an
-// executable of no known edition raises SeasonError naming it.
-GameSnapshot ReadGame(const std::string& gameDir);
+// Reads and hashes every season file the game holds. A file behind a link that leads out of the
+// game folder to something of another name, one that is not a regular file, larger than any game
+// file, or an executable of no known edition raises SeasonError naming it.
+GameSnapshot ReadGame(const std::string& gameDir, Store* remember = nullptr);
 
 // Keeps the game as a season (replacing one of the same name when `replace`); the caller holds
 // the game's lock.

@@ -8,6 +8,7 @@
 #include "support/psnedit_run.h"
 #include "support/zip_maker.h"
 #include "tools/samplegame/sample_game.h"
+#include "tools/samplegame/sample_images.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -123,6 +124,49 @@ TEST(PsneditSeason, AnExportedSeasonImportedByAnotherUserSwitchesToTheSameBytes)
     EXPECT_TRUE(GameFiles(inst.gameDir) == fast);
 }
 
+// The sample game's second season, as a player gets it: a pack of loose files in folders of its
+// own, with a settings file of other names.
+TEST(PsneditSeason, TheSampleSeasonPackSwitchesInAndOutByteForByte) {
+    test::TempDir dir;
+    const test::EnvVar data("XDG_DATA_HOME", dir.str() + "/user");
+    sample::Options options;
+    options.gameDir = dir.str() + "/game/";
+    const auto inst = sample::MakeInstallation(options); // with the pictures the pack replaces
+    const std::string pack = dir.str() + "/nightfall.zip";
+    WriteFileBytes(pack, sample::SeasonPack(0));
+    const auto stock = GameFiles(inst.gameDir);
+    ASSERT_EQ(Psnedit({"season", "keep", inst.gameDir, "sample"}).code, cli::kSuccess);
+    const auto imported = Psnedit({"season", "import", pack, "nightfall", "--game", inst.gameDir});
+    ASSERT_EQ(imported.code, cli::kSuccess) << imported.err;
+    EXPECT_NE(imported.err.find("README-SAMPLE.TXT"), std::string::npos) << imported.err;
+    EXPECT_TRUE(GameFiles(inst.gameDir) == stock) << "importing never touches the game";
+
+    const auto in = Psnedit({"season", "switch", inst.gameDir, "nightfall"});
+    ASSERT_EQ(in.code, cli::kSuccess) << in.err;
+    const auto nightfall = GameFiles(inst.gameDir);
+    EXPECT_TRUE(nightfall.at("GAMEJAMS/HELMETS1.JAM") ==
+                sample::JamArchive(sample::HelmetSheet(1)));
+    EXPECT_TRUE(nightfall.at("GAMEJAMS/" + sample::CarArchiveNames()[2]) ==
+                sample::JamArchive(sample::Livery(3, 1)));
+    for (const char* changed : {"PSN.EXE", "F1GSTATE.SAV", "BITMAPS/CPITHI.PCX"})
+        EXPECT_FALSE(nightfall.at(changed) == stock.at(changed)) << changed;
+    EXPECT_TRUE(nightfall.at("CIRCUITS/F1CT01.DAT") == stock.at("CIRCUITS/F1CT01.DAT"));
+    const std::string gia = dir.str() + "/now.GIA";
+    ASSERT_EQ(Psnedit({"save", inst.gameDir, gia}).code, cli::kSuccess);
+    const auto names = ReadFileBytes(gia);
+    const auto wanted = sample::SeasonPackSettings(0).bytes();
+    for (const std::size_t at : {rec::TeamName(1), rec::DriverName(40)})
+        EXPECT_TRUE(
+            std::equal(names.begin() + at, names.begin() + at + 1 + names[at], wanted.begin() + at))
+            << "the pack's names are the game's now, at record byte " << at;
+
+    ASSERT_EQ(Psnedit({"season", "switch", inst.gameDir, "sample"}).code, cli::kSuccess);
+    EXPECT_TRUE(GameFiles(inst.gameDir) == stock);
+    ASSERT_EQ(Psnedit({"season", "switch", inst.gameDir, "Before switching to sample"}).code,
+              cli::kSuccess);
+    EXPECT_TRUE(GameFiles(inst.gameDir) == nightfall);
+}
+
 // A pack of loose files: what it holds replaces the game's, a settings file is written into the
 // files as "Export all data" would, the rest comes from the game, and unknown entries are left
 // out.
@@ -234,6 +278,25 @@ TEST(SeasonImport, HostileArchivesAreRefusedNamingTheEntryWithNothingStored) {
     EXPECT_EQ(seasons::ImportSeason(store, good, how).season.name, "good (2)");
 }
 
+#else
+// Without the archive library, export and import are refused with a message, nothing stored, and
+// the rest of the seasons works.
+TEST(PsneditSeason, WithoutTheArchiveLibraryExportAndImportAreRefusedSayingWhy) {
+    test::TempDir dir;
+    const test::EnvVar data("XDG_DATA_HOME", dir.str() + "/user");
+    const auto inst = Install(dir);
+    ASSERT_EQ(Psnedit({"season", "keep", inst.gameDir, "stock"}).code, cli::kSuccess);
+    const std::string file = dir.str() + "/stock.psnseason";
+    for (const std::vector<std::string>& command :
+         {std::vector<std::string>{"season", "export", "stock", file},
+          std::vector<std::string>{"season", "import", file}}) {
+        const auto run = Psnedit(command);
+        EXPECT_EQ(run.code, cli::kBadInput);
+        EXPECT_NE(run.err.find("libarchive"), std::string::npos) << run.err;
+    }
+    EXPECT_FALSE(sfs::exists(file));
+    EXPECT_EQ(Psnedit({"season", "switch", inst.gameDir, "stock"}).code, cli::kSuccess);
+}
 #endif
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "support/scratch_game.h"
 #include "tools/samplegame/sample_game.h"
 
+#include <chrono>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -90,6 +91,42 @@ struct SeasonGame {
         WriteFileBytes(inst.JamPath("LOTUS.JAM"), std::vector<std::uint8_t>(3000 + value, value));
     }
 };
+
+// Hashes remembered from an earlier run serve only files that have not changed since: a file
+// written afterwards, of the same size, is hashed again and switched back; a remembered list not
+// written by the store is not trusted at all.
+TEST(Seasons, RememberedHashesServeOnlyFilesUnchangedSince) {
+    SeasonGame game;
+    const auto aged = [&] {
+        for (const auto& entry : sfs::recursive_directory_iterator(game.inst.gameDir))
+            if (entry.is_regular_file())
+                sfs::last_write_time(entry.path(),
+                                     sfs::file_time_type::clock::now() - std::chrono::hours(1));
+    };
+    aged();
+    seasons::Keep(game.store, game.inst.gameDir, "stock", "");
+    const auto stock = GameFiles(game.inst.gameDir);
+    const auto known = game.store.KnownHashes();
+    ASSERT_EQ(known.size(), stock.size()) << "every file an hour old is remembered";
+    EXPECT_EQ(known.begin()->second.hash, Sha256Hex(ReadFileBytes(known.begin()->first)));
+
+    game.Change(7);
+    auto state = ReadFileBytes(game.inst.statePath);
+    state[100] ^= 1; // the same size, in place: only its time of change tells
+    WriteFileBytes(game.inst.statePath, state);
+    RenewChecksum(game.inst.statePath);
+    const auto result = seasons::Switch(game.store, game.inst.gameDir, "stock");
+    EXPECT_EQ(result.changes.size(), 4u);
+    EXPECT_TRUE(GameFiles(game.inst.gameDir) == stock);
+
+    aged();
+    game.Change(8);
+    WriteFileBytes(game.store.Dir() + "/game-hashes.txt",
+                   std::vector<std::uint8_t>{'j', 'u', 'n', 'k', '\n'});
+    EXPECT_TRUE(game.store.KnownHashes().empty());
+    seasons::Switch(game.store, game.inst.gameDir, "stock");
+    EXPECT_TRUE(GameFiles(game.inst.gameDir) == stock);
+}
 
 TEST(Seasons, SwitchingThroughThreeSeasonsAndBackGivesEveryFileByteForByte) {
     SeasonGame game;

@@ -4,6 +4,7 @@
 // Writes a sample installation of the game:
 //   make_sample_game --edition N --out GAMEDIR [--cd CDDIR] [--no-state] [--lower-case]
 //   make_sample_game --patch-list FILE
+//   make_sample_game --edition N --season-pack FILE.zip
 #include "tools/samplegame/sample_game.h"
 
 #include <cstdio>
@@ -20,9 +21,20 @@ const char* gName = "make_sample_game";
 int Usage() {
     std::fprintf(stderr,
                  "usage: %s --edition N --out GAMEDIR [--cd CDDIR] [--no-state] [--lower-case]\n"
-                 "       %s --patch-list FILE\n",
-                 gName, gName);
+                 "       %s --patch-list FILE\n"
+                 "       %s --edition N --season-pack FILE.zip\n",
+                 gName, gName, gName);
     return 2;
+}
+
+bool Write(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out)
+        std::fprintf(stderr, "%s: cannot write %s\n", gName, path.c_str());
+    return static_cast<bool>(out);
 }
 
 } // namespace
@@ -33,7 +45,7 @@ int main(int argc, char** argv) {
         gName = slash ? slash + 1 : argv[0];
     }
     psn::sample::Options options;
-    std::string patchList;
+    std::string patchList, seasonPack;
     bool editionGiven = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -56,21 +68,24 @@ int main(int argc, char** argv) {
             options.lowerCase = true;
         } else if (arg == "--patch-list" && hasValue) {
             patchList = argv[++i];
+        } else if (arg == "--season-pack" && hasValue) {
+            seasonPack = argv[++i];
         } else {
             return Usage();
         }
     }
     try {
         if (!patchList.empty()) {
-            const auto bytes = psn::sample::PatchListBytes();
-            std::ofstream out(patchList, std::ios::binary | std::ios::trunc);
-            out.write(reinterpret_cast<const char*>(bytes.data()),
-                      static_cast<std::streamsize>(bytes.size()));
-            out.close();
-            if (!out) {
-                std::fprintf(stderr, "%s: cannot write %s\n", gName, patchList.c_str());
+            if (!Write(patchList, psn::sample::PatchListBytes()))
                 return 1;
-            }
+            if (options.gameDir.empty())
+                return 0;
+        }
+        if (!seasonPack.empty()) {
+            if (!editionGiven)
+                return Usage();
+            if (!Write(seasonPack, psn::sample::SeasonPack(options.edition)))
+                return 1;
             if (options.gameDir.empty())
                 return 0;
         }

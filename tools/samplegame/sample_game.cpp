@@ -492,6 +492,32 @@ SettingsRecord ExpectedRecord(int edition, bool hasState, int namesSource, int c
     return r;
 }
 
+SettingsRecord SeasonPackSettings(int edition) {
+    // The second season's names, invented like the sample game's own.
+    static const std::array<std::string, kTeams> teams = {
+        "Solstice",  "Ironbark",  "Bluewater",  "Cinderfell", "Dawnrunner",
+        "Emberline", "Frostgate", "Glimmer GP", "Harrowby",   "Ivorycrest",
+        "Juniper",   "Larkspur",  "Mistral",    "Nightjar"};
+    static const std::array<std::string, 7> engines = {"Solen V10",   "Brask V8", "Corvid V12",
+                                                       "Dunmore V10", "Eskel V8", "Fenwick V10",
+                                                       "Grisel V12"};
+    static const std::array<std::string, 8> first = {"Ada", "Bo",  "Cleo", "Dag",
+                                                     "Eli", "Fay", "Gus",  "Hal"};
+    static const std::array<std::string, 5> last = {"Marrow", "Tinsley", "Wexby", "Ashgrove",
+                                                    "Quill"};
+    SettingsRecord r = ExpectedRecord(edition, true, 1, 1);
+    const auto entries = ExpectedTrackEntries(edition);
+    std::copy(entries.begin(), entries.end(), r.bytes().begin() + rec::kTrackEntries);
+    for (int t = 1; t <= kTeams; ++t) {
+        PutRecordName(r, rec::TeamName(t), 13, teams[t - 1]);
+        PutRecordName(r, rec::EngineName(t), 13, engines[(t - 1) % engines.size()]);
+    }
+    for (int n = 1; n <= kSlots; ++n)
+        PutRecordName(r, rec::DriverName(n), 24,
+                      first[(n - 1) % first.size()] + " " + last[(n - 1) / first.size()]);
+    return r;
+}
+
 std::array<std::uint8_t, 16 * 13> ExpectedTrackEntries(int edition) {
     const SampleValues& v = Values(edition);
     std::array<std::uint8_t, 16 * 13> out{};

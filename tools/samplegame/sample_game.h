@@ -155,6 +155,12 @@ struct Installation {
     }
 };
 
+// The second, fictional season of the sample game, as players share seasons: a ZIP archive of
+// loose files (other liveries, helmets and cockpit, and a settings file with other names) in
+// folders of their own, with a note saying it is a sample. Its settings file alone:
+SettingsRecord SeasonPackSettings(int edition);
+std::vector<std::uint8_t> SeasonPack(int edition);
+
 // Every installation written here carries the marker file of the sample packs (SAMPLE.ID), naming
 // it as the sample installation that the sample data packs of the editor's DATA folder belong to.
 inline constexpr const char* kSampleInstallationId = "pistonia-sample-installation-1";

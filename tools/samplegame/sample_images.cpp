@@ -250,21 +250,21 @@ Image8 DecodePcx8(const std::vector<std::uint8_t>& f, Palette* palette) {
     return img;
 }
 
-Image8 HelmetSheet() {
+Image8 HelmetSheet(int variant) {
     Image8 sheet(kHelmetSheetWidth, kHelmetSheetHeight, 0);
     for (int i = 0; i < kHelmetCells; ++i) {
         int x = 0, y = 0;
         HelmetCellOrigin(i, x, y);
-        DrawHelmet(sheet, x, y, i);
+        DrawHelmet(sheet, x, y, i + 5 * variant);
     }
     return sheet;
 }
 
-Image8 Livery(int team) {
+Image8 Livery(int team, int variant) {
     // A car seen from above, nose to the right, in two team colours with its team number.
     Image8 img(kLiveryWidth, kLiveryHeight, 0);
-    const int primary = (team * 5) % 12;
-    const int second = (team * 5 + 6) % 12;
+    const int primary = (team * 5 + 3 * variant) % 12;
+    const int second = (team * 5 + 6 + 5 * variant) % 12;
     const std::uint8_t tyre = Grey(3), rim = Grey(16);
     for (int cx : {70, 200})
         for (int cy : {28, 136}) {
@@ -286,22 +286,27 @@ Image8 Livery(int team) {
     FillEllipse(img, 146, 82, 8, 6, Shade(colour::kYellowRun, 9)); // driver's helmet
     FillEllipse(img, 110, 82, 14, 14, colour::kWhite);             // number roundel
     DrawNumber(img, team < 10 ? 104 : 100, 75, 3, team, colour::kBlack);
+    if (variant != 0) // the second season's cars carry a band across the sidepods
+        img.fillRect(60, 52, 76, 112, Shade(second, 5));
     return img;
 }
 
-Image8 CockpitPicture(int width, int height) {
+Image8 CockpitPicture(int width, int height, int variant) {
     // The driver's view: sky and track ahead, the surround (pixel values 42-56, which the game
     // recolours per team) at the bottom, mirror housings (58-73) at the top corners, the front
     // wing (154-167) ahead, the wheel and the rev lights in fixed colours outside those ranges.
     Image8 img(width, height, Shade(colour::kBlueRun, 13));
     const auto sx = [width](double u) { return static_cast<int>(u * width); };
     const auto sy = [height](double v) { return static_cast<int>(v * height); };
-    img.fillRect(0, sy(0.12), width, sy(0.42), colour::kSky);
-    img.fillRect(0, sy(0.42), width, sy(0.48), Shade(colour::kGreenRun, 5));
+    // The second season races at dusk, through dry country.
+    const int ground = variant == 0 ? colour::kGreenRun : colour::kBrownRun;
+    img.fillRect(0, sy(0.12), width, sy(0.42),
+                 variant == 0 ? colour::kSky : Shade(colour::kOrangeRun, 10));
+    img.fillRect(0, sy(0.42), width, sy(0.48), Shade(ground, 5));
     for (int y = sy(0.48); y < height; ++y) {
         const double t = (y - sy(0.48)) / static_cast<double>(height - sy(0.48));
         const int half = static_cast<int>(width * (0.08 + 0.5 * t));
-        img.fillRect(0, y, width, y + 1, Shade(colour::kGreenRun, 7));
+        img.fillRect(0, y, width, y + 1, Shade(ground, 7));
         img.fillRect(width / 2 - half, y, width / 2 + half, y + 1, Grey(14));
     }
     for (int y = sy(0.56); y < sy(0.66); ++y) {

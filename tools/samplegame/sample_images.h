@@ -67,9 +67,10 @@ inline void HelmetCellOrigin(int cell, int& x, int& y) {
     y = 15 * (cell - 12 * column);
 }
 
-Image8 HelmetSheet();
-Image8 Livery(int team); // team 1..14
-Image8 CockpitPicture(int width, int height);
+// Variant 0 is the sample game's own; variant 1 that of its second, fictional season pack.
+Image8 HelmetSheet(int variant = 0);
+Image8 Livery(int team, int variant = 0); // team 1..14
+Image8 CockpitPicture(int width, int height, int variant = 0);
 
 // "PSNJAM01" followed by the BMP.
 std::vector<std::uint8_t> JamArchive(const Image8& image);

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Starts the editor headlessly in the current folder (an editor folder whose psniaed.set points
-// at a game), then renders the main window and every window of the window set into PNG files.
+// at a game), then renders the main window, every window of the window set, the comparison and
+// the Seasons window into PNG files.
 // Messages and file dialogs are answered by the scripted seam, so nothing waits for a user.
 // With a look (dark, 2x, 16pt or a language code the editor speaks, such as de) it renders only
 // the main window and two editors, in a dark colour scheme, at twice the pixel density, with a
@@ -13,6 +14,7 @@
 #include "shell/languages.h"
 #include "shell/main_form.h"
 #include "shell/path_form.h"
+#include "shell/seasons_form.h"
 #include "shell/start_form.h"
 #include "tests/support/scripted_dialogs.h"
 #include "ui/readable_colours.h"
@@ -147,6 +149,11 @@ int main(int argc, char** argv) {
         state.record.setU16(psn::rec::kHumanWeight, 1600);
         psn::TCompareForm compare(context);
         Save(&compare, out, "compare_with_game");
+    }
+    {
+        // The seasons kept in the store XDG_DATA_HOME names (the demo's, from prepare-demo).
+        psn::TSeasonsForm seasons(context);
+        Save(&seasons, out, "seasons");
     }
     // Leave the game's configuration as it was found.
     context.ended = true;
