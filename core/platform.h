@@ -38,6 +38,9 @@ struct Info {
     std::uint64_t volume = 0; // with `id`, tells two names of one file apart from two files
     std::uint64_t id = 0;
     std::int64_t modifiedNs = 0; // time of the last change, nanoseconds since 1970
+    // When the file's bytes or description last changed. Unlike `modifiedNs` no tool can set it
+    // back, so a file rewritten with its old time of change still shows as changed.
+    std::int64_t changedNs = 0;
 };
 
 // Opens a regular file without ever waiting on it (a FIFO or a device would block the open) and

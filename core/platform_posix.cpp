@@ -47,6 +47,8 @@ void Fill(const struct stat& st, Info& info) {
     info.id = static_cast<std::uint64_t>(st.st_ino);
     info.modifiedNs =
         static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
+    info.changedNs =
+        static_cast<std::int64_t>(st.st_ctim.tv_sec) * 1'000'000'000 + st.st_ctim.tv_nsec;
 }
 
 template <typename Call> std::int64_t Repeat(Call call) {

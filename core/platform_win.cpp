@@ -118,7 +118,7 @@ Kind KindOfAttributes(DWORD attributes) {
     return Kind::Regular;
 }
 
-void Fill(const BY_HANDLE_FILE_INFORMATION& data, Info& info) {
+void Fill(HANDLE file, const BY_HANDLE_FILE_INFORMATION& data, Info& info) {
     info.kind = KindOfAttributes(data.dwFileAttributes);
     info.size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
     info.links = data.nNumberOfLinks;
@@ -126,6 +126,13 @@ void Fill(const BY_HANDLE_FILE_INFORMATION& data, Info& info) {
     info.volume = data.dwVolumeSerialNumber;
     info.id = (static_cast<std::uint64_t>(data.nFileIndexHigh) << 32) | data.nFileIndexLow;
     info.modifiedNs = UnixNs(data.ftLastWriteTime);
+    FILE_BASIC_INFO basic{};
+    info.changedNs = info.modifiedNs;
+    if (::GetFileInformationByHandleEx(file, FileBasicInfo, &basic, sizeof basic)) {
+        const auto ticks = static_cast<std::uint64_t>(basic.ChangeTime.QuadPart);
+        info.changedNs =
+            UnixNs({static_cast<DWORD>(ticks & 0xFFFFFFFF), static_cast<DWORD>(ticks >> 32)});
+    }
 }
 
 // Others may read, write, rename and delete what we hold open, as they may on POSIX: a commit
@@ -264,7 +271,7 @@ bool Describe(Handle file, Info& info) {
     BY_HANDLE_FILE_INFORMATION data{};
     if (!::GetFileInformationByHandle(Native(file), &data))
         return Failed(false);
-    Fill(data, info);
+    Fill(Native(file), data, info);
     return true;
 }
 
@@ -276,7 +283,7 @@ bool DescribePath(const std::string& path, Info& info, bool followLinks) {
     BY_HANDLE_FILE_INFORMATION data{};
     const bool described = ::GetFileInformationByHandle(file, &data);
     if (described)
-        Fill(data, info);
+        Fill(file, data, info);
     else
         errno = ErrnoOf(::GetLastError());
     if (described && info.kind == Kind::Regular && ::GetFileType(file) != FILE_TYPE_DISK)

@@ -362,7 +362,8 @@ Season Store::Get(std::string_view name) const {
 }
 
 std::string Store::Put(std::span<const std::uint8_t> bytes, std::string hash) {
-    if (hash.empty())
+    const bool given = !hash.empty();
+    if (!given)
         hash = Sha256Hex(bytes);
     const std::string path = PathOf(hash);
     std::string problem;
@@ -370,6 +371,11 @@ std::string Store::Put(std::span<const std::uint8_t> bytes, std::string hash) {
     if (const auto stored = ReadRegular(path, kMaxGameFileSize, problem);
         stored && std::equal(stored->begin(), stored->end(), bytes.begin(), bytes.end()))
         return hash;
+    // A hash given by the caller may be remembered from an earlier run; it must never put other
+    // bytes under a stored copy's name.
+    if (given)
+        if (const std::string actual = Sha256Hex(bytes); actual != hash)
+            return Put(bytes, actual);
     MakeFolder(Folder(path));
     WriteDurably(path, bytes, faults_.get());
     return hash;
@@ -475,7 +481,8 @@ std::map<std::string, Store::KnownFile> Store::KnownHashes() const {
         std::istringstream fields(line);
         KnownFile file;
         std::string path;
-        if (!(fields >> file.hash >> file.size >> file.volume >> file.id >> file.modifiedNs) ||
+        if (!(fields >> file.hash >> file.size >> file.volume >> file.id >> file.modifiedNs >>
+              file.changedNs) ||
             !IsSha256Hex(file.hash) || fields.get() != ' ' || !std::getline(fields, path) ||
             path.empty())
             return {}; // not written by this store: trust none of it
@@ -490,7 +497,7 @@ void Store::RememberHashes(const std::map<std::string, KnownFile>& known) {
     for (const auto& [path, file] : known)
         if (path.find_first_of("\r\n") == std::string::npos)
             out << file.hash << " " << file.size << " " << file.volume << " " << file.id << " "
-                << file.modifiedNs << " " << path << "\n";
+                << file.modifiedNs << " " << file.changedNs << " " << path << "\n";
     const std::string text = out.str();
     MakeFolder(dir_);
     GameLock lock = LockStore(dir_);
@@ -529,14 +536,16 @@ GameSnapshot ReadGame(const std::string& gameDir, Store* remember) {
         std::string hash;
         if (whole && remembered != known.end() && remembered->second.size == info.size &&
             remembered->second.volume == info.volume && remembered->second.id == info.id &&
-            remembered->second.modifiedNs == info.modifiedNs) {
+            remembered->second.modifiedNs == info.modifiedNs &&
+            remembered->second.changedNs == info.changedNs) {
             hash = remembered->second.hash;
         } else {
             hash = Sha256Hex(bytes);
             // A file changed within the same tick of the file system's clock would look the same,
             // so a recent one is hashed again next time.
             if (whole && info.modifiedNs < now - 2'000'000'000) {
-                known[real] = {hash, info.size, info.volume, info.id, info.modifiedNs};
+                known[real] = {hash,    info.size,       info.volume,
+                               info.id, info.modifiedNs, info.changedNs};
                 learned = true;
             } else if (remembered != known.end()) {
                 known.erase(remembered);

@@ -99,14 +99,15 @@ public:
     // A name not taken yet: `base`, else "base (2)", "base (3)", ...
     std::string FreeName(const std::string& base) const;
 
-    // Game files' hashes remembered across runs, by the file's real path, size, identity and time
+    // Game files' hashes remembered across runs, by the file's real path, size, identity and times
     // of change, so that a switch hashes only the files changed since. A file whose time of
     // change is within two seconds of its hashing is not remembered: a change within the same
-    // tick of the file system's clock would not show. Whatever cannot be read is forgotten.
+    // tick of the file system's clock would not show. The status change catches a file rewritten
+    // with its old time of change put back. Whatever cannot be read is forgotten.
     struct KnownFile {
         std::string hash;
         std::uint64_t size = 0, volume = 0, id = 0;
-        std::int64_t modifiedNs = 0;
+        std::int64_t modifiedNs = 0, changedNs = 0;
     };
     std::map<std::string, KnownFile> KnownHashes() const;
     void RememberHashes(const std::map<std::string, KnownFile>& known);

@@ -13,6 +13,7 @@
 #include "ui/game_transfer.h"
 #include "ui/record_steps.h"
 
+#include <QDateTime>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -54,7 +55,7 @@ TSeasonsForm::TSeasonsForm(AppContext& context, QWidget* parent)
     : QDialog(parent), context_(context) {
     setObjectName("SeasonsForm");
     setWindowTitle(tr("Seasons"));
-    resize(720, 460);
+    resize(900, 460);
     auto* layout = new QVBoxLayout(this);
     SeasonList = new QTreeWidget(this);
     SeasonList->setObjectName("SeasonList");
@@ -62,6 +63,9 @@ TSeasonsForm::TSeasonsForm(AppContext& context, QWidget* parent)
     SeasonList->setHeaderLabels(
         {tr("Name"), tr("Edition"), tr("Kept"), tr("Description"), tr("Against the game now")});
     SeasonList->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The description takes the room the other columns leave; the whole of it is its tool tip.
+    SeasonList->header()->setStretchLastSection(false);
+    SeasonList->header()->setSectionResizeMode(3, QHeaderView::Stretch);
     SeasonList->setAccessibleName(tr("Seasons kept"));
     layout->addWidget(SeasonList);
     StatusLabel = new QLabel(this);
@@ -149,12 +153,18 @@ void TSeasonsForm::Refresh() {
             if (season.edition != game->edition)
                 against = tr("another edition");
         }
+        // Kept is stored in UTC; the user reads it in local time, in the language's form.
+        const QString keptUtc = QString::fromLatin1(season.kept.c_str());
+        const QDateTime kept = QDateTime::fromString(keptUtc, Qt::ISODate);
+        const QString description = QString::fromUtf8(season.description.c_str());
         auto* item = new QTreeWidgetItem(
             SeasonList,
             {QString::fromUtf8(season.name.c_str()),
              QString::fromLatin1(EditionName(season.edition).c_str()),
-             QString::fromLatin1(season.kept.c_str()),
-             QString::fromUtf8(season.description.c_str()).section('\n', 0, 0), against});
+             kept.isValid() ? locale().toString(kept.toLocalTime(), QLocale::ShortFormat) : keptUtc,
+             description.section('\n', 0, 0), against});
+        item->setToolTip(2, keptUtc);
+        item->setToolTip(3, description);
         item->setData(0, Qt::UserRole, QString::fromUtf8(season.name.c_str()));
         if (item->text(0) == selected)
             item->setSelected(true);

@@ -92,6 +92,18 @@ struct SeasonGame {
     }
 };
 
+// A hash the caller remembered wrongly stores the bytes under their own hash and leaves the
+// stored copy it named alone.
+TEST(Seasons, AWrongHashGivenToTheStoreNeverReplacesAStoredCopy) {
+    test::TempDir dir;
+    Store store(dir.str() + "/store");
+    const std::vector<std::uint8_t> a{1, 2, 3}, b{4, 5, 6};
+    const std::string hashA = store.Put(a);
+    EXPECT_EQ(store.Put(b, hashA), Sha256Hex(b));
+    EXPECT_EQ(store.Read({"F1GSTATE.SAV", hashA, a.size()}), a);
+    EXPECT_EQ(store.Read({"F1GSTATE.SAV", Sha256Hex(b), b.size()}), b);
+}
+
 // Hashes remembered from an earlier run serve only files that have not changed since: a file
 // written afterwards, of the same size, is hashed again and switched back; a remembered list not
 // written by the store is not trusted at all.
@@ -125,6 +137,16 @@ TEST(Seasons, RememberedHashesServeOnlyFilesUnchangedSince) {
                    std::vector<std::uint8_t>{'j', 'u', 'n', 'k', '\n'});
     EXPECT_TRUE(game.store.KnownHashes().empty());
     seasons::Switch(game.store, game.inst.gameDir, "stock");
+    EXPECT_TRUE(GameFiles(game.inst.gameDir) == stock);
+
+    // Rewritten with its old time of change put back, as `cp -p` or an unpacker does: the
+    // file's status change still tells.
+    ASSERT_TRUE(
+        game.store.KnownHashes().contains(sfs::weakly_canonical(game.inst.statePath).string()));
+    const auto then = sfs::last_write_time(game.inst.statePath);
+    WriteFileBytes(game.inst.statePath, state);
+    sfs::last_write_time(game.inst.statePath, then);
+    EXPECT_EQ(seasons::Switch(game.store, game.inst.gameDir, "stock").changes.size(), 1u);
     EXPECT_TRUE(GameFiles(game.inst.gameDir) == stock);
 }
 
