@@ -1165,6 +1165,13 @@ locked (nothing written), or a comparison that left values out.
 
 int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
         std::ostream& err, const std::string& editorDir) {
+    // A command of psnedit that a stop interrupts is named as psnedit's when it is put right,
+    // also by an editor run in the same process afterwards (the tests).
+    struct Naming {
+        std::string before = CommittingProgram();
+        Naming() { SetCommittingProgram("psnedit"); }
+        ~Naming() { SetCommittingProgram(before); }
+    } naming;
     try {
         if (args.empty())
             Usage("no command given");

@@ -7,6 +7,7 @@
 #include "shell/record_fields_table.h"
 #include "tracks/track_blocks.h"
 #include "ui/accessibility.h"
+#include "ui/message_text.h"
 #include "ui/recovery.h"
 
 #include <QHeaderView>
@@ -65,12 +66,12 @@ void TCompareForm::Refresh() {
         read = ReadWholeGame(game, kCheckRead);
     } catch (const GameLockError& error) {
         Label1->setText(tr("Another program is changing the game; nothing was compared."));
-        context_.dialogs.Warning(this, QString::fromLocal8Bit(error.what()));
+        context_.dialogs.Warning(this, Worded(error.Said()));
         return;
     } catch (const FileAccessError& error) {
         // Only reading went wrong: nothing was written, so the program goes on.
         Label1->setText(tr("The game could not be read; nothing was compared."));
-        context_.dialogs.Warning(this, QString::fromLatin1(error.what()) + "\n" +
+        context_.dialogs.Warning(this, Worded(error.Said()) + "\n" +
                                            QString::fromLocal8Bit(state.config.GameDir().c_str()));
         return;
     }

@@ -8,6 +8,7 @@
 #include "tracks/track_blocks.h"
 #include "ui/game_command.h"
 #include "ui/game_transfer.h"
+#include "ui/message_text.h"
 
 #include <QDialog>
 #include <QFileInfo>
@@ -47,9 +48,7 @@ bool CopyTracksFromCd(AppContext& context, QWidget* parent) {
         for (const std::string& name : TrackFileNames())
             command.Copy(fs::ResolveCase(fs::Join(cdFolder, name)), context.state.GamePath(name));
     } catch (const FileAccessError& error) {
-        context.dialogs.Warning(parent, QString(kCdCopyFailed) + "\n" +
-                                            QString::fromLocal8Bit(error.Path().c_str()) + ": " +
-                                            QString::fromLocal8Bit(error.Reason().c_str()));
+        context.dialogs.Warning(parent, QString(kCdCopyFailed) + "\n" + WordedWhere(error));
         return false;
     }
     return command.CommitOrReport(parent, kCdCopyFailed);

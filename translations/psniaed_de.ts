@@ -200,6 +200,17 @@ Er liest nur die Archive des Beispielspiels: Ein echtes Spiel braucht dort statt
     </message>
 </context>
 <context>
+    <name>psn::GameCommand</name>
+    <message>
+        <source>%1
+
+Press OK to try again, or Cancel to stop.</source>
+        <translation>%1
+
+Drücken Sie OK, um es noch einmal zu versuchen, oder Abbrechen, um aufzuhören.</translation>
+    </message>
+</context>
+<context>
     <name>psn::GameTransfer</name>
     <message>
         <source>Nothing was written into the game, because one of its files is not what its name says:
@@ -260,6 +271,275 @@ Spielordner: %4</translation>
     </message>
 </context>
 <context>
+    <name>psn::Messages</name>
+    <message>
+        <source>is a folder, not a file</source>
+        <extracomment>Reasons follow a file&apos;s name and a colon, or &quot;it&quot;: they start with a verb.</extracomment>
+        <translation>ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>is a link, not a regular file</source>
+        <translation>ist eine Verknüpfung, keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>is a named pipe (FIFO), not a regular file</source>
+        <translation>ist eine benannte Pipe (FIFO), keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>is a socket, not a regular file</source>
+        <translation>ist ein Socket, keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>is a device, not a regular file</source>
+        <translation>ist ein Gerät, keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>is not a regular file</source>
+        <translation>ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>is a link that leads round in a loop</source>
+        <translation>ist eine Verknüpfung, die im Kreis führt</translation>
+    </message>
+    <message>
+        <source>is a link to %1, which does not exist</source>
+        <translation>ist eine Verknüpfung auf %1, das es nicht gibt</translation>
+    </message>
+    <message>
+        <source>is a link to %1, which cannot be reached: %2</source>
+        <translation>ist eine Verknüpfung auf %1, das nicht erreichbar ist: %2</translation>
+    </message>
+    <message>
+        <source>is a link to %1, which %2</source>
+        <extracomment>%2 is a reason that starts with a verb (&quot;is a folder, not a file&quot;).</extracomment>
+        <translation>ist eine Verknüpfung auf %1; dieses %2</translation>
+    </message>
+    <message>
+        <source>is a link to %1, which is not a game file of that name</source>
+        <translation>ist eine Verknüpfung auf %1, keine Spieldatei dieses Namens</translation>
+    </message>
+    <message>
+        <source>is too large (%1 bytes) to be the file it claims to be</source>
+        <translation>ist zu groß (%1 Bytes), um die Datei zu sein, die ihr Name sagt</translation>
+    </message>
+    <message>
+        <source>the file ended early</source>
+        <translation>die Datei endete zu früh</translation>
+    </message>
+    <message>
+        <source>the file is too short for a checksum trailer</source>
+        <translation>die Datei ist zu kurz für einen Prüfsummenanhang</translation>
+    </message>
+    <message>
+        <source>is not the game&apos;s executable: it is %1 bytes long, which does not fit</source>
+        <translation>ist nicht das Programm des Spiels: es ist %1 Bytes lang, was nicht passt</translation>
+    </message>
+    <message>
+        <source>is not the game&apos;s executable: it holds no edition byte the editor knows</source>
+        <translation>ist nicht das Programm des Spiels: es enthält kein Ausgabe-Byte, das der Editor kennt</translation>
+    </message>
+    <message>
+        <source>is not the game&apos;s save state: its checksum trailer does not fit</source>
+        <translation>ist nicht der Spielstand des Spiels: seine Prüfsumme am Ende passt nicht</translation>
+    </message>
+    <message>
+        <source>is not a track file of the game: it is too short</source>
+        <translation>ist keine Streckendatei des Spiels: sie ist zu kurz</translation>
+    </message>
+    <message>
+        <source>is not a track file of the game: its car set-up block lies beyond its end</source>
+        <translation>ist keine Streckendatei des Spiels: ihr Block mit der Wagenabstimmung liegt hinter ihrem Ende</translation>
+    </message>
+    <message>
+        <source>is not a track file of the game: its checksum trailer does not fit</source>
+        <translation>ist keine Streckendatei des Spiels: ihre Prüfsumme am Ende passt nicht</translation>
+    </message>
+    <message>
+        <source>%1; it was left alone</source>
+        <extracomment>%1 is a reason that starts with a verb.</extracomment>
+        <translation>%1; sie blieb unverändert</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>die Datei ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>it holds %1 bytes instead of %2</source>
+        <translation>sie enthält %1 Bytes statt %2</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 bytes</source>
+        <translation>sie enthält mehr als %1 Bytes</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A file&apos;s name and what is wrong with it.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot remove &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht entfernt werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: it %2, so it was left alone</source>
+        <extracomment>%2 is a reason that starts with a verb (&quot;is a folder, not a file&quot;).</extracomment>
+        <translation>„%1“ kann nicht geschrieben werden: es %2, daher blieb es unverändert</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a settings file: %2. Nothing was loaded; choose a settings file saved by the editor or by psnedit.</source>
+        <translation>„%1“ ist keine Einstellungsdatei: %2. Es wurde nichts geladen; wählen Sie eine Einstellungsdatei, die der Editor oder psnedit gespeichert hat.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a settings file: it %2. Nothing was loaded; choose a settings file saved by the editor or by psnedit.</source>
+        <extracomment>%2 is a reason that starts with a verb (&quot;is a folder, not a file&quot;).</extracomment>
+        <translation>„%1“ ist keine Einstellungsdatei: es %2. Es wurde nichts geladen; wählen Sie eine Einstellungsdatei, die der Editor oder psnedit gespeichert hat.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a settings file: it holds more than %2 bytes. Nothing was loaded; choose a file saved with &quot;Save settings&quot;.</source>
+        <translation>„%1“ ist keine Einstellungsdatei: sie enthält mehr als %2 Bytes. Es wurde nichts geladen; wählen Sie eine mit „Einstellungen speichern“ gespeicherte Datei.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is damaged: it holds %2 bytes instead of %3. Nothing was loaded.</source>
+        <translation>Die Einstellungsdatei „%1“ ist beschädigt: sie enthält %2 Bytes statt %3. Es wurde nichts geladen.</translation>
+    </message>
+    <message>
+        <source>%1: %2, not the editor&apos;s lock file. Nothing was changed; remove it and try again.</source>
+        <extracomment>%2 is a reason that starts with a verb (&quot;is a link&quot;).</extracomment>
+        <translation>%1: %2, nicht die Sperrdatei des Editors. Es wurde nichts geändert; entfernen Sie sie und versuchen Sie es noch einmal.</translation>
+    </message>
+    <message>
+        <source>%1: %2. Nothing was changed; check %3 and try again.</source>
+        <translation>%1: %2. Es wurde nichts geändert; prüfen Sie %3 und versuchen Sie es noch einmal.</translation>
+    </message>
+    <message>
+        <source>Another program is changing the game in %1 (it holds %2). Nothing was changed; try again once it has finished.</source>
+        <translation>Ein anderes Programm ändert gerade das Spiel in %1 (es hält %2). Es wurde nichts geändert; versuchen Sie es noch einmal, sobald es fertig ist.</translation>
+    </message>
+    <message>
+        <source>an interrupted change of the game files is recorded here, and the game folder cannot be written to complete it; make it writable and try again</source>
+        <translation>hier ist eine unterbrochene Änderung der Spieldateien festgehalten, und in den Spielordner kann nicht geschrieben werden, um sie abzuschließen; machen Sie ihn beschreibbar und versuchen Sie es noch einmal</translation>
+    </message>
+    <message>
+        <source>the commit record names &quot;%1&quot;, %2. Nothing was changed. Check the game&apos;s files against their .bak copies, then remove the record</source>
+        <extracomment>%2 says why, starting with &quot;which&quot; or &quot;but&quot;.</extracomment>
+        <translation>der Änderungseintrag nennt „%1“, %2. Es wurde nichts geändert. Vergleichen Sie die Spieldateien mit ihren .bak-Kopien und entfernen Sie dann den Eintrag</translation>
+    </message>
+    <message>
+        <source>the commit record changes &quot;%1&quot; in place, %2. Nothing was changed. Check the game&apos;s files against their .bak copies, then remove the record</source>
+        <extracomment>%2 says why, starting with &quot;but&quot; or &quot;beyond&quot;.</extracomment>
+        <translation>der Änderungseintrag ändert „%1“ an Ort und Stelle, %2. Es wurde nichts geändert. Vergleichen Sie die Spieldateien mit ihren .bak-Kopien und entfernen Sie dann den Eintrag</translation>
+    </message>
+    <message>
+        <source>the commit record holds the line &quot;%1&quot;, which is no entry of it. Nothing was changed. Check the game&apos;s files against their .bak copies, then remove the record</source>
+        <translation>der Änderungseintrag enthält die Zeile „%1“, die nicht zu ihm gehört. Es wurde nichts geändert. Vergleichen Sie die Spieldateien mit ihren .bak-Kopien und entfernen Sie dann den Eintrag</translation>
+    </message>
+    <message>
+        <source>the commit record is damaged; remove it after checking the game files against their .bak copies</source>
+        <translation>der Änderungseintrag ist beschädigt; entfernen Sie ihn, nachdem Sie die Spieldateien mit ihren .bak-Kopien verglichen haben</translation>
+    </message>
+    <message>
+        <source>an empty name</source>
+        <extracomment>Follows &quot;the commit record names &quot;FILE&quot;, &quot;.</extracomment>
+        <translation>einen leeren Namen</translation>
+    </message>
+    <message>
+        <source>which lies outside the game folder</source>
+        <translation>das außerhalb des Spielordners liegt</translation>
+    </message>
+    <message>
+        <source>which leads out of the game folder</source>
+        <translation>das aus dem Spielordner hinausführt</translation>
+    </message>
+    <message>
+        <source>which is not a plain name of a game file</source>
+        <translation>das kein einfacher Name einer Spieldatei ist</translation>
+    </message>
+    <message>
+        <source>which is a backup, and recovery never touches a backup</source>
+        <translation>das eine Sicherung ist, und die Wiederherstellung rührt nie eine Sicherung an</translation>
+    </message>
+    <message>
+        <source>which is the commit record itself</source>
+        <translation>das der Änderungseintrag selbst ist</translation>
+    </message>
+    <message>
+        <source>which is not a game file this program writes</source>
+        <translation>das keine Spieldatei ist, die dieses Programm schreibt</translation>
+    </message>
+    <message>
+        <source>which lies behind a link that leads out of the game folder</source>
+        <translation>das hinter einer Verknüpfung liegt, die aus dem Spielordner hinausführt</translation>
+    </message>
+    <message>
+        <source>which is a link, where the interrupted command created a file</source>
+        <translation>das eine Verknüpfung ist, wo der unterbrochene Befehl eine Datei angelegt hat</translation>
+    </message>
+    <message>
+        <source>which is a link to %1, not to a game file</source>
+        <translation>das eine Verknüpfung auf %1 ist, nicht auf eine Spieldatei</translation>
+    </message>
+    <message>
+        <source>which is a link to nowhere, not to a game file</source>
+        <translation>das eine Verknüpfung ins Leere ist, nicht auf eine Spieldatei</translation>
+    </message>
+    <message>
+        <source>but it is no regular file</source>
+        <extracomment>Follows &quot;the commit record changes &quot;FILE&quot; in place, &quot;.</extracomment>
+        <translation>aber sie ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>but it shares its bytes with another file (a hard link)</source>
+        <translation>aber sie teilt ihre Bytes mit einer anderen Datei (ein harter Link)</translation>
+    </message>
+    <message>
+        <source>beyond its end</source>
+        <translation>hinter ihrem Ende</translation>
+    </message>
+    <message>
+        <source>by more bytes than a commit changes in place</source>
+        <translation>um mehr Bytes, als eine Änderung an Ort und Stelle umfasst</translation>
+    </message>
+    <message>
+        <source>The editor was stopped while it was changing the game files. The change has now been completed in:</source>
+        <extracomment>A list of files follows, one a line.</extracomment>
+        <translation>Der Editor wurde angehalten, während er die Spieldateien änderte. Die Änderung wurde jetzt abgeschlossen in:</translation>
+    </message>
+    <message>
+        <source>The program %1 was stopped while it was changing the game files. The change has now been completed in:</source>
+        <extracomment>%1 is the name of the program that was stopped (psnedit). A list of files follows.</extracomment>
+        <translation>Das Programm %1 wurde angehalten, während es die Spieldateien änderte. Die Änderung wurde jetzt abgeschlossen in:</translation>
+    </message>
+    <message>
+        <source>A program was stopped while it was changing the game files. The change has now been completed in:</source>
+        <extracomment>The record does not say which program was stopped. A list of files follows.</extracomment>
+        <translation>Ein Programm wurde angehalten, während es die Spieldateien änderte. Die Änderung wurde jetzt abgeschlossen in:</translation>
+    </message>
+    <message>
+        <source>The editor was stopped while it was changing the game files. These files have been put back as they were:</source>
+        <translation>Der Editor wurde angehalten, während er die Spieldateien änderte. Diese Dateien wurden in ihren vorigen Zustand zurückversetzt:</translation>
+    </message>
+    <message>
+        <source>The program %1 was stopped while it was changing the game files. These files have been put back as they were:</source>
+        <translation>Das Programm %1 wurde angehalten, während es die Spieldateien änderte. Diese Dateien wurden in ihren vorigen Zustand zurückversetzt:</translation>
+    </message>
+    <message>
+        <source>A program was stopped while it was changing the game files. These files have been put back as they were:</source>
+        <translation>Ein Programm wurde angehalten, während es die Spieldateien änderte. Diese Dateien wurden in ihren vorigen Zustand zurückversetzt:</translation>
+    </message>
+</context>
+<context>
     <name>psn::Pictures</name>
     <message>
         <source>en</source>
@@ -314,17 +594,6 @@ Spielordner: %4</translation>
     </message>
 </context>
 <context>
-    <name>psn::Recovery</name>
-    <message>
-        <source>The editor was stopped while it was changing the game files. The change has now been completed in:</source>
-        <translation>Der Editor wurde angehalten, während er die Spieldateien änderte. Die Änderung wurde jetzt abgeschlossen in:</translation>
-    </message>
-    <message>
-        <source>The editor was stopped while it was changing the game files. These files have been put back as they were:</source>
-        <translation>Der Editor wurde angehalten, während er die Spieldateien änderte. Diese Dateien wurden in ihren vorigen Zustand zurückversetzt:</translation>
-    </message>
-</context>
-<context>
     <name>psn::SettingsCommands</name>
     <message>
         <source>Save settings</source>
@@ -345,6 +614,16 @@ Spielordner: %4</translation>
     <message>
         <source>Load settings %1</source>
         <translation>Einstellungen laden: %1</translation>
+    </message>
+    <message>
+        <source>Cannot create the settings file &apos;%1&apos;.
+%2</source>
+        <translation>Die Einstellungsdatei „%1“ kann nicht angelegt werden.
+%2</translation>
+    </message>
+    <message>
+        <source>%1. Nothing was loaded; check that the file exists and that you may read it.</source>
+        <translation>%1. Es wurde nichts geladen; prüfen Sie, ob die Datei existiert und ob Sie sie lesen dürfen.</translation>
     </message>
 </context>
 <context>
@@ -1075,6 +1354,22 @@ Spielordner: %4</translation>
     <message>
         <source>The editor is already running in %1. This window works as usual, but only the other one keeps unsaved settings for the case that it does not end normally: save your settings to a file before you close this window.</source>
         <translation>Der Editor läuft bereits in %1. Dieses Fenster arbeitet wie gewohnt, aber nur das andere bewahrt ungespeicherte Einstellungen für den Fall auf, dass es nicht normal endet: Speichern Sie Ihre Einstellungen in einer Datei, bevor Sie dieses Fenster schließen.</translation>
+    </message>
+    <message>
+        <source>%1
+
+Your game&apos;s original values could not be kept, so &quot;Restore original data&quot; cannot bring them back. The editor tries again at its next start; make the file writable or free some space.</source>
+        <translation>%1
+
+Die ursprünglichen Werte Ihres Spiels konnten nicht aufbewahrt werden, daher kann „Originaldaten wiederherstellen“ sie nicht zurückholen. Der Editor versucht es beim nächsten Start noch einmal; machen Sie die Datei beschreibbar oder schaffen Sie Platz.</translation>
+    </message>
+    <message>
+        <source>%1
+
+The editor&apos;s settings (where the game is) could not be saved; at its next start the editor asks for the game again.</source>
+        <translation>%1
+
+Die Einstellungen des Editors (wo das Spiel liegt) konnten nicht gespeichert werden; beim nächsten Start fragt der Editor erneut nach dem Spiel.</translation>
     </message>
 </context>
 <context>

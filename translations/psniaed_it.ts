@@ -200,6 +200,17 @@ Legge solo gli archivi del gioco di esempio: un gioco vero richiede invece il pr
     </message>
 </context>
 <context>
+    <name>psn::GameCommand</name>
+    <message>
+        <source>%1
+
+Press OK to try again, or Cancel to stop.</source>
+        <translation>%1
+
+Premere OK per riprovare, o Annulla per smettere.</translation>
+    </message>
+</context>
+<context>
     <name>psn::GameTransfer</name>
     <message>
         <source>Nothing was written into the game, because one of its files is not what its name says:
@@ -260,6 +271,275 @@ Cartella del gioco: %4</translation>
     </message>
 </context>
 <context>
+    <name>psn::Messages</name>
+    <message>
+        <source>is a folder, not a file</source>
+        <extracomment>Reasons follow a file&apos;s name and a colon, or &quot;it&quot;: they start with a verb.</extracomment>
+        <translation>è una cartella, non un file</translation>
+    </message>
+    <message>
+        <source>is a link, not a regular file</source>
+        <translation>è un collegamento, non un file normale</translation>
+    </message>
+    <message>
+        <source>is a named pipe (FIFO), not a regular file</source>
+        <translation>è una pipe con nome (FIFO), non un file normale</translation>
+    </message>
+    <message>
+        <source>is a socket, not a regular file</source>
+        <translation>è un socket, non un file normale</translation>
+    </message>
+    <message>
+        <source>is a device, not a regular file</source>
+        <translation>è un dispositivo, non un file normale</translation>
+    </message>
+    <message>
+        <source>is not a regular file</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>is a link that leads round in a loop</source>
+        <translation>è un collegamento che gira in tondo</translation>
+    </message>
+    <message>
+        <source>is a link to %1, which does not exist</source>
+        <translation>è un collegamento a %1, che non esiste</translation>
+    </message>
+    <message>
+        <source>is a link to %1, which cannot be reached: %2</source>
+        <translation>è un collegamento a %1, che non si può raggiungere: %2</translation>
+    </message>
+    <message>
+        <source>is a link to %1, which %2</source>
+        <extracomment>%2 is a reason that starts with a verb (&quot;is a folder, not a file&quot;).</extracomment>
+        <translation>è un collegamento a %1, che %2</translation>
+    </message>
+    <message>
+        <source>is a link to %1, which is not a game file of that name</source>
+        <translation>è un collegamento a %1, che non è un file del gioco con quel nome</translation>
+    </message>
+    <message>
+        <source>is too large (%1 bytes) to be the file it claims to be</source>
+        <translation>è troppo grande (%1 byte) per essere il file che dice di essere</translation>
+    </message>
+    <message>
+        <source>the file ended early</source>
+        <translation>il file è finito prima del previsto</translation>
+    </message>
+    <message>
+        <source>the file is too short for a checksum trailer</source>
+        <translation>il file è troppo corto per una somma di controllo finale</translation>
+    </message>
+    <message>
+        <source>is not the game&apos;s executable: it is %1 bytes long, which does not fit</source>
+        <translation>non è l&apos;eseguibile del gioco: è lungo %1 byte, il che non corrisponde</translation>
+    </message>
+    <message>
+        <source>is not the game&apos;s executable: it holds no edition byte the editor knows</source>
+        <translation>non è l&apos;eseguibile del gioco: non contiene alcun byte di edizione noto all&apos;editor</translation>
+    </message>
+    <message>
+        <source>is not the game&apos;s save state: its checksum trailer does not fit</source>
+        <translation>non è il salvataggio del gioco: la sua somma di controllo finale non corrisponde</translation>
+    </message>
+    <message>
+        <source>is not a track file of the game: it is too short</source>
+        <translation>non è un file di circuito del gioco: è troppo corto</translation>
+    </message>
+    <message>
+        <source>is not a track file of the game: its car set-up block lies beyond its end</source>
+        <translation>non è un file di circuito del gioco: il suo blocco di assetto della vettura si trova oltre la fine</translation>
+    </message>
+    <message>
+        <source>is not a track file of the game: its checksum trailer does not fit</source>
+        <translation>non è un file di circuito del gioco: la sua somma di controllo finale non corrisponde</translation>
+    </message>
+    <message>
+        <source>%1; it was left alone</source>
+        <extracomment>%1 is a reason that starts with a verb.</extracomment>
+        <translation>%1; è stato lasciato com&apos;era</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>il file è di sola lettura</translation>
+    </message>
+    <message>
+        <source>it holds %1 bytes instead of %2</source>
+        <translation>contiene %1 byte invece di %2</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 bytes</source>
+        <translation>contiene più di %1 byte</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A file&apos;s name and what is wrong with it.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2</source>
+        <translation>Impossibile aprire &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2</source>
+        <translation>Impossibile leggere &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>Impossibile scrivere &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot remove &quot;%1&quot;: %2</source>
+        <translation>Impossibile rimuovere &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: it %2, so it was left alone</source>
+        <extracomment>%2 is a reason that starts with a verb (&quot;is a folder, not a file&quot;).</extracomment>
+        <translation>Impossibile scrivere &quot;%1&quot;: %2, perciò è stato lasciato com&apos;era</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a settings file: %2. Nothing was loaded; choose a settings file saved by the editor or by psnedit.</source>
+        <translation>&quot;%1&quot; non è un file di impostazioni: %2. Non è stato caricato nulla; scegliere un file di impostazioni salvato dall&apos;editor o da psnedit.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a settings file: it %2. Nothing was loaded; choose a settings file saved by the editor or by psnedit.</source>
+        <extracomment>%2 is a reason that starts with a verb (&quot;is a folder, not a file&quot;).</extracomment>
+        <translation>&quot;%1&quot; non è un file di impostazioni: %2. Non è stato caricato nulla; scegliere un file di impostazioni salvato dall&apos;editor o da psnedit.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a settings file: it holds more than %2 bytes. Nothing was loaded; choose a file saved with &quot;Save settings&quot;.</source>
+        <translation>&quot;%1&quot; non è un file di impostazioni: contiene più di %2 byte. Non è stato caricato nulla; scegliere un file salvato con &quot;Salva impostazioni&quot;.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is damaged: it holds %2 bytes instead of %3. Nothing was loaded.</source>
+        <translation>Il file di impostazioni &quot;%1&quot; è danneggiato: contiene %2 byte invece di %3. Non è stato caricato nulla.</translation>
+    </message>
+    <message>
+        <source>%1: %2, not the editor&apos;s lock file. Nothing was changed; remove it and try again.</source>
+        <extracomment>%2 is a reason that starts with a verb (&quot;is a link&quot;).</extracomment>
+        <translation>%1: %2, non il file di blocco dell&apos;editor. Non è stato modificato nulla; rimuoverlo e riprovare.</translation>
+    </message>
+    <message>
+        <source>%1: %2. Nothing was changed; check %3 and try again.</source>
+        <translation>%1: %2. Non è stato modificato nulla; controllare %3 e riprovare.</translation>
+    </message>
+    <message>
+        <source>Another program is changing the game in %1 (it holds %2). Nothing was changed; try again once it has finished.</source>
+        <translation>Un altro programma sta modificando il gioco in %1 (tiene %2). Non è stato modificato nulla; riprovare quando avrà finito.</translation>
+    </message>
+    <message>
+        <source>an interrupted change of the game files is recorded here, and the game folder cannot be written to complete it; make it writable and try again</source>
+        <translation>qui è registrata una modifica interrotta dei file del gioco, e nella cartella del gioco non si può scrivere per completarla; renderla scrivibile e riprovare</translation>
+    </message>
+    <message>
+        <source>the commit record names &quot;%1&quot;, %2. Nothing was changed. Check the game&apos;s files against their .bak copies, then remove the record</source>
+        <extracomment>%2 says why, starting with &quot;which&quot; or &quot;but&quot;.</extracomment>
+        <translation>il registro delle modifiche nomina &quot;%1&quot;, %2. Non è stato modificato nulla. Confrontare i file del gioco con le loro copie .bak, poi rimuovere il registro</translation>
+    </message>
+    <message>
+        <source>the commit record changes &quot;%1&quot; in place, %2. Nothing was changed. Check the game&apos;s files against their .bak copies, then remove the record</source>
+        <extracomment>%2 says why, starting with &quot;but&quot; or &quot;beyond&quot;.</extracomment>
+        <translation>il registro delle modifiche modifica &quot;%1&quot; sul posto, %2. Non è stato modificato nulla. Confrontare i file del gioco con le loro copie .bak, poi rimuovere il registro</translation>
+    </message>
+    <message>
+        <source>the commit record holds the line &quot;%1&quot;, which is no entry of it. Nothing was changed. Check the game&apos;s files against their .bak copies, then remove the record</source>
+        <translation>il registro delle modifiche contiene la riga &quot;%1&quot;, che non ne è una voce. Non è stato modificato nulla. Confrontare i file del gioco con le loro copie .bak, poi rimuovere il registro</translation>
+    </message>
+    <message>
+        <source>the commit record is damaged; remove it after checking the game files against their .bak copies</source>
+        <translation>il registro delle modifiche è danneggiato; rimuoverlo dopo aver confrontato i file del gioco con le loro copie .bak</translation>
+    </message>
+    <message>
+        <source>an empty name</source>
+        <extracomment>Follows &quot;the commit record names &quot;FILE&quot;, &quot;.</extracomment>
+        <translation>un nome vuoto</translation>
+    </message>
+    <message>
+        <source>which lies outside the game folder</source>
+        <translation>che si trova fuori dalla cartella del gioco</translation>
+    </message>
+    <message>
+        <source>which leads out of the game folder</source>
+        <translation>che porta fuori dalla cartella del gioco</translation>
+    </message>
+    <message>
+        <source>which is not a plain name of a game file</source>
+        <translation>che non è un semplice nome di file del gioco</translation>
+    </message>
+    <message>
+        <source>which is a backup, and recovery never touches a backup</source>
+        <translation>che è una copia di sicurezza, e il ripristino non tocca mai una copia di sicurezza</translation>
+    </message>
+    <message>
+        <source>which is the commit record itself</source>
+        <translation>che è il registro delle modifiche stesso</translation>
+    </message>
+    <message>
+        <source>which is not a game file this program writes</source>
+        <translation>che non è un file del gioco che questo programma scrive</translation>
+    </message>
+    <message>
+        <source>which lies behind a link that leads out of the game folder</source>
+        <translation>che si trova dietro un collegamento che porta fuori dalla cartella del gioco</translation>
+    </message>
+    <message>
+        <source>which is a link, where the interrupted command created a file</source>
+        <translation>che è un collegamento, dove il comando interrotto ha creato un file</translation>
+    </message>
+    <message>
+        <source>which is a link to %1, not to a game file</source>
+        <translation>che è un collegamento a %1, non a un file del gioco</translation>
+    </message>
+    <message>
+        <source>which is a link to nowhere, not to a game file</source>
+        <translation>che è un collegamento verso il nulla, non a un file del gioco</translation>
+    </message>
+    <message>
+        <source>but it is no regular file</source>
+        <extracomment>Follows &quot;the commit record changes &quot;FILE&quot; in place, &quot;.</extracomment>
+        <translation>ma non è un file normale</translation>
+    </message>
+    <message>
+        <source>but it shares its bytes with another file (a hard link)</source>
+        <translation>ma condivide i suoi byte con un altro file (un collegamento fisico)</translation>
+    </message>
+    <message>
+        <source>beyond its end</source>
+        <translation>oltre la sua fine</translation>
+    </message>
+    <message>
+        <source>by more bytes than a commit changes in place</source>
+        <translation>di più byte di quanti una modifica ne cambi sul posto</translation>
+    </message>
+    <message>
+        <source>The editor was stopped while it was changing the game files. The change has now been completed in:</source>
+        <extracomment>A list of files follows, one a line.</extracomment>
+        <translation>L&apos;editor è stato interrotto mentre modificava i file del gioco. La modifica è stata ora completata in:</translation>
+    </message>
+    <message>
+        <source>The program %1 was stopped while it was changing the game files. The change has now been completed in:</source>
+        <extracomment>%1 is the name of the program that was stopped (psnedit). A list of files follows.</extracomment>
+        <translation>Il programma %1 è stato interrotto mentre modificava i file del gioco. La modifica è stata ora completata in:</translation>
+    </message>
+    <message>
+        <source>A program was stopped while it was changing the game files. The change has now been completed in:</source>
+        <extracomment>The record does not say which program was stopped. A list of files follows.</extracomment>
+        <translation>Un programma è stato interrotto mentre modificava i file del gioco. La modifica è stata ora completata in:</translation>
+    </message>
+    <message>
+        <source>The editor was stopped while it was changing the game files. These files have been put back as they were:</source>
+        <translation>L&apos;editor è stato interrotto mentre modificava i file del gioco. Questi file sono stati riportati com&apos;erano:</translation>
+    </message>
+    <message>
+        <source>The program %1 was stopped while it was changing the game files. These files have been put back as they were:</source>
+        <translation>Il programma %1 è stato interrotto mentre modificava i file del gioco. Questi file sono stati riportati com&apos;erano:</translation>
+    </message>
+    <message>
+        <source>A program was stopped while it was changing the game files. These files have been put back as they were:</source>
+        <translation>Un programma è stato interrotto mentre modificava i file del gioco. Questi file sono stati riportati com&apos;erano:</translation>
+    </message>
+</context>
+<context>
     <name>psn::Pictures</name>
     <message>
         <source>en</source>
@@ -314,17 +594,6 @@ Cartella del gioco: %4</translation>
     </message>
 </context>
 <context>
-    <name>psn::Recovery</name>
-    <message>
-        <source>The editor was stopped while it was changing the game files. The change has now been completed in:</source>
-        <translation>L&apos;editor è stato interrotto mentre modificava i file del gioco. La modifica è stata ora completata in:</translation>
-    </message>
-    <message>
-        <source>The editor was stopped while it was changing the game files. These files have been put back as they were:</source>
-        <translation>L&apos;editor è stato interrotto mentre modificava i file del gioco. Questi file sono stati riportati com&apos;erano:</translation>
-    </message>
-</context>
-<context>
     <name>psn::SettingsCommands</name>
     <message>
         <source>Save settings</source>
@@ -345,6 +614,16 @@ Cartella del gioco: %4</translation>
     <message>
         <source>Load settings %1</source>
         <translation>Carica le impostazioni: %1</translation>
+    </message>
+    <message>
+        <source>Cannot create the settings file &apos;%1&apos;.
+%2</source>
+        <translation>Impossibile creare il file di impostazioni &quot;%1&quot;.
+%2</translation>
+    </message>
+    <message>
+        <source>%1. Nothing was loaded; check that the file exists and that you may read it.</source>
+        <translation>%1. Non è stato caricato nulla; verificare che il file esista e che si abbia il permesso di leggerlo.</translation>
     </message>
 </context>
 <context>
@@ -1075,6 +1354,22 @@ Cartella del gioco: %4</translation>
     <message>
         <source>The editor is already running in %1. This window works as usual, but only the other one keeps unsaved settings for the case that it does not end normally: save your settings to a file before you close this window.</source>
         <translation>L&apos;editor è già in esecuzione in %1. Questa finestra funziona come al solito, ma solo l&apos;altro conserva le impostazioni non salvate nel caso non termini normalmente: salva le impostazioni in un file prima di chiudere questa finestra.</translation>
+    </message>
+    <message>
+        <source>%1
+
+Your game&apos;s original values could not be kept, so &quot;Restore original data&quot; cannot bring them back. The editor tries again at its next start; make the file writable or free some space.</source>
+        <translation>%1
+
+Non è stato possibile conservare i valori originali del gioco, quindi &quot;Ripristina dati originali&quot; non può riportarli. L&apos;editor riproverà al prossimo avvio; rendere il file scrivibile o liberare spazio.</translation>
+    </message>
+    <message>
+        <source>%1
+
+The editor&apos;s settings (where the game is) could not be saved; at its next start the editor asks for the game again.</source>
+        <translation>%1
+
+Non è stato possibile salvare le impostazioni dell&apos;editor (dove si trova il gioco); al prossimo avvio l&apos;editor chiederà di nuovo il gioco.</translation>
     </message>
 </context>
 <context>
