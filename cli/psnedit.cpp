@@ -215,8 +215,7 @@ void BeginGameCommand(AppState& state, std::ostream& note) {
     }
     if (!report.found)
         return;
-    note << (report.completed ? "An interrupted change of the game files was completed in:"
-                              : "An interrupted change of the game files was undone in:");
+    note << English(RecoveryMessage(report));
     for (const std::string& file : report.files)
         note << " " << file;
     note << "\n";

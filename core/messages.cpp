@@ -3,10 +3,6 @@
 
 #include "core/messages.h"
 
-// Marks a wording for the windows' translations (lupdate reads it as QT_TRANSLATE_NOOP); this
-// floor has no Qt, so the mark is all it is.
-#define PSN_WORDING(context, text) text
-
 namespace psn {
 
 const char* Wording(MessageKind kind) {

@@ -14,6 +14,10 @@
 
 namespace psn {
 
+// Marks a wording for the windows' translations: lupdate reads it as QT_TRANSLATE_NOOP, and it is
+// the text itself, so floors without Qt can hold wordings too.
+#define PSN_WORDING(context, text) text
+
 // The context the windows translate the wordings under.
 inline constexpr const char* kMessageContext = "psn::Messages";
 

@@ -3,6 +3,7 @@
 
 #include "shell/compare_form.h"
 
+#include "shell/field_names.h"
 #include "shell/game_read_blocks.h"
 #include "shell/record_fields_table.h"
 #include "tracks/track_blocks.h"
@@ -98,9 +99,10 @@ void TCompareForm::Refresh() {
         if (&info != current) {
             current = &info;
             ++groups;
-            group = new QTreeWidgetItem(TreeView1, {QString("%1 (open \"%2\")")
-                                                        .arg(QString::fromUtf8(info.key))
-                                                        .arg(QString::fromUtf8(info.window))});
+            group = new QTreeWidgetItem(
+                TreeView1, {tr("%1 (open \"%2\")")
+                                .arg(QString::fromUtf8(info.key),
+                                     *info.window ? WindowTitle(info.group) : QString())});
             group->setData(0, Qt::UserRole, QString::fromUtf8(info.window));
             group->setExpanded(true);
         }

@@ -9,6 +9,7 @@
 #include "shell/backup_restore.h"
 #include "shell/compare_form.h"
 #include "shell/des_form.h"
+#include "shell/field_names.h"
 #include "shell/game_read_blocks.h"
 #include "shell/help_texts.h"
 #include "shell/path_form.h"
@@ -390,9 +391,7 @@ void TMainForm::CreateOtherWindows() {
 
 void TMainForm::StartHistory() {
     RecordSteps::Fields fields;
-    fields.name = [](const SettingsRecord& before, const SettingsRecord& after) {
-        return QString::fromStdString(StepName(before, after));
-    };
+    fields.name = StepTitle;
     // The field table names windows by their English titles; a window shows its title in the
     // desktop's language.
     fields.copyWindow = [](SettingsRecord& game, const SettingsRecord& record,

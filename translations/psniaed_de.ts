@@ -181,6 +181,265 @@ Er liest nur die Archive des Beispielspiels: Ein echtes Spiel braucht dort statt
     </message>
 </context>
 <context>
+    <name>psn::Fields</name>
+    <message>
+        <source>team %1</source>
+        <translation>Team %1</translation>
+    </message>
+    <message>
+        <source>team %1 engine</source>
+        <translation>Team %1 Motor</translation>
+    </message>
+    <message>
+        <source>team %1 in use</source>
+        <translation>Team %1 im Einsatz</translation>
+    </message>
+    <message>
+        <source>team %1 1st driver number</source>
+        <translation>Team %1 Nummer des 1. Fahrers</translation>
+    </message>
+    <message>
+        <source>team %1 1st driver selected</source>
+        <translation>Team %1 1. Fahrer gewählt</translation>
+    </message>
+    <message>
+        <source>team %1 2nd driver number</source>
+        <translation>Team %1 Nummer des 2. Fahrers</translation>
+    </message>
+    <message>
+        <source>team %1 2nd driver selected</source>
+        <translation>Team %1 2. Fahrer gewählt</translation>
+    </message>
+    <message>
+        <source>slot %1 number</source>
+        <translation>Platz %1 Nummer</translation>
+    </message>
+    <message>
+        <source>slot %1 selected</source>
+        <translation>Platz %1 gewählt</translation>
+    </message>
+    <message>
+        <source>car %1 driver</source>
+        <translation>Wagen %1 Fahrer</translation>
+    </message>
+    <message>
+        <source>first driver &apos;0&apos;</source>
+        <translation>erster Fahrer „0“</translation>
+    </message>
+    <message>
+        <source>team %1 qualification</source>
+        <translation>Team %1 Qualifikation</translation>
+    </message>
+    <message>
+        <source>team %1 other sessions</source>
+        <translation>Team %1 übrige Sitzungen</translation>
+    </message>
+    <message>
+        <source>human qualification</source>
+        <translation>Spieler Qualifikation</translation>
+    </message>
+    <message>
+        <source>human other sessions</source>
+        <translation>Spieler übrige Sitzungen</translation>
+    </message>
+    <message>
+        <source>random engine power</source>
+        <translation>zufällige Motorleistung</translation>
+    </message>
+    <message>
+        <source>car %1 qualification</source>
+        <translation>Wagen %1 Qualifikation</translation>
+    </message>
+    <message>
+        <source>car %1 other sessions</source>
+        <translation>Wagen %1 übrige Sitzungen</translation>
+    </message>
+    <message>
+        <source>car %1 range</source>
+        <translation>Wagen %1 Spanne</translation>
+    </message>
+    <message>
+        <source>human car weight</source>
+        <translation>Gewicht des Spielerwagens</translation>
+    </message>
+    <message>
+        <source>computer car weight</source>
+        <translation>Gewicht der Computerwagen</translation>
+    </message>
+    <message>
+        <source>practice fuel</source>
+        <translation>Benzin im Training</translation>
+    </message>
+    <message>
+        <source>qualifying fuel</source>
+        <translation>Benzin in der Qualifikation</translation>
+    </message>
+    <message>
+        <source>show opponents fuel load</source>
+        <translation>Tankfüllung der Gegner zeigen</translation>
+    </message>
+    <message>
+        <source>performance depends on team</source>
+        <translation>Leistung hängt vom Team ab</translation>
+    </message>
+    <message>
+        <source>real best time info</source>
+        <translation>echte Bestzeit-Angaben</translation>
+    </message>
+    <message>
+        <source>light %1 colour</source>
+        <translation>Lampe %1 Farbe</translation>
+    </message>
+    <message>
+        <source>light %1 speed</source>
+        <translation>Lampe %1 Drehzahl</translation>
+    </message>
+    <message>
+        <source>position %1</source>
+        <translation>Position %1</translation>
+    </message>
+    <message>
+        <source>speed check</source>
+        <translation>Geschwindigkeitsprüfung</translation>
+    </message>
+    <message>
+        <source>pit speed</source>
+        <translation>Boxengeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>team %1 cockpit</source>
+        <translation>Team %1 Cockpit</translation>
+    </message>
+    <message>
+        <source>team %1 front wing</source>
+        <translation>Team %1 Frontflügel</translation>
+    </message>
+    <message>
+        <source>team %1 mirrors</source>
+        <translation>Team %1 Spiegel</translation>
+    </message>
+    <message>
+        <source>team %1 team logo</source>
+        <translation>Team %1 Teamlogo</translation>
+    </message>
+    <message>
+        <source>team %1 thin stripe</source>
+        <translation>Team %1 schmaler Streifen</translation>
+    </message>
+    <message>
+        <source>team %1 head</source>
+        <translation>Team %1 Kopf</translation>
+    </message>
+    <message>
+        <source>team %1 epaulettes/jack</source>
+        <translation>Team %1 Schulterklappen/Wagenheber</translation>
+    </message>
+    <message>
+        <source>team %1 left chest/sign</source>
+        <translation>Team %1 linke Brust/Schild</translation>
+    </message>
+    <message>
+        <source>team %1 right chest</source>
+        <translation>Team %1 rechte Brust</translation>
+    </message>
+    <message>
+        <source>team %1 left upper arm</source>
+        <translation>Team %1 linker Oberarm</translation>
+    </message>
+    <message>
+        <source>team %1 right upper arm</source>
+        <translation>Team %1 rechter Oberarm</translation>
+    </message>
+    <message>
+        <source>team %1 left forearm</source>
+        <translation>Team %1 linker Unterarm</translation>
+    </message>
+    <message>
+        <source>team %1 right forearm</source>
+        <translation>Team %1 rechter Unterarm</translation>
+    </message>
+    <message>
+        <source>team %1 hands</source>
+        <translation>Team %1 Hände</translation>
+    </message>
+    <message>
+        <source>team %1 waist</source>
+        <translation>Team %1 Taille</translation>
+    </message>
+    <message>
+        <source>team %1 legs/ pit monitor</source>
+        <translation>Team %1 Beine/Boxenmonitor</translation>
+    </message>
+    <message>
+        <source>team %1 feet</source>
+        <translation>Team %1 Füße</translation>
+    </message>
+    <message>
+        <source>team %1 part %2</source>
+        <translation>Team %1 Teil %2</translation>
+    </message>
+    <message>
+        <source>camera %1 x distance</source>
+        <translation>Kamera %1 x-Abstand</translation>
+    </message>
+    <message>
+        <source>camera %1 z height</source>
+        <translation>Kamera %1 z-Höhe</translation>
+    </message>
+    <message>
+        <source>camera %1 y distance</source>
+        <translation>Kamera %1 y-Abstand</translation>
+    </message>
+    <message>
+        <source>camera %1 x angle</source>
+        <translation>Kamera %1 x-Winkel</translation>
+    </message>
+    <message>
+        <source>camera %1 z angle</source>
+        <translation>Kamera %1 z-Winkel</translation>
+    </message>
+    <message>
+        <source>camera %1 y angle</source>
+        <translation>Kamera %1 y-Winkel</translation>
+    </message>
+    <message>
+        <source>camera %1 tuning %2</source>
+        <translation>Kamera %1 Einstellung %2</translation>
+    </message>
+    <message>
+        <source>track %1 front wing</source>
+        <translation>Strecke %1 Frontflügel</translation>
+    </message>
+    <message>
+        <source>track %1 rear wing</source>
+        <translation>Strecke %1 Heckflügel</translation>
+    </message>
+    <message>
+        <source>track %1 gear %2</source>
+        <translation>Strecke %1 Gang %2</translation>
+    </message>
+    <message>
+        <source>track %1 compound</source>
+        <translation>Strecke %1 Reifenmischung</translation>
+    </message>
+    <message>
+        <source>track %1 fuel consumption</source>
+        <translation>Strecke %1 Benzinverbrauch</translation>
+    </message>
+    <message>
+        <source>track %1 tyre consumption</source>
+        <translation>Strecke %1 Reifenverschleiß</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>bytes</source>
+        <translation>Bytes</translation>
+    </message>
+</context>
+<context>
     <name>psn::GameActions</name>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
@@ -627,6 +886,21 @@ Spielordner: %4</translation>
     </message>
 </context>
 <context>
+    <name>psn::Steps</name>
+    <message>
+        <source>Change</source>
+        <translation>Änderung</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 and %3 more</source>
+        <translation>%1: %2 und %3 weitere</translation>
+    </message>
+</context>
+<context>
     <name>psn::TCColorsForm</name>
     <message>
         <source>Cockpit colors</source>
@@ -856,6 +1130,10 @@ Spielordner: %4</translation>
     <message>
         <source> The track set-ups have not been read in this run and are not compared.</source>
         <translation> Die Streckenabstimmungen wurden in dieser Sitzung nicht gelesen und werden nicht verglichen.</translation>
+    </message>
+    <message>
+        <source>%1 (open &quot;%2&quot;)</source>
+        <translation>%1 (öffnen Sie „%2“)</translation>
     </message>
 </context>
 <context>

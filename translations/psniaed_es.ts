@@ -181,6 +181,265 @@ Solo lee los archivos del juego de ejemplo: un juego real necesita allí su prop
     </message>
 </context>
 <context>
+    <name>psn::Fields</name>
+    <message>
+        <source>team %1</source>
+        <translation>equipo %1</translation>
+    </message>
+    <message>
+        <source>team %1 engine</source>
+        <translation>equipo %1 motor</translation>
+    </message>
+    <message>
+        <source>team %1 in use</source>
+        <translation>equipo %1 en uso</translation>
+    </message>
+    <message>
+        <source>team %1 1st driver number</source>
+        <translation>equipo %1 número del 1.er piloto</translation>
+    </message>
+    <message>
+        <source>team %1 1st driver selected</source>
+        <translation>equipo %1 1.er piloto elegido</translation>
+    </message>
+    <message>
+        <source>team %1 2nd driver number</source>
+        <translation>equipo %1 número del 2.º piloto</translation>
+    </message>
+    <message>
+        <source>team %1 2nd driver selected</source>
+        <translation>equipo %1 2.º piloto elegido</translation>
+    </message>
+    <message>
+        <source>slot %1 number</source>
+        <translation>plaza %1 número</translation>
+    </message>
+    <message>
+        <source>slot %1 selected</source>
+        <translation>plaza %1 elegida</translation>
+    </message>
+    <message>
+        <source>car %1 driver</source>
+        <translation>coche %1 piloto</translation>
+    </message>
+    <message>
+        <source>first driver &apos;0&apos;</source>
+        <translation>primer piloto «0»</translation>
+    </message>
+    <message>
+        <source>team %1 qualification</source>
+        <translation>equipo %1 clasificación</translation>
+    </message>
+    <message>
+        <source>team %1 other sessions</source>
+        <translation>equipo %1 otras sesiones</translation>
+    </message>
+    <message>
+        <source>human qualification</source>
+        <translation>jugador clasificación</translation>
+    </message>
+    <message>
+        <source>human other sessions</source>
+        <translation>jugador otras sesiones</translation>
+    </message>
+    <message>
+        <source>random engine power</source>
+        <translation>potencia de motor aleatoria</translation>
+    </message>
+    <message>
+        <source>car %1 qualification</source>
+        <translation>coche %1 clasificación</translation>
+    </message>
+    <message>
+        <source>car %1 other sessions</source>
+        <translation>coche %1 otras sesiones</translation>
+    </message>
+    <message>
+        <source>car %1 range</source>
+        <translation>coche %1 margen</translation>
+    </message>
+    <message>
+        <source>human car weight</source>
+        <translation>peso del coche del jugador</translation>
+    </message>
+    <message>
+        <source>computer car weight</source>
+        <translation>peso de los coches del ordenador</translation>
+    </message>
+    <message>
+        <source>practice fuel</source>
+        <translation>combustible en entrenamientos</translation>
+    </message>
+    <message>
+        <source>qualifying fuel</source>
+        <translation>combustible en clasificación</translation>
+    </message>
+    <message>
+        <source>show opponents fuel load</source>
+        <translation>mostrar el combustible de los rivales</translation>
+    </message>
+    <message>
+        <source>performance depends on team</source>
+        <translation>rendimiento según el equipo</translation>
+    </message>
+    <message>
+        <source>real best time info</source>
+        <translation>información real del mejor tiempo</translation>
+    </message>
+    <message>
+        <source>light %1 colour</source>
+        <translation>luz %1 color</translation>
+    </message>
+    <message>
+        <source>light %1 speed</source>
+        <translation>luz %1 régimen</translation>
+    </message>
+    <message>
+        <source>position %1</source>
+        <translation>posición %1</translation>
+    </message>
+    <message>
+        <source>speed check</source>
+        <translation>control de velocidad</translation>
+    </message>
+    <message>
+        <source>pit speed</source>
+        <translation>velocidad en boxes</translation>
+    </message>
+    <message>
+        <source>team %1 cockpit</source>
+        <translation>equipo %1 cockpit</translation>
+    </message>
+    <message>
+        <source>team %1 front wing</source>
+        <translation>equipo %1 alerón delantero</translation>
+    </message>
+    <message>
+        <source>team %1 mirrors</source>
+        <translation>equipo %1 retrovisores</translation>
+    </message>
+    <message>
+        <source>team %1 team logo</source>
+        <translation>equipo %1 logotipo del equipo</translation>
+    </message>
+    <message>
+        <source>team %1 thin stripe</source>
+        <translation>equipo %1 franja fina</translation>
+    </message>
+    <message>
+        <source>team %1 head</source>
+        <translation>equipo %1 cabeza</translation>
+    </message>
+    <message>
+        <source>team %1 epaulettes/jack</source>
+        <translation>equipo %1 hombreras/gato</translation>
+    </message>
+    <message>
+        <source>team %1 left chest/sign</source>
+        <translation>equipo %1 pecho izquierdo/cartel</translation>
+    </message>
+    <message>
+        <source>team %1 right chest</source>
+        <translation>equipo %1 pecho derecho</translation>
+    </message>
+    <message>
+        <source>team %1 left upper arm</source>
+        <translation>equipo %1 brazo izquierdo</translation>
+    </message>
+    <message>
+        <source>team %1 right upper arm</source>
+        <translation>equipo %1 brazo derecho</translation>
+    </message>
+    <message>
+        <source>team %1 left forearm</source>
+        <translation>equipo %1 antebrazo izquierdo</translation>
+    </message>
+    <message>
+        <source>team %1 right forearm</source>
+        <translation>equipo %1 antebrazo derecho</translation>
+    </message>
+    <message>
+        <source>team %1 hands</source>
+        <translation>equipo %1 manos</translation>
+    </message>
+    <message>
+        <source>team %1 waist</source>
+        <translation>equipo %1 cintura</translation>
+    </message>
+    <message>
+        <source>team %1 legs/ pit monitor</source>
+        <translation>equipo %1 piernas/monitor de boxes</translation>
+    </message>
+    <message>
+        <source>team %1 feet</source>
+        <translation>equipo %1 pies</translation>
+    </message>
+    <message>
+        <source>team %1 part %2</source>
+        <translation>equipo %1 parte %2</translation>
+    </message>
+    <message>
+        <source>camera %1 x distance</source>
+        <translation>cámara %1 distancia x</translation>
+    </message>
+    <message>
+        <source>camera %1 z height</source>
+        <translation>cámara %1 altura z</translation>
+    </message>
+    <message>
+        <source>camera %1 y distance</source>
+        <translation>cámara %1 distancia y</translation>
+    </message>
+    <message>
+        <source>camera %1 x angle</source>
+        <translation>cámara %1 ángulo x</translation>
+    </message>
+    <message>
+        <source>camera %1 z angle</source>
+        <translation>cámara %1 ángulo z</translation>
+    </message>
+    <message>
+        <source>camera %1 y angle</source>
+        <translation>cámara %1 ángulo y</translation>
+    </message>
+    <message>
+        <source>camera %1 tuning %2</source>
+        <translation>cámara %1 ajuste %2</translation>
+    </message>
+    <message>
+        <source>track %1 front wing</source>
+        <translation>circuito %1 alerón delantero</translation>
+    </message>
+    <message>
+        <source>track %1 rear wing</source>
+        <translation>circuito %1 alerón trasero</translation>
+    </message>
+    <message>
+        <source>track %1 gear %2</source>
+        <translation>circuito %1 marcha %2</translation>
+    </message>
+    <message>
+        <source>track %1 compound</source>
+        <translation>circuito %1 compuesto</translation>
+    </message>
+    <message>
+        <source>track %1 fuel consumption</source>
+        <translation>circuito %1 consumo de combustible</translation>
+    </message>
+    <message>
+        <source>track %1 tyre consumption</source>
+        <translation>circuito %1 desgaste de neumáticos</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>texto</translation>
+    </message>
+    <message>
+        <source>bytes</source>
+        <translation>bytes</translation>
+    </message>
+</context>
+<context>
     <name>psn::GameActions</name>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
@@ -627,6 +886,21 @@ Carpeta del juego: %4</translation>
     </message>
 </context>
 <context>
+    <name>psn::Steps</name>
+    <message>
+        <source>Change</source>
+        <translation>Cambio</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 and %3 more</source>
+        <translation>%1: %2 y %3 más</translation>
+    </message>
+</context>
+<context>
     <name>psn::TCColorsForm</name>
     <message>
         <source>Cockpit colors</source>
@@ -856,6 +1130,10 @@ Carpeta del juego: %4</translation>
     <message>
         <source> The track set-ups have not been read in this run and are not compared.</source>
         <translation> Los reglajes de los circuitos no se han leído en esta sesión y no se comparan.</translation>
+    </message>
+    <message>
+        <source>%1 (open &quot;%2&quot;)</source>
+        <translation>%1 (abra «%2»)</translation>
     </message>
 </context>
 <context>

@@ -181,6 +181,265 @@ Il ne lit que les archives du jeu d&apos;exemple : un vrai jeu a besoin à sa pl
     </message>
 </context>
 <context>
+    <name>psn::Fields</name>
+    <message>
+        <source>team %1</source>
+        <translation>équipe %1</translation>
+    </message>
+    <message>
+        <source>team %1 engine</source>
+        <translation>équipe %1 moteur</translation>
+    </message>
+    <message>
+        <source>team %1 in use</source>
+        <translation>équipe %1 engagée</translation>
+    </message>
+    <message>
+        <source>team %1 1st driver number</source>
+        <translation>équipe %1 numéro du 1er pilote</translation>
+    </message>
+    <message>
+        <source>team %1 1st driver selected</source>
+        <translation>équipe %1 1er pilote choisi</translation>
+    </message>
+    <message>
+        <source>team %1 2nd driver number</source>
+        <translation>équipe %1 numéro du 2e pilote</translation>
+    </message>
+    <message>
+        <source>team %1 2nd driver selected</source>
+        <translation>équipe %1 2e pilote choisi</translation>
+    </message>
+    <message>
+        <source>slot %1 number</source>
+        <translation>emplacement %1 numéro</translation>
+    </message>
+    <message>
+        <source>slot %1 selected</source>
+        <translation>emplacement %1 choisi</translation>
+    </message>
+    <message>
+        <source>car %1 driver</source>
+        <translation>voiture %1 pilote</translation>
+    </message>
+    <message>
+        <source>first driver &apos;0&apos;</source>
+        <translation>premier pilote « 0 »</translation>
+    </message>
+    <message>
+        <source>team %1 qualification</source>
+        <translation>équipe %1 qualifications</translation>
+    </message>
+    <message>
+        <source>team %1 other sessions</source>
+        <translation>équipe %1 autres séances</translation>
+    </message>
+    <message>
+        <source>human qualification</source>
+        <translation>joueur qualifications</translation>
+    </message>
+    <message>
+        <source>human other sessions</source>
+        <translation>joueur autres séances</translation>
+    </message>
+    <message>
+        <source>random engine power</source>
+        <translation>puissance moteur aléatoire</translation>
+    </message>
+    <message>
+        <source>car %1 qualification</source>
+        <translation>voiture %1 qualifications</translation>
+    </message>
+    <message>
+        <source>car %1 other sessions</source>
+        <translation>voiture %1 autres séances</translation>
+    </message>
+    <message>
+        <source>car %1 range</source>
+        <translation>voiture %1 plage</translation>
+    </message>
+    <message>
+        <source>human car weight</source>
+        <translation>poids de la voiture du joueur</translation>
+    </message>
+    <message>
+        <source>computer car weight</source>
+        <translation>poids des voitures de l&apos;ordinateur</translation>
+    </message>
+    <message>
+        <source>practice fuel</source>
+        <translation>carburant aux essais</translation>
+    </message>
+    <message>
+        <source>qualifying fuel</source>
+        <translation>carburant en qualifications</translation>
+    </message>
+    <message>
+        <source>show opponents fuel load</source>
+        <translation>afficher le carburant des adversaires</translation>
+    </message>
+    <message>
+        <source>performance depends on team</source>
+        <translation>performances selon l&apos;équipe</translation>
+    </message>
+    <message>
+        <source>real best time info</source>
+        <translation>infos de meilleur temps réelles</translation>
+    </message>
+    <message>
+        <source>light %1 colour</source>
+        <translation>voyant %1 couleur</translation>
+    </message>
+    <message>
+        <source>light %1 speed</source>
+        <translation>voyant %1 régime</translation>
+    </message>
+    <message>
+        <source>position %1</source>
+        <translation>position %1</translation>
+    </message>
+    <message>
+        <source>speed check</source>
+        <translation>contrôle de vitesse</translation>
+    </message>
+    <message>
+        <source>pit speed</source>
+        <translation>vitesse dans les stands</translation>
+    </message>
+    <message>
+        <source>team %1 cockpit</source>
+        <translation>équipe %1 cockpit</translation>
+    </message>
+    <message>
+        <source>team %1 front wing</source>
+        <translation>équipe %1 aileron avant</translation>
+    </message>
+    <message>
+        <source>team %1 mirrors</source>
+        <translation>équipe %1 rétroviseurs</translation>
+    </message>
+    <message>
+        <source>team %1 team logo</source>
+        <translation>équipe %1 logo de l&apos;équipe</translation>
+    </message>
+    <message>
+        <source>team %1 thin stripe</source>
+        <translation>équipe %1 bande fine</translation>
+    </message>
+    <message>
+        <source>team %1 head</source>
+        <translation>équipe %1 tête</translation>
+    </message>
+    <message>
+        <source>team %1 epaulettes/jack</source>
+        <translation>équipe %1 épaulettes/cric</translation>
+    </message>
+    <message>
+        <source>team %1 left chest/sign</source>
+        <translation>équipe %1 poitrine gauche/panneau</translation>
+    </message>
+    <message>
+        <source>team %1 right chest</source>
+        <translation>équipe %1 poitrine droite</translation>
+    </message>
+    <message>
+        <source>team %1 left upper arm</source>
+        <translation>équipe %1 bras gauche</translation>
+    </message>
+    <message>
+        <source>team %1 right upper arm</source>
+        <translation>équipe %1 bras droit</translation>
+    </message>
+    <message>
+        <source>team %1 left forearm</source>
+        <translation>équipe %1 avant-bras gauche</translation>
+    </message>
+    <message>
+        <source>team %1 right forearm</source>
+        <translation>équipe %1 avant-bras droit</translation>
+    </message>
+    <message>
+        <source>team %1 hands</source>
+        <translation>équipe %1 mains</translation>
+    </message>
+    <message>
+        <source>team %1 waist</source>
+        <translation>équipe %1 taille</translation>
+    </message>
+    <message>
+        <source>team %1 legs/ pit monitor</source>
+        <translation>équipe %1 jambes/moniteur des stands</translation>
+    </message>
+    <message>
+        <source>team %1 feet</source>
+        <translation>équipe %1 pieds</translation>
+    </message>
+    <message>
+        <source>team %1 part %2</source>
+        <translation>équipe %1 partie %2</translation>
+    </message>
+    <message>
+        <source>camera %1 x distance</source>
+        <translation>caméra %1 distance x</translation>
+    </message>
+    <message>
+        <source>camera %1 z height</source>
+        <translation>caméra %1 hauteur z</translation>
+    </message>
+    <message>
+        <source>camera %1 y distance</source>
+        <translation>caméra %1 distance y</translation>
+    </message>
+    <message>
+        <source>camera %1 x angle</source>
+        <translation>caméra %1 angle x</translation>
+    </message>
+    <message>
+        <source>camera %1 z angle</source>
+        <translation>caméra %1 angle z</translation>
+    </message>
+    <message>
+        <source>camera %1 y angle</source>
+        <translation>caméra %1 angle y</translation>
+    </message>
+    <message>
+        <source>camera %1 tuning %2</source>
+        <translation>caméra %1 réglage %2</translation>
+    </message>
+    <message>
+        <source>track %1 front wing</source>
+        <translation>circuit %1 aileron avant</translation>
+    </message>
+    <message>
+        <source>track %1 rear wing</source>
+        <translation>circuit %1 aileron arrière</translation>
+    </message>
+    <message>
+        <source>track %1 gear %2</source>
+        <translation>circuit %1 rapport %2</translation>
+    </message>
+    <message>
+        <source>track %1 compound</source>
+        <translation>circuit %1 gomme</translation>
+    </message>
+    <message>
+        <source>track %1 fuel consumption</source>
+        <translation>circuit %1 consommation de carburant</translation>
+    </message>
+    <message>
+        <source>track %1 tyre consumption</source>
+        <translation>circuit %1 usure des pneus</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>texte</translation>
+    </message>
+    <message>
+        <source>bytes</source>
+        <translation>octets</translation>
+    </message>
+</context>
+<context>
     <name>psn::GameActions</name>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
@@ -627,6 +886,21 @@ Dossier du jeu : %4</translation>
     </message>
 </context>
 <context>
+    <name>psn::Steps</name>
+    <message>
+        <source>Change</source>
+        <translation>Modification</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 and %3 more</source>
+        <translation>%1 : %2 et %3 de plus</translation>
+    </message>
+</context>
+<context>
     <name>psn::TCColorsForm</name>
     <message>
         <source>Cockpit colors</source>
@@ -856,6 +1130,10 @@ Dossier du jeu : %4</translation>
     <message>
         <source> The track set-ups have not been read in this run and are not compared.</source>
         <translation> Les réglages des circuits n&apos;ont pas été lus pendant cette session et ne sont pas comparés.</translation>
+    </message>
+    <message>
+        <source>%1 (open &quot;%2&quot;)</source>
+        <translation>%1 (ouvrez « %2 »)</translation>
     </message>
 </context>
 <context>

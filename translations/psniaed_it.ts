@@ -181,6 +181,265 @@ Legge solo gli archivi del gioco di esempio: un gioco vero richiede invece il pr
     </message>
 </context>
 <context>
+    <name>psn::Fields</name>
+    <message>
+        <source>team %1</source>
+        <translation>squadra %1</translation>
+    </message>
+    <message>
+        <source>team %1 engine</source>
+        <translation>squadra %1 motore</translation>
+    </message>
+    <message>
+        <source>team %1 in use</source>
+        <translation>squadra %1 in gara</translation>
+    </message>
+    <message>
+        <source>team %1 1st driver number</source>
+        <translation>squadra %1 numero del 1° pilota</translation>
+    </message>
+    <message>
+        <source>team %1 1st driver selected</source>
+        <translation>squadra %1 1° pilota scelto</translation>
+    </message>
+    <message>
+        <source>team %1 2nd driver number</source>
+        <translation>squadra %1 numero del 2° pilota</translation>
+    </message>
+    <message>
+        <source>team %1 2nd driver selected</source>
+        <translation>squadra %1 2° pilota scelto</translation>
+    </message>
+    <message>
+        <source>slot %1 number</source>
+        <translation>posto %1 numero</translation>
+    </message>
+    <message>
+        <source>slot %1 selected</source>
+        <translation>posto %1 scelto</translation>
+    </message>
+    <message>
+        <source>car %1 driver</source>
+        <translation>vettura %1 pilota</translation>
+    </message>
+    <message>
+        <source>first driver &apos;0&apos;</source>
+        <translation>primo pilota &quot;0&quot;</translation>
+    </message>
+    <message>
+        <source>team %1 qualification</source>
+        <translation>squadra %1 qualifica</translation>
+    </message>
+    <message>
+        <source>team %1 other sessions</source>
+        <translation>squadra %1 altre sessioni</translation>
+    </message>
+    <message>
+        <source>human qualification</source>
+        <translation>giocatore qualifica</translation>
+    </message>
+    <message>
+        <source>human other sessions</source>
+        <translation>giocatore altre sessioni</translation>
+    </message>
+    <message>
+        <source>random engine power</source>
+        <translation>potenza del motore casuale</translation>
+    </message>
+    <message>
+        <source>car %1 qualification</source>
+        <translation>vettura %1 qualifica</translation>
+    </message>
+    <message>
+        <source>car %1 other sessions</source>
+        <translation>vettura %1 altre sessioni</translation>
+    </message>
+    <message>
+        <source>car %1 range</source>
+        <translation>vettura %1 intervallo</translation>
+    </message>
+    <message>
+        <source>human car weight</source>
+        <translation>peso della vettura del giocatore</translation>
+    </message>
+    <message>
+        <source>computer car weight</source>
+        <translation>peso delle vetture del computer</translation>
+    </message>
+    <message>
+        <source>practice fuel</source>
+        <translation>carburante in prova</translation>
+    </message>
+    <message>
+        <source>qualifying fuel</source>
+        <translation>carburante in qualifica</translation>
+    </message>
+    <message>
+        <source>show opponents fuel load</source>
+        <translation>mostrare il carburante degli avversari</translation>
+    </message>
+    <message>
+        <source>performance depends on team</source>
+        <translation>prestazioni secondo la squadra</translation>
+    </message>
+    <message>
+        <source>real best time info</source>
+        <translation>informazioni reali sul tempo migliore</translation>
+    </message>
+    <message>
+        <source>light %1 colour</source>
+        <translation>spia %1 colore</translation>
+    </message>
+    <message>
+        <source>light %1 speed</source>
+        <translation>spia %1 regime</translation>
+    </message>
+    <message>
+        <source>position %1</source>
+        <translation>posizione %1</translation>
+    </message>
+    <message>
+        <source>speed check</source>
+        <translation>controllo della velocità</translation>
+    </message>
+    <message>
+        <source>pit speed</source>
+        <translation>velocità ai box</translation>
+    </message>
+    <message>
+        <source>team %1 cockpit</source>
+        <translation>squadra %1 abitacolo</translation>
+    </message>
+    <message>
+        <source>team %1 front wing</source>
+        <translation>squadra %1 alettone anteriore</translation>
+    </message>
+    <message>
+        <source>team %1 mirrors</source>
+        <translation>squadra %1 specchietti</translation>
+    </message>
+    <message>
+        <source>team %1 team logo</source>
+        <translation>squadra %1 logo della squadra</translation>
+    </message>
+    <message>
+        <source>team %1 thin stripe</source>
+        <translation>squadra %1 striscia sottile</translation>
+    </message>
+    <message>
+        <source>team %1 head</source>
+        <translation>squadra %1 testa</translation>
+    </message>
+    <message>
+        <source>team %1 epaulettes/jack</source>
+        <translation>squadra %1 spalline/cric</translation>
+    </message>
+    <message>
+        <source>team %1 left chest/sign</source>
+        <translation>squadra %1 petto sinistro/cartello</translation>
+    </message>
+    <message>
+        <source>team %1 right chest</source>
+        <translation>squadra %1 petto destro</translation>
+    </message>
+    <message>
+        <source>team %1 left upper arm</source>
+        <translation>squadra %1 braccio sinistro</translation>
+    </message>
+    <message>
+        <source>team %1 right upper arm</source>
+        <translation>squadra %1 braccio destro</translation>
+    </message>
+    <message>
+        <source>team %1 left forearm</source>
+        <translation>squadra %1 avambraccio sinistro</translation>
+    </message>
+    <message>
+        <source>team %1 right forearm</source>
+        <translation>squadra %1 avambraccio destro</translation>
+    </message>
+    <message>
+        <source>team %1 hands</source>
+        <translation>squadra %1 mani</translation>
+    </message>
+    <message>
+        <source>team %1 waist</source>
+        <translation>squadra %1 vita</translation>
+    </message>
+    <message>
+        <source>team %1 legs/ pit monitor</source>
+        <translation>squadra %1 gambe/monitor dei box</translation>
+    </message>
+    <message>
+        <source>team %1 feet</source>
+        <translation>squadra %1 piedi</translation>
+    </message>
+    <message>
+        <source>team %1 part %2</source>
+        <translation>squadra %1 parte %2</translation>
+    </message>
+    <message>
+        <source>camera %1 x distance</source>
+        <translation>telecamera %1 distanza x</translation>
+    </message>
+    <message>
+        <source>camera %1 z height</source>
+        <translation>telecamera %1 altezza z</translation>
+    </message>
+    <message>
+        <source>camera %1 y distance</source>
+        <translation>telecamera %1 distanza y</translation>
+    </message>
+    <message>
+        <source>camera %1 x angle</source>
+        <translation>telecamera %1 angolo x</translation>
+    </message>
+    <message>
+        <source>camera %1 z angle</source>
+        <translation>telecamera %1 angolo z</translation>
+    </message>
+    <message>
+        <source>camera %1 y angle</source>
+        <translation>telecamera %1 angolo y</translation>
+    </message>
+    <message>
+        <source>camera %1 tuning %2</source>
+        <translation>telecamera %1 regolazione %2</translation>
+    </message>
+    <message>
+        <source>track %1 front wing</source>
+        <translation>circuito %1 alettone anteriore</translation>
+    </message>
+    <message>
+        <source>track %1 rear wing</source>
+        <translation>circuito %1 alettone posteriore</translation>
+    </message>
+    <message>
+        <source>track %1 gear %2</source>
+        <translation>circuito %1 marcia %2</translation>
+    </message>
+    <message>
+        <source>track %1 compound</source>
+        <translation>circuito %1 mescola</translation>
+    </message>
+    <message>
+        <source>track %1 fuel consumption</source>
+        <translation>circuito %1 consumo di carburante</translation>
+    </message>
+    <message>
+        <source>track %1 tyre consumption</source>
+        <translation>circuito %1 usura delle gomme</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>testo</translation>
+    </message>
+    <message>
+        <source>bytes</source>
+        <translation>byte</translation>
+    </message>
+</context>
+<context>
     <name>psn::GameActions</name>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
@@ -627,6 +886,21 @@ Cartella del gioco: %4</translation>
     </message>
 </context>
 <context>
+    <name>psn::Steps</name>
+    <message>
+        <source>Change</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 and %3 more</source>
+        <translation>%1: %2 e altri %3</translation>
+    </message>
+</context>
+<context>
     <name>psn::TCColorsForm</name>
     <message>
         <source>Cockpit colors</source>
@@ -856,6 +1130,10 @@ Cartella del gioco: %4</translation>
     <message>
         <source> The track set-ups have not been read in this run and are not compared.</source>
         <translation> Gli assetti dei circuiti non sono stati letti in questa sessione e non vengono confrontati.</translation>
+    </message>
+    <message>
+        <source>%1 (open &quot;%2&quot;)</source>
+        <translation>%1 (aprire &quot;%2&quot;)</translation>
     </message>
 </context>
 <context>

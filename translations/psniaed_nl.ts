@@ -181,6 +181,265 @@ Hij leest alleen de archieven van het voorbeeldspel: een echt spel heeft daar in
     </message>
 </context>
 <context>
+    <name>psn::Fields</name>
+    <message>
+        <source>team %1</source>
+        <translation>team %1</translation>
+    </message>
+    <message>
+        <source>team %1 engine</source>
+        <translation>team %1 motor</translation>
+    </message>
+    <message>
+        <source>team %1 in use</source>
+        <translation>team %1 in gebruik</translation>
+    </message>
+    <message>
+        <source>team %1 1st driver number</source>
+        <translation>team %1 nummer van de 1e coureur</translation>
+    </message>
+    <message>
+        <source>team %1 1st driver selected</source>
+        <translation>team %1 1e coureur gekozen</translation>
+    </message>
+    <message>
+        <source>team %1 2nd driver number</source>
+        <translation>team %1 nummer van de 2e coureur</translation>
+    </message>
+    <message>
+        <source>team %1 2nd driver selected</source>
+        <translation>team %1 2e coureur gekozen</translation>
+    </message>
+    <message>
+        <source>slot %1 number</source>
+        <translation>plaats %1 nummer</translation>
+    </message>
+    <message>
+        <source>slot %1 selected</source>
+        <translation>plaats %1 gekozen</translation>
+    </message>
+    <message>
+        <source>car %1 driver</source>
+        <translation>auto %1 coureur</translation>
+    </message>
+    <message>
+        <source>first driver &apos;0&apos;</source>
+        <translation>eerste coureur &apos;0&apos;</translation>
+    </message>
+    <message>
+        <source>team %1 qualification</source>
+        <translation>team %1 kwalificatie</translation>
+    </message>
+    <message>
+        <source>team %1 other sessions</source>
+        <translation>team %1 overige sessies</translation>
+    </message>
+    <message>
+        <source>human qualification</source>
+        <translation>speler kwalificatie</translation>
+    </message>
+    <message>
+        <source>human other sessions</source>
+        <translation>speler overige sessies</translation>
+    </message>
+    <message>
+        <source>random engine power</source>
+        <translation>willekeurig motorvermogen</translation>
+    </message>
+    <message>
+        <source>car %1 qualification</source>
+        <translation>auto %1 kwalificatie</translation>
+    </message>
+    <message>
+        <source>car %1 other sessions</source>
+        <translation>auto %1 overige sessies</translation>
+    </message>
+    <message>
+        <source>car %1 range</source>
+        <translation>auto %1 bereik</translation>
+    </message>
+    <message>
+        <source>human car weight</source>
+        <translation>gewicht van de auto van de speler</translation>
+    </message>
+    <message>
+        <source>computer car weight</source>
+        <translation>gewicht van de computerauto&apos;s</translation>
+    </message>
+    <message>
+        <source>practice fuel</source>
+        <translation>brandstof bij de training</translation>
+    </message>
+    <message>
+        <source>qualifying fuel</source>
+        <translation>brandstof bij de kwalificatie</translation>
+    </message>
+    <message>
+        <source>show opponents fuel load</source>
+        <translation>brandstof van de tegenstanders tonen</translation>
+    </message>
+    <message>
+        <source>performance depends on team</source>
+        <translation>prestaties hangen af van het team</translation>
+    </message>
+    <message>
+        <source>real best time info</source>
+        <translation>echte informatie over de beste tijd</translation>
+    </message>
+    <message>
+        <source>light %1 colour</source>
+        <translation>lampje %1 kleur</translation>
+    </message>
+    <message>
+        <source>light %1 speed</source>
+        <translation>lampje %1 toerental</translation>
+    </message>
+    <message>
+        <source>position %1</source>
+        <translation>positie %1</translation>
+    </message>
+    <message>
+        <source>speed check</source>
+        <translation>snelheidscontrole</translation>
+    </message>
+    <message>
+        <source>pit speed</source>
+        <translation>pitsnelheid</translation>
+    </message>
+    <message>
+        <source>team %1 cockpit</source>
+        <translation>team %1 cockpit</translation>
+    </message>
+    <message>
+        <source>team %1 front wing</source>
+        <translation>team %1 voorvleugel</translation>
+    </message>
+    <message>
+        <source>team %1 mirrors</source>
+        <translation>team %1 spiegels</translation>
+    </message>
+    <message>
+        <source>team %1 team logo</source>
+        <translation>team %1 teamlogo</translation>
+    </message>
+    <message>
+        <source>team %1 thin stripe</source>
+        <translation>team %1 smalle streep</translation>
+    </message>
+    <message>
+        <source>team %1 head</source>
+        <translation>team %1 hoofd</translation>
+    </message>
+    <message>
+        <source>team %1 epaulettes/jack</source>
+        <translation>team %1 epauletten/krik</translation>
+    </message>
+    <message>
+        <source>team %1 left chest/sign</source>
+        <translation>team %1 linkerborst/bord</translation>
+    </message>
+    <message>
+        <source>team %1 right chest</source>
+        <translation>team %1 rechterborst</translation>
+    </message>
+    <message>
+        <source>team %1 left upper arm</source>
+        <translation>team %1 linkerbovenarm</translation>
+    </message>
+    <message>
+        <source>team %1 right upper arm</source>
+        <translation>team %1 rechterbovenarm</translation>
+    </message>
+    <message>
+        <source>team %1 left forearm</source>
+        <translation>team %1 linkeronderarm</translation>
+    </message>
+    <message>
+        <source>team %1 right forearm</source>
+        <translation>team %1 rechteronderarm</translation>
+    </message>
+    <message>
+        <source>team %1 hands</source>
+        <translation>team %1 handen</translation>
+    </message>
+    <message>
+        <source>team %1 waist</source>
+        <translation>team %1 taille</translation>
+    </message>
+    <message>
+        <source>team %1 legs/ pit monitor</source>
+        <translation>team %1 benen/pitmonitor</translation>
+    </message>
+    <message>
+        <source>team %1 feet</source>
+        <translation>team %1 voeten</translation>
+    </message>
+    <message>
+        <source>team %1 part %2</source>
+        <translation>team %1 deel %2</translation>
+    </message>
+    <message>
+        <source>camera %1 x distance</source>
+        <translation>camera %1 x-afstand</translation>
+    </message>
+    <message>
+        <source>camera %1 z height</source>
+        <translation>camera %1 z-hoogte</translation>
+    </message>
+    <message>
+        <source>camera %1 y distance</source>
+        <translation>camera %1 y-afstand</translation>
+    </message>
+    <message>
+        <source>camera %1 x angle</source>
+        <translation>camera %1 x-hoek</translation>
+    </message>
+    <message>
+        <source>camera %1 z angle</source>
+        <translation>camera %1 z-hoek</translation>
+    </message>
+    <message>
+        <source>camera %1 y angle</source>
+        <translation>camera %1 y-hoek</translation>
+    </message>
+    <message>
+        <source>camera %1 tuning %2</source>
+        <translation>camera %1 afstelling %2</translation>
+    </message>
+    <message>
+        <source>track %1 front wing</source>
+        <translation>circuit %1 voorvleugel</translation>
+    </message>
+    <message>
+        <source>track %1 rear wing</source>
+        <translation>circuit %1 achtervleugel</translation>
+    </message>
+    <message>
+        <source>track %1 gear %2</source>
+        <translation>circuit %1 versnelling %2</translation>
+    </message>
+    <message>
+        <source>track %1 compound</source>
+        <translation>circuit %1 bandensoort</translation>
+    </message>
+    <message>
+        <source>track %1 fuel consumption</source>
+        <translation>circuit %1 brandstofverbruik</translation>
+    </message>
+    <message>
+        <source>track %1 tyre consumption</source>
+        <translation>circuit %1 bandenslijtage</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>tekst</translation>
+    </message>
+    <message>
+        <source>bytes</source>
+        <translation>bytes</translation>
+    </message>
+</context>
+<context>
     <name>psn::GameActions</name>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
@@ -627,6 +886,21 @@ Spelmap: %4</translation>
     </message>
 </context>
 <context>
+    <name>psn::Steps</name>
+    <message>
+        <source>Change</source>
+        <translation>Wijziging</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 and %3 more</source>
+        <translation>%1: %2 en nog %3</translation>
+    </message>
+</context>
+<context>
     <name>psn::TCColorsForm</name>
     <message>
         <source>Cockpit colors</source>
@@ -856,6 +1130,10 @@ Spelmap: %4</translation>
     <message>
         <source> The track set-ups have not been read in this run and are not compared.</source>
         <translation> De circuitafstellingen zijn in deze sessie niet gelezen en worden niet vergeleken.</translation>
+    </message>
+    <message>
+        <source>%1 (open &quot;%2&quot;)</source>
+        <translation>%1 (open &quot;%2&quot;)</translation>
     </message>
 </context>
 <context>
