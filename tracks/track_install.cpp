@@ -10,6 +10,7 @@
 #include "ui/game_transfer.h"
 #include "ui/message_text.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFileInfo>
 
@@ -109,9 +110,11 @@ bool PackFitsGame(AppContext& context, QWidget* parent, const QString& pack,
     for (const std::string& name : check.sampleFiles)
         names += (names.isEmpty() ? "" : ", ") + QString::fromLocal8Bit(name.c_str());
     context.dialogs.Error(
-        parent, QString("The %1 in the editor's DATA folder is a sample made for the editor's "
-                        "sample game, not for the game in %2, so nothing was installed.\n\nPut "
-                        "the real pack's files (%3) into %4 in place of the samples.")
+        parent, QCoreApplication::translate(
+                    "psn::TrackInstall",
+                    "The %1 in the editor's DATA folder is a sample made for the editor's sample "
+                    "game, not for the game in %2, so nothing was installed.\n\nPut the real "
+                    "pack's files (%3) into %4 in place of the samples.")
                     .arg(pack, QString::fromLocal8Bit(state.config.GameDir().c_str()), names,
                          QString::fromLocal8Bit(dataDir.c_str())));
     return false;

@@ -1396,6 +1396,10 @@ Spielordner: %4</translation>
         <source>New cockpit installed!</source>
         <translation>Neues Cockpit installiert!</translation>
     </message>
+    <message>
+        <source>cockpit pack %1</source>
+        <translation>Cockpitpaket %1</translation>
+    </message>
 </context>
 <context>
     <name>psn::TInstCarSetForm</name>
@@ -1414,6 +1418,10 @@ Spielordner: %4</translation>
     <message>
         <source>New carset installed!</source>
         <translation>Neuer Fahrzeugsatz installiert!</translation>
+    </message>
+    <message>
+        <source>car set</source>
+        <translation>Fahrzeugsatz</translation>
     </message>
 </context>
 <context>
@@ -2143,6 +2151,25 @@ Das Spiel, wie es jetzt ist, wird zuvor als Saison gesichert.</translation>
     <message>
         <source>Track installed!</source>
         <translation>Strecke installiert!</translation>
+    </message>
+    <message>
+        <source>original track pack</source>
+        <translation>Paket der Originalstrecken</translation>
+    </message>
+    <message>
+        <source>Valmont track pack</source>
+        <translation>Valmont-Streckenpaket</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TrackInstall</name>
+    <message>
+        <source>The %1 in the editor&apos;s DATA folder is a sample made for the editor&apos;s sample game, not for the game in %2, so nothing was installed.
+
+Put the real pack&apos;s files (%3) into %4 in place of the samples.</source>
+        <translation>Die Dateien für „%1“ im DATA-Ordner des Editors sind ein Muster für das Beispielspiel des Editors, nicht für das Spiel in %2, daher wurde nichts installiert.
+
+Legen Sie die Dateien des echten Pakets (%3) anstelle der Muster in %4.</translation>
     </message>
 </context>
 </TS>

@@ -1396,6 +1396,10 @@ Carpeta del juego: %4</translation>
         <source>New cockpit installed!</source>
         <translation>¡Nueva cabina instalada!</translation>
     </message>
+    <message>
+        <source>cockpit pack %1</source>
+        <translation>paquete de cockpit %1</translation>
+    </message>
 </context>
 <context>
     <name>psn::TInstCarSetForm</name>
@@ -1414,6 +1418,10 @@ Carpeta del juego: %4</translation>
     <message>
         <source>New carset installed!</source>
         <translation>¡Nuevos coches instalados!</translation>
+    </message>
+    <message>
+        <source>car set</source>
+        <translation>juego de coches</translation>
     </message>
 </context>
 <context>
@@ -2143,6 +2151,25 @@ El juego tal como está se guarda antes como temporada.</translation>
     <message>
         <source>Track installed!</source>
         <translation>¡Circuito instalado!</translation>
+    </message>
+    <message>
+        <source>original track pack</source>
+        <translation>paquete de circuitos originales</translation>
+    </message>
+    <message>
+        <source>Valmont track pack</source>
+        <translation>paquete del circuito de Valmont</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TrackInstall</name>
+    <message>
+        <source>The %1 in the editor&apos;s DATA folder is a sample made for the editor&apos;s sample game, not for the game in %2, so nothing was installed.
+
+Put the real pack&apos;s files (%3) into %4 in place of the samples.</source>
+        <translation>El %1 de la carpeta DATA del editor es una muestra hecha para el juego de ejemplo del editor, no para el juego de %2, así que no se ha instalado nada.
+
+Ponga los archivos del paquete real (%3) en %4 en lugar de las muestras.</translation>
     </message>
 </context>
 </TS>

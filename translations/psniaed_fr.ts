@@ -1396,6 +1396,10 @@ Dossier du jeu : %4</translation>
         <source>New cockpit installed!</source>
         <translation>Nouveau cockpit installé !</translation>
     </message>
+    <message>
+        <source>cockpit pack %1</source>
+        <translation>pack de cockpit %1</translation>
+    </message>
 </context>
 <context>
     <name>psn::TInstCarSetForm</name>
@@ -1414,6 +1418,10 @@ Dossier du jeu : %4</translation>
     <message>
         <source>New carset installed!</source>
         <translation>Nouveau jeu de voitures installé !</translation>
+    </message>
+    <message>
+        <source>car set</source>
+        <translation>jeu de voitures</translation>
     </message>
 </context>
 <context>
@@ -2143,6 +2151,25 @@ Le jeu tel qu’il est est d’abord conservé comme saison.</translation>
     <message>
         <source>Track installed!</source>
         <translation>Circuit installé !</translation>
+    </message>
+    <message>
+        <source>original track pack</source>
+        <translation>pack des circuits d&apos;origine</translation>
+    </message>
+    <message>
+        <source>Valmont track pack</source>
+        <translation>pack du circuit de Valmont</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TrackInstall</name>
+    <message>
+        <source>The %1 in the editor&apos;s DATA folder is a sample made for the editor&apos;s sample game, not for the game in %2, so nothing was installed.
+
+Put the real pack&apos;s files (%3) into %4 in place of the samples.</source>
+        <translation>Le %1 du dossier DATA de l&apos;éditeur est un exemple fait pour le jeu d&apos;exemple de l&apos;éditeur, pas pour le jeu dans %2 ; rien n&apos;a donc été installé.
+
+Placez les fichiers du vrai pack (%3) dans %4 à la place des exemples.</translation>
     </message>
 </context>
 </TS>

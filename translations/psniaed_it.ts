@@ -1396,6 +1396,10 @@ Cartella del gioco: %4</translation>
         <source>New cockpit installed!</source>
         <translation>Nuovo abitacolo installato!</translation>
     </message>
+    <message>
+        <source>cockpit pack %1</source>
+        <translation>pacchetto cockpit %1</translation>
+    </message>
 </context>
 <context>
     <name>psn::TInstCarSetForm</name>
@@ -1414,6 +1418,10 @@ Cartella del gioco: %4</translation>
     <message>
         <source>New carset installed!</source>
         <translation>Nuove vetture installate!</translation>
+    </message>
+    <message>
+        <source>car set</source>
+        <translation>set di vetture</translation>
     </message>
 </context>
 <context>
@@ -2143,6 +2151,25 @@ Il gioco com’è ora viene prima conservato come stagione.</translation>
     <message>
         <source>Track installed!</source>
         <translation>Circuito installato!</translation>
+    </message>
+    <message>
+        <source>original track pack</source>
+        <translation>pacchetto dei circuiti originali</translation>
+    </message>
+    <message>
+        <source>Valmont track pack</source>
+        <translation>pacchetto del circuito di Valmont</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TrackInstall</name>
+    <message>
+        <source>The %1 in the editor&apos;s DATA folder is a sample made for the editor&apos;s sample game, not for the game in %2, so nothing was installed.
+
+Put the real pack&apos;s files (%3) into %4 in place of the samples.</source>
+        <translation>Il %1 nella cartella DATA dell&apos;editor è un esempio fatto per il gioco di esempio dell&apos;editor, non per il gioco in %2, perciò non è stato installato nulla.
+
+Mettere i file del pacchetto vero (%3) in %4 al posto degli esempi.</translation>
     </message>
 </context>
 </TS>

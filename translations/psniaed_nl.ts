@@ -1396,6 +1396,10 @@ Spelmap: %4</translation>
         <source>New cockpit installed!</source>
         <translation>Nieuwe cockpit geïnstalleerd!</translation>
     </message>
+    <message>
+        <source>cockpit pack %1</source>
+        <translation>cockpitpakket %1</translation>
+    </message>
 </context>
 <context>
     <name>psn::TInstCarSetForm</name>
@@ -1414,6 +1418,10 @@ Spelmap: %4</translation>
     <message>
         <source>New carset installed!</source>
         <translation>Nieuwe autoset geïnstalleerd!</translation>
+    </message>
+    <message>
+        <source>car set</source>
+        <translation>autoset</translation>
     </message>
 </context>
 <context>
@@ -2143,6 +2151,25 @@ Het spel zoals het nu is wordt eerst als seizoen bewaard.</translation>
     <message>
         <source>Track installed!</source>
         <translation>Circuit geïnstalleerd!</translation>
+    </message>
+    <message>
+        <source>original track pack</source>
+        <translation>pakket met de oorspronkelijke circuits</translation>
+    </message>
+    <message>
+        <source>Valmont track pack</source>
+        <translation>Valmont-circuitpakket</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TrackInstall</name>
+    <message>
+        <source>The %1 in the editor&apos;s DATA folder is a sample made for the editor&apos;s sample game, not for the game in %2, so nothing was installed.
+
+Put the real pack&apos;s files (%3) into %4 in place of the samples.</source>
+        <translation>De bestanden voor &quot;%1&quot; in de DATA-map van de editor zijn een voorbeeld voor het voorbeeldspel van de editor, niet voor het spel in %2, dus er is niets geïnstalleerd.
+
+Zet de bestanden van het echte pakket (%3) in %4 in plaats van de voorbeelden.</translation>
     </message>
 </context>
 </TS>
