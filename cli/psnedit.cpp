@@ -215,8 +215,7 @@ void BeginGameCommand(AppState& state, std::ostream& note) {
     }
     if (!report.found)
         return;
-    note << (report.completed ? "An interrupted change of the game files was completed in:"
-                              : "An interrupted change of the game files was undone in:");
+    note << English(RecoveryMessage(report));
     for (const std::string& file : report.files)
         note << " " << file;
     note << "\n";
@@ -1165,6 +1164,13 @@ locked (nothing written), or a comparison that left values out.
 
 int Run(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
         std::ostream& err, const std::string& editorDir) {
+    // A command of psnedit that a stop interrupts is named as psnedit's when it is put right,
+    // also by an editor run in the same process afterwards (the tests).
+    struct Naming {
+        std::string before = CommittingProgram();
+        Naming() { SetCommittingProgram("psnedit"); }
+        ~Naming() { SetCommittingProgram(before); }
+    } naming;
     try {
         if (args.empty())
             Usage("no command given");

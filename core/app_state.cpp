@@ -60,9 +60,7 @@ RecoveryReport AppState::BeginCommand() {
         // A game nobody can change cannot have its interrupted commit completed either; read as
         // it is, it would be a mix of old and new files.
         throw FileAccessError(kFileAccessError, record,
-                              "an interrupted change of the game files is recorded here, and "
-                              "the game folder cannot be written to complete it; make it "
-                              "writable and try again");
+                              Message(MessageKind::RecordCannotComplete, {}));
     }
     lock = std::move(held);
     command = std::make_unique<Staging>(faults, gameDir);

@@ -36,7 +36,7 @@ void RenewChecksum(GameFile& file, const char* message) {
     if (!message)
         message = kFileAccessError;
     if (file.Size() < 4)
-        throw FileAccessError(message, file.Path(), "the file is too short for a checksum trailer");
+        throw FileAccessError(message, file.Path(), Message(MessageKind::TooShortForTrailer, {}));
     if (file.Position() != 0)
         file.Seek(0);
     const std::vector<std::uint8_t> bytes = file.ReadBytes(kChecksumReadLimit);

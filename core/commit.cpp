@@ -13,6 +13,7 @@
 #include <array>
 #include <cctype>
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -27,6 +28,18 @@ namespace {
 
 constexpr std::size_t kChunk = 1 << 20;
 constexpr const char* kRecordHeader = "psniaed commit record";
+constexpr const char* kProgramLine = "by ";
+constexpr std::size_t kMaxProgramName = 32;
+
+// The program a record names, as it may be shown: a record may come with any game folder, so
+// the name is cut short and holds nothing but printable ASCII.
+std::string ShownProgram(std::string_view name) {
+    std::string shown(name.substr(0, kMaxProgramName));
+    for (char& c : shown)
+        if (c < 0x21 || c > 0x7E)
+            c = '?';
+    return shown;
+}
 
 // The game's executable is about 5.7 MB; far larger is something else (a disk image, say).
 constexpr std::uint64_t kMaxExeSize = 16u << 20;
@@ -163,7 +176,8 @@ public:
             const std::int64_t n = platform::ReadAt(fd, data, length, at);
             if (n <= 0)
                 throw FileAccessError(kFileAccessError, shown,
-                                      n < 0 ? SystemReason(errno) : "the file ended early");
+                                      n < 0 ? Message(SystemReason(errno))
+                                            : Message(MessageKind::EndedEarly, {}));
             data += n;
             at += static_cast<std::uint64_t>(n);
             length -= static_cast<std::size_t>(n);
@@ -212,7 +226,7 @@ struct FdGuard {
 // Writes the staged content of a file (its base with the dirty pages on top) to `temp`, flushed.
 void WriteStaged(Steps& steps, const StagedFile& file, const std::string& temp, unsigned mode) {
     FdGuard in, out;
-    std::string reason;
+    Message reason;
     in.fd = fs::OpenRegular(file.base, platform::kRead, reason);
     if (in.fd == platform::kNoHandle)
         throw FileAccessError(kFileAccessError, file.base, reason);
@@ -311,22 +325,22 @@ bool EnsureDurableBackup(Steps& steps, const std::string& target) {
 // `trailer`: the file on disk is the one the command started from, so its trailer must fit; a
 // file committed alone may be one that an earlier commit of the same action left for its trailer
 // to be renewed.
-std::string TargetProblem(const StagedFile& file, const std::string& key, const std::string& real,
-                          bool trailer) {
+Message TargetProblem(const StagedFile& file, const std::string& key, const std::string& real,
+                      bool trailer) {
     const std::string claimed = BaseName(key);
     if (!file.copied)
-        return ClaimProblem(real, claimed, trailer);
+        return ClaimProblemSaid(real, claimed, trailer);
     platform::Info info;
     if (!platform::DescribePath(real, info, true))
-        return errno == ELOOP ? "is a link that leads round in a loop" : std::string();
+        return errno == ELOOP ? Message(MessageKind::LinkLoops, {}) : Message();
     const std::string folder = RealPath(Folder(key));
     const bool linked = !folder.empty() && real != fs::Join(folder, claimed);
     if (!linked)
-        return info.kind == platform::Kind::Regular ? std::string() : ClaimProblem(real, claimed);
-    if (const std::string problem = ClaimProblem(real, claimed); !problem.empty())
+        return info.kind == platform::Kind::Regular ? Message() : ClaimProblemSaid(real, claimed);
+    if (Message problem = ClaimProblemSaid(real, claimed); !problem.Empty())
         return problem;
     if (Upper(BaseName(real)) != Upper(claimed))
-        return "is a link to " + real + ", which is not a game file of that name";
+        return {MessageKind::LinkToOtherFile, {real}};
     return {};
 }
 
@@ -385,9 +399,16 @@ bool FromHex(std::string_view text, std::vector<std::uint8_t>& bytes) {
     return true;
 }
 
+std::string& ProgramName() {
+    static std::string name;
+    return name;
+}
+
 std::string RecordText(const std::vector<Entry>& entries, bool forward) {
     std::ostringstream out;
     out << kRecordHeader << "\n" << (forward ? "complete" : "undo") << "\n";
+    if (!CommittingProgram().empty())
+        out << kProgramLine << CommittingProgram() << "\n";
     for (const Entry& entry : entries) {
         out << (entry.patched   ? "patch "
                 : entry.created ? "create "
@@ -548,9 +569,9 @@ std::vector<Entry> CheckedTargets(const std::vector<StagedFile*>& files,
         std::string real = RealPath(key);
         if (real.empty())
             real = key;
-        if (const std::string problem = TargetProblem(*file, key, real, !recordDir.empty());
-            !problem.empty())
-            throw RefusedFileError(kFileAccessError, key, problem + "; it was left alone");
+        if (Message problem = TargetProblem(*file, key, real, !recordDir.empty()); !problem.Empty())
+            throw RefusedFileError(kFileAccessError, key,
+                                   Message(MessageKind::LeftAlone, {std::move(problem)}));
         file->target = real;
         // The record names files relative to the game folder, which may travel; a file
         // elsewhere (an executable's folder of its own) is named in full.
@@ -693,7 +714,11 @@ bool IsWrittenGameFile(std::string_view relative) {
 }
 
 std::string ClaimProblem(const std::string& path, std::string_view claimed, bool trailer) {
-    std::string reason;
+    return English(ClaimProblemSaid(path, claimed, trailer));
+}
+
+Message ClaimProblemSaid(const std::string& path, std::string_view claimed, bool trailer) {
+    Message reason;
     FdGuard in;
     in.fd = fs::OpenRegular(path, platform::kRead, reason);
     if (in.fd == platform::kNoHandle)
@@ -706,28 +731,26 @@ std::string ClaimProblem(const std::string& path, std::string_view claimed, bool
     if (name == "PSN.EXE") {
         std::uint8_t edition = 0;
         if (size <= kEditionByteOffset || size > kMaxExeSize)
-            return "is not the game's executable: it is " + std::to_string(size) +
-                   " bytes long, which does not fit";
+            return {MessageKind::NotTheExeSize, {std::to_string(size)}};
         if (platform::ReadAt(in.fd, &edition, 1, kEditionByteOffset) != 1 ||
             EditionFromByte(edition, -1) < 0)
-            return "is not the game's executable: it holds no edition byte the editor knows";
+            return {MessageKind::NotTheExeEdition, {}};
         return {};
     }
     if (name == "F1GSTATE.SAV")
-        return !trailer || TrailerFits(in.fd, size)
-                   ? std::string()
-                   : "is not the game's save state: its checksum trailer does not fit";
+        return !trailer || TrailerFits(in.fd, size) ? Message()
+                                                    : Message(MessageKind::NotTheSaveState, {});
     if (IsTrackFileName(name)) {
         std::array<std::uint8_t, 2> pointer{};
         if (size < trackfile::kSetupPointer + pointer.size() + kTrailerSize ||
             platform::ReadAt(in.fd, pointer.data(), pointer.size(), trackfile::kSetupPointer) != 2)
-            return "is not a track file of the game: it is too short";
+            return {MessageKind::TrackTooShort, {}};
         const std::uint16_t setup =
             static_cast<std::uint16_t>((pointer[0] | (pointer[1] << 8)) + trackfile::kSetupBase);
         if (setup + trackfile::kBlockEnd + kTrailerSize > size)
-            return "is not a track file of the game: its car set-up block lies beyond its end";
+            return {MessageKind::TrackSetupBeyondEnd, {}};
         if (trailer && !TrailerFits(in.fd, size))
-            return "is not a track file of the game: its checksum trailer does not fit";
+            return {MessageKind::TrackTrailer, {}};
     }
     return {};
 }
@@ -849,7 +872,7 @@ struct Root {
 
 // Reads the record without waiting on it (it may be anything a game folder holds).
 std::string ReadRecordText(const std::string& record) {
-    std::string reason;
+    Message reason;
     FdGuard in;
     in.fd = fs::OpenRegular(record, platform::kRead, reason);
     if (in.fd == platform::kNoHandle)
@@ -871,14 +894,15 @@ std::string ReadRecordText(const std::string& record) {
 // The file a record's entry lets recovery act on. Everything else refuses the whole record.
 Entry CheckedEntry(const std::string& record, const std::string& name, bool created,
                    const std::vector<Root>& roots) {
-    const auto refuse = [&](const std::string& why) -> Entry {
+    const auto refuse = [&](MessageKind why, std::string arg = {}) -> Entry {
+        Message reason(why, {});
+        if (!arg.empty())
+            reason.args.emplace_back(std::move(arg));
         throw FileAccessError(kFileAccessError, record,
-                              "the commit record names \"" + name + "\", " + why +
-                                  ". Nothing was changed. Check the game's files against their "
-                                  ".bak copies, then remove the record");
+                              Message(MessageKind::RecordNames, {name, reason}));
     };
     if (name.empty())
-        return refuse("an empty name");
+        return refuse(MessageKind::EntryEmptyName);
     const Root* root = &roots.front();
     std::string relative = name;
     if (name.front() == '/') {
@@ -892,34 +916,34 @@ Entry CheckedEntry(const std::string& record, const std::string& name, bool crea
                     relative = normal.substr(form.size() + (form == "/" ? 0 : 1));
                 }
         if (!root)
-            return refuse("which lies outside the game folder");
+            return refuse(MessageKind::EntryOutside);
     }
     for (const std::string& part : Components(relative)) {
         if (part == "..")
-            return refuse("which leads out of the game folder");
+            return refuse(MessageKind::EntryLeadsOut);
         if (part.empty() || part == ".")
-            return refuse("which is not a plain name of a game file");
+            return refuse(MessageKind::EntryNotPlain);
     }
     if (Upper(relative).ends_with(".BAK"))
-        return refuse("which is a backup, and recovery never touches a backup");
+        return refuse(MessageKind::EntryBackup);
     if (Upper(BaseName(relative)) == Upper(kCommitRecordName))
-        return refuse("which is the commit record itself");
+        return refuse(MessageKind::EntryRecordItself);
     if (root->exeOnly ? Upper(relative) != "PSN.EXE" : !IsWrittenGameFile(relative))
-        return refuse("which is not a game file this program writes");
+        return refuse(MessageKind::EntryNotGameFile);
     const std::string path = fs::Join(root->lexical, relative);
     const std::string folder = RealPath(Folder(path));
     if (folder.empty() || (folder != root->real && !Inside(folder, root->real)))
-        return refuse("which lies behind a link that leads out of the game folder");
+        return refuse(MessageKind::EntryBehindLink);
     platform::Info info;
     if (!platform::DescribePath(path, info) || info.kind != platform::Kind::Link)
         return {relative, path, created};
     // The user's own link to the real game file elsewhere: the commit replaced that file.
     const std::string real = RealPath(path);
     if (created)
-        return refuse("which is a link, where the interrupted command created a file");
+        return refuse(MessageKind::EntryLinkForCreated);
     if (real.empty() || Upper(BaseName(real)) != Upper(BaseName(relative)))
-        return refuse("which is a link to " + (real.empty() ? std::string("nowhere") : real) +
-                      ", not to a game file");
+        return real.empty() ? refuse(MessageKind::EntryLinkNowhere)
+                            : refuse(MessageKind::EntryLinkElsewhere, real);
     return {relative, real, created};
 }
 
@@ -952,31 +976,48 @@ std::optional<std::int64_t> ParseTime(const std::string& line) {
 // where nothing else shares them: the commit never patches anything else.
 void CheckPatch(const std::string& record, const std::string& name, Entry& entry,
                 std::vector<Run> runs, std::optional<std::int64_t> modified) {
-    const auto refuse = [&](const std::string& why) {
+    const auto refuse = [&](MessageKind why) {
         throw FileAccessError(kFileAccessError, record,
-                              "the commit record changes \"" + name + "\" in place, " + why +
-                                  ". Nothing was changed. Check the game's files against their "
-                                  ".bak copies, then remove the record");
+                              Message(MessageKind::RecordPatches, {name, Message(why, {})}));
     };
     platform::Info info;
     if (!platform::DescribePath(entry.target, info) || info.kind != platform::Kind::Regular)
-        refuse("but it is no regular file");
+        refuse(MessageKind::PatchNotRegular);
     if (info.links != 1)
-        refuse("but it shares its bytes with another file (a hard link)");
+        refuse(MessageKind::PatchHardLink);
     std::size_t total = 0;
     for (const Run& run : runs) {
         total += run.now.size();
         if (run.at > info.size || run.now.size() > info.size - run.at)
-            refuse("beyond its end");
+            refuse(MessageKind::PatchBeyondEnd);
     }
     if (runs.empty() || total > kMaxPatchBytes)
-        refuse("by more bytes than a commit changes in place");
+        refuse(MessageKind::PatchTooLarge);
     entry.patched = true;
     entry.runs = std::move(runs);
     entry.modifiedNs = modified;
 }
 
 } // namespace
+
+void SetCommittingProgram(std::string name) {
+    ProgramName() = std::move(name);
+}
+
+const std::string& CommittingProgram() {
+    return ProgramName();
+}
+
+Message RecoveryMessage(const RecoveryReport& report) {
+    if (report.program == "psniaed")
+        return {report.completed ? MessageKind::CompletedByEditor : MessageKind::UndoneByEditor,
+                {}};
+    if (report.program.empty())
+        return {report.completed ? MessageKind::CompletedByUnknown : MessageKind::UndoneByUnknown,
+                {}};
+    return {report.completed ? MessageKind::CompletedByProgram : MessageKind::UndoneByProgram,
+            {report.program}};
+}
 
 RecoveryReport RecoverInterruptedCommit(const std::string& recordDir,
                                         const std::vector<std::string>& folders,
@@ -997,7 +1038,13 @@ RecoveryReport RecoverInterruptedCommit(const std::string& recordDir,
         std::getline(in, line);
         const bool valid = line == kRecordHeader && std::getline(in, mode) &&
                            (mode == "complete" || mode == "undo");
+        bool first = true;
         while (valid && std::getline(in, line)) {
+            // "by PROGRAM" may follow the mode; records of earlier versions have none.
+            if (std::exchange(first, false) && line.starts_with(kProgramLine)) {
+                report.program = ShownProgram(line.substr(std::strlen(kProgramLine)));
+                continue;
+            }
             if (line == "end") {
                 ended = true;
                 break;
@@ -1016,16 +1063,12 @@ RecoveryReport RecoverInterruptedCommit(const std::string& recordDir,
                 continue;
             else
                 throw FileAccessError(kFileAccessError, record,
-                                      "the commit record holds the line \"" + line +
-                                          "\", which is no entry of it. Nothing was changed. "
-                                          "Check the game's files against their .bak copies, "
-                                          "then remove the record");
+                                      Message(MessageKind::RecordStrayLine, {line}));
         }
         // The record is renamed into place whole, so a damaged one is not ours to act on.
         if (!valid || !ended)
             throw FileAccessError(kFileAccessError, record,
-                                  "the commit record is damaged; remove it after checking the "
-                                  "game files against their .bak copies");
+                                  Message(MessageKind::RecordDamaged, {}));
         std::vector<Root> roots{{Staging::Key(recordDir), RealPath(recordDir)}};
         if (!exeDir.empty())
             roots.push_back({Staging::Key(exeDir), RealPath(exeDir), true});

@@ -14,6 +14,8 @@
 // a file is written only when it is what its name says it is.
 #pragma once
 
+#include "core/messages.h"
+
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -38,6 +40,9 @@ inline constexpr const char* kOldSuffix = ".psniaed-old";
 // Why the file at `path` is not what the game file named `claimed` ("F1CT01.DAT") must be: a
 // regular file, and for the executable, the save state and the track files, one of fitting size
 // with a known edition byte or (with `trailer`) a fitting checksum trailer. Empty when it is.
+[[nodiscard]] Message ClaimProblemSaid(const std::string& path, std::string_view claimed,
+                                       bool trailer = true);
+// The same in English.
 [[nodiscard]] std::string ClaimProblem(const std::string& path, std::string_view claimed,
                                        bool trailer = true);
 
@@ -93,12 +98,24 @@ private:
     std::map<std::string, StagedFile> files_;
 };
 
+// Names the program whose commands this process commits ("psniaed", "psnedit") in every commit
+// record it writes, so that the recovery after a stop can say whose command it was. Empty, the
+// record names none; the last name set holds for the whole process.
+void SetCommittingProgram(std::string name);
+const std::string& CommittingProgram();
+
 struct RecoveryReport {
     bool found = false;     // a commit record was there
     bool completed = false; // the commit was completed (false: the files were put back)
     std::vector<std::string> files;
     int scratchRemoved = 0;
+    // The program the record names: at most 32 printable ASCII characters, anything else in it
+    // replaced by '?'; empty when the record names none (one of an earlier version).
+    std::string program;
 };
+
+// The message that tells the user what the recovery did, without the list of files.
+Message RecoveryMessage(const RecoveryReport& report);
 
 // Completes or undoes a commit whose record is in `recordDir` (the game folder), then removes
 // scratch files left in the given folders by a command that never reached its commit; a folder

@@ -42,43 +42,42 @@ bool SetNormalAttributes(const std::string& path) {
 
 namespace {
 
-std::string KindOfNonRegular(platform::Kind kind) {
+Message KindOfNonRegular(platform::Kind kind) {
     switch (kind) {
     case platform::Kind::Folder:
-        return "is a folder, not a file";
+        return {MessageKind::IsFolder, {}};
     case platform::Kind::Link:
-        return "is a link, not a regular file";
+        return {MessageKind::IsLink, {}};
     case platform::Kind::Pipe:
-        return "is a named pipe (FIFO), not a regular file";
+        return {MessageKind::IsPipe, {}};
     case platform::Kind::Socket:
-        return "is a socket, not a regular file";
+        return {MessageKind::IsSocket, {}};
     case platform::Kind::Device:
-        return "is a device, not a regular file";
+        return {MessageKind::IsDevice, {}};
     default:
-        return "is not a regular file";
+        return {MessageKind::IsNotRegular, {}};
     }
 }
 
 // The regular file a link leads to, so that a user's link (dotfiles kept elsewhere) is written
 // through and stays a link. Empty, with `why` said, when it leads to anything else or nowhere.
-std::string RegularLinkTarget(const std::string& link, std::string& why) {
+std::string RegularLinkTarget(const std::string& link, Message& why) {
     std::error_code ec;
     const stdfs::path text = stdfs::read_symlink(platform::ToPath(link), ec);
     const stdfs::path real = stdfs::canonical(platform::ToPath(link), ec);
     if (ec) {
-        why = ec.value() == ELOOP
-                  ? "is a link that leads round in a loop"
-                  : "is a link to " + platform::FromPath(text) + ", which does not exist";
+        why = ec.value() == ELOOP ? Message(MessageKind::LinkLoops, {})
+                                  : Message(MessageKind::LinkToMissing, {platform::FromPath(text)});
         return {};
     }
     const std::string target = platform::FromPath(real);
     platform::Info info;
     if (!platform::DescribePath(target, info, true)) {
-        why = "is a link to " + target + ", which cannot be reached: " + SystemReason(errno);
+        why = {MessageKind::LinkUnreachable, {target, SystemReason(errno)}};
         return {};
     }
     if (info.kind != platform::Kind::Regular) {
-        why = "is a link to " + target + ", which " + KindOfNonRegular(info.kind);
+        why = {MessageKind::LinkToNonRegular, {target, KindOfNonRegular(info.kind)}};
         return {};
     }
     return target;
@@ -86,21 +85,41 @@ std::string RegularLinkTarget(const std::string& link, std::string& why) {
 
 } // namespace
 
-platform::Handle OpenRegular(const std::string& path, unsigned flags, std::string& reason) {
+platform::Handle OpenRegular(const std::string& path, unsigned flags, Message& reason) {
     platform::Kind found = platform::Kind::Other;
     const platform::Handle file = platform::OpenFile(path, flags, 0600, &found);
     if (file == platform::kNoHandle) {
         const int error = errno;
         reason = error == EINVAL ? KindOfNonRegular(found)
                  : error == ELOOP && !(flags & platform::kNoFollow)
-                     ? "is a link that leads round in a loop"
-                     : SystemReason(error);
+                     ? Message(MessageKind::LinkLoops, {})
+                     : Message(SystemReason(error));
+        errno = error;
+    }
+    return file;
+}
+
+platform::Handle OpenRegular(const std::string& path, unsigned flags, std::string& reason) {
+    Message said;
+    const platform::Handle file = OpenRegular(path, flags, said);
+    if (file == platform::kNoHandle) {
+        const int error = errno;
+        reason = English(said);
         errno = error;
     }
     return file;
 }
 
 bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes, std::string& reason,
+                   std::uint64_t limit, platform::Info* described) {
+    Message said;
+    const bool read = ReadWholeFile(path, bytes, said, limit, described);
+    if (!read)
+        reason = English(said);
+    return read;
+}
+
+bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes, Message& reason,
                    std::uint64_t limit, platform::Info* described) {
     bytes.clear();
     platform::Handle file = OpenRegular(path, platform::kRead, reason);
@@ -115,8 +134,7 @@ bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes, st
     if (described)
         *described = info;
     if (info.size > limit) {
-        reason =
-            "is too large (" + std::to_string(info.size) + " bytes) to be the file it claims to be";
+        reason = {MessageKind::TooLarge, {std::to_string(info.size)}};
         return false;
     }
     bytes.resize(static_cast<std::size_t>(info.size));
@@ -292,7 +310,7 @@ public:
     FileResult Run(std::span<const std::uint8_t> bytes, unsigned mode) {
         platform::Info info;
         if (platform::DescribePath(path_, info) && info.kind == platform::Kind::Link) {
-            std::string why;
+            Message why;
             target_ = RegularLinkTarget(path_, why);
             if (target_.empty())
                 return Refuse(why);
@@ -370,17 +388,16 @@ private:
         return {};
     }
 
-    FileResult Refuse(const std::string& why) {
+    FileResult Refuse(const Message& why) {
         return FileResult::Failure(FileResult::Status::Refused, path_, why,
-                                   "Cannot write \"" + path_ + "\": it " + why +
-                                       ", so it was left alone");
+                                   {MessageKind::CannotWriteRefused, {path_, why}});
     }
     FileResult NotOpened(int error) { return Fail(FileResult::Status::NotOpened, error); }
     FileResult Failed(int error) { return Fail(FileResult::Status::Failed, error); }
     FileResult Fail(FileResult::Status status, int error) {
         const std::string reason = SystemReason(error);
         return FileResult::Failure(status, path_, reason,
-                                   "Cannot write \"" + path_ + "\": " + reason);
+                                   {MessageKind::CannotWrite, {path_, reason}});
     }
 
     std::string path_;

@@ -38,6 +38,9 @@ bool SetNormalAttributes(const std::string& path);
 // why in words the user can act on; errno is then EINVAL when the path names something that is
 // not a regular file.
 [[nodiscard]] platform::Handle OpenRegular(const std::string& path, unsigned flags,
+                                           Message& reason);
+// The same with the reason in English.
+[[nodiscard]] platform::Handle OpenRegular(const std::string& path, unsigned flags,
                                            std::string& reason);
 
 // Closes a handle from OpenRegular when it goes.
@@ -58,6 +61,9 @@ private:
 // The whole content of a regular file of at most `limit` bytes. False with `reason` set when it
 // cannot be opened or read, is not a regular file or is larger. `described`, when given, gets
 // what the open file was before it was read.
+[[nodiscard]] bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes,
+                                 Message& reason, std::uint64_t limit = 64u << 20,
+                                 platform::Info* described = nullptr);
 [[nodiscard]] bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes,
                                  std::string& reason, std::uint64_t limit = 64u << 20,
                                  platform::Info* described = nullptr);

@@ -30,9 +30,8 @@ inline constexpr const char* kFileAccessError = " File access error! ";
 // the file and the system's reason ("No space left on device") go below it (Text()).
 class FileAccessError : public FileError {
 public:
-    explicit FileAccessError(const std::string& message, std::string path = {},
-                             std::string reason = {})
-        : FileError(message, std::move(path), std::move(reason)) {}
+    explicit FileAccessError(const std::string& message, std::string path = {}, Message reason = {})
+        : FileError(Message(message), std::move(path), std::move(reason)) {}
 };
 
 // A game file the program chose not to write because it is not what its name says (a track file

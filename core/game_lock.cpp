@@ -14,11 +14,8 @@ namespace {
 
 constexpr std::chrono::milliseconds kPoll{20};
 
-[[noreturn]] void NotALockFile(const std::string& path, const std::string& what) {
-    throw GameLockError(path + ": " + what +
-                            ", not the editor's lock file. Nothing was changed; remove it and "
-                            "try again.",
-                        path);
+[[noreturn]] void NotALockFile(const std::string& path, MessageKind what) {
+    throw GameLockError({MessageKind::NotALockFile, {path, Message(what, {})}}, path);
 }
 
 // The folder cannot hold a lock file, or is not there: nobody can change the game through it.
@@ -33,8 +30,8 @@ platform::Handle OpenLockFile(const std::string& path, const std::string& folder
     // opening a device or a FIFO can block or act.
     platform::Info info;
     if (platform::DescribePath(path, info) && info.kind != platform::Kind::Regular)
-        NotALockFile(path,
-                     info.kind == platform::Kind::Link ? "is a link" : "is not a regular file");
+        NotALockFile(path, info.kind == platform::Kind::Link ? MessageKind::IsLink
+                                                             : MessageKind::IsNotRegular);
     // Read-only is enough for the lock, and lets an existing lock file serve on a folder this
     // user cannot write to.
     platform::Kind found = platform::Kind::Missing;
@@ -45,13 +42,12 @@ platform::Handle OpenLockFile(const std::string& path, const std::string& folder
     if (fd == platform::kNoHandle) {
         const int error = errno;
         if (error == EINVAL)
-            NotALockFile(path, "is not a regular file");
+            NotALockFile(path, MessageKind::IsNotRegular);
         if (Unlockable(error))
             return platform::kNoHandle;
         if (error == ELOOP)
-            NotALockFile(path, "is a link");
-        throw GameLockError(path + ": " + SystemReason(error) + ". Nothing was changed; check " +
-                                folder + " and try again.",
+            NotALockFile(path, MessageKind::IsLink);
+        throw GameLockError({MessageKind::LockFolderFails, {path, SystemReason(error), folder}},
                             path);
     }
     return fd;
@@ -110,10 +106,7 @@ GameLock GameLock::Acquire(const std::string& gameDir, std::chrono::milliseconds
         }
         const auto now = std::chrono::steady_clock::now();
         if (now >= deadline)
-            throw GameLockError("Another program is changing the game in " + gameDir +
-                                    " (it holds " + path +
-                                    "). Nothing was changed; try again once it has finished.",
-                                path);
+            throw GameLockError({MessageKind::GameBusy, {gameDir, path}}, path);
         std::this_thread::sleep_for(
             std::min<std::chrono::steady_clock::duration>(kPoll, deadline - now));
     }

@@ -26,8 +26,8 @@ inline constexpr std::chrono::milliseconds kGameLockWait{5000};
 // one (a link, a folder). Nothing was changed; what() is the whole message for the user.
 class GameLockError : public FileError {
 public:
-    GameLockError(const std::string& message, std::string path, std::string reason = {})
-        : FileError(message, std::move(path), std::move(reason)) {}
+    GameLockError(Message message, std::string path)
+        : FileError(std::move(message), std::move(path), {}) {}
 };
 
 class GameLock {

@@ -17,10 +17,9 @@ namespace {
 constexpr const char* kTracksPendingMarker = "./DATA/ORIGIN.TRK";
 
 // The failure of a system call on `path`, in the system's words.
-FileResult Describe(FileResult::Status status, const std::string& path, const std::string& what) {
-    std::string reason = SystemReason(errno);
-    std::string message = "Cannot " + what + " \"" + path + "\": " + reason;
-    return FileResult::Failure(status, path, std::move(reason), std::move(message));
+FileResult Describe(FileResult::Status status, const std::string& path, MessageKind cannot) {
+    const std::string reason = SystemReason(errno);
+    return FileResult::Failure(status, path, reason, {cannot, {path, reason}});
 }
 
 // A file without any write permission counts as read-only, also for a user (root) whom the
@@ -33,10 +32,11 @@ bool IsReadOnly(const std::string& path) {
 // A read-only file is refused, also for a user whom the system would let replace it.
 FileResult WriteWhole(const std::string& path, const std::uint8_t* data, std::size_t size) {
     if (IsReadOnly(path))
-        return FileResult::Failure(FileResult::Status::NotOpened, path, "the file is read-only",
-                                   "Cannot write \"" + path + "\": the file is read-only");
+        return FileResult::Failure(
+            FileResult::Status::NotOpened, path, {MessageKind::IsReadOnly, {}},
+            {MessageKind::CannotWrite, {path, Message(MessageKind::IsReadOnly, {})}});
     if (fs::Exists(path) && !platform::CanWrite(path))
-        return Describe(FileResult::Status::NotOpened, path, "write");
+        return Describe(FileResult::Status::NotOpened, path, MessageKind::CannotWrite);
     return fs::WriteFileDurably(path, {data, size});
 }
 
@@ -45,22 +45,20 @@ FileResult WriteWhole(const std::string& path, const std::uint8_t* data, std::si
 // cannot stop the program in open(), and only a regular file is read: a pipe or a device such
 // as /dev/zero may never end.
 FileResult ReadWhole(const std::string& path, std::vector<std::uint8_t>& out, std::size_t size) {
-    std::string reason;
+    Message reason;
     platform::Handle file = fs::OpenRegular(path, platform::kRead, reason);
     if (file == platform::kNoHandle && errno != EINVAL)
-        return Describe(FileResult::Status::NotOpened, path, "open");
+        return Describe(FileResult::Status::NotOpened, path, MessageKind::CannotOpen);
     if (file == platform::kNoHandle)
         return FileResult::Failure(FileResult::Status::Failed, path, reason,
-                                   "\"" + path + "\" is not a settings file: it " + reason +
-                                       ". Nothing was loaded; choose a settings file saved by "
-                                       "the editor or by psnedit.");
+                                   {MessageKind::NotASettingsFileIt, {path, reason}});
     out.assign(size, 0);
     const fs::FileCloser closer(file);
     std::size_t done = 0;
     while (done < size) {
         const std::int64_t n = platform::Read(file, out.data() + done, size - done);
         if (n < 0)
-            return Describe(FileResult::Status::Failed, path, "read");
+            return Describe(FileResult::Status::Failed, path, MessageKind::CannotRead);
         if (n == 0)
             break;
         done += static_cast<std::size_t>(n);
@@ -81,7 +79,7 @@ std::string SettingsPath(const AppState& state, std::string_view name) {
 
 FileResult ReadSettingsFile(AppState& state) {
     if (state.currentSettingsFile.empty())
-        return {FileResult::Status::NoFileName, {}, {}, {}};
+        return {FileResult::Status::NoFileName, {}, {}, {}, {}};
     const std::string path = SettingsPath(state, state.currentSettingsFile);
     std::vector<std::uint8_t> bytes;
     // One byte more than a record tells a longer file, which is no settings file, from a whole one.
@@ -113,11 +111,9 @@ FileResult ReadSettingsBytes(const std::string& path, std::size_t limit,
     FileResult result = ReadWhole(path, out, limit + 1);
     if (result.Ok() && out.size() > limit) {
         out.clear();
-        const std::string reason = "it holds more than " + std::to_string(limit) + " bytes";
+        const Message reason(MessageKind::HoldsMoreThan, {std::to_string(limit)});
         return FileResult::Failure(FileResult::Status::Failed, path, reason,
-                                   "\"" + path + "\" is not a settings file: " + reason +
-                                       ". Nothing was loaded; choose a settings file saved by "
-                                       "the editor or by psnedit.");
+                                   {MessageKind::NotASettingsFile, {path, reason}});
     }
     return result;
 }
@@ -125,26 +121,24 @@ FileResult ReadSettingsBytes(const std::string& path, std::size_t limit,
 FileResult SettingsFromBytes(SettingsRecord& record, std::span<const std::uint8_t> bytes,
                              const std::string& path) {
     if (bytes.size() < rec::kSize)
-        return FileResult::Failure(FileResult::Status::Failed, path,
-                                   "it holds " + std::to_string(bytes.size()) +
-                                       " bytes instead of " + std::to_string(rec::kSize),
-                                   "The settings file \"" + path + "\" is damaged: it holds " +
-                                       std::to_string(bytes.size()) + " bytes instead of " +
-                                       std::to_string(rec::kSize) + ". Nothing was loaded.");
+        return FileResult::Failure(
+            FileResult::Status::Failed, path,
+            {MessageKind::HoldsBytesInsteadOf,
+             {std::to_string(bytes.size()), std::to_string(rec::kSize)}},
+            {MessageKind::SettingsFileShort,
+             {path, std::to_string(bytes.size()), std::to_string(rec::kSize)}});
     if (bytes.size() > rec::kSize)
-        return FileResult::Failure(FileResult::Status::Failed, path,
-                                   "it holds more than " + std::to_string(rec::kSize) + " bytes",
-                                   "\"" + path + "\" is not a settings file: it holds more than " +
-                                       std::to_string(rec::kSize) +
-                                       " bytes. Nothing was loaded; choose a file saved with "
-                                       "\"Save settings\".");
+        return FileResult::Failure(
+            FileResult::Status::Failed, path,
+            {MessageKind::HoldsMoreThan, {std::to_string(rec::kSize)}},
+            {MessageKind::NotASettingsFileTooLong, {path, std::to_string(rec::kSize)}});
     std::copy_n(bytes.begin(), rec::kSize, record.bytes().begin());
     return {};
 }
 
 FileResult WriteSettingsFile(AppState& state) {
     if (state.currentSettingsFile.empty())
-        return {FileResult::Status::NoFileName, {}, {}, {}};
+        return {FileResult::Status::NoFileName, {}, {}, {}, {}};
     const auto& bytes = state.record.bytes();
     return WriteWhole(SettingsPath(state, state.currentSettingsFile), bytes.data(), bytes.size());
 }
@@ -225,7 +219,7 @@ FileResult WriteOriginalSnapshot(const AppState& state, bool withTrackEntries) {
     }
     // A marker left behind would later overwrite these track entries with others.
     if (fs::Exists(marker) && !fs::DeleteFile(marker))
-        return Describe(FileResult::Status::Failed, marker, "remove");
+        return Describe(FileResult::Status::Failed, marker, MessageKind::CannotRemove);
     return {};
 }
 
@@ -244,8 +238,8 @@ FileResult CompleteOriginalTracks(const AppState& state) {
         return read;
     if (bytes.size() < rec::kSize)
         return FileResult::Failure(FileResult::Status::Failed, path,
-                                   "it holds " + std::to_string(bytes.size()) +
-                                       " bytes instead of " + std::to_string(rec::kSize));
+                                   {MessageKind::HoldsBytesInsteadOf,
+                                    {std::to_string(bytes.size()), std::to_string(rec::kSize)}});
     for (std::size_t t = 0; t < read.size(); ++t)
         std::copy(read[t]->begin(), read[t]->end(),
                   bytes.begin() +
@@ -254,7 +248,7 @@ FileResult CompleteOriginalTracks(const AppState& state) {
         return written;
     const std::string marker = state.StartPath(kTracksPendingMarker);
     if (!fs::DeleteFile(marker))
-        return Describe(FileResult::Status::Failed, marker, "remove");
+        return Describe(FileResult::Status::Failed, marker, MessageKind::CannotRemove);
     return {};
 }
 

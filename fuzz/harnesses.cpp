@@ -373,7 +373,12 @@ void CommitRecord(const std::uint8_t* data, std::size_t size) {
     RecordFuzzGame::Write(record, std::vector<std::uint8_t>(data, data + size));
     bool recovered = true;
     try {
-        (void)RecoverInterruptedCommit(fuzz.game.string(), {fuzz.game.string()});
+        const RecoveryReport report =
+            RecoverInterruptedCommit(fuzz.game.string(), {fuzz.game.string()});
+        // The program a record names is shown to the user: short, and printable.
+        if (report.program.size() > 32 || std::any_of(report.program.begin(), report.program.end(),
+                                                      [](char c) { return c < 0x21 || c > 0x7E; }))
+            __builtin_trap();
     } catch (const FileAccessError&) {
         recovered = false;
     }
@@ -397,6 +402,8 @@ std::vector<std::vector<std::uint8_t>> CommitRecordSeeds() {
              "psniaed commit record\ncomplete\nreplace BITMAPS/CPITHI.PCX\ncreate "
              "LINKED/CPITLOW.PCX\nend\n",
              "psniaed commit record\ncomplete\npatch BITMAPS/CPITLOW.PCX\nat 1 ab 01\nend\n",
+             "psniaed commit record\nundo\nby psnedit\npatch BITMAPS/CPITHI.PCX\nat 3 abcd "
+             "0101\nend\n",
          })
         seeds.emplace_back(text.begin(), text.end());
     return seeds;

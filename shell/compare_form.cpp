@@ -3,10 +3,12 @@
 
 #include "shell/compare_form.h"
 
+#include "shell/field_names.h"
 #include "shell/game_read_blocks.h"
 #include "shell/record_fields_table.h"
 #include "tracks/track_blocks.h"
 #include "ui/accessibility.h"
+#include "ui/message_text.h"
 #include "ui/recovery.h"
 
 #include <QHeaderView>
@@ -68,12 +70,12 @@ void TCompareForm::Refresh() {
         read = ReadWholeGame(game, kCheckRead);
     } catch (const GameLockError& error) {
         Label1->setText(tr("Another program is changing the game; nothing was compared."));
-        context_.dialogs.Warning(this, QString::fromLocal8Bit(error.what()));
+        context_.dialogs.Warning(this, Worded(error.Said()));
         return;
     } catch (const FileAccessError& error) {
         // Only reading went wrong: nothing was written, so the program goes on.
         Label1->setText(tr("The game could not be read; nothing was compared."));
-        context_.dialogs.Warning(this, QString::fromLatin1(error.what()) + "\n" +
+        context_.dialogs.Warning(this, Worded(error.Said()) + "\n" +
                                            QString::fromLocal8Bit(state.config.GameDir().c_str()));
         return;
     }
@@ -100,9 +102,10 @@ void TCompareForm::Refresh() {
         if (&info != current) {
             current = &info;
             ++groups;
-            group = new QTreeWidgetItem(TreeView1, {QString("%1 (open \"%2\")")
-                                                        .arg(QString::fromUtf8(info.key))
-                                                        .arg(QString::fromUtf8(info.window))});
+            group = new QTreeWidgetItem(
+                TreeView1, {tr("%1 (open \"%2\")")
+                                .arg(QString::fromUtf8(info.key),
+                                     *info.window ? WindowTitle(info.group) : QString())});
             group->setData(0, Qt::UserRole, QString::fromUtf8(info.window));
             group->setExpanded(true);
         }

@@ -9,6 +9,7 @@
 #include "shell/backup_restore.h"
 #include "shell/compare_form.h"
 #include "shell/des_form.h"
+#include "shell/field_names.h"
 #include "shell/game_read_blocks.h"
 #include "shell/help_texts.h"
 #include "shell/path_form.h"
@@ -27,6 +28,7 @@
 #include "ui/game_command.h"
 #include "ui/game_transfer.h"
 #include "ui/latin1_text.h"
+#include "ui/message_text.h"
 #include "ui/picture_button.h"
 #include "ui/record_steps.h"
 #include "ui/window_transfers.h"
@@ -357,10 +359,10 @@ void TMainForm::WriteOriginalSnapshotIfMissing() {
         !result.Ok())
         context_.dialogs.Warning(
             this,
-            QString::fromLocal8Bit(result.message.c_str()) + "\n\n" +
-                QString("Your game's original values could not be kept, so \"Restore original "
-                        "data\" cannot bring them back. The editor tries again at its "
-                        "next start; make the file writable or free some space."));
+            tr("%1\n\nYour game's original values could not be kept, so \"Restore original "
+               "data\" cannot bring them back. The editor tries again at its next start; make "
+               "the file writable or free some space.")
+                .arg(Worded(result)));
 }
 
 void TMainForm::CreateOtherWindows() {
@@ -389,9 +391,7 @@ void TMainForm::CreateOtherWindows() {
 
 void TMainForm::StartHistory() {
     RecordSteps::Fields fields;
-    fields.name = [](const SettingsRecord& before, const SettingsRecord& after) {
-        return QString::fromStdString(StepName(before, after));
-    };
+    fields.name = StepTitle;
     // The field table names windows by their English titles; a window shows its title in the
     // desktop's language.
     fields.copyWindow = [](SettingsRecord& game, const SettingsRecord& record,
@@ -505,9 +505,9 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         if (const FileResult result = WriteConfig(context_.state); !result.Ok())
             context_.dialogs.Warning(
                 this,
-                QString::fromLocal8Bit(result.message.c_str()) + "\n\n" +
-                    QString("The editor's settings (where the game is) could not be saved; at "
-                            "its next start the editor asks for the game again."));
+                tr("%1\n\nThe editor's settings (where the game is) could not be saved; at its "
+                   "next start the editor asks for the game again.")
+                    .arg(Worded(result)));
     }
     if (steps_ && !context_.ended)
         steps_->RemoveKept();

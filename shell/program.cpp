@@ -8,6 +8,7 @@
 
 #include "core/app_state.h"
 #include "core/beside.h"
+#include "core/commit.h"
 #include "core/fs.h"
 #include "shell/languages.h"
 #include "shell/main_form.h"
@@ -142,6 +143,7 @@ int RunEditor(int argc, char** argv, const std::function<void(QWidget&)>& shown)
     // A file named on the command line is relative to where the program was started, which the
     // editor then leaves for its editor folder.
     const std::string launchDir = fs::CurrentDirectory();
+    SetCommittingProgram("psniaed");
     const QString folderError = EnterStartFolder(argv[0]);
     AppState state;
     if (folderError.isEmpty())

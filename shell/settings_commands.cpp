@@ -6,6 +6,7 @@
 #include "core/fs.h"
 #include "core/settings_files.h"
 #include "ui/latin1_text.h"
+#include "ui/message_text.h"
 #include "ui/record_steps.h"
 
 #include <QCoreApplication>
@@ -24,7 +25,7 @@ std::string NativePath(const QString& path) {
 // that kept the settings from being written is said, with the file and the reason.
 void ReportFailure(AppContext& context, QWidget* parent, const FileResult& result) {
     if (result.status == FileResult::Status::Failed || result.status == FileResult::Status::Refused)
-        context.dialogs.Error(parent, QString::fromLocal8Bit(result.message.c_str()));
+        context.dialogs.Error(parent, Worded(result));
 }
 
 } // namespace
@@ -103,9 +104,10 @@ bool SaveSettings(AppContext& context, QWidget* parent, const QString& descripti
         const FileResult result = WriteSettingsFile(state);
         if (result.status == FileResult::Status::NotOpened)
             context.dialogs.Error(
-                parent, QString("Cannot create the settings file '%1'.")
-                                .arg(QString::fromLocal8Bit(state.currentSettingsFile.c_str())) +
-                            "\n" + QString::fromLocal8Bit(result.message.c_str()));
+                parent, QCoreApplication::translate("psn::SettingsCommands",
+                                                    "Cannot create the settings file '%1'.\n%2")
+                            .arg(QString::fromLocal8Bit(state.currentSettingsFile.c_str()),
+                                 Worded(result)));
         ReportFailure(context, parent, result);
         if (result.Ok() && context.steps)
             context.steps->FileMatches();
@@ -135,10 +137,12 @@ bool LoadSettingsFile(AppContext& context, QWidget* parent, const std::string& p
         state.currentSettingsFile = previous;
         context.dialogs.Error(
             parent, result.status == FileResult::Status::NotOpened
-                        ? QString("%1. Nothing was loaded; check that the file exists and "
-                                  "that you may read it.")
-                              .arg(QString::fromLocal8Bit(result.message.c_str()))
-                        : QString::fromLocal8Bit(result.message.c_str()));
+                        ? QCoreApplication::translate(
+                              "psn::SettingsCommands",
+                              "%1. Nothing was loaded; check that the file exists and that you "
+                              "may read it.")
+                              .arg(Worded(result))
+                        : Worded(result));
     }
     return loaded;
 }

@@ -13,8 +13,9 @@ foreach(ts IN LISTS TS_FILES)
   list(APPEND copies ${WORK_DIR}/${name})
 endforeach()
 execute_process(
-  COMMAND ${LUPDATE} -silent ui editors graphics tracks shell -I . -extensions cpp,h
-          -locations none -no-ui-lines -ts ${copies}
+  COMMAND ${LUPDATE} -silent ui editors graphics tracks shell core/messages.cpp -I .
+          -extensions cpp,h -locations none -no-ui-lines
+          -tr-function-alias QT_TRANSLATE_NOOP+=PSN_WORDING -ts ${copies}
   WORKING_DIRECTORY ${SOURCE_DIR} RESULT_VARIABLE result ERROR_VARIABLE errors)
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "lupdate failed: ${errors}")

@@ -48,7 +48,7 @@ void TInstCarSetForm::Button1Click() {
     if (!EnoughSpaceToInstall(state, freeSpace))
         return;
     const auto& archives = CarSetArchives();
-    if (!PackFitsGame(context_, this, "car set",
+    if (!PackFitsGame(context_, this, tr("car set"),
                       std::vector<std::string>(archives.begin(), archives.end())))
         return;
     // The set is installed whole or not at all.

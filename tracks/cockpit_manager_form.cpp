@@ -87,7 +87,8 @@ void TInstCForm::BitBtn2Click() {
             continue;
         const CockpitChoice& choice = CockpitChoices()[i];
         const CockpitPack pack = CockpitPackOf(choice, state.edition);
-        if (!PackFitsGame(context_, this, QString("cockpit pack ") + choice.stem, pack.names))
+        if (!PackFitsGame(context_, this,
+                          tr("cockpit pack %1").arg(QString::fromLatin1(choice.stem)), pack.names))
             continue;
         const std::string data = state.StartPath(pack.data);
         // The data file is checked before the pictures change, so that a damaged one leaves the

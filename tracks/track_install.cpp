@@ -8,7 +8,9 @@
 #include "tracks/track_blocks.h"
 #include "ui/game_command.h"
 #include "ui/game_transfer.h"
+#include "ui/message_text.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFileInfo>
 
@@ -47,9 +49,7 @@ bool CopyTracksFromCd(AppContext& context, QWidget* parent) {
         for (const std::string& name : TrackFileNames())
             command.Copy(fs::ResolveCase(fs::Join(cdFolder, name)), context.state.GamePath(name));
     } catch (const FileAccessError& error) {
-        context.dialogs.Warning(parent, QString(kCdCopyFailed) + "\n" +
-                                            QString::fromLocal8Bit(error.Path().c_str()) + ": " +
-                                            QString::fromLocal8Bit(error.Reason().c_str()));
+        context.dialogs.Warning(parent, QString(kCdCopyFailed) + "\n" + WordedWhere(error));
         return false;
     }
     return command.CommitOrReport(parent, kCdCopyFailed);
@@ -110,9 +110,11 @@ bool PackFitsGame(AppContext& context, QWidget* parent, const QString& pack,
     for (const std::string& name : check.sampleFiles)
         names += (names.isEmpty() ? "" : ", ") + QString::fromLocal8Bit(name.c_str());
     context.dialogs.Error(
-        parent, QString("The %1 in the editor's DATA folder is a sample made for the editor's "
-                        "sample game, not for the game in %2, so nothing was installed.\n\nPut "
-                        "the real pack's files (%3) into %4 in place of the samples.")
+        parent, QCoreApplication::translate(
+                    "psn::TrackInstall",
+                    "The %1 in the editor's DATA folder is a sample made for the editor's sample "
+                    "game, not for the game in %2, so nothing was installed.\n\nPut the real "
+                    "pack's files (%3) into %4 in place of the samples.")
                     .arg(pack, QString::fromLocal8Bit(state.config.GameDir().c_str()), names,
                          QString::fromLocal8Bit(dataDir.c_str())));
     return false;

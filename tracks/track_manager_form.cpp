@@ -62,7 +62,7 @@ bool Tinsttform::WriteStretchFiles(bool bonus) {
 
 // Each install is one command: the executable's stretches and the copied files together or none.
 void Tinsttform::BitBtn1Click() {
-    if (!PackFitsGame(context_, this, "original track pack", TrackPackFiles(false)))
+    if (!PackFitsGame(context_, this, tr("original track pack"), TrackPackFiles(false)))
         return;
     GameCommand command(context_);
     const TracksFolderScope folder(context_.state);
@@ -75,7 +75,7 @@ void Tinsttform::BitBtn1Click() {
 
 void Tinsttform::BitBtn2Click() {
     AppState& state = context_.state;
-    if (!PackFitsGame(context_, this, "Valmont track pack", TrackPackFiles(true)))
+    if (!PackFitsGame(context_, this, tr("Valmont track pack"), TrackPackFiles(true)))
         return;
     GameCommand command(context_);
     // A folder without its 16 track files counts as missing, so that an install that stopped

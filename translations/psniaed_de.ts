@@ -181,6 +181,265 @@ Er liest nur die Archive des Beispielspiels: Ein echtes Spiel braucht dort statt
     </message>
 </context>
 <context>
+    <name>psn::Fields</name>
+    <message>
+        <source>team %1</source>
+        <translation>Team %1</translation>
+    </message>
+    <message>
+        <source>team %1 engine</source>
+        <translation>Team %1 Motor</translation>
+    </message>
+    <message>
+        <source>team %1 in use</source>
+        <translation>Team %1 im Einsatz</translation>
+    </message>
+    <message>
+        <source>team %1 1st driver number</source>
+        <translation>Team %1 Nummer des 1. Fahrers</translation>
+    </message>
+    <message>
+        <source>team %1 1st driver selected</source>
+        <translation>Team %1 1. Fahrer gewählt</translation>
+    </message>
+    <message>
+        <source>team %1 2nd driver number</source>
+        <translation>Team %1 Nummer des 2. Fahrers</translation>
+    </message>
+    <message>
+        <source>team %1 2nd driver selected</source>
+        <translation>Team %1 2. Fahrer gewählt</translation>
+    </message>
+    <message>
+        <source>slot %1 number</source>
+        <translation>Platz %1 Nummer</translation>
+    </message>
+    <message>
+        <source>slot %1 selected</source>
+        <translation>Platz %1 gewählt</translation>
+    </message>
+    <message>
+        <source>car %1 driver</source>
+        <translation>Wagen %1 Fahrer</translation>
+    </message>
+    <message>
+        <source>first driver &apos;0&apos;</source>
+        <translation>erster Fahrer „0“</translation>
+    </message>
+    <message>
+        <source>team %1 qualification</source>
+        <translation>Team %1 Qualifikation</translation>
+    </message>
+    <message>
+        <source>team %1 other sessions</source>
+        <translation>Team %1 übrige Sitzungen</translation>
+    </message>
+    <message>
+        <source>human qualification</source>
+        <translation>Spieler Qualifikation</translation>
+    </message>
+    <message>
+        <source>human other sessions</source>
+        <translation>Spieler übrige Sitzungen</translation>
+    </message>
+    <message>
+        <source>random engine power</source>
+        <translation>zufällige Motorleistung</translation>
+    </message>
+    <message>
+        <source>car %1 qualification</source>
+        <translation>Wagen %1 Qualifikation</translation>
+    </message>
+    <message>
+        <source>car %1 other sessions</source>
+        <translation>Wagen %1 übrige Sitzungen</translation>
+    </message>
+    <message>
+        <source>car %1 range</source>
+        <translation>Wagen %1 Spanne</translation>
+    </message>
+    <message>
+        <source>human car weight</source>
+        <translation>Gewicht des Spielerwagens</translation>
+    </message>
+    <message>
+        <source>computer car weight</source>
+        <translation>Gewicht der Computerwagen</translation>
+    </message>
+    <message>
+        <source>practice fuel</source>
+        <translation>Benzin im Training</translation>
+    </message>
+    <message>
+        <source>qualifying fuel</source>
+        <translation>Benzin in der Qualifikation</translation>
+    </message>
+    <message>
+        <source>show opponents fuel load</source>
+        <translation>Tankfüllung der Gegner zeigen</translation>
+    </message>
+    <message>
+        <source>performance depends on team</source>
+        <translation>Leistung hängt vom Team ab</translation>
+    </message>
+    <message>
+        <source>real best time info</source>
+        <translation>echte Bestzeit-Angaben</translation>
+    </message>
+    <message>
+        <source>light %1 colour</source>
+        <translation>Lampe %1 Farbe</translation>
+    </message>
+    <message>
+        <source>light %1 speed</source>
+        <translation>Lampe %1 Drehzahl</translation>
+    </message>
+    <message>
+        <source>position %1</source>
+        <translation>Position %1</translation>
+    </message>
+    <message>
+        <source>speed check</source>
+        <translation>Geschwindigkeitsprüfung</translation>
+    </message>
+    <message>
+        <source>pit speed</source>
+        <translation>Boxengeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>team %1 cockpit</source>
+        <translation>Team %1 Cockpit</translation>
+    </message>
+    <message>
+        <source>team %1 front wing</source>
+        <translation>Team %1 Frontflügel</translation>
+    </message>
+    <message>
+        <source>team %1 mirrors</source>
+        <translation>Team %1 Spiegel</translation>
+    </message>
+    <message>
+        <source>team %1 team logo</source>
+        <translation>Team %1 Teamlogo</translation>
+    </message>
+    <message>
+        <source>team %1 thin stripe</source>
+        <translation>Team %1 schmaler Streifen</translation>
+    </message>
+    <message>
+        <source>team %1 head</source>
+        <translation>Team %1 Kopf</translation>
+    </message>
+    <message>
+        <source>team %1 epaulettes/jack</source>
+        <translation>Team %1 Schulterklappen/Wagenheber</translation>
+    </message>
+    <message>
+        <source>team %1 left chest/sign</source>
+        <translation>Team %1 linke Brust/Schild</translation>
+    </message>
+    <message>
+        <source>team %1 right chest</source>
+        <translation>Team %1 rechte Brust</translation>
+    </message>
+    <message>
+        <source>team %1 left upper arm</source>
+        <translation>Team %1 linker Oberarm</translation>
+    </message>
+    <message>
+        <source>team %1 right upper arm</source>
+        <translation>Team %1 rechter Oberarm</translation>
+    </message>
+    <message>
+        <source>team %1 left forearm</source>
+        <translation>Team %1 linker Unterarm</translation>
+    </message>
+    <message>
+        <source>team %1 right forearm</source>
+        <translation>Team %1 rechter Unterarm</translation>
+    </message>
+    <message>
+        <source>team %1 hands</source>
+        <translation>Team %1 Hände</translation>
+    </message>
+    <message>
+        <source>team %1 waist</source>
+        <translation>Team %1 Taille</translation>
+    </message>
+    <message>
+        <source>team %1 legs/ pit monitor</source>
+        <translation>Team %1 Beine/Boxenmonitor</translation>
+    </message>
+    <message>
+        <source>team %1 feet</source>
+        <translation>Team %1 Füße</translation>
+    </message>
+    <message>
+        <source>team %1 part %2</source>
+        <translation>Team %1 Teil %2</translation>
+    </message>
+    <message>
+        <source>camera %1 x distance</source>
+        <translation>Kamera %1 x-Abstand</translation>
+    </message>
+    <message>
+        <source>camera %1 z height</source>
+        <translation>Kamera %1 z-Höhe</translation>
+    </message>
+    <message>
+        <source>camera %1 y distance</source>
+        <translation>Kamera %1 y-Abstand</translation>
+    </message>
+    <message>
+        <source>camera %1 x angle</source>
+        <translation>Kamera %1 x-Winkel</translation>
+    </message>
+    <message>
+        <source>camera %1 z angle</source>
+        <translation>Kamera %1 z-Winkel</translation>
+    </message>
+    <message>
+        <source>camera %1 y angle</source>
+        <translation>Kamera %1 y-Winkel</translation>
+    </message>
+    <message>
+        <source>camera %1 tuning %2</source>
+        <translation>Kamera %1 Einstellung %2</translation>
+    </message>
+    <message>
+        <source>track %1 front wing</source>
+        <translation>Strecke %1 Frontflügel</translation>
+    </message>
+    <message>
+        <source>track %1 rear wing</source>
+        <translation>Strecke %1 Heckflügel</translation>
+    </message>
+    <message>
+        <source>track %1 gear %2</source>
+        <translation>Strecke %1 Gang %2</translation>
+    </message>
+    <message>
+        <source>track %1 compound</source>
+        <translation>Strecke %1 Reifenmischung</translation>
+    </message>
+    <message>
+        <source>track %1 fuel consumption</source>
+        <translation>Strecke %1 Benzinverbrauch</translation>
+    </message>
+    <message>
+        <source>track %1 tyre consumption</source>
+        <translation>Strecke %1 Reifenverschleiß</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>bytes</source>
+        <translation>Bytes</translation>
+    </message>
+</context>
+<context>
     <name>psn::GameActions</name>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
@@ -197,6 +456,17 @@ Er liest nur die Archive des Beispielspiels: Ein echtes Spiel braucht dort statt
     <message>
         <source>&quot;Random engine power&quot; cannot be turned back on in this game: %1 no longer holds the code the switch needs, and no backup %2 of the original holds it. The switch is shown as the game has it; the other values have been exported.</source>
         <translation>„Zufällige Motorleistung“ lässt sich in diesem Spiel nicht wieder einschalten: %1 enthält den Code, den der Schalter braucht, nicht mehr, und keine Sicherung %2 des Originals enthält ihn. Der Schalter wird so gezeigt, wie das Spiel ihn hat; die übrigen Werte wurden exportiert.</translation>
+    </message>
+</context>
+<context>
+    <name>psn::GameCommand</name>
+    <message>
+        <source>%1
+
+Press OK to try again, or Cancel to stop.</source>
+        <translation>%1
+
+Drücken Sie OK, um es noch einmal zu versuchen, oder Abbrechen, um aufzuhören.</translation>
     </message>
 </context>
 <context>
@@ -260,6 +530,275 @@ Spielordner: %4</translation>
     </message>
 </context>
 <context>
+    <name>psn::Messages</name>
+    <message>
+        <source>is a folder, not a file</source>
+        <extracomment>Reasons follow a file&apos;s name and a colon, or &quot;it&quot;: they start with a verb.</extracomment>
+        <translation>ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>is a link, not a regular file</source>
+        <translation>ist eine Verknüpfung, keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>is a named pipe (FIFO), not a regular file</source>
+        <translation>ist eine benannte Pipe (FIFO), keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>is a socket, not a regular file</source>
+        <translation>ist ein Socket, keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>is a device, not a regular file</source>
+        <translation>ist ein Gerät, keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>is not a regular file</source>
+        <translation>ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>is a link that leads round in a loop</source>
+        <translation>ist eine Verknüpfung, die im Kreis führt</translation>
+    </message>
+    <message>
+        <source>is a link to %1, which does not exist</source>
+        <translation>ist eine Verknüpfung auf %1, das es nicht gibt</translation>
+    </message>
+    <message>
+        <source>is a link to %1, which cannot be reached: %2</source>
+        <translation>ist eine Verknüpfung auf %1, das nicht erreichbar ist: %2</translation>
+    </message>
+    <message>
+        <source>is a link to %1, which %2</source>
+        <extracomment>%2 is a reason that starts with a verb (&quot;is a folder, not a file&quot;).</extracomment>
+        <translation>ist eine Verknüpfung auf %1; dieses %2</translation>
+    </message>
+    <message>
+        <source>is a link to %1, which is not a game file of that name</source>
+        <translation>ist eine Verknüpfung auf %1, keine Spieldatei dieses Namens</translation>
+    </message>
+    <message>
+        <source>is too large (%1 bytes) to be the file it claims to be</source>
+        <translation>ist zu groß (%1 Bytes), um die Datei zu sein, die ihr Name sagt</translation>
+    </message>
+    <message>
+        <source>the file ended early</source>
+        <translation>die Datei endete zu früh</translation>
+    </message>
+    <message>
+        <source>the file is too short for a checksum trailer</source>
+        <translation>die Datei ist zu kurz für einen Prüfsummenanhang</translation>
+    </message>
+    <message>
+        <source>is not the game&apos;s executable: it is %1 bytes long, which does not fit</source>
+        <translation>ist nicht das Programm des Spiels: es ist %1 Bytes lang, was nicht passt</translation>
+    </message>
+    <message>
+        <source>is not the game&apos;s executable: it holds no edition byte the editor knows</source>
+        <translation>ist nicht das Programm des Spiels: es enthält kein Ausgabe-Byte, das der Editor kennt</translation>
+    </message>
+    <message>
+        <source>is not the game&apos;s save state: its checksum trailer does not fit</source>
+        <translation>ist nicht der Spielstand des Spiels: seine Prüfsumme am Ende passt nicht</translation>
+    </message>
+    <message>
+        <source>is not a track file of the game: it is too short</source>
+        <translation>ist keine Streckendatei des Spiels: sie ist zu kurz</translation>
+    </message>
+    <message>
+        <source>is not a track file of the game: its car set-up block lies beyond its end</source>
+        <translation>ist keine Streckendatei des Spiels: ihr Block mit der Wagenabstimmung liegt hinter ihrem Ende</translation>
+    </message>
+    <message>
+        <source>is not a track file of the game: its checksum trailer does not fit</source>
+        <translation>ist keine Streckendatei des Spiels: ihre Prüfsumme am Ende passt nicht</translation>
+    </message>
+    <message>
+        <source>%1; it was left alone</source>
+        <extracomment>%1 is a reason that starts with a verb.</extracomment>
+        <translation>%1; sie blieb unverändert</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>die Datei ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>it holds %1 bytes instead of %2</source>
+        <translation>sie enthält %1 Bytes statt %2</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 bytes</source>
+        <translation>sie enthält mehr als %1 Bytes</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A file&apos;s name and what is wrong with it.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot remove &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht entfernt werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: it %2, so it was left alone</source>
+        <extracomment>%2 is a reason that starts with a verb (&quot;is a folder, not a file&quot;).</extracomment>
+        <translation>„%1“ kann nicht geschrieben werden: es %2, daher blieb es unverändert</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a settings file: %2. Nothing was loaded; choose a settings file saved by the editor or by psnedit.</source>
+        <translation>„%1“ ist keine Einstellungsdatei: %2. Es wurde nichts geladen; wählen Sie eine Einstellungsdatei, die der Editor oder psnedit gespeichert hat.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a settings file: it %2. Nothing was loaded; choose a settings file saved by the editor or by psnedit.</source>
+        <extracomment>%2 is a reason that starts with a verb (&quot;is a folder, not a file&quot;).</extracomment>
+        <translation>„%1“ ist keine Einstellungsdatei: es %2. Es wurde nichts geladen; wählen Sie eine Einstellungsdatei, die der Editor oder psnedit gespeichert hat.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a settings file: it holds more than %2 bytes. Nothing was loaded; choose a file saved with &quot;Save settings&quot;.</source>
+        <translation>„%1“ ist keine Einstellungsdatei: sie enthält mehr als %2 Bytes. Es wurde nichts geladen; wählen Sie eine mit „Einstellungen speichern“ gespeicherte Datei.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is damaged: it holds %2 bytes instead of %3. Nothing was loaded.</source>
+        <translation>Die Einstellungsdatei „%1“ ist beschädigt: sie enthält %2 Bytes statt %3. Es wurde nichts geladen.</translation>
+    </message>
+    <message>
+        <source>%1: %2, not the editor&apos;s lock file. Nothing was changed; remove it and try again.</source>
+        <extracomment>%2 is a reason that starts with a verb (&quot;is a link&quot;).</extracomment>
+        <translation>%1: %2, nicht die Sperrdatei des Editors. Es wurde nichts geändert; entfernen Sie sie und versuchen Sie es noch einmal.</translation>
+    </message>
+    <message>
+        <source>%1: %2. Nothing was changed; check %3 and try again.</source>
+        <translation>%1: %2. Es wurde nichts geändert; prüfen Sie %3 und versuchen Sie es noch einmal.</translation>
+    </message>
+    <message>
+        <source>Another program is changing the game in %1 (it holds %2). Nothing was changed; try again once it has finished.</source>
+        <translation>Ein anderes Programm ändert gerade das Spiel in %1 (es hält %2). Es wurde nichts geändert; versuchen Sie es noch einmal, sobald es fertig ist.</translation>
+    </message>
+    <message>
+        <source>an interrupted change of the game files is recorded here, and the game folder cannot be written to complete it; make it writable and try again</source>
+        <translation>hier ist eine unterbrochene Änderung der Spieldateien festgehalten, und in den Spielordner kann nicht geschrieben werden, um sie abzuschließen; machen Sie ihn beschreibbar und versuchen Sie es noch einmal</translation>
+    </message>
+    <message>
+        <source>the commit record names &quot;%1&quot;, %2. Nothing was changed. Check the game&apos;s files against their .bak copies, then remove the record</source>
+        <extracomment>%2 says why, starting with &quot;which&quot; or &quot;but&quot;.</extracomment>
+        <translation>der Änderungseintrag nennt „%1“, %2. Es wurde nichts geändert. Vergleichen Sie die Spieldateien mit ihren .bak-Kopien und entfernen Sie dann den Eintrag</translation>
+    </message>
+    <message>
+        <source>the commit record changes &quot;%1&quot; in place, %2. Nothing was changed. Check the game&apos;s files against their .bak copies, then remove the record</source>
+        <extracomment>%2 says why, starting with &quot;but&quot; or &quot;beyond&quot;.</extracomment>
+        <translation>der Änderungseintrag ändert „%1“ an Ort und Stelle, %2. Es wurde nichts geändert. Vergleichen Sie die Spieldateien mit ihren .bak-Kopien und entfernen Sie dann den Eintrag</translation>
+    </message>
+    <message>
+        <source>the commit record holds the line &quot;%1&quot;, which is no entry of it. Nothing was changed. Check the game&apos;s files against their .bak copies, then remove the record</source>
+        <translation>der Änderungseintrag enthält die Zeile „%1“, die nicht zu ihm gehört. Es wurde nichts geändert. Vergleichen Sie die Spieldateien mit ihren .bak-Kopien und entfernen Sie dann den Eintrag</translation>
+    </message>
+    <message>
+        <source>the commit record is damaged; remove it after checking the game files against their .bak copies</source>
+        <translation>der Änderungseintrag ist beschädigt; entfernen Sie ihn, nachdem Sie die Spieldateien mit ihren .bak-Kopien verglichen haben</translation>
+    </message>
+    <message>
+        <source>an empty name</source>
+        <extracomment>Follows &quot;the commit record names &quot;FILE&quot;, &quot;.</extracomment>
+        <translation>einen leeren Namen</translation>
+    </message>
+    <message>
+        <source>which lies outside the game folder</source>
+        <translation>das außerhalb des Spielordners liegt</translation>
+    </message>
+    <message>
+        <source>which leads out of the game folder</source>
+        <translation>das aus dem Spielordner hinausführt</translation>
+    </message>
+    <message>
+        <source>which is not a plain name of a game file</source>
+        <translation>das kein einfacher Name einer Spieldatei ist</translation>
+    </message>
+    <message>
+        <source>which is a backup, and recovery never touches a backup</source>
+        <translation>das eine Sicherung ist, und die Wiederherstellung rührt nie eine Sicherung an</translation>
+    </message>
+    <message>
+        <source>which is the commit record itself</source>
+        <translation>das der Änderungseintrag selbst ist</translation>
+    </message>
+    <message>
+        <source>which is not a game file this program writes</source>
+        <translation>das keine Spieldatei ist, die dieses Programm schreibt</translation>
+    </message>
+    <message>
+        <source>which lies behind a link that leads out of the game folder</source>
+        <translation>das hinter einer Verknüpfung liegt, die aus dem Spielordner hinausführt</translation>
+    </message>
+    <message>
+        <source>which is a link, where the interrupted command created a file</source>
+        <translation>das eine Verknüpfung ist, wo der unterbrochene Befehl eine Datei angelegt hat</translation>
+    </message>
+    <message>
+        <source>which is a link to %1, not to a game file</source>
+        <translation>das eine Verknüpfung auf %1 ist, nicht auf eine Spieldatei</translation>
+    </message>
+    <message>
+        <source>which is a link to nowhere, not to a game file</source>
+        <translation>das eine Verknüpfung ins Leere ist, nicht auf eine Spieldatei</translation>
+    </message>
+    <message>
+        <source>but it is no regular file</source>
+        <extracomment>Follows &quot;the commit record changes &quot;FILE&quot; in place, &quot;.</extracomment>
+        <translation>aber sie ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>but it shares its bytes with another file (a hard link)</source>
+        <translation>aber sie teilt ihre Bytes mit einer anderen Datei (ein harter Link)</translation>
+    </message>
+    <message>
+        <source>beyond its end</source>
+        <translation>hinter ihrem Ende</translation>
+    </message>
+    <message>
+        <source>by more bytes than a commit changes in place</source>
+        <translation>um mehr Bytes, als eine Änderung an Ort und Stelle umfasst</translation>
+    </message>
+    <message>
+        <source>The editor was stopped while it was changing the game files. The change has now been completed in:</source>
+        <extracomment>A list of files follows, one a line.</extracomment>
+        <translation>Der Editor wurde angehalten, während er die Spieldateien änderte. Die Änderung wurde jetzt abgeschlossen in:</translation>
+    </message>
+    <message>
+        <source>The program %1 was stopped while it was changing the game files. The change has now been completed in:</source>
+        <extracomment>%1 is the name of the program that was stopped (psnedit). A list of files follows.</extracomment>
+        <translation>Das Programm %1 wurde angehalten, während es die Spieldateien änderte. Die Änderung wurde jetzt abgeschlossen in:</translation>
+    </message>
+    <message>
+        <source>A program was stopped while it was changing the game files. The change has now been completed in:</source>
+        <extracomment>The record does not say which program was stopped. A list of files follows.</extracomment>
+        <translation>Ein Programm wurde angehalten, während es die Spieldateien änderte. Die Änderung wurde jetzt abgeschlossen in:</translation>
+    </message>
+    <message>
+        <source>The editor was stopped while it was changing the game files. These files have been put back as they were:</source>
+        <translation>Der Editor wurde angehalten, während er die Spieldateien änderte. Diese Dateien wurden in ihren vorigen Zustand zurückversetzt:</translation>
+    </message>
+    <message>
+        <source>The program %1 was stopped while it was changing the game files. These files have been put back as they were:</source>
+        <translation>Das Programm %1 wurde angehalten, während es die Spieldateien änderte. Diese Dateien wurden in ihren vorigen Zustand zurückversetzt:</translation>
+    </message>
+    <message>
+        <source>A program was stopped while it was changing the game files. These files have been put back as they were:</source>
+        <translation>Ein Programm wurde angehalten, während es die Spieldateien änderte. Diese Dateien wurden in ihren vorigen Zustand zurückversetzt:</translation>
+    </message>
+</context>
+<context>
     <name>psn::Pictures</name>
     <message>
         <source>en</source>
@@ -314,17 +853,6 @@ Spielordner: %4</translation>
     </message>
 </context>
 <context>
-    <name>psn::Recovery</name>
-    <message>
-        <source>The editor was stopped while it was changing the game files. The change has now been completed in:</source>
-        <translation>Der Editor wurde angehalten, während er die Spieldateien änderte. Die Änderung wurde jetzt abgeschlossen in:</translation>
-    </message>
-    <message>
-        <source>The editor was stopped while it was changing the game files. These files have been put back as they were:</source>
-        <translation>Der Editor wurde angehalten, während er die Spieldateien änderte. Diese Dateien wurden in ihren vorigen Zustand zurückversetzt:</translation>
-    </message>
-</context>
-<context>
     <name>psn::SettingsCommands</name>
     <message>
         <source>Save settings</source>
@@ -345,6 +873,31 @@ Spielordner: %4</translation>
     <message>
         <source>Load settings %1</source>
         <translation>Einstellungen laden: %1</translation>
+    </message>
+    <message>
+        <source>Cannot create the settings file &apos;%1&apos;.
+%2</source>
+        <translation>Die Einstellungsdatei „%1“ kann nicht angelegt werden.
+%2</translation>
+    </message>
+    <message>
+        <source>%1. Nothing was loaded; check that the file exists and that you may read it.</source>
+        <translation>%1. Es wurde nichts geladen; prüfen Sie, ob die Datei existiert und ob Sie sie lesen dürfen.</translation>
+    </message>
+</context>
+<context>
+    <name>psn::Steps</name>
+    <message>
+        <source>Change</source>
+        <translation>Änderung</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 and %3 more</source>
+        <translation>%1: %2 und %3 weitere</translation>
     </message>
 </context>
 <context>
@@ -577,6 +1130,10 @@ Spielordner: %4</translation>
     <message>
         <source> The track set-ups have not been read in this run and are not compared.</source>
         <translation> Die Streckenabstimmungen wurden in dieser Sitzung nicht gelesen und werden nicht verglichen.</translation>
+    </message>
+    <message>
+        <source>%1 (open &quot;%2&quot;)</source>
+        <translation>%1 (öffnen Sie „%2“)</translation>
     </message>
 </context>
 <context>
@@ -839,6 +1396,10 @@ Spielordner: %4</translation>
         <source>New cockpit installed!</source>
         <translation>Neues Cockpit installiert!</translation>
     </message>
+    <message>
+        <source>cockpit pack %1</source>
+        <translation>Cockpitpaket %1</translation>
+    </message>
 </context>
 <context>
     <name>psn::TInstCarSetForm</name>
@@ -857,6 +1418,10 @@ Spielordner: %4</translation>
     <message>
         <source>New carset installed!</source>
         <translation>Neuer Fahrzeugsatz installiert!</translation>
+    </message>
+    <message>
+        <source>car set</source>
+        <translation>Fahrzeugsatz</translation>
     </message>
 </context>
 <context>
@@ -1075,6 +1640,22 @@ Spielordner: %4</translation>
     <message>
         <source>The editor is already running in %1. This window works as usual, but only the other one keeps unsaved settings for the case that it does not end normally: save your settings to a file before you close this window.</source>
         <translation>Der Editor läuft bereits in %1. Dieses Fenster arbeitet wie gewohnt, aber nur das andere bewahrt ungespeicherte Einstellungen für den Fall auf, dass es nicht normal endet: Speichern Sie Ihre Einstellungen in einer Datei, bevor Sie dieses Fenster schließen.</translation>
+    </message>
+    <message>
+        <source>%1
+
+Your game&apos;s original values could not be kept, so &quot;Restore original data&quot; cannot bring them back. The editor tries again at its next start; make the file writable or free some space.</source>
+        <translation>%1
+
+Die ursprünglichen Werte Ihres Spiels konnten nicht aufbewahrt werden, daher kann „Originaldaten wiederherstellen“ sie nicht zurückholen. Der Editor versucht es beim nächsten Start noch einmal; machen Sie die Datei beschreibbar oder schaffen Sie Platz.</translation>
+    </message>
+    <message>
+        <source>%1
+
+The editor&apos;s settings (where the game is) could not be saved; at its next start the editor asks for the game again.</source>
+        <translation>%1
+
+Die Einstellungen des Editors (wo das Spiel liegt) konnten nicht gespeichert werden; beim nächsten Start fragt der Editor erneut nach dem Spiel.</translation>
     </message>
 </context>
 <context>
@@ -1570,6 +2151,25 @@ Das Spiel, wie es jetzt ist, wird zuvor als Saison gesichert.</translation>
     <message>
         <source>Track installed!</source>
         <translation>Strecke installiert!</translation>
+    </message>
+    <message>
+        <source>original track pack</source>
+        <translation>Paket der Originalstrecken</translation>
+    </message>
+    <message>
+        <source>Valmont track pack</source>
+        <translation>Valmont-Streckenpaket</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TrackInstall</name>
+    <message>
+        <source>The %1 in the editor&apos;s DATA folder is a sample made for the editor&apos;s sample game, not for the game in %2, so nothing was installed.
+
+Put the real pack&apos;s files (%3) into %4 in place of the samples.</source>
+        <translation>Die Dateien für „%1“ im DATA-Ordner des Editors sind ein Muster für das Beispielspiel des Editors, nicht für das Spiel in %2, daher wurde nichts installiert.
+
+Legen Sie die Dateien des echten Pakets (%3) anstelle der Muster in %4.</translation>
     </message>
 </context>
 </TS>

@@ -181,6 +181,265 @@ Solo lee los archivos del juego de ejemplo: un juego real necesita allí su prop
     </message>
 </context>
 <context>
+    <name>psn::Fields</name>
+    <message>
+        <source>team %1</source>
+        <translation>equipo %1</translation>
+    </message>
+    <message>
+        <source>team %1 engine</source>
+        <translation>equipo %1 motor</translation>
+    </message>
+    <message>
+        <source>team %1 in use</source>
+        <translation>equipo %1 en uso</translation>
+    </message>
+    <message>
+        <source>team %1 1st driver number</source>
+        <translation>equipo %1 número del 1.er piloto</translation>
+    </message>
+    <message>
+        <source>team %1 1st driver selected</source>
+        <translation>equipo %1 1.er piloto elegido</translation>
+    </message>
+    <message>
+        <source>team %1 2nd driver number</source>
+        <translation>equipo %1 número del 2.º piloto</translation>
+    </message>
+    <message>
+        <source>team %1 2nd driver selected</source>
+        <translation>equipo %1 2.º piloto elegido</translation>
+    </message>
+    <message>
+        <source>slot %1 number</source>
+        <translation>plaza %1 número</translation>
+    </message>
+    <message>
+        <source>slot %1 selected</source>
+        <translation>plaza %1 elegida</translation>
+    </message>
+    <message>
+        <source>car %1 driver</source>
+        <translation>coche %1 piloto</translation>
+    </message>
+    <message>
+        <source>first driver &apos;0&apos;</source>
+        <translation>primer piloto «0»</translation>
+    </message>
+    <message>
+        <source>team %1 qualification</source>
+        <translation>equipo %1 clasificación</translation>
+    </message>
+    <message>
+        <source>team %1 other sessions</source>
+        <translation>equipo %1 otras sesiones</translation>
+    </message>
+    <message>
+        <source>human qualification</source>
+        <translation>jugador clasificación</translation>
+    </message>
+    <message>
+        <source>human other sessions</source>
+        <translation>jugador otras sesiones</translation>
+    </message>
+    <message>
+        <source>random engine power</source>
+        <translation>potencia de motor aleatoria</translation>
+    </message>
+    <message>
+        <source>car %1 qualification</source>
+        <translation>coche %1 clasificación</translation>
+    </message>
+    <message>
+        <source>car %1 other sessions</source>
+        <translation>coche %1 otras sesiones</translation>
+    </message>
+    <message>
+        <source>car %1 range</source>
+        <translation>coche %1 margen</translation>
+    </message>
+    <message>
+        <source>human car weight</source>
+        <translation>peso del coche del jugador</translation>
+    </message>
+    <message>
+        <source>computer car weight</source>
+        <translation>peso de los coches del ordenador</translation>
+    </message>
+    <message>
+        <source>practice fuel</source>
+        <translation>combustible en entrenamientos</translation>
+    </message>
+    <message>
+        <source>qualifying fuel</source>
+        <translation>combustible en clasificación</translation>
+    </message>
+    <message>
+        <source>show opponents fuel load</source>
+        <translation>mostrar el combustible de los rivales</translation>
+    </message>
+    <message>
+        <source>performance depends on team</source>
+        <translation>rendimiento según el equipo</translation>
+    </message>
+    <message>
+        <source>real best time info</source>
+        <translation>información real del mejor tiempo</translation>
+    </message>
+    <message>
+        <source>light %1 colour</source>
+        <translation>luz %1 color</translation>
+    </message>
+    <message>
+        <source>light %1 speed</source>
+        <translation>luz %1 régimen</translation>
+    </message>
+    <message>
+        <source>position %1</source>
+        <translation>posición %1</translation>
+    </message>
+    <message>
+        <source>speed check</source>
+        <translation>control de velocidad</translation>
+    </message>
+    <message>
+        <source>pit speed</source>
+        <translation>velocidad en boxes</translation>
+    </message>
+    <message>
+        <source>team %1 cockpit</source>
+        <translation>equipo %1 cockpit</translation>
+    </message>
+    <message>
+        <source>team %1 front wing</source>
+        <translation>equipo %1 alerón delantero</translation>
+    </message>
+    <message>
+        <source>team %1 mirrors</source>
+        <translation>equipo %1 retrovisores</translation>
+    </message>
+    <message>
+        <source>team %1 team logo</source>
+        <translation>equipo %1 logotipo del equipo</translation>
+    </message>
+    <message>
+        <source>team %1 thin stripe</source>
+        <translation>equipo %1 franja fina</translation>
+    </message>
+    <message>
+        <source>team %1 head</source>
+        <translation>equipo %1 cabeza</translation>
+    </message>
+    <message>
+        <source>team %1 epaulettes/jack</source>
+        <translation>equipo %1 hombreras/gato</translation>
+    </message>
+    <message>
+        <source>team %1 left chest/sign</source>
+        <translation>equipo %1 pecho izquierdo/cartel</translation>
+    </message>
+    <message>
+        <source>team %1 right chest</source>
+        <translation>equipo %1 pecho derecho</translation>
+    </message>
+    <message>
+        <source>team %1 left upper arm</source>
+        <translation>equipo %1 brazo izquierdo</translation>
+    </message>
+    <message>
+        <source>team %1 right upper arm</source>
+        <translation>equipo %1 brazo derecho</translation>
+    </message>
+    <message>
+        <source>team %1 left forearm</source>
+        <translation>equipo %1 antebrazo izquierdo</translation>
+    </message>
+    <message>
+        <source>team %1 right forearm</source>
+        <translation>equipo %1 antebrazo derecho</translation>
+    </message>
+    <message>
+        <source>team %1 hands</source>
+        <translation>equipo %1 manos</translation>
+    </message>
+    <message>
+        <source>team %1 waist</source>
+        <translation>equipo %1 cintura</translation>
+    </message>
+    <message>
+        <source>team %1 legs/ pit monitor</source>
+        <translation>equipo %1 piernas/monitor de boxes</translation>
+    </message>
+    <message>
+        <source>team %1 feet</source>
+        <translation>equipo %1 pies</translation>
+    </message>
+    <message>
+        <source>team %1 part %2</source>
+        <translation>equipo %1 parte %2</translation>
+    </message>
+    <message>
+        <source>camera %1 x distance</source>
+        <translation>cámara %1 distancia x</translation>
+    </message>
+    <message>
+        <source>camera %1 z height</source>
+        <translation>cámara %1 altura z</translation>
+    </message>
+    <message>
+        <source>camera %1 y distance</source>
+        <translation>cámara %1 distancia y</translation>
+    </message>
+    <message>
+        <source>camera %1 x angle</source>
+        <translation>cámara %1 ángulo x</translation>
+    </message>
+    <message>
+        <source>camera %1 z angle</source>
+        <translation>cámara %1 ángulo z</translation>
+    </message>
+    <message>
+        <source>camera %1 y angle</source>
+        <translation>cámara %1 ángulo y</translation>
+    </message>
+    <message>
+        <source>camera %1 tuning %2</source>
+        <translation>cámara %1 ajuste %2</translation>
+    </message>
+    <message>
+        <source>track %1 front wing</source>
+        <translation>circuito %1 alerón delantero</translation>
+    </message>
+    <message>
+        <source>track %1 rear wing</source>
+        <translation>circuito %1 alerón trasero</translation>
+    </message>
+    <message>
+        <source>track %1 gear %2</source>
+        <translation>circuito %1 marcha %2</translation>
+    </message>
+    <message>
+        <source>track %1 compound</source>
+        <translation>circuito %1 compuesto</translation>
+    </message>
+    <message>
+        <source>track %1 fuel consumption</source>
+        <translation>circuito %1 consumo de combustible</translation>
+    </message>
+    <message>
+        <source>track %1 tyre consumption</source>
+        <translation>circuito %1 desgaste de neumáticos</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>texto</translation>
+    </message>
+    <message>
+        <source>bytes</source>
+        <translation>bytes</translation>
+    </message>
+</context>
+<context>
     <name>psn::GameActions</name>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
@@ -197,6 +456,17 @@ Solo lee los archivos del juego de ejemplo: un juego real necesita allí su prop
     <message>
         <source>&quot;Random engine power&quot; cannot be turned back on in this game: %1 no longer holds the code the switch needs, and no backup %2 of the original holds it. The switch is shown as the game has it; the other values have been exported.</source>
         <translation>«Potencia del motor aleatoria» no se puede volver a activar en este juego: %1 ya no contiene el código que necesita la opción, y ninguna copia de seguridad %2 del original lo contiene. La opción se muestra tal como la tiene el juego; los demás valores se han exportado.</translation>
+    </message>
+</context>
+<context>
+    <name>psn::GameCommand</name>
+    <message>
+        <source>%1
+
+Press OK to try again, or Cancel to stop.</source>
+        <translation>%1
+
+Pulse Aceptar para volver a intentarlo, o Cancelar para detenerse.</translation>
     </message>
 </context>
 <context>
@@ -260,6 +530,275 @@ Carpeta del juego: %4</translation>
     </message>
 </context>
 <context>
+    <name>psn::Messages</name>
+    <message>
+        <source>is a folder, not a file</source>
+        <extracomment>Reasons follow a file&apos;s name and a colon, or &quot;it&quot;: they start with a verb.</extracomment>
+        <translation>es una carpeta, no un archivo</translation>
+    </message>
+    <message>
+        <source>is a link, not a regular file</source>
+        <translation>es un enlace, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>is a named pipe (FIFO), not a regular file</source>
+        <translation>es una tubería con nombre (FIFO), no un archivo normal</translation>
+    </message>
+    <message>
+        <source>is a socket, not a regular file</source>
+        <translation>es un socket, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>is a device, not a regular file</source>
+        <translation>es un dispositivo, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>is a link that leads round in a loop</source>
+        <translation>es un enlace que da vueltas en círculo</translation>
+    </message>
+    <message>
+        <source>is a link to %1, which does not exist</source>
+        <translation>es un enlace a %1, que no existe</translation>
+    </message>
+    <message>
+        <source>is a link to %1, which cannot be reached: %2</source>
+        <translation>es un enlace a %1, al que no se puede llegar: %2</translation>
+    </message>
+    <message>
+        <source>is a link to %1, which %2</source>
+        <extracomment>%2 is a reason that starts with a verb (&quot;is a folder, not a file&quot;).</extracomment>
+        <translation>es un enlace a %1, que %2</translation>
+    </message>
+    <message>
+        <source>is a link to %1, which is not a game file of that name</source>
+        <translation>es un enlace a %1, que no es un archivo del juego con ese nombre</translation>
+    </message>
+    <message>
+        <source>is too large (%1 bytes) to be the file it claims to be</source>
+        <translation>es demasiado grande (%1 bytes) para ser el archivo que dice ser</translation>
+    </message>
+    <message>
+        <source>the file ended early</source>
+        <translation>el archivo terminó antes de tiempo</translation>
+    </message>
+    <message>
+        <source>the file is too short for a checksum trailer</source>
+        <translation>el archivo es demasiado corto para una suma de control final</translation>
+    </message>
+    <message>
+        <source>is not the game&apos;s executable: it is %1 bytes long, which does not fit</source>
+        <translation>no es el ejecutable del juego: mide %1 bytes, lo que no encaja</translation>
+    </message>
+    <message>
+        <source>is not the game&apos;s executable: it holds no edition byte the editor knows</source>
+        <translation>no es el ejecutable del juego: no contiene ningún byte de edición que el editor conozca</translation>
+    </message>
+    <message>
+        <source>is not the game&apos;s save state: its checksum trailer does not fit</source>
+        <translation>no es la partida guardada del juego: su suma de control final no coincide</translation>
+    </message>
+    <message>
+        <source>is not a track file of the game: it is too short</source>
+        <translation>no es un archivo de circuito del juego: es demasiado corto</translation>
+    </message>
+    <message>
+        <source>is not a track file of the game: its car set-up block lies beyond its end</source>
+        <translation>no es un archivo de circuito del juego: su bloque de reglajes del coche está más allá de su final</translation>
+    </message>
+    <message>
+        <source>is not a track file of the game: its checksum trailer does not fit</source>
+        <translation>no es un archivo de circuito del juego: su suma de control final no coincide</translation>
+    </message>
+    <message>
+        <source>%1; it was left alone</source>
+        <extracomment>%1 is a reason that starts with a verb.</extracomment>
+        <translation>%1; se ha dejado como estaba</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>el archivo es de solo lectura</translation>
+    </message>
+    <message>
+        <source>it holds %1 bytes instead of %2</source>
+        <translation>contiene %1 bytes en lugar de %2</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 bytes</source>
+        <translation>contiene más de %1 bytes</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A file&apos;s name and what is wrong with it.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2</source>
+        <translation>No se puede abrir «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2</source>
+        <translation>No se puede leer «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>No se puede escribir «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot remove &quot;%1&quot;: %2</source>
+        <translation>No se puede eliminar «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: it %2, so it was left alone</source>
+        <extracomment>%2 is a reason that starts with a verb (&quot;is a folder, not a file&quot;).</extracomment>
+        <translation>No se puede escribir «%1»: %2, así que se ha dejado como estaba</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a settings file: %2. Nothing was loaded; choose a settings file saved by the editor or by psnedit.</source>
+        <translation>«%1» no es un archivo de ajustes: %2. No se ha cargado nada; elija un archivo de ajustes guardado por el editor o por psnedit.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a settings file: it %2. Nothing was loaded; choose a settings file saved by the editor or by psnedit.</source>
+        <extracomment>%2 is a reason that starts with a verb (&quot;is a folder, not a file&quot;).</extracomment>
+        <translation>«%1» no es un archivo de ajustes: %2. No se ha cargado nada; elija un archivo de ajustes guardado por el editor o por psnedit.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a settings file: it holds more than %2 bytes. Nothing was loaded; choose a file saved with &quot;Save settings&quot;.</source>
+        <translation>«%1» no es un archivo de ajustes: contiene más de %2 bytes. No se ha cargado nada; elija un archivo guardado con «Guardar ajustes».</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is damaged: it holds %2 bytes instead of %3. Nothing was loaded.</source>
+        <translation>El archivo de ajustes «%1» está dañado: contiene %2 bytes en lugar de %3. No se ha cargado nada.</translation>
+    </message>
+    <message>
+        <source>%1: %2, not the editor&apos;s lock file. Nothing was changed; remove it and try again.</source>
+        <extracomment>%2 is a reason that starts with a verb (&quot;is a link&quot;).</extracomment>
+        <translation>%1: %2, no el archivo de bloqueo del editor. No se ha cambiado nada; elimínelo y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>%1: %2. Nothing was changed; check %3 and try again.</source>
+        <translation>%1: %2. No se ha cambiado nada; compruebe %3 y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Another program is changing the game in %1 (it holds %2). Nothing was changed; try again once it has finished.</source>
+        <translation>Otro programa está cambiando el juego en %1 (tiene %2). No se ha cambiado nada; vuelva a intentarlo cuando haya terminado.</translation>
+    </message>
+    <message>
+        <source>an interrupted change of the game files is recorded here, and the game folder cannot be written to complete it; make it writable and try again</source>
+        <translation>aquí consta un cambio interrumpido de los archivos del juego, y no se puede escribir en la carpeta del juego para completarlo; hágala escribible y vuelva a intentarlo</translation>
+    </message>
+    <message>
+        <source>the commit record names &quot;%1&quot;, %2. Nothing was changed. Check the game&apos;s files against their .bak copies, then remove the record</source>
+        <extracomment>%2 says why, starting with &quot;which&quot; or &quot;but&quot;.</extracomment>
+        <translation>el registro de cambios nombra «%1», %2. No se ha cambiado nada. Compare los archivos del juego con sus copias .bak y después elimine el registro</translation>
+    </message>
+    <message>
+        <source>the commit record changes &quot;%1&quot; in place, %2. Nothing was changed. Check the game&apos;s files against their .bak copies, then remove the record</source>
+        <extracomment>%2 says why, starting with &quot;but&quot; or &quot;beyond&quot;.</extracomment>
+        <translation>el registro de cambios modifica «%1» en su sitio, %2. No se ha cambiado nada. Compare los archivos del juego con sus copias .bak y después elimine el registro</translation>
+    </message>
+    <message>
+        <source>the commit record holds the line &quot;%1&quot;, which is no entry of it. Nothing was changed. Check the game&apos;s files against their .bak copies, then remove the record</source>
+        <translation>el registro de cambios contiene la línea «%1», que no es ninguna entrada suya. No se ha cambiado nada. Compare los archivos del juego con sus copias .bak y después elimine el registro</translation>
+    </message>
+    <message>
+        <source>the commit record is damaged; remove it after checking the game files against their .bak copies</source>
+        <translation>el registro de cambios está dañado; elimínelo después de comparar los archivos del juego con sus copias .bak</translation>
+    </message>
+    <message>
+        <source>an empty name</source>
+        <extracomment>Follows &quot;the commit record names &quot;FILE&quot;, &quot;.</extracomment>
+        <translation>un nombre vacío</translation>
+    </message>
+    <message>
+        <source>which lies outside the game folder</source>
+        <translation>que está fuera de la carpeta del juego</translation>
+    </message>
+    <message>
+        <source>which leads out of the game folder</source>
+        <translation>que lleva fuera de la carpeta del juego</translation>
+    </message>
+    <message>
+        <source>which is not a plain name of a game file</source>
+        <translation>que no es un simple nombre de archivo del juego</translation>
+    </message>
+    <message>
+        <source>which is a backup, and recovery never touches a backup</source>
+        <translation>que es una copia de seguridad, y la recuperación nunca toca una copia de seguridad</translation>
+    </message>
+    <message>
+        <source>which is the commit record itself</source>
+        <translation>que es el propio registro de cambios</translation>
+    </message>
+    <message>
+        <source>which is not a game file this program writes</source>
+        <translation>que no es un archivo del juego que este programa escriba</translation>
+    </message>
+    <message>
+        <source>which lies behind a link that leads out of the game folder</source>
+        <translation>que está detrás de un enlace que lleva fuera de la carpeta del juego</translation>
+    </message>
+    <message>
+        <source>which is a link, where the interrupted command created a file</source>
+        <translation>que es un enlace, donde la orden interrumpida creó un archivo</translation>
+    </message>
+    <message>
+        <source>which is a link to %1, not to a game file</source>
+        <translation>que es un enlace a %1, no a un archivo del juego</translation>
+    </message>
+    <message>
+        <source>which is a link to nowhere, not to a game file</source>
+        <translation>que es un enlace a ninguna parte, no a un archivo del juego</translation>
+    </message>
+    <message>
+        <source>but it is no regular file</source>
+        <extracomment>Follows &quot;the commit record changes &quot;FILE&quot; in place, &quot;.</extracomment>
+        <translation>pero no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>but it shares its bytes with another file (a hard link)</source>
+        <translation>pero comparte sus bytes con otro archivo (un enlace duro)</translation>
+    </message>
+    <message>
+        <source>beyond its end</source>
+        <translation>más allá de su final</translation>
+    </message>
+    <message>
+        <source>by more bytes than a commit changes in place</source>
+        <translation>en más bytes de los que un cambio modifica en su sitio</translation>
+    </message>
+    <message>
+        <source>The editor was stopped while it was changing the game files. The change has now been completed in:</source>
+        <extracomment>A list of files follows, one a line.</extracomment>
+        <translation>El editor se detuvo mientras cambiaba los archivos del juego. El cambio se ha completado ahora en:</translation>
+    </message>
+    <message>
+        <source>The program %1 was stopped while it was changing the game files. The change has now been completed in:</source>
+        <extracomment>%1 is the name of the program that was stopped (psnedit). A list of files follows.</extracomment>
+        <translation>El programa %1 se detuvo mientras cambiaba los archivos del juego. El cambio se ha completado ahora en:</translation>
+    </message>
+    <message>
+        <source>A program was stopped while it was changing the game files. The change has now been completed in:</source>
+        <extracomment>The record does not say which program was stopped. A list of files follows.</extracomment>
+        <translation>Un programa se detuvo mientras cambiaba los archivos del juego. El cambio se ha completado ahora en:</translation>
+    </message>
+    <message>
+        <source>The editor was stopped while it was changing the game files. These files have been put back as they were:</source>
+        <translation>El editor se detuvo mientras cambiaba los archivos del juego. Estos archivos se han dejado como estaban:</translation>
+    </message>
+    <message>
+        <source>The program %1 was stopped while it was changing the game files. These files have been put back as they were:</source>
+        <translation>El programa %1 se detuvo mientras cambiaba los archivos del juego. Estos archivos se han dejado como estaban:</translation>
+    </message>
+    <message>
+        <source>A program was stopped while it was changing the game files. These files have been put back as they were:</source>
+        <translation>Un programa se detuvo mientras cambiaba los archivos del juego. Estos archivos se han dejado como estaban:</translation>
+    </message>
+</context>
+<context>
     <name>psn::Pictures</name>
     <message>
         <source>en</source>
@@ -314,17 +853,6 @@ Carpeta del juego: %4</translation>
     </message>
 </context>
 <context>
-    <name>psn::Recovery</name>
-    <message>
-        <source>The editor was stopped while it was changing the game files. The change has now been completed in:</source>
-        <translation>El editor se detuvo mientras modificaba los archivos del juego. El cambio se ha completado ahora en:</translation>
-    </message>
-    <message>
-        <source>The editor was stopped while it was changing the game files. These files have been put back as they were:</source>
-        <translation>El editor se detuvo mientras modificaba los archivos del juego. Estos archivos se han devuelto a su estado anterior:</translation>
-    </message>
-</context>
-<context>
     <name>psn::SettingsCommands</name>
     <message>
         <source>Save settings</source>
@@ -345,6 +873,31 @@ Carpeta del juego: %4</translation>
     <message>
         <source>Load settings %1</source>
         <translation>Cargar ajustes: %1</translation>
+    </message>
+    <message>
+        <source>Cannot create the settings file &apos;%1&apos;.
+%2</source>
+        <translation>No se puede crear el archivo de ajustes «%1».
+%2</translation>
+    </message>
+    <message>
+        <source>%1. Nothing was loaded; check that the file exists and that you may read it.</source>
+        <translation>%1. No se ha cargado nada; compruebe que el archivo existe y que puede leerlo.</translation>
+    </message>
+</context>
+<context>
+    <name>psn::Steps</name>
+    <message>
+        <source>Change</source>
+        <translation>Cambio</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 and %3 more</source>
+        <translation>%1: %2 y %3 más</translation>
     </message>
 </context>
 <context>
@@ -577,6 +1130,10 @@ Carpeta del juego: %4</translation>
     <message>
         <source> The track set-ups have not been read in this run and are not compared.</source>
         <translation> Los reglajes de los circuitos no se han leído en esta sesión y no se comparan.</translation>
+    </message>
+    <message>
+        <source>%1 (open &quot;%2&quot;)</source>
+        <translation>%1 (abra «%2»)</translation>
     </message>
 </context>
 <context>
@@ -839,6 +1396,10 @@ Carpeta del juego: %4</translation>
         <source>New cockpit installed!</source>
         <translation>¡Nueva cabina instalada!</translation>
     </message>
+    <message>
+        <source>cockpit pack %1</source>
+        <translation>paquete de cockpit %1</translation>
+    </message>
 </context>
 <context>
     <name>psn::TInstCarSetForm</name>
@@ -857,6 +1418,10 @@ Carpeta del juego: %4</translation>
     <message>
         <source>New carset installed!</source>
         <translation>¡Nuevos coches instalados!</translation>
+    </message>
+    <message>
+        <source>car set</source>
+        <translation>juego de coches</translation>
     </message>
 </context>
 <context>
@@ -1075,6 +1640,22 @@ Carpeta del juego: %4</translation>
     <message>
         <source>The editor is already running in %1. This window works as usual, but only the other one keeps unsaved settings for the case that it does not end normally: save your settings to a file before you close this window.</source>
         <translation>El editor ya se está ejecutando en %1. Esta ventana funciona como siempre, pero solo el otro guarda los ajustes no guardados por si no termina con normalidad: guarde sus ajustes en un archivo antes de cerrar esta ventana.</translation>
+    </message>
+    <message>
+        <source>%1
+
+Your game&apos;s original values could not be kept, so &quot;Restore original data&quot; cannot bring them back. The editor tries again at its next start; make the file writable or free some space.</source>
+        <translation>%1
+
+No se han podido conservar los valores originales de su juego, así que «Restaurar datos originales» no puede recuperarlos. El editor lo intentará de nuevo en su próximo inicio; haga el archivo escribible o libere espacio.</translation>
+    </message>
+    <message>
+        <source>%1
+
+The editor&apos;s settings (where the game is) could not be saved; at its next start the editor asks for the game again.</source>
+        <translation>%1
+
+No se han podido guardar los ajustes del editor (dónde está el juego); en su próximo inicio el editor volverá a preguntar por el juego.</translation>
     </message>
 </context>
 <context>
@@ -1570,6 +2151,25 @@ El juego tal como está se guarda antes como temporada.</translation>
     <message>
         <source>Track installed!</source>
         <translation>¡Circuito instalado!</translation>
+    </message>
+    <message>
+        <source>original track pack</source>
+        <translation>paquete de circuitos originales</translation>
+    </message>
+    <message>
+        <source>Valmont track pack</source>
+        <translation>paquete del circuito de Valmont</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TrackInstall</name>
+    <message>
+        <source>The %1 in the editor&apos;s DATA folder is a sample made for the editor&apos;s sample game, not for the game in %2, so nothing was installed.
+
+Put the real pack&apos;s files (%3) into %4 in place of the samples.</source>
+        <translation>El %1 de la carpeta DATA del editor es una muestra hecha para el juego de ejemplo del editor, no para el juego de %2, así que no se ha instalado nada.
+
+Ponga los archivos del paquete real (%3) en %4 en lugar de las muestras.</translation>
     </message>
 </context>
 </TS>

@@ -181,6 +181,265 @@ Il ne lit que les archives du jeu d&apos;exemple : un vrai jeu a besoin à sa pl
     </message>
 </context>
 <context>
+    <name>psn::Fields</name>
+    <message>
+        <source>team %1</source>
+        <translation>équipe %1</translation>
+    </message>
+    <message>
+        <source>team %1 engine</source>
+        <translation>équipe %1 moteur</translation>
+    </message>
+    <message>
+        <source>team %1 in use</source>
+        <translation>équipe %1 engagée</translation>
+    </message>
+    <message>
+        <source>team %1 1st driver number</source>
+        <translation>équipe %1 numéro du 1er pilote</translation>
+    </message>
+    <message>
+        <source>team %1 1st driver selected</source>
+        <translation>équipe %1 1er pilote choisi</translation>
+    </message>
+    <message>
+        <source>team %1 2nd driver number</source>
+        <translation>équipe %1 numéro du 2e pilote</translation>
+    </message>
+    <message>
+        <source>team %1 2nd driver selected</source>
+        <translation>équipe %1 2e pilote choisi</translation>
+    </message>
+    <message>
+        <source>slot %1 number</source>
+        <translation>emplacement %1 numéro</translation>
+    </message>
+    <message>
+        <source>slot %1 selected</source>
+        <translation>emplacement %1 choisi</translation>
+    </message>
+    <message>
+        <source>car %1 driver</source>
+        <translation>voiture %1 pilote</translation>
+    </message>
+    <message>
+        <source>first driver &apos;0&apos;</source>
+        <translation>premier pilote « 0 »</translation>
+    </message>
+    <message>
+        <source>team %1 qualification</source>
+        <translation>équipe %1 qualifications</translation>
+    </message>
+    <message>
+        <source>team %1 other sessions</source>
+        <translation>équipe %1 autres séances</translation>
+    </message>
+    <message>
+        <source>human qualification</source>
+        <translation>joueur qualifications</translation>
+    </message>
+    <message>
+        <source>human other sessions</source>
+        <translation>joueur autres séances</translation>
+    </message>
+    <message>
+        <source>random engine power</source>
+        <translation>puissance moteur aléatoire</translation>
+    </message>
+    <message>
+        <source>car %1 qualification</source>
+        <translation>voiture %1 qualifications</translation>
+    </message>
+    <message>
+        <source>car %1 other sessions</source>
+        <translation>voiture %1 autres séances</translation>
+    </message>
+    <message>
+        <source>car %1 range</source>
+        <translation>voiture %1 plage</translation>
+    </message>
+    <message>
+        <source>human car weight</source>
+        <translation>poids de la voiture du joueur</translation>
+    </message>
+    <message>
+        <source>computer car weight</source>
+        <translation>poids des voitures de l&apos;ordinateur</translation>
+    </message>
+    <message>
+        <source>practice fuel</source>
+        <translation>carburant aux essais</translation>
+    </message>
+    <message>
+        <source>qualifying fuel</source>
+        <translation>carburant en qualifications</translation>
+    </message>
+    <message>
+        <source>show opponents fuel load</source>
+        <translation>afficher le carburant des adversaires</translation>
+    </message>
+    <message>
+        <source>performance depends on team</source>
+        <translation>performances selon l&apos;équipe</translation>
+    </message>
+    <message>
+        <source>real best time info</source>
+        <translation>infos de meilleur temps réelles</translation>
+    </message>
+    <message>
+        <source>light %1 colour</source>
+        <translation>voyant %1 couleur</translation>
+    </message>
+    <message>
+        <source>light %1 speed</source>
+        <translation>voyant %1 régime</translation>
+    </message>
+    <message>
+        <source>position %1</source>
+        <translation>position %1</translation>
+    </message>
+    <message>
+        <source>speed check</source>
+        <translation>contrôle de vitesse</translation>
+    </message>
+    <message>
+        <source>pit speed</source>
+        <translation>vitesse dans les stands</translation>
+    </message>
+    <message>
+        <source>team %1 cockpit</source>
+        <translation>équipe %1 cockpit</translation>
+    </message>
+    <message>
+        <source>team %1 front wing</source>
+        <translation>équipe %1 aileron avant</translation>
+    </message>
+    <message>
+        <source>team %1 mirrors</source>
+        <translation>équipe %1 rétroviseurs</translation>
+    </message>
+    <message>
+        <source>team %1 team logo</source>
+        <translation>équipe %1 logo de l&apos;équipe</translation>
+    </message>
+    <message>
+        <source>team %1 thin stripe</source>
+        <translation>équipe %1 bande fine</translation>
+    </message>
+    <message>
+        <source>team %1 head</source>
+        <translation>équipe %1 tête</translation>
+    </message>
+    <message>
+        <source>team %1 epaulettes/jack</source>
+        <translation>équipe %1 épaulettes/cric</translation>
+    </message>
+    <message>
+        <source>team %1 left chest/sign</source>
+        <translation>équipe %1 poitrine gauche/panneau</translation>
+    </message>
+    <message>
+        <source>team %1 right chest</source>
+        <translation>équipe %1 poitrine droite</translation>
+    </message>
+    <message>
+        <source>team %1 left upper arm</source>
+        <translation>équipe %1 bras gauche</translation>
+    </message>
+    <message>
+        <source>team %1 right upper arm</source>
+        <translation>équipe %1 bras droit</translation>
+    </message>
+    <message>
+        <source>team %1 left forearm</source>
+        <translation>équipe %1 avant-bras gauche</translation>
+    </message>
+    <message>
+        <source>team %1 right forearm</source>
+        <translation>équipe %1 avant-bras droit</translation>
+    </message>
+    <message>
+        <source>team %1 hands</source>
+        <translation>équipe %1 mains</translation>
+    </message>
+    <message>
+        <source>team %1 waist</source>
+        <translation>équipe %1 taille</translation>
+    </message>
+    <message>
+        <source>team %1 legs/ pit monitor</source>
+        <translation>équipe %1 jambes/moniteur des stands</translation>
+    </message>
+    <message>
+        <source>team %1 feet</source>
+        <translation>équipe %1 pieds</translation>
+    </message>
+    <message>
+        <source>team %1 part %2</source>
+        <translation>équipe %1 partie %2</translation>
+    </message>
+    <message>
+        <source>camera %1 x distance</source>
+        <translation>caméra %1 distance x</translation>
+    </message>
+    <message>
+        <source>camera %1 z height</source>
+        <translation>caméra %1 hauteur z</translation>
+    </message>
+    <message>
+        <source>camera %1 y distance</source>
+        <translation>caméra %1 distance y</translation>
+    </message>
+    <message>
+        <source>camera %1 x angle</source>
+        <translation>caméra %1 angle x</translation>
+    </message>
+    <message>
+        <source>camera %1 z angle</source>
+        <translation>caméra %1 angle z</translation>
+    </message>
+    <message>
+        <source>camera %1 y angle</source>
+        <translation>caméra %1 angle y</translation>
+    </message>
+    <message>
+        <source>camera %1 tuning %2</source>
+        <translation>caméra %1 réglage %2</translation>
+    </message>
+    <message>
+        <source>track %1 front wing</source>
+        <translation>circuit %1 aileron avant</translation>
+    </message>
+    <message>
+        <source>track %1 rear wing</source>
+        <translation>circuit %1 aileron arrière</translation>
+    </message>
+    <message>
+        <source>track %1 gear %2</source>
+        <translation>circuit %1 rapport %2</translation>
+    </message>
+    <message>
+        <source>track %1 compound</source>
+        <translation>circuit %1 gomme</translation>
+    </message>
+    <message>
+        <source>track %1 fuel consumption</source>
+        <translation>circuit %1 consommation de carburant</translation>
+    </message>
+    <message>
+        <source>track %1 tyre consumption</source>
+        <translation>circuit %1 usure des pneus</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>texte</translation>
+    </message>
+    <message>
+        <source>bytes</source>
+        <translation>octets</translation>
+    </message>
+</context>
+<context>
     <name>psn::GameActions</name>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
@@ -200,6 +459,17 @@ Il ne lit que les archives du jeu d&apos;exemple : un vrai jeu a besoin à sa pl
     </message>
 </context>
 <context>
+    <name>psn::GameCommand</name>
+    <message>
+        <source>%1
+
+Press OK to try again, or Cancel to stop.</source>
+        <translation>%1
+
+Appuyez sur OK pour réessayer, ou sur Annuler pour arrêter.</translation>
+    </message>
+</context>
+<context>
     <name>psn::GameTransfer</name>
     <message>
         <source>Nothing was written into the game, because one of its files is not what its name says:
@@ -207,7 +477,7 @@ Il ne lit que les archives du jeu d&apos;exemple : un vrai jeu a besoin à sa pl
 %1: %2
 
 Put that file right (&quot;Restore game files from backup&quot; or the game CD) and try again.</source>
-        <translation>Rien n'a été écrit dans le jeu, car l'un de ses fichiers n'est pas ce que son nom indique :
+        <translation>Rien n&apos;a été écrit dans le jeu, car l&apos;un de ses fichiers n&apos;est pas ce que son nom indique :
 
 %1: %2
 
@@ -257,6 +527,275 @@ Les images, les casques et les livrées demandent le convertisseur de bitmaps %1
 Les paquets à installer (fichiers de circuits, de cockpits et de voitures) vont dans %3.
 
 Dossier du jeu : %4</translation>
+    </message>
+</context>
+<context>
+    <name>psn::Messages</name>
+    <message>
+        <source>is a folder, not a file</source>
+        <extracomment>Reasons follow a file&apos;s name and a colon, or &quot;it&quot;: they start with a verb.</extracomment>
+        <translation>est un dossier, pas un fichier</translation>
+    </message>
+    <message>
+        <source>is a link, not a regular file</source>
+        <translation>est un lien, pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>is a named pipe (FIFO), not a regular file</source>
+        <translation>est un tube nommé (FIFO), pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>is a socket, not a regular file</source>
+        <translation>est un socket, pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>is a device, not a regular file</source>
+        <translation>est un périphérique, pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>is not a regular file</source>
+        <translation>n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>is a link that leads round in a loop</source>
+        <translation>est un lien qui tourne en boucle</translation>
+    </message>
+    <message>
+        <source>is a link to %1, which does not exist</source>
+        <translation>est un lien vers %1, qui n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>is a link to %1, which cannot be reached: %2</source>
+        <translation>est un lien vers %1, qui est inaccessible : %2</translation>
+    </message>
+    <message>
+        <source>is a link to %1, which %2</source>
+        <extracomment>%2 is a reason that starts with a verb (&quot;is a folder, not a file&quot;).</extracomment>
+        <translation>est un lien vers %1, qui %2</translation>
+    </message>
+    <message>
+        <source>is a link to %1, which is not a game file of that name</source>
+        <translation>est un lien vers %1, qui n&apos;est pas un fichier du jeu de ce nom</translation>
+    </message>
+    <message>
+        <source>is too large (%1 bytes) to be the file it claims to be</source>
+        <translation>est trop grand (%1 octets) pour être le fichier qu&apos;il prétend être</translation>
+    </message>
+    <message>
+        <source>the file ended early</source>
+        <translation>le fichier s&apos;est terminé trop tôt</translation>
+    </message>
+    <message>
+        <source>the file is too short for a checksum trailer</source>
+        <translation>le fichier est trop court pour une somme de contrôle finale</translation>
+    </message>
+    <message>
+        <source>is not the game&apos;s executable: it is %1 bytes long, which does not fit</source>
+        <translation>n&apos;est pas l&apos;exécutable du jeu : il fait %1 octets, ce qui ne convient pas</translation>
+    </message>
+    <message>
+        <source>is not the game&apos;s executable: it holds no edition byte the editor knows</source>
+        <translation>n&apos;est pas l&apos;exécutable du jeu : il ne contient aucun octet d&apos;édition connu de l&apos;éditeur</translation>
+    </message>
+    <message>
+        <source>is not the game&apos;s save state: its checksum trailer does not fit</source>
+        <translation>n&apos;est pas la sauvegarde du jeu : sa somme de contrôle finale ne correspond pas</translation>
+    </message>
+    <message>
+        <source>is not a track file of the game: it is too short</source>
+        <translation>n&apos;est pas un fichier de circuit du jeu : il est trop court</translation>
+    </message>
+    <message>
+        <source>is not a track file of the game: its car set-up block lies beyond its end</source>
+        <translation>n&apos;est pas un fichier de circuit du jeu : son bloc de réglages de voiture se trouve au-delà de sa fin</translation>
+    </message>
+    <message>
+        <source>is not a track file of the game: its checksum trailer does not fit</source>
+        <translation>n&apos;est pas un fichier de circuit du jeu : sa somme de contrôle finale ne correspond pas</translation>
+    </message>
+    <message>
+        <source>%1; it was left alone</source>
+        <extracomment>%1 is a reason that starts with a verb.</extracomment>
+        <translation>%1 ; il n&apos;a pas été touché</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>le fichier est en lecture seule</translation>
+    </message>
+    <message>
+        <source>it holds %1 bytes instead of %2</source>
+        <translation>il contient %1 octets au lieu de %2</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 bytes</source>
+        <translation>il contient plus de %1 octets</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A file&apos;s name and what is wrong with it.</extracomment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2</source>
+        <translation>Impossible d&apos;ouvrir « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2</source>
+        <translation>Impossible de lire « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>Impossible d&apos;écrire « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Cannot remove &quot;%1&quot;: %2</source>
+        <translation>Impossible de supprimer « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: it %2, so it was left alone</source>
+        <extracomment>%2 is a reason that starts with a verb (&quot;is a folder, not a file&quot;).</extracomment>
+        <translation>Impossible d&apos;écrire « %1 » : il %2, il n&apos;a donc pas été touché</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a settings file: %2. Nothing was loaded; choose a settings file saved by the editor or by psnedit.</source>
+        <translation>« %1 » n&apos;est pas un fichier de réglages : %2. Rien n&apos;a été chargé ; choisissez un fichier de réglages enregistré par l&apos;éditeur ou par psnedit.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a settings file: it %2. Nothing was loaded; choose a settings file saved by the editor or by psnedit.</source>
+        <extracomment>%2 is a reason that starts with a verb (&quot;is a folder, not a file&quot;).</extracomment>
+        <translation>« %1 » n&apos;est pas un fichier de réglages : il %2. Rien n&apos;a été chargé ; choisissez un fichier de réglages enregistré par l&apos;éditeur ou par psnedit.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a settings file: it holds more than %2 bytes. Nothing was loaded; choose a file saved with &quot;Save settings&quot;.</source>
+        <translation>« %1 » n&apos;est pas un fichier de réglages : il contient plus de %2 octets. Rien n&apos;a été chargé ; choisissez un fichier enregistré avec « Enregistrer les réglages ».</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is damaged: it holds %2 bytes instead of %3. Nothing was loaded.</source>
+        <translation>Le fichier de réglages « %1 » est endommagé : il contient %2 octets au lieu de %3. Rien n&apos;a été chargé.</translation>
+    </message>
+    <message>
+        <source>%1: %2, not the editor&apos;s lock file. Nothing was changed; remove it and try again.</source>
+        <extracomment>%2 is a reason that starts with a verb (&quot;is a link&quot;).</extracomment>
+        <translation>%1 : %2, pas le fichier de verrou de l&apos;éditeur. Rien n&apos;a été modifié ; supprimez-le et réessayez.</translation>
+    </message>
+    <message>
+        <source>%1: %2. Nothing was changed; check %3 and try again.</source>
+        <translation>%1 : %2. Rien n&apos;a été modifié ; vérifiez %3 et réessayez.</translation>
+    </message>
+    <message>
+        <source>Another program is changing the game in %1 (it holds %2). Nothing was changed; try again once it has finished.</source>
+        <translation>Un autre programme modifie le jeu dans %1 (il détient %2). Rien n&apos;a été modifié ; réessayez quand il aura terminé.</translation>
+    </message>
+    <message>
+        <source>an interrupted change of the game files is recorded here, and the game folder cannot be written to complete it; make it writable and try again</source>
+        <translation>une modification interrompue des fichiers du jeu est consignée ici, et le dossier du jeu n&apos;est pas accessible en écriture pour l&apos;achever ; rendez-le accessible en écriture et réessayez</translation>
+    </message>
+    <message>
+        <source>the commit record names &quot;%1&quot;, %2. Nothing was changed. Check the game&apos;s files against their .bak copies, then remove the record</source>
+        <extracomment>%2 says why, starting with &quot;which&quot; or &quot;but&quot;.</extracomment>
+        <translation>le journal des modifications nomme « %1 », %2. Rien n&apos;a été modifié. Comparez les fichiers du jeu avec leurs copies .bak, puis supprimez le journal</translation>
+    </message>
+    <message>
+        <source>the commit record changes &quot;%1&quot; in place, %2. Nothing was changed. Check the game&apos;s files against their .bak copies, then remove the record</source>
+        <extracomment>%2 says why, starting with &quot;but&quot; or &quot;beyond&quot;.</extracomment>
+        <translation>le journal des modifications modifie « %1 » sur place, %2. Rien n&apos;a été modifié. Comparez les fichiers du jeu avec leurs copies .bak, puis supprimez le journal</translation>
+    </message>
+    <message>
+        <source>the commit record holds the line &quot;%1&quot;, which is no entry of it. Nothing was changed. Check the game&apos;s files against their .bak copies, then remove the record</source>
+        <translation>le journal des modifications contient la ligne « %1 », qui n&apos;en est pas une entrée. Rien n&apos;a été modifié. Comparez les fichiers du jeu avec leurs copies .bak, puis supprimez le journal</translation>
+    </message>
+    <message>
+        <source>the commit record is damaged; remove it after checking the game files against their .bak copies</source>
+        <translation>le journal des modifications est endommagé ; supprimez-le après avoir comparé les fichiers du jeu avec leurs copies .bak</translation>
+    </message>
+    <message>
+        <source>an empty name</source>
+        <extracomment>Follows &quot;the commit record names &quot;FILE&quot;, &quot;.</extracomment>
+        <translation>un nom vide</translation>
+    </message>
+    <message>
+        <source>which lies outside the game folder</source>
+        <translation>qui se trouve hors du dossier du jeu</translation>
+    </message>
+    <message>
+        <source>which leads out of the game folder</source>
+        <translation>qui mène hors du dossier du jeu</translation>
+    </message>
+    <message>
+        <source>which is not a plain name of a game file</source>
+        <translation>qui n&apos;est pas un simple nom de fichier du jeu</translation>
+    </message>
+    <message>
+        <source>which is a backup, and recovery never touches a backup</source>
+        <translation>qui est une sauvegarde, et la reprise ne touche jamais à une sauvegarde</translation>
+    </message>
+    <message>
+        <source>which is the commit record itself</source>
+        <translation>qui est le journal des modifications lui-même</translation>
+    </message>
+    <message>
+        <source>which is not a game file this program writes</source>
+        <translation>qui n&apos;est pas un fichier du jeu que ce programme écrit</translation>
+    </message>
+    <message>
+        <source>which lies behind a link that leads out of the game folder</source>
+        <translation>qui se trouve derrière un lien menant hors du dossier du jeu</translation>
+    </message>
+    <message>
+        <source>which is a link, where the interrupted command created a file</source>
+        <translation>qui est un lien, là où la commande interrompue a créé un fichier</translation>
+    </message>
+    <message>
+        <source>which is a link to %1, not to a game file</source>
+        <translation>qui est un lien vers %1, pas vers un fichier du jeu</translation>
+    </message>
+    <message>
+        <source>which is a link to nowhere, not to a game file</source>
+        <translation>qui est un lien vers nulle part, pas vers un fichier du jeu</translation>
+    </message>
+    <message>
+        <source>but it is no regular file</source>
+        <extracomment>Follows &quot;the commit record changes &quot;FILE&quot; in place, &quot;.</extracomment>
+        <translation>mais ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>but it shares its bytes with another file (a hard link)</source>
+        <translation>mais il partage ses octets avec un autre fichier (un lien physique)</translation>
+    </message>
+    <message>
+        <source>beyond its end</source>
+        <translation>au-delà de sa fin</translation>
+    </message>
+    <message>
+        <source>by more bytes than a commit changes in place</source>
+        <translation>de plus d&apos;octets qu&apos;une modification n&apos;en change sur place</translation>
+    </message>
+    <message>
+        <source>The editor was stopped while it was changing the game files. The change has now been completed in:</source>
+        <extracomment>A list of files follows, one a line.</extracomment>
+        <translation>L&apos;éditeur a été arrêté pendant qu&apos;il modifiait les fichiers du jeu. La modification a maintenant été achevée dans :</translation>
+    </message>
+    <message>
+        <source>The program %1 was stopped while it was changing the game files. The change has now been completed in:</source>
+        <extracomment>%1 is the name of the program that was stopped (psnedit). A list of files follows.</extracomment>
+        <translation>Le programme %1 a été arrêté pendant qu&apos;il modifiait les fichiers du jeu. La modification a maintenant été achevée dans :</translation>
+    </message>
+    <message>
+        <source>A program was stopped while it was changing the game files. The change has now been completed in:</source>
+        <extracomment>The record does not say which program was stopped. A list of files follows.</extracomment>
+        <translation>Un programme a été arrêté pendant qu&apos;il modifiait les fichiers du jeu. La modification a maintenant été achevée dans :</translation>
+    </message>
+    <message>
+        <source>The editor was stopped while it was changing the game files. These files have been put back as they were:</source>
+        <translation>L&apos;éditeur a été arrêté pendant qu&apos;il modifiait les fichiers du jeu. Ces fichiers ont été remis dans leur état d&apos;avant :</translation>
+    </message>
+    <message>
+        <source>The program %1 was stopped while it was changing the game files. These files have been put back as they were:</source>
+        <translation>Le programme %1 a été arrêté pendant qu&apos;il modifiait les fichiers du jeu. Ces fichiers ont été remis dans leur état d&apos;avant :</translation>
+    </message>
+    <message>
+        <source>A program was stopped while it was changing the game files. These files have been put back as they were:</source>
+        <translation>Un programme a été arrêté pendant qu&apos;il modifiait les fichiers du jeu. Ces fichiers ont été remis dans leur état d&apos;avant :</translation>
     </message>
 </context>
 <context>
@@ -314,17 +853,6 @@ Dossier du jeu : %4</translation>
     </message>
 </context>
 <context>
-    <name>psn::Recovery</name>
-    <message>
-        <source>The editor was stopped while it was changing the game files. The change has now been completed in:</source>
-        <translation>L&apos;éditeur a été arrêté pendant qu&apos;il modifiait les fichiers du jeu. La modification a maintenant été achevée dans :</translation>
-    </message>
-    <message>
-        <source>The editor was stopped while it was changing the game files. These files have been put back as they were:</source>
-        <translation>L&apos;éditeur a été arrêté pendant qu&apos;il modifiait les fichiers du jeu. Ces fichiers ont été remis dans leur état précédent :</translation>
-    </message>
-</context>
-<context>
     <name>psn::SettingsCommands</name>
     <message>
         <source>Save settings</source>
@@ -345,6 +873,31 @@ Dossier du jeu : %4</translation>
     <message>
         <source>Load settings %1</source>
         <translation>Charger les réglages : %1</translation>
+    </message>
+    <message>
+        <source>Cannot create the settings file &apos;%1&apos;.
+%2</source>
+        <translation>Impossible de créer le fichier de réglages « %1 ».
+%2</translation>
+    </message>
+    <message>
+        <source>%1. Nothing was loaded; check that the file exists and that you may read it.</source>
+        <translation>%1. Rien n&apos;a été chargé ; vérifiez que le fichier existe et que vous avez le droit de le lire.</translation>
+    </message>
+</context>
+<context>
+    <name>psn::Steps</name>
+    <message>
+        <source>Change</source>
+        <translation>Modification</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 and %3 more</source>
+        <translation>%1 : %2 et %3 de plus</translation>
     </message>
 </context>
 <context>
@@ -577,6 +1130,10 @@ Dossier du jeu : %4</translation>
     <message>
         <source> The track set-ups have not been read in this run and are not compared.</source>
         <translation> Les réglages des circuits n&apos;ont pas été lus pendant cette session et ne sont pas comparés.</translation>
+    </message>
+    <message>
+        <source>%1 (open &quot;%2&quot;)</source>
+        <translation>%1 (ouvrez « %2 »)</translation>
     </message>
 </context>
 <context>
@@ -839,6 +1396,10 @@ Dossier du jeu : %4</translation>
         <source>New cockpit installed!</source>
         <translation>Nouveau cockpit installé !</translation>
     </message>
+    <message>
+        <source>cockpit pack %1</source>
+        <translation>pack de cockpit %1</translation>
+    </message>
 </context>
 <context>
     <name>psn::TInstCarSetForm</name>
@@ -857,6 +1418,10 @@ Dossier du jeu : %4</translation>
     <message>
         <source>New carset installed!</source>
         <translation>Nouveau jeu de voitures installé !</translation>
+    </message>
+    <message>
+        <source>car set</source>
+        <translation>jeu de voitures</translation>
     </message>
 </context>
 <context>
@@ -1075,6 +1640,22 @@ Dossier du jeu : %4</translation>
     <message>
         <source>The editor is already running in %1. This window works as usual, but only the other one keeps unsaved settings for the case that it does not end normally: save your settings to a file before you close this window.</source>
         <translation>L&apos;éditeur est déjà lancé dans %1. Cette fenêtre fonctionne comme d&apos;habitude, mais seul l&apos;autre garde les réglages non enregistrés au cas où il ne se terminerait pas normalement : enregistrez vos réglages dans un fichier avant de fermer cette fenêtre.</translation>
+    </message>
+    <message>
+        <source>%1
+
+Your game&apos;s original values could not be kept, so &quot;Restore original data&quot; cannot bring them back. The editor tries again at its next start; make the file writable or free some space.</source>
+        <translation>%1
+
+Les valeurs d&apos;origine de votre jeu n&apos;ont pas pu être conservées, donc « Restaurer les données d&apos;origine » ne peut pas les rétablir. L&apos;éditeur réessaiera à son prochain démarrage ; rendez le fichier accessible en écriture ou libérez de l&apos;espace.</translation>
+    </message>
+    <message>
+        <source>%1
+
+The editor&apos;s settings (where the game is) could not be saved; at its next start the editor asks for the game again.</source>
+        <translation>%1
+
+Les réglages de l&apos;éditeur (l&apos;emplacement du jeu) n&apos;ont pas pu être enregistrés ; à son prochain démarrage, l&apos;éditeur redemandera où se trouve le jeu.</translation>
     </message>
 </context>
 <context>
@@ -1570,6 +2151,25 @@ Le jeu tel qu’il est est d’abord conservé comme saison.</translation>
     <message>
         <source>Track installed!</source>
         <translation>Circuit installé !</translation>
+    </message>
+    <message>
+        <source>original track pack</source>
+        <translation>pack des circuits d&apos;origine</translation>
+    </message>
+    <message>
+        <source>Valmont track pack</source>
+        <translation>pack du circuit de Valmont</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TrackInstall</name>
+    <message>
+        <source>The %1 in the editor&apos;s DATA folder is a sample made for the editor&apos;s sample game, not for the game in %2, so nothing was installed.
+
+Put the real pack&apos;s files (%3) into %4 in place of the samples.</source>
+        <translation>Le %1 du dossier DATA de l&apos;éditeur est un exemple fait pour le jeu d&apos;exemple de l&apos;éditeur, pas pour le jeu dans %2 ; rien n&apos;a donc été installé.
+
+Placez les fichiers du vrai pack (%3) dans %4 à la place des exemples.</translation>
     </message>
 </context>
 </TS>

@@ -181,6 +181,265 @@ Legge solo gli archivi del gioco di esempio: un gioco vero richiede invece il pr
     </message>
 </context>
 <context>
+    <name>psn::Fields</name>
+    <message>
+        <source>team %1</source>
+        <translation>squadra %1</translation>
+    </message>
+    <message>
+        <source>team %1 engine</source>
+        <translation>squadra %1 motore</translation>
+    </message>
+    <message>
+        <source>team %1 in use</source>
+        <translation>squadra %1 in gara</translation>
+    </message>
+    <message>
+        <source>team %1 1st driver number</source>
+        <translation>squadra %1 numero del 1° pilota</translation>
+    </message>
+    <message>
+        <source>team %1 1st driver selected</source>
+        <translation>squadra %1 1° pilota scelto</translation>
+    </message>
+    <message>
+        <source>team %1 2nd driver number</source>
+        <translation>squadra %1 numero del 2° pilota</translation>
+    </message>
+    <message>
+        <source>team %1 2nd driver selected</source>
+        <translation>squadra %1 2° pilota scelto</translation>
+    </message>
+    <message>
+        <source>slot %1 number</source>
+        <translation>posto %1 numero</translation>
+    </message>
+    <message>
+        <source>slot %1 selected</source>
+        <translation>posto %1 scelto</translation>
+    </message>
+    <message>
+        <source>car %1 driver</source>
+        <translation>vettura %1 pilota</translation>
+    </message>
+    <message>
+        <source>first driver &apos;0&apos;</source>
+        <translation>primo pilota &quot;0&quot;</translation>
+    </message>
+    <message>
+        <source>team %1 qualification</source>
+        <translation>squadra %1 qualifica</translation>
+    </message>
+    <message>
+        <source>team %1 other sessions</source>
+        <translation>squadra %1 altre sessioni</translation>
+    </message>
+    <message>
+        <source>human qualification</source>
+        <translation>giocatore qualifica</translation>
+    </message>
+    <message>
+        <source>human other sessions</source>
+        <translation>giocatore altre sessioni</translation>
+    </message>
+    <message>
+        <source>random engine power</source>
+        <translation>potenza del motore casuale</translation>
+    </message>
+    <message>
+        <source>car %1 qualification</source>
+        <translation>vettura %1 qualifica</translation>
+    </message>
+    <message>
+        <source>car %1 other sessions</source>
+        <translation>vettura %1 altre sessioni</translation>
+    </message>
+    <message>
+        <source>car %1 range</source>
+        <translation>vettura %1 intervallo</translation>
+    </message>
+    <message>
+        <source>human car weight</source>
+        <translation>peso della vettura del giocatore</translation>
+    </message>
+    <message>
+        <source>computer car weight</source>
+        <translation>peso delle vetture del computer</translation>
+    </message>
+    <message>
+        <source>practice fuel</source>
+        <translation>carburante in prova</translation>
+    </message>
+    <message>
+        <source>qualifying fuel</source>
+        <translation>carburante in qualifica</translation>
+    </message>
+    <message>
+        <source>show opponents fuel load</source>
+        <translation>mostrare il carburante degli avversari</translation>
+    </message>
+    <message>
+        <source>performance depends on team</source>
+        <translation>prestazioni secondo la squadra</translation>
+    </message>
+    <message>
+        <source>real best time info</source>
+        <translation>informazioni reali sul tempo migliore</translation>
+    </message>
+    <message>
+        <source>light %1 colour</source>
+        <translation>spia %1 colore</translation>
+    </message>
+    <message>
+        <source>light %1 speed</source>
+        <translation>spia %1 regime</translation>
+    </message>
+    <message>
+        <source>position %1</source>
+        <translation>posizione %1</translation>
+    </message>
+    <message>
+        <source>speed check</source>
+        <translation>controllo della velocità</translation>
+    </message>
+    <message>
+        <source>pit speed</source>
+        <translation>velocità ai box</translation>
+    </message>
+    <message>
+        <source>team %1 cockpit</source>
+        <translation>squadra %1 abitacolo</translation>
+    </message>
+    <message>
+        <source>team %1 front wing</source>
+        <translation>squadra %1 alettone anteriore</translation>
+    </message>
+    <message>
+        <source>team %1 mirrors</source>
+        <translation>squadra %1 specchietti</translation>
+    </message>
+    <message>
+        <source>team %1 team logo</source>
+        <translation>squadra %1 logo della squadra</translation>
+    </message>
+    <message>
+        <source>team %1 thin stripe</source>
+        <translation>squadra %1 striscia sottile</translation>
+    </message>
+    <message>
+        <source>team %1 head</source>
+        <translation>squadra %1 testa</translation>
+    </message>
+    <message>
+        <source>team %1 epaulettes/jack</source>
+        <translation>squadra %1 spalline/cric</translation>
+    </message>
+    <message>
+        <source>team %1 left chest/sign</source>
+        <translation>squadra %1 petto sinistro/cartello</translation>
+    </message>
+    <message>
+        <source>team %1 right chest</source>
+        <translation>squadra %1 petto destro</translation>
+    </message>
+    <message>
+        <source>team %1 left upper arm</source>
+        <translation>squadra %1 braccio sinistro</translation>
+    </message>
+    <message>
+        <source>team %1 right upper arm</source>
+        <translation>squadra %1 braccio destro</translation>
+    </message>
+    <message>
+        <source>team %1 left forearm</source>
+        <translation>squadra %1 avambraccio sinistro</translation>
+    </message>
+    <message>
+        <source>team %1 right forearm</source>
+        <translation>squadra %1 avambraccio destro</translation>
+    </message>
+    <message>
+        <source>team %1 hands</source>
+        <translation>squadra %1 mani</translation>
+    </message>
+    <message>
+        <source>team %1 waist</source>
+        <translation>squadra %1 vita</translation>
+    </message>
+    <message>
+        <source>team %1 legs/ pit monitor</source>
+        <translation>squadra %1 gambe/monitor dei box</translation>
+    </message>
+    <message>
+        <source>team %1 feet</source>
+        <translation>squadra %1 piedi</translation>
+    </message>
+    <message>
+        <source>team %1 part %2</source>
+        <translation>squadra %1 parte %2</translation>
+    </message>
+    <message>
+        <source>camera %1 x distance</source>
+        <translation>telecamera %1 distanza x</translation>
+    </message>
+    <message>
+        <source>camera %1 z height</source>
+        <translation>telecamera %1 altezza z</translation>
+    </message>
+    <message>
+        <source>camera %1 y distance</source>
+        <translation>telecamera %1 distanza y</translation>
+    </message>
+    <message>
+        <source>camera %1 x angle</source>
+        <translation>telecamera %1 angolo x</translation>
+    </message>
+    <message>
+        <source>camera %1 z angle</source>
+        <translation>telecamera %1 angolo z</translation>
+    </message>
+    <message>
+        <source>camera %1 y angle</source>
+        <translation>telecamera %1 angolo y</translation>
+    </message>
+    <message>
+        <source>camera %1 tuning %2</source>
+        <translation>telecamera %1 regolazione %2</translation>
+    </message>
+    <message>
+        <source>track %1 front wing</source>
+        <translation>circuito %1 alettone anteriore</translation>
+    </message>
+    <message>
+        <source>track %1 rear wing</source>
+        <translation>circuito %1 alettone posteriore</translation>
+    </message>
+    <message>
+        <source>track %1 gear %2</source>
+        <translation>circuito %1 marcia %2</translation>
+    </message>
+    <message>
+        <source>track %1 compound</source>
+        <translation>circuito %1 mescola</translation>
+    </message>
+    <message>
+        <source>track %1 fuel consumption</source>
+        <translation>circuito %1 consumo di carburante</translation>
+    </message>
+    <message>
+        <source>track %1 tyre consumption</source>
+        <translation>circuito %1 usura delle gomme</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>testo</translation>
+    </message>
+    <message>
+        <source>bytes</source>
+        <translation>byte</translation>
+    </message>
+</context>
+<context>
     <name>psn::GameActions</name>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
@@ -197,6 +456,17 @@ Legge solo gli archivi del gioco di esempio: un gioco vero richiede invece il pr
     <message>
         <source>&quot;Random engine power&quot; cannot be turned back on in this game: %1 no longer holds the code the switch needs, and no backup %2 of the original holds it. The switch is shown as the game has it; the other values have been exported.</source>
         <translation>«Potenza del motore casuale» non può più essere riattivata in questo gioco: %1 non contiene più il codice di cui l&apos;opzione ha bisogno, e nessun backup %2 dell&apos;originale lo contiene. L&apos;opzione è mostrata come la ha il gioco; gli altri valori sono stati esportati.</translation>
+    </message>
+</context>
+<context>
+    <name>psn::GameCommand</name>
+    <message>
+        <source>%1
+
+Press OK to try again, or Cancel to stop.</source>
+        <translation>%1
+
+Premere OK per riprovare, o Annulla per smettere.</translation>
     </message>
 </context>
 <context>
@@ -260,6 +530,275 @@ Cartella del gioco: %4</translation>
     </message>
 </context>
 <context>
+    <name>psn::Messages</name>
+    <message>
+        <source>is a folder, not a file</source>
+        <extracomment>Reasons follow a file&apos;s name and a colon, or &quot;it&quot;: they start with a verb.</extracomment>
+        <translation>è una cartella, non un file</translation>
+    </message>
+    <message>
+        <source>is a link, not a regular file</source>
+        <translation>è un collegamento, non un file normale</translation>
+    </message>
+    <message>
+        <source>is a named pipe (FIFO), not a regular file</source>
+        <translation>è una pipe con nome (FIFO), non un file normale</translation>
+    </message>
+    <message>
+        <source>is a socket, not a regular file</source>
+        <translation>è un socket, non un file normale</translation>
+    </message>
+    <message>
+        <source>is a device, not a regular file</source>
+        <translation>è un dispositivo, non un file normale</translation>
+    </message>
+    <message>
+        <source>is not a regular file</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>is a link that leads round in a loop</source>
+        <translation>è un collegamento che gira in tondo</translation>
+    </message>
+    <message>
+        <source>is a link to %1, which does not exist</source>
+        <translation>è un collegamento a %1, che non esiste</translation>
+    </message>
+    <message>
+        <source>is a link to %1, which cannot be reached: %2</source>
+        <translation>è un collegamento a %1, che non si può raggiungere: %2</translation>
+    </message>
+    <message>
+        <source>is a link to %1, which %2</source>
+        <extracomment>%2 is a reason that starts with a verb (&quot;is a folder, not a file&quot;).</extracomment>
+        <translation>è un collegamento a %1, che %2</translation>
+    </message>
+    <message>
+        <source>is a link to %1, which is not a game file of that name</source>
+        <translation>è un collegamento a %1, che non è un file del gioco con quel nome</translation>
+    </message>
+    <message>
+        <source>is too large (%1 bytes) to be the file it claims to be</source>
+        <translation>è troppo grande (%1 byte) per essere il file che dice di essere</translation>
+    </message>
+    <message>
+        <source>the file ended early</source>
+        <translation>il file è finito prima del previsto</translation>
+    </message>
+    <message>
+        <source>the file is too short for a checksum trailer</source>
+        <translation>il file è troppo corto per una somma di controllo finale</translation>
+    </message>
+    <message>
+        <source>is not the game&apos;s executable: it is %1 bytes long, which does not fit</source>
+        <translation>non è l&apos;eseguibile del gioco: è lungo %1 byte, il che non corrisponde</translation>
+    </message>
+    <message>
+        <source>is not the game&apos;s executable: it holds no edition byte the editor knows</source>
+        <translation>non è l&apos;eseguibile del gioco: non contiene alcun byte di edizione noto all&apos;editor</translation>
+    </message>
+    <message>
+        <source>is not the game&apos;s save state: its checksum trailer does not fit</source>
+        <translation>non è il salvataggio del gioco: la sua somma di controllo finale non corrisponde</translation>
+    </message>
+    <message>
+        <source>is not a track file of the game: it is too short</source>
+        <translation>non è un file di circuito del gioco: è troppo corto</translation>
+    </message>
+    <message>
+        <source>is not a track file of the game: its car set-up block lies beyond its end</source>
+        <translation>non è un file di circuito del gioco: il suo blocco di assetto della vettura si trova oltre la fine</translation>
+    </message>
+    <message>
+        <source>is not a track file of the game: its checksum trailer does not fit</source>
+        <translation>non è un file di circuito del gioco: la sua somma di controllo finale non corrisponde</translation>
+    </message>
+    <message>
+        <source>%1; it was left alone</source>
+        <extracomment>%1 is a reason that starts with a verb.</extracomment>
+        <translation>%1; è stato lasciato com&apos;era</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>il file è di sola lettura</translation>
+    </message>
+    <message>
+        <source>it holds %1 bytes instead of %2</source>
+        <translation>contiene %1 byte invece di %2</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 bytes</source>
+        <translation>contiene più di %1 byte</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A file&apos;s name and what is wrong with it.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2</source>
+        <translation>Impossibile aprire &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2</source>
+        <translation>Impossibile leggere &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>Impossibile scrivere &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot remove &quot;%1&quot;: %2</source>
+        <translation>Impossibile rimuovere &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: it %2, so it was left alone</source>
+        <extracomment>%2 is a reason that starts with a verb (&quot;is a folder, not a file&quot;).</extracomment>
+        <translation>Impossibile scrivere &quot;%1&quot;: %2, perciò è stato lasciato com&apos;era</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a settings file: %2. Nothing was loaded; choose a settings file saved by the editor or by psnedit.</source>
+        <translation>&quot;%1&quot; non è un file di impostazioni: %2. Non è stato caricato nulla; scegliere un file di impostazioni salvato dall&apos;editor o da psnedit.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a settings file: it %2. Nothing was loaded; choose a settings file saved by the editor or by psnedit.</source>
+        <extracomment>%2 is a reason that starts with a verb (&quot;is a folder, not a file&quot;).</extracomment>
+        <translation>&quot;%1&quot; non è un file di impostazioni: %2. Non è stato caricato nulla; scegliere un file di impostazioni salvato dall&apos;editor o da psnedit.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a settings file: it holds more than %2 bytes. Nothing was loaded; choose a file saved with &quot;Save settings&quot;.</source>
+        <translation>&quot;%1&quot; non è un file di impostazioni: contiene più di %2 byte. Non è stato caricato nulla; scegliere un file salvato con &quot;Salva impostazioni&quot;.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is damaged: it holds %2 bytes instead of %3. Nothing was loaded.</source>
+        <translation>Il file di impostazioni &quot;%1&quot; è danneggiato: contiene %2 byte invece di %3. Non è stato caricato nulla.</translation>
+    </message>
+    <message>
+        <source>%1: %2, not the editor&apos;s lock file. Nothing was changed; remove it and try again.</source>
+        <extracomment>%2 is a reason that starts with a verb (&quot;is a link&quot;).</extracomment>
+        <translation>%1: %2, non il file di blocco dell&apos;editor. Non è stato modificato nulla; rimuoverlo e riprovare.</translation>
+    </message>
+    <message>
+        <source>%1: %2. Nothing was changed; check %3 and try again.</source>
+        <translation>%1: %2. Non è stato modificato nulla; controllare %3 e riprovare.</translation>
+    </message>
+    <message>
+        <source>Another program is changing the game in %1 (it holds %2). Nothing was changed; try again once it has finished.</source>
+        <translation>Un altro programma sta modificando il gioco in %1 (tiene %2). Non è stato modificato nulla; riprovare quando avrà finito.</translation>
+    </message>
+    <message>
+        <source>an interrupted change of the game files is recorded here, and the game folder cannot be written to complete it; make it writable and try again</source>
+        <translation>qui è registrata una modifica interrotta dei file del gioco, e nella cartella del gioco non si può scrivere per completarla; renderla scrivibile e riprovare</translation>
+    </message>
+    <message>
+        <source>the commit record names &quot;%1&quot;, %2. Nothing was changed. Check the game&apos;s files against their .bak copies, then remove the record</source>
+        <extracomment>%2 says why, starting with &quot;which&quot; or &quot;but&quot;.</extracomment>
+        <translation>il registro delle modifiche nomina &quot;%1&quot;, %2. Non è stato modificato nulla. Confrontare i file del gioco con le loro copie .bak, poi rimuovere il registro</translation>
+    </message>
+    <message>
+        <source>the commit record changes &quot;%1&quot; in place, %2. Nothing was changed. Check the game&apos;s files against their .bak copies, then remove the record</source>
+        <extracomment>%2 says why, starting with &quot;but&quot; or &quot;beyond&quot;.</extracomment>
+        <translation>il registro delle modifiche modifica &quot;%1&quot; sul posto, %2. Non è stato modificato nulla. Confrontare i file del gioco con le loro copie .bak, poi rimuovere il registro</translation>
+    </message>
+    <message>
+        <source>the commit record holds the line &quot;%1&quot;, which is no entry of it. Nothing was changed. Check the game&apos;s files against their .bak copies, then remove the record</source>
+        <translation>il registro delle modifiche contiene la riga &quot;%1&quot;, che non ne è una voce. Non è stato modificato nulla. Confrontare i file del gioco con le loro copie .bak, poi rimuovere il registro</translation>
+    </message>
+    <message>
+        <source>the commit record is damaged; remove it after checking the game files against their .bak copies</source>
+        <translation>il registro delle modifiche è danneggiato; rimuoverlo dopo aver confrontato i file del gioco con le loro copie .bak</translation>
+    </message>
+    <message>
+        <source>an empty name</source>
+        <extracomment>Follows &quot;the commit record names &quot;FILE&quot;, &quot;.</extracomment>
+        <translation>un nome vuoto</translation>
+    </message>
+    <message>
+        <source>which lies outside the game folder</source>
+        <translation>che si trova fuori dalla cartella del gioco</translation>
+    </message>
+    <message>
+        <source>which leads out of the game folder</source>
+        <translation>che porta fuori dalla cartella del gioco</translation>
+    </message>
+    <message>
+        <source>which is not a plain name of a game file</source>
+        <translation>che non è un semplice nome di file del gioco</translation>
+    </message>
+    <message>
+        <source>which is a backup, and recovery never touches a backup</source>
+        <translation>che è una copia di sicurezza, e il ripristino non tocca mai una copia di sicurezza</translation>
+    </message>
+    <message>
+        <source>which is the commit record itself</source>
+        <translation>che è il registro delle modifiche stesso</translation>
+    </message>
+    <message>
+        <source>which is not a game file this program writes</source>
+        <translation>che non è un file del gioco che questo programma scrive</translation>
+    </message>
+    <message>
+        <source>which lies behind a link that leads out of the game folder</source>
+        <translation>che si trova dietro un collegamento che porta fuori dalla cartella del gioco</translation>
+    </message>
+    <message>
+        <source>which is a link, where the interrupted command created a file</source>
+        <translation>che è un collegamento, dove il comando interrotto ha creato un file</translation>
+    </message>
+    <message>
+        <source>which is a link to %1, not to a game file</source>
+        <translation>che è un collegamento a %1, non a un file del gioco</translation>
+    </message>
+    <message>
+        <source>which is a link to nowhere, not to a game file</source>
+        <translation>che è un collegamento verso il nulla, non a un file del gioco</translation>
+    </message>
+    <message>
+        <source>but it is no regular file</source>
+        <extracomment>Follows &quot;the commit record changes &quot;FILE&quot; in place, &quot;.</extracomment>
+        <translation>ma non è un file normale</translation>
+    </message>
+    <message>
+        <source>but it shares its bytes with another file (a hard link)</source>
+        <translation>ma condivide i suoi byte con un altro file (un collegamento fisico)</translation>
+    </message>
+    <message>
+        <source>beyond its end</source>
+        <translation>oltre la sua fine</translation>
+    </message>
+    <message>
+        <source>by more bytes than a commit changes in place</source>
+        <translation>di più byte di quanti una modifica ne cambi sul posto</translation>
+    </message>
+    <message>
+        <source>The editor was stopped while it was changing the game files. The change has now been completed in:</source>
+        <extracomment>A list of files follows, one a line.</extracomment>
+        <translation>L&apos;editor è stato interrotto mentre modificava i file del gioco. La modifica è stata ora completata in:</translation>
+    </message>
+    <message>
+        <source>The program %1 was stopped while it was changing the game files. The change has now been completed in:</source>
+        <extracomment>%1 is the name of the program that was stopped (psnedit). A list of files follows.</extracomment>
+        <translation>Il programma %1 è stato interrotto mentre modificava i file del gioco. La modifica è stata ora completata in:</translation>
+    </message>
+    <message>
+        <source>A program was stopped while it was changing the game files. The change has now been completed in:</source>
+        <extracomment>The record does not say which program was stopped. A list of files follows.</extracomment>
+        <translation>Un programma è stato interrotto mentre modificava i file del gioco. La modifica è stata ora completata in:</translation>
+    </message>
+    <message>
+        <source>The editor was stopped while it was changing the game files. These files have been put back as they were:</source>
+        <translation>L&apos;editor è stato interrotto mentre modificava i file del gioco. Questi file sono stati riportati com&apos;erano:</translation>
+    </message>
+    <message>
+        <source>The program %1 was stopped while it was changing the game files. These files have been put back as they were:</source>
+        <translation>Il programma %1 è stato interrotto mentre modificava i file del gioco. Questi file sono stati riportati com&apos;erano:</translation>
+    </message>
+    <message>
+        <source>A program was stopped while it was changing the game files. These files have been put back as they were:</source>
+        <translation>Un programma è stato interrotto mentre modificava i file del gioco. Questi file sono stati riportati com&apos;erano:</translation>
+    </message>
+</context>
+<context>
     <name>psn::Pictures</name>
     <message>
         <source>en</source>
@@ -314,17 +853,6 @@ Cartella del gioco: %4</translation>
     </message>
 </context>
 <context>
-    <name>psn::Recovery</name>
-    <message>
-        <source>The editor was stopped while it was changing the game files. The change has now been completed in:</source>
-        <translation>L&apos;editor è stato interrotto mentre modificava i file del gioco. La modifica è stata ora completata in:</translation>
-    </message>
-    <message>
-        <source>The editor was stopped while it was changing the game files. These files have been put back as they were:</source>
-        <translation>L&apos;editor è stato interrotto mentre modificava i file del gioco. Questi file sono stati riportati com&apos;erano:</translation>
-    </message>
-</context>
-<context>
     <name>psn::SettingsCommands</name>
     <message>
         <source>Save settings</source>
@@ -345,6 +873,31 @@ Cartella del gioco: %4</translation>
     <message>
         <source>Load settings %1</source>
         <translation>Carica le impostazioni: %1</translation>
+    </message>
+    <message>
+        <source>Cannot create the settings file &apos;%1&apos;.
+%2</source>
+        <translation>Impossibile creare il file di impostazioni &quot;%1&quot;.
+%2</translation>
+    </message>
+    <message>
+        <source>%1. Nothing was loaded; check that the file exists and that you may read it.</source>
+        <translation>%1. Non è stato caricato nulla; verificare che il file esista e che si abbia il permesso di leggerlo.</translation>
+    </message>
+</context>
+<context>
+    <name>psn::Steps</name>
+    <message>
+        <source>Change</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 and %3 more</source>
+        <translation>%1: %2 e altri %3</translation>
     </message>
 </context>
 <context>
@@ -577,6 +1130,10 @@ Cartella del gioco: %4</translation>
     <message>
         <source> The track set-ups have not been read in this run and are not compared.</source>
         <translation> Gli assetti dei circuiti non sono stati letti in questa sessione e non vengono confrontati.</translation>
+    </message>
+    <message>
+        <source>%1 (open &quot;%2&quot;)</source>
+        <translation>%1 (aprire &quot;%2&quot;)</translation>
     </message>
 </context>
 <context>
@@ -839,6 +1396,10 @@ Cartella del gioco: %4</translation>
         <source>New cockpit installed!</source>
         <translation>Nuovo abitacolo installato!</translation>
     </message>
+    <message>
+        <source>cockpit pack %1</source>
+        <translation>pacchetto cockpit %1</translation>
+    </message>
 </context>
 <context>
     <name>psn::TInstCarSetForm</name>
@@ -857,6 +1418,10 @@ Cartella del gioco: %4</translation>
     <message>
         <source>New carset installed!</source>
         <translation>Nuove vetture installate!</translation>
+    </message>
+    <message>
+        <source>car set</source>
+        <translation>set di vetture</translation>
     </message>
 </context>
 <context>
@@ -1075,6 +1640,22 @@ Cartella del gioco: %4</translation>
     <message>
         <source>The editor is already running in %1. This window works as usual, but only the other one keeps unsaved settings for the case that it does not end normally: save your settings to a file before you close this window.</source>
         <translation>L&apos;editor è già in esecuzione in %1. Questa finestra funziona come al solito, ma solo l&apos;altro conserva le impostazioni non salvate nel caso non termini normalmente: salva le impostazioni in un file prima di chiudere questa finestra.</translation>
+    </message>
+    <message>
+        <source>%1
+
+Your game&apos;s original values could not be kept, so &quot;Restore original data&quot; cannot bring them back. The editor tries again at its next start; make the file writable or free some space.</source>
+        <translation>%1
+
+Non è stato possibile conservare i valori originali del gioco, quindi &quot;Ripristina dati originali&quot; non può riportarli. L&apos;editor riproverà al prossimo avvio; rendere il file scrivibile o liberare spazio.</translation>
+    </message>
+    <message>
+        <source>%1
+
+The editor&apos;s settings (where the game is) could not be saved; at its next start the editor asks for the game again.</source>
+        <translation>%1
+
+Non è stato possibile salvare le impostazioni dell&apos;editor (dove si trova il gioco); al prossimo avvio l&apos;editor chiederà di nuovo il gioco.</translation>
     </message>
 </context>
 <context>
@@ -1570,6 +2151,25 @@ Il gioco com’è ora viene prima conservato come stagione.</translation>
     <message>
         <source>Track installed!</source>
         <translation>Circuito installato!</translation>
+    </message>
+    <message>
+        <source>original track pack</source>
+        <translation>pacchetto dei circuiti originali</translation>
+    </message>
+    <message>
+        <source>Valmont track pack</source>
+        <translation>pacchetto del circuito di Valmont</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TrackInstall</name>
+    <message>
+        <source>The %1 in the editor&apos;s DATA folder is a sample made for the editor&apos;s sample game, not for the game in %2, so nothing was installed.
+
+Put the real pack&apos;s files (%3) into %4 in place of the samples.</source>
+        <translation>Il %1 nella cartella DATA dell&apos;editor è un esempio fatto per il gioco di esempio dell&apos;editor, non per il gioco in %2, perciò non è stato installato nulla.
+
+Mettere i file del pacchetto vero (%3) in %4 al posto degli esempi.</translation>
     </message>
 </context>
 </TS>

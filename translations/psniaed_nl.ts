@@ -181,6 +181,265 @@ Hij leest alleen de archieven van het voorbeeldspel: een echt spel heeft daar in
     </message>
 </context>
 <context>
+    <name>psn::Fields</name>
+    <message>
+        <source>team %1</source>
+        <translation>team %1</translation>
+    </message>
+    <message>
+        <source>team %1 engine</source>
+        <translation>team %1 motor</translation>
+    </message>
+    <message>
+        <source>team %1 in use</source>
+        <translation>team %1 in gebruik</translation>
+    </message>
+    <message>
+        <source>team %1 1st driver number</source>
+        <translation>team %1 nummer van de 1e coureur</translation>
+    </message>
+    <message>
+        <source>team %1 1st driver selected</source>
+        <translation>team %1 1e coureur gekozen</translation>
+    </message>
+    <message>
+        <source>team %1 2nd driver number</source>
+        <translation>team %1 nummer van de 2e coureur</translation>
+    </message>
+    <message>
+        <source>team %1 2nd driver selected</source>
+        <translation>team %1 2e coureur gekozen</translation>
+    </message>
+    <message>
+        <source>slot %1 number</source>
+        <translation>plaats %1 nummer</translation>
+    </message>
+    <message>
+        <source>slot %1 selected</source>
+        <translation>plaats %1 gekozen</translation>
+    </message>
+    <message>
+        <source>car %1 driver</source>
+        <translation>auto %1 coureur</translation>
+    </message>
+    <message>
+        <source>first driver &apos;0&apos;</source>
+        <translation>eerste coureur &apos;0&apos;</translation>
+    </message>
+    <message>
+        <source>team %1 qualification</source>
+        <translation>team %1 kwalificatie</translation>
+    </message>
+    <message>
+        <source>team %1 other sessions</source>
+        <translation>team %1 overige sessies</translation>
+    </message>
+    <message>
+        <source>human qualification</source>
+        <translation>speler kwalificatie</translation>
+    </message>
+    <message>
+        <source>human other sessions</source>
+        <translation>speler overige sessies</translation>
+    </message>
+    <message>
+        <source>random engine power</source>
+        <translation>willekeurig motorvermogen</translation>
+    </message>
+    <message>
+        <source>car %1 qualification</source>
+        <translation>auto %1 kwalificatie</translation>
+    </message>
+    <message>
+        <source>car %1 other sessions</source>
+        <translation>auto %1 overige sessies</translation>
+    </message>
+    <message>
+        <source>car %1 range</source>
+        <translation>auto %1 bereik</translation>
+    </message>
+    <message>
+        <source>human car weight</source>
+        <translation>gewicht van de auto van de speler</translation>
+    </message>
+    <message>
+        <source>computer car weight</source>
+        <translation>gewicht van de computerauto&apos;s</translation>
+    </message>
+    <message>
+        <source>practice fuel</source>
+        <translation>brandstof bij de training</translation>
+    </message>
+    <message>
+        <source>qualifying fuel</source>
+        <translation>brandstof bij de kwalificatie</translation>
+    </message>
+    <message>
+        <source>show opponents fuel load</source>
+        <translation>brandstof van de tegenstanders tonen</translation>
+    </message>
+    <message>
+        <source>performance depends on team</source>
+        <translation>prestaties hangen af van het team</translation>
+    </message>
+    <message>
+        <source>real best time info</source>
+        <translation>echte informatie over de beste tijd</translation>
+    </message>
+    <message>
+        <source>light %1 colour</source>
+        <translation>lampje %1 kleur</translation>
+    </message>
+    <message>
+        <source>light %1 speed</source>
+        <translation>lampje %1 toerental</translation>
+    </message>
+    <message>
+        <source>position %1</source>
+        <translation>positie %1</translation>
+    </message>
+    <message>
+        <source>speed check</source>
+        <translation>snelheidscontrole</translation>
+    </message>
+    <message>
+        <source>pit speed</source>
+        <translation>pitsnelheid</translation>
+    </message>
+    <message>
+        <source>team %1 cockpit</source>
+        <translation>team %1 cockpit</translation>
+    </message>
+    <message>
+        <source>team %1 front wing</source>
+        <translation>team %1 voorvleugel</translation>
+    </message>
+    <message>
+        <source>team %1 mirrors</source>
+        <translation>team %1 spiegels</translation>
+    </message>
+    <message>
+        <source>team %1 team logo</source>
+        <translation>team %1 teamlogo</translation>
+    </message>
+    <message>
+        <source>team %1 thin stripe</source>
+        <translation>team %1 smalle streep</translation>
+    </message>
+    <message>
+        <source>team %1 head</source>
+        <translation>team %1 hoofd</translation>
+    </message>
+    <message>
+        <source>team %1 epaulettes/jack</source>
+        <translation>team %1 epauletten/krik</translation>
+    </message>
+    <message>
+        <source>team %1 left chest/sign</source>
+        <translation>team %1 linkerborst/bord</translation>
+    </message>
+    <message>
+        <source>team %1 right chest</source>
+        <translation>team %1 rechterborst</translation>
+    </message>
+    <message>
+        <source>team %1 left upper arm</source>
+        <translation>team %1 linkerbovenarm</translation>
+    </message>
+    <message>
+        <source>team %1 right upper arm</source>
+        <translation>team %1 rechterbovenarm</translation>
+    </message>
+    <message>
+        <source>team %1 left forearm</source>
+        <translation>team %1 linkeronderarm</translation>
+    </message>
+    <message>
+        <source>team %1 right forearm</source>
+        <translation>team %1 rechteronderarm</translation>
+    </message>
+    <message>
+        <source>team %1 hands</source>
+        <translation>team %1 handen</translation>
+    </message>
+    <message>
+        <source>team %1 waist</source>
+        <translation>team %1 taille</translation>
+    </message>
+    <message>
+        <source>team %1 legs/ pit monitor</source>
+        <translation>team %1 benen/pitmonitor</translation>
+    </message>
+    <message>
+        <source>team %1 feet</source>
+        <translation>team %1 voeten</translation>
+    </message>
+    <message>
+        <source>team %1 part %2</source>
+        <translation>team %1 deel %2</translation>
+    </message>
+    <message>
+        <source>camera %1 x distance</source>
+        <translation>camera %1 x-afstand</translation>
+    </message>
+    <message>
+        <source>camera %1 z height</source>
+        <translation>camera %1 z-hoogte</translation>
+    </message>
+    <message>
+        <source>camera %1 y distance</source>
+        <translation>camera %1 y-afstand</translation>
+    </message>
+    <message>
+        <source>camera %1 x angle</source>
+        <translation>camera %1 x-hoek</translation>
+    </message>
+    <message>
+        <source>camera %1 z angle</source>
+        <translation>camera %1 z-hoek</translation>
+    </message>
+    <message>
+        <source>camera %1 y angle</source>
+        <translation>camera %1 y-hoek</translation>
+    </message>
+    <message>
+        <source>camera %1 tuning %2</source>
+        <translation>camera %1 afstelling %2</translation>
+    </message>
+    <message>
+        <source>track %1 front wing</source>
+        <translation>circuit %1 voorvleugel</translation>
+    </message>
+    <message>
+        <source>track %1 rear wing</source>
+        <translation>circuit %1 achtervleugel</translation>
+    </message>
+    <message>
+        <source>track %1 gear %2</source>
+        <translation>circuit %1 versnelling %2</translation>
+    </message>
+    <message>
+        <source>track %1 compound</source>
+        <translation>circuit %1 bandensoort</translation>
+    </message>
+    <message>
+        <source>track %1 fuel consumption</source>
+        <translation>circuit %1 brandstofverbruik</translation>
+    </message>
+    <message>
+        <source>track %1 tyre consumption</source>
+        <translation>circuit %1 bandenslijtage</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>tekst</translation>
+    </message>
+    <message>
+        <source>bytes</source>
+        <translation>bytes</translation>
+    </message>
+</context>
+<context>
     <name>psn::GameActions</name>
     <message>
         <source>&apos;%1&apos; is not a valid integer value</source>
@@ -197,6 +456,17 @@ Hij leest alleen de archieven van het voorbeeldspel: een echt spel heeft daar in
     <message>
         <source>&quot;Random engine power&quot; cannot be turned back on in this game: %1 no longer holds the code the switch needs, and no backup %2 of the original holds it. The switch is shown as the game has it; the other values have been exported.</source>
         <translation>&quot;Willekeurig motorvermogen&quot; kan in dit spel niet meer worden ingeschakeld: %1 bevat de code die de schakelaar nodig heeft niet meer, en geen back-up %2 van het origineel bevat die. De schakelaar wordt getoond zoals het spel hem heeft; de overige waarden zijn geëxporteerd.</translation>
+    </message>
+</context>
+<context>
+    <name>psn::GameCommand</name>
+    <message>
+        <source>%1
+
+Press OK to try again, or Cancel to stop.</source>
+        <translation>%1
+
+Druk op OK om het opnieuw te proberen, of op Annuleren om te stoppen.</translation>
     </message>
 </context>
 <context>
@@ -260,6 +530,275 @@ Spelmap: %4</translation>
     </message>
 </context>
 <context>
+    <name>psn::Messages</name>
+    <message>
+        <source>is a folder, not a file</source>
+        <extracomment>Reasons follow a file&apos;s name and a colon, or &quot;it&quot;: they start with a verb.</extracomment>
+        <translation>is een map, geen bestand</translation>
+    </message>
+    <message>
+        <source>is a link, not a regular file</source>
+        <translation>is een koppeling, geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>is a named pipe (FIFO), not a regular file</source>
+        <translation>is een named pipe (FIFO), geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>is a socket, not a regular file</source>
+        <translation>is een socket, geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>is a device, not a regular file</source>
+        <translation>is een apparaat, geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>is not a regular file</source>
+        <translation>is geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>is a link that leads round in a loop</source>
+        <translation>is een koppeling die in een kringetje rondgaat</translation>
+    </message>
+    <message>
+        <source>is a link to %1, which does not exist</source>
+        <translation>is een koppeling naar %1, dat niet bestaat</translation>
+    </message>
+    <message>
+        <source>is a link to %1, which cannot be reached: %2</source>
+        <translation>is een koppeling naar %1, dat niet bereikbaar is: %2</translation>
+    </message>
+    <message>
+        <source>is a link to %1, which %2</source>
+        <extracomment>%2 is a reason that starts with a verb (&quot;is a folder, not a file&quot;).</extracomment>
+        <translation>is een koppeling naar %1, dat %2</translation>
+    </message>
+    <message>
+        <source>is a link to %1, which is not a game file of that name</source>
+        <translation>is een koppeling naar %1, dat geen spelbestand met die naam is</translation>
+    </message>
+    <message>
+        <source>is too large (%1 bytes) to be the file it claims to be</source>
+        <translation>is te groot (%1 bytes) om het bestand te zijn dat het beweert te zijn</translation>
+    </message>
+    <message>
+        <source>the file ended early</source>
+        <translation>het bestand hield te vroeg op</translation>
+    </message>
+    <message>
+        <source>the file is too short for a checksum trailer</source>
+        <translation>het bestand is te kort voor een controlesom aan het eind</translation>
+    </message>
+    <message>
+        <source>is not the game&apos;s executable: it is %1 bytes long, which does not fit</source>
+        <translation>is niet het programma van het spel: het is %1 bytes lang, wat niet klopt</translation>
+    </message>
+    <message>
+        <source>is not the game&apos;s executable: it holds no edition byte the editor knows</source>
+        <translation>is niet het programma van het spel: het bevat geen editiebyte dat de editor kent</translation>
+    </message>
+    <message>
+        <source>is not the game&apos;s save state: its checksum trailer does not fit</source>
+        <translation>is niet de spelstand van het spel: de controlesom aan het eind klopt niet</translation>
+    </message>
+    <message>
+        <source>is not a track file of the game: it is too short</source>
+        <translation>is geen circuitbestand van het spel: het is te kort</translation>
+    </message>
+    <message>
+        <source>is not a track file of the game: its car set-up block lies beyond its end</source>
+        <translation>is geen circuitbestand van het spel: het blok met de afstelling van de auto ligt voorbij het einde</translation>
+    </message>
+    <message>
+        <source>is not a track file of the game: its checksum trailer does not fit</source>
+        <translation>is geen circuitbestand van het spel: de controlesom aan het eind klopt niet</translation>
+    </message>
+    <message>
+        <source>%1; it was left alone</source>
+        <extracomment>%1 is a reason that starts with a verb.</extracomment>
+        <translation>%1; het is ongemoeid gelaten</translation>
+    </message>
+    <message>
+        <source>the file is read-only</source>
+        <translation>het bestand is alleen-lezen</translation>
+    </message>
+    <message>
+        <source>it holds %1 bytes instead of %2</source>
+        <translation>het bevat %1 bytes in plaats van %2</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 bytes</source>
+        <translation>het bevat meer dan %1 bytes</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A file&apos;s name and what is wrong with it.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open &quot;%1&quot;: %2</source>
+        <translation>Kan &quot;%1&quot; niet openen: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2</source>
+        <translation>Kan &quot;%1&quot; niet lezen: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>Kan &quot;%1&quot; niet schrijven: %2</translation>
+    </message>
+    <message>
+        <source>Cannot remove &quot;%1&quot;: %2</source>
+        <translation>Kan &quot;%1&quot; niet verwijderen: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: it %2, so it was left alone</source>
+        <extracomment>%2 is a reason that starts with a verb (&quot;is a folder, not a file&quot;).</extracomment>
+        <translation>Kan &quot;%1&quot; niet schrijven: het %2, dus het is ongemoeid gelaten</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a settings file: %2. Nothing was loaded; choose a settings file saved by the editor or by psnedit.</source>
+        <translation>&quot;%1&quot; is geen instellingenbestand: %2. Er is niets geladen; kies een instellingenbestand dat door de editor of door psnedit is opgeslagen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a settings file: it %2. Nothing was loaded; choose a settings file saved by the editor or by psnedit.</source>
+        <extracomment>%2 is a reason that starts with a verb (&quot;is a folder, not a file&quot;).</extracomment>
+        <translation>&quot;%1&quot; is geen instellingenbestand: het %2. Er is niets geladen; kies een instellingenbestand dat door de editor of door psnedit is opgeslagen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a settings file: it holds more than %2 bytes. Nothing was loaded; choose a file saved with &quot;Save settings&quot;.</source>
+        <translation>&quot;%1&quot; is geen instellingenbestand: het bevat meer dan %2 bytes. Er is niets geladen; kies een bestand dat met &quot;Instellingen opslaan&quot; is opgeslagen.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is damaged: it holds %2 bytes instead of %3. Nothing was loaded.</source>
+        <translation>Het instellingenbestand &quot;%1&quot; is beschadigd: het bevat %2 bytes in plaats van %3. Er is niets geladen.</translation>
+    </message>
+    <message>
+        <source>%1: %2, not the editor&apos;s lock file. Nothing was changed; remove it and try again.</source>
+        <extracomment>%2 is a reason that starts with a verb (&quot;is a link&quot;).</extracomment>
+        <translation>%1: %2, niet het vergrendelingsbestand van de editor. Er is niets gewijzigd; verwijder het en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>%1: %2. Nothing was changed; check %3 and try again.</source>
+        <translation>%1: %2. Er is niets gewijzigd; controleer %3 en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>Another program is changing the game in %1 (it holds %2). Nothing was changed; try again once it has finished.</source>
+        <translation>Een ander programma wijzigt het spel in %1 (het houdt %2 vast). Er is niets gewijzigd; probeer het opnieuw zodra het klaar is.</translation>
+    </message>
+    <message>
+        <source>an interrupted change of the game files is recorded here, and the game folder cannot be written to complete it; make it writable and try again</source>
+        <translation>hier staat een onderbroken wijziging van de spelbestanden vastgelegd, en in de spelmap kan niet worden geschreven om die af te maken; maak de map beschrijfbaar en probeer het opnieuw</translation>
+    </message>
+    <message>
+        <source>the commit record names &quot;%1&quot;, %2. Nothing was changed. Check the game&apos;s files against their .bak copies, then remove the record</source>
+        <extracomment>%2 says why, starting with &quot;which&quot; or &quot;but&quot;.</extracomment>
+        <translation>het wijzigingslogboek noemt &quot;%1&quot;, %2. Er is niets gewijzigd. Vergelijk de spelbestanden met hun .bak-kopieën en verwijder daarna het logboek</translation>
+    </message>
+    <message>
+        <source>the commit record changes &quot;%1&quot; in place, %2. Nothing was changed. Check the game&apos;s files against their .bak copies, then remove the record</source>
+        <extracomment>%2 says why, starting with &quot;but&quot; or &quot;beyond&quot;.</extracomment>
+        <translation>het wijzigingslogboek wijzigt &quot;%1&quot; ter plekke, %2. Er is niets gewijzigd. Vergelijk de spelbestanden met hun .bak-kopieën en verwijder daarna het logboek</translation>
+    </message>
+    <message>
+        <source>the commit record holds the line &quot;%1&quot;, which is no entry of it. Nothing was changed. Check the game&apos;s files against their .bak copies, then remove the record</source>
+        <translation>het wijzigingslogboek bevat de regel &quot;%1&quot;, die er geen onderdeel van is. Er is niets gewijzigd. Vergelijk de spelbestanden met hun .bak-kopieën en verwijder daarna het logboek</translation>
+    </message>
+    <message>
+        <source>the commit record is damaged; remove it after checking the game files against their .bak copies</source>
+        <translation>het wijzigingslogboek is beschadigd; verwijder het nadat u de spelbestanden met hun .bak-kopieën hebt vergeleken</translation>
+    </message>
+    <message>
+        <source>an empty name</source>
+        <extracomment>Follows &quot;the commit record names &quot;FILE&quot;, &quot;.</extracomment>
+        <translation>een lege naam</translation>
+    </message>
+    <message>
+        <source>which lies outside the game folder</source>
+        <translation>dat buiten de spelmap ligt</translation>
+    </message>
+    <message>
+        <source>which leads out of the game folder</source>
+        <translation>dat uit de spelmap leidt</translation>
+    </message>
+    <message>
+        <source>which is not a plain name of a game file</source>
+        <translation>dat geen gewone naam van een spelbestand is</translation>
+    </message>
+    <message>
+        <source>which is a backup, and recovery never touches a backup</source>
+        <translation>dat een reservekopie is, en het herstel raakt nooit een reservekopie aan</translation>
+    </message>
+    <message>
+        <source>which is the commit record itself</source>
+        <translation>dat het wijzigingslogboek zelf is</translation>
+    </message>
+    <message>
+        <source>which is not a game file this program writes</source>
+        <translation>dat geen spelbestand is dat dit programma schrijft</translation>
+    </message>
+    <message>
+        <source>which lies behind a link that leads out of the game folder</source>
+        <translation>dat achter een koppeling ligt die uit de spelmap leidt</translation>
+    </message>
+    <message>
+        <source>which is a link, where the interrupted command created a file</source>
+        <translation>dat een koppeling is, waar de onderbroken opdracht een bestand heeft gemaakt</translation>
+    </message>
+    <message>
+        <source>which is a link to %1, not to a game file</source>
+        <translation>dat een koppeling naar %1 is, niet naar een spelbestand</translation>
+    </message>
+    <message>
+        <source>which is a link to nowhere, not to a game file</source>
+        <translation>dat een koppeling naar nergens is, niet naar een spelbestand</translation>
+    </message>
+    <message>
+        <source>but it is no regular file</source>
+        <extracomment>Follows &quot;the commit record changes &quot;FILE&quot; in place, &quot;.</extracomment>
+        <translation>maar het is geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>but it shares its bytes with another file (a hard link)</source>
+        <translation>maar het deelt zijn bytes met een ander bestand (een harde koppeling)</translation>
+    </message>
+    <message>
+        <source>beyond its end</source>
+        <translation>voorbij het einde</translation>
+    </message>
+    <message>
+        <source>by more bytes than a commit changes in place</source>
+        <translation>met meer bytes dan een wijziging ter plekke verandert</translation>
+    </message>
+    <message>
+        <source>The editor was stopped while it was changing the game files. The change has now been completed in:</source>
+        <extracomment>A list of files follows, one a line.</extracomment>
+        <translation>De editor werd gestopt terwijl hij de spelbestanden wijzigde. De wijziging is nu voltooid in:</translation>
+    </message>
+    <message>
+        <source>The program %1 was stopped while it was changing the game files. The change has now been completed in:</source>
+        <extracomment>%1 is the name of the program that was stopped (psnedit). A list of files follows.</extracomment>
+        <translation>Het programma %1 werd gestopt terwijl het de spelbestanden wijzigde. De wijziging is nu voltooid in:</translation>
+    </message>
+    <message>
+        <source>A program was stopped while it was changing the game files. The change has now been completed in:</source>
+        <extracomment>The record does not say which program was stopped. A list of files follows.</extracomment>
+        <translation>Een programma werd gestopt terwijl het de spelbestanden wijzigde. De wijziging is nu voltooid in:</translation>
+    </message>
+    <message>
+        <source>The editor was stopped while it was changing the game files. These files have been put back as they were:</source>
+        <translation>De editor werd gestopt terwijl hij de spelbestanden wijzigde. Deze bestanden zijn teruggezet zoals ze waren:</translation>
+    </message>
+    <message>
+        <source>The program %1 was stopped while it was changing the game files. These files have been put back as they were:</source>
+        <translation>Het programma %1 werd gestopt terwijl het de spelbestanden wijzigde. Deze bestanden zijn teruggezet zoals ze waren:</translation>
+    </message>
+    <message>
+        <source>A program was stopped while it was changing the game files. These files have been put back as they were:</source>
+        <translation>Een programma werd gestopt terwijl het de spelbestanden wijzigde. Deze bestanden zijn teruggezet zoals ze waren:</translation>
+    </message>
+</context>
+<context>
     <name>psn::Pictures</name>
     <message>
         <source>en</source>
@@ -314,17 +853,6 @@ Spelmap: %4</translation>
     </message>
 </context>
 <context>
-    <name>psn::Recovery</name>
-    <message>
-        <source>The editor was stopped while it was changing the game files. The change has now been completed in:</source>
-        <translation>De editor werd gestopt terwijl hij de spelbestanden wijzigde. De wijziging is nu voltooid in:</translation>
-    </message>
-    <message>
-        <source>The editor was stopped while it was changing the game files. These files have been put back as they were:</source>
-        <translation>De editor werd gestopt terwijl hij de spelbestanden wijzigde. Deze bestanden zijn teruggezet zoals ze waren:</translation>
-    </message>
-</context>
-<context>
     <name>psn::SettingsCommands</name>
     <message>
         <source>Save settings</source>
@@ -345,6 +873,31 @@ Spelmap: %4</translation>
     <message>
         <source>Load settings %1</source>
         <translation>Instellingen laden: %1</translation>
+    </message>
+    <message>
+        <source>Cannot create the settings file &apos;%1&apos;.
+%2</source>
+        <translation>Kan het instellingenbestand &quot;%1&quot; niet aanmaken.
+%2</translation>
+    </message>
+    <message>
+        <source>%1. Nothing was loaded; check that the file exists and that you may read it.</source>
+        <translation>%1. Er is niets geladen; controleer of het bestand bestaat en of u het mag lezen.</translation>
+    </message>
+</context>
+<context>
+    <name>psn::Steps</name>
+    <message>
+        <source>Change</source>
+        <translation>Wijziging</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 and %3 more</source>
+        <translation>%1: %2 en nog %3</translation>
     </message>
 </context>
 <context>
@@ -577,6 +1130,10 @@ Spelmap: %4</translation>
     <message>
         <source> The track set-ups have not been read in this run and are not compared.</source>
         <translation> De circuitafstellingen zijn in deze sessie niet gelezen en worden niet vergeleken.</translation>
+    </message>
+    <message>
+        <source>%1 (open &quot;%2&quot;)</source>
+        <translation>%1 (open &quot;%2&quot;)</translation>
     </message>
 </context>
 <context>
@@ -839,6 +1396,10 @@ Spelmap: %4</translation>
         <source>New cockpit installed!</source>
         <translation>Nieuwe cockpit geïnstalleerd!</translation>
     </message>
+    <message>
+        <source>cockpit pack %1</source>
+        <translation>cockpitpakket %1</translation>
+    </message>
 </context>
 <context>
     <name>psn::TInstCarSetForm</name>
@@ -857,6 +1418,10 @@ Spelmap: %4</translation>
     <message>
         <source>New carset installed!</source>
         <translation>Nieuwe autoset geïnstalleerd!</translation>
+    </message>
+    <message>
+        <source>car set</source>
+        <translation>autoset</translation>
     </message>
 </context>
 <context>
@@ -1075,6 +1640,22 @@ Spelmap: %4</translation>
     <message>
         <source>The editor is already running in %1. This window works as usual, but only the other one keeps unsaved settings for the case that it does not end normally: save your settings to a file before you close this window.</source>
         <translation>De editor draait al in %1. Dit venster werkt zoals gewoonlijk, maar alleen de andere bewaart niet-opgeslagen instellingen voor het geval dat hij niet normaal eindigt: sla uw instellingen op in een bestand voordat u dit venster sluit.</translation>
+    </message>
+    <message>
+        <source>%1
+
+Your game&apos;s original values could not be kept, so &quot;Restore original data&quot; cannot bring them back. The editor tries again at its next start; make the file writable or free some space.</source>
+        <translation>%1
+
+De oorspronkelijke waarden van uw spel konden niet worden bewaard, dus &quot;Oorspronkelijke gegevens herstellen&quot; kan ze niet terughalen. De editor probeert het bij de volgende start opnieuw; maak het bestand beschrijfbaar of maak ruimte vrij.</translation>
+    </message>
+    <message>
+        <source>%1
+
+The editor&apos;s settings (where the game is) could not be saved; at its next start the editor asks for the game again.</source>
+        <translation>%1
+
+De instellingen van de editor (waar het spel staat) konden niet worden opgeslagen; bij de volgende start vraagt de editor opnieuw naar het spel.</translation>
     </message>
 </context>
 <context>
@@ -1570,6 +2151,25 @@ Het spel zoals het nu is wordt eerst als seizoen bewaard.</translation>
     <message>
         <source>Track installed!</source>
         <translation>Circuit geïnstalleerd!</translation>
+    </message>
+    <message>
+        <source>original track pack</source>
+        <translation>pakket met de oorspronkelijke circuits</translation>
+    </message>
+    <message>
+        <source>Valmont track pack</source>
+        <translation>Valmont-circuitpakket</translation>
+    </message>
+</context>
+<context>
+    <name>psn::TrackInstall</name>
+    <message>
+        <source>The %1 in the editor&apos;s DATA folder is a sample made for the editor&apos;s sample game, not for the game in %2, so nothing was installed.
+
+Put the real pack&apos;s files (%3) into %4 in place of the samples.</source>
+        <translation>De bestanden voor &quot;%1&quot; in de DATA-map van de editor zijn een voorbeeld voor het voorbeeldspel van de editor, niet voor het spel in %2, dus er is niets geïnstalleerd.
+
+Zet de bestanden van het echte pakket (%3) in %4 in plaats van de voorbeelden.</translation>
     </message>
 </context>
 </TS>

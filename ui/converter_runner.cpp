@@ -6,6 +6,7 @@
 #include "core/bitmap8_format.h"
 #include "core/fs.h"
 #include "core/game_lock.h"
+#include "ui/message_text.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -358,7 +359,7 @@ ConverterOutcome ConverterRunner::WriteBack(const ConverterCommand& command, con
     try {
         held = GameLock::Acquire(fs::Native(state_.config.GameDir()), state_.lockWait);
     } catch (const GameLockError& error) {
-        return {false, QString::fromLocal8Bit(error.what())};
+        return {false, Worded(error.Said())};
     }
     if (fs::Exists(archive) && !fs::EnsureBackup(archive))
         return {false, QString("No backup of %1 could be made, so the bitmap converter %2 was "

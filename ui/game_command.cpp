@@ -4,7 +4,10 @@
 #include "ui/game_command.h"
 
 #include "ui/game_transfer.h"
+#include "ui/message_text.h"
 #include "ui/recovery.h"
+
+#include <QCoreApplication>
 
 namespace psn {
 
@@ -14,13 +17,16 @@ bool BeginOwnCommand(AppContext& context, QWidget* parent, GameCommand::WhenBusy
             ReportRecovery(context, parent, context.state.BeginCommand());
             return true;
         } catch (const GameLockError& error) {
-            const QString text = QString::fromLocal8Bit(error.what());
+            const QString text = Worded(error.Said());
             if (busy == GameCommand::WhenBusy::Warn) {
                 context.dialogs.Warning(parent, text);
                 return false;
             }
-            if (!context.dialogs.Confirm(parent, text + "\n\nPress OK to try again, or Cancel "
-                                                        "to stop."))
+            if (!context.dialogs.Confirm(
+                    parent,
+                    QCoreApplication::translate("psn::GameCommand",
+                                                "%1\n\nPress OK to try again, or Cancel to stop.")
+                        .arg(text)))
                 return false;
         } catch (const FileAccessError& error) {
             FileAccessFailure(context, parent, error);
@@ -54,9 +60,7 @@ void GameCommand::Copy(const std::string& source, const std::string& target) {
 
 bool GameCommand::CommitOrReport(QWidget* parent, const QString& failure) {
     return CommitWith([&](const FileAccessError& error) {
-        context_.dialogs.Information(parent,
-                                     failure + "\n" + QString::fromLocal8Bit(error.Path().c_str()) +
-                                         ": " + QString::fromLocal8Bit(error.Reason().c_str()));
+        context_.dialogs.Information(parent, failure + "\n" + WordedWhere(error));
     });
 }
 

@@ -5,6 +5,7 @@
 
 #include "core/fs.h"
 #include "ui/game_command.h"
+#include "ui/message_text.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -19,9 +20,7 @@ void FileAccessFailure(AppContext& context, QWidget* parent, const FileAccessErr
     context.state.DiscardCommand();
     context.ended = true;
     // The first line is the game's fixed text; the file name and reason are the system's.
-    context.dialogs.Warning(
-        parent, QString::fromLatin1(error.what()) +
-                    QString::fromLocal8Bit(error.Text().substr(std::string(error.what()).size())));
+    context.dialogs.Warning(parent, WordedText(error));
     context.terminate(1);
     // The handler ends the program (or, in tests, throws); whatever called this must not go on.
     std::abort();
@@ -34,8 +33,7 @@ void ReportRefusal(AppContext& context, QWidget* parent, const RefusedFileError&
                     "Nothing was written into the game, because one of its files is not what its "
                     "name says:\n\n%1: %2\n\nPut that file right (\"Restore game files from "
                     "backup\" or the game CD) and try again.")
-                    .arg(QString::fromLocal8Bit(error.Path().c_str()),
-                         QString::fromLocal8Bit(error.Reason().c_str())));
+                    .arg(QString::fromLocal8Bit(error.Path().c_str()), Worded(error.SaidReason())));
 }
 
 namespace {
@@ -100,7 +98,7 @@ bool RunGameTransfer(AppContext& context, QWidget* parent, const std::function<v
         if (whole)
             state.DiscardCommand();
         state.notTaken.clear(); // nothing was written
-        context.dialogs.Error(parent, QString::fromLocal8Bit(error.what()));
+        context.dialogs.Error(parent, Worded(error.Said()));
         ReportUnreported(context, parent);
         return false;
     }

@@ -4,8 +4,8 @@
 #include "ui/recovery.h"
 
 #include "ui/game_command.h"
+#include "ui/message_text.h"
 
-#include <QCoreApplication>
 #include <QString>
 
 namespace psn {
@@ -13,14 +13,7 @@ namespace psn {
 void ReportRecovery(AppContext& context, QWidget* parent, const RecoveryReport& report) {
     if (!report.found)
         return;
-    QString text =
-        report.completed
-            ? QCoreApplication::translate("psn::Recovery",
-                                          "The editor was stopped while it was changing the game "
-                                          "files. The change has now been completed in:")
-            : QCoreApplication::translate("psn::Recovery",
-                                          "The editor was stopped while it was changing the game "
-                                          "files. These files have been put back as they were:");
+    QString text = Worded(RecoveryMessage(report));
     for (const std::string& file : report.files)
         text += "\n" + QString::fromLocal8Bit(file.c_str());
     context.dialogs.Information(parent, text);

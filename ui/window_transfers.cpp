@@ -5,6 +5,7 @@
 
 #include "core/settings_files.h"
 #include "ui/game_transfer.h"
+#include "ui/message_text.h"
 #include "ui/record_steps.h"
 
 #include <QCoreApplication>
@@ -75,7 +76,7 @@ void RestoreOriginalData(AppContext& context, QWidget* parent, const QString& st
     if (result.Ok() && context.steps)
         context.steps->FileMatches();
     if (result.status == FileResult::Status::Failed)
-        context.dialogs.Error(parent, QString::fromLocal8Bit(result.message.c_str()));
+        context.dialogs.Error(parent, Worded(result));
 }
 
 } // namespace psn

@@ -365,6 +365,60 @@ TEST(Recovery, AChangeInPlaceNoCommitMakesIsRefusedAndNothingChanges) {
     }
 }
 
+// The record names the program whose command it journals, so that the recovery after a stop
+// can say whose command it was. A record of an earlier version names none and still recovers; a
+// name from a stranger's record is cut short and made printable before anyone shows it.
+TEST(Recovery, TheRecordNamesTheProgramWhoseCommandWasStopped) {
+    static std::string record, seen;
+    TwoFiles written;
+    record = written.dir.str() + "/" + kCommitRecordName;
+    seen.clear();
+    auto faults = std::make_shared<TransferFaults>();
+    faults->observe = [](long) {
+        if (std::ifstream in(record); in && seen.empty())
+            seen.assign(std::istreambuf_iterator<char>(in), {});
+    };
+    SetCommittingProgram("psnedit");
+    Staging staging(faults, written.dir.str());
+    written.Stage(staging);
+    staging.Commit();
+    SetCommittingProgram({});
+    EXPECT_TRUE(seen.starts_with("psniaed commit record\ncomplete\nby psnedit\npatch ")) << seen;
+
+    const std::string hostile = "by " + std::string(200, 'x') + "\x1b[2J\n";
+    const struct {
+        const char* what;
+        std::string line;
+        std::string program;
+        const char* says;
+    } cases[] = {
+        {"psnedit", "by psnedit\n", "psnedit", "The program psnedit was stopped"},
+        {"the editor", "by psniaed\n", "psniaed", "The editor was stopped"},
+        {"an earlier version", "", "", "A program was stopped"},
+        {"a stranger", hostile, std::string(32, 'x'), "The program xxxx"},
+        {"control bytes", "by ps\x1b]0;\x07\n", "ps?]0;?", "The program ps?]0;? was"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TwoFiles files;
+        WriteFileBytes(files.a + kNewSuffix, {7});
+        std::ofstream(files.dir.str() + "/" + kCommitRecordName)
+            << "psniaed commit record\ncomplete\n"
+            << c.line << "replace BITMAPS/CPITHI.PCX\nend\n";
+        const RecoveryReport report = RecoverInterruptedCommit(files.dir.str(), {});
+        EXPECT_TRUE(report.found);
+        EXPECT_EQ(ReadFileBytes(files.a), Bytes{7});
+        EXPECT_EQ(report.program, c.program);
+        EXPECT_TRUE(English(RecoveryMessage(report)).starts_with(c.says))
+            << English(RecoveryMessage(report));
+    }
+    // The line belongs right after the mode: anywhere else it is no entry of the record.
+    TwoFiles files;
+    std::ofstream(files.dir.str() + "/" + kCommitRecordName)
+        << "psniaed commit record\ncomplete\nreplace BITMAPS/CPITHI.PCX\nby psnedit\nend\n";
+    EXPECT_THROW(RecoverInterruptedCommit(files.dir.str(), {}), FileAccessError);
+}
+
 TEST(Recovery, ADamagedRecordIsReportedAndLeftAlone) {
     TwoFiles files;
     const std::string record = files.dir.str() + "/" + kCommitRecordName;

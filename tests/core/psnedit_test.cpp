@@ -379,6 +379,7 @@ void InterruptAfterTheRecord(const sample::Installation& inst, std::uint8_t valu
                 if (::stat(gRecord.c_str(), &info) == 0)
                     ::_exit(0);
             };
+            SetCommittingProgram("psniaed");
             Staging staging(faults, inst.gameDir);
             for (const std::string& path : {inst.exePath, inst.statePath}) {
                 GameFile file(faults, &staging);
@@ -421,7 +422,8 @@ TEST(Psnedit, EveryCommandCompletesAnInterruptedCommitFirstAndSaysSo) {
         const Outcome outcome = Psnedit(command);
         EXPECT_NE(outcome.code, cli::kGameFailure) << outcome.err;
         const std::string said = outcome.out + outcome.err;
-        EXPECT_NE(said.find("An interrupted change of the game files was completed in: "),
+        EXPECT_NE(said.find("The editor was stopped while it was changing the game files. The "
+                            "change has now been completed in: "),
                   std::string::npos)
             << said;
         EXPECT_NE(said.find(inst.statePath), std::string::npos) << said;

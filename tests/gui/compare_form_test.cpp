@@ -3,6 +3,7 @@
 
 #include "e2e_fixture.h"
 #include "shell/compare_form.h"
+#include "shell/languages.h"
 #include "support/program_end.h"
 #include "support/scratch_game.h"
 #include "tests/support/scripted_dialogs.h"
@@ -86,6 +87,15 @@ TEST(CompareForm, ListsExactlyTheFieldsThatDifferFromTheGame) {
         EXPECT_TRUE(group->child(0)->text(2).startsWith(expected[3]))
             << group->child(0)->text(2).toStdString();
     }
+    // In German a group line names its window as the window titles itself.
+    {
+        const Language german(QStringLiteral("de"));
+        form.Refresh();
+        EXPECT_EQ(tree->topLevelItem(0)->text(0),
+                  QString::fromUtf8("names (öffnen Sie „Namen und Nummern“)"));
+    }
+    form.Refresh();
+    EXPECT_EQ(tree->topLevelItem(0)->text(0), expectedGroups[0][0]);
     EXPECT_TRUE(state.record == settings);
     EXPECT_TRUE(test::ReadFileBytes(inst.exePath) == exeBefore);
     EXPECT_FALSE(std::filesystem::exists(editorDir + "/DATA/ORIGIN.SET"));

@@ -5,6 +5,8 @@
 // Ctrl+Z takes back and Ctrl+Shift+Z and Ctrl+Y do again, to the exact bytes of the record, with
 // the open window showing the record as it then is.
 #include "e2e_fixture.h"
+#include "shell/field_names.h"
+#include "shell/languages.h"
 #include "ui/record_steps.h"
 
 #include <QAbstractSlider>
@@ -18,6 +20,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QShowEvent>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -323,6 +326,40 @@ TEST(UndoSteps, TypingInOneBoxIsOneStepThatOneUndoTakesBack) {
     Press(names, Qt::Key_Z, Qt::ControlModifier);
     Press(names, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(game.state.record, typed);
+    names->hide();
+}
+
+// A step is named in the user's language: the window as it titles itself, the field by its
+// translated wording. Every field of the table has one.
+TEST(UndoSteps, AStepIsNamedInTheUsersLanguage) {
+    const Language german(QStringLiteral("de"));
+    for (const fields::Field& field : fields::Fields()) {
+        const std::string wording = FieldWording(field.key);
+        EXPECT_NE(std::find(FieldWordings().begin(), FieldWordings().end(), wording),
+                  FieldWordings().end())
+            << field.key;
+        EXPECT_NE(QCoreApplication::translate("psn::Fields", wording.c_str()).toStdString(),
+                  wording)
+            << field.key;
+    }
+    EXPECT_EQ(FieldWording("team 12 1st driver number"), "team %1 1st driver number");
+
+    E2EGame game(0, true);
+    TMainForm& main = game.Start();
+    QWidget* names = main.Windows().names;
+    ShowWindow(names);
+    auto* team = names->findChild<QComboBox*>("ComboBox5");
+    const QString old = team->currentText();
+    team->setFocus();
+    team->lineEdit()->selectAll();
+    QTest::keyClicks(team->lineEdit(), old == "Nuovo" ? "Altro" : "Nuovo");
+    QApplication::processEvents();
+    Press(names, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(team->currentText(), old);
+    const QString redo = main.findChild<QAction*>("Redo1")->text();
+    EXPECT_TRUE(redo.startsWith("&Wiederherstellen: " + names->windowTitle().trimmed() + ": Team "))
+        << redo.toStdString();
+    EXPECT_NE(names->windowTitle().trimmed(), "Names and numbers");
     names->hide();
 }
 

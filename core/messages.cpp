@@ -1,0 +1,238 @@
+// SPDX-FileCopyrightText: 2026 The psniaed developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "core/messages.h"
+
+namespace psn {
+
+const char* Wording(MessageKind kind) {
+    using K = MessageKind;
+    switch (kind) {
+    case K::Verbatim:
+        return "";
+    //: Reasons follow a file's name and a colon, or "it": they start with a verb.
+    case K::IsFolder:
+        return PSN_WORDING("psn::Messages", "is a folder, not a file");
+    case K::IsLink:
+        return PSN_WORDING("psn::Messages", "is a link, not a regular file");
+    case K::IsPipe:
+        return PSN_WORDING("psn::Messages", "is a named pipe (FIFO), not a regular file");
+    case K::IsSocket:
+        return PSN_WORDING("psn::Messages", "is a socket, not a regular file");
+    case K::IsDevice:
+        return PSN_WORDING("psn::Messages", "is a device, not a regular file");
+    case K::IsNotRegular:
+        return PSN_WORDING("psn::Messages", "is not a regular file");
+    case K::LinkLoops:
+        return PSN_WORDING("psn::Messages", "is a link that leads round in a loop");
+    case K::LinkToMissing:
+        return PSN_WORDING("psn::Messages", "is a link to %1, which does not exist");
+    case K::LinkUnreachable:
+        return PSN_WORDING("psn::Messages", "is a link to %1, which cannot be reached: %2");
+    //: %2 is a reason that starts with a verb ("is a folder, not a file").
+    case K::LinkToNonRegular:
+        return PSN_WORDING("psn::Messages", "is a link to %1, which %2");
+    case K::LinkToOtherFile:
+        return PSN_WORDING("psn::Messages",
+                           "is a link to %1, which is not a game file of that name");
+    case K::TooLarge:
+        return PSN_WORDING("psn::Messages",
+                           "is too large (%1 bytes) to be the file it claims to be");
+    case K::EndedEarly:
+        return PSN_WORDING("psn::Messages", "the file ended early");
+    case K::TooShortForTrailer:
+        return PSN_WORDING("psn::Messages", "the file is too short for a checksum trailer");
+    case K::NotTheExeSize:
+        return PSN_WORDING("psn::Messages",
+                           "is not the game's executable: it is %1 bytes long, which does not fit");
+    case K::NotTheExeEdition:
+        return PSN_WORDING("psn::Messages",
+                           "is not the game's executable: it holds no edition byte the editor "
+                           "knows");
+    case K::NotTheSaveState:
+        return PSN_WORDING("psn::Messages",
+                           "is not the game's save state: its checksum trailer does not fit");
+    case K::TrackTooShort:
+        return PSN_WORDING("psn::Messages", "is not a track file of the game: it is too short");
+    case K::TrackSetupBeyondEnd:
+        return PSN_WORDING("psn::Messages",
+                           "is not a track file of the game: its car set-up block lies beyond "
+                           "its end");
+    case K::TrackTrailer:
+        return PSN_WORDING("psn::Messages",
+                           "is not a track file of the game: its checksum trailer does not fit");
+    //: %1 is a reason that starts with a verb.
+    case K::LeftAlone:
+        return PSN_WORDING("psn::Messages", "%1; it was left alone");
+    case K::IsReadOnly:
+        return PSN_WORDING("psn::Messages", "the file is read-only");
+    case K::HoldsBytesInsteadOf:
+        return PSN_WORDING("psn::Messages", "it holds %1 bytes instead of %2");
+    case K::HoldsMoreThan:
+        return PSN_WORDING("psn::Messages", "it holds more than %1 bytes");
+
+    //: A file's name and what is wrong with it.
+    case K::FileAndReason:
+        return PSN_WORDING("psn::Messages", "%1: %2");
+    case K::CannotOpen:
+        return PSN_WORDING("psn::Messages", "Cannot open \"%1\": %2");
+    case K::CannotRead:
+        return PSN_WORDING("psn::Messages", "Cannot read \"%1\": %2");
+    case K::CannotWrite:
+        return PSN_WORDING("psn::Messages", "Cannot write \"%1\": %2");
+    case K::CannotRemove:
+        return PSN_WORDING("psn::Messages", "Cannot remove \"%1\": %2");
+    //: %2 is a reason that starts with a verb ("is a folder, not a file").
+    case K::CannotWriteRefused:
+        return PSN_WORDING("psn::Messages", "Cannot write \"%1\": it %2, so it was left alone");
+    case K::NotASettingsFile:
+        return PSN_WORDING("psn::Messages",
+                           "\"%1\" is not a settings file: %2. Nothing was loaded; choose a "
+                           "settings file saved by the editor or by psnedit.");
+    //: %2 is a reason that starts with a verb ("is a folder, not a file").
+    case K::NotASettingsFileIt:
+        return PSN_WORDING("psn::Messages",
+                           "\"%1\" is not a settings file: it %2. Nothing was loaded; choose a "
+                           "settings file saved by the editor or by psnedit.");
+    case K::NotASettingsFileTooLong:
+        return PSN_WORDING("psn::Messages",
+                           "\"%1\" is not a settings file: it holds more than %2 bytes. Nothing "
+                           "was loaded; choose a file saved with \"Save settings\".");
+    case K::SettingsFileShort:
+        return PSN_WORDING("psn::Messages",
+                           "The settings file \"%1\" is damaged: it holds %2 bytes instead of "
+                           "%3. Nothing was loaded.");
+    //: %2 is a reason that starts with a verb ("is a link").
+    case K::NotALockFile:
+        return PSN_WORDING("psn::Messages",
+                           "%1: %2, not the editor's lock file. Nothing was changed; remove it "
+                           "and try again.");
+    case K::LockFolderFails:
+        return PSN_WORDING("psn::Messages", "%1: %2. Nothing was changed; check %3 and try again.");
+    case K::GameBusy:
+        return PSN_WORDING("psn::Messages",
+                           "Another program is changing the game in %1 (it holds %2). Nothing "
+                           "was changed; try again once it has finished.");
+    case K::RecordCannotComplete:
+        return PSN_WORDING("psn::Messages",
+                           "an interrupted change of the game files is recorded here, and the "
+                           "game folder cannot be written to complete it; make it writable and "
+                           "try again");
+    //: %2 says why, starting with "which" or "but".
+    case K::RecordNames:
+        return PSN_WORDING("psn::Messages",
+                           "the commit record names \"%1\", %2. Nothing was changed. Check the "
+                           "game's files against their .bak copies, then remove the record");
+    //: %2 says why, starting with "but" or "beyond".
+    case K::RecordPatches:
+        return PSN_WORDING("psn::Messages",
+                           "the commit record changes \"%1\" in place, %2. Nothing was changed. "
+                           "Check the game's files against their .bak copies, then remove the "
+                           "record");
+    case K::RecordStrayLine:
+        return PSN_WORDING("psn::Messages",
+                           "the commit record holds the line \"%1\", which is no entry of it. "
+                           "Nothing was changed. Check the game's files against their .bak "
+                           "copies, then remove the record");
+    case K::RecordDamaged:
+        return PSN_WORDING("psn::Messages",
+                           "the commit record is damaged; remove it after checking the game "
+                           "files against their .bak copies");
+
+    //: Follows "the commit record names "FILE", ".
+    case K::EntryEmptyName:
+        return PSN_WORDING("psn::Messages", "an empty name");
+    case K::EntryOutside:
+        return PSN_WORDING("psn::Messages", "which lies outside the game folder");
+    case K::EntryLeadsOut:
+        return PSN_WORDING("psn::Messages", "which leads out of the game folder");
+    case K::EntryNotPlain:
+        return PSN_WORDING("psn::Messages", "which is not a plain name of a game file");
+    case K::EntryBackup:
+        return PSN_WORDING("psn::Messages",
+                           "which is a backup, and recovery never touches a backup");
+    case K::EntryRecordItself:
+        return PSN_WORDING("psn::Messages", "which is the commit record itself");
+    case K::EntryNotGameFile:
+        return PSN_WORDING("psn::Messages", "which is not a game file this program writes");
+    case K::EntryBehindLink:
+        return PSN_WORDING("psn::Messages",
+                           "which lies behind a link that leads out of the game folder");
+    case K::EntryLinkForCreated:
+        return PSN_WORDING("psn::Messages",
+                           "which is a link, where the interrupted command created a file");
+    case K::EntryLinkElsewhere:
+        return PSN_WORDING("psn::Messages", "which is a link to %1, not to a game file");
+    case K::EntryLinkNowhere:
+        return PSN_WORDING("psn::Messages", "which is a link to nowhere, not to a game file");
+    //: Follows "the commit record changes "FILE" in place, ".
+    case K::PatchNotRegular:
+        return PSN_WORDING("psn::Messages", "but it is no regular file");
+    case K::PatchHardLink:
+        return PSN_WORDING("psn::Messages",
+                           "but it shares its bytes with another file (a hard link)");
+    case K::PatchBeyondEnd:
+        return PSN_WORDING("psn::Messages", "beyond its end");
+    case K::PatchTooLarge:
+        return PSN_WORDING("psn::Messages", "by more bytes than a commit changes in place");
+
+    //: A list of files follows, one a line.
+    case K::CompletedByEditor:
+        return PSN_WORDING("psn::Messages",
+                           "The editor was stopped while it was changing the game files. The "
+                           "change has now been completed in:");
+    //: %1 is the name of the program that was stopped (psnedit). A list of files follows.
+    case K::CompletedByProgram:
+        return PSN_WORDING("psn::Messages",
+                           "The program %1 was stopped while it was changing the game files. The "
+                           "change has now been completed in:");
+    //: The record does not say which program was stopped. A list of files follows.
+    case K::CompletedByUnknown:
+        return PSN_WORDING("psn::Messages",
+                           "A program was stopped while it was changing the game files. The "
+                           "change has now been completed in:");
+    case K::UndoneByEditor:
+        return PSN_WORDING("psn::Messages",
+                           "The editor was stopped while it was changing the game files. These "
+                           "files have been put back as they were:");
+    case K::UndoneByProgram:
+        return PSN_WORDING("psn::Messages",
+                           "The program %1 was stopped while it was changing the game files. "
+                           "These files have been put back as they were:");
+    case K::UndoneByUnknown:
+        return PSN_WORDING("psn::Messages",
+                           "A program was stopped while it was changing the game files. These "
+                           "files have been put back as they were:");
+    }
+    return "";
+}
+
+std::string FillIn(const std::string& wording, const std::vector<std::string>& args) {
+    std::string out;
+    out.reserve(wording.size());
+    for (std::size_t i = 0; i < wording.size(); ++i) {
+        const char c = wording[i];
+        if (c == '%' && i + 1 < wording.size() && wording[i + 1] >= '1' && wording[i + 1] <= '9') {
+            const auto n = static_cast<std::size_t>(wording[i + 1] - '1');
+            if (n < args.size()) {
+                out += args[n];
+                ++i;
+                continue;
+            }
+        }
+        out += c;
+    }
+    return out;
+}
+
+std::string English(const Message& message) {
+    if (message.kind == MessageKind::Verbatim)
+        return message.text;
+    std::vector<std::string> args;
+    args.reserve(message.args.size());
+    for (const Message& arg : message.args)
+        args.push_back(English(arg));
+    return FillIn(Wording(message.kind), args);
+}
+
+} // namespace psn
