@@ -101,6 +101,9 @@ LockResult TryLock(Handle file);
 [[nodiscard]] std::string ProgramDirectory(const char* argv0);
 [[nodiscard]] long ProcessId();
 [[nodiscard]] std::optional<std::string> Environment(const char* name);
+// Sets a variable of this process's environment, or removes it (nullopt), where Environment and
+// the programs this process starts see it.
+bool SetEnvironment(const char* name, const std::optional<std::string>& value);
 // The program's arguments in UTF-8, the first (the program) left out.
 [[nodiscard]] std::vector<std::string> Arguments(int argc, char** argv);
 // Standard input and output pass bytes unchanged (no line-end translation), and text written to

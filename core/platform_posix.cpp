@@ -262,6 +262,10 @@ std::optional<std::string> Environment(const char* name) {
     return std::string(value);
 }
 
+bool SetEnvironment(const char* name, const std::optional<std::string>& value) {
+    return (value ? ::setenv(name, value->c_str(), 1) : ::unsetenv(name)) == 0;
+}
+
 std::vector<std::string> Arguments(int argc, char** argv) {
     return argc > 1 ? std::vector<std::string>(argv + 1, argv + argc) : std::vector<std::string>{};
 }

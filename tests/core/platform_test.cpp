@@ -129,7 +129,12 @@ TEST_F(Platform, ReplacingWorksOverAReadOnlyFileInAFolderNamedBeyondAscii) {
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(entries[0].name, "Pistonia \xC3\x9C");
     EXPECT_EQ(entries[0].kind, platform::Kind::Folder);
-    EXPECT_EQ(fs::ResolveCase(Path("PISTONIA \xC3\x9C/f1gstate.sav")), file);
+    // Another spelling reaches the same file: ResolveCase finds the entry where names differ in
+    // case, and Windows' own file system ignores the case anyway.
+    platform::Info spelled;
+    ASSERT_TRUE(
+        platform::DescribePath(fs::ResolveCase(Path("PISTONIA \xC3\x9C/f1gstate.sav")), spelled));
+    EXPECT_EQ(spelled.id, info.id);
     EXPECT_TRUE(fs::FreeSpace(file).has_value());
 }
 
@@ -183,10 +188,13 @@ TEST_F(Platform, AFileTheGameHoldsOpenIsNamedWithWhatToDo) {
 // a link.
 TEST_F(Platform, ALinkInAGameFolderIsNeverFollowed) {
     Write(Path("real.dat"), "outside");
-    if (!::CreateSymbolicLinkW(platform::ToPath(Path("F1CT01.DAT")).c_str(),
-                               platform::ToPath(Path("real.dat")).c_str(),
+    if (!::CreateSymbolicLinkW(platform::ToPath(Path("F1CT01.DAT")).make_preferred().c_str(),
+                               platform::ToPath(Path("real.dat")).make_preferred().c_str(),
                                SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE))
         GTEST_SKIP() << "this user cannot make links here";
+    if (::GetFileAttributesW(platform::ToPath(Path("F1CT01.DAT")).c_str()) ==
+        INVALID_FILE_ATTRIBUTES)
+        GTEST_SKIP() << "the link was reported made but is not there (Wine makes none)";
     platform::Kind found = platform::Kind::Other;
     EXPECT_EQ(platform::OpenFile(Path("F1CT01.DAT"), platform::kRead, 0, &found), kNoHandle);
     EXPECT_EQ(found, platform::Kind::Link);
