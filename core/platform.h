@@ -125,7 +125,9 @@ public:
     ~ProcessTree();
     ProcessTree(const ProcessTree&) = delete;
     ProcessTree& operator=(const ProcessTree&) = delete;
-    // Takes in a started process; on POSIX it must have called StartOwnGroup() in the child.
+    // Takes in a started process; on POSIX it must have called StartOwnGroup() in the child. On
+    // Windows one started suspended (kStartSuspended) runs once it is in, so that nothing it
+    // starts can escape.
     void Adopt(std::int64_t processId);
     // Ends the process and all it started.
     void Kill();
@@ -136,5 +138,8 @@ private:
 };
 // Called in a new child before it runs its program: a group of its own that Kill() ends.
 void StartOwnGroup();
+// The flags that start a Windows child suspended, for ProcessTree::Adopt to let it run (0 on
+// POSIX, where the child's group is made before it runs its program).
+extern const unsigned long kStartSuspended;
 
 } // namespace psn::platform

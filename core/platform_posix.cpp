@@ -295,6 +295,8 @@ void ProcessTree::Kill() {
         ::kill(-static_cast<pid_t>(process_), SIGKILL);
 }
 
+const unsigned long kStartSuspended = 0;
+
 void StartOwnGroup() {
     ::setpgid(0, 0);
 }

@@ -9,6 +9,8 @@
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <tlhelp32.h>
 // Its macros would rename this layer's functions of the same names.
 #undef DeleteFile
 #undef SetCurrentDirectory
@@ -538,12 +540,30 @@ void ProcessTree::Adopt(std::int64_t processId) {
         ::CloseHandle(job);
     if (process)
         ::CloseHandle(process);
+    // Started suspended, it runs only now that it is in the job: whatever it starts joins too.
+    HANDLE threads = ::CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    if (threads == INVALID_HANDLE_VALUE)
+        return;
+    THREADENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (bool more = ::Thread32First(threads, &entry); more;
+         more = ::Thread32Next(threads, &entry)) {
+        if (entry.th32OwnerProcessID != static_cast<DWORD>(processId))
+            continue;
+        if (HANDLE thread = ::OpenThread(THREAD_SUSPEND_RESUME, FALSE, entry.th32ThreadID)) {
+            ::ResumeThread(thread);
+            ::CloseHandle(thread);
+        }
+    }
+    ::CloseHandle(threads);
 }
 
 void ProcessTree::Kill() {
     if (job_ != kNoHandle)
         ::TerminateJobObject(Native(job_), 1);
 }
+
+const unsigned long kStartSuspended = CREATE_SUSPENDED;
 
 void StartOwnGroup() {}
 
