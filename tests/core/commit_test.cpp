@@ -400,8 +400,8 @@ TEST(Backups, RestoreBringsBackTheChosenOriginalsAndKeepsTheBackups) {
     }
     const std::vector<GameBackup> backups = ListBackups(game.state);
     ASSERT_EQ(backups.size(), 2u);
-    EXPECT_EQ(backups[0].file, track);
-    EXPECT_EQ(backups[1].file, game.ExePath());
+    EXPECT_EQ(backups[0].file, fs::Native(track));
+    EXPECT_EQ(backups[1].file, fs::Native(game.ExePath()));
     RestoreBackups(game.state, {backups[0]});
     EXPECT_EQ(ReadFileBytes(track), originalTrack);
     EXPECT_EQ(ReadFileBytes(game.ExePath())[0], 0xAA) << "only the chosen file is restored";
