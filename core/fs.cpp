@@ -197,6 +197,10 @@ std::string Native(std::string_view path) {
     return result;
 }
 
+bool IsAbsolute(std::string_view path) {
+    return platform::ToPath(Native(path)).has_root_directory();
+}
+
 std::string Join(std::string_view dir, std::string_view relative) {
     std::string result = Native(dir);
     std::string rel = Native(relative);

@@ -91,6 +91,9 @@ std::string Join(std::string_view dir, std::string_view relative);
 
 // Converts backslashes to the platform's separator.
 std::string Native(std::string_view path);
+// Whether a path starts at a root ("/x", and on Windows "C:/x" or "C:\x"), so that nothing is
+// put before it.
+[[nodiscard]] bool IsAbsolute(std::string_view path);
 
 // Returns the path itself when it exists; otherwise each component that does not exist as
 // spelled is replaced by the one entry of its folder that matches it ignoring ASCII case.

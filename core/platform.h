@@ -104,6 +104,9 @@ LockResult TryLock(Handle file);
 [[nodiscard]] std::string ProgramDirectory(const char* argv0);
 [[nodiscard]] long ProcessId();
 [[nodiscard]] std::optional<std::string> Environment(const char* name);
+// Sets a variable of this process's environment, or removes it (nullopt), where Environment and
+// the programs this process starts see it.
+bool SetEnvironment(const char* name, const std::optional<std::string>& value);
 // The program's arguments in UTF-8, the first (the program) left out.
 [[nodiscard]] std::vector<std::string> Arguments(int argc, char** argv);
 // Standard input and output pass bytes unchanged (no line-end translation), and text written to
@@ -125,7 +128,9 @@ public:
     ~ProcessTree();
     ProcessTree(const ProcessTree&) = delete;
     ProcessTree& operator=(const ProcessTree&) = delete;
-    // Takes in a started process; on POSIX it must have called StartOwnGroup() in the child.
+    // Takes in a started process; on POSIX it must have called StartOwnGroup() in the child. On
+    // Windows one started suspended (kStartSuspended) runs once it is in, so that nothing it
+    // starts can escape.
     void Adopt(std::int64_t processId);
     // Ends the process and all it started.
     void Kill();
@@ -136,5 +141,8 @@ private:
 };
 // Called in a new child before it runs its program: a group of its own that Kill() ends.
 void StartOwnGroup();
+// The flags that start a Windows child suspended, for ProcessTree::Adopt to let it run (0 on
+// POSIX, where the child's group is made before it runs its program).
+extern const unsigned long kStartSuspended;
 
 } // namespace psn::platform

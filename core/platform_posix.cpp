@@ -264,6 +264,10 @@ std::optional<std::string> Environment(const char* name) {
     return std::string(value);
 }
 
+bool SetEnvironment(const char* name, const std::optional<std::string>& value) {
+    return (value ? ::setenv(name, value->c_str(), 1) : ::unsetenv(name)) == 0;
+}
+
 std::vector<std::string> Arguments(int argc, char** argv) {
     return argc > 1 ? std::vector<std::string>(argv + 1, argv + argc) : std::vector<std::string>{};
 }
@@ -292,6 +296,8 @@ void ProcessTree::Kill() {
     if (process_ > 0)
         ::kill(-static_cast<pid_t>(process_), SIGKILL);
 }
+
+const unsigned long kStartSuspended = 0;
 
 void StartOwnGroup() {
     ::setpgid(0, 0);

@@ -9,6 +9,8 @@
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <tlhelp32.h>
 // Its macros would rename this layer's functions of the same names.
 #undef DeleteFile
 #undef SetCurrentDirectory
@@ -349,6 +351,18 @@ bool Replace(const std::string& from, const std::string& to) {
         return false;
     }
     errno = ErrnoOf(error);
+    // Replacing a file that another program holds open without sharing it is denied as if the
+    // folder were protected; asked to give up the file, the system tells the two apart, and the
+    // user then hears to close the game rather than about administrator rights.
+    if (error == ERROR_ACCESS_DENIED) {
+        HANDLE held =
+            ::CreateFileW(target.c_str(), DELETE, kShareAll, nullptr, OPEN_EXISTING,
+                          FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+        if (held == INVALID_HANDLE_VALUE && ::GetLastError() == ERROR_SHARING_VIOLATION)
+            errno = EBUSY;
+        if (held != INVALID_HANDLE_VALUE)
+            ::CloseHandle(held);
+    }
     return false;
 }
 
@@ -419,8 +433,13 @@ LockResult TryLock(Handle file) {
 }
 
 std::optional<std::uintmax_t> FreeSpace(const std::string& path) {
+    // Windows asks a folder, where POSIX takes any path on the disk: a file is asked by its folder.
+    stdfs::path folder = ToPath(path);
+    const DWORD attributes = ::GetFileAttributesW(folder.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+        folder = folder.parent_path();
     ULARGE_INTEGER available{};
-    if (!::GetDiskFreeSpaceExW(Wide(path).c_str(), &available, nullptr, nullptr))
+    if (!::GetDiskFreeSpaceExW(folder.c_str(), &available, nullptr, nullptr))
         return std::nullopt;
     return available.QuadPart;
 }
@@ -463,6 +482,11 @@ std::optional<std::string> Environment(const char* name) {
     const DWORD written = ::GetEnvironmentVariableW(wide.c_str(), value.data(), length);
     value.resize(written);
     return Narrow(value);
+}
+
+bool SetEnvironment(const char* name, const std::optional<std::string>& value) {
+    // The C library's copy and the process's own both change (an empty value removes it).
+    return _wputenv_s(Wide(name).c_str(), value ? Wide(*value).c_str() : L"") == 0;
 }
 
 std::vector<std::string> Arguments(int, char**) {
@@ -523,12 +547,30 @@ void ProcessTree::Adopt(std::int64_t processId) {
         ::CloseHandle(job);
     if (process)
         ::CloseHandle(process);
+    // Started suspended, it runs only now that it is in the job: whatever it starts joins too.
+    HANDLE threads = ::CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    if (threads == INVALID_HANDLE_VALUE)
+        return;
+    THREADENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    for (bool more = ::Thread32First(threads, &entry); more;
+         more = ::Thread32Next(threads, &entry)) {
+        if (entry.th32OwnerProcessID != static_cast<DWORD>(processId))
+            continue;
+        if (HANDLE thread = ::OpenThread(THREAD_SUSPEND_RESUME, FALSE, entry.th32ThreadID)) {
+            ::ResumeThread(thread);
+            ::CloseHandle(thread);
+        }
+    }
+    ::CloseHandle(threads);
 }
 
 void ProcessTree::Kill() {
     if (job_ != kNoHandle)
         ::TerminateJobObject(Native(job_), 1);
 }
+
+const unsigned long kStartSuspended = CREATE_SUSPENDED;
 
 void StartOwnGroup() {}
 

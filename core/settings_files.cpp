@@ -70,7 +70,7 @@ FileResult ReadWhole(const std::string& path, std::vector<std::uint8_t>& out, st
 std::string SettingsPath(const AppState& state, std::string_view name) {
     // Relative names are relative to the start directory, whatever is current.
     const std::string native = fs::Native(name);
-    if (!native.empty() && native.front() == fs::kSeparator)
+    if (fs::IsAbsolute(native))
         return native;
     return state.StartPath(native);
 }

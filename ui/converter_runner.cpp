@@ -61,6 +61,7 @@ void StopProcessGroup(QProcess& process, platform::ProcessTree* tree = nullptr) 
     process.waitForFinished(2000);
 }
 
+#ifndef Q_OS_WIN
 // The path of a "-j<path>" or "-b<path>" option, or an empty string.
 QString OptionPath(const QString& argument) {
     if (argument.size() > 2 && argument[0] == '-' && QString("jJbB").contains(argument[1]))
@@ -101,6 +102,7 @@ QString ToWinePaths(QStringList& arguments, const QString& startDir,
         arguments[indices[i]] = arguments[indices[i]].left(2) + lines[i].trimmed();
     return {};
 }
+#endif
 
 QString TailOf(const QByteArray& output) {
     QString text = QString::fromLocal8Bit(output).trimmed();
@@ -222,8 +224,9 @@ std::unique_ptr<PendingConversion> ConverterRunner::Start(const ConverterCommand
     process.setStandardInputFile(QProcess::nullDevice());
 #ifdef Q_OS_WIN
     // A console converter must not open a window over the editor.
-    process.setCreateProcessArgumentsModifier(
-        [](QProcess::CreateProcessArguments* args) { args->flags |= CREATE_NO_WINDOW; });
+    process.setCreateProcessArgumentsModifier([](QProcess::CreateProcessArguments* args) {
+        args->flags |= CREATE_NO_WINDOW | platform::kStartSuspended;
+    });
 #else
     // Its own process group, so that stopping it reaches whatever it starts.
     process.setChildProcessModifier([] { platform::StartOwnGroup(); });

@@ -231,6 +231,9 @@ TEST(AppState, MissingGameFilesRaiseTheFileAccessError) {
 }
 
 TEST(AppState, GameFilesAreFoundWhateverTheirLetterCase) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the file system there ignores letter case by itself";
+#endif
     ScratchGame game;
     std::filesystem::rename(game.StatePath(), game.gameDir + "f1gstate.sav");
     std::filesystem::create_directories(game.gameDir + "circuits");

@@ -48,7 +48,7 @@ struct Game {
         state.config.SetCockpitSource(1);
     }
     std::string BadTrackName() const {
-        return std::filesystem::path(inst.TrackPath(kBadTrack)).filename();
+        return std::filesystem::path(inst.TrackPath(kBadTrack)).filename().string();
     }
 };
 

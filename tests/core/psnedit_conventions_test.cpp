@@ -18,10 +18,12 @@ namespace psn {
 namespace {
 
 namespace sfs = std::filesystem;
+using test::EnvVar;
 using test::ExpectedSave;
 using test::Install;
 using test::Outcome;
 using test::Psnedit;
+using test::UserFolderAt;
 
 // Each part's member names, in order.
 std::vector<std::string> Keys(const json::Value& document) {
@@ -72,23 +74,6 @@ TEST(PsneditTyped, DiffAndDocumentsShareShowsKeysWithTypedValues) {
               "90.000");
 }
 
-// Sets an environment variable for the life of the object.
-struct Env {
-    std::string name, old;
-    bool had;
-    Env(const std::string& n, const std::string& value) : name(n), had(std::getenv(n.c_str())) {
-        if (had)
-            old = std::getenv(n.c_str());
-        ::setenv(n.c_str(), value.c_str(), 1);
-    }
-    ~Env() {
-        if (had)
-            ::setenv(name.c_str(), old.c_str(), 1);
-        else
-            ::unsetenv(name.c_str());
-    }
-};
-
 TEST(PsneditDefaultGame, TheEditorsLastGameOrPsneditGameIsUsedWhenNoneIsGiven) {
     test::TempDir dir;
     const auto configured = Install(dir, 1, "configured");
@@ -99,14 +84,14 @@ TEST(PsneditDefaultGame, TheEditorsLastGameOrPsneditGameIsUsedWhenNoneIsGiven) {
     ConfigRecord config;
     config.SetGameDir(configured.gameDir);
     test::WriteFileBytes(folder + "/psniaed.set", {config.Bytes().begin(), config.Bytes().end()});
-    const Env home("HOME", dir.str()), data("XDG_DATA_HOME", dir.str() + "/share");
-    const Env none("PSNEDIT_GAME", "");
+    const UserFolderAt user(dir.str(), dir.str() + "/share");
+    const EnvVar none("PSNEDIT_GAME", "");
     const std::string key = "engine power/team 1 qualification (BHP)";
     Outcome got = Psnedit({"get", key});
     EXPECT_EQ(got.code, cli::kSuccess) << got.err;
     EXPECT_EQ(got.out, std::to_string(configured.values->powerQual[0]) + "\n");
     {
-        const Env game("PSNEDIT_GAME", chosen.gameDir);
+        const EnvVar game("PSNEDIT_GAME", chosen.gameDir);
         got = Psnedit({"get", key});
         EXPECT_EQ(got.out, std::to_string(chosen.values->powerQual[0]) + "\n") << got.err;
         ASSERT_EQ(Psnedit({"set", key + "=812"}).code, cli::kSuccess);

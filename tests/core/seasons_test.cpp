@@ -12,8 +12,10 @@
 #include <chrono>
 #include <filesystem>
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 namespace psn {
 namespace {
@@ -269,7 +271,9 @@ TEST(Seasons, ManifestsRoundTripAndHostileOnesAreRefusedWithTheirLine) {
     }
 }
 
-// Leaves the game as a switch leaves it when the process dies at its `step`-th transfer.
+#ifndef _WIN32
+// Leaves the game as a switch leaves it when the process dies at its `step`-th transfer: a
+// forked child ends there (Windows has no fork; its tests cover the failed steps only).
 int gStep = 0;
 void SwitchKilledAt(Store& store, const std::string& gameDir, const std::string& name, int step) {
     gStep = step;
@@ -293,6 +297,7 @@ void SwitchKilledAt(Store& store, const std::string& gameDir, const std::string&
     ASSERT_TRUE(WIFEXITED(status));
     ASSERT_NE(WEXITSTATUS(status), 2);
 }
+#endif
 
 TEST(Seasons, ASwitchFailedOrKilledAtAnyStepLeavesTheGameWhollyOneSeasonOrTheOther) {
     SeasonGame game;
@@ -314,7 +319,7 @@ TEST(Seasons, ASwitchFailedOrKilledAtAnyStepLeavesTheGameWhollyOneSeasonOrTheOth
     ASSERT_TRUE(GameFiles(game.inst.gameDir) == newFiles);
     const long steps = counting->count;
     ASSERT_GT(steps, 10);
-    int interrupted = 0;
+    [[maybe_unused]] int interrupted = 0;
     for (long n = 1; n <= steps; ++n) {
         SCOPED_TRACE(n);
         restore();
@@ -327,7 +332,7 @@ TEST(Seasons, ASwitchFailedOrKilledAtAnyStepLeavesTheGameWhollyOneSeasonOrTheOth
         }
         const auto failed = GameFiles(game.inst.gameDir);
         EXPECT_TRUE(failed == oldFiles || failed == newFiles);
-
+#ifndef _WIN32
         restore();
         SwitchKilledAt(game.store, game.inst.gameDir, "new", static_cast<int>(n));
         // The next command completes or undoes what the killed one left.
@@ -335,9 +340,14 @@ TEST(Seasons, ASwitchFailedOrKilledAtAnyStepLeavesTheGameWhollyOneSeasonOrTheOth
         seasons::Switch(game.store, game.inst.gameDir, "new", true);
         const auto killed = GameFiles(game.inst.gameDir);
         EXPECT_TRUE(killed == oldFiles || killed == newFiles);
+#endif
     }
+#ifndef _WIN32
     EXPECT_GT(interrupted, 3) << "the kills never met a commit under way";
+#endif
 }
+
+#ifndef _WIN32
 
 // The helmet archive is the converter's file, but a switch writes it: the recovery of a switch
 // killed half way must take the commit record that names it.
@@ -363,6 +373,7 @@ TEST(Seasons, ASwitchOfTheHelmetsKilledHalfWayIsCompletedOrUndone) {
     }
     EXPECT_GT(recorded, 0);
 }
+#endif
 
 } // namespace
 } // namespace psn

@@ -7,10 +7,10 @@
 
 #include "cli/psnedit.h"
 #include "core/game_lock.h"
+#include "core/platform.h"
 #include "support/scratch_game.h"
 #include "tools/samplegame/sample_game.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -48,26 +48,29 @@ inline Outcome PsneditIn(const std::vector<std::string>& args, const std::string
 // An environment variable set for the life of the object (empty: unset).
 class EnvVar {
 public:
-    EnvVar(std::string name, const std::string& value) : name_(std::move(name)) {
-        if (const char* old = std::getenv(name_.c_str()))
-            old_ = old;
-        if (value.empty())
-            ::unsetenv(name_.c_str());
-        else
-            ::setenv(name_.c_str(), value.c_str(), 1);
+    EnvVar(std::string name, const std::string& value)
+        : name_(std::move(name)), old_(platform::Environment(name_.c_str())) {
+        platform::SetEnvironment(name_.c_str(),
+                                 value.empty() ? std::nullopt : std::optional<std::string>(value));
     }
-    ~EnvVar() {
-        if (old_)
-            ::setenv(name_.c_str(), old_->c_str(), 1);
-        else
-            ::unsetenv(name_.c_str());
-    }
+    ~EnvVar() { platform::SetEnvironment(name_.c_str(), old_); }
     EnvVar(const EnvVar&) = delete;
     EnvVar& operator=(const EnvVar&) = delete;
 
 private:
     std::string name_;
     std::optional<std::string> old_;
+};
+
+// The user's editor folder is `dataHome`/psniaed for the life of the object, on every system.
+class UserFolderAt {
+public:
+    UserFolderAt(const std::string& home, const std::string& dataHome)
+        : home_("HOME", home), dataHome_("XDG_DATA_HOME", dataHome), appData_("APPDATA", dataHome) {
+    }
+
+private:
+    EnvVar home_, dataHome_, appData_;
 };
 
 // The record a save of a sample game gives: the start-up's, with the track block.

@@ -314,7 +314,11 @@ std::vector<std::uint8_t> BuildExe(int e) {
 void WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes,
                bool readOnly = false) {
     std::filesystem::create_directories(path.parent_path());
-    std::filesystem::remove(path); // a read-only leftover would refuse the open
+    // A read-only leftover would refuse the open (and on Windows its removal too).
+    std::error_code ec;
+    std::filesystem::permissions(path, std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add, ec);
+    std::filesystem::remove(path);
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()),
               static_cast<std::streamsize>(bytes.size()));
