@@ -10,6 +10,7 @@
 #include "core/fs.h"
 #include "core/game_layout.h"
 #include "core/game_lock.h"
+#include "core/platform.h"
 #include "core/sha256.h"
 
 #include <algorithm>
@@ -148,20 +149,20 @@ class Checking {
 public:
     explicit Checking(const Store& store) {
         std::random_device random;
-        dir_ = (stdfs::path(store.Dir()) /
-                ("incoming-" + std::to_string(random()) + std::to_string(random())))
-                   .string();
+        dir_ =
+            platform::FromPath(platform::ToPath(store.Dir()) /
+                               ("incoming-" + std::to_string(random()) + std::to_string(random())));
         std::error_code ec;
-        stdfs::create_directories(dir_, ec);
+        stdfs::create_directories(platform::ToPath(dir_), ec);
     }
     ~Checking() {
         std::error_code ec;
-        stdfs::remove_all(dir_, ec);
+        stdfs::remove_all(platform::ToPath(dir_), ec);
     }
     // Why `bytes` are not the game file `name` claims to be (the commit's checks), or empty.
     std::string Problem(const std::string& name, const std::vector<std::uint8_t>& bytes,
                         bool trailer) const {
-        const std::string path = (stdfs::path(dir_) / BaseName(name)).string();
+        const std::string path = platform::FromPath(platform::ToPath(dir_) / BaseName(name));
         if (const FileResult written = fs::WriteFileDurably(path, bytes); !written)
             return written.reason;
         std::string problem = ClaimProblem(path, BaseName(name), trailer);
@@ -258,7 +259,7 @@ ImportResult ImportPack(Store& store, Entries& entries, const ImportOptions& opt
     GameSnapshot game;
     {
         GameLock lock = GameLock::Acquire(result.gameDir);
-        if (fs::Exists((stdfs::path(result.gameDir) / kCommitRecordName).string()))
+        if (fs::Exists(platform::FromPath(platform::ToPath(result.gameDir) / kCommitRecordName)))
             throw SeasonError(result.gameDir + ": a change of the game files was interrupted; "
                                                "let psnedit or the editor complete it first. "
                                                "Nothing was imported.",
@@ -275,7 +276,7 @@ ImportResult ImportPack(Store& store, Entries& entries, const ImportOptions& opt
     }
     std::string name = options.name;
     if (name.empty()) {
-        name = stdfs::path(source).stem().string();
+        name = platform::FromPath(platform::ToPath(source).stem());
         if (!seasons::NameProblem(name).empty())
             name = "Imported pack";
     }

@@ -9,6 +9,7 @@
 #include "core/game_file.h"
 #include "core/game_layout.h"
 #include "core/game_lock.h"
+#include "core/platform.h"
 #include "core/sha256.h"
 
 #include <algorithm>
@@ -106,7 +107,7 @@ void WriteDurably(const std::string& path, std::span<const std::uint8_t> bytes,
 
 void MakeFolder(const std::string& dir) {
     std::error_code ec;
-    stdfs::create_directories(dir, ec);
+    stdfs::create_directories(platform::ToPath(dir), ec);
     if (ec || !fs::IsDirectory(dir))
         throw SeasonError("The season store " + dir + " cannot be made: " +
                               (ec ? ec.message() : std::string("it is not a folder")) + ".",
@@ -128,15 +129,16 @@ GameLock LockGame(const std::string& gameDir) {
     GameLock lock = GameLock::Acquire(gameDir);
     std::vector<std::string> folders{gameDir};
     std::error_code ec;
-    for (stdfs::directory_iterator it(gameDir, ec), end; !ec && it != end; it.increment(ec))
+    for (stdfs::directory_iterator it(platform::ToPath(gameDir), ec), end; !ec && it != end;
+         it.increment(ec))
         if (it->symlink_status(ec).type() == stdfs::file_type::directory)
-            folders.push_back(it->path().string());
+            folders.push_back(platform::FromPath(it->path()));
     RecoverInterruptedCommit(gameDir, folders, gameDir);
     return lock;
 }
 
 std::string Folder(const std::string& path) {
-    return stdfs::path(path).parent_path().string();
+    return platform::FromPath(platform::ToPath(path).parent_path());
 }
 
 std::string BaseName(std::string_view path) {
@@ -146,7 +148,7 @@ std::string BaseName(std::string_view path) {
 
 // Where the game keeps a season file; its folder keeps the spelling of the one there.
 std::string GamePath(const std::string& gameDir, const std::string& name) {
-    return fs::ResolveCase((stdfs::path(gameDir) / name).string());
+    return fs::ResolveCase(platform::FromPath(platform::ToPath(gameDir) / name));
 }
 
 } // namespace
@@ -279,36 +281,39 @@ Season ParseManifest(std::string_view text, const std::string& source) {
 }
 
 std::string DefaultStoreDir() {
-    const char* data = std::getenv("XDG_DATA_HOME");
     std::string base;
-    if (data && data[0] == '/') {
+#ifdef _WIN32
+    // In the editor's per-user folder, %APPDATA%\psniaed.
+    base = platform::Environment("APPDATA").value_or(".");
+#else
+    const std::string data = platform::Environment("XDG_DATA_HOME").value_or("");
+    if (data.starts_with('/'))
         base = data;
-    } else {
-        const char* home = std::getenv("HOME");
-        base = std::string(home ? home : ".") + "/.local/share";
-    }
-    return (stdfs::path(base) / "psniaed" / "seasons").string();
+    else
+        base = platform::Environment("HOME").value_or(".") + "/.local/share";
+#endif
+    return platform::FromPath(platform::ToPath(base) / "psniaed" / "seasons");
 }
 
 Store::Store(std::string dir, std::shared_ptr<TransferFaults> faults)
     : dir_(std::move(dir)), faults_(std::move(faults)) {}
 
 std::string Store::PathOf(const std::string& hash) const {
-    return (stdfs::path(dir_) / "files" / hash.substr(0, 2) / hash).string();
+    return platform::FromPath(platform::ToPath(dir_) / "files" / hash.substr(0, 2) / hash);
 }
 
 std::string Store::ManifestPath(std::string_view name) const {
     const std::string key =
         Sha256Hex({reinterpret_cast<const std::uint8_t*>(name.data()), name.size()});
-    return (stdfs::path(dir_) / "seasons" / (key + kManifestSuffix)).string();
+    return platform::FromPath(platform::ToPath(dir_) / "seasons" / (key + kManifestSuffix));
 }
 
 std::vector<Season> Store::List(std::vector<std::string>* damaged) const {
     std::vector<Season> seasons;
     std::error_code ec;
-    for (stdfs::directory_iterator it(stdfs::path(dir_) / "seasons", ec), end; !ec && it != end;
-         it.increment(ec)) {
-        const std::string path = it->path().string();
+    for (stdfs::directory_iterator it(platform::ToPath(dir_) / "seasons", ec), end;
+         !ec && it != end; it.increment(ec)) {
+        const std::string path = platform::FromPath(it->path());
         if (it->path().extension() != kManifestSuffix)
             continue;
         std::string problem;
@@ -446,11 +451,11 @@ void Store::RemoveUnnamedFiles() {
         for (const FileRef& file : season.files)
             named.insert(file.hash);
     std::error_code ec;
-    for (stdfs::recursive_directory_iterator it(stdfs::path(dir_) / "files", ec), end;
+    for (stdfs::recursive_directory_iterator it(platform::ToPath(dir_) / "files", ec), end;
          !ec && it != end; it.increment(ec)) {
         const std::string leaf = it->path().filename().string();
         if (IsSha256Hex(leaf) && !named.contains(leaf))
-            fs::DeleteFile(it->path().string());
+            fs::DeleteFile(platform::FromPath(it->path()));
     }
 }
 
@@ -469,8 +474,8 @@ std::string GameSnapshot::Hash(const std::string& name) const {
 std::map<std::string, Store::KnownFile> Store::KnownHashes() const {
     std::map<std::string, KnownFile> known;
     std::string problem;
-    const auto bytes =
-        ReadRegular((stdfs::path(dir_) / kKnownHashesName).string(), 4 << 20, problem);
+    const auto bytes = ReadRegular(platform::FromPath(platform::ToPath(dir_) / kKnownHashesName),
+                                   4 << 20, problem);
     if (!bytes)
         return known;
     std::istringstream in{std::string(bytes->begin(), bytes->end())};
@@ -501,7 +506,7 @@ void Store::RememberHashes(const std::map<std::string, KnownFile>& known) {
     const std::string text = out.str();
     MakeFolder(dir_);
     GameLock lock = LockStore(dir_);
-    WriteDurably((stdfs::path(dir_) / kKnownHashesName).string(),
+    WriteDurably(platform::FromPath(platform::ToPath(dir_) / kKnownHashesName),
                  {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()}, faults_.get());
 }
 
@@ -512,7 +517,7 @@ GameSnapshot ReadGame(const std::string& gameDir, Store* remember) {
     const auto now = std::chrono::duration_cast<std::chrono::nanoseconds>(
                          std::chrono::system_clock::now().time_since_epoch())
                          .count();
-    const std::string root = stdfs::weakly_canonical(gameDir).string();
+    const std::string root = platform::FromPath(stdfs::weakly_canonical(platform::ToPath(gameDir)));
     for (const std::string& name : SeasonFiles()) {
         const std::string path = GamePath(gameDir, name);
         if (!fs::Exists(path))
@@ -520,7 +525,8 @@ GameSnapshot ReadGame(const std::string& gameDir, Store* remember) {
         std::string problem;
         // A link may lead to the game file where it really is, never to anything else.
         std::error_code ec;
-        const std::string real = stdfs::weakly_canonical(path, ec).string();
+        const std::string real =
+            platform::FromPath(stdfs::weakly_canonical(platform::ToPath(path), ec));
         const bool inside = !ec && real.size() > root.size() && real.starts_with(root + "/");
         if (!inside && Upper(BaseName(real)) != BaseName(name))
             problem = "is a link to " + real + ", which is no game file";

@@ -69,7 +69,8 @@ std::string ManifestText(const Season& season);
 // twice or one that is no season file, has a malformed hash or an edition that does not exist.
 Season ParseManifest(std::string_view text, const std::string& source);
 
-// The per-user store: $XDG_DATA_HOME/psniaed/seasons, else ~/.local/share/psniaed/seasons.
+// The per-user store: $XDG_DATA_HOME/psniaed/seasons, else ~/.local/share/psniaed/seasons;
+// on Windows %APPDATA%\psniaed\seasons.
 std::string DefaultStoreDir();
 
 class Store {

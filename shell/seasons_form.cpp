@@ -40,7 +40,7 @@ std::string PatchList(const AppState& state) {
     return state.StartPath(".\\DATA\\PLT.DAT");
 }
 
-FileDialogRequest SeasonFileRequest(const QString& title, const QString& filter) {
+[[maybe_unused]] FileDialogRequest SeasonFileRequest(const QString& title, const QString& filter) {
     FileDialogRequest request;
     request.title = title;
     request.filter = filter;
