@@ -385,7 +385,7 @@ TEST(Recovery, TheRecordNamesTheProgramWhoseCommandWasStopped) {
     seen.clear();
     auto faults = std::make_shared<TransferFaults>();
     faults->observe = [](long) {
-        if (std::ifstream in(record); in && seen.empty())
+        if (std::ifstream in(record, std::ios::binary); in && seen.empty())
             seen.assign(std::istreambuf_iterator<char>(in), {});
     };
     SetCommittingProgram("psnedit");
@@ -412,7 +412,7 @@ TEST(Recovery, TheRecordNamesTheProgramWhoseCommandWasStopped) {
         SCOPED_TRACE(c.what);
         TwoFiles files;
         WriteFileBytes(files.a + kNewSuffix, {7});
-        std::ofstream(files.dir.str() + "/" + kCommitRecordName)
+        std::ofstream(files.dir.str() + "/" + kCommitRecordName, std::ios::binary)
             << "psniaed commit record\ncomplete\n"
             << c.line << "replace BITMAPS/CPITHI.PCX\nend\n";
         const RecoveryReport report = RecoverInterruptedCommit(files.dir.str(), {});

@@ -54,7 +54,7 @@ void EditPower(const test::TempDir& dir, const sample::Installation& inst, std::
 
 TEST(PsneditSeason, KeepsDiffsSwitchesRenamesAndDeletesInTheUsersStore) {
     test::TempDir dir;
-    const test::EnvVar data("XDG_DATA_HOME", dir.str() + "/user");
+    const test::UserFolderAt data(dir.str() + "/home", dir.str() + "/user");
     const auto inst = Install(dir);
     ASSERT_EQ(
         Psnedit({"season", "keep", inst.gameDir, "stock", "--description", "as shipped"}).code,
@@ -109,13 +109,13 @@ TEST(PsneditSeason, AnExportedSeasonImportedByAnotherUserSwitchesToTheSameBytes)
     const auto fast = GameFiles(inst.gameDir);
     const std::string file = dir.str() + "/fast.psnseason";
     {
-        const test::EnvVar data("XDG_DATA_HOME", dir.str() + "/one");
+        const test::UserFolderAt data(dir.str() + "/home", dir.str() + "/one");
         ASSERT_EQ(Psnedit({"season", "keep", inst.gameDir, "fast"}).code, cli::kSuccess);
         ASSERT_EQ(Psnedit({"season", "export", "fast", file}).code, cli::kSuccess);
     }
     for (const auto& [name, bytes] : stock)
         WriteFileBytes(fs::ResolveCase(inst.gameDir + name), bytes);
-    const test::EnvVar data("XDG_DATA_HOME", dir.str() + "/two");
+    const test::UserFolderAt data(dir.str() + "/home", dir.str() + "/two");
     const auto before = GameFiles(inst.gameDir);
     const auto imported = Psnedit({"season", "import", file});
     ASSERT_EQ(imported.code, cli::kSuccess) << imported.err;
@@ -128,7 +128,7 @@ TEST(PsneditSeason, AnExportedSeasonImportedByAnotherUserSwitchesToTheSameBytes)
 // own, with a settings file of other names.
 TEST(PsneditSeason, TheSampleSeasonPackSwitchesInAndOutByteForByte) {
     test::TempDir dir;
-    const test::EnvVar data("XDG_DATA_HOME", dir.str() + "/user");
+    const test::UserFolderAt data(dir.str() + "/home", dir.str() + "/user");
     sample::Options options;
     options.gameDir = dir.str() + "/game/";
     const auto inst = sample::MakeInstallation(options); // with the pictures the pack replaces
@@ -283,7 +283,7 @@ TEST(SeasonImport, HostileArchivesAreRefusedNamingTheEntryWithNothingStored) {
 // the rest of the seasons works.
 TEST(PsneditSeason, WithoutTheArchiveLibraryExportAndImportAreRefusedSayingWhy) {
     test::TempDir dir;
-    const test::EnvVar data("XDG_DATA_HOME", dir.str() + "/user");
+    const test::UserFolderAt data(dir.str() + "/home", dir.str() + "/user");
     const auto inst = Install(dir);
     ASSERT_EQ(Psnedit({"season", "keep", inst.gameDir, "stock"}).code, cli::kSuccess);
     const std::string file = dir.str() + "/stock.psnseason";

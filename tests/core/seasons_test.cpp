@@ -4,6 +4,7 @@
 #include "core/checksum.h"
 #include "core/commit.h"
 #include "core/game_file.h"
+#include "core/platform.h"
 #include "core/sha256.h"
 #include "seasons/season_store.h"
 #include "support/scratch_game.h"
@@ -143,8 +144,8 @@ TEST(Seasons, RememberedHashesServeOnlyFilesUnchangedSince) {
 
     // Rewritten with its old time of change put back, as `cp -p` or an unpacker does: the
     // file's status change still tells.
-    ASSERT_TRUE(
-        game.store.KnownHashes().contains(sfs::weakly_canonical(game.inst.statePath).string()));
+    ASSERT_TRUE(game.store.KnownHashes().contains(
+        platform::FromPath(sfs::weakly_canonical(platform::ToPath(game.inst.statePath)))));
     const auto then = sfs::last_write_time(game.inst.statePath);
     WriteFileBytes(game.inst.statePath, state);
     sfs::last_write_time(game.inst.statePath, then);
