@@ -91,6 +91,16 @@ Bitmap8 FromDib(const TDIB256& dib) {
     return picture;
 }
 
+namespace {
+
+// The reason alone of a failed write, whose message names the file as "<file>: <reason>" or
+// "Cannot write \"<file>\": <reason>".
+Message ReasonOf(const FileResult& result) {
+    return result.said.args.size() == 2 ? result.said.args[1] : Message(result.reason);
+}
+
+} // namespace
+
 Bitmap8 LoadBmpFile(const std::string& path) {
     TDIB256 dib;
     dib.LoadFromFile(path);
@@ -102,7 +112,7 @@ void SaveBmpFile(const Bitmap8& picture, const std::string& path) {
         throw EInvalidGraphic();
     const std::vector<std::uint8_t> bytes = EncodeBmp(picture);
     if (const FileResult written = fs::WriteFileDurably(path, bytes); !written)
-        throw EFCreateError(path, written.reason);
+        throw EFCreateError(path, ReasonOf(written));
 }
 
 } // namespace psn

@@ -18,9 +18,11 @@ namespace psn {
 // A bitmap file that cannot be written: "Cannot create file <name>: <reason>".
 class EFCreateError : public GraphicError {
 public:
-    EFCreateError(const std::string& name, const std::string& reason)
-        : GraphicError("Cannot create file " + name + (reason.empty() ? "" : ": " + reason), name,
-                       reason) {}
+    EFCreateError(const std::string& name, const Message& reason)
+        : GraphicError(reason.Empty()
+                           ? Message(MessageKind::CannotCreateFile, {name})
+                           : Message(MessageKind::CannotCreateFileBecause, {name, reason}),
+                       name, reason) {}
 };
 
 struct Bitmap8 {

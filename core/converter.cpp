@@ -12,10 +12,23 @@ std::string ArchivePath(const std::string& gameDir, const std::string& jam) {
     return fs::ResolveCase(fs::Join(gameDir, "GAMEJAMS\\" + jam));
 }
 
-ConverterCommand Make(std::string first, std::string second) {
+ConverterCommand Make(ConverterTask task, std::string archive, std::string first,
+                      std::string second) {
     ConverterCommand command;
     command.arguments = {std::move(first), std::move(second), "-y"};
+    command.task = task;
+    command.archive = std::move(archive);
     return command;
+}
+
+ConverterCommand Extract(ConverterTask task, std::string archive, const char* bitmap) {
+    std::string from = "-j" + archive;
+    return Make(task, std::move(archive), std::move(from), "-b" + fs::Native(bitmap));
+}
+
+ConverterCommand Write(ConverterTask task, std::string archive, const char* bitmap) {
+    std::string into = "-j" + archive;
+    return Make(task, std::move(archive), "-b" + fs::Native(bitmap), std::move(into));
 }
 
 } // namespace
@@ -28,19 +41,21 @@ std::string ConverterCommand::Display() const {
 }
 
 ConverterCommand ExtractHelmetsCommand(const std::string& gameDir) {
-    return Make("-j" + ArchivePath(gameDir, kHelmetsArchive), "-b" + fs::Native(kHelmetsBitmap));
+    return Extract(ConverterTask::ExtractHelmets, ArchivePath(gameDir, kHelmetsArchive),
+                   kHelmetsBitmap);
 }
 
 ConverterCommand WriteHelmetsCommand(const std::string& gameDir) {
-    return Make("-b" + fs::Native(kHelmetsBitmap), "-j" + ArchivePath(gameDir, kHelmetsArchive));
+    return Write(ConverterTask::WriteHelmets, ArchivePath(gameDir, kHelmetsArchive),
+                 kHelmetsBitmap);
 }
 
 ConverterCommand ExtractCarCommand(const std::string& gameDir, const std::string& jam) {
-    return Make("-j" + ArchivePath(gameDir, jam), "-b" + fs::Native(kTeamBitmap));
+    return Extract(ConverterTask::ExtractCar, ArchivePath(gameDir, jam), kTeamBitmap);
 }
 
 ConverterCommand WriteCarCommand(const std::string& gameDir, const std::string& jam) {
-    return Make("-b" + fs::Native(kTeamBitmap), "-j" + ArchivePath(gameDir, jam));
+    return Write(ConverterTask::WriteCar, ArchivePath(gameDir, jam), kTeamBitmap);
 }
 
 } // namespace psn

@@ -15,9 +15,14 @@ inline constexpr const char* kHelmetsBitmap = ".\\TEMP\\HELMETS.BMP";
 inline constexpr const char* kTeamBitmap = ".\\TEMP\\TEMPTEAM.BMP";
 inline constexpr const char* kHelmetsArchive = "HELMETS1.JAM";
 
+// What a command asks the converter to do, so that its messages can say so in whole sentences.
+enum class ConverterTask : unsigned char { ExtractHelmets, WriteHelmets, ExtractCar, WriteCar };
+
 struct ConverterCommand {
     std::string program = kConverterProgram;
     std::vector<std::string> arguments;
+    ConverterTask task = ConverterTask::ExtractHelmets;
+    std::string archive; // the game archive it reads or writes
     // The whole line as the game's own tools would see it, for messages.
     std::string Display() const;
 };

@@ -95,9 +95,9 @@ void DecodeRle8(std::span<const std::uint8_t> data, std::span<std::uint8_t> pixe
 
 void TDIB256::LoadFromFile(const std::string& fileName) {
     std::vector<std::uint8_t> bytes;
-    std::string reason;
+    Message reason;
     if (!fs::ReadWholeFile(fileName, bytes, reason))
-        throw EFOpenError(fileName, reason);
+        throw EFOpenError(fileName, std::move(reason));
     LoadFromBytes(bytes);
 }
 

@@ -21,28 +21,27 @@ namespace psn {
 inline constexpr const char* kInvalidBitmap = "Bitmap Image is not valid";
 inline constexpr const char* kStreamReadError = "Stream read error";
 
-// Every failure to read a picture; the text is what the user is shown.
+// Every failure to read or write a picture, as a message the windows word in the user's language.
 class GraphicError : public FileError {
 public:
-    explicit GraphicError(const std::string& message, std::string path = {},
-                          std::string reason = {})
-        : FileError(message, std::move(path), std::move(reason)) {}
+    explicit GraphicError(Message message, std::string path = {}, Message reason = {})
+        : FileError(std::move(message), std::move(path), std::move(reason)) {}
 };
 // The data is not a bitmap this reader takes.
 class EInvalidGraphic : public GraphicError {
 public:
-    EInvalidGraphic() : GraphicError(kInvalidBitmap) {}
+    EInvalidGraphic() : GraphicError(Message(MessageKind::InvalidBitmap, {})) {}
 };
 // The file ends before the colour table or the pixels are complete.
 class EReadError : public GraphicError {
 public:
-    EReadError() : GraphicError(kStreamReadError) {}
+    EReadError() : GraphicError(Message(MessageKind::StreamReadError, {})) {}
 };
-// The file cannot be opened: "Cannot open file <name>".
+// The file cannot be opened: "Cannot open file <name>", the reason below it.
 class EFOpenError : public GraphicError {
 public:
-    explicit EFOpenError(const std::string& name, std::string reason = {})
-        : GraphicError("Cannot open file " + name, name, std::move(reason)) {}
+    explicit EFOpenError(const std::string& name, Message reason = {})
+        : GraphicError(Message(MessageKind::CannotOpenFile, {name}), name, std::move(reason)) {}
 };
 
 class TDIB256 {

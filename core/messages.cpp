@@ -203,6 +203,41 @@ const char* Wording(MessageKind kind) {
         return PSN_WORDING("psn::Messages",
                            "A program was stopped while it was changing the game files. These "
                            "files have been put back as they were:");
+
+    case K::InvalidBitmap:
+        return PSN_WORDING("psn::Messages", "Bitmap Image is not valid");
+    //: The file ends before the picture is complete.
+    case K::StreamReadError:
+        return PSN_WORDING("psn::Messages", "Stream read error");
+    case K::CannotOpenFile:
+        return PSN_WORDING("psn::Messages", "Cannot open file %1");
+    case K::CannotCreateFile:
+        return PSN_WORDING("psn::Messages", "Cannot create file %1");
+    case K::CannotCreateFileBecause:
+        return PSN_WORDING("psn::Messages", "Cannot create file %1: %2");
+    //: A bitmap the user chose; %1 is its path.
+    case K::UserBitmapTooLarge:
+        return PSN_WORDING("psn::Messages",
+                           "'%1' is too large: %2 bytes.\n\nChoose another file, or save the "
+                           "picture again as a BMP file.");
+    case K::UserBitmapNotBmp:
+        return PSN_WORDING("psn::Messages",
+                           "'%1' is not a BMP bitmap.\n\nChoose another file, or save the "
+                           "picture again as a BMP file.");
+    case K::UserBitmapTooManyPixels:
+        return PSN_WORDING("psn::Messages",
+                           "'%1' is too large: %2 x %3 pixels. The editor takes pictures of at "
+                           "most %4 pixels a side and %5 pixels in all.\n\nChoose another file, "
+                           "or save the picture again as a BMP file.");
+    //: %2 is the image reader's own words.
+    case K::UserBitmapDamaged:
+        return PSN_WORDING("psn::Messages",
+                           "'%1' is damaged: %2.\n\nChoose another file, or save the picture "
+                           "again as a BMP file.");
+    case K::UserBitmapEndsEarly:
+        return PSN_WORDING("psn::Messages",
+                           "'%1' is damaged: it ends before its last row (%2 of %3 bytes).\n\n"
+                           "Choose another file, or save the picture again as a BMP file.");
     }
     return "";
 }

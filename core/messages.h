@@ -94,6 +94,18 @@ enum class MessageKind : unsigned char {
     UndoneByEditor,
     UndoneByProgram,
     UndoneByUnknown,
+
+    // Pictures: the 256-colour bitmaps of the game and the converter, and those users bring.
+    InvalidBitmap,
+    StreamReadError,
+    CannotOpenFile,
+    CannotCreateFile,
+    CannotCreateFileBecause,
+    UserBitmapTooLarge,
+    UserBitmapNotBmp,
+    UserBitmapTooManyPixels,
+    UserBitmapDamaged,
+    UserBitmapEndsEarly,
 };
 
 struct Message {

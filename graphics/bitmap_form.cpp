@@ -4,6 +4,7 @@
 #include "graphics/bitmap_form.h"
 
 #include "ui/busy_cursor.h"
+#include "ui/message_text.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -33,7 +34,7 @@ ConverterOutcome BitmapForm::Convert(const std::function<ConverterOutcome(Conver
 FileDialogRequest BitmapForm::BitmapRequest(const QString& title) {
     FileDialogRequest request;
     request.title = title;
-    request.filter = "BMP files|*.BMP";
+    request.filter = tr("BMP files") + "|*.BMP";
     request.initialDir = ".";
     request.defaultExt = "BMP";
     return request;
@@ -79,7 +80,7 @@ bool BitmapForm::Save(const Bitmap8& picture, const std::string& path) {
 }
 
 void BitmapForm::ShowError(const GraphicError& error) {
-    context_.dialogs.Error(this, QString::fromLocal8Bit(error.what()));
+    context_.dialogs.Error(this, WordedText(error));
 }
 
 void BitmapForm::closeEvent(QCloseEvent* event) {

@@ -8,6 +8,7 @@
 #include "graphics/camera_format.h"
 #include "ui/enter_as_tab.h"
 #include "ui/font_scale.h"
+#include "ui/message_text.h"
 #include "ui/number_input.h"
 #include "ui/window_transfers.h"
 
@@ -149,7 +150,7 @@ TCameraForm::TCameraForm(AppContext& context, QWidget* parent)
         image_->SetFileName(
             QString::fromStdString(fs::ResolveCase(context.state.StartPath(".\\DATA\\Dib3.dib"))));
     } catch (const GraphicError& error) {
-        context.dialogs.Error(this, QString::fromLocal8Bit(error.what()));
+        context.dialogs.Error(this, WordedText(error));
     }
     FormCreate();
 }

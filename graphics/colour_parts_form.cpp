@@ -6,6 +6,7 @@
 #include "core/fs.h"
 #include "ui/font_scale.h"
 #include "ui/latin1_text.h"
+#include "ui/message_text.h"
 #include "ui/window_transfers.h"
 
 #include <QLabel>
@@ -97,7 +98,7 @@ ColourPartsForm::ColourPartsForm(AppContext& context, QWidget* parent, const Col
     try {
         image_->SetFileName(QString::fromStdString(path));
     } catch (const GraphicError& error) {
-        context.dialogs.Error(this, QString::fromLocal8Bit(error.what()));
+        context.dialogs.Error(this, WordedText(error));
     }
     if (image_->WinG().Width() != colours::kSurfaceWidth ||
         image_->WinG().Height() != colours::kSurfaceHeight) {

@@ -21,12 +21,6 @@
 #include <QShowEvent>
 
 namespace psn {
-namespace {
-
-constexpr const char* kSheetUnavailable = "The helmet sheet is not available.";
-constexpr const char* kTheSheet = "the helmet sheet";
-
-} // namespace
 
 THelmetForm::THelmetForm(AppContext& context, QWidget* parent) : BitmapForm(context, parent) {
     CreateLayout();
@@ -203,12 +197,21 @@ bool THelmetForm::LoadSheet(const std::string& path) {
     return true;
 }
 
+// The note names the buttons as they read in the user's language.
 void THelmetForm::SheetUnavailable(const QString& reason) {
-    QString note = kSheetUnavailable;
-    note += reason.isEmpty() ? QString(" It was not extracted from the game at start-up.")
-                             : "\n\n" + reason;
-    note += "\n\nUse \"Import from game\" or \"Load all helmets from bitmap\".";
-    Image1->SetNote(note);
+    const QString import = tr("Import from game");
+    const QString load = tr("Load all helmets from bitmap");
+    if (reason.isEmpty())
+        Image1->SetNote(tr("The helmet sheet is not available. It was not extracted from the game "
+                           "at start-up.\n\nUse \"%1\" or \"%2\".")
+                            .arg(import, load));
+    else
+        Image1->SetNote(tr("The helmet sheet is not available.\n\n%1\n\nUse \"%2\" or \"%3\".")
+                            .arg(reason, import, load));
+}
+
+QString THelmetForm::Unavailable() const {
+    return tr("The helmet sheet is not available.");
 }
 
 void THelmetForm::BitBtn1Click() {
@@ -219,38 +222,38 @@ void THelmetForm::BitBtn2Click() {
     Bitmap8& single = Image3->Picture();
     if (!Image1->Picture().Empty())
         single.colours = Image1->Picture().colours;
-    SaveChosen(single, BitmapRequest("Save helmet as bitmap"));
+    SaveChosen(single, BitmapRequest(tr("Save helmet as bitmap")));
 }
 
 // A helmet is pasted into the sheet, so it must speak the sheet's colours.
 void THelmetForm::BitBtn4Click() {
     if (Image1->Picture().Empty()) {
-        context_.dialogs.Error(this, kSheetUnavailable);
+        context_.dialogs.Error(this, Unavailable());
         return;
     }
-    const auto file = OpenUserBitmap("Load helmet from bitmap");
+    const auto file = OpenUserBitmap(tr("Load helmet from bitmap"));
     if (!file)
         return;
     FittedPicture fitted = InColoursOf(*file, Image1->Picture().colours);
     Image3->SetPicture(std::move(fitted.picture));
     SelHel(Mode::Paste);
     if (fitted.matched)
-        context_.dialogs.Information(this, MatchedNote(*file, fitted, kTheSheet));
+        context_.dialogs.Information(this, MatchedNote(*file, fitted, MatchedTo::HelmetSheet));
 }
 
 void THelmetForm::BitBtn6Click() {
     if (Image1->Picture().Empty()) {
-        context_.dialogs.Error(this, kSheetUnavailable);
+        context_.dialogs.Error(this, Unavailable());
         return;
     }
-    FileDialogRequest request = BitmapRequest("Save helmet as bitmap");
+    FileDialogRequest request = BitmapRequest(tr("Save helmet as bitmap"));
     request.fileName = "HELMETS1.BMP";
     SaveChosen(Image1->Picture(), request);
 }
 
 // A sheet from another depth takes the colours of the sheet it replaces, or the game's.
 void THelmetForm::BitBtn7Click() {
-    const auto file = OpenUserBitmap("Load helmet from bitmap");
+    const auto file = OpenUserBitmap(tr("Load helmet from bitmap"));
     if (!file)
         return;
     const Bitmap8& sheet = Image1->Picture();
@@ -260,14 +263,12 @@ void THelmetForm::BitBtn7Click() {
     Image1->SetNote({});
     SelHel(Mode::Show);
     if (fitted.matched)
-        context_.dialogs.Information(this, MatchedNote(*file, fitted, kTheSheet));
+        context_.dialogs.Information(this, MatchedNote(*file, fitted, MatchedTo::HelmetSheet));
 }
 
 bool THelmetForm::ExtractSheet() {
-    const std::string archive = context_.state.GamePath("GAMEJAMS\\HELMETS1.JAM");
     const ConverterOutcome outcome = Convert([&](ConverterRunner& converter) {
         return converter.Extract(ExtractHelmetsCommand(context_.state.config.GameDir()),
-                                 "extract the helmets from " + QString::fromStdString(archive),
                                  kHelmetsBitmap);
     });
     if (!outcome.ok) {
@@ -287,17 +288,15 @@ void THelmetForm::BitBtn5Click() {
 
 void THelmetForm::BitBtn3Click() {
     if (Image1->Picture().Empty()) {
-        context_.dialogs.Error(this, QString(kSheetUnavailable) +
-                                         " Nothing has been written into the game.");
+        context_.dialogs.Error(
+            this, tr("The helmet sheet is not available. Nothing has been written into the game."));
         return;
     }
     if (!Save(Image1->Picture(), context_.state.StartPath(kHelmetsBitmap)))
         return;
     const std::string archive = context_.state.GamePath("GAMEJAMS\\HELMETS1.JAM");
     const ConverterOutcome outcome = Convert([&](ConverterRunner& converter) {
-        return converter.WriteBack(WriteHelmetsCommand(context_.state.config.GameDir()),
-                                   "write the helmets back into " + QString::fromStdString(archive),
-                                   archive);
+        return converter.WriteBack(WriteHelmetsCommand(context_.state.config.GameDir()), archive);
     });
     if (outcome.ok)
         context_.dialogs.Information(this, kDataExported);

@@ -57,6 +57,7 @@ private:
     // Has the converter extract the sheet; false, with the reason shown, when it cannot.
     bool ExtractSheet();
     void SheetUnavailable(const QString& reason);
+    QString Unavailable() const;
 
     HelmetDrag drag_;
     bool pendingSheet_ = true;

@@ -116,18 +116,16 @@ QString TJamForm::SelectedArchive() const {
 ConverterOutcome TJamForm::ConvertCar(bool extract, const QString& jam) {
     const std::string gameDir = context_.state.config.GameDir();
     const std::string archive = context_.state.GamePath("GAMEJAMS\\" + jam.toStdString());
-    const QString where = QString::fromStdString(archive);
     return Convert([&](ConverterRunner& converter) {
-        return extract ? converter.Extract(ExtractCarCommand(gameDir, jam.toStdString()),
-                                           "extract the car painting " + where, kTeamBitmap)
-                       : converter.WriteBack(WriteCarCommand(gameDir, jam.toStdString()),
-                                             "write the car painting back into " + where, archive);
+        return extract
+                   ? converter.Extract(ExtractCarCommand(gameDir, jam.toStdString()), kTeamBitmap)
+                   : converter.WriteBack(WriteCarCommand(gameDir, jam.toStdString()), archive);
     });
 }
 
 // A painting of another depth takes the colours of the one it replaces, or the game's.
 void TJamForm::Button951Click() {
-    const auto file = OpenUserBitmap("Load bitmap file");
+    const auto file = OpenUserBitmap(tr("Load bitmap file"));
     FittedPicture fitted;
     if (file) {
         const Bitmap8& shown = Image1->Picture();
@@ -137,13 +135,13 @@ void TJamForm::Button951Click() {
     }
     repaint();
     if (fitted.matched)
-        context_.dialogs.Information(this, MatchedNote(*file, fitted, "the car painting"));
+        context_.dialogs.Information(this, MatchedNote(*file, fitted, MatchedTo::CarPainting));
 }
 
 void TJamForm::Button952Click() {
     if (Image1->Picture().Empty())
         return;
-    SaveChosen(Image1->Picture(), BitmapRequest("Save bitmap file"));
+    SaveChosen(Image1->Picture(), BitmapRequest(tr("Save bitmap file")));
 }
 
 void TJamForm::Button953Click() {

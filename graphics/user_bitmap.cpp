@@ -6,23 +6,32 @@
 #include "core/fs.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace psn {
 namespace {
-
-constexpr const char* kWhatToDo = "Choose another file, or save the picture again as a BMP file.";
 
 QString Name(const QString& path) {
     return QFileInfo(path).fileName();
 }
 
-[[noreturn]] void Refuse(const QString& path, const QString& what) {
-    throw GraphicError(
-        QString("'%1' %2\n\n%3").arg(path, what, kWhatToDo).toLocal8Bit().toStdString());
+std::string Local(const QString& text) {
+    return text.toLocal8Bit().toStdString();
+}
+
+// Each refusal is one whole message that names the file and says what to do.
+[[noreturn]] void Refuse(const QString& path, MessageKind kind,
+                         std::vector<std::string> more = {}) {
+    Message message(kind, {Local(path)});
+    for (std::string& arg : more)
+        message.args.emplace_back(std::move(arg));
+    throw GraphicError(std::move(message), Local(path));
 }
 
 qint64 Get(const QByteArray& b, int at, int bytes) {
@@ -153,11 +162,11 @@ UserBitmap ReadUserBitmap(const QString& path) {
     constexpr std::uint64_t kLimit = 4 * std::uint64_t{TDIB256::kMaxPixelBytes} + 65536;
     const std::string name = QFile::encodeName(path).toStdString();
     std::vector<std::uint8_t> read;
-    std::string reason;
+    Message reason;
     if (!fs::ReadWholeFile(name, read, reason, kLimit)) {
         if (const auto size = fs::FileSize(name); size && *size > kLimit)
-            Refuse(path, QString("is too large: %1 bytes.").arg(*size));
-        throw EFOpenError(path.toLocal8Bit().toStdString(), reason);
+            Refuse(path, MessageKind::UserBitmapTooLarge, {std::to_string(*size)});
+        throw EFOpenError(Local(path), std::move(reason));
     }
     QByteArray bytes(reinterpret_cast<const char*>(read.data()),
                      static_cast<qsizetype>(read.size()));
@@ -171,22 +180,18 @@ UserBitmap ReadUserBitmap(const QString& path) {
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer, "bmp");
     if (!bytes.startsWith("BM") || !reader.canRead())
-        Refuse(path, "is not a BMP bitmap.");
+        Refuse(path, MessageKind::UserBitmapNotBmp);
     // Qt refuses some large pictures as unreadable; they are named for what they are.
     if (stated.width > TDIB256::kMaxSide || stated.height > TDIB256::kMaxSide ||
         stated.width * stated.height > static_cast<qint64>(TDIB256::kMaxPixelBytes))
-        Refuse(path, QString("is too large: %1 x %2 pixels. The editor takes pictures of at most "
-                             "%3 pixels a side and %4 pixels in all.")
-                         .arg(stated.width)
-                         .arg(stated.height)
-                         .arg(TDIB256::kMaxSide)
-                         .arg(TDIB256::kMaxPixelBytes));
+        Refuse(path, MessageKind::UserBitmapTooManyPixels,
+               {std::to_string(stated.width), std::to_string(stated.height),
+                std::to_string(TDIB256::kMaxSide), std::to_string(TDIB256::kMaxPixelBytes)});
     if (!reader.read(&bitmap.image) || bitmap.image.isNull())
-        Refuse(path, "is damaged: " + reader.errorString() + ".");
+        Refuse(path, MessageKind::UserBitmapDamaged, {Local(reader.errorString())});
     if (stated.pixelsEnd > bytes.size())
-        Refuse(path, QString("is damaged: it ends before its last row (%1 of %2 bytes).")
-                         .arg(bytes.size())
-                         .arg(stated.pixelsEnd));
+        Refuse(path, MessageKind::UserBitmapEndsEarly,
+               {std::to_string(bytes.size()), std::to_string(stated.pixelsEnd)});
     return bitmap;
 }
 
@@ -205,19 +210,43 @@ FittedPicture InColoursOf(const UserBitmap& file, const ColourTable& table) {
     return Matched(file.image, table);
 }
 
-QString MatchedNote(const UserBitmap& file, const FittedPicture& fitted, const QString& target) {
-    QString note =
-        QString("'%1' has %2 bits per pixel").arg(Name(file.path)).arg(file.bitsPerPixel);
+QString MatchedNote(const UserBitmap& file, const FittedPicture& fitted, MatchedTo target) {
+    const bool sheet = target == MatchedTo::HelmetSheet;
+    const QString name = Name(file.path);
+    QString note;
     if (file.bitsPerPixel == 8)
-        note = QString("'%1' has colours of its own").arg(Name(file.path));
-    note += QString(": its colours have been matched to the 256 colours of %1, nearest colour.")
-                .arg(target);
+        note = (sheet ? QCoreApplication::translate(
+                            "psn::UserBitmap",
+                            "'%1' has colours of its own: its colours have been matched to the 256 "
+                            "colours of the helmet sheet, nearest colour.")
+                      : QCoreApplication::translate(
+                            "psn::UserBitmap",
+                            "'%1' has colours of its own: its colours have been matched to the 256 "
+                            "colours of the car painting, nearest colour."))
+                   .arg(name);
+    else
+        note = (sheet ? QCoreApplication::translate(
+                            "psn::UserBitmap",
+                            "'%1' has %2 bits per pixel: its colours have been matched to the 256 "
+                            "colours of the helmet sheet, nearest colour.")
+                      : QCoreApplication::translate(
+                            "psn::UserBitmap",
+                            "'%1' has %2 bits per pixel: its colours have been matched to the 256 "
+                            "colours of the car painting, nearest colour."))
+                   .arg(name, QString::number(file.bitsPerPixel));
     if (fitted.pixelsReplaced > 0)
-        note += QString(" %1 of its %2 pixels had a colour that %3 does not hold and took the "
-                        "nearest.")
-                    .arg(fitted.pixelsReplaced)
-                    .arg(static_cast<qint64>(file.image.width()) * file.image.height())
-                    .arg(target);
+        note += " " +
+                (sheet ? QCoreApplication::translate(
+                             "psn::UserBitmap",
+                             "%1 of its %2 pixels had a colour that the helmet sheet does not hold "
+                             "and took the nearest.")
+                       : QCoreApplication::translate(
+                             "psn::UserBitmap",
+                             "%1 of its %2 pixels had a colour that the car painting does not hold "
+                             "and took the nearest."))
+                    .arg(QString::number(fitted.pixelsReplaced),
+                         QString::number(static_cast<qint64>(file.image.width()) *
+                                         file.image.height()));
     return note;
 }
 

@@ -39,7 +39,10 @@ FittedPicture AsWholePicture(const UserBitmap& file, const ColourTable& table);
 // index for index, any other is matched to the table.
 FittedPicture InColoursOf(const UserBitmap& file, const ColourTable& table);
 
-// The information line shown after colours were matched; `target` names the picture.
-QString MatchedNote(const UserBitmap& file, const FittedPicture& fitted, const QString& target);
+// The picture whose colours a user's bitmap was matched to.
+enum class MatchedTo : unsigned char { HelmetSheet, CarPainting };
+
+// The information line shown after colours were matched, in the user's language.
+QString MatchedNote(const UserBitmap& file, const FittedPicture& fitted, MatchedTo target);
 
 } // namespace psn

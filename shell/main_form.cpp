@@ -335,10 +335,8 @@ void TMainForm::ShowProgress() {
 // sheet when it is first opened.
 void TMainForm::ExtractHelmetSheet() {
     const AppState& state = context_.state;
-    const QString archive = QString::fromStdString(state.GamePath("GAMEJAMS\\HELMETS1.JAM"));
-    helmetExtraction_ =
-        ConverterRunner(state).StartExtract(ExtractHelmetsCommand(state.config.GameDir()),
-                                            "extract the helmets from " + archive, kHelmetsBitmap);
+    helmetExtraction_ = ConverterRunner(state).StartExtract(
+        ExtractHelmetsCommand(state.config.GameDir()), kHelmetsBitmap);
 }
 
 void TMainForm::FinishHelmetSheet() {

@@ -60,7 +60,7 @@ QPixmap LoadShipped(const std::string& path) {
         return QPixmap::fromImage(std::move(image));
     // Any other picture a user put in its place.
     std::vector<std::uint8_t> bytes;
-    std::string reason;
+    Message reason;
     if (!fs::ReadWholeFile(path, bytes, reason) ||
         !image.loadFromData(bytes.data(), static_cast<int>(bytes.size()), "BMP"))
         return {};

@@ -56,6 +56,13 @@
     </message>
 </context>
 <context>
+    <name>psn::BitmapForm</name>
+    <message>
+        <source>BMP files</source>
+        <translation>BMP-Dateien</translation>
+    </message>
+</context>
+<context>
     <name>psn::ColourPartsForm</name>
     <message>
         <source>Cockpit</source>
@@ -159,6 +166,82 @@ It reads only the sample game&apos;s archives: a real game needs the game&apos;s
         <translation>Für das Beispielspiel, das psniaed-sample-game erzeugt, bringt der Editor einen Ersatzkonverter mit, %1. Verknüpfen Sie ihn unter dem Namen des Konverters im Ordner des Editors:
     ln -s %2 %3
 Er liest nur die Archive des Beispielspiels: Ein echtes Spiel braucht dort stattdessen sein eigenes %4.</translation>
+    </message>
+    <message>
+        <source>The editor needed the converter to extract the helmets from %1 (%2).</source>
+        <translation>Der Editor brauchte den Konverter, um die Helme aus %1 zu extrahieren (%2).</translation>
+    </message>
+    <message>
+        <source>The editor needed the converter to write the helmets back into %1 (%2).</source>
+        <translation>Der Editor brauchte den Konverter, um die Helme zurück in %1 zu schreiben (%2).</translation>
+    </message>
+    <message>
+        <source>The editor needed the converter to extract the car painting %1 (%2).</source>
+        <translation>Der Editor brauchte den Konverter, um die Lackierung %1 zu extrahieren (%2).</translation>
+    </message>
+    <message>
+        <source>The editor needed the converter to write the car painting back into %1 (%2).</source>
+        <translation>Der Editor brauchte den Konverter, um die Lackierung zurück in %1 zu schreiben (%2).</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 could not be started through Wine: Wine&apos;s winepath was not found on the program search path.</source>
+        <translation>Der Bitmap-Konverter %1 konnte nicht über Wine gestartet werden: winepath von Wine wurde im Suchpfad für Programme nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 could not be started through Wine: winepath did not answer in time.</source>
+        <translation>Der Bitmap-Konverter %1 konnte nicht über Wine gestartet werden: winepath hat nicht rechtzeitig geantwortet.</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 could not be started through Wine: winepath could not translate %2.</source>
+        <translation>Der Bitmap-Konverter %1 konnte nicht über Wine gestartet werden: winepath konnte %2 nicht übersetzen.</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 was not found in the editor&apos;s folder (%2) or on the program search path. Put the game&apos;s %1 into %2.</source>
+        <translation>Der Bitmap-Konverter %1 wurde weder im Ordner des Editors (%2) noch im Suchpfad für Programme gefunden. Legen Sie das %1 des Spiels in %2 ab.</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 (%2) is a Windows program: Wine runs it, and no &quot;wine&quot; was found on the program search path. Install Debian&apos;s wine package (sudo apt-get install wine) and try again.</source>
+        <translation>Der Bitmap-Konverter %1 (%2) ist ein Windows-Programm: Wine führt ihn aus, und im Suchpfad für Programme wurde kein „wine“ gefunden. Installieren Sie das Debian-Paket wine (sudo apt-get install wine) und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 could not be started: %2</source>
+        <translation>Der Bitmap-Konverter %1 konnte nicht gestartet werden: %2</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 did not finish within %2 seconds. It has been stopped.</source>
+        <translation>Der Bitmap-Konverter %1 war nach %2 Sekunden nicht fertig. Er wurde angehalten.</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 crashed without writing %2.</source>
+        <translation>Der Bitmap-Konverter %1 ist abgestürzt, ohne %2 zu schreiben.</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 ended with exit code %2 without writing %3.</source>
+        <translation>Der Bitmap-Konverter %1 endete mit dem Exit-Code %2, ohne %3 zu schreiben.</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 crashed, and the %2 it wrote cannot be loaded: %3</source>
+        <translation>Der Bitmap-Konverter %1 ist abgestürzt, und die von ihm geschriebene %2 lässt sich nicht laden: %3</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 ended with exit code %2, and the %3 it wrote cannot be loaded: %4</source>
+        <translation>Der Bitmap-Konverter %1 endete mit dem Exit-Code %2, und die von ihm geschriebene %3 lässt sich nicht laden: %4</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 crashed.</source>
+        <translation>Der Bitmap-Konverter %1 ist abgestürzt.</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 failed (exit code %2).</source>
+        <translation>Der Bitmap-Konverter %1 ist fehlgeschlagen (Exit-Code %2).</translation>
+    </message>
+    <message>
+        <source>The old %1 could not be removed, so the bitmap converter %2 was not started.</source>
+        <translation>Die alte %1 konnte nicht entfernt werden, daher wurde der Bitmap-Konverter %2 nicht gestartet.</translation>
+    </message>
+    <message>
+        <source>No backup of %1 could be made, so the bitmap converter %2 was not started.</source>
+        <translation>Von %1 konnte keine Sicherungskopie angelegt werden, daher wurde der Bitmap-Konverter %2 nicht gestartet.</translation>
     </message>
 </context>
 <context>
@@ -797,6 +880,69 @@ Spielordner: %4</translation>
         <source>A program was stopped while it was changing the game files. These files have been put back as they were:</source>
         <translation>Ein Programm wurde angehalten, während es die Spieldateien änderte. Diese Dateien wurden in ihren vorigen Zustand zurückversetzt:</translation>
     </message>
+    <message>
+        <source>Bitmap Image is not valid</source>
+        <translation>Das Bitmap-Bild ist ungültig</translation>
+    </message>
+    <message>
+        <source>Stream read error</source>
+        <extracomment>The file ends before the picture is complete.</extracomment>
+        <translation>Lesefehler im Datenstrom</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>Die Datei %1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation>Die Datei %1 kann nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1: %2</source>
+        <translation>Die Datei %1 kann nicht erstellt werden: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is too large: %2 bytes.
+
+Choose another file, or save the picture again as a BMP file.</source>
+        <extracomment>A bitmap the user chose; %1 is its path.</extracomment>
+        <translation>„%1“ ist zu groß: %2 Bytes.
+
+Wählen Sie eine andere Datei, oder speichern Sie das Bild erneut als BMP-Datei.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a BMP bitmap.
+
+Choose another file, or save the picture again as a BMP file.</source>
+        <translation>„%1“ ist keine BMP-Bitmap.
+
+Wählen Sie eine andere Datei, oder speichern Sie das Bild erneut als BMP-Datei.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is too large: %2 x %3 pixels. The editor takes pictures of at most %4 pixels a side and %5 pixels in all.
+
+Choose another file, or save the picture again as a BMP file.</source>
+        <translation>„%1“ ist zu groß: %2 x %3 Pixel. Der Editor nimmt Bilder von höchstens %4 Pixeln Seitenlänge und %5 Pixeln insgesamt.
+
+Wählen Sie eine andere Datei, oder speichern Sie das Bild erneut als BMP-Datei.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is damaged: %2.
+
+Choose another file, or save the picture again as a BMP file.</source>
+        <extracomment>%2 is the image reader&apos;s own words.</extracomment>
+        <translation>„%1“ ist beschädigt: %2.
+
+Wählen Sie eine andere Datei, oder speichern Sie das Bild erneut als BMP-Datei.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is damaged: it ends before its last row (%2 of %3 bytes).
+
+Choose another file, or save the picture again as a BMP file.</source>
+        <translation>„%1“ ist beschädigt: Die Datei endet vor ihrer letzten Zeile (%2 von %3 Bytes).
+
+Wählen Sie eine andere Datei, oder speichern Sie das Bild erneut als BMP-Datei.</translation>
+    </message>
 </context>
 <context>
     <name>psn::Pictures</name>
@@ -1326,6 +1472,34 @@ Spielordner: %4</translation>
         <source>Back</source>
         <translation>Zurück</translation>
     </message>
+    <message>
+        <source>The helmet sheet is not available. It was not extracted from the game at start-up.
+
+Use &quot;%1&quot; or &quot;%2&quot;.</source>
+        <translation>Der Helmbogen ist nicht verfügbar. Er wurde beim Start nicht aus dem Spiel extrahiert.
+
+Verwenden Sie „%1“ oder „%2“.</translation>
+    </message>
+    <message>
+        <source>The helmet sheet is not available.
+
+%1
+
+Use &quot;%2&quot; or &quot;%3&quot;.</source>
+        <translation>Der Helmbogen ist nicht verfügbar.
+
+%1
+
+Verwenden Sie „%2“ oder „%3“.</translation>
+    </message>
+    <message>
+        <source>The helmet sheet is not available.</source>
+        <translation>Der Helmbogen ist nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>The helmet sheet is not available. Nothing has been written into the game.</source>
+        <translation>Der Helmbogen ist nicht verfügbar. Es wurde nichts ins Spiel geschrieben.</translation>
+    </message>
 </context>
 <context>
     <name>psn::TIEForm</name>
@@ -1465,6 +1639,14 @@ Spielordner: %4</translation>
     <message>
         <source>Back</source>
         <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Load bitmap file</source>
+        <translation>Bitmap-Datei laden</translation>
+    </message>
+    <message>
+        <source>Save bitmap file</source>
+        <translation>Bitmap-Datei speichern</translation>
     </message>
 </context>
 <context>
@@ -2170,6 +2352,33 @@ Put the real pack&apos;s files (%3) into %4 in place of the samples.</source>
         <translation>Die Dateien für „%1“ im DATA-Ordner des Editors sind ein Muster für das Beispielspiel des Editors, nicht für das Spiel in %2, daher wurde nichts installiert.
 
 Legen Sie die Dateien des echten Pakets (%3) anstelle der Muster in %4.</translation>
+    </message>
+</context>
+<context>
+    <name>psn::UserBitmap</name>
+    <message>
+        <source>&apos;%1&apos; has colours of its own: its colours have been matched to the 256 colours of the helmet sheet, nearest colour.</source>
+        <translation>„%1“ hat eigene Farben: Seine Farben wurden den 256 Farben des Helmbogens angeglichen, jeweils die nächstliegende.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has colours of its own: its colours have been matched to the 256 colours of the car painting, nearest colour.</source>
+        <translation>„%1“ hat eigene Farben: Seine Farben wurden den 256 Farben der Lackierung angeglichen, jeweils die nächstliegende.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has %2 bits per pixel: its colours have been matched to the 256 colours of the helmet sheet, nearest colour.</source>
+        <translation>„%1“ hat %2 Bit pro Pixel: Seine Farben wurden den 256 Farben des Helmbogens angeglichen, jeweils die nächstliegende.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has %2 bits per pixel: its colours have been matched to the 256 colours of the car painting, nearest colour.</source>
+        <translation>„%1“ hat %2 Bit pro Pixel: Seine Farben wurden den 256 Farben der Lackierung angeglichen, jeweils die nächstliegende.</translation>
+    </message>
+    <message>
+        <source>%1 of its %2 pixels had a colour that the helmet sheet does not hold and took the nearest.</source>
+        <translation>%1 seiner %2 Pixel hatten eine Farbe, die der Helmbogen nicht enthält, und erhielten die nächstliegende.</translation>
+    </message>
+    <message>
+        <source>%1 of its %2 pixels had a colour that the car painting does not hold and took the nearest.</source>
+        <translation>%1 seiner %2 Pixel hatten eine Farbe, die die Lackierung nicht enthält, und erhielten die nächstliegende.</translation>
     </message>
 </context>
 </TS>

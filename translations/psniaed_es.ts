@@ -56,6 +56,13 @@
     </message>
 </context>
 <context>
+    <name>psn::BitmapForm</name>
+    <message>
+        <source>BMP files</source>
+        <translation>Archivos BMP</translation>
+    </message>
+</context>
+<context>
     <name>psn::ColourPartsForm</name>
     <message>
         <source>Cockpit</source>
@@ -159,6 +166,82 @@ It reads only the sample game&apos;s archives: a real game needs the game&apos;s
         <translation>Para el juego de ejemplo que crea psniaed-sample-game, el editor incluye un convertidor sustituto, %1. Enlácelo en la carpeta del editor con el nombre del convertidor:
     ln -s %2 %3
 Solo lee los archivos del juego de ejemplo: un juego real necesita allí su propio %4.</translation>
+    </message>
+    <message>
+        <source>The editor needed the converter to extract the helmets from %1 (%2).</source>
+        <translation>El editor necesitaba el convertidor para extraer los cascos de %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The editor needed the converter to write the helmets back into %1 (%2).</source>
+        <translation>El editor necesitaba el convertidor para volver a escribir los cascos en %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The editor needed the converter to extract the car painting %1 (%2).</source>
+        <translation>El editor necesitaba el convertidor para extraer la decoración %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The editor needed the converter to write the car painting back into %1 (%2).</source>
+        <translation>El editor necesitaba el convertidor para volver a escribir la decoración en %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 could not be started through Wine: Wine&apos;s winepath was not found on the program search path.</source>
+        <translation>El convertidor de bitmaps %1 no se pudo iniciar mediante Wine: no se encontró el winepath de Wine en la ruta de búsqueda de programas.</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 could not be started through Wine: winepath did not answer in time.</source>
+        <translation>El convertidor de bitmaps %1 no se pudo iniciar mediante Wine: winepath no respondió a tiempo.</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 could not be started through Wine: winepath could not translate %2.</source>
+        <translation>El convertidor de bitmaps %1 no se pudo iniciar mediante Wine: winepath no pudo traducir %2.</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 was not found in the editor&apos;s folder (%2) or on the program search path. Put the game&apos;s %1 into %2.</source>
+        <translation>El convertidor de bitmaps %1 no se encontró ni en la carpeta del editor (%2) ni en la ruta de búsqueda de programas. Ponga el %1 del juego en %2.</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 (%2) is a Windows program: Wine runs it, and no &quot;wine&quot; was found on the program search path. Install Debian&apos;s wine package (sudo apt-get install wine) and try again.</source>
+        <translation>El convertidor de bitmaps %1 (%2) es un programa de Windows: lo ejecuta Wine, y no se encontró ningún «wine» en la ruta de búsqueda de programas. Instale el paquete wine de Debian (sudo apt-get install wine) y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 could not be started: %2</source>
+        <translation>El convertidor de bitmaps %1 no se pudo iniciar: %2</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 did not finish within %2 seconds. It has been stopped.</source>
+        <translation>El convertidor de bitmaps %1 no terminó en %2 segundos. Se ha detenido.</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 crashed without writing %2.</source>
+        <translation>El convertidor de bitmaps %1 falló sin escribir %2.</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 ended with exit code %2 without writing %3.</source>
+        <translation>El convertidor de bitmaps %1 terminó con el código de salida %2 sin escribir %3.</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 crashed, and the %2 it wrote cannot be loaded: %3</source>
+        <translation>El convertidor de bitmaps %1 falló, y el %2 que escribió no se puede cargar: %3</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 ended with exit code %2, and the %3 it wrote cannot be loaded: %4</source>
+        <translation>El convertidor de bitmaps %1 terminó con el código de salida %2, y el %3 que escribió no se puede cargar: %4</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 crashed.</source>
+        <translation>El convertidor de bitmaps %1 falló.</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 failed (exit code %2).</source>
+        <translation>El convertidor de bitmaps %1 ha fallado (código de salida %2).</translation>
+    </message>
+    <message>
+        <source>The old %1 could not be removed, so the bitmap converter %2 was not started.</source>
+        <translation>No se pudo quitar el antiguo %1, así que el convertidor de bitmaps %2 no se ha iniciado.</translation>
+    </message>
+    <message>
+        <source>No backup of %1 could be made, so the bitmap converter %2 was not started.</source>
+        <translation>No se pudo hacer una copia de seguridad de %1, así que el convertidor de bitmaps %2 no se ha iniciado.</translation>
     </message>
 </context>
 <context>
@@ -797,6 +880,69 @@ Carpeta del juego: %4</translation>
         <source>A program was stopped while it was changing the game files. These files have been put back as they were:</source>
         <translation>Un programa se detuvo mientras cambiaba los archivos del juego. Estos archivos se han dejado como estaban:</translation>
     </message>
+    <message>
+        <source>Bitmap Image is not valid</source>
+        <translation>La imagen de mapa de bits no es válida</translation>
+    </message>
+    <message>
+        <source>Stream read error</source>
+        <extracomment>The file ends before the picture is complete.</extracomment>
+        <translation>Error de lectura del flujo</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>No se puede abrir el archivo %1</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation>No se puede crear el archivo %1</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1: %2</source>
+        <translation>No se puede crear el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is too large: %2 bytes.
+
+Choose another file, or save the picture again as a BMP file.</source>
+        <extracomment>A bitmap the user chose; %1 is its path.</extracomment>
+        <translation>«%1» es demasiado grande: %2 bytes.
+
+Elija otro archivo, o vuelva a guardar la imagen como archivo BMP.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a BMP bitmap.
+
+Choose another file, or save the picture again as a BMP file.</source>
+        <translation>«%1» no es un bitmap BMP.
+
+Elija otro archivo, o vuelva a guardar la imagen como archivo BMP.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is too large: %2 x %3 pixels. The editor takes pictures of at most %4 pixels a side and %5 pixels in all.
+
+Choose another file, or save the picture again as a BMP file.</source>
+        <translation>«%1» es demasiado grande: %2 x %3 píxeles. El editor admite imágenes de como máximo %4 píxeles de lado y %5 píxeles en total.
+
+Elija otro archivo, o vuelva a guardar la imagen como archivo BMP.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is damaged: %2.
+
+Choose another file, or save the picture again as a BMP file.</source>
+        <extracomment>%2 is the image reader&apos;s own words.</extracomment>
+        <translation>«%1» está dañado: %2.
+
+Elija otro archivo, o vuelva a guardar la imagen como archivo BMP.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is damaged: it ends before its last row (%2 of %3 bytes).
+
+Choose another file, or save the picture again as a BMP file.</source>
+        <translation>«%1» está dañado: termina antes de su última fila (%2 de %3 bytes).
+
+Elija otro archivo, o vuelva a guardar la imagen como archivo BMP.</translation>
+    </message>
 </context>
 <context>
     <name>psn::Pictures</name>
@@ -1326,6 +1472,34 @@ Carpeta del juego: %4</translation>
         <source>Back</source>
         <translation>Volver</translation>
     </message>
+    <message>
+        <source>The helmet sheet is not available. It was not extracted from the game at start-up.
+
+Use &quot;%1&quot; or &quot;%2&quot;.</source>
+        <translation>La lámina de cascos no está disponible. No se extrajo del juego al iniciar.
+
+Use «%1» o «%2».</translation>
+    </message>
+    <message>
+        <source>The helmet sheet is not available.
+
+%1
+
+Use &quot;%2&quot; or &quot;%3&quot;.</source>
+        <translation>La lámina de cascos no está disponible.
+
+%1
+
+Use «%2» o «%3».</translation>
+    </message>
+    <message>
+        <source>The helmet sheet is not available.</source>
+        <translation>La lámina de cascos no está disponible.</translation>
+    </message>
+    <message>
+        <source>The helmet sheet is not available. Nothing has been written into the game.</source>
+        <translation>La lámina de cascos no está disponible. No se ha escrito nada en el juego.</translation>
+    </message>
 </context>
 <context>
     <name>psn::TIEForm</name>
@@ -1465,6 +1639,14 @@ Carpeta del juego: %4</translation>
     <message>
         <source>Back</source>
         <translation>Volver</translation>
+    </message>
+    <message>
+        <source>Load bitmap file</source>
+        <translation>Cargar un archivo bitmap</translation>
+    </message>
+    <message>
+        <source>Save bitmap file</source>
+        <translation>Guardar un archivo bitmap</translation>
     </message>
 </context>
 <context>
@@ -2170,6 +2352,33 @@ Put the real pack&apos;s files (%3) into %4 in place of the samples.</source>
         <translation>El %1 de la carpeta DATA del editor es una muestra hecha para el juego de ejemplo del editor, no para el juego de %2, así que no se ha instalado nada.
 
 Ponga los archivos del paquete real (%3) en %4 en lugar de las muestras.</translation>
+    </message>
+</context>
+<context>
+    <name>psn::UserBitmap</name>
+    <message>
+        <source>&apos;%1&apos; has colours of its own: its colours have been matched to the 256 colours of the helmet sheet, nearest colour.</source>
+        <translation>«%1» tiene colores propios: sus colores se han ajustado a los 256 colores de la lámina de cascos, al más cercano.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has colours of its own: its colours have been matched to the 256 colours of the car painting, nearest colour.</source>
+        <translation>«%1» tiene colores propios: sus colores se han ajustado a los 256 colores de la decoración, al más cercano.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has %2 bits per pixel: its colours have been matched to the 256 colours of the helmet sheet, nearest colour.</source>
+        <translation>«%1» tiene %2 bits por píxel: sus colores se han ajustado a los 256 colores de la lámina de cascos, al más cercano.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has %2 bits per pixel: its colours have been matched to the 256 colours of the car painting, nearest colour.</source>
+        <translation>«%1» tiene %2 bits por píxel: sus colores se han ajustado a los 256 colores de la decoración, al más cercano.</translation>
+    </message>
+    <message>
+        <source>%1 of its %2 pixels had a colour that the helmet sheet does not hold and took the nearest.</source>
+        <translation>%1 de sus %2 píxeles tenían un color que la lámina de cascos no contiene y tomaron el más cercano.</translation>
+    </message>
+    <message>
+        <source>%1 of its %2 pixels had a colour that the car painting does not hold and took the nearest.</source>
+        <translation>%1 de sus %2 píxeles tenían un color que la decoración no contiene y tomaron el más cercano.</translation>
     </message>
 </context>
 </TS>

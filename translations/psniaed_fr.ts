@@ -56,6 +56,13 @@
     </message>
 </context>
 <context>
+    <name>psn::BitmapForm</name>
+    <message>
+        <source>BMP files</source>
+        <translation>Fichiers BMP</translation>
+    </message>
+</context>
+<context>
     <name>psn::ColourPartsForm</name>
     <message>
         <source>Cockpit</source>
@@ -159,6 +166,82 @@ It reads only the sample game&apos;s archives: a real game needs the game&apos;s
         <translation>Pour le jeu d&apos;exemple que crée psniaed-sample-game, l&apos;éditeur fournit un convertisseur de remplacement, %1. Liez-le dans le dossier de l&apos;éditeur sous le nom du convertisseur :
     ln -s %2 %3
 Il ne lit que les archives du jeu d&apos;exemple : un vrai jeu a besoin à sa place de son propre %4.</translation>
+    </message>
+    <message>
+        <source>The editor needed the converter to extract the helmets from %1 (%2).</source>
+        <translation>L&apos;éditeur avait besoin du convertisseur pour extraire les casques de %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The editor needed the converter to write the helmets back into %1 (%2).</source>
+        <translation>L&apos;éditeur avait besoin du convertisseur pour réécrire les casques dans %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The editor needed the converter to extract the car painting %1 (%2).</source>
+        <translation>L&apos;éditeur avait besoin du convertisseur pour extraire la livrée %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The editor needed the converter to write the car painting back into %1 (%2).</source>
+        <translation>L&apos;éditeur avait besoin du convertisseur pour réécrire la livrée dans %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 could not be started through Wine: Wine&apos;s winepath was not found on the program search path.</source>
+        <translation>Le convertisseur de bitmaps %1 n&apos;a pas pu être lancé par Wine : le winepath de Wine est introuvable dans le chemin de recherche des programmes.</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 could not be started through Wine: winepath did not answer in time.</source>
+        <translation>Le convertisseur de bitmaps %1 n&apos;a pas pu être lancé par Wine : winepath n&apos;a pas répondu à temps.</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 could not be started through Wine: winepath could not translate %2.</source>
+        <translation>Le convertisseur de bitmaps %1 n&apos;a pas pu être lancé par Wine : winepath n&apos;a pas pu traduire %2.</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 was not found in the editor&apos;s folder (%2) or on the program search path. Put the game&apos;s %1 into %2.</source>
+        <translation>Le convertisseur de bitmaps %1 est introuvable dans le dossier de l&apos;éditeur (%2) comme dans le chemin de recherche des programmes. Placez le %1 du jeu dans %2.</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 (%2) is a Windows program: Wine runs it, and no &quot;wine&quot; was found on the program search path. Install Debian&apos;s wine package (sudo apt-get install wine) and try again.</source>
+        <translation>Le convertisseur de bitmaps %1 (%2) est un programme Windows : Wine l&apos;exécute, et aucun « wine » n&apos;a été trouvé dans le chemin de recherche des programmes. Installez le paquet wine de Debian (sudo apt-get install wine) et réessayez.</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 could not be started: %2</source>
+        <translation>Le convertisseur de bitmaps %1 n&apos;a pas pu être lancé : %2</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 did not finish within %2 seconds. It has been stopped.</source>
+        <translation>Le convertisseur de bitmaps %1 n&apos;a pas terminé en %2 secondes. Il a été arrêté.</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 crashed without writing %2.</source>
+        <translation>Le convertisseur de bitmaps %1 a planté sans écrire %2.</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 ended with exit code %2 without writing %3.</source>
+        <translation>Le convertisseur de bitmaps %1 s&apos;est terminé avec le code de sortie %2 sans écrire %3.</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 crashed, and the %2 it wrote cannot be loaded: %3</source>
+        <translation>Le convertisseur de bitmaps %1 a planté, et le %2 qu&apos;il a écrit ne peut pas être chargé : %3</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 ended with exit code %2, and the %3 it wrote cannot be loaded: %4</source>
+        <translation>Le convertisseur de bitmaps %1 s&apos;est terminé avec le code de sortie %2, et le %3 qu&apos;il a écrit ne peut pas être chargé : %4</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 crashed.</source>
+        <translation>Le convertisseur de bitmaps %1 a planté.</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 failed (exit code %2).</source>
+        <translation>Le convertisseur de bitmaps %1 a échoué (code de sortie %2).</translation>
+    </message>
+    <message>
+        <source>The old %1 could not be removed, so the bitmap converter %2 was not started.</source>
+        <translation>L&apos;ancien %1 n&apos;a pas pu être supprimé, le convertisseur de bitmaps %2 n&apos;a donc pas été lancé.</translation>
+    </message>
+    <message>
+        <source>No backup of %1 could be made, so the bitmap converter %2 was not started.</source>
+        <translation>Aucune sauvegarde de %1 n&apos;a pu être faite, le convertisseur de bitmaps %2 n&apos;a donc pas été lancé.</translation>
     </message>
 </context>
 <context>
@@ -797,6 +880,69 @@ Dossier du jeu : %4</translation>
         <source>A program was stopped while it was changing the game files. These files have been put back as they were:</source>
         <translation>Un programme a été arrêté pendant qu&apos;il modifiait les fichiers du jeu. Ces fichiers ont été remis dans leur état d&apos;avant :</translation>
     </message>
+    <message>
+        <source>Bitmap Image is not valid</source>
+        <translation>L&apos;image bitmap n&apos;est pas valide</translation>
+    </message>
+    <message>
+        <source>Stream read error</source>
+        <extracomment>The file ends before the picture is complete.</extracomment>
+        <translation>Erreur de lecture du flux</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>Impossible d&apos;ouvrir le fichier %1</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation>Impossible de créer le fichier %1</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1: %2</source>
+        <translation>Impossible de créer le fichier %1 : %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is too large: %2 bytes.
+
+Choose another file, or save the picture again as a BMP file.</source>
+        <extracomment>A bitmap the user chose; %1 is its path.</extracomment>
+        <translation>« %1 » est trop grand : %2 octets.
+
+Choisissez un autre fichier, ou enregistrez de nouveau l&apos;image en fichier BMP.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a BMP bitmap.
+
+Choose another file, or save the picture again as a BMP file.</source>
+        <translation>« %1 » n&apos;est pas un bitmap BMP.
+
+Choisissez un autre fichier, ou enregistrez de nouveau l&apos;image en fichier BMP.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is too large: %2 x %3 pixels. The editor takes pictures of at most %4 pixels a side and %5 pixels in all.
+
+Choose another file, or save the picture again as a BMP file.</source>
+        <translation>« %1 » est trop grand : %2 x %3 pixels. L&apos;éditeur accepte des images d&apos;au plus %4 pixels de côté et %5 pixels en tout.
+
+Choisissez un autre fichier, ou enregistrez de nouveau l&apos;image en fichier BMP.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is damaged: %2.
+
+Choose another file, or save the picture again as a BMP file.</source>
+        <extracomment>%2 is the image reader&apos;s own words.</extracomment>
+        <translation>« %1 » est endommagé : %2.
+
+Choisissez un autre fichier, ou enregistrez de nouveau l&apos;image en fichier BMP.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is damaged: it ends before its last row (%2 of %3 bytes).
+
+Choose another file, or save the picture again as a BMP file.</source>
+        <translation>« %1 » est endommagé : il s&apos;arrête avant sa dernière ligne (%2 octets sur %3).
+
+Choisissez un autre fichier, ou enregistrez de nouveau l&apos;image en fichier BMP.</translation>
+    </message>
 </context>
 <context>
     <name>psn::Pictures</name>
@@ -1326,6 +1472,34 @@ Dossier du jeu : %4</translation>
         <source>Back</source>
         <translation>Retour</translation>
     </message>
+    <message>
+        <source>The helmet sheet is not available. It was not extracted from the game at start-up.
+
+Use &quot;%1&quot; or &quot;%2&quot;.</source>
+        <translation>La planche des casques n&apos;est pas disponible. Elle n&apos;a pas été extraite du jeu au démarrage.
+
+Utilisez « %1 » ou « %2 ».</translation>
+    </message>
+    <message>
+        <source>The helmet sheet is not available.
+
+%1
+
+Use &quot;%2&quot; or &quot;%3&quot;.</source>
+        <translation>La planche des casques n&apos;est pas disponible.
+
+%1
+
+Utilisez « %2 » ou « %3 ».</translation>
+    </message>
+    <message>
+        <source>The helmet sheet is not available.</source>
+        <translation>La planche des casques n&apos;est pas disponible.</translation>
+    </message>
+    <message>
+        <source>The helmet sheet is not available. Nothing has been written into the game.</source>
+        <translation>La planche des casques n&apos;est pas disponible. Rien n&apos;a été écrit dans le jeu.</translation>
+    </message>
 </context>
 <context>
     <name>psn::TIEForm</name>
@@ -1465,6 +1639,14 @@ Dossier du jeu : %4</translation>
     <message>
         <source>Back</source>
         <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Load bitmap file</source>
+        <translation>Charger un fichier bitmap</translation>
+    </message>
+    <message>
+        <source>Save bitmap file</source>
+        <translation>Enregistrer un fichier bitmap</translation>
     </message>
 </context>
 <context>
@@ -2170,6 +2352,33 @@ Put the real pack&apos;s files (%3) into %4 in place of the samples.</source>
         <translation>Le %1 du dossier DATA de l&apos;éditeur est un exemple fait pour le jeu d&apos;exemple de l&apos;éditeur, pas pour le jeu dans %2 ; rien n&apos;a donc été installé.
 
 Placez les fichiers du vrai pack (%3) dans %4 à la place des exemples.</translation>
+    </message>
+</context>
+<context>
+    <name>psn::UserBitmap</name>
+    <message>
+        <source>&apos;%1&apos; has colours of its own: its colours have been matched to the 256 colours of the helmet sheet, nearest colour.</source>
+        <translation>« %1 » a ses propres couleurs : elles ont été ramenées aux 256 couleurs de la planche des casques, à la plus proche.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has colours of its own: its colours have been matched to the 256 colours of the car painting, nearest colour.</source>
+        <translation>« %1 » a ses propres couleurs : elles ont été ramenées aux 256 couleurs de la livrée, à la plus proche.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has %2 bits per pixel: its colours have been matched to the 256 colours of the helmet sheet, nearest colour.</source>
+        <translation>« %1 » a %2 bits par pixel : ses couleurs ont été ramenées aux 256 couleurs de la planche des casques, à la plus proche.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has %2 bits per pixel: its colours have been matched to the 256 colours of the car painting, nearest colour.</source>
+        <translation>« %1 » a %2 bits par pixel : ses couleurs ont été ramenées aux 256 couleurs de la livrée, à la plus proche.</translation>
+    </message>
+    <message>
+        <source>%1 of its %2 pixels had a colour that the helmet sheet does not hold and took the nearest.</source>
+        <translation>%1 de ses %2 pixels avaient une couleur que la planche des casques ne contient pas et ont pris la plus proche.</translation>
+    </message>
+    <message>
+        <source>%1 of its %2 pixels had a colour that the car painting does not hold and took the nearest.</source>
+        <translation>%1 de ses %2 pixels avaient une couleur que la livrée ne contient pas et ont pris la plus proche.</translation>
     </message>
 </context>
 </TS>

@@ -56,6 +56,13 @@
     </message>
 </context>
 <context>
+    <name>psn::BitmapForm</name>
+    <message>
+        <source>BMP files</source>
+        <translation>File BMP</translation>
+    </message>
+</context>
+<context>
     <name>psn::ColourPartsForm</name>
     <message>
         <source>Cockpit</source>
@@ -159,6 +166,82 @@ It reads only the sample game&apos;s archives: a real game needs the game&apos;s
         <translation>Per il gioco di esempio creato da psniaed-sample-game, l&apos;editor include un convertitore sostitutivo, %1. Collegalo nella cartella dell&apos;editor con il nome del convertitore:
     ln -s %2 %3
 Legge solo gli archivi del gioco di esempio: un gioco vero richiede invece il proprio %4.</translation>
+    </message>
+    <message>
+        <source>The editor needed the converter to extract the helmets from %1 (%2).</source>
+        <translation>L&apos;editor aveva bisogno del convertitore per estrarre i caschi da %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The editor needed the converter to write the helmets back into %1 (%2).</source>
+        <translation>L&apos;editor aveva bisogno del convertitore per riscrivere i caschi in %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The editor needed the converter to extract the car painting %1 (%2).</source>
+        <translation>L&apos;editor aveva bisogno del convertitore per estrarre la livrea %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The editor needed the converter to write the car painting back into %1 (%2).</source>
+        <translation>L&apos;editor aveva bisogno del convertitore per riscrivere la livrea in %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 could not be started through Wine: Wine&apos;s winepath was not found on the program search path.</source>
+        <translation>Il convertitore di bitmap %1 non è stato avviato tramite Wine: il winepath di Wine non è stato trovato nel percorso di ricerca dei programmi.</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 could not be started through Wine: winepath did not answer in time.</source>
+        <translation>Il convertitore di bitmap %1 non è stato avviato tramite Wine: winepath non ha risposto in tempo.</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 could not be started through Wine: winepath could not translate %2.</source>
+        <translation>Il convertitore di bitmap %1 non è stato avviato tramite Wine: winepath non ha potuto tradurre %2.</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 was not found in the editor&apos;s folder (%2) or on the program search path. Put the game&apos;s %1 into %2.</source>
+        <translation>Il convertitore di bitmap %1 non è stato trovato né nella cartella dell&apos;editor (%2) né nel percorso di ricerca dei programmi. Metti il %1 del gioco in %2.</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 (%2) is a Windows program: Wine runs it, and no &quot;wine&quot; was found on the program search path. Install Debian&apos;s wine package (sudo apt-get install wine) and try again.</source>
+        <translation>Il convertitore di bitmap %1 (%2) è un programma Windows: lo esegue Wine, e nessun &quot;wine&quot; è stato trovato nel percorso di ricerca dei programmi. Installa il pacchetto wine di Debian (sudo apt-get install wine) e riprova.</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 could not be started: %2</source>
+        <translation>Il convertitore di bitmap %1 non è stato avviato: %2</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 did not finish within %2 seconds. It has been stopped.</source>
+        <translation>Il convertitore di bitmap %1 non ha finito entro %2 secondi. È stato fermato.</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 crashed without writing %2.</source>
+        <translation>Il convertitore di bitmap %1 si è bloccato senza scrivere %2.</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 ended with exit code %2 without writing %3.</source>
+        <translation>Il convertitore di bitmap %1 è terminato con il codice di uscita %2 senza scrivere %3.</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 crashed, and the %2 it wrote cannot be loaded: %3</source>
+        <translation>Il convertitore di bitmap %1 si è bloccato, e il %2 che ha scritto non può essere caricato: %3</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 ended with exit code %2, and the %3 it wrote cannot be loaded: %4</source>
+        <translation>Il convertitore di bitmap %1 è terminato con il codice di uscita %2, e il %3 che ha scritto non può essere caricato: %4</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 crashed.</source>
+        <translation>Il convertitore di bitmap %1 si è bloccato.</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 failed (exit code %2).</source>
+        <translation>Il convertitore di bitmap %1 non è riuscito (codice di uscita %2).</translation>
+    </message>
+    <message>
+        <source>The old %1 could not be removed, so the bitmap converter %2 was not started.</source>
+        <translation>Il vecchio %1 non è stato rimosso, quindi il convertitore di bitmap %2 non è stato avviato.</translation>
+    </message>
+    <message>
+        <source>No backup of %1 could be made, so the bitmap converter %2 was not started.</source>
+        <translation>Non è stato possibile fare una copia di riserva di %1, quindi il convertitore di bitmap %2 non è stato avviato.</translation>
     </message>
 </context>
 <context>
@@ -797,6 +880,69 @@ Cartella del gioco: %4</translation>
         <source>A program was stopped while it was changing the game files. These files have been put back as they were:</source>
         <translation>Un programma è stato interrotto mentre modificava i file del gioco. Questi file sono stati riportati com&apos;erano:</translation>
     </message>
+    <message>
+        <source>Bitmap Image is not valid</source>
+        <translation>L&apos;immagine bitmap non è valida</translation>
+    </message>
+    <message>
+        <source>Stream read error</source>
+        <extracomment>The file ends before the picture is complete.</extracomment>
+        <translation>Errore di lettura del flusso</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>Impossibile aprire il file %1</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation>Impossibile creare il file %1</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1: %2</source>
+        <translation>Impossibile creare il file %1: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is too large: %2 bytes.
+
+Choose another file, or save the picture again as a BMP file.</source>
+        <extracomment>A bitmap the user chose; %1 is its path.</extracomment>
+        <translation>&quot;%1&quot; è troppo grande: %2 byte.
+
+Scegli un altro file, oppure salva di nuovo l&apos;immagine come file BMP.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a BMP bitmap.
+
+Choose another file, or save the picture again as a BMP file.</source>
+        <translation>&quot;%1&quot; non è una bitmap BMP.
+
+Scegli un altro file, oppure salva di nuovo l&apos;immagine come file BMP.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is too large: %2 x %3 pixels. The editor takes pictures of at most %4 pixels a side and %5 pixels in all.
+
+Choose another file, or save the picture again as a BMP file.</source>
+        <translation>&quot;%1&quot; è troppo grande: %2 x %3 pixel. L&apos;editor accetta immagini di al massimo %4 pixel per lato e %5 pixel in tutto.
+
+Scegli un altro file, oppure salva di nuovo l&apos;immagine come file BMP.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is damaged: %2.
+
+Choose another file, or save the picture again as a BMP file.</source>
+        <extracomment>%2 is the image reader&apos;s own words.</extracomment>
+        <translation>&quot;%1&quot; è danneggiato: %2.
+
+Scegli un altro file, oppure salva di nuovo l&apos;immagine come file BMP.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is damaged: it ends before its last row (%2 of %3 bytes).
+
+Choose another file, or save the picture again as a BMP file.</source>
+        <translation>&quot;%1&quot; è danneggiato: finisce prima della sua ultima riga (%2 di %3 byte).
+
+Scegli un altro file, oppure salva di nuovo l&apos;immagine come file BMP.</translation>
+    </message>
 </context>
 <context>
     <name>psn::Pictures</name>
@@ -1326,6 +1472,34 @@ Cartella del gioco: %4</translation>
         <source>Back</source>
         <translation>Indietro</translation>
     </message>
+    <message>
+        <source>The helmet sheet is not available. It was not extracted from the game at start-up.
+
+Use &quot;%1&quot; or &quot;%2&quot;.</source>
+        <translation>Il foglio dei caschi non è disponibile. Non è stato estratto dal gioco all&apos;avvio.
+
+Usa &quot;%1&quot; o &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>The helmet sheet is not available.
+
+%1
+
+Use &quot;%2&quot; or &quot;%3&quot;.</source>
+        <translation>Il foglio dei caschi non è disponibile.
+
+%1
+
+Usa &quot;%2&quot; o &quot;%3&quot;.</translation>
+    </message>
+    <message>
+        <source>The helmet sheet is not available.</source>
+        <translation>Il foglio dei caschi non è disponibile.</translation>
+    </message>
+    <message>
+        <source>The helmet sheet is not available. Nothing has been written into the game.</source>
+        <translation>Il foglio dei caschi non è disponibile. Nulla è stato scritto nel gioco.</translation>
+    </message>
 </context>
 <context>
     <name>psn::TIEForm</name>
@@ -1465,6 +1639,14 @@ Cartella del gioco: %4</translation>
     <message>
         <source>Back</source>
         <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Load bitmap file</source>
+        <translation>Carica un file bitmap</translation>
+    </message>
+    <message>
+        <source>Save bitmap file</source>
+        <translation>Salva un file bitmap</translation>
     </message>
 </context>
 <context>
@@ -2170,6 +2352,33 @@ Put the real pack&apos;s files (%3) into %4 in place of the samples.</source>
         <translation>Il %1 nella cartella DATA dell&apos;editor è un esempio fatto per il gioco di esempio dell&apos;editor, non per il gioco in %2, perciò non è stato installato nulla.
 
 Mettere i file del pacchetto vero (%3) in %4 al posto degli esempi.</translation>
+    </message>
+</context>
+<context>
+    <name>psn::UserBitmap</name>
+    <message>
+        <source>&apos;%1&apos; has colours of its own: its colours have been matched to the 256 colours of the helmet sheet, nearest colour.</source>
+        <translation>&quot;%1&quot; ha colori propri: i suoi colori sono stati adattati ai 256 colori del foglio dei caschi, al più vicino.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has colours of its own: its colours have been matched to the 256 colours of the car painting, nearest colour.</source>
+        <translation>&quot;%1&quot; ha colori propri: i suoi colori sono stati adattati ai 256 colori della livrea, al più vicino.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has %2 bits per pixel: its colours have been matched to the 256 colours of the helmet sheet, nearest colour.</source>
+        <translation>&quot;%1&quot; ha %2 bit per pixel: i suoi colori sono stati adattati ai 256 colori del foglio dei caschi, al più vicino.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has %2 bits per pixel: its colours have been matched to the 256 colours of the car painting, nearest colour.</source>
+        <translation>&quot;%1&quot; ha %2 bit per pixel: i suoi colori sono stati adattati ai 256 colori della livrea, al più vicino.</translation>
+    </message>
+    <message>
+        <source>%1 of its %2 pixels had a colour that the helmet sheet does not hold and took the nearest.</source>
+        <translation>%1 dei suoi %2 pixel avevano un colore che il foglio dei caschi non contiene e hanno preso il più vicino.</translation>
+    </message>
+    <message>
+        <source>%1 of its %2 pixels had a colour that the car painting does not hold and took the nearest.</source>
+        <translation>%1 dei suoi %2 pixel avevano un colore che la livrea non contiene e hanno preso il più vicino.</translation>
     </message>
 </context>
 </TS>

@@ -56,6 +56,13 @@
     </message>
 </context>
 <context>
+    <name>psn::BitmapForm</name>
+    <message>
+        <source>BMP files</source>
+        <translation>BMP-bestanden</translation>
+    </message>
+</context>
+<context>
     <name>psn::ColourPartsForm</name>
     <message>
         <source>Cockpit</source>
@@ -159,6 +166,82 @@ It reads only the sample game&apos;s archives: a real game needs the game&apos;s
         <translation>Voor het voorbeeldspel dat psniaed-sample-game maakt, levert de editor een vervangende converter mee, %1. Koppel die onder de naam van de converter in de map van de editor:
     ln -s %2 %3
 Hij leest alleen de archieven van het voorbeeldspel: een echt spel heeft daar in plaats daarvan zijn eigen %4 nodig.</translation>
+    </message>
+    <message>
+        <source>The editor needed the converter to extract the helmets from %1 (%2).</source>
+        <translation>De editor had de converter nodig om de helmen uit %1 te halen (%2).</translation>
+    </message>
+    <message>
+        <source>The editor needed the converter to write the helmets back into %1 (%2).</source>
+        <translation>De editor had de converter nodig om de helmen terug te schrijven in %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The editor needed the converter to extract the car painting %1 (%2).</source>
+        <translation>De editor had de converter nodig om de kleurstelling %1 eruit te halen (%2).</translation>
+    </message>
+    <message>
+        <source>The editor needed the converter to write the car painting back into %1 (%2).</source>
+        <translation>De editor had de converter nodig om de kleurstelling terug te schrijven in %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 could not be started through Wine: Wine&apos;s winepath was not found on the program search path.</source>
+        <translation>De bitmapconverter %1 kon niet via Wine worden gestart: winepath van Wine is niet gevonden in het zoekpad voor programma&apos;s.</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 could not be started through Wine: winepath did not answer in time.</source>
+        <translation>De bitmapconverter %1 kon niet via Wine worden gestart: winepath antwoordde niet op tijd.</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 could not be started through Wine: winepath could not translate %2.</source>
+        <translation>De bitmapconverter %1 kon niet via Wine worden gestart: winepath kon %2 niet vertalen.</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 was not found in the editor&apos;s folder (%2) or on the program search path. Put the game&apos;s %1 into %2.</source>
+        <translation>De bitmapconverter %1 is niet gevonden in de map van de editor (%2) en ook niet in het zoekpad voor programma&apos;s. Zet de %1 van het spel in %2.</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 (%2) is a Windows program: Wine runs it, and no &quot;wine&quot; was found on the program search path. Install Debian&apos;s wine package (sudo apt-get install wine) and try again.</source>
+        <translation>De bitmapconverter %1 (%2) is een Windows-programma: Wine voert het uit, en er is geen &quot;wine&quot; gevonden in het zoekpad voor programma&apos;s. Installeer het Debian-pakket wine (sudo apt-get install wine) en probeer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 could not be started: %2</source>
+        <translation>De bitmapconverter %1 kon niet worden gestart: %2</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 did not finish within %2 seconds. It has been stopped.</source>
+        <translation>De bitmapconverter %1 was niet binnen %2 seconden klaar. Hij is gestopt.</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 crashed without writing %2.</source>
+        <translation>De bitmapconverter %1 is vastgelopen zonder %2 te schrijven.</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 ended with exit code %2 without writing %3.</source>
+        <translation>De bitmapconverter %1 eindigde met afsluitcode %2 zonder %3 te schrijven.</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 crashed, and the %2 it wrote cannot be loaded: %3</source>
+        <translation>De bitmapconverter %1 is vastgelopen, en de %2 die hij schreef kan niet worden geladen: %3</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 ended with exit code %2, and the %3 it wrote cannot be loaded: %4</source>
+        <translation>De bitmapconverter %1 eindigde met afsluitcode %2, en de %3 die hij schreef kan niet worden geladen: %4</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 crashed.</source>
+        <translation>De bitmapconverter %1 is vastgelopen.</translation>
+    </message>
+    <message>
+        <source>The bitmap converter %1 failed (exit code %2).</source>
+        <translation>De bitmapconverter %1 is mislukt (afsluitcode %2).</translation>
+    </message>
+    <message>
+        <source>The old %1 could not be removed, so the bitmap converter %2 was not started.</source>
+        <translation>De oude %1 kon niet worden verwijderd, dus de bitmapconverter %2 is niet gestart.</translation>
+    </message>
+    <message>
+        <source>No backup of %1 could be made, so the bitmap converter %2 was not started.</source>
+        <translation>Er kon geen reservekopie van %1 worden gemaakt, dus de bitmapconverter %2 is niet gestart.</translation>
     </message>
 </context>
 <context>
@@ -797,6 +880,69 @@ Spelmap: %4</translation>
         <source>A program was stopped while it was changing the game files. These files have been put back as they were:</source>
         <translation>Een programma werd gestopt terwijl het de spelbestanden wijzigde. Deze bestanden zijn teruggezet zoals ze waren:</translation>
     </message>
+    <message>
+        <source>Bitmap Image is not valid</source>
+        <translation>De bitmapafbeelding is ongeldig</translation>
+    </message>
+    <message>
+        <source>Stream read error</source>
+        <extracomment>The file ends before the picture is complete.</extracomment>
+        <translation>Leesfout in de gegevensstroom</translation>
+    </message>
+    <message>
+        <source>Cannot open file %1</source>
+        <translation>Kan bestand %1 niet openen</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1</source>
+        <translation>Kan bestand %1 niet maken</translation>
+    </message>
+    <message>
+        <source>Cannot create file %1: %2</source>
+        <translation>Kan bestand %1 niet maken: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is too large: %2 bytes.
+
+Choose another file, or save the picture again as a BMP file.</source>
+        <extracomment>A bitmap the user chose; %1 is its path.</extracomment>
+        <translation>&quot;%1&quot; is te groot: %2 bytes.
+
+Kies een ander bestand, of sla de afbeelding opnieuw op als BMP-bestand.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a BMP bitmap.
+
+Choose another file, or save the picture again as a BMP file.</source>
+        <translation>&quot;%1&quot; is geen BMP-bitmap.
+
+Kies een ander bestand, of sla de afbeelding opnieuw op als BMP-bestand.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is too large: %2 x %3 pixels. The editor takes pictures of at most %4 pixels a side and %5 pixels in all.
+
+Choose another file, or save the picture again as a BMP file.</source>
+        <translation>&quot;%1&quot; is te groot: %2 x %3 pixels. De editor neemt afbeeldingen van hoogstens %4 pixels per zijde en %5 pixels in totaal.
+
+Kies een ander bestand, of sla de afbeelding opnieuw op als BMP-bestand.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is damaged: %2.
+
+Choose another file, or save the picture again as a BMP file.</source>
+        <extracomment>%2 is the image reader&apos;s own words.</extracomment>
+        <translation>&quot;%1&quot; is beschadigd: %2.
+
+Kies een ander bestand, of sla de afbeelding opnieuw op als BMP-bestand.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is damaged: it ends before its last row (%2 of %3 bytes).
+
+Choose another file, or save the picture again as a BMP file.</source>
+        <translation>&quot;%1&quot; is beschadigd: het eindigt vóór de laatste rij (%2 van %3 bytes).
+
+Kies een ander bestand, of sla de afbeelding opnieuw op als BMP-bestand.</translation>
+    </message>
 </context>
 <context>
     <name>psn::Pictures</name>
@@ -1326,6 +1472,34 @@ Spelmap: %4</translation>
         <source>Back</source>
         <translation>Terug</translation>
     </message>
+    <message>
+        <source>The helmet sheet is not available. It was not extracted from the game at start-up.
+
+Use &quot;%1&quot; or &quot;%2&quot;.</source>
+        <translation>Het helmenblad is niet beschikbaar. Het is bij het starten niet uit het spel gehaald.
+
+Gebruik &quot;%1&quot; of &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>The helmet sheet is not available.
+
+%1
+
+Use &quot;%2&quot; or &quot;%3&quot;.</source>
+        <translation>Het helmenblad is niet beschikbaar.
+
+%1
+
+Gebruik &quot;%2&quot; of &quot;%3&quot;.</translation>
+    </message>
+    <message>
+        <source>The helmet sheet is not available.</source>
+        <translation>Het helmenblad is niet beschikbaar.</translation>
+    </message>
+    <message>
+        <source>The helmet sheet is not available. Nothing has been written into the game.</source>
+        <translation>Het helmenblad is niet beschikbaar. Er is niets in het spel geschreven.</translation>
+    </message>
 </context>
 <context>
     <name>psn::TIEForm</name>
@@ -1465,6 +1639,14 @@ Spelmap: %4</translation>
     <message>
         <source>Back</source>
         <translation>Terug</translation>
+    </message>
+    <message>
+        <source>Load bitmap file</source>
+        <translation>Bitmapbestand laden</translation>
+    </message>
+    <message>
+        <source>Save bitmap file</source>
+        <translation>Bitmapbestand opslaan</translation>
     </message>
 </context>
 <context>
@@ -2170,6 +2352,33 @@ Put the real pack&apos;s files (%3) into %4 in place of the samples.</source>
         <translation>De bestanden voor &quot;%1&quot; in de DATA-map van de editor zijn een voorbeeld voor het voorbeeldspel van de editor, niet voor het spel in %2, dus er is niets geïnstalleerd.
 
 Zet de bestanden van het echte pakket (%3) in %4 in plaats van de voorbeelden.</translation>
+    </message>
+</context>
+<context>
+    <name>psn::UserBitmap</name>
+    <message>
+        <source>&apos;%1&apos; has colours of its own: its colours have been matched to the 256 colours of the helmet sheet, nearest colour.</source>
+        <translation>&quot;%1&quot; heeft eigen kleuren: de kleuren zijn aangepast aan de 256 kleuren van het helmenblad, naar de dichtstbijzijnde.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has colours of its own: its colours have been matched to the 256 colours of the car painting, nearest colour.</source>
+        <translation>&quot;%1&quot; heeft eigen kleuren: de kleuren zijn aangepast aan de 256 kleuren van de kleurstelling, naar de dichtstbijzijnde.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has %2 bits per pixel: its colours have been matched to the 256 colours of the helmet sheet, nearest colour.</source>
+        <translation>&quot;%1&quot; heeft %2 bits per pixel: de kleuren zijn aangepast aan de 256 kleuren van het helmenblad, naar de dichtstbijzijnde.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has %2 bits per pixel: its colours have been matched to the 256 colours of the car painting, nearest colour.</source>
+        <translation>&quot;%1&quot; heeft %2 bits per pixel: de kleuren zijn aangepast aan de 256 kleuren van de kleurstelling, naar de dichtstbijzijnde.</translation>
+    </message>
+    <message>
+        <source>%1 of its %2 pixels had a colour that the helmet sheet does not hold and took the nearest.</source>
+        <translation>%1 van de %2 pixels hadden een kleur die het helmenblad niet bevat en kregen de dichtstbijzijnde.</translation>
+    </message>
+    <message>
+        <source>%1 of its %2 pixels had a colour that the car painting does not hold and took the nearest.</source>
+        <translation>%1 van de %2 pixels hadden een kleur die de kleurstelling niet bevat en kregen de dichtstbijzijnde.</translation>
     </message>
 </context>
 </TS>

@@ -31,7 +31,7 @@ namespace {
 
 // Windows programs start with the "MZ" of their DOS header.
 bool IsWindowsProgram(const std::string& path) {
-    std::string reason;
+    Message reason;
     platform::Handle file = fs::OpenRegular(path, platform::kRead, reason);
     if (file == platform::kNoHandle)
         return false;
@@ -49,6 +49,42 @@ bool IsProgram(const std::string& path) {
 
 QString Quoted(const ConverterCommand& command) {
     return "\"" + QString::fromStdString(command.Display()) + "\"";
+}
+
+// What the converter was asked to do, as a sentence of its own after the one that says what went
+// wrong, so that every message is made of whole sentences.
+QString Needed(const ConverterCommand& command) {
+    const QString archive = QFile::decodeName(command.archive.c_str());
+    const QString line = Quoted(command);
+    switch (command.task) {
+    case ConverterTask::ExtractHelmets:
+        return QCoreApplication::translate(
+                   "psn::ConverterRunner",
+                   "The editor needed the converter to extract the helmets from %1 (%2).")
+            .arg(archive, line);
+    case ConverterTask::WriteHelmets:
+        return QCoreApplication::translate(
+                   "psn::ConverterRunner",
+                   "The editor needed the converter to write the helmets back into %1 (%2).")
+            .arg(archive, line);
+    case ConverterTask::ExtractCar:
+        return QCoreApplication::translate(
+                   "psn::ConverterRunner",
+                   "The editor needed the converter to extract the car painting %1 (%2).")
+            .arg(archive, line);
+    case ConverterTask::WriteCar:
+        return QCoreApplication::translate(
+                   "psn::ConverterRunner",
+                   "The editor needed the converter to write the car painting back into %1 (%2).")
+            .arg(archive, line);
+    }
+    return line;
+}
+
+// What went wrong, then what the converter was asked to do, then what it said.
+QString Failure(const QString& what, const ConverterCommand& command, const QString& output = {}) {
+    QString message = what + "\n" + Needed(command);
+    return output.isEmpty() ? message : message + "\n\n" + output;
 }
 
 // Stops the converter and everything it started (a console helper, Wine's server).
@@ -71,7 +107,7 @@ QString OptionPath(const QString& argument) {
 
 // Gives every path option as Wine sees it: winepath turns Unix paths into Windows ones. Paths
 // relative to the start directory are made absolute first, so they do not depend on Wine's idea
-// of the current drive. Returns an error message, or an empty string.
+// of the current drive. Returns why Wine cannot start the converter, or an empty string.
 QString ToWinePaths(QStringList& arguments, const QString& startDir,
                     const QDeadlineTimer& deadline) {
     QStringList paths;
@@ -85,19 +121,31 @@ QString ToWinePaths(QStringList& arguments, const QString& startDir,
         return {};
     const QString winepath = QStandardPaths::findExecutable("winepath");
     if (winepath.isEmpty())
-        return "Wine's winepath was not found on the program search path";
+        return QCoreApplication::translate(
+                   "psn::ConverterRunner",
+                   "The bitmap converter %1 could not be started through Wine: Wine's winepath was "
+                   "not found on the program search path.")
+            .arg(kConverterProgram);
     QProcess process;
     process.setStandardInputFile(QProcess::nullDevice());
     process.start(winepath, QStringList{"-w"} + paths);
     const auto left = std::max<qint64>(deadline.remainingTime(), 0);
     if (!process.waitForFinished(static_cast<int>(std::min<qint64>(left, 1 << 30)))) {
         StopProcessGroup(process);
-        return "winepath did not answer in time";
+        return QCoreApplication::translate(
+                   "psn::ConverterRunner",
+                   "The bitmap converter %1 could not be started through Wine: winepath did not "
+                   "answer in time.")
+            .arg(kConverterProgram);
     }
     const QStringList lines =
         QString::fromLocal8Bit(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
     if (process.exitCode() != 0 || lines.size() != paths.size())
-        return "winepath could not translate " + paths.join(", ");
+        return QCoreApplication::translate(
+                   "psn::ConverterRunner",
+                   "The bitmap converter %1 could not be started through Wine: winepath could not "
+                   "translate %2.")
+            .arg(kConverterProgram, paths.join(", "));
     for (int i = 0; i < indices.size(); ++i)
         arguments[indices[i]] = arguments[indices[i]].left(2) + lines[i].trimmed();
     return {};
@@ -164,27 +212,27 @@ QString SampleConverterHint(const std::string& editorDir) {
              kConverterProgram);
 }
 
-ConverterOutcome ConverterRunner::Run(const ConverterCommand& command, const QString& task,
+ConverterOutcome ConverterRunner::Run(const ConverterCommand& command,
                                       const char* expectedOutput) const {
-    return Wait(*Start(command, task, expectedOutput));
+    return Wait(*Start(command, expectedOutput));
 }
 
 std::unique_ptr<PendingConversion> ConverterRunner::Start(const ConverterCommand& command,
-                                                          const QString& task,
                                                           const char* expectedOutput) const {
     const QString converter = kConverterProgram;
     const auto program = Locate();
     state_.RestoreStartDir();
     if (!program)
-        return PendingConversion::Refused(
-            QString("The bitmap converter %1 was not found in the editor's folder (%2) or on "
-                    "the program search path, so it could not %3. Put the game's %1 into %2.")
-                .arg(converter, QFile::decodeName(state_.startDir.c_str()), task) +
-            "\n\n" + SampleConverterHint(state_.startDir));
+        return PendingConversion::Refused(Failure(
+            QCoreApplication::translate(
+                "psn::ConverterRunner",
+                "The bitmap converter %1 was not found in the editor's folder (%2) or on the "
+                "program search path. Put the game's %1 into %2.")
+                .arg(converter, QFile::decodeName(state_.startDir.c_str())),
+            command, SampleConverterHint(state_.startDir)));
 
     auto conversion = std::make_unique<PendingConversion>();
     conversion->command = command;
-    conversion->task = task;
     conversion->expectedOutput = expectedOutput;
     conversion->bound = timeout;
     conversion->deadline = QDeadlineTimer(timeout);
@@ -197,20 +245,19 @@ std::unique_ptr<PendingConversion> ConverterRunner::Start(const ConverterCommand
     if (IsWindowsProgram(*program)) {
         const QString wine = QStandardPaths::findExecutable("wine");
         if (wine.isEmpty())
-            return PendingConversion::Refused(
-                QString("The bitmap converter %1 (%2) is a Windows program, so it could not %3 "
-                        "here: Wine runs it, and no \"wine\" was found on the program search "
-                        "path. Install Debian's wine package (sudo apt-get install wine) and try "
-                        "again.")
-                    .arg(converter, executable, task));
+            return PendingConversion::Refused(Failure(
+                QCoreApplication::translate(
+                    "psn::ConverterRunner",
+                    "The bitmap converter %1 (%2) is a Windows program: Wine runs it, and no "
+                    "\"wine\" was found on the program search path. Install Debian's wine package "
+                    "(sudo apt-get install wine) and try again.")
+                    .arg(converter, executable),
+                command));
         const QString error =
             ToWinePaths(arguments, QString::fromStdString(state_.startDir), conversion->deadline);
         state_.RestoreStartDir();
         if (!error.isEmpty())
-            return PendingConversion::Refused(
-                QString("The bitmap converter %1 could not be started through Wine to %2 "
-                        "(%3): %4.")
-                    .arg(converter, task, Quoted(command), error));
+            return PendingConversion::Refused(Failure(error, command));
         arguments.prepend(executable);
         executable = wine;
     }
@@ -237,9 +284,12 @@ std::unique_ptr<PendingConversion> ConverterRunner::Start(const ConverterCommand
         conversion->tree.Adopt(process.processId());
     state_.RestoreStartDir();
     if (!started)
-        conversion->outcome = {
-            false, QString("The bitmap converter %1 could not be started to %2 (%3): %4")
-                       .arg(converter, task, Quoted(command), process.errorString())};
+        conversion->outcome = {false, Failure(QCoreApplication::translate(
+                                                  "psn::ConverterRunner",
+                                                  "The bitmap converter %1 could not be started: "
+                                                  "%2")
+                                                  .arg(converter, process.errorString()),
+                                              command)};
     return conversion;
 }
 
@@ -247,8 +297,6 @@ ConverterOutcome ConverterRunner::Wait(PendingConversion& conversion) const {
     if (conversion.outcome)
         return *conversion.outcome;
     const QString converter = kConverterProgram;
-    const ConverterCommand& command = conversion.command;
-    const QString& task = conversion.task;
     QProcess& process = *conversion.process;
     // Repaint while waiting, but take no user input: nothing may start a second conversion.
     while (!process.waitForFinished(50)) {
@@ -265,12 +313,14 @@ ConverterOutcome ConverterRunner::Wait(PendingConversion& conversion) const {
         if (conversion.deadline.hasExpired()) {
             StopProcessGroup(process, &conversion.tree);
             state_.RestoreStartDir();
-            conversion.outcome = {
-                false, QString("The bitmap converter %1 did not finish within %2 seconds when "
-                               "asked to %3 (%4). It has been stopped.")
-                           .arg(converter)
-                           .arg(static_cast<double>(conversion.bound.count()) / 1000.0)
-                           .arg(task, Quoted(command))};
+            const QString seconds =
+                QString::number(static_cast<double>(conversion.bound.count()) / 1000.0);
+            conversion.outcome = {false, Failure(QCoreApplication::translate(
+                                                     "psn::ConverterRunner",
+                                                     "The bitmap converter %1 did not finish "
+                                                     "within %2 seconds. It has been stopped.")
+                                                     .arg(converter, seconds),
+                                                 conversion.command)};
             return *conversion.outcome;
         }
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -298,63 +348,78 @@ bool ConverterRunner::OutputReady(PendingConversion& conversion) const {
 ConverterOutcome ConverterRunner::Judge(PendingConversion& conversion) const {
     const QString converter = kConverterProgram;
     const ConverterCommand& command = conversion.command;
-    const QString& task = conversion.task;
     QProcess& process = *conversion.process;
     const QString output = TailOf(process.readAllStandardError() + process.readAllStandardOutput());
     const bool crashed = process.exitStatus() != QProcess::NormalExit;
-    const QString ending =
-        crashed ? QString("crashed") : QString("ended with exit code %1").arg(process.exitCode());
-    const auto withOutput = [&output](QString message) {
-        return output.isEmpty() ? message : message + "\n\n" + output;
-    };
+    const QString code = QString::number(process.exitCode());
     if (const char* expectedOutput = conversion.expectedOutput) {
         // Judged by its effect: the bitmap that was asked for, complete, whatever the exit code.
         const QString name = QString::fromLatin1(expectedOutput);
         const std::string path = state_.StartPath(expectedOutput);
         if (!fs::Exists(path))
-            return {false, withOutput(QString("The bitmap converter %1 %2 without writing %3 "
-                                              "when asked to %4 (%5).")
-                                          .arg(converter, ending, name, task, Quoted(command)))};
+            return {false,
+                    Failure(crashed ? QCoreApplication::translate(
+                                          "psn::ConverterRunner",
+                                          "The bitmap converter %1 crashed without writing %2.")
+                                          .arg(converter, name)
+                                    : QCoreApplication::translate(
+                                          "psn::ConverterRunner",
+                                          "The bitmap converter %1 ended with exit code %2 "
+                                          "without writing %3.")
+                                          .arg(converter, code, name),
+                            command, output)};
         try {
             LoadBmpFile(path);
         } catch (const GraphicError& error) {
-            return {false, withOutput(QString("The bitmap converter %1 %2, and the %3 it wrote "
-                                              "when asked to %4 (%5) cannot be loaded: %6")
-                                          .arg(converter, ending, name, task, Quoted(command),
-                                               QString::fromLocal8Bit(error.what())))};
+            const QString why = WordedText(error);
+            return {false, Failure(crashed ? QCoreApplication::translate(
+                                                 "psn::ConverterRunner",
+                                                 "The bitmap converter %1 crashed, and the %2 it "
+                                                 "wrote cannot be loaded: %3")
+                                                 .arg(converter, name, why)
+                                           : QCoreApplication::translate(
+                                                 "psn::ConverterRunner",
+                                                 "The bitmap converter %1 ended with exit code "
+                                                 "%2, and the %3 it wrote cannot be loaded: %4")
+                                                 .arg(converter, code, name, why),
+                                   command, output)};
         }
         return {true, {}};
     }
     if (crashed)
-        return {false, withOutput(QString("The bitmap converter %1 crashed when asked to %2 (%3).")
-                                      .arg(converter, task, Quoted(command)))};
+        return {false, Failure(QCoreApplication::translate("psn::ConverterRunner",
+                                                           "The bitmap converter %1 crashed.")
+                                   .arg(converter),
+                               command, output)};
     if (process.exitCode() != 0)
-        return {false, withOutput(QString("The bitmap converter %1 failed (exit code %2) when "
-                                          "asked to %3 (%4).")
-                                      .arg(converter)
-                                      .arg(process.exitCode())
-                                      .arg(task, Quoted(command)))};
+        return {false, Failure(QCoreApplication::translate(
+                                   "psn::ConverterRunner",
+                                   "The bitmap converter %1 failed (exit code %2).")
+                                   .arg(converter, code),
+                               command, output)};
     return {true, {}};
 }
 
-ConverterOutcome ConverterRunner::Extract(const ConverterCommand& command, const QString& task,
+ConverterOutcome ConverterRunner::Extract(const ConverterCommand& command,
                                           const char* tempBitmap) const {
-    return Wait(*StartExtract(command, task, tempBitmap));
+    return Wait(*StartExtract(command, tempBitmap));
 }
 
 std::unique_ptr<PendingConversion> ConverterRunner::StartExtract(const ConverterCommand& command,
-                                                                 const QString& task,
                                                                  const char* tempBitmap) const {
     const std::string path = state_.StartPath(tempBitmap);
     if (fs::Exists(path) && !fs::DeleteFile(path))
         return PendingConversion::Refused(
-            QString("The old %1 could not be removed, so the bitmap converter %2 was not asked "
-                    "to %3.")
-                .arg(QString::fromLatin1(tempBitmap), kConverterProgram, task));
-    return Start(command, task, tempBitmap);
+            Failure(QCoreApplication::translate(
+                        "psn::ConverterRunner",
+                        "The old %1 could not be removed, so the bitmap converter %2 was not "
+                        "started.")
+                        .arg(QString::fromLatin1(tempBitmap), kConverterProgram),
+                    command));
+    return Start(command, tempBitmap);
 }
 
-ConverterOutcome ConverterRunner::WriteBack(const ConverterCommand& command, const QString& task,
+ConverterOutcome ConverterRunner::WriteBack(const ConverterCommand& command,
                                             const std::string& archive) const {
     // The converter rewrites a game archive in place: like every command that changes the game,
     // it runs under the game's lock, so no other program's command meets a half-written archive.
@@ -365,10 +430,13 @@ ConverterOutcome ConverterRunner::WriteBack(const ConverterCommand& command, con
         return {false, Worded(error.Said())};
     }
     if (fs::Exists(archive) && !fs::EnsureBackup(archive))
-        return {false, QString("No backup of %1 could be made, so the bitmap converter %2 was "
-                               "not asked to %3.")
-                           .arg(QString::fromStdString(archive), kConverterProgram, task)};
-    return Run(command, task);
+        return {false, Failure(QCoreApplication::translate(
+                                   "psn::ConverterRunner",
+                                   "No backup of %1 could be made, so the bitmap converter %2 was "
+                                   "not started.")
+                                   .arg(QFile::decodeName(archive.c_str()), kConverterProgram),
+                               command)};
+    return Run(command);
 }
 
 } // namespace psn

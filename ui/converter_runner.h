@@ -4,7 +4,8 @@
 // Starting the external bitmap converter and waiting for it. The converter is looked for in the
 // start directory first (in any letter case), then on the program search path; a Windows program
 // (a file starting with "MZ") is started through Wine. Every run ends within a bound: a converter
-// that is missing, cannot start, runs too long or fails is reported with what it was asked to do.
+// that is missing, cannot start, runs too long or fails is reported in the user's language, with
+// what it was asked to do.
 // The converter runs in its own process group (a job object on Windows), and stopping it stops
 // everything it started.
 #pragma once
@@ -47,7 +48,6 @@ private:
     std::unique_ptr<QProcess> process;
     platform::ProcessTree tree; // the converter and all it starts
     ConverterCommand command;
-    QString task;
     const char* expectedOutput = nullptr;
     // The size of the expected output at the last look, while it may still be growing.
     long long outputSize = -1;
@@ -75,27 +75,23 @@ public:
     // `expectedOutput`, success is a zero exit code. With it (a bitmap path relative to the start
     // directory such as ".\TEMP\HELMETS.BMP"), success is that bitmap in place, no longer growing
     // and loadable, whatever the exit code: a converter still running then (waiting for a key,
-    // say) is stopped. `task` says in a few words what the converter was asked to do, for
-    // messages. The start directory is current again afterwards.
-    ConverterOutcome Run(const ConverterCommand& command, const QString& task,
+    // say) is stopped. The start directory is current again afterwards.
+    ConverterOutcome Run(const ConverterCommand& command,
                          const char* expectedOutput = nullptr) const;
     // Run in two halves, so that the editor can go on while the converter works: Start returns
     // at once, Wait ends the conversion (within the bound, counted from the start) and judges it
     // as Run does.
-    std::unique_ptr<PendingConversion> Start(const ConverterCommand& command, const QString& task,
+    std::unique_ptr<PendingConversion> Start(const ConverterCommand& command,
                                              const char* expectedOutput = nullptr) const;
     ConverterOutcome Wait(PendingConversion& conversion) const;
 
     // An extraction into a temporary bitmap of the start directory. A bitmap left there from
     // an earlier run is removed first, so only a fresh one is ever taken.
-    ConverterOutcome Extract(const ConverterCommand& command, const QString& task,
-                             const char* tempBitmap) const;
+    ConverterOutcome Extract(const ConverterCommand& command, const char* tempBitmap) const;
     std::unique_ptr<PendingConversion> StartExtract(const ConverterCommand& command,
-                                                    const QString& task,
                                                     const char* tempBitmap) const;
     // A write-back into the game's archive, which is backed up before its first change.
-    ConverterOutcome WriteBack(const ConverterCommand& command, const QString& task,
-                               const std::string& archive) const;
+    ConverterOutcome WriteBack(const ConverterCommand& command, const std::string& archive) const;
 
 private:
     ConverterOutcome Judge(PendingConversion& conversion) const;

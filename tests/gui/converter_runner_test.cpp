@@ -114,7 +114,7 @@ TEST_F(ConverterRunnerTest, PassesEachArgumentWholeAndRunsInTheStartDirectory) {
     InstallFakeConverter(game.editorDir,
                          "pwd > args.txt; for a in \"$@\"; do echo \"[$a]\" >> args.txt; done");
 
-    const ConverterOutcome outcome = runner.Run(ExtractHelmetsCommand(blankDir), "extract");
+    const ConverterOutcome outcome = runner.Run(ExtractHelmetsCommand(blankDir));
     ASSERT_TRUE(outcome.ok) << outcome.error.toStdString();
     const auto bytes = ReadFileBytes(game.editorDir + "/args.txt");
     const std::string expected = std::filesystem::canonical(game.editorDir).string() + "\n[-j" +
@@ -138,7 +138,7 @@ TEST_F(ConverterRunnerTest, ReportsEveryWayTheConverterCanFailWithWhatItWasAsked
         {"hangs", "sleep 20", "did not finish within 0.3 seconds"},
         {"no output", "exit 0", "ended with exit code 0 without writing .\\TEMP\\HELMETS.BMP"},
         {"damaged output", "echo BM > TEMP/HELMETS.BMP",
-         "the .\\TEMP\\HELMETS.BMP it wrote when asked to extract the helmets"},
+         "the .\\TEMP\\HELMETS.BMP it wrote cannot be loaded"},
     };
     runner.timeout = 300ms;
     for (const Case& c : cases) {
@@ -155,7 +155,7 @@ TEST_F(ConverterRunnerTest, ReportsEveryWayTheConverterCanFailWithWhatItWasAsked
         QElapsedTimer clock;
         clock.start();
         const ConverterOutcome outcome =
-            runner.Run(ExtractHelmetsCommand(game.gameDir), "extract the helmets", kHelmetsBitmap);
+            runner.Run(ExtractHelmetsCommand(game.gameDir), kHelmetsBitmap);
         EXPECT_LT(clock.elapsed(), 5000);
         EXPECT_FALSE(outcome.ok);
         const std::string error = outcome.error.toStdString();
@@ -175,14 +175,13 @@ TEST_F(ConverterRunnerTest, AStartedConversionIsBoundedAndStoppedWhenDropped) {
     InstallFakeConverter(game.editorDir, "sleep 30");
     QElapsedTimer clock;
     clock.start();
-    auto dropped = runner.Start(ExtractHelmetsCommand(game.gameDir), "extract the helmets");
+    auto dropped = runner.Start(ExtractHelmetsCommand(game.gameDir));
     ASSERT_TRUE(dropped);
     dropped.reset();
     EXPECT_LT(clock.elapsed(), 5000);
 
     runner.timeout = 300ms;
-    auto slow = runner.StartExtract(ExtractHelmetsCommand(game.gameDir), "extract the helmets",
-                                    kHelmetsBitmap);
+    auto slow = runner.StartExtract(ExtractHelmetsCommand(game.gameDir), kHelmetsBitmap);
     std::this_thread::sleep_for(400ms);
     clock.restart();
     const ConverterOutcome outcome = runner.Wait(*slow);
@@ -215,8 +214,8 @@ TEST_F(ConverterRunnerTest, AnExtractionSucceedsByItsBitmapAndStopsALingeringCon
         InstallFakeConverter(game.editorDir, c.script);
         QElapsedTimer clock;
         clock.start();
-        const ConverterOutcome outcome = runner.Extract(ExtractHelmetsCommand(game.gameDir),
-                                                        "extract the helmets", kHelmetsBitmap);
+        const ConverterOutcome outcome =
+            runner.Extract(ExtractHelmetsCommand(game.gameDir), kHelmetsBitmap);
         EXPECT_LT(clock.elapsed(), 5000);
         EXPECT_TRUE(outcome.ok) << outcome.error.toStdString();
         EXPECT_EQ(ReadFileBytes(helmetsBmp), ReadFileBytes(source));
@@ -230,7 +229,7 @@ TEST_F(ConverterRunnerTest, ATimeoutStopsEverythingTheConverterStarted) {
     InstallFakeConverter(game.editorDir, "sleep 60 & echo $! > child.pid; sh -c 'sleep 60' & wait");
     runner.timeout = 500ms;
     const ConverterOutcome outcome =
-        runner.Run(ExtractHelmetsCommand(game.gameDir), "extract the helmets", kHelmetsBitmap);
+        runner.Run(ExtractHelmetsCommand(game.gameDir), kHelmetsBitmap);
     EXPECT_FALSE(outcome.ok);
     EXPECT_NE(outcome.error.toStdString().find("did not finish"), std::string::npos);
     const int child = ReadPid(game.editorDir + "/child.pid");
@@ -239,7 +238,7 @@ TEST_F(ConverterRunnerTest, ATimeoutStopsEverythingTheConverterStarted) {
 
     // So does dropping a conversion that was never waited for.
     std::filesystem::remove(game.editorDir + "/child.pid");
-    auto dropped = runner.Start(ExtractHelmetsCommand(game.gameDir), "extract the helmets");
+    auto dropped = runner.Start(ExtractHelmetsCommand(game.gameDir));
     const int second = ReadPid(game.editorDir + "/child.pid");
     ASSERT_GT(second, 0);
     dropped.reset();
@@ -258,8 +257,7 @@ TEST_F(ConverterRunnerTest, AWindowsConverterRunsThroughWineWithWinePaths) {
     const test::TempDir bin;
     {
         const ScopedEnv path("PATH", bin.str());
-        const ConverterOutcome refused =
-            runner.Run(ExtractHelmetsCommand(game.gameDir), "extract the helmets");
+        const ConverterOutcome refused = runner.Run(ExtractHelmetsCommand(game.gameDir));
         EXPECT_FALSE(refused.ok);
         const std::string error = refused.error.toStdString();
         EXPECT_NE(error.find("is a Windows program"), std::string::npos) << error;
@@ -274,8 +272,7 @@ TEST_F(ConverterRunnerTest, AWindowsConverterRunsThroughWineWithWinePaths) {
         bin.str(), "wine",
         "#!/bin/sh\nfor a in \"$@\"; do printf '[%s]\\n' \"$a\" >> wine-args.txt; done\n");
     const ScopedEnv path("PATH", bin.str() + ":/usr/bin:/bin");
-    const ConverterOutcome outcome =
-        runner.Run(ExtractHelmetsCommand(game.gameDir), "extract the helmets");
+    const ConverterOutcome outcome = runner.Run(ExtractHelmetsCommand(game.gameDir));
     ASSERT_TRUE(outcome.ok) << outcome.error.toStdString();
     const auto bytes = ReadFileBytes(game.editorDir + "/wine-args.txt");
     const auto windows = [](std::string p) {
@@ -305,13 +302,13 @@ TEST_F(ConverterRunnerTest, TheWindowsStandInRunsUnderWine) {
     const Bitmap8 original = Sheet(256, 180, 3);
     test::WriteArchive(game.gameDir, "HELMETS1.JAM", original);
     const ConverterOutcome extracted =
-        runner.Extract(ExtractHelmetsCommand(game.gameDir), "extract", kHelmetsBitmap);
+        runner.Extract(ExtractHelmetsCommand(game.gameDir), kHelmetsBitmap);
     ASSERT_TRUE(extracted.ok) << extracted.error.toStdString();
     EXPECT_EQ(ReadFileBytes(helmetsBmp), EncodeBmp(original));
 
     const Bitmap8 changed = Sheet(256, 180, 9);
     SaveBmpFile(changed, helmetsBmp);
-    const ConverterOutcome written = runner.Run(WriteHelmetsCommand(game.gameDir), "write back");
+    const ConverterOutcome written = runner.Run(WriteHelmetsCommand(game.gameDir));
     ASSERT_TRUE(written.ok) << written.error.toStdString();
     auto bytes = ReadFileBytes(archive);
     bytes.erase(bytes.begin(), bytes.begin() + 8);
@@ -323,18 +320,18 @@ TEST_F(ConverterRunnerTest, StandInExtractsAndWritesBackSameSizedBitmapsOnly) {
     const Bitmap8 original = Sheet(256, 180, 3);
     test::WriteArchive(game.gameDir, "HELMETS1.JAM", original);
 
-    ASSERT_TRUE(runner.Run(ExtractHelmetsCommand(game.gameDir), "extract", kHelmetsBitmap).ok);
+    ASSERT_TRUE(runner.Run(ExtractHelmetsCommand(game.gameDir), kHelmetsBitmap).ok);
     EXPECT_EQ(ReadFileBytes(helmetsBmp), EncodeBmp(original));
 
     const Bitmap8 changed = Sheet(256, 180, 9);
     SaveBmpFile(changed, helmetsBmp);
-    ASSERT_TRUE(runner.Run(WriteHelmetsCommand(game.gameDir), "write back").ok);
+    ASSERT_TRUE(runner.Run(WriteHelmetsCommand(game.gameDir)).ok);
     auto bytes = ReadFileBytes(archive);
     bytes.erase(bytes.begin(), bytes.begin() + 8);
     EXPECT_EQ(bytes, EncodeBmp(changed));
 
     SaveBmpFile(Sheet(255, 180, 1), helmetsBmp);
-    const ConverterOutcome wrongSize = runner.Run(WriteHelmetsCommand(game.gameDir), "write back");
+    const ConverterOutcome wrongSize = runner.Run(WriteHelmetsCommand(game.gameDir));
     EXPECT_FALSE(wrongSize.ok);
     EXPECT_NE(wrongSize.error.toStdString().find("255 x 180"), std::string::npos);
     bytes = ReadFileBytes(archive);
@@ -343,7 +340,7 @@ TEST_F(ConverterRunnerTest, StandInExtractsAndWritesBackSameSizedBitmapsOnly) {
 
     test::WriteFileBytes(archive, {'n', 'o', 't'});
     std::filesystem::remove(helmetsBmp);
-    EXPECT_FALSE(runner.Run(ExtractHelmetsCommand(game.gameDir), "extract", kHelmetsBitmap).ok);
+    EXPECT_FALSE(runner.Run(ExtractHelmetsCommand(game.gameDir), kHelmetsBitmap).ok);
     EXPECT_FALSE(std::filesystem::exists(helmetsBmp));
 }
 
@@ -357,15 +354,14 @@ TEST_F(ConverterRunnerTest, AWriteBackWaitsForTheGamesLockAndGivesUpWithoutTouch
     {
         const GameLock other = GameLock::Acquire(game.gameDir);
         const ConverterOutcome refused =
-            runner.WriteBack(WriteHelmetsCommand(game.gameDir), "write back", archive);
+            runner.WriteBack(WriteHelmetsCommand(game.gameDir), archive);
         EXPECT_FALSE(refused.ok);
         EXPECT_NE(refused.error.toStdString().find("Another program"), std::string::npos)
             << refused.error.toStdString();
         EXPECT_EQ(ReadFileBytes(archive), (std::vector<std::uint8_t>{'o', 'l', 'd'}));
         EXPECT_FALSE(std::filesystem::exists(archive + ".bak"));
     }
-    const ConverterOutcome done =
-        runner.WriteBack(WriteHelmetsCommand(game.gameDir), "write back", archive);
+    const ConverterOutcome done = runner.WriteBack(WriteHelmetsCommand(game.gameDir), archive);
     ASSERT_TRUE(done.ok) << done.error.toStdString();
     EXPECT_EQ(ReadFileBytes(archive + ".bak"), (std::vector<std::uint8_t>{'o', 'l', 'd'}));
     EXPECT_NE(ReadFileBytes(archive), ReadFileBytes(archive + ".bak"));

@@ -187,9 +187,9 @@ TEST_F(DesktopShell, HelpSaysWhatTheEditorIsAndWhereItsFoldersAre) {
 TEST(Desktop, AMissingConverterIsLookedForInANamedFolder) {
     ScratchGame game(0, true);
     const ScopedEnv path("PATH", "/nonexistent");
-    const ConverterOutcome outcome = ConverterRunner(game.state)
-                                         .Run(ExtractHelmetsCommand(game.state.config.GameDir()),
-                                              "extract the helmets", kHelmetsBitmap);
+    const ConverterOutcome outcome =
+        ConverterRunner(game.state)
+            .Run(ExtractHelmetsCommand(game.state.config.GameDir()), kHelmetsBitmap);
     ASSERT_FALSE(outcome.ok);
     EXPECT_TRUE(outcome.error.contains(
         QString("not found in the editor's folder (%1)").arg(game.state.startDir.c_str())))

@@ -217,7 +217,7 @@ TEST_F(HelmetFormTest, ASwapExportedIntoTheGameIsThereAfterARestart) {
     // The next run extracts the archive again.
     std::filesystem::remove(tempSheet);
     ASSERT_TRUE(ConverterRunner(game.state)
-                    .Extract(ExtractHelmetsCommand(game.gameDir), "extract", kHelmetsBitmap)
+                    .Extract(ExtractHelmetsCommand(game.gameDir), kHelmetsBitmap)
                     .ok);
     form = std::make_unique<THelmetForm>(context);
     form->show();

@@ -1,14 +1,20 @@
 // SPDX-FileCopyrightText: 2026 The psniaed developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// What the file layer reports reaches the user in the user's language, with the file named: a
-// refused game file, a command a stop interrupted (naming the program that was stopped), a file
-// that is no settings file.
+// What the file layer and the pictures' side report reaches the user in the user's language, with
+// the file named: a refused game file, a command a stop interrupted (naming the program that was
+// stopped), a file that is no settings file, a failing converter, a bitmap the editor cannot take.
 #include "core/commit.h"
+#include "core/converter.h"
 #include "e2e_fixture.h"
+#include "graphics/helmet_form.h"
 #include "shell/languages.h"
 #include "shell/settings_commands.h"
+#include "support/fake_converter.h"
+#include "ui/picture_view.h"
 
+#include <QImage>
+#include <chrono>
 #include <fstream>
 #include <gtest/gtest.h>
 
@@ -68,6 +74,86 @@ TEST(WordedMessages, AGermanSessionIsToldOfRefusalsRecoveriesAndBadFilesInGerman
                                      "Datei. Es wurde nichts geladen; wählen Sie eine "
                                      "Einstellungsdatei, die der Editor oder psnedit "
                                      "gespeichert hat."));
+    EXPECT_TRUE(game.exits.empty());
+}
+
+void ClickButton(QWidget* window, const char* name) {
+    auto* button = window->findChild<QPushButton*>(name);
+    ASSERT_NE(button, nullptr) << name;
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+TEST(WordedMessages, AGermanSessionIsToldOfConverterFailuresAndBadBitmapsInGermanWithTheFile) {
+    using namespace std::chrono_literals;
+    const Language german(QStringLiteral("de"));
+    E2EGame game(0, true);
+    InstallFakeConverter(game.editorDir, "echo kaputt >&2; exit 3");
+    game.Start();
+    const QString archive =
+        QString::fromStdString(ExtractHelmetsCommand(game.state.config.GameDir()).archive);
+    const QString asked = "Der Editor brauchte den Konverter, um die Helme aus " + archive +
+                          " zu extrahieren (\"PSNJAM.EXE -j" + archive;
+
+    // The start-up's extraction failed: the helmet window's note says why, naming its buttons as
+    // they read.
+    auto* helmets = qobject_cast<THelmetForm*>(game.main->Windows().helmets);
+    ASSERT_NE(helmets, nullptr);
+    helmets->show();
+    const QString note = helmets->findChild<PictureView*>("Image1")->Note();
+    EXPECT_TRUE(note.startsWith("Der Helmbogen ist nicht verfügbar.\n\nDer Bitmap-Konverter "
+                                "PSNJAM.EXE endete mit dem Exit-Code 3, ohne .\\TEMP\\HELMETS.BMP "
+                                "zu schreiben.\n" +
+                                asked))
+        << note.toStdString();
+    EXPECT_TRUE(note.contains("\n\nkaputt\n\n")) << note.toStdString();
+    EXPECT_TRUE(note.endsWith(QString::fromUtf8("Verwenden Sie „Aus dem Spiel importieren“ oder "
+                                                "„Alle Helme aus Bitmap laden“.")))
+        << note.toStdString();
+
+    // A converter that does not finish in time, asked from the window.
+    InstallFakeConverter(game.editorDir, "sleep 20");
+    helmets->Converter().timeout = 300ms;
+    game.dialogs.Clear();
+    ClickButton(helmets, "BitBtn5");
+    ASSERT_EQ(game.dialogs.Messages().size(), 1);
+    QString shown = game.dialogs.Messages().front();
+    EXPECT_TRUE(shown.startsWith("Der Bitmap-Konverter PSNJAM.EXE war nach 0.3 Sekunden nicht "
+                                 "fertig. Er wurde angehalten.\n" +
+                                 asked))
+        << shown.toStdString();
+    helmets->hide();
+
+    // Bitmaps the user chooses for a car painting: no bitmap, a folder, one of another depth.
+    QWidget* jams = game.main->Windows().carJams;
+    jams->show();
+    const QString text = QString::fromStdString(game.dir.str() + "/notes.bmp");
+    WriteFileBytes(text.toStdString(), {'h', 'e', 'l', 'l', 'o'});
+    const QString folder = QString::fromStdString(game.editorDir + "/TEMP");
+    const QString deep = QString::fromStdString(game.dir.str() + "/deep.bmp");
+    QImage picture(8, 8, QImage::Format_RGB888);
+    picture.fill(QColor(1, 2, 3));
+    ASSERT_TRUE(picture.save(deep, "BMP"));
+    const QString choose = QString::fromUtf8("\n\nWählen Sie eine andere Datei, oder speichern Sie "
+                                             "das Bild erneut als BMP-Datei.");
+    for (const auto& [file, says] :
+         {std::pair{text, QString::fromUtf8("„") + text +
+                              QString::fromUtf8("“ ist keine "
+                                                "BMP-Bitmap.") +
+                              choose},
+          std::pair{folder, "Die Datei " + folder + " kann nicht geöffnet werden\n" + folder +
+                                ": ist ein Ordner, keine Datei"},
+          std::pair{deep, QString::fromUtf8("„deep.bmp“ hat 24 Bit pro Pixel: Seine Farben "
+                                            "wurden den 256 Farben der Lackierung angeglichen, "
+                                            "jeweils die nächstliegende.")}}) {
+        game.dialogs.Clear();
+        game.dialogs.fileAnswers = {file};
+        ClickButton(jams, "Button951");
+        ASSERT_EQ(game.dialogs.Messages().size(), 1) << file.toStdString();
+        EXPECT_TRUE(game.dialogs.Messages().front().startsWith(says))
+            << game.dialogs.Messages().front().toStdString();
+    }
+    EXPECT_EQ(game.dialogs.shown.front().request.title, "Bitmap-Datei laden");
+    EXPECT_EQ(game.dialogs.shown.front().request.filter, "BMP-Dateien|*.BMP");
     EXPECT_TRUE(game.exits.empty());
 }
 
