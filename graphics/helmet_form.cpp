@@ -281,7 +281,7 @@ bool THelmetForm::ExtractSheet() {
 void THelmetForm::BitBtn5Click() {
     if (!ExtractSheet())
         return;
-    context_.dialogs.Information(this, kDataImported);
+    context_.dialogs.Information(this, Translated(kDataImported));
     // Refills the window as hiding and showing it would, without ending its modal run.
     FormShow();
 }
@@ -299,7 +299,7 @@ void THelmetForm::BitBtn3Click() {
         return converter.WriteBack(WriteHelmetsCommand(context_.state.config.GameDir()), archive);
     });
     if (outcome.ok)
-        context_.dialogs.Information(this, kDataExported);
+        context_.dialogs.Information(this, Translated(kDataExported));
     else
         context_.dialogs.Error(this, outcome.error);
 }

@@ -2381,4 +2381,15 @@ Legen Sie die Dateien des echten Pakets (%3) anstelle der Muster in %4.</transla
         <translation>%1 seiner %2 Pixel hatten eine Farbe, die die Lackierung nicht enthält, und erhielten die nächstliegende.</translation>
     </message>
 </context>
+<context>
+    <name>psn::WindowTransfers</name>
+    <message>
+        <source>Data has been imported!</source>
+        <translation>Die Daten wurden importiert!</translation>
+    </message>
+    <message>
+        <source>Data has been exported!</source>
+        <translation>Die Daten wurden exportiert!</translation>
+    </message>
+</context>
 </TS>

@@ -2381,4 +2381,15 @@ Ponga los archivos del paquete real (%3) en %4 en lugar de las muestras.</transl
         <translation>%1 de sus %2 píxeles tenían un color que la decoración no contiene y tomaron el más cercano.</translation>
     </message>
 </context>
+<context>
+    <name>psn::WindowTransfers</name>
+    <message>
+        <source>Data has been imported!</source>
+        <translation>¡Se han importado los datos!</translation>
+    </message>
+    <message>
+        <source>Data has been exported!</source>
+        <translation>¡Se han exportado los datos!</translation>
+    </message>
+</context>
 </TS>

@@ -2381,4 +2381,15 @@ Placez les fichiers du vrai pack (%3) dans %4 à la place des exemples.</transla
         <translation>%1 de ses %2 pixels avaient une couleur que la livrée ne contient pas et ont pris la plus proche.</translation>
     </message>
 </context>
+<context>
+    <name>psn::WindowTransfers</name>
+    <message>
+        <source>Data has been imported!</source>
+        <translation>Les données ont été importées !</translation>
+    </message>
+    <message>
+        <source>Data has been exported!</source>
+        <translation>Les données ont été exportées !</translation>
+    </message>
+</context>
 </TS>

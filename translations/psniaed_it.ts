@@ -2381,4 +2381,15 @@ Mettere i file del pacchetto vero (%3) in %4 al posto degli esempi.</translation
         <translation>%1 dei suoi %2 pixel avevano un colore che la livrea non contiene e hanno preso il più vicino.</translation>
     </message>
 </context>
+<context>
+    <name>psn::WindowTransfers</name>
+    <message>
+        <source>Data has been imported!</source>
+        <translation>I dati sono stati importati!</translation>
+    </message>
+    <message>
+        <source>Data has been exported!</source>
+        <translation>I dati sono stati esportati!</translation>
+    </message>
+</context>
 </TS>

@@ -2381,4 +2381,15 @@ Zet de bestanden van het echte pakket (%3) in %4 in plaats van de voorbeelden.</
         <translation>%1 van de %2 pixels hadden een kleur die de kleurstelling niet bevat en kregen de dichtstbijzijnde.</translation>
     </message>
 </context>
+<context>
+    <name>psn::WindowTransfers</name>
+    <message>
+        <source>Data has been imported!</source>
+        <translation>De gegevens zijn geïmporteerd!</translation>
+    </message>
+    <message>
+        <source>Data has been exported!</source>
+        <translation>De gegevens zijn geëxporteerd!</translation>
+    </message>
+</context>
 </TS>

@@ -33,7 +33,7 @@ bool ImportIntoWindow(AppContext& context, QWidget* window, const std::function<
         return false;
     if (context.steps)
         context.steps->WindowMatchesGame(*window);
-    context.dialogs.Information(window, kDataImported);
+    context.dialogs.Information(window, Translated(kDataImported));
     // Hiding a window that runs in its own modal loop would end that loop and leave the window
     // open without modality; a show event refills it from the record just the same.
     if (window->isVisible()) {
@@ -56,7 +56,7 @@ bool ExportFromWindow(AppContext& context, QWidget* window, const std::function<
             RefillWindow(window); // the switch as the game has it
         return true;
     }
-    context.dialogs.Information(window, kDataExported);
+    context.dialogs.Information(window, Translated(kDataExported));
     return true;
 }
 

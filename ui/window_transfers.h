@@ -7,6 +7,7 @@
 
 #include "ui/app_context.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 #include <initializer_list>
@@ -15,8 +16,17 @@ class QWidget;
 
 namespace psn {
 
-inline constexpr const char* kDataImported = "Data has been imported!";
-inline constexpr const char* kDataExported = "Data has been exported!";
+// Shown through Translated().
+inline constexpr const char* kTransferContext = "psn::WindowTransfers";
+inline constexpr const char* kDataImported =
+    QT_TRANSLATE_NOOP("psn::WindowTransfers", "Data has been imported!");
+inline constexpr const char* kDataExported =
+    QT_TRANSLATE_NOOP("psn::WindowTransfers", "Data has been exported!");
+
+// One of the messages above in the user's language.
+inline QString Translated(const char* transferMessage) {
+    return QCoreApplication::translate(kTransferContext, transferMessage);
+}
 
 // Both show their outcome themselves (a failure too), so a window's button may drop the result;
 // it tells callers that go on whether the transfer completed.

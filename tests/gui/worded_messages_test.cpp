@@ -154,6 +154,12 @@ TEST(WordedMessages, AGermanSessionIsToldOfConverterFailuresAndBadBitmapsInGerma
     }
     EXPECT_EQ(game.dialogs.shown.front().request.title, "Bitmap-Datei laden");
     EXPECT_EQ(game.dialogs.shown.front().request.filter, "BMP-Dateien|*.BMP");
+    jams->hide();
+
+    // What every editor window says after a transfer.
+    game.dialogs.Clear();
+    E2EGame::Click(game.main->Windows().names, "Daten aus dem Spiel importieren");
+    EXPECT_EQ(game.dialogs.Messages(), QStringList{"Die Daten wurden importiert!"});
     EXPECT_TRUE(game.exits.empty());
 }
 
