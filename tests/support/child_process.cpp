@@ -6,9 +6,13 @@
 #include "core/game_file.h"
 #include "core/platform.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <optional>
 
 #ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
 #include <thread>
 #include <windows.h>
 #else
@@ -26,21 +30,21 @@ namespace psn::test {
 
 namespace {
 
-// The variables set for the life of the object, so that a started child inherits them.
-class ChildEnvironment {
+// The variables set for the life of the object, so that a child started meanwhile inherits them.
+class VariablesSet {
 public:
-    explicit ChildEnvironment(const std::vector<std::pair<std::string, std::string>>& variables) {
+    explicit VariablesSet(const ChildEnvironment& variables) {
         for (const auto& [name, value] : variables) {
             saved_.emplace_back(name, platform::Environment(name.c_str()));
             platform::SetEnvironment(name.c_str(), value);
         }
     }
-    ~ChildEnvironment() {
+    ~VariablesSet() {
         for (const auto& [name, value] : saved_)
             platform::SetEnvironment(name.c_str(), value);
     }
-    ChildEnvironment(const ChildEnvironment&) = delete;
-    ChildEnvironment& operator=(const ChildEnvironment&) = delete;
+    VariablesSet(const VariablesSet&) = delete;
+    VariablesSet& operator=(const VariablesSet&) = delete;
 
 private:
     std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
@@ -62,7 +66,24 @@ void EndAbruptlyAt(TransferFaults& faults, long step) {
     };
 }
 
+void EndChild(int code, std::string_view errors) {
 #ifdef _WIN32
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
+    std::fwrite(errors.data(), 1, errors.size(), stderr);
+    std::fflush(stderr);
+    std::_Exit(code);
+}
+
+#ifdef _WIN32
+
+struct ChildTest::Process {
+    PROCESS_INFORMATION info{};
+    HANDLE out = nullptr, err = nullptr;
+    // Anonymous pipes cannot be waited on with a time limit: a thread drains each.
+    std::thread outReader, errReader;
+    ChildOutcome outcome;
+};
 
 void EndAbruptly() {
     ::TerminateProcess(::GetCurrentProcess(), kEndedAbruptly);
@@ -70,153 +91,175 @@ void EndAbruptly() {
         ::Sleep(1000);
 }
 
-ChildOutcome RunChildTest(const std::string& test,
-                          const std::vector<std::pair<std::string, std::string>>& environment,
-                          std::chrono::milliseconds limit) {
-    ChildOutcome outcome;
+ChildTest::ChildTest(const std::string& test, const ChildEnvironment& environment)
+    : process_(std::make_unique<Process>()) {
     std::wstring self(32768, L'\0');
     self.resize(::GetModuleFileNameW(nullptr, self.data(), static_cast<DWORD>(self.size())));
     std::wstring command = L"\"" + self + L"\" --gtest_also_run_disabled_tests --gtest_filter=" +
                            platform::ToPath(test).wstring();
-    // The pipes' writing ends go to the child; ours end when the child and its copies are gone.
+    // The pipes' writing ends go to the child alone, so ours end when the child does.
     SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
-    HANDLE readOut = nullptr, writeOut = nullptr, readErr = nullptr, writeErr = nullptr;
-    if (!::CreatePipe(&readOut, &writeOut, &inherited, 0) ||
-        !::CreatePipe(&readErr, &writeErr, &inherited, 0)) {
-        outcome.err = "no pipe for the child";
-        return outcome;
+    HANDLE writeOut = nullptr, writeErr = nullptr;
+    if (!::CreatePipe(&process_->out, &writeOut, &inherited, 0) ||
+        !::CreatePipe(&process_->err, &writeErr, &inherited, 0)) {
+        process_->outcome.err = "no pipe for the child";
+        return;
     }
-    ::SetHandleInformation(readOut, HANDLE_FLAG_INHERIT, 0);
-    ::SetHandleInformation(readErr, HANDLE_FLAG_INHERIT, 0);
+    ::SetHandleInformation(process_->out, HANDLE_FLAG_INHERIT, 0);
+    ::SetHandleInformation(process_->err, HANDLE_FLAG_INHERIT, 0);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdOutput = writeOut;
     startup.hStdError = writeErr;
-    PROCESS_INFORMATION child{};
     bool started = false;
     {
-        const ChildEnvironment variables(environment);
+        const VariablesSet variables(environment);
         started = ::CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                                   nullptr, &startup, &child);
+                                   nullptr, &startup, &process_->info);
     }
     ::CloseHandle(writeOut);
     ::CloseHandle(writeErr);
     if (!started) {
-        ::CloseHandle(readOut);
-        ::CloseHandle(readErr);
-        outcome.err = "the child did not start";
-        return outcome;
+        process_->outcome.err = "the child did not start";
+        return;
     }
-    // Anonymous pipes cannot be waited on with a time limit: one thread drains each.
-    const auto drain = [](HANDLE from, std::string& into) {
+    const auto drain = [](HANDLE from, std::string* into) {
         char buffer[4096];
         DWORD n = 0;
         while (::ReadFile(from, buffer, sizeof buffer, &n, nullptr) && n > 0)
-            into.append(buffer, n);
+            into->append(buffer, n);
     };
-    std::thread out(drain, readOut, std::ref(outcome.out));
-    std::thread err(drain, readErr, std::ref(outcome.err));
-    if (::WaitForSingleObject(child.hProcess, static_cast<DWORD>(limit.count())) == WAIT_TIMEOUT) {
-        ::TerminateProcess(child.hProcess, 124);
-        ::WaitForSingleObject(child.hProcess, INFINITE);
-        outcome.timedOut = true;
+    process_->outReader = std::thread(drain, process_->out, &process_->outcome.out);
+    process_->errReader = std::thread(drain, process_->err, &process_->outcome.err);
+}
+
+ChildOutcome ChildTest::Wait(std::chrono::milliseconds limit) {
+    Process& child = *process_;
+    if (child.info.hProcess) {
+        if (::WaitForSingleObject(child.info.hProcess, static_cast<DWORD>(limit.count())) ==
+            WAIT_TIMEOUT) {
+            ::TerminateProcess(child.info.hProcess, 124);
+            ::WaitForSingleObject(child.info.hProcess, INFINITE);
+            child.outcome.timedOut = true;
+        }
+        child.outReader.join();
+        child.errReader.join();
+        DWORD code = 0;
+        ::GetExitCodeProcess(child.info.hProcess, &code);
+        child.outcome.code = static_cast<int>(code);
+        ::CloseHandle(child.info.hThread);
+        ::CloseHandle(child.info.hProcess);
+        child.info = {};
     }
-    out.join();
-    err.join();
-    DWORD code = 0;
-    ::GetExitCodeProcess(child.hProcess, &code);
-    outcome.code = static_cast<int>(code);
-    ::CloseHandle(child.hThread);
-    ::CloseHandle(child.hProcess);
-    ::CloseHandle(readOut);
-    ::CloseHandle(readErr);
-    return outcome;
+    for (HANDLE* pipe : {&child.out, &child.err})
+        if (*pipe) {
+            ::CloseHandle(*pipe);
+            *pipe = nullptr;
+        }
+    return child.outcome;
 }
 
 #else
+
+struct ChildTest::Process {
+    pid_t pid = -1;
+    int out = -1, err = -1;
+    ChildOutcome outcome;
+};
 
 void EndAbruptly() {
     ::_exit(kEndedAbruptly);
 }
 
-ChildOutcome RunChildTest(const std::string& test,
-                          const std::vector<std::pair<std::string, std::string>>& environment,
-                          std::chrono::milliseconds limit) {
-    ChildOutcome outcome;
+ChildTest::ChildTest(const std::string& test, const ChildEnvironment& environment)
+    : process_(std::make_unique<Process>()) {
     char self[4096];
     const ssize_t length = ::readlink("/proc/self/exe", self, sizeof self - 1);
-    if (length <= 0) {
-        outcome.err = "this program's path is unknown";
-        return outcome;
+    int outPipe[2], errPipe[2];
+    if (length <= 0 || ::pipe(outPipe) != 0) {
+        process_->outcome.err = "no pipe for the child";
+        return;
+    }
+    if (::pipe(errPipe) != 0) {
+        ::close(outPipe[0]);
+        ::close(outPipe[1]);
+        process_->outcome.err = "no pipe for the child";
+        return;
     }
     self[length] = '\0';
-    int outPipe[2], errPipe[2];
-    if (::pipe(outPipe) != 0 || ::pipe(errPipe) != 0) {
-        outcome.err = "no pipe for the child";
-        return outcome;
-    }
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, outPipe[1], 1);
     posix_spawn_file_actions_adddup2(&actions, errPipe[1], 2);
     for (const int fd : {outPipe[0], outPipe[1], errPipe[0], errPipe[1]})
         posix_spawn_file_actions_addclose(&actions, fd);
-    std::string filter = "--gtest_filter=" + test;
     std::string disabled = "--gtest_also_run_disabled_tests";
+    std::string filter = "--gtest_filter=" + test;
     char* argv[] = {self, disabled.data(), filter.data(), nullptr};
-    pid_t pid = -1;
     int spawned = 0;
     {
-        const ChildEnvironment variables(environment);
-        spawned = ::posix_spawn(&pid, self, &actions, nullptr, argv, environ);
+        const VariablesSet variables(environment);
+        spawned = ::posix_spawn(&process_->pid, self, &actions, nullptr, argv, environ);
     }
     posix_spawn_file_actions_destroy(&actions);
     ::close(outPipe[1]);
     ::close(errPipe[1]);
+    process_->out = outPipe[0];
+    process_->err = errPipe[0];
     if (spawned != 0) {
-        ::close(outPipe[0]);
-        ::close(errPipe[0]);
-        outcome.err = "the child did not start";
-        return outcome;
+        process_->pid = -1;
+        process_->outcome.err = "the child did not start";
     }
-    pollfd open[] = {{outPipe[0], POLLIN, 0}, {errPipe[0], POLLIN, 0}};
-    std::string* into[] = {&outcome.out, &outcome.err};
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    while (open[0].fd >= 0 || open[1].fd >= 0) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-            deadline - std::chrono::steady_clock::now());
-        const int ready = left.count() > 0 ? ::poll(open, 2, static_cast<int>(left.count())) : 0;
-        if (ready < 0 && errno == EINTR)
-            continue;
-        if (ready <= 0) {
-            ::kill(pid, SIGKILL);
-            outcome.timedOut = true;
-            break;
-        }
-        for (int i = 0; i < 2; ++i) {
-            if (open[i].fd < 0 || open[i].revents == 0)
+}
+
+ChildOutcome ChildTest::Wait(std::chrono::milliseconds limit) {
+    Process& child = *process_;
+    if (child.pid > 0) {
+        pollfd open[] = {{child.out, POLLIN, 0}, {child.err, POLLIN, 0}};
+        std::string* into[] = {&child.outcome.out, &child.outcome.err};
+        const auto deadline = std::chrono::steady_clock::now() + limit;
+        while (open[0].fd >= 0 || open[1].fd >= 0) {
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                deadline - std::chrono::steady_clock::now());
+            const int ready =
+                left.count() > 0 ? ::poll(open, 2, static_cast<int>(left.count())) : 0;
+            if (ready < 0 && errno == EINTR)
                 continue;
-            char buffer[4096];
-            const ssize_t n = ::read(open[i].fd, buffer, sizeof buffer);
-            if (n > 0) {
-                into[i]->append(buffer, static_cast<std::size_t>(n));
-            } else {
-                ::close(open[i].fd);
-                open[i].fd = -1;
+            if (ready <= 0) {
+                ::kill(child.pid, SIGKILL);
+                child.outcome.timedOut = true;
+                break;
+            }
+            for (int i = 0; i < 2; ++i) {
+                if (open[i].fd < 0 || open[i].revents == 0)
+                    continue;
+                char buffer[4096];
+                const ssize_t n = ::read(open[i].fd, buffer, sizeof buffer);
+                if (n > 0)
+                    into[i]->append(buffer, static_cast<std::size_t>(n));
+                else
+                    open[i].fd = -1;
             }
         }
+        int status = 0;
+        while (::waitpid(child.pid, &status, 0) < 0 && errno == EINTR) {
+        }
+        child.outcome.code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        child.pid = -1;
     }
-    for (const pollfd& stream : open)
-        if (stream.fd >= 0)
-            ::close(stream.fd);
-    int status = 0;
-    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
-    outcome.code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    return outcome;
+    for (int* pipe : {&child.out, &child.err})
+        if (*pipe >= 0) {
+            ::close(*pipe);
+            *pipe = -1;
+        }
+    return child.outcome;
 }
 
 #endif
+
+ChildTest::~ChildTest() {
+    Kill();
+}
 
 } // namespace psn::test

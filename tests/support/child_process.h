@@ -11,7 +11,9 @@
 #pragma once
 
 #include <chrono>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -30,11 +32,33 @@ struct ChildOutcome {
     std::string out, err;  // its standard output and error
 };
 
-// Runs the test `test` ("Suite.DISABLED_Name") of this program in a child process with the
-// variables of `environment` set, killing it when it has not ended after `limit`.
-ChildOutcome RunChildTest(const std::string& test,
-                          const std::vector<std::pair<std::string, std::string>>& environment,
-                          std::chrono::milliseconds limit = std::chrono::seconds(60));
+using ChildEnvironment = std::vector<std::pair<std::string, std::string>>;
+
+// The test `test` ("Suite.DISABLED_Name") of this program, started in a child process with the
+// variables of `environment` set. Killed when it is destroyed still running.
+class ChildTest {
+public:
+    ChildTest(const std::string& test, const ChildEnvironment& environment);
+    ~ChildTest();
+    ChildTest(const ChildTest&) = delete;
+    ChildTest& operator=(const ChildTest&) = delete;
+
+    // Waits for the child to end, killing it once it has run `limit` more. On POSIX its output is
+    // read only here, so a child that writes more than a pipe holds must not be left unwaited.
+    ChildOutcome Wait(std::chrono::milliseconds limit = std::chrono::seconds(60));
+    // Kills the child now, as a crash or the user would.
+    ChildOutcome Kill() { return Wait(std::chrono::milliseconds(0)); }
+
+private:
+    struct Process; // what each system needs to know of it
+    std::unique_ptr<Process> process_;
+};
+
+// Runs a child test to its end, killing it after `limit`.
+inline ChildOutcome RunChildTest(const std::string& test, const ChildEnvironment& environment,
+                                 std::chrono::milliseconds limit = std::chrono::seconds(60)) {
+    return ChildTest(test, environment).Wait(limit);
+}
 
 // The value of a variable the parent set for a child test; an empty string when missing.
 std::string ChildParameter(const char* name);
@@ -44,5 +68,9 @@ std::string ChildParameter(const char* name);
 
 // Makes `faults` end this process abruptly at the `step`-th transfer it counts from now (1-based).
 void EndAbruptlyAt(TransferFaults& faults, long step);
+
+// Ends a child test with exit code `code` and `errors`, unchanged, on its standard error, without
+// the test framework's report.
+[[noreturn]] void EndChild(int code, std::string_view errors);
 
 } // namespace psn::test
