@@ -3,6 +3,7 @@
 
 #include "core/app_state.h"
 #include "core/commit.h"
+#include "core/fs.h"
 #include "core/game_lock.h"
 #include "support/child_process.h"
 #include "support/scratch_game.h"
@@ -25,8 +26,9 @@ using namespace std::chrono_literals;
 using test::TempDir;
 namespace sfs = std::filesystem;
 
+// As the program spells it.
 std::string LockPath(const TempDir& dir) {
-    return dir.str() + "/" + kGameLockName;
+    return fs::Native(dir.str() + "/" + kGameLockName);
 }
 
 #ifndef _WIN32
