@@ -242,8 +242,17 @@ ChildOutcome ChildTest::Wait(std::chrono::milliseconds limit) {
                     open[i].fd = -1;
             }
         }
+        // A child that closed its output may still run: it gets the rest of its time.
         int status = 0;
-        while (::waitpid(child.pid, &status, 0) < 0 && errno == EINTR) {
+        for (;;) {
+            const pid_t ended = ::waitpid(child.pid, &status, WNOHANG);
+            if (ended == child.pid || (ended < 0 && errno != EINTR))
+                break;
+            if (std::chrono::steady_clock::now() >= deadline && !child.outcome.timedOut) {
+                ::kill(child.pid, SIGKILL);
+                child.outcome.timedOut = true;
+            }
+            ::usleep(10000);
         }
         child.outcome.code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
         child.pid = -1;
