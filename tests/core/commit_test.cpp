@@ -6,6 +6,7 @@
 #include "core/commit.h"
 #include "core/game_file.h"
 #include "core/platform.h"
+#include "support/child_process.h"
 #include "support/game_files.h"
 #include "support/scratch_game.h"
 
@@ -28,9 +29,11 @@ using Bytes = std::vector<std::uint8_t>;
 
 // Two install targets of a game folder: files a commit record may name, with no content to check.
 struct TwoFiles {
+    static constexpr const char* kA = "/BITMAPS/CPITHI.PCX";
+    static constexpr const char* kB = "/GAMEJAMS/LOTUS.JAM";
     TempDir dir;
-    std::string a = dir.str() + "/BITMAPS/CPITHI.PCX";
-    std::string b = dir.str() + "/GAMEJAMS/LOTUS.JAM";
+    std::string a = dir.str() + kA;
+    std::string b = dir.str() + kB;
     Bytes oldA = Bytes(10000, 1), oldB = Bytes{1, 2, 3, 4};
     TwoFiles() {
         std::filesystem::create_directories(dir.str() + "/BITMAPS");
@@ -199,33 +202,37 @@ TEST(Commit, AFewChangedBytesAreWrittenInPlaceAndAnythingElseWhole) {
     }
 }
 
+// Stages a change of the two files of the folder `dir`: A changed in place, B replaced whole.
+void StageMixedChange(Staging& staging, const std::string& dir) {
+    WriteFileBytes(dir + "/source", Bytes(500, 5));
+    staging.Copy(dir + "/source", dir + TwoFiles::kB);
+    GameFile file({}, &staging);
+    ASSERT_TRUE(file.Open(dir + TwoFiles::kA));
+    file.Seek(5000);
+    file.WriteByte(9);
+    file.Close();
+}
+
+// The transfers of the commit of the mixed change.
+long MixedCommitSteps() {
+    TwoFiles files;
+    auto faults = std::make_shared<TransferFaults>();
+    Staging staging(faults, files.dir.str());
+    StageMixedChange(staging, files.dir.str());
+    faults->count = 0;
+    staging.Commit();
+    return faults->count;
+}
+
 // A commit that changes one file in place and replaces another whole stays all-or-nothing.
 TEST(Commit, AFailureAtAnyStepOfAMixedCommitLeavesEveryFileAsItWas) {
-    const auto stage = [](TwoFiles& files, Staging& staging) {
-        WriteFileBytes(files.dir.str() + "/source", Bytes(500, 5));
-        staging.Copy(files.dir.str() + "/source", files.b);
-        GameFile file({}, &staging);
-        ASSERT_TRUE(file.Open(files.a));
-        file.Seek(5000);
-        file.WriteByte(9);
-        file.Close();
-    };
-    long steps = 0;
-    {
-        TwoFiles files;
-        auto faults = std::make_shared<TransferFaults>();
-        Staging staging(faults, files.dir.str());
-        stage(files, staging);
-        faults->count = 0;
-        staging.Commit();
-        steps = faults->count;
-    }
+    const long steps = MixedCommitSteps();
     ASSERT_GT(steps, 15);
     for (long n = 1; n <= steps; ++n) {
         TwoFiles files;
         auto faults = std::make_shared<TransferFaults>();
         Staging staging(faults, files.dir.str());
-        stage(files, staging);
+        StageMixedChange(staging, files.dir.str());
         faults->count = 0;
         faults->failAt = n;
         bool stood = true;
@@ -238,6 +245,50 @@ TEST(Commit, AFailureAtAnyStepOfAMixedCommitLeavesEveryFileAsItWas) {
         EXPECT_EQ(ReadFileBytes(files.b), stood ? Bytes(500, 5) : files.oldB) << n;
         EXPECT_EQ(files.Leftovers(), std::vector<std::string>{}) << n;
     }
+}
+
+// Commits the mixed change of the folder $PSN_GAME, ending this process abruptly at the commit's
+// transfer $PSN_STEP, as a kill there would.
+TEST(CommitChild, DISABLED_CommitsUntilEnded) {
+    const std::string dir = test::ChildParameter("PSN_GAME");
+    auto faults = std::make_shared<TransferFaults>();
+    Staging staging(faults, dir);
+    StageMixedChange(staging, dir);
+    test::EndAbruptlyAt(*faults, std::stol(test::ChildParameter("PSN_STEP")));
+    staging.Commit();
+    FAIL() << "the commit ended before its step";
+}
+
+// A commit killed at any step, in its record, its journal or its renames, is completed or undone
+// by the recovery the next command runs: both files wholly old or both wholly new, their backups
+// whole, no scratch file left.
+TEST(Recovery, ACommitKilledAtAnyStepIsCompletedOrUndoneWhole) {
+    const long steps = MixedCommitSteps();
+    int completed = 0, recorded = 0;
+    for (long n = 1; n <= steps; ++n) {
+        SCOPED_TRACE(n);
+        TwoFiles files;
+        const test::ChildOutcome child =
+            test::RunChildTest("CommitChild.DISABLED_CommitsUntilEnded",
+                               {{"PSN_GAME", files.dir.str()}, {"PSN_STEP", std::to_string(n)}});
+        ASSERT_EQ(child.code, test::kEndedAbruptly) << child.out << child.err;
+        const std::string dir = files.dir.str();
+        const RecoveryReport report =
+            RecoverInterruptedCommit(dir, {dir, dir + "/BITMAPS", dir + "/GAMEJAMS"});
+        recorded += report.found;
+        const bool isNew = ReadFileBytes(files.b) == Bytes(500, 5);
+        completed += isNew;
+        EXPECT_EQ(ReadFileBytes(files.a), isNew ? With(files.oldA, 5000, 9) : files.oldA);
+        EXPECT_EQ(ReadFileBytes(files.b), isNew ? Bytes(500, 5) : files.oldB);
+        for (const auto& [path, old] : {std::pair{files.a, files.oldA}, {files.b, files.oldB}})
+            if (std::filesystem::exists(path + ".bak")) {
+                EXPECT_EQ(ReadFileBytes(path + ".bak"), old) << path;
+            }
+        EXPECT_EQ(files.Leftovers(), std::vector<std::string>{});
+    }
+    EXPECT_GT(recorded, 3) << "the kills never met a commit under way";
+    EXPECT_GT(completed, 0);
+    EXPECT_LT(completed, steps);
 }
 
 TEST(Commit, AFolderThatCannotBeWrittenFailsTheCommitWithTheSystemsReason) {

@@ -15,7 +15,6 @@
 #include <vector>
 
 #ifdef _WIN32
-#include <optional>
 #include <process.h>
 #include <windows.h>
 #endif
@@ -234,53 +233,6 @@ TEST_F(Platform, AJunctionOutOfAGameFolderIsALink) {
     platform::Kind found = platform::Kind::Other;
     EXPECT_EQ(platform::OpenFile(Path("game/CIRCUITS"), platform::kRead, 0, &found), kNoHandle);
     EXPECT_EQ(found, platform::Kind::Link);
-}
-
-// Holds the game lock of the folder $PSN_HELD_GAME in a process of its own, for the test below,
-// until that test ends it.
-TEST(PlatformChild, DISABLED_HoldsTheGameLock) {
-    const std::optional<std::string> game = platform::Environment("PSN_HELD_GAME");
-    ASSERT_TRUE(game);
-    const GameLock held = GameLock::Acquire(*game);
-    ASSERT_TRUE(held.Held());
-    ASSERT_TRUE(fs::WriteFileDurably(*game + "/held", std::vector<std::uint8_t>{1}).Ok());
-    ::Sleep(60000);
-}
-
-// The game lock is the process's: another process cannot take it while it lives, and once it is
-// ended (killed, crashed) the lock is free at once.
-TEST_F(Platform, TheGameLockExcludesAnotherProcessUntilItEnds) {
-    std::wstring self(MAX_PATH, L'\0');
-    self.resize(::GetModuleFileNameW(nullptr, self.data(), MAX_PATH));
-    std::wstring command = L"\"" + self +
-                           L"\" --gtest_also_run_disabled_tests "
-                           L"--gtest_filter=PlatformChild.DISABLED_HoldsTheGameLock";
-    ASSERT_TRUE(platform::SetEnvironment("PSN_HELD_GAME", dir_));
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION child{};
-    const bool started = ::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0,
-                                          nullptr, nullptr, &startup, &child);
-    platform::SetEnvironment("PSN_HELD_GAME", std::nullopt);
-    ASSERT_TRUE(started);
-    struct Ender {
-        HANDLE process, thread;
-        ~Ender() {
-            ::TerminateProcess(process, 9);
-            ::WaitForSingleObject(process, 10000);
-            ::CloseHandle(thread);
-            ::CloseHandle(process);
-        }
-    } ender{child.hProcess, child.hThread};
-    platform::Info info;
-    for (int i = 0; i < 600 && !platform::DescribePath(Path("held"), info); ++i)
-        ::Sleep(50);
-    ASSERT_TRUE(platform::DescribePath(Path("held"), info)) << "the child never took the lock";
-    EXPECT_THROW(GameLock::Acquire(dir_, std::chrono::milliseconds(60)), GameLockError);
-
-    ASSERT_TRUE(::TerminateProcess(child.hProcess, 9));
-    ASSERT_EQ(::WaitForSingleObject(child.hProcess, 10000), WAIT_OBJECT_0);
-    EXPECT_TRUE(GameLock::Acquire(dir_, std::chrono::milliseconds(60)).Held());
 }
 #endif
 
