@@ -244,7 +244,7 @@ constexpr std::uint8_t kSwitchUnread = 0xA5;
 GameReadResult ReadGame(AppState& state) {
     state.record.setU8(rec::kPatchListSwitch, kSwitchUnread);
     GameReadResult result = ReadWholeGame(state, kCheckRead);
-    if (result.dataFileProblem.empty() && state.record.u8(rec::kPatchListSwitch) == kSwitchUnread)
+    if (result.dataFileProblem.Empty() && state.record.u8(rec::kPatchListSwitch) == kSwitchUnread)
         result.dataFileProblem = "The game's executable holds none of the patch list's "
                                  "bytes, so its switch cannot be read.";
     if (state.record.u8(rec::kPatchListSwitch) == kSwitchUnread)
@@ -272,12 +272,11 @@ Loaded Examine(const Game& game, const GameReadResult& result, const Options& op
     for (const fields::Field& field : fields::Fields())
         if (field.group == fields::Group::Description || field.group == fields::Group::Unused)
             loaded.context.MarkUnknown(field);
-    if (!result.dataFileProblem.empty()) {
+    if (!result.dataFileProblem.Empty()) {
+        const std::string problem = English(result.dataFileProblem);
         loaded.context.MarkUnknown(PatchSwitch());
-        loaded.leftOut.push_back("car tuning: real best time info (" + result.dataFileProblem +
-                                 ")");
-        err << "psnedit: warning: " << result.dataFileProblem << " ("
-            << PatchListPath(options, editorDir)
+        loaded.leftOut.push_back("car tuning: real best time info (" + problem + ")");
+        err << "psnedit: warning: " << problem << " (" << PatchListPath(options, editorDir)
             << "): the car tuning switch 'real best time info' is unknown; give the list with "
                "--patch-list\n";
     }

@@ -57,7 +57,7 @@ struct AppState {
     std::chrono::milliseconds lockWait = kGameLockWait;
     // Failures that did not stop what met them (the originals snapshot not completed): each names
     // its file and the reason, and whoever ran the command shows them and clears the list.
-    std::vector<std::string> unreported;
+    std::vector<Message> unreported;
     // Record fields that a write could not give the game (a switch whose code is gone): the
     // record then holds what the game has, and whoever ran the command says so and clears it.
     std::vector<std::size_t> notTaken;

@@ -898,8 +898,8 @@ Entry CheckedEntry(const std::string& record, const std::string& name, bool crea
         Message reason(why, {});
         if (!arg.empty())
             reason.args.emplace_back(std::move(arg));
-        throw FileAccessError(kFileAccessError, record,
-                              Message(MessageKind::RecordNames, {name, reason}));
+        throw RefusedFileError(kFileAccessError, record,
+                               Message(MessageKind::RecordNames, {name, reason}));
     };
     if (name.empty())
         return refuse(MessageKind::EntryEmptyName);
@@ -977,8 +977,8 @@ std::optional<std::int64_t> ParseTime(const std::string& line) {
 void CheckPatch(const std::string& record, const std::string& name, Entry& entry,
                 std::vector<Run> runs, std::optional<std::int64_t> modified) {
     const auto refuse = [&](MessageKind why) {
-        throw FileAccessError(kFileAccessError, record,
-                              Message(MessageKind::RecordPatches, {name, Message(why, {})}));
+        throw RefusedFileError(kFileAccessError, record,
+                               Message(MessageKind::RecordPatches, {name, Message(why, {})}));
     };
     platform::Info info;
     if (!platform::DescribePath(entry.target, info) || info.kind != platform::Kind::Regular)
@@ -1062,13 +1062,13 @@ RecoveryReport RecoverInterruptedCommit(const std::string& recordDir,
                      (names.back().modifiedNs = ParseTime(line)))
                 continue;
             else
-                throw FileAccessError(kFileAccessError, record,
-                                      Message(MessageKind::RecordStrayLine, {line}));
+                throw RefusedFileError(kFileAccessError, record,
+                                       Message(MessageKind::RecordStrayLine, {line}));
         }
         // The record is renamed into place whole, so a damaged one is not ours to act on.
         if (!valid || !ended)
-            throw FileAccessError(kFileAccessError, record,
-                                  Message(MessageKind::RecordDamaged, {}));
+            throw RefusedFileError(kFileAccessError, record,
+                                   Message(MessageKind::RecordDamaged, {}));
         std::vector<Root> roots{{Staging::Key(recordDir), RealPath(recordDir)}};
         if (!exeDir.empty())
             roots.push_back({Staging::Key(exeDir), RealPath(exeDir), true});

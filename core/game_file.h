@@ -123,9 +123,8 @@ namespace psn {
 // damaged. Unlike FileAccessError it is not fatal: it is reported and nothing is written.
 class DataFileError : public FileError {
 public:
-    explicit DataFileError(const std::string& message, std::string path = {},
-                           std::string reason = {})
-        : FileError(message, std::move(path), std::move(reason)) {}
+    explicit DataFileError(Message message, std::string path = {}, Message reason = {})
+        : FileError(std::move(message), std::move(path), std::move(reason)) {}
 };
 
 } // namespace psn

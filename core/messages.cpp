@@ -238,8 +238,100 @@ const char* Wording(MessageKind kind) {
         return PSN_WORDING("psn::Messages",
                            "'%1' is damaged: it ends before its last row (%2 of %3 bytes).\n\n"
                            "Choose another file, or save the picture again as a BMP file.");
+    //: %1 is the patch list's file name.
+    case K::PatchListMissing:
+        return PSN_WORDING("psn::Messages", "The patch list %1 is missing.");
+    case K::PatchListDamaged:
+        return PSN_WORDING("psn::Messages", "The patch list %1 is damaged.");
+    case K::PatchListBeyondExe:
+        return PSN_WORDING("psn::Messages", "The patch list %1 does not fit the game executable.");
+    //: %2 counts the list's records from 1; %3 to %6 are hexadecimal.
+    case K::PatchListNotThisGame:
+        return PSN_WORDING("psn::Messages",
+                           "The patch list %1 does not fit this game: its record %2 (offset %3h) "
+                           "expects the byte %4h or %5h there, but the game executable holds "
+                           "%6h. Nothing was written. Put the patch list made for your game into "
+                           "the editor's DATA folder in place of the shipped one.");
+    case K::DataFileUnreadable:
+        return PSN_WORDING("psn::Messages", "Cannot read the data file %1!");
+    case K::DataFileEmpty:
+        return PSN_WORDING("psn::Messages", "The data file %1 is empty!");
+    case K::DataFileBeyondExe:
+        return PSN_WORDING("psn::Messages",
+                           "The data file %1 does not fit into the game executable!");
+    case K::CockpitDataCannotOpen:
+        return PSN_WORDING("psn::Messages", "Cannot open the cockpit data file %1!");
+    case K::CockpitDataCannotRead:
+        return PSN_WORDING("psn::Messages", "Cannot read the cockpit data file %1!");
+    case K::CockpitDataEndsEarly:
+        return PSN_WORDING("psn::Messages",
+                           "The cockpit data file ends after line %1; it needs %2 lines.");
+    case K::CockpitDataNotInteger:
+        return PSN_WORDING("psn::Messages", "'%1' is not a valid integer value");
+    //: %2 is what is wrong, a sentence of its own.
+    case K::CockpitDataUnusable:
+        return PSN_WORDING("psn::Messages",
+                           "The cockpit data file %1 cannot be used:\n%2\nNothing was changed.");
+    //: %1 names a file and why it could not be written.
+    case K::OriginalTracksNotAdded:
+        return PSN_WORDING("psn::Messages",
+                           "%1\nThe track data's original values could not be added to the "
+                           "original data; the editor tries again when it next reads the track "
+                           "files.");
+    //: %1 is the season's name, %2 its file, %3 why it cannot be read.
+    case K::SeasonUnreadable:
+        return PSN_WORDING("psn::Messages", "The season \"%1\" cannot be read: %2: %3.");
+    //: %2 is a reason that starts with a verb ("is a folder, not a file").
+    case K::SeasonFileUnusable:
+        return PSN_WORDING("psn::Messages", "%1: %2. Nothing was kept or switched.");
+    case K::SeasonLinkNotGameFile:
+        return PSN_WORDING("psn::Messages", "is a link to %1, which is no game file");
+    //: %1 is a game file's name, %2 where its copy is kept, %3 a reason that starts with a verb.
+    case K::StoredCopyUnusable:
+        return PSN_WORDING("psn::Messages",
+                           "The stored copy of %1 %2 %3. It was not used; keep the season again "
+                           "from a game that holds it.");
+    case K::StoredCopyDamaged:
+        return PSN_WORDING("psn::Messages", "is damaged: its bytes no longer match their hash");
+    case K::StoredCopyUnreadable:
+        return PSN_WORDING("psn::Messages", "cannot be read");
+    case K::Lines:
+        return "";
+    //: %1 lists the track files, one a line, each with what is wrong with it.
+    case K::TrackReadProblems:
+        return PSN_WORDING(
+            "psn::Messages",
+            "The track data of these track files could not be read:\n\n%1\n\nTheir "
+            "track data is left out and nothing is written into them. Everything "
+            "else works, but the Track editor, \"Import all data\" and \"Export all "
+            "data\" need every track file: replace the damaged ones first (\"Install "
+            "original tracks\" in the Track manager copies them from the game CD).");
+    case K::TrackFileMissing:
+        return PSN_WORDING("psn::Messages", "the file is missing.");
+    //: %1 is a reason that starts with a verb ("is a folder, not a file").
+    case K::TrackFileIs:
+        return PSN_WORDING("psn::Messages", "the file %1.");
+    case K::TrackFileCannotOpen:
+        return PSN_WORDING("psn::Messages", "the file cannot be opened: %1.");
+    case K::TrackFileTooShortForPointer:
+        return PSN_WORDING("psn::Messages",
+                           "the file is cut short: it holds only %1 bytes, too few for its set-up "
+                           "pointer.");
+    case K::TrackFileSetupBeyondEnd:
+        return PSN_WORDING("psn::Messages",
+                           "the file is cut short or damaged: its car set-up block lies beyond its "
+                           "end (it holds only %1 bytes).");
+    case K::TrackFileReadFailed:
+        return PSN_WORDING("psn::Messages", "reading the file failed.");
     }
     return "";
+}
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        text += (i ? "\n" : "") + lines[i];
+    return text;
 }
 
 std::string FillIn(const std::string& wording, const std::vector<std::string>& args) {
@@ -267,7 +359,8 @@ std::string English(const Message& message) {
     args.reserve(message.args.size());
     for (const Message& arg : message.args)
         args.push_back(English(arg));
-    return FillIn(Wording(message.kind), args);
+    return message.kind == MessageKind::Lines ? JoinLines(args)
+                                              : FillIn(Wording(message.kind), args);
 }
 
 } // namespace psn

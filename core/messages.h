@@ -106,6 +106,35 @@ enum class MessageKind : unsigned char {
     UserBitmapTooManyPixels,
     UserBitmapDamaged,
     UserBitmapEndsEarly,
+    // The editor's own data files (the patch list, the track manager's and the cockpit data) and
+    // what a read of the track files met without stopping.
+    PatchListMissing,
+    PatchListDamaged,
+    PatchListBeyondExe,
+    PatchListNotThisGame,
+    DataFileUnreadable,
+    DataFileEmpty,
+    DataFileBeyondExe,
+    CockpitDataCannotOpen,
+    CockpitDataCannotRead,
+    CockpitDataEndsEarly,
+    CockpitDataNotInteger,
+    CockpitDataUnusable,
+    OriginalTracksNotAdded,
+    SeasonUnreadable,
+    SeasonFileUnusable,
+    SeasonLinkNotGameFile,
+    StoredCopyUnusable,
+    StoredCopyDamaged,
+    StoredCopyUnreadable,
+    Lines, // no wording: its arguments one a line
+    TrackReadProblems,
+    TrackFileMissing,
+    TrackFileIs,
+    TrackFileCannotOpen,
+    TrackFileTooShortForPointer,
+    TrackFileSetupBeyondEnd,
+    TrackFileReadFailed,
 };
 
 struct Message {
@@ -125,6 +154,8 @@ struct Message {
 const char* Wording(MessageKind kind);
 // The message in English, as psnedit and what() say it.
 std::string English(const Message& message);
+// The lines one after another, each but the last ended by a line break.
+std::string JoinLines(const std::vector<std::string>& lines);
 // Puts `args` in at the %1 … %9 of `wording` in one pass, so an argument that holds "%2" stays as
 // it is; "%%" is not special, and a number without an argument is kept.
 std::string FillIn(const std::string& wording, const std::vector<std::string>& args);

@@ -23,7 +23,7 @@ GamePalette ParsePalette(std::span<const std::uint8_t> file) {
 
 GamePalette LoadGamePalette(const std::string& path) {
     std::vector<std::uint8_t> bytes;
-    std::string reason;
+    Message reason;
     if (!fs::ReadWholeFile(path, bytes, reason))
         bytes.clear();
     bytes.resize(std::min<std::size_t>(bytes.size(), kPaletteHeaderSize + 4 * 256));

@@ -27,7 +27,7 @@ std::string Upper(std::string text) {
 
 std::optional<std::vector<std::uint8_t>> ReadBytes(const std::string& path) {
     std::vector<std::uint8_t> bytes;
-    std::string reason;
+    Message reason;
     if (!fs::ReadWholeFile(path, bytes, reason))
         return std::nullopt;
     return bytes;

@@ -125,12 +125,13 @@ void WriteTeamPerformance(AppState& state) {
 std::vector<PatchRecord> LoadPatchList(const AppState& state) {
     const std::string path = state.StartPath(kPatchListFile);
     std::vector<std::uint8_t> bytes;
-    std::string reason;
+    Message reason;
     if (!fs::ReadWholeFile(path, bytes, reason))
-        throw DataFileError("The patch list " + std::string(kPatchListFile) +
-                            (fs::Exists(path) ? " is damaged." : " is missing."));
+        throw DataFileError(Message(fs::Exists(path) ? MessageKind::PatchListDamaged
+                                                     : MessageKind::PatchListMissing,
+                                    {kPatchListFile}));
     if (bytes.size() % kPatchRecordSize != 0)
-        throw DataFileError("The patch list " + std::string(kPatchListFile) + " is damaged.");
+        throw DataFileError(Message(MessageKind::PatchListDamaged, {kPatchListFile}));
     std::vector<PatchRecord> list;
     list.reserve(bytes.size() / kPatchRecordSize);
     for (std::size_t at = 0; at < bytes.size(); at += kPatchRecordSize) {
@@ -143,8 +144,7 @@ std::vector<PatchRecord> LoadPatchList(const AppState& state) {
         record.onByte = bytes[at + 5];
         // A patch beyond the executable's end would grow the file instead of patching it.
         if (state.exe.IsOpen() && record.offset >= state.exe.Size())
-            throw DataFileError("The patch list " + std::string(kPatchListFile) +
-                                " does not fit the game executable.");
+            throw DataFileError(Message(MessageKind::PatchListBeyondExe, {kPatchListFile}));
         list.push_back(record);
     }
     return list;
@@ -159,15 +159,14 @@ std::vector<PatchRecord> LoadFittingPatchList(AppState& state) {
         state.exe.Check();
         if (byte == patch.offByte || byte == patch.onByte)
             continue;
-        char detail[160];
-        std::snprintf(detail, sizeof detail,
-                      "its record %zu (offset %Xh) expects the byte %02Xh or %02Xh there, but the "
-                      "game executable holds %02Xh",
-                      i + 1, patch.offset, patch.offByte, patch.onByte, byte);
-        throw DataFileError("The patch list " + std::string(kPatchListFile) +
-                            " does not fit this game: " + detail +
-                            ". Nothing was written. Put the patch list made for your game into "
-                            "the editor's DATA folder in place of the shipped one.");
+        const auto hex = [](unsigned value, int digits) {
+            char text[16];
+            std::snprintf(text, sizeof text, "%0*X", digits, value);
+            return std::string(text);
+        };
+        throw DataFileError(Message(MessageKind::PatchListNotThisGame,
+                                    {kPatchListFile, std::to_string(i + 1), hex(patch.offset, 1),
+                                     hex(patch.offByte, 2), hex(patch.onByte, 2), hex(byte, 2)}));
     }
     return list;
 }

@@ -53,7 +53,7 @@ std::string Now() {
 
 // Reads a whole regular file of at most `limit` bytes; the reason in `problem` otherwise.
 std::optional<std::vector<std::uint8_t>> ReadRegular(const std::string& path, std::uint64_t limit,
-                                                     std::string& problem) {
+                                                     Message& problem) {
     std::vector<std::uint8_t> bytes;
     if (!fs::ReadWholeFile(path, bytes, problem, limit))
         return std::nullopt;
@@ -316,11 +316,12 @@ std::vector<Season> Store::List(std::vector<std::string>* damaged) const {
         const std::string path = platform::FromPath(it->path());
         if (it->path().extension() != kManifestSuffix)
             continue;
-        std::string problem;
+        Message problem;
         const auto bytes = ReadRegular(path, 1 << 20, problem);
         try {
             if (!bytes)
-                throw SeasonError(path + ": " + problem, path, problem);
+                throw SeasonError(Message(MessageKind::FileAndReason, {path, problem}), path,
+                                  problem);
             Season season = ParseManifest(
                 std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()),
                 path);
@@ -343,12 +344,12 @@ std::optional<Season> Store::Find(std::string_view name) const {
     const std::string path = ManifestPath(name);
     if (!fs::Exists(path))
         return std::nullopt;
-    std::string problem;
+    Message problem;
     const auto bytes = ReadRegular(path, 1 << 20, problem);
     if (!bytes)
-        throw SeasonError("The season \"" + std::string(name) + "\" cannot be read: " + path +
-                              ": " + problem + ".",
-                          path, problem);
+        throw SeasonError(
+            Message(MessageKind::SeasonUnreadable, {std::string(name), path, problem}), path,
+            problem);
     Season season = ParseManifest(
         std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()), path);
     if (season.name != name)
@@ -371,7 +372,7 @@ std::string Store::Put(std::span<const std::uint8_t> bytes, std::string hash) {
     if (!given)
         hash = Sha256Hex(bytes);
     const std::string path = PathOf(hash);
-    std::string problem;
+    Message problem;
     // A stored copy that holds the same bytes is right: comparing costs far less than hashing.
     if (const auto stored = ReadRegular(path, kMaxGameFileSize, problem);
         stored && std::equal(stored->begin(), stored->end(), bytes.begin(), bytes.end()))
@@ -388,16 +389,16 @@ std::string Store::Put(std::span<const std::uint8_t> bytes, std::string hash) {
 
 std::vector<std::uint8_t> Store::Read(const FileRef& file) const {
     const std::string path = PathOf(file.hash);
-    std::string problem;
+    Message problem;
     auto bytes = ReadRegular(path, kMaxGameFileSize, problem);
     if (bytes && Sha256Hex(*bytes) != file.hash)
-        problem = "is damaged: its bytes no longer match their hash";
-    if (!bytes || !problem.empty())
-        throw SeasonError("The stored copy of " + file.name + " " + path + " " +
-                              (problem.empty() ? std::string("cannot be read") : problem) +
-                              ". It was not used; keep the season again from a game that holds "
-                              "it.",
-                          path, problem);
+        problem = Message(MessageKind::StoredCopyDamaged, {});
+    if (!bytes || !problem.Empty())
+        throw SeasonError(
+            Message(MessageKind::StoredCopyUnusable,
+                    {file.name, path,
+                     problem.Empty() ? Message(MessageKind::StoredCopyUnreadable, {}) : problem}),
+            path, problem);
     return std::move(*bytes);
 }
 
@@ -473,7 +474,7 @@ std::string GameSnapshot::Hash(const std::string& name) const {
 
 std::map<std::string, Store::KnownFile> Store::KnownHashes() const {
     std::map<std::string, KnownFile> known;
-    std::string problem;
+    Message problem;
     const auto bytes = ReadRegular(platform::FromPath(platform::ToPath(dir_) / kKnownHashesName),
                                    4 << 20, problem);
     if (!bytes)
@@ -522,20 +523,20 @@ GameSnapshot ReadGame(const std::string& gameDir, Store* remember) {
         const std::string path = GamePath(gameDir, name);
         if (!fs::Exists(path))
             continue;
-        std::string problem;
+        Message problem;
         // A link may lead to the game file where it really is, never to anything else.
         std::error_code ec;
         const std::string real =
             platform::FromPath(stdfs::weakly_canonical(platform::ToPath(path), ec));
         const bool inside = !ec && real.size() > root.size() && real.starts_with(root + "/");
         if (!inside && Upper(BaseName(real)) != BaseName(name))
-            problem = "is a link to " + real + ", which is no game file";
+            problem = Message(MessageKind::SeasonLinkNotGameFile, {real});
         std::vector<std::uint8_t> bytes;
         platform::Info info;
-        if (problem.empty())
+        if (problem.Empty())
             (void)fs::ReadWholeFile(path, bytes, problem, kMaxGameFileSize, &info);
-        if (!problem.empty())
-            throw SeasonError(path + ": " + problem + ". Nothing was kept or switched.", path,
+        if (!problem.Empty())
+            throw SeasonError(Message(MessageKind::SeasonFileUnusable, {path, problem}), path,
                               problem);
         const auto remembered = known.find(real);
         const bool whole = bytes.size() == info.size;

@@ -28,8 +28,8 @@ namespace psn::seasons {
 // Nothing was stored, switched or changed; what() is the whole message for the user.
 class SeasonError : public FileError {
 public:
-    explicit SeasonError(const std::string& message, std::string path = {}, std::string reason = {})
-        : FileError(message, std::move(path), std::move(reason)) {}
+    explicit SeasonError(Message message, std::string path = {}, Message reason = {})
+        : FileError(std::move(message), std::move(path), std::move(reason)) {}
 };
 
 // The largest file a game holds; anything larger is not one of its files.

@@ -9,6 +9,7 @@
 #include "tracks/track_blocks.h"
 #include "tracks/track_install.h"
 #include "ui/game_transfer.h"
+#include "ui/message_text.h"
 #include "ui/record_steps.h"
 
 #include <QCoreApplication>
@@ -73,15 +74,14 @@ void RestoreGameBackups(AppContext& context, QWidget* parent) {
                                           .arg(QString::fromLocal8Bit(state.ExePath().c_str())));
         return;
     }
-    if (!read.dataFileProblem.empty()) {
-        context.dialogs.Error(parent, QString::fromLocal8Bit(read.dataFileProblem.c_str()));
+    if (!read.dataFileProblem.Empty()) {
+        context.dialogs.Error(parent, Worded(read.dataFileProblem));
         return;
     }
     if (context.steps)
         context.steps->GameMatches();
     if (!read.trackProblems.empty())
-        context.dialogs.Warning(
-            parent, QString::fromLocal8Bit(DescribeTrackReadProblems(read.trackProblems).c_str()));
+        context.dialogs.Warning(parent, Worded(DescribeTrackReadProblems(read.trackProblems)));
     context.dialogs.Information(
         parent, QCoreApplication::translate("psn::BackupRestore",
                                             "These game files have been restored from their "

@@ -109,7 +109,7 @@ void TCompareForm::Refresh() {
             group->setData(0, Qt::UserRole, QString::fromUtf8(info.window));
             group->setExpanded(true);
         }
-        new QTreeWidgetItem(group, {QString::fromStdString(difference.label),
+        new QTreeWidgetItem(group, {FieldName(*difference.field, names),
                                     QString::fromStdString(difference.before),
                                     QString::fromStdString(difference.after)});
     }
@@ -121,8 +121,8 @@ void TCompareForm::Refresh() {
         summary += tr(" The track files are not all installed: the track set-ups were not read.");
     else if (TrackDataPending(state))
         summary += tr(" The track set-ups have not been read in this run and are not compared.");
-    if (!read.dataFileProblem.empty())
-        summary += " " + QString::fromLocal8Bit(read.dataFileProblem.c_str());
+    if (!read.dataFileProblem.Empty())
+        summary += " " + Worded(read.dataFileProblem);
     Label1->setText(summary);
     FitColumns();
 }

@@ -152,8 +152,15 @@ const std::vector<std::string>& FieldWordings() {
 }
 
 QString FieldName(const fields::Field& field) {
+    return FieldName(field, fields::Context{});
+}
+
+QString FieldName(const fields::Field& field, const fields::Context& context) {
     std::vector<std::string> numbers;
     const std::string wording = FieldWording(field.key, &numbers);
+    // A track field's first number is its track's: the name stands with it in every language.
+    if (const std::string name = TrackNameOf(field, context); !name.empty() && !numbers.empty())
+        numbers.front() += " " + name;
     const QString translated = QCoreApplication::translate(kFieldsContext, wording.c_str());
     return QString::fromStdString(FillIn(translated.toStdString(), numbers));
 }

@@ -21,6 +21,9 @@ QString WindowTitle(fields::Group group);
 // A field's name: the translation of its key's wording with the key's numbers put in
 // ("team 3 qualification" is "Team 3 Qualifikation" in German).
 QString FieldName(const fields::Field& field);
+// The same with the track's name after its number where the context knows it ("track 3 'Monza'
+// front wing"), as the compare window lists a field.
+QString FieldName(const fields::Field& field, const fields::Context& context);
 // An undo step's name from the fields it changed: "Engine power: team 3 qualification", with
 // "and 2 more" when more changed; "Change" when no listed field did.
 QString StepTitle(const SettingsRecord& before, const SettingsRecord& after);

@@ -33,7 +33,7 @@ GameReadResult ReadWholeGame(AppState& state, const WholeGameRead& how,
             ReadAllBlocks(state, stateOpen, advance, how.cockpit);
         } catch (const DataFileError& error) {
             // The patch list is read last: every other block is in.
-            result.dataFileProblem = error.what();
+            result.dataFileProblem = error.Said();
         }
         result.trackNames = ReadTrackNames(state);
         state.stateFile.Close();

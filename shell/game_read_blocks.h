@@ -7,6 +7,7 @@
 #pragma once
 
 #include "core/app_state.h"
+#include "core/messages.h"
 #include "shell/all_data_blocks.h"
 #include "tracks/track_blocks.h"
 
@@ -47,9 +48,9 @@ inline constexpr WholeGameRead kCheckRead{DamagedTrackFile::EndTheRead,
                                           CockpitWithoutState::FromExe};
 
 struct [[nodiscard]] GameReadResult {
-    bool isGameExe = true;       // false: PSN.EXE too short to hold the edition byte; nothing read
-    bool tracksRead = false;     // false: the 16 track files are not all installed
-    std::string dataFileProblem; // a shipped data file (the patch list) that could not be used
+    bool isGameExe = true;   // false: PSN.EXE too short to hold the edition byte; nothing read
+    bool tracksRead = false; // false: the 16 track files are not all installed
+    Message dataFileProblem; // a shipped data file (the patch list) that could not be used
     std::array<std::string, 16> trackNames;
     std::vector<TrackReadProblem> trackProblems; // only with DamagedTrackFile::Report
     RecoveryReport recovered;                    // what the command's start completed or undid

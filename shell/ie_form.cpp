@@ -9,6 +9,7 @@
 #include "tracks/track_install.h"
 #include "ui/game_command.h"
 #include "ui/game_transfer.h"
+#include "ui/message_text.h"
 #include "ui/record_steps.h"
 
 #include <QApplication>
@@ -99,9 +100,9 @@ void TIEForm::ImportAllClick() {
     const auto importAll = [&] {
         if (!RunGameTransfer(context_, this, [&] { read = ReadWholeGame(state, kImportAllRead); }))
             return false;
-        if (read.dataFileProblem.empty())
+        if (read.dataFileProblem.Empty())
             return true;
-        context_.dialogs.Error(this, QString::fromLocal8Bit(read.dataFileProblem.c_str()));
+        context_.dialogs.Error(this, Worded(read.dataFileProblem));
         return false;
     };
     if (!importAll())

@@ -287,12 +287,10 @@ void TMainForm::FormCreate() {
             return;
         }
         // A damaged shipped data file is reported; the game's own values are in.
-        if (!read.dataFileProblem.empty())
-            context_.dialogs.Error(this, QString::fromLocal8Bit(read.dataFileProblem.c_str()));
+        if (!read.dataFileProblem.Empty())
+            context_.dialogs.Error(this, Worded(read.dataFileProblem));
         if (!read.trackProblems.empty())
-            context_.dialogs.Warning(
-                this,
-                QString::fromLocal8Bit(DescribeTrackReadProblems(read.trackProblems).c_str()));
+            context_.dialogs.Warning(this, Worded(DescribeTrackReadProblems(read.trackProblems)));
         if (read.isGameExe || !loaded)
             break;
         // Reading on would fill the record from a file that is not the game.

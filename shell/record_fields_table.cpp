@@ -561,14 +561,19 @@ const std::vector<Field>& Fields() {
     return fields;
 }
 
-std::string Label(const Field& field, const Context& context) {
+std::string TrackNameOf(const Field& field, const Context& context) {
     if (field.track < 0 || context.trackNames[static_cast<std::size_t>(field.track)].empty())
+        return {};
+    return Quoted(GameBytesToUtf8(context.trackNames[static_cast<std::size_t>(field.track)]));
+}
+
+std::string Label(const Field& field, const Context& context) {
+    const std::string name = TrackNameOf(field, context);
+    if (name.empty())
         return field.key;
     // "track 3 front wing" becomes "track 3 'Monza' front wing".
     const std::string prefix = "track " + std::to_string(field.track + 1);
-    return prefix + " " +
-           Quoted(GameBytesToUtf8(context.trackNames[static_cast<std::size_t>(field.track)])) +
-           field.key.substr(prefix.size());
+    return prefix + " " + name + field.key.substr(prefix.size());
 }
 
 std::string ShowValue(const Field& field, const SettingsRecord& record) {

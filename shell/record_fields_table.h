@@ -110,6 +110,9 @@ std::string RangeText(const Field& field, bool game = false);
 
 // "team 3 qualification", or with a known track name "track 3 'Monza' front wing".
 std::string Label(const Field& field, const Context& context);
+// The quoted name of a track field's track ("'Monza'"); empty when the field is no track's or its
+// name is unknown.
+std::string TrackNameOf(const Field& field, const Context& context);
 // The value as the listing shows it: "'Vantor'", "700 BHP", "1530 lb (694 kg)", "on".
 std::string ShowValue(const Field& field, const SettingsRecord& record);
 

@@ -11,6 +11,7 @@
 #include "shell/season_blocks.h"
 #include "ui/accessibility.h"
 #include "ui/game_transfer.h"
+#include "ui/message_text.h"
 #include "ui/record_steps.h"
 
 #include <QDateTime>
@@ -130,7 +131,7 @@ QString TSeasonsForm::Selected() const {
 
 void TSeasonsForm::Failed(const std::exception& error) {
     const auto* file = dynamic_cast<const FileError*>(&error);
-    context_.dialogs.Warning(this, Local(file ? file->Text() : std::string(error.what())));
+    context_.dialogs.Warning(this, file ? WordedText(*file) : Local(error.what()));
 }
 
 void TSeasonsForm::Refresh() {
@@ -142,7 +143,7 @@ void TSeasonsForm::Refresh() {
     try {
         game = seasons::ReadGame(GameDir(context_.state));
     } catch (const seasons::SeasonError& error) {
-        StatusLabel->setText(tr("The game could not be read: %1").arg(Local(error.what())));
+        StatusLabel->setText(tr("The game could not be read: %1").arg(Worded(error.Said())));
     }
     for (const seasons::Season& season : store.List(&damaged)) {
         QString against = tr("not compared");
@@ -282,7 +283,7 @@ void TSeasonsForm::ImportClick() {
     if (!file)
         return;
     std::vector<std::uint8_t> bytes;
-    std::string reason;
+    Message reason;
     if (!fs::ReadWholeFile(file->toStdString(), bytes, reason, seasons::kMaxUnpacked)) {
         context_.dialogs.Warning(this, tr("%1 cannot be read.").arg(*file));
         return;

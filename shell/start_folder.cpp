@@ -37,7 +37,7 @@ using Record = std::map<std::string, Shipped>;
 
 std::optional<std::uint64_t> ContentHash(const stdfs::path& path) {
     std::vector<std::uint8_t> bytes;
-    std::string reason;
+    Message reason;
     if (!fs::ReadWholeFile(platform::FromPath(path), bytes, reason))
         return std::nullopt;
     std::uint64_t hash = 14695981039346656037ull; // FNV-1a
@@ -49,7 +49,7 @@ std::optional<std::uint64_t> ContentHash(const stdfs::path& path) {
 Record ReadRecord(const stdfs::path& path) {
     Record record;
     std::vector<std::uint8_t> bytes;
-    std::string reason;
+    Message reason;
     if (!fs::ReadWholeFile(platform::FromPath(path), bytes, reason))
         return record;
     std::istringstream in(std::string(bytes.begin(), bytes.end()));
@@ -87,7 +87,7 @@ FileResult WriteRecord(const stdfs::path& path, const Record& record) {
 // Replaces the target only once the whole copy is on disk.
 FileResult CopyWhole(const stdfs::path& from, const stdfs::path& to) {
     std::vector<std::uint8_t> bytes;
-    std::string reason;
+    Message reason;
     if (!fs::ReadWholeFile(platform::FromPath(from), bytes, reason))
         return FileResult::Failure(FileResult::Status::NotOpened, platform::FromPath(from), reason);
     return fs::WriteFileDurably(platform::FromPath(to), bytes);

@@ -46,9 +46,9 @@ CockpitDataReader::CockpitDataReader(std::vector<std::string> lines, int edition
 
 const std::string& CockpitDataReader::NextLine() {
     if (next_ >= lines_.size())
-        throw DataFileError("The cockpit data file ends after line " +
-                            std::to_string(lines_.size()) + "; it needs " +
-                            std::to_string(kCockpitDataLines) + " lines.");
+        throw DataFileError(
+            Message(MessageKind::CockpitDataEndsEarly,
+                    {std::to_string(lines_.size()), std::to_string(kCockpitDataLines)}));
     return lines_[next_++];
 }
 
@@ -56,7 +56,7 @@ std::int32_t CockpitDataReader::Field(const std::string& line, int field) const 
     const std::string text = CockpitField(line, field);
     const auto value = StrToInt(text);
     if (!value)
-        throw DataFileError("'" + text + "' is not a valid integer value");
+        throw DataFileError(Message(MessageKind::CockpitDataNotInteger, {text}));
     return *value;
 }
 
@@ -155,9 +155,9 @@ void CockpitDataReader::ReadTXT() {
 std::vector<PatchWrite> ReadCockpitData(const std::string& path, int edition) {
     const std::string name = fs::ResolveCase(fs::Native(CockpitDataFileName(path, edition)));
     std::vector<std::uint8_t> bytes;
-    std::string reason;
+    Message reason;
     if (!fs::ReadWholeFile(name, bytes, reason))
-        throw DataFileError("Cannot open the cockpit data file " + fs::FileNamePart(name) + "!");
+        throw DataFileError(Message(MessageKind::CockpitDataCannotOpen, {fs::FileNamePart(name)}));
     std::istringstream in(std::string(bytes.begin(), bytes.end()));
     std::vector<std::string> lines;
     std::string line;
@@ -167,8 +167,13 @@ std::vector<PatchWrite> ReadCockpitData(const std::string& path, int edition) {
         lines.push_back(line);
     }
     if (in.bad())
-        throw DataFileError("Cannot read the cockpit data file " + fs::FileNamePart(name) + "!");
-    return CockpitDataReader(std::move(lines), edition).Read();
+        throw DataFileError(Message(MessageKind::CockpitDataCannotRead, {fs::FileNamePart(name)}));
+    try {
+        return CockpitDataReader(std::move(lines), edition).Read();
+    } catch (const DataFileError& error) {
+        // The reader knows lines, not files: the user is told which file to put right.
+        throw DataFileError(Message(MessageKind::CockpitDataUnusable, {name, error.Said()}));
+    }
 }
 
 void ApplyCockpitPatch(AppState& state, const std::vector<PatchWrite>& writes) {

@@ -58,7 +58,8 @@ private:
     std::vector<PatchWrite> writes_;
 };
 
-// Reads the file (its edition name) into its writes; a missing file raises DataFileError.
+// Reads the file (its edition name) into its writes; a missing or damaged file raises
+// DataFileError, which names the file.
 std::vector<PatchWrite> ReadCockpitData(const std::string& path, int edition);
 
 // Makes the writes into the open game executable, each after seeking to its offset.

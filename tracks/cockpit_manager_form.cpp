@@ -7,6 +7,7 @@
 #include "tracks/cockpit_format.h"
 #include "ui/game_command.h"
 #include "ui/game_transfer.h"
+#include "ui/message_text.h"
 #include "ui/readable_colours.h"
 
 #include <QGroupBox>
@@ -96,7 +97,7 @@ void TInstCForm::BitBtn2Click() {
         try {
             ReadCockpitData(data, state.edition);
         } catch (const DataFileError& error) {
-            context_.dialogs.Error(this, QString::fromLocal8Bit(error.what()));
+            context_.dialogs.Error(this, Worded(error.Said()));
             continue;
         }
         const std::string hi = fs::ResolveCase(state.StartPath(pack.hiPicture));

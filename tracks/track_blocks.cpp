@@ -152,7 +152,7 @@ void ReadTrackFile(AppState& state, int t, std::uint16_t tyres) {
 // read or its block does not lie wholly before the checksum trailer.
 bool ReadTrackFileAtStartup(AppState& state, int t, const std::string& path, std::uint16_t tyres) {
     // A FIFO or a device in its place must not stop the start: it is refused unopened.
-    std::string reason;
+    Message reason;
     platform::Handle file = fs::OpenRegular(path, platform::kRead, reason);
     if (file == platform::kNoHandle)
         return false;
@@ -206,29 +206,28 @@ bool AllKnown(const AppState& state) {
 }
 
 // What keeps a track file from being read, found without changing it.
-std::string TrackFileProblem(const std::string& path) {
+Message TrackFileProblem(const std::string& path) {
+    using K = MessageKind;
     if (!fs::Exists(path))
-        return "the file is missing.";
-    std::string reason;
+        return {K::TrackFileMissing, {}};
+    Message reason;
     platform::Handle file = fs::OpenRegular(path, platform::kRead, reason);
     if (file == platform::kNoHandle)
-        return errno == EINVAL ? "the file " + reason + "."
-                               : "the file cannot be opened: " + reason + ".";
+        return {errno == EINVAL ? K::TrackFileIs : K::TrackFileCannotOpen, {reason}};
     const fs::FileCloser closer(file);
     platform::Info info;
     if (!platform::Describe(file, info))
-        return "the file cannot be opened: " + SystemReason(errno) + ".";
-    const std::string holds = "it holds only " + std::to_string(info.size) + " bytes";
+        return {K::TrackFileCannotOpen, {SystemReason(errno)}};
+    const std::string size = std::to_string(info.size);
     if (info.size < trackfile::kSetupPointer + 2)
-        return "the file is cut short: " + holds + ", too few for its set-up pointer.";
+        return {K::TrackFileTooShortForPointer, {size}};
     std::array<std::uint8_t, 2> pointer{};
     if (platform::ReadAt(file, pointer.data(), pointer.size(), trackfile::kSetupPointer) != 2)
-        return "reading the file failed.";
+        return {K::TrackFileReadFailed, {}};
     const std::uint32_t start = pointer[0] + 256u * pointer[1] + trackfile::kSetupBase;
     if (start + trackfile::kBlockEnd + 4 > info.size)
-        return "the file is cut short or damaged: its car set-up block lies beyond its end (" +
-               holds + ").";
-    return "reading the file failed.";
+        return {K::TrackFileSetupBeyondEnd, {size}};
+    return {K::TrackFileReadFailed, {}};
 }
 
 // The originals snapshot takes the track entries once every one has been read. A snapshot that
@@ -236,10 +235,9 @@ std::string TrackFileProblem(const std::string& path) {
 // leaves the failure for whoever ran the command to show.
 void CompleteOriginalSnapshot(AppState& state) {
     if (const FileResult result = CompleteOriginalTracks(state); !result.Ok())
-        state.unreported.push_back(result.message +
-                                   "\nThe track data's original values could not be added to the "
-                                   "original data; the editor tries again when it next reads "
-                                   "the track files.");
+        state.unreported.push_back(
+            Message(MessageKind::OriginalTracksNotAdded,
+                    {result.said.Empty() ? Message(result.message) : result.said}));
 }
 
 } // namespace
@@ -280,15 +278,11 @@ std::vector<TrackReadProblem> ReadTrackDataAtStartup(AppState& state) {
     return problems;
 }
 
-std::string DescribeTrackReadProblems(const std::vector<TrackReadProblem>& problems) {
-    std::string text = "The track data of these track files could not be read:\n";
+Message DescribeTrackReadProblems(const std::vector<TrackReadProblem>& problems) {
+    Message files(MessageKind::Lines, {});
     for (const TrackReadProblem& problem : problems)
-        text += "\n" + problem.path + ": " + problem.reason;
-    text += "\n\nTheir track data is left out and nothing is written into them. Everything else "
-            "works, but the Track editor, \"Import all data\" and \"Export all data\" need every "
-            "track file: replace the damaged ones first (\"Install original tracks\" in the "
-            "Track manager copies them from the game CD).";
-    return text;
+        files.args.push_back(Message(MessageKind::FileAndReason, {problem.path, problem.reason}));
+    return {MessageKind::TrackReadProblems, {files}};
 }
 
 bool TrackEntryWritable(const AppState& state, int track) {

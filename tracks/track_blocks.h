@@ -56,7 +56,7 @@ void ReadPendingTrackData(AppState& state);
 struct TrackReadProblem {
     int track = 0; // 0..15
     std::string path;
-    std::string reason;
+    Message reason;
 };
 // The start-up's read of the track block, when all 16 track files are installed (otherwise it
 // reads nothing). A track file that cannot be read is not fatal (the start-up read is the editor's
@@ -64,7 +64,7 @@ struct TrackReadProblem {
 // still is. Track files are opened for reading only here, and read with one call per block.
 std::vector<TrackReadProblem> ReadTrackDataAtStartup(AppState& state);
 // One warning text naming each problem's file and what is wrong.
-std::string DescribeTrackReadProblems(const std::vector<TrackReadProblem>& problems);
+Message DescribeTrackReadProblems(const std::vector<TrackReadProblem>& problems);
 
 // Whether track t's entry is written by WriteTrackData: it must be known and not entirely zero
 // (a settings file saved before its track data was read holds zeros there).

@@ -25,6 +25,17 @@ bool EnoughSpaceToInstall(const AppState& state, const FreeSpaceProbe& probe) {
     return free && *free > kInstallSpaceNeeded;
 }
 
+namespace {
+
+QString CdCopyFailed(const QString& where) {
+    //: %1 is the file that could not be copied and why.
+    return QCoreApplication::translate("psn::TrackInstall",
+                                       "Not every track file could be copied from the CD!\n%1")
+        .arg(where);
+}
+
+} // namespace
+
 bool CopyTracksFromCd(AppContext& context, QWidget* parent) {
     context.dialogs.Information(parent, kInsertCdMessage);
     FileDialogRequest request;
@@ -49,10 +60,10 @@ bool CopyTracksFromCd(AppContext& context, QWidget* parent) {
         for (const std::string& name : TrackFileNames())
             command.Copy(fs::ResolveCase(fs::Join(cdFolder, name)), context.state.GamePath(name));
     } catch (const FileAccessError& error) {
-        context.dialogs.Warning(parent, QString(kCdCopyFailed) + "\n" + WordedWhere(error));
+        context.dialogs.Warning(parent, CdCopyFailed(WordedWhere(error)));
         return false;
     }
-    return command.CommitOrReport(parent, kCdCopyFailed);
+    return command.CommitOrReport(parent, CdCopyFailed);
 }
 
 bool CreateTracksFolder(const AppState& state) {

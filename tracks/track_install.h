@@ -27,6 +27,7 @@ inline constexpr const char* kTrackFilesQuestion =
 inline constexpr const char* kTrackFilesMissing =
     "The track files are not all installed in the CIRCUITS folder of the game, so the track "
     "editor cannot be opened.";
+// The first line of the message a failed CD copy gives in English; the file and reason follow.
 inline constexpr const char* kCdCopyFailed = "Not every track file could be copied from the CD!";
 
 // The installers do nothing unless more than this many bytes are free beside the editor.

@@ -27,14 +27,13 @@ std::vector<LoadedStretch> LoadStretches(const AppState& state, bool bonus) {
         const std::string name = fs::FileNamePart(path);
         LoadedStretch stretch;
         stretch.offset = ExeOffset(file.row, state.edition);
-        std::string reason;
+        Message reason;
         if (!fs::ReadWholeFile(path, stretch.bytes, reason))
-            throw DataFileError("Cannot read the data file " + name + "!");
+            throw DataFileError(Message(MessageKind::DataFileUnreadable, {name}));
         if (stretch.bytes.empty())
-            throw DataFileError("The data file " + name + " is empty!");
+            throw DataFileError(Message(MessageKind::DataFileEmpty, {name}));
         if (exeSize && stretch.offset + stretch.bytes.size() > *exeSize)
-            throw DataFileError("The data file " + name +
-                                " does not fit into the game executable!");
+            throw DataFileError(Message(MessageKind::DataFileBeyondExe, {name}));
         loaded.push_back(std::move(stretch));
     }
     return loaded;

@@ -943,6 +943,133 @@ Choose another file, or save the picture again as a BMP file.</source>
 
 Wählen Sie eine andere Datei, oder speichern Sie das Bild erneut als BMP-Datei.</translation>
     </message>
+    <message>
+        <source>The patch list %1 is missing.</source>
+        <extracomment>%1 is the patch list&apos;s file name.</extracomment>
+        <translation>Die Patchliste %1 fehlt.</translation>
+    </message>
+    <message>
+        <source>The patch list %1 is damaged.</source>
+        <translation>Die Patchliste %1 ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>The patch list %1 does not fit the game executable.</source>
+        <translation>Die Patchliste %1 passt nicht zum Programm des Spiels.</translation>
+    </message>
+    <message>
+        <source>The patch list %1 does not fit this game: its record %2 (offset %3h) expects the byte %4h or %5h there, but the game executable holds %6h. Nothing was written. Put the patch list made for your game into the editor&apos;s DATA folder in place of the shipped one.</source>
+        <extracomment>%2 counts the list&apos;s records from 1; %3 to %6 are hexadecimal.</extracomment>
+        <translation>Die Patchliste %1 passt nicht zu diesem Spiel: Ihr Eintrag %2 (Offset %3h) erwartet dort das Byte %4h oder %5h, aber das Programm des Spiels enthält %6h. Es wurde nichts geschrieben. Legen Sie die für Ihr Spiel gemachte Patchliste anstelle der mitgelieferten in den DATA-Ordner des Editors.</translation>
+    </message>
+    <message>
+        <source>Cannot read the data file %1!</source>
+        <translation>Die Datendatei %1 kann nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>The data file %1 is empty!</source>
+        <translation>Die Datendatei %1 ist leer!</translation>
+    </message>
+    <message>
+        <source>The data file %1 does not fit into the game executable!</source>
+        <translation>Die Datendatei %1 passt nicht in das Programm des Spiels!</translation>
+    </message>
+    <message>
+        <source>Cannot open the cockpit data file %1!</source>
+        <translation>Die Cockpit-Datendatei %1 kann nicht geöffnet werden!</translation>
+    </message>
+    <message>
+        <source>Cannot read the cockpit data file %1!</source>
+        <translation>Die Cockpit-Datendatei %1 kann nicht gelesen werden!</translation>
+    </message>
+    <message>
+        <source>The cockpit data file ends after line %1; it needs %2 lines.</source>
+        <translation>Die Cockpit-Datendatei endet nach Zeile %1; sie braucht %2 Zeilen.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; ist keine gültige ganze Zahl</translation>
+    </message>
+    <message>
+        <source>The cockpit data file %1 cannot be used:
+%2
+Nothing was changed.</source>
+        <extracomment>%2 is what is wrong, a sentence of its own.</extracomment>
+        <translation>Die Cockpit-Datendatei %1 kann nicht verwendet werden:
+%2
+Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>%1
+The track data&apos;s original values could not be added to the original data; the editor tries again when it next reads the track files.</source>
+        <extracomment>%1 names a file and why it could not be written.</extracomment>
+        <translation>%1
+Die ursprünglichen Werte der Streckendaten konnten den Originaldaten nicht hinzugefügt werden; der Editor versucht es erneut, wenn er die Streckendateien das nächste Mal liest.</translation>
+    </message>
+    <message>
+        <source>The season &quot;%1&quot; cannot be read: %2: %3.</source>
+        <extracomment>%1 is the season&apos;s name, %2 its file, %3 why it cannot be read.</extracomment>
+        <translation>Die Saison „%1“ kann nicht gelesen werden: %2: %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2. Nothing was kept or switched.</source>
+        <extracomment>%2 is a reason that starts with a verb (&quot;is a folder, not a file&quot;).</extracomment>
+        <translation>%1: %2. Es wurde nichts aufbewahrt oder gewechselt.</translation>
+    </message>
+    <message>
+        <source>is a link to %1, which is no game file</source>
+        <translation>ist eine Verknüpfung auf %1, das keine Spieldatei ist</translation>
+    </message>
+    <message>
+        <source>The stored copy of %1 %2 %3. It was not used; keep the season again from a game that holds it.</source>
+        <extracomment>%1 is a game file&apos;s name, %2 where its copy is kept, %3 a reason that starts with a verb.</extracomment>
+        <translation>Die aufbewahrte Kopie von %1 (%2) %3. Sie wurde nicht verwendet; bewahren Sie die Saison erneut aus einem Spiel auf, das sie enthält.</translation>
+    </message>
+    <message>
+        <source>is damaged: its bytes no longer match their hash</source>
+        <translation>ist beschädigt: ihre Bytes passen nicht mehr zu ihrer Prüfsumme</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>The track data of these track files could not be read:
+
+%1
+
+Their track data is left out and nothing is written into them. Everything else works, but the Track editor, &quot;Import all data&quot; and &quot;Export all data&quot; need every track file: replace the damaged ones first (&quot;Install original tracks&quot; in the Track manager copies them from the game CD).</source>
+        <extracomment>%1 lists the track files, one a line, each with what is wrong with it.</extracomment>
+        <translation>Die Streckendaten dieser Streckendateien konnten nicht gelesen werden:
+
+%1
+
+Ihre Streckendaten bleiben außen vor, und nichts wird in sie geschrieben. Alles andere funktioniert, aber der Streckeneditor, „Alle Daten importieren“ und „Alle Daten exportieren“ brauchen jede Streckendatei: Ersetzen Sie zuerst die beschädigten („Originalstrecken installieren“ in der Streckenverwaltung kopiert sie von der Spiel-CD).</translation>
+    </message>
+    <message>
+        <source>the file is missing.</source>
+        <translation>die Datei fehlt.</translation>
+    </message>
+    <message>
+        <source>the file %1.</source>
+        <extracomment>%1 is a reason that starts with a verb (&quot;is a folder, not a file&quot;).</extracomment>
+        <translation>die Datei %1.</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened: %1.</source>
+        <translation>die Datei kann nicht geöffnet werden: %1.</translation>
+    </message>
+    <message>
+        <source>the file is cut short: it holds only %1 bytes, too few for its set-up pointer.</source>
+        <translation>die Datei ist abgeschnitten: sie enthält nur %1 Bytes, zu wenige für ihren Set-up-Zeiger.</translation>
+    </message>
+    <message>
+        <source>the file is cut short or damaged: its car set-up block lies beyond its end (it holds only %1 bytes).</source>
+        <translation>die Datei ist abgeschnitten oder beschädigt: ihr Block mit der Wagenabstimmung liegt hinter ihrem Ende (sie enthält nur %1 Bytes).</translation>
+    </message>
+    <message>
+        <source>reading the file failed.</source>
+        <translation>das Lesen der Datei schlug fehl.</translation>
+    </message>
 </context>
 <context>
     <name>psn::Pictures</name>
@@ -2352,6 +2479,13 @@ Put the real pack&apos;s files (%3) into %4 in place of the samples.</source>
         <translation>Die Dateien für „%1“ im DATA-Ordner des Editors sind ein Muster für das Beispielspiel des Editors, nicht für das Spiel in %2, daher wurde nichts installiert.
 
 Legen Sie die Dateien des echten Pakets (%3) anstelle der Muster in %4.</translation>
+    </message>
+    <message>
+        <source>Not every track file could be copied from the CD!
+%1</source>
+        <extracomment>%1 is the file that could not be copied and why.</extracomment>
+        <translation>Nicht alle Streckendateien konnten von der CD kopiert werden!
+%1</translation>
     </message>
 </context>
 <context>

@@ -943,6 +943,133 @@ Choose another file, or save the picture again as a BMP file.</source>
 
 Elija otro archivo, o vuelva a guardar la imagen como archivo BMP.</translation>
     </message>
+    <message>
+        <source>The patch list %1 is missing.</source>
+        <extracomment>%1 is the patch list&apos;s file name.</extracomment>
+        <translation>Falta la lista de parches %1.</translation>
+    </message>
+    <message>
+        <source>The patch list %1 is damaged.</source>
+        <translation>La lista de parches %1 está dañada.</translation>
+    </message>
+    <message>
+        <source>The patch list %1 does not fit the game executable.</source>
+        <translation>La lista de parches %1 no encaja con el ejecutable del juego.</translation>
+    </message>
+    <message>
+        <source>The patch list %1 does not fit this game: its record %2 (offset %3h) expects the byte %4h or %5h there, but the game executable holds %6h. Nothing was written. Put the patch list made for your game into the editor&apos;s DATA folder in place of the shipped one.</source>
+        <extracomment>%2 counts the list&apos;s records from 1; %3 to %6 are hexadecimal.</extracomment>
+        <translation>La lista de parches %1 no encaja con este juego: su registro %2 (posición %3h) espera ahí el byte %4h o %5h, pero el ejecutable del juego contiene %6h. No se ha escrito nada. Ponga la lista de parches hecha para su juego en la carpeta DATA del editor en lugar de la suministrada.</translation>
+    </message>
+    <message>
+        <source>Cannot read the data file %1!</source>
+        <translation>¡No se puede leer el archivo de datos %1!</translation>
+    </message>
+    <message>
+        <source>The data file %1 is empty!</source>
+        <translation>¡El archivo de datos %1 está vacío!</translation>
+    </message>
+    <message>
+        <source>The data file %1 does not fit into the game executable!</source>
+        <translation>¡El archivo de datos %1 no cabe en el ejecutable del juego!</translation>
+    </message>
+    <message>
+        <source>Cannot open the cockpit data file %1!</source>
+        <translation>¡No se puede abrir el archivo de datos de cabina %1!</translation>
+    </message>
+    <message>
+        <source>Cannot read the cockpit data file %1!</source>
+        <translation>¡No se puede leer el archivo de datos de cabina %1!</translation>
+    </message>
+    <message>
+        <source>The cockpit data file ends after line %1; it needs %2 lines.</source>
+        <translation>El archivo de datos de cabina termina tras la línea %1; necesita %2 líneas.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; no es un número entero válido</translation>
+    </message>
+    <message>
+        <source>The cockpit data file %1 cannot be used:
+%2
+Nothing was changed.</source>
+        <extracomment>%2 is what is wrong, a sentence of its own.</extracomment>
+        <translation>El archivo de datos de cabina %1 no se puede usar:
+%2
+No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>%1
+The track data&apos;s original values could not be added to the original data; the editor tries again when it next reads the track files.</source>
+        <extracomment>%1 names a file and why it could not be written.</extracomment>
+        <translation>%1
+Los valores originales de los datos de los circuitos no se han podido añadir a los datos originales; el editor lo intentará de nuevo la próxima vez que lea los archivos de circuito.</translation>
+    </message>
+    <message>
+        <source>The season &quot;%1&quot; cannot be read: %2: %3.</source>
+        <extracomment>%1 is the season&apos;s name, %2 its file, %3 why it cannot be read.</extracomment>
+        <translation>La temporada «%1» no se puede leer: %2: %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2. Nothing was kept or switched.</source>
+        <extracomment>%2 is a reason that starts with a verb (&quot;is a folder, not a file&quot;).</extracomment>
+        <translation>%1: %2. No se ha guardado ni cambiado nada.</translation>
+    </message>
+    <message>
+        <source>is a link to %1, which is no game file</source>
+        <translation>es un enlace a %1, que no es un archivo del juego</translation>
+    </message>
+    <message>
+        <source>The stored copy of %1 %2 %3. It was not used; keep the season again from a game that holds it.</source>
+        <extracomment>%1 is a game file&apos;s name, %2 where its copy is kept, %3 a reason that starts with a verb.</extracomment>
+        <translation>La copia guardada de %1 (%2) %3. No se ha usado; guarde de nuevo la temporada desde un juego que la contenga.</translation>
+    </message>
+    <message>
+        <source>is damaged: its bytes no longer match their hash</source>
+        <translation>está dañada: sus bytes ya no coinciden con su huella</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>no se puede leer</translation>
+    </message>
+    <message>
+        <source>The track data of these track files could not be read:
+
+%1
+
+Their track data is left out and nothing is written into them. Everything else works, but the Track editor, &quot;Import all data&quot; and &quot;Export all data&quot; need every track file: replace the damaged ones first (&quot;Install original tracks&quot; in the Track manager copies them from the game CD).</source>
+        <extracomment>%1 lists the track files, one a line, each with what is wrong with it.</extracomment>
+        <translation>Los datos de circuito de estos archivos de circuito no se han podido leer:
+
+%1
+
+Sus datos de circuito quedan fuera y no se escribe nada en ellos. Todo lo demás funciona, pero el editor de circuitos, «Importar todos los datos» y «Exportar todos los datos» necesitan todos los archivos de circuito: sustituya primero los dañados («Instalar los circuitos originales» en el gestor de circuitos los copia del CD del juego).</translation>
+    </message>
+    <message>
+        <source>the file is missing.</source>
+        <translation>falta el archivo.</translation>
+    </message>
+    <message>
+        <source>the file %1.</source>
+        <extracomment>%1 is a reason that starts with a verb (&quot;is a folder, not a file&quot;).</extracomment>
+        <translation>el archivo %1.</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened: %1.</source>
+        <translation>el archivo no se puede abrir: %1.</translation>
+    </message>
+    <message>
+        <source>the file is cut short: it holds only %1 bytes, too few for its set-up pointer.</source>
+        <translation>el archivo está cortado: solo contiene %1 bytes, demasiado pocos para su puntero de reglajes.</translation>
+    </message>
+    <message>
+        <source>the file is cut short or damaged: its car set-up block lies beyond its end (it holds only %1 bytes).</source>
+        <translation>el archivo está cortado o dañado: su bloque de reglajes del coche está más allá de su final (solo contiene %1 bytes).</translation>
+    </message>
+    <message>
+        <source>reading the file failed.</source>
+        <translation>la lectura del archivo ha fallado.</translation>
+    </message>
 </context>
 <context>
     <name>psn::Pictures</name>
@@ -2352,6 +2479,13 @@ Put the real pack&apos;s files (%3) into %4 in place of the samples.</source>
         <translation>El %1 de la carpeta DATA del editor es una muestra hecha para el juego de ejemplo del editor, no para el juego de %2, así que no se ha instalado nada.
 
 Ponga los archivos del paquete real (%3) en %4 en lugar de las muestras.</translation>
+    </message>
+    <message>
+        <source>Not every track file could be copied from the CD!
+%1</source>
+        <extracomment>%1 is the file that could not be copied and why.</extracomment>
+        <translation>¡No se han podido copiar del CD todos los archivos de circuito!
+%1</translation>
     </message>
 </context>
 <context>

@@ -943,6 +943,133 @@ Choose another file, or save the picture again as a BMP file.</source>
 
 Choisissez un autre fichier, ou enregistrez de nouveau l&apos;image en fichier BMP.</translation>
     </message>
+    <message>
+        <source>The patch list %1 is missing.</source>
+        <extracomment>%1 is the patch list&apos;s file name.</extracomment>
+        <translation>La liste de correctifs %1 est absente.</translation>
+    </message>
+    <message>
+        <source>The patch list %1 is damaged.</source>
+        <translation>La liste de correctifs %1 est endommagée.</translation>
+    </message>
+    <message>
+        <source>The patch list %1 does not fit the game executable.</source>
+        <translation>La liste de correctifs %1 ne convient pas à l&apos;exécutable du jeu.</translation>
+    </message>
+    <message>
+        <source>The patch list %1 does not fit this game: its record %2 (offset %3h) expects the byte %4h or %5h there, but the game executable holds %6h. Nothing was written. Put the patch list made for your game into the editor&apos;s DATA folder in place of the shipped one.</source>
+        <extracomment>%2 counts the list&apos;s records from 1; %3 to %6 are hexadecimal.</extracomment>
+        <translation>La liste de correctifs %1 ne convient pas à ce jeu : son enregistrement %2 (position %3h) attend l&apos;octet %4h ou %5h à cet endroit, mais l&apos;exécutable du jeu contient %6h. Rien n&apos;a été écrit. Placez la liste de correctifs faite pour votre jeu dans le dossier DATA de l&apos;éditeur, à la place de celle fournie.</translation>
+    </message>
+    <message>
+        <source>Cannot read the data file %1!</source>
+        <translation>Impossible de lire le fichier de données %1 !</translation>
+    </message>
+    <message>
+        <source>The data file %1 is empty!</source>
+        <translation>Le fichier de données %1 est vide !</translation>
+    </message>
+    <message>
+        <source>The data file %1 does not fit into the game executable!</source>
+        <translation>Le fichier de données %1 ne tient pas dans l&apos;exécutable du jeu !</translation>
+    </message>
+    <message>
+        <source>Cannot open the cockpit data file %1!</source>
+        <translation>Impossible d&apos;ouvrir le fichier de données du cockpit %1 !</translation>
+    </message>
+    <message>
+        <source>Cannot read the cockpit data file %1!</source>
+        <translation>Impossible de lire le fichier de données du cockpit %1 !</translation>
+    </message>
+    <message>
+        <source>The cockpit data file ends after line %1; it needs %2 lines.</source>
+        <translation>Le fichier de données du cockpit s&apos;arrête après la ligne %1 ; il lui faut %2 lignes.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; n&apos;est pas un nombre entier valide</translation>
+    </message>
+    <message>
+        <source>The cockpit data file %1 cannot be used:
+%2
+Nothing was changed.</source>
+        <extracomment>%2 is what is wrong, a sentence of its own.</extracomment>
+        <translation>Le fichier de données du cockpit %1 ne peut pas être utilisé :
+%2
+Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>%1
+The track data&apos;s original values could not be added to the original data; the editor tries again when it next reads the track files.</source>
+        <extracomment>%1 names a file and why it could not be written.</extracomment>
+        <translation>%1
+Les valeurs d&apos;origine des données des circuits n&apos;ont pas pu être ajoutées aux données d&apos;origine ; l&apos;éditeur réessaiera la prochaine fois qu&apos;il lira les fichiers de circuit.</translation>
+    </message>
+    <message>
+        <source>The season &quot;%1&quot; cannot be read: %2: %3.</source>
+        <extracomment>%1 is the season&apos;s name, %2 its file, %3 why it cannot be read.</extracomment>
+        <translation>La saison « %1 » ne peut pas être lue : %2 : %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2. Nothing was kept or switched.</source>
+        <extracomment>%2 is a reason that starts with a verb (&quot;is a folder, not a file&quot;).</extracomment>
+        <translation>%1 : %2. Rien n&apos;a été conservé ni changé.</translation>
+    </message>
+    <message>
+        <source>is a link to %1, which is no game file</source>
+        <translation>est un lien vers %1, qui n&apos;est pas un fichier du jeu</translation>
+    </message>
+    <message>
+        <source>The stored copy of %1 %2 %3. It was not used; keep the season again from a game that holds it.</source>
+        <extracomment>%1 is a game file&apos;s name, %2 where its copy is kept, %3 a reason that starts with a verb.</extracomment>
+        <translation>La copie conservée de %1 (%2) %3. Elle n&apos;a pas été utilisée ; conservez à nouveau la saison depuis un jeu qui la contient.</translation>
+    </message>
+    <message>
+        <source>is damaged: its bytes no longer match their hash</source>
+        <translation>est endommagée : ses octets ne correspondent plus à leur empreinte</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>ne peut pas être lue</translation>
+    </message>
+    <message>
+        <source>The track data of these track files could not be read:
+
+%1
+
+Their track data is left out and nothing is written into them. Everything else works, but the Track editor, &quot;Import all data&quot; and &quot;Export all data&quot; need every track file: replace the damaged ones first (&quot;Install original tracks&quot; in the Track manager copies them from the game CD).</source>
+        <extracomment>%1 lists the track files, one a line, each with what is wrong with it.</extracomment>
+        <translation>Les données de circuit de ces fichiers de circuit n&apos;ont pas pu être lues :
+
+%1
+
+Leurs données de circuit sont laissées de côté et rien n&apos;y est écrit. Tout le reste fonctionne, mais l&apos;éditeur des circuits, « Importer toutes les données » et « Exporter toutes les données » ont besoin de chaque fichier de circuit : remplacez d&apos;abord ceux qui sont endommagés (« Installer les circuits d&apos;origine » dans la gestion des circuits les copie depuis le CD du jeu).</translation>
+    </message>
+    <message>
+        <source>the file is missing.</source>
+        <translation>le fichier est absent.</translation>
+    </message>
+    <message>
+        <source>the file %1.</source>
+        <extracomment>%1 is a reason that starts with a verb (&quot;is a folder, not a file&quot;).</extracomment>
+        <translation>le fichier %1.</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened: %1.</source>
+        <translation>le fichier ne peut pas être ouvert : %1.</translation>
+    </message>
+    <message>
+        <source>the file is cut short: it holds only %1 bytes, too few for its set-up pointer.</source>
+        <translation>le fichier est tronqué : il ne contient que %1 octets, trop peu pour son pointeur de réglages.</translation>
+    </message>
+    <message>
+        <source>the file is cut short or damaged: its car set-up block lies beyond its end (it holds only %1 bytes).</source>
+        <translation>le fichier est tronqué ou endommagé : son bloc de réglages de la voiture se trouve au-delà de sa fin (il ne contient que %1 octets).</translation>
+    </message>
+    <message>
+        <source>reading the file failed.</source>
+        <translation>la lecture du fichier a échoué.</translation>
+    </message>
 </context>
 <context>
     <name>psn::Pictures</name>
@@ -2352,6 +2479,13 @@ Put the real pack&apos;s files (%3) into %4 in place of the samples.</source>
         <translation>Le %1 du dossier DATA de l&apos;éditeur est un exemple fait pour le jeu d&apos;exemple de l&apos;éditeur, pas pour le jeu dans %2 ; rien n&apos;a donc été installé.
 
 Placez les fichiers du vrai pack (%3) dans %4 à la place des exemples.</translation>
+    </message>
+    <message>
+        <source>Not every track file could be copied from the CD!
+%1</source>
+        <extracomment>%1 is the file that could not be copied and why.</extracomment>
+        <translation>Tous les fichiers de circuit n&apos;ont pas pu être copiés depuis le CD !
+%1</translation>
     </message>
 </context>
 <context>

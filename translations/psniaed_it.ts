@@ -943,6 +943,133 @@ Choose another file, or save the picture again as a BMP file.</source>
 
 Scegli un altro file, oppure salva di nuovo l&apos;immagine come file BMP.</translation>
     </message>
+    <message>
+        <source>The patch list %1 is missing.</source>
+        <extracomment>%1 is the patch list&apos;s file name.</extracomment>
+        <translation>L&apos;elenco delle patch %1 manca.</translation>
+    </message>
+    <message>
+        <source>The patch list %1 is damaged.</source>
+        <translation>L&apos;elenco delle patch %1 è danneggiato.</translation>
+    </message>
+    <message>
+        <source>The patch list %1 does not fit the game executable.</source>
+        <translation>L&apos;elenco delle patch %1 non corrisponde all&apos;eseguibile del gioco.</translation>
+    </message>
+    <message>
+        <source>The patch list %1 does not fit this game: its record %2 (offset %3h) expects the byte %4h or %5h there, but the game executable holds %6h. Nothing was written. Put the patch list made for your game into the editor&apos;s DATA folder in place of the shipped one.</source>
+        <extracomment>%2 counts the list&apos;s records from 1; %3 to %6 are hexadecimal.</extracomment>
+        <translation>L&apos;elenco delle patch %1 non corrisponde a questo gioco: il suo record %2 (offset %3h) si aspetta lì il byte %4h o %5h, ma l&apos;eseguibile del gioco contiene %6h. Non è stato scritto nulla. Mettete l&apos;elenco delle patch fatto per il vostro gioco nella cartella DATA dell&apos;editor al posto di quello fornito.</translation>
+    </message>
+    <message>
+        <source>Cannot read the data file %1!</source>
+        <translation>Impossibile leggere il file di dati %1!</translation>
+    </message>
+    <message>
+        <source>The data file %1 is empty!</source>
+        <translation>Il file di dati %1 è vuoto!</translation>
+    </message>
+    <message>
+        <source>The data file %1 does not fit into the game executable!</source>
+        <translation>Il file di dati %1 non entra nell&apos;eseguibile del gioco!</translation>
+    </message>
+    <message>
+        <source>Cannot open the cockpit data file %1!</source>
+        <translation>Impossibile aprire il file di dati del cockpit %1!</translation>
+    </message>
+    <message>
+        <source>Cannot read the cockpit data file %1!</source>
+        <translation>Impossibile leggere il file di dati del cockpit %1!</translation>
+    </message>
+    <message>
+        <source>The cockpit data file ends after line %1; it needs %2 lines.</source>
+        <translation>Il file di dati del cockpit finisce dopo la riga %1; ne servono %2.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; non è un numero intero valido</translation>
+    </message>
+    <message>
+        <source>The cockpit data file %1 cannot be used:
+%2
+Nothing was changed.</source>
+        <extracomment>%2 is what is wrong, a sentence of its own.</extracomment>
+        <translation>Il file di dati del cockpit %1 non può essere usato:
+%2
+Non è stato cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>%1
+The track data&apos;s original values could not be added to the original data; the editor tries again when it next reads the track files.</source>
+        <extracomment>%1 names a file and why it could not be written.</extracomment>
+        <translation>%1
+I valori originali dei dati dei circuiti non hanno potuto essere aggiunti ai dati originali; l&apos;editor riproverà la prossima volta che leggerà i file dei circuiti.</translation>
+    </message>
+    <message>
+        <source>The season &quot;%1&quot; cannot be read: %2: %3.</source>
+        <extracomment>%1 is the season&apos;s name, %2 its file, %3 why it cannot be read.</extracomment>
+        <translation>La stagione &quot;%1&quot; non può essere letta: %2: %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2. Nothing was kept or switched.</source>
+        <extracomment>%2 is a reason that starts with a verb (&quot;is a folder, not a file&quot;).</extracomment>
+        <translation>%1: %2. Non è stato conservato né cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>is a link to %1, which is no game file</source>
+        <translation>è un collegamento a %1, che non è un file del gioco</translation>
+    </message>
+    <message>
+        <source>The stored copy of %1 %2 %3. It was not used; keep the season again from a game that holds it.</source>
+        <extracomment>%1 is a game file&apos;s name, %2 where its copy is kept, %3 a reason that starts with a verb.</extracomment>
+        <translation>La copia conservata di %1 (%2) %3. Non è stata usata; conservate di nuovo la stagione da un gioco che la contiene.</translation>
+    </message>
+    <message>
+        <source>is damaged: its bytes no longer match their hash</source>
+        <translation>è danneggiata: i suoi byte non corrispondono più alla loro impronta</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>non può essere letta</translation>
+    </message>
+    <message>
+        <source>The track data of these track files could not be read:
+
+%1
+
+Their track data is left out and nothing is written into them. Everything else works, but the Track editor, &quot;Import all data&quot; and &quot;Export all data&quot; need every track file: replace the damaged ones first (&quot;Install original tracks&quot; in the Track manager copies them from the game CD).</source>
+        <extracomment>%1 lists the track files, one a line, each with what is wrong with it.</extracomment>
+        <translation>I dati dei circuiti di questi file dei circuiti non hanno potuto essere letti:
+
+%1
+
+I loro dati dei circuiti restano esclusi e non vi viene scritto nulla. Tutto il resto funziona, ma l&apos;editor dei circuiti, &quot;Importa tutti i dati&quot; ed &quot;Esporta tutti i dati&quot; hanno bisogno di ogni file dei circuiti: sostituite prima quelli danneggiati (&quot;Installa i circuiti originali&quot; nella gestione circuiti li copia dal CD del gioco).</translation>
+    </message>
+    <message>
+        <source>the file is missing.</source>
+        <translation>il file manca.</translation>
+    </message>
+    <message>
+        <source>the file %1.</source>
+        <extracomment>%1 is a reason that starts with a verb (&quot;is a folder, not a file&quot;).</extracomment>
+        <translation>il file %1.</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened: %1.</source>
+        <translation>il file non può essere aperto: %1.</translation>
+    </message>
+    <message>
+        <source>the file is cut short: it holds only %1 bytes, too few for its set-up pointer.</source>
+        <translation>il file è troncato: contiene solo %1 byte, troppo pochi per il suo puntatore all&apos;assetto.</translation>
+    </message>
+    <message>
+        <source>the file is cut short or damaged: its car set-up block lies beyond its end (it holds only %1 bytes).</source>
+        <translation>il file è troncato o danneggiato: il suo blocco dell&apos;assetto della vettura si trova oltre la sua fine (contiene solo %1 byte).</translation>
+    </message>
+    <message>
+        <source>reading the file failed.</source>
+        <translation>la lettura del file non è riuscita.</translation>
+    </message>
 </context>
 <context>
     <name>psn::Pictures</name>
@@ -2352,6 +2479,13 @@ Put the real pack&apos;s files (%3) into %4 in place of the samples.</source>
         <translation>Il %1 nella cartella DATA dell&apos;editor è un esempio fatto per il gioco di esempio dell&apos;editor, non per il gioco in %2, perciò non è stato installato nulla.
 
 Mettere i file del pacchetto vero (%3) in %4 al posto degli esempi.</translation>
+    </message>
+    <message>
+        <source>Not every track file could be copied from the CD!
+%1</source>
+        <extracomment>%1 is the file that could not be copied and why.</extracomment>
+        <translation>Non tutti i file dei circuiti hanno potuto essere copiati dal CD!
+%1</translation>
     </message>
 </context>
 <context>

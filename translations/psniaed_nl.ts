@@ -943,6 +943,133 @@ Choose another file, or save the picture again as a BMP file.</source>
 
 Kies een ander bestand, of sla de afbeelding opnieuw op als BMP-bestand.</translation>
     </message>
+    <message>
+        <source>The patch list %1 is missing.</source>
+        <extracomment>%1 is the patch list&apos;s file name.</extracomment>
+        <translation>De patchlijst %1 ontbreekt.</translation>
+    </message>
+    <message>
+        <source>The patch list %1 is damaged.</source>
+        <translation>De patchlijst %1 is beschadigd.</translation>
+    </message>
+    <message>
+        <source>The patch list %1 does not fit the game executable.</source>
+        <translation>De patchlijst %1 past niet bij het programma van het spel.</translation>
+    </message>
+    <message>
+        <source>The patch list %1 does not fit this game: its record %2 (offset %3h) expects the byte %4h or %5h there, but the game executable holds %6h. Nothing was written. Put the patch list made for your game into the editor&apos;s DATA folder in place of the shipped one.</source>
+        <extracomment>%2 counts the list&apos;s records from 1; %3 to %6 are hexadecimal.</extracomment>
+        <translation>De patchlijst %1 past niet bij dit spel: record %2 (offset %3h) verwacht daar de byte %4h of %5h, maar het programma van het spel bevat %6h. Er is niets geschreven. Zet de patchlijst die voor uw spel gemaakt is in de DATA-map van de editor, in plaats van de meegeleverde.</translation>
+    </message>
+    <message>
+        <source>Cannot read the data file %1!</source>
+        <translation>Het gegevensbestand %1 kan niet worden gelezen!</translation>
+    </message>
+    <message>
+        <source>The data file %1 is empty!</source>
+        <translation>Het gegevensbestand %1 is leeg!</translation>
+    </message>
+    <message>
+        <source>The data file %1 does not fit into the game executable!</source>
+        <translation>Het gegevensbestand %1 past niet in het programma van het spel!</translation>
+    </message>
+    <message>
+        <source>Cannot open the cockpit data file %1!</source>
+        <translation>Het cockpitgegevensbestand %1 kan niet worden geopend!</translation>
+    </message>
+    <message>
+        <source>Cannot read the cockpit data file %1!</source>
+        <translation>Het cockpitgegevensbestand %1 kan niet worden gelezen!</translation>
+    </message>
+    <message>
+        <source>The cockpit data file ends after line %1; it needs %2 lines.</source>
+        <translation>Het cockpitgegevensbestand eindigt na regel %1; het heeft %2 regels nodig.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; is geen geldig geheel getal</translation>
+    </message>
+    <message>
+        <source>The cockpit data file %1 cannot be used:
+%2
+Nothing was changed.</source>
+        <extracomment>%2 is what is wrong, a sentence of its own.</extracomment>
+        <translation>Het cockpitgegevensbestand %1 kan niet worden gebruikt:
+%2
+Er is niets gewijzigd.</translation>
+    </message>
+    <message>
+        <source>%1
+The track data&apos;s original values could not be added to the original data; the editor tries again when it next reads the track files.</source>
+        <extracomment>%1 names a file and why it could not be written.</extracomment>
+        <translation>%1
+De oorspronkelijke waarden van de circuitgegevens konden niet aan de originele gegevens worden toegevoegd; de editor probeert het opnieuw wanneer hij de circuitbestanden weer leest.</translation>
+    </message>
+    <message>
+        <source>The season &quot;%1&quot; cannot be read: %2: %3.</source>
+        <extracomment>%1 is the season&apos;s name, %2 its file, %3 why it cannot be read.</extracomment>
+        <translation>Het seizoen ‘%1’ kan niet worden gelezen: %2: %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2. Nothing was kept or switched.</source>
+        <extracomment>%2 is a reason that starts with a verb (&quot;is a folder, not a file&quot;).</extracomment>
+        <translation>%1: %2. Er is niets bewaard of gewisseld.</translation>
+    </message>
+    <message>
+        <source>is a link to %1, which is no game file</source>
+        <translation>is een koppeling naar %1, dat geen spelbestand is</translation>
+    </message>
+    <message>
+        <source>The stored copy of %1 %2 %3. It was not used; keep the season again from a game that holds it.</source>
+        <extracomment>%1 is a game file&apos;s name, %2 where its copy is kept, %3 a reason that starts with a verb.</extracomment>
+        <translation>De bewaarde kopie van %1 (%2) %3. Ze is niet gebruikt; bewaar het seizoen opnieuw vanuit een spel dat het bevat.</translation>
+    </message>
+    <message>
+        <source>is damaged: its bytes no longer match their hash</source>
+        <translation>is beschadigd: de bytes komen niet meer overeen met hun hash</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>kan niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>The track data of these track files could not be read:
+
+%1
+
+Their track data is left out and nothing is written into them. Everything else works, but the Track editor, &quot;Import all data&quot; and &quot;Export all data&quot; need every track file: replace the damaged ones first (&quot;Install original tracks&quot; in the Track manager copies them from the game CD).</source>
+        <extracomment>%1 lists the track files, one a line, each with what is wrong with it.</extracomment>
+        <translation>De circuitgegevens van deze circuitbestanden konden niet worden gelezen:
+
+%1
+
+Hun circuitgegevens blijven buiten beschouwing en er wordt niets in geschreven. Al het andere werkt, maar de circuiteditor, ‘Alle gegevens importeren’ en ‘Alle gegevens exporteren’ hebben elk circuitbestand nodig: vervang eerst de beschadigde (‘Oorspronkelijke circuits installeren’ in het circuitbeheer kopieert ze van de cd van het spel).</translation>
+    </message>
+    <message>
+        <source>the file is missing.</source>
+        <translation>het bestand ontbreekt.</translation>
+    </message>
+    <message>
+        <source>the file %1.</source>
+        <extracomment>%1 is a reason that starts with a verb (&quot;is a folder, not a file&quot;).</extracomment>
+        <translation>het bestand %1.</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened: %1.</source>
+        <translation>het bestand kan niet worden geopend: %1.</translation>
+    </message>
+    <message>
+        <source>the file is cut short: it holds only %1 bytes, too few for its set-up pointer.</source>
+        <translation>het bestand is afgekapt: het bevat maar %1 bytes, te weinig voor zijn set-up-wijzer.</translation>
+    </message>
+    <message>
+        <source>the file is cut short or damaged: its car set-up block lies beyond its end (it holds only %1 bytes).</source>
+        <translation>het bestand is afgekapt of beschadigd: het blok met de auto-afstelling ligt voorbij het einde (het bevat maar %1 bytes).</translation>
+    </message>
+    <message>
+        <source>reading the file failed.</source>
+        <translation>het lezen van het bestand is mislukt.</translation>
+    </message>
 </context>
 <context>
     <name>psn::Pictures</name>
@@ -2352,6 +2479,13 @@ Put the real pack&apos;s files (%3) into %4 in place of the samples.</source>
         <translation>De bestanden voor &quot;%1&quot; in de DATA-map van de editor zijn een voorbeeld voor het voorbeeldspel van de editor, niet voor het spel in %2, dus er is niets geïnstalleerd.
 
 Zet de bestanden van het echte pakket (%3) in %4 in plaats van de voorbeelden.</translation>
+    </message>
+    <message>
+        <source>Not every track file could be copied from the CD!
+%1</source>
+        <extracomment>%1 is the file that could not be copied and why.</extracomment>
+        <translation>Niet alle circuitbestanden konden van de cd worden gekopieerd!
+%1</translation>
     </message>
 </context>
 <context>

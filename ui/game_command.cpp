@@ -28,6 +28,13 @@ bool BeginOwnCommand(AppContext& context, QWidget* parent, GameCommand::WhenBusy
                                                 "%1\n\nPress OK to try again, or Cancel to stop.")
                         .arg(text)))
                 return false;
+        } catch (const RefusedFileError& error) {
+            // A commit record the program would not act on: nothing was changed, so a running
+            // editor says why and goes on. The start has no game to show without it and ends.
+            if (busy == GameCommand::WhenBusy::AskAgain)
+                FileAccessFailure(context, parent, error);
+            context.dialogs.Warning(parent, WordedWhere(error));
+            return false;
         } catch (const FileAccessError& error) {
             FileAccessFailure(context, parent, error);
         }
@@ -59,8 +66,13 @@ void GameCommand::Copy(const std::string& source, const std::string& target) {
 }
 
 bool GameCommand::CommitOrReport(QWidget* parent, const QString& failure) {
+    return CommitOrReport(parent, [&](const QString& where) { return failure + "\n" + where; });
+}
+
+bool GameCommand::CommitOrReport(QWidget* parent,
+                                 const std::function<QString(const QString&)>& failure) {
     return CommitWith([&](const FileAccessError& error) {
-        context_.dialogs.Information(parent, failure + "\n" + WordedWhere(error));
+        context_.dialogs.Information(parent, failure(WordedWhere(error)));
     });
 }
 

@@ -22,6 +22,7 @@ namespace psn {
 // transfer, copy and commit within it does nothing and reports failure.
 class GameCommand {
 public:
+    // AskAgain is the start-up's: it has nothing to show until the game is read.
     enum class WhenBusy { Warn, AskAgain };
     explicit GameCommand(AppContext& context, QWidget* parent = nullptr,
                          WhenBusy busy = WhenBusy::Warn);
@@ -38,6 +39,9 @@ public:
     // file and the reason on a line below, and the program goes on. Returns whether the changes
     // are on disk.
     [[nodiscard]] bool CommitOrReport(QWidget* parent, const QString& failure);
+    // The same with the whole message worded by `failure` from "<file>: <reason>".
+    [[nodiscard]] bool CommitOrReport(QWidget* parent,
+                                      const std::function<QString(const QString&)>& failure);
     // False when the game could not be locked or the fatal path ran meanwhile.
     bool Started() const { return !context_.ended && !context_.refused; }
 
@@ -50,8 +54,9 @@ private:
 };
 
 // Begins a command of the open state's own: locks the game and recovers first, saying so. When
-// another program keeps the game locked, warns (or asks whether to try again); a recovery that
-// fails takes the file access error path. Returns whether the command is open.
+// another program keeps the game locked, warns (or asks whether to try again); a commit record it
+// refuses to act on is a warning naming the record (at the start, the file access error path); a
+// recovery that fails takes the file access error path. Returns whether the command is open.
 [[nodiscard]] bool BeginOwnCommand(AppContext& context, QWidget* parent,
                                    GameCommand::WhenBusy busy);
 

@@ -40,12 +40,12 @@ namespace {
 
 // Shows what the transfer met without stopping, once.
 void ReportUnreported(AppContext& context, QWidget* parent) {
-    std::vector<std::string>& unreported = context.state.unreported;
+    std::vector<Message>& unreported = context.state.unreported;
     if (unreported.empty())
         return;
     QStringList texts;
-    for (const std::string& text : unreported)
-        texts << QString::fromLocal8Bit(text.c_str());
+    for (const Message& text : unreported)
+        texts << Worded(text);
     unreported.clear();
     context.dialogs.Warning(parent, texts.join("\n\n"));
 }

@@ -14,6 +14,8 @@ QString Worded(const Message& message) {
     args.reserve(message.args.size());
     for (const Message& arg : message.args)
         args.push_back(Worded(arg).toStdString());
+    if (message.kind == MessageKind::Lines)
+        return QString::fromStdString(JoinLines(args));
     const QString wording = QCoreApplication::translate(kMessageContext, Wording(message.kind));
     return QString::fromStdString(FillIn(wording.toStdString(), args));
 }

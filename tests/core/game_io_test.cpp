@@ -119,7 +119,7 @@ TEST(WholeGameRead, EachCallersRuleForTrackFilesGivesWhatItsUsersSee) {
         EXPECT_TRUE(read.tracksRead) << name;
         ASSERT_EQ(read.trackProblems.size(), 1u) << name;
         EXPECT_EQ(read.trackProblems[0].track, kBadTrack - 1) << name;
-        EXPECT_NE(DescribeTrackReadProblems(read.trackProblems)
+        EXPECT_NE(English(DescribeTrackReadProblems(read.trackProblems))
                       .find(game.BadTrackName() + ": the file is cut short"),
                   std::string::npos)
             << name;

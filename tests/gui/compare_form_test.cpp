@@ -87,12 +87,17 @@ TEST(CompareForm, ListsExactlyTheFieldsThatDifferFromTheGame) {
         EXPECT_TRUE(group->child(0)->text(2).startsWith(expected[3]))
             << group->child(0)->text(2).toStdString();
     }
-    // In German a group line names its window as the window titles itself.
+    // In German a group line names its window as the window titles itself, and a row its field
+    // as the undo steps do, a track's with the track's name.
     {
         const Language german(QStringLiteral("de"));
         form.Refresh();
         EXPECT_EQ(tree->topLevelItem(0)->text(0),
                   QString::fromUtf8("names (öffnen Sie „Namen und Nummern“)"));
+        EXPECT_EQ(tree->topLevelItem(0)->child(0)->text(0), "Wagen 7 Fahrer");
+        EXPECT_EQ(tree->topLevelItem(2)->child(0)->text(0),
+                  "Strecke 16 '" + QString::fromLatin1(v.trackNames[15].c_str()) +
+                      "' Reifenmischung");
     }
     form.Refresh();
     EXPECT_EQ(tree->topLevelItem(0)->text(0), expectedGroups[0][0]);

@@ -4,6 +4,7 @@
 #include "core/game_lock.h"
 #include "core/sample_packs.h"
 #include "editor_fixture.h"
+#include "shell/languages.h"
 #include "support/program_end.h"
 #include "tests/support/scripted_dialogs.h"
 #include "track_fixture.h"
@@ -95,9 +96,23 @@ TEST(CockpitManager, DamagedDataOrMissingPictureChangesNothing) {
         WriteCockpitData(session.Data("M197.DAT"), 140);
         const auto exe = session.game.Exe();
         Click(&session.form, "BitBtn2");
-        EXPECT_EQ(session.dialogs.Messages(), QStringList{"'7  ' is not a valid integer value"});
+        const QString file = QString::fromStdString(session.Data("M197.DAT"));
+        EXPECT_EQ(session.dialogs.Messages(),
+                  QStringList{"The cockpit data file " + file +
+                              " cannot be used:\n'7  ' is not a valid integer value\nNothing was "
+                              "changed."});
         EXPECT_EQ(session.game.Exe(), exe);
         EXPECT_EQ(session.Hi(), (std::vector<std::uint8_t>{1, 1}));
+
+        // In German the whole message is German, the file and the field as they are.
+        const Language german(QStringLiteral("de"));
+        session.dialogs.Clear();
+        Click(&session.form, "BitBtn2");
+        EXPECT_EQ(session.dialogs.Messages(),
+                  QStringList{"Die Cockpit-Datendatei " + file +
+                              " kann nicht verwendet werden:\n'7  ' ist keine gültige ganze "
+                              "Zahl\nEs wurde nichts geändert."});
+        EXPECT_EQ(session.game.Exe(), exe);
     }
     {
         CockpitSession session;
@@ -214,10 +229,17 @@ TEST(TrackManager, DamagedDataFileWritesNoStretch) {
         const auto exe = session.game.Exe();
         Click(&session.form, "BitBtn1");
         ASSERT_EQ(session.dialogs.Count(ScriptedDialogs::Kind::Error), 1) << broken;
-        EXPECT_EQ(session.dialogs.Messages().size(), 1);
+        EXPECT_EQ(session.dialogs.Messages(),
+                  QStringList{QString("The data file %1 is empty!").arg(broken)});
         EXPECT_EQ(session.game.Exe(), exe);
         EXPECT_EQ(session.exitCode, -1);
     }
+    TrackManagerSession session;
+    const Language french(QStringLiteral("fr"));
+    stdfs::remove(session.Data("TRKLO.DAT"));
+    Click(&session.form, "BitBtn1");
+    EXPECT_EQ(session.dialogs.Messages(),
+              QStringList{"Impossible de lire le fichier de données TRKLO.DAT !"});
 }
 
 struct CarSetSession : InstallSession {
@@ -333,6 +355,20 @@ TEST(Installers, TargetThatCannotBeReplacedIsReportedAndNothingChanges) {
          },
          "CIRCUITS/F1CT03.DAT", kCdCopyFailed, "copied"},
     };
+    {
+        // In German the CD copy's failure is German, with the file and the system's reason.
+        const Language german(QStringLiteral("de"));
+        const auto session = trackManager(false)();
+        const std::string target = session->game.gameDir + "CIRCUITS/F1CT03.DAT";
+        stdfs::create_directories(target);
+        cd(*session);
+        EXPECT_FALSE(CopyTracksFromCd(session->context, nullptr));
+        const QString shown = session->dialogs.Messages().last();
+        EXPECT_TRUE(shown.startsWith("Nicht alle Streckendateien konnten von der CD kopiert "
+                                     "werden!\n" +
+                                     QString::fromStdString(target) + ": "))
+            << shown.toStdString();
+    }
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const auto session = c.make();

@@ -5,6 +5,7 @@
 // configuration) may fail to be written; each failure reaches the user with the file and the
 // reason, and the program goes on.
 #include "e2e_fixture.h"
+#include "shell/languages.h"
 #include "support/file_size_limit.h"
 
 #include <QStringList>
@@ -61,6 +62,16 @@ TEST(ReportedFailures, WritesOfTheEditorsOwnFilesThatFailAreShownWithFileAndReas
         EXPECT_TRUE(messages.front().contains(c.file) && messages.front().contains(c.reason))
             << c.name << ": " << messages.front().toStdString();
     }
+
+    // In French the track entries' failure is French, with the file and the system's reason.
+    E2EGame game(0, true);
+    const Language french(QStringLiteral("fr"));
+    cases[1].run(game);
+    const QStringList messages = game.dialogs.Messages();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.front().contains("ORIGIN.SET") &&
+                messages.front().contains("Les valeurs d'origine des données des circuits"))
+        << messages.front().toStdString();
 }
 
 } // namespace

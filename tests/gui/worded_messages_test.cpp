@@ -163,5 +163,27 @@ TEST(WordedMessages, AGermanSessionIsToldOfConverterFailuresAndBadBitmapsInGerma
     EXPECT_TRUE(game.exits.empty());
 }
 
+// A damaged patch list and a track file cut short: the start reads every other block and says
+// what it left out in the user's language, naming each file.
+TEST(WordedMessages, DamagedDataFilesAtTheStartAreToldInTheUsersLanguageAndTheProgramGoesOn) {
+    E2EGame game(0, true);
+    WriteFileBytes(game.editorDir + "/DATA/PLT.DAT", {1, 2, 3, 4, 5});
+    const std::string track = game.inst.TrackPath(9);
+    WriteFileBytes(track, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+    const Language german(QStringLiteral("de"));
+    game.Start();
+    EXPECT_EQ(game.main->StartupResult(), TMainForm::Startup::Loaded);
+    const QStringList shown = game.dialogs.Messages();
+    ASSERT_EQ(shown.size(), 2) << shown.join(" | ").toStdString();
+    EXPECT_EQ(shown[0], "Die Patchliste .\\DATA\\PLT.DAT ist beschädigt.");
+    EXPECT_TRUE(shown[1].startsWith("Die Streckendaten dieser Streckendateien konnten nicht "
+                                    "gelesen werden:\n\n"))
+        << shown[1].toStdString();
+    EXPECT_TRUE(shown[1].contains(QString::fromStdString(fs::FileNamePart(track)) +
+                                  ": die Datei ist abgeschnitten: sie enthält nur 10 Bytes"))
+        << shown[1].toStdString();
+    EXPECT_TRUE(game.exits.empty());
+}
+
 } // namespace
 } // namespace psn::test
