@@ -22,6 +22,12 @@
 #include <random>
 #include <set>
 
+// On Windows the archive library's header brings in <windows.h>, whose DeleteFile macro would
+// rename fs::DeleteFile.
+#ifdef DeleteFile
+#undef DeleteFile
+#endif
+
 namespace psn::seasons {
 namespace {
 

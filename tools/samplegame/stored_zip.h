@@ -12,6 +12,11 @@
 #include <sys/stat.h>
 #include <vector>
 
+// The archive holds Unix file types wherever it is made; Windows' headers have no links.
+#ifndef S_IFLNK
+#define S_IFLNK 0120000
+#endif
+
 namespace psn::sample {
 
 struct ZipEntry {
