@@ -179,10 +179,11 @@ TEST(SeasonImport, APackTakesWhatItLacksFromTheGameAndAppliesItsSettingsFile) {
     auto settings = ReadFileBytes(gia);
     settings[rec::EnginePowerQual(2)] = 0x40;
     auto track = ReadFileBytes(inst.TrackPath(5));
-    const auto zip = test::MakeZip({{"My Pack/", {}, S_IFDIR | 0755},
-                                    {"My Pack/settings/Season.gia", settings},
-                                    {"My Pack/tracks/f1ct05.dat", track},
-                                    {"My Pack/readme.txt", {'h', 'i'}}});
+    // A folder named beyond ASCII, read whatever the locale (psnedit's is "C").
+    const auto zip = test::MakeZip({{"Saison Müller/", {}, S_IFDIR | 0755},
+                                    {"Saison Müller/settings/Season.gia", settings},
+                                    {"Saison Müller/tracks/f1ct05.dat", track},
+                                    {"Saison Müller/liesmich.txt", {'h', 'i'}}});
     const auto gameBefore = Tree(inst.gameDir);
     seasons::ImportOptions how;
     how.source = "pack.zip";
@@ -200,7 +201,8 @@ TEST(SeasonImport, APackTakesWhatItLacksFromTheGameAndAppliesItsSettingsFile) {
     EXPECT_EQ(result.season.name, "pack");
     EXPECT_EQ(result.fromPack, std::vector<std::string>{"CIRCUITS/F1CT05.DAT"});
     ASSERT_EQ(result.leftOut.size(), 1u);
-    EXPECT_NE(result.leftOut[0].find("readme.txt"), std::string::npos);
+    EXPECT_NE(result.leftOut[0].find("Saison Müller/liesmich.txt"), std::string::npos)
+        << result.leftOut[0];
     EXPECT_TRUE(Tree(inst.gameDir) == gameBefore);
     const auto changes = seasons::DiffFiles(result.season, seasons::ReadGame(inst.gameDir));
     ASSERT_EQ(changes.size(), 1u) << "the track file is the game's own, the exe changed";
