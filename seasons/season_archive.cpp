@@ -138,7 +138,11 @@ Entries ReadEntries(std::span<const std::uint8_t> bytes, const std::string& sour
             break;
         if (status != ARCHIVE_OK)
             Refuse(source, {}, "cannot be read: " + Reason(handle.a));
+        // A ZIP name not flagged UTF-8, in some old Windows archiver's code page, may have no
+        // UTF-8 form on POSIX: it is taken byte for byte.
         const char* raw = archive_entry_pathname_utf8(entry);
+        if (!raw)
+            raw = archive_entry_pathname(entry);
         std::string name = raw ? raw : "";
         if (const std::string problem = EntryNameProblem(name); !problem.empty())
             Refuse(source, name, problem);
