@@ -17,10 +17,17 @@
 #include <archive.h>
 #include <archive_entry.h>
 #include <cctype>
+#include <clocale>
 #include <filesystem>
 #include <memory>
 #include <random>
 #include <set>
+
+// On Windows the archive library's header brings in <windows.h>, whose DeleteFile macro would
+// rename fs::DeleteFile.
+#ifdef DeleteFile
+#undef DeleteFile
+#endif
 
 namespace psn::seasons {
 namespace {
@@ -70,6 +77,34 @@ std::string EntryNameProblem(const std::string& name) {
     return {};
 }
 
+#ifndef _WIN32
+// Names in an archive are Unicode, and the library hands them over in the encoding of the
+// thread's locale, refusing a name that has none there: in psnedit's "C" locale every name beyond
+// ASCII. While an archive is read, the thread's locale spells text in UTF-8, as the program spells
+// every path. (Windows needs none of this: the library keeps names in UTF-16 there.)
+class Utf8Names {
+public:
+    Utf8Names() : utf8_(newlocale(LC_CTYPE_MASK, "C.UTF-8", locale_t{})) {
+        if (utf8_)
+            before_ = uselocale(utf8_);
+    }
+    ~Utf8Names() {
+        if (utf8_) {
+            uselocale(before_);
+            freelocale(utf8_);
+        }
+    }
+    Utf8Names(const Utf8Names&) = delete;
+    Utf8Names& operator=(const Utf8Names&) = delete;
+
+private:
+    locale_t utf8_;
+    locale_t before_ = locale_t{};
+};
+#else
+struct Utf8Names {};
+#endif
+
 struct ReadHandle {
     archive* a = archive_read_new();
     ~ReadHandle() { archive_read_free(a); }
@@ -87,6 +122,7 @@ struct Entries {
 };
 
 Entries ReadEntries(std::span<const std::uint8_t> bytes, const std::string& source) {
+    [[maybe_unused]] const Utf8Names utf8;
     ReadHandle handle;
     archive_read_support_format_zip(handle.a);
     archive_read_support_format_7zip(handle.a);
@@ -102,7 +138,11 @@ Entries ReadEntries(std::span<const std::uint8_t> bytes, const std::string& sour
             break;
         if (status != ARCHIVE_OK)
             Refuse(source, {}, "cannot be read: " + Reason(handle.a));
-        const char* raw = archive_entry_pathname(entry);
+        // A ZIP name not flagged UTF-8, in some old Windows archiver's code page, may have no
+        // UTF-8 form on POSIX: it is taken byte for byte.
+        const char* raw = archive_entry_pathname_utf8(entry);
+        if (!raw)
+            raw = archive_entry_pathname(entry);
         std::string name = raw ? raw : "";
         if (const std::string problem = EntryNameProblem(name); !problem.empty())
             Refuse(source, name, problem);

@@ -6,11 +6,17 @@
 // devices, names that lead out, the same name twice.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
 #include <sys/stat.h>
 #include <vector>
+
+// The archive holds Unix file types wherever it is made; Windows' headers have no links.
+#ifndef S_IFLNK
+#define S_IFLNK 0120000
+#endif
 
 namespace psn::sample {
 
@@ -48,9 +54,13 @@ inline std::vector<std::uint8_t> MakeZip(const std::vector<ZipEntry>& entries) {
         const std::uint32_t crc = Crc32(entry.data);
         const auto size = static_cast<std::uint32_t>(entry.data.size());
         const auto nameLength = static_cast<std::uint32_t>(entry.name.size());
+        // A name beyond ASCII is UTF-8, and says so, as archivers write it today.
+        const bool utf8 = std::any_of(entry.name.begin(), entry.name.end(),
+                                      [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+        const std::uint32_t flags = utf8 ? 1u << 11 : 0u;
         put(out, 0x04034b50, 4);
         put(out, 20, 2);
-        put(out, 0, 2); // flags
+        put(out, flags, 2);
         put(out, 0, 2); // stored
         put(out, 0, 4); // time and date
         put(out, crc, 4);
@@ -63,7 +73,7 @@ inline std::vector<std::uint8_t> MakeZip(const std::vector<ZipEntry>& entries) {
         put(central, 0x02014b50, 4);
         put(central, 3 << 8 | 20, 2); // made on Unix: the external attributes hold the mode
         put(central, 20, 2);
-        put(central, 0, 2);
+        put(central, flags, 2);
         put(central, 0, 2);
         put(central, 0, 4);
         put(central, crc, 4);
