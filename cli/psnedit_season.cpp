@@ -74,7 +74,13 @@ void Expect(const SeasonOptions& options, std::size_t least, std::size_t most,
 std::string GameFolder(const std::string& dir) {
     if (!fs::IsDirectory(dir))
         SeasonUsage(dir + ": is not a folder; give the folder the game is installed in");
-    return dir.back() == '/' ? dir : dir + "/";
+#ifdef _WIN32
+    // Spelled as the program spells its paths, so that its messages never mix the separators.
+    const std::string folder = fs::Native(dir);
+#else
+    const std::string& folder = dir;
+#endif
+    return folder.back() == '/' ? folder : folder + "/";
 }
 
 // A season named on the command line that is not in the store is bad input, not a refusal.

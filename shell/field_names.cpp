@@ -67,7 +67,8 @@ std::string FieldWording(const std::string& key, std::vector<std::string>* numbe
         const bool word =
             end > i && (i == 0 || key[i - 1] == ' ') && (end == key.size() || key[end] == ' ');
         if (word && count < 9) {
-            wording += "%" + std::to_string(++count);
+            wording += '%';
+            wording += std::to_string(++count);
             if (numbers)
                 numbers->push_back(key.substr(i, end - i));
             i = end;

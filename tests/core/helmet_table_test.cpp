@@ -44,7 +44,8 @@ TEST(HelmetSheet, DriverRowsFollowTheNumberedSlotsAndTeamsInUseTheirFlags) {
 
     for (int team = 1; team <= 14; ++team) {
         record.setU8(rec::TeamInUse(team), team != 3 && team != 14);
-        record.setStr(rec::TeamName(team), rec::kTeamNameCapacity, "T" + std::to_string(team));
+        record.setStr(rec::TeamName(team), rec::kTeamNameCapacity,
+                      std::string("T").append(std::to_string(team)));
     }
     const auto teams = TeamsInUseNames(record);
     ASSERT_EQ(teams.size(), 12u);

@@ -99,7 +99,7 @@ SettingsRecord Lineup() {
         record.setU8(rec::SlotNumber(slot), static_cast<std::uint8_t>(numbers[slot - 1]));
     for (int number = 1; number <= 40; ++number) {
         record.setStr(rec::DriverName(number), rec::kDriverNameCapacity,
-                      "D" + std::to_string(number));
+                      std::string("D").append(std::to_string(number)));
         record.setU16(rec::GripQual(number), static_cast<std::uint16_t>(100 + number));
         record.setU16(rec::GripOther(number), static_cast<std::uint16_t>(200 + number));
         record.setU16(rec::GripRange(number), static_cast<std::uint16_t>(300 + number));

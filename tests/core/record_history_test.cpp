@@ -139,8 +139,8 @@ TEST(UnsavedEdits, TheFileGivesBackTheRecordAndNothingElse) {
     EXPECT_EQ(RecordFromUnsavedEdits(bytes), record);
 
     const std::span<const std::uint8_t> all(bytes);
-    std::vector<std::uint8_t> longFile(bytes.size() + 1, 0);
-    std::copy(bytes.begin(), bytes.end(), longFile.begin());
+    std::vector<std::uint8_t> longFile(bytes.begin(), bytes.end());
+    longFile.push_back(0);
     std::vector<std::uint8_t> foreign(bytes.begin(), bytes.end());
     foreign[0] ^= 1;
     const std::span<const std::uint8_t> bad[] = {

@@ -15,7 +15,8 @@ namespace psn::test {
 inline SettingsRecord Teams(const std::vector<int>& inUse) {
     SettingsRecord record;
     for (int team = 1; team <= 14; ++team)
-        record.setStr(rec::TeamName(team), rec::kTeamNameCapacity, "T" + std::to_string(team));
+        record.setStr(rec::TeamName(team), rec::kTeamNameCapacity,
+                      std::string("T").append(std::to_string(team)));
     for (const int team : inUse)
         record.setU8(rec::TeamInUse(team), 1);
     return record;
