@@ -323,6 +323,31 @@ const char* Wording(MessageKind kind) {
                            "end (it holds only %1 bytes).");
     case K::TrackFileReadFailed:
         return PSN_WORDING("psn::Messages", "reading the file failed.");
+    //: %1 is a track file's name.
+    case K::TrackLeftAsItWas:
+        return PSN_WORDING("psn::Messages",
+                           "The track file %1 was left as it was: the record holds no track data "
+                           "for it (a settings file saved before the track data was read holds "
+                           "none).");
+    //: %1 lists track files' names with commas, %2 is the last of them.
+    case K::TracksLeftAsTheyWere:
+        return PSN_WORDING("psn::Messages",
+                           "The track files %1 and %2 were left as they were: the record holds no "
+                           "track data for them (a settings file saved before the track data was "
+                           "read holds none).");
+    case K::SeasonExists:
+        return PSN_WORDING("psn::Messages",
+                           "A season \"%1\" exists already; choose another name or delete it "
+                           "first.");
+    //: %2 and %4 are editions' names, %3 the game's folder.
+    case K::SeasonOtherEdition:
+        return PSN_WORDING("psn::Messages",
+                           "The season \"%1\" was kept from the edition \"%2\", but the game in "
+                           "%3 is the edition \"%4\". Nothing was switched.");
+    case K::SeasonNoKnownEdition:
+        return PSN_WORDING("psn::Messages",
+                           "%1: holds no game executable of a known edition (PSN.EXE). Give the "
+                           "folder the game is installed in.");
     }
     return "";
 }

@@ -135,6 +135,13 @@ enum class MessageKind : unsigned char {
     TrackFileTooShortForPointer,
     TrackFileSetupBeyondEnd,
     TrackFileReadFailed,
+
+    // Notes after an export, and the season store's refusals.
+    TrackLeftAsItWas,
+    TracksLeftAsTheyWere,
+    SeasonExists,
+    SeasonOtherEdition,
+    SeasonNoKnownEdition,
 };
 
 struct Message {
