@@ -142,6 +142,17 @@ enum class MessageKind : unsigned char {
     SeasonExists,
     SeasonOtherEdition,
     SeasonNoKnownEdition,
+    // Making the editor folder ready at the start.
+    NoUserFolder,
+    StartCannotCreateFolder,
+    StartCannotList,
+    StartCannotReadInstalled,
+    StartCannotUpdate,
+    StartCannotCopyInstalled,
+    StartCannotWrite,
+    StartCannotPrepare,
+    StartFolderNotReady,
+    CannotEnterEditorFolder,
 };
 
 struct Message {

@@ -1097,6 +1097,51 @@ Ihre Streckendaten bleiben außen vor, und nichts wird in sie geschrieben. Alles
         <source>%1: holds no game executable of a known edition (PSN.EXE). Give the folder the game is installed in.</source>
         <translation>%1: enthält keine ausführbare Datei des Spiels in einer bekannten Edition (PSN.EXE). Geben Sie den Ordner an, in dem das Spiel installiert ist.</translation>
     </message>
+    <message>
+        <source>APPDATA names no folder for the editor&apos;s own files. Start the editor from an editor folder (one that holds DATA), or sign in as a user with a profile.</source>
+        <translation>APPDATA nennt keinen Ordner für die eigenen Dateien des Editors. Starten Sie den Editor aus einem Editorordner (einem, der DATA enthält), oder melden Sie sich als Benutzer mit einem Profil an.</translation>
+    </message>
+    <message>
+        <source>Neither XDG_DATA_HOME nor HOME names a folder for the editor&apos;s own files. Set HOME, or start the editor from an editor folder (one that holds DATA).</source>
+        <translation>Weder XDG_DATA_HOME noch HOME nennt einen Ordner für die eigenen Dateien des Editors. Setzen Sie HOME oder starten Sie den Editor aus einem Editorordner (einem, der DATA enthält).</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder &apos;%1&apos;</source>
+        <translation>Der Ordner „%1“ kann nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>Cannot list the installed data in &apos;%1&apos;</source>
+        <translation>Die installierten Daten in „%1“ können nicht aufgelistet werden</translation>
+    </message>
+    <message>
+        <source>Cannot read the installed file &apos;%1&apos;</source>
+        <translation>Die installierte Datei „%1“ kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Cannot update &apos;%1&apos;</source>
+        <translation>„%1“ kann nicht aktualisiert werden</translation>
+    </message>
+    <message>
+        <source>Cannot copy the installed data into &apos;%1&apos;</source>
+        <translation>Die installierten Daten können nicht nach „%1“ kopiert werden</translation>
+    </message>
+    <message>
+        <source>Cannot write &apos;%1&apos;</source>
+        <translation>„%1“ kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Cannot prepare the editor folder &apos;%1&apos;</source>
+        <translation>Der Editorordner „%1“ kann nicht vorbereitet werden</translation>
+    </message>
+    <message>
+        <source>%1. Check that the folder can be written to and that the disk has room, then start the editor again.</source>
+        <extracomment>%1 says what could not be done, naming the file or folder.</extracomment>
+        <translation>%1. Prüfen Sie, ob in den Ordner geschrieben werden kann und ob auf dem Datenträger Platz ist, und starten Sie den Editor dann erneut.</translation>
+    </message>
+    <message>
+        <source>Cannot enter the editor folder &apos;%1&apos;. Check that it can be read.</source>
+        <translation>Der Editorordner „%1“ kann nicht betreten werden. Prüfen Sie, ob er gelesen werden kann.</translation>
+    </message>
 </context>
 <context>
     <name>psn::Pictures</name>

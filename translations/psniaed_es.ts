@@ -1097,6 +1097,51 @@ Sus datos de circuito quedan fuera y no se escribe nada en ellos. Todo lo demás
         <source>%1: holds no game executable of a known edition (PSN.EXE). Give the folder the game is installed in.</source>
         <translation>%1: no contiene ningún ejecutable del juego de una edición conocida (PSN.EXE). Indica la carpeta donde está instalado el juego.</translation>
     </message>
+    <message>
+        <source>APPDATA names no folder for the editor&apos;s own files. Start the editor from an editor folder (one that holds DATA), or sign in as a user with a profile.</source>
+        <translation>APPDATA no indica ninguna carpeta para los archivos propios del editor. Inicia el editor desde una carpeta del editor (una que contenga DATA) o inicia sesión como un usuario con perfil.</translation>
+    </message>
+    <message>
+        <source>Neither XDG_DATA_HOME nor HOME names a folder for the editor&apos;s own files. Set HOME, or start the editor from an editor folder (one that holds DATA).</source>
+        <translation>Ni XDG_DATA_HOME ni HOME indican una carpeta para los archivos propios del editor. Define HOME o inicia el editor desde una carpeta del editor (una que contenga DATA).</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder &apos;%1&apos;</source>
+        <translation>No se puede crear la carpeta «%1»</translation>
+    </message>
+    <message>
+        <source>Cannot list the installed data in &apos;%1&apos;</source>
+        <translation>No se pueden listar los datos instalados en «%1»</translation>
+    </message>
+    <message>
+        <source>Cannot read the installed file &apos;%1&apos;</source>
+        <translation>No se puede leer el archivo instalado «%1»</translation>
+    </message>
+    <message>
+        <source>Cannot update &apos;%1&apos;</source>
+        <translation>No se puede actualizar «%1»</translation>
+    </message>
+    <message>
+        <source>Cannot copy the installed data into &apos;%1&apos;</source>
+        <translation>No se pueden copiar los datos instalados en «%1»</translation>
+    </message>
+    <message>
+        <source>Cannot write &apos;%1&apos;</source>
+        <translation>No se puede escribir «%1»</translation>
+    </message>
+    <message>
+        <source>Cannot prepare the editor folder &apos;%1&apos;</source>
+        <translation>No se puede preparar la carpeta del editor «%1»</translation>
+    </message>
+    <message>
+        <source>%1. Check that the folder can be written to and that the disk has room, then start the editor again.</source>
+        <extracomment>%1 says what could not be done, naming the file or folder.</extracomment>
+        <translation>%1. Comprueba que se puede escribir en la carpeta y que el disco tiene espacio, y vuelve a iniciar el editor.</translation>
+    </message>
+    <message>
+        <source>Cannot enter the editor folder &apos;%1&apos;. Check that it can be read.</source>
+        <translation>No se puede entrar en la carpeta del editor «%1». Comprueba que se puede leer.</translation>
+    </message>
 </context>
 <context>
     <name>psn::Pictures</name>

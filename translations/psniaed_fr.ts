@@ -1097,6 +1097,51 @@ Leurs données de circuit sont laissées de côté et rien n&apos;y est écrit. 
         <source>%1: holds no game executable of a known edition (PSN.EXE). Give the folder the game is installed in.</source>
         <translation>%1 : ne contient aucun exécutable du jeu d&apos;une édition connue (PSN.EXE). Indiquez le dossier où le jeu est installé.</translation>
     </message>
+    <message>
+        <source>APPDATA names no folder for the editor&apos;s own files. Start the editor from an editor folder (one that holds DATA), or sign in as a user with a profile.</source>
+        <translation>APPDATA n&apos;indique aucun dossier pour les fichiers propres à l&apos;éditeur. Lancez l&apos;éditeur depuis un dossier d&apos;éditeur (un dossier qui contient DATA), ou connectez-vous avec un utilisateur doté d&apos;un profil.</translation>
+    </message>
+    <message>
+        <source>Neither XDG_DATA_HOME nor HOME names a folder for the editor&apos;s own files. Set HOME, or start the editor from an editor folder (one that holds DATA).</source>
+        <translation>Ni XDG_DATA_HOME ni HOME n&apos;indique de dossier pour les fichiers propres à l&apos;éditeur. Définissez HOME, ou lancez l&apos;éditeur depuis un dossier d&apos;éditeur (un dossier qui contient DATA).</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder &apos;%1&apos;</source>
+        <translation>Impossible de créer le dossier « %1 »</translation>
+    </message>
+    <message>
+        <source>Cannot list the installed data in &apos;%1&apos;</source>
+        <translation>Impossible de lister les données installées dans « %1 »</translation>
+    </message>
+    <message>
+        <source>Cannot read the installed file &apos;%1&apos;</source>
+        <translation>Impossible de lire le fichier installé « %1 »</translation>
+    </message>
+    <message>
+        <source>Cannot update &apos;%1&apos;</source>
+        <translation>Impossible de mettre à jour « %1 »</translation>
+    </message>
+    <message>
+        <source>Cannot copy the installed data into &apos;%1&apos;</source>
+        <translation>Impossible de copier les données installées dans « %1 »</translation>
+    </message>
+    <message>
+        <source>Cannot write &apos;%1&apos;</source>
+        <translation>Impossible d&apos;écrire « %1 »</translation>
+    </message>
+    <message>
+        <source>Cannot prepare the editor folder &apos;%1&apos;</source>
+        <translation>Impossible de préparer le dossier de l&apos;éditeur « %1 »</translation>
+    </message>
+    <message>
+        <source>%1. Check that the folder can be written to and that the disk has room, then start the editor again.</source>
+        <extracomment>%1 says what could not be done, naming the file or folder.</extracomment>
+        <translation>%1. Vérifiez que le dossier est accessible en écriture et que le disque a de la place, puis relancez l&apos;éditeur.</translation>
+    </message>
+    <message>
+        <source>Cannot enter the editor folder &apos;%1&apos;. Check that it can be read.</source>
+        <translation>Impossible d&apos;entrer dans le dossier de l&apos;éditeur « %1 ». Vérifiez qu&apos;il peut être lu.</translation>
+    </message>
 </context>
 <context>
     <name>psn::Pictures</name>

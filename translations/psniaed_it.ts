@@ -1097,6 +1097,51 @@ I loro dati dei circuiti restano esclusi e non vi viene scritto nulla. Tutto il 
         <source>%1: holds no game executable of a known edition (PSN.EXE). Give the folder the game is installed in.</source>
         <translation>%1: non contiene alcun eseguibile del gioco di un&apos;edizione nota (PSN.EXE). Indica la cartella in cui è installato il gioco.</translation>
     </message>
+    <message>
+        <source>APPDATA names no folder for the editor&apos;s own files. Start the editor from an editor folder (one that holds DATA), or sign in as a user with a profile.</source>
+        <translation>APPDATA non indica alcuna cartella per i file propri dell&apos;editor. Avvia l&apos;editor da una cartella dell&apos;editor (una che contiene DATA), oppure accedi come utente con un profilo.</translation>
+    </message>
+    <message>
+        <source>Neither XDG_DATA_HOME nor HOME names a folder for the editor&apos;s own files. Set HOME, or start the editor from an editor folder (one that holds DATA).</source>
+        <translation>Né XDG_DATA_HOME né HOME indicano una cartella per i file propri dell&apos;editor. Imposta HOME, oppure avvia l&apos;editor da una cartella dell&apos;editor (una che contiene DATA).</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder &apos;%1&apos;</source>
+        <translation>Impossibile creare la cartella &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Cannot list the installed data in &apos;%1&apos;</source>
+        <translation>Impossibile elencare i dati installati in &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Cannot read the installed file &apos;%1&apos;</source>
+        <translation>Impossibile leggere il file installato &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Cannot update &apos;%1&apos;</source>
+        <translation>Impossibile aggiornare &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Cannot copy the installed data into &apos;%1&apos;</source>
+        <translation>Impossibile copiare i dati installati in &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Cannot write &apos;%1&apos;</source>
+        <translation>Impossibile scrivere &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Cannot prepare the editor folder &apos;%1&apos;</source>
+        <translation>Impossibile preparare la cartella dell&apos;editor &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>%1. Check that the folder can be written to and that the disk has room, then start the editor again.</source>
+        <extracomment>%1 says what could not be done, naming the file or folder.</extracomment>
+        <translation>%1. Verifica che nella cartella si possa scrivere e che il disco abbia spazio, poi avvia di nuovo l&apos;editor.</translation>
+    </message>
+    <message>
+        <source>Cannot enter the editor folder &apos;%1&apos;. Check that it can be read.</source>
+        <translation>Impossibile entrare nella cartella dell&apos;editor &apos;%1&apos;. Verifica che possa essere letta.</translation>
+    </message>
 </context>
 <context>
     <name>psn::Pictures</name>

@@ -1097,6 +1097,51 @@ Hun circuitgegevens blijven buiten beschouwing en er wordt niets in geschreven. 
         <source>%1: holds no game executable of a known edition (PSN.EXE). Give the folder the game is installed in.</source>
         <translation>%1: bevat geen uitvoerbaar bestand van het spel van een bekende editie (PSN.EXE). Geef de map op waarin het spel is geïnstalleerd.</translation>
     </message>
+    <message>
+        <source>APPDATA names no folder for the editor&apos;s own files. Start the editor from an editor folder (one that holds DATA), or sign in as a user with a profile.</source>
+        <translation>APPDATA noemt geen map voor de eigen bestanden van de editor. Start de editor vanuit een editormap (een map die DATA bevat), of meld u aan als gebruiker met een profiel.</translation>
+    </message>
+    <message>
+        <source>Neither XDG_DATA_HOME nor HOME names a folder for the editor&apos;s own files. Set HOME, or start the editor from an editor folder (one that holds DATA).</source>
+        <translation>Noch XDG_DATA_HOME noch HOME noemt een map voor de eigen bestanden van de editor. Stel HOME in, of start de editor vanuit een editormap (een map die DATA bevat).</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder &apos;%1&apos;</source>
+        <translation>Kan de map &apos;%1&apos; niet maken</translation>
+    </message>
+    <message>
+        <source>Cannot list the installed data in &apos;%1&apos;</source>
+        <translation>Kan de geïnstalleerde gegevens in &apos;%1&apos; niet opsommen</translation>
+    </message>
+    <message>
+        <source>Cannot read the installed file &apos;%1&apos;</source>
+        <translation>Kan het geïnstalleerde bestand &apos;%1&apos; niet lezen</translation>
+    </message>
+    <message>
+        <source>Cannot update &apos;%1&apos;</source>
+        <translation>Kan &apos;%1&apos; niet bijwerken</translation>
+    </message>
+    <message>
+        <source>Cannot copy the installed data into &apos;%1&apos;</source>
+        <translation>Kan de geïnstalleerde gegevens niet naar &apos;%1&apos; kopiëren</translation>
+    </message>
+    <message>
+        <source>Cannot write &apos;%1&apos;</source>
+        <translation>Kan &apos;%1&apos; niet schrijven</translation>
+    </message>
+    <message>
+        <source>Cannot prepare the editor folder &apos;%1&apos;</source>
+        <translation>Kan de editormap &apos;%1&apos; niet voorbereiden</translation>
+    </message>
+    <message>
+        <source>%1. Check that the folder can be written to and that the disk has room, then start the editor again.</source>
+        <extracomment>%1 says what could not be done, naming the file or folder.</extracomment>
+        <translation>%1. Controleer of er in de map geschreven kan worden en of de schijf ruimte heeft, en start de editor daarna opnieuw.</translation>
+    </message>
+    <message>
+        <source>Cannot enter the editor folder &apos;%1&apos;. Check that it can be read.</source>
+        <translation>Kan de editormap &apos;%1&apos; niet openen. Controleer of deze gelezen kan worden.</translation>
+    </message>
 </context>
 <context>
     <name>psn::Pictures</name>

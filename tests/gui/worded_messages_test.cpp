@@ -11,8 +11,10 @@
 #include "shell/languages.h"
 #include "shell/seasons_form.h"
 #include "shell/settings_commands.h"
+#include "shell/start_folder.h"
 #include "support/fake_converter.h"
 #include "tracks/track_install.h"
+#include "ui/message_text.h"
 #include "ui/picture_view.h"
 
 #include <QImage>
@@ -195,8 +197,9 @@ TEST(WordedMessages, DamagedDataFilesAtTheStartAreToldInTheUsersLanguageAndThePr
 namespace psn::test {
 namespace {
 
-// The installers' questions and the season store's refusals are worded in the session's language.
-TEST(WordedMessages, AGermanSessionIsAskedForTheCdAndToldOfSeasonRefusalsInGerman) {
+// The installers' questions, the season store's refusals and why the editor folder cannot be
+// made ready are worded in the session's language.
+TEST(WordedMessages, AGermanSessionIsAskedForTheCdAndToldOfSeasonAndStartFolderRefusalsInGerman) {
     const Language german(QStringLiteral("de"));
     E2EGame game(0, true);
     ::setenv("XDG_DATA_HOME", (game.dir.str() + "/user").c_str(), 1);
@@ -224,6 +227,13 @@ TEST(WordedMessages, AGermanSessionIsAskedForTheCdAndToldOfSeasonRefusalsInGerma
                           "oder löschen Sie sie zuerst."});
     ::unsetenv("XDG_DATA_HOME");
     EXPECT_TRUE(game.exits.empty());
+
+    // No folder for the editor's own files at the start.
+    const StartFolder start = ChooseStartFolder({game.dir.str(), "", "", "", ""});
+    EXPECT_EQ(Worded(start.error),
+              "Weder XDG_DATA_HOME noch HOME nennt einen Ordner für die eigenen Dateien des "
+              "Editors. Setzen Sie HOME oder starten Sie den Editor aus einem Editorordner (einem, "
+              "der DATA enthält).");
 }
 
 } // namespace
