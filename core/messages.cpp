@@ -323,6 +323,66 @@ const char* Wording(MessageKind kind) {
                            "end (it holds only %1 bytes).");
     case K::TrackFileReadFailed:
         return PSN_WORDING("psn::Messages", "reading the file failed.");
+    //: %1 is a track file's name.
+    case K::TrackLeftAsItWas:
+        return PSN_WORDING("psn::Messages",
+                           "The track file %1 was left as it was: the record holds no track data "
+                           "for it (a settings file saved before the track data was read holds "
+                           "none).");
+    //: %1 lists track files' names with commas, %2 is the last of them.
+    case K::TracksLeftAsTheyWere:
+        return PSN_WORDING("psn::Messages",
+                           "The track files %1 and %2 were left as they were: the record holds no "
+                           "track data for them (a settings file saved before the track data was "
+                           "read holds none).");
+    case K::SeasonExists:
+        return PSN_WORDING("psn::Messages",
+                           "A season \"%1\" exists already; choose another name or delete it "
+                           "first.");
+    //: %2 and %4 are editions' names, %3 the game's folder.
+    case K::SeasonOtherEdition:
+        return PSN_WORDING("psn::Messages",
+                           "The season \"%1\" was kept from the edition \"%2\", but the game in "
+                           "%3 is the edition \"%4\". Nothing was switched.");
+#ifdef _WIN32
+    case K::NoUserFolder:
+        return PSN_WORDING("psn::Messages",
+                           "APPDATA names no folder for the editor's own files. Start the editor "
+                           "from an editor folder (one that holds DATA), or sign in as a user with "
+                           "a profile.");
+#else
+    case K::NoUserFolder:
+        return PSN_WORDING("psn::Messages",
+                           "Neither XDG_DATA_HOME nor HOME names a folder for the editor's own "
+                           "files. Set HOME, or start the editor from an editor folder (one that "
+                           "holds DATA).");
+#endif
+    case K::StartCannotCreateFolder:
+        return PSN_WORDING("psn::Messages", "Cannot create the folder '%1'");
+    case K::StartCannotList:
+        return PSN_WORDING("psn::Messages", "Cannot list the installed data in '%1'");
+    case K::StartCannotReadInstalled:
+        return PSN_WORDING("psn::Messages", "Cannot read the installed file '%1'");
+    case K::StartCannotUpdate:
+        return PSN_WORDING("psn::Messages", "Cannot update '%1'");
+    case K::StartCannotCopyInstalled:
+        return PSN_WORDING("psn::Messages", "Cannot copy the installed data into '%1'");
+    case K::StartCannotWrite:
+        return PSN_WORDING("psn::Messages", "Cannot write '%1'");
+    case K::StartCannotPrepare:
+        return PSN_WORDING("psn::Messages", "Cannot prepare the editor folder '%1'");
+    //: %1 says what could not be done, naming the file or folder.
+    case K::StartFolderNotReady:
+        return PSN_WORDING("psn::Messages",
+                           "%1. Check that the folder can be written to and that the disk has "
+                           "room, then start the editor again.");
+    case K::CannotEnterEditorFolder:
+        return PSN_WORDING("psn::Messages",
+                           "Cannot enter the editor folder '%1'. Check that it can be read.");
+    case K::SeasonNoKnownEdition:
+        return PSN_WORDING("psn::Messages",
+                           "%1: holds no game executable of a known edition (PSN.EXE). Give the "
+                           "folder the game is installed in.");
     }
     return "";
 }

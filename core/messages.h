@@ -135,6 +135,24 @@ enum class MessageKind : unsigned char {
     TrackFileTooShortForPointer,
     TrackFileSetupBeyondEnd,
     TrackFileReadFailed,
+
+    // Notes after an export, and the season store's refusals.
+    TrackLeftAsItWas,
+    TracksLeftAsTheyWere,
+    SeasonExists,
+    SeasonOtherEdition,
+    SeasonNoKnownEdition,
+    // Making the editor folder ready at the start.
+    NoUserFolder,
+    StartCannotCreateFolder,
+    StartCannotList,
+    StartCannotReadInstalled,
+    StartCannotUpdate,
+    StartCannotCopyInstalled,
+    StartCannotWrite,
+    StartCannotPrepare,
+    StartFolderNotReady,
+    CannotEnterEditorFolder,
 };
 
 struct Message {

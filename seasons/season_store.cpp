@@ -409,8 +409,7 @@ void Store::Save(const Season& season, bool replace) {
     GameLock lock = LockStore(dir_);
     const std::string path = ManifestPath(season.name);
     if (!replace && fs::Exists(path))
-        throw SeasonError("A season \"" + season.name +
-                          "\" exists already; choose another name or delete it first.");
+        throw SeasonError(Message(MessageKind::SeasonExists, {season.name}));
     for (const FileRef& file : season.files)
         if (!fs::Exists(PathOf(file.hash)))
             throw SeasonError("The season \"" + season.name + "\" names " + file.name +
@@ -566,9 +565,7 @@ GameSnapshot ReadGame(const std::string& gameDir, Store* remember) {
                             ? -1
                             : EditionFromByte(exe->second[kEditionByteOffset], -1);
     if (edition < 0)
-        throw SeasonError(gameDir + ": holds no game executable of a known edition (PSN.EXE). "
-                                    "Give the folder the game is installed in.",
-                          gameDir);
+        throw SeasonError(Message(MessageKind::SeasonNoKnownEdition, {gameDir}), gameDir);
     game.edition = edition;
     if (remember && learned)
         remember->RememberHashes(known);
@@ -583,8 +580,7 @@ Season KeepSnapshot(Store& store, const GameSnapshot& game, const std::string& n
         throw SeasonError("A season's description has at most " +
                           std::to_string(kMaxDescriptionLength) + " characters.");
     if (!replace && store.Find(name))
-        throw SeasonError("A season \"" + name +
-                          "\" exists already; choose another name or delete it first.");
+        throw SeasonError(Message(MessageKind::SeasonExists, {name}));
     Season season;
     season.name = name;
     season.description = description;
@@ -629,10 +625,9 @@ SwitchResult Switch(Store& store, const std::string& gameDir, const std::string&
     GameLock lock = LockGame(gameDir);
     const GameSnapshot game = ReadGame(gameDir, &store);
     if (season.edition != game.edition)
-        throw SeasonError("The season \"" + name + "\" was kept from the edition \"" +
-                          EditionName(season.edition) + "\", but the game in " + gameDir +
-                          " is the edition \"" + EditionName(game.edition) +
-                          "\". Nothing was switched.");
+        throw SeasonError(
+            Message(MessageKind::SeasonOtherEdition,
+                    {name, EditionName(season.edition), gameDir, EditionName(game.edition)}));
     SwitchResult result;
     result.changes = DiffFiles(season, game);
     // Every stored file is read and checked before anything is kept or written.

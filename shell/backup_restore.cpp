@@ -69,9 +69,11 @@ void RestoreGameBackups(AppContext& context, QWidget* parent) {
         return;
     if (!read.isGameExe) {
         // A backup too short to be the game's executable leaves the record as it was.
-        context.dialogs.Error(parent, QString("'%1' is not the game's executable: it is too "
-                                              "short to hold the edition byte.")
-                                          .arg(QString::fromLocal8Bit(state.ExePath().c_str())));
+        context.dialogs.Error(
+            parent, QCoreApplication::translate("psn::BackupRestore",
+                                                "'%1' is not the game's executable: it is too "
+                                                "short to hold the edition byte.")
+                        .arg(QString::fromLocal8Bit(state.ExePath().c_str())));
         return;
     }
     if (!read.dataFileProblem.Empty()) {

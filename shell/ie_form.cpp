@@ -138,10 +138,9 @@ void TIEForm::ExportAllClick() {
         context_.steps->GameMatches();
     if (ReportNotTaken(context_, this))
         return;
-    const std::string note = TracksLeftNote(state);
-    context_.dialogs.Information(this, note.empty() ? tr(kAllExported)
-                                                    : tr(kAllExported) + "\n\n" +
-                                                          QString::fromLocal8Bit(note.c_str()));
+    const Message note = TracksLeftNote(state);
+    context_.dialogs.Information(this, note.Empty() ? tr(kAllExported)
+                                                    : tr(kAllExported) + "\n\n" + Worded(note));
 }
 
 } // namespace psn

@@ -16,6 +16,7 @@
 #include "shell/start_folder.h"
 #include "ui/app_icon.h"
 #include "ui/dialogs.h"
+#include "ui/message_text.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -64,14 +65,12 @@ private:
 // Runs from the current folder when it is an editor folder, otherwise from the user's own, so
 // that nothing is written where the program merely happened to be started. Empty when no folder
 // could be entered, with the message that says why.
-[[nodiscard]] QString EnterStartFolder(const char* argv0) {
+[[nodiscard]] Message EnterStartFolder(const char* argv0) {
     const StartFolder start = ChooseStartFolder(CurrentStartPlaces(fs::ProgramDirectory(argv0)));
     if (!start.path.empty() && fs::SetCurrentDirectory(start.path))
         return {};
-    return QString::fromStdString(start.error.empty()
-                                      ? "Cannot enter the editor folder '" + start.path +
-                                            "'. Check that it can be read."
-                                      : start.error);
+    return start.error.Empty() ? Message(MessageKind::CannotEnterEditorFolder, {start.path})
+                               : start.error;
 }
 
 // Fontconfig reads every configuration file and font cache of the system when it is first
@@ -144,9 +143,9 @@ int RunEditor(int argc, char** argv, const std::function<void(QWidget&)>& shown)
     // editor then leaves for its editor folder.
     const std::string launchDir = fs::CurrentDirectory();
     SetCommittingProgram("psniaed");
-    const QString folderError = EnterStartFolder(argv[0]);
+    const Message folderError = EnterStartFolder(argv[0]);
     AppState state;
-    if (folderError.isEmpty())
+    if (folderError.Empty())
         PrefetchPictures(state, TMainForm::Pictures());
 
     QApplication app(argc, argv);
@@ -155,8 +154,9 @@ int RunEditor(int argc, char** argv, const std::function<void(QWidget&)>& shown)
     const std::future<void> prepared = PrepareForWindows(fonts);
 
     QtDialogs dialogs;
-    if (!folderError.isEmpty()) {
-        dialogs.Error(nullptr, folderError);
+    if (!folderError.Empty()) {
+        // Worded only now, in the language just chosen.
+        dialogs.Error(nullptr, Worded(folderError));
         return 1;
     }
     // The warning has been closed by the time this runs; nothing is written afterwards.

@@ -93,22 +93,14 @@ FileResult CopyWhole(const stdfs::path& from, const stdfs::path& to) {
     return fs::WriteFileDurably(platform::FromPath(to), bytes);
 }
 
-#ifdef _WIN32
-constexpr const char* kNoUserFolder =
-    "APPDATA names no folder for the editor's own files. Start the editor from an editor folder "
-    "(one that holds DATA), or sign in as a user with a profile.";
-#else
-constexpr const char* kNoUserFolder =
-    "Neither XDG_DATA_HOME nor HOME names a folder for the editor's own files. Set HOME, or start "
-    "the editor from an editor folder (one that holds DATA).";
-#endif
-
-std::string Failure(const std::string& what, const stdfs::path& path) {
-    return what + " '" + platform::FromPath(path) + "'";
+Message Failure(MessageKind what, const stdfs::path& path) {
+    return Message(what, {platform::FromPath(path)});
 }
 
-std::string Failure(const std::string& what, const stdfs::path& path, const FileResult& why) {
-    return Failure(what, path) + (why.reason.empty() ? "" : ": " + why.reason);
+Message Failure(MessageKind what, const stdfs::path& path, const FileResult& why) {
+    if (why.reason.empty())
+        return Failure(what, path);
+    return Message(MessageKind::FileAndReason, {Failure(what, path), why.reason});
 }
 
 } // namespace
@@ -139,14 +131,14 @@ std::string UserEditorFolder(const StartPlaces& places) {
 
 namespace {
 
-bool Prepare(const std::string& folder, const std::string& sharedData, std::string& error) {
+bool Prepare(const std::string& folder, const std::string& sharedData, Message& error) {
     const stdfs::path root = platform::ToPath(folder);
     const stdfs::path data = root / "DATA";
     std::error_code ec;
     for (const stdfs::path& dir : {data, root / "TEMP"}) {
         stdfs::create_directories(dir, ec);
         if (!stdfs::is_directory(dir, ec)) {
-            error = Failure("Cannot create the folder", dir);
+            error = Failure(MessageKind::StartCannotCreateFolder, dir);
             return false;
         }
     }
@@ -158,7 +150,7 @@ bool Prepare(const std::string& folder, const std::string& sharedData, std::stri
     std::error_code listing;
     stdfs::directory_iterator items(platform::ToPath(sharedData), listing);
     if (listing) {
-        error = Failure("Cannot list the installed data in", sharedData);
+        error = Failure(MessageKind::StartCannotList, sharedData);
         return false;
     }
     for (const auto& item : items) {
@@ -177,7 +169,7 @@ bool Prepare(const std::string& folder, const std::string& sharedData, std::stri
             continue; // the installation has not changed since the last look
         const auto shipped = ContentHash(item.path());
         if (!shipped) {
-            error = Failure("Cannot read the installed file", item.path());
+            error = Failure(MessageKind::StartCannotReadInstalled, item.path());
             return false;
         }
         std::optional<std::uint64_t> mine;
@@ -194,12 +186,12 @@ bool Prepare(const std::string& folder, const std::string& sharedData, std::stri
                 continue;
             }
             if (const FileResult copied = CopyWhole(item.path(), target); !copied) {
-                error = Failure("Cannot update", target, copied);
+                error = Failure(MessageKind::StartCannotUpdate, target, copied);
                 return false;
             }
         } else if (!present) {
             if (const FileResult copied = CopyWhole(item.path(), target); !copied) {
-                error = Failure("Cannot copy the installed data into", target, copied);
+                error = Failure(MessageKind::StartCannotCopyInstalled, target, copied);
                 return false;
             }
         }
@@ -208,7 +200,7 @@ bool Prepare(const std::string& folder, const std::string& sharedData, std::stri
     }
     if (changed) {
         if (const FileResult written = WriteRecord(recordPath, record); !written) {
-            error = Failure("Cannot write", recordPath, written);
+            error = Failure(MessageKind::StartCannotWrite, recordPath, written);
             return false;
         }
     }
@@ -238,12 +230,12 @@ void RemoveDanglingConverterLink(const stdfs::path& folder, const std::string& p
 
 } // namespace
 
-bool PrepareUserFolder(const std::string& folder, const std::string& sharedData,
-                       std::string& error) {
+bool PrepareUserFolder(const std::string& folder, const std::string& sharedData, Message& error) {
     try {
         return Prepare(folder, sharedData, error);
     } catch (const stdfs::filesystem_error& e) {
-        error = Failure("Cannot prepare the editor folder", folder) + ": " + e.what();
+        error = Message(MessageKind::FileAndReason,
+                        {Failure(MessageKind::StartCannotPrepare, folder), e.what()});
         return false;
     }
 }
@@ -257,12 +249,10 @@ StartFolder ChooseStartFolder(const StartPlaces& places) {
     if (!inUserFolder && stdfs::is_directory(platform::ToPath(places.current) / "DATA", ec))
         return {places.current, {}};
     if (folder.empty())
-        return {{}, kNoUserFolder};
-    std::string error;
+        return {{}, Message(MessageKind::NoUserFolder, {})};
+    Message error;
     if (!PrepareUserFolder(folder, SharedDataDir(places.programDir), error))
-        return {{},
-                error + ". Check that the folder can be written to and that the disk has "
-                        "room, then start the editor again."};
+        return {{}, Message(MessageKind::StartFolderNotReady, {error})};
     RemoveDanglingConverterLink(folder, places.programDir);
     return {folder, {}};
 }

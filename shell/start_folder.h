@@ -7,6 +7,8 @@
 // the data installed beside the program. Plain C++, so it tests without a display.
 #pragma once
 
+#include "core/messages.h"
+
 #include <string>
 
 namespace psn {
@@ -24,8 +26,8 @@ struct StartPlaces {
 StartPlaces CurrentStartPlaces(const std::string& programDir);
 
 struct StartFolder {
-    std::string path;  // the folder to run from; empty when it could not be made ready
-    std::string error; // why not, naming the file or folder
+    std::string path; // the folder to run from; empty when it could not be made ready
+    Message error;    // why not, naming the file or folder
 };
 
 // The record, in the user's editor folder, of what was copied into its DATA and as what.
@@ -44,7 +46,7 @@ std::string UserEditorFolder(const StartPlaces& places);
 // file it lacks, and replaces a shipped file by its newer version only when the user has not
 // changed it since it was copied. Files the user put there are never touched.
 [[nodiscard]] bool PrepareUserFolder(const std::string& folder, const std::string& sharedData,
-                                     std::string& error);
+                                     Message& error);
 
 // The current directory when it is an editor folder; otherwise the user's editor folder, ready.
 [[nodiscard]] StartFolder ChooseStartFolder(const StartPlaces& places);

@@ -13,7 +13,8 @@
 namespace psn {
 namespace {
 
-constexpr const char* kCarSetCopyFailed = "Cannot copy carset files!";
+constexpr const char* kCarSetCopyFailed =
+    QT_TRANSLATE_NOOP("psn::TInstCarSetForm", "Cannot copy carset files!");
 
 } // namespace
 
@@ -61,10 +62,10 @@ void TInstCarSetForm::Button1Click() {
                          target);
         }
     } catch (const FileAccessError&) {
-        context_.dialogs.Information(this, kCarSetCopyFailed);
+        context_.dialogs.Information(this, tr(kCarSetCopyFailed));
         return;
     }
-    if (command.CommitOrReport(this, kCarSetCopyFailed))
+    if (command.CommitOrReport(this, tr(kCarSetCopyFailed)))
         context_.dialogs.Information(this, tr("New carset installed!"));
 }
 

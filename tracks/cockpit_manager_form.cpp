@@ -18,7 +18,8 @@
 namespace psn {
 namespace {
 
-constexpr const char* kCockpitCopyFailed = "Cannot copy cockpit file!";
+constexpr const char* kCockpitCopyFailed =
+    QT_TRANSLATE_NOOP("psn::TInstCForm", "Cannot copy cockpit file!");
 
 } // namespace
 
@@ -109,10 +110,10 @@ void TInstCForm::BitBtn2Click() {
             command.Copy(hi, hiTarget);
             command.Copy(lo, loTarget);
         } catch (const FileAccessError&) {
-            context_.dialogs.Information(this, kCockpitCopyFailed);
+            context_.dialogs.Information(this, tr(kCockpitCopyFailed));
             continue;
         }
-        if (CockPatcher(data) && command.CommitOrReport(this, kCockpitCopyFailed))
+        if (CockPatcher(data) && command.CommitOrReport(this, tr(kCockpitCopyFailed)))
             context_.dialogs.Information(this, tr("New cockpit installed!"));
     }
 }

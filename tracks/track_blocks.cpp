@@ -302,21 +302,19 @@ std::vector<int> TracksLeftAsTheyWere(const AppState& state) {
     return left;
 }
 
-std::string TracksLeftNote(const AppState& state) {
+Message TracksLeftNote(const AppState& state) {
     const std::vector<int> left = TracksLeftAsTheyWere(state);
-    if (left.empty())
+    std::vector<std::string> names;
+    for (const int t : left)
+        names.push_back(fs::FileNamePart(TrackFileNames()[static_cast<std::size_t>(t)]));
+    if (names.empty())
         return {};
-    std::string names;
-    for (std::size_t i = 0; i < left.size(); ++i) {
-        if (i > 0)
-            names += i + 1 == left.size() ? " and " : ", ";
-        names += fs::FileNamePart(TrackFileNames()[static_cast<std::size_t>(left[i])]);
-    }
-    return "The track file" + std::string(left.size() > 1 ? "s " : " ") + names +
-           (left.size() > 1 ? " were" : " was") +
-           " left as they were: the record holds no track data for " +
-           (left.size() > 1 ? "them" : "it") +
-           " (a settings file saved before the track data was read holds none).";
+    if (names.size() == 1)
+        return Message(MessageKind::TrackLeftAsItWas, {names.front()});
+    std::string first = names.front();
+    for (std::size_t i = 1; i + 1 < names.size(); ++i)
+        first += ", " + names[i];
+    return Message(MessageKind::TracksLeftAsTheyWere, {first, names.back()});
 }
 
 void WriteTrackData(AppState& state) {

@@ -8,6 +8,7 @@
 
 #include "core/app_state.h"
 #include "core/game_layout.h"
+#include "core/messages.h"
 
 #include <array>
 #include <cstdint>
@@ -72,7 +73,7 @@ bool TrackEntryWritable(const AppState& state, int track);
 // The tracks (0..15) that WriteTrackData leaves as they are, and the sentence that says so for a
 // closing message ("" when every track is written).
 std::vector<int> TracksLeftAsTheyWere(const AppState& state);
-std::string TracksLeftNote(const AppState& state);
+Message TracksLeftNote(const AppState& state);
 
 // Writes the tyre words and track files of the writable entries; the others keep their bytes and
 // trailer. Every written track file is located before anything is written, so a missing or

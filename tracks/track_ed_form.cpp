@@ -8,6 +8,7 @@
 #include "ui/enter_as_tab.h"
 #include "ui/game_transfer.h"
 #include "ui/latin1_text.h"
+#include "ui/message_text.h"
 #include "ui/readable_colours.h"
 #include "ui/record_steps.h"
 #include "ui/window_transfers.h"
@@ -194,11 +195,9 @@ void TTrackEdForm::BitBtn1Click() {
         return;
     if (context_.steps)
         context_.steps->WindowMatchesGame(*this);
-    const std::string note = TracksLeftNote(context_.state);
-    context_.dialogs.Information(this, note.empty()
-                                           ? tr("Tracks data has been exported!")
-                                           : tr("Tracks data has been exported!") + "\n\n" +
-                                                 QString::fromLocal8Bit(note.c_str()));
+    const Message note = TracksLeftNote(context_.state);
+    const QString done = tr("Tracks data has been exported!");
+    context_.dialogs.Information(this, note.Empty() ? done : done + "\n\n" + Worded(note));
 }
 
 void TTrackEdForm::BitBtn2Click() {

@@ -25,6 +25,10 @@ bool EnoughSpaceToInstall(const AppState& state, const FreeSpaceProbe& probe) {
     return free && *free > kInstallSpaceNeeded;
 }
 
+QString TrackInstallText(const char* text) {
+    return QCoreApplication::translate("psn::TrackInstall", text);
+}
+
 namespace {
 
 QString CdCopyFailed(const QString& where) {
@@ -37,7 +41,7 @@ QString CdCopyFailed(const QString& where) {
 } // namespace
 
 bool CopyTracksFromCd(AppContext& context, QWidget* parent) {
-    context.dialogs.Information(parent, kInsertCdMessage);
+    context.dialogs.Information(parent, TrackInstallText(kInsertCdMessage));
     FileDialogRequest request;
     request.title = "Locate psn.exe file on your PSN CD";
     request.filter = "PSN.EXE on Your PSN CD|PSN.EXE";
@@ -88,12 +92,12 @@ bool EnsureTrackFiles(AppContext& context, QWidget* parent) {
     const bool created = CreateTracksFolder(state);
     // A folder without all 16 track files (an install that stopped halfway) is offered the CD too.
     if (created || !TrackFilesInstalled(state)) {
-        if (!context.dialogs.Confirm(parent, kTrackFilesQuestion))
+        if (!context.dialogs.Confirm(parent, TrackInstallText(kTrackFilesQuestion)))
             return false;
         CopyTracksFromCd(context, parent);
     }
     if (!TrackFilesInstalled(state)) {
-        context.dialogs.Warning(parent, kTrackFilesMissing);
+        context.dialogs.Warning(parent, TrackInstallText(kTrackFilesMissing));
         return false;
     }
     return true;

@@ -7,6 +7,7 @@
 
 #include "ui/app_context.h"
 
+#include <QtGlobal>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -19,14 +20,19 @@ class QWidget;
 
 namespace psn {
 
-inline constexpr const char* kInsertCdMessage =
-    "Put \"Pistonia\" CD into CD drive, and hit \"OK\" when you are ready!";
-inline constexpr const char* kTrackFilesQuestion =
+// The installers' questions in English; the windows show them through TrackInstallText().
+inline constexpr const char* kInsertCdMessage = QT_TRANSLATE_NOOP(
+    "psn::TrackInstall", "Put \"Pistonia\" CD into CD drive, and hit \"OK\" when you are ready!");
+inline constexpr const char* kTrackFilesQuestion = QT_TRANSLATE_NOOP(
+    "psn::TrackInstall",
     "You have not installed track files on your hard disk. You need them to work with track "
-    "editor. Would you like to install them now?";
-inline constexpr const char* kTrackFilesMissing =
+    "editor. Would you like to install them now?");
+inline constexpr const char* kTrackFilesMissing = QT_TRANSLATE_NOOP(
+    "psn::TrackInstall",
     "The track files are not all installed in the CIRCUITS folder of the game, so the track "
-    "editor cannot be opened.";
+    "editor cannot be opened.");
+// One of the texts above in the user's language.
+QString TrackInstallText(const char* text);
 // The first line of the message a failed CD copy gives in English; the file and reason follow.
 inline constexpr const char* kCdCopyFailed = "Not every track file could be copied from the CD!";
 

@@ -18,7 +18,8 @@
 namespace psn {
 namespace {
 
-constexpr const char* kTrackCopyFailed = "Cannot copy track file!";
+constexpr const char* kTrackCopyFailed =
+    QT_TRANSLATE_NOOP("psn::Tinsttform", "Cannot copy track file!");
 
 } // namespace
 
@@ -68,7 +69,7 @@ void Tinsttform::BitBtn1Click() {
     const TracksFolderScope folder(context_.state);
     if (!WriteStretchFiles(false))
         return;
-    if (!CopyTracksFromCd(context_, this) || !command.CommitOrReport(this, kTrackCopyFailed))
+    if (!CopyTracksFromCd(context_, this) || !command.CommitOrReport(this, tr(kTrackCopyFailed)))
         return;
     context_.dialogs.Information(this, tr("Original tracks installed!"));
 }
@@ -91,10 +92,10 @@ void Tinsttform::BitBtn2Click() {
         command.Copy(fs::ResolveCase(state.StartPath(std::string(".\\DATA\\") + kBonusTrackFile)),
                      state.GamePath(TrackFileNames()[6]));
     } catch (const FileAccessError&) {
-        context_.dialogs.Information(this, kTrackCopyFailed);
+        context_.dialogs.Information(this, tr(kTrackCopyFailed));
         return;
     }
-    if (command.CommitOrReport(this, kTrackCopyFailed))
+    if (command.CommitOrReport(this, tr(kTrackCopyFailed)))
         context_.dialogs.Information(this, tr("Track installed!"));
 }
 

@@ -54,6 +54,10 @@
         <source>These game files have been restored from their backups:</source>
         <translation>Diese Spieldateien wurden aus ihren Sicherungen zurückgeholt:</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; is not the game&apos;s executable: it is too short to hold the edition byte.</source>
+        <translation>„%1“ ist nicht die ausführbare Datei des Spiels: Sie ist zu kurz, um das Editionsbyte zu enthalten.</translation>
+    </message>
 </context>
 <context>
     <name>psn::BitmapForm</name>
@@ -1070,6 +1074,74 @@ Ihre Streckendaten bleiben außen vor, und nichts wird in sie geschrieben. Alles
         <source>reading the file failed.</source>
         <translation>das Lesen der Datei schlug fehl.</translation>
     </message>
+    <message>
+        <source>The track file %1 was left as it was: the record holds no track data for it (a settings file saved before the track data was read holds none).</source>
+        <extracomment>%1 is a track file&apos;s name.</extracomment>
+        <translation>Die Streckendatei %1 blieb unverändert: Der Datensatz enthält keine Streckendaten für sie (eine Einstellungsdatei, die gespeichert wurde, bevor die Streckendaten gelesen wurden, enthält keine).</translation>
+    </message>
+    <message>
+        <source>The track files %1 and %2 were left as they were: the record holds no track data for them (a settings file saved before the track data was read holds none).</source>
+        <extracomment>%1 lists track files&apos; names with commas, %2 is the last of them.</extracomment>
+        <translation>Die Streckendateien %1 und %2 blieben unverändert: Der Datensatz enthält keine Streckendaten für sie (eine Einstellungsdatei, die gespeichert wurde, bevor die Streckendaten gelesen wurden, enthält keine).</translation>
+    </message>
+    <message>
+        <source>A season &quot;%1&quot; exists already; choose another name or delete it first.</source>
+        <translation>Eine Saison „%1“ gibt es bereits; wählen Sie einen anderen Namen oder löschen Sie sie zuerst.</translation>
+    </message>
+    <message>
+        <source>The season &quot;%1&quot; was kept from the edition &quot;%2&quot;, but the game in %3 is the edition &quot;%4&quot;. Nothing was switched.</source>
+        <extracomment>%2 and %4 are editions&apos; names, %3 the game&apos;s folder.</extracomment>
+        <translation>Die Saison „%1“ wurde von der Edition „%2“ aufbewahrt, aber das Spiel in %3 ist die Edition „%4“. Es wurde nichts umgeschaltet.</translation>
+    </message>
+    <message>
+        <source>%1: holds no game executable of a known edition (PSN.EXE). Give the folder the game is installed in.</source>
+        <translation>%1: enthält keine ausführbare Datei des Spiels in einer bekannten Edition (PSN.EXE). Geben Sie den Ordner an, in dem das Spiel installiert ist.</translation>
+    </message>
+    <message>
+        <source>APPDATA names no folder for the editor&apos;s own files. Start the editor from an editor folder (one that holds DATA), or sign in as a user with a profile.</source>
+        <translation>APPDATA nennt keinen Ordner für die eigenen Dateien des Editors. Starten Sie den Editor aus einem Editorordner (einem, der DATA enthält), oder melden Sie sich als Benutzer mit einem Profil an.</translation>
+    </message>
+    <message>
+        <source>Neither XDG_DATA_HOME nor HOME names a folder for the editor&apos;s own files. Set HOME, or start the editor from an editor folder (one that holds DATA).</source>
+        <translation>Weder XDG_DATA_HOME noch HOME nennt einen Ordner für die eigenen Dateien des Editors. Setzen Sie HOME oder starten Sie den Editor aus einem Editorordner (einem, der DATA enthält).</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder &apos;%1&apos;</source>
+        <translation>Der Ordner „%1“ kann nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>Cannot list the installed data in &apos;%1&apos;</source>
+        <translation>Die installierten Daten in „%1“ können nicht aufgelistet werden</translation>
+    </message>
+    <message>
+        <source>Cannot read the installed file &apos;%1&apos;</source>
+        <translation>Die installierte Datei „%1“ kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Cannot update &apos;%1&apos;</source>
+        <translation>„%1“ kann nicht aktualisiert werden</translation>
+    </message>
+    <message>
+        <source>Cannot copy the installed data into &apos;%1&apos;</source>
+        <translation>Die installierten Daten können nicht nach „%1“ kopiert werden</translation>
+    </message>
+    <message>
+        <source>Cannot write &apos;%1&apos;</source>
+        <translation>„%1“ kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Cannot prepare the editor folder &apos;%1&apos;</source>
+        <translation>Der Editorordner „%1“ kann nicht vorbereitet werden</translation>
+    </message>
+    <message>
+        <source>%1. Check that the folder can be written to and that the disk has room, then start the editor again.</source>
+        <extracomment>%1 says what could not be done, naming the file or folder.</extracomment>
+        <translation>%1. Prüfen Sie, ob in den Ordner geschrieben werden kann und ob auf dem Datenträger Platz ist, und starten Sie den Editor dann erneut.</translation>
+    </message>
+    <message>
+        <source>Cannot enter the editor folder &apos;%1&apos;. Check that it can be read.</source>
+        <translation>Der Editorordner „%1“ kann nicht betreten werden. Prüfen Sie, ob er gelesen werden kann.</translation>
+    </message>
 </context>
 <context>
     <name>psn::Pictures</name>
@@ -1701,6 +1773,10 @@ Verwenden Sie „%2“ oder „%3“.</translation>
         <source>cockpit pack %1</source>
         <translation>Cockpitpaket %1</translation>
     </message>
+    <message>
+        <source>Cannot copy cockpit file!</source>
+        <translation>Die Cockpitdatei kann nicht kopiert werden!</translation>
+    </message>
 </context>
 <context>
     <name>psn::TInstCarSetForm</name>
@@ -1723,6 +1799,10 @@ Verwenden Sie „%2“ oder „%3“.</translation>
     <message>
         <source>car set</source>
         <translation>Fahrzeugsatz</translation>
+    </message>
+    <message>
+        <source>Cannot copy carset files!</source>
+        <translation>Die Dateien des Fahrzeugsatzes können nicht kopiert werden!</translation>
     </message>
 </context>
 <context>
@@ -2469,6 +2549,10 @@ Das Spiel, wie es jetzt ist, wird zuvor als Saison gesichert.</translation>
         <source>Valmont track pack</source>
         <translation>Valmont-Streckenpaket</translation>
     </message>
+    <message>
+        <source>Cannot copy track file!</source>
+        <translation>Die Streckendatei kann nicht kopiert werden!</translation>
+    </message>
 </context>
 <context>
     <name>psn::TrackInstall</name>
@@ -2486,6 +2570,18 @@ Legen Sie die Dateien des echten Pakets (%3) anstelle der Muster in %4.</transla
         <extracomment>%1 is the file that could not be copied and why.</extracomment>
         <translation>Nicht alle Streckendateien konnten von der CD kopiert werden!
 %1</translation>
+    </message>
+    <message>
+        <source>Put &quot;Pistonia&quot; CD into CD drive, and hit &quot;OK&quot; when you are ready!</source>
+        <translation>Legen Sie die CD „Pistonia“ in das CD-Laufwerk und klicken Sie auf „OK“, wenn Sie bereit sind!</translation>
+    </message>
+    <message>
+        <source>You have not installed track files on your hard disk. You need them to work with track editor. Would you like to install them now?</source>
+        <translation>Sie haben die Streckendateien nicht auf Ihrer Festplatte installiert. Sie brauchen sie, um mit dem Streckeneditor zu arbeiten. Möchten Sie sie jetzt installieren?</translation>
+    </message>
+    <message>
+        <source>The track files are not all installed in the CIRCUITS folder of the game, so the track editor cannot be opened.</source>
+        <translation>Die Streckendateien sind nicht alle im Ordner CIRCUITS des Spiels installiert, daher kann der Streckeneditor nicht geöffnet werden.</translation>
     </message>
 </context>
 <context>

@@ -54,6 +54,10 @@
         <source>These game files have been restored from their backups:</source>
         <translation>Estos archivos del juego se han recuperado de sus copias de seguridad:</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; is not the game&apos;s executable: it is too short to hold the edition byte.</source>
+        <translation>«%1» no es el ejecutable del juego: es demasiado corto para contener el byte de la edición.</translation>
+    </message>
 </context>
 <context>
     <name>psn::BitmapForm</name>
@@ -1070,6 +1074,74 @@ Sus datos de circuito quedan fuera y no se escribe nada en ellos. Todo lo demás
         <source>reading the file failed.</source>
         <translation>la lectura del archivo ha fallado.</translation>
     </message>
+    <message>
+        <source>The track file %1 was left as it was: the record holds no track data for it (a settings file saved before the track data was read holds none).</source>
+        <extracomment>%1 is a track file&apos;s name.</extracomment>
+        <translation>El archivo de circuito %1 se dejó como estaba: el registro no contiene datos de circuito para él (un archivo de ajustes guardado antes de leer los datos de los circuitos no los contiene).</translation>
+    </message>
+    <message>
+        <source>The track files %1 and %2 were left as they were: the record holds no track data for them (a settings file saved before the track data was read holds none).</source>
+        <extracomment>%1 lists track files&apos; names with commas, %2 is the last of them.</extracomment>
+        <translation>Los archivos de circuito %1 y %2 se dejaron como estaban: el registro no contiene datos de circuito para ellos (un archivo de ajustes guardado antes de leer los datos de los circuitos no los contiene).</translation>
+    </message>
+    <message>
+        <source>A season &quot;%1&quot; exists already; choose another name or delete it first.</source>
+        <translation>Ya existe una temporada «%1»; elige otro nombre o bórrala primero.</translation>
+    </message>
+    <message>
+        <source>The season &quot;%1&quot; was kept from the edition &quot;%2&quot;, but the game in %3 is the edition &quot;%4&quot;. Nothing was switched.</source>
+        <extracomment>%2 and %4 are editions&apos; names, %3 the game&apos;s folder.</extracomment>
+        <translation>La temporada «%1» se guardó desde la edición «%2», pero el juego en %3 es la edición «%4». No se cambió nada.</translation>
+    </message>
+    <message>
+        <source>%1: holds no game executable of a known edition (PSN.EXE). Give the folder the game is installed in.</source>
+        <translation>%1: no contiene ningún ejecutable del juego de una edición conocida (PSN.EXE). Indica la carpeta donde está instalado el juego.</translation>
+    </message>
+    <message>
+        <source>APPDATA names no folder for the editor&apos;s own files. Start the editor from an editor folder (one that holds DATA), or sign in as a user with a profile.</source>
+        <translation>APPDATA no indica ninguna carpeta para los archivos propios del editor. Inicia el editor desde una carpeta del editor (una que contenga DATA) o inicia sesión como un usuario con perfil.</translation>
+    </message>
+    <message>
+        <source>Neither XDG_DATA_HOME nor HOME names a folder for the editor&apos;s own files. Set HOME, or start the editor from an editor folder (one that holds DATA).</source>
+        <translation>Ni XDG_DATA_HOME ni HOME indican una carpeta para los archivos propios del editor. Define HOME o inicia el editor desde una carpeta del editor (una que contenga DATA).</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder &apos;%1&apos;</source>
+        <translation>No se puede crear la carpeta «%1»</translation>
+    </message>
+    <message>
+        <source>Cannot list the installed data in &apos;%1&apos;</source>
+        <translation>No se pueden listar los datos instalados en «%1»</translation>
+    </message>
+    <message>
+        <source>Cannot read the installed file &apos;%1&apos;</source>
+        <translation>No se puede leer el archivo instalado «%1»</translation>
+    </message>
+    <message>
+        <source>Cannot update &apos;%1&apos;</source>
+        <translation>No se puede actualizar «%1»</translation>
+    </message>
+    <message>
+        <source>Cannot copy the installed data into &apos;%1&apos;</source>
+        <translation>No se pueden copiar los datos instalados en «%1»</translation>
+    </message>
+    <message>
+        <source>Cannot write &apos;%1&apos;</source>
+        <translation>No se puede escribir «%1»</translation>
+    </message>
+    <message>
+        <source>Cannot prepare the editor folder &apos;%1&apos;</source>
+        <translation>No se puede preparar la carpeta del editor «%1»</translation>
+    </message>
+    <message>
+        <source>%1. Check that the folder can be written to and that the disk has room, then start the editor again.</source>
+        <extracomment>%1 says what could not be done, naming the file or folder.</extracomment>
+        <translation>%1. Comprueba que se puede escribir en la carpeta y que el disco tiene espacio, y vuelve a iniciar el editor.</translation>
+    </message>
+    <message>
+        <source>Cannot enter the editor folder &apos;%1&apos;. Check that it can be read.</source>
+        <translation>No se puede entrar en la carpeta del editor «%1». Comprueba que se puede leer.</translation>
+    </message>
 </context>
 <context>
     <name>psn::Pictures</name>
@@ -1701,6 +1773,10 @@ Use «%2» o «%3».</translation>
         <source>cockpit pack %1</source>
         <translation>paquete de cockpit %1</translation>
     </message>
+    <message>
+        <source>Cannot copy cockpit file!</source>
+        <translation>¡No se puede copiar el archivo de la cabina!</translation>
+    </message>
 </context>
 <context>
     <name>psn::TInstCarSetForm</name>
@@ -1723,6 +1799,10 @@ Use «%2» o «%3».</translation>
     <message>
         <source>car set</source>
         <translation>juego de coches</translation>
+    </message>
+    <message>
+        <source>Cannot copy carset files!</source>
+        <translation>¡No se pueden copiar los archivos de los coches!</translation>
     </message>
 </context>
 <context>
@@ -2469,6 +2549,10 @@ El juego tal como está se guarda antes como temporada.</translation>
         <source>Valmont track pack</source>
         <translation>paquete del circuito de Valmont</translation>
     </message>
+    <message>
+        <source>Cannot copy track file!</source>
+        <translation>¡No se puede copiar el archivo del circuito!</translation>
+    </message>
 </context>
 <context>
     <name>psn::TrackInstall</name>
@@ -2486,6 +2570,18 @@ Ponga los archivos del paquete real (%3) en %4 en lugar de las muestras.</transl
         <extracomment>%1 is the file that could not be copied and why.</extracomment>
         <translation>¡No se han podido copiar del CD todos los archivos de circuito!
 %1</translation>
+    </message>
+    <message>
+        <source>Put &quot;Pistonia&quot; CD into CD drive, and hit &quot;OK&quot; when you are ready!</source>
+        <translation>¡Introduce el CD «Pistonia» en la unidad de CD y pulsa «OK» cuando estés listo!</translation>
+    </message>
+    <message>
+        <source>You have not installed track files on your hard disk. You need them to work with track editor. Would you like to install them now?</source>
+        <translation>No has instalado los archivos de los circuitos en tu disco duro. Los necesitas para trabajar con el editor de circuitos. ¿Quieres instalarlos ahora?</translation>
+    </message>
+    <message>
+        <source>The track files are not all installed in the CIRCUITS folder of the game, so the track editor cannot be opened.</source>
+        <translation>No todos los archivos de los circuitos están instalados en la carpeta CIRCUITS del juego, así que no se puede abrir el editor de circuitos.</translation>
     </message>
 </context>
 <context>

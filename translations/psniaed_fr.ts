@@ -54,6 +54,10 @@
         <source>These game files have been restored from their backups:</source>
         <translation>Ces fichiers du jeu ont été restaurés depuis leurs sauvegardes :</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; is not the game&apos;s executable: it is too short to hold the edition byte.</source>
+        <translation>« %1 » n&apos;est pas l&apos;exécutable du jeu : il est trop court pour contenir l&apos;octet de l&apos;édition.</translation>
+    </message>
 </context>
 <context>
     <name>psn::BitmapForm</name>
@@ -1070,6 +1074,74 @@ Leurs données de circuit sont laissées de côté et rien n&apos;y est écrit. 
         <source>reading the file failed.</source>
         <translation>la lecture du fichier a échoué.</translation>
     </message>
+    <message>
+        <source>The track file %1 was left as it was: the record holds no track data for it (a settings file saved before the track data was read holds none).</source>
+        <extracomment>%1 is a track file&apos;s name.</extracomment>
+        <translation>Le fichier de circuit %1 est resté tel quel : l&apos;enregistrement ne contient aucune donnée de circuit pour lui (un fichier de réglages enregistré avant la lecture des données des circuits n&apos;en contient pas).</translation>
+    </message>
+    <message>
+        <source>The track files %1 and %2 were left as they were: the record holds no track data for them (a settings file saved before the track data was read holds none).</source>
+        <extracomment>%1 lists track files&apos; names with commas, %2 is the last of them.</extracomment>
+        <translation>Les fichiers de circuit %1 et %2 sont restés tels quels : l&apos;enregistrement ne contient aucune donnée de circuit pour eux (un fichier de réglages enregistré avant la lecture des données des circuits n&apos;en contient pas).</translation>
+    </message>
+    <message>
+        <source>A season &quot;%1&quot; exists already; choose another name or delete it first.</source>
+        <translation>Une saison « %1 » existe déjà ; choisissez un autre nom ou supprimez-la d&apos;abord.</translation>
+    </message>
+    <message>
+        <source>The season &quot;%1&quot; was kept from the edition &quot;%2&quot;, but the game in %3 is the edition &quot;%4&quot;. Nothing was switched.</source>
+        <extracomment>%2 and %4 are editions&apos; names, %3 the game&apos;s folder.</extracomment>
+        <translation>La saison « %1 » a été conservée depuis l&apos;édition « %2 », mais le jeu dans %3 est l&apos;édition « %4 ». Rien n&apos;a été changé.</translation>
+    </message>
+    <message>
+        <source>%1: holds no game executable of a known edition (PSN.EXE). Give the folder the game is installed in.</source>
+        <translation>%1 : ne contient aucun exécutable du jeu d&apos;une édition connue (PSN.EXE). Indiquez le dossier où le jeu est installé.</translation>
+    </message>
+    <message>
+        <source>APPDATA names no folder for the editor&apos;s own files. Start the editor from an editor folder (one that holds DATA), or sign in as a user with a profile.</source>
+        <translation>APPDATA n&apos;indique aucun dossier pour les fichiers propres à l&apos;éditeur. Lancez l&apos;éditeur depuis un dossier d&apos;éditeur (un dossier qui contient DATA), ou connectez-vous avec un utilisateur doté d&apos;un profil.</translation>
+    </message>
+    <message>
+        <source>Neither XDG_DATA_HOME nor HOME names a folder for the editor&apos;s own files. Set HOME, or start the editor from an editor folder (one that holds DATA).</source>
+        <translation>Ni XDG_DATA_HOME ni HOME n&apos;indique de dossier pour les fichiers propres à l&apos;éditeur. Définissez HOME, ou lancez l&apos;éditeur depuis un dossier d&apos;éditeur (un dossier qui contient DATA).</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder &apos;%1&apos;</source>
+        <translation>Impossible de créer le dossier « %1 »</translation>
+    </message>
+    <message>
+        <source>Cannot list the installed data in &apos;%1&apos;</source>
+        <translation>Impossible de lister les données installées dans « %1 »</translation>
+    </message>
+    <message>
+        <source>Cannot read the installed file &apos;%1&apos;</source>
+        <translation>Impossible de lire le fichier installé « %1 »</translation>
+    </message>
+    <message>
+        <source>Cannot update &apos;%1&apos;</source>
+        <translation>Impossible de mettre à jour « %1 »</translation>
+    </message>
+    <message>
+        <source>Cannot copy the installed data into &apos;%1&apos;</source>
+        <translation>Impossible de copier les données installées dans « %1 »</translation>
+    </message>
+    <message>
+        <source>Cannot write &apos;%1&apos;</source>
+        <translation>Impossible d&apos;écrire « %1 »</translation>
+    </message>
+    <message>
+        <source>Cannot prepare the editor folder &apos;%1&apos;</source>
+        <translation>Impossible de préparer le dossier de l&apos;éditeur « %1 »</translation>
+    </message>
+    <message>
+        <source>%1. Check that the folder can be written to and that the disk has room, then start the editor again.</source>
+        <extracomment>%1 says what could not be done, naming the file or folder.</extracomment>
+        <translation>%1. Vérifiez que le dossier est accessible en écriture et que le disque a de la place, puis relancez l&apos;éditeur.</translation>
+    </message>
+    <message>
+        <source>Cannot enter the editor folder &apos;%1&apos;. Check that it can be read.</source>
+        <translation>Impossible d&apos;entrer dans le dossier de l&apos;éditeur « %1 ». Vérifiez qu&apos;il peut être lu.</translation>
+    </message>
 </context>
 <context>
     <name>psn::Pictures</name>
@@ -1701,6 +1773,10 @@ Utilisez « %2 » ou « %3 ».</translation>
         <source>cockpit pack %1</source>
         <translation>pack de cockpit %1</translation>
     </message>
+    <message>
+        <source>Cannot copy cockpit file!</source>
+        <translation>Impossible de copier le fichier du cockpit !</translation>
+    </message>
 </context>
 <context>
     <name>psn::TInstCarSetForm</name>
@@ -1723,6 +1799,10 @@ Utilisez « %2 » ou « %3 ».</translation>
     <message>
         <source>car set</source>
         <translation>jeu de voitures</translation>
+    </message>
+    <message>
+        <source>Cannot copy carset files!</source>
+        <translation>Impossible de copier les fichiers du jeu de voitures !</translation>
     </message>
 </context>
 <context>
@@ -2469,6 +2549,10 @@ Le jeu tel qu’il est est d’abord conservé comme saison.</translation>
         <source>Valmont track pack</source>
         <translation>pack du circuit de Valmont</translation>
     </message>
+    <message>
+        <source>Cannot copy track file!</source>
+        <translation>Impossible de copier le fichier du circuit !</translation>
+    </message>
 </context>
 <context>
     <name>psn::TrackInstall</name>
@@ -2486,6 +2570,18 @@ Placez les fichiers du vrai pack (%3) dans %4 à la place des exemples.</transla
         <extracomment>%1 is the file that could not be copied and why.</extracomment>
         <translation>Tous les fichiers de circuit n&apos;ont pas pu être copiés depuis le CD !
 %1</translation>
+    </message>
+    <message>
+        <source>Put &quot;Pistonia&quot; CD into CD drive, and hit &quot;OK&quot; when you are ready!</source>
+        <translation>Insérez le CD « Pistonia » dans le lecteur de CD et cliquez sur « OK » lorsque vous êtes prêt !</translation>
+    </message>
+    <message>
+        <source>You have not installed track files on your hard disk. You need them to work with track editor. Would you like to install them now?</source>
+        <translation>Vous n&apos;avez pas installé les fichiers des circuits sur votre disque dur. Vous en avez besoin pour travailler avec l&apos;éditeur des circuits. Voulez-vous les installer maintenant ?</translation>
+    </message>
+    <message>
+        <source>The track files are not all installed in the CIRCUITS folder of the game, so the track editor cannot be opened.</source>
+        <translation>Les fichiers des circuits ne sont pas tous installés dans le dossier CIRCUITS du jeu ; l&apos;éditeur des circuits ne peut donc pas être ouvert.</translation>
     </message>
 </context>
 <context>

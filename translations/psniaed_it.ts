@@ -54,6 +54,10 @@
         <source>These game files have been restored from their backups:</source>
         <translation>Questi file del gioco sono stati ripristinati dalle loro copie:</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; is not the game&apos;s executable: it is too short to hold the edition byte.</source>
+        <translation>&apos;%1&apos; non è l&apos;eseguibile del gioco: è troppo corto per contenere il byte dell&apos;edizione.</translation>
+    </message>
 </context>
 <context>
     <name>psn::BitmapForm</name>
@@ -1070,6 +1074,74 @@ I loro dati dei circuiti restano esclusi e non vi viene scritto nulla. Tutto il 
         <source>reading the file failed.</source>
         <translation>la lettura del file non è riuscita.</translation>
     </message>
+    <message>
+        <source>The track file %1 was left as it was: the record holds no track data for it (a settings file saved before the track data was read holds none).</source>
+        <extracomment>%1 is a track file&apos;s name.</extracomment>
+        <translation>Il file del circuito %1 è stato lasciato com&apos;era: il record non contiene dati del circuito per esso (un file di impostazioni salvato prima della lettura dei dati dei circuiti non ne contiene).</translation>
+    </message>
+    <message>
+        <source>The track files %1 and %2 were left as they were: the record holds no track data for them (a settings file saved before the track data was read holds none).</source>
+        <extracomment>%1 lists track files&apos; names with commas, %2 is the last of them.</extracomment>
+        <translation>I file dei circuiti %1 e %2 sono stati lasciati com&apos;erano: il record non contiene dati dei circuiti per essi (un file di impostazioni salvato prima della lettura dei dati dei circuiti non ne contiene).</translation>
+    </message>
+    <message>
+        <source>A season &quot;%1&quot; exists already; choose another name or delete it first.</source>
+        <translation>Esiste già una stagione &quot;%1&quot;; scegli un altro nome o eliminala prima.</translation>
+    </message>
+    <message>
+        <source>The season &quot;%1&quot; was kept from the edition &quot;%2&quot;, but the game in %3 is the edition &quot;%4&quot;. Nothing was switched.</source>
+        <extracomment>%2 and %4 are editions&apos; names, %3 the game&apos;s folder.</extracomment>
+        <translation>La stagione &quot;%1&quot; è stata conservata dall&apos;edizione &quot;%2&quot;, ma il gioco in %3 è l&apos;edizione &quot;%4&quot;. Non è stato cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>%1: holds no game executable of a known edition (PSN.EXE). Give the folder the game is installed in.</source>
+        <translation>%1: non contiene alcun eseguibile del gioco di un&apos;edizione nota (PSN.EXE). Indica la cartella in cui è installato il gioco.</translation>
+    </message>
+    <message>
+        <source>APPDATA names no folder for the editor&apos;s own files. Start the editor from an editor folder (one that holds DATA), or sign in as a user with a profile.</source>
+        <translation>APPDATA non indica alcuna cartella per i file propri dell&apos;editor. Avvia l&apos;editor da una cartella dell&apos;editor (una che contiene DATA), oppure accedi come utente con un profilo.</translation>
+    </message>
+    <message>
+        <source>Neither XDG_DATA_HOME nor HOME names a folder for the editor&apos;s own files. Set HOME, or start the editor from an editor folder (one that holds DATA).</source>
+        <translation>Né XDG_DATA_HOME né HOME indicano una cartella per i file propri dell&apos;editor. Imposta HOME, oppure avvia l&apos;editor da una cartella dell&apos;editor (una che contiene DATA).</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder &apos;%1&apos;</source>
+        <translation>Impossibile creare la cartella &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Cannot list the installed data in &apos;%1&apos;</source>
+        <translation>Impossibile elencare i dati installati in &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Cannot read the installed file &apos;%1&apos;</source>
+        <translation>Impossibile leggere il file installato &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Cannot update &apos;%1&apos;</source>
+        <translation>Impossibile aggiornare &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Cannot copy the installed data into &apos;%1&apos;</source>
+        <translation>Impossibile copiare i dati installati in &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Cannot write &apos;%1&apos;</source>
+        <translation>Impossibile scrivere &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Cannot prepare the editor folder &apos;%1&apos;</source>
+        <translation>Impossibile preparare la cartella dell&apos;editor &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>%1. Check that the folder can be written to and that the disk has room, then start the editor again.</source>
+        <extracomment>%1 says what could not be done, naming the file or folder.</extracomment>
+        <translation>%1. Verifica che nella cartella si possa scrivere e che il disco abbia spazio, poi avvia di nuovo l&apos;editor.</translation>
+    </message>
+    <message>
+        <source>Cannot enter the editor folder &apos;%1&apos;. Check that it can be read.</source>
+        <translation>Impossibile entrare nella cartella dell&apos;editor &apos;%1&apos;. Verifica che possa essere letta.</translation>
+    </message>
 </context>
 <context>
     <name>psn::Pictures</name>
@@ -1701,6 +1773,10 @@ Usa &quot;%2&quot; o &quot;%3&quot;.</translation>
         <source>cockpit pack %1</source>
         <translation>pacchetto cockpit %1</translation>
     </message>
+    <message>
+        <source>Cannot copy cockpit file!</source>
+        <translation>Impossibile copiare il file dell&apos;abitacolo!</translation>
+    </message>
 </context>
 <context>
     <name>psn::TInstCarSetForm</name>
@@ -1723,6 +1799,10 @@ Usa &quot;%2&quot; o &quot;%3&quot;.</translation>
     <message>
         <source>car set</source>
         <translation>set di vetture</translation>
+    </message>
+    <message>
+        <source>Cannot copy carset files!</source>
+        <translation>Impossibile copiare i file delle vetture!</translation>
     </message>
 </context>
 <context>
@@ -2469,6 +2549,10 @@ Il gioco com’è ora viene prima conservato come stagione.</translation>
         <source>Valmont track pack</source>
         <translation>pacchetto del circuito di Valmont</translation>
     </message>
+    <message>
+        <source>Cannot copy track file!</source>
+        <translation>Impossibile copiare il file del circuito!</translation>
+    </message>
 </context>
 <context>
     <name>psn::TrackInstall</name>
@@ -2486,6 +2570,18 @@ Mettere i file del pacchetto vero (%3) in %4 al posto degli esempi.</translation
         <extracomment>%1 is the file that could not be copied and why.</extracomment>
         <translation>Non tutti i file dei circuiti hanno potuto essere copiati dal CD!
 %1</translation>
+    </message>
+    <message>
+        <source>Put &quot;Pistonia&quot; CD into CD drive, and hit &quot;OK&quot; when you are ready!</source>
+        <translation>Inserisci il CD &quot;Pistonia&quot; nell&apos;unità CD e premi &quot;OK&quot; quando sei pronto!</translation>
+    </message>
+    <message>
+        <source>You have not installed track files on your hard disk. You need them to work with track editor. Would you like to install them now?</source>
+        <translation>Non hai installato i file dei circuiti sul disco rigido. Ti servono per lavorare con l&apos;editor dei circuiti. Vuoi installarli ora?</translation>
+    </message>
+    <message>
+        <source>The track files are not all installed in the CIRCUITS folder of the game, so the track editor cannot be opened.</source>
+        <translation>I file dei circuiti non sono tutti installati nella cartella CIRCUITS del gioco, quindi l&apos;editor dei circuiti non può essere aperto.</translation>
     </message>
 </context>
 <context>

@@ -54,6 +54,10 @@
         <source>These game files have been restored from their backups:</source>
         <translation>Deze spelbestanden zijn uit hun reservekopieën teruggezet:</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; is not the game&apos;s executable: it is too short to hold the edition byte.</source>
+        <translation>&apos;%1&apos; is niet het uitvoerbare bestand van het spel: het is te kort om de editiebyte te bevatten.</translation>
+    </message>
 </context>
 <context>
     <name>psn::BitmapForm</name>
@@ -1070,6 +1074,74 @@ Hun circuitgegevens blijven buiten beschouwing en er wordt niets in geschreven. 
         <source>reading the file failed.</source>
         <translation>het lezen van het bestand is mislukt.</translation>
     </message>
+    <message>
+        <source>The track file %1 was left as it was: the record holds no track data for it (a settings file saved before the track data was read holds none).</source>
+        <extracomment>%1 is a track file&apos;s name.</extracomment>
+        <translation>Het circuitbestand %1 is gelaten zoals het was: het record bevat er geen circuitgegevens voor (een instellingenbestand dat is opgeslagen voordat de circuitgegevens werden gelezen, bevat die niet).</translation>
+    </message>
+    <message>
+        <source>The track files %1 and %2 were left as they were: the record holds no track data for them (a settings file saved before the track data was read holds none).</source>
+        <extracomment>%1 lists track files&apos; names with commas, %2 is the last of them.</extracomment>
+        <translation>De circuitbestanden %1 en %2 zijn gelaten zoals ze waren: het record bevat er geen circuitgegevens voor (een instellingenbestand dat is opgeslagen voordat de circuitgegevens werden gelezen, bevat die niet).</translation>
+    </message>
+    <message>
+        <source>A season &quot;%1&quot; exists already; choose another name or delete it first.</source>
+        <translation>Er bestaat al een seizoen &quot;%1&quot;; kies een andere naam of verwijder het eerst.</translation>
+    </message>
+    <message>
+        <source>The season &quot;%1&quot; was kept from the edition &quot;%2&quot;, but the game in %3 is the edition &quot;%4&quot;. Nothing was switched.</source>
+        <extracomment>%2 and %4 are editions&apos; names, %3 the game&apos;s folder.</extracomment>
+        <translation>Het seizoen &quot;%1&quot; is bewaard van de editie &quot;%2&quot;, maar het spel in %3 is de editie &quot;%4&quot;. Er is niets omgeschakeld.</translation>
+    </message>
+    <message>
+        <source>%1: holds no game executable of a known edition (PSN.EXE). Give the folder the game is installed in.</source>
+        <translation>%1: bevat geen uitvoerbaar bestand van het spel van een bekende editie (PSN.EXE). Geef de map op waarin het spel is geïnstalleerd.</translation>
+    </message>
+    <message>
+        <source>APPDATA names no folder for the editor&apos;s own files. Start the editor from an editor folder (one that holds DATA), or sign in as a user with a profile.</source>
+        <translation>APPDATA noemt geen map voor de eigen bestanden van de editor. Start de editor vanuit een editormap (een map die DATA bevat), of meld u aan als gebruiker met een profiel.</translation>
+    </message>
+    <message>
+        <source>Neither XDG_DATA_HOME nor HOME names a folder for the editor&apos;s own files. Set HOME, or start the editor from an editor folder (one that holds DATA).</source>
+        <translation>Noch XDG_DATA_HOME noch HOME noemt een map voor de eigen bestanden van de editor. Stel HOME in, of start de editor vanuit een editormap (een map die DATA bevat).</translation>
+    </message>
+    <message>
+        <source>Cannot create the folder &apos;%1&apos;</source>
+        <translation>Kan de map &apos;%1&apos; niet maken</translation>
+    </message>
+    <message>
+        <source>Cannot list the installed data in &apos;%1&apos;</source>
+        <translation>Kan de geïnstalleerde gegevens in &apos;%1&apos; niet opsommen</translation>
+    </message>
+    <message>
+        <source>Cannot read the installed file &apos;%1&apos;</source>
+        <translation>Kan het geïnstalleerde bestand &apos;%1&apos; niet lezen</translation>
+    </message>
+    <message>
+        <source>Cannot update &apos;%1&apos;</source>
+        <translation>Kan &apos;%1&apos; niet bijwerken</translation>
+    </message>
+    <message>
+        <source>Cannot copy the installed data into &apos;%1&apos;</source>
+        <translation>Kan de geïnstalleerde gegevens niet naar &apos;%1&apos; kopiëren</translation>
+    </message>
+    <message>
+        <source>Cannot write &apos;%1&apos;</source>
+        <translation>Kan &apos;%1&apos; niet schrijven</translation>
+    </message>
+    <message>
+        <source>Cannot prepare the editor folder &apos;%1&apos;</source>
+        <translation>Kan de editormap &apos;%1&apos; niet voorbereiden</translation>
+    </message>
+    <message>
+        <source>%1. Check that the folder can be written to and that the disk has room, then start the editor again.</source>
+        <extracomment>%1 says what could not be done, naming the file or folder.</extracomment>
+        <translation>%1. Controleer of er in de map geschreven kan worden en of de schijf ruimte heeft, en start de editor daarna opnieuw.</translation>
+    </message>
+    <message>
+        <source>Cannot enter the editor folder &apos;%1&apos;. Check that it can be read.</source>
+        <translation>Kan de editormap &apos;%1&apos; niet openen. Controleer of deze gelezen kan worden.</translation>
+    </message>
 </context>
 <context>
     <name>psn::Pictures</name>
@@ -1701,6 +1773,10 @@ Gebruik &quot;%2&quot; of &quot;%3&quot;.</translation>
         <source>cockpit pack %1</source>
         <translation>cockpitpakket %1</translation>
     </message>
+    <message>
+        <source>Cannot copy cockpit file!</source>
+        <translation>Kan het cockpitbestand niet kopiëren!</translation>
+    </message>
 </context>
 <context>
     <name>psn::TInstCarSetForm</name>
@@ -1723,6 +1799,10 @@ Gebruik &quot;%2&quot; of &quot;%3&quot;.</translation>
     <message>
         <source>car set</source>
         <translation>autoset</translation>
+    </message>
+    <message>
+        <source>Cannot copy carset files!</source>
+        <translation>Kan de bestanden van de autoset niet kopiëren!</translation>
     </message>
 </context>
 <context>
@@ -2469,6 +2549,10 @@ Het spel zoals het nu is wordt eerst als seizoen bewaard.</translation>
         <source>Valmont track pack</source>
         <translation>Valmont-circuitpakket</translation>
     </message>
+    <message>
+        <source>Cannot copy track file!</source>
+        <translation>Kan het circuitbestand niet kopiëren!</translation>
+    </message>
 </context>
 <context>
     <name>psn::TrackInstall</name>
@@ -2486,6 +2570,18 @@ Zet de bestanden van het echte pakket (%3) in %4 in plaats van de voorbeelden.</
         <extracomment>%1 is the file that could not be copied and why.</extracomment>
         <translation>Niet alle circuitbestanden konden van de cd worden gekopieerd!
 %1</translation>
+    </message>
+    <message>
+        <source>Put &quot;Pistonia&quot; CD into CD drive, and hit &quot;OK&quot; when you are ready!</source>
+        <translation>Plaats de cd &quot;Pistonia&quot; in het cd-station en klik op &quot;OK&quot; wanneer u klaar bent!</translation>
+    </message>
+    <message>
+        <source>You have not installed track files on your hard disk. You need them to work with track editor. Would you like to install them now?</source>
+        <translation>U hebt de circuitbestanden niet op uw harde schijf geïnstalleerd. U hebt ze nodig om met de circuiteditor te werken. Wilt u ze nu installeren?</translation>
+    </message>
+    <message>
+        <source>The track files are not all installed in the CIRCUITS folder of the game, so the track editor cannot be opened.</source>
+        <translation>De circuitbestanden zijn niet allemaal geïnstalleerd in de map CIRCUITS van het spel, dus de circuiteditor kan niet worden geopend.</translation>
     </message>
 </context>
 <context>

@@ -206,14 +206,14 @@ TEST(DurableWrite, TheUserFolderKeepsALinkInPlaceOfAShippedFile) {
     sfs::create_directories(shared);
     WriteFileBytes(shared + "/PATCHES.TXT", kNew);
     WriteFileBytes(shared + "/OTHER.TXT", kNew);
-    std::string error;
-    ASSERT_TRUE(PrepareUserFolder(user, shared, error)) << error;
+    Message error;
+    ASSERT_TRUE(PrepareUserFolder(user, shared, error)) << English(error);
     WriteFileBytes(dir.str() + "/mine", kOld);
     sfs::remove(user + "/DATA/PATCHES.TXT");
     sfs::create_symlink(dir.str() + "/mine", user + "/DATA/PATCHES.TXT");
     WriteFileBytes(shared + "/PATCHES.TXT", {4, 4});
     WriteFileBytes(shared + "/OTHER.TXT", {4, 4});
-    ASSERT_TRUE(PrepareUserFolder(user, shared, error)) << error;
+    ASSERT_TRUE(PrepareUserFolder(user, shared, error)) << English(error);
     EXPECT_TRUE(sfs::is_symlink(user + "/DATA/PATCHES.TXT"));
     EXPECT_EQ(ReadFileBytes(dir.str() + "/mine"), kOld);
     EXPECT_EQ(ReadFileBytes(user + "/DATA/OTHER.TXT"), (std::vector<std::uint8_t>{4, 4}));

@@ -77,7 +77,7 @@ TEST(StartFolder, AnEditorFolderIsUsedAsItIsAndNothingIsMadeElsewhere) {
 TEST(StartFolder, StartedElsewhereTheUserFolderIsMadeAndFilledAndTheStartFolderStaysEmpty) {
     Places places;
     const StartFolder start = ChooseStartFolder(places.From(places.elsewhere));
-    ASSERT_EQ(start.path, Str(places.user)) << start.error;
+    ASSERT_EQ(start.path, Str(places.user)) << English(start.error);
     EXPECT_TRUE(stdfs::is_directory(places.user / "TEMP"));
     EXPECT_EQ(Read(places.user / "DATA/PSN.PAL"), "palette 1");
     EXPECT_EQ(Read(places.user / "DATA/PLT.DAT"), "patches 1");
@@ -110,7 +110,7 @@ TEST(StartFolder, UserFolderFollowsTheDataHomeThenTheHomeFolder) {
     Places places;
     const StartFolder start = ChooseStartFolder({Str(places.elsewhere), "", "", "", ""});
     EXPECT_TRUE(start.path.empty());
-    EXPECT_NE(start.error.find(variable), std::string::npos);
+    EXPECT_NE(English(start.error).find(variable), std::string::npos);
 }
 
 TEST(StartFolder, SharedDataIsTheInstalledOneElseTheOneBesideTheProgram) {
@@ -129,14 +129,14 @@ TEST(StartFolder, UpgradesReplaceOnlyShippedFilesTheUserLeftAlone) {
     Write(places.user / "DATA/PLT.DAT", "the user's own patch list");
     Write(places.user / "DATA/ORIGIN.SET", "snapshot");
     Write(places.user / "PSNJAM.EXE", "real converter");
-    std::string error;
-    ASSERT_TRUE(PrepareUserFolder(Str(places.user), Str(places.shared), error)) << error;
+    Message error;
+    ASSERT_TRUE(PrepareUserFolder(Str(places.user), Str(places.shared), error)) << English(error);
     EXPECT_EQ(Read(places.user / "DATA/PLT.DAT"), "the user's own patch list");
     EXPECT_EQ(Read(places.user / "DATA/PSN.PAL"), "palette 1");
 
     Write(places.user / "DATA/BT_EXIT.BMP", "the user's button");
     places.Upgrade("2");
-    ASSERT_TRUE(PrepareUserFolder(Str(places.user), Str(places.shared), error)) << error;
+    ASSERT_TRUE(PrepareUserFolder(Str(places.user), Str(places.shared), error)) << English(error);
     EXPECT_EQ(Read(places.user / "DATA/PSN.PAL"), "palette 2");
     EXPECT_EQ(Read(places.user / "DATA/BT_EXIT.BMP"), "the user's button");
     EXPECT_EQ(Read(places.user / "DATA/PLT.DAT"), "the user's own patch list");
@@ -145,7 +145,7 @@ TEST(StartFolder, UpgradesReplaceOnlyShippedFilesTheUserLeftAlone) {
 
     stdfs::remove(places.user / "DATA/PSN.PAL");
     places.Upgrade("3");
-    ASSERT_TRUE(PrepareUserFolder(Str(places.user), Str(places.shared), error)) << error;
+    ASSERT_TRUE(PrepareUserFolder(Str(places.user), Str(places.shared), error)) << English(error);
     EXPECT_EQ(Read(places.user / "DATA/PSN.PAL"), "palette 3");
     EXPECT_EQ(Read(places.user / "DATA/BT_EXIT.BMP"), "the user's button");
     EXPECT_EQ(Read(places.user / "DATA/PLT.DAT"), "the user's own patch list");
@@ -157,10 +157,10 @@ TEST(StartFolder, UpgradesReplaceOnlyShippedFilesTheUserLeftAlone) {
 TEST(StartFolder, AFileEqualToTheShippedOneIsTakenAsShipped) {
     Places places;
     Write(places.user / "DATA/PSN.PAL", "palette 1");
-    std::string error;
-    ASSERT_TRUE(PrepareUserFolder(Str(places.user), Str(places.shared), error)) << error;
+    Message error;
+    ASSERT_TRUE(PrepareUserFolder(Str(places.user), Str(places.shared), error)) << English(error);
     places.Upgrade("2");
-    ASSERT_TRUE(PrepareUserFolder(Str(places.user), Str(places.shared), error)) << error;
+    ASSERT_TRUE(PrepareUserFolder(Str(places.user), Str(places.shared), error)) << English(error);
     EXPECT_EQ(Read(places.user / "DATA/PSN.PAL"), "palette 2");
 }
 
@@ -201,7 +201,8 @@ TEST(StartFolder, AFolderThatCannotBeMadeIsReportedByName) {
     Write(places.dataHome, "a file where the folder should be");
     const StartFolder start = ChooseStartFolder(places.From(places.elsewhere));
     EXPECT_TRUE(start.path.empty());
-    EXPECT_NE(start.error.find(Str(places.user)), std::string::npos) << start.error;
+    EXPECT_NE(English(start.error).find(Str(places.user)), std::string::npos)
+        << English(start.error);
 }
 
 } // namespace

@@ -9,12 +9,18 @@
 #include "e2e_fixture.h"
 #include "graphics/helmet_form.h"
 #include "shell/languages.h"
+#include "shell/seasons_form.h"
 #include "shell/settings_commands.h"
+#include "shell/start_folder.h"
 #include "support/fake_converter.h"
+#include "tracks/track_install.h"
+#include "ui/message_text.h"
 #include "ui/picture_view.h"
 
 #include <QImage>
+#include <QLineEdit>
 #include <chrono>
+#include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
 
@@ -183,6 +189,51 @@ TEST(WordedMessages, DamagedDataFilesAtTheStartAreToldInTheUsersLanguageAndThePr
                                   ": die Datei ist abgeschnitten: sie enthält nur 10 Bytes"))
         << shown[1].toStdString();
     EXPECT_TRUE(game.exits.empty());
+}
+
+} // namespace
+} // namespace psn::test
+
+namespace psn::test {
+namespace {
+
+// The installers' questions, the season store's refusals and why the editor folder cannot be
+// made ready are worded in the session's language.
+TEST(WordedMessages, AGermanSessionIsAskedForTheCdAndToldOfSeasonAndStartFolderRefusalsInGerman) {
+    const Language german(QStringLiteral("de"));
+    E2EGame game(0, true);
+    ::setenv("XDG_DATA_HOME", (game.dir.str() + "/user").c_str(), 1);
+    game.Start();
+
+    std::filesystem::remove_all(game.inst.gameDir + "/CIRCUITS");
+    game.dialogs.Clear();
+    game.dialogs.confirmAnswers = {false};
+    EXPECT_FALSE(PrepareTrackEditor(game.context, game.main.get()));
+    EXPECT_EQ(game.dialogs.Messages(),
+              QStringList{"Sie haben die Streckendateien nicht auf Ihrer Festplatte installiert. "
+                          "Sie brauchen sie, um mit dem Streckeneditor zu arbeiten. Möchten Sie "
+                          "sie jetzt installieren?"});
+
+    TSeasonsForm seasons(game.context);
+    seasons.show();
+    auto* name = seasons.findChild<QLineEdit*>("NameEdit");
+    ASSERT_NE(name, nullptr);
+    name->setText("stock");
+    ClickButton(&seasons, "KeepButton");
+    game.dialogs.Clear();
+    ClickButton(&seasons, "KeepButton");
+    EXPECT_EQ(game.dialogs.Messages(),
+              QStringList{"Eine Saison „stock“ gibt es bereits; wählen Sie einen anderen Namen "
+                          "oder löschen Sie sie zuerst."});
+    ::unsetenv("XDG_DATA_HOME");
+    EXPECT_TRUE(game.exits.empty());
+
+    // No folder for the editor's own files at the start.
+    const StartFolder start = ChooseStartFolder({game.dir.str(), "", "", "", ""});
+    EXPECT_EQ(Worded(start.error),
+              "Weder XDG_DATA_HOME noch HOME nennt einen Ordner für die eigenen Dateien des "
+              "Editors. Setzen Sie HOME oder starten Sie den Editor aus einem Editorordner (einem, "
+              "der DATA enthält).");
 }
 
 } // namespace
