@@ -112,10 +112,10 @@ const char* ChangeWord(seasons::FileChange::Kind kind) {
 int List(const seasons::Store& store, const SeasonOptions& options, std::ostream& out,
          std::ostream& err) {
     Expect(options, 0, 0, "list [--json]");
-    std::vector<std::string> damaged;
+    std::vector<Message> damaged;
     const auto all = store.List(&damaged);
-    for (const std::string& problem : damaged)
-        err << "psnedit: warning: " << problem << "\n";
+    for (const Message& problem : damaged)
+        err << "psnedit: warning: " << English(problem) << "\n";
     if (options.json) {
         out << "[";
         for (std::size_t i = 0; i < all.size(); ++i) {
@@ -263,9 +263,8 @@ int RunSeason(const std::vector<std::string>& args, [[maybe_unused]] std::istrea
         if (command == "keep") {
             Expect(options, 2, 2, "keep GAME NAME [--description TEXT]");
             const std::string game = GameFolder(options.operands[0]);
-            if (const std::string problem = seasons::NameProblem(options.operands[1]);
-                !problem.empty())
-                SeasonUsage(problem);
+            if (const Message problem = seasons::NameProblem(options.operands[1]); !problem.Empty())
+                SeasonUsage(English(problem));
             if (store.Find(options.operands[1]))
                 throw SeasonFailure(kBadInput, "a season \"" + options.operands[1] +
                                                    "\" exists already; choose another name or "
@@ -295,9 +294,8 @@ int RunSeason(const std::vector<std::string>& args, [[maybe_unused]] std::istrea
         if (command == "rename") {
             Expect(options, 2, 2, "rename OLD NEW");
             Named(store, options.operands[0]);
-            if (const std::string problem = seasons::NameProblem(options.operands[1]);
-                !problem.empty())
-                SeasonUsage(problem);
+            if (const Message problem = seasons::NameProblem(options.operands[1]); !problem.Empty())
+                SeasonUsage(English(problem));
             store.Rename(options.operands[0], options.operands[1]);
             return kSuccess;
         }

@@ -383,6 +383,146 @@ const char* Wording(MessageKind kind) {
         return PSN_WORDING("psn::Messages",
                            "%1: holds no game executable of a known edition (PSN.EXE). Give the "
                            "folder the game is installed in.");
+    // The season store's and season archives' refusals; the lower-case ones follow a name.
+    case K::SeasonNoSuch:
+        return PSN_WORDING(
+            "psn::Messages",
+            "There is no season \"%1\"; 'psnedit season list' shows the seasons kept.");
+    //: %2 is the season's file in the store.
+    case K::SeasonHoldsAnother:
+        return PSN_WORDING("psn::Messages",
+                           "The season \"%1\" is damaged: %2 holds another season.");
+    case K::SeasonNeedsName:
+        return PSN_WORDING("psn::Messages", "a season needs a name");
+    case K::SeasonNameTooLong:
+        return PSN_WORDING("psn::Messages", "a season's name has at most %1 characters");
+    case K::SeasonNameControl:
+        return PSN_WORDING("psn::Messages",
+                           "a season's name holds no line breaks or control characters");
+    //: %1 is the name typed, %2 what is wrong with it.
+    case K::SeasonNameRefused:
+        return PSN_WORDING("psn::Messages", "\"%1\": %2.");
+    case K::SeasonDescriptionTooLong:
+        return PSN_WORDING("psn::Messages", "A season's description has at most %1 characters.");
+    //: %1 is a file, %2 the system's reason.
+    case K::SeasonStoreCannotWrite:
+        return PSN_WORDING("psn::Messages",
+                           "The season store could not be written: %1: %2. Nothing was kept.");
+    //: %1 is a folder, %2 the reason.
+    case K::SeasonStoreCannotMake:
+        return PSN_WORDING("psn::Messages", "The season store %1 cannot be made: %2.");
+    case K::SeasonStoreNotFolder:
+        return PSN_WORDING("psn::Messages", "it is not a folder");
+    //: %1 says which program holds it.
+    case K::SeasonStoreInUse:
+        return PSN_WORDING("psn::Messages", "The season store is in use by another program: %1");
+    //: %2 is a game file's name.
+    case K::SeasonFilesNotStored:
+        return PSN_WORDING("psn::Messages",
+                           "The season \"%1\" names %2, whose bytes are not in the store.");
+    //: %2 is a file, %3 the system's reason.
+    case K::SeasonCannotDelete:
+        return PSN_WORDING("psn::Messages", "The season \"%1\" cannot be deleted: %2: %3.");
+    //: %2 is a game file's name, %3 what is wrong with it.
+    case K::SeasonHoldsBadFile:
+        return PSN_WORDING("psn::Messages",
+                           "The season \"%1\" holds a %2 that %3. Nothing was switched.");
+    //: %1 is a file, %2 a line number, %3 what is wrong with that line.
+    case K::SeasonManifestBad:
+        return PSN_WORDING("psn::Messages", "%1: is no season manifest: line %2 %3.");
+    case K::SeasonManifestMisplaced:
+        return PSN_WORDING("psn::Messages", "%1: does not hold the season its name says");
+    case K::ManifestFollowsEnd:
+        return PSN_WORDING("psn::Messages", "follows the end");
+    case K::ManifestNoHeader:
+        return PSN_WORDING("psn::Messages", "is not \"%1\"");
+    case K::ManifestNamesNoSeason:
+        return PSN_WORDING("psn::Messages", "names no season: %1");
+    case K::ManifestNoEdition:
+        return PSN_WORDING("psn::Messages", "names an edition that does not exist (%1)");
+    case K::ManifestBadDescription:
+        return PSN_WORDING("psn::Messages", "holds a description that cannot be read");
+    case K::ManifestNoFileEntry:
+        return PSN_WORDING("psn::Messages", "is no file entry");
+    case K::ManifestFileTooLarge:
+        return PSN_WORDING("psn::Messages", "names a file larger than any of the game");
+    case K::ManifestNotSeasonFile:
+        return PSN_WORDING("psn::Messages", "names %1, which is no game file of a season");
+    case K::ManifestFileTwice:
+        return PSN_WORDING("psn::Messages", "names %1 a second time");
+    case K::ManifestStrayLine:
+        return PSN_WORDING("psn::Messages", "holds \"%1\"");
+    case K::ManifestEndsEarly:
+        return PSN_WORDING("psn::Messages", "is missing: the manifest ends early");
+    case K::ManifestNoExecutable:
+        return PSN_WORDING("psn::Messages", "is missing: a season holds the game's executable");
+    //: %1 is an archive, %2 what is wrong with it.
+    case K::ArchiveRefused:
+        return PSN_WORDING("psn::Messages", "%1: %2. Nothing was imported.");
+    //: %1 is an archive, %2 an entry in it, %3 what is wrong with that entry.
+    case K::ArchiveEntryRefused:
+        return PSN_WORDING("psn::Messages", "%1: the entry \"%2\" %3. Nothing was imported.");
+    case K::ArchiveInterrupted:
+        return PSN_WORDING("psn::Messages",
+                           "%1: a change of the game files was interrupted; let psnedit or the "
+                           "editor complete it first. Nothing was imported.");
+    case K::ArchiveDamaged:
+        return PSN_WORDING("psn::Messages", "the archive is damaged or truncated");
+    case K::ArchiveNotZip:
+        return PSN_WORDING("psn::Messages", "is no ZIP or 7z archive (%1)");
+    case K::ArchiveCannotRead:
+        return PSN_WORDING("psn::Messages", "cannot be read: %1");
+    case K::SeasonFileCannotWrite:
+        return PSN_WORDING("psn::Messages", "The season file cannot be written: %1.");
+    case K::EntryHasNoName:
+        return PSN_WORDING("psn::Messages", "has no name");
+    case K::EntryAbsolute:
+        return PSN_WORDING("psn::Messages", "has an absolute name");
+    case K::EntryNamesDrive:
+        return PSN_WORDING("psn::Messages", "names a drive");
+    case K::EntryBackslash:
+        return PSN_WORDING("psn::Messages",
+                           "holds a backslash, which may name another folder on another system");
+    case K::EntryControl:
+        return PSN_WORDING("psn::Messages", "holds control characters");
+    case K::EntryLeadsOutOfArchive:
+        return PSN_WORDING("psn::Messages", "leads out of the archive's folder (\"..\")");
+    case K::EntryLinkOrDevice:
+        return PSN_WORDING("psn::Messages", "is a link or a device, not a plain file");
+    case K::EntryTwice:
+        return PSN_WORDING("psn::Messages", "comes twice");
+    case K::EntryTooMany:
+        return PSN_WORDING("psn::Messages",
+                           "is one entry too many: a season has no more than %1 files");
+    case K::EntryTooLarge:
+        return PSN_WORDING("psn::Messages", "is larger than any file of the game (16 MiB)");
+    case K::EntryCannotUnpack:
+        return PSN_WORDING("psn::Messages", "cannot be unpacked: %1");
+    case K::ArchiveTooLarge:
+        return PSN_WORDING("psn::Messages", "makes the archive unpack to more than 256 MiB");
+    case K::EntryMissing:
+        return PSN_WORDING("psn::Messages", "is missing, though the manifest names it");
+    case K::EntryHashMismatch:
+        return PSN_WORDING("psn::Messages", "does not match the hash its manifest gives");
+    case K::EntryNotInManifest:
+        return PSN_WORDING("psn::Messages", "is not named by the manifest");
+    case K::EntrySecondSettings:
+        return PSN_WORDING("psn::Messages", "is a second settings file beside \"%1\"");
+    case K::EntryNotSettings:
+        return PSN_WORDING("psn::Messages", "is not a settings file: it is not 2846 bytes long");
+    //: %1 is a game file's name.
+    case K::EntrySecondFile:
+        return PSN_WORDING("psn::Messages", "is a second %1");
+    case K::ArchiveNoGameFile:
+        return PSN_WORDING("psn::Messages",
+                           "holds no game file a season holds and no settings file");
+    case K::ArchiveLoosePack:
+        return PSN_WORDING("psn::Messages",
+                           "is a pack of loose files, which needs a game to take the rest from");
+    case K::SeasonNoReadableExe:
+        return PSN_WORDING("psn::Messages", "%1: holds no game executable that can be read.");
+    case K::SeasonExeUnreadable:
+        return PSN_WORDING("psn::Messages", "The game's executable cannot be read.");
     }
     return "";
 }

@@ -46,32 +46,31 @@ std::string BaseName(std::string_view path) {
     return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));
 }
 
-[[noreturn]] void Refuse(const std::string& source, const std::string& entry,
-                         const std::string& why) {
-    throw SeasonError(source + ": " +
-                          (entry.empty() ? std::string() : "the entry \"" + entry + "\" ") + why +
-                          ". Nothing was imported.",
+[[noreturn]] void Refuse(const std::string& source, const std::string& entry, const Message& why) {
+    throw SeasonError(entry.empty()
+                          ? Message(MessageKind::ArchiveRefused, {source, why})
+                          : Message(MessageKind::ArchiveEntryRefused, {source, entry, why}),
                       source, why);
 }
 
 // Why an entry's name is unsafe to take from a stranger, or empty.
-std::string EntryNameProblem(const std::string& name) {
+Message EntryNameProblem(const std::string& name) {
     if (name.empty())
-        return "has no name";
+        return Message(MessageKind::EntryHasNoName, {});
     if (name.front() == '/')
-        return "has an absolute name";
+        return Message(MessageKind::EntryAbsolute, {});
     if (name.size() >= 2 && std::isalpha(static_cast<unsigned char>(name[0])) && name[1] == ':')
-        return "names a drive";
+        return Message(MessageKind::EntryNamesDrive, {});
     if (name.find('\\') != std::string::npos)
-        return "holds a backslash, which may name another folder on another system";
+        return Message(MessageKind::EntryBackslash, {});
     if (std::any_of(name.begin(), name.end(),
                     [](char c) { return static_cast<unsigned char>(c) < 32 || c == 127; }))
-        return "holds control characters";
+        return Message(MessageKind::EntryControl, {});
     std::size_t from = 0;
     while (from <= name.size()) {
         const std::size_t cut = std::min(name.find('/', from), name.size());
         if (name.substr(from, cut - from) == "..")
-            return "leads out of the archive's folder (\"..\")";
+            return Message(MessageKind::EntryLeadsOutOfArchive, {});
         from = cut + 1;
     }
     return {};
@@ -111,9 +110,9 @@ struct ReadHandle {
 };
 
 // The library's reason, or a plain one when it gives none.
-std::string Reason(archive* a) {
+Message Reason(archive* a) {
     const char* text = archive_error_string(a);
-    return text ? text : "the archive is damaged or truncated";
+    return text ? Message(text) : Message(MessageKind::ArchiveDamaged, {});
 }
 
 struct Entries {
@@ -127,7 +126,7 @@ Entries ReadEntries(std::span<const std::uint8_t> bytes, const std::string& sour
     archive_read_support_format_zip(handle.a);
     archive_read_support_format_7zip(handle.a);
     if (archive_read_open_memory(handle.a, bytes.data(), bytes.size()) != ARCHIVE_OK)
-        Refuse(source, {}, "is no ZIP or 7z archive (" + Reason(handle.a) + ")");
+        Refuse(source, {}, Message(MessageKind::ArchiveNotZip, {Reason(handle.a)}));
     Entries entries;
     std::set<std::string> seen;
     std::uint64_t total = 0;
@@ -137,46 +136,44 @@ Entries ReadEntries(std::span<const std::uint8_t> bytes, const std::string& sour
         if (status == ARCHIVE_EOF)
             break;
         if (status != ARCHIVE_OK)
-            Refuse(source, {}, "cannot be read: " + Reason(handle.a));
+            Refuse(source, {}, Message(MessageKind::ArchiveCannotRead, {Reason(handle.a)}));
         // A ZIP name not flagged UTF-8, in some old Windows archiver's code page, may have no
         // UTF-8 form on POSIX: it is taken byte for byte.
         const char* raw = archive_entry_pathname_utf8(entry);
         if (!raw)
             raw = archive_entry_pathname(entry);
         std::string name = raw ? raw : "";
-        if (const std::string problem = EntryNameProblem(name); !problem.empty())
+        if (const Message problem = EntryNameProblem(name); !problem.Empty())
             Refuse(source, name, problem);
         const mode_t type = archive_entry_filetype(entry);
         if (type == AE_IFDIR)
             continue;
         if (type != AE_IFREG || archive_entry_hardlink(entry) || archive_entry_symlink(entry))
-            Refuse(source, name, "is a link or a device, not a plain file");
+            Refuse(source, name, Message(MessageKind::EntryLinkOrDevice, {}));
         while (name.starts_with("./"))
             name.erase(0, 2);
         if (!seen.insert(Upper(name)).second)
-            Refuse(source, name, "comes twice");
+            Refuse(source, name, Message(MessageKind::EntryTwice, {}));
         // Empty files and folders cost no bytes but still memory: their number is bounded too.
         if (seen.size() > kMaxEntries)
-            Refuse(source, name,
-                   "is one entry too many: a season has no more than " +
-                       std::to_string(kMaxEntries) + " files");
+            Refuse(source, name, Message(MessageKind::EntryTooMany, {std::to_string(kMaxEntries)}));
         if (archive_entry_size_is_set(entry) &&
             static_cast<std::uint64_t>(archive_entry_size(entry)) > kMaxGameFileSize)
-            Refuse(source, name, "is larger than any file of the game (16 MiB)");
+            Refuse(source, name, Message(MessageKind::EntryTooLarge, {}));
         std::vector<std::uint8_t> data;
         std::uint8_t chunk[1 << 16];
         while (true) {
             const la_ssize_t n = archive_read_data(handle.a, chunk, sizeof chunk);
             if (n < 0)
-                Refuse(source, name, "cannot be unpacked: " + Reason(handle.a));
+                Refuse(source, name, Message(MessageKind::EntryCannotUnpack, {Reason(handle.a)}));
             if (n == 0)
                 break;
             data.insert(data.end(), chunk, chunk + n);
             total += static_cast<std::uint64_t>(n);
             if (data.size() > kMaxGameFileSize)
-                Refuse(source, name, "is larger than any file of the game (16 MiB)");
+                Refuse(source, name, Message(MessageKind::EntryTooLarge, {}));
             if (total > kMaxUnpacked)
-                Refuse(source, name, "makes the archive unpack to more than 256 MiB");
+                Refuse(source, name, Message(MessageKind::ArchiveTooLarge, {}));
         }
         entries.order.push_back(name);
         entries.files[name] = std::move(data);
@@ -200,12 +197,12 @@ public:
         stdfs::remove_all(platform::ToPath(dir_), ec);
     }
     // Why `bytes` are not the game file `name` claims to be (the commit's checks), or empty.
-    std::string Problem(const std::string& name, const std::vector<std::uint8_t>& bytes,
-                        bool trailer) const {
+    Message Problem(const std::string& name, const std::vector<std::uint8_t>& bytes,
+                    bool trailer) const {
         const std::string path = platform::FromPath(platform::ToPath(dir_) / BaseName(name));
         if (const FileResult written = fs::WriteFileDurably(path, bytes); !written)
             return written.reason;
-        std::string problem = ClaimProblem(path, BaseName(name), trailer);
+        Message problem = ClaimProblemSaid(path, BaseName(name), trailer);
         fs::DeleteFile(path);
         return problem;
     }
@@ -238,18 +235,18 @@ ImportResult ImportSeasonFile(Store& store, Entries& entries, const ImportOption
         named.insert(entry);
         const auto found = entries.files.find(entry);
         if (found == entries.files.end())
-            Refuse(source, entry, "is missing, though the manifest names it");
+            Refuse(source, entry, Message(MessageKind::EntryMissing, {}));
         if (found->second.size() != file.size || Sha256Hex(found->second) != file.hash)
-            Refuse(source, entry, "does not match the hash its manifest gives");
+            Refuse(source, entry, Message(MessageKind::EntryHashMismatch, {}));
     }
     for (const std::string& entry : entries.order)
         if (!named.contains(entry))
-            Refuse(source, entry, "is not named by the manifest");
+            Refuse(source, entry, Message(MessageKind::EntryNotInManifest, {}));
     const Checking checking(store);
     for (const FileRef& file : result.season.files)
-        if (const std::string problem =
+        if (const Message problem =
                 checking.Problem(file.name, entries.files.at(kGameFolderEntry + file.name), false);
-            !problem.empty())
+            !problem.Empty())
             Refuse(source, kGameFolderEntry + file.name, problem);
     if (!options.name.empty())
         result.season.name = options.name;
@@ -271,9 +268,9 @@ ImportResult ImportPack(Store& store, Entries& entries, const ImportOptions& opt
         const std::string base = Upper(BaseName(entry));
         if (base.size() > 4 && base.ends_with(".GIA")) {
             if (!settingsEntry.empty())
-                Refuse(source, entry, "is a second settings file beside \"" + settingsEntry + "\"");
+                Refuse(source, entry, Message(MessageKind::EntrySecondSettings, {settingsEntry}));
             if (entries.files.at(entry).size() != kSettingsFileSize)
-                Refuse(source, entry, "is not a settings file: it is not 2846 bytes long");
+                Refuse(source, entry, Message(MessageKind::EntryNotSettings, {}));
             settingsEntry = entry;
             continue;
         }
@@ -283,26 +280,24 @@ ImportResult ImportPack(Store& store, Entries& entries, const ImportOptions& opt
             continue;
         }
         if (given.contains(target))
-            Refuse(source, entry, "is a second " + BaseName(target));
-        if (const std::string problem = checking.Problem(target, entries.files.at(entry), true);
-            !problem.empty())
+            Refuse(source, entry, Message(MessageKind::EntrySecondFile, {BaseName(target)}));
+        if (const Message problem = checking.Problem(target, entries.files.at(entry), true);
+            !problem.Empty())
             Refuse(source, entry, problem);
         given[target] = entries.files.at(entry);
         result.fromPack.push_back(target);
     }
     if (given.empty() && settingsEntry.empty())
-        Refuse(source, {}, "holds no game file a season holds and no settings file");
+        Refuse(source, {}, Message(MessageKind::ArchiveNoGameFile, {}));
     if (!options.game)
-        Refuse(source, {}, "is a pack of loose files, which needs a game to take the rest from");
+        Refuse(source, {}, Message(MessageKind::ArchiveLoosePack, {}));
     result.gameDir = options.game();
     // Read only: a commit a crash interrupted is left for the editor or psnedit to complete.
     GameSnapshot game;
     {
         GameLock lock = GameLock::Acquire(result.gameDir);
         if (fs::Exists(platform::FromPath(platform::ToPath(result.gameDir) / kCommitRecordName)))
-            throw SeasonError(result.gameDir + ": a change of the game files was interrupted; "
-                                               "let psnedit or the editor complete it first. "
-                                               "Nothing was imported.",
+            throw SeasonError(Message(MessageKind::ArchiveInterrupted, {result.gameDir}),
                               result.gameDir);
         game = ReadGame(result.gameDir);
     }
@@ -317,7 +312,7 @@ ImportResult ImportPack(Store& store, Entries& entries, const ImportOptions& opt
     std::string name = options.name;
     if (name.empty()) {
         name = platform::FromPath(platform::ToPath(source).stem());
-        if (!seasons::NameProblem(name).empty())
+        if (!seasons::NameProblem(name).Empty())
             name = "Imported pack";
     }
     result.season =
@@ -342,7 +337,7 @@ void AddEntry(archive* a, const std::string& name, const std::vector<std::uint8_
     archive_entry_set_size(entry.get(), static_cast<la_int64_t>(bytes.size()));
     if (archive_write_header(a, entry.get()) != ARCHIVE_OK ||
         archive_write_data(a, bytes.data(), bytes.size()) != static_cast<la_ssize_t>(bytes.size()))
-        throw SeasonError("The season file cannot be written: " + Reason(a) + ".");
+        throw SeasonError(Message(MessageKind::SeasonFileCannotWrite, {Reason(a)}));
 }
 
 } // namespace
@@ -358,21 +353,21 @@ std::vector<std::uint8_t> WriteSeasonFile(const Store& store, const Season& seas
     archive_write_zip_set_compression_deflate(a.get());
     archive_write_set_bytes_in_last_block(a.get(), 1);
     if (archive_write_open2(a.get(), &out, nullptr, Append, nullptr, nullptr) != ARCHIVE_OK)
-        throw SeasonError("The season file cannot be written: " + Reason(a.get()) + ".");
+        throw SeasonError(Message(MessageKind::SeasonFileCannotWrite, {Reason(a.get())}));
     const std::string manifest = ManifestText(season);
     AddEntry(a.get(), kManifestEntry, {manifest.begin(), manifest.end()});
     for (const FileRef& file : season.files)
         AddEntry(a.get(), kGameFolderEntry + file.name, store.Read(file));
     if (archive_write_close(a.get()) != ARCHIVE_OK)
-        throw SeasonError("The season file cannot be written: " + Reason(a.get()) + ".");
+        throw SeasonError(Message(MessageKind::SeasonFileCannotWrite, {Reason(a.get())}));
     return out;
 }
 
 ImportResult ImportSeason(Store& store, std::span<const std::uint8_t> archive,
                           const ImportOptions& options) {
     if (!options.name.empty())
-        if (const std::string problem = seasons::NameProblem(options.name); !problem.empty())
-            throw SeasonError("\"" + options.name + "\": " + problem + ".");
+        if (const Message problem = seasons::NameProblem(options.name); !problem.Empty())
+            throw SeasonError(Message(MessageKind::SeasonNameRefused, {options.name, problem}));
     Entries entries = ReadEntries(archive, options.source);
     return entries.files.contains(kManifestEntry) ? ImportSeasonFile(store, entries, options)
                                                   : ImportPack(store, entries, options);

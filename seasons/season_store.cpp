@@ -96,21 +96,29 @@ bool Unescape(std::string_view text, std::string& out) {
     return true;
 }
 
+// Why a file operation failed, as data when it was said as "<file>: <reason>".
+Message SaidReason(const FileResult& result) {
+    return result.said.kind == MessageKind::FileAndReason && result.said.args.size() == 2
+               ? result.said.args[1]
+               : Message(result.reason);
+}
+
 void WriteDurably(const std::string& path, std::span<const std::uint8_t> bytes,
                   TransferFaults* faults) {
     const FileResult result = fs::WriteFileDurably(path, bytes, 0644, faults);
     if (!result)
-        throw SeasonError("The season store could not be written: " + result.path + ": " +
-                              result.reason + ". Nothing was kept.",
-                          result.path, result.reason);
+        throw SeasonError(
+            Message(MessageKind::SeasonStoreCannotWrite, {result.path, SaidReason(result)}),
+            result.path, SaidReason(result));
 }
 
 void MakeFolder(const std::string& dir) {
     std::error_code ec;
     stdfs::create_directories(platform::ToPath(dir), ec);
     if (ec || !fs::IsDirectory(dir))
-        throw SeasonError("The season store " + dir + " cannot be made: " +
-                              (ec ? ec.message() : std::string("it is not a folder")) + ".",
+        throw SeasonError(Message(MessageKind::SeasonStoreCannotMake,
+                                  {dir, ec ? Message(ec.message())
+                                           : Message(MessageKind::SeasonStoreNotFolder, {})}),
                           dir, ec.message());
 }
 
@@ -119,8 +127,7 @@ GameLock LockStore(const std::string& dir) {
     try {
         return GameLock::Acquire(dir);
     } catch (const GameLockError& error) {
-        throw SeasonError(
-            std::string("The season store is in use by another program: ") + error.what(), dir);
+        throw SeasonError(Message(MessageKind::SeasonStoreInUse, {error.Said()}), dir);
     }
 }
 
@@ -183,14 +190,14 @@ const FileRef* Season::Find(std::string_view file) const {
     return nullptr;
 }
 
-std::string NameProblem(std::string_view name) {
+Message NameProblem(std::string_view name) {
     if (name.empty() || name.find_first_not_of(' ') == std::string_view::npos)
-        return "a season needs a name";
+        return Message(MessageKind::SeasonNeedsName, {});
     if (name.size() > kMaxNameLength)
-        return "a season's name has at most " + std::to_string(kMaxNameLength) + " characters";
+        return Message(MessageKind::SeasonNameTooLong, {std::to_string(kMaxNameLength)});
     if (std::any_of(name.begin(), name.end(),
                     [](char c) { return static_cast<unsigned char>(c) < 32 || c == 127; }))
-        return "a season's name holds no line breaks or control characters";
+        return Message(MessageKind::SeasonNameControl, {});
     return {};
 }
 
@@ -209,20 +216,20 @@ Season ParseManifest(std::string_view text, const std::string& source) {
     std::istringstream in{std::string(text)};
     std::string line;
     int number = 0;
-    const auto bad = [&](const std::string& why) -> Season {
-        throw SeasonError(source + ": is no season manifest: line " + std::to_string(number) + " " +
-                              why + ".",
-                          source, why);
+    const auto bad = [&](const Message& why) -> Season {
+        throw SeasonError(
+            Message(MessageKind::SeasonManifestBad, {source, std::to_string(number), why}), source,
+            why);
     };
     std::set<std::string> seen;
     bool ended = false, named = false, dated = false, edition = false;
     while (std::getline(in, line)) {
         ++number;
         if (ended)
-            return bad("follows the end");
+            return bad(Message(MessageKind::ManifestFollowsEnd, {}));
         if (number == 1) {
             if (line != kManifestHeader)
-                return bad("is not \"" + std::string(kManifestHeader) + "\"");
+                return bad(Message(MessageKind::ManifestNoHeader, {std::string(kManifestHeader)}));
             continue;
         }
         const auto space = line.find(' ');
@@ -232,13 +239,13 @@ Season ParseManifest(std::string_view text, const std::string& source) {
         if (key == "end" && space == std::string::npos) {
             ended = true;
         } else if (key == "name" && !named) {
-            if (const std::string problem = NameProblem(value); !problem.empty())
-                return bad("names no season: " + problem);
+            if (const Message problem = NameProblem(value); !problem.Empty())
+                return bad(Message(MessageKind::ManifestNamesNoSeason, {problem}));
             season.name = value;
             named = true;
         } else if (key == "edition" && !edition) {
             if (value.size() != 1 || value[0] < '0' || value[0] >= '0' + kEditionCount)
-                return bad("names an edition that does not exist (" + value + ")");
+                return bad(Message(MessageKind::ManifestNoEdition, {value}));
             season.edition = value[0] - '0';
             edition = true;
         } else if (key == "kept" && !dated) {
@@ -247,7 +254,7 @@ Season ParseManifest(std::string_view text, const std::string& source) {
         } else if (key == "description") {
             if (!Unescape(value, season.description) ||
                 season.description.size() > kMaxDescriptionLength)
-                return bad("holds a description that cannot be read");
+                return bad(Message(MessageKind::ManifestBadDescription, {}));
         } else if (key == "file") {
             std::istringstream fields(value);
             FileRef ref;
@@ -255,28 +262,28 @@ Season ParseManifest(std::string_view text, const std::string& source) {
             if (!(fields >> ref.hash >> size >> ref.name) || (fields >> rest) ||
                 !IsSha256Hex(ref.hash) || size.empty() || size.size() > 9 ||
                 size.find_first_not_of("0123456789") != std::string::npos)
-                return bad("is no file entry");
+                return bad(Message(MessageKind::ManifestNoFileEntry, {}));
             ref.size = std::stoull(size);
             if (ref.size > kMaxGameFileSize)
-                return bad("names a file larger than any of the game");
+                return bad(Message(MessageKind::ManifestFileTooLarge, {}));
             if (SeasonFileName(ref.name) != ref.name)
-                return bad("names " + ref.name + ", which is no game file of a season");
+                return bad(Message(MessageKind::ManifestNotSeasonFile, {ref.name}));
             if (!seen.insert(ref.name).second)
-                return bad("names " + ref.name + " a second time");
+                return bad(Message(MessageKind::ManifestFileTwice, {ref.name}));
             season.files.push_back(std::move(ref));
         } else {
-            return bad("holds \"" + line.substr(0, 60) + "\"");
+            return bad(Message(MessageKind::ManifestStrayLine, {line.substr(0, 60)}));
         }
     }
     if (!ended || !named || !edition)
-        return bad("is missing: the manifest ends early");
+        return bad(Message(MessageKind::ManifestEndsEarly, {}));
     const auto& order = SeasonFiles();
     std::sort(season.files.begin(), season.files.end(), [&](const FileRef& a, const FileRef& b) {
         return std::find(order.begin(), order.end(), a.name) <
                std::find(order.begin(), order.end(), b.name);
     });
     if (!season.Find("PSN.EXE"))
-        return bad("is missing: a season holds the game's executable");
+        return bad(Message(MessageKind::ManifestNoExecutable, {}));
     return season;
 }
 
@@ -308,7 +315,7 @@ std::string Store::ManifestPath(std::string_view name) const {
     return platform::FromPath(platform::ToPath(dir_) / "seasons" / (key + kManifestSuffix));
 }
 
-std::vector<Season> Store::List(std::vector<std::string>* damaged) const {
+std::vector<Season> Store::List(std::vector<Message>* damaged) const {
     std::vector<Season> seasons;
     std::error_code ec;
     for (stdfs::directory_iterator it(platform::ToPath(dir_) / "seasons", ec), end;
@@ -328,11 +335,11 @@ std::vector<Season> Store::List(std::vector<std::string>* damaged) const {
             // A manifest is found by its name's hash: one under another name was not put there by
             // this store.
             if (ManifestPath(season.name) != path)
-                throw SeasonError(path + ": does not hold the season its name says", path);
+                throw SeasonError(Message(MessageKind::SeasonManifestMisplaced, {path}), path);
             seasons.push_back(std::move(season));
         } catch (const SeasonError& error) {
             if (damaged)
-                damaged->push_back(error.what());
+                damaged->push_back(error.Said());
         }
     }
     std::sort(seasons.begin(), seasons.end(),
@@ -353,8 +360,7 @@ std::optional<Season> Store::Find(std::string_view name) const {
     Season season = ParseManifest(
         std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()), path);
     if (season.name != name)
-        throw SeasonError("The season \"" + std::string(name) + "\" is damaged: " + path +
-                              " holds another season.",
+        throw SeasonError(Message(MessageKind::SeasonHoldsAnother, {std::string(name), path}),
                           path);
     return season;
 }
@@ -362,8 +368,7 @@ std::optional<Season> Store::Find(std::string_view name) const {
 Season Store::Get(std::string_view name) const {
     std::optional<Season> season = Find(name);
     if (!season)
-        throw SeasonError("There is no season \"" + std::string(name) +
-                          "\"; 'psnedit season list' shows the seasons kept.");
+        throw SeasonError(Message(MessageKind::SeasonNoSuch, {std::string(name)}));
     return *season;
 }
 
@@ -403,8 +408,8 @@ std::vector<std::uint8_t> Store::Read(const FileRef& file) const {
 }
 
 void Store::Save(const Season& season, bool replace) {
-    if (const std::string problem = NameProblem(season.name); !problem.empty())
-        throw SeasonError("\"" + season.name + "\": " + problem + ".");
+    if (const Message problem = NameProblem(season.name); !problem.Empty())
+        throw SeasonError(Message(MessageKind::SeasonNameRefused, {season.name, problem}));
     MakeFolder(dir_);
     GameLock lock = LockStore(dir_);
     const std::string path = ManifestPath(season.name);
@@ -412,8 +417,7 @@ void Store::Save(const Season& season, bool replace) {
         throw SeasonError(Message(MessageKind::SeasonExists, {season.name}));
     for (const FileRef& file : season.files)
         if (!fs::Exists(PathOf(file.hash)))
-            throw SeasonError("The season \"" + season.name + "\" names " + file.name +
-                              ", whose bytes are not in the store.");
+            throw SeasonError(Message(MessageKind::SeasonFilesNotStored, {season.name, file.name}));
     MakeFolder(Folder(path));
     const std::string text = ManifestText(season);
     WriteDurably(path, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()},
@@ -434,14 +438,14 @@ void Store::Delete(std::string_view name) {
     Get(name);
     GameLock lock = LockStore(dir_);
     if (!fs::DeleteFile(ManifestPath(name)))
-        throw SeasonError("The season \"" + std::string(name) + "\" cannot be deleted: " +
-                              ManifestPath(name) + ": " + SystemReason(errno) + ".",
+        throw SeasonError(Message(MessageKind::SeasonCannotDelete,
+                                  {std::string(name), ManifestPath(name), SystemReason(errno)}),
                           ManifestPath(name));
     RemoveUnnamedFiles();
 }
 
 void Store::RemoveUnnamedFiles() {
-    std::vector<std::string> damaged;
+    std::vector<Message> damaged;
     const std::vector<Season> seasons = List(&damaged);
     // A manifest that cannot be read may still name files: nothing is removed then.
     if (!damaged.empty())
@@ -574,11 +578,11 @@ GameSnapshot ReadGame(const std::string& gameDir, Store* remember) {
 
 Season KeepSnapshot(Store& store, const GameSnapshot& game, const std::string& name,
                     const std::string& description, bool replace) {
-    if (const std::string problem = NameProblem(name); !problem.empty())
-        throw SeasonError("\"" + name + "\": " + problem + ".");
+    if (const Message problem = NameProblem(name); !problem.Empty())
+        throw SeasonError(Message(MessageKind::SeasonNameRefused, {name, problem}));
     if (description.size() > kMaxDescriptionLength)
-        throw SeasonError("A season's description has at most " +
-                          std::to_string(kMaxDescriptionLength) + " characters.");
+        throw SeasonError(Message(MessageKind::SeasonDescriptionTooLong,
+                                  {std::to_string(kMaxDescriptionLength)}));
     if (!replace && store.Find(name))
         throw SeasonError(Message(MessageKind::SeasonExists, {name}));
     Season season;
@@ -613,8 +617,8 @@ std::vector<FileChange> DiffFiles(const Season& season, const GameSnapshot& game
 
 Season Keep(Store& store, const std::string& gameDir, const std::string& name,
             const std::string& description) {
-    if (const std::string problem = NameProblem(name); !problem.empty())
-        throw SeasonError("\"" + name + "\": " + problem + ".");
+    if (const Message problem = NameProblem(name); !problem.Empty())
+        throw SeasonError(Message(MessageKind::SeasonNameRefused, {name, problem}));
     GameLock lock = LockGame(gameDir);
     return KeepSnapshot(store, ReadGame(gameDir, &store), name, description);
 }
@@ -637,12 +641,12 @@ SwitchResult Switch(Store& store, const std::string& gameDir, const std::string&
             continue;
         const FileRef& ref = *season.Find(change.name);
         wanted[change.name] = store.Read(ref);
-        if (const std::string problem =
-                ClaimProblem(store.PathOf(ref.hash), BaseName(change.name), false);
-            !problem.empty())
-            throw SeasonError("The season \"" + name + "\" holds a " + change.name + " that " +
-                                  problem + ". Nothing was switched.",
-                              store.PathOf(ref.hash), problem);
+        if (const Message problem =
+                ClaimProblemSaid(store.PathOf(ref.hash), BaseName(change.name), false);
+            !problem.Empty())
+            throw SeasonError(
+                Message(MessageKind::SeasonHoldsBadFile, {name, change.name, problem}),
+                store.PathOf(ref.hash), problem);
     }
     if (dryRun || wanted.empty())
         return result;

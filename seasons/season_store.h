@@ -61,7 +61,7 @@ struct Season {
 };
 
 // Why a name cannot name a season (empty, too long, control characters), or empty.
-std::string NameProblem(std::string_view name);
+Message NameProblem(std::string_view name);
 
 // The manifest: line-based text, the description's line breaks and backslashes escaped.
 std::string ManifestText(const Season& season);
@@ -79,7 +79,7 @@ public:
     const std::string& Dir() const { return dir_; }
 
     // Every season, by name. A manifest that cannot be read is left out and named in `damaged`.
-    std::vector<Season> List(std::vector<std::string>* damaged = nullptr) const;
+    std::vector<Season> List(std::vector<Message>* damaged = nullptr) const;
     std::optional<Season> Find(std::string_view name) const;
     // Find, or SeasonError saying there is no such season.
     Season Get(std::string_view name) const;

@@ -41,7 +41,7 @@ GameRecord ReadRecord(const std::string& dir, const std::string& patchList) {
     Prepare(state, dir, start);
     const GameReadResult read = ReadWholeGame(state, kCheckRead);
     if (!read.isGameExe)
-        throw seasons::SeasonError(dir + ": holds no game executable that can be read.", dir);
+        throw seasons::SeasonError(Message(MessageKind::SeasonNoReadableExe, {dir}), dir);
     return {state.record, read.trackNames};
 }
 
@@ -58,7 +58,7 @@ ScratchGameDir::ScratchGameDir(const std::map<std::string, std::vector<std::uint
         sfs::create_directories(path.parent_path());
         const FileResult written = fs::WriteFileDurably(path.string(), bytes);
         if (!written)
-            throw seasons::SeasonError(written.message, written.path, written.reason);
+            throw seasons::SeasonError(written.said, written.path, written.reason);
     }
 }
 
@@ -98,7 +98,7 @@ ApplySettings(const std::map<std::string, std::vector<std::uint8_t>>& files,
     state.BeginCommand();
     try {
         if (!ReadWholeGame(state, kCheckRead).isGameExe)
-            throw seasons::SeasonError("The game's executable cannot be read.");
+            throw seasons::SeasonError(Message(MessageKind::SeasonExeUnreadable, {}));
         state.record = record;
         state.trackEntryKnown.fill(true);
         WriteWholeGame(state, kExportAllWrite);

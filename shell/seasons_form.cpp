@@ -138,7 +138,7 @@ void TSeasonsForm::Refresh() {
     const QString selected = Selected();
     SeasonList->clear();
     const seasons::Store store(seasons::DefaultStoreDir());
-    std::vector<std::string> damaged;
+    std::vector<Message> damaged;
     std::optional<seasons::GameSnapshot> game;
     try {
         game = seasons::ReadGame(GameDir(context_.state));
@@ -173,13 +173,13 @@ void TSeasonsForm::Refresh() {
     if (game)
         StatusLabel->setText(damaged.empty()
                                  ? tr("Seasons kept: %1").arg(SeasonList->topLevelItemCount())
-                                 : tr("Damaged seasons left out: %1").arg(Local(damaged.front())));
+                                 : tr("Damaged seasons left out: %1").arg(Worded(damaged.front())));
     emit SeasonList->itemSelectionChanged();
 }
 
 void TSeasonsForm::KeepClick() {
     const std::string name = NameEdit->text().trimmed().toStdString();
-    if (const std::string problem = seasons::NameProblem(name); !problem.empty()) {
+    if (!seasons::NameProblem(name).Empty()) {
         context_.dialogs.Warning(this, tr("Type the new season's name into the name field first."));
         NameEdit->setFocus();
         return;
@@ -265,7 +265,7 @@ void TSeasonsForm::ExportClick() {
         const auto bytes = seasons::WriteSeasonFile(store, store.Get(name.toStdString()));
         const FileResult written = fs::WriteFileDurably(file->toLocal8Bit().toStdString(), bytes);
         if (!written)
-            throw seasons::SeasonError(written.message, written.path, written.reason);
+            throw seasons::SeasonError(written.said, written.path, written.reason);
     } catch (const std::exception& error) {
         Failed(error);
         return;
@@ -324,7 +324,7 @@ void TSeasonsForm::RenameClick() {
     const std::string to = NameEdit->text().trimmed().toStdString();
     if (name.isEmpty())
         return;
-    if (!seasons::NameProblem(to).empty()) {
+    if (!seasons::NameProblem(to).Empty()) {
         context_.dialogs.Warning(this, tr("Type the new name into the name field first."));
         NameEdit->setFocus();
         return;

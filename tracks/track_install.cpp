@@ -43,7 +43,8 @@ QString CdCopyFailed(const QString& where) {
 bool CopyTracksFromCd(AppContext& context, QWidget* parent) {
     context.dialogs.Information(parent, TrackInstallText(kInsertCdMessage));
     FileDialogRequest request;
-    request.title = "Locate psn.exe file on your PSN CD";
+    request.title =
+        QCoreApplication::translate("psn::TrackInstall", "Locate psn.exe file on your PSN CD");
     request.filter = "PSN.EXE on Your PSN CD|PSN.EXE";
     request.initialDir = "\\";
     request.defaultExt = "EXE";

@@ -1142,6 +1142,246 @@ Ihre Streckendaten bleiben außen vor, und nichts wird in sie geschrieben. Alles
         <source>Cannot enter the editor folder &apos;%1&apos;. Check that it can be read.</source>
         <translation>Der Editorordner „%1“ kann nicht betreten werden. Prüfen Sie, ob er gelesen werden kann.</translation>
     </message>
+    <message>
+        <source>There is no season &quot;%1&quot;; &apos;psnedit season list&apos; shows the seasons kept.</source>
+        <translation>Es gibt keine Saison „%1“; „psnedit season list“ zeigt die aufbewahrten Saisons.</translation>
+    </message>
+    <message>
+        <source>The season &quot;%1&quot; is damaged: %2 holds another season.</source>
+        <extracomment>%2 is the season&apos;s file in the store.</extracomment>
+        <translation>Die Saison „%1“ ist beschädigt: %2 enthält eine andere Saison.</translation>
+    </message>
+    <message>
+        <source>a season needs a name</source>
+        <translation>eine Saison braucht einen Namen</translation>
+    </message>
+    <message>
+        <source>a season&apos;s name has at most %1 characters</source>
+        <translation>der Name einer Saison hat höchstens %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>a season&apos;s name holds no line breaks or control characters</source>
+        <translation>der Name einer Saison enthält keine Zeilenumbrüche oder Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2.</source>
+        <extracomment>%1 is the name typed, %2 what is wrong with it.</extracomment>
+        <translation>„%1“: %2.</translation>
+    </message>
+    <message>
+        <source>A season&apos;s description has at most %1 characters.</source>
+        <translation>Die Beschreibung einer Saison hat höchstens %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>The season store could not be written: %1: %2. Nothing was kept.</source>
+        <extracomment>%1 is a file, %2 the system&apos;s reason.</extracomment>
+        <translation>Der Saisonspeicher konnte nicht geschrieben werden: %1: %2. Nichts wurde aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The season store %1 cannot be made: %2.</source>
+        <extracomment>%1 is a folder, %2 the reason.</extracomment>
+        <translation>Der Saisonspeicher %1 kann nicht angelegt werden: %2.</translation>
+    </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>es ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>The season store is in use by another program: %1</source>
+        <extracomment>%1 says which program holds it.</extracomment>
+        <translation>Der Saisonspeicher wird von einem anderen Programm benutzt: %1</translation>
+    </message>
+    <message>
+        <source>The season &quot;%1&quot; names %2, whose bytes are not in the store.</source>
+        <extracomment>%2 is a game file&apos;s name.</extracomment>
+        <translation>Die Saison „%1“ nennt %2, dessen Bytes nicht im Speicher sind.</translation>
+    </message>
+    <message>
+        <source>The season &quot;%1&quot; cannot be deleted: %2: %3.</source>
+        <extracomment>%2 is a file, %3 the system&apos;s reason.</extracomment>
+        <translation>Die Saison „%1“ kann nicht gelöscht werden: %2: %3.</translation>
+    </message>
+    <message>
+        <source>The season &quot;%1&quot; holds a %2 that %3. Nothing was switched.</source>
+        <extracomment>%2 is a game file&apos;s name, %3 what is wrong with it.</extracomment>
+        <translation>Die Saison „%1“ enthält eine Datei %2, doch diese %3. Nichts wurde umgeschaltet.</translation>
+    </message>
+    <message>
+        <source>%1: is no season manifest: line %2 %3.</source>
+        <extracomment>%1 is a file, %2 a line number, %3 what is wrong with that line.</extracomment>
+        <translation>%1: ist kein Saisonmanifest: Zeile %2 %3.</translation>
+    </message>
+    <message>
+        <source>%1: does not hold the season its name says</source>
+        <translation>%1: enthält nicht die Saison, die sein Name nennt</translation>
+    </message>
+    <message>
+        <source>follows the end</source>
+        <translation>folgt auf das Ende</translation>
+    </message>
+    <message>
+        <source>is not &quot;%1&quot;</source>
+        <translation>ist nicht „%1“</translation>
+    </message>
+    <message>
+        <source>names no season: %1</source>
+        <translation>nennt keine Saison: %1</translation>
+    </message>
+    <message>
+        <source>names an edition that does not exist (%1)</source>
+        <translation>nennt eine Edition, die es nicht gibt (%1)</translation>
+    </message>
+    <message>
+        <source>holds a description that cannot be read</source>
+        <translation>enthält eine Beschreibung, die nicht gelesen werden kann</translation>
+    </message>
+    <message>
+        <source>is no file entry</source>
+        <translation>ist kein Dateieintrag</translation>
+    </message>
+    <message>
+        <source>names a file larger than any of the game</source>
+        <translation>nennt eine Datei, die größer ist als jede des Spiels</translation>
+    </message>
+    <message>
+        <source>names %1, which is no game file of a season</source>
+        <translation>nennt %1, das keine Spieldatei einer Saison ist</translation>
+    </message>
+    <message>
+        <source>names %1 a second time</source>
+        <translation>nennt %1 ein zweites Mal</translation>
+    </message>
+    <message>
+        <source>holds &quot;%1&quot;</source>
+        <translation>enthält „%1“</translation>
+    </message>
+    <message>
+        <source>is missing: the manifest ends early</source>
+        <translation>fehlt: das Manifest endet zu früh</translation>
+    </message>
+    <message>
+        <source>is missing: a season holds the game&apos;s executable</source>
+        <translation>fehlt: eine Saison enthält die ausführbare Datei des Spiels</translation>
+    </message>
+    <message>
+        <source>%1: %2. Nothing was imported.</source>
+        <extracomment>%1 is an archive, %2 what is wrong with it.</extracomment>
+        <translation>%1: %2. Nichts wurde importiert.</translation>
+    </message>
+    <message>
+        <source>%1: the entry &quot;%2&quot; %3. Nothing was imported.</source>
+        <extracomment>%1 is an archive, %2 an entry in it, %3 what is wrong with that entry.</extracomment>
+        <translation>%1: der Eintrag „%2“ %3. Nichts wurde importiert.</translation>
+    </message>
+    <message>
+        <source>%1: a change of the game files was interrupted; let psnedit or the editor complete it first. Nothing was imported.</source>
+        <translation>%1: eine Änderung der Spieldateien wurde unterbrochen; lassen Sie sie zuerst von psnedit oder dem Editor abschließen. Nichts wurde importiert.</translation>
+    </message>
+    <message>
+        <source>the archive is damaged or truncated</source>
+        <translation>das Archiv ist beschädigt oder abgeschnitten</translation>
+    </message>
+    <message>
+        <source>is no ZIP or 7z archive (%1)</source>
+        <translation>ist kein ZIP- oder 7z-Archiv (%1)</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>The season file cannot be written: %1.</source>
+        <translation>Die Saisondatei kann nicht geschrieben werden: %1.</translation>
+    </message>
+    <message>
+        <source>has no name</source>
+        <translation>hat keinen Namen</translation>
+    </message>
+    <message>
+        <source>has an absolute name</source>
+        <translation>hat einen absoluten Namen</translation>
+    </message>
+    <message>
+        <source>names a drive</source>
+        <translation>nennt ein Laufwerk</translation>
+    </message>
+    <message>
+        <source>holds a backslash, which may name another folder on another system</source>
+        <translation>enthält einen Backslash, der auf einem anderen System einen anderen Ordner nennen kann</translation>
+    </message>
+    <message>
+        <source>holds control characters</source>
+        <translation>enthält Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>leads out of the archive&apos;s folder (&quot;..&quot;)</source>
+        <translation>führt aus dem Ordner des Archivs hinaus („..“)</translation>
+    </message>
+    <message>
+        <source>is a link or a device, not a plain file</source>
+        <translation>ist ein Link oder ein Gerät, keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>comes twice</source>
+        <translation>kommt zweimal vor</translation>
+    </message>
+    <message>
+        <source>is one entry too many: a season has no more than %1 files</source>
+        <translation>ist ein Eintrag zu viel: eine Saison hat nicht mehr als %1 Dateien</translation>
+    </message>
+    <message>
+        <source>is larger than any file of the game (16 MiB)</source>
+        <translation>ist größer als jede Datei des Spiels (16 MiB)</translation>
+    </message>
+    <message>
+        <source>cannot be unpacked: %1</source>
+        <translation>kann nicht entpackt werden: %1</translation>
+    </message>
+    <message>
+        <source>makes the archive unpack to more than 256 MiB</source>
+        <translation>lässt das Archiv auf mehr als 256 MiB anwachsen</translation>
+    </message>
+    <message>
+        <source>is missing, though the manifest names it</source>
+        <translation>fehlt, obwohl das Manifest ihn nennt</translation>
+    </message>
+    <message>
+        <source>does not match the hash its manifest gives</source>
+        <translation>passt nicht zum Hash, den sein Manifest angibt</translation>
+    </message>
+    <message>
+        <source>is not named by the manifest</source>
+        <translation>wird vom Manifest nicht genannt</translation>
+    </message>
+    <message>
+        <source>is a second settings file beside &quot;%1&quot;</source>
+        <translation>ist eine zweite Einstellungsdatei neben „%1“</translation>
+    </message>
+    <message>
+        <source>is not a settings file: it is not 2846 bytes long</source>
+        <translation>ist keine Einstellungsdatei: er ist nicht 2846 Bytes lang</translation>
+    </message>
+    <message>
+        <source>is a second %1</source>
+        <extracomment>%1 is a game file&apos;s name.</extracomment>
+        <translation>ist eine zweite Datei %1</translation>
+    </message>
+    <message>
+        <source>holds no game file a season holds and no settings file</source>
+        <translation>enthält weder eine Spieldatei, die eine Saison enthält, noch eine Einstellungsdatei</translation>
+    </message>
+    <message>
+        <source>is a pack of loose files, which needs a game to take the rest from</source>
+        <translation>ist ein Paket loser Dateien, das ein Spiel braucht, aus dem der Rest genommen wird</translation>
+    </message>
+    <message>
+        <source>%1: holds no game executable that can be read.</source>
+        <translation>%1: enthält keine ausführbare Datei des Spiels, die gelesen werden kann.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s executable cannot be read.</source>
+        <translation>Die ausführbare Datei des Spiels kann nicht gelesen werden.</translation>
+    </message>
 </context>
 <context>
     <name>psn::Pictures</name>
@@ -2582,6 +2822,10 @@ Legen Sie die Dateien des echten Pakets (%3) anstelle der Muster in %4.</transla
     <message>
         <source>The track files are not all installed in the CIRCUITS folder of the game, so the track editor cannot be opened.</source>
         <translation>Die Streckendateien sind nicht alle im Ordner CIRCUITS des Spiels installiert, daher kann der Streckeneditor nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Locate psn.exe file on your PSN CD</source>
+        <translation>Datei psn.exe auf Ihrer PSN-CD suchen</translation>
     </message>
 </context>
 <context>

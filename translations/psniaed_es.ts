@@ -1142,6 +1142,246 @@ Sus datos de circuito quedan fuera y no se escribe nada en ellos. Todo lo demás
         <source>Cannot enter the editor folder &apos;%1&apos;. Check that it can be read.</source>
         <translation>No se puede entrar en la carpeta del editor «%1». Comprueba que se puede leer.</translation>
     </message>
+    <message>
+        <source>There is no season &quot;%1&quot;; &apos;psnedit season list&apos; shows the seasons kept.</source>
+        <translation>No existe ninguna temporada «%1»; «psnedit season list» muestra las temporadas guardadas.</translation>
+    </message>
+    <message>
+        <source>The season &quot;%1&quot; is damaged: %2 holds another season.</source>
+        <extracomment>%2 is the season&apos;s file in the store.</extracomment>
+        <translation>La temporada «%1» está dañada: %2 contiene otra temporada.</translation>
+    </message>
+    <message>
+        <source>a season needs a name</source>
+        <translation>una temporada necesita un nombre</translation>
+    </message>
+    <message>
+        <source>a season&apos;s name has at most %1 characters</source>
+        <translation>el nombre de una temporada tiene como máximo %1 caracteres</translation>
+    </message>
+    <message>
+        <source>a season&apos;s name holds no line breaks or control characters</source>
+        <translation>el nombre de una temporada no contiene saltos de línea ni caracteres de control</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2.</source>
+        <extracomment>%1 is the name typed, %2 what is wrong with it.</extracomment>
+        <translation>«%1»: %2.</translation>
+    </message>
+    <message>
+        <source>A season&apos;s description has at most %1 characters.</source>
+        <translation>La descripción de una temporada tiene como máximo %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>The season store could not be written: %1: %2. Nothing was kept.</source>
+        <extracomment>%1 is a file, %2 the system&apos;s reason.</extracomment>
+        <translation>No se pudo escribir el almacén de temporadas: %1: %2. No se guardó nada.</translation>
+    </message>
+    <message>
+        <source>The season store %1 cannot be made: %2.</source>
+        <extracomment>%1 is a folder, %2 the reason.</extracomment>
+        <translation>No se puede crear el almacén de temporadas %1: %2.</translation>
+    </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>no es una carpeta</translation>
+    </message>
+    <message>
+        <source>The season store is in use by another program: %1</source>
+        <extracomment>%1 says which program holds it.</extracomment>
+        <translation>Otro programa está usando el almacén de temporadas: %1</translation>
+    </message>
+    <message>
+        <source>The season &quot;%1&quot; names %2, whose bytes are not in the store.</source>
+        <extracomment>%2 is a game file&apos;s name.</extracomment>
+        <translation>La temporada «%1» nombra %2, cuyos bytes no están en el almacén.</translation>
+    </message>
+    <message>
+        <source>The season &quot;%1&quot; cannot be deleted: %2: %3.</source>
+        <extracomment>%2 is a file, %3 the system&apos;s reason.</extracomment>
+        <translation>La temporada «%1» no se puede borrar: %2: %3.</translation>
+    </message>
+    <message>
+        <source>The season &quot;%1&quot; holds a %2 that %3. Nothing was switched.</source>
+        <extracomment>%2 is a game file&apos;s name, %3 what is wrong with it.</extracomment>
+        <translation>La temporada «%1» contiene un archivo %2 que %3. No se cambió nada.</translation>
+    </message>
+    <message>
+        <source>%1: is no season manifest: line %2 %3.</source>
+        <extracomment>%1 is a file, %2 a line number, %3 what is wrong with that line.</extracomment>
+        <translation>%1: no es un manifiesto de temporada: la línea %2 %3.</translation>
+    </message>
+    <message>
+        <source>%1: does not hold the season its name says</source>
+        <translation>%1: no contiene la temporada que dice su nombre</translation>
+    </message>
+    <message>
+        <source>follows the end</source>
+        <translation>sigue al final</translation>
+    </message>
+    <message>
+        <source>is not &quot;%1&quot;</source>
+        <translation>no es «%1»</translation>
+    </message>
+    <message>
+        <source>names no season: %1</source>
+        <translation>no nombra ninguna temporada: %1</translation>
+    </message>
+    <message>
+        <source>names an edition that does not exist (%1)</source>
+        <translation>nombra una edición que no existe (%1)</translation>
+    </message>
+    <message>
+        <source>holds a description that cannot be read</source>
+        <translation>contiene una descripción que no se puede leer</translation>
+    </message>
+    <message>
+        <source>is no file entry</source>
+        <translation>no es una entrada de archivo</translation>
+    </message>
+    <message>
+        <source>names a file larger than any of the game</source>
+        <translation>nombra un archivo mayor que cualquiera del juego</translation>
+    </message>
+    <message>
+        <source>names %1, which is no game file of a season</source>
+        <translation>nombra %1, que no es un archivo de juego de una temporada</translation>
+    </message>
+    <message>
+        <source>names %1 a second time</source>
+        <translation>nombra %1 por segunda vez</translation>
+    </message>
+    <message>
+        <source>holds &quot;%1&quot;</source>
+        <translation>contiene «%1»</translation>
+    </message>
+    <message>
+        <source>is missing: the manifest ends early</source>
+        <translation>falta: el manifiesto termina antes de tiempo</translation>
+    </message>
+    <message>
+        <source>is missing: a season holds the game&apos;s executable</source>
+        <translation>falta: una temporada contiene el ejecutable del juego</translation>
+    </message>
+    <message>
+        <source>%1: %2. Nothing was imported.</source>
+        <extracomment>%1 is an archive, %2 what is wrong with it.</extracomment>
+        <translation>%1: %2. No se importó nada.</translation>
+    </message>
+    <message>
+        <source>%1: the entry &quot;%2&quot; %3. Nothing was imported.</source>
+        <extracomment>%1 is an archive, %2 an entry in it, %3 what is wrong with that entry.</extracomment>
+        <translation>%1: la entrada «%2» %3. No se importó nada.</translation>
+    </message>
+    <message>
+        <source>%1: a change of the game files was interrupted; let psnedit or the editor complete it first. Nothing was imported.</source>
+        <translation>%1: se interrumpió un cambio de los archivos del juego; deja primero que psnedit o el editor lo completen. No se importó nada.</translation>
+    </message>
+    <message>
+        <source>the archive is damaged or truncated</source>
+        <translation>el archivo comprimido está dañado o truncado</translation>
+    </message>
+    <message>
+        <source>is no ZIP or 7z archive (%1)</source>
+        <translation>no es un archivo ZIP ni 7z (%1)</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>no se puede leer: %1</translation>
+    </message>
+    <message>
+        <source>The season file cannot be written: %1.</source>
+        <translation>No se puede escribir el archivo de temporada: %1.</translation>
+    </message>
+    <message>
+        <source>has no name</source>
+        <translation>no tiene nombre</translation>
+    </message>
+    <message>
+        <source>has an absolute name</source>
+        <translation>tiene un nombre absoluto</translation>
+    </message>
+    <message>
+        <source>names a drive</source>
+        <translation>nombra una unidad</translation>
+    </message>
+    <message>
+        <source>holds a backslash, which may name another folder on another system</source>
+        <translation>contiene una barra invertida, que en otro sistema puede nombrar otra carpeta</translation>
+    </message>
+    <message>
+        <source>holds control characters</source>
+        <translation>contiene caracteres de control</translation>
+    </message>
+    <message>
+        <source>leads out of the archive&apos;s folder (&quot;..&quot;)</source>
+        <translation>sale de la carpeta del archivo («..»)</translation>
+    </message>
+    <message>
+        <source>is a link or a device, not a plain file</source>
+        <translation>es un enlace o un dispositivo, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>comes twice</source>
+        <translation>aparece dos veces</translation>
+    </message>
+    <message>
+        <source>is one entry too many: a season has no more than %1 files</source>
+        <translation>es una entrada de más: una temporada no tiene más de %1 archivos</translation>
+    </message>
+    <message>
+        <source>is larger than any file of the game (16 MiB)</source>
+        <translation>es mayor que cualquier archivo del juego (16 MiB)</translation>
+    </message>
+    <message>
+        <source>cannot be unpacked: %1</source>
+        <translation>no se puede descomprimir: %1</translation>
+    </message>
+    <message>
+        <source>makes the archive unpack to more than 256 MiB</source>
+        <translation>hace que el archivo descomprimido supere 256 MiB</translation>
+    </message>
+    <message>
+        <source>is missing, though the manifest names it</source>
+        <translation>falta, aunque el manifiesto la nombra</translation>
+    </message>
+    <message>
+        <source>does not match the hash its manifest gives</source>
+        <translation>no coincide con el hash que da su manifiesto</translation>
+    </message>
+    <message>
+        <source>is not named by the manifest</source>
+        <translation>no la nombra el manifiesto</translation>
+    </message>
+    <message>
+        <source>is a second settings file beside &quot;%1&quot;</source>
+        <translation>es un segundo archivo de ajustes junto a «%1»</translation>
+    </message>
+    <message>
+        <source>is not a settings file: it is not 2846 bytes long</source>
+        <translation>no es un archivo de ajustes: no mide 2846 bytes</translation>
+    </message>
+    <message>
+        <source>is a second %1</source>
+        <extracomment>%1 is a game file&apos;s name.</extracomment>
+        <translation>es un segundo archivo %1</translation>
+    </message>
+    <message>
+        <source>holds no game file a season holds and no settings file</source>
+        <translation>no contiene ningún archivo de juego de una temporada ni ningún archivo de ajustes</translation>
+    </message>
+    <message>
+        <source>is a pack of loose files, which needs a game to take the rest from</source>
+        <translation>es un paquete de archivos sueltos, que necesita un juego del que tomar el resto</translation>
+    </message>
+    <message>
+        <source>%1: holds no game executable that can be read.</source>
+        <translation>%1: no contiene ningún ejecutable del juego que se pueda leer.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s executable cannot be read.</source>
+        <translation>No se puede leer el ejecutable del juego.</translation>
+    </message>
 </context>
 <context>
     <name>psn::Pictures</name>
@@ -2582,6 +2822,10 @@ Ponga los archivos del paquete real (%3) en %4 en lugar de las muestras.</transl
     <message>
         <source>The track files are not all installed in the CIRCUITS folder of the game, so the track editor cannot be opened.</source>
         <translation>No todos los archivos de los circuitos están instalados en la carpeta CIRCUITS del juego, así que no se puede abrir el editor de circuitos.</translation>
+    </message>
+    <message>
+        <source>Locate psn.exe file on your PSN CD</source>
+        <translation>Localiza el archivo psn.exe en tu CD de PSN</translation>
     </message>
 </context>
 <context>

@@ -1142,6 +1142,246 @@ Leurs données de circuit sont laissées de côté et rien n&apos;y est écrit. 
         <source>Cannot enter the editor folder &apos;%1&apos;. Check that it can be read.</source>
         <translation>Impossible d&apos;entrer dans le dossier de l&apos;éditeur « %1 ». Vérifiez qu&apos;il peut être lu.</translation>
     </message>
+    <message>
+        <source>There is no season &quot;%1&quot;; &apos;psnedit season list&apos; shows the seasons kept.</source>
+        <translation>Il n&apos;y a aucune saison « %1 » ; « psnedit season list » affiche les saisons conservées.</translation>
+    </message>
+    <message>
+        <source>The season &quot;%1&quot; is damaged: %2 holds another season.</source>
+        <extracomment>%2 is the season&apos;s file in the store.</extracomment>
+        <translation>La saison « %1 » est endommagée : %2 contient une autre saison.</translation>
+    </message>
+    <message>
+        <source>a season needs a name</source>
+        <translation>une saison a besoin d&apos;un nom</translation>
+    </message>
+    <message>
+        <source>a season&apos;s name has at most %1 characters</source>
+        <translation>le nom d&apos;une saison a au plus %1 caractères</translation>
+    </message>
+    <message>
+        <source>a season&apos;s name holds no line breaks or control characters</source>
+        <translation>le nom d&apos;une saison ne contient ni sauts de ligne ni caractères de contrôle</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2.</source>
+        <extracomment>%1 is the name typed, %2 what is wrong with it.</extracomment>
+        <translation>« %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>A season&apos;s description has at most %1 characters.</source>
+        <translation>La description d&apos;une saison a au plus %1 caractères.</translation>
+    </message>
+    <message>
+        <source>The season store could not be written: %1: %2. Nothing was kept.</source>
+        <extracomment>%1 is a file, %2 the system&apos;s reason.</extracomment>
+        <translation>Le dépôt des saisons n&apos;a pas pu être écrit : %1 : %2. Rien n&apos;a été conservé.</translation>
+    </message>
+    <message>
+        <source>The season store %1 cannot be made: %2.</source>
+        <extracomment>%1 is a folder, %2 the reason.</extracomment>
+        <translation>Le dépôt des saisons %1 ne peut pas être créé : %2.</translation>
+    </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>ce n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>The season store is in use by another program: %1</source>
+        <extracomment>%1 says which program holds it.</extracomment>
+        <translation>Le dépôt des saisons est utilisé par un autre programme : %1</translation>
+    </message>
+    <message>
+        <source>The season &quot;%1&quot; names %2, whose bytes are not in the store.</source>
+        <extracomment>%2 is a game file&apos;s name.</extracomment>
+        <translation>La saison « %1 » nomme %2, dont les octets ne sont pas dans le dépôt.</translation>
+    </message>
+    <message>
+        <source>The season &quot;%1&quot; cannot be deleted: %2: %3.</source>
+        <extracomment>%2 is a file, %3 the system&apos;s reason.</extracomment>
+        <translation>La saison « %1 » ne peut pas être supprimée : %2 : %3.</translation>
+    </message>
+    <message>
+        <source>The season &quot;%1&quot; holds a %2 that %3. Nothing was switched.</source>
+        <extracomment>%2 is a game file&apos;s name, %3 what is wrong with it.</extracomment>
+        <translation>La saison « %1 » contient un fichier %2 qui %3. Rien n&apos;a été changé.</translation>
+    </message>
+    <message>
+        <source>%1: is no season manifest: line %2 %3.</source>
+        <extracomment>%1 is a file, %2 a line number, %3 what is wrong with that line.</extracomment>
+        <translation>%1 : n&apos;est pas un manifeste de saison : la ligne %2 %3.</translation>
+    </message>
+    <message>
+        <source>%1: does not hold the season its name says</source>
+        <translation>%1 : ne contient pas la saison que dit son nom</translation>
+    </message>
+    <message>
+        <source>follows the end</source>
+        <translation>suit la fin</translation>
+    </message>
+    <message>
+        <source>is not &quot;%1&quot;</source>
+        <translation>n&apos;est pas « %1 »</translation>
+    </message>
+    <message>
+        <source>names no season: %1</source>
+        <translation>ne nomme aucune saison : %1</translation>
+    </message>
+    <message>
+        <source>names an edition that does not exist (%1)</source>
+        <translation>nomme une édition qui n&apos;existe pas (%1)</translation>
+    </message>
+    <message>
+        <source>holds a description that cannot be read</source>
+        <translation>contient une description illisible</translation>
+    </message>
+    <message>
+        <source>is no file entry</source>
+        <translation>n&apos;est pas une entrée de fichier</translation>
+    </message>
+    <message>
+        <source>names a file larger than any of the game</source>
+        <translation>nomme un fichier plus grand que tous ceux du jeu</translation>
+    </message>
+    <message>
+        <source>names %1, which is no game file of a season</source>
+        <translation>nomme %1, qui n&apos;est pas un fichier de jeu d&apos;une saison</translation>
+    </message>
+    <message>
+        <source>names %1 a second time</source>
+        <translation>nomme %1 une seconde fois</translation>
+    </message>
+    <message>
+        <source>holds &quot;%1&quot;</source>
+        <translation>contient « %1 »</translation>
+    </message>
+    <message>
+        <source>is missing: the manifest ends early</source>
+        <translation>manque : le manifeste s&apos;arrête trop tôt</translation>
+    </message>
+    <message>
+        <source>is missing: a season holds the game&apos;s executable</source>
+        <translation>manque : une saison contient l&apos;exécutable du jeu</translation>
+    </message>
+    <message>
+        <source>%1: %2. Nothing was imported.</source>
+        <extracomment>%1 is an archive, %2 what is wrong with it.</extracomment>
+        <translation>%1 : %2. Rien n&apos;a été importé.</translation>
+    </message>
+    <message>
+        <source>%1: the entry &quot;%2&quot; %3. Nothing was imported.</source>
+        <extracomment>%1 is an archive, %2 an entry in it, %3 what is wrong with that entry.</extracomment>
+        <translation>%1 : l&apos;entrée « %2 » %3. Rien n&apos;a été importé.</translation>
+    </message>
+    <message>
+        <source>%1: a change of the game files was interrupted; let psnedit or the editor complete it first. Nothing was imported.</source>
+        <translation>%1 : une modification des fichiers du jeu a été interrompue ; laissez d&apos;abord psnedit ou l&apos;éditeur la terminer. Rien n&apos;a été importé.</translation>
+    </message>
+    <message>
+        <source>the archive is damaged or truncated</source>
+        <translation>l&apos;archive est endommagée ou tronquée</translation>
+    </message>
+    <message>
+        <source>is no ZIP or 7z archive (%1)</source>
+        <translation>n&apos;est pas une archive ZIP ou 7z (%1)</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>ne peut pas être lu : %1</translation>
+    </message>
+    <message>
+        <source>The season file cannot be written: %1.</source>
+        <translation>Le fichier de saison ne peut pas être écrit : %1.</translation>
+    </message>
+    <message>
+        <source>has no name</source>
+        <translation>n&apos;a pas de nom</translation>
+    </message>
+    <message>
+        <source>has an absolute name</source>
+        <translation>a un nom absolu</translation>
+    </message>
+    <message>
+        <source>names a drive</source>
+        <translation>nomme un lecteur</translation>
+    </message>
+    <message>
+        <source>holds a backslash, which may name another folder on another system</source>
+        <translation>contient une barre oblique inverse, qui peut nommer un autre dossier sur un autre système</translation>
+    </message>
+    <message>
+        <source>holds control characters</source>
+        <translation>contient des caractères de contrôle</translation>
+    </message>
+    <message>
+        <source>leads out of the archive&apos;s folder (&quot;..&quot;)</source>
+        <translation>sort du dossier de l&apos;archive (« .. »)</translation>
+    </message>
+    <message>
+        <source>is a link or a device, not a plain file</source>
+        <translation>est un lien ou un périphérique, pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>comes twice</source>
+        <translation>apparaît deux fois</translation>
+    </message>
+    <message>
+        <source>is one entry too many: a season has no more than %1 files</source>
+        <translation>est une entrée de trop : une saison n&apos;a pas plus de %1 fichiers</translation>
+    </message>
+    <message>
+        <source>is larger than any file of the game (16 MiB)</source>
+        <translation>est plus grand que tout fichier du jeu (16 Mio)</translation>
+    </message>
+    <message>
+        <source>cannot be unpacked: %1</source>
+        <translation>ne peut pas être décompressée : %1</translation>
+    </message>
+    <message>
+        <source>makes the archive unpack to more than 256 MiB</source>
+        <translation>fait dépasser 256 Mio à l&apos;archive décompressée</translation>
+    </message>
+    <message>
+        <source>is missing, though the manifest names it</source>
+        <translation>manque, bien que le manifeste la nomme</translation>
+    </message>
+    <message>
+        <source>does not match the hash its manifest gives</source>
+        <translation>ne correspond pas à l&apos;empreinte que donne son manifeste</translation>
+    </message>
+    <message>
+        <source>is not named by the manifest</source>
+        <translation>n&apos;est pas nommée par le manifeste</translation>
+    </message>
+    <message>
+        <source>is a second settings file beside &quot;%1&quot;</source>
+        <translation>est un second fichier de réglages à côté de « %1 »</translation>
+    </message>
+    <message>
+        <source>is not a settings file: it is not 2846 bytes long</source>
+        <translation>n&apos;est pas un fichier de réglages : elle ne fait pas 2846 octets</translation>
+    </message>
+    <message>
+        <source>is a second %1</source>
+        <extracomment>%1 is a game file&apos;s name.</extracomment>
+        <translation>est un second fichier %1</translation>
+    </message>
+    <message>
+        <source>holds no game file a season holds and no settings file</source>
+        <translation>ne contient ni fichier de jeu d&apos;une saison ni fichier de réglages</translation>
+    </message>
+    <message>
+        <source>is a pack of loose files, which needs a game to take the rest from</source>
+        <translation>est un paquet de fichiers isolés, qui a besoin d&apos;un jeu où prendre le reste</translation>
+    </message>
+    <message>
+        <source>%1: holds no game executable that can be read.</source>
+        <translation>%1 : ne contient aucun exécutable du jeu lisible.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s executable cannot be read.</source>
+        <translation>L&apos;exécutable du jeu ne peut pas être lu.</translation>
+    </message>
 </context>
 <context>
     <name>psn::Pictures</name>
@@ -2582,6 +2822,10 @@ Placez les fichiers du vrai pack (%3) dans %4 à la place des exemples.</transla
     <message>
         <source>The track files are not all installed in the CIRCUITS folder of the game, so the track editor cannot be opened.</source>
         <translation>Les fichiers des circuits ne sont pas tous installés dans le dossier CIRCUITS du jeu ; l&apos;éditeur des circuits ne peut donc pas être ouvert.</translation>
+    </message>
+    <message>
+        <source>Locate psn.exe file on your PSN CD</source>
+        <translation>Localiser le fichier psn.exe sur votre CD PSN</translation>
     </message>
 </context>
 <context>

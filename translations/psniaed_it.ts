@@ -1142,6 +1142,246 @@ I loro dati dei circuiti restano esclusi e non vi viene scritto nulla. Tutto il 
         <source>Cannot enter the editor folder &apos;%1&apos;. Check that it can be read.</source>
         <translation>Impossibile entrare nella cartella dell&apos;editor &apos;%1&apos;. Verifica che possa essere letta.</translation>
     </message>
+    <message>
+        <source>There is no season &quot;%1&quot;; &apos;psnedit season list&apos; shows the seasons kept.</source>
+        <translation>Non esiste una stagione «%1»; «psnedit season list» mostra le stagioni conservate.</translation>
+    </message>
+    <message>
+        <source>The season &quot;%1&quot; is damaged: %2 holds another season.</source>
+        <extracomment>%2 is the season&apos;s file in the store.</extracomment>
+        <translation>La stagione «%1» è danneggiata: %2 contiene un&apos;altra stagione.</translation>
+    </message>
+    <message>
+        <source>a season needs a name</source>
+        <translation>una stagione ha bisogno di un nome</translation>
+    </message>
+    <message>
+        <source>a season&apos;s name has at most %1 characters</source>
+        <translation>il nome di una stagione ha al massimo %1 caratteri</translation>
+    </message>
+    <message>
+        <source>a season&apos;s name holds no line breaks or control characters</source>
+        <translation>il nome di una stagione non contiene a capo né caratteri di controllo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2.</source>
+        <extracomment>%1 is the name typed, %2 what is wrong with it.</extracomment>
+        <translation>«%1»: %2.</translation>
+    </message>
+    <message>
+        <source>A season&apos;s description has at most %1 characters.</source>
+        <translation>La descrizione di una stagione ha al massimo %1 caratteri.</translation>
+    </message>
+    <message>
+        <source>The season store could not be written: %1: %2. Nothing was kept.</source>
+        <extracomment>%1 is a file, %2 the system&apos;s reason.</extracomment>
+        <translation>Non è stato possibile scrivere l&apos;archivio delle stagioni: %1: %2. Non è stato conservato nulla.</translation>
+    </message>
+    <message>
+        <source>The season store %1 cannot be made: %2.</source>
+        <extracomment>%1 is a folder, %2 the reason.</extracomment>
+        <translation>Non è possibile creare l&apos;archivio delle stagioni %1: %2.</translation>
+    </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>non è una cartella</translation>
+    </message>
+    <message>
+        <source>The season store is in use by another program: %1</source>
+        <extracomment>%1 says which program holds it.</extracomment>
+        <translation>L&apos;archivio delle stagioni è in uso da parte di un altro programma: %1</translation>
+    </message>
+    <message>
+        <source>The season &quot;%1&quot; names %2, whose bytes are not in the store.</source>
+        <extracomment>%2 is a game file&apos;s name.</extracomment>
+        <translation>La stagione «%1» nomina %2, i cui byte non sono nell&apos;archivio.</translation>
+    </message>
+    <message>
+        <source>The season &quot;%1&quot; cannot be deleted: %2: %3.</source>
+        <extracomment>%2 is a file, %3 the system&apos;s reason.</extracomment>
+        <translation>La stagione «%1» non può essere eliminata: %2: %3.</translation>
+    </message>
+    <message>
+        <source>The season &quot;%1&quot; holds a %2 that %3. Nothing was switched.</source>
+        <extracomment>%2 is a game file&apos;s name, %3 what is wrong with it.</extracomment>
+        <translation>La stagione «%1» contiene un file %2 che %3. Non è stato cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>%1: is no season manifest: line %2 %3.</source>
+        <extracomment>%1 is a file, %2 a line number, %3 what is wrong with that line.</extracomment>
+        <translation>%1: non è un manifesto di stagione: la riga %2 %3.</translation>
+    </message>
+    <message>
+        <source>%1: does not hold the season its name says</source>
+        <translation>%1: non contiene la stagione indicata dal suo nome</translation>
+    </message>
+    <message>
+        <source>follows the end</source>
+        <translation>segue la fine</translation>
+    </message>
+    <message>
+        <source>is not &quot;%1&quot;</source>
+        <translation>non è «%1»</translation>
+    </message>
+    <message>
+        <source>names no season: %1</source>
+        <translation>non nomina alcuna stagione: %1</translation>
+    </message>
+    <message>
+        <source>names an edition that does not exist (%1)</source>
+        <translation>nomina un&apos;edizione che non esiste (%1)</translation>
+    </message>
+    <message>
+        <source>holds a description that cannot be read</source>
+        <translation>contiene una descrizione che non si può leggere</translation>
+    </message>
+    <message>
+        <source>is no file entry</source>
+        <translation>non è una voce di file</translation>
+    </message>
+    <message>
+        <source>names a file larger than any of the game</source>
+        <translation>nomina un file più grande di qualsiasi file del gioco</translation>
+    </message>
+    <message>
+        <source>names %1, which is no game file of a season</source>
+        <translation>nomina %1, che non è un file di gioco di una stagione</translation>
+    </message>
+    <message>
+        <source>names %1 a second time</source>
+        <translation>nomina %1 una seconda volta</translation>
+    </message>
+    <message>
+        <source>holds &quot;%1&quot;</source>
+        <translation>contiene «%1»</translation>
+    </message>
+    <message>
+        <source>is missing: the manifest ends early</source>
+        <translation>manca: il manifesto finisce troppo presto</translation>
+    </message>
+    <message>
+        <source>is missing: a season holds the game&apos;s executable</source>
+        <translation>manca: una stagione contiene l&apos;eseguibile del gioco</translation>
+    </message>
+    <message>
+        <source>%1: %2. Nothing was imported.</source>
+        <extracomment>%1 is an archive, %2 what is wrong with it.</extracomment>
+        <translation>%1: %2. Non è stato importato nulla.</translation>
+    </message>
+    <message>
+        <source>%1: the entry &quot;%2&quot; %3. Nothing was imported.</source>
+        <extracomment>%1 is an archive, %2 an entry in it, %3 what is wrong with that entry.</extracomment>
+        <translation>%1: la voce «%2» %3. Non è stato importato nulla.</translation>
+    </message>
+    <message>
+        <source>%1: a change of the game files was interrupted; let psnedit or the editor complete it first. Nothing was imported.</source>
+        <translation>%1: una modifica dei file del gioco è stata interrotta; lascia prima che psnedit o l&apos;editor la completino. Non è stato importato nulla.</translation>
+    </message>
+    <message>
+        <source>the archive is damaged or truncated</source>
+        <translation>l&apos;archivio è danneggiato o troncato</translation>
+    </message>
+    <message>
+        <source>is no ZIP or 7z archive (%1)</source>
+        <translation>non è un archivio ZIP o 7z (%1)</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>non può essere letto: %1</translation>
+    </message>
+    <message>
+        <source>The season file cannot be written: %1.</source>
+        <translation>Il file della stagione non può essere scritto: %1.</translation>
+    </message>
+    <message>
+        <source>has no name</source>
+        <translation>non ha un nome</translation>
+    </message>
+    <message>
+        <source>has an absolute name</source>
+        <translation>ha un nome assoluto</translation>
+    </message>
+    <message>
+        <source>names a drive</source>
+        <translation>nomina un&apos;unità</translation>
+    </message>
+    <message>
+        <source>holds a backslash, which may name another folder on another system</source>
+        <translation>contiene una barra rovesciata, che su un altro sistema può indicare un&apos;altra cartella</translation>
+    </message>
+    <message>
+        <source>holds control characters</source>
+        <translation>contiene caratteri di controllo</translation>
+    </message>
+    <message>
+        <source>leads out of the archive&apos;s folder (&quot;..&quot;)</source>
+        <translation>esce dalla cartella dell&apos;archivio («..»)</translation>
+    </message>
+    <message>
+        <source>is a link or a device, not a plain file</source>
+        <translation>è un collegamento o un dispositivo, non un file normale</translation>
+    </message>
+    <message>
+        <source>comes twice</source>
+        <translation>compare due volte</translation>
+    </message>
+    <message>
+        <source>is one entry too many: a season has no more than %1 files</source>
+        <translation>è una voce di troppo: una stagione non ha più di %1 file</translation>
+    </message>
+    <message>
+        <source>is larger than any file of the game (16 MiB)</source>
+        <translation>è più grande di qualsiasi file del gioco (16 MiB)</translation>
+    </message>
+    <message>
+        <source>cannot be unpacked: %1</source>
+        <translation>non può essere estratta: %1</translation>
+    </message>
+    <message>
+        <source>makes the archive unpack to more than 256 MiB</source>
+        <translation>fa sì che l&apos;archivio estratto superi i 256 MiB</translation>
+    </message>
+    <message>
+        <source>is missing, though the manifest names it</source>
+        <translation>manca, anche se il manifesto la nomina</translation>
+    </message>
+    <message>
+        <source>does not match the hash its manifest gives</source>
+        <translation>non corrisponde all&apos;hash indicato dal suo manifesto</translation>
+    </message>
+    <message>
+        <source>is not named by the manifest</source>
+        <translation>non è nominata dal manifesto</translation>
+    </message>
+    <message>
+        <source>is a second settings file beside &quot;%1&quot;</source>
+        <translation>è un secondo file di impostazioni accanto a «%1»</translation>
+    </message>
+    <message>
+        <source>is not a settings file: it is not 2846 bytes long</source>
+        <translation>non è un file di impostazioni: non è lunga 2846 byte</translation>
+    </message>
+    <message>
+        <source>is a second %1</source>
+        <extracomment>%1 is a game file&apos;s name.</extracomment>
+        <translation>è un secondo file %1</translation>
+    </message>
+    <message>
+        <source>holds no game file a season holds and no settings file</source>
+        <translation>non contiene né un file di gioco di una stagione né un file di impostazioni</translation>
+    </message>
+    <message>
+        <source>is a pack of loose files, which needs a game to take the rest from</source>
+        <translation>è un pacchetto di file sciolti, che ha bisogno di un gioco da cui prendere il resto</translation>
+    </message>
+    <message>
+        <source>%1: holds no game executable that can be read.</source>
+        <translation>%1: non contiene alcun eseguibile del gioco leggibile.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s executable cannot be read.</source>
+        <translation>L&apos;eseguibile del gioco non può essere letto.</translation>
+    </message>
 </context>
 <context>
     <name>psn::Pictures</name>
@@ -2582,6 +2822,10 @@ Mettere i file del pacchetto vero (%3) in %4 al posto degli esempi.</translation
     <message>
         <source>The track files are not all installed in the CIRCUITS folder of the game, so the track editor cannot be opened.</source>
         <translation>I file dei circuiti non sono tutti installati nella cartella CIRCUITS del gioco, quindi l&apos;editor dei circuiti non può essere aperto.</translation>
+    </message>
+    <message>
+        <source>Locate psn.exe file on your PSN CD</source>
+        <translation>Trova il file psn.exe sul tuo CD di PSN</translation>
     </message>
 </context>
 <context>

@@ -1142,6 +1142,246 @@ Hun circuitgegevens blijven buiten beschouwing en er wordt niets in geschreven. 
         <source>Cannot enter the editor folder &apos;%1&apos;. Check that it can be read.</source>
         <translation>Kan de editormap &apos;%1&apos; niet openen. Controleer of deze gelezen kan worden.</translation>
     </message>
+    <message>
+        <source>There is no season &quot;%1&quot;; &apos;psnedit season list&apos; shows the seasons kept.</source>
+        <translation>Er is geen seizoen “%1”; “psnedit season list” toont de bewaarde seizoenen.</translation>
+    </message>
+    <message>
+        <source>The season &quot;%1&quot; is damaged: %2 holds another season.</source>
+        <extracomment>%2 is the season&apos;s file in the store.</extracomment>
+        <translation>Het seizoen “%1” is beschadigd: %2 bevat een ander seizoen.</translation>
+    </message>
+    <message>
+        <source>a season needs a name</source>
+        <translation>een seizoen heeft een naam nodig</translation>
+    </message>
+    <message>
+        <source>a season&apos;s name has at most %1 characters</source>
+        <translation>de naam van een seizoen heeft hoogstens %1 tekens</translation>
+    </message>
+    <message>
+        <source>a season&apos;s name holds no line breaks or control characters</source>
+        <translation>de naam van een seizoen bevat geen regeleinden of stuurtekens</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2.</source>
+        <extracomment>%1 is the name typed, %2 what is wrong with it.</extracomment>
+        <translation>“%1”: %2.</translation>
+    </message>
+    <message>
+        <source>A season&apos;s description has at most %1 characters.</source>
+        <translation>De beschrijving van een seizoen heeft hoogstens %1 tekens.</translation>
+    </message>
+    <message>
+        <source>The season store could not be written: %1: %2. Nothing was kept.</source>
+        <extracomment>%1 is a file, %2 the system&apos;s reason.</extracomment>
+        <translation>De seizoenenopslag kon niet worden geschreven: %1: %2. Er is niets bewaard.</translation>
+    </message>
+    <message>
+        <source>The season store %1 cannot be made: %2.</source>
+        <extracomment>%1 is a folder, %2 the reason.</extracomment>
+        <translation>De seizoenenopslag %1 kan niet worden gemaakt: %2.</translation>
+    </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>het is geen map</translation>
+    </message>
+    <message>
+        <source>The season store is in use by another program: %1</source>
+        <extracomment>%1 says which program holds it.</extracomment>
+        <translation>De seizoenenopslag is in gebruik door een ander programma: %1</translation>
+    </message>
+    <message>
+        <source>The season &quot;%1&quot; names %2, whose bytes are not in the store.</source>
+        <extracomment>%2 is a game file&apos;s name.</extracomment>
+        <translation>Het seizoen “%1” noemt %2, waarvan de bytes niet in de opslag staan.</translation>
+    </message>
+    <message>
+        <source>The season &quot;%1&quot; cannot be deleted: %2: %3.</source>
+        <extracomment>%2 is a file, %3 the system&apos;s reason.</extracomment>
+        <translation>Het seizoen “%1” kan niet worden verwijderd: %2: %3.</translation>
+    </message>
+    <message>
+        <source>The season &quot;%1&quot; holds a %2 that %3. Nothing was switched.</source>
+        <extracomment>%2 is a game file&apos;s name, %3 what is wrong with it.</extracomment>
+        <translation>Het seizoen “%1” bevat een bestand %2 dat %3. Er is niets gewisseld.</translation>
+    </message>
+    <message>
+        <source>%1: is no season manifest: line %2 %3.</source>
+        <extracomment>%1 is a file, %2 a line number, %3 what is wrong with that line.</extracomment>
+        <translation>%1: is geen seizoensmanifest: regel %2 %3.</translation>
+    </message>
+    <message>
+        <source>%1: does not hold the season its name says</source>
+        <translation>%1: bevat niet het seizoen dat zijn naam noemt</translation>
+    </message>
+    <message>
+        <source>follows the end</source>
+        <translation>volgt op het einde</translation>
+    </message>
+    <message>
+        <source>is not &quot;%1&quot;</source>
+        <translation>is niet “%1”</translation>
+    </message>
+    <message>
+        <source>names no season: %1</source>
+        <translation>noemt geen seizoen: %1</translation>
+    </message>
+    <message>
+        <source>names an edition that does not exist (%1)</source>
+        <translation>noemt een editie die niet bestaat (%1)</translation>
+    </message>
+    <message>
+        <source>holds a description that cannot be read</source>
+        <translation>bevat een beschrijving die niet gelezen kan worden</translation>
+    </message>
+    <message>
+        <source>is no file entry</source>
+        <translation>is geen bestandsregel</translation>
+    </message>
+    <message>
+        <source>names a file larger than any of the game</source>
+        <translation>noemt een bestand dat groter is dan elk bestand van het spel</translation>
+    </message>
+    <message>
+        <source>names %1, which is no game file of a season</source>
+        <translation>noemt %1, dat geen spelbestand van een seizoen is</translation>
+    </message>
+    <message>
+        <source>names %1 a second time</source>
+        <translation>noemt %1 een tweede keer</translation>
+    </message>
+    <message>
+        <source>holds &quot;%1&quot;</source>
+        <translation>bevat “%1”</translation>
+    </message>
+    <message>
+        <source>is missing: the manifest ends early</source>
+        <translation>ontbreekt: het manifest houdt te vroeg op</translation>
+    </message>
+    <message>
+        <source>is missing: a season holds the game&apos;s executable</source>
+        <translation>ontbreekt: een seizoen bevat het uitvoerbare bestand van het spel</translation>
+    </message>
+    <message>
+        <source>%1: %2. Nothing was imported.</source>
+        <extracomment>%1 is an archive, %2 what is wrong with it.</extracomment>
+        <translation>%1: %2. Er is niets geïmporteerd.</translation>
+    </message>
+    <message>
+        <source>%1: the entry &quot;%2&quot; %3. Nothing was imported.</source>
+        <extracomment>%1 is an archive, %2 an entry in it, %3 what is wrong with that entry.</extracomment>
+        <translation>%1: de vermelding “%2” %3. Er is niets geïmporteerd.</translation>
+    </message>
+    <message>
+        <source>%1: a change of the game files was interrupted; let psnedit or the editor complete it first. Nothing was imported.</source>
+        <translation>%1: een wijziging van de spelbestanden is onderbroken; laat psnedit of de editor die eerst voltooien. Er is niets geïmporteerd.</translation>
+    </message>
+    <message>
+        <source>the archive is damaged or truncated</source>
+        <translation>het archief is beschadigd of afgekapt</translation>
+    </message>
+    <message>
+        <source>is no ZIP or 7z archive (%1)</source>
+        <translation>is geen ZIP- of 7z-archief (%1)</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>kan niet worden gelezen: %1</translation>
+    </message>
+    <message>
+        <source>The season file cannot be written: %1.</source>
+        <translation>Het seizoensbestand kan niet worden geschreven: %1.</translation>
+    </message>
+    <message>
+        <source>has no name</source>
+        <translation>heeft geen naam</translation>
+    </message>
+    <message>
+        <source>has an absolute name</source>
+        <translation>heeft een absolute naam</translation>
+    </message>
+    <message>
+        <source>names a drive</source>
+        <translation>noemt een station</translation>
+    </message>
+    <message>
+        <source>holds a backslash, which may name another folder on another system</source>
+        <translation>bevat een backslash, die op een ander systeem een andere map kan noemen</translation>
+    </message>
+    <message>
+        <source>holds control characters</source>
+        <translation>bevat stuurtekens</translation>
+    </message>
+    <message>
+        <source>leads out of the archive&apos;s folder (&quot;..&quot;)</source>
+        <translation>leidt uit de map van het archief (“..”)</translation>
+    </message>
+    <message>
+        <source>is a link or a device, not a plain file</source>
+        <translation>is een koppeling of een apparaat, geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>comes twice</source>
+        <translation>komt twee keer voor</translation>
+    </message>
+    <message>
+        <source>is one entry too many: a season has no more than %1 files</source>
+        <translation>is een vermelding te veel: een seizoen heeft niet meer dan %1 bestanden</translation>
+    </message>
+    <message>
+        <source>is larger than any file of the game (16 MiB)</source>
+        <translation>is groter dan elk bestand van het spel (16 MiB)</translation>
+    </message>
+    <message>
+        <source>cannot be unpacked: %1</source>
+        <translation>kan niet worden uitgepakt: %1</translation>
+    </message>
+    <message>
+        <source>makes the archive unpack to more than 256 MiB</source>
+        <translation>laat het archief uitgepakt groter worden dan 256 MiB</translation>
+    </message>
+    <message>
+        <source>is missing, though the manifest names it</source>
+        <translation>ontbreekt, hoewel het manifest die noemt</translation>
+    </message>
+    <message>
+        <source>does not match the hash its manifest gives</source>
+        <translation>komt niet overeen met de hash die het manifest geeft</translation>
+    </message>
+    <message>
+        <source>is not named by the manifest</source>
+        <translation>wordt niet door het manifest genoemd</translation>
+    </message>
+    <message>
+        <source>is a second settings file beside &quot;%1&quot;</source>
+        <translation>is een tweede instellingenbestand naast “%1”</translation>
+    </message>
+    <message>
+        <source>is not a settings file: it is not 2846 bytes long</source>
+        <translation>is geen instellingenbestand: die is niet 2846 bytes lang</translation>
+    </message>
+    <message>
+        <source>is a second %1</source>
+        <extracomment>%1 is a game file&apos;s name.</extracomment>
+        <translation>is een tweede bestand %1</translation>
+    </message>
+    <message>
+        <source>holds no game file a season holds and no settings file</source>
+        <translation>bevat geen spelbestand van een seizoen en geen instellingenbestand</translation>
+    </message>
+    <message>
+        <source>is a pack of loose files, which needs a game to take the rest from</source>
+        <translation>is een pakket losse bestanden, dat een spel nodig heeft om de rest uit te halen</translation>
+    </message>
+    <message>
+        <source>%1: holds no game executable that can be read.</source>
+        <translation>%1: bevat geen uitvoerbaar bestand van het spel dat gelezen kan worden.</translation>
+    </message>
+    <message>
+        <source>The game&apos;s executable cannot be read.</source>
+        <translation>Het uitvoerbare bestand van het spel kan niet worden gelezen.</translation>
+    </message>
 </context>
 <context>
     <name>psn::Pictures</name>
@@ -2582,6 +2822,10 @@ Zet de bestanden van het echte pakket (%3) in %4 in plaats van de voorbeelden.</
     <message>
         <source>The track files are not all installed in the CIRCUITS folder of the game, so the track editor cannot be opened.</source>
         <translation>De circuitbestanden zijn niet allemaal geïnstalleerd in de map CIRCUITS van het spel, dus de circuiteditor kan niet worden geopend.</translation>
+    </message>
+    <message>
+        <source>Locate psn.exe file on your PSN CD</source>
+        <translation>Bestand psn.exe op je PSN-cd zoeken</translation>
     </message>
 </context>
 <context>

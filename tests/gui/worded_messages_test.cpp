@@ -13,11 +13,13 @@
 #include "shell/settings_commands.h"
 #include "shell/start_folder.h"
 #include "support/fake_converter.h"
+#include "support/zip_maker.h"
 #include "tracks/track_install.h"
 #include "ui/message_text.h"
 #include "ui/picture_view.h"
 
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <chrono>
 #include <cstdlib>
@@ -225,6 +227,28 @@ TEST(WordedMessages, AGermanSessionIsAskedForTheCdAndToldOfSeasonAndStartFolderR
     EXPECT_EQ(game.dialogs.Messages(),
               QStringList{"Eine Saison „stock“ gibt es bereits; wählen Sie einen anderen Namen "
                           "oder löschen Sie sie zuerst."});
+
+    // A damaged manifest is named in the list's status, and an unsafe archive is refused, both in
+    // German with the file and the reason in place.
+    const std::string broken = game.dir.str() + "/user/psniaed/seasons/seasons/broken.season";
+    std::ofstream(broken) << "junk\n";
+    seasons.Refresh();
+    EXPECT_EQ(seasons.findChild<QLabel*>("StatusLabel")->text(),
+              QString::fromStdString("Beschädigte Saisons ausgelassen: " + broken +
+                                     ": ist kein Saisonmanifest: Zeile 1 ist nicht „psniaed "
+                                     "season 1“."));
+#ifdef PSN_SEASON_FILES
+    const std::string pack = game.dir.str() + "/pack.zip";
+    const auto zip = MakeZip({{"../PSN.EXE", {1, 2, 3}}});
+    std::ofstream(pack, std::ios::binary)
+        .write(reinterpret_cast<const char*>(zip.data()), static_cast<std::streamsize>(zip.size()));
+    game.dialogs.Clear();
+    game.dialogs.fileAnswers = {QString::fromStdString(pack)};
+    ClickButton(&seasons, "ImportButton");
+    EXPECT_EQ(game.dialogs.Messages().value(0).section('\n', 0, 0),
+              QString::fromStdString(pack + ": der Eintrag „../PSN.EXE“ führt aus dem Ordner des "
+                                            "Archivs hinaus („..“). Nichts wurde importiert."));
+#endif
     ::unsetenv("XDG_DATA_HOME");
     EXPECT_TRUE(game.exits.empty());
 
